@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+namespace zem {
+
+// Everything the program says to the user goes through this interface: the
+// window shows a message box captioned "Zem Programming Software", zemtool
+// prints to stderr and answers from its options, tests record the exact text
+// and answer as scripted.
+class Messenger {
+public:
+    virtual ~Messenger() = default;
+
+    // A notice with only an OK button.
+    virtual void notice(const std::string& text) = 0;
+
+    // A question with OK and Cancel; true when the user chose OK.
+    virtual bool confirm(const std::string& text) = 0;
+
+    // A question with Retry and Cancel; true when the user chose Retry.
+    virtual bool retry(const std::string& text) = 0;
+};
+
+}  // namespace zem
