@@ -1,0 +1,7 @@
+#include "link/device_commands.h"
+
+namespace zem::gui {
+
+void InstallDeviceCommands(MainWindow&) {}
+
+}  // namespace zem::gui

@@ -1,0 +1,13 @@
+#pragma once
+
+namespace zem::gui {
+
+class MainWindow;
+
+// Connects the radio, port, service and print commands of the main window
+// (read, write, the port items, On Line Power Set, print, preview, setup)
+// to their handlers and enables them. Called once by the main window after
+// its actions exist.
+void InstallDeviceCommands(MainWindow& window);
+
+}  // namespace zem::gui
