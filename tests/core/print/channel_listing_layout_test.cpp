@@ -1,0 +1,158 @@
+#include "print/channel_listing_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace zem {
+namespace {
+
+struct UnitsCase {
+    PrinterGeometry printer;
+    int lineUnit;
+    int columnUnit;
+    int titleHeight;
+    int titleWidth;
+};
+
+TEST(PrintUnits, FollowThePrintableAreaWithIntegerTruncation) {
+    const UnitsCase cases[] = {
+        // 600 dpi, 8 x 10.67 inch printable: 6400/42 = 152 -> 364.8 -> 364.
+        {{600, 600, 0, 0, 4800, 6400}, 364, 177, 509, 247},
+        // Only the extent counts, not where the area starts.
+        {{600, 600, 100, 50, 4900, 6450}, 364, 177, 509, 247},
+        // 1200 dpi A4 less margins; anisotropic resolutions use their own axis.
+        {{1200, 1200, 0, 0, 9440, 13192}, 376, 173, 526, 242},
+        {{300, 600, 0, 0, 2400, 6400}, 364, 177, 509, 247},
+    };
+    for (const auto& c : cases) {
+        const PrintUnits u = ComputePrintUnits(c.printer);
+        EXPECT_EQ(u.lineUnit, c.lineUnit) << c.printer.right << "x" << c.printer.bottom;
+        EXPECT_EQ(u.columnUnit, c.columnUnit) << c.printer.right << "x" << c.printer.bottom;
+        EXPECT_EQ(u.title.height, c.titleHeight);
+        EXPECT_EQ(u.title.width, c.titleWidth);
+        EXPECT_EQ(u.body.height, u.lineUnit);
+        EXPECT_EQ(u.body.width, u.columnUnit);
+    }
+}
+
+TEST(PrintUnits, UnknownResolutionGivesEmptyUnitsInsteadOfDividingByZero) {
+    const PrintUnits u = ComputePrintUnits({0, 0, 0, 0, 4800, 6400});
+    EXPECT_EQ(u.lineUnit, 0);
+    EXPECT_EQ(u.columnUnit, 0);
+    EXPECT_TRUE(LayoutChannelListing({0, 0, 0, 0, 4800, 6400}, u, 100, 100, {}).size() > 0);
+}
+
+class ChannelListing : public ::testing::Test {
+protected:
+    const PrinterGeometry printer{600, 600, 0, 0, 4800, 6400};
+    const PrintUnits units = ComputePrintUnits(printer);  // U = 177
+
+    std::vector<PrintItem> layout(const ChannelListingTexts& texts, int lt = 600, int lb = 400) {
+        return LayoutChannelListing(printer, units, lt, lb, texts);
+    }
+
+    static const PrintItem* find(const std::vector<PrintItem>& items, const std::string& text) {
+        auto it = std::find_if(items.begin(), items.end(), [&](const PrintItem& i) { return i.text == text; });
+        return it == items.end() ? nullptr : &*it;
+    }
+};
+
+TEST_F(ChannelListing, PlacesTitleLabelsAndHeadingsDownThePage) {
+    ChannelListingTexts texts;
+    texts.typeText = "ZEM-KR-M4";
+    texts.bandText = "400-470MHZ";
+    const auto items = layout(texts);
+
+    struct Expected {
+        std::string text;
+        PrintFontKind font;
+        int x;
+        int y;
+    };
+    const Expected expected[] = {
+        // Title centred on the page less ten columns: 2400 px at 600 dpi is 5760 twips.
+        {"The Parameter of whole intercom", PrintFontKind::Title, 5760 - 1770, -300},
+        {"Optional features", PrintFontKind::Body, 885, -900},
+        {std::string(kPrintTypeLabel) + "ZEM-KR-M4", PrintFontKind::Body, 354, -1300},
+        {std::string(kPrintBandLabel) + "400-470MHZ", PrintFontKind::Body, 5487, -1300},
+        {"Channel Data", PrintFontKind::Body, 885, -2100},
+        {"Ch    Receive       Transmit     QT/DQT DEC  QT/DQT ENC  Scan", PrintFontKind::Body, 177, -2580},
+    };
+    for (const auto& e : expected) {
+        const PrintItem* item = find(items, e.text);
+        ASSERT_NE(item, nullptr) << e.text;
+        EXPECT_EQ(item->font, e.font) << e.text;
+        EXPECT_EQ(item->x, e.x) << e.text;
+        EXPECT_EQ(item->y, e.y) << e.text;
+    }
+}
+
+TEST_F(ChannelListing, HeadingGapTruncatesTowardTheTopOfThePage) {
+    // y before the gap: -(601/2) - 601 - 3 * 401 = -2104; 1.2 * 401 = 481.2.
+    const auto items = layout({}, 601, 401);
+    const PrintItem* heading = find(items, "Ch    Receive       Transmit     QT/DQT DEC  QT/DQT ENC  Scan");
+    ASSERT_NE(heading, nullptr);
+    EXPECT_EQ(heading->y, -2585);
+}
+
+TEST_F(ChannelListing, NewDocumentPrintsNumbersAndEmptyColumns) {
+    const auto items = layout({});
+    EXPECT_EQ(items.size(), 6u + 16u * 6u);
+    for (int row = 1; row <= kChannelCount; ++row) {
+        const int y = -2580 - 400 * row;
+        const PrintItem* number = find(items, std::to_string(row));
+        ASSERT_NE(number, nullptr) << row;
+        EXPECT_EQ(number->x, 177);
+        EXPECT_EQ(number->y, y);
+        const auto blanks = std::count_if(items.begin(), items.end(),
+                                          [&](const PrintItem& i) { return i.y == y && i.text == " "; });
+        EXPECT_EQ(blanks, 5) << row;
+    }
+    // Empty selections still print their labels.
+    EXPECT_NE(find(items, kPrintTypeLabel), nullptr);
+    EXPECT_NE(find(items, kPrintBandLabel), nullptr);
+}
+
+TEST_F(ChannelListing, PrintsTheFirstSixColumnsOnly) {
+    ChannelListingTexts texts;
+    for (int col = kColReceive; col < kGridCols; ++col) {
+        texts.cells.setText(3, col, "c" + std::to_string(col));
+    }
+    const auto items = layout(texts);
+    const int xs[] = {0, 6 * 177, 18 * 177, 32 * 177, 42 * 177, 52 * 177};
+    for (int col = kColReceive; col <= kColScan; ++col) {
+        const PrintItem* item = find(items, "c" + std::to_string(col) + " ");
+        ASSERT_NE(item, nullptr) << col;
+        EXPECT_EQ(item->x, xs[col]);
+        EXPECT_EQ(item->y, -2580 - 3 * 400);
+    }
+    for (int col = kColPower; col < kGridCols; ++col) {
+        const std::string text = "c" + std::to_string(col);
+        EXPECT_TRUE(std::none_of(items.begin(), items.end(),
+                                 [&](const PrintItem& i) { return i.text.find(text) != std::string::npos; }))
+            << text;
+    }
+}
+
+TEST(ListingTexts, SelectionsOutsideTheListPrintEmpty) {
+    ChannelPageValues page;
+    page.typeIndex = 0;
+    page.bandIndex = 2;
+    page.cells.setText(1, kColReceive, "145.00000");
+    ChannelListingTexts texts = ListingTextsFromPage(page);
+    EXPECT_EQ(texts.typeText, "ZEM-KR-M4");
+    EXPECT_EQ(texts.bandText, "400-470MHZ");
+    EXPECT_EQ(texts.cells.text(1, kColReceive), "145.00000");
+
+    for (int bad : {-1, 5, 99}) {
+        page.typeIndex = bad;
+        page.bandIndex = bad;
+        texts = ListingTextsFromPage(page);
+        EXPECT_EQ(texts.typeText, "") << bad;
+        EXPECT_EQ(texts.bandText, "") << bad;
+    }
+}
+
+}  // namespace
+}  // namespace zem
