@@ -1,0 +1,50 @@
+#pragma once
+
+#include "messenger.h"
+
+class QWidget;
+
+namespace zem::gui {
+
+// Message boxes captioned "Zem Programming Software": a warning icon for
+// notices and OK/Cancel questions, Retry and Cancel for a retry question.
+class QtMessenger : public zem::Messenger {
+public:
+    explicit QtMessenger(QWidget* parent) : parent_(parent) {}
+
+    void notice(const std::string& text) override;
+    bool confirm(const std::string& text) override;
+    bool retry(const std::string& text) override;
+
+private:
+    QWidget* parent_;
+};
+
+// The messenger that the window hands to every page and command. It passes
+// each message on to its current target, so that a test can swap in a
+// recording messenger after the window is built.
+class ForwardingMessenger : public zem::Messenger {
+public:
+    explicit ForwardingMessenger(zem::Messenger* target) : target_(target) {}
+
+    void setTarget(zem::Messenger* target) { target_ = target; }
+    zem::Messenger* target() const { return target_; }
+
+    void notice(const std::string& text) override { target_->notice(text); }
+    bool confirm(const std::string& text) override { return target_->confirm(text); }
+    bool retry(const std::string& text) override { return target_->retry(text); }
+
+private:
+    zem::Messenger* target_;
+};
+
+// Swallows every message and answers Cancel: used when the pages are stored
+// into a scratch image only to compare it, where the user must not be asked.
+class SilentMessenger : public zem::Messenger {
+public:
+    void notice(const std::string&) override {}
+    bool confirm(const std::string&) override { return false; }
+    bool retry(const std::string&) override { return false; }
+};
+
+}  // namespace zem::gui

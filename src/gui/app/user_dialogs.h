@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace zem::gui {
+
+// The questions of the file commands that need more than the Messenger's
+// OK/Cancel: choosing a file and the three-way save-changes question.
+// Tests install a scripted implementation.
+class UserDialogs {
+public:
+    enum class SaveChoice { Save, Discard, Cancel };
+
+    virtual ~UserDialogs() = default;
+
+    // An existing program file to open; empty when the user cancelled.
+    virtual QString openFileName() = 0;
+    // Where to save; suggested is the current path or the default name.
+    // Empty when the user cancelled.
+    virtual QString saveFileName(const QString& suggested) = 0;
+    // "Save the changes to <name>?" with Save, Discard and Cancel.
+    virtual SaveChoice askSaveChanges(const QString& documentName) = 0;
+};
+
+// The desktop's own file dialogs and a question box.
+class QtUserDialogs : public UserDialogs {
+public:
+    explicit QtUserDialogs(QWidget* parent) : parent_(parent) {}
+
+    QString openFileName() override;
+    QString saveFileName(const QString& suggested) override;
+    SaveChoice askSaveChanges(const QString& documentName) override;
+
+private:
+    QWidget* parent_;
+};
+
+// The filter of the file dialogs.
+extern const char* const kProgramFileFilter;  // "Program file(*.Zem)"
+
+}  // namespace zem::gui

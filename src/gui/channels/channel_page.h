@@ -1,0 +1,88 @@
+#pragma once
+
+#include "channels/channel_table.h"
+#include "document/radio_image.h"
+
+#include <QWidget>
+
+class QComboBox;
+class QPushButton;
+
+namespace zem {
+class Messenger;
+}
+
+namespace zem::gui {
+
+class CMSFlexGrid;
+class CellDelegate;
+class ChannelGridModel;
+
+// The "Channel Setting" page: the radio type and band combos with the
+// "Default Setting" button, and the grid of the 16 channels with its
+// floating editors.
+class CChannelPage : public QWidget {
+    Q_OBJECT
+
+public:
+    CChannelPage(zem::RadioImage& image, zem::Messenger& messenger, QWidget* parent = nullptr);
+    ~CChannelPage() override;
+
+    // Grid texts and both selections from the image; an open editor is
+    // dropped.
+    void FillFromImage();
+    // Grid texts and both selections into the image. The caller commits an
+    // open editor first when its value should count.
+    void StoreToImage();
+
+    // The committed grid texts and the two selections as shown.
+    const zem::ChannelPageValues& values() const { return values_; }
+
+    // Selects the first type and band entries (a new document).
+    void selectFirstEntries();
+
+    // Commits the open editor's value into its cell by the commit rules and
+    // closes it, as leaving the cell does. Nothing happens when none is open.
+    void commitOpenEditor();
+    // Closes every editor; a value not yet committed is dropped.
+    void hideEditors();
+    // Makes (row, col) the current cell and gives the grid the focus.
+    void setCurrentCell(int row, int col);
+
+    // Opens the current cell's editor: key 0 for a mouse start, 13 for an
+    // Enter start, otherwise the character the user typed.
+    void showCellEditor(QChar key);
+
+    CMSFlexGrid& grid() { return *grid_; }
+    QComboBox& typeCombo() { return *typeCombo_; }
+    QComboBox& bandCombo() { return *bandCombo_; }
+    QPushButton& defaultButton() { return *defaultButton_; }
+
+    static const char* const kMsgInputNumber;  // "Please input Number"
+
+protected:
+    void hideEvent(QHideEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    CellDelegate* delegateFor(int col) const;
+    void onGridKeyPress(QChar key);
+    void onGridEnterKey();
+    void onEditorEnter(QWidget* editor);
+    void onDefaultSetting();
+    void moveToNextControl();
+
+    zem::RadioImage& image_;
+    zem::Messenger& messenger_;
+    zem::ChannelPageValues values_;
+    QComboBox* typeCombo_ = nullptr;
+    QComboBox* bandCombo_ = nullptr;
+    QPushButton* defaultButton_ = nullptr;
+    CMSFlexGrid* grid_ = nullptr;
+    ChannelGridModel* model_ = nullptr;
+    CellDelegate* frequencyDelegate_ = nullptr;
+    CellDelegate* toneDelegate_ = nullptr;
+    CellDelegate* choiceDelegates_[5] = {};
+};
+
+}  // namespace zem::gui

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "document/radio_image.h"
+#include "pages/key_values.h"
+
+#include <QWidget>
+
+class QComboBox;
+class QPushButton;
+
+namespace zem::gui {
+
+// The "Key assignment" page: long and short press functions of the three
+// programmable keys and the long-press duration, beside a picture of the
+// radio whose leader lines point at the keys. Controls carry object names
+// after their KeyValues field ("topLong", "longPressDuration", ...).
+class CKeyPage : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit CKeyPage(zem::RadioImage& image, QWidget* parent = nullptr);
+
+    void FillFromImage();
+    void StoreToImage();
+
+    zem::KeyValues values() const;
+    void setValues(const zem::KeyValues& values);
+
+protected:
+    // Enter and Escape move on to the next control, as Tab does.
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void onDefaultSetting();
+
+    zem::RadioImage& image_;
+    QComboBox* longPressDuration_;
+    QComboBox* topLong_;
+    QComboBox* topShort_;
+    QComboBox* middleLong_;
+    QComboBox* middleShort_;
+    QComboBox* bottomLong_;
+    QComboBox* bottomShort_;
+    QPushButton* defaultButton_;
+};
+
+}  // namespace zem::gui

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "document/radio_image.h"
+#include "pages/option_values.h"
+
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+namespace zem {
+class Messenger;
+}
+
+namespace zem::gui {
+
+// The "Optional features" page: the radio-wide settings. The controls hold
+// the user's edits between a fill and the next store; the image is their
+// only home. Controls carry object names after their OptionValues field
+// ("scanMode", "pttIdStart", "defaultSetting", ...).
+class COptionPage : public QWidget {
+    Q_OBJECT
+
+public:
+    COptionPage(zem::RadioImage& image, zem::Messenger& messenger, QWidget* parent = nullptr);
+
+    void FillFromImage();
+    // Stores the controls; the PTT ID messages go to the messenger.
+    void StoreToImage();
+
+    // The controls as values, and back.
+    zem::OptionValues values() const;
+    void setValues(const zem::OptionValues& values);
+
+protected:
+    // Enter and Escape move on to the next control, as Tab does.
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QComboBox* addCombo(const char* name, const std::vector<std::string>& entries);
+    QCheckBox* addCheck(const char* name, const QString& text);
+    void buildLayout();
+    void onDefaultSetting();
+
+    zem::RadioImage& image_;
+    zem::Messenger& messenger_;
+
+    QComboBox* scanMode_;
+    QComboBox* receiveRecovery_;
+    QComboBox* transmissionRecovery_;
+    QComboBox* timeOutTimer_;
+    QComboBox* voiceBeepTone_;
+    QComboBox* squelchLevel_;
+    QComboBox* lockDetect_;
+    QComboBox* whisperLevel_;
+    QCheckBox* whisperEnable_;
+    QComboBox* voxLevel_;
+    QCheckBox* voxEnable_;
+    QLineEdit* pttIdStart_;
+    QLineEdit* pttIdEnd_;
+    QCheckBox* pttIdStartEnable_;
+    QCheckBox* pttIdEndEnable_;
+    QComboBox* dtmfSpeed_;
+    QComboBox* firstDigitTime_;
+    QComboBox* firstDigitDelay_;
+    QCheckBox* dtmfSideTone_;
+    QCheckBox* energyCheck_;
+    QCheckBox* wiredCloneMode_;
+    QCheckBox* scramble_;
+    QCheckBox* alarmEnable_;
+    QCheckBox* compandExpand_;
+    QCheckBox* saveEnergy_;
+    QPushButton* defaultButton_;
+};
+
+}  // namespace zem::gui

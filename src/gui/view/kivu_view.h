@@ -1,0 +1,91 @@
+#pragma once
+
+#include "document/radio_image.h"
+
+#include <QWidget>
+
+class QStackedWidget;
+class QTabBar;
+
+namespace zem {
+class Messenger;
+}
+
+namespace zem::gui {
+
+class CChannelPage;
+class CKeyPage;
+class COptionPage;
+class CKivuDoc;
+
+// The form that fills the window: a tab bar over the three pages. Leaving
+// a page stores it into the document's image, showing one fills it from
+// the image, so the image is always current when somebody uses it.
+class CKivuView : public QWidget {
+    Q_OBJECT
+
+public:
+    enum Tab { kChannelTab = 0, kOptionTab = 1, kKeyTab = 2 };
+
+    CKivuView(CKivuDoc& doc, zem::Messenger& messenger, QWidget* parent = nullptr);
+
+    CChannelPage& channelPage() { return *channelPage_; }
+    COptionPage& optionPage() { return *optionPage_; }
+    CKeyPage& keyPage() { return *keyPage_; }
+
+    int currentTab() const { return currentTab_; }
+
+    // Selects a tab as a click on it would: the page left is stored, the
+    // page shown is filled.
+    void selectTab(int tab);
+
+    // Shows the channel tab. The page being left is stored first, as on a
+    // tab change, so no edit of the options or key page is lost; the
+    // channel page is shown as it stands.
+    void returnToChannelTab();
+
+    // Commits an open grid editor, then stores the channel, options and key
+    // pages into the image, in that order.
+    void storeAllPages();
+
+    // Fills the channel, options and key pages from the image.
+    void fillAllPages();
+
+    // What the image would hold if the pages were stored now; the pages and
+    // the document are left untouched and no message is shown.
+    zem::RadioImage storedImage() const;
+
+    // After New, Open or a read: fill all pages and show the channel tab.
+    void initialUpdate();
+
+    // The hover hints for the status bar.
+    static const char* const kHintCombo;  // "Please click the CommBox to choose value"
+    static const char* const kHintGrid;   // "Please Click the cell to edit or input data"
+    static const char* const kHintHelp;   // "For help，please press F1"
+
+signals:
+    // A hover hint for the message pane of the status bar.
+    void statusHint(const QString& text);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void onTabBarChanged(int index);
+    void storePage(int tab);
+    void fillPage(int tab);
+    void showPage(int tab);
+    void watchForHints(QWidget* root);
+
+    CKivuDoc& doc_;
+    zem::Messenger& messenger_;
+    QTabBar* tabBar_ = nullptr;
+    QStackedWidget* stack_ = nullptr;
+    CChannelPage* channelPage_ = nullptr;
+    COptionPage* optionPage_ = nullptr;
+    CKeyPage* keyPage_ = nullptr;
+    int currentTab_ = 0;
+    bool switching_ = false;
+};
+
+}  // namespace zem::gui
