@@ -3,6 +3,7 @@
 #include "document/radio_image.h"
 #include "messenger.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -21,6 +22,10 @@ struct BandLimits {
     std::int64_t upper;
 };
 BandLimits ValidationLimits(int bandIndex);
+
+// Bytes 0x220-0x227 (upper limit, then lower limit) of each of the four
+// bands, in band-list order.
+extern const std::array<std::array<std::uint8_t, 8>, 4> kBandLimitBytes;
 
 extern const char* const kMsgClearAllQuestion;  // "You select other Type ,this will clear all data as new document,are you sure?"
 

@@ -3,6 +3,9 @@
 #include "channels/channel_table.h"
 #include "document/radio_image.h"
 
+#include <cstdint>
+#include <string>
+
 namespace zem {
 
 // The channel page's codec between the 16 channel records (0x010-0x10F),
@@ -16,5 +19,14 @@ void FillFromImage(const RadioImage& image, ChannelPageValues& page);
 // Parses rows 1-16, columns 1-9 back into bytes 0-12 of each record, then
 // writes the band limits and the type byte from the selections.
 void StoreToImage(const ChannelPageValues& page, RadioImage& image);
+
+// One tone word (low byte, high byte) to its cell text: empty when off,
+// "67.0" for a CTCSS tone, "D023N" / "D023I" for a DCS code.
+std::string DecodeToneWord(std::uint8_t low, std::uint8_t high);
+
+// A tone cell text to its word. A text with a "D" (either case) is a DCS
+// code, inverted unless an "N" (either case) follows; any other text is a
+// CTCSS tone in hertz, and a text reading as 0 ("OFF", empty) is off: FF FF.
+void EncodeToneText(const std::string& text, std::uint8_t& low, std::uint8_t& high);
 
 }  // namespace zem

@@ -16,6 +16,17 @@ double LeadingNumber(const std::string& text);
 // units rounds away from zero.
 std::int64_t MhzToUnits(double mhz);
 
+// The number at the start of text (read as LeadingNumber reads it) in whole
+// 10 Hz units, rounded to the nearest unit from its decimal digits, so a
+// text exactly halfway between two units (145.000005) rounds away from zero
+// and 256.02 is exactly 25602000. Absurdly large values saturate far above
+// any band instead of overflowing.
+std::int64_t TextToUnits(const std::string& text);
+
+// The number at the start of text times 10, truncated toward zero, from its
+// decimal digits (a tone text "69.3" is exactly 693).
+std::int64_t TextToTenths(const std::string& text);
+
 // "%3.5f" of units / 100000, e.g. 14512500 -> "145.12500".
 std::string FormatFrequency(std::int64_t units);
 

@@ -1,0 +1,316 @@
+#include "channels/channel_csv.h"
+
+#include "channels/channel_commit.h"
+#include "channels/tone_table.h"
+#include "messenger.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+
+namespace zem {
+
+namespace {
+
+std::string Trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) return {};
+    const auto last = text.find_last_not_of(" \t");
+    return text.substr(first, last - first + 1);
+}
+
+bool SameIgnoringCase(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+// Keeps what the commit rules say, so that a refused frequency can be told
+// apart from an accepted one and reported with the program's own words.
+class RecordingMessenger : public Messenger {
+public:
+    void notice(const std::string& text) override { texts.push_back(text); }
+    bool confirm(const std::string& text) override {
+        texts.push_back(text);
+        return false;
+    }
+    bool retry(const std::string& text) override {
+        texts.push_back(text);
+        return false;
+    }
+    std::vector<std::string> texts;
+};
+
+}  // namespace
+
+CsvParse ParseCsv(const std::string& text) {
+    CsvParse parse;
+    std::size_t pos = 0;
+    if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) pos = 3;
+
+    int line = 1;
+    CsvRecord record;
+    record.line = line;
+    std::string field;
+    bool fieldStarted = false;  // anything seen on this record yet
+    bool quoted = false;        // inside a quoted field
+    bool afterQuote = false;    // a quoted field just closed
+    int quoteLine = 0;
+
+    auto endField = [&]() {
+        record.fields.push_back(std::move(field));
+        field.clear();
+        afterQuote = false;
+    };
+    auto endRecord = [&]() {
+        // A line with nothing on it is no record; a line with one empty
+        // quoted field ("") is.
+        if (fieldStarted || !record.fields.empty()) {
+            endField();
+            parse.records.push_back(std::move(record));
+        }
+        record = CsvRecord{};
+        field.clear();
+        fieldStarted = false;
+        afterQuote = false;
+    };
+
+    while (pos < text.size()) {
+        const char c = text[pos];
+        if (quoted) {
+            if (c == '"') {
+                if (pos + 1 < text.size() && text[pos + 1] == '"') {
+                    field += '"';
+                    pos += 2;
+                    continue;
+                }
+                quoted = false;
+                afterQuote = true;
+            } else {
+                if (c == '\n') ++line;
+                field += c;
+            }
+            ++pos;
+            continue;
+        }
+        if (c == '\r' && pos + 1 < text.size() && text[pos + 1] == '\n') {
+            ++pos;
+            continue;
+        }
+        if (c == '\n' || c == '\r') {
+            endRecord();
+            ++line;
+            record.line = line;
+            ++pos;
+            continue;
+        }
+        if (c == ',') {
+            fieldStarted = true;
+            endField();
+            ++pos;
+            continue;
+        }
+        if (afterQuote) {
+            parse.message = "line " + std::to_string(line) + ": text after a closing quote";
+            parse.records.clear();
+            return parse;
+        }
+        if (c == '"' && field.empty()) {
+            quoted = true;
+            quoteLine = line;
+            fieldStarted = true;
+            ++pos;
+            continue;
+        }
+        field += c;
+        fieldStarted = true;
+        ++pos;
+    }
+    if (quoted) {
+        parse.message = "line " + std::to_string(quoteLine) + ": a quoted field is not closed";
+        parse.records.clear();
+        return parse;
+    }
+    endRecord();
+    parse.ok = true;
+    return parse;
+}
+
+std::string CsvField(const std::string& text) {
+    const bool needsQuotes = text.find_first_of(",\"\r\n") != std::string::npos ||
+                             (!text.empty() && (text.front() == ' ' || text.back() == ' '));
+    if (!needsQuotes) return text;
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    out += '"';
+    return out;
+}
+
+std::string ExportChannelsCsv(const ChannelTable& table) {
+    std::string out;
+    for (int row = 0; row < kGridRows; ++row) {
+        for (int col = 0; col < kGridCols; ++col) {
+            if (col > 0) out += ',';
+            out += CsvField(row == 0 ? std::string(kColumnHeaders[col]) : table.text(row, col));
+        }
+        out += "\r\n";
+    }
+    return out;
+}
+
+const std::vector<std::string>& ChoiceEntries(int col) {
+    static const std::vector<std::string> none;
+    static const std::array<std::vector<std::string>, 5> entries = {{
+        {"Yes", "No"},
+        {"High", "Low"},
+        {"Wide", "Narrow"},
+        {"Off", "Carrier", "DT/DQT"},
+        {"On", "Off"},
+    }};
+    if (col < kColScan || col > kColPtt) return none;
+    return entries[static_cast<std::size_t>(col - kColScan)];
+}
+
+std::string CsvRejection::describe() const {
+    std::string out = "line " + std::to_string(line);
+    if (channel > 0) out += ", channel " + std::to_string(channel);
+    if (!column.empty()) out += ", " + column + " \"" + value + "\"";
+    return out + ": " + message;
+}
+
+namespace {
+
+std::string ListOf(const std::vector<std::string>& entries) {
+    std::string out;
+    for (const auto& entry : entries) out += (out.empty() ? "" : ", ") + entry;
+    return out;
+}
+
+// Finds each grid column in the header row; -1 for a column the text lacks.
+std::array<int, kGridCols> MatchColumns(const CsvRecord& header, CsvImport& result) {
+    std::array<int, kGridCols> index;
+    index.fill(-1);
+    for (std::size_t i = 0; i < header.fields.size(); ++i) {
+        const std::string name = Trimmed(header.fields[i]);
+        int found = -1;
+        for (int col = 0; col < kGridCols; ++col) {
+            if (SameIgnoringCase(name, kColumnHeaders[col])) found = col;
+        }
+        if (found < 0) {
+            result.ignoredColumns.push_back(header.fields[i]);
+        } else if (index[found] >= 0) {
+            result.rejections.push_back({header.line, 0, kColumnHeaders[found], header.fields[i],
+                                         "the column appears twice"});
+        } else {
+            index[found] = static_cast<int>(i);
+        }
+    }
+    if (index[kColChannel] < 0) {
+        result.rejections.push_back({header.line, 0, "", "", "the header row has no \"Ch\" column"});
+    }
+    return index;
+}
+
+// Types one cell's value into the table the way the grid's editor would.
+void TypeCell(ChannelTable& table, int channel, int col, const std::string& raw, int bandIndex, int line,
+              CsvImport& result) {
+    const std::string value = Trimmed(raw);
+    auto reject = [&](std::string message) {
+        result.rejections.push_back({line, channel, kColumnHeaders[col], raw, std::move(message)});
+    };
+    if (col == kColReceive || col == kColTransmit) {
+        RecordingMessenger messenger;
+        CommitFrequency(table, channel, col, value, bandIndex, messenger);
+        for (const auto& text : messenger.texts) reject(text);
+        return;
+    }
+    if (col == kColDecode || col == kColEncode) {
+        if (value.empty()) {
+            CommitTone(table, channel, col, value);
+            return;
+        }
+        const int tone = FindTone(value);
+        if (tone < 0) {
+            reject("not an entry of the tone list");
+            return;
+        }
+        // The list's own spelling: the image codec reads a code's polarity
+        // from its upper-case letters, so "d023n" must arrive as "D023N".
+        CommitTone(table, channel, col, ToneTable()[static_cast<std::size_t>(tone)]);
+        return;
+    }
+    const auto& entries = ChoiceEntries(col);
+    if (value.empty()) {
+        if (table.hasFrequency(channel)) {
+            reject("must be one of " + ListOf(entries));
+        } else {
+            CommitChoice(table, channel, col, value, false);
+        }
+        return;
+    }
+    const auto match = std::find_if(entries.begin(), entries.end(),
+                                    [&](const std::string& entry) { return SameIgnoringCase(entry, value); });
+    if (match == entries.end()) {
+        reject("must be one of " + ListOf(entries));
+        return;
+    }
+    CommitChoice(table, channel, col, *match, false);
+}
+
+}  // namespace
+
+CsvImport ImportChannelsCsv(const std::string& text, ChannelPageValues& page) {
+    CsvImport result;
+    const CsvParse parse = ParseCsv(text);
+    if (!parse.ok) {
+        result.rejections.push_back({0, 0, "", "", parse.message});
+        return result;
+    }
+    if (parse.records.empty()) {
+        result.rejections.push_back({0, 0, "", "", "the text has no header row"});
+        return result;
+    }
+    const CsvRecord& header = parse.records.front();
+    const std::array<int, kGridCols> index = MatchColumns(header, result);
+    if (index[kColChannel] < 0) return result;
+
+    std::array<bool, kChannelCount + 1> seen{};
+    for (std::size_t r = 1; r < parse.records.size(); ++r) {
+        const CsvRecord& record = parse.records[r];
+        if (record.fields.size() != header.fields.size()) {
+            result.rejections.push_back({record.line, 0, "", "",
+                                         "the row has " + std::to_string(record.fields.size()) +
+                                             " fields, the header " + std::to_string(header.fields.size())});
+            continue;
+        }
+        const std::string& chText = record.fields[static_cast<std::size_t>(index[kColChannel])];
+        int channel = 0;
+        const std::string trimmed = Trimmed(chText);
+        if (!trimmed.empty() && trimmed.size() <= 2 &&
+            std::all_of(trimmed.begin(), trimmed.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+            channel = std::stoi(trimmed);
+        }
+        if (channel < 1 || channel > kChannelCount) {
+            result.rejections.push_back({record.line, 0, kColumnHeaders[kColChannel], chText,
+                                         "not a channel number from 1 to 16"});
+            continue;
+        }
+        if (seen[static_cast<std::size_t>(channel)]) {
+            result.rejections.push_back({record.line, channel, kColumnHeaders[kColChannel], chText,
+                                         "the channel has a row already"});
+            continue;
+        }
+        seen[static_cast<std::size_t>(channel)] = true;
+        for (int col = kColReceive; col < kGridCols; ++col) {
+            if (index[col] < 0) continue;
+            TypeCell(page.cells, channel, col, record.fields[static_cast<std::size_t>(index[col])], page.bandIndex,
+                     record.line, result);
+        }
+    }
+    return result;
+}
+
+}  // namespace zem

@@ -1,0 +1,16 @@
+#include "service/access_code.h"
+
+namespace zem {
+
+const char* const kMsgWrongAccessCode = "Not the correct password";
+
+namespace {
+
+// The code that opens the service functions; the same for every radio.
+constexpr const char* kAccessCode = "52038417";
+
+}  // namespace
+
+bool CheckAccessCode(const std::string& typed) { return typed == kAccessCode; }
+
+}  // namespace zem
