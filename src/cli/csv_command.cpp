@@ -1,0 +1,106 @@
+#include "channels/channel_codec.h"
+#include "channels/channel_csv.h"
+#include "cli/cli_support.h"
+#include "cli/file_commands.h"
+
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+
+namespace zem::cli {
+
+namespace {
+
+const std::vector<OptionSpec> kExportOptions = {
+    {"--output", "-o", true},
+};
+
+const std::vector<OptionSpec> kImportOptions = {
+    {"--output", "-o", true},
+    {"--band", "", true},
+};
+
+bool ReadText(Io& io, const std::string& path, std::string& text) {
+    if (path == "-") {
+        text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+        return true;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        Fail(io, path + ": cannot be opened for reading");
+        return false;
+    }
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    if (in.bad()) {
+        Fail(io, path + ": read error");
+        return false;
+    }
+    text = buffer.str();
+    return true;
+}
+
+int RunExport(const std::vector<std::string>& args, Io& io) {
+    Prepared prepared = PrepareCommand(FileCommand("csv"), args, kExportOptions, 1, 1, io);
+    if (!prepared.args) return prepared.exitStatus;
+
+    RadioImage image;
+    if (!ReadImage(io, prepared.args->positionals[0], image)) return kExitError;
+    ChannelPageValues page;
+    FillFromImage(image, page);
+    const std::string output = prepared.args->value("--output").value_or("-");
+    return WriteOutput(io, output, ExportChannelsCsv(page.cells)) ? kExitOk : kExitError;
+}
+
+int RunImport(const std::vector<std::string>& args, Io& io) {
+    const Command& self = FileCommand("csv");
+    Prepared prepared = PrepareCommand(self, args, kImportOptions, 2, 2, io);
+    if (!prepared.args) return prepared.exitStatus;
+    const ParsedArgs& parsed = *prepared.args;
+
+    const auto output = parsed.value("--output");
+    if (!output) return UsageError(io, self, "the output file (-o) is required");
+    std::optional<int> band;
+    if (const auto bandText = parsed.value("--band")) {
+        band = ParseIntInRange(*bandText, 0, 4);
+        if (!band) return UsageError(io, self, "--band must be a number from 0 to 4");
+    }
+
+    RadioImage image;
+    if (!ReadImage(io, parsed.positionals[0], image)) return kExitError;
+    std::string text;
+    if (!ReadText(io, parsed.positionals[1], text)) return kExitError;
+
+    ChannelPageValues page;
+    FillFromImage(image, page);
+    if (band) page.bandIndex = *band;
+    const CsvImport result = ImportChannelsCsv(text, page);
+    for (const auto& column : result.ignoredColumns) {
+        io.err << "zemtool: column \"" << column << "\" is not a channel table column; ignored\n";
+    }
+    if (!result.ok()) {
+        for (const auto& rejection : result.rejections) io.err << "zemtool: " << rejection.describe() << '\n';
+        return Fail(io, "nothing written: " + std::to_string(result.rejections.size()) + " value(s) refused");
+    }
+    StoreToImage(page, image);
+    return WriteImage(io, *output, image) ? kExitOk : kExitError;
+}
+
+}  // namespace
+
+int RunCsv(const std::vector<std::string>& args, Io& io) {
+    const Command& self = FileCommand("csv");
+    if (args.empty()) return UsageError(io, self, "export or import?");
+    const std::string& action = args.front();
+    if (action == "--help" || action == "-h") {
+        io.out << self.usage;
+        return kExitOk;
+    }
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (action == "export") return RunExport(rest, io);
+    if (action == "import") return RunImport(rest, io);
+    return UsageError(io, self, "unknown action " + action + " (export or import)");
+}
+
+}  // namespace zem::cli

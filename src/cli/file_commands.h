@@ -1,0 +1,19 @@
+#pragma once
+
+#include "cli/command.h"
+
+#include <string>
+#include <vector>
+
+namespace zem::cli {
+
+// The entry of FileCommands() called name; every file command finds its own
+// usage text through it.
+const Command& FileCommand(const char* name);
+
+int RunNew(const std::vector<std::string>& args, Io& io);
+int RunShow(const std::vector<std::string>& args, Io& io);
+int RunCsv(const std::vector<std::string>& args, Io& io);
+int RunDiff(const std::vector<std::string>& args, Io& io);
+
+}  // namespace zem::cli

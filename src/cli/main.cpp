@@ -1,0 +1,54 @@
+#include "cli/cli_support.h"
+#include "cli/command.h"
+
+#include <algorithm>
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using zem::cli::Command;
+
+std::vector<const Command*> AllCommands() {
+    std::vector<const Command*> all;
+    for (const auto& command : zem::cli::FileCommands()) all.push_back(&command);
+    for (const auto& command : zem::cli::LinkCommands()) all.push_back(&command);
+    return all;
+}
+
+void ListCommands(std::ostream& out) {
+    out << "Usage: zemtool COMMAND [ARGUMENTS]\n"
+           "\n"
+           "The command line of Zem Programming Software: program files and the radio.\n"
+           "\n"
+           "Commands:\n";
+    for (const Command* command : AllCommands()) {
+        std::string name = command->name;
+        name.resize(std::max<std::size_t>(name.size(), 8), ' ');
+        out << "  " << name << "  " << command->summary << '\n';
+    }
+    out << "\n'zemtool COMMAND --help' shows the arguments of a command.\n";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    zem::cli::Io io{std::cout, std::cerr};
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty()) {
+        ListCommands(std::cerr);
+        return zem::cli::kExitError;
+    }
+    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        ListCommands(std::cout);
+        return zem::cli::kExitOk;
+    }
+    for (const Command* command : AllCommands()) {
+        if (args[0] == command->name) {
+            return command->run(std::vector<std::string>(args.begin() + 1, args.end()), io);
+        }
+    }
+    std::cerr << "zemtool: unknown command " << args[0] << "\nTry 'zemtool --help'.\n";
+    return zem::cli::kExitError;
+}

@@ -1,0 +1,204 @@
+#include "document/document_diff.h"
+
+#include "channels/band.h"
+#include "channels/channel_codec.h"
+#include "service/power_points.h"
+
+#include <cstdio>
+#include <set>
+
+namespace zem {
+
+PagesSnapshot FillPages(const RadioImage& image) {
+    PagesSnapshot snapshot;
+    FillFromImage(image, snapshot.channels);
+    FillFromImage(image, snapshot.options);
+    FillFromImage(image, snapshot.keys);
+    for (std::size_t p = 0; p < 7; ++p) {
+        snapshot.powerLow[p] = image[kPowerLowOffset + p];
+        snapshot.powerHigh[p] = image[kPowerHighOffset + p];
+    }
+    return snapshot;
+}
+
+std::string EntryText(const std::vector<std::string>& entries, int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= entries.size()) return {};
+    return entries[static_cast<std::size_t>(index)];
+}
+
+namespace {
+
+SettingText Choice(const char* key, const char* label, const std::vector<std::string>& entries, int index) {
+    return {key, label, false, false, EntryText(entries, index)};
+}
+
+SettingText Check(const char* key, const char* label, bool checked) { return {key, label, true, checked, {}}; }
+
+SettingText Code(const char* key, const char* label, const std::string& text) { return {key, label, false, false, text}; }
+
+}  // namespace
+
+std::vector<SettingText> OptionTexts(const OptionValues& v) {
+    using E = OptionEntries;
+    return {
+        Choice("scan_mode", "Scan Mode", E::scanMode(), v.scanMode),
+        Choice("receive_recovery", "Receive recovery time (sec)", E::recoveryTime(), v.receiveRecovery),
+        Choice("transmission_recovery", "Transmission  recovery time (sec)", E::recoveryTime(),
+               v.transmissionRecovery),
+        Choice("time_out_timer", "Radiate Time Out Timer(s)", E::timeOutTimer(), v.timeOutTimer),
+        Choice("voice_beep_tone", "Voice/Beep Tone", E::voiceBeepTone(), v.voiceBeepTone),
+        Choice("squelch_level", "Squelch Level", E::squelchLevel(), v.squelchLevel),
+        Choice("lock_detect", "Lock Detect", E::lockDetect(), v.lockDetect),
+        Choice("whisper_level", "Whisper level", E::whisperLevel(), v.whisperLevel),
+        Check("whisper_enable", "Whisper  Function Enable", v.whisperEnable),
+        Choice("vox_level", "VOX level", E::voxLevel(), v.voxLevel),
+        Check("vox_enable", "Vox Function Enable", v.voxEnable),
+        Code("ptt_id_start", "PTT ID Start", v.pttIdStart),
+        Code("ptt_id_end", "PTT ID End", v.pttIdEnd),
+        Check("ptt_id_start_enable", "PTT ID Start Enable", v.pttIdStartEnable),
+        Check("ptt_id_end_enable", "PTT ID End Enable", v.pttIdEndEnable),
+        Choice("dtmf_speed", "DTMF Speed  Digit/sec", E::dtmfSpeed(), v.dtmfSpeed),
+        Choice("first_digit_time", "First Digit Time(ms)", E::firstDigitTime(), v.firstDigitTime),
+        Choice("first_digit_delay", "First Digit Delay Time(ms)", E::firstDigitDelay(), v.firstDigitDelay),
+        Check("dtmf_side_tone", "DTMF Side Tone", v.dtmfSideTone),
+        Check("energy_check", "Energy Check", v.energyCheck),
+        Check("wired_clone_mode", "Wired Clone Mode", v.wiredCloneMode),
+        Check("scramble", "Scramble", v.scramble),
+        Check("alarm_enable", "Alarm Function Enable", v.alarmEnable),
+        Check("compand_expand", "Compand Expand", v.compandExpand),
+        Check("save_energy", "Save Energy", v.saveEnergy),
+    };
+}
+
+std::vector<SettingText> KeyTexts(const KeyValues& v) {
+    using E = KeyEntries;
+    return {
+        Choice("long_press_duration", "Long Press Duration(s)", E::longPressDuration(), v.longPressDuration),
+        Choice("top_long", "Top Key Long Press", E::longPress(), v.topLong),
+        Choice("top_short", "Top Key Short Press", E::shortPress(), v.topShort),
+        Choice("middle_long", "Middle Key Long Press", E::longPress(), v.middleLong),
+        Choice("middle_short", "Middle Key Short Press", E::shortPress(), v.middleShort),
+        Choice("bottom_long", "Bottom Key Long Press", E::longPress(), v.bottomLong),
+        Choice("bottom_short", "Bottom Key Short Press", E::shortPress(), v.bottomShort),
+    };
+}
+
+namespace {
+
+// Which shown value a byte belongs to, so that a byte whose change shows on
+// no page is still listed. -1 for bytes no page interprets.
+enum Group : int {
+    kKept = -1,
+    kOptions = 1,
+    kKeys = 2,
+    kBand = 3,
+    kType = 4,
+    kPowerLow = 10,    // + point index 0-6
+    kPowerHigh = 20,   // + point index 0-6
+    kChannelBase = 100 // + channel x 8 + field (0 rx, 1 tx, 2 dec, 3 enc, 4 flags)
+};
+
+int ChannelGroup(int channel, int col) {
+    const int field = col <= kColEncode ? col - 1 : 4;
+    return kChannelBase + channel * 8 + field;
+}
+
+int GroupOf(std::size_t offset) {
+    if (offset >= 0x010 && offset <= 0x10F) {
+        const int channel = static_cast<int>(offset / 16);
+        const int byte = static_cast<int>(offset % 16);
+        if (byte <= 3) return ChannelGroup(channel, kColReceive);
+        if (byte <= 7) return ChannelGroup(channel, kColTransmit);
+        if (byte <= 9) return ChannelGroup(channel, kColDecode);
+        if (byte <= 11) return ChannelGroup(channel, kColEncode);
+        if (byte == 12) return ChannelGroup(channel, kColScan);
+        return kKept;
+    }
+    if (offset == 0x13A || (offset >= 0x13D && offset <= 0x13F)) return kKeys;
+    if ((offset >= 0x130 && offset <= 0x13C) || (offset >= 0x210 && offset <= 0x21F)) return kOptions;
+    if (offset >= 0x220 && offset <= 0x227) return kBand;
+    if (offset == 0x22C) return kType;
+    if (offset >= 0x3D0 && offset <= 0x3D6) return kPowerLow + static_cast<int>(offset - 0x3D0);
+    if (offset >= 0x3D7 && offset <= 0x3DD) return kPowerHigh + static_cast<int>(offset - 0x3D7);
+    return kKept;
+}
+
+std::string Shown(const std::string& text) { return text.empty() ? "(empty)" : text; }
+
+std::string Shown(const SettingText& setting) {
+    if (setting.isCheckBox) return setting.checked ? "on" : "off";
+    return Shown(setting.text);
+}
+
+void DiffSettings(const std::vector<SettingText>& a, const std::vector<SettingText>& b, int group,
+                  std::vector<std::string>& lines, std::set<int>& shownGroups) {
+    for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
+        const std::string before = Shown(a[i]);
+        const std::string after = Shown(b[i]);
+        if (before == after) continue;
+        lines.push_back(std::string(a[i].label) + ": " + before + " -> " + after);
+        shownGroups.insert(group);
+    }
+}
+
+}  // namespace
+
+std::vector<std::string> DiffDocuments(const RadioImage& before, const RadioImage& after) {
+    std::vector<std::string> lines;
+    if (before == after) return lines;
+
+    const PagesSnapshot a = FillPages(before);
+    const PagesSnapshot b = FillPages(after);
+    std::set<int> shownGroups;
+
+    const auto& types = TypeEntries();
+    const auto& bands = BandEntries();
+    if (a.channels.typeIndex != b.channels.typeIndex) {
+        lines.push_back("Type: " + Shown(EntryText(types, a.channels.typeIndex)) + " -> " +
+                        Shown(EntryText(types, b.channels.typeIndex)));
+        shownGroups.insert(kType);
+    }
+    if (a.channels.bandIndex != b.channels.bandIndex) {
+        lines.push_back("Band: " + Shown(EntryText(bands, a.channels.bandIndex)) + " -> " +
+                        Shown(EntryText(bands, b.channels.bandIndex)));
+        shownGroups.insert(kBand);
+    }
+    for (int channel = 1; channel <= kChannelCount; ++channel) {
+        for (int col = kColReceive; col < kGridCols; ++col) {
+            const std::string& x = a.channels.cells.text(channel, col);
+            const std::string& y = b.channels.cells.text(channel, col);
+            if (x == y) continue;
+            lines.push_back("channel " + std::to_string(channel) + " " + kColumnHeaders[col] + ": " + Shown(x) +
+                            " -> " + Shown(y));
+            shownGroups.insert(ChannelGroup(channel, col));
+        }
+    }
+    DiffSettings(OptionTexts(a.options), OptionTexts(b.options), kOptions, lines, shownGroups);
+    DiffSettings(KeyTexts(a.keys), KeyTexts(b.keys), kKeys, lines, shownGroups);
+    for (int p = 0; p < 7; ++p) {
+        const auto i = static_cast<std::size_t>(p);
+        if (a.powerLow[i] != b.powerLow[i]) {
+            lines.push_back("Low Power Value " + std::to_string(p + 1) + ": " + std::to_string(a.powerLow[i]) +
+                            " -> " + std::to_string(b.powerLow[i]));
+            shownGroups.insert(kPowerLow + p);
+        }
+        if (a.powerHigh[i] != b.powerHigh[i]) {
+            lines.push_back("High Power Value " + std::to_string(p + 1) + ": " + std::to_string(a.powerHigh[i]) +
+                            " -> " + std::to_string(b.powerHigh[i]));
+            shownGroups.insert(kPowerHigh + p);
+        }
+    }
+    // Bytes that changed without showing anywhere: the kept regions, and
+    // bits or values that the pages read the same way.
+    for (std::size_t offset = 0; offset < kImageSize; ++offset) {
+        if (before[offset] == after[offset]) continue;
+        const int group = GroupOf(offset);
+        if (group != kKept && shownGroups.count(group) != 0) continue;
+        char line[40];
+        std::snprintf(line, sizeof line, "byte 0x%03zX: %02X -> %02X", offset, before[offset], after[offset]);
+        lines.emplace_back(line);
+    }
+    return lines;
+}
+
+}  // namespace zem

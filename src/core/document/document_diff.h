@@ -1,0 +1,50 @@
+#pragma once
+
+#include "channels/channel_table.h"
+#include "document/radio_image.h"
+#include "pages/key_values.h"
+#include "pages/option_values.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace zem {
+
+// Everything the three pages and the service dialog would show for an image:
+// what a user sees after the pages fill from it.
+struct PagesSnapshot {
+    ChannelPageValues channels;
+    OptionValues options;
+    KeyValues keys;
+    std::array<std::uint8_t, 7> powerLow{};   // 0x3D0-0x3D6, frequency points 1-7
+    std::array<std::uint8_t, 7> powerHigh{};  // 0x3D7-0x3DD
+};
+
+PagesSnapshot FillPages(const RadioImage& image);
+
+// One setting of the options or the key page as the user sees it: the entry
+// text the drop-down selects, the code text, or a check box state.
+struct SettingText {
+    const char* key;    // stable name for scripts, e.g. "squelch_level"
+    const char* label;  // the page's words, e.g. "Squelch Level"
+    bool isCheckBox = false;
+    bool checked = false;   // when isCheckBox
+    std::string text;       // when not isCheckBox
+};
+
+std::vector<SettingText> OptionTexts(const OptionValues& values);
+std::vector<SettingText> KeyTexts(const KeyValues& values);
+
+// The entry at index, or the empty text when index is outside the list.
+std::string EntryText(const std::vector<std::string>& entries, int index);
+
+// The differences between two images in the user's terms, one line each:
+// channel cells ("channel 3 Receive: 145.00000 -> 146.00000"), type and
+// band, option and key settings ("Squelch Level: 5 -> 4"), power values,
+// then bytes that no page shows ("byte 0x3E0: FF -> 00"). Empty exactly
+// when the images are equal byte for byte.
+std::vector<std::string> DiffDocuments(const RadioImage& before, const RadioImage& after);
+
+}  // namespace zem
