@@ -80,7 +80,8 @@ private:
     bool pumpAndPoll(int count, bool pauseEach, bool pollCancel);
     void sendByte(std::uint8_t byte);
     void send(const std::uint8_t* bytes, std::size_t count);
-    bool readAck(std::string& why);
+    enum class AckRead { Ack, Missing, LineFailed };
+    AckRead readAck(std::string& why);
     void status(const std::string& text);
     void stepProgress();
 

@@ -33,9 +33,4 @@ struct TransferOutcome {
 TransferOutcome RunTransfer(TransferDirection direction, RadioImage& image, const LinkSession& session,
                             Messenger& messenger);
 
-// The two halves, over a protocol whose radio is in programming mode.
-// ReadImageBlocks fills only the working copy it is given.
-LinkOutcome ReadImageBlocks(CloneProtocol& protocol, RadioImage& working);
-LinkOutcome WriteImageBlocks(CloneProtocol& protocol, const RadioImage& image);
-
 }  // namespace zem

@@ -1,0 +1,23 @@
+#include "link/link_session.h"
+
+#include "link/link_messages.h"
+#include "link/port_trace.h"
+
+namespace zem {
+
+std::unique_ptr<SerialPort> OpenSessionPort(const LinkSession& session, const PortTimeouts& timeouts,
+                                            Messenger& messenger, LinkOutcome& failure) {
+    OpenResult opened = session.opener ? session.opener(session.port, timeouts) : OpenSerialPort(session.port, timeouts);
+    if (!opened.port) {
+        failure.status = LinkStatus::OpenFailed;
+        failure.message = kMsgOpenPortFailed;
+        failure.detail = opened.detail;
+        messenger.notice(failure.message);
+        return nullptr;
+    }
+    if (session.tracePath.empty()) return std::move(opened.port);
+    std::string traceError;
+    return TraceSerialPort(std::move(opened.port), session.tracePath, session.port, traceError);
+}
+
+}  // namespace zem

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "link/serial_port.h"
+
+#include <memory>
+#include <string>
+
+namespace zem {
+
+// Wraps a port so that every byte sent and received, every purge and the
+// close go to a log file with the time since the open and the direction:
+// what a user attaches to a question about a radio that does not answer.
+// Lines are appended; when the log cannot be opened the port is returned
+// untraced and error says why.
+std::unique_ptr<SerialPort> TraceSerialPort(std::unique_ptr<SerialPort> port, const std::string& logPath,
+                                            const std::string& portName, std::string& error);
+
+}  // namespace zem

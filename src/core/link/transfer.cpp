@@ -1,0 +1,80 @@
+#include "link/transfer.h"
+
+#include "link/clone_constants.h"
+#include "link/link_messages.h"
+
+namespace zem {
+
+namespace {
+
+LinkOutcome BlockFailure(const BlockOutcome& block, Messenger& messenger) {
+    LinkOutcome outcome;
+    outcome.detail = block.detail;
+    if (block.result == BlockResult::Cancelled) {
+        outcome.status = LinkStatus::Cancelled;  // the user asked for it: nothing to say
+        return outcome;
+    }
+    outcome.status = LinkStatus::Failed;
+    outcome.message = BlockFailureMessage(block.result);
+    messenger.notice(outcome.message);
+    return outcome;
+}
+
+LinkOutcome ReadBlocks(CloneProtocol& protocol, RadioImage& working, Messenger& messenger) {
+    for (int block = 0; block < kTransferBlockCount; ++block) {
+        auto address = static_cast<std::uint16_t>(block * kBlockSize);
+        BlockOutcome r = protocol.ReadBlock(address, kFullReadTiming, working.data() + address);
+        if (r.result != BlockResult::Ok) return BlockFailure(r, messenger);
+    }
+    return {};
+}
+
+LinkOutcome WriteBlocks(CloneProtocol& protocol, const RadioImage& image, Messenger& messenger) {
+    for (int block = 0; block < kTransferBlockCount; ++block) {
+        auto address = static_cast<std::uint16_t>(block * kBlockSize);
+        BlockOutcome r = protocol.WriteBlock(address, kFullWriteTiming, image.data() + address);
+        if (r.result != BlockResult::Ok) return BlockFailure(r, messenger);
+    }
+    return {};
+}
+
+}  // namespace
+
+TransferOutcome RunTransfer(TransferDirection direction, RadioImage& image, const LinkSession& session,
+                            Messenger& messenger) {
+    TransferOutcome outcome;
+    auto port = OpenSessionPort(session, CloneTimeouts, messenger, outcome.link);
+    if (!port) return outcome;
+    if (session.hooks.status) session.hooks.status(kMsgDetectingPort);
+
+    CloneProtocol protocol(*port, messenger, session.hooks);
+    if (protocol.EnterProgrammingMode() == HandshakeResult::Abandoned) {
+        port->close();
+        outcome.link.status = LinkStatus::Abandoned;
+        outcome.link.detail = protocol.handshakeDetail();
+        return outcome;
+    }
+    protocol.pause(kStepPause);
+    protocol.setProgressTotal(kTransferBlockCount);
+
+    if (direction == TransferDirection::Read) {
+        // The blocks go into a copy; the caller's image changes only when
+        // every block arrived, so a broken read never leaves a mix of old
+        // and new blocks that a later save or write would spread.
+        RadioImage working = image;
+        outcome.link = ReadBlocks(protocol, working, messenger);
+        port->close();
+        if (outcome.link.completed()) {
+            image = working;
+            outcome.refreshPages = true;
+            outcome.returnToChannelTab = true;
+        }
+    } else {
+        outcome.link = WriteBlocks(protocol, image, messenger);
+        port->close();
+        outcome.returnToChannelTab = outcome.link.status != LinkStatus::Cancelled;
+    }
+    return outcome;
+}
+
+}  // namespace zem
