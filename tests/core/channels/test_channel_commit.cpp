@@ -1,0 +1,174 @@
+#include "channels/channel_commit.h"
+
+#include "support/recording_messenger.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace zem {
+namespace {
+
+using test::RecordingMessenger;
+
+constexpr int kRow = 3;
+
+std::vector<std::string> RowTexts(const ChannelTable& table, int row)
+{
+    std::vector<std::string> texts;
+    for (int col = 1; col < kGridCols; ++col)
+        texts.push_back(table.text(row, col));
+    return texts;
+}
+
+struct ValidationCase {
+    const char* text;
+    int band;
+    const char* result;   // normalised text, empty when refused
+    const char* message;  // nullptr when none
+};
+
+TEST(ValidateFrequencyTest, ChecksBandLimitsAndRaster)
+{
+    const ValidationCase cases[] = {
+        {"145.5", 0, "145.50000", nullptr},
+        {"146.00625", 0, "146.00625", nullptr},
+        {"145.005", 0, "145.00500", nullptr},
+        {"136", 0, "136.00000", nullptr},
+        {"174", 0, "174.00000", nullptr},
+        {"  145.5 MHz", 0, "145.50000", nullptr},
+        {"145.001", 0, "", kMsgErrorDataValue},
+        {"135.99375", 0, "", kMsgErrorDataFormat},
+        {"174.00625", 0, "", kMsgErrorDataFormat},
+        {"256.02", 1, "256.02000", nullptr},
+        {"220", 1, "220.00000", nullptr},
+        {"280", 1, "280.00000", nullptr},
+        {"145.5", 2, "", kMsgErrorDataFormat},
+        {"470", 2, "470.00000", nullptr},
+        {"470", 3, "470.00000", nullptr},
+        {"512", 3, "512.00000", nullptr},
+        {"512.005", 3, "", kMsgErrorDataFormat},
+        {"60", 4, "60.00000", nullptr},
+        {"600", 4, "600.00000", nullptr},
+        {"59.995", 4, "", kMsgErrorDataFormat},
+        {"600.005", -1, "", kMsgErrorDataFormat},
+        {"145.5", -1, "145.50000", nullptr},
+        {"-145", 0, "", kMsgErrorDataFormat},
+        {"99999", 4, "", kMsgErrorDataFormat},
+        {"abc", 4, "", kMsgErrorDataFormat},
+        // Rounded to the nearest 10 Hz first, then checked and shown as rounded.
+        {"145.004995", 0, "145.00500", nullptr},
+        {"145.0062501", 0, "145.00625", nullptr},
+    };
+    for (const ValidationCase& c : cases) {
+        RecordingMessenger messenger;
+        const FrequencyCheck check = ValidateFrequency(c.text, c.band, messenger);
+        EXPECT_EQ(check.text, c.result) << c.text << " band " << c.band;
+        EXPECT_EQ(check.result, *c.result ? FrequencyCheck::Result::Valid : FrequencyCheck::Result::Invalid)
+            << c.text;
+        if (c.message)
+            EXPECT_EQ(messenger.texts(), std::vector<std::string>{c.message}) << c.text;
+        else
+            EXPECT_TRUE(messenger.empty()) << c.text;
+    }
+
+    RecordingMessenger messenger;
+    EXPECT_EQ(ValidateFrequency("", 0, messenger).result, FrequencyCheck::Result::Empty);
+    EXPECT_TRUE(messenger.empty());
+}
+
+TEST(CommitFrequencyTest, FirstFrequencyOfAnEmptyChannelBringsDefaults)
+{
+    RecordingMessenger messenger;
+    ChannelTable table;
+    CommitFrequency(table, kRow, kColReceive, "145.5", 0, messenger);
+    EXPECT_EQ(RowTexts(table, kRow), (std::vector<std::string>{"145.50000", "145.50000", "Off", "Off", "Yes", "High",
+                                                                "Wide", "Off", "Off"}));
+
+    ChannelTable transmitOnly;
+    CommitFrequency(transmitOnly, kRow, kColTransmit, "146", 0, messenger);
+    EXPECT_EQ(RowTexts(transmitOnly, kRow), (std::vector<std::string>{"", "146.00000", "Off", "Off", "Yes", "High",
+                                                                       "Wide", "Off", "Off"}));
+
+    // A second frequency changes only its own cell.
+    table.setText(kRow, kColPower, "Low");
+    CommitFrequency(table, kRow, kColTransmit, "146", 0, messenger);
+    EXPECT_EQ(table.text(kRow, kColReceive), "145.50000");
+    EXPECT_EQ(table.text(kRow, kColTransmit), "146.00000");
+    EXPECT_EQ(table.text(kRow, kColPower), "Low");
+    EXPECT_TRUE(messenger.empty());
+}
+
+TEST(CommitFrequencyTest, EmptyingClearsTheToneThenTheScanCell)
+{
+    RecordingMessenger messenger;
+    ChannelTable table;
+    CommitFrequency(table, kRow, kColReceive, "145.5", 0, messenger);
+    CommitTone(table, kRow, kColDecode, "67.0");
+    CommitTone(table, kRow, kColEncode, "D023N");
+
+    CommitFrequency(table, kRow, kColReceive, "", 0, messenger);
+    EXPECT_EQ(RowTexts(table, kRow), (std::vector<std::string>{"", "145.50000", "", "D023N", "Yes", "High", "Wide",
+                                                                "Off", "Off"}));
+    CommitFrequency(table, kRow, kColTransmit, "", 0, messenger);
+    EXPECT_EQ(RowTexts(table, kRow), (std::vector<std::string>{"", "", "", "", "", "High", "Wide", "Off", "Off"}));
+    EXPECT_TRUE(messenger.empty());
+}
+
+TEST(CommitFrequencyTest, InvalidFrequencyKeepsTheWholeRow)
+{
+    ChannelTable table;
+    RecordingMessenger quiet;
+    CommitFrequency(table, kRow, kColReceive, "145.5", 0, quiet);
+    CommitTone(table, kRow, kColDecode, "67.0");
+    const ChannelTable before = table;
+
+    for (const char* typo : {"145.001", "14.55", "x"}) {
+        RecordingMessenger messenger;
+        CommitFrequency(table, kRow, kColReceive, typo, 0, messenger);
+        EXPECT_EQ(table, before) << typo;
+        EXPECT_EQ(messenger.entries().size(), 1u) << typo;
+    }
+
+    // An invalid first frequency does not bring the defaults either.
+    ChannelTable empty;
+    RecordingMessenger messenger;
+    CommitFrequency(empty, kRow, kColReceive, "145.001", 0, messenger);
+    EXPECT_EQ(empty, ChannelTable());
+}
+
+TEST(CommitToneTest, KeepsTableTextsAsTypedAndTurnsOthersOff)
+{
+    RecordingMessenger messenger;
+    ChannelTable table;
+    CommitTone(table, kRow, kColDecode, "67.0");
+    EXPECT_EQ(table.text(kRow, kColDecode), "");  // no frequency, no tone
+
+    CommitFrequency(table, kRow, kColReceive, "145.5", 0, messenger);
+    const std::pair<const char*, const char*> cases[] = {
+        {"d023n", "d023n"}, {"D754I", "D754I"}, {"254.1", "254.1"}, {"12.3", "OFF"}, {"", "OFF"}, {"67", "OFF"},
+    };
+    for (const auto& [typed, kept] : cases) {
+        CommitTone(table, kRow, kColEncode, typed);
+        EXPECT_EQ(table.text(kRow, kColEncode), kept) << typed;
+    }
+}
+
+TEST(CommitChoiceTest, KeepsChoicesOnlyForChannelsWithAFrequency)
+{
+    ChannelTable table;
+    table.setText(kRow, kColPower, "High");
+    CommitChoice(table, kRow, kColPower, "Low", true);
+    EXPECT_EQ(table.text(kRow, kColPower), "High");  // Enter keeps the old text
+    CommitChoice(table, kRow, kColPower, "Low", false);
+    EXPECT_EQ(table.text(kRow, kColPower), "");  // leaving the cell empties it
+
+    table.setText(kRow, kColTransmit, "145.50000");
+    CommitChoice(table, kRow, kColPower, "Low", true);
+    EXPECT_EQ(table.text(kRow, kColPower), "Low");
+    CommitChoice(table, kRow, kColBusy, "Carrier", false);
+    EXPECT_EQ(table.text(kRow, kColBusy), "Carrier");
+}
+
+}  // namespace
+}  // namespace zem
