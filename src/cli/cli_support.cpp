@@ -182,19 +182,19 @@ bool WriteOutput(Io& io, const std::string& path, const std::string& contents) {
         return static_cast<bool>(io.out);
     }
     const FileResult result = WriteFileAtomically(path, contents);
-    if (!result.ok) Fail(io, path + ": " + result.message);
+    if (!result.ok) Fail(io, result.message);
     return result.ok;
 }
 
 bool WriteImage(Io& io, const std::string& path, const RadioImage& image) {
     const FileResult result = SaveProgramFile(path, image);
-    if (!result.ok) Fail(io, path + ": " + result.message);
+    if (!result.ok) Fail(io, result.message);
     return result.ok;
 }
 
 bool ReadImage(Io& io, const std::string& path, RadioImage& image) {
     const FileResult result = LoadProgramFile(path, image);
-    if (!result.ok) Fail(io, path + ": " + result.message);
+    if (!result.ok) Fail(io, result.message);
     return result.ok;
 }
 

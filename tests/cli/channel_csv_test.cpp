@@ -1,0 +1,196 @@
+#include "channels/band.h"
+#include "channels/channel_codec.h"
+#include "channels/channel_commit.h"
+#include "channels/channel_csv.h"
+#include "document/radio_image.h"
+
+#include <gtest/gtest.h>
+
+namespace zem {
+namespace {
+
+using Fields = std::vector<std::string>;
+
+std::vector<Fields> FieldsOf(const CsvParse& parse) {
+    std::vector<Fields> out;
+    for (const auto& record : parse.records) out.push_back(record.fields);
+    return out;
+}
+
+TEST(ParseCsv, ReadsQuotedFieldsLineEndsAndByteOrderMark) {
+    struct Case {
+        const char* name;
+        std::string text;
+        std::vector<Fields> expected;
+    };
+    const std::vector<Case> cases = {
+        {"plain", "a,b\n1,2\n", {{"a", "b"}, {"1", "2"}}},
+        {"no final line end", "a,b\n1,2", {{"a", "b"}, {"1", "2"}}},
+        {"CRLF", "a,b\r\n1,2\r\n", {{"a", "b"}, {"1", "2"}}},
+        {"BOM", "\xEF\xBB\xBF" "Ch,Receive\n", {{"Ch", "Receive"}}},
+        {"empty fields", ",,\n", {{"", "", ""}}},
+        {"comma in quotes", "\"a,b\",c\n", {{"a,b", "c"}}},
+        {"doubled quote", "\"say \"\"hi\"\"\",x\n", {{"say \"hi\"", "x"}}},
+        {"line break in quotes", "\"one\r\ntwo\",x\n", {{"one\r\ntwo", "x"}}},
+        {"empty quoted field", "\"\"\n", {{""}}},
+        {"blank lines skipped", "a\n\n\r\nb\n", {{"a"}, {"b"}}},
+        {"blanks kept", " a , b \n", {{" a ", " b "}}},
+    };
+    for (const auto& c : cases) {
+        const CsvParse parse = ParseCsv(c.text);
+        ASSERT_TRUE(parse.ok) << c.name << ": " << parse.message;
+        EXPECT_EQ(FieldsOf(parse), c.expected) << c.name;
+    }
+}
+
+TEST(ParseCsv, CountsLinesAcrossQuotedLineBreaks) {
+    const CsvParse parse = ParseCsv("h\n\"a\nb\"\n\nc\n");
+    ASSERT_TRUE(parse.ok);
+    ASSERT_EQ(parse.records.size(), 3u);
+    EXPECT_EQ(parse.records[1].line, 2);
+    EXPECT_EQ(parse.records[2].line, 5);
+}
+
+TEST(ParseCsv, RefusesBrokenQuoting) {
+    EXPECT_EQ(ParseCsv("a\n\"open,b\nc\n").message, "line 2: a quoted field is not closed");
+    EXPECT_EQ(ParseCsv("a\n\"x\"y,b\n").message, "line 2: text after a closing quote");
+}
+
+TEST(CsvField, QuotesOnlyWhatNeedsIt) {
+    EXPECT_EQ(CsvField("145.12500"), "145.12500");
+    EXPECT_EQ(CsvField(""), "");
+    EXPECT_EQ(CsvField("a,b"), "\"a,b\"");
+    EXPECT_EQ(CsvField("say \"hi\""), "\"say \"\"hi\"\"\"");
+    EXPECT_EQ(CsvField("3.5 "), "\"3.5 \"");
+    const std::string odd = " x,\"y\"\r\nz ";
+    EXPECT_EQ(ParseCsv(CsvField(odd) + "\n").records.at(0).fields, Fields{odd});
+}
+
+ChannelPageValues PageOf(const RadioImage& image) {
+    ChannelPageValues page;
+    FillFromImage(image, page);
+    return page;
+}
+
+RadioImage DefaultsFor(int band) {
+    RadioImage image = NewDocumentImage();
+    class Silent : public Messenger {
+        void notice(const std::string&) override {}
+        bool confirm(const std::string&) override { return false; }
+        bool retry(const std::string&) override { return false; }
+    } silent;
+    ApplyChannelDefaults(image, 0, band, silent);
+    return image;
+}
+
+const std::string kHeader = "Ch,Receive,Transmit,QT/DQT DEC,QT/DQT ENC,Scan,Power,W/N,Busy,PTT\n";
+
+TEST(ChannelCsv, ExportThenImportGivesTheSameChannels) {
+    for (int band = 0; band < 4; ++band) {
+        RadioImage source = DefaultsFor(band);
+        ChannelPageValues edited = PageOf(source);
+        // Values the defaults do not use: narrow, low power, busy locks,
+        // PTT ID, inverted codes, a channel without scan, an empty channel.
+        edited.cells.setText(2, kColDecode, "D754I");
+        edited.cells.setText(2, kColBusy, "DT/DQT");
+        edited.cells.setText(3, kColPower, "Low");
+        edited.cells.setText(3, kColBandwidth, "Narrow");
+        edited.cells.setText(8, kColScan, "No");
+        edited.cells.setText(8, kColBusy, "Carrier");
+        edited.cells.setText(8, kColPtt, "On");
+        for (int col = kColReceive; col < kGridCols; ++col) edited.cells.setText(16, col, "");
+        StoreToImage(edited, source);
+        const ChannelPageValues expected = PageOf(source);
+
+        ChannelPageValues target = PageOf(NewDocumentImage());
+        target.bandIndex = band;
+        const CsvImport result = ImportChannelsCsv(ExportChannelsCsv(expected.cells), target);
+        ASSERT_TRUE(result.ok()) << result.rejections.front().describe();
+        EXPECT_TRUE(result.ignoredColumns.empty());
+        RadioImage imported = NewDocumentImage();
+        StoreToImage(target, imported);
+        EXPECT_EQ(PageOf(imported).cells, expected.cells) << "band " << band;
+    }
+}
+
+TEST(ChannelCsv, ReportsEveryRefusedValueWithChannelAndColumn) {
+    ChannelPageValues page = PageOf(DefaultsFor(0));
+    const std::string text = kHeader +
+                             "3,450.00000,173.95000,,,Yes,High,Wide,Off,Off\n"
+                             "4,145.00100,,,,Yes,High,Wide,Off,Off\n"
+                             "5,161.12500,,12.3,,Maybe,high,,Off,Off\n"
+                             "17,145.00000,,,,,,,,\n"
+                             "6,1,2\n"
+                             "5,,,,,,,,,\n";
+    const CsvImport result = ImportChannelsCsv(text, page);
+    std::vector<std::string> described;
+    for (const auto& rejection : result.rejections) described.push_back(rejection.describe());
+    const std::vector<std::string> expected = {
+        std::string("line 2, channel 3, Receive \"450.00000\": ") + kMsgErrorDataFormat,
+        std::string("line 3, channel 4, Receive \"145.00100\": ") + kMsgErrorDataValue,
+        "line 4, channel 5, QT/DQT DEC \"12.3\": not an entry of the tone list",
+        "line 4, channel 5, Scan \"Maybe\": must be one of Yes, No",
+        "line 4, channel 5, W/N \"\": must be one of Wide, Narrow",
+        "line 5, Ch \"17\": not a channel number from 1 to 16",
+        "line 6: the row has 3 fields, the header 10",
+        "line 7, channel 5, Ch \"5\": the channel has a row already",
+    };
+    EXPECT_EQ(described, expected);
+}
+
+TEST(ChannelCsv, RefusesAHeaderWithoutChannelsOrWithATwiceNamedColumn) {
+    ChannelPageValues page = PageOf(NewDocumentImage());
+    EXPECT_FALSE(ImportChannelsCsv("Receive,Transmit\n145,145\n", page).ok());
+    EXPECT_FALSE(ImportChannelsCsv("Ch,Scan,scan\n1,Yes,No\n", page).ok());
+    EXPECT_FALSE(ImportChannelsCsv("", page).ok());
+    EXPECT_TRUE(ImportChannelsCsv(kHeader, page).ok());
+}
+
+TEST(ChannelCsv, MatchesColumnsByNameAndKeepsTheCellsOfMissingOnes) {
+    ChannelPageValues page = PageOf(DefaultsFor(0));
+    const ChannelTable before = page.cells;
+    const CsvImport result = ImportChannelsCsv(" power ,Notes,CH\nlow,spare,2\n", page);
+    ASSERT_TRUE(result.ok());
+    EXPECT_EQ(result.ignoredColumns, std::vector<std::string>{"Notes"});
+    EXPECT_EQ(page.cells.text(2, kColPower), "Low");
+    ChannelTable expected = before;
+    expected.setText(2, kColPower, "Low");
+    EXPECT_EQ(page.cells, expected);
+}
+
+TEST(ChannelCsv, TypesARowAsTheGridWould) {
+    ChannelPageValues page = PageOf(NewDocumentImage());
+    page.bandIndex = 0;
+    // A receive frequency alone brings the new-channel defaults.
+    ASSERT_TRUE(ImportChannelsCsv("Ch,Receive\n1,145.5\n", page).ok());
+    EXPECT_EQ(page.cells.text(1, kColTransmit), "145.50000");
+    EXPECT_EQ(page.cells.text(1, kColScan), "Yes");
+    EXPECT_EQ(page.cells.text(1, kColBusy), "Off");
+
+    // Choices on a channel without a frequency are dropped, as in the grid.
+    ASSERT_TRUE(ImportChannelsCsv("Ch,Scan\n9,Yes\n", page).ok());
+    EXPECT_EQ(page.cells.text(9, kColScan), "");
+
+    // A code typed in lower case arrives in the list's spelling, so that the
+    // image keeps its polarity.
+    ASSERT_TRUE(ImportChannelsCsv("Ch,QT/DQT DEC,QT/DQT ENC\n1,d023n,d754i\n", page).ok());
+    EXPECT_EQ(page.cells.text(1, kColDecode), "D023N");
+    RadioImage image = NewDocumentImage();
+    StoreToImage(page, image);
+    EXPECT_EQ(image[0x18], 0x13);
+    EXPECT_EQ(image[0x19], 0x28);
+    EXPECT_EQ(image[0x1B], 0xA9);
+}
+
+TEST(ChannelCsv, ChecksFrequenciesAgainstTheChosenBand) {
+    ChannelPageValues page = PageOf(NewDocumentImage());
+    page.bandIndex = 2;
+    const CsvImport refused = ImportChannelsCsv("Ch,Receive\n1,145.5\n", page);
+    ASSERT_EQ(refused.rejections.size(), 1u);
+    EXPECT_EQ(refused.rejections[0].message, kMsgErrorDataFormat);
+    page.bandIndex = 4;
+    EXPECT_TRUE(ImportChannelsCsv("Ch,Receive\n1,145.5\n", page).ok());
+}
+
+}  // namespace
+}  // namespace zem

@@ -1,0 +1,108 @@
+#include "cli/cli_support.h"
+#include "cli/json_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace zem::cli {
+namespace {
+
+const std::vector<OptionSpec> kSpecs = {
+    {"--output", "-o", true},
+    {"--band", "", true},
+    {"--json", "", false},
+};
+
+TEST(ParseArgs, AcceptsEverySpellingOfAnOption) {
+    struct Case {
+        std::vector<std::string> args;
+        std::vector<std::string> positionals;
+        std::string output;
+        bool json;
+    };
+    const std::vector<Case> cases = {
+        {{"a.zem", "-o", "b.zem"}, {"a.zem"}, "b.zem", false},
+        {{"--output", "b.zem", "a.zem"}, {"a.zem"}, "b.zem", false},
+        {{"--output=b.zem", "--json", "a.zem"}, {"a.zem"}, "b.zem", true},
+        {{"--output=", "a.zem"}, {"a.zem"}, "", false},
+        {{"-o", "-", "a.zem"}, {"a.zem"}, "-", false},
+        {{"--", "-x.zem", "--json"}, {"-x.zem", "--json"}, "", false},
+        {{"-"}, {"-"}, "", false},
+    };
+    for (const auto& c : cases) {
+        const ParseOutcome outcome = ParseArgs(c.args, kSpecs);
+        ASSERT_TRUE(outcome.ok) << outcome.error;
+        EXPECT_EQ(outcome.args.positionals, c.positionals);
+        EXPECT_EQ(outcome.args.value("--output").value_or(""), c.output);
+        EXPECT_EQ(outcome.args.has("--json"), c.json);
+        EXPECT_FALSE(outcome.args.help);
+    }
+}
+
+TEST(ParseArgs, RefusesWhatItCannotUnderstand) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"--colour"}, "unknown option --colour"},
+        {{"-o"}, "option -o needs a value"},
+        {{"--json=yes"}, "option --json takes no value"},
+        {{"-o", "a", "--output", "b"}, "option --output given twice"},
+    };
+    for (const auto& [args, error] : cases) {
+        const ParseOutcome outcome = ParseArgs(args, kSpecs);
+        EXPECT_FALSE(outcome.ok);
+        EXPECT_EQ(outcome.error, error);
+    }
+}
+
+TEST(ParseArgs, HelpIsAlwaysKnown) {
+    EXPECT_TRUE(ParseArgs({"--help"}, {}).args.help);
+    EXPECT_TRUE(ParseArgs({"x", "-h"}, kSpecs).args.help);
+}
+
+TEST(ParseIntInRange, TakesOnlyPlainNumbersInRange) {
+    EXPECT_EQ(ParseIntInRange("0", 0, 3), 0);
+    EXPECT_EQ(ParseIntInRange("3", 0, 3), 3);
+    for (const char* bad : {"4", "-1", "", " 1", "1 ", "1x", "0x1", "99999999999"}) {
+        EXPECT_FALSE(ParseIntInRange(bad, 0, 3)) << bad;
+    }
+}
+
+TEST(CliMessenger, AnswersQuestionsFromItsOptions) {
+    std::ostringstream err;
+    CliMessenger cautious(err);
+    EXPECT_FALSE(cautious.confirm("Sure?"));
+    EXPECT_FALSE(cautious.retry("Again?"));
+
+    const ParseOutcome parsed = ParseArgs({"--yes", "--retries", "2"}, AnswerOptions());
+    ASSERT_TRUE(parsed.ok);
+    CliMessenger bold(err, AnswersFrom(parsed.args));
+    EXPECT_TRUE(bold.confirm("Sure?"));
+    EXPECT_TRUE(bold.retry("Again?"));
+    EXPECT_TRUE(bold.retry("Again?"));
+    EXPECT_FALSE(bold.retry("Again?"));
+    bold.notice("Done");
+    EXPECT_EQ(bold.shown().size(), 5u);
+    EXPECT_NE(err.str().find("zemtool: Done\n"), std::string::npos);
+}
+
+TEST(Json, EscapesStringsAndPassesUtf8Through) {
+    EXPECT_EQ(JsonString("3.5 "), "\"3.5 \"");
+    EXPECT_EQ(JsonString("a\"b\\c"), "\"a\\\"b\\\\c\"");
+    EXPECT_EQ(JsonString("x\ny\t\x01"), "\"x\\ny\\t\\u0001\"");
+    EXPECT_EQ(JsonString("Error Data Format\xEF\xBC\x8C"), "\"Error Data Format\xEF\xBC\x8C\"");
+}
+
+TEST(Json, WritesNestedContainersWithCommasInPlace) {
+    JsonWriter json;
+    json.beginObject();
+    json.key("a").value(1);
+    json.key("b").beginArray().value(true).value("x").endArray();
+    json.key("c").beginObject().endObject();
+    json.key("d").beginArray().endArray();
+    json.endObject();
+    EXPECT_EQ(json.text(),
+              "{\n  \"a\": 1,\n  \"b\": [\n    true,\n    \"x\"\n  ],\n  \"c\": {},\n  \"d\": []\n}\n");
+}
+
+}  // namespace
+}  // namespace zem::cli

@@ -1,0 +1,68 @@
+#include "document/document_diff.h"
+
+#include "channels/band.h"
+
+#include <gtest/gtest.h>
+
+namespace zem {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+RadioImage Band0() {
+    RadioImage image = NewDocumentImage();
+    class Silent : public Messenger {
+        void notice(const std::string&) override {}
+        bool confirm(const std::string&) override { return false; }
+        bool retry(const std::string&) override { return false; }
+    } silent;
+    ApplyChannelDefaults(image, 0, 0, silent);
+    return image;
+}
+
+TEST(DiffDocuments, EqualImagesHaveNoDifference) {
+    EXPECT_TRUE(DiffDocuments(Band0(), Band0()).empty());
+    EXPECT_TRUE(DiffDocuments(RadioImage(), RadioImage()).empty());
+}
+
+TEST(DiffDocuments, SpeaksInThePagesTerms) {
+    struct Case {
+        const char* name;
+        void (*change)(RadioImage&);
+        Lines expected;
+    };
+    const std::vector<Case> cases = {
+        {"receive frequency", [](RadioImage& i) { i[16 * 3 + 3] = 0x14; i[16 * 3 + 2] = 0x50; },
+         {"channel 3 Receive: 173.95000 -> 145.05000"}},
+        {"squelch level", [](RadioImage& i) { i[0x134] = 4; }, {"Squelch Level: 5 -> 4"}},
+        {"check box", [](RadioImage& i) { i[0x130] |= 0x04; }, {"Scramble: off -> on"}},
+        {"recovery time keeps its blank", [](RadioImage& i) { i[0x138] = 7; },
+         {"Receive recovery time (sec): 3.5  -> 4.0 "}},
+        {"key", [](RadioImage& i) { i[0x13D] = 0x11; }, {"Bottom Key Long Press: Energy Check -> Monitor Momentary"}},
+        {"type", [](RadioImage& i) { i[0x22C] = 0x05; }, {"Type: ZEM-KR-M4 -> Other..."}},
+        {"band", [](RadioImage& i) { i[0x223] = 0x18; }, {"Band: 136-174MHZ -> Other...."}},
+        {"power", [](RadioImage& i) { i[0x3D0] = 65; i[0x3DD] = 60; },
+         {"Low Power Value 1: 255 -> 65", "High Power Value 7: 255 -> 60"}},
+        {"kept byte", [](RadioImage& i) { i[0x3E0] = 0x00; }, {"byte 0x3E0: FF -> 00"}},
+        {"kept channel byte", [](RadioImage& i) { i[16 * 2 + 14] = 0x12; }, {"byte 0x02E: FF -> 12"}},
+        // The pages read only the low nibble of the DTMF speed byte.
+        {"unshown bits", [](RadioImage& i) { i[0x133] = 0x12; }, {"byte 0x133: 02 -> 12"}},
+    };
+    for (const auto& c : cases) {
+        RadioImage after = Band0();
+        c.change(after);
+        EXPECT_EQ(DiffDocuments(Band0(), after), c.expected) << c.name;
+    }
+}
+
+TEST(DiffDocuments, AnEmptiedChannelListsItsCells) {
+    RadioImage after = Band0();
+    for (int b = 0; b < 8; ++b) after[16 * 16 + b] = 0xFF;
+    const Lines lines = DiffDocuments(Band0(), after);
+    ASSERT_EQ(lines.size(), 7u);
+    EXPECT_EQ(lines.front(), "channel 16 Receive: 162.22500 -> (empty)");
+    EXPECT_EQ(lines.back(), "channel 16 PTT: Off -> (empty)");
+}
+
+}  // namespace
+}  // namespace zem

@@ -1,0 +1,228 @@
+// zemtool run as a program: exit statuses, standard output and error, and
+// the files it leaves behind.
+#include "channels/band.h"
+#include "channels/channel_commit.h"
+#include "cli/command.h"
+#include "document/program_file.h"
+#include "document/radio_image.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace zem {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string ReadAll(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void WriteAll(const fs::path& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+class Zemtool : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        dir_ = fs::path(::testing::TempDir()) / (std::string("zemtool_") + info->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    fs::path path(const std::string& name) const { return dir_ / name; }
+
+    // Runs zemtool in the test's folder; arguments must not need quoting.
+    Outcome run(const std::string& args) const {
+        const std::string command = "cd '" + dir_.string() + "' && '" ZEMTOOL_PATH "' " + args +
+                                    " >stdout.txt 2>stderr.txt";
+        Outcome result;
+        const int raw = std::system(command.c_str());
+        result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        result.out = ReadAll(path("stdout.txt"));
+        result.err = ReadAll(path("stderr.txt"));
+        return result;
+    }
+
+    RadioImage load(const std::string& name) const {
+        RadioImage image;
+        EXPECT_TRUE(LoadProgramFile(path(name).string(), image).ok) << name;
+        return image;
+    }
+
+    void save(const std::string& name, const RadioImage& image) const {
+        ASSERT_TRUE(SaveProgramFile(path(name).string(), image).ok);
+    }
+
+private:
+    fs::path dir_;
+};
+
+class Silent : public Messenger {
+    void notice(const std::string&) override {}
+    bool confirm(const std::string&) override { return false; }
+    bool retry(const std::string&) override { return false; }
+};
+
+TEST_F(Zemtool, NewWritesTheNewDocumentOrTheBandDefaults) {
+    ASSERT_EQ(run("new -o plain.zem").status, 0);
+    EXPECT_EQ(load("plain.zem"), NewDocumentImage());
+    for (int band = 0; band < 4; ++band) {
+        const std::string name = "band" + std::to_string(band) + ".zem";
+        const Outcome result = run("new --band " + std::to_string(band) + " -o " + name);
+        ASSERT_EQ(result.status, 0) << result.err;
+        EXPECT_EQ(result.err, "");
+        RadioImage expected = NewDocumentImage();
+        Silent silent;
+        ApplyChannelDefaults(expected, 0, band, silent);
+        EXPECT_EQ(load(name), expected) << name;
+    }
+}
+
+TEST_F(Zemtool, UsageErrorsWriteNothing) {
+    for (const char* args : {"new --band 4 -o out.zem", "new --band x -o out.zem", "new", "new -o",
+                             "new -o out.zem extra", "new --colour -o out.zem"}) {
+        const Outcome result = run(args);
+        EXPECT_EQ(result.status, 2) << args;
+        EXPECT_NE(result.err.find("zemtool new: "), std::string::npos) << args;
+        EXPECT_FALSE(fs::exists(path("out.zem"))) << args;
+    }
+    EXPECT_EQ(run("frobnicate").status, 2);
+    EXPECT_EQ(run("").status, 2);
+}
+
+TEST_F(Zemtool, EveryCommandHasHelp) {
+    const Outcome list = run("--help");
+    EXPECT_EQ(list.status, 0);
+    for (const auto& command : cli::FileCommands()) {
+        EXPECT_NE(list.out.find(std::string("  ") + command.name + " "), std::string::npos) << command.name;
+        const Outcome help = run(std::string(command.name) + " --help");
+        EXPECT_EQ(help.status, 0) << command.name;
+        EXPECT_EQ(help.out, command.usage);
+    }
+}
+
+TEST_F(Zemtool, ShowJsonGivesTheEntryTextsOfANewDocument) {
+    save("new.zem", NewDocumentImage());
+    const Outcome result = run("show new.zem --json");
+    ASSERT_EQ(result.status, 0) << result.err;
+    const std::string& json = result.out;
+    for (const char* expected : {
+             "\"type\": \"ZEM-KR-M4\"", "\"band\": \"Other....\"", "\"ch\": 16", "\"receive\": \"\"",
+             "\"scan_mode\": \"Carrier\"", "\"receive_recovery\": \"3.5 \"", "\"transmission_recovery\": \"3.5 \"",
+             "\"time_out_timer\": \"120s\"", "\"voice_beep_tone\": \"Chinese\"", "\"squelch_level\": \"5\"",
+             "\"dtmf_speed\": \"6\"", "\"ptt_id_start\": \"12345678\"", "\"whisper_enable\": false",
+             "\"energy_check\": true", "\"long_press_duration\": \"1.0\"", "\"bottom_long\": \"Energy Check\"",
+             "\"bottom_short\": \"Monitor\"", "\"top_long\": \"Alarm\"", "\"middle_short\": \"Vox\"",
+         }) {
+        EXPECT_NE(json.find(expected), std::string::npos) << expected;
+    }
+    std::size_t channels = 0;
+    for (auto at = json.find("\"ch\": "); at != std::string::npos; at = json.find("\"ch\": ", at + 1)) ++channels;
+    EXPECT_EQ(channels, 16u);
+    EXPECT_EQ(json.find("\"ch\": 17"), std::string::npos);
+    EXPECT_NE(json.find("\"low\": [\n      255,"), std::string::npos);
+    EXPECT_EQ(json.back(), '\n');
+    EXPECT_EQ(json.front(), '{');
+}
+
+TEST_F(Zemtool, ARefusedProgramFileGivesTheLoadersMessage) {
+    WriteAll(path("short.zem"), std::string(1000, '\0'));
+    WriteAll(path("empty.zem"), "");
+    for (const char* args : {"show short.zem", "show empty.zem --json", "csv export short.zem",
+                             "diff short.zem short.zem", "show missing.zem"}) {
+        const Outcome result = run(args);
+        EXPECT_EQ(result.status, 2) << args;
+        EXPECT_EQ(result.out, "") << args;
+        EXPECT_EQ(result.err.rfind("zemtool: ", 0), 0u) << args;
+    }
+    RadioImage ignored;
+    std::string message = LoadProgramFile(path("short.zem").string(), ignored).message;
+    const std::string full = path("short.zem").string();
+    message.replace(message.find(full), full.size(), "short.zem");
+    EXPECT_EQ(run("show short.zem").err, "zemtool: " + message + "\n");
+}
+
+TEST_F(Zemtool, CsvExportImportRoundTripsAndDiffAgrees) {
+    ASSERT_EQ(run("new --band 1 -o a.zem").status, 0);
+    ASSERT_EQ(run("csv export a.zem -o a.csv").status, 0);
+    EXPECT_EQ(run("csv export a.zem").out, ReadAll(path("a.csv")));
+    ASSERT_EQ(run("csv import a.zem a.csv -o b.zem").status, 0);
+
+    // The store writes the demonstration digits and empty tones its own
+    // way, so the first import changes bytes but nothing the pages show.
+    const Outcome first = run("diff a.zem b.zem");
+    EXPECT_EQ(first.status, 1);
+    EXPECT_EQ(first.out.find("channel"), std::string::npos);
+    EXPECT_EQ(run("show a.zem --json").out, run("show b.zem --json").out);
+
+    ASSERT_EQ(run("csv export b.zem -o b.csv").status, 0);
+    ASSERT_EQ(run("csv import b.zem b.csv -o c.zem").status, 0);
+    const Outcome again = run("diff b.zem c.zem");
+    EXPECT_EQ(again.status, 0);
+    EXPECT_EQ(again.out, "");
+}
+
+TEST_F(Zemtool, CsvImportWithARefusedValueWritesNothing) {
+    ASSERT_EQ(run("new --band 0 -o a.zem").status, 0);
+    save("out.zem", NewDocumentImage());
+    WriteAll(path("in.csv"), "Ch,Receive,Scan\r\n3,999,Yes\r\n4,161.02500,Perhaps\r\n");
+    const Outcome result = run("csv import a.zem in.csv -o out.zem");
+    EXPECT_EQ(result.status, 2);
+    EXPECT_NE(result.err.find(std::string("line 2, channel 3, Receive \"999\": ") + kMsgErrorDataFormat),
+              std::string::npos)
+        << result.err;
+    EXPECT_NE(result.err.find("line 3, channel 4, Scan \"Perhaps\": must be one of Yes, No"), std::string::npos);
+    EXPECT_EQ(load("out.zem"), NewDocumentImage());
+    EXPECT_EQ(run("csv import a.zem in.csv -o fresh.zem").status, 2);
+    EXPECT_FALSE(fs::exists(path("fresh.zem")));
+    for (const auto& entry : fs::directory_iterator(path(""))) {
+        EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos) << entry.path();
+    }
+}
+
+TEST_F(Zemtool, CsvImportBandOptionChoosesTheRangeAndIsStored) {
+    save("new.zem", NewDocumentImage());
+    WriteAll(path("in.csv"), "Ch,Receive\n1,446.00625\n");
+    ASSERT_EQ(run("csv import new.zem in.csv -o out.zem --band 2").status, 0);
+    const RadioImage out = load("out.zem");
+    EXPECT_EQ(out[0x223], 0x47);
+    EXPECT_EQ(out[0x227], 0x40);
+    EXPECT_EQ(run("csv import new.zem in.csv -o bad.zem --band 0").status, 2);
+    EXPECT_EQ(run("csv import new.zem in.csv -o bad.zem --band 5").status, 2);
+    EXPECT_FALSE(fs::exists(path("bad.zem")));
+}
+
+TEST_F(Zemtool, DiffExitStatusTellsEqualDifferentAndError) {
+    RadioImage a = NewDocumentImage();
+    RadioImage b = a;
+    b[0x134] = 4;
+    save("a.zem", a);
+    save("a2.zem", a);
+    save("b.zem", b);
+    EXPECT_EQ(run("diff a.zem a2.zem").status, 0);
+    const Outcome differ = run("diff a.zem b.zem");
+    EXPECT_EQ(differ.status, 1);
+    EXPECT_EQ(differ.out, "Squelch Level: 5 -> 4\n");
+    EXPECT_EQ(run("diff a.zem").status, 2);
+    EXPECT_EQ(run("diff a.zem nowhere.zem").status, 2);
+}
+
+}  // namespace
+}  // namespace zem
