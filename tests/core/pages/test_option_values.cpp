@@ -1,0 +1,227 @@
+#include "pages/option_values.h"
+
+#include "support/recording_messenger.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace zem {
+namespace {
+
+using test::RecordingMessenger;
+
+OptionValues Filled(const RadioImage& image)
+{
+    OptionValues values;
+    FillFromImage(image, values);
+    return values;
+}
+
+std::vector<std::uint8_t> Bytes(const RadioImage& image, std::size_t offset, std::size_t count)
+{
+    return std::vector<std::uint8_t>(image.bytes.begin() + offset, image.bytes.begin() + offset + count);
+}
+
+TEST(OptionEntriesTest, ListsHoldTheirTexts)
+{
+    const std::vector<std::string>& recovery = OptionEntries::recoveryTime();
+    ASSERT_EQ(recovery.size(), 130u);
+    EXPECT_EQ(recovery[0], "0.5 ");
+    EXPECT_EQ(recovery[1], "1.0 ");
+    EXPECT_EQ(recovery[6], "3.5 ");
+    EXPECT_EQ(recovery[128], "64.5 ");
+    EXPECT_EQ(recovery[129], "Scan Pause");
+    EXPECT_EQ(OptionEntries::timeOutTimer().size(), 11u);
+    EXPECT_EQ(OptionEntries::timeOutTimer()[10], "300s");
+    EXPECT_EQ(OptionEntries::dtmfSpeed().front(), "4");
+    EXPECT_EQ(OptionEntries::dtmfSpeed().back(), "15");
+    EXPECT_EQ(OptionEntries::firstDigitTime().size(), 21u);
+    EXPECT_EQ(OptionEntries::firstDigitDelay().size(), 19u);
+    EXPECT_EQ(OptionEntries::firstDigitDelay().front(), "100");
+    EXPECT_EQ(OptionEntries::squelchLevel().back(), "9");
+    EXPECT_EQ(OptionEntries::voiceBeepTone()[2], "Chinese");
+}
+
+TEST(OptionFillTest, NewDocumentShowsTheFactorySettings)
+{
+    const OptionValues v = Filled(NewDocumentImage());
+    EXPECT_EQ(v.voiceBeepTone, 2);
+    EXPECT_TRUE(v.wiredCloneMode);
+    EXPECT_TRUE(v.alarmEnable);
+    EXPECT_FALSE(v.voxEnable || v.compandExpand || v.scramble || v.whisperEnable);
+    EXPECT_TRUE(v.saveEnergy && v.energyCheck);
+    EXPECT_EQ(v.lockDetect, 1);
+    EXPECT_EQ(v.scanMode, 1);
+    EXPECT_FALSE(v.pttIdStartEnable || v.pttIdEndEnable || v.dtmfSideTone);
+    EXPECT_EQ(v.dtmfSpeed, 2);
+    EXPECT_EQ(v.squelchLevel, 5);
+    EXPECT_EQ(v.voxLevel, 1);
+    EXPECT_EQ(v.whisperLevel, 1);
+    EXPECT_EQ(v.timeOutTimer, 4);
+    EXPECT_EQ(v.receiveRecovery, 6);
+    EXPECT_EQ(v.transmissionRecovery, 6);
+    EXPECT_EQ(v.firstDigitTime, 0);
+    EXPECT_EQ(v.firstDigitDelay, 0);
+    EXPECT_EQ(v.pttIdStart, "12345678");
+    EXPECT_EQ(v.pttIdEnd, "12345678");
+}
+
+TEST(OptionFillTest, OutOfRangeBytesFallBackToFixedEntries)
+{
+    struct Case {
+        std::size_t offset;
+        std::uint8_t byte;
+        int OptionValues::*field;
+        int entry;
+    };
+    const Case cases[] = {
+        {0x13B, 21, &OptionValues::firstDigitTime, 0},     {0x13B, 20, &OptionValues::firstDigitTime, 20},
+        {0x13C, 19, &OptionValues::firstDigitDelay, 0},    {0x13C, 18, &OptionValues::firstDigitDelay, 18},
+        {0x134, 10, &OptionValues::squelchLevel, 0},       {0x135, 0x00, &OptionValues::voxLevel, 2},
+        {0x135, 0x04, &OptionValues::voxLevel, 2},         {0x136, 0xFF, &OptionValues::whisperLevel, 2},
+        {0x137, 11, &OptionValues::timeOutTimer, 0},       {0x133, 0x3B, &OptionValues::dtmfSpeed, 7},
+        {0x133, 0x0F, &OptionValues::dtmfSpeed, 11},       {0x133, 0x13, &OptionValues::dtmfSpeed, 2},
+        // Every recovery entry shows as itself, "Scan Pause" (129) included.
+        {0x138, 127, &OptionValues::receiveRecovery, 127}, {0x138, 128, &OptionValues::receiveRecovery, 128},
+        {0x138, 0x81, &OptionValues::receiveRecovery, 129}, {0x138, 130, &OptionValues::receiveRecovery, 128},
+        {0x138, 0xFF, &OptionValues::receiveRecovery, 128}, {0x139, 0x81, &OptionValues::transmissionRecovery, 129},
+        {0x139, 128, &OptionValues::transmissionRecovery, 128}, {0x139, 130, &OptionValues::transmissionRecovery, 0},
+    };
+    for (const Case& c : cases) {
+        RadioImage image = NewDocumentImage();
+        image[c.offset] = c.byte;
+        EXPECT_EQ(Filled(image).*c.field, c.entry) << "0x" << std::hex << c.offset << " = " << int(c.byte);
+    }
+}
+
+TEST(OptionStoreTest, WritesBitsAndKeepsWhatThePageDoesNotOwn)
+{
+    RadioImage image = NewDocumentImage();
+    image[0x130] = 0x4A;
+    image[0x131] = 0x38;  // bits 5-3 belong to nobody on this page
+    image[0x132] = 0x1F;  // so do bits 4-0 here
+    image[0x133] = 0x3B;
+    const RadioImage before = image;
+    RecordingMessenger messenger;
+    StoreToImage(Filled(image), image, messenger);
+    EXPECT_TRUE(messenger.empty());
+    EXPECT_EQ(image[0x130], 0xCA);
+    EXPECT_EQ(image[0x131], 0x38);
+    EXPECT_EQ(image[0x132], 0x1F);
+    EXPECT_EQ(image[0x133], 0x0B);
+    for (std::size_t offset = 0; offset < kImageSize; ++offset) {
+        if (offset < 0x130 || (offset > 0x13C && offset < 0x210) || offset > 0x21F || offset == 0x13A) {
+            ASSERT_EQ(image[offset], before[offset]) << std::hex << offset;
+        }
+    }
+
+    OptionValues all = Filled(NewDocumentImage());
+    all.voxEnable = all.compandExpand = all.scramble = all.whisperEnable = true;
+    all.pttIdStartEnable = all.pttIdEndEnable = all.dtmfSideTone = true;
+    all.wiredCloneMode = all.alarmEnable = all.saveEnergy = all.energyCheck = false;
+    all.voiceBeepTone = 3;
+    all.lockDetect = 0;
+    all.scanMode = 0;
+    all.receiveRecovery = 129;
+    all.dtmfSpeed = 0;
+    RadioImage stored = NewDocumentImage();
+    StoreToImage(all, stored, messenger);
+    EXPECT_EQ(Bytes(stored, 0x130, 4), (std::vector<std::uint8_t>{0xB7, 0xB8, 0xE0, 0x04}));
+    EXPECT_EQ(stored[0x138], 129);
+    EXPECT_EQ(Filled(stored), all);
+}
+
+TEST(OptionStoreTest, ListsWithoutASelectionKeepTheirBytes)
+{
+    RadioImage image = NewDocumentImage();
+    OptionValues values = Filled(image);
+    values.squelchLevel = -1;
+    values.timeOutTimer = 11;
+    values.voiceBeepTone = -1;
+    values.dtmfSpeed = 12;
+    RecordingMessenger messenger;
+    StoreToImage(values, image, messenger);
+    EXPECT_EQ(image[0x134], 0x05);
+    EXPECT_EQ(image[0x137], 0x04);
+    EXPECT_EQ(image[0x130] & 0x03, 0x02);
+    EXPECT_EQ(image[0x133], 0x02);
+}
+
+struct PttIdCase {
+    const char* start;
+    const char* end;
+    std::vector<std::uint8_t> bytes;  // 0x210-0x21F
+    std::vector<std::string> messages;
+};
+
+TEST(OptionStoreTest, PttIdCodesAreCheckedAndPadded)
+{
+    const std::string bad = kMsgPttIdNotCorrect;
+    const std::string shortCode = kMsgPttIdTooShort;
+    const std::vector<PttIdCase> cases = {
+        {"123", "12345678", {1, 2, 3, 0, 0, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8}, {shortCode}},
+        {"12x4", "12345678", {1, 2, 0, 4, 0, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8}, {bad, shortCode}},
+        {"1x3y5678", "12345678", {1, 0, 3, 0, 5, 6, 7, 8, 1, 2, 3, 4, 5, 6, 7, 8}, {bad}},
+        {"12345678", "", {1, 2, 3, 4, 5, 6, 7, 8, 0, 0, 0, 0, 0, 0, 0, 0}, {shortCode}},
+        {"1A:F", "9\xC3\xA9", {1, 0, 0, 0, 0, 0, 0, 0, 9, 0, 0, 0, 0, 0, 0, 0}, {bad, shortCode, bad, shortCode}},
+        {"1234567890", "87654321", {1, 2, 3, 4, 5, 6, 7, 8, 8, 7, 6, 5, 4, 3, 2, 1}, {}},
+    };
+    for (const PttIdCase& c : cases) {
+        RadioImage image = NewDocumentImage();
+        image[0x220] = 0x5A;  // the byte after the end code
+        OptionValues values = Filled(image);
+        values.pttIdStart = c.start;
+        values.pttIdEnd = c.end;
+        RecordingMessenger messenger;
+        StoreToImage(values, image, messenger);
+        EXPECT_EQ(Bytes(image, 0x210, 16), c.bytes) << c.start << " / " << c.end;
+        EXPECT_EQ(messenger.texts(), c.messages) << c.start << " / " << c.end;
+        EXPECT_EQ(image[0x220], 0x5A);
+        EXPECT_EQ(image[0x20F], 0xFF);
+    }
+}
+
+TEST(OptionFillTest, PttIdBytesAboveNineShowAsAPlaceholderTheStoreRefuses)
+{
+    RadioImage image = NewDocumentImage();
+    for (std::size_t k = 0; k < 8; ++k)
+        image[0x218 + k] = 0xFF;  // an erased end code
+    image[0x213] = 12;
+    const OptionValues values = Filled(image);
+    EXPECT_EQ(values.pttIdStart.size(), 8u);
+    EXPECT_EQ(values.pttIdEnd.size(), 8u);
+    EXPECT_EQ(values.pttIdStart.substr(0, 3), "123");
+    EXPECT_EQ(values.pttIdStart.substr(4), "5678");
+
+    RecordingMessenger messenger;
+    StoreToImage(values, image, messenger);
+    EXPECT_EQ(messenger.texts(), (std::vector<std::string>{kMsgPttIdNotCorrect, kMsgPttIdNotCorrect}));
+    EXPECT_EQ(Bytes(image, 0x210, 16), (std::vector<std::uint8_t>{1, 2, 3, 0, 5, 6, 7, 8, 0, 0, 0, 0, 0, 0, 0, 0}));
+}
+
+TEST(OptionDefaultsTest, WritesTheFactoryBytesOnlyAndPicksAreSetBack)
+{
+    RadioImage image;
+    image[0x13A] = 0x77;
+    ApplyOptionDefaults(image);
+    const RadioImage fresh = NewDocumentImage();
+    EXPECT_EQ(Bytes(image, 0x130, 10), Bytes(fresh, 0x130, 10));
+    EXPECT_EQ(image[0x13A], 0x77);
+    EXPECT_EQ(Bytes(image, 0x13B, 2), Bytes(fresh, 0x13B, 2));
+    EXPECT_EQ(Bytes(image, 0x13D, 3), (std::vector<std::uint8_t>{0xFF, 0xFF, 0xFF}));
+    EXPECT_EQ(Bytes(image, 0x210, 16), Bytes(fresh, 0x210, 16));
+    EXPECT_EQ(image[0x220], 0xFF);
+
+    // A pick in either firmware-fixed list goes back, and is what gets stored.
+    OptionValues values = Filled(image);
+    values.squelchLevel = SquelchLevelAfterPick(9);
+    values.dtmfSpeed = DtmfSpeedAfterPick(0);
+    RecordingMessenger messenger;
+    StoreToImage(values, image, messenger);
+    EXPECT_EQ(image[0x134], 4);
+    EXPECT_EQ(image[0x133], 6);
+}
+
+}  // namespace
+}  // namespace zem
