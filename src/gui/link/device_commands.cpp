@@ -1,7 +1,161 @@
 #include "link/device_commands.h"
 
+#include "app/command_ids.h"
+#include "app/main_window.h"
+#include "link/port_dialog.h"
+#include "link/port_selection.h"
+#include "link/transfer_controller.h"
+#include "service/power_set_command.h"
+#include "view/print_commands.h"
+
+#include <QAction>
+#include <QHash>
+#include <QKeySequence>
+#include <QSet>
+
+#include <initializer_list>
+
 namespace zem::gui {
 
-void InstallDeviceCommands(MainWindow&) {}
+namespace {
+
+// The commands that start an exchange with the radio or replace the
+// document: none of them may run while an exchange holds the port and works
+// on a copy of the image.
+constexpr int kExclusiveCommands[] = {
+    kCmdReadFromRadio, kCmdWriteToRadio, kCmdOnLinePowerSet, kCmdDebugTxPower, kCmdFileNew, kCmdFileOpen,
+    kCmdRecentFile1,   kCmdRecentFile1 + 1, kCmdRecentFile1 + 2, kCmdRecentFile1 + 3,
+};
+
+constexpr int kPortCommands[] = {kCmdOtherPort, kCmdCom1, kCmdCom2, kCmdCom3, kCmdCom4};
+
+// Connects one command and enables it. Returns the action, or nullptr when
+// the window has no such command.
+template <typename Handler>
+QAction* Bind(MainWindow& window, int id, QObject* context, Handler handler) {
+    QAction* action = window.action(id);
+    if (action == nullptr) {
+        return nullptr;
+    }
+    QObject::connect(action, &QAction::triggered, context, handler);
+    action->setEnabled(true);
+    return action;
+}
+
+// A shortcut of this program only: it works in any of its windows and never
+// while another program has the focus.
+void UseShortcut(QAction* action, const QKeySequence& keys) {
+    if (action == nullptr) {
+        return;
+    }
+    if (action->shortcut().isEmpty()) {
+        action->setShortcut(keys);
+    }
+    action->setShortcutContext(Qt::ApplicationShortcut);
+}
+
+// Keeps the exclusive commands disabled while either exchange runs and
+// gives each back the state it had before.
+class ExchangeGuard : public QObject {
+public:
+    ExchangeGuard(MainWindow& window, QObject* parent) : QObject(parent), window_(window) {}
+
+    void setBusy(QObject* source, bool busy) {
+        const bool wasBusy = !busy_.isEmpty();
+        if (busy) {
+            busy_.insert(source);
+        } else {
+            busy_.remove(source);
+        }
+        const bool isBusy = !busy_.isEmpty();
+        if (isBusy == wasBusy) {
+            return;
+        }
+        for (int id : kExclusiveCommands) {
+            QAction* action = window_.action(id);
+            if (action == nullptr) {
+                continue;
+            }
+            if (isBusy) {
+                enabledBefore_.insert(id, action->isEnabled());
+                action->setEnabled(false);
+            } else {
+                action->setEnabled(enabledBefore_.value(id, true));
+            }
+        }
+    }
+
+private:
+    MainWindow& window_;
+    QSet<QObject*> busy_;
+    QHash<int, bool> enabledBefore_;
+};
+
+void ShowPortChecks(MainWindow& window, const PortSelection& port) {
+    const int checked = port.checkedItem();
+    const int items[] = {kCmdOtherPort, kCmdCom1, kCmdCom2, kCmdCom3, kCmdCom4};
+    for (int n = 0; n <= 4; ++n) {
+        if (QAction* action = window.action(items[n])) {
+            action->setCheckable(true);
+            action->setChecked(n == checked);
+        }
+    }
+}
+
+}  // namespace
+
+void InstallDeviceCommands(MainWindow& window) {
+    auto* port = new PortSelection(&window);
+    port->setObjectName(QStringLiteral("portSelection"));
+    const QString preset = PortSelection::FromArguments(window.arguments());
+    if (!preset.isEmpty()) {
+        port->setPort(preset);
+    }
+
+    const int comIds[] = {kCmdCom1, kCmdCom2, kCmdCom3, kCmdCom4};
+    for (int n = 1; n <= 4; ++n) {
+        Bind(window, comIds[n - 1], port, [port, n] { port->setPort(QString::number(n)); });
+    }
+    Bind(window, kCmdOtherPort, port, [&window, port] {
+        CPortDlg dialog(window.messenger(), &window);
+        dialog.setObjectName(QStringLiteral("portDialog"));
+        dialog.setPort(port->port());
+        dialog.setAvailablePorts(zem::ListSerialPorts());
+        if (dialog.exec() == QDialog::Accepted) {
+            port->setPort(dialog.port());
+        }
+    });
+    // The check mark follows the port, whichever item was used to choose it,
+    // and a click on a checked item does not take its mark away.
+    for (int id : kPortCommands) {
+        if (QAction* action = window.action(id)) {
+            QObject::connect(action, &QAction::triggered, port, [&window, port] { ShowPortChecks(window, *port); });
+        }
+    }
+    QObject::connect(port, &PortSelection::changed, port, [&window, port] { ShowPortChecks(window, *port); });
+    ShowPortChecks(window, *port);
+
+    auto* guard = new ExchangeGuard(window, &window);
+
+    auto* transfer = new TransferController(window, *port, &window);
+    QObject::connect(transfer, &TransferController::runningChanged, guard,
+                     [guard, transfer](bool running) { guard->setBusy(transfer, running); });
+    UseShortcut(Bind(window, kCmdReadFromRadio, transfer, [transfer] { transfer->prepare(zem::TransferDirection::Read); }),
+                QKeySequence(Qt::CTRL | Qt::Key_R));
+    UseShortcut(Bind(window, kCmdWriteToRadio, transfer, [transfer] { transfer->prepare(zem::TransferDirection::Write); }),
+                QKeySequence(Qt::CTRL | Qt::Key_W));
+
+    auto* power = new PowerSetCommand(window, *port, &window);
+    QObject::connect(power, &PowerSetCommand::runningChanged, guard,
+                     [guard, power](bool running) { guard->setBusy(power, running); });
+    UseShortcut(Bind(window, kCmdOnLinePowerSet, power, [power] { power->run(); }), QKeySequence(Qt::CTRL | Qt::Key_T));
+    // The toolbar's power button is the same command as the menu item.
+    Bind(window, kCmdDebugTxPower, power, [power] { power->run(); });
+
+    auto* printing = new PrintCommands(window, &window);
+    Bind(window, kCmdPrint, printing, [printing] { printing->print(); });
+    Bind(window, kCmdPrintPreview, printing, [printing] { printing->preview(); });
+    Bind(window, kCmdPrintSetup, printing, [printing] { printing->setup(); });
+}
 
 }  // namespace zem::gui

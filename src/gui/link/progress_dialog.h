@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QDialog>
+
+#include <atomic>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+namespace zem::gui {
+
+// The small modeless window of a read or write: Start begins the exchange,
+// Cancel either closes the idle window or asks the running exchange to stop.
+// The bar has one step per block; the status line shows what the link is
+// doing, then the block count.
+class CProgressDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    static constexpr int kBarMaximum = 123;
+
+    explicit CProgressDlg(QWidget* parent = nullptr);
+
+    // Brings the window back to its idle state under the given caption:
+    // bar at 0, "Ready ......", Start enabled and focused, cancel flag clear.
+    void prepare(const QString& title);
+
+    bool isRunning() const { return m_running; }
+
+    // Polled by the exchange on its worker thread.
+    const std::atomic<bool>& cancelFlag() const { return m_bCancel; }
+
+    QPushButton* startButton() const { return m_start; }
+    QPushButton* cancelButton() const { return m_cancel; }
+    QProgressBar* bar() const { return m_bar; }
+    QString statusText() const;
+
+public slots:
+    void setStatusText(const QString& text);
+    // One finished block: the bar moves on and the status line shows the
+    // count, which runs 1..122 for a full image.
+    void stepBlock();
+    // The exchange has ended: a complete run fills the bar; the window closes
+    // in every outcome.
+    void endRun(bool complete);
+    // Cancel, Esc and the close box.
+    void reject() override;
+
+signals:
+    void startRequested();
+    void cancelRequested();
+
+private slots:
+    void onStart();
+
+private:
+    QPushButton* m_start;
+    QPushButton* m_cancel;
+    QProgressBar* m_bar;
+    QLabel* m_status;
+    std::atomic<bool> m_bCancel{false};
+    bool m_running = false;
+};
+
+}  // namespace zem::gui

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "link/transfer.h"
+
+#include <QObject>
+
+namespace zem::gui {
+
+class CProgressDlg;
+class LinkWorker;
+class MainWindow;
+class PortSelection;
+
+// Read From Radio and Write to Radio: the command opens the progress window,
+// its Start runs the exchange on a worker thread over a copy of the image,
+// and the end of the run brings the pages and the image up to date on the
+// GUI thread.
+class TransferController : public QObject {
+    Q_OBJECT
+
+public:
+    TransferController(MainWindow& window, PortSelection& port, QObject* parent = nullptr);
+    ~TransferController() override;
+
+    // The Read and Write commands: commit an open grid edit and show the
+    // progress window for this direction. Ignored while a run goes on, so a
+    // command can never turn a running read into a write or back.
+    void prepare(zem::TransferDirection direction);
+
+    bool isRunning() const;
+    zem::TransferDirection direction() const { return direction_; }
+    CProgressDlg& progressDialog() { return *dialog_; }
+
+signals:
+    void runningChanged(bool running);
+
+protected:
+    // Closing the window during a run cancels it; the window closes once the
+    // port is released.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void start();
+    void finished(const zem::TransferOutcome& outcome, const zem::RadioImage& working);
+
+    MainWindow& window_;
+    PortSelection& port_;
+    CProgressDlg* dialog_;
+    LinkWorker* worker_;
+    zem::TransferDirection direction_ = zem::TransferDirection::Read;
+    bool placed_ = false;
+    bool closeWhenDone_ = false;
+};
+
+}  // namespace zem::gui

@@ -1,0 +1,121 @@
+#include "service/power_set_command.h"
+
+#include "app/main_window.h"
+#include "channels/channel_page.h"
+#include "link/link_worker.h"
+#include "link/port_selection.h"
+#include "service/access_code.h"
+#include "service/password_dialog.h"
+#include "service/power_set_dialog.h"
+#include "service/power_setting.h"
+#include "view/kivu_view.h"
+
+#include <algorithm>
+#include <memory>
+
+namespace zem::gui {
+
+namespace {
+
+// The image bytes the service exchanges may change: the channel area the
+// power read refreshes and the power values.
+constexpr std::size_t kChannelAreaEnd = 0x0B0;
+
+void CopyBytes(const zem::RadioImage& from, zem::RadioImage& to, std::size_t begin, std::size_t end) {
+    std::copy(from.bytes.begin() + begin, from.bytes.begin() + end, to.bytes.begin() + begin);
+}
+
+}  // namespace
+
+PowerSetCommand::PowerSetCommand(MainWindow& window, PortSelection& port, QObject* parent)
+    : QObject(parent), window_(window), port_(port) {
+    setObjectName(QStringLiteral("powerSetCommand"));
+}
+
+void PowerSetCommand::run() {
+    if (running_) {
+        return;
+    }
+    running_ = true;
+    emit runningChanged(true);
+    CKivuView& view = window_.view();
+    view.channelPage().hideEditors();
+    {
+        CPasswordDlg password(&window_);
+        password.setObjectName(QStringLiteral("passwordDialog"));
+        if (password.exec() == QDialog::Accepted) {
+            if (zem::CheckAccessCode(password.password().toStdString())) {
+                runPowerDialog();
+            } else {
+                window_.messenger().notice(zem::kMsgWrongAccessCode);
+            }
+        }
+    }
+    // Stores the page being left, so edits made there before the command
+    // are kept.
+    view.returnToChannelTab();
+    view.channelPage().setCurrentCell(1, 1);
+    running_ = false;
+    emit runningChanged(false);
+}
+
+void PowerSetCommand::runPowerDialog() {
+    const zem::PowerFrequencyRange range = zem::PowerRangeForBand(window_.view().channelPage().values().bandIndex);
+    CPowerSetDlg dialog(range.minMHz, range.maxMHz, &window_);
+    dialog.setObjectName(QStringLiteral("powerSetDialog"));
+    LinkWorker worker(window_.messenger(), &dialog);
+    connect(&dialog, &CPowerSetDlg::readRequested, this, [&] { readFromRadio(dialog, worker); });
+    connect(&dialog, &CPowerSetDlg::writeRequested, this, [&] { writeToRadio(dialog, worker); });
+    dialog.exec();
+    disconnect(&dialog, nullptr, this, nullptr);
+}
+
+void PowerSetCommand::readFromRadio(CPowerSetDlg& dialog, LinkWorker& worker) {
+    dialog.setExchanging(true);
+    auto working = std::make_shared<zem::RadioImage>(window_.document().image());
+    auto refresh = std::make_shared<bool>(false);
+    zem::LinkSession session;
+    session.port = port_.port().toStdString();
+    session.hooks = worker.hooks({}, {}, nullptr);
+    worker.start(
+        [session, working, refresh](zem::Messenger& messenger) {
+            const zem::PowerReadOutcome outcome = zem::ReadPowerSetting(*working, session, messenger);
+            *refresh = outcome.refreshValues;
+            return outcome.link;
+        },
+        [this, &dialog, working, refresh](const zem::LinkOutcome&) {
+            if (*refresh) {
+                zem::RadioImage& image = window_.document().image();
+                CopyBytes(*working, image, 0, kChannelAreaEnd);
+                CopyBytes(*working, image, zem::kPowerCalibrationOffset,
+                          zem::kPowerCalibrationOffset + zem::kPowerCalibrationSize);
+                dialog.setValues(zem::PowerValuesFromImage(image));
+                CKivuView& view = window_.view();
+                view.channelPage().FillFromImage();
+                view.returnToChannelTab();
+            }
+            dialog.setExchanging(false);
+        });
+}
+
+void PowerSetCommand::writeToRadio(CPowerSetDlg& dialog, LinkWorker& worker) {
+    dialog.setExchanging(true);
+    auto working = std::make_shared<zem::RadioImage>(window_.document().image());
+    const zem::PowerValues values = dialog.values();
+    zem::LinkSession session;
+    session.port = port_.port().toStdString();
+    session.hooks = worker.hooks({}, {}, nullptr);
+    worker.start(
+        [session, working, values](zem::Messenger& messenger) {
+            return zem::WritePowerSetting(values, *working, session, messenger);
+        },
+        [this, &dialog, working](const zem::LinkOutcome&) {
+            // What was stored before the radio stopped answering stays in
+            // the document, as the values the user chose.
+            CopyBytes(*working, window_.document().image(), zem::kPowerCalibrationOffset,
+                      zem::kPowerCalibrationOffset + zem::kPowerCalibrationSize);
+            dialog.setExchanging(false);
+        });
+}
+
+}  // namespace zem::gui

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QObject>
+
+namespace zem::gui {
+
+class CPowerSetDlg;
+class LinkWorker;
+class MainWindow;
+class PortSelection;
+
+// On Line Power Set: the access code, then the power dialog whose Read and
+// Write exchange the power values with the connected radio on a worker
+// thread; afterwards the window shows the channel tab with cell (1,1)
+// current.
+class PowerSetCommand : public QObject {
+    Q_OBJECT
+
+public:
+    PowerSetCommand(MainWindow& window, PortSelection& port, QObject* parent = nullptr);
+
+    void run();
+
+    bool isRunning() const { return running_; }
+
+signals:
+    void runningChanged(bool running);
+
+private:
+    void runPowerDialog();
+    void readFromRadio(CPowerSetDlg& dialog, LinkWorker& worker);
+    void writeToRadio(CPowerSetDlg& dialog, LinkWorker& worker);
+
+    MainWindow& window_;
+    PortSelection& port_;
+    bool running_ = false;
+};
+
+}  // namespace zem::gui

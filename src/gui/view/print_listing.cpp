@@ -1,0 +1,98 @@
+#include "view/print_listing.h"
+
+#include "channels/channel_page.h"
+
+#include <QComboBox>
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPrinter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace zem::gui {
+
+namespace {
+
+constexpr int kTwipsPerInch = 1440;
+
+int TwipsToPixels(int twips, int dpi) { return static_cast<int>((static_cast<long long>(twips) * dpi) / kTwipsPerInch); }
+
+int PixelsToTwips(int pixels, int dpi) {
+    return dpi > 0 ? static_cast<int>((static_cast<long long>(pixels) * kTwipsPerInch) / dpi) : 0;
+}
+
+// A font of the given character height and average character width: the
+// height sets the pixel size, the width the horizontal stretch against the
+// face's own average width on this device.
+QFont MakeFont(const char* face, const zem::PrintFontSize& size, QPaintDevice* device, int dpiX, int dpiY) {
+    QFont font(QString::fromUtf8(face));
+    font.setStyleHint(QFont::TypeWriter, QFont::PreferDefault);
+    font.setWeight(QFont::Normal);
+    font.setPixelSize(std::max(1, TwipsToPixels(size.height, dpiY)));
+    const int wanted = TwipsToPixels(size.width, dpiX);
+    const int natural = QFontMetrics(font, device).averageCharWidth();
+    if (wanted > 0 && natural > 0) {
+        const int stretch = static_cast<int>(std::lround(100.0 * wanted / natural));
+        font.setStretch(std::clamp(stretch, 1, 4000));
+    }
+    return font;
+}
+
+// Text height plus external leading, in twips.
+int LineHeight(const QFont& font, QPaintDevice* device, int dpiY) {
+    const QFontMetrics metrics(font, device);
+    return PixelsToTwips(metrics.height() + std::max(0, metrics.leading()), dpiY);
+}
+
+QString EntryText(const QComboBox& combo, int index) {
+    return index >= 0 && index < combo.count() ? combo.itemText(index) : QString();
+}
+
+}  // namespace
+
+zem::ChannelListingTexts ListingTextsOf(const CChannelPage& page) {
+    auto& shown = const_cast<CChannelPage&>(page);
+    zem::ChannelListingTexts texts;
+    texts.cells = page.values().cells;
+    texts.typeText = EntryText(shown.typeCombo(), page.values().typeIndex).toStdString();
+    texts.bandText = EntryText(shown.bandCombo(), page.values().bandIndex).toStdString();
+    return texts;
+}
+
+void DrawChannelListing(QPainter& painter, int dpiX, int dpiY, int widthPx, int heightPx,
+                        const zem::ChannelListingTexts& texts) {
+    const zem::PrinterGeometry geometry{dpiX, dpiY, 0, 0, widthPx, heightPx};
+    const zem::PrintUnits units = zem::ComputePrintUnits(geometry);
+    QPaintDevice* device = painter.device();
+    const QFont title = MakeFont(zem::kPrintTitleFace, units.title, device, dpiX, dpiY);
+    const QFont body = MakeFont(zem::kPrintBodyFace, units.body, device, dpiX, dpiY);
+    const std::vector<zem::PrintItem> items = zem::LayoutChannelListing(
+        geometry, units, LineHeight(title, device, dpiY), LineHeight(body, device, dpiY), texts);
+
+    painter.save();
+    for (const zem::PrintItem& item : items) {
+        const QFont& font = item.font == zem::PrintFontKind::Title ? title : body;
+        painter.setFont(font);
+        // Layout points are the top-left corners of the texts, y pointing up.
+        const int x = TwipsToPixels(item.x, dpiX);
+        const int top = TwipsToPixels(-item.y, dpiY);
+        painter.drawText(QPoint(x, top + painter.fontMetrics().ascent()), QString::fromStdString(item.text));
+    }
+    painter.restore();
+}
+
+bool PrintChannelListing(QPrinter& printer, const zem::ChannelListingTexts& texts) {
+    printer.setFromTo(1, 1);
+    QPainter painter(&printer);
+    if (!painter.isActive()) {
+        return false;
+    }
+    const QRect printable = printer.pageLayout().paintRectPixels(printer.resolution());
+    DrawChannelListing(painter, printer.logicalDpiX(), printer.logicalDpiY(), printable.width(),
+                       printable.height(), texts);
+    return painter.end();
+}
+
+}  // namespace zem::gui

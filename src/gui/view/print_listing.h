@@ -1,0 +1,27 @@
+#pragma once
+
+#include "print/channel_listing_layout.h"
+
+class QPainter;
+class QPrinter;
+
+namespace zem::gui {
+
+class CChannelPage;
+
+// What the channel page shows right now: the committed grid texts and the
+// entries its type and band combos have selected. A value still being typed
+// in an editor is not part of it.
+zem::ChannelListingTexts ListingTextsOf(const CChannelPage& page);
+
+// Draws the one-page channel listing on painter, which paints on a device of
+// the given resolution whose origin is the top-left corner of a printable
+// area widthPx x heightPx pixels large.
+void DrawChannelListing(QPainter& painter, int dpiX, int dpiY, int widthPx, int heightPx,
+                        const zem::ChannelListingTexts& texts);
+
+// Prints the listing as one page on printer; false when the printer could
+// not be started (no page was produced).
+bool PrintChannelListing(QPrinter& printer, const zem::ChannelListingTexts& texts);
+
+}  // namespace zem::gui
