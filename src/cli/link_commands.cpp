@@ -1,9 +1,148 @@
-#include "command.h"
+// zemtool's radio commands: the same core calls the window makes, with the
+// questions answered from options and the messages printed on stderr.
+#include "cli/cli_support.h"
+#include "cli/command.h"
+#include "cli/link_options.h"
+
+#include "document/program_file.h"
+#include "link/clone_constants.h"
+#include "link/serial_port.h"
+#include "link/transfer.h"
+
+#include <cstdio>
+#include <ostream>
 
 namespace zem::cli {
 
+namespace {
+
+int RunPorts(const std::vector<std::string>& args, Io& io);
+int RunRead(const std::vector<std::string>& args, Io& io);
+int RunWrite(const std::vector<std::string>& args, Io& io);
+
+const Command kPorts{"ports", "list the serial ports of this machine with their port numbers",
+                     R"(Usage: zemtool ports
+
+Lists the serial ports found on this machine: the port number that reaches
+it (--port N), the device path (also accepted by --port) and what the system
+says the port is. On Linux the numbers follow a fixed rule: 1-32 are
+/dev/ttyS0-31, 33-64 /dev/ttyUSB0-31, 65-96 /dev/ttyACM0-31.
+)",
+                     RunPorts};
+
+const Command kRead{"read", "read the radio's memory into a program file",
+                    R"(Usage: zemtool read --port P -o OUT.zem [--base FILE] [--retries N] [--trace LOG]
+
+Reads the radio's bytes 0x000-0x3CF (all but the power values) into the
+image of a new document, or of FILE with --base, and saves it as OUT.zem.
+The file is written only after a complete read; a failed or cancelled read
+writes nothing.
+
+  --port P       a port number 1-99 or a device path (see 'zemtool ports')
+  -o, --output   the program file to write
+  --base FILE    start from this program file instead of a new document
+  --retries N    answer Retry N times when the radio does not answer
+  --trace LOG    append every byte sent and received to LOG
+)",
+                    RunRead};
+
+const Command kWrite{"write", "write a program file to the radio",
+                     R"(Usage: zemtool write --port P FILE [--verify] [--backup OUT.zem] [--retries N] [--trace LOG]
+
+Writes the bytes 0x000-0x3CF of program file FILE to the radio.
+
+  --port P        a port number 1-99 or a device path (see 'zemtool ports')
+  --backup OUT    first read the radio into OUT (nothing is written if that fails)
+  --verify        afterwards read the radio back and compare bytes 0x000-0x3CF
+  --retries N     answer Retry N times when the radio does not answer
+  --trace LOG     append every byte sent and received to LOG
+)",
+                     RunWrite};
+
+int RunPorts(const std::vector<std::string>& args, Io& io) {
+    Prepared prepared = PrepareCommand(kPorts, args, {}, 0, 0, io);
+    if (!prepared.args) return prepared.exitStatus;
+    auto ports = ListSerialPorts();
+    if (ports.empty()) {
+        io.out << "No serial ports found.\n";
+        return kExitOk;
+    }
+    for (const PortInfo& port : ports) {
+        char number[16] = "-";
+        if (port.number) std::snprintf(number, sizeof number, "%d", port.number);
+        io.out << number << '\t' << port.device << '\t' << port.description << '\n';
+    }
+    return kExitOk;
+}
+
+// Reads the whole transfer area of the radio into image; false after the
+// messages were printed.
+bool ReadRadio(Io& io, const LinkSession& session, Messenger& messenger, RadioImage& image) {
+    TransferOutcome outcome = RunTransfer(TransferDirection::Read, image, session, messenger);
+    return ReportLinkOutcome(io, outcome.link);
+}
+
+int RunRead(const std::vector<std::string>& args, Io& io) {
+    auto specs = LinkOptionSpecs({{"--output", "-o", true}, {"--base", "", true}});
+    Prepared prepared = PrepareCommand(kRead, args, specs, 0, 0, io);
+    if (!prepared.args) return prepared.exitStatus;
+    const ParsedArgs& parsed = *prepared.args;
+    auto output = parsed.value("--output");
+    if (!output) return UsageError(io, kRead, "-o OUT.zem is required");
+    LinkSession session;
+    if (!SessionFrom(io, kRead, parsed, session)) return kExitError;
+
+    RadioImage image = NewDocumentImage();
+    if (auto base = parsed.value("--base"); base && !ReadImage(io, *base, image)) return kExitError;
+    CliMessenger messenger(io.err, AnswersFrom(parsed));
+    if (!ReadRadio(io, session, messenger, image)) return kExitError;
+    if (!WriteImage(io, *output, image)) return kExitError;
+    io.out << "Read " << kTransferEnd << " bytes from the radio into " << *output << '\n';
+    return kExitOk;
+}
+
+int RunWrite(const std::vector<std::string>& args, Io& io) {
+    auto specs = LinkOptionSpecs({{"--verify", "", false}, {"--backup", "", true}});
+    Prepared prepared = PrepareCommand(kWrite, args, specs, 1, 1, io);
+    if (!prepared.args) return prepared.exitStatus;
+    const ParsedArgs& parsed = *prepared.args;
+    LinkSession session;
+    if (!SessionFrom(io, kWrite, parsed, session)) return kExitError;
+    RadioImage image;
+    if (!ReadImage(io, parsed.positionals[0], image)) return kExitError;
+    CliMessenger messenger(io.err, AnswersFrom(parsed));
+
+    if (auto backup = parsed.value("--backup")) {
+        RadioImage radio = NewDocumentImage();
+        if (!ReadRadio(io, session, messenger, radio)) return Fail(io, "no backup, so nothing was written");
+        if (!WriteImage(io, *backup, radio)) return Fail(io, "no backup, so nothing was written");
+        io.out << "Backed up the radio into " << *backup << '\n';
+    }
+
+    TransferOutcome written = RunTransfer(TransferDirection::Write, image, session, messenger);
+    if (!ReportLinkOutcome(io, written.link)) return kExitError;
+    io.out << "Wrote " << kTransferEnd << " bytes of " << parsed.positionals[0] << " to the radio\n";
+
+    if (parsed.has("--verify")) {
+        RadioImage readBack = image;
+        if (!ReadRadio(io, session, messenger, readBack)) return Fail(io, "could not read the radio back");
+        for (std::size_t offset = 0; offset < kTransferEnd; ++offset) {
+            if (readBack[offset] != image[offset]) {
+                char text[96];
+                std::snprintf(text, sizeof text, "verify failed: byte 0x%03zX is 0x%02X in the radio, 0x%02X in the file",
+                              offset, readBack[offset], image[offset]);
+                return Fail(io, text);
+            }
+        }
+        io.out << "Verified: the radio holds the same bytes\n";
+    }
+    return kExitOk;
+}
+
+}  // namespace
+
 const std::vector<Command>& LinkCommands() {
-    static const std::vector<Command> commands;
+    static const std::vector<Command> commands = {kPorts, kRead, kWrite, PowerCommand()};
     return commands;
 }
 

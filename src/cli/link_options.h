@@ -1,0 +1,25 @@
+#pragma once
+
+#include "cli/cli_support.h"
+#include "cli/command.h"
+#include "link/link_session.h"
+
+#include <vector>
+
+namespace zem::cli {
+
+// The options every radio command takes (--port, --retries, --trace) plus
+// the command's own.
+std::vector<OptionSpec> LinkOptionSpecs(std::vector<OptionSpec> own);
+
+// Fills the session from --port and --trace; false after a usage error.
+bool SessionFrom(Io& io, const Command& command, const ParsedArgs& args, LinkSession& session);
+
+// Prints why an exchange did not complete (the message itself has already
+// been printed by the messenger). True when it completed.
+bool ReportLinkOutcome(Io& io, const LinkOutcome& outcome);
+
+// The power command, in its own file.
+Command PowerCommand();
+
+}  // namespace zem::cli

@@ -1,0 +1,102 @@
+// zemtool power: the service exchanges of the on-line power setting.
+#include "cli/cli_support.h"
+#include "cli/link_options.h"
+
+#include "service/access_code.h"
+#include "service/power_points.h"
+#include "service/power_setting.h"
+
+#include <ostream>
+#include <sstream>
+
+namespace zem::cli {
+
+namespace {
+
+int RunPower(const std::vector<std::string>& args, Io& io);
+
+const Command kPower{"power", "read or set the radio's transmit-power values (service)",
+                     R"(Usage: zemtool power read  --port P --access-code CODE [--band N] [--retries N] [--trace LOG]
+       zemtool power write --port P --access-code CODE [--low v1,...,v7] [--high v1,...,v7] [--retries N] [--trace LOG]
+
+The service exchanges of the on-line power setting, behind the access code.
+read prints the low and high power values (0-255) of the seven frequency
+points; write sets them (a list not given is written with the default
+values). The radio's other bytes are not changed.
+
+  --port P          a port number 1-99 or a device path (see 'zemtool ports')
+  --access-code C   the service access code
+  --band N          read: label the points for band 0-3 of the channel page (default 0)
+  --low LIST        write: seven values 0-255, comma-separated, points 1-7
+  --high LIST       write: likewise for high power
+  --retries N       answer Retry N times when the radio does not answer
+  --trace LOG       append every byte sent and received to LOG
+)",
+                     RunPower};
+
+// Seven comma-separated values 0-255.
+bool ParsePowerList(const std::string& text, std::array<std::uint8_t, kPowerPointCount>& values) {
+    std::stringstream in(text);
+    std::string item;
+    int count = 0;
+    while (std::getline(in, item, ',')) {
+        auto value = ParseIntInRange(item, 0, 255);
+        if (!value || count == kPowerPointCount) return false;
+        values[count++] = static_cast<std::uint8_t>(*value);
+    }
+    return count == kPowerPointCount && (text.empty() || text.back() != ',');
+}
+
+void PrintValues(Io& io, const PowerValues& values, int band) {
+    const auto& labels = PowerPointLabels(PowerRangeForBand(band).maxMHz);
+    io.out << "point\trange\tlow\thigh\n";
+    for (int p = 0; p < kPowerPointCount; ++p)
+        io.out << p + 1 << '\t' << labels[p] << '\t' << int(values.low[p]) << '\t' << int(values.high[p]) << '\n';
+}
+
+int RunPower(const std::vector<std::string>& args, Io& io) {
+    auto specs = LinkOptionSpecs(
+        {{"--access-code", "", true}, {"--band", "", true}, {"--low", "", true}, {"--high", "", true}});
+    Prepared prepared = PrepareCommand(kPower, args, specs, 1, 1, io);
+    if (!prepared.args) return prepared.exitStatus;
+    const ParsedArgs& parsed = *prepared.args;
+    const std::string& action = parsed.positionals[0];
+    if (action != "read" && action != "write") return UsageError(io, kPower, "the action is read or write");
+
+    int band = 0;
+    if (auto text = parsed.value("--band")) {
+        auto value = ParseIntInRange(*text, 0, 4);
+        if (!value) return UsageError(io, kPower, "--band needs 0-4");
+        band = *value;
+    }
+    PowerValues values = DefaultPowerValues();
+    if (auto text = parsed.value("--low"); text && !ParsePowerList(*text, values.low))
+        return UsageError(io, kPower, "--low needs seven values 0-255, separated by commas");
+    if (auto text = parsed.value("--high"); text && !ParsePowerList(*text, values.high))
+        return UsageError(io, kPower, "--high needs seven values 0-255, separated by commas");
+    LinkSession session;
+    if (!SessionFrom(io, kPower, parsed, session)) return kExitError;
+
+    CliMessenger messenger(io.err, AnswersFrom(parsed));
+    if (!CheckAccessCode(parsed.value("--access-code").value_or(""))) {
+        messenger.notice(kMsgWrongAccessCode);
+        return kExitError;
+    }
+    RadioImage image = NewDocumentImage();
+    if (action == "read") {
+        PowerReadOutcome outcome = ReadPowerSetting(image, session, messenger);
+        if (!ReportLinkOutcome(io, outcome.link)) return kExitError;
+        PrintValues(io, PowerValuesFromImage(image), band);
+        return kExitOk;
+    }
+    LinkOutcome outcome = WritePowerSetting(values, image, session, messenger);
+    if (!ReportLinkOutcome(io, outcome)) return kExitError;
+    io.out << "Wrote the power values to the radio\n";
+    return kExitOk;
+}
+
+}  // namespace
+
+Command PowerCommand() { return kPower; }
+
+}  // namespace zem::cli
