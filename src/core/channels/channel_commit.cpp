@@ -15,6 +15,13 @@ namespace {
 constexpr std::int64_t kRaster625 = 625;
 constexpr std::int64_t kRaster500 = 500;
 
+// Commits come from the grid and from command lines; a cell outside the
+// channel rows or the column kind is ignored rather than written.
+bool IsCell(int row, int col, int firstCol, int lastCol)
+{
+    return row >= 1 && row <= kChannelCount && col >= firstCol && col <= lastCol;
+}
+
 bool IsRowEmpty(const ChannelTable& table, int row, std::initializer_list<int> cols)
 {
     for (int col : cols) {
@@ -53,6 +60,8 @@ FrequencyCheck ValidateFrequency(const std::string& text, int bandIndex, Messeng
 void CommitFrequency(ChannelTable& table, int row, int col, const std::string& text, int bandIndex,
                      Messenger& messenger)
 {
+    if (!IsCell(row, col, kColReceive, kColTransmit))
+        return;
     const FrequencyCheck check = ValidateFrequency(text, bandIndex, messenger);
     if (check.result == FrequencyCheck::Result::Invalid)
         return;  // a typo must not cost the user the channel: the row stays as it was
@@ -83,6 +92,8 @@ void CommitFrequency(ChannelTable& table, int row, int col, const std::string& t
 
 void CommitTone(ChannelTable& table, int row, int col, const std::string& text)
 {
+    if (!IsCell(row, col, kColDecode, kColEncode))
+        return;
     if (!table.hasFrequency(row)) {
         table.setText(row, col, std::string());
         return;
@@ -94,6 +105,8 @@ void CommitTone(ChannelTable& table, int row, int col, const std::string& text)
 
 void CommitChoice(ChannelTable& table, int row, int col, const std::string& text, bool onEnter)
 {
+    if (!IsCell(row, col, kColScan, kColPtt))
+        return;
     if (table.hasFrequency(row))
         table.setText(row, col, text);
     else if (!onEnter)

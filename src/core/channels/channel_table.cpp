@@ -2,7 +2,9 @@
 
 namespace zem {
 
-const std::array<const char*, kGridCols> kColumnHeaders = {"Ch", "Receive", "Transmit", "QT/DQT DEC", "QT/DQT ENC", "Scan", "Power", "W/N", "Busy", "PTT"};
+const std::array<const char*, kGridCols> kColumnHeaders = {
+    "Ch", "Receive", "Transmit", "QT/DQT DEC", "QT/DQT ENC", "Scan", "Power", "W/N", "Busy", "PTT",
+};
 
 ChannelTable::ChannelTable()
 {

@@ -9,7 +9,9 @@ namespace zem {
 // in the image as 8 packed BCD digits, least significant byte first.
 
 // The decimal number at the start of text, as the standard text-to-double
-// conversion reads it (leading blanks skipped; 0 when there is no number).
+// conversion reads it (leading blanks skipped; 0 when there is no number),
+// but always with '.' as the decimal point whatever the process locale, and
+// without the hexadecimal form ("0x10" reads as 0).
 double LeadingNumber(const std::string& text);
 
 // MHz to the nearest whole 10 Hz unit; a value exactly halfway between two

@@ -45,8 +45,8 @@ fs::path TemporaryPathFor(const fs::path& target)
 
 FileResult WriteAndFlush(const fs::path& tmp, const std::string& contents)
 {
-    const std::string name = tmp.string();
-    int fd = _open(name.c_str(), _O_WRONLY | _O_CREAT | _O_TRUNC | _O_BINARY, _S_IREAD | _S_IWRITE);
+    // Wide names: a folder or file name outside the ANSI code page still works.
+    int fd = _wopen(tmp.c_str(), _O_WRONLY | _O_CREAT | _O_TRUNC | _O_BINARY, _S_IREAD | _S_IWRITE);
     if (fd < 0)
         return FileResult::failure(SystemReason(errno));
     std::size_t done = 0;
@@ -72,8 +72,7 @@ FileResult WriteAndFlush(const fs::path& tmp, const std::string& contents)
 
 FileResult ReplaceTarget(const fs::path& tmp, const fs::path& target)
 {
-    if (!MoveFileExA(tmp.string().c_str(), target.string().c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!MoveFileExW(tmp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         return FileResult::failure(std::system_category().message(static_cast<int>(GetLastError())));
     }
     return FileResult::success();

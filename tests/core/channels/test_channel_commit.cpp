@@ -170,5 +170,19 @@ TEST(CommitChoiceTest, KeepsChoicesOnlyForChannelsWithAFrequency)
     EXPECT_EQ(table.text(kRow, kColBusy), "Carrier");
 }
 
+TEST(CommitTest, CellsOutsideTheChannelsOrTheirColumnKindAreIgnored)
+{
+    RecordingMessenger messenger;
+    ChannelTable table;
+    CommitFrequency(table, 0, kColReceive, "145.5", 0, messenger);
+    CommitFrequency(table, 17, kColReceive, "145.5", 0, messenger);
+    CommitFrequency(table, kRow, kColDecode, "145.5", 0, messenger);
+    CommitTone(table, -1, kColDecode, "67.0");
+    CommitTone(table, kRow, kColReceive, "67.0");
+    CommitChoice(table, kRow, kGridCols, "Yes", false);
+    CommitChoice(table, kRow, kColChannel, "Yes", false);
+    EXPECT_EQ(table, ChannelTable());
+}
+
 }  // namespace
 }  // namespace zem

@@ -107,7 +107,8 @@ TEST_F(ProgramFileTest, ShortEmptyOrMissingFileIsRefusedAndImageKept)
     writeBytes(path("short.Zem"), patternBytes(1000));
     writeBytes(path("one-short.Zem"), patternBytes(kImageSize - 1));
     writeBytes(path("empty.Zem"), std::string());
-    for (const std::string name : {"short.Zem", "one-short.Zem", "empty.Zem", "missing.Zem"}) {
+    fs::create_directories(dir_ / "folder.Zem");
+    for (const std::string name : {"short.Zem", "one-short.Zem", "empty.Zem", "missing.Zem", "folder.Zem"}) {
         RadioImage image = NewDocumentImage();
         image[0x3E0] = 0x42;  // the user's own work
         const RadioImage before = image;
