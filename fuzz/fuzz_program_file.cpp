@@ -26,13 +26,19 @@ public:
 };
 
 // The loader reads from a path, so each input goes through one file of this
-// process (in memory where the system offers a RAM disk).
-const std::string& ScratchPath() {
-    static const std::string path = [] {
+// process (in memory where the system offers a RAM disk), removed at exit.
+struct ScratchFile {
+    std::string path;
+    ScratchFile() {
         const char* folder = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
-        return std::string(folder) + "/fuzz_program_file." + std::to_string(getpid()) + ".zem";
-    }();
-    return path;
+        path = std::string(folder) + "/fuzz_program_file." + std::to_string(getpid()) + ".zem";
+    }
+    ~ScratchFile() { std::remove(path.c_str()); }
+};
+
+const std::string& ScratchPath() {
+    static const ScratchFile file;
+    return file.path;
 }
 
 }  // namespace

@@ -187,6 +187,10 @@ bool WriteOutput(Io& io, const std::string& path, const std::string& contents) {
 }
 
 bool WriteImage(Io& io, const std::string& path, const RadioImage& image) {
+    if (path == "-") {
+        Fail(io, "a program file cannot go to standard output; give a file name");
+        return false;
+    }
     const FileResult result = SaveProgramFile(path, image);
     if (!result.ok) Fail(io, result.message);
     return result.ok;
