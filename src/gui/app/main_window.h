@@ -96,6 +96,9 @@ private:
     void createStatusBar();
     void updateRecentFileActions();
     void afterDocumentLoaded(bool isNewDocument);
+    bool loadFile(const QString& path);
+    bool saveTo(const QString& path);
+    void showCurrentHelp();
     void editChannel();
     void showAbout();
     void showContextHelp();

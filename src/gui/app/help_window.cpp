@@ -1,0 +1,51 @@
+#include "app/help_window.h"
+
+#include <QHBoxLayout>
+#include <QPointer>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace zem::gui {
+
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("helpWindow"));
+    setWindowTitle(QStringLiteral("Zem Programming Software Help"));
+    browser_ = new QTextBrowser(this);
+    browser_->setSearchPaths({QStringLiteral(":/help")});
+    browser_->setOpenExternalLinks(true);
+
+    auto* contents = new QPushButton(QStringLiteral("Contents"), this);
+    auto* back = new QPushButton(QStringLiteral("Back"), this);
+    connect(contents, &QPushButton::clicked, this, [this] { showTopic(QStringLiteral("contents.html")); });
+    connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);
+    connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
+    back->setEnabled(false);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(contents);
+    buttons->addWidget(back);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(browser_);
+    resize(640, 560);
+}
+
+void HelpWindow::showTopic(const QString& page) {
+    browser_->setSource(QUrl(QStringLiteral("qrc:/help/") + page));
+    show();
+    raise();
+    activateWindow();
+}
+
+QString HelpWindow::currentTopic() const { return browser_->source().fileName(); }
+
+HelpWindow& HelpWindow::Instance(QWidget* parent) {
+    static QPointer<HelpWindow> window;
+    if (!window) window = new HelpWindow(parent);
+    return *window;
+}
+
+}  // namespace zem::gui

@@ -1,0 +1,317 @@
+#include "app/main_window.h"
+
+#include "app/about_dialog.h"
+#include "app/help_window.h"
+#include "app/recent_files.h"
+#include "channels/channel_page.h"
+#include "link/device_commands.h"
+#include "view/kivu_view.h"
+
+#include <QAction>
+#include <QIcon>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QWhatsThis>
+
+// The pictures and help pages live in the static library zemgui, whose
+// resources must be registered by name.
+static void InitZemResources() { Q_INIT_RESOURCE(zemprog); }
+
+namespace zem::gui {
+
+namespace {
+
+const char* const kCaption = "Zem Electronics Co., Ltd. Programing Software";
+const char* const kIdleText = "Please press F1 for Help";
+const char* const kContextHelpPrompt = "Choose a Object for help";
+const char* const kEditChannelNotice = "Please directly double click inside the table";
+
+// A themed icon where the desktop has one, else the one we ship.
+QIcon Icon(const char* themeName, const char* bundled) {
+    return QIcon::fromTheme(QLatin1String(themeName), QIcon(QStringLiteral(":/icons/") + QLatin1String(bundled)));
+}
+
+}  // namespace
+
+MainWindow::MainWindow(const QStringList& arguments, QWidget* parent)
+    : QMainWindow(parent),
+      arguments_(arguments),
+      boxes_(this),
+      messenger_(&boxes_),
+      desktopDialogs_(this),
+      dialogs_(&desktopDialogs_),
+      recent_(std::make_unique<RecentFiles>()) {
+    InitZemResources();
+    setObjectName(QStringLiteral("mainWindow"));
+    // The caption stays the same whatever file is open.
+    setWindowTitle(QString::fromUtf8(kCaption));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/zemprog.png")));
+    setAcceptDrops(true);
+
+    view_ = new CKivuView(doc_, messenger_, this);
+    setCentralWidget(view_);
+    doc_.attachView(view_);
+
+    createActions();
+    createMenus();
+    createToolBar();
+    createStatusBar();
+    updateRecentFileActions();
+
+    afterDocumentLoaded(true);
+    resize(1200, 700);
+
+    InstallDeviceCommands(*this);
+}
+
+MainWindow::~MainWindow() { doc_.attachView(nullptr); }
+
+QAction* MainWindow::action(int commandId) const { return actions_.value(commandId, nullptr); }
+
+void MainWindow::setMessenger(zem::Messenger* target) { messenger_.setTarget(target ? target : &boxes_); }
+
+void MainWindow::setUserDialogs(UserDialogs* dialogs) { dialogs_ = dialogs ? dialogs : &desktopDialogs_; }
+
+QAction* MainWindow::makeAction(int id, const QString& text, const QString& prompt) {
+    auto* act = new QAction(text, this);
+    act->setObjectName(QStringLiteral("cmd%1").arg(id));
+    // The prompt's first line goes to the status bar, the second is the tooltip.
+    const int split = prompt.indexOf(QLatin1Char('\n'));
+    act->setStatusTip(split < 0 ? prompt : prompt.left(split));
+    if (split >= 0) act->setToolTip(prompt.mid(split + 1));
+    actions_.insert(id, act);
+    addAction(act);  // shortcuts work with the toolbar and menu hidden too
+    return act;
+}
+
+void MainWindow::createActions() {
+    auto shortcut = [](QAction* act, const QKeySequence& keys) {
+        act->setShortcut(keys);
+        act->setShortcutContext(Qt::WindowShortcut);
+    };
+    QAction* a = nullptr;
+
+    a = makeAction(kCmdFileNew, QStringLiteral("New(&N)\tCtrl+N"), QStringLiteral("Create a new document\nNew"));
+    a->setIcon(Icon("document-new", "new.png"));
+    shortcut(a, QKeySequence(Qt::CTRL | Qt::Key_N));
+    connect(a, &QAction::triggered, this, [this] { fileNew(); });
+
+    a = makeAction(kCmdFileOpen, QStringLiteral("Open(&O)...\tCtrl+O"), QStringLiteral("Open an existing document\nOpen"));
+    a->setIcon(Icon("document-open", "open.png"));
+    shortcut(a, QKeySequence(Qt::CTRL | Qt::Key_O));
+    connect(a, &QAction::triggered, this, [this] { fileOpen(); });
+
+    a = makeAction(kCmdFileSave, QStringLiteral("Save(&S)\tCtrl+S"), QStringLiteral("Save the active document\nSave"));
+    a->setIcon(Icon("document-save", "save.png"));
+    shortcut(a, QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(a, &QAction::triggered, this, [this] { fileSave(); });
+
+    a = makeAction(kCmdFileSaveAs, QStringLiteral("Save as(&A)..."),
+                   QStringLiteral("Save the active document with a new name\nSave As"));
+    connect(a, &QAction::triggered, this, [this] { fileSaveAs(); });
+
+    // Printing, the radio, the ports and the service mode are connected and
+    // enabled by InstallDeviceCommands.
+    a = makeAction(kCmdPrint, QStringLiteral("Print(&P)...\tCtrl+P"), QStringLiteral("Print the active document\nPrint"));
+    a->setIcon(Icon("document-print", "print.png"));
+    shortcut(a, QKeySequence(Qt::CTRL | Qt::Key_P));
+    a->setEnabled(false);
+    a = makeAction(kCmdPrintPreview, QStringLiteral("Print Preview(&V)"), QStringLiteral("Display full pages\nPrint Preview"));
+    a->setEnabled(false);
+    a = makeAction(kCmdPrintSetup, QStringLiteral("Print Setup(&S)..."),
+                   QStringLiteral("Change the printer and printing options\nPrint Setup"));
+    a->setEnabled(false);
+
+    for (int i = 0; i < RecentFiles::kMaxEntries; ++i) {
+        a = makeAction(kCmdRecentFile1 + i, QString(), QStringLiteral("Open this file"));
+        a->setVisible(false);
+        connect(a, &QAction::triggered, this, [this, i] { openRecentFile(i); });
+    }
+
+    a = makeAction(kCmdExit, QStringLiteral("Exit(&X)"),
+                   QStringLiteral("Quit the application; prompts to save documents\nExit"));
+    connect(a, &QAction::triggered, this, &QWidget::close);
+
+    a = makeAction(kCmdReadFromRadio, QStringLiteral("Read From Radio(&U)\tCtrl+R"),
+                   QStringLiteral("Read Data From interphone \nRead"));
+    a->setIcon(Icon("go-down", "read.png"));
+    shortcut(a, QKeySequence(Qt::CTRL | Qt::Key_R));
+    a->setEnabled(false);
+    a = makeAction(kCmdWriteToRadio, QStringLiteral("Write to Radio\tCtrl+W"), QStringLiteral("Write Data to interphone\nWrite"));
+    a->setIcon(Icon("go-up", "write.png"));
+    shortcut(a, QKeySequence(Qt::CTRL | Qt::Key_W));
+    a->setEnabled(false);
+
+    a = makeAction(kCmdEditChannel, QStringLiteral("Edit Channel\tCtrl+G"), QStringLiteral("Edit channel Data \nEdit"));
+    a->setIcon(Icon("document-edit", "edit.png"));
+    shortcut(a, QKeySequence(Qt::CTRL | Qt::Key_G));
+    connect(a, &QAction::triggered, this, &MainWindow::editChannel);
+
+    a = makeAction(kCmdOnLinePowerSet, QStringLiteral("On Line Power Set(&Y)\tCtrl+T"), QString());
+    a->setEnabled(false);
+    // The toolbar's power button; Ctrl+T reaches it.
+    a = makeAction(kCmdDebugTxPower, QStringLiteral("Debug TX Power,Squelch Level,Low Power Alert on line"),
+                   QStringLiteral("Debug TX Power,Squelch Level,Low Power Alert on line"));
+    a->setIcon(Icon("preferences-system", "power.png"));
+    shortcut(a, QKeySequence(Qt::CTRL | Qt::Key_T));
+    a->setEnabled(false);
+
+    // The hints Ctrl+C .. Ctrl+F in these texts have no keys behind them, so
+    // copying text never switches the port.
+    const struct {
+        int id;
+        const char* text;
+        const char* prompt;
+    } ports[] = {
+        {kCmdCom1, "COM1(&P)\tCtrl+C", "Choose Com1"},
+        {kCmdCom2, "COM2(&Q)\tCtrl+D", "Choose Com2"},
+        {kCmdCom3, "COM3(&S)\tCtrl+E", "Choose Com3"},
+        {kCmdCom4, "COM4(&T\tCtrl+F", "Choose Com4"},
+        {kCmdOtherPort, "Other ....", "Choose other Com Port"},
+    };
+    for (const auto& port : ports) {
+        a = makeAction(port.id, QLatin1String(port.text), QLatin1String(port.prompt));
+        a->setEnabled(false);
+    }
+
+    a = makeAction(kCmdViewToolbar, QStringLiteral("Toolbar(&T)"), QStringLiteral("Show or hide the toolbar\nToggle ToolBar"));
+    a->setCheckable(true);
+    a->setChecked(true);
+    a = makeAction(kCmdViewStatusBar, QStringLiteral("Status Bar(&S)"),
+                   QStringLiteral("Show or hide the status bar\nToggle StatusBar"));
+    a->setCheckable(true);
+    a->setChecked(true);
+
+    a = makeAction(kCmdHelpContents, QStringLiteral("Help Content(&H)"), QString());
+    connect(a, &QAction::triggered, this, [this] { showHelpTopic(QStringLiteral("contents.html")); });
+    a = makeAction(kCmdHelpIndex, QStringLiteral("Help List"), QStringLiteral("List the catalog of help \nHelp List"));
+    connect(a, &QAction::triggered, this, [this] { showHelpTopic(QStringLiteral("contents.html")); });
+    a = makeAction(kCmdHelp, QStringLiteral("Help"), QStringLiteral("Show the help about current task\nhelp"));
+    shortcut(a, QKeySequence(Qt::Key_F1));
+    connect(a, &QAction::triggered, this, &MainWindow::showCurrentHelp);
+    a = makeAction(kCmdContextHelp, QStringLiteral("What's This"), QStringLiteral("Show the context of help\nhelp"));
+    a->setIcon(Icon("help-contextual", "whatsthis.png"));
+    shortcut(a, QKeySequence(Qt::SHIFT | Qt::Key_F1));
+    connect(a, &QAction::triggered, this, &MainWindow::showContextHelp);
+
+    a = makeAction(kCmdAbout, QStringLiteral("About Me(&A)..."),
+                   QStringLiteral("Display the version,copyright of this software \n about"));
+    a->setIcon(Icon("help-about", "about.png"));
+    connect(a, &QAction::triggered, this, &MainWindow::showAbout);
+}
+
+void MainWindow::createMenus() {
+    fileMenu_ = menuBar()->addMenu(QStringLiteral("File(&F)"));
+    fileMenu_->addAction(action(kCmdFileNew));
+    fileMenu_->addAction(action(kCmdFileOpen));
+    fileMenu_->addAction(action(kCmdFileSave));
+    fileMenu_->addAction(action(kCmdFileSaveAs));
+    fileMenu_->addSeparator();
+    fileMenu_->addAction(action(kCmdPrint));
+    fileMenu_->addAction(action(kCmdPrintPreview));
+    fileMenu_->addAction(action(kCmdPrintSetup));
+    fileMenu_->addSeparator();
+    recentPlaceholder_ = fileMenu_->addAction(QStringLiteral("Recent File"));
+    recentPlaceholder_->setEnabled(false);
+    for (int i = 0; i < RecentFiles::kMaxEntries; ++i) fileMenu_->addAction(action(kCmdRecentFile1 + i));
+    fileMenu_->addSeparator();
+    fileMenu_->addAction(action(kCmdExit));
+
+    QMenu* program = menuBar()->addMenu(QStringLiteral("Program(&P)"));
+    program->addAction(action(kCmdReadFromRadio));
+    program->addSeparator();
+    program->addAction(action(kCmdWriteToRadio));
+    program->addSeparator();
+    program->addAction(action(kCmdEditChannel));
+    program->addSeparator();
+    program->addAction(action(kCmdOnLinePowerSet));
+
+    QMenu* setup = menuBar()->addMenu(QStringLiteral("Setup(&S)"));
+    for (int id : {kCmdCom1, kCmdCom2, kCmdCom3, kCmdCom4, kCmdOtherPort}) setup->addAction(action(id));
+
+    QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("View(&V)"));
+    viewMenu->addAction(action(kCmdViewToolbar));
+    viewMenu->addAction(action(kCmdViewStatusBar));
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Help(&H)"));
+    help->addAction(action(kCmdHelpContents));
+    help->addSeparator();
+    help->addAction(action(kCmdAbout));
+}
+
+void MainWindow::createToolBar() {
+    toolBar_ = addToolBar(QStringLiteral("Standard"));
+    toolBar_->setObjectName(QStringLiteral("standardToolBar"));
+    toolBar_->setIconSize(QSize(18, 18));
+    toolBar_->setAllowedAreas(Qt::AllToolBarAreas);
+    for (int id : {kCmdFileNew, kCmdFileOpen, kCmdFileSave}) toolBar_->addAction(action(id));
+    toolBar_->addSeparator();
+    for (int id : {kCmdReadFromRadio, kCmdWriteToRadio, kCmdEditChannel, kCmdPrint, kCmdContextHelp, kCmdAbout,
+                   kCmdDebugTxPower})
+        toolBar_->addAction(action(id));
+    connect(action(kCmdViewToolbar), &QAction::toggled, toolBar_, &QToolBar::setVisible);
+    connect(toolBar_, &QToolBar::visibilityChanged, action(kCmdViewToolbar), &QAction::setChecked);
+}
+
+void MainWindow::createStatusBar() {
+    QStatusBar* bar = statusBar();
+    idleText_ = new QLabel(QString::fromUtf8(kIdleText), bar);
+    idleText_->setObjectName(QStringLiteral("idleText"));
+    bar->addWidget(idleText_, 1);
+    // Qt cannot read the lock keys' state on every platform, so the three
+    // indicators only name their keys.
+    for (const char* key : {"CAP", "NUM", "SCRL"}) {
+        auto* pane = new QLabel(QLatin1String(key), bar);
+        pane->setObjectName(QStringLiteral("pane") + QLatin1String(key));
+        pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        bar->addPermanentWidget(pane);
+    }
+    connect(view_, &CKivuView::statusHint, bar, [bar](const QString& hint) { bar->showMessage(hint); });
+    connect(action(kCmdViewStatusBar), &QAction::toggled, bar, &QStatusBar::setVisible);
+}
+
+void MainWindow::updateRecentFileActions() {
+    const QStringList& files = recent_->entries();
+    for (int i = 0; i < RecentFiles::kMaxEntries; ++i) {
+        QAction* a = action(kCmdRecentFile1 + i);
+        if (i < files.size()) {
+            QString shown = files.at(i);
+            shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+            a->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
+            a->setVisible(true);
+        } else {
+            a->setVisible(false);
+        }
+    }
+    recentPlaceholder_->setVisible(files.isEmpty());
+}
+
+QStringList MainWindow::recentFiles() const { return recent_->entries(); }
+
+void MainWindow::editChannel() {
+    messenger_.notice(kEditChannelNotice);
+    view_->returnToChannelTab();
+    view_->channelPage().setCurrentCell(1, 1);
+}
+
+void MainWindow::showAbout() {
+    CAboutDlg dialog(this);
+    dialog.exec();
+}
+
+void MainWindow::showHelpTopic(const QString& page) { HelpWindow::Instance(this).showTopic(page); }
+
+void MainWindow::showCurrentHelp() {
+    static const char* const topics[] = {"channel_table.html", "optional_features.html", "key_assignment.html"};
+    const int tab = view_->currentTab();
+    showHelpTopic(QLatin1String(tab >= 0 && tab < 3 ? topics[tab] : "contents.html"));
+}
+
+void MainWindow::showContextHelp() {
+    statusBar()->showMessage(QString::fromUtf8(kContextHelpPrompt));
+    QWhatsThis::enterWhatsThisMode();
+}
+
+}  // namespace zem::gui

@@ -1,0 +1,17 @@
+#pragma once
+
+class QElapsedTimer;
+
+namespace zem::gui {
+
+class MainWindow;
+
+// The options for scripts and benchmarks, run once the window is shown:
+//   --quit-after-show     print "shown <ms>" (milliseconds since the start
+//                         of main) on standard output and quit;
+//   --screenshot-dir DIR  save a picture of each of the three pages into
+//                         DIR (channel_setting.png, optional_features.png,
+//                         key_assignment.png) and quit.
+void RunStartupOptions(MainWindow& window, const QElapsedTimer& sinceStart);
+
+}  // namespace zem::gui

@@ -1,0 +1,40 @@
+#include "app/user_dialogs.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace zem::gui {
+
+const char* const kProgramFileFilter = "Program file(*.Zem)";
+
+namespace {
+
+// Program files come as .Zem and, from other systems, .zem.
+QString DialogFilter() { return QStringLiteral("Program file(*.Zem *.zem)"); }
+
+}  // namespace
+
+QString QtUserDialogs::openFileName() {
+    return QFileDialog::getOpenFileName(parent_, QStringLiteral("Open"), QString(), DialogFilter());
+}
+
+QString QtUserDialogs::saveFileName(const QString& suggested) {
+    QFileDialog dialog(parent_, QStringLiteral("Save As"), suggested, DialogFilter());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("Zem"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().first();
+}
+
+UserDialogs::SaveChoice QtUserDialogs::askSaveChanges(const QString& documentName) {
+    const auto answer = QMessageBox::warning(
+        parent_, QStringLiteral("Zem Programming Software"),
+        QStringLiteral("Save the changes to %1?").arg(documentName),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    if (answer == QMessageBox::Save) return SaveChoice::Save;
+    if (answer == QMessageBox::Discard) return SaveChoice::Discard;
+    return SaveChoice::Cancel;
+}
+
+}  // namespace zem::gui

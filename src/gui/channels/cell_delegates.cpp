@@ -1,0 +1,114 @@
+#include "channels/cell_delegates.h"
+
+#include "channels/channel_grid_model.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace zem::gui {
+
+void CellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const {
+    // The model applies the commit rules of the column.
+    model->setData(index, editorText(editor), Qt::EditRole);
+}
+
+void CellDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                                        const QModelIndex&) const {
+    editor->setGeometry(option.rect);
+}
+
+bool CellDelegate::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::FocusOut:
+        // A commit may show a message box, which takes the focus; the value
+        // is committed when the cell is left, not when the focus goes.
+        return false;
+    case QEvent::KeyPress: {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            QWidget* editor = qobject_cast<QWidget*>(watched);
+            // The tone combo's edit field reports for the combo.
+            if (editor && editor->parentWidget() && qobject_cast<QComboBox*>(editor->parentWidget()))
+                editor = editor->parentWidget();
+            emit enterPressed(editor);
+            return true;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    if (qobject_cast<QLineEdit*>(watched) && qobject_cast<QComboBox*>(static_cast<QWidget*>(watched)->parentWidget()))
+        return false;  // events of the tone combo's edit field are the combo's own business
+    return QStyledItemDelegate::eventFilter(watched, event);
+}
+
+QWidget* FrequencyDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QStringLiteral("cellEdit"));
+    edit->setFrame(false);
+    return edit;
+}
+
+void FrequencyDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
+    auto* edit = static_cast<QLineEdit*>(editor);
+    edit->setText(index.data(Qt::EditRole).toString());
+    edit->selectAll();
+}
+
+QString FrequencyDelegate::editorText(QWidget* editor) const { return static_cast<QLineEdit*>(editor)->text(); }
+
+void FrequencyDelegate::typeInto(QWidget* editor, QChar key, bool cellHadText) const {
+    auto* edit = static_cast<QLineEdit*>(editor);
+    // A typed character replaces the cell's value. Into an empty cell only a
+    // digit starts the number; anything else leaves the box empty.
+    if (cellHadText || key.isDigit())
+        edit->setText(QString(key));
+    else
+        edit->clear();
+    edit->end(false);
+}
+
+ComboDelegate::ComboDelegate(QStringList entries, bool editable, QObject* parent)
+    : CellDelegate(parent), entries_(std::move(entries)), editable_(editable) {}
+
+QWidget* ComboDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(editable_ ? QStringLiteral("toneCombo") : QStringLiteral("choiceCombo"));
+    combo->addItems(entries_);
+    combo->setMaxVisibleItems(12);
+    if (editable_) {
+        combo->setEditable(true);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        // A tone is kept exactly as typed; no completion fills it in.
+        combo->setCompleter(nullptr);
+        combo->lineEdit()->installEventFilter(const_cast<ComboDelegate*>(this));
+    }
+    return combo;
+}
+
+int ComboDelegate::PreloadIndex(const QStringList& entries, const QString& text) {
+    for (int i = 0; i < entries.size(); ++i)
+        if (entries.at(i).startsWith(text, Qt::CaseInsensitive)) return i;
+    return 0;
+}
+
+void ComboDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
+    auto* combo = static_cast<QComboBox*>(editor);
+    combo->setCurrentIndex(PreloadIndex(entries_, index.data(Qt::EditRole).toString()));
+    if (editable_) combo->lineEdit()->selectAll();
+}
+
+QString ComboDelegate::editorText(QWidget* editor) const { return static_cast<QComboBox*>(editor)->currentText(); }
+
+void ComboDelegate::typeInto(QWidget* editor, QChar key, bool) const {
+    auto* combo = static_cast<QComboBox*>(editor);
+    // A pure list takes no typed text; the tone combo's field starts with it.
+    if (!editable_) return;
+    combo->setEditText(QString(key));
+    combo->lineEdit()->end(false);
+}
+
+}  // namespace zem::gui

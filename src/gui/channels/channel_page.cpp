@@ -1,0 +1,252 @@
+#include "channels/channel_page.h"
+
+#include "channels/band.h"
+#include "channels/cell_delegates.h"
+#include "channels/channel_codec.h"
+#include "channels/channel_grid_model.h"
+#include "channels/ms_flex_grid.h"
+#include "channels/tone_table.h"
+#include "messenger.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QHideEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace zem::gui {
+
+const char* const CChannelPage::kMsgInputNumber = "Please input Number";
+
+namespace {
+
+QStringList ToQStringList(const std::vector<std::string>& entries) {
+    QStringList list;
+    list.reserve(static_cast<int>(entries.size()));
+    for (const auto& entry : entries) list << QString::fromStdString(entry);
+    return list;
+}
+
+// Column widths as multiples of the transmit column's width.
+constexpr double kWidthFactors[zem::kGridCols] = {0.6, 1.25, 1.25, 1.4, 1.4, 0.8, 0.8, 1.0, 1.0, 0.8};
+constexpr int kBaseColumnWidth = 88;
+
+}  // namespace
+
+CChannelPage::CChannelPage(zem::RadioImage& image, zem::Messenger& messenger, QWidget* parent)
+    : QWidget(parent), image_(image), messenger_(messenger) {
+    setObjectName(QStringLiteral("channelPage"));
+
+    auto* typeGroup = new QGroupBox(QStringLiteral("Type Setting"), this);
+    typeCombo_ = new QComboBox(typeGroup);
+    typeCombo_->setObjectName(QStringLiteral("typeCombo"));
+    typeCombo_->addItems(ToQStringList(zem::TypeEntries()));
+    bandCombo_ = new QComboBox(typeGroup);
+    bandCombo_->setObjectName(QStringLiteral("bandCombo"));
+    bandCombo_->addItems(ToQStringList(zem::BandEntries()));
+    defaultButton_ = new QPushButton(QStringLiteral("Default Setting"), typeGroup);
+    defaultButton_->setObjectName(QStringLiteral("defaultSetting"));
+    defaultButton_->setAutoDefault(false);
+
+    auto* typeRow = new QHBoxLayout(typeGroup);
+    typeRow->addWidget(new QLabel(QStringLiteral("Type"), typeGroup));
+    typeRow->addWidget(typeCombo_);
+    typeRow->addSpacing(16);
+    typeRow->addWidget(new QLabel(QStringLiteral("Field"), typeGroup));
+    typeRow->addWidget(bandCombo_);
+    typeRow->addSpacing(24);
+    typeRow->addWidget(defaultButton_);
+    typeRow->addStretch();
+
+    grid_ = new CMSFlexGrid(this);
+    grid_->setObjectName(QStringLiteral("channelGrid"));
+    QFont gridFont(QStringLiteral("宋体"));
+    gridFont.setPointSizeF(10.2);
+    gridFont.setBold(true);
+    grid_->setFont(gridFont);
+    model_ = new ChannelGridModel(values_, messenger_, this);
+    grid_->setModel(model_);
+
+    frequencyDelegate_ = new FrequencyDelegate(this);
+    toneDelegate_ = new ComboDelegate(ToQStringList(zem::ToneTable()), true, this);
+    const QStringList choices[5] = {
+        {QStringLiteral("Yes"), QStringLiteral("No")},
+        {QStringLiteral("High"), QStringLiteral("Low")},
+        {QStringLiteral("Wide"), QStringLiteral("Narrow")},
+        // "Off" twice, as the radio's busy-lock list has it.
+        {QStringLiteral("Off"), QStringLiteral("Carrier"), QStringLiteral("DT/DQT"), QStringLiteral("Off")},
+        {QStringLiteral("On"), QStringLiteral("Off")},
+    };
+    for (int i = 0; i < 5; ++i) choiceDelegates_[i] = new ComboDelegate(choices[i], false, this);
+    grid_->setItemDelegateForColumn(zem::kColReceive, frequencyDelegate_);
+    grid_->setItemDelegateForColumn(zem::kColTransmit, frequencyDelegate_);
+    grid_->setItemDelegateForColumn(zem::kColDecode, toneDelegate_);
+    grid_->setItemDelegateForColumn(zem::kColEncode, toneDelegate_);
+    for (int i = 0; i < 5; ++i) grid_->setItemDelegateForColumn(zem::kColScan + i, choiceDelegates_[i]);
+    for (CellDelegate* delegate : {frequencyDelegate_, toneDelegate_})
+        connect(delegate, &CellDelegate::enterPressed, this, &CChannelPage::onEditorEnter);
+    for (CellDelegate* delegate : choiceDelegates_)
+        connect(delegate, &CellDelegate::enterPressed, this, &CChannelPage::onEditorEnter);
+
+    for (int col = 0; col < zem::kGridCols; ++col)
+        grid_->setColumnWidth(col, static_cast<int>(kBaseColumnWidth * kWidthFactors[col]));
+    const int rowHeight = static_cast<int>(QFontMetrics(gridFont).height() * 1.1) + 6;
+    grid_->verticalHeader()->setMinimumSectionSize(rowHeight);
+    for (int row = 0; row < zem::kGridRows; ++row) grid_->setRowHeight(row, rowHeight);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(typeGroup);
+    layout->addWidget(grid_, 1);
+
+    setTabOrder(typeCombo_, bandCombo_);
+    setTabOrder(bandCombo_, grid_);
+    setTabOrder(grid_, defaultButton_);
+
+    connect(typeCombo_, &QComboBox::currentIndexChanged, this, [this](int index) { values_.typeIndex = index; });
+    connect(bandCombo_, &QComboBox::currentIndexChanged, this, [this](int index) { values_.bandIndex = index; });
+    connect(defaultButton_, &QPushButton::clicked, this, &CChannelPage::onDefaultSetting);
+    connect(grid_, &CMSFlexGrid::MouseDown, this, [this](Qt::MouseButton button) {
+        if (button != Qt::RightButton) showCellEditor(QChar(0));
+    });
+    connect(grid_, &CMSFlexGrid::DblClick, this, [this] { showCellEditor(QChar(0)); });
+    connect(grid_, &CMSFlexGrid::KeyPress, this, &CChannelPage::onGridKeyPress);
+    connect(grid_, &CMSFlexGrid::EnterKey, this, &CChannelPage::onGridEnterKey);
+
+    grid_->setWhatsThis(QStringLiteral(
+        "The 16 channels of the radio. Click a cell to edit it, or start typing: frequencies in MHz "
+        "(for example 145.5), tones and choices from the lists. Enter moves on to the next cell."));
+    typeCombo_->setWhatsThis(QStringLiteral("The radio type."));
+    bandCombo_->setWhatsThis(QStringLiteral("The frequency band of the radio; frequencies outside it are refused."));
+    defaultButton_->setWhatsThis(QStringLiteral("Fills the channel table with demonstration channels of the band."));
+
+    FillFromImage();
+}
+
+CChannelPage::~CChannelPage() = default;
+
+void CChannelPage::FillFromImage() {
+    hideEditors();
+    zem::FillFromImage(image_, values_);
+    const int type = values_.typeIndex;
+    const int band = values_.bandIndex;
+    typeCombo_->setCurrentIndex(type);
+    bandCombo_->setCurrentIndex(band);
+    values_.typeIndex = type;
+    values_.bandIndex = band;
+    model_->reload();
+}
+
+void CChannelPage::StoreToImage() { zem::StoreToImage(values_, image_); }
+
+void CChannelPage::selectFirstEntries() {
+    typeCombo_->setCurrentIndex(0);
+    bandCombo_->setCurrentIndex(0);
+}
+
+void CChannelPage::commitOpenEditor() { grid_->CloseOpenEditor(true); }
+
+void CChannelPage::hideEditors() { grid_->CloseOpenEditor(false); }
+
+void CChannelPage::setCurrentCell(int row, int col) {
+    grid_->SetCurrentCell(row, col);
+    grid_->setFocus();
+}
+
+CellDelegate* CChannelPage::delegateFor(int col) const {
+    switch (col) {
+    case zem::kColDecode:
+    case zem::kColEncode:
+        return toneDelegate_;
+    case zem::kColScan:
+    case zem::kColPower:
+    case zem::kColBandwidth:
+    case zem::kColBusy:
+    case zem::kColPtt:
+        return choiceDelegates_[col - zem::kColScan];
+    default:
+        return frequencyDelegate_;
+    }
+}
+
+void CChannelPage::showCellEditor(QChar key) {
+    const int row = grid_->Row();
+    const int col = grid_->Col();
+    if (row < 1 || col < 1) return;
+    const bool typed = key.unicode() >= 32;
+    if (typed && !key.isDigit() && (col == zem::kColReceive || col == zem::kColTransmit))
+        messenger_.notice(kMsgInputNumber);
+    const bool cellHadText = !grid_->Text().isEmpty();
+    if (!grid_->OpenCellEditor()) return;
+    QWidget* editor = grid_->OpenEditor();
+    if (!editor) return;
+    if (typed) delegateFor(col)->typeInto(editor, key, cellHadText);
+    editor->setFocus();
+}
+
+void CChannelPage::onGridKeyPress(QChar key) {
+    // A character typed on a Power cell opens nothing: the list is chosen with the mouse.
+    if (grid_->Col() == zem::kColPower) return;
+    showCellEditor(key);
+}
+
+void CChannelPage::onGridEnterKey() {
+    const int col = grid_->Col();
+    if (col < zem::kColPtt)
+        grid_->SetCurrentCell(std::max(grid_->Row(), 1), col + 1);
+    else
+        moveToNextControl();
+}
+
+void CChannelPage::onEditorEnter(QWidget* editor) {
+    const int row = grid_->Row();
+    const int col = grid_->Col();
+    if (row < 1 || col < 1 || editor != grid_->OpenEditor()) return;
+    const QString text = delegateFor(col)->editorText(editor);
+    model_->commit(row, col, text, true);
+    grid_->CloseOpenEditor(false);
+    if (col == zem::kColPtt) {
+        // Enter runs on to the next channel's receive frequency.
+        if (row >= zem::kChannelCount) {
+            grid_->setFocus();
+            moveToNextControl();
+            return;
+        }
+        grid_->SetCurrentCell(row + 1, zem::kColReceive);
+    } else {
+        grid_->SetCurrentCell(row, col + 1);
+    }
+    showCellEditor(QChar(13));
+}
+
+void CChannelPage::onDefaultSetting() {
+    // A value still in an editor is dropped: the defaults replace the table.
+    hideEditors();
+    zem::ApplyChannelDefaults(image_, values_.typeIndex, values_.bandIndex, messenger_);
+    FillFromImage();
+}
+
+void CChannelPage::moveToNextControl() { focusNextChild(); }
+
+void CChannelPage::hideEvent(QHideEvent* event) {
+    // Leaving the page drops a value not yet committed; minimising the
+    // window does not.
+    if (!event->spontaneous()) hideEditors();
+    QWidget::hideEvent(event);
+}
+
+void CChannelPage::keyPressEvent(QKeyEvent* event) {
+    // Enter on the combos or the button moves on as Tab does; it does not
+    // press the button.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        moveToNextControl();
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+}  // namespace zem::gui

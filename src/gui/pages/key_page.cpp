@@ -1,0 +1,143 @@
+#include "pages/key_page.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace zem::gui {
+
+namespace {
+
+QComboBox* MakeCombo(QWidget* parent, const char* name, const std::vector<std::string>& entries) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(QLatin1String(name));
+    for (const auto& entry : entries) combo->addItem(QString::fromStdString(entry));
+    return combo;
+}
+
+QGroupBox* KeyGroup(QWidget* parent, const QString& title, QComboBox* longPress, QComboBox* shortPress) {
+    auto* group = new QGroupBox(title, parent);
+    auto* grid = new QGridLayout(group);
+    grid->addWidget(new QLabel(QStringLiteral("Long Press"), group), 0, 0);
+    grid->addWidget(longPress, 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Short Press"), group), 1, 0);
+    grid->addWidget(shortPress, 1, 1);
+    grid->setColumnStretch(1, 1);
+    return group;
+}
+
+void SetIndex(QComboBox* combo, int index) {
+    combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : 0);
+}
+
+}  // namespace
+
+CKeyPage::CKeyPage(zem::RadioImage& image, QWidget* parent) : QWidget(parent), image_(image) {
+    setObjectName(QStringLiteral("keyPage"));
+    using E = zem::KeyEntries;
+    longPressDuration_ = MakeCombo(this, "longPressDuration", E::longPressDuration());
+    topLong_ = MakeCombo(this, "topLong", E::longPress());
+    topShort_ = MakeCombo(this, "topShort", E::shortPress());
+    middleLong_ = MakeCombo(this, "middleLong", E::longPress());
+    middleShort_ = MakeCombo(this, "middleShort", E::shortPress());
+    bottomLong_ = MakeCombo(this, "bottomLong", E::longPress());
+    bottomShort_ = MakeCombo(this, "bottomShort", E::shortPress());
+    defaultButton_ = new QPushButton(QStringLiteral("Default Setting"), this);
+    defaultButton_->setObjectName(QStringLiteral("defaultSetting"));
+    defaultButton_->setAutoDefault(false);
+
+    auto* durationRow = new QHBoxLayout;
+    durationRow->addWidget(new QLabel(QStringLiteral("Long Press Duration(s)"), this));
+    durationRow->addWidget(longPressDuration_);
+    durationRow->addStretch();
+
+    auto* left = new QVBoxLayout;
+    left->addLayout(durationRow);
+    left->addWidget(KeyGroup(this, QStringLiteral("   Top Key"), topLong_, topShort_));
+    left->addWidget(KeyGroup(this, QStringLiteral("Middle Key"), middleLong_, middleShort_));
+    left->addWidget(KeyGroup(this, QStringLiteral("Bottom Key"), bottomLong_, bottomShort_));
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addWidget(defaultButton_);
+    buttonRow->addStretch();
+    left->addLayout(buttonRow);
+    left->addStretch();
+
+    // The picture of the radio with leader lines to the top, upper side and
+    // lower side keys, beside the groups they belong to.
+    auto* picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("keyPicture"));
+    picture->setPixmap(QPixmap(QStringLiteral(":/images/key_picture.png")));
+    picture->setFixedSize(265, 390);
+    picture->setWhatsThis(QStringLiteral("The radio's three programmable keys: top, middle (upper side) and bottom (lower side)."));
+
+    auto* columns = new QHBoxLayout(this);
+    columns->addLayout(left, 1);
+    columns->addSpacing(24);
+    columns->addWidget(picture, 0, Qt::AlignTop);
+    columns->addStretch(1);
+
+    QWidget* const order[] = {topLong_, topShort_, middleLong_, middleShort_, bottomLong_, bottomShort_,
+                              longPressDuration_, defaultButton_};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+
+    connect(defaultButton_, &QPushButton::clicked, this, &CKeyPage::onDefaultSetting);
+    defaultButton_->setWhatsThis(QStringLiteral("Sets the three keys and the long-press duration back to the factory values."));
+
+    FillFromImage();
+}
+
+zem::KeyValues CKeyPage::values() const {
+    zem::KeyValues v;
+    v.longPressDuration = longPressDuration_->currentIndex();
+    v.topLong = topLong_->currentIndex();
+    v.topShort = topShort_->currentIndex();
+    v.middleLong = middleLong_->currentIndex();
+    v.middleShort = middleShort_->currentIndex();
+    v.bottomLong = bottomLong_->currentIndex();
+    v.bottomShort = bottomShort_->currentIndex();
+    return v;
+}
+
+void CKeyPage::setValues(const zem::KeyValues& v) {
+    SetIndex(longPressDuration_, v.longPressDuration);
+    SetIndex(topLong_, v.topLong);
+    SetIndex(topShort_, v.topShort);
+    SetIndex(middleLong_, v.middleLong);
+    SetIndex(middleShort_, v.middleShort);
+    SetIndex(bottomLong_, v.bottomLong);
+    SetIndex(bottomShort_, v.bottomShort);
+}
+
+void CKeyPage::FillFromImage() {
+    zem::KeyValues v;
+    zem::FillFromImage(image_, v);
+    setValues(v);
+}
+
+void CKeyPage::StoreToImage() { zem::StoreToImage(values(), image_); }
+
+void CKeyPage::onDefaultSetting() {
+    zem::ApplyKeyDefaults(image_);
+    FillFromImage();
+}
+
+void CKeyPage::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        focusNextChild();
+        event->accept();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+}  // namespace zem::gui

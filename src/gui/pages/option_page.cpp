@@ -1,0 +1,263 @@
+#include "pages/option_page.h"
+
+#include "messenger.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace zem::gui {
+
+namespace {
+
+void SetIndex(QComboBox* combo, int index) {
+    combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : 0);
+}
+
+QGridLayout* FormGrid(QGroupBox* group) {
+    auto* grid = new QGridLayout(group);
+    grid->setColumnStretch(1, 1);
+    return grid;
+}
+
+void AddRow(QGridLayout* grid, const QString& label, QWidget* field) {
+    const int row = grid->rowCount();
+    auto* text = new QLabel(label);
+    text->setBuddy(field);
+    grid->addWidget(text, row, 0);
+    grid->addWidget(field, row, 1);
+}
+
+}  // namespace
+
+COptionPage::COptionPage(zem::RadioImage& image, zem::Messenger& messenger, QWidget* parent)
+    : QWidget(parent), image_(image), messenger_(messenger) {
+    setObjectName(QStringLiteral("optionPage"));
+    using E = zem::OptionEntries;
+    scanMode_ = addCombo("scanMode", E::scanMode());
+    receiveRecovery_ = addCombo("receiveRecovery", E::recoveryTime());
+    transmissionRecovery_ = addCombo("transmissionRecovery", E::recoveryTime());
+    timeOutTimer_ = addCombo("timeOutTimer", E::timeOutTimer());
+    voiceBeepTone_ = addCombo("voiceBeepTone", E::voiceBeepTone());
+    squelchLevel_ = addCombo("squelchLevel", E::squelchLevel());
+    lockDetect_ = addCombo("lockDetect", E::lockDetect());
+    whisperLevel_ = addCombo("whisperLevel", E::whisperLevel());
+    whisperEnable_ = addCheck("whisperEnable", QStringLiteral("Whisper  Function Enable"));
+    voxLevel_ = addCombo("voxLevel", E::voxLevel());
+    voxEnable_ = addCheck("voxEnable", QStringLiteral("Vox Function Enable"));
+    pttIdStart_ = new QLineEdit(this);
+    pttIdStart_->setObjectName(QStringLiteral("pttIdStart"));
+    pttIdStart_->setMaxLength(zem::kPttIdLength);
+    pttIdEnd_ = new QLineEdit(this);
+    pttIdEnd_->setObjectName(QStringLiteral("pttIdEnd"));
+    pttIdEnd_->setMaxLength(zem::kPttIdLength);
+    pttIdStartEnable_ = addCheck("pttIdStartEnable", QStringLiteral("Start Enable"));
+    pttIdEndEnable_ = addCheck("pttIdEndEnable", QStringLiteral("End Enable"));
+    dtmfSpeed_ = addCombo("dtmfSpeed", E::dtmfSpeed());
+    firstDigitTime_ = addCombo("firstDigitTime", E::firstDigitTime());
+    firstDigitDelay_ = addCombo("firstDigitDelay", E::firstDigitDelay());
+    dtmfSideTone_ = addCheck("dtmfSideTone", QStringLiteral("DTMF Side Tone"));
+    energyCheck_ = addCheck("energyCheck", QStringLiteral("Energy Check"));
+    wiredCloneMode_ = addCheck("wiredCloneMode", QStringLiteral("Wired Clone Mode"));
+    scramble_ = addCheck("scramble", QStringLiteral("Scramble"));
+    alarmEnable_ = addCheck("alarmEnable", QStringLiteral("Alarm Function Enable"));
+    compandExpand_ = addCheck("compandExpand", QStringLiteral("Compand Expand"));
+    saveEnergy_ = addCheck("saveEnergy", QStringLiteral("Save Energy"));
+    defaultButton_ = new QPushButton(QStringLiteral("Default Setting"), this);
+    defaultButton_->setObjectName(QStringLiteral("defaultSetting"));
+    defaultButton_->setAutoDefault(false);
+
+    buildLayout();
+
+    // The radio's firmware fixes these two lists: a pick goes back to its fixed entry.
+    connect(squelchLevel_, &QComboBox::activated, this,
+            [this](int picked) { squelchLevel_->setCurrentIndex(zem::SquelchLevelAfterPick(picked)); });
+    connect(dtmfSpeed_, &QComboBox::activated, this,
+            [this](int picked) { dtmfSpeed_->setCurrentIndex(zem::DtmfSpeedAfterPick(picked)); });
+    connect(defaultButton_, &QPushButton::clicked, this, &COptionPage::onDefaultSetting);
+
+    pttIdStart_->setWhatsThis(QStringLiteral("The PTT ID code sent when transmission starts: up to 8 digits."));
+    pttIdEnd_->setWhatsThis(QStringLiteral("The PTT ID code sent when transmission ends: up to 8 digits."));
+    defaultButton_->setWhatsThis(QStringLiteral("Sets every optional feature back to the factory values."));
+
+    FillFromImage();
+}
+
+QComboBox* COptionPage::addCombo(const char* name, const std::vector<std::string>& entries) {
+    auto* combo = new QComboBox(this);
+    combo->setObjectName(QLatin1String(name));
+    for (const auto& entry : entries) combo->addItem(QString::fromStdString(entry));
+    combo->setMaxVisibleItems(16);
+    return combo;
+}
+
+QCheckBox* COptionPage::addCheck(const char* name, const QString& text) {
+    auto* check = new QCheckBox(text, this);
+    check->setObjectName(QLatin1String(name));
+    return check;
+}
+
+void COptionPage::buildLayout() {
+    auto* whisper = new QGroupBox(QStringLiteral("Whisper  Function"), this);
+    auto* whisperGrid = FormGrid(whisper);
+    AddRow(whisperGrid, QStringLiteral("Whisper  "), whisperLevel_);
+    whisperGrid->addWidget(whisperEnable_, whisperGrid->rowCount(), 0, 1, 2);
+
+    auto* vox = new QGroupBox(QStringLiteral("VOX"), this);
+    auto* voxGrid = FormGrid(vox);
+    AddRow(voxGrid, QStringLiteral("Vox Function"), voxLevel_);
+    voxGrid->addWidget(voxEnable_, voxGrid->rowCount(), 0, 1, 2);
+
+    auto* pttId = new QGroupBox(QStringLiteral("PTT ID"), this);
+    auto* pttGrid = FormGrid(pttId);
+    AddRow(pttGrid, QStringLiteral("Start"), pttIdStart_);
+    AddRow(pttGrid, QStringLiteral("End"), pttIdEnd_);
+    auto* enables = new QHBoxLayout;
+    enables->addWidget(pttIdStartEnable_);
+    enables->addWidget(pttIdEndEnable_);
+    pttGrid->addLayout(enables, pttGrid->rowCount(), 0, 1, 2);
+
+    auto* dtmf = new QGroupBox(QStringLiteral("DTMF"), this);
+    auto* dtmfGrid = FormGrid(dtmf);
+    AddRow(dtmfGrid, QStringLiteral("DTMF Speed  Digit/sec"), dtmfSpeed_);
+    AddRow(dtmfGrid, QStringLiteral("First Digit Time(ms)"), firstDigitTime_);
+    AddRow(dtmfGrid, QStringLiteral("First Digit Delay Time(ms)"), firstDigitDelay_);
+    dtmfGrid->addWidget(dtmfSideTone_, dtmfGrid->rowCount(), 0, 1, 2);
+
+    auto* scan = new QGroupBox(QStringLiteral("Scan information"), this);
+    auto* scanGrid = FormGrid(scan);
+    AddRow(scanGrid, QStringLiteral("Scan Mode"), scanMode_);
+    AddRow(scanGrid, QStringLiteral("Receive recovery time (sec)"), receiveRecovery_);
+    AddRow(scanGrid, QStringLiteral("Transmission  recovery time (sec)"), transmissionRecovery_);
+
+    auto* other = new QGroupBox(QStringLiteral("Other Function"), this);
+    auto* otherGrid = FormGrid(other);
+    AddRow(otherGrid, QStringLiteral("Radiate Time Out Timer(s)"), timeOutTimer_);
+    AddRow(otherGrid, QStringLiteral("Voice/Beep Tone"), voiceBeepTone_);
+    AddRow(otherGrid, QStringLiteral("Squelch Level"), squelchLevel_);
+    AddRow(otherGrid, QStringLiteral("Lock Detect"), lockDetect_);
+    auto* checks = new QGridLayout;
+    QCheckBox* const checkOrder[] = {energyCheck_, wiredCloneMode_, scramble_, alarmEnable_, saveEnergy_, compandExpand_};
+    for (int i = 0; i < 6; ++i) checks->addWidget(checkOrder[i], i / 2, i % 2);
+    otherGrid->addLayout(checks, otherGrid->rowCount(), 0, 1, 2);
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addStretch();
+    buttonRow->addWidget(defaultButton_);
+    otherGrid->addLayout(buttonRow, otherGrid->rowCount(), 0, 1, 2);
+
+    auto* left = new QVBoxLayout;
+    for (QGroupBox* group : {whisper, vox, pttId, dtmf}) left->addWidget(group);
+    left->addStretch();
+    auto* right = new QVBoxLayout;
+    right->addWidget(scan);
+    right->addWidget(other);
+    right->addStretch();
+    auto* columns = new QHBoxLayout(this);
+    columns->addLayout(left, 1);
+    columns->addSpacing(12);
+    columns->addLayout(right, 1);
+    columns->addStretch(1);
+
+    // The focus order the radio's dealers are used to.
+    QWidget* const order[] = {lockDetect_,     dtmfSpeed_,       firstDigitTime_, squelchLevel_,
+                              whisperLevel_,   whisperEnable_,   voxLevel_,       pttIdStartEnable_,
+                              pttIdEndEnable_, pttIdStart_,      pttIdEnd_,       scanMode_,
+                              receiveRecovery_, transmissionRecovery_, timeOutTimer_, voiceBeepTone_,
+                              firstDigitDelay_, energyCheck_,    wiredCloneMode_, scramble_,
+                              alarmEnable_,    defaultButton_,   voxEnable_,      compandExpand_,
+                              saveEnergy_,     dtmfSideTone_};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+zem::OptionValues COptionPage::values() const {
+    zem::OptionValues v;
+    v.scanMode = scanMode_->currentIndex();
+    v.receiveRecovery = receiveRecovery_->currentIndex();
+    v.transmissionRecovery = transmissionRecovery_->currentIndex();
+    v.timeOutTimer = timeOutTimer_->currentIndex();
+    v.voiceBeepTone = voiceBeepTone_->currentIndex();
+    v.squelchLevel = squelchLevel_->currentIndex();
+    v.lockDetect = lockDetect_->currentIndex();
+    v.whisperLevel = whisperLevel_->currentIndex();
+    v.whisperEnable = whisperEnable_->isChecked();
+    v.voxLevel = voxLevel_->currentIndex();
+    v.voxEnable = voxEnable_->isChecked();
+    v.pttIdStart = pttIdStart_->text().toStdString();
+    v.pttIdEnd = pttIdEnd_->text().toStdString();
+    v.pttIdStartEnable = pttIdStartEnable_->isChecked();
+    v.pttIdEndEnable = pttIdEndEnable_->isChecked();
+    v.dtmfSpeed = dtmfSpeed_->currentIndex();
+    v.firstDigitTime = firstDigitTime_->currentIndex();
+    v.firstDigitDelay = firstDigitDelay_->currentIndex();
+    v.dtmfSideTone = dtmfSideTone_->isChecked();
+    v.energyCheck = energyCheck_->isChecked();
+    v.wiredCloneMode = wiredCloneMode_->isChecked();
+    v.scramble = scramble_->isChecked();
+    v.alarmEnable = alarmEnable_->isChecked();
+    v.compandExpand = compandExpand_->isChecked();
+    v.saveEnergy = saveEnergy_->isChecked();
+    return v;
+}
+
+void COptionPage::setValues(const zem::OptionValues& v) {
+    SetIndex(scanMode_, v.scanMode);
+    SetIndex(receiveRecovery_, v.receiveRecovery);
+    SetIndex(transmissionRecovery_, v.transmissionRecovery);
+    SetIndex(timeOutTimer_, v.timeOutTimer);
+    SetIndex(voiceBeepTone_, v.voiceBeepTone);
+    SetIndex(squelchLevel_, v.squelchLevel);
+    SetIndex(lockDetect_, v.lockDetect);
+    SetIndex(whisperLevel_, v.whisperLevel);
+    whisperEnable_->setChecked(v.whisperEnable);
+    SetIndex(voxLevel_, v.voxLevel);
+    voxEnable_->setChecked(v.voxEnable);
+    pttIdStart_->setText(QString::fromStdString(v.pttIdStart));
+    pttIdEnd_->setText(QString::fromStdString(v.pttIdEnd));
+    pttIdStartEnable_->setChecked(v.pttIdStartEnable);
+    pttIdEndEnable_->setChecked(v.pttIdEndEnable);
+    SetIndex(dtmfSpeed_, v.dtmfSpeed);
+    SetIndex(firstDigitTime_, v.firstDigitTime);
+    SetIndex(firstDigitDelay_, v.firstDigitDelay);
+    dtmfSideTone_->setChecked(v.dtmfSideTone);
+    energyCheck_->setChecked(v.energyCheck);
+    wiredCloneMode_->setChecked(v.wiredCloneMode);
+    scramble_->setChecked(v.scramble);
+    alarmEnable_->setChecked(v.alarmEnable);
+    compandExpand_->setChecked(v.compandExpand);
+    saveEnergy_->setChecked(v.saveEnergy);
+}
+
+void COptionPage::FillFromImage() {
+    zem::OptionValues v;
+    zem::FillFromImage(image_, v);
+    setValues(v);
+}
+
+void COptionPage::StoreToImage() { zem::StoreToImage(values(), image_, messenger_); }
+
+void COptionPage::onDefaultSetting() {
+    zem::ApplyOptionDefaults(image_);
+    FillFromImage();
+}
+
+void COptionPage::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        focusNextChild();
+        event->accept();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+}  // namespace zem::gui

@@ -1,0 +1,173 @@
+#include "view/kivu_view.h"
+
+#include "app/kivu_doc.h"
+#include "app/qt_messenger.h"
+#include "channels/channel_codec.h"
+#include "channels/channel_page.h"
+#include "channels/ms_flex_grid.h"
+#include "pages/key_page.h"
+#include "pages/key_values.h"
+#include "pages/option_page.h"
+#include "pages/option_values.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFrame>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+namespace zem::gui {
+
+const char* const CKivuView::kHintCombo = "Please click the CommBox to choose value";
+const char* const CKivuView::kHintGrid = "Please Click the cell to edit or input data";
+const char* const CKivuView::kHintHelp = "For help，please press F1";
+
+CKivuView::CKivuView(CKivuDoc& doc, zem::Messenger& messenger, QWidget* parent)
+    : QWidget(parent), doc_(doc), messenger_(messenger) {
+    setObjectName(QStringLiteral("kivuView"));
+    tabBar_ = new QTabBar(this);
+    tabBar_->setObjectName(QStringLiteral("pageTabs"));
+    tabBar_->addTab(QStringLiteral("Channel Setting"));
+    tabBar_->addTab(QStringLiteral("Optional features"));
+    tabBar_->addTab(QStringLiteral("Key assignment"));
+    tabBar_->setDrawBase(false);
+
+    auto* frame = new QFrame(this);
+    frame->setFrameShape(QFrame::StyledPanel);
+    stack_ = new QStackedWidget(frame);
+    channelPage_ = new CChannelPage(doc_.image(), messenger_, stack_);
+    optionPage_ = new COptionPage(doc_.image(), messenger_, stack_);
+    keyPage_ = new CKeyPage(doc_.image(), stack_);
+    stack_->addWidget(channelPage_);
+    stack_->addWidget(optionPage_);
+    stack_->addWidget(keyPage_);
+
+    auto* frameLayout = new QVBoxLayout(frame);
+    frameLayout->setContentsMargins(8, 8, 8, 8);
+    frameLayout->addWidget(stack_);
+    auto* layout = new QVBoxLayout(this);
+    layout->setSpacing(0);
+    layout->addWidget(tabBar_);
+    layout->addWidget(frame, 1);
+
+    connect(tabBar_, &QTabBar::currentChanged, this, &CKivuView::onTabBarChanged);
+    tabBar_->setWhatsThis(QStringLiteral(
+        "The three pages of the program: the channel table, the optional features and the key assignment."));
+    watchForHints(this);
+}
+
+void CKivuView::selectTab(int tab) {
+    if (tab < 0 || tab > kKeyTab) return;
+    tabBar_->setCurrentIndex(tab);
+}
+
+void CKivuView::onTabBarChanged(int index) {
+    if (switching_ || index == currentTab_ || index < 0) return;
+    // Store the page being left (an open grid editor first, so a typed value
+    // is not lost), then fill and show the page chosen.
+    storePage(currentTab_);
+    currentTab_ = index;
+    fillPage(index);
+    showPage(index);
+}
+
+void CKivuView::storePage(int tab) {
+    switch (tab) {
+    case kChannelTab:
+        channelPage_->commitOpenEditor();
+        channelPage_->StoreToImage();
+        break;
+    case kOptionTab:
+        optionPage_->StoreToImage();
+        break;
+    case kKeyTab:
+        keyPage_->StoreToImage();
+        break;
+    default:
+        break;
+    }
+}
+
+void CKivuView::fillPage(int tab) {
+    switch (tab) {
+    case kChannelTab:
+        channelPage_->FillFromImage();
+        break;
+    case kOptionTab:
+        optionPage_->FillFromImage();
+        break;
+    case kKeyTab:
+        keyPage_->FillFromImage();
+        break;
+    default:
+        break;
+    }
+}
+
+void CKivuView::showPage(int tab) {
+    switching_ = true;
+    currentTab_ = tab;
+    tabBar_->setCurrentIndex(tab);
+    stack_->setCurrentIndex(tab);
+    switching_ = false;
+}
+
+void CKivuView::returnToChannelTab() {
+    if (currentTab_ != kChannelTab) storePage(currentTab_);
+    showPage(kChannelTab);
+}
+
+void CKivuView::storeAllPages() {
+    channelPage_->commitOpenEditor();
+    channelPage_->StoreToImage();
+    optionPage_->StoreToImage();
+    keyPage_->StoreToImage();
+}
+
+void CKivuView::fillAllPages() {
+    channelPage_->FillFromImage();
+    optionPage_->FillFromImage();
+    keyPage_->FillFromImage();
+}
+
+zem::RadioImage CKivuView::storedImage() const {
+    zem::RadioImage image = doc_.image();
+    SilentMessenger silent;
+    zem::StoreToImage(channelPage_->values(), image);
+    zem::StoreToImage(optionPage_->values(), image, silent);
+    zem::StoreToImage(keyPage_->values(), image);
+    return image;
+}
+
+void CKivuView::initialUpdate() {
+    fillAllPages();
+    showPage(kChannelTab);
+    channelPage_->typeCombo().setFocus();
+}
+
+void CKivuView::watchForHints(QWidget* root) {
+    root->installEventFilter(this);
+    for (QWidget* child : root->findChildren<QWidget*>()) child->installEventFilter(this);
+}
+
+bool CKivuView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Enter) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        QString hint = QString::fromUtf8(kHintHelp);
+        for (QWidget* w = widget; w && w != this; w = w->parentWidget()) {
+            if (qobject_cast<QComboBox*>(w)) {
+                hint = QString::fromUtf8(kHintCombo);
+                break;
+            }
+            if (qobject_cast<CMSFlexGrid*>(w)) {
+                hint = QString::fromUtf8(kHintGrid);
+                break;
+            }
+        }
+        emit statusHint(hint);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace zem::gui
