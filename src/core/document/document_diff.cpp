@@ -195,7 +195,8 @@ std::vector<std::string> DiffDocuments(const RadioImage& before, const RadioImag
         const int group = GroupOf(offset);
         if (group != kKept && shownGroups.count(group) != 0) continue;
         char line[40];
-        std::snprintf(line, sizeof line, "byte 0x%03zX: %02X -> %02X", offset, before[offset], after[offset]);
+        std::snprintf(line, sizeof line, "byte 0x%03X: %02X -> %02X", static_cast<unsigned>(offset),
+                      before[offset], after[offset]);
         lines.emplace_back(line);
     }
     return lines;
