@@ -1,33 +1,31 @@
 #include "channels/channel_codec.h"
 #include "channels/frequency.h"
 #include "channels/tone_table.h"
-#include "document/radio_image.h"
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <vector>
 
 namespace zem {
 namespace {
 
+using Texts = std::vector<std::string>;
+using Bytes = std::vector<std::uint8_t>;
 constexpr int kRow = 5;
 
-void PutRecord(RadioImage& image, int channel, std::initializer_list<std::uint8_t> bytes)
+void Put(RadioImage& image, std::size_t offset, const Bytes& bytes)
 {
-    std::size_t k = 0;
-    for (std::uint8_t b : bytes)
-        image[channel * 16 + k++] = b;
+    std::copy(bytes.begin(), bytes.end(), image.bytes.begin() + offset);
 }
 
-std::vector<std::uint8_t> Record(const RadioImage& image, int channel)
+Bytes Get(const RadioImage& image, std::size_t offset, std::size_t count)
 {
-    return std::vector<std::uint8_t>(image.bytes.begin() + channel * 16, image.bytes.begin() + channel * 16 + 16);
+    return Bytes(image.bytes.begin() + offset, image.bytes.begin() + offset + count);
 }
 
-std::vector<std::string> RowTexts(const ChannelPageValues& page, int row)
+Texts Row(const ChannelPageValues& page, int row)
 {
-    std::vector<std::string> texts;
+    Texts texts;
     for (int col = 1; col < kGridCols; ++col)
         texts.push_back(page.cells.text(row, col));
     return texts;
@@ -40,116 +38,80 @@ ChannelPageValues Filled(const RadioImage& image)
     return page;
 }
 
-TEST(ChannelTableTest, StartsWithHeadersAndChannelNumbers)
-{
-    const ChannelTable table;
-    EXPECT_EQ(table.text(0, 0), "Ch");
-    EXPECT_EQ(table.text(0, kColPtt), "PTT");
-    EXPECT_EQ(table.text(1, 0), "1");
-    EXPECT_EQ(table.text(16, 0), "16");
-    EXPECT_EQ(table.text(16, kColReceive), "");
-    EXPECT_FALSE(table.hasFrequency(1));
-}
-
-TEST(ChannelCodecTest, FillsAFullRecordAndEmptyChannels)
+TEST(ChannelCodecTest, FillsRecordsAndShowsNoSettingsForEmptyChannels)
 {
     RadioImage image = NewDocumentImage();
-    PutRecord(image, kRow, {0x00, 0x25, 0x51, 0x14, 0x00, 0x25, 0x51, 0x14, 0x9E, 0x02, 0x9E, 0x02, 0x38});
+    Put(image, 16 * kRow, {0x00, 0x25, 0x51, 0x14, 0x00, 0x25, 0x51, 0x14, 0x9E, 0x02, 0x9E, 0x02, 0x38});
+    Put(image, 16 * 2, {0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x25, 0x51, 0x14, 0xFF, 0xFF, 0xFF, 0xFF, 0x07});
+    Put(image, 16 * 3, {0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x00, 0x13, 0x28, 0xFF, 0xFF, 0x07});
     const ChannelPageValues page = Filled(image);
-    EXPECT_EQ(RowTexts(page, kRow), (std::vector<std::string>{"145.12500", "145.12500", "67.0", "67.0", "Yes",
-                                                                  "High", "Wide", "Off", "Off"}));
-    // A new document's channels are empty, flags included.
-    EXPECT_EQ(RowTexts(page, 1), std::vector<std::string>(9, ""));
-    EXPECT_EQ(page.cells.text(1, 0), "1");  // column 0 untouched
-
-    // Only a transmit frequency: the settings show; neither: they do not.
-    PutRecord(image, 2, {0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x25, 0x51, 0x14, 0xFF, 0xFF, 0xFF, 0xFF, 0x07});
-    PutRecord(image, 3, {0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x00, 0x13, 0x28, 0xFF, 0xFF, 0x07});
-    const ChannelPageValues again = Filled(image);
-    EXPECT_EQ(RowTexts(again, 2), (std::vector<std::string>{"", "145.12500", "", "", "No", "Low", "Narrow", "Off",
-                                                                "On"}));
-    EXPECT_EQ(RowTexts(again, 3), (std::vector<std::string>{"", "", "D023N", "", "", "", "", "", ""}));
+    EXPECT_EQ(Row(page, kRow), (Texts{"145.12500", "145.12500", "67.0", "67.0", "Yes", "High", "Wide", "Off", "Off"}));
+    EXPECT_EQ(Row(page, 2), (Texts{"", "145.12500", "", "", "No", "Low", "Narrow", "Off", "On"}));
+    EXPECT_EQ(Row(page, 3), (Texts{"", "", "D023N", "", "", "", "", "", ""}));
+    EXPECT_EQ(Row(page, 1), Texts(9, ""));  // a new document's channel
 }
 
-TEST(ChannelCodecTest, StoresAnEmptyChannelAsAbsentAndKeepsFlagBits76AndTail)
+TEST(ChannelCodecTest, StoresAnEmptyChannelAsAbsentKeepingFlagBits76AndTheTail)
 {
     RadioImage image = NewDocumentImage();
-    PutRecord(image, kRow, {0x00, 0x25, 0x51, 0x14, 0x00, 0x25, 0x51, 0x14, 0x9E, 0x02, 0x9E, 0x02, 0xC4,
-                            0x11, 0x22, 0x33});
-    ChannelPageValues page = Filled(image);
-    for (int col = 1; col < kGridCols; ++col)
-        page.cells.setText(kRow, col, "");
-    StoreToImage(page, image);
-    EXPECT_EQ(Record(image, kRow), (std::vector<std::uint8_t>{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
-                                                               0xFF, 0xFF, 0xFF, 0xD1, 0x11, 0x22, 0x33}));
-    EXPECT_EQ(RowTexts(Filled(image), kRow), std::vector<std::string>(9, ""));
+    Put(image, 16 * kRow, {0x00, 0x25, 0x51, 0x14, 0x00, 0x25, 0x51, 0x14, 0x9E, 0x02, 0x9E, 0x02, 0xC4, 1, 2, 3});
+    StoreToImage(ChannelPageValues(), image);
+    EXPECT_EQ(Get(image, 16 * kRow, 16), (Bytes{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
+                                                0xFF, 0xD1, 1, 2, 3}));
+    EXPECT_EQ(Row(Filled(image), kRow), Texts(9, ""));
 }
 
-TEST(ChannelCodecTest, StoresEachFlagText)
+TEST(ChannelCodecTest, StoresFlagTextsExactly)
 {
-    struct Case {
-        std::vector<std::string> flags;  // Scan, Power, W/N, Busy, PTT
-        std::uint8_t byte;
-    };
-    const Case cases[] = {
+    const std::pair<Texts, std::uint8_t> cases[] = {
         {{"Yes", "High", "Wide", "Off", "Off"}, 0x38},
         {{"No", "Low", "Narrow", "Carrier", "On"}, 0x05},
         {{"No", "Low", "Narrow", "DT/DQT", "Off"}, 0x02},
-        {{"no", "high", "wide", "off", "on"}, 0x11},  // texts compare exactly
+        {{"no", "high", "wide", "off", "on"}, 0x11},  // an unknown busy text is sent as 0x11
     };
-    for (const Case& c : cases) {
-        RadioImage image = NewDocumentImage();
+    for (const auto& [flags, byte] : cases) {
         ChannelPageValues page;
-        page.cells.setText(kRow, kColReceive, "145.00000");
         for (int k = 0; k < 5; ++k)
-            page.cells.setText(kRow, kColScan + k, c.flags[k]);
+            page.cells.setText(kRow, kColScan + k, flags[k]);
+        RadioImage image = NewDocumentImage();
         StoreToImage(page, image);
-        EXPECT_EQ(image[kRow * 16 + 12], c.byte) << c.flags[3];
+        EXPECT_EQ(image[16 * kRow + 12], byte) << flags[3];
     }
 }
 
-TEST(ChannelCodecTest, DecodesToneWordsByTheirHighByte)
+TEST(ChannelCodecTest, ToneWordsByHighByteAndDcsTextsInEitherCase)
 {
-    struct Case {
-        std::uint8_t low, high;
-        const char* text;
+    const std::tuple<std::uint8_t, std::uint8_t, const char*> decoded[] = {
+        {0x12, 0x00, ""},       {0x12, 0xFF, ""},       {0xEC, 0x29, "D754N"}, {0x13, 0xA8, "D023I"},
+        {0x13, 0x31, "D423I"},  {0x13, 0x10, "D023N"},  {0x13, 0x30, "D023I"},
     };
-    const Case cases[] = {
-        {0x9E, 0x02, "67.0"}, {0xED, 0x09, "254.1"}, {0x00, 0x00, ""},     {0x12, 0xFF, ""},
-        {0xEC, 0x29, "D754N"}, {0x13, 0xA8, "D023I"}, {0x13, 0x31, "D423I"}, {0x13, 0x10, "D023N"},
-        {0x13, 0x30, "D023I"}, {0x13, 0x2F, "D423N"},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(DecodeToneWord(c.low, c.high), c.text) << int(c.low) << "/" << int(c.high);
-}
+    for (const auto& [low, high, text] : decoded)
+        EXPECT_EQ(DecodeToneWord(low, high), text) << int(high);
 
-TEST(ChannelCodecTest, EncodesDcsPolarityAndCaseOfTheLetters)
-{
-    struct Case {
-        const char* text;
-        std::uint8_t low, high;
+    const std::tuple<const char*, std::uint8_t, std::uint8_t> encoded[] = {
+        {"D023", 0x13, 0xA8}, {"d023n", 0x13, 0x28}, {"d754i", 0xEC, 0xA9}, {"", 0xFF, 0xFF}, {"Off", 0xFF, 0xFF},
     };
-    const Case cases[] = {
-        {"D023N", 0x13, 0x28}, {"D754I", 0xEC, 0xA9}, {"D023", 0x13, 0xA8}, {"d023n", 0x13, 0x28},
-        {"d754i", 0xEC, 0xA9}, {"D023n", 0x13, 0x28}, {"OFF", 0xFF, 0xFF}, {"", 0xFF, 0xFF},
-        {"Off", 0xFF, 0xFF},   {"67.0", 0x9E, 0x02},  {"DX", 0x00, 0xA8},
-    };
-    for (const Case& c : cases) {
-        std::uint8_t low = 0, high = 0;
-        EncodeToneText(c.text, low, high);
-        EXPECT_EQ(low, c.low) << c.text;
-        EXPECT_EQ(high, c.high) << c.text;
+    for (const auto& [text, low, high] : encoded) {
+        std::uint8_t l = 0, h = 0;
+        EncodeToneText(text, l, h);
+        EXPECT_EQ(l, low) << text;
+        EXPECT_EQ(h, high) << text;
     }
 }
 
 TEST(ChannelCodecTest, EveryToneTableEntryComesBackAsItself)
 {
-    const std::vector<std::string>& table = ToneTable();
+    const Texts& table = ToneTable();
+    ASSERT_EQ(table.size(), 261u);
+    EXPECT_EQ((Texts{table[0], table[1], table[50], table[51], table[155], table[156], table[260]}),
+              (Texts{"OFF", "67.0", "254.1", "D023N", "D754N", "D023I", "D754I"}));
     for (std::size_t k = 0; k < table.size(); ++k) {
         std::uint8_t low = 0, high = 0;
         EncodeToneText(table[k], low, high);
-        EXPECT_EQ(DecodeToneWord(low, high), k == 0 ? std::string() : table[k]) << table[k];
+        EXPECT_EQ(DecodeToneWord(low, high), k == 0 ? std::string() : table[k]);
     }
+    EXPECT_EQ(FindTone("d023n"), 51);
+    EXPECT_EQ(FindTone("D023N "), -1);
 }
 
 TEST(ChannelCodecTest, EveryRasterFrequencyFrom100To600MHzRoundTrips)
@@ -166,93 +128,46 @@ TEST(ChannelCodecTest, EveryRasterFrequencyFrom100To600MHzRoundTrips)
     }
     EXPECT_EQ(checked, 160001);
 
-    // And a sample of them through the whole page.
     ChannelPageValues page;
     RadioImage image = NewDocumentImage();
-    for (std::int64_t units = 10'000'000; units <= 60'000'000; units += 625 * 997) {
-        const std::string text = FormatFrequency(units);
-        page.cells.setText(kRow, kColTransmit, text);
+    page.cells.setText(kRow, kColTransmit, "256.02000");
+    for (const char* absent : {"0", "", "abc", "-145", "1000"}) {
+        page.cells.setText(kRow, kColReceive, absent);
         StoreToImage(page, image);
-        FillFromImage(image, page);
-        ASSERT_EQ(page.cells.text(kRow, kColTransmit), text);
-    }
-
-    page.cells.setText(kRow, kColReceive, "256.02000");
-    StoreToImage(page, image);
-    EXPECT_EQ(Record(image, kRow)[0], 0x00);
-    EXPECT_EQ(Record(image, kRow)[1], 0x20);
-    EXPECT_EQ(Record(image, kRow)[2], 0x60);
-    EXPECT_EQ(Record(image, kRow)[3], 0x25);
-}
-
-TEST(ChannelCodecTest, NonFrequencyTextsStoreAsAbsent)
-{
-    for (const char* text : {"0", "", "abc", "-145", "1000"}) {
-        ChannelPageValues page;
-        page.cells.setText(kRow, kColReceive, text);
-        RadioImage image = NewDocumentImage();
-        StoreToImage(page, image);
-        EXPECT_EQ(Record(image, kRow)[3], 0xFF) << text;
-        EXPECT_EQ(Record(image, kRow)[0], 0xFF) << text;
+        EXPECT_EQ(Get(image, 16 * kRow, 8), (Bytes{0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x20, 0x60, 0x25})) << absent;
+        EXPECT_EQ(Filled(image).cells.text(kRow, kColTransmit), "256.02000");
     }
 }
 
 TEST(ChannelCodecTest, BandAndTypeSelectionsFollowTheirBytes)
 {
     RadioImage image = NewDocumentImage();
-    const std::uint8_t band0[8] = {0x00, 0x00, 0x40, 0x17, 0x00, 0x00, 0x60, 0x13};
-    std::copy(band0, band0 + 8, image.bytes.begin() + 0x220);
+    const Bytes band0 = {0x00, 0x00, 0x40, 0x17, 0x00, 0x00, 0x60, 0x13};
+    Put(image, 0x220, band0);
     EXPECT_EQ(Filled(image).bandIndex, 0);
-    EXPECT_EQ(Filled(image).typeIndex, 0);
     for (std::size_t k = 0; k < 8; ++k) {
         RadioImage changed = image;
         changed[0x220 + k] ^= 0x01;
         EXPECT_EQ(Filled(changed).bandIndex, 4) << k;
     }
-    image[0x22C] = 0x05;
-    EXPECT_EQ(Filled(image).typeIndex, 1);
+    EXPECT_EQ(Filled(image).typeIndex, 0);
     image[0x22C] = 0x00;
     EXPECT_EQ(Filled(image).typeIndex, 1);
 
-    struct Case {
-        int band, type;
-        std::vector<std::uint8_t> limits;
-        std::uint8_t typeByte;
-    };
-    const Case cases[] = {
-        {1, 0, {0x00, 0x00, 0x00, 0x28, 0x00, 0x00, 0x00, 0x22}, 0xFF},
+    const std::tuple<int, int, Bytes, std::uint8_t> stores[] = {
         {3, 1, {0x00, 0x00, 0x20, 0x51, 0x00, 0x00, 0x00, 0x47}, 0x05},
         {4, -1, {0x00, 0x00, 0xFF, 0xFF, 0x00, 0x00, 0xFF, 0xFF}, 0x05},
         {-1, 0, {0x00, 0x00, 0xFF, 0xFF, 0x00, 0x00, 0xFF, 0xFF}, 0xFF},
     };
-    for (const Case& c : cases) {
+    for (const auto& [band, type, limits, typeByte] : stores) {
         ChannelPageValues page;
-        page.bandIndex = c.band;
-        page.typeIndex = c.type;
+        page.bandIndex = band;
+        page.typeIndex = type;
         RadioImage stored = NewDocumentImage();
         StoreToImage(page, stored);
-        EXPECT_EQ(std::vector<std::uint8_t>(stored.bytes.begin() + 0x220, stored.bytes.begin() + 0x228), c.limits)
-            << c.band;
-        EXPECT_EQ(stored[0x22C], c.typeByte) << c.type;
-        EXPECT_EQ(stored[0x228], 0xFF);  // kept
+        EXPECT_EQ(Get(stored, 0x220, 8), limits) << band;
+        EXPECT_EQ(stored[0x22C], typeByte) << type;
     }
-}
-
-TEST(ToneTableTest, HoldsTheListInItsOrderAndFindsAnyCase)
-{
-    const std::vector<std::string>& table = ToneTable();
-    ASSERT_EQ(table.size(), 261u);
-    EXPECT_EQ(table[0], "OFF");
-    EXPECT_EQ(table[1], "67.0");
-    EXPECT_EQ(table[50], "254.1");
-    EXPECT_EQ(table[51], "D023N");
-    EXPECT_EQ(table[155], "D754N");
-    EXPECT_EQ(table[156], "D023I");
-    EXPECT_EQ(table[260], "D754I");
-    EXPECT_EQ(FindTone("d023n"), 51);
-    EXPECT_EQ(FindTone("off"), 0);
-    EXPECT_EQ(FindTone("12.3"), -1);
-    EXPECT_EQ(FindTone("D023N "), -1);
 }
 
 }  // namespace

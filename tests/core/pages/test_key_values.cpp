@@ -12,67 +12,39 @@ KeyValues Filled(const RadioImage& image)
     return values;
 }
 
-TEST(KeyEntriesTest, LongAndShortListsNumberFunctionsDifferently)
+TEST(KeyValuesTest, OutOfRangeNibblesShowOffAndStoreAsZero)
 {
-    ASSERT_EQ(KeyEntries::longPress().size(), 10u);
-    ASSERT_EQ(KeyEntries::shortPress().size(), 8u);
-    EXPECT_EQ(KeyEntries::longPress()[2], "Monitor ");
-    EXPECT_EQ(KeyEntries::longPress()[3], "Scramble");
-    EXPECT_EQ(KeyEntries::shortPress()[2], "Scramble");
-    EXPECT_EQ(KeyEntries::longPressDuration().back(), "2.5");
-}
-
-TEST(KeyFillTest, OutOfRangeNibblesAndDurationShowOff)
-{
-    struct Case {
-        std::size_t offset;
-        std::uint8_t byte;
-        KeyValues expected;
+    // Byte as read, byte written back by fill then store.
+    const std::tuple<std::size_t, std::uint8_t, std::uint8_t> cases[] = {
+        {0x13A, 0x05, 0x00}, {0x13A, 0x04, 0x04}, {0x13F, 0xA6, 0x06},
+        {0x13E, 0x38, 0x30}, {0x13D, 0xFF, 0x00}, {0x13D, 0x97, 0x97},
     };
-    KeyValues base = Filled(NewDocumentImage());
-    auto with = [&](int KeyValues::*a, int va, int KeyValues::*b = nullptr, int vb = 0) {
-        KeyValues v = base;
-        v.*a = va;
-        if (b)
-            v.*b = vb;
-        return v;
-    };
-    const Case cases[] = {
-        {0x13A, 0x05, with(&KeyValues::longPressDuration, 0)},
-        {0x13A, 0x04, with(&KeyValues::longPressDuration, 4)},
-        {0x13F, 0xA6, with(&KeyValues::topLong, 0, &KeyValues::topShort, 6)},
-        {0x13E, 0x38, with(&KeyValues::middleLong, 3, &KeyValues::middleShort, 0)},
-        {0x13D, 0xFF, with(&KeyValues::bottomLong, 0, &KeyValues::bottomShort, 0)},
-        {0x13D, 0x97, with(&KeyValues::bottomLong, 9, &KeyValues::bottomShort, 7)},
-    };
-    for (const Case& c : cases) {
+    for (const auto& [offset, read, written] : cases) {
         RadioImage image = NewDocumentImage();
-        image[c.offset] = c.byte;
-        EXPECT_EQ(Filled(image), c.expected) << std::hex << c.offset << " = " << int(c.byte);
+        image[offset] = read;
+        StoreToImage(Filled(image), image);
+        EXPECT_EQ(image[offset], written) << std::hex << offset << " = " << int(read);
     }
+    RadioImage image = NewDocumentImage();
+    image[0x13F] = 0xA6;
+    EXPECT_EQ(KeyEntries::shortPress()[Filled(image).topShort], "Power");
+    EXPECT_EQ(KeyEntries::longPress()[2], "Monitor ");
 }
 
-TEST(KeyStoreTest, WritesNibblesAndDefaultsSurviveAStore)
+TEST(KeyValuesTest, DefaultsSurviveAStoreAndLeaveOptionBytes)
 {
-    RadioImage image = NewDocumentImage();
-    image[0x13D] = 0xFF;
-    KeyValues values = Filled(image);
-    values.topLong = 9;
-    values.topShort = 7;
+    RadioImage image;
+    ApplyKeyDefaults(image);
+    const KeyValues values = Filled(image);
+    EXPECT_EQ(KeyEntries::longPress()[values.bottomLong], "Energy Check");
+    EXPECT_EQ(KeyEntries::longPress()[values.topLong], "Alarm");
     StoreToImage(values, image);
-    EXPECT_EQ(image[0x13D], 0x00);
-    EXPECT_EQ(image[0x13F], 0x97);
-
-    RadioImage defaults;
-    ApplyKeyDefaults(defaults);
-    const RadioImage beforeStore = defaults;
-    StoreToImage(Filled(defaults), defaults);
-    EXPECT_EQ(defaults, beforeStore);
-    EXPECT_EQ(defaults[0x13A], 0x01);
-    EXPECT_EQ(defaults[0x13D], 0x91);
-    EXPECT_EQ(defaults[0x13E], 0x33);
-    EXPECT_EQ(defaults[0x13F], 0x46);
-    EXPECT_EQ(defaults[0x130], 0xFF);  // option bytes are not the key page's
+    RadioImage expected;
+    expected[0x13A] = 0x01;
+    expected[0x13D] = 0x91;
+    expected[0x13E] = 0x33;
+    expected[0x13F] = 0x46;
+    EXPECT_EQ(image, expected);
 }
 
 }  // namespace
