@@ -47,6 +47,8 @@ TEST(DiffDocuments, SpeaksInThePagesTerms) {
         {"kept channel byte", [](RadioImage& i) { i[16 * 2 + 14] = 0x12; }, {"byte 0x02E: FF -> 12"}},
         // The pages read only the low nibble of the DTMF speed byte.
         {"unshown bits", [](RadioImage& i) { i[0x133] = 0x12; }, {"byte 0x133: 02 -> 12"}},
+        {"unshown bits beside a shown change", [](RadioImage& i) { i[16 * 5 + 12] = 0x58; },
+         {"channel 5 Power: High -> Low", "byte 0x05C: 38 -> 58"}},
     };
     for (const auto& c : cases) {
         RadioImage after = Band0();

@@ -123,6 +123,19 @@ int GroupOf(std::size_t offset) {
     return kKept;
 }
 
+// Bits of interpreted bytes that no page shows: a change in them is listed
+// as a byte even when the page's value beside them changed as well.
+std::uint8_t UnshownBits(std::size_t offset) {
+    if (offset >= 0x010 && offset <= 0x10F && offset % 16 == 12) return 0xC0;  // channel flags 7-6
+    switch (offset) {
+        case 0x130: return 0x80;
+        case 0x131: return 0x38;
+        case 0x132: return 0x1F;
+        case 0x133: return 0xF0;
+        default: return 0x00;
+    }
+}
+
 std::string Shown(const std::string& text) { return text.empty() ? "(empty)" : text; }
 
 std::string Shown(const SettingText& setting) {
@@ -193,7 +206,8 @@ std::vector<std::string> DiffDocuments(const RadioImage& before, const RadioImag
     for (std::size_t offset = 0; offset < kImageSize; ++offset) {
         if (before[offset] == after[offset]) continue;
         const int group = GroupOf(offset);
-        if (group != kKept && shownGroups.count(group) != 0) continue;
+        const bool unshownBitsChanged = ((before[offset] ^ after[offset]) & UnshownBits(offset)) != 0;
+        if (group != kKept && shownGroups.count(group) != 0 && !unshownBitsChanged) continue;
         char line[40];
         std::snprintf(line, sizeof line, "byte 0x%03X: %02X -> %02X", static_cast<unsigned>(offset),
                       before[offset], after[offset]);
