@@ -20,7 +20,7 @@ PrintCommands::PrintCommands(MainWindow& window, QObject* parent)
 PrintCommands::~PrintCommands() = default;
 
 bool PrintCommands::printTo(QPrinter& printer) {
-    return PrintChannelListing(printer, ListingTextsOf(window_.view().channelPage()));
+    return !PrintChannelListing(printer, ListingTextsOf(window_.view().channelPage())).empty();
 }
 
 void PrintCommands::print() {

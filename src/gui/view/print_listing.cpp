@@ -61,7 +61,7 @@ zem::ChannelListingTexts ListingTextsOf(const CChannelPage& page) {
     return texts;
 }
 
-void DrawChannelListing(QPainter& painter, int dpiX, int dpiY, int widthPx, int heightPx,
+std::vector<zem::PrintItem> DrawChannelListing(QPainter& painter, int dpiX, int dpiY, int widthPx, int heightPx,
                         const zem::ChannelListingTexts& texts) {
     const zem::PrinterGeometry geometry{dpiX, dpiY, 0, 0, widthPx, heightPx};
     const zem::PrintUnits units = zem::ComputePrintUnits(geometry);
@@ -81,18 +81,22 @@ void DrawChannelListing(QPainter& painter, int dpiX, int dpiY, int widthPx, int 
         painter.drawText(QPoint(x, top + painter.fontMetrics().ascent()), QString::fromStdString(item.text));
     }
     painter.restore();
+    return items;
 }
 
-bool PrintChannelListing(QPrinter& printer, const zem::ChannelListingTexts& texts) {
+std::vector<zem::PrintItem> PrintChannelListing(QPrinter& printer, const zem::ChannelListingTexts& texts) {
     printer.setFromTo(1, 1);
     QPainter painter(&printer);
     if (!painter.isActive()) {
-        return false;
+        return {};
     }
     const QRect printable = printer.pageLayout().paintRectPixels(printer.resolution());
-    DrawChannelListing(painter, printer.logicalDpiX(), printer.logicalDpiY(), printable.width(),
-                       printable.height(), texts);
-    return painter.end();
+    std::vector<zem::PrintItem> items = DrawChannelListing(painter, printer.logicalDpiX(), printer.logicalDpiY(),
+                                                           printable.width(), printable.height(), texts);
+    if (!painter.end()) {
+        return {};
+    }
+    return items;
 }
 
 }  // namespace zem::gui

@@ -2,6 +2,8 @@
 
 #include "print/channel_listing_layout.h"
 
+#include <vector>
+
 class QPainter;
 class QPrinter;
 
@@ -16,12 +18,12 @@ zem::ChannelListingTexts ListingTextsOf(const CChannelPage& page);
 
 // Draws the one-page channel listing on painter, which paints on a device of
 // the given resolution whose origin is the top-left corner of a printable
-// area widthPx x heightPx pixels large.
-void DrawChannelListing(QPainter& painter, int dpiX, int dpiY, int widthPx, int heightPx,
+// area widthPx x heightPx pixels large. Returns the texts as placed.
+std::vector<zem::PrintItem> DrawChannelListing(QPainter& painter, int dpiX, int dpiY, int widthPx, int heightPx,
                         const zem::ChannelListingTexts& texts);
 
-// Prints the listing as one page on printer; false when the printer could
-// not be started (no page was produced).
-bool PrintChannelListing(QPrinter& printer, const zem::ChannelListingTexts& texts);
+// Prints the listing as one page on printer and returns the texts as placed;
+// nothing when the printer could not be started (no page was produced).
+std::vector<zem::PrintItem> PrintChannelListing(QPrinter& printer, const zem::ChannelListingTexts& texts);
 
 }  // namespace zem::gui

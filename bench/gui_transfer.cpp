@@ -1,0 +1,105 @@
+// How long a Read and a Write from the window take against the virtual radio
+// paced at 9600 baud, against the time the bytes alone need on the line.
+// The window runs on Qt's offscreen platform unless another is asked for.
+#include "app/main_window.h"
+#include "link/clone_constants.h"
+#include "link/port_selection.h"
+#include "link/progress_dialog.h"
+#include "link/transfer_controller.h"
+#include "pty_radio.h"
+#include "virtual_radio.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPushButton>
+
+#include <atomic>
+#include <cstdio>
+#include <thread>
+
+namespace {
+
+constexpr int kBaud = 9600;
+constexpr double kBitsPerByte = 10.0;  // 8N1
+
+// Counts what the exchange says; a bench run should say nothing.
+class CountingMessenger : public zem::Messenger {
+public:
+    int said = 0;
+    void notice(const std::string& text) override { report(text); }
+    bool confirm(const std::string& text) override { return report(text); }
+    bool retry(const std::string& text) override { return report(text); }
+
+private:
+    bool report(const std::string& text) {
+        ++said;
+        std::fprintf(stderr, "message: %s\n", text.c_str());
+        return false;
+    }
+};
+
+// The bytes of one run on the line in both directions: the wake-up, the
+// identification and the two final acknowledgements, then the blocks.
+std::size_t LineBytes(bool read) {
+    const std::size_t handshake = zem::kMagic.size() + 1 + 1 + zem::kIdentificationSize + 1 + 1;
+    const std::size_t perBlock = read ? zem::kRequestSize + zem::kReadReplySize + 2
+                                      : zem::kRequestSize + zem::kBlockSize + 1;
+    return handshake + zem::kTransferBlockCount * perBlock;
+}
+
+double RunOnce(zem::gui::MainWindow& window, int command) {
+    auto* transfer = window.findChild<zem::gui::TransferController*>();
+    window.action(command)->trigger();
+    QElapsedTimer clock;
+    clock.start();
+    transfer->progressDialog().startButton()->click();
+    while (transfer->isRunning()) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    }
+    return clock.nsecsElapsed() / 1e9;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+
+    zem::sim::VirtualRadio radio(zem::NewDocumentImage());
+    zem::sim::LineOptions line;
+    line.paced = true;
+    line.baud = kBaud;
+    std::string error;
+    auto pty = zem::sim::PtyRadio::Create(radio, line, error);
+    if (!pty) {
+        std::fprintf(stderr, "gui_transfer: no pseudo-terminal: %s\n", error.c_str());
+        return 1;
+    }
+    std::atomic<bool> stop{false};
+    std::thread answering([&] { pty->run(stop); });
+
+    CountingMessenger messenger;
+    zem::gui::MainWindow window;
+    window.setMessenger(&messenger);
+    window.findChild<zem::gui::PortSelection*>()->setPort(QString::fromStdString(pty->path()));
+
+    std::printf("GUI transfer against the virtual radio at %d baud\n", kBaud);
+    std::printf("%-6s %10s %10s %7s\n", "run", "seconds", "floor", "ratio");
+    const struct {
+        const char* name;
+        int command;
+        bool read;
+    } runs[] = {{"read", zem::gui::kCmdReadFromRadio, true}, {"write", zem::gui::kCmdWriteToRadio, false}};
+    for (const auto& run : runs) {
+        const double seconds = RunOnce(window, run.command);
+        const double floor = LineBytes(run.read) * kBitsPerByte / kBaud;
+        std::printf("%-6s %10.3f %10.3f %7.3f\n", run.name, seconds, floor, seconds / floor);
+    }
+
+    stop = true;
+    answering.join();
+    return messenger.said == 0 ? 0 : 1;
+}

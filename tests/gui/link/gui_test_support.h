@@ -1,0 +1,91 @@
+#pragma once
+
+// Helpers of the window tests: a virtual radio on a pseudo-terminal, and
+// answering the program's modal dialogs the way a user would.
+
+#include "pty_radio.h"
+#include "virtual_radio.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <string>
+#include <thread>
+
+namespace zem::test {
+
+// A radio behind a pseudo-terminal, answering on a thread of its own.
+class RadioOnPty {
+public:
+    explicit RadioOnPty(const RadioImage& memory, sim::RadioFaults faults = {}, bool paced = false)
+        : radio_(memory, faults) {
+        sim::LineOptions options;
+        options.paced = paced;
+        std::string error;
+        pty_ = sim::PtyRadio::Create(radio_, options, error);
+        if (!pty_) {
+            ADD_FAILURE() << "no pseudo-terminal: " << error;
+            return;
+        }
+        thread_ = std::thread([this] { pty_->run(stop_); });
+    }
+
+    ~RadioOnPty() { stop(); }
+
+    QString path() const { return pty_ ? QString::fromStdString(pty_->path()) : QString(); }
+
+    // Stops answering; the radio's memory is final from here on.
+    void stop() {
+        stop_ = true;
+        if (thread_.joinable()) {
+            thread_.join();
+        }
+    }
+
+    const RadioImage& memory() {
+        stop();
+        return radio_.memory();
+    }
+
+private:
+    sim::VirtualRadio radio_;
+    std::unique_ptr<sim::PtyRadio> pty_;
+    std::atomic<bool> stop_{false};
+    std::thread thread_;
+};
+
+// Runs answer on the next modal dialog of type T that comes up (for up to a
+// minute), the way a user would react to it; the test then starts the
+// command that shows the dialog. Deleting the returned timer stops waiting.
+template <typename T>
+QPointer<QTimer> WhenModal(std::function<void(T*)> answer) {
+    auto* timer = new QTimer;
+    auto waited = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [timer, waited, answer] {
+        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            answer(dialog);
+        } else if (++*waited > 6000) {
+            timer->stop();
+            timer->deleteLater();
+            ADD_FAILURE() << "the dialog never came up";
+        }
+    });
+    timer->start(10);
+    return timer;
+}
+
+// Waits (without asserting on time) until done holds; fails after a
+// generous limit so a hung exchange does not hang the suite.
+inline bool WaitUntil(const std::function<bool()>& done) { return QTest::qWaitFor(done, 120000); }
+
+}  // namespace zem::test
