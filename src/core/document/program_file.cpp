@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <exception>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -129,22 +130,32 @@ FileResult ReplaceTarget(const fs::path& tmp, const fs::path& target)
 
 FileResult LoadProgramFile(const std::string& path, RadioImage& image)
 {
-    std::ifstream in(fs::u8path(path), std::ios::binary);
-    if (!in)
-        return FileResult::failure("Cannot open the file \"" + path + "\".");
+    try {
+        const fs::path source = fs::u8path(path);
+        std::error_code ec;
+        if (!fs::exists(source, ec))
+            return FileResult::failure("The file \"" + path + "\" does not exist.");
+        if (fs::is_directory(source, ec))
+            return FileResult::failure("Cannot open \"" + path + "\": it is a folder, not a program file.");
 
-    RadioImage loaded;
-    in.read(reinterpret_cast<char*>(loaded.data()), static_cast<std::streamsize>(kImageSize));
-    const std::streamsize got = in.gcount();
-    if (got < static_cast<std::streamsize>(kImageSize)) {
-        if (in.bad())
-            return FileResult::failure("Cannot read the file \"" + path + "\".");
-        return FileResult::failure("The file \"" + path + "\" is not a program file: it holds " +
-                                   std::to_string(got) + " bytes, a program file holds " +
-                                   std::to_string(kImageSize) + ".");
+        std::ifstream in(source, std::ios::binary);
+        if (!in)
+            return FileResult::failure("Cannot open the file \"" + path + "\".");
+        RadioImage loaded;
+        in.read(reinterpret_cast<char*>(loaded.data()), static_cast<std::streamsize>(kImageSize));
+        const std::streamsize got = in.gcount();
+        if (got < static_cast<std::streamsize>(kImageSize)) {
+            if (in.bad())
+                return FileResult::failure("Cannot read the file \"" + path + "\".");
+            return FileResult::failure("The file \"" + path + "\" is not a program file: it holds " +
+                                       std::to_string(got) + " bytes, a program file holds " +
+                                       std::to_string(kImageSize) + ".");
+        }
+        image = loaded;  // only a complete image replaces the one being edited
+        return FileResult::success();
+    } catch (const std::exception& error) {  // e.g. a name the file system cannot represent
+        return FileResult::failure("Cannot open the file \"" + path + "\": " + error.what());
     }
-    image = loaded;  // only a complete image replaces the one being edited
-    return FileResult::success();
 }
 
 FileResult SaveProgramFile(const std::string& path, const RadioImage& image)
@@ -154,25 +165,29 @@ FileResult SaveProgramFile(const std::string& path, const RadioImage& image)
 
 FileResult WriteFileAtomically(const std::string& path, const std::string& contents)
 {
-    const fs::path target = fs::u8path(path);
-    std::error_code ec;
-    if (fs::is_directory(target, ec))
-        return FileResult::failure("Cannot save the file \"" + path + "\": it is a folder.");
+    try {
+        const fs::path target = fs::u8path(path);
+        std::error_code ec;
+        if (fs::is_directory(target, ec))
+            return FileResult::failure("Cannot save the file \"" + path + "\": it is a folder.");
 
-    const fs::path tmp = TemporaryPathFor(target);
-    FileResult written = WriteAndFlush(tmp, contents);
-    if (written.ok) {
-        // A saved file keeps the permissions the user gave the old one.
-        const fs::file_status old = fs::status(target, ec);
-        if (!ec && fs::exists(old))
-            fs::permissions(tmp, old.permissions(), ec);
-        written = ReplaceTarget(tmp, target);
+        const fs::path tmp = TemporaryPathFor(target);
+        FileResult written = WriteAndFlush(tmp, contents);
+        if (written.ok) {
+            // A saved file keeps the permissions the user gave the old one.
+            const fs::file_status old = fs::status(target, ec);
+            if (!ec && fs::exists(old))
+                fs::permissions(tmp, old.permissions(), ec);
+            written = ReplaceTarget(tmp, target);
+        }
+        if (!written.ok) {
+            fs::remove(tmp, ec);
+            return FileResult::failure("Cannot save the file \"" + path + "\": " + written.message + ".");
+        }
+        return FileResult::success();
+    } catch (const std::exception& error) {  // e.g. a name the file system cannot represent
+        return FileResult::failure("Cannot save the file \"" + path + "\": " + error.what());
     }
-    if (!written.ok) {
-        fs::remove(tmp, ec);
-        return FileResult::failure("Cannot save the file \"" + path + "\": " + written.message + ".");
-    }
-    return FileResult::success();
 }
 
 }  // namespace zem
