@@ -44,6 +44,8 @@ TEST(DiffDocuments, SpeaksInThePagesTerms) {
         {"power", [](RadioImage& i) { i[0x3D0] = 65; i[0x3DD] = 60; },
          {"Low Power Value 1: 255 -> 65", "High Power Value 7: 255 -> 60"}},
         {"kept byte", [](RadioImage& i) { i[0x3E0] = 0x00; }, {"byte 0x3E0: FF -> 00"}},
+        {"kept bytes side by side", [](RadioImage& i) { i[0x3DE] = 0x00; i[0x3DF] = 0x01; i[0x3FF] = 0x02; },
+         {"bytes 0x3DE-0x3DF: FF FF -> 00 01", "byte 0x3FF: FF -> 02"}},
         {"kept channel byte", [](RadioImage& i) { i[16 * 2 + 14] = 0x12; }, {"byte 0x02E: FF -> 12"}},
         // The pages read only the low nibble of the DTMF speed byte.
         {"unshown bits", [](RadioImage& i) { i[0x133] = 0x12; }, {"byte 0x133: 02 -> 12"}},

@@ -136,6 +136,25 @@ std::uint8_t UnshownBits(std::size_t offset) {
     }
 }
 
+std::string Hex(std::size_t value, int digits) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%0*X", digits, static_cast<unsigned>(value));
+    return text;
+}
+
+// "byte 0x3E0: FF -> 00", or "bytes 0x018-0x01B: 00 00 00 00 -> FF FF FF FF".
+std::string ByteRunLine(const RadioImage& before, const RadioImage& after, std::size_t first, std::size_t last) {
+    std::string from;
+    std::string to;
+    for (std::size_t offset = first; offset <= last; ++offset) {
+        from += (offset == first ? "" : " ") + Hex(before[offset], 2);
+        to += (offset == first ? "" : " ") + Hex(after[offset], 2);
+    }
+    const std::string where =
+        first == last ? "byte 0x" + Hex(first, 3) : "bytes 0x" + Hex(first, 3) + "-0x" + Hex(last, 3);
+    return where + ": " + from + " -> " + to;
+}
+
 std::string Shown(const std::string& text) { return text.empty() ? "(empty)" : text; }
 
 std::string Shown(const SettingText& setting) {
@@ -202,16 +221,21 @@ std::vector<std::string> DiffDocuments(const RadioImage& before, const RadioImag
         }
     }
     // Bytes that changed without showing anywhere: the kept regions, and
-    // bits or values that the pages read the same way.
+    // bits or values that the pages read the same way. Neighbouring bytes
+    // go on one line.
+    std::vector<std::size_t> unshown;
     for (std::size_t offset = 0; offset < kImageSize; ++offset) {
         if (before[offset] == after[offset]) continue;
         const int group = GroupOf(offset);
         const bool unshownBitsChanged = ((before[offset] ^ after[offset]) & UnshownBits(offset)) != 0;
         if (group != kKept && shownGroups.count(group) != 0 && !unshownBitsChanged) continue;
-        char line[40];
-        std::snprintf(line, sizeof line, "byte 0x%03X: %02X -> %02X", static_cast<unsigned>(offset),
-                      before[offset], after[offset]);
-        lines.emplace_back(line);
+        unshown.push_back(offset);
+    }
+    for (std::size_t i = 0; i < unshown.size();) {
+        std::size_t j = i + 1;
+        while (j < unshown.size() && unshown[j] == unshown[j - 1] + 1) ++j;
+        lines.push_back(ByteRunLine(before, after, unshown[i], unshown[j - 1]));
+        i = j;
     }
     return lines;
 }
