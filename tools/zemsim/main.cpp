@@ -32,6 +32,7 @@ at the device path printed on start; stop with Ctrl+C.
   --no-final-ack       do not confirm programming mode
   --short-reply A[:N]  send only N bytes (default 9) for the block at address A
   --no-ack A           withhold the acknowledgement of the block at address A
+  --no-write-ack A     the same, for a written block only
   --hang-up A          drop the line when the block at address A is asked for
   --echo               send every received byte back (a faulty cable)
   --help               this text
@@ -108,6 +109,9 @@ int main(int argc, char** argv) {
         } else if (arg == "--no-ack") {
             value(number);
             faults.noAckAt = static_cast<std::uint16_t>(number);
+        } else if (arg == "--no-write-ack") {
+            value(number);
+            faults.noWriteAckAt = static_cast<std::uint16_t>(number);
         } else if (arg == "--hang-up") {
             value(number);
             faults.hangUpAt = static_cast<std::uint16_t>(number);

@@ -12,6 +12,7 @@ VirtualRadio::VirtualRadio(RadioImage memory, RadioFaults faults) : memory_(memo
 
 RadioReply VirtualRadio::receive(std::uint8_t byte) {
     RadioReply reply;
+    if (recording_) received_.push_back(byte);
     switch (state_) {
     case State::Idle:
         reply = matchWakeUp(byte);
@@ -106,7 +107,7 @@ RadioReply VirtualRadio::frameComplete() {
     if (write) {
         std::copy(frame.begin() + kRequestSize, frame.end(), memory_.data() + address);
         reply.memoryChanged = true;
-        if (faults_.noAckAt != address) reply.bytes.push_back(kAck);
+        if (faults_.noAckAt != address && faults_.noWriteAckAt != address) reply.bytes.push_back(kAck);
         return reply;
     }
     reply.bytes = {kWriteCommand, frame[1], frame[2], kBlockLengthByte};

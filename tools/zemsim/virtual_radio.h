@@ -17,6 +17,7 @@ struct RadioFaults {
     std::optional<std::uint16_t> shortReplyAt;  // sends only shortReplyLength bytes for this block
     std::size_t shortReplyLength = 9;
     std::optional<std::uint16_t> noAckAt;       // withholds the acknowledgement of this block
+    std::optional<std::uint16_t> noWriteAckAt;  // the same, for a written block only
     std::optional<std::uint16_t> hangUpAt;      // drops the line when this block is asked for
     bool echo = false;               // every byte received comes straight back (a cable fault)
 };
@@ -39,7 +40,10 @@ public:
     RadioReply receive(std::uint8_t byte);
 
     const RadioImage& memory() const { return memory_; }
-    bool inProgrammingMode() const { return state_ != State::Idle && state_ != State::WaitIdentify && state_ != State::WaitFinalAck; }
+
+    // Keeps every received byte, for tests that check the frames on the line.
+    void recordReceived(bool on) { recording_ = on; }
+    const std::vector<std::uint8_t>& received() const { return received_; }
 
     // What the radio answers to 0x02.
     static const std::uint8_t kIdentification[8];
@@ -57,6 +61,8 @@ private:
     std::size_t wakeUpMatched_ = 0;
     std::vector<std::uint8_t> frame_;
     std::uint16_t pendingReadAck_ = 0;
+    bool recording_ = false;
+    std::vector<std::uint8_t> received_;
 };
 
 }  // namespace zem::sim

@@ -37,9 +37,12 @@ public:
     ~PosixSerialPort() override { close(); }
 
     void purge(PurgeMask) override {
-        // Both masks discard both queues; a synchronous port has no transfer
-        // in progress that could be aborted.
-        if (fd_ >= 0) ::tcflush(fd_, TCIOFLUSH);
+        // Both masks empty the receive side, so that stale bytes are never
+        // taken for the answer to the next request. What the program has
+        // written is left to go out: dropping it here would cut a frame in
+        // half (a header written a moment before its data is often still
+        // queued), and a synchronous port has no transfer to abort.
+        if (fd_ >= 0) ::tcflush(fd_, TCIFLUSH);
     }
 
     bool write(const std::uint8_t* bytes, std::size_t count) override {
