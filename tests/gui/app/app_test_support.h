@@ -1,0 +1,128 @@
+#pragma once
+
+// A main window under test: messages recorded and answered from a script,
+// file choices and the save-changes question scripted, and helpers that
+// click and type the way a user does.
+
+#include "app/main_window.h"
+#include "app/user_dialogs.h"
+#include "channels/channel_page.h"
+#include "channels/ms_flex_grid.h"
+#include "pages/key_page.h"
+#include "pages/option_page.h"
+#include "support/recording_messenger.h"
+#include "view/kivu_view.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPushButton>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+
+namespace zem::test {
+
+class ScriptedDialogs : public gui::UserDialogs {
+public:
+    std::deque<QString> openNames;
+    std::deque<QString> saveNames;
+    std::deque<SaveChoice> saveChoices;
+    int saveQuestions = 0;
+
+    QString openFileName() override { return take(openNames); }
+    QString saveFileName(const QString&) override { return take(saveNames); }
+    SaveChoice askSaveChanges(const QString&) override {
+        ++saveQuestions;
+        if (saveChoices.empty()) {
+            ADD_FAILURE() << "unexpected save-changes question";
+            return SaveChoice::Cancel;
+        }
+        SaveChoice choice = saveChoices.front();
+        saveChoices.pop_front();
+        return choice;
+    }
+
+private:
+    static QString take(std::deque<QString>& names) {
+        if (names.empty()) return {};
+        QString name = names.front();
+        names.pop_front();
+        return name;
+    }
+};
+
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // Every test starts with an empty recent-file list.
+        QSettings(QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("Zem Programming Software"))
+            .clear();
+        startWindow({});
+    }
+
+    void TearDown() override { window.reset(); }
+
+    void startWindow(const QStringList& arguments) {
+        window.reset();
+        window = std::make_unique<gui::MainWindow>(arguments);
+        window->setMessenger(&messages);
+        window->setUserDialogs(&dialogs);
+        openedCommandLineFile = window->openCommandLineFile();
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    gui::CKivuView& view() { return window->view(); }
+    gui::CChannelPage& page() { return window->view().channelPage(); }
+    gui::CMSFlexGrid& grid() { return page().grid(); }
+    QString cell(int row, int col) { return grid().TextMatrix(row, col); }
+
+    void clickCell(int row, int col, Qt::MouseButton button = Qt::LeftButton) {
+        const QModelIndex index = grid().model()->index(row, col);
+        grid().scrollTo(index);
+        QTest::mouseClick(grid().viewport(), button, {}, grid().visualRect(index).center());
+    }
+
+    // Keys go where the user's keys go: to the widget with the focus.
+    static QWidget* focus() { return QApplication::focusWidget(); }
+    static void type(const QString& text) {
+        for (QChar c : text) QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+    }
+    static void press(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
+
+    // Opens the cell with a click and types a value, then Enter.
+    void enterValue(int row, int col, const QString& text) {
+        clickCell(row, col);
+        type(text);
+        press(Qt::Key_Return);
+    }
+
+    QString tempPath(const QString& name) const { return QDir(temp.path()).filePath(name); }
+
+    static QByteArray readFile(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    static void writeFile(const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    static QByteArray bytesOf(const RadioImage& image) {
+        return QByteArray(reinterpret_cast<const char*>(image.data()), static_cast<int>(kImageSize));
+    }
+
+    RecordingMessenger messages;
+    bool openedCommandLineFile = false;
+    ScriptedDialogs dialogs;
+    QTemporaryDir temp;
+    std::unique_ptr<gui::MainWindow> window;
+};
+
+}  // namespace zem::test

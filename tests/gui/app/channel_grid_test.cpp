@@ -1,0 +1,200 @@
+// Editing the channel table with the mouse and the keyboard.
+#include "app_test_support.h"
+
+#include "channels/channel_commit.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace zem::test {
+namespace {
+
+using ChannelGridTest = WindowTest;
+
+TEST_F(ChannelGridTest, NewDocumentShowsHeadersNumbersAndFirstEntries) {
+    const char* headers[] = {"Ch", "Receive", "Transmit", "QT/DQT DEC", "QT/DQT ENC", "Scan", "Power", "W/N", "Busy", "PTT"};
+    for (int col = 0; col < 10; ++col) EXPECT_EQ(cell(0, col), QLatin1String(headers[col]));
+    for (int row = 1; row <= 16; ++row) {
+        EXPECT_EQ(cell(row, 0), QString::number(row));
+        for (int col = 1; col < 10; ++col) EXPECT_TRUE(cell(row, col).isEmpty()) << row << "," << col;
+    }
+    EXPECT_EQ(page().typeCombo().currentText(), "ZEM-KR-M4");
+    EXPECT_EQ(page().bandCombo().currentText(), "136-174MHZ");
+    EXPECT_EQ(focus(), &page().typeCombo());
+    EXPECT_EQ(window->windowTitle(), "Zem Electronics Co., Ltd. Programing Software");
+}
+
+TEST_F(ChannelGridTest, TypingAFrequencyIntoAnEmptyChannelFillsTheRow) {
+    clickCell(1, 1);
+    ASSERT_TRUE(qobject_cast<QLineEdit*>(focus()));
+    type("145.5");
+    press(Qt::Key_Return);
+
+    const QStringList expected = {"145.50000", "145.50000", "Off", "Off", "Yes", "High", "Wide", "Off", "Off"};
+    for (int col = 1; col < 10; ++col) EXPECT_EQ(cell(1, col), expected.at(col - 1)) << "column " << col;
+    // Enter went on to the transmit frequency, with its editor open.
+    EXPECT_EQ(grid().Col(), 2);
+    auto* edit = qobject_cast<QLineEdit*>(focus());
+    ASSERT_TRUE(edit);
+    EXPECT_EQ(edit->text(), "145.50000");
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(ChannelGridTest, RefusedFrequencyIsReportedAndEmptiesTheCell) {
+    enterValue(2, 1, "146");
+    EXPECT_EQ(cell(2, 1), "146.00000");
+    messages.clear();
+
+    // Leaving the cell by a click commits as Enter does.
+    clickCell(2, 1);
+    type("5");
+    clickCell(3, 5);
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{kMsgErrorDataFormat});
+    // The refused value does not cost the user the frequency or its tone.
+    EXPECT_EQ(cell(2, 1), "146.00000");
+    EXPECT_EQ(cell(2, 3), "Off");
+    EXPECT_EQ(cell(2, 2), "146.00000");
+}
+
+TEST_F(ChannelGridTest, TypedCharacterStartsAnEditWithoutTouchingTheClipboard) {
+    QApplication::clipboard()->setText("kept by the user");
+    enterValue(1, 1, "145");
+    grid().setFocus();
+    grid().SetCurrentCell(1, 1);
+
+    // A digit replaces the cell's value.
+    type("4");
+    auto* edit = qobject_cast<QLineEdit*>(focus());
+    ASSERT_TRUE(edit);
+    EXPECT_EQ(edit->text(), "4");
+    press(Qt::Key_Escape);
+
+    // A letter in a frequency column is refused with a notice first.
+    grid().setFocus();
+    messages.clear();
+    type("a");
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"Please input Number"});
+
+    // The tone combo's field takes the typed character.
+    press(Qt::Key_Escape);
+    grid().setFocus();
+    grid().SetCurrentCell(1, 3);
+    type("d");
+    auto* combo = qobject_cast<QComboBox*>(grid().OpenEditor());
+    ASSERT_TRUE(combo);
+    EXPECT_EQ(combo->currentText(), "d");
+    EXPECT_EQ(QApplication::clipboard()->text(), "kept by the user");
+}
+
+TEST_F(ChannelGridTest, PowerCellOpensOnClickButNotOnTypingOrRightClick) {
+    enterValue(1, 1, "145");
+    grid().setFocus();
+    grid().SetCurrentCell(1, 6);
+    type("L");
+    EXPECT_EQ(grid().OpenEditor(), nullptr);
+
+    clickCell(1, 6, Qt::RightButton);
+    EXPECT_EQ(grid().OpenEditor(), nullptr);
+
+    clickCell(1, 6);
+    auto* combo = qobject_cast<QComboBox*>(grid().OpenEditor());
+    ASSERT_TRUE(combo);
+    EXPECT_EQ(combo->currentText(), "High");  // preloaded from the cell
+    combo->setCurrentIndex(1);
+    press(Qt::Key_Return);
+    EXPECT_EQ(cell(1, 6), "Low");
+}
+
+TEST_F(ChannelGridTest, EnterRunsFromPttOfOneChannelToReceiveOfTheNext) {
+    enterValue(5, 1, "150");
+    grid().setFocus();
+    grid().SetCurrentCell(5, 9);
+    clickCell(5, 9);
+    ASSERT_TRUE(qobject_cast<QComboBox*>(grid().OpenEditor()));
+    press(Qt::Key_Return);
+    EXPECT_EQ(grid().Row(), 6);
+    EXPECT_EQ(grid().Col(), 1);
+    EXPECT_TRUE(qobject_cast<QLineEdit*>(grid().OpenEditor()));
+
+    // In the last channel Enter leaves the table instead.
+    press(Qt::Key_Escape);
+    clickCell(16, 9);
+    press(Qt::Key_Return);
+    EXPECT_EQ(grid().OpenEditor(), nullptr);
+    EXPECT_NE(focus(), &grid());
+}
+
+TEST_F(ChannelGridTest, EnterOnTheGridMovesRightAndLeavesAfterPtt) {
+    grid().setFocus();
+    grid().SetCurrentCell(3, 7);
+    press(Qt::Key_Return);
+    EXPECT_EQ(grid().Col(), 8);
+    EXPECT_EQ(grid().OpenEditor(), nullptr);
+    press(Qt::Key_Return);
+    press(Qt::Key_Return);
+    EXPECT_EQ(grid().Col(), 9);
+    EXPECT_NE(focus(), &grid());
+}
+
+TEST_F(ChannelGridTest, EnterOnTheTypeSettingControlsMovesFocusWithoutPressingTheButton) {
+    enterValue(1, 1, "145");
+    page().typeCombo().setFocus();
+    press(Qt::Key_Return);
+    EXPECT_EQ(focus(), &page().bandCombo());
+    page().defaultButton().setFocus();
+    press(Qt::Key_Return);
+    EXPECT_EQ(cell(1, 1), "145.00000");  // no defaults written
+}
+
+TEST_F(ChannelGridTest, TonesKeepTheirTypedCaseAndUnknownTonesBecomeOff) {
+    enterValue(1, 1, "145");
+    clickCell(1, 3);
+    auto* combo = qobject_cast<QComboBox*>(grid().OpenEditor());
+    ASSERT_TRUE(combo);
+    combo->setEditText("d023n");
+    combo->lineEdit()->setFocus();
+    press(Qt::Key_Return);
+    EXPECT_EQ(cell(1, 3), "d023n");
+    EXPECT_EQ(grid().Col(), 4);
+    auto* encode = qobject_cast<QComboBox*>(grid().OpenEditor());
+    ASSERT_TRUE(encode);
+    encode->setEditText("12.3");
+    press(Qt::Key_Return);
+    EXPECT_EQ(cell(1, 4), "OFF");
+}
+
+TEST_F(ChannelGridTest, BusyListOffersOffTwiceAndEitherStoresOff) {
+    enterValue(1, 1, "145");
+    clickCell(1, 8);
+    auto* combo = qobject_cast<QComboBox*>(grid().OpenEditor());
+    ASSERT_TRUE(combo);
+    ASSERT_EQ(combo->count(), 4);
+    EXPECT_EQ(combo->itemText(0), "Off");
+    EXPECT_EQ(combo->itemText(3), "Off");
+    combo->setCurrentIndex(3);
+    clickCell(2, 2);
+    EXPECT_EQ(cell(1, 8), "Off");
+}
+
+TEST_F(ChannelGridTest, DefaultSettingDropsAnOpenEditorAndWritesTheBandTable) {
+    clickCell(1, 1);
+    type("150");
+    page().defaultButton().click();
+    EXPECT_EQ(grid().OpenEditor(), nullptr);
+    EXPECT_EQ(cell(1, 1), "136.05000");
+    EXPECT_EQ(cell(4, 3), "67.0");
+    EXPECT_EQ(cell(16, 2), "162.22500");
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(ChannelGridTest, HidingThePageDropsAValueNotYetCommitted) {
+    clickCell(1, 1);
+    type("150");
+    page().hideEditors();
+    EXPECT_EQ(grid().OpenEditor(), nullptr);
+    EXPECT_TRUE(cell(1, 1).isEmpty());
+}
+
+}  // namespace
+}  // namespace zem::test

@@ -1,0 +1,205 @@
+// New, Open, Save, the recent files, the file on the command line, and the
+// question whether to save changes.
+#include "app_test_support.h"
+
+#include "channels/channel_codec.h"
+#include "document/program_file.h"
+#include "pages/key_values.h"
+#include "pages/option_values.h"
+
+#include <QAction>
+#include <QComboBox>
+
+namespace zem::test {
+namespace {
+
+using Choice = gui::UserDialogs::SaveChoice;
+
+class FileCommandsTest : public WindowTest {
+protected:
+    // A program file of band 2 ("400-470MHZ") with one channel and a kept
+    // byte outside every page.
+    QString writeBand2File(const QString& name) {
+        RadioImage image = NewDocumentImage();
+        ChannelPageValues values;
+        FillFromImage(image, values);
+        values.cells.setText(1, 1, "435.55500");
+        values.cells.setText(1, 2, "435.55500");
+        values.typeIndex = 0;
+        values.bandIndex = 2;
+        StoreToImage(values, image);
+        // The other pages as they store, so a save gives the same bytes back.
+        OptionValues options;
+        FillFromImage(image, options);
+        RecordingMessenger quiet;
+        StoreToImage(options, image, quiet);
+        image[0x3F0] = 0x5A;
+        const QString path = tempPath(name);
+        writeFile(path, bytesOf(image));
+        return path;
+    }
+    void trigger(int id) { window->action(id)->trigger(); }
+};
+
+TEST_F(FileCommandsTest, SavedFileHoldsExactlyWhatThePagesStore) {
+    enterValue(3, 1, "150.0125");
+    const QString path = tempPath("saved.Zem");
+    dialogs.saveNames = {path};
+    trigger(gui::kCmdFileSave);
+
+    // What the pages store, worked out with the page values as shown.
+    RadioImage expected = NewDocumentImage();
+    StoreToImage(page().values(), expected);
+    StoreToImage(view().optionPage().values(), expected, messages);
+    StoreToImage(view().keyPage().values(), expected);
+    EXPECT_EQ(readFile(path), bytesOf(expected));
+    EXPECT_EQ(window->document().pathName(), path);
+    EXPECT_EQ(window->windowTitle(), "Zem Electronics Co., Ltd. Programing Software");
+    EXPECT_EQ(window->recentFiles(), QStringList{path});
+}
+
+TEST_F(FileCommandsTest, SaveCommitsTheValueBeingTyped) {
+    clickCell(1, 1);
+    type("145");
+    const QString path = tempPath("typed.Zem");
+    dialogs.saveNames = {path};
+    trigger(gui::kCmdFileSave);
+    const QByteArray bytes = readFile(path);
+    ASSERT_EQ(bytes.size(), 1024);
+    EXPECT_EQ(static_cast<unsigned char>(bytes[0x013]), 0x14);
+    EXPECT_EQ(cell(1, 1), "145.00000");
+}
+
+TEST_F(FileCommandsTest, OpenedFileShowsItsOwnBandAndSavesBackUnchanged) {
+    const QString path = writeBand2File("band2.Zem");
+    dialogs.openNames = {path};
+    trigger(gui::kCmdFileOpen);
+    EXPECT_EQ(page().bandCombo().currentText(), "400-470MHZ");
+    EXPECT_EQ(cell(1, 1), "435.55500");
+
+    const QByteArray original = readFile(path);
+    trigger(gui::kCmdFileSave);
+    EXPECT_EQ(readFile(path), original);
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(FileCommandsTest, FileOnTheCommandLineShowsItsOwnBand) {
+    const QString path = writeBand2File("start.Zem");
+    startWindow({"--port", "/dev/ttyUSB0", path});
+    EXPECT_TRUE(openedCommandLineFile);
+    EXPECT_EQ(page().bandCombo().currentText(), "400-470MHZ");
+    EXPECT_EQ(window->document().pathName(), path);
+    // Nothing changed yet: closing does not ask.
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(dialogs.saveQuestions, 0);
+}
+
+TEST_F(FileCommandsTest, RefusedFileLeavesDocumentAndPagesAsTheyWere) {
+    enterValue(1, 1, "145");
+    const RadioImage before = window->document().image();
+    const QString shortFile = tempPath("short.Zem");
+    writeFile(shortFile, QByteArray(1000, '\x11'));
+    dialogs.saveChoices = {Choice::Discard};
+    dialogs.openNames = {shortFile};
+    trigger(gui::kCmdFileOpen);
+
+    ASSERT_EQ(messages.texts().size(), 1u);
+    EXPECT_EQ(window->document().image(), before);
+    EXPECT_TRUE(window->document().pathName().isEmpty());
+    EXPECT_EQ(cell(1, 1), "145.00000");
+    EXPECT_TRUE(window->recentFiles().isEmpty());
+}
+
+TEST_F(FileCommandsTest, SaveChangesIsAskedOnlyWhenSomethingChanged) {
+    // Untouched: New, Open and closing never ask.
+    trigger(gui::kCmdFileNew);
+    EXPECT_EQ(dialogs.saveQuestions, 0);
+
+    // Cancel keeps the edit and the document.
+    enterValue(1, 1, "145");
+    dialogs.saveChoices = {Choice::Cancel, Choice::Cancel};
+    trigger(gui::kCmdFileNew);
+    EXPECT_EQ(dialogs.saveQuestions, 1);
+    EXPECT_EQ(cell(1, 1), "145.00000");
+    EXPECT_FALSE(window->close());
+
+    // Save writes the edit, then the new document starts.
+    const QString path = tempPath("asked.Zem");
+    dialogs.saveChoices = {Choice::Save};
+    dialogs.saveNames = {path};
+    trigger(gui::kCmdFileNew);
+    EXPECT_TRUE(cell(1, 1).isEmpty());
+    ASSERT_EQ(readFile(path).size(), 1024);
+    EXPECT_EQ(static_cast<unsigned char>(readFile(path)[0x013]), 0x14);
+
+    // An options edit counts as well; Discard drops it.
+    view().selectTab(1);
+    view().findChild<QComboBox*>("timeOutTimer")->setCurrentIndex(1);
+    dialogs.saveChoices = {Choice::Discard};
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(dialogs.saveQuestions, 4);
+}
+
+TEST_F(FileCommandsTest, ChangingAValueBackIsNoChange) {
+    view().selectTab(2);
+    auto* duration = view().findChild<QComboBox*>("longPressDuration");
+    duration->setCurrentIndex(3);
+    duration->setCurrentIndex(1);
+    EXPECT_FALSE(window->document().isModified());
+    duration->setCurrentIndex(4);
+    EXPECT_TRUE(window->document().isModified());
+}
+
+TEST_F(FileCommandsTest, FirstRecentFileOpensAndSavesLikeAnyOther) {
+    const QString a = tempPath("a.Zem");
+    enterValue(1, 1, "145");
+    dialogs.saveNames = {a};
+    trigger(gui::kCmdFileSave);
+    const QByteArray aBytes = readFile(a);
+    const QString b = writeBand2File("b.Zem");
+    dialogs.openNames = {b};
+    trigger(gui::kCmdFileOpen);
+    trigger(gui::kCmdFileNew);
+    ASSERT_EQ(window->recentFiles(), (QStringList{b, a}));
+
+    trigger(gui::kCmdRecentFile1);
+    EXPECT_EQ(window->document().pathName(), b);
+    EXPECT_EQ(page().bandCombo().currentText(), "400-470MHZ");
+    enterValue(2, 1, "450");
+    trigger(gui::kCmdFileSave);  // no name asked: the document is b.Zem
+    EXPECT_EQ(static_cast<unsigned char>(readFile(b)[0x023]), 0x45);
+    EXPECT_EQ(readFile(a), aBytes);
+
+    trigger(gui::kCmdRecentFile1 + 1);
+    EXPECT_EQ(window->document().pathName(), a);
+    EXPECT_EQ(window->recentFiles(), (QStringList{a, b}));
+    EXPECT_EQ(dialogs.saveQuestions, 0);
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(FileCommandsTest, RecentListKeepsFourEntriesAndDropsFilesThatAreGone) {
+    QStringList paths;
+    for (int i = 0; i < 5; ++i) {
+        paths << writeBand2File(QStringLiteral("f%1.Zem").arg(i));
+        ASSERT_TRUE(window->openFile(paths.last()));
+    }
+    EXPECT_EQ(window->recentFiles(), (QStringList{paths[4], paths[3], paths[2], paths[1]}));
+    EXPECT_TRUE(window->action(gui::kCmdRecentFile1 + 3)->isVisible());
+
+    QFile::remove(paths[3]);
+    trigger(gui::kCmdRecentFile1 + 1);
+    EXPECT_EQ(messages.texts().size(), 1u);
+    EXPECT_EQ(window->document().pathName(), paths[4]);
+    EXPECT_EQ(window->recentFiles(), (QStringList{paths[4], paths[2], paths[1]}));
+}
+
+TEST_F(FileCommandsTest, PortItemsHaveNoShortcutAndPromptsSplit) {
+    EXPECT_TRUE(window->action(gui::kCmdCom1)->shortcut().isEmpty());  // Ctrl+C stays copy
+    EXPECT_EQ(window->action(gui::kCmdDebugTxPower)->shortcut(), QKeySequence("Ctrl+T"));
+    // The prompt's two parts: status bar text and tooltip.
+    EXPECT_EQ(window->action(gui::kCmdAbout)->statusTip(), "Display the version,copyright of this software ");
+    EXPECT_EQ(window->action(gui::kCmdAbout)->toolTip(), " about");
+}
+
+}  // namespace
+}  // namespace zem::test
