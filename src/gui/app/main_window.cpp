@@ -10,6 +10,8 @@
 #include <QAction>
 #include <QIcon>
 #include <QLabel>
+#include <QLayout>
+#include <QPointer>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
@@ -66,7 +68,16 @@ MainWindow::MainWindow(const QStringList& arguments, QWidget* parent)
     InstallDeviceCommands(*this);
 }
 
-MainWindow::~MainWindow() { doc_.attachView(nullptr); }
+MainWindow::~MainWindow() {
+    // The pages and the radio commands refer to the document and the
+    // messenger, which are members: they go first, newest first, while both
+    // still exist.
+    QList<QPointer<QObject>> children;
+    for (QObject* child : QObject::children())
+        if (!qobject_cast<QLayout*>(child)) children.prepend(child);
+    for (const QPointer<QObject>& child : children) delete child.data();
+    doc_.attachView(nullptr);
+}
 
 QAction* MainWindow::action(int commandId) const { return actions_.value(commandId, nullptr); }
 

@@ -2,6 +2,7 @@
 // as the user works them.
 #include "app_test_support.h"
 
+#include "app/help_window.h"
 #include "pages/option_values.h"
 
 #include <QAction>
@@ -9,6 +10,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabBar>
 
 namespace zem::test {
@@ -138,6 +140,27 @@ TEST_F(ViewPagesTest, DefaultSettingButtonsRestoreTheirPagesOnly) {
     keyPage->findChild<QPushButton*>("defaultSetting")->click();
     EXPECT_EQ(bottomShort->currentText(), "Monitor");
     EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(ViewPagesTest, F1OpensTheTopicOfThePageShown) {
+    clickTab(1);
+    window->action(gui::kCmdHelp)->trigger();
+    gui::HelpWindow* help = &gui::HelpWindow::Instance(window.get());
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->currentTopic(), "optional_features.html");
+    window->action(gui::kCmdHelpContents)->trigger();
+    EXPECT_EQ(help->currentTopic(), "contents.html");
+    help->close();
+}
+
+TEST_F(ViewPagesTest, HoverHintsNameWhatTheCursorIsOver) {
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(&page().bandCombo(), &enter);
+    EXPECT_EQ(window->statusBar()->currentMessage(), "Please click the CommBox to choose value");
+    QApplication::sendEvent(grid().viewport(), &enter);
+    EXPECT_EQ(window->statusBar()->currentMessage(), "Please Click the cell to edit or input data");
+    QApplication::sendEvent(&page().defaultButton(), &enter);
+    EXPECT_EQ(window->statusBar()->currentMessage(), QString::fromUtf8("For help，please press F1"));
 }
 
 }  // namespace
