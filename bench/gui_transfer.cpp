@@ -5,6 +5,7 @@
 #include "link/clone_constants.h"
 #include "link/port_selection.h"
 #include "link/progress_dialog.h"
+#include "link/transfer.h"
 #include "link/transfer_controller.h"
 #include "pty_radio.h"
 #include "virtual_radio.h"
@@ -60,6 +61,17 @@ double RunOnce(zem::gui::MainWindow& window, int command) {
     return clock.nsecsElapsed() / 1e9;
 }
 
+// The same exchange without the window, for the window's own share.
+double RunCore(const std::string& port, zem::TransferDirection direction, zem::Messenger& messenger) {
+    zem::RadioImage image = zem::NewDocumentImage();
+    zem::LinkSession session;
+    session.port = port;
+    QElapsedTimer clock;
+    clock.start();
+    zem::RunTransfer(direction, image, session, messenger);
+    return clock.nsecsElapsed() / 1e9;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -87,16 +99,21 @@ int main(int argc, char** argv) {
     window.findChild<zem::gui::PortSelection*>()->setPort(QString::fromStdString(pty->path()));
 
     std::printf("GUI transfer against the virtual radio at %d baud\n", kBaud);
-    std::printf("%-6s %10s %10s %7s\n", "run", "seconds", "floor", "ratio");
+    std::printf("floor: the bytes of the run at 10 bits each; core: the same exchange without the window\n");
+    std::printf("%-6s %9s %9s %9s %12s %11s\n", "run", "window s", "core s", "floor s", "window/floor",
+                "window/core");
     const struct {
         const char* name;
         int command;
-        bool read;
-    } runs[] = {{"read", zem::gui::kCmdReadFromRadio, true}, {"write", zem::gui::kCmdWriteToRadio, false}};
+        zem::TransferDirection direction;
+    } runs[] = {{"read", zem::gui::kCmdReadFromRadio, zem::TransferDirection::Read},
+                {"write", zem::gui::kCmdWriteToRadio, zem::TransferDirection::Write}};
     for (const auto& run : runs) {
         const double seconds = RunOnce(window, run.command);
-        const double floor = LineBytes(run.read) * kBitsPerByte / kBaud;
-        std::printf("%-6s %10.3f %10.3f %7.3f\n", run.name, seconds, floor, seconds / floor);
+        const double core = RunCore(pty->path(), run.direction, messenger);
+        const double floor = LineBytes(run.direction == zem::TransferDirection::Read) * kBitsPerByte / kBaud;
+        std::printf("%-6s %9.3f %9.3f %9.3f %12.3f %11.3f\n", run.name, seconds, core, floor, seconds / floor,
+                    seconds / core);
     }
 
     stop = true;

@@ -13,6 +13,7 @@
 #include <QKeySequence>
 #include <QSet>
 
+#include <algorithm>
 #include <initializer_list>
 
 namespace zem::gui {
@@ -43,13 +44,19 @@ QAction* Bind(MainWindow& window, int id, QObject* context, Handler handler) {
 }
 
 // A shortcut of this program only: it works in any of its windows and never
-// while another program has the focus.
-void UseShortcut(QAction* action, const QKeySequence& keys) {
+// while another program has the focus. The keys are given only when no
+// other command of the window has them already, since two commands on one
+// key would leave the key doing nothing.
+void UseShortcut(MainWindow& window, QAction* action, const QKeySequence& keys) {
     if (action == nullptr) {
         return;
     }
     if (action->shortcut().isEmpty()) {
-        action->setShortcut(keys);
+        const QList<QAction*> all = window.findChildren<QAction*>();
+        const bool taken = std::any_of(all.begin(), all.end(), [&](QAction* a) { return a->shortcut() == keys; });
+        if (!taken) {
+            action->setShortcut(keys);
+        }
     }
     action->setShortcutContext(Qt::ApplicationShortcut);
 }
@@ -140,17 +147,19 @@ void InstallDeviceCommands(MainWindow& window) {
     auto* transfer = new TransferController(window, *port, &window);
     QObject::connect(transfer, &TransferController::runningChanged, guard,
                      [guard, transfer](bool running) { guard->setBusy(transfer, running); });
-    UseShortcut(Bind(window, kCmdReadFromRadio, transfer, [transfer] { transfer->prepare(zem::TransferDirection::Read); }),
+    UseShortcut(window, Bind(window, kCmdReadFromRadio, transfer, [transfer] { transfer->prepare(zem::TransferDirection::Read); }),
                 QKeySequence(Qt::CTRL | Qt::Key_R));
-    UseShortcut(Bind(window, kCmdWriteToRadio, transfer, [transfer] { transfer->prepare(zem::TransferDirection::Write); }),
+    UseShortcut(window, Bind(window, kCmdWriteToRadio, transfer, [transfer] { transfer->prepare(zem::TransferDirection::Write); }),
                 QKeySequence(Qt::CTRL | Qt::Key_W));
 
     auto* power = new PowerSetCommand(window, *port, &window);
     QObject::connect(power, &PowerSetCommand::runningChanged, guard,
                      [guard, power](bool running) { guard->setBusy(power, running); });
-    UseShortcut(Bind(window, kCmdOnLinePowerSet, power, [power] { power->run(); }), QKeySequence(Qt::CTRL | Qt::Key_T));
-    // The toolbar's power button is the same command as the menu item.
-    Bind(window, kCmdDebugTxPower, power, [power] { power->run(); });
+    // The menu item, Ctrl+T and the toolbar's power button are one command.
+    UseShortcut(window, Bind(window, kCmdOnLinePowerSet, power, [power] { power->run(); }),
+                QKeySequence(Qt::CTRL | Qt::Key_T));
+    UseShortcut(window, Bind(window, kCmdDebugTxPower, power, [power] { power->run(); }),
+                QKeySequence(Qt::CTRL | Qt::Key_T));
 
     auto* printing = new PrintCommands(window, &window);
     Bind(window, kCmdPrint, printing, [printing] { printing->print(); });

@@ -129,6 +129,19 @@ TEST_F(TransferWindow, WriteSendsWhatThePagesShow) {
     EXPECT_EQ(view().currentTab(), CKivuView::kChannelTab);
 }
 
+TEST_F(TransferWindow, ShortcutsBelongToThisProgramOnly) {
+    for (int id : {kCmdReadFromRadio, kCmdWriteToRadio}) {
+        EXPECT_EQ(window->action(id)->shortcutContext(), Qt::ApplicationShortcut) << id;
+    }
+    window->activateWindow();
+    QApplication::setActiveWindow(window.get());
+    QTest::keyClick(window.get(), Qt::Key_W, Qt::ControlModifier);
+    EXPECT_TRUE(progress().isVisible());
+    EXPECT_EQ(progress().windowTitle(), QString::fromUtf8(kTitleWriting));
+    QTest::keyClick(&progress(), Qt::Key_Escape);
+    EXPECT_FALSE(progress().isVisible());
+}
+
 TEST_F(TransferWindow, CancelBeforeStartSendsNothingAndCaptionFollowsTheCommand) {
     int master = -1;
     int slave = -1;
