@@ -15,10 +15,22 @@ CloneProtocol::CloneProtocol(SerialPort& port, Messenger& messenger, LinkHooks h
 
 void CloneProtocol::pause(std::chrono::milliseconds duration) {
     if (duration <= std::chrono::milliseconds::zero()) return;
-    if (hooks_.sleep)
+    if (hooks_.sleep) {
         hooks_.sleep(duration);
-    else
-        std::this_thread::sleep_for(duration);
+        return;
+    }
+    // A sleep of the system oversleeps by a fraction of a millisecond; over
+    // the hundreds of short pauses of a transfer that would add up, so each
+    // pause gives back what the one before overslept.
+    using Clock = std::chrono::steady_clock;
+    auto wanted = std::chrono::duration_cast<Clock::duration>(duration) - overslept_;
+    if (wanted <= Clock::duration::zero()) {
+        overslept_ = -wanted;
+        return;
+    }
+    auto start = Clock::now();
+    std::this_thread::sleep_for(wanted);
+    overslept_ = std::min<Clock::duration>(Clock::now() - start - wanted, std::chrono::milliseconds(2));
 }
 
 void CloneProtocol::status(const std::string& text) {

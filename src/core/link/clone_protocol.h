@@ -92,6 +92,7 @@ private:
     int blocksDone_ = 0;
     int progressTotal_ = 0;
     std::string handshakeDetail_;
+    std::chrono::steady_clock::duration overslept_{};
 };
 
 // The message of a failed block ("Not received enough byte" or
