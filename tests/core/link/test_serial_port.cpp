@@ -109,13 +109,6 @@ TEST(SerialPort, SecondOpenerIsRefusedUntilTheFirstCloses) {
     EXPECT_TRUE(OpenSerialPort(peer.device(), CloneTimeouts).port);
 }
 
-TEST(SerialPort, MissingDeviceIsNamedInTheDetail) {
-    OpenResult r = OpenSerialPort("/dev/ttyUSB-none", CloneTimeouts);
-    EXPECT_FALSE(r.port);
-    EXPECT_EQ(r.error, OpenError::NoSuchDevice);
-    EXPECT_NE(r.detail.find("/dev/ttyUSB-none: no such device"), std::string::npos);
-}
-
 TEST(PortNames, NumbersMapByTheFixedRuleAndPathsPassThrough) {
     struct Case {
         const char* name;
@@ -133,15 +126,6 @@ TEST(PortNames, NumbersMapByTheFixedRuleAndPathsPassThrough) {
     }
     EXPECT_EQ(PortNumberForDevice("/dev/ttyUSB32"), 0);
     EXPECT_EQ(PortNumberForDevice("/dev/pts/3"), 0);
-}
-
-TEST(PortTimeouts, ProfilesGiveTheTotalLimitPerReadSize) {
-    EXPECT_EQ(CloneTimeouts.readTotal(1).count(), 1020);
-    EXPECT_EQ(CloneTimeouts.readTotal(12).count(), 6520);
-    EXPECT_EQ(ServiceTimeouts.readTotal(1).count(), 620);
-    EXPECT_EQ(ServiceTimeouts.readTotal(12).count(), 6120);
-    EXPECT_EQ(CloneTimeouts.readInterval.count(), 800);
-    EXPECT_EQ(ServiceTimeouts.readInterval.count(), 80);
 }
 
 }  // namespace

@@ -87,18 +87,6 @@ TEST(Transfer, FullWriteSendsTheImageAndNeverTouchesTheRadiosPowerValues) {
     EXPECT_FALSE(Contains(sent, {0x57, 0x03, 0xD0, 0x08}));
 }
 
-TEST(Transfer, BytesTheTerminalLayerWouldEatCrossTheLineUnchanged) {
-    // XON, XOFF, CR, LF, interrupt and end-of-file characters in every block.
-    RadioImage memory;
-    const std::uint8_t awkward[] = {0x11, 0x13, 0x0D, 0x0A, 0x03, 0x04, 0x1A, 0x7F};
-    for (std::size_t i = 0; i < kImageSize; ++i) memory[i] = awkward[i % 8];
-    SimLine line(memory);
-    RadioImage image;
-    RecordingMessenger messenger;
-    ASSERT_TRUE(RunTransfer(TransferDirection::Read, image, FastSession(line.device()), messenger).link.completed());
-    EXPECT_TRUE(SameRange(image, memory, 0, 0x3D0));
-}
-
 struct FaultCase {
     const char* name;
     TransferDirection direction;
@@ -205,14 +193,11 @@ TEST(Transfer, RetryAfterUnansweredWakeUpsRestartsTheHandshakeAndCompletes) {
     faults.ignoreWakeUps = 15;  // wakes only on the 16th wake-up, after one Retry
     sim::VirtualRadio radio(PatternImage(4), faults);
     EventLog log;
-    FakePort* opened = nullptr;
     LinkSession session;
     session.hooks.sleep = [](std::chrono::milliseconds) {};
     session.opener = [&](const std::string&, const PortTimeouts&) {
         OpenResult result;
-        auto port = std::make_unique<FakePort>(log, &radio);
-        opened = port.get();
-        result.port = std::move(port);
+        result.port = std::make_unique<FakePort>(log, &radio);
         return result;
     };
     RecordingMessenger messenger(/*retries=*/1);
@@ -220,34 +205,11 @@ TEST(Transfer, RetryAfterUnansweredWakeUpsRestartsTheHandshakeAndCompletes) {
 
     TransferOutcome outcome = RunTransfer(TransferDirection::Read, image, session, messenger);
 
-    EXPECT_TRUE(outcome.link.completed());
+    EXPECT_TRUE(outcome.link.completed());  // one Retry was enough
     EXPECT_EQ(messenger.questions, std::vector<std::string>{kMsgCommunicationError});
     EXPECT_TRUE(SameRange(image, radio.memory(), 0, 0x3D0));
     EXPECT_EQ(std::count(log.begin(), log.end(), "tx 77"), 16);
-    ASSERT_NE(opened, nullptr);
     EXPECT_EQ(std::count(log.begin(), log.end(), "close"), 1);
-}
-
-TEST(Transfer, CancelInTheRetryQuestionClosesThePortOnce) {
-    EventLog log;
-    LinkSession session;
-    session.hooks.sleep = [](std::chrono::milliseconds) {};
-    session.opener = [&](const std::string&, const PortTimeouts&) {
-        OpenResult result;
-        result.port = std::make_unique<FakePort>(log);  // a radio that is off
-        return result;
-    };
-    RecordingMessenger messenger;
-    RadioImage image = PatternImage(2);
-    const RadioImage before = image;
-
-    TransferOutcome outcome = RunTransfer(TransferDirection::Read, image, session, messenger);
-
-    EXPECT_EQ(outcome.link.status, LinkStatus::Abandoned);
-    EXPECT_EQ(messenger.questions.size(), 1u);
-    EXPECT_TRUE(messenger.notices.empty());
-    EXPECT_EQ(std::count(log.begin(), log.end(), "close"), 1);
-    EXPECT_EQ(image, before);
 }
 
 }  // namespace
