@@ -6,6 +6,8 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
 
 namespace zem::test {
 namespace {
@@ -194,6 +196,30 @@ TEST_F(ChannelGridTest, HidingThePageDropsAValueNotYetCommitted) {
     page().hideEditors();
     EXPECT_EQ(grid().OpenEditor(), nullptr);
     EXPECT_TRUE(cell(1, 1).isEmpty());
+}
+
+TEST_F(ChannelGridTest, RefusedValueShowsOneWarningBoxWhenTheCellIsLeft) {
+    // The message box takes the focus from the editor in the middle of the
+    // commit; that must not commit (and warn) a second time.
+    window->setMessenger(nullptr);
+    QStringList seen;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&seen] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            seen << box->windowTitle() + "|" + box->text() + "|" + QString::number(box->icon());
+            box->accept();
+        }
+    });
+    answer.start(10);
+    clickCell(1, 1);
+    type("99");
+    clickCell(2, 2);
+    answer.stop();
+    EXPECT_EQ(seen, QStringList{QStringLiteral("Zem Programming Software|%1|%2")
+                                    .arg(QString::fromUtf8(kMsgErrorDataFormat))
+                                    .arg(int(QMessageBox::Warning))});
+    EXPECT_TRUE(cell(1, 1).isEmpty());
+    EXPECT_TRUE(qobject_cast<QLineEdit*>(grid().OpenEditor()));  // the clicked cell's editor
 }
 
 }  // namespace
