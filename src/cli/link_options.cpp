@@ -1,5 +1,6 @@
 #include "cli/link_options.h"
 
+#include <fstream>
 #include <ostream>
 
 namespace zem::cli {
@@ -24,6 +25,10 @@ bool SessionFrom(Io& io, const Command& command, const ParsedArgs& args, LinkSes
     }
     session.port = *port;
     session.tracePath = args.value("--trace").value_or("");
+    if (!session.tracePath.empty() && !std::ofstream(session.tracePath, std::ios::app)) {
+        Fail(io, "cannot write the trace log " + session.tracePath);
+        return false;
+    }
     return true;
 }
 
