@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
+#include <filesystem>
 #include <poll.h>
 #include <stdexcept>
 #include <sys/wait.h>
@@ -43,8 +44,12 @@ void Drain(int outFd, int errFd, std::string& out, std::string& err) {
 }  // namespace
 
 std::string BuiltProgram(const std::string& relative) {
-    const char* dir = std::getenv("ZEM_BUILD_DIR");
-    return std::string(dir ? dir : ".") + "/" + relative;
+    if (const char* dir = std::getenv("ZEM_BUILD_DIR")) return std::string(dir) + "/" + relative;
+    // Without the variable: this test lives in <build>/tests/tools.
+    std::error_code ec;
+    auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    auto build = ec ? std::filesystem::path("../..") : self.parent_path().parent_path().parent_path();
+    return (build / relative).string();
 }
 
 RunResult Run(const std::vector<std::string>& args) {

@@ -6,7 +6,8 @@
 
 namespace zem::test {
 
-// A program of this build: $ZEM_BUILD_DIR/<relative>.
+// A program of this build: $ZEM_BUILD_DIR/<relative>, or found from where
+// this test program lives.
 std::string BuiltProgram(const std::string& relative);
 
 struct RunResult {
