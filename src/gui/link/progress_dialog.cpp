@@ -53,12 +53,15 @@ void CProgressDlg::prepare(const QString& title) {
 
 QString CProgressDlg::statusText() const { return m_status->text(); }
 
-void CProgressDlg::setStatusText(const QString& text) { m_status->setText(text); }
+void CProgressDlg::setStatusText(const QString& text) {
+    m_status->setText(text);
+    emit statusShown(text);
+}
 
 void CProgressDlg::stepBlock() {
     if (m_bar->value() < kBarMaximum - 1) {
         m_bar->setValue(m_bar->value() + 1);
-        m_status->setText(QString::number(m_bar->value()));
+        setStatusText(QString::number(m_bar->value()));
     }
 }
 

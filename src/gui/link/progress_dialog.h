@@ -48,6 +48,8 @@ public slots:
     void reject() override;
 
 signals:
+    // Every text the status line shows, in order.
+    void statusShown(const QString& text);
     void startRequested();
     void cancelRequested();
 

@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 
@@ -98,10 +99,18 @@ TEST_F(TransferWindow, ReadFillsThePagesAndShowsTheChannelTab) {
     usePort(radio.path());
     const RadioImage before = image();
     view().selectTab(CKivuView::kKeyTab);
+    QStringList shown;
+    QObject::connect(&progress(), &CProgressDlg::statusShown, [&shown](const QString& text) { shown << text; });
 
     run(kCmdReadFromRadio);
 
-    EXPECT_TRUE(messenger.empty()) << messenger.texts().front();
+    QStringList expectedStatus = {QString::fromUtf8(kMsgDetectingPort), QString::fromUtf8(kMsgWaitingForRadio)};
+    for (int block = 1; block <= 122; ++block) {
+        expectedStatus << QString::number(block);
+    }
+    EXPECT_EQ(shown, expectedStatus);
+
+    EXPECT_TRUE(messenger.empty()) << ::testing::PrintToString(messenger.texts());
     EXPECT_FALSE(progress().isVisible());
     EXPECT_TRUE(SameTransferArea(image(), radio.memory()));
     EXPECT_TRUE(SameTail(image(), before)) << "the power values and the tail never come with a full read";
@@ -122,7 +131,7 @@ TEST_F(TransferWindow, WriteSendsWhatThePagesShow) {
 
     run(kCmdWriteToRadio);
 
-    EXPECT_TRUE(messenger.empty());
+    EXPECT_TRUE(messenger.empty()) << ::testing::PrintToString(messenger.texts());
     EXPECT_NE(image(), DemoRadio()) << "the options page was stored before the write";
     EXPECT_TRUE(SameTransferArea(radio.memory(), image()));
     EXPECT_TRUE(SameTail(radio.memory(), radioBefore)) << "the radio's power values stay as they were";
@@ -243,6 +252,37 @@ TEST_F(TransferWindow, FailedBlockShowsItsMessageAndKeepsTheImage) {
     EXPECT_EQ(messenger.texts(), std::vector<std::string>{kMsgShortReply});
     EXPECT_EQ(image(), before);
     EXPECT_FALSE(progress().isVisible());
+}
+
+TEST_F(TransferWindow, ClosingTheWindowDuringARunCancelsItFirst) {
+    RadioOnPty radio(DemoRadio(), {}, /*paced=*/true);
+    usePort(radio.path());
+    const RadioImage before = image();
+    window->action(kCmdReadFromRadio)->trigger();
+    QTest::mouseClick(progress().startButton(), Qt::LeftButton);
+    ASSERT_TRUE(WaitUntil([this] { return progress().bar()->value() >= 5; }));
+
+    EXPECT_FALSE(window->close()) << "the window waits for the port";
+    EXPECT_TRUE(progress().cancelFlag().load());
+    ASSERT_TRUE(WaitUntil([this] { return !window->isVisible(); }));
+    EXPECT_FALSE(transfer().isRunning());
+    EXPECT_EQ(image(), before);
+    EXPECT_TRUE(messenger.empty());
+}
+
+TEST_F(TransferWindow, MessageBoxKeepsTheTextAndExplainsInItsDetails) {
+    window->setMessenger(nullptr);  // the desktop's message boxes
+    usePort(QStringLiteral("/nonexistent/zem-radio"));
+    QString text;
+    QString details;
+    test::WhenModal<QMessageBox>([&](QMessageBox* box) {
+        text = box->text();
+        details = box->detailedText();
+        box->accept();
+    });
+    run(kCmdReadFromRadio);
+    EXPECT_EQ(text, QString::fromUtf8(kMsgOpenPortFailed));
+    EXPECT_FALSE(details.isEmpty());
 }
 
 class PortMenu : public TransferWindow {
