@@ -1,7 +1,5 @@
 #include "print/channel_listing_layout.h"
 
-#include "channels/band.h"
-
 #include <array>
 
 namespace zem {
@@ -26,13 +24,6 @@ constexpr std::array<int, 5> kHeadingGaps = {4, 7, 5, 2, 2};
 // column units.
 constexpr std::array<int, 5> kValueColumns = {6, 18, 32, 42, 52};
 
-std::string EntryAt(const std::vector<std::string>& entries, int index) {
-    if (index < 0 || index >= static_cast<int>(entries.size())) {
-        return std::string();
-    }
-    return entries[static_cast<std::size_t>(index)];
-}
-
 }  // namespace
 
 PrintUnits ComputePrintUnits(const PrinterGeometry& printer) {
@@ -49,14 +40,6 @@ PrintUnits ComputePrintUnits(const PrinterGeometry& printer) {
     units.body.height = units.lineUnit;
     units.body.width = units.columnUnit;
     return units;
-}
-
-ChannelListingTexts ListingTextsFromPage(const ChannelPageValues& page) {
-    ChannelListingTexts texts;
-    texts.cells = page.cells;
-    texts.typeText = EntryAt(TypeEntries(), page.typeIndex);
-    texts.bandText = EntryAt(BandEntries(), page.bandIndex);
-    return texts;
 }
 
 std::vector<PrintItem> LayoutChannelListing(const PrinterGeometry& printer, const PrintUnits& units,

@@ -58,10 +58,6 @@ struct ChannelListingTexts {
     std::string bandText;    // the band combo's selected entry, or empty
 };
 
-// The texts of the page's selections: the entry at each index, or an empty
-// text when nothing is selected or the index lies outside the list.
-ChannelListingTexts ListingTextsFromPage(const ChannelPageValues& page);
-
 // Places every text of the page. titleLineHeight and bodyLineHeight are the
 // two fonts' text height plus external leading, measured on the printer and
 // given in twips.

@@ -32,19 +32,6 @@ TEST(PortEntry, AcceptsPortNumbersAndDevicePaths) {
     }
 }
 
-TEST(PortSelectionTest, CheckMarkFollowsTheValue) {
-    PortSelection port;
-    const struct {
-        const char* port;
-        int item;
-    } cases[] = {{"1", 1}, {"3", 3}, {"4", 4}, {"5", 0}, {"12", 0}, {"99", 0}, {"/dev/ttyS0", 0}};
-    EXPECT_EQ(port.checkedItem(), 1);  // a fresh start is on port 1
-    for (const auto& c : cases) {
-        port.setPort(QString::fromUtf8(c.port));
-        EXPECT_EQ(port.checkedItem(), c.item) << c.port;
-    }
-}
-
 TEST(PortSelectionTest, ReadsThePortOption) {
     const struct {
         QStringList arguments;
@@ -170,20 +157,6 @@ TEST_F(ProgressWindow, CancelDuringARunOnlyRaisesTheFlag) {
     EXPECT_FALSE(dialog.cancelFlag().load());
     EXPECT_TRUE(dialog.startButton()->isEnabled());
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Writing Data Progress"));
-}
-
-TEST_F(ProgressWindow, CountsTheBlocksAndFillsTheBarAtTheEnd) {
-    QTest::mouseClick(dialog.startButton(), Qt::LeftButton);
-    dialog.stepBlock();
-    EXPECT_EQ(dialog.statusText(), QStringLiteral("1"));
-    for (int i = 1; i < 130; ++i) {
-        dialog.stepBlock();
-    }
-    EXPECT_EQ(dialog.statusText(), QStringLiteral("122"));
-    EXPECT_EQ(dialog.bar()->value(), 122);
-    dialog.endRun(true);
-    EXPECT_EQ(dialog.bar()->value(), 123);
-    EXPECT_FALSE(dialog.isVisible());
 }
 
 }  // namespace

@@ -240,20 +240,6 @@ TEST_F(TransferWindow, RetryAsksAgainAndCancelEndsTheRun) {
     EXPECT_EQ(image(), before);
 }
 
-TEST_F(TransferWindow, FailedBlockShowsItsMessageAndKeepsTheImage) {
-    sim::RadioFaults faults;
-    faults.shortReplyAt = 0x100;
-    RadioOnPty radio(DemoRadio(), faults);
-    usePort(radio.path());
-    const RadioImage before = image();
-
-    run(kCmdReadFromRadio);
-
-    EXPECT_EQ(messenger.texts(), std::vector<std::string>{kMsgShortReply});
-    EXPECT_EQ(image(), before);
-    EXPECT_FALSE(progress().isVisible());
-}
-
 TEST_F(TransferWindow, ClosingTheWindowDuringARunCancelsItFirst) {
     RadioOnPty radio(DemoRadio(), {}, /*paced=*/true);
     usePort(radio.path());

@@ -2,7 +2,6 @@
 #include "service/power_set_dialog.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -32,29 +31,6 @@ TEST(AccessCodeDialog, CancelLeavesNoText) {
     QTest::keyClick(dialog.edit(), Qt::Key_Escape);
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_TRUE(dialog.password().isEmpty());
-}
-
-TEST(PowerDialog, ShowsTheBandsRangeAndItsPointLabels) {
-    const struct {
-        double minFreq;
-        double maxFreq;
-        const char* maxText;
-        const char* minText;
-        const char* firstLabel;
-        const char* lastLabel;
-    } cases[] = {
-        {136.0, 174.0, "174.00000", "136.00000", "136-141(MHZ)", "136-171(MHZ)"},
-        // 220-280 MHz lies above 255 MHz and so carries the UHF labels.
-        {220.0, 280.0, "280.00000", "220.00000", "400-410(MHZ)", "400-470(MHZ)"},
-        {470.0, 512.0, "512.00000", "470.00000", "400-410(MHZ)", "400-470(MHZ)"},
-    };
-    for (const auto& c : cases) {
-        CPowerSetDlg dialog(c.minFreq, c.maxFreq);
-        EXPECT_EQ(dialog.maxFreqEdit()->text(), QString::fromUtf8(c.maxText));
-        EXPECT_EQ(dialog.minFreqEdit()->text(), QString::fromUtf8(c.minText));
-        EXPECT_EQ(dialog.rowLabel(1)->text(), QString::fromUtf8(c.firstLabel));
-        EXPECT_EQ(dialog.rowLabel(7)->text(), QString::fromUtf8(c.lastLabel));
-    }
 }
 
 TEST(PowerDialog, DefaultSettingRestoresTheFourteenValues) {
