@@ -84,14 +84,6 @@ TEST_F(PortDialog, RefusesEntriesOutsideOneToNinetyNineAndStaysOpen) {
     EXPECT_EQ(dialog.port(), QStringLiteral("12"));
 }
 
-TEST_F(PortDialog, EscapeKeepsTheOldPort) {
-    type(QStringLiteral("12"));
-    QTest::keyClick(dialog.edit(), Qt::Key_Escape);
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(dialog.port(), QStringLiteral("5"));
-    EXPECT_TRUE(messenger.empty());
-}
-
 TEST_F(PortDialog, PickingAFoundPortChoosesItsNumberOrItsPath) {
     dialog.setAvailablePorts({{33, "/dev/ttyUSB0", "USB serial cable"}, {0, "/dev/pts/7", ""}});
     QTreeWidget* list = dialog.portList();

@@ -138,32 +138,27 @@ TEST_F(TransferWindow, WriteSendsWhatThePagesShow) {
     EXPECT_EQ(view().currentTab(), CKivuView::kChannelTab);
 }
 
-TEST_F(TransferWindow, ShortcutsBelongToThisProgramOnly) {
-    for (int id : {kCmdReadFromRadio, kCmdWriteToRadio}) {
-        EXPECT_EQ(window->action(id)->shortcutContext(), Qt::ApplicationShortcut) << id;
-    }
-    window->activateWindow();
-    QApplication::setActiveWindow(window.get());
-    QTest::keyClick(window.get(), Qt::Key_W, Qt::ControlModifier);
-    EXPECT_TRUE(progress().isVisible());
-    EXPECT_EQ(progress().windowTitle(), QString::fromUtf8(kTitleWriting));
-    QTest::keyClick(&progress(), Qt::Key_Escape);
-    EXPECT_FALSE(progress().isVisible());
-}
-
-TEST_F(TransferWindow, CancelBeforeStartSendsNothingAndCaptionFollowsTheCommand) {
+TEST_F(TransferWindow, ShortcutsOpenTheWindowAndCancelBeforeStartSendsNothing) {
     int master = -1;
     int slave = -1;
     ASSERT_EQ(openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
     usePort(QString::fromLocal8Bit(ttyname(slave)));
 
-    window->action(kCmdReadFromRadio)->trigger();
+    // Ctrl+R and Ctrl+W belong to this program's windows, never the desktop.
+    for (int id : {kCmdReadFromRadio, kCmdWriteToRadio}) {
+        EXPECT_EQ(window->action(id)->shortcutContext(), Qt::ApplicationShortcut) << id;
+    }
+    window->activateWindow();
+    QApplication::setActiveWindow(window.get());
+    QTest::keyClick(window.get(), Qt::Key_R, Qt::ControlModifier);
+    EXPECT_TRUE(progress().isVisible());
     EXPECT_EQ(progress().windowTitle(), QString::fromUtf8(kTitleReading));
+    // The caption always names what Start will do.
     window->action(kCmdWriteToRadio)->trigger();
     EXPECT_EQ(progress().windowTitle(), QString::fromUtf8(kTitleWriting));
     EXPECT_EQ(transfer().direction(), TransferDirection::Write);
 
-    QTest::mouseClick(progress().cancelButton(), Qt::LeftButton);
+    QTest::keyClick(&progress(), Qt::Key_Escape);
     EXPECT_FALSE(progress().isVisible());
     QTest::qWait(50);
     fcntl(master, F_SETFL, O_NONBLOCK);
@@ -207,19 +202,6 @@ TEST_F(TransferWindow, CancelDuringTheBlocksLeavesEverythingAsItWas) {
     }
 }
 
-TEST_F(TransferWindow, PortThatCannotBeOpenedIsReportedAfterThePagesWereStored) {
-    usePort(QStringLiteral("/nonexistent/zem-radio"));
-    const RadioImage before = image();
-    editOptionPage();
-
-    run(kCmdWriteToRadio);
-
-    EXPECT_EQ(messenger.texts(), std::vector<std::string>{kMsgOpenPortFailed});
-    EXPECT_FALSE(progress().isVisible());
-    EXPECT_NE(image(), before);
-    EXPECT_EQ(image(), view().storedImage());
-    EXPECT_EQ(view().currentTab(), CKivuView::kOptionTab);
-}
 
 TEST_F(TransferWindow, RetryAsksAgainAndCancelEndsTheRun) {
     sim::RadioFaults faults;
@@ -256,9 +238,21 @@ TEST_F(TransferWindow, ClosingTheWindowDuringARunCancelsItFirst) {
     EXPECT_TRUE(messenger.empty());
 }
 
-TEST_F(TransferWindow, MessageBoxKeepsTheTextAndExplainsInItsDetails) {
-    window->setMessenger(nullptr);  // the desktop's message boxes
+TEST_F(TransferWindow, PortThatCannotBeOpenedIsReportedAfterThePagesWereStored) {
     usePort(QStringLiteral("/nonexistent/zem-radio"));
+    const RadioImage before = image();
+    editOptionPage();
+
+    run(kCmdWriteToRadio);
+
+    EXPECT_EQ(messenger.texts(), std::vector<std::string>{kMsgOpenPortFailed});
+    EXPECT_FALSE(progress().isVisible());
+    EXPECT_NE(image(), before);
+    EXPECT_EQ(image(), view().storedImage());
+    EXPECT_EQ(view().currentTab(), CKivuView::kOptionTab);
+
+    // The desktop's box keeps the text and explains in its details.
+    window->setMessenger(nullptr);
     QString text;
     QString details;
     test::WhenModal<QMessageBox>([&](QMessageBox* box) {
