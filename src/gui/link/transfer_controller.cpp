@@ -108,13 +108,24 @@ void TransferController::finished(const zem::TransferOutcome& outcome, const zem
 }
 
 bool TransferController::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &window_ && event->type() == QEvent::Close && isRunning()) {
+    if (watched != &window_ || !isRunning()) {
+        return QObject::eventFilter(watched, event);
+    }
+    switch (event->type()) {
+    case QEvent::Close:
         closeWhenDone_ = true;
         dialog_->reject();  // sets the cancel flag of the running exchange
         event->ignore();
         return true;
+    case QEvent::DragEnter:
+    case QEvent::Drop:
+        // A file dropped on the window would replace the document the
+        // exchange is about to fill or has just stored.
+        event->ignore();
+        return true;
+    default:
+        return QObject::eventFilter(watched, event);
     }
-    return QObject::eventFilter(watched, event);
 }
 
 }  // namespace zem::gui

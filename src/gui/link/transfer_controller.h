@@ -36,7 +36,7 @@ signals:
 
 protected:
     // Closing the window during a run cancels it; the window closes once the
-    // port is released.
+    // port is released. Files dropped on the window are refused meanwhile.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
