@@ -55,6 +55,7 @@ CPortDlg::CPortDlg(zem::Messenger& messenger, QWidget* parent)
     layout->addWidget(m_edit);
     layout->addWidget(m_list, 1);
     layout->addWidget(buttons);
+    setMinimumWidth(460);
     setPort(QStringLiteral("1"));
 }
 
@@ -74,6 +75,7 @@ void CPortDlg::setAvailablePorts(const std::vector<zem::PortInfo>& ports) {
         item->setText(kDescriptionColumn, QString::fromStdString(info.description));
     }
     m_list->resizeColumnToContents(kDeviceColumn);
+    m_list->resizeColumnToContents(kNumberColumn);
     m_list->setVisible(!ports.empty());
 }
 
