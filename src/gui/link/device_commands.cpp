@@ -28,6 +28,7 @@ constexpr int kExclusiveCommands[] = {
     kCmdRecentFile1,   kCmdRecentFile1 + 1, kCmdRecentFile1 + 2, kCmdRecentFile1 + 3,
 };
 
+// The port items, indexed like PortSelection::checkedItem: Other, COM1-COM4.
 constexpr int kPortCommands[] = {kCmdOtherPort, kCmdCom1, kCmdCom2, kCmdCom3, kCmdCom4};
 
 // Connects one command and enables it. Returns the action, or nullptr when
@@ -100,9 +101,8 @@ private:
 
 void ShowPortChecks(MainWindow& window, const PortSelection& port) {
     const int checked = port.checkedItem();
-    const int items[] = {kCmdOtherPort, kCmdCom1, kCmdCom2, kCmdCom3, kCmdCom4};
     for (int n = 0; n <= 4; ++n) {
-        if (QAction* action = window.action(items[n])) {
+        if (QAction* action = window.action(kPortCommands[n])) {
             action->setCheckable(true);
             action->setChecked(n == checked);
         }
@@ -119,9 +119,8 @@ void InstallDeviceCommands(MainWindow& window) {
         port->setPort(preset);
     }
 
-    const int comIds[] = {kCmdCom1, kCmdCom2, kCmdCom3, kCmdCom4};
     for (int n = 1; n <= 4; ++n) {
-        Bind(window, comIds[n - 1], port, [port, n] { port->setPort(QString::number(n)); });
+        Bind(window, kPortCommands[n], port, [port, n] { port->setPort(QString::number(n)); });
     }
     Bind(window, kCmdOtherPort, port, [&window, port] {
         CPortDlg dialog(window.messenger(), &window);
