@@ -115,7 +115,7 @@ void LinkWorker::finish() {
 }
 
 zem::LinkHooks LinkWorker::hooks(std::function<void(const QString&)> status, std::function<void()> step,
-                                 const std::atomic<bool>* userCancel) const {
+                                 std::shared_ptr<const std::atomic<bool>> userCancel) const {
     auto* self = const_cast<LinkWorker*>(this);
     zem::LinkHooks hooks;
     if (status) {
@@ -131,7 +131,7 @@ zem::LinkHooks LinkWorker::hooks(std::function<void(const QString&)> status, std
     }
     auto abandoned = abandoned_;
     hooks.cancelled = [userCancel, abandoned] {
-        return abandoned->load() || (userCancel != nullptr && userCancel->load());
+        return abandoned->load() || (userCancel && userCancel->load());
     };
     return hooks;
 }

@@ -47,8 +47,10 @@ public:
     bool abandoned() const { return abandoned_->load(); }
 
     // Hooks that reach the GUI thread by queued calls; each may be empty.
+    // userCancel, when given, is the user's cancel, shared with the exchange
+    // so it outlives whichever window raised it.
     zem::LinkHooks hooks(std::function<void(const QString&)> status, std::function<void()> step,
-                         const std::atomic<bool>* userCancel) const;
+                         std::shared_ptr<const std::atomic<bool>> userCancel) const;
 
 signals:
     void runningChanged(bool running);

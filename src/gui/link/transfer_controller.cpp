@@ -30,17 +30,21 @@ TransferController::TransferController(MainWindow& window, PortSelection& port, 
       window_(window),
       port_(port),
       dialog_(new CProgressDlg(&window)),
-      worker_(new LinkWorker(window.messenger(), &window, this)) {
+      worker_(new LinkWorker(window.messenger(), &window, this)),
+      cancel_(std::make_shared<std::atomic<bool>>(false)) {
     setObjectName(QStringLiteral("transferController"));
     dialog_->setObjectName(QStringLiteral("progressDialog"));
     connect(dialog_, &CProgressDlg::startRequested, this, &TransferController::start);
+    connect(dialog_, &CProgressDlg::cancelRequested, this, [this] { cancel_->store(true); });
     connect(worker_, &LinkWorker::runningChanged, this, &TransferController::runningChanged);
     window_.installEventFilter(this);
 }
 
 TransferController::~TransferController() { window_.removeEventFilter(this); }
 
-bool TransferController::isRunning() const { return worker_->isRunning() || dialog_->isRunning(); }
+bool TransferController::isRunning() const {
+    return worker_->isRunning() || (dialog_ != nullptr && dialog_->isRunning());
+}
 
 void TransferController::prepare(zem::TransferDirection direction) {
     if (isRunning()) {
@@ -72,13 +76,20 @@ void TransferController::start() {
         view.storeAllPages();
     }
 
+    cancel_->store(false);
     auto result = std::make_shared<RunResult>();
     result->working = window_.document().image();
 
     zem::LinkSession session;
     session.port = port_.port().toStdString();
-    session.hooks = worker_->hooks([this](const QString& text) { dialog_->setStatusText(text); },
-                                   [this] { dialog_->stepBlock(); }, &dialog_->cancelFlag());
+    session.hooks = worker_->hooks(
+        [this](const QString& text) {
+            if (dialog_ != nullptr) dialog_->setStatusText(text);
+        },
+        [this] {
+            if (dialog_ != nullptr) dialog_->stepBlock();
+        },
+        cancel_);
 
     worker_->start(
         [direction, session, result](zem::Messenger& messenger) {
@@ -89,6 +100,9 @@ void TransferController::start() {
 }
 
 void TransferController::finished(const zem::TransferOutcome& outcome, const zem::RadioImage& working) {
+    if (dialog_ == nullptr) {
+        return;  // the window is going away
+    }
     dialog_->endRun(outcome.refreshPages || (direction_ == zem::TransferDirection::Write && outcome.returnToChannelTab));
     CKivuView& view = window_.view();
     if (outcome.refreshPages) {
@@ -108,24 +122,22 @@ void TransferController::finished(const zem::TransferOutcome& outcome, const zem
 }
 
 bool TransferController::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != &window_ || !isRunning()) {
+    const QEvent::Type type = event->type();
+    // Only these matter; the type is looked at first because the window also
+    // sends events while it destroys its children, the progress window
+    // among them.
+    const bool guarded = type == QEvent::Close || type == QEvent::DragEnter || type == QEvent::Drop;
+    if (watched != &window_ || !guarded || !isRunning()) {
         return QObject::eventFilter(watched, event);
     }
-    switch (event->type()) {
-    case QEvent::Close:
+    if (type == QEvent::Close) {
         closeWhenDone_ = true;
         dialog_->reject();  // sets the cancel flag of the running exchange
-        event->ignore();
-        return true;
-    case QEvent::DragEnter:
-    case QEvent::Drop:
-        // A file dropped on the window would replace the document the
-        // exchange is about to fill or has just stored.
-        event->ignore();
-        return true;
-    default:
-        return QObject::eventFilter(watched, event);
     }
+    // A file dropped on the window would replace the document the exchange
+    // is about to fill or has just stored.
+    event->ignore();
+    return true;
 }
 
 }  // namespace zem::gui

@@ -1,12 +1,16 @@
 #pragma once
 
+#include "link/progress_dialog.h"
 #include "link/transfer.h"
 
 #include <QObject>
+#include <QPointer>
+
+#include <atomic>
+#include <memory>
 
 namespace zem::gui {
 
-class CProgressDlg;
 class LinkWorker;
 class MainWindow;
 class PortSelection;
@@ -45,9 +49,12 @@ private:
 
     MainWindow& window_;
     PortSelection& port_;
-    CProgressDlg* dialog_;
+    QPointer<CProgressDlg> dialog_;  // the window's child: it may go first
     LinkWorker* worker_;
     zem::TransferDirection direction_ = zem::TransferDirection::Read;
+    // The user's cancel of the running exchange, raised by the progress
+    // window's Cancel.
+    std::shared_ptr<std::atomic<bool>> cancel_;
     bool placed_ = false;
     bool closeWhenDone_ = false;
 };

@@ -76,7 +76,7 @@ void PowerSetCommand::readFromRadio(CPowerSetDlg& dialog, LinkWorker& worker) {
     auto refresh = std::make_shared<bool>(false);
     zem::LinkSession session;
     session.port = port_.port().toStdString();
-    session.hooks = worker.hooks({}, {}, nullptr);
+    session.hooks = worker.hooks({}, {}, {});
     worker.start(
         [session, working, refresh](zem::Messenger& messenger) {
             const zem::PowerReadOutcome outcome = zem::ReadPowerSetting(*working, session, messenger);
@@ -104,7 +104,7 @@ void PowerSetCommand::writeToRadio(CPowerSetDlg& dialog, LinkWorker& worker) {
     const zem::PowerValues values = dialog.values();
     zem::LinkSession session;
     session.port = port_.port().toStdString();
-    session.hooks = worker.hooks({}, {}, nullptr);
+    session.hooks = worker.hooks({}, {}, {});
     worker.start(
         [session, working, values](zem::Messenger& messenger) {
             return zem::WritePowerSetting(values, *working, session, messenger);
