@@ -81,6 +81,11 @@ TEST_F(FileCommandsTest, OpenedFileShowsItsOwnBandAndSavesBackUnchanged) {
     trigger(gui::kCmdFileSave);
     EXPECT_EQ(readFile(path), original);
     EXPECT_TRUE(messages.empty());
+
+    // A new document starts on the first band again.
+    trigger(gui::kCmdFileNew);
+    EXPECT_EQ(page().bandCombo().currentText(), "136-174MHZ");
+    EXPECT_TRUE(window->document().pathName().isEmpty());
 }
 
 TEST_F(FileCommandsTest, FileOnTheCommandLineShowsItsOwnBand) {
