@@ -117,6 +117,9 @@ TEST_F(ViewPagesTest, EnterAndEscapeMoveOnLikeTabOnTheSettingsPages) {
     EXPECT_EQ(focus(), control<QComboBox>("dtmfSpeed"));
     press(Qt::Key_Escape);
     EXPECT_EQ(focus(), control<QComboBox>("firstDigitTime"));
+    control<QLineEdit>("pttIdStart")->setFocus();
+    press(Qt::Key_Return);
+    EXPECT_EQ(focus(), control<QLineEdit>("pttIdEnd"));
     EXPECT_TRUE(window->isVisible());
 
     clickTab(2);
