@@ -11,7 +11,9 @@ CMSFlexGrid::CMSFlexGrid(QWidget* parent) : QTableView(parent) {
     // headers stay hidden.
     horizontalHeader()->hide();
     verticalHeader()->hide();
-    setSelectionMode(QAbstractItemView::NoSelection);
+    // The current cell is highlighted, so the user sees where typing goes.
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
     // Editors open on the page's say (a press, a typed character, Enter),
     // never on the view's own triggers.
     setEditTriggers(QAbstractItemView::NoEditTriggers);
