@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace zem::gui {
 
 namespace {
@@ -83,6 +85,19 @@ COptionPage::COptionPage(zem::RadioImage& image, zem::Messenger& messenger, QWid
             [this](int picked) { dtmfSpeed_->setCurrentIndex(zem::DtmfSpeedAfterPick(picked)); });
     connect(defaultButton_, &QPushButton::clicked, this, &COptionPage::onDefaultSetting);
 
+    const std::pair<QWidget*, const char*> help[] = {
+        {scanMode_, "Carrier: scanning stops on a channel while a carrier is received."},
+        {receiveRecovery_, "How long scanning waits on a channel after the signal has gone, in seconds."},
+        {transmissionRecovery_, "How long scanning waits after you have transmitted, in seconds."},
+        {timeOutTimer_, "Ends a transmission that lasts longer than this; Off for no limit."},
+        {voiceBeepTone_, "What the radio says or sounds when a key is pressed."},
+        {squelchLevel_, "How strong a signal must be to open the loudspeaker."},
+        {whisperLevel_, "Microphone gain for speaking quietly, when the whisper function is on."},
+        {voxLevel_, "How loud you must speak to start transmitting, when VOX is on."},
+        {dtmfSpeed_, "How fast the PTT ID digits are sent."},
+        {saveEnergy_, "The receiver sleeps between checks for a signal, to save the battery."},
+    };
+    for (const auto& [widget, text] : help) widget->setWhatsThis(QLatin1String(text));
     pttIdStart_->setWhatsThis(QStringLiteral("The PTT ID code sent when transmission starts: up to 8 digits."));
     pttIdEnd_->setWhatsThis(QStringLiteral("The PTT ID code sent when transmission ends: up to 8 digits."));
     defaultButton_->setWhatsThis(QStringLiteral("Sets every optional feature back to the factory values."));
