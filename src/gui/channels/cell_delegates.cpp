@@ -1,8 +1,5 @@
 #include "channels/cell_delegates.h"
 
-#include "channels/channel_grid_model.h"
-
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
