@@ -15,8 +15,8 @@ std::optional<std::string> ParsedArgs::value(const std::string& name) const {
 namespace {
 
 const OptionSpec* FindSpec(const std::vector<OptionSpec>& specs, const std::string& spelled) {
-    for (const auto& spec : specs) {
-        if (spec.name == spelled || (!spec.alias.empty() && spec.alias == spelled)) return &spec;
+    for (const auto& known : specs) {
+        if (known.name == spelled || (!known.alias.empty() && known.alias == spelled)) return &known;
     }
     return nullptr;
 }
@@ -48,17 +48,17 @@ ParseOutcome ParseArgs(const std::vector<std::string>& args, const std::vector<O
             spelled = arg.substr(0, equals);
             inlineValue = arg.substr(equals + 1);
         }
-        const OptionSpec* spec = FindSpec(specs, spelled);
-        if (spec == nullptr) {
+        const OptionSpec* known = FindSpec(specs, spelled);
+        if (known == nullptr) {
             outcome.error = "unknown option " + spelled;
             return outcome;
         }
-        if (!spec->takesValue) {
+        if (!known->takesValue) {
             if (inlineValue) {
                 outcome.error = "option " + spelled + " takes no value";
                 return outcome;
             }
-            outcome.args.flags.insert(spec->name);
+            outcome.args.flags.insert(known->name);
             continue;
         }
         if (!inlineValue) {
@@ -68,11 +68,11 @@ ParseOutcome ParseArgs(const std::vector<std::string>& args, const std::vector<O
             }
             inlineValue = args[++i];
         }
-        if (outcome.args.values.count(spec->name) != 0) {
+        if (outcome.args.values.count(known->name) != 0) {
             outcome.error = "option " + spelled + " given twice";
             return outcome;
         }
-        outcome.args.values[spec->name] = *inlineValue;
+        outcome.args.values[known->name] = *inlineValue;
     }
     outcome.ok = true;
     return outcome;

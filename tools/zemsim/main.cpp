@@ -96,11 +96,11 @@ int main(int argc, char** argv) {
         } else if (arg == "--no-final-ack") {
             faults.noFinalAck = true;
         } else if (arg == "--short-reply") {
-            std::string spec = text();
-            auto colon = spec.find(':');
+            std::string where = text();
+            auto colon = where.find(':');
             unsigned long length = faults.shortReplyLength;
-            if (!ParseNumber(spec.substr(0, colon), number) ||
-                (colon != std::string::npos && !ParseNumber(spec.substr(colon + 1), length))) {
+            if (!ParseNumber(where.substr(0, colon), number) ||
+                (colon != std::string::npos && !ParseNumber(where.substr(colon + 1), length))) {
                 std::cerr << "zemsim: --short-reply needs ADDRESS[:LENGTH]\n";
                 return 2;
             }
