@@ -4,7 +4,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -38,7 +37,7 @@ void SetIndex(QComboBox* combo, int index) {
 
 }  // namespace
 
-CKeyPage::CKeyPage(zem::RadioImage& image, QWidget* parent) : QWidget(parent), image_(image) {
+CKeyPage::CKeyPage(zem::RadioImage& image, QWidget* parent) : SettingsPage(parent), image_(image) {
     setObjectName(QStringLiteral("keyPage"));
     using E = zem::KeyEntries;
     longPressDuration_ = MakeCombo(this, "longPressDuration", E::longPressDuration());
@@ -125,19 +124,6 @@ void CKeyPage::StoreToImage() { zem::StoreToImage(values(), image_); }
 void CKeyPage::onDefaultSetting() {
     zem::ApplyKeyDefaults(image_);
     FillFromImage();
-}
-
-void CKeyPage::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
-        focusNextChild();
-        event->accept();
-        return;
-    default:
-        QWidget::keyPressEvent(event);
-    }
 }
 
 }  // namespace zem::gui

@@ -3,7 +3,7 @@
 #include "document/radio_image.h"
 #include "pages/key_values.h"
 
-#include <QWidget>
+#include "pages/settings_page.h"
 
 class QComboBox;
 class QPushButton;
@@ -14,7 +14,7 @@ namespace zem::gui {
 // programmable keys and the long-press duration, beside a picture of the
 // radio whose leader lines point at the keys. Controls carry object names
 // after their KeyValues field ("topLong", "longPressDuration", ...).
-class CKeyPage : public QWidget {
+class CKeyPage : public SettingsPage {
     Q_OBJECT
 
 public:
@@ -25,10 +25,6 @@ public:
 
     zem::KeyValues values() const;
     void setValues(const zem::KeyValues& values);
-
-protected:
-    // Enter and Escape move on to the next control, as Tab does.
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void onDefaultSetting();

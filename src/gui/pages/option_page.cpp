@@ -7,7 +7,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -40,7 +39,7 @@ void AddRow(QGridLayout* grid, const QString& label, QWidget* field) {
 }  // namespace
 
 COptionPage::COptionPage(zem::RadioImage& image, zem::Messenger& messenger, QWidget* parent)
-    : QWidget(parent), image_(image), messenger_(messenger) {
+    : SettingsPage(parent), image_(image), messenger_(messenger) {
     setObjectName(QStringLiteral("optionPage"));
     using E = zem::OptionEntries;
     scanMode_ = addCombo("scanMode", E::scanMode());
@@ -260,19 +259,6 @@ void COptionPage::StoreToImage() { zem::StoreToImage(values(), image_, messenger
 void COptionPage::onDefaultSetting() {
     zem::ApplyOptionDefaults(image_);
     FillFromImage();
-}
-
-void COptionPage::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
-        focusNextChild();
-        event->accept();
-        return;
-    default:
-        QWidget::keyPressEvent(event);
-    }
 }
 
 }  // namespace zem::gui

@@ -3,7 +3,7 @@
 #include "document/radio_image.h"
 #include "pages/option_values.h"
 
-#include <QWidget>
+#include "pages/settings_page.h"
 
 class QCheckBox;
 class QComboBox;
@@ -20,7 +20,7 @@ namespace zem::gui {
 // the user's edits between a fill and the next store; the image is their
 // only home. Controls carry object names after their OptionValues field
 // ("scanMode", "pttIdStart", "defaultSetting", ...).
-class COptionPage : public QWidget {
+class COptionPage : public SettingsPage {
     Q_OBJECT
 
 public:
@@ -33,10 +33,6 @@ public:
     // The controls as values, and back.
     zem::OptionValues values() const;
     void setValues(const zem::OptionValues& values);
-
-protected:
-    // Enter and Escape move on to the next control, as Tab does.
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QComboBox* addCombo(const char* name, const std::vector<std::string>& entries);
