@@ -34,25 +34,22 @@ public:
     std::deque<SaveChoice> saveChoices;
     int saveQuestions = 0;
 
-    QString openFileName() override { return take(openNames); }
-    QString saveFileName(const QString&) override { return take(saveNames); }
+    QString openFileName() override { return take(openNames, QString()); }
+    QString saveFileName(const QString&) override { return take(saveNames, QString()); }
     SaveChoice askSaveChanges(const QString&) override {
         ++saveQuestions;
-        if (saveChoices.empty()) {
-            ADD_FAILURE() << "unexpected save-changes question";
-            return SaveChoice::Cancel;
-        }
-        SaveChoice choice = saveChoices.front();
-        saveChoices.pop_front();
-        return choice;
+        if (saveChoices.empty()) ADD_FAILURE() << "unexpected save-changes question";
+        return take(saveChoices, SaveChoice::Cancel);
     }
 
 private:
-    static QString take(std::deque<QString>& names) {
-        if (names.empty()) return {};
-        QString name = names.front();
-        names.pop_front();
-        return name;
+    // The next scripted answer, or the given one when the script has run out.
+    template <typename T>
+    static T take(std::deque<T>& script, T whenEmpty) {
+        if (script.empty()) return whenEmpty;
+        T answer = script.front();
+        script.pop_front();
+        return answer;
     }
 };
 
@@ -64,8 +61,6 @@ protected:
             .clear();
         startWindow({});
     }
-
-    void TearDown() override { window.reset(); }
 
     void startWindow(const QStringList& arguments) {
         window.reset();

@@ -41,11 +41,13 @@ protected:
     void trigger(int id) { window->action(id)->trigger(); }
 };
 
-TEST_F(FileCommandsTest, SavedFileHoldsExactlyWhatThePagesStore) {
-    enterValue(3, 1, "150.0125");
+TEST_F(FileCommandsTest, SavedFileHoldsExactlyWhatThePagesStoreTheValueBeingTypedIncluded) {
+    clickCell(3, 1);
+    type("150.0125");
     const QString path = tempPath("saved.Zem");
     dialogs.saveNames = {path};
     trigger(gui::kCmdFileSave);
+    EXPECT_EQ(cell(3, 1), "150.01250");
 
     // What the pages store, worked out with the page values as shown.
     RadioImage expected = NewDocumentImage();
@@ -58,26 +60,16 @@ TEST_F(FileCommandsTest, SavedFileHoldsExactlyWhatThePagesStore) {
     EXPECT_EQ(window->recentFiles(), QStringList{path});
 }
 
-TEST_F(FileCommandsTest, SaveCommitsTheValueBeingTyped) {
-    clickCell(1, 1);
-    type("145");
-    const QString path = tempPath("typed.Zem");
-    dialogs.saveNames = {path};
-    trigger(gui::kCmdFileSave);
-    const QByteArray bytes = readFile(path);
-    ASSERT_EQ(bytes.size(), 1024);
-    EXPECT_EQ(static_cast<unsigned char>(bytes[0x013]), 0x14);
-    EXPECT_EQ(cell(1, 1), "145.00000");
-}
-
-TEST_F(FileCommandsTest, OpenedFileShowsItsOwnBandAndSavesBackUnchanged) {
-    const QString path = writeBand2File("band2.Zem");
-    dialogs.openNames = {path};
-    trigger(gui::kCmdFileOpen);
+TEST_F(FileCommandsTest, FileOnTheCommandLineShowsItsOwnBandAndSavesBackUnchanged) {
+    const QString path = writeBand2File("start.Zem");
+    const QByteArray original = readFile(path);
+    startWindow({"--port", "/dev/ttyUSB0", path});
+    EXPECT_TRUE(openedCommandLineFile);
     EXPECT_EQ(page().bandCombo().currentText(), "400-470MHZ");
     EXPECT_EQ(cell(1, 1), "435.55500");
+    EXPECT_EQ(window->document().pathName(), path);
+    EXPECT_FALSE(window->document().isModified());  // closing would not ask
 
-    const QByteArray original = readFile(path);
     trigger(gui::kCmdFileSave);
     EXPECT_EQ(readFile(path), original);
     EXPECT_TRUE(messages.empty());
@@ -86,16 +78,6 @@ TEST_F(FileCommandsTest, OpenedFileShowsItsOwnBandAndSavesBackUnchanged) {
     trigger(gui::kCmdFileNew);
     EXPECT_EQ(page().bandCombo().currentText(), "136-174MHZ");
     EXPECT_TRUE(window->document().pathName().isEmpty());
-}
-
-TEST_F(FileCommandsTest, FileOnTheCommandLineShowsItsOwnBand) {
-    const QString path = writeBand2File("start.Zem");
-    startWindow({"--port", "/dev/ttyUSB0", path});
-    EXPECT_TRUE(openedCommandLineFile);
-    EXPECT_EQ(page().bandCombo().currentText(), "400-470MHZ");
-    EXPECT_EQ(window->document().pathName(), path);
-    // Nothing changed yet: closing does not ask.
-    EXPECT_TRUE(window->close());
     EXPECT_EQ(dialogs.saveQuestions, 0);
 }
 
@@ -116,7 +98,11 @@ TEST_F(FileCommandsTest, RefusedFileLeavesDocumentAndPagesAsTheyWere) {
 }
 
 TEST_F(FileCommandsTest, SaveChangesIsAskedOnlyWhenSomethingChanged) {
-    // Untouched: New, Open and closing never ask.
+    // A value changed and changed back is no change: New does not ask.
+    view().selectTab(2);
+    auto* duration = view().findChild<QComboBox*>("longPressDuration");
+    duration->setCurrentIndex(3);
+    duration->setCurrentIndex(1);
     trigger(gui::kCmdFileNew);
     EXPECT_EQ(dialogs.saveQuestions, 0);
 
@@ -145,57 +131,38 @@ TEST_F(FileCommandsTest, SaveChangesIsAskedOnlyWhenSomethingChanged) {
     EXPECT_EQ(dialogs.saveQuestions, 4);
 }
 
-TEST_F(FileCommandsTest, ChangingAValueBackIsNoChange) {
-    view().selectTab(2);
-    auto* duration = view().findChild<QComboBox*>("longPressDuration");
-    duration->setCurrentIndex(3);
-    duration->setCurrentIndex(1);
-    EXPECT_FALSE(window->document().isModified());
-    duration->setCurrentIndex(4);
-    EXPECT_TRUE(window->document().isModified());
-}
-
-TEST_F(FileCommandsTest, FirstRecentFileOpensAndSavesLikeAnyOther) {
-    const QString a = tempPath("a.Zem");
-    enterValue(1, 1, "145");
-    dialogs.saveNames = {a};
-    trigger(gui::kCmdFileSave);
-    const QByteArray aBytes = readFile(a);
-    const QString b = writeBand2File("b.Zem");
-    dialogs.openNames = {b};
-    trigger(gui::kCmdFileOpen);
-    trigger(gui::kCmdFileNew);
-    ASSERT_EQ(window->recentFiles(), (QStringList{b, a}));
-
-    trigger(gui::kCmdRecentFile1);
-    EXPECT_EQ(window->document().pathName(), b);
-    EXPECT_EQ(page().bandCombo().currentText(), "400-470MHZ");
-    enterValue(2, 1, "450");
-    trigger(gui::kCmdFileSave);  // no name asked: the document is b.Zem
-    EXPECT_EQ(static_cast<unsigned char>(readFile(b)[0x023]), 0x45);
-    EXPECT_EQ(readFile(a), aBytes);
-
-    trigger(gui::kCmdRecentFile1 + 1);
-    EXPECT_EQ(window->document().pathName(), a);
-    EXPECT_EQ(window->recentFiles(), (QStringList{a, b}));
-    EXPECT_EQ(dialogs.saveQuestions, 0);
-    EXPECT_TRUE(messages.empty());
-}
-
-TEST_F(FileCommandsTest, RecentListKeepsFourEntriesAndDropsFilesThatAreGone) {
+TEST_F(FileCommandsTest, RecentListKeepsFourEntriesOpensEachAndDropsFilesThatAreGone) {
     QStringList paths;
     for (int i = 0; i < 5; ++i) {
         paths << writeBand2File(QStringLiteral("f%1.Zem").arg(i));
-        ASSERT_TRUE(window->openFile(paths.last()));
+        dialogs.openNames = {paths.last()};
+        trigger(gui::kCmdFileOpen);
     }
     EXPECT_EQ(window->recentFiles(), (QStringList{paths[4], paths[3], paths[2], paths[1]}));
     EXPECT_TRUE(window->action(gui::kCmdRecentFile1 + 3)->isVisible());
 
-    QFile::remove(paths[3]);
-    trigger(gui::kCmdRecentFile1 + 1);
-    EXPECT_EQ(messages.texts().size(), 1u);
+    // The first entry opens like any other, and Save writes back to it.
+    trigger(gui::kCmdFileNew);
+    trigger(gui::kCmdRecentFile1);
     EXPECT_EQ(window->document().pathName(), paths[4]);
-    EXPECT_EQ(window->recentFiles(), (QStringList{paths[4], paths[2], paths[1]}));
+    EXPECT_EQ(page().bandCombo().currentText(), "400-470MHZ");
+    const QByteArray other = readFile(paths[3]);
+    enterValue(2, 1, "450");
+    trigger(gui::kCmdFileSave);  // no name asked: the document is f4.Zem
+    EXPECT_EQ(static_cast<unsigned char>(readFile(paths[4])[0x023]), 0x45);
+    EXPECT_EQ(readFile(paths[3]), other);
+    trigger(gui::kCmdRecentFile1 + 1);
+    EXPECT_EQ(window->document().pathName(), paths[3]);
+    EXPECT_EQ(window->recentFiles(), (QStringList{paths[3], paths[4], paths[2], paths[1]}));
+    EXPECT_EQ(dialogs.saveQuestions, 0);
+    EXPECT_TRUE(messages.empty());
+
+    // A file that is gone is reported and leaves the list; the document stays.
+    QFile::remove(paths[2]);
+    trigger(gui::kCmdRecentFile1 + 2);
+    EXPECT_EQ(messages.texts().size(), 1u);
+    EXPECT_EQ(window->document().pathName(), paths[3]);
+    EXPECT_EQ(window->recentFiles(), (QStringList{paths[3], paths[4], paths[1]}));
 }
 
 TEST_F(FileCommandsTest, PortItemsHaveNoShortcutAndPromptsSplit) {

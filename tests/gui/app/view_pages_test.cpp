@@ -32,8 +32,17 @@ protected:
 };
 
 TEST_F(ViewPagesTest, TabChangeStoresThePageLeftAndRefillsThePageShown) {
+    // The channel page is stored with the value being typed, and shown re-encoded.
+    enterValue(1, 1, "145.0125");
+    clickCell(2, 1);
+    type("146.5");
     clickTab(1);
     EXPECT_EQ(view().currentTab(), 1);
+    EXPECT_EQ(image()[0x010], 0x50);
+    EXPECT_EQ(image()[0x013], 0x14);
+    EXPECT_EQ(image()[0x020 + 3], 0x14);
+    EXPECT_EQ(image()[0x020 + 2], 0x65);
+
     auto* start = control<QLineEdit>("pttIdStart");
     start->setText("123");
     clickTab(2);
@@ -42,26 +51,10 @@ TEST_F(ViewPagesTest, TabChangeStoresThePageLeftAndRefillsThePageShown) {
     EXPECT_EQ(image()[0x213], 0);
     clickTab(1);
     EXPECT_EQ(start->text(), "12300000");
-}
 
-TEST_F(ViewPagesTest, GridIsStoredAndShownReEncodedAfterATabChange) {
-    enterValue(1, 1, "145.0125");
-    clickTab(2);
-    EXPECT_EQ(image()[0x010], 0x50);
-    EXPECT_EQ(image()[0x013], 0x14);
     clickTab(0);
     EXPECT_EQ(cell(1, 1), "145.01250");
     EXPECT_EQ(cell(1, 5), "Yes");
-}
-
-TEST_F(ViewPagesTest, ValueBeingTypedIsCommittedWhenTheTabChanges) {
-    enterValue(1, 1, "145");
-    clickCell(2, 1);
-    type("146.5");
-    clickTab(1);
-    EXPECT_EQ(image()[0x020 + 3], 0x14);
-    EXPECT_EQ(image()[0x020 + 2], 0x65);
-    clickTab(0);
     EXPECT_EQ(cell(2, 1), "146.50000");
 }
 
@@ -88,44 +81,39 @@ TEST_F(ViewPagesTest, NewWhileTheKeyPageIsShownRefillsEverythingAndShowsTheChann
     control<QComboBox>("topLong")->setCurrentIndex(9);
     dialogs.saveChoices = {gui::UserDialogs::SaveChoice::Discard};
     window->action(gui::kCmdFileNew)->trigger();
+    EXPECT_EQ(dialogs.saveQuestions, 1);
     EXPECT_EQ(view().currentTab(), 0);
     EXPECT_EQ(control<QComboBox>("topLong")->currentText(), "Alarm");
     EXPECT_EQ(image()[0x13F], 0x46);
 }
 
 TEST_F(ViewPagesTest, SquelchAndDtmfSpeedPicksFallBackToTheirFixedEntries) {
+    struct Pick { const char* name; int index; const char* shown; int offset; int stored; };
+    const Pick picks[] = {{"squelchLevel", 9, "4", 0x134, 4}, {"dtmfSpeed", 11, "6", 0x133, 6}};
     clickTab(1);
-    auto* squelch = control<QComboBox>("squelchLevel");
-    auto* speed = control<QComboBox>("dtmfSpeed");
-    squelch->setFocus();
-    squelch->setCurrentIndex(9);
-    emit squelch->activated(9);
-    speed->setCurrentIndex(11);
-    emit speed->activated(11);
-    EXPECT_EQ(squelch->currentText(), "4");
-    EXPECT_EQ(speed->currentText(), "6");
+    for (const Pick& pick : picks) {
+        auto* box = control<QComboBox>(pick.name);
+        box->setCurrentIndex(pick.index);
+        emit box->activated(pick.index);
+        EXPECT_EQ(box->currentText(), pick.shown) << pick.name;
+    }
     clickTab(0);
-    EXPECT_EQ(image()[0x134], 4);
-    EXPECT_EQ(image()[0x133], 6);
+    for (const Pick& pick : picks) EXPECT_EQ(image()[pick.offset], pick.stored) << pick.name;
 }
 
 TEST_F(ViewPagesTest, EnterAndEscapeMoveOnLikeTabOnTheSettingsPages) {
-    clickTab(1);
-    auto* lock = control<QComboBox>("lockDetect");
-    lock->setFocus();
-    press(Qt::Key_Return);
-    EXPECT_EQ(focus(), control<QComboBox>("dtmfSpeed"));
-    press(Qt::Key_Escape);
-    EXPECT_EQ(focus(), control<QComboBox>("firstDigitTime"));
-    control<QLineEdit>("pttIdStart")->setFocus();
-    press(Qt::Key_Return);
-    EXPECT_EQ(focus(), control<QLineEdit>("pttIdEnd"));
+    struct Move { int tab; const char* from; Qt::Key key; const char* to; };
+    const Move moves[] = {{1, "lockDetect", Qt::Key_Return, "dtmfSpeed"},
+                          {1, "dtmfSpeed", Qt::Key_Escape, "firstDigitTime"},
+                          {1, "pttIdStart", Qt::Key_Return, "pttIdEnd"},
+                          {2, "topLong", Qt::Key_Return, "topShort"}};
+    for (const Move& move : moves) {
+        clickTab(move.tab);
+        control<QWidget>(move.from)->setFocus();
+        press(move.key);
+        EXPECT_EQ(focus(), control<QWidget>(move.to)) << move.from;
+    }
     EXPECT_TRUE(window->isVisible());
-
-    clickTab(2);
-    control<QComboBox>("topLong")->setFocus();
-    press(Qt::Key_Return);
-    EXPECT_EQ(focus(), control<QComboBox>("topShort"));
 }
 
 TEST_F(ViewPagesTest, DefaultSettingButtonsRestoreTheirPagesOnly) {
@@ -145,7 +133,15 @@ TEST_F(ViewPagesTest, DefaultSettingButtonsRestoreTheirPagesOnly) {
     EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(ViewPagesTest, F1OpensTheTopicOfThePageShown) {
+TEST_F(ViewPagesTest, HoverHintsNameTheControlAndF1OpensTheTopicOfThePageShown) {
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(&page().bandCombo(), &enter);
+    EXPECT_EQ(window->statusBar()->currentMessage(), "Please click the CommBox to choose value");
+    QApplication::sendEvent(grid().viewport(), &enter);
+    EXPECT_EQ(window->statusBar()->currentMessage(), "Please Click the cell to edit or input data");
+    QApplication::sendEvent(&page().defaultButton(), &enter);
+    EXPECT_EQ(window->statusBar()->currentMessage(), QString::fromUtf8("For help，please press F1"));
+
     clickTab(1);
     window->action(gui::kCmdHelp)->trigger();
     gui::HelpWindow* help = &gui::HelpWindow::Instance(window.get());
@@ -154,16 +150,6 @@ TEST_F(ViewPagesTest, F1OpensTheTopicOfThePageShown) {
     window->action(gui::kCmdHelpContents)->trigger();
     EXPECT_EQ(help->currentTopic(), "contents.html");
     help->close();
-}
-
-TEST_F(ViewPagesTest, HoverHintsNameWhatTheCursorIsOver) {
-    QEvent enter(QEvent::Enter);
-    QApplication::sendEvent(&page().bandCombo(), &enter);
-    EXPECT_EQ(window->statusBar()->currentMessage(), "Please click the CommBox to choose value");
-    QApplication::sendEvent(grid().viewport(), &enter);
-    EXPECT_EQ(window->statusBar()->currentMessage(), "Please Click the cell to edit or input data");
-    QApplication::sendEvent(&page().defaultButton(), &enter);
-    EXPECT_EQ(window->statusBar()->currentMessage(), QString::fromUtf8("For help，please press F1"));
 }
 
 }  // namespace
