@@ -6,6 +6,8 @@
 #include "document/program_file.h"
 #include "document/radio_image.h"
 
+#include "support/recording_messenger.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -32,10 +34,6 @@ std::string ReadAll(const fs::path& path) {
     return text.str();
 }
 
-void WriteAll(const fs::path& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
-
 class Zemtool : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -47,17 +45,16 @@ protected:
     void TearDown() override { fs::remove_all(dir_); }
 
     fs::path path(const std::string& name) const { return dir_ / name; }
+    void write(const std::string& name, const std::string& text) const {
+        std::ofstream(path(name), std::ios::binary) << text;
+    }
 
     // Runs zemtool in the test's folder; arguments must not need quoting.
     Outcome run(const std::string& args) const {
         const std::string command = "cd '" + dir_.string() + "' && '" ZEMTOOL_PATH "' " + args +
                                     " >stdout.txt 2>stderr.txt";
-        Outcome result;
         const int raw = std::system(command.c_str());
-        result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        result.out = ReadAll(path("stdout.txt"));
-        result.err = ReadAll(path("stderr.txt"));
-        return result;
+        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadAll(path("stdout.txt")), ReadAll(path("stderr.txt"))};
     }
 
     RadioImage load(const std::string& name) const {
@@ -74,12 +71,6 @@ private:
     fs::path dir_;
 };
 
-class Silent : public Messenger {
-    void notice(const std::string&) override {}
-    bool confirm(const std::string&) override { return false; }
-    bool retry(const std::string&) override { return false; }
-};
-
 TEST_F(Zemtool, NewWritesTheNewDocumentOrTheBandDefaults) {
     ASSERT_EQ(run("new -o plain.zem").status, 0);
     EXPECT_EQ(load("plain.zem"), NewDocumentImage());
@@ -89,7 +80,7 @@ TEST_F(Zemtool, NewWritesTheNewDocumentOrTheBandDefaults) {
         ASSERT_EQ(result.status, 0) << result.err;
         EXPECT_EQ(result.err, "");
         RadioImage expected = NewDocumentImage();
-        Silent silent;
+        test::RecordingMessenger silent;
         ApplyChannelDefaults(expected, 0, band, silent);
         EXPECT_EQ(load(name), expected) << name;
     }
@@ -124,27 +115,21 @@ TEST_F(Zemtool, ShowJsonGivesTheEntryTextsOfANewDocument) {
     ASSERT_EQ(result.status, 0) << result.err;
     const std::string& json = result.out;
     for (const char* expected : {
-             "\"type\": \"ZEM-KR-M4\"", "\"band\": \"Other....\"", "\"ch\": 16", "\"receive\": \"\"",
-             "\"scan_mode\": \"Carrier\"", "\"receive_recovery\": \"3.5 \"", "\"transmission_recovery\": \"3.5 \"",
-             "\"time_out_timer\": \"120s\"", "\"voice_beep_tone\": \"Chinese\"", "\"squelch_level\": \"5\"",
-             "\"dtmf_speed\": \"6\"", "\"ptt_id_start\": \"12345678\"", "\"whisper_enable\": false",
-             "\"energy_check\": true", "\"long_press_duration\": \"1.0\"", "\"bottom_long\": \"Energy Check\"",
-             "\"bottom_short\": \"Monitor\"", "\"top_long\": \"Alarm\"", "\"middle_short\": \"Vox\"",
+             "{\n", "\"type\": \"ZEM-KR-M4\"", "\"band\": \"Other....\"", "\"ch\": 16", "\"receive\": \"\"",
+             "\"scan_mode\": \"Carrier\"", "\"receive_recovery\": \"3.5 \"", "\"time_out_timer\": \"120s\"",
+             "\"squelch_level\": \"5\"", "\"dtmf_speed\": \"6\"", "\"ptt_id_start\": \"12345678\"",
+             "\"whisper_enable\": false", "\"energy_check\": true", "\"long_press_duration\": \"1.0\"",
+             "\"bottom_long\": \"Energy Check\"", "\"middle_short\": \"Vox\"", "\"low\": [\n      255,",
          }) {
         EXPECT_NE(json.find(expected), std::string::npos) << expected;
     }
-    std::size_t channels = 0;
-    for (auto at = json.find("\"ch\": "); at != std::string::npos; at = json.find("\"ch\": ", at + 1)) ++channels;
-    EXPECT_EQ(channels, 16u);
     EXPECT_EQ(json.find("\"ch\": 17"), std::string::npos);
-    EXPECT_NE(json.find("\"low\": [\n      255,"), std::string::npos);
     EXPECT_EQ(json.back(), '\n');
-    EXPECT_EQ(json.front(), '{');
 }
 
 TEST_F(Zemtool, ARefusedProgramFileGivesTheLoadersMessage) {
-    WriteAll(path("short.zem"), std::string(1000, '\0'));
-    WriteAll(path("empty.zem"), "");
+    write("short.zem", std::string(1000, '\0'));
+    write("empty.zem", "");
     for (const char* args : {"show short.zem", "show empty.zem --json", "csv export short.zem",
                              "diff short.zem short.zem", "show missing.zem"}) {
         const Outcome result = run(args);
@@ -177,12 +162,20 @@ TEST_F(Zemtool, CsvExportImportRoundTripsAndDiffAgrees) {
     const Outcome again = run("diff b.zem c.zem");
     EXPECT_EQ(again.status, 0);
     EXPECT_EQ(again.out, "");
+
+    RadioImage quieter = load("c.zem");
+    quieter[0x134] = 4;
+    save("d.zem", quieter);
+    const Outcome differ = run("diff c.zem d.zem");
+    EXPECT_EQ(differ.status, 1);
+    EXPECT_EQ(differ.out, "Squelch Level: 5 -> 4\n");
+    EXPECT_EQ(run("diff c.zem").status, 2);
 }
 
-TEST_F(Zemtool, CsvImportWithARefusedValueWritesNothing) {
+TEST_F(Zemtool, CsvImportWithARefusedValueOrBandWritesNothing) {
     ASSERT_EQ(run("new --band 0 -o a.zem").status, 0);
     save("out.zem", NewDocumentImage());
-    WriteAll(path("in.csv"), "Ch,Receive,Scan\r\n3,999,Yes\r\n4,161.02500,Perhaps\r\n");
+    write("in.csv", "Ch,Receive,Scan\r\n3,999,Yes\r\n4,161.02500,Perhaps\r\n");
     const Outcome result = run("csv import a.zem in.csv -o out.zem");
     EXPECT_EQ(result.status, 2);
     EXPECT_NE(result.err.find(std::string("line 2, channel 3, Receive \"999\": ") + kMsgErrorDataFormat),
@@ -190,38 +183,18 @@ TEST_F(Zemtool, CsvImportWithARefusedValueWritesNothing) {
         << result.err;
     EXPECT_NE(result.err.find("line 3, channel 4, Scan \"Perhaps\": must be one of Yes, No"), std::string::npos);
     EXPECT_EQ(load("out.zem"), NewDocumentImage());
-    EXPECT_EQ(run("csv import a.zem in.csv -o fresh.zem").status, 2);
-    EXPECT_FALSE(fs::exists(path("fresh.zem")));
-    for (const auto& entry : fs::directory_iterator(path(""))) {
-        EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos) << entry.path();
-    }
-}
 
-TEST_F(Zemtool, CsvImportBandOptionChoosesTheRangeAndIsStored) {
+    // --band chooses the range the frequencies are checked against, and is stored.
     save("new.zem", NewDocumentImage());
-    WriteAll(path("in.csv"), "Ch,Receive\n1,446.00625\n");
-    ASSERT_EQ(run("csv import new.zem in.csv -o out.zem --band 2").status, 0);
-    const RadioImage out = load("out.zem");
-    EXPECT_EQ(out[0x223], 0x47);
-    EXPECT_EQ(out[0x227], 0x40);
-    EXPECT_EQ(run("csv import new.zem in.csv -o bad.zem --band 0").status, 2);
-    EXPECT_EQ(run("csv import new.zem in.csv -o bad.zem --band 5").status, 2);
-    EXPECT_FALSE(fs::exists(path("bad.zem")));
-}
-
-TEST_F(Zemtool, DiffExitStatusTellsEqualDifferentAndError) {
-    RadioImage a = NewDocumentImage();
-    RadioImage b = a;
-    b[0x134] = 4;
-    save("a.zem", a);
-    save("a2.zem", a);
-    save("b.zem", b);
-    EXPECT_EQ(run("diff a.zem a2.zem").status, 0);
-    const Outcome differ = run("diff a.zem b.zem");
-    EXPECT_EQ(differ.status, 1);
-    EXPECT_EQ(differ.out, "Squelch Level: 5 -> 4\n");
-    EXPECT_EQ(run("diff a.zem").status, 2);
-    EXPECT_EQ(run("diff a.zem nowhere.zem").status, 2);
+    write("in.csv", "Ch,Receive\n1,446.00625\n");
+    for (const char* band : {"0", "5"}) {
+        EXPECT_EQ(run(std::string("csv import new.zem in.csv -o fresh.zem --band ") + band).status, 2) << band;
+    }
+    EXPECT_FALSE(fs::exists(path("fresh.zem")));
+    ASSERT_EQ(run("csv import new.zem in.csv -o fresh.zem --band 2").status, 0);
+    const RadioImage stored = load("fresh.zem");
+    EXPECT_EQ(stored[0x223], 0x47);
+    EXPECT_EQ(stored[0x227], 0x40);
 }
 
 }  // namespace

@@ -60,39 +60,32 @@ TEST(ChannelDefaultsTest, EachBandWritesItsDemonstrationChannels)
     }
 }
 
-TEST(ChannelDefaultsTest, OtherTypeClearsEverythingOnlyWhenConfirmed)
+TEST(ChannelDefaultsTest, OtherTypeOrBandClearsEverythingOnlyWhenConfirmed)
 {
-    RadioImage image = NewDocumentImage();
-    RecordingMessenger yes;
-    yes.scriptAnswers({true});
-    ApplyChannelDefaults(image, 1, 0, yes);
-    EXPECT_EQ(yes.texts(), Texts{kMsgClearAllQuestion});
-    EXPECT_EQ(image, RadioImage());
-    EXPECT_EQ(Filled(image).typeIndex, 0);
-    EXPECT_EQ(Filled(image).bandIndex, 4);
+    for (const auto& [type, band] : {std::pair{1, 0}, std::pair{0, 4}}) {
+        RadioImage image = NewDocumentImage();
+        RecordingMessenger yes;
+        yes.setDefaultAnswer(true);
+        ApplyChannelDefaults(image, type, band, yes);
+        EXPECT_EQ(yes.texts(), Texts{kMsgClearAllQuestion}) << type << band;
+        EXPECT_EQ(image, RadioImage()) << type << band;
+    }
 
-    // Declined: the band's table is written as for the first type.
-    RadioImage declined = NewDocumentImage();
-    RadioImage firstType = NewDocumentImage();
+    // Declined, another type writes the band's table as for the first type.
+    RadioImage image = NewDocumentImage();
+    RadioImage declined = image;
     RecordingMessenger no;
     ApplyChannelDefaults(declined, 1, 0, no);
-    ApplyChannelDefaults(firstType, 0, 0, no);
+    ApplyChannelDefaults(image, 0, 0, no);
     EXPECT_EQ(no.entries().size(), 1u);
-    EXPECT_EQ(declined, firstType);
-}
+    EXPECT_EQ(declined, image);
 
-TEST(ChannelDefaultsTest, OtherBandDeclinedWritesOnlyTheCommonPart)
-{
-    RadioImage image = NewDocumentImage();
-    RecordingMessenger messenger;
-    ApplyChannelDefaults(image, 0, 0, messenger);
+    // Declined, another band writes only the common part.
     image[3 * 16 + 4] = 0x00;  // transmit of channel 3 differs from receive
     image[0x220] = 0x12;
     image[0x222] = 0x34;
-
     RadioImage after = image;
-    ApplyChannelDefaults(after, 0, 4, messenger);
-    EXPECT_EQ(messenger.texts(), Texts{kMsgClearAllQuestion});
+    ApplyChannelDefaults(after, 0, 4, no);
     for (int channel = 1; channel <= 16; ++channel) {
         for (int k = 0; k < 4; ++k) {
             EXPECT_EQ(after[channel * 16 + k], image[channel * 16 + k]);
@@ -104,15 +97,9 @@ TEST(ChannelDefaultsTest, OtherBandDeclinedWritesOnlyTheCommonPart)
     EXPECT_EQ(after[0x222], 0x34);
 
     RecordingMessenger twice;  // other type and other band: two questions
-    RadioImage both = image;
-    ApplyChannelDefaults(both, 1, -1, twice);
+    ApplyChannelDefaults(image, 1, -1, twice);
     EXPECT_EQ(twice.entries().size(), 2u);
-    EXPECT_EQ(both, after);
-
-    RecordingMessenger yes;
-    yes.setDefaultAnswer(true);
-    ApplyChannelDefaults(image, 0, 4, yes);
-    EXPECT_EQ(image, RadioImage());
+    EXPECT_EQ(image, after);
 }
 
 }  // namespace

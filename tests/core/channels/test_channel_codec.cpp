@@ -38,7 +38,7 @@ ChannelPageValues Filled(const RadioImage& image)
     return page;
 }
 
-TEST(ChannelCodecTest, FillsRecordsAndShowsNoSettingsForEmptyChannels)
+TEST(ChannelCodecTest, FillsRecordsShowsNoSettingsForEmptyChannelsAndStoresThemAsAbsent)
 {
     RadioImage image = NewDocumentImage();
     Put(image, 16 * kRow, {0x00, 0x25, 0x51, 0x14, 0x00, 0x25, 0x51, 0x14, 0x9E, 0x02, 0x9E, 0x02, 0x38});
@@ -49,11 +49,8 @@ TEST(ChannelCodecTest, FillsRecordsAndShowsNoSettingsForEmptyChannels)
     EXPECT_EQ(Row(page, 2), (Texts{"", "145.12500", "", "", "No", "Low", "Narrow", "Off", "On"}));
     EXPECT_EQ(Row(page, 3), (Texts{"", "", "D023N", "", "", "", "", "", ""}));
     EXPECT_EQ(Row(page, 1), Texts(9, ""));  // a new document's channel
-}
 
-TEST(ChannelCodecTest, StoresAnEmptyChannelAsAbsentKeepingFlagBits76AndTheTail)
-{
-    RadioImage image = NewDocumentImage();
+    // An empty channel is stored as absent, keeping flag bits 7-6 and the tail.
     Put(image, 16 * kRow, {0x00, 0x25, 0x51, 0x14, 0x00, 0x25, 0x51, 0x14, 0x9E, 0x02, 0x9E, 0x02, 0xC4, 1, 2, 3});
     StoreToImage(ChannelPageValues(), image);
     EXPECT_EQ(Get(image, 16 * kRow, 16), (Bytes{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
@@ -79,7 +76,7 @@ TEST(ChannelCodecTest, StoresFlagTextsExactly)
     }
 }
 
-TEST(ChannelCodecTest, ToneWordsByHighByteAndDcsTextsInEitherCase)
+TEST(ChannelCodecTest, ToneWordsByHighByteAndToneTextsInEitherCase)
 {
     const std::tuple<std::uint8_t, std::uint8_t, const char*> decoded[] = {
         {0x12, 0x00, ""},       {0x12, 0xFF, ""},       {0xEC, 0x29, "D754N"}, {0x13, 0xA8, "D023I"},
@@ -97,10 +94,8 @@ TEST(ChannelCodecTest, ToneWordsByHighByteAndDcsTextsInEitherCase)
         EXPECT_EQ(l, low) << text;
         EXPECT_EQ(h, high) << text;
     }
-}
 
-TEST(ChannelCodecTest, EveryToneTableEntryComesBackAsItself)
-{
+    // Every entry of the tone table comes back as itself.
     const Texts& table = ToneTable();
     ASSERT_EQ(table.size(), 261u);
     EXPECT_EQ((Texts{table[0], table[1], table[50], table[51], table[155], table[156], table[260]}),
@@ -142,8 +137,7 @@ TEST(ChannelCodecTest, EveryRasterFrequencyFrom100To600MHzRoundTrips)
 TEST(ChannelCodecTest, BandAndTypeSelectionsFollowTheirBytes)
 {
     RadioImage image = NewDocumentImage();
-    const Bytes band0 = {0x00, 0x00, 0x40, 0x17, 0x00, 0x00, 0x60, 0x13};
-    Put(image, 0x220, band0);
+    Put(image, 0x220, {0x00, 0x00, 0x40, 0x17, 0x00, 0x00, 0x60, 0x13});
     EXPECT_EQ(Filled(image).bandIndex, 0);
     for (std::size_t k = 0; k < 8; ++k) {
         RadioImage changed = image;

@@ -10,59 +10,39 @@ namespace zem {
 namespace {
 
 using test::RecordingMessenger;
+using Texts = std::vector<std::string>;
 
 constexpr int kRow = 3;
 
-std::vector<std::string> RowTexts(const ChannelTable& table, int row)
+Texts RowTexts(const ChannelTable& table, int row)
 {
-    std::vector<std::string> texts;
+    Texts texts;
     for (int col = 1; col < kGridCols; ++col)
         texts.push_back(table.text(row, col));
     return texts;
 }
 
-struct ValidationCase {
-    const char* text;
-    int band;
-    const char* result;   // normalised text, empty when refused
-    const char* message;  // nullptr when none
-};
-
 TEST(ValidateFrequencyTest, ChecksBandLimitsAndRaster)
 {
-    const ValidationCase cases[] = {
-        {"145.5", 0, "145.50000", nullptr},
-        {"146.00625", 0, "146.00625", nullptr},
-        {"145.005", 0, "145.00500", nullptr},
-        {"136", 0, "136.00000", nullptr},
-        {"174", 0, "174.00000", nullptr},
-        {"145.001", 0, "", kMsgErrorDataValue},
-        {"135.99375", 0, "", kMsgErrorDataFormat},
-        {"174.00625", 0, "", kMsgErrorDataFormat},
-        {"256.02", 1, "256.02000", nullptr},
-        {"145.5", 2, "", kMsgErrorDataFormat},
-        {"470", 2, "470.00000", nullptr},
-        {"512", 3, "512.00000", nullptr},
-        {"512.005", 3, "", kMsgErrorDataFormat},
-        {"60", 4, "60.00000", nullptr},
-        {"59.995", 4, "", kMsgErrorDataFormat},
-        {"600.005", -1, "", kMsgErrorDataFormat},
-        {"-145", 0, "", kMsgErrorDataFormat},
-        {"99999", 4, "", kMsgErrorDataFormat},
+    // Text typed, band, normalised text (empty when refused), message said.
+    const std::tuple<const char*, int, const char*, const char*> cases[] = {
+        {"145.5", 0, "145.50000", nullptr},         {"145.005", 0, "145.00500", nullptr},
+        {"136", 0, "136.00000", nullptr},           {"174", 0, "174.00000", nullptr},
+        {"145.001", 0, "", kMsgErrorDataValue},     {"135.99375", 0, "", kMsgErrorDataFormat},
+        {"174.00625", 0, "", kMsgErrorDataFormat},  {"-145", 0, "", kMsgErrorDataFormat},
+        {"256.02", 1, "256.02000", nullptr},        {"145.5", 2, "", kMsgErrorDataFormat},
+        {"470", 2, "470.00000", nullptr},           {"512", 3, "512.00000", nullptr},
+        {"512.005", 3, "", kMsgErrorDataFormat},    {"60", 4, "60.00000", nullptr},
+        {"59.995", 4, "", kMsgErrorDataFormat},     {"600.005", -1, "", kMsgErrorDataFormat},
         // Rounded to the nearest 10 Hz first, then checked and shown as rounded.
-        {"145.004995", 0, "145.00500", nullptr},
-        {"145.0062501", 0, "145.00625", nullptr},
+        {"145.004995", 0, "145.00500", nullptr},    {"145.0062501", 0, "145.00625", nullptr},
     };
-    for (const ValidationCase& c : cases) {
+    for (const auto& [text, band, result, message] : cases) {
         RecordingMessenger messenger;
-        const FrequencyCheck check = ValidateFrequency(c.text, c.band, messenger);
-        EXPECT_EQ(check.text, c.result) << c.text << " band " << c.band;
-        EXPECT_EQ(check.result, *c.result ? FrequencyCheck::Result::Valid : FrequencyCheck::Result::Invalid)
-            << c.text;
-        if (c.message)
-            EXPECT_EQ(messenger.texts(), std::vector<std::string>{c.message}) << c.text;
-        else
-            EXPECT_TRUE(messenger.empty()) << c.text;
+        const FrequencyCheck check = ValidateFrequency(text, band, messenger);
+        EXPECT_EQ(check.text, result) << text << " band " << band;
+        EXPECT_EQ(check.result, *result ? FrequencyCheck::Result::Valid : FrequencyCheck::Result::Invalid) << text;
+        EXPECT_EQ(messenger.texts(), message ? Texts{message} : Texts{}) << text;
     }
 
     RecordingMessenger messenger;
@@ -75,13 +55,11 @@ TEST(CommitFrequencyTest, FirstFrequencyOfAnEmptyChannelBringsDefaults)
     RecordingMessenger messenger;
     ChannelTable table;
     CommitFrequency(table, kRow, kColReceive, "145.5", 0, messenger);
-    EXPECT_EQ(RowTexts(table, kRow), (std::vector<std::string>{"145.50000", "145.50000", "Off", "Off", "Yes", "High",
-                                                                "Wide", "Off", "Off"}));
+    EXPECT_EQ(RowTexts(table, kRow), (Texts{"145.50000", "145.50000", "Off", "Off", "Yes", "High", "Wide", "Off", "Off"}));
 
     ChannelTable transmitOnly;
     CommitFrequency(transmitOnly, kRow, kColTransmit, "146", 0, messenger);
-    EXPECT_EQ(RowTexts(transmitOnly, kRow), (std::vector<std::string>{"", "146.00000", "Off", "Off", "Yes", "High",
-                                                                       "Wide", "Off", "Off"}));
+    EXPECT_EQ(RowTexts(transmitOnly, kRow), (Texts{"", "146.00000", "Off", "Off", "Yes", "High", "Wide", "Off", "Off"}));
 
     // A second frequency changes only its own cell.
     table.setText(kRow, kColPower, "Low");
@@ -92,37 +70,26 @@ TEST(CommitFrequencyTest, FirstFrequencyOfAnEmptyChannelBringsDefaults)
     EXPECT_TRUE(messenger.empty());
 }
 
-TEST(CommitFrequencyTest, EmptyingClearsTheToneThenTheScanCell)
+TEST(CommitFrequencyTest, InvalidKeepsTheWholeRowAndEmptyingClearsTheToneThenTheScanCell)
 {
     RecordingMessenger messenger;
     ChannelTable table;
     CommitFrequency(table, kRow, kColReceive, "145.5", 0, messenger);
     CommitTone(table, kRow, kColDecode, "67.0");
     CommitTone(table, kRow, kColEncode, "D023N");
-
-    CommitFrequency(table, kRow, kColReceive, "", 0, messenger);
-    EXPECT_EQ(RowTexts(table, kRow), (std::vector<std::string>{"", "145.50000", "", "D023N", "Yes", "High", "Wide",
-                                                                "Off", "Off"}));
-    CommitFrequency(table, kRow, kColTransmit, "", 0, messenger);
-    EXPECT_EQ(RowTexts(table, kRow), (std::vector<std::string>{"", "", "", "", "", "High", "Wide", "Off", "Off"}));
-    EXPECT_TRUE(messenger.empty());
-}
-
-TEST(CommitFrequencyTest, InvalidFrequencyKeepsTheWholeRow)
-{
-    ChannelTable table;
-    RecordingMessenger quiet;
-    CommitFrequency(table, kRow, kColReceive, "145.5", 0, quiet);
-    CommitTone(table, kRow, kColDecode, "67.0");
     const ChannelTable before = table;
-
     for (const char* typo : {"145.001", "14.55", "x"}) {
-        RecordingMessenger messenger;
         CommitFrequency(table, kRow, kColReceive, typo, 0, messenger);
         EXPECT_EQ(table, before) << typo;
         EXPECT_EQ(messenger.entries().size(), 1u) << typo;
+        messenger.clear();
     }
 
+    CommitFrequency(table, kRow, kColReceive, "", 0, messenger);
+    EXPECT_EQ(RowTexts(table, kRow), (Texts{"", "145.50000", "", "D023N", "Yes", "High", "Wide", "Off", "Off"}));
+    CommitFrequency(table, kRow, kColTransmit, "", 0, messenger);
+    EXPECT_EQ(RowTexts(table, kRow), (Texts{"", "", "", "", "", "High", "Wide", "Off", "Off"}));
+    EXPECT_TRUE(messenger.empty());
 }
 
 TEST(CommitToneTest, KeepsTableTextsAsTypedAndTurnsOthersOff)

@@ -45,7 +45,6 @@ TEST(OptionFillTest, OutOfRangeBytesFallBackToFixedEntries)
         image[c.offset] = c.byte;
         EXPECT_EQ(Filled(image).*c.field, c.entry) << "0x" << std::hex << c.offset << " = " << int(c.byte);
     }
-    EXPECT_EQ(OptionEntries::recoveryTime()[129], "Scan Pause");
 }
 
 TEST(OptionStoreTest, WritesBitsAndKeepsWhatThePageDoesNotOwn)
@@ -59,10 +58,7 @@ TEST(OptionStoreTest, WritesBitsAndKeepsWhatThePageDoesNotOwn)
     RecordingMessenger messenger;
     StoreToImage(Filled(image), image, messenger);
     EXPECT_TRUE(messenger.empty());
-    EXPECT_EQ(image[0x130], 0xCA);
-    EXPECT_EQ(image[0x131], 0x38);
-    EXPECT_EQ(image[0x132], 0x1F);
-    EXPECT_EQ(image[0x133], 0x0B);
+    EXPECT_EQ(Bytes(image, 0x130, 4), (std::vector<std::uint8_t>{0xCA, 0x38, 0x1F, 0x0B}));
     for (std::size_t offset = 0; offset < kImageSize; ++offset) {
         if (offset < 0x130 || (offset > 0x13C && offset < 0x210) || offset > 0x21F || offset == 0x13A) {
             ASSERT_EQ(image[offset], before[offset]) << std::hex << offset;
@@ -74,10 +70,8 @@ TEST(OptionStoreTest, WritesBitsAndKeepsWhatThePageDoesNotOwn)
     all.pttIdStartEnable = all.pttIdEndEnable = all.dtmfSideTone = true;
     all.wiredCloneMode = all.alarmEnable = all.saveEnergy = all.energyCheck = false;
     all.voiceBeepTone = 3;
-    all.lockDetect = 0;
-    all.scanMode = 0;
+    all.lockDetect = all.scanMode = all.dtmfSpeed = 0;
     all.receiveRecovery = 129;
-    all.dtmfSpeed = 0;
     RadioImage stored = NewDocumentImage();
     StoreToImage(all, stored, messenger);
     EXPECT_EQ(Bytes(stored, 0x130, 4), (std::vector<std::uint8_t>{0xB7, 0xB8, 0xE0, 0x04}));
@@ -85,31 +79,12 @@ TEST(OptionStoreTest, WritesBitsAndKeepsWhatThePageDoesNotOwn)
     EXPECT_EQ(Filled(stored), all);
 }
 
-TEST(OptionStoreTest, ListsWithoutASelectionKeepTheirBytes)
-{
-    RadioImage image = NewDocumentImage();
-    OptionValues values = Filled(image);
-    values.squelchLevel = values.voiceBeepTone = -1;
-    values.timeOutTimer = 11;
-    values.dtmfSpeed = 12;
-    RecordingMessenger messenger;
-    StoreToImage(values, image, messenger);
-    EXPECT_EQ(Bytes(image, 0x133, 5), Bytes(NewDocumentImage(), 0x133, 5));
-    EXPECT_EQ(image[0x130] & 0x03, 0x02);
-}
-
-struct PttIdCase {
-    const char* start;
-    const char* end;
-    std::vector<std::uint8_t> bytes;  // 0x210-0x21F
-    std::vector<std::string> messages;
-};
-
 TEST(OptionStoreTest, PttIdCodesAreCheckedAndPadded)
 {
     const std::string bad = kMsgPttIdNotCorrect;
     const std::string shortCode = kMsgPttIdTooShort;
-    const std::vector<PttIdCase> cases = {
+    // Start code, end code, bytes 0x210-0x21F, messages said.
+    const std::tuple<const char*, const char*, std::vector<std::uint8_t>, std::vector<std::string>> cases[] = {
         {"123", "12345678", {1, 2, 3, 0, 0, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8}, {shortCode}},
         {"12x4", "12345678", {1, 2, 0, 4, 0, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8}, {bad, shortCode}},
         {"1x3y5678", "12345678", {1, 0, 3, 0, 5, 6, 7, 8, 1, 2, 3, 4, 5, 6, 7, 8}, {bad}},
@@ -117,16 +92,16 @@ TEST(OptionStoreTest, PttIdCodesAreCheckedAndPadded)
         {"1A:F", "9\xC3\xA9", {1, 0, 0, 0, 0, 0, 0, 0, 9, 0, 0, 0, 0, 0, 0, 0}, {bad, shortCode, bad, shortCode}},
         {"1234567890", "87654321", {1, 2, 3, 4, 5, 6, 7, 8, 8, 7, 6, 5, 4, 3, 2, 1}, {}},
     };
-    for (const PttIdCase& c : cases) {
+    for (const auto& [start, end, bytes, messages] : cases) {
         RadioImage image = NewDocumentImage();
         image[0x220] = 0x5A;  // the byte after the end code
         OptionValues values = Filled(image);
-        values.pttIdStart = c.start;
-        values.pttIdEnd = c.end;
+        values.pttIdStart = start;
+        values.pttIdEnd = end;
         RecordingMessenger messenger;
         StoreToImage(values, image, messenger);
-        EXPECT_EQ(Bytes(image, 0x210, 16), c.bytes) << c.start << " / " << c.end;
-        EXPECT_EQ(messenger.texts(), c.messages) << c.start << " / " << c.end;
+        EXPECT_EQ(Bytes(image, 0x210, 16), bytes) << start << " / " << end;
+        EXPECT_EQ(messenger.texts(), messages) << start << " / " << end;
         EXPECT_EQ(image[0x220], 0x5A);
         EXPECT_EQ(image[0x20F], 0xFF);
     }
@@ -148,15 +123,14 @@ TEST(OptionFillTest, PttIdBytesAboveNineShowAsAPlaceholderTheStoreRefuses)
     EXPECT_EQ(Bytes(image, 0x210, 16), (std::vector<std::uint8_t>{1, 2, 3, 0, 5, 6, 7, 8, 0, 0, 0, 0, 0, 0, 0, 0}));
 }
 
-TEST(OptionDefaultsTest, WritesTheFactoryBytesOnlyAndPicksAreSetBack)
+TEST(OptionDefaultsTest, WritesTheFactoryBytesOnlyPicksAreSetBackAndNoSelectionKeepsBytes)
 {
     RadioImage image;
     image[0x13A] = 0x77;
     ApplyOptionDefaults(image);
-    const RadioImage fresh = NewDocumentImage();
     EXPECT_EQ(Bytes(image, 0x130, 16), (std::vector<std::uint8_t>{0xCA, 0x7F, 0x00, 0x02, 0x05, 0x02, 0x02, 0x04,
                                                                    0x06, 0x06, 0x77, 0x00, 0x00, 0xFF, 0xFF, 0xFF}));
-    EXPECT_EQ(Bytes(image, 0x210, 16), Bytes(fresh, 0x210, 16));
+    EXPECT_EQ(Bytes(image, 0x210, 16), Bytes(NewDocumentImage(), 0x210, 16));
 
     // A pick in either firmware-fixed list goes back, and is what gets stored.
     OptionValues values = Filled(image);
@@ -166,6 +140,15 @@ TEST(OptionDefaultsTest, WritesTheFactoryBytesOnlyAndPicksAreSetBack)
     StoreToImage(values, image, messenger);
     EXPECT_EQ(image[0x134], 4);
     EXPECT_EQ(image[0x133], 6);
+
+    // Lists without a selection keep their bytes.
+    const RadioImage before = image;
+    values.squelchLevel = values.voiceBeepTone = -1;
+    values.timeOutTimer = 11;
+    values.dtmfSpeed = 12;
+    StoreToImage(values, image, messenger);
+    EXPECT_EQ(Bytes(image, 0x133, 5), Bytes(before, 0x133, 5));
+    EXPECT_EQ(image[0x130] & 0x03, before[0x130] & 0x03);
 }
 
 }  // namespace
