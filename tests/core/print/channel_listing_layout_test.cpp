@@ -7,16 +7,11 @@
 namespace zem {
 namespace {
 
-struct UnitsCase {
-    PrinterGeometry printer;
-    int lineUnit;
-    int columnUnit;
-    int titleHeight;
-    int titleWidth;
-};
-
 TEST(PrintUnits, FollowThePrintableAreaWithIntegerTruncation) {
-    const UnitsCase cases[] = {
+    const struct {
+        PrinterGeometry printer;
+        int lineUnit, columnUnit, titleHeight, titleWidth;
+    } cases[] = {
         // 600 dpi, 8 x 10.67 inch printable: 6400/42 = 152 -> 364.8 -> 364.
         {{600, 600, 0, 0, 4800, 6400}, 364, 177, 509, 247},
         // Only the extent counts, not where the area starts.
@@ -43,6 +38,8 @@ TEST(PrintUnits, UnknownResolutionGivesEmptyUnitsInsteadOfDividingByZero) {
     EXPECT_EQ(LayoutChannelListing({0, 0, 0, 0, 4800, 6400}, u, 100, 100, {}).size(), 6u + 16u * 6u);
 }
 
+const std::string kHeading = "Ch    Receive       Transmit     QT/DQT DEC  QT/DQT ENC  Scan";
+
 class ChannelListing : public ::testing::Test {
 protected:
     const PrinterGeometry printer{600, 600, 0, 0, 4800, 6400};
@@ -64,20 +61,18 @@ TEST_F(ChannelListing, PlacesTitleLabelsAndHeadingsDownThePage) {
     texts.bandText = "400-470MHZ";
     const auto items = layout(texts);
 
-    struct Expected {
+    const struct {
         std::string text;
         PrintFontKind font;
-        int x;
-        int y;
-    };
-    const Expected expected[] = {
+        int x, y;
+    } expected[] = {
         // Title centred on the page less ten columns: 2400 px at 600 dpi is 5760 twips.
         {"The Parameter of whole intercom", PrintFontKind::Title, 5760 - 1770, -300},
         {"Optional features", PrintFontKind::Body, 885, -900},
         {std::string(kPrintTypeLabel) + "ZEM-KR-M4", PrintFontKind::Body, 354, -1300},
         {std::string(kPrintBandLabel) + "400-470MHZ", PrintFontKind::Body, 5487, -1300},
         {"Channel Data", PrintFontKind::Body, 885, -2100},
-        {"Ch    Receive       Transmit     QT/DQT DEC  QT/DQT ENC  Scan", PrintFontKind::Body, 177, -2580},
+        {kHeading, PrintFontKind::Body, 177, -2580},
     };
     for (const auto& e : expected) {
         const PrintItem* item = find(items, e.text);
@@ -86,12 +81,11 @@ TEST_F(ChannelListing, PlacesTitleLabelsAndHeadingsDownThePage) {
         EXPECT_EQ(item->x, e.x) << e.text;
         EXPECT_EQ(item->y, e.y) << e.text;
     }
-}
 
-TEST_F(ChannelListing, HeadingGapTruncatesTowardTheTopOfThePage) {
-    // y before the gap: -(601/2) - 601 - 3 * 401 = -2104; 1.2 * 401 = 481.2.
-    const auto items = layout({}, 601, 401);
-    const PrintItem* heading = find(items, "Ch    Receive       Transmit     QT/DQT DEC  QT/DQT ENC  Scan");
+    // The gap before the headings truncates toward the top of the page: the
+    // line before is -(601/2) - 601 - 3 * 401 = -2104, the gap 1.2 * 401 = 481.2.
+    const auto uneven = layout({}, 601, 401);
+    const PrintItem* heading = find(uneven, kHeading);
     ASSERT_NE(heading, nullptr);
     EXPECT_EQ(heading->y, -2585);
 }

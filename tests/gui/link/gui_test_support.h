@@ -1,19 +1,25 @@
 #pragma once
 
-// Helpers of the window tests: a virtual radio on a pseudo-terminal, and
-// answering the program's modal dialogs the way a user would.
+// Helpers of the window tests: a virtual radio on a pseudo-terminal, a main
+// window that reports to a recorder, and answering the program's modal
+// dialogs the way a user would.
 
+#include "app/main_window.h"
+#include "channels/band.h"
 #include "pty_radio.h"
+#include "support/recording_messenger.h"
+#include "view/kivu_view.h"
 #include "virtual_radio.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
-#include <QWidget>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <functional>
 #include <memory>
@@ -37,7 +43,6 @@ public:
         }
         thread_ = std::thread([this] { pty_->run(stop_); });
     }
-
     ~RadioOnPty() { stop(); }
 
     QString path() const { return pty_ ? QString::fromStdString(pty_->path()) : QString(); }
@@ -49,7 +54,6 @@ public:
             thread_.join();
         }
     }
-
     const RadioImage& memory() {
         stop();
         return radio_.memory();
@@ -61,6 +65,20 @@ private:
     std::atomic<bool> stop_{false};
     std::thread thread_;
 };
+
+// A new document holding the demonstration channels of a band (0 is
+// 136-174 MHz, 1 is 220-280 MHz, 2 is 400-470 MHz).
+inline RadioImage BandImage(int band) {
+    RadioImage image = NewDocumentImage();
+    RecordingMessenger quiet;
+    ApplyChannelDefaults(image, 0, band, quiet);
+    return image;
+}
+
+// Whether a and b hold the same bytes from offset from up to offset to.
+inline bool SameBytes(const RadioImage& a, const RadioImage& b, std::size_t from, std::size_t to) {
+    return std::equal(a.bytes.begin() + from, a.bytes.begin() + to, b.bytes.begin() + from);
+}
 
 // Runs answer on the next modal dialog of type T that comes up (for up to a
 // minute), the way a user would react to it; the test then starts the
@@ -87,5 +105,33 @@ QPointer<QTimer> WhenModal(std::function<void(T*)> answer) {
 // Waits (without asserting on time) until done holds; fails after a
 // generous limit so a hung exchange does not hang the suite.
 inline bool WaitUntil(const std::function<bool()>& done) { return QTest::qWaitFor(done, 120000); }
+
+// A shown main window whose messages go to a recorder instead of boxes.
+class WindowTest : public ::testing::Test {
+protected:
+    RecordingMessenger messenger;
+    std::unique_ptr<gui::MainWindow> window;
+
+    void SetUp() override { open(); }
+    void open(const QStringList& arguments = {}) {
+        window = std::make_unique<gui::MainWindow>(arguments);
+        window->setMessenger(&messenger);
+        window->show();
+    }
+
+    gui::CKivuView& view() { return window->view(); }
+    RadioImage& image() { return window->document().image(); }
+    void load(const RadioImage& content) {
+        image() = content;
+        view().fillAllPages();
+    }
+    // An edit on the options page that has not been stored yet.
+    void editOptionPage() {
+        view().selectTab(gui::CKivuView::kOptionTab);
+        auto* squelch = view().findChild<QComboBox*>(QStringLiteral("squelchLevel"));
+        ASSERT_NE(squelch, nullptr);
+        squelch->setCurrentIndex((squelch->currentIndex() + 1) % squelch->count());
+    }
+};
 
 }  // namespace zem::test

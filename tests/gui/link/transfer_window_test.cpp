@@ -1,9 +1,8 @@
-// Read and write from the window against the virtual radio on a
-// pseudo-terminal, driven through the menu commands and the progress window.
+// The port choice and the progress window, then read and write from the
+// window against the virtual radio on a pseudo-terminal, driven through the
+// menu commands and the progress window.
 #include "gui/link/gui_test_support.h"
 
-#include "app/main_window.h"
-#include "channels/band.h"
 #include "channels/channel_codec.h"
 #include "channels/channel_page.h"
 #include "link/link_messages.h"
@@ -11,15 +10,14 @@
 #include "link/port_selection.h"
 #include "link/progress_dialog.h"
 #include "link/transfer_controller.h"
-#include "support/recording_messenger.h"
-#include "view/kivu_view.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QTreeWidget>
 
 #include <fcntl.h>
 #include <pty.h>
@@ -31,72 +29,138 @@ namespace {
 using test::RadioOnPty;
 using test::WaitUntil;
 
+// A port, typed in the dialog or given with --port, is a number 1-99 or a
+// device path; anything else chooses none.
+TEST(PortEntry, AcceptsPortNumbersAndDevicePaths) {
+    const struct {
+        const char* entry;
+        const char* port;
+    } cases[] = {
+        {"1", "1"},     {"99", "99"},   {"012", "12"}, {" 7 ", "7"}, {"0", ""},
+        {"100", ""},    {"-3", ""},     {"abc", ""},   {"", ""},     {"3x", ""},
+        {"99999999999", ""},
+#ifndef _WIN32
+        {"/dev/ttyUSB0", "/dev/ttyUSB0"}, {"/", ""},  {"dev/ttyS0", ""},
+#endif
+    };
+    for (const auto& c : cases) {
+        const QString entry = QString::fromUtf8(c.entry);
+        EXPECT_EQ(CPortDlg::NormalisedPort(entry).toStdString(), c.port) << c.entry;
+        EXPECT_EQ(PortSelection::FromArguments({"x.Zem", "--port", entry}).toStdString(), c.port) << c.entry;
+        EXPECT_EQ(PortSelection::FromArguments({"--port=" + entry, "x.Zem"}).toStdString(), c.port) << c.entry;
+    }
+    EXPECT_TRUE(PortSelection::FromArguments({}).isEmpty());
+    EXPECT_TRUE(PortSelection::FromArguments({"--port"}).isEmpty()) << "an option without its value";
+}
+
+// Entries outside 1-99 are refused with the message and the dialog stays
+// open; a port picked from the ports found gives its number or its path.
+TEST(PortDialog, RefusesBadEntriesAndTakesAFoundPort) {
+    test::RecordingMessenger messenger;
+    CPortDlg dialog{messenger};
+    dialog.setPort(QStringLiteral("5"));
+    dialog.show();
+    auto enter = [&dialog](const char* text) {
+        dialog.edit()->clear();
+        QTest::keyClicks(dialog.edit(), QString::fromUtf8(text));
+        QTest::keyClick(dialog.edit(), Qt::Key_Return);
+    };
+    for (const char* entry : {"0", "100", ""}) {
+        messenger.clear();
+        enter(entry);
+        EXPECT_TRUE(dialog.isVisible()) << entry;
+        EXPECT_EQ(dialog.result(), QDialog::Rejected) << entry;
+        EXPECT_EQ(messenger.texts(), std::vector<std::string>{CPortDlg::kMsgBadPort}) << entry;
+        EXPECT_EQ(dialog.port(), QStringLiteral("5"));
+    }
+    enter("12");
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.port(), QStringLiteral("12"));
+
+    dialog.show();
+    dialog.setAvailablePorts({{33, "/dev/ttyUSB0", "USB serial cable"}, {0, "/dev/pts/7", ""}});
+    QTreeWidget* list = dialog.portList();
+    ASSERT_EQ(list->topLevelItemCount(), 2);
+    EXPECT_EQ(list->topLevelItem(0)->text(2), QStringLiteral("USB serial cable"));
+    list->setCurrentItem(list->topLevelItem(0));
+    EXPECT_EQ(dialog.edit()->text(), QStringLiteral("33"));
+#ifndef _WIN32
+    list->setCurrentItem(list->topLevelItem(1));
+    EXPECT_EQ(dialog.edit()->text(), QStringLiteral("/dev/pts/7"));
+    QTest::keyClick(dialog.edit(), Qt::Key_Return);
+    EXPECT_EQ(dialog.port(), QStringLiteral("/dev/pts/7"));
+#endif
+}
+
+// The progress window starts idle; Cancel during a run only raises the
+// flag, the window stays until the run ends, and the next run starts clean.
+TEST(ProgressWindow, CancelDuringARunOnlyRaisesTheFlag) {
+    CProgressDlg dialog;
+    QSignalSpy starts{&dialog, &CProgressDlg::startRequested};
+    QSignalSpy cancels{&dialog, &CProgressDlg::cancelRequested};
+    dialog.prepare(QStringLiteral("Reading Data Progress"));
+    dialog.show();
+    EXPECT_EQ(dialog.statusText(), QStringLiteral("Ready ......"));
+    EXPECT_EQ(dialog.bar()->minimum(), 0);
+    EXPECT_EQ(dialog.bar()->maximum(), 123);
+    EXPECT_EQ(dialog.bar()->value(), 0);
+
+    QTest::mouseClick(dialog.startButton(), Qt::LeftButton);
+    EXPECT_EQ(starts.count(), 1);
+    EXPECT_FALSE(dialog.startButton()->isEnabled());
+    EXPECT_TRUE(dialog.isRunning());
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_TRUE(dialog.cancelFlag().load());
+    EXPECT_EQ(cancels.count(), 1);
+    dialog.close();
+    EXPECT_TRUE(dialog.isVisible());
+    dialog.endRun(false);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_FALSE(dialog.isRunning());
+
+    dialog.prepare(QStringLiteral("Writing Data Progress"));
+    EXPECT_FALSE(dialog.cancelFlag().load());
+    EXPECT_TRUE(dialog.startButton()->isEnabled());
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Writing Data Progress"));
+}
+
+// The channel and option bytes go with a read or write; the power values
+// and the rest behind them never do.
+constexpr std::size_t kPowerValues = 0x3D0;
+
 // A radio that holds the 400-470 MHz demonstration channels and power
 // values of its own.
 RadioImage DemoRadio() {
-    RadioImage image = NewDocumentImage();
-    test::RecordingMessenger quiet;
-    ApplyChannelDefaults(image, 0, 2, quiet);
-    for (std::size_t i = 0x3D0; i < kImageSize; ++i) {
+    RadioImage image = test::BandImage(2);
+    for (std::size_t i = kPowerValues; i < kImageSize; ++i) {
         image[i] = static_cast<std::uint8_t>(i * 7);
     }
     return image;
 }
 
-bool SameTransferArea(const RadioImage& a, const RadioImage& b) {
-    return std::equal(a.bytes.begin(), a.bytes.begin() + 0x3D0, b.bytes.begin());
-}
+const int kExchangeCommands[] = {kCmdReadFromRadio, kCmdWriteToRadio, kCmdOnLinePowerSet, kCmdFileNew, kCmdFileOpen};
 
-bool SameTail(const RadioImage& a, const RadioImage& b) {
-    return std::equal(a.bytes.begin() + 0x3D0, a.bytes.end(), b.bytes.begin() + 0x3D0);
-}
-
-class TransferWindow : public ::testing::Test {
+class TransferWindow : public test::WindowTest {
 protected:
-    test::RecordingMessenger messenger;
-    std::unique_ptr<MainWindow> window;
-
-    void SetUp() override { open({}); }
-
-    void open(const QStringList& arguments) {
-        window = std::make_unique<MainWindow>(arguments);
-        window->setMessenger(&messenger);
-        window->show();
-    }
-
     TransferController& transfer() { return *window->findChild<TransferController*>(); }
     CProgressDlg& progress() { return transfer().progressDialog(); }
     PortSelection& port() { return *window->findChild<PortSelection*>(); }
-    CKivuView& view() { return window->view(); }
-    RadioImage& image() { return window->document().image(); }
 
-    void usePort(const QString& path) { port().setPort(path); }
-
-    // The command, then Start, then the end of the exchange.
-    void run(int command) {
+    // The command, then Start; with blocks, returns once that many blocks
+    // went, otherwise at the end of the exchange.
+    void run(int command, int blocks = 0) {
         window->action(command)->trigger();
         ASSERT_TRUE(progress().isVisible());
         QTest::mouseClick(progress().startButton(), Qt::LeftButton);
-        ASSERT_TRUE(WaitUntil([this] { return !transfer().isRunning(); }));
-    }
-
-    // An edit on the options page that has not been stored yet.
-    void editOptionPage() {
-        view().selectTab(CKivuView::kOptionTab);
-        auto* squelch = view().findChild<QComboBox*>(QStringLiteral("squelchLevel"));
-        ASSERT_NE(squelch, nullptr);
-        squelch->setCurrentIndex((squelch->currentIndex() + 1) % squelch->count());
-    }
-
-    void loadDocument(const RadioImage& content) {
-        image() = content;
-        view().fillAllPages();
+        ASSERT_TRUE(WaitUntil([&] { return blocks ? progress().bar()->value() >= blocks : !transfer().isRunning(); }));
     }
 };
 
-TEST_F(TransferWindow, ReadFillsThePagesAndShowsTheChannelTab) {
+TEST_F(TransferWindow, ReadFillsThePagesAndWriteSendsWhatTheyShow) {
     RadioOnPty radio(DemoRadio());
-    usePort(radio.path());
+    port().setPort(radio.path());
     const RadioImage before = image();
     view().selectTab(CKivuView::kKeyTab);
     QStringList shown;
@@ -109,32 +173,26 @@ TEST_F(TransferWindow, ReadFillsThePagesAndShowsTheChannelTab) {
         expectedStatus << QString::number(block);
     }
     EXPECT_EQ(shown, expectedStatus);
-
     EXPECT_TRUE(messenger.empty()) << ::testing::PrintToString(messenger.texts());
     EXPECT_FALSE(progress().isVisible());
-    EXPECT_TRUE(SameTransferArea(image(), radio.memory()));
-    EXPECT_TRUE(SameTail(image(), before)) << "the power values and the tail never come with a full read";
+    EXPECT_TRUE(test::SameBytes(image(), DemoRadio(), 0, kPowerValues));
+    EXPECT_TRUE(test::SameBytes(image(), before, kPowerValues, kImageSize)) << "power values came with a full read";
     EXPECT_EQ(view().currentTab(), CKivuView::kChannelTab);
     ChannelPageValues expected;
     FillFromImage(image(), expected);
     EXPECT_EQ(view().channelPage().values().cells, expected.cells);
     EXPECT_EQ(view().channelPage().values().bandIndex, 2);
     EXPECT_FALSE(window->document().isModified());
-}
 
-TEST_F(TransferWindow, WriteSendsWhatThePagesShow) {
-    const RadioImage radioBefore = NewDocumentImage();
-    RadioOnPty radio(radioBefore);
-    usePort(radio.path());
-    loadDocument(DemoRadio());
+    // Another document, with an edit not yet stored, goes to the radio.
+    load(test::BandImage(0));
     editOptionPage();
-
     run(kCmdWriteToRadio);
 
     EXPECT_TRUE(messenger.empty()) << ::testing::PrintToString(messenger.texts());
-    EXPECT_NE(image(), DemoRadio()) << "the options page was stored before the write";
-    EXPECT_TRUE(SameTransferArea(radio.memory(), image()));
-    EXPECT_TRUE(SameTail(radio.memory(), radioBefore)) << "the radio's power values stay as they were";
+    EXPECT_FALSE(test::SameBytes(image(), test::BandImage(0), 0, kPowerValues)) << "the options page was stored first";
+    EXPECT_TRUE(test::SameBytes(radio.memory(), image(), 0, kPowerValues));
+    EXPECT_TRUE(test::SameBytes(radio.memory(), DemoRadio(), kPowerValues, kImageSize)) << "the radio's power values";
     EXPECT_EQ(view().currentTab(), CKivuView::kChannelTab);
 }
 
@@ -142,7 +200,7 @@ TEST_F(TransferWindow, ShortcutsOpenTheWindowAndCancelBeforeStartSendsNothing) {
     int master = -1;
     int slave = -1;
     ASSERT_EQ(openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
-    usePort(QString::fromLocal8Bit(ttyname(slave)));
+    port().setPort(QString::fromLocal8Bit(ttyname(slave)));
 
     // Ctrl+R and Ctrl+W belong to this program's windows, never the desktop.
     for (int id : {kCmdReadFromRadio, kCmdWriteToRadio}) {
@@ -171,18 +229,16 @@ TEST_F(TransferWindow, ShortcutsOpenTheWindowAndCancelBeforeStartSendsNothing) {
 
 TEST_F(TransferWindow, CancelDuringTheBlocksLeavesEverythingAsItWas) {
     RadioOnPty radio(DemoRadio(), {}, /*paced=*/true);
-    usePort(radio.path());
+    port().setPort(radio.path());
     view().selectTab(CKivuView::kOptionTab);
     const RadioImage before = image();
     const RadioImage shownBefore = view().storedImage();
 
-    window->action(kCmdReadFromRadio)->trigger();
-    QTest::mouseClick(progress().startButton(), Qt::LeftButton);
-    ASSERT_TRUE(WaitUntil([this] { return progress().bar()->value() >= 10; }));
+    run(kCmdReadFromRadio, 10);
 
     // While the read runs no command may start another exchange or turn it
     // into a write.
-    for (int id : {kCmdReadFromRadio, kCmdWriteToRadio, kCmdOnLinePowerSet, kCmdFileNew, kCmdFileOpen}) {
+    for (int id : kExchangeCommands) {
         EXPECT_FALSE(window->action(id)->isEnabled()) << id;
     }
     transfer().prepare(TransferDirection::Write);
@@ -197,17 +253,30 @@ TEST_F(TransferWindow, CancelDuringTheBlocksLeavesEverythingAsItWas) {
     EXPECT_EQ(image(), before);
     EXPECT_EQ(view().storedImage(), shownBefore) << "the pages still show what they showed";
     EXPECT_EQ(view().currentTab(), CKivuView::kOptionTab);
-    for (int id : {kCmdReadFromRadio, kCmdWriteToRadio, kCmdOnLinePowerSet, kCmdFileNew, kCmdFileOpen}) {
+    for (int id : kExchangeCommands) {
         EXPECT_TRUE(window->action(id)->isEnabled()) << id;
     }
 }
 
+TEST_F(TransferWindow, ClosingTheWindowDuringARunCancelsItFirst) {
+    RadioOnPty radio(DemoRadio(), {}, /*paced=*/true);
+    port().setPort(radio.path());
+    const RadioImage before = image();
+    run(kCmdReadFromRadio, 5);
+
+    EXPECT_FALSE(window->close()) << "the window waits for the port";
+    EXPECT_TRUE(progress().cancelFlag().load());
+    ASSERT_TRUE(WaitUntil([this] { return !window->isVisible(); }));
+    EXPECT_FALSE(transfer().isRunning());
+    EXPECT_EQ(image(), before);
+    EXPECT_TRUE(messenger.empty());
+}
 
 TEST_F(TransferWindow, RetryAsksAgainAndCancelEndsTheRun) {
     sim::RadioFaults faults;
     faults.echo = true;  // a cable that sends every byte back never completes the handshake
     RadioOnPty radio(DemoRadio(), faults);
-    usePort(radio.path());
+    port().setPort(radio.path());
     const RadioImage before = image();
     messenger.scriptAnswers({true, false});
 
@@ -222,24 +291,8 @@ TEST_F(TransferWindow, RetryAsksAgainAndCancelEndsTheRun) {
     EXPECT_EQ(image(), before);
 }
 
-TEST_F(TransferWindow, ClosingTheWindowDuringARunCancelsItFirst) {
-    RadioOnPty radio(DemoRadio(), {}, /*paced=*/true);
-    usePort(radio.path());
-    const RadioImage before = image();
-    window->action(kCmdReadFromRadio)->trigger();
-    QTest::mouseClick(progress().startButton(), Qt::LeftButton);
-    ASSERT_TRUE(WaitUntil([this] { return progress().bar()->value() >= 5; }));
-
-    EXPECT_FALSE(window->close()) << "the window waits for the port";
-    EXPECT_TRUE(progress().cancelFlag().load());
-    ASSERT_TRUE(WaitUntil([this] { return !window->isVisible(); }));
-    EXPECT_FALSE(transfer().isRunning());
-    EXPECT_EQ(image(), before);
-    EXPECT_TRUE(messenger.empty());
-}
-
 TEST_F(TransferWindow, PortThatCannotBeOpenedIsReportedAfterThePagesWereStored) {
-    usePort(QStringLiteral("/nonexistent/zem-radio"));
+    port().setPort(QStringLiteral("/nonexistent/zem-radio"));
     const RadioImage before = image();
     editOptionPage();
 
@@ -265,58 +318,48 @@ TEST_F(TransferWindow, PortThatCannotBeOpenedIsReportedAfterThePagesWereStored) 
     EXPECT_FALSE(details.isEmpty());
 }
 
-class PortMenu : public TransferWindow {
-protected:
-    // The one port item that carries the check mark: 1-4, or 0 for Other.
-    int checkedItem() {
-        int checked = -1;
-        int count = 0;
-        const int items[] = {kCmdOtherPort, kCmdCom1, kCmdCom2, kCmdCom3, kCmdCom4};
+// The check mark of the port menu follows the port in use (1-4, or Other
+// for anything else), not the item that chose it.
+TEST_F(TransferWindow, PortMenuCheckMarkFollowsThePort) {
+    const int items[] = {kCmdOtherPort, kCmdCom1, kCmdCom2, kCmdCom3, kCmdCom4};
+    auto checked = [&] {
+        std::vector<int> on;
         for (int n = 0; n <= 4; ++n) {
             if (window->action(items[n])->isChecked()) {
-                checked = n;
-                ++count;
+                on.push_back(n);
             }
         }
-        EXPECT_EQ(count, 1) << "exactly one port item is checked";
-        return checked;
-    }
-
-    void choosePortInDialog(const QString& entry, bool ok = true) {
-        test::WhenModal<CPortDlg>([entry, ok](CPortDlg* dialog) {
-            dialog->edit()->setText(entry);
-            QTest::keyClick(dialog->edit(), ok ? Qt::Key_Return : Qt::Key_Escape);
-        });
-        window->action(kCmdOtherPort)->trigger();
-    }
-};
-
-TEST_F(PortMenu, TheCheckMarkFollowsThePortNotTheItemUsed) {
-    EXPECT_EQ(checkedItem(), 1);
+        return on;
+    };
+    EXPECT_EQ(checked(), std::vector<int>{1});
     EXPECT_EQ(port().port(), QStringLiteral("1"));
-
-    window->action(kCmdCom3)->trigger();
-    EXPECT_EQ(checkedItem(), 3);
-    window->action(kCmdCom3)->trigger();  // a second click keeps the mark
-    EXPECT_EQ(checkedItem(), 3);
-
-    choosePortInDialog(QStringLiteral("12"));
-    EXPECT_EQ(port().port(), QStringLiteral("12"));
-    EXPECT_EQ(checkedItem(), 0);
-
-    choosePortInDialog(QStringLiteral("4"));
-    EXPECT_EQ(checkedItem(), 4);
-
-    choosePortInDialog(QStringLiteral("40"), /*ok=*/false);
-    EXPECT_EQ(port().port(), QStringLiteral("4"));
-    EXPECT_EQ(checkedItem(), 4);
+    const struct {
+        int item;
+        const char* entry;  // typed into the port dialog; Escape when ok is false
+        bool ok;
+        const char* port;
+        int checked;
+    } steps[] = {
+        {3, "", true, "3", 3},  {3, "", true, "3", 3},  // a second click keeps the mark
+        {0, "12", true, "12", 0}, {0, "4", true, "4", 4}, {0, "40", false, "4", 4},
+    };
+    for (const auto& step : steps) {
+        if (step.item == 0) {
+            test::WhenModal<CPortDlg>([&step](CPortDlg* dialog) {
+                dialog->edit()->setText(QString::fromUtf8(step.entry));
+                QTest::keyClick(dialog->edit(), step.ok ? Qt::Key_Return : Qt::Key_Escape);
+            });
+        }
+        window->action(items[step.item])->trigger();
+        EXPECT_EQ(port().port().toStdString(), step.port) << step.entry;
+        EXPECT_EQ(checked(), std::vector<int>{step.checked}) << step.entry;
+    }
     EXPECT_TRUE(messenger.empty());
-}
 
-TEST_F(PortMenu, CommandLineChoosesThePortOfThisRun) {
+    // The command line chooses the port of its run.
     open({QStringLiteral("--port"), QStringLiteral("/dev/pts/99")});
     EXPECT_EQ(port().port(), QStringLiteral("/dev/pts/99"));
-    EXPECT_EQ(checkedItem(), 0);
+    EXPECT_EQ(checked(), std::vector<int>{0});
 }
 
 }  // namespace

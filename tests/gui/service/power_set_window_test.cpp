@@ -1,23 +1,19 @@
-// On Line Power Set from the window: the access code, then the power dialog
-// reading and writing the power values of the virtual radio.
+// On Line Power Set: the access code, then the power dialog reading and
+// writing the power values of the virtual radio.
 #include "gui/link/gui_test_support.h"
 
-#include "app/main_window.h"
-#include "channels/band.h"
 #include "channels/channel_codec.h"
 #include "channels/channel_page.h"
 #include "link/port_selection.h"
 #include "service/access_code.h"
 #include "service/password_dialog.h"
 #include "service/power_set_dialog.h"
-#include "support/recording_messenger.h"
-#include "view/kivu_view.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 
 namespace zem::gui {
 namespace {
@@ -28,10 +24,54 @@ using test::WhenModal;
 
 const QString kAccessCode = QStringLiteral("52038417");
 
+TEST(AccessCodeDialog, MasksTheEntryAndTakesElevenCharactersAtMost) {
+    CPasswordDlg dialog;
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Zem Programming Software"));
+    EXPECT_EQ(dialog.edit()->echoMode(), QLineEdit::Password);
+    QTest::keyClicks(dialog.edit(), QStringLiteral("123456789012345"));
+    EXPECT_EQ(dialog.edit()->text(), QStringLiteral("12345678901"));
+    QTest::keyClick(dialog.edit(), Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.password(), QStringLiteral("12345678901"));
+}
+
+// Each of the fourteen lists offers 0-255; Default Setting restores the
+// factory values whatever was chosen.
+TEST(PowerDialog, DefaultSettingRestoresTheFourteenValues) {
+    CPowerSetDlg dialog(136.0, 174.0);
+    for (int p = 1; p <= CPowerSetDlg::kPoints; ++p) {
+        for (QComboBox* list : {dialog.lowCombo(p), dialog.highCombo(p)}) {
+            ASSERT_EQ(list->count(), 256) << p;
+            EXPECT_EQ(list->itemText(255), QStringLiteral("255")) << p;
+            list->setCurrentIndex(200 + p);
+        }
+    }
+    QTest::mouseClick(dialog.defaultButton(), Qt::LeftButton);
+    EXPECT_EQ(dialog.values(), DefaultPowerValues());
+}
+
+TEST(PowerDialog, ExitDuringAnExchangeWaitsForItsEnd) {
+    CPowerSetDlg dialog(136.0, 174.0);
+    QSignalSpy reads(&dialog, &CPowerSetDlg::readRequested);
+    dialog.show();
+    QTest::mouseClick(dialog.readButton(), Qt::LeftButton);
+    EXPECT_EQ(reads.count(), 1);
+
+    dialog.setExchanging(true);
+    EXPECT_FALSE(dialog.readButton()->isEnabled());
+    EXPECT_FALSE(dialog.writeButton()->isEnabled());
+    QTest::mouseClick(dialog.exitButton(), Qt::LeftButton);
+    EXPECT_TRUE(dialog.isVisible());
+    dialog.setExchanging(false);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+// A radio on the first band with power values 10..23 of its own and last
+// bytes AB CD behind them.
 RadioImage RadioWithPowerValues() {
-    RadioImage image = NewDocumentImage();
-    test::RecordingMessenger quiet;
-    ApplyChannelDefaults(image, 0, 0, quiet);
+    RadioImage image = test::BandImage(0);
     for (int i = 0; i < 14; ++i) {
         image[0x3D0 + i] = static_cast<std::uint8_t>(10 + i);
     }
@@ -40,20 +80,9 @@ RadioImage RadioWithPowerValues() {
     return image;
 }
 
-class PowerSetWindow : public ::testing::Test {
+class PowerSetWindow : public test::WindowTest {
 protected:
-    test::RecordingMessenger messenger;
-    std::unique_ptr<MainWindow> window;
     bool powerDialogShown = false;
-
-    void SetUp() override {
-        window = std::make_unique<MainWindow>();
-        window->setMessenger(&messenger);
-        window->show();
-    }
-
-    CKivuView& view() { return window->view(); }
-    RadioImage& image() { return window->document().image(); }
 
     // Runs the command, types code into the access code dialog (or cancels
     // it when code is null) and hands the power dialog, if it opens, to use;
@@ -99,14 +128,19 @@ TEST_F(PowerSetWindow, WrongCodesAreRefusedWithoutTheDialog) {
     EXPECT_FALSE(powerDialogShown);
 }
 
-TEST_F(PowerSetWindow, ToolbarButtonOpensTheSameCommandAndKeepsThePageEdits) {
-    view().selectTab(CKivuView::kOptionTab);
-    auto* squelch = view().findChild<QComboBox*>(QStringLiteral("squelchLevel"));
-    ASSERT_NE(squelch, nullptr);
-    squelch->setCurrentIndex((squelch->currentIndex() + 1) % squelch->count());
+TEST_F(PowerSetWindow, ToolbarButtonKeepsThePageEditsAndShowsTheBandsRange) {
+    load(test::BandImage(1));  // 220-280 MHz
+    ASSERT_EQ(view().channelPage().values().bandIndex, 1);
+    editOptionPage();
     const RadioImage before = image();
 
-    runCommand(kCmdDebugTxPower, &kAccessCode);
+    runCommand(kCmdDebugTxPower, &kAccessCode, [](CPowerSetDlg* dialog) {
+        EXPECT_EQ(dialog->maxFreqEdit()->text(), QStringLiteral("280.00000"));
+        EXPECT_EQ(dialog->minFreqEdit()->text(), QStringLiteral("220.00000"));
+        EXPECT_EQ(dialog->rowLabel(1)->text(), QStringLiteral("400-410(MHZ)"));
+        EXPECT_EQ(dialog->values(), DefaultPowerValues());
+        QTest::mouseClick(dialog->exitButton(), Qt::LeftButton);
+    });
 
     EXPECT_TRUE(powerDialogShown);
     EXPECT_EQ(view().currentTab(), CKivuView::kChannelTab);
@@ -126,24 +160,6 @@ TEST_F(PowerSetWindow, ToolbarButtonOpensTheSameCommandAndKeepsThePageEdits) {
     EXPECT_TRUE(asked);
 }
 
-TEST_F(PowerSetWindow, DialogShowsTheRangeOfTheChosenBand) {
-    RadioImage band = NewDocumentImage();
-    test::RecordingMessenger quiet;
-    ApplyChannelDefaults(band, 0, 1, quiet);  // 220-280 MHz
-    image() = band;
-    view().fillAllPages();
-    ASSERT_EQ(view().channelPage().values().bandIndex, 1);
-
-    runCommand(kCmdOnLinePowerSet, &kAccessCode, [](CPowerSetDlg* dialog) {
-        EXPECT_EQ(dialog->maxFreqEdit()->text(), QStringLiteral("280.00000"));
-        EXPECT_EQ(dialog->minFreqEdit()->text(), QStringLiteral("220.00000"));
-        EXPECT_EQ(dialog->rowLabel(1)->text(), QStringLiteral("400-410(MHZ)"));
-        EXPECT_EQ(dialog->values(), DefaultPowerValues());
-        QTest::mouseClick(dialog->exitButton(), Qt::LeftButton);
-    });
-    EXPECT_TRUE(powerDialogShown);
-}
-
 TEST_F(PowerSetWindow, ReadShowsTheRadiosValuesAndRefreshesTheChannels) {
     const RadioImage radioMemory = RadioWithPowerValues();
     RadioOnPty radio(radioMemory);
@@ -160,11 +176,9 @@ TEST_F(PowerSetWindow, ReadShowsTheRadiosValuesAndRefreshesTheChannels) {
     });
 
     EXPECT_TRUE(messenger.empty());
-    EXPECT_TRUE(std::equal(radioMemory.bytes.begin(), radioMemory.bytes.begin() + 0xB0, image().bytes.begin()));
-    EXPECT_TRUE(std::equal(radioMemory.bytes.begin() + 0x3D0, radioMemory.bytes.begin() + 0x3E0,
-                           image().bytes.begin() + 0x3D0));
-    EXPECT_TRUE(std::equal(before.bytes.begin() + 0xB0, before.bytes.begin() + 0x3D0, image().bytes.begin() + 0xB0))
-        << "the rest of the image is not the power read's";
+    EXPECT_TRUE(test::SameBytes(image(), radioMemory, 0, 0xB0));
+    EXPECT_TRUE(test::SameBytes(image(), radioMemory, 0x3D0, 0x3E0));
+    EXPECT_TRUE(test::SameBytes(image(), before, 0xB0, 0x3D0)) << "the rest of the image is not the power read's";
     ChannelPageValues expected;
     FillFromImage(image(), expected);
     EXPECT_EQ(view().channelPage().values().cells, expected.cells);
@@ -183,12 +197,11 @@ TEST_F(PowerSetWindow, WriteSendsTheChosenValuesWithTheRadiosOwnLastBytes) {
     });
 
     EXPECT_TRUE(messenger.empty());
-    const std::uint8_t expected[16] = {200, 65, 65, 60, 60, 50, 50, 45, 50, 50, 65, 65, 65, 60, 0xAB, 0xCD};
-    const RadioImage& memory = radio.memory();
-    EXPECT_TRUE(std::equal(expected, expected + 16, memory.bytes.begin() + 0x3D0));
-    EXPECT_TRUE(std::equal(expected, expected + 16, image().bytes.begin() + 0x3D0));
-    EXPECT_TRUE(std::equal(radioMemory.bytes.begin(), radioMemory.bytes.begin() + 0x3D0, memory.bytes.begin()))
-        << "only the power values were written";
+    const std::uint8_t sent[16] = {200, 65, 65, 60, 60, 50, 50, 45, 50, 50, 65, 65, 65, 60, 0xAB, 0xCD};
+    RadioImage expected = radioMemory;
+    std::copy(std::begin(sent), std::end(sent), expected.bytes.begin() + 0x3D0);
+    EXPECT_EQ(radio.memory(), expected) << "only the power values were written";
+    EXPECT_TRUE(test::SameBytes(image(), expected, 0x3D0, 0x3E0));
 }
 
 }  // namespace
