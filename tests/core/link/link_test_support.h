@@ -1,20 +1,31 @@
 #pragma once
 
-#include "link/clone_protocol.h"
 #include "link/link_session.h"
-#include "link/serial_port.h"
-#include "messenger.h"
 #include "pty_radio.h"
-#include "virtual_radio.h"
+#include "support/recording_messenger.h"
 
+#include <algorithm>
 #include <atomic>
+#include <cstdio>
 #include <deque>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
 
 namespace zem::test {
+
+// The byte string of a frame, e.g. Hex({0x52, 0, 0, 8}) == "52 00 00 08".
+inline std::string Hex(const std::vector<std::uint8_t>& bytes) {
+    std::string text;
+    char item[4];
+    for (std::uint8_t b : bytes) {
+        std::snprintf(item, sizeof item, "%02X", b);
+        text += (text.empty() ? "" : " ") + std::string(item);
+    }
+    return text;
+}
 
 // One ordered record of what an exchange did on its port and through its
 // hooks: "purge 0C", "tx 52 00 00 08", "rx 12/12", "sleep 3", "pump",
@@ -22,28 +33,61 @@ namespace zem::test {
 using EventLog = std::vector<std::string>;
 
 // Joins the log with "; ", folding runs of one event into "event xN".
-std::string Folded(const EventLog& log);
+inline std::string Folded(const EventLog& log) {
+    std::string text;
+    for (std::size_t i = 0, run = 1; i < log.size(); i += run, run = 1) {
+        while (i + run < log.size() && log[i + run] == log[i]) ++run;
+        text += (text.empty() ? "" : "; ") + log[i] + (run > 1 ? " x" + std::to_string(run) : "");
+    }
+    return text;
+}
 
-// A port with no time: a read answers at once with what the peer radio has
-// sent, or with the next scripted answer; silence costs nothing.
+inline int Count(const EventLog& log, const std::string& event) {
+    return static_cast<int>(std::count(log.begin(), log.end(), event));
+}
+
+// A port with no time: a read answers at once with the next scripted answer,
+// or else with what the peer radio has sent; silence costs nothing.
 class FakePort : public SerialPort {
 public:
     struct Answer {
         std::vector<std::uint8_t> bytes;
         bool ioError = false;
     };
+    explicit FakePort(EventLog& log, sim::VirtualRadio* peer = nullptr) : log_(log), peer_(peer) {}
 
-    FakePort(EventLog& log, sim::VirtualRadio* peer = nullptr) : log_(log), peer_(peer) {}
-
-    void purge(PurgeMask mask) override;
-    bool write(const std::uint8_t* bytes, std::size_t count) override;
-    ReadResult read(std::uint8_t* buffer, std::size_t count) override;
-    void close() override;
+    void purge(PurgeMask mask) override {
+        log_.push_back(mask == PurgeMask::Clear ? "purge 0C" : "purge 0F");
+        pending_.clear();
+    }
+    bool write(const std::uint8_t* bytes, std::size_t count) override {
+        log_.push_back("tx " + Hex({bytes, bytes + count}));
+        for (std::size_t i = 0; peer_ && i < count; ++i) {
+            auto reply = peer_->receive(bytes[i]);
+            pending_.insert(pending_.end(), reply.bytes.begin(), reply.bytes.end());
+        }
+        return true;
+    }
+    ReadResult read(std::uint8_t* buffer, std::size_t count) override {
+        Answer answer;
+        if (!script.empty()) {
+            answer = script.front();
+            script.pop_front();
+        } else {
+            answer.bytes.swap(pending_);
+            if (answer.bytes.size() > count) pending_.assign(answer.bytes.begin() + count, answer.bytes.end());
+        }
+        ReadResult result{!answer.ioError, std::min(count, answer.bytes.size())};
+        std::copy_n(answer.bytes.begin(), result.count, buffer);
+        log_.push_back("rx " + std::to_string(result.count) + "/" + std::to_string(count) +
+                       (result.ok ? "" : " error"));
+        return result;
+    }
+    void close() override { log_.push_back("close"); }
     std::string lastError() const override { return "scripted failure"; }
 
     // Scripted answers take the place of the peer for the next reads.
     std::deque<Answer> script;
-    int closes = 0;
 
 private:
     EventLog& log_;
@@ -51,39 +95,34 @@ private:
     std::vector<std::uint8_t> pending_;
 };
 
-// Hooks that log sleeps and pumps and never sleep.
-LinkHooks LoggingHooks(EventLog& log);
-
-// Records every message and answers Retry the given number of times.
-class RecordingMessenger : public Messenger {
-public:
-    explicit RecordingMessenger(int retries = 0) : retries_(retries) {}
-    void notice(const std::string& text) override { notices.push_back(text); }
-    bool confirm(const std::string& text) override {
-        notices.push_back(text);
-        return false;
-    }
-    bool retry(const std::string& text) override {
-        questions.push_back(text);
-        return retries_-- > 0;
-    }
-    std::vector<std::string> notices;
-    std::vector<std::string> questions;
-
-private:
-    int retries_;
-};
+// Hooks that log sleeps, pumps and status texts and never sleep.
+inline LinkHooks LoggingHooks(EventLog& log) {
+    LinkHooks hooks;
+    hooks.sleep = [&log](std::chrono::milliseconds d) { log.push_back("sleep " + std::to_string(d.count())); };
+    hooks.pump = [&log] { log.push_back("pump"); };
+    hooks.status = [&log](const std::string& text) { log.push_back("status " + text); };
+    return hooks;
+}
 
 // A virtual radio on a real pseudo-terminal, answering on its own thread.
 class SimLine {
 public:
-    explicit SimLine(RadioImage memory, sim::RadioFaults faults = {});
-    ~SimLine();
+    explicit SimLine(RadioImage memory, sim::RadioFaults faults = {}) : radio_(memory, faults) {
+        radio_.recordReceived(true);
+        std::string error;
+        line_ = sim::PtyRadio::Create(radio_, {}, error);
+        if (!line_) throw std::runtime_error(error);
+        thread_ = std::thread([this] { line_->run(stop_); });
+    }
+    ~SimLine() { stop(); }
 
     const std::string& device() const { return line_->device(); }
     // The radio's memory and received bytes; call after stop().
     const sim::VirtualRadio& radio() const { return radio_; }
-    void stop();
+    void stop() {
+        stop_ = true;
+        if (thread_.joinable()) thread_.join();
+    }
 
 private:
     sim::VirtualRadio radio_;
@@ -92,13 +131,36 @@ private:
     std::thread thread_;
 };
 
-// A session on the line's device that never sleeps.
-LinkSession FastSession(const std::string& device);
+// A session on the device that never sleeps.
+inline LinkSession FastSession(const std::string& device) {
+    LinkSession session;
+    session.port = device;
+    session.hooks.sleep = [](std::chrono::milliseconds) {};
+    return session;
+}
 
 // An image whose every byte differs from its neighbours: offset * 7 + salt.
-RadioImage PatternImage(int salt);
+// Every byte value occurs, so a transfer of it also shows that the line
+// passes flow-control, line-end and other control bytes unchanged.
+inline RadioImage PatternImage(int salt) {
+    RadioImage image;
+    for (std::size_t i = 0; i < kImageSize; ++i) image[i] = static_cast<std::uint8_t>(i * 7 + salt);
+    return image;
+}
 
-// The byte string of a frame, e.g. Hex({0x52, 0, 0, 8}) == "52 00 00 08".
-std::string Hex(const std::vector<std::uint8_t>& bytes);
+using Faults = sim::RadioFaults;
+
+// A radio that misbehaves at the block at address.
+inline Faults FaultAt(std::optional<std::uint16_t> Faults::*fault, std::uint16_t address,
+                      std::size_t shortReplyLength = 9) {
+    Faults faults;
+    faults.*fault = address;
+    faults.shortReplyLength = shortReplyLength;
+    return faults;
+}
+
+inline bool SameRange(const RadioImage& a, const RadioImage& b, std::size_t begin, std::size_t end) {
+    return std::equal(a.data() + begin, a.data() + end, b.data() + begin);
+}
 
 }  // namespace zem::test

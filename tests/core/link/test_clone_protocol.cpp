@@ -7,81 +7,95 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 namespace zem::test {
 namespace {
 
-std::string Joined(const EventLog& log) {
-    std::string text;
-    for (const auto& e : log) text += e + "; ";
-    return text;
-}
-
-std::string Repeat(const std::string& text, int n) {
-    std::string out;
-    for (int i = 0; i < n; ++i) out += text;
+// "event; event; ..." n times.
+std::string Repeat(const std::string& event, int n) {
+    std::string out = event;
+    for (int i = 1; i < n; ++i) out += "; " + event;
     return out;
 }
 
-int Count(const EventLog& log, const std::string& event) {
-    return static_cast<int>(std::count(log.begin(), log.end(), event));
-}
-
-class HandshakeTest : public ::testing::Test {
+class CloneProtocolTest : public ::testing::Test {
 protected:
     EventLog log;
+    RecordingMessenger messenger;
+    std::string detail;  // of the last handshake
+    HandshakeResult Enter(FakePort& port) {
+        CloneProtocol protocol(port, messenger, LoggingHooks(log));
+        HandshakeResult result = protocol.EnterProgrammingMode();
+        detail = protocol.handshakeDetail();
+        return result;
+    }
+    // A block reply: a header that is not examined, then the data 40 .. 47; cut to length.
+    static std::vector<std::uint8_t> Reply(std::size_t length = 12) {
+        std::vector<std::uint8_t> bytes = {0xA0, 0xA1, 0xA2, 0xA3, 0x40, 0x41, 0x42, 0x43, 0x44, 0x45, 0x46, 0x47};
+        bytes.resize(length);
+        return bytes;
+    }
 };
 
-TEST_F(HandshakeTest, AnsweringRadioGetsTheWakeUpIdentifyAndFinalAckWithTheirPausesAndPumps) {
+TEST_F(CloneProtocolTest, AnsweringRadioGetsTheWakeUpIdentifyAndFinalAckWithTheirPausesAndPumps) {
     sim::VirtualRadio radio(RadioImage{});
     FakePort port(log, &radio);
-    RecordingMessenger messenger;
-    CloneProtocol protocol(port, messenger, LoggingHooks(log));
-
-    ASSERT_EQ(protocol.EnterProgrammingMode(), HandshakeResult::Entered);
+    ASSERT_EQ(Enter(port), HandshakeResult::Entered);
 
     std::string expected = "purge 0C; status " + std::string(kMsgWaitingForRadio) + "; " +
-                           Repeat("pump; sleep 1; ", 12) + "purge 0F; ";
+                           Repeat("pump; sleep 1", 12) + "; purge 0F; ";
     for (const char* byte : {"77", "56", "4B", "44", "54", "4E", "45"})
         expected += std::string("sleep 1; purge 0C; tx ") + byte + "; ";
-    expected += "rx 1/1; sleep 1; purge 0C; tx 02; rx 8/8; " + Repeat("pump; sleep 1; ", 13) +
-                "purge 0C; tx 06; rx 1/1; ";
-    EXPECT_EQ(Joined(log), expected);
-    EXPECT_TRUE(messenger.questions.empty());
+    expected += "rx 1/1; sleep 1; purge 0C; tx 02; rx 8/8; " + Repeat("pump; sleep 1", 13) +
+                "; purge 0C; tx 06; rx 1/1";
+    EXPECT_EQ(Folded(log), expected);
+    EXPECT_TRUE(messenger.empty());
 }
 
-TEST_F(HandshakeTest, SilentRadioIsWokenFifteenTimesThenTheUserIsAskedAndRetryStartsOver) {
-    FakePort port(log);  // nothing ever answers
-    RecordingMessenger messenger(/*retries=*/1);
-    CloneProtocol protocol(port, messenger, LoggingHooks(log));
+TEST_F(CloneProtocolTest, WakeUpIsRepeatedFifteenTimesBeforeTheRetryQuestionButNotOnADeadLine) {
+    struct Case {
+        int ignoredWakeUps;  // 99: a radio that never answers
+        bool retry;          // the answer to the first question; the second is Cancel
+        bool deadLine;       // the first read fails: the user is asked at once
+        HandshakeResult result;
+        int wakeUps;
+        std::size_t questions;
+    };
+    for (const Case& c : {Case{14, false, false, HandshakeResult::Entered, 15, 0},
+                          Case{15, true, false, HandshakeResult::Entered, 16, 1},
+                          Case{99, true, false, HandshakeResult::Abandoned, 30, 2},
+                          Case{0, false, true, HandshakeResult::Abandoned, 1, 1}}) {
+        SCOPED_TRACE(c.ignoredWakeUps);
+        log.clear();
+        messenger.clear();
+        if (c.retry) messenger.scriptAnswers({true});
+        sim::RadioFaults faults;
+        faults.ignoreWakeUps = c.ignoredWakeUps;
+        sim::VirtualRadio radio(RadioImage{}, faults);
+        FakePort port(log, &radio);
+        if (c.deadLine) port.script = {{{}, /*ioError=*/true}};
 
-    EXPECT_EQ(protocol.EnterProgrammingMode(), HandshakeResult::Abandoned);
-
-    EXPECT_EQ(Count(log, "tx 77"), 30);  // 15, Retry, 15 more, Cancel
-    EXPECT_EQ(Count(log, "sleep 2"), 30);
-    EXPECT_EQ(messenger.questions, std::vector<std::string>(2, kMsgCommunicationError));
-    EXPECT_EQ(Count(log, "tx 02"), 0);
+        EXPECT_EQ(Enter(port), c.result);
+        EXPECT_EQ(Count(log, "tx 77"), c.wakeUps);
+        EXPECT_EQ(Count(log, "sleep 2"), std::min(c.ignoredWakeUps, 30));  // after each unanswered one
+        EXPECT_EQ(messenger.texts(), std::vector<std::string>(c.questions, kMsgCommunicationError));
+        EXPECT_EQ(detail.find("line failed") != std::string::npos, c.deadLine) << detail;
+    }
 }
 
-TEST_F(HandshakeTest, UnconfirmedFinalAckWaits601PumpsBeforeAsking) {
+TEST_F(CloneProtocolTest, UnconfirmedFinalAckWaits601PumpsBeforeAsking) {
     sim::RadioFaults faults;
     faults.noFinalAck = true;
     sim::VirtualRadio radio(RadioImage{}, faults);
     FakePort port(log, &radio);
-    RecordingMessenger messenger;
-    CloneProtocol protocol(port, messenger, LoggingHooks(log));
-
-    EXPECT_EQ(protocol.EnterProgrammingMode(), HandshakeResult::Abandoned);
+    EXPECT_EQ(Enter(port), HandshakeResult::Abandoned);
 
     auto finalAck = std::find(log.begin(), log.end(), "tx 06");
     ASSERT_NE(finalAck, log.end());
-    EventLog after(finalAck + 1, log.end());
-    EXPECT_EQ(Joined(after), "rx 0/1; " + Repeat("pump; sleep 1; ", 601));
-    EXPECT_EQ(messenger.questions.size(), 1u);
+    EXPECT_EQ(Folded(EventLog(finalAck + 1, log.end())), "rx 0/1; " + Repeat("pump; sleep 1", 601));
+    EXPECT_EQ(messenger.texts(), std::vector<std::string>{kMsgCommunicationError});
 }
 
-TEST_F(HandshakeTest, IdentificationIsNotExaminedButNeverPassesForTheConfirmation) {
+TEST_F(CloneProtocolTest, IdentificationIsNotExaminedButNeverPassesForTheConfirmation) {
     struct Case {
         std::vector<std::uint8_t> identification;
         std::vector<std::uint8_t> confirmation;
@@ -90,124 +104,63 @@ TEST_F(HandshakeTest, IdentificationIsNotExaminedButNeverPassesForTheConfirmatio
     for (const Case& c : {Case{{}, {kAck}, HandshakeResult::Entered},            // absent
                           Case{{1, 2, 3}, {kAck}, HandshakeResult::Entered},     // short
                           Case{{kAck, 1, 2, 3, 4, 5, 6, 7}, {}, HandshakeResult::Abandoned}}) {
-        log.clear();
         FakePort port(log);
         port.script = {{{kAck}}, {c.identification}, {c.confirmation}};
-        RecordingMessenger messenger;
-        CloneProtocol protocol(port, messenger, LoggingHooks(log));
-        EXPECT_EQ(protocol.EnterProgrammingMode(), c.result) << c.identification.size();
+        EXPECT_EQ(Enter(port), c.result) << c.identification.size();
     }
 }
 
-TEST_F(HandshakeTest, DeadLineAsksAtOnceInsteadOfWakingFifteenTimes) {
+// The block exchanges take the radio to be in programming mode already.
+TEST_F(CloneProtocolTest, BlockReadAndWriteArePacedByTheirTimingSet) {
     FakePort port(log);
-    port.script = {{{}, /*ioError=*/true}};
-    RecordingMessenger messenger;
     CloneProtocol protocol(port, messenger, LoggingHooks(log));
-
-    EXPECT_EQ(protocol.EnterProgrammingMode(), HandshakeResult::Abandoned);
-    EXPECT_EQ(Count(log, "tx 77"), 1);
-    EXPECT_EQ(messenger.questions.size(), 1u);
-    EXPECT_NE(protocol.handshakeDetail().find("line failed"), std::string::npos);
-}
-
-// Scripted replies for block exchanges: the radio is taken to be in
-// programming mode already.
-class BlockTest : public ::testing::Test {
-protected:
-    EventLog log;
-    FakePort port{log};
-    RecordingMessenger messenger;
-    std::vector<std::uint8_t> reply(std::uint8_t first) {
-        std::vector<std::uint8_t> bytes = {0xA0, 0xA1, 0xA2, 0xA3};  // header, not examined
-        for (int i = 0; i < 8; ++i) bytes.push_back(static_cast<std::uint8_t>(first + i));
-        return bytes;
-    }
-};
-
-TEST_F(BlockTest, EachTimingSetPacesReadsAndWritesAsPrescribed) {
-    struct Case {
-        const TimingSet* timing;
-        const char* read;
-        const char* write;
-    };
-    const Case cases[] = {
-        {&kFullReadTiming, "sleep 3; purge 0C; tx 06; rx 1/1; pump x49; sleep 4", nullptr},
-        {&kPowerReadTiming, "sleep 15; purge 0C; tx 06; rx 1/1; pump x99; sleep 20", nullptr},
-        {&kFullWriteTiming, nullptr, "sleep 1; purge 0C; tx 01 02 03 04 05 06 07 08; rx 1/1; pump x51; sleep 1"},
-        {&kPowerWriteTiming, nullptr, "sleep 1; purge 0C; tx 01 02 03 04 05 06 07 08; rx 1/1; pump x201; sleep 2"},
-    };
-    for (const Case& c : cases) {
-        log.clear();
-        CloneProtocol protocol(port, messenger, LoggingHooks(log));
-        std::uint8_t block[8] = {1, 2, 3, 4, 5, 6, 7, 8};
-        if (c.read) {
-            port.script = {{reply(1)}, {{kAck}}};
-            EXPECT_EQ(protocol.ReadBlock(0x10, *c.timing, block).result, BlockResult::Ok);
-            EXPECT_EQ(Folded(log), std::string("purge 0C; tx 52 00 10 08; rx 12/12; ") + c.read);
-        } else {
-            port.script = {{{kAck}}};
-            EXPECT_EQ(protocol.WriteBlock(0x10, *c.timing, block).result, BlockResult::Ok);
-            EXPECT_EQ(Folded(log), std::string("purge 0C; tx 57 00 10 08; ") + c.write);
-        }
-    }
-}
-
-TEST_F(BlockTest, ReplyShorterThanTwelveBytesIsShortAndStoresNothing) {
-    for (std::size_t length : {0u, 9u, 10u, 11u}) {
-        auto bytes = reply(0x40);
-        bytes.resize(length);
-        port.script = {{bytes}, {{kAck}}};
-        CloneProtocol protocol(port, messenger, LoggingHooks(log));
-        std::uint8_t block[8] = {9, 9, 9, 9, 9, 9, 9, 9};
-        BlockOutcome outcome = protocol.ReadBlock(0, kFullReadTiming, block);
-        EXPECT_EQ(outcome.result, BlockResult::ShortReply) << length;
-        EXPECT_EQ(Hex({block, block + 8}), "09 09 09 09 09 09 09 09") << length;
-        EXPECT_EQ(BlockFailureMessage(outcome.result), kMsgShortReply);
-    }
-}
-
-TEST_F(BlockTest, MissingOrWrongAcknowledgementEndsTheBlock) {
-    struct Case {
-        std::vector<FakePort::Answer> answers;
-        bool write;
-        bool lineFailed;
-    };
-    const Case cases[] = {
-        {{{reply(1)}, {{}}}, false, false},
-        {{{reply(1)}, {{}, true}}, false, true},
-        {{{{0x15}}}, true, false},
-        {{{{}, true}}, true, true},
-    };
-    for (const Case& c : cases) {
-        port.script.assign(c.answers.begin(), c.answers.end());
-        CloneProtocol protocol(port, messenger, LoggingHooks(log));
-        std::uint8_t block[8] = {};
-        BlockOutcome outcome = c.write ? protocol.WriteBlock(0, kFullWriteTiming, block)
-                                       : protocol.ReadBlock(0, kFullReadTiming, block);
-        EXPECT_EQ(outcome.result, BlockResult::NoAck);
-        EXPECT_EQ(outcome.lineFailed, c.lineFailed);
-        EXPECT_EQ(BlockFailureMessage(outcome.result), kMsgProgramInterrupted);
-    }
-}
-
-TEST_F(BlockTest, CancelIsSeenInTheFullTransferPumpsButNotInThePowerSettings) {
-    LinkHooks hooks = LoggingHooks(log);
-    hooks.cancelled = [] { return true; };
-    CloneProtocol protocol(port, messenger, hooks);
-    std::uint8_t block[8] = {};
-
-    port.script = {{reply(1)}, {{kAck}}};
-    EXPECT_EQ(protocol.ReadBlock(0, kFullReadTiming, block).result, BlockResult::Cancelled);
-    port.script = {{reply(1)}, {{kAck}}};
-    EXPECT_EQ(protocol.ReadBlock(0, kPowerReadTiming, block).result, BlockResult::Ok);
+    std::uint8_t block[8] = {1, 2, 3, 4, 5, 6, 7, 8};
+    port.script = {{Reply()}, {{kAck}}};
+    EXPECT_EQ(protocol.ReadBlock(0x10, kFullReadTiming, block).result, BlockResult::Ok);
+    EXPECT_EQ(Folded(log), "purge 0C; tx 52 00 10 08; rx 12/12; sleep 3; purge 0C; tx 06; rx 1/1; pump x49; sleep 4");
+    EXPECT_EQ(Hex({block, block + 8}), "40 41 42 43 44 45 46 47");  // the reply's last eight bytes
 
     log.clear();
     port.script = {{{kAck}}};
-    EXPECT_EQ(protocol.WriteBlock(0, kFullWriteTiming, block).result, BlockResult::Cancelled);
-    EXPECT_EQ(Count(log, "pump"), 0);  // a write looks before each pump
-    port.script = {{{kAck}}};
-    EXPECT_EQ(protocol.WriteBlock(0, kPowerWriteTiming, block).result, BlockResult::Ok);
+    EXPECT_EQ(protocol.WriteBlock(0x3C8, kFullWriteTiming, block).result, BlockResult::Ok);
+    EXPECT_EQ(Folded(log),
+              "purge 0C; tx 57 03 C8 08; sleep 1; purge 0C; tx 40 41 42 43 44 45 46 47; rx 1/1; pump x51; sleep 1");
+}
+
+TEST_F(CloneProtocolTest, ShortReplyOrMissingAcknowledgementEndsTheBlockWithItsMessage) {
+    struct Case {
+        std::vector<FakePort::Answer> answers;
+        bool write;
+        BlockResult result;
+        bool lineFailed;
+    };
+    const Case cases[] = {
+        {{{Reply(0)}}, false, BlockResult::ShortReply, false},
+        {{{Reply(9)}}, false, BlockResult::ShortReply, false},
+        {{{Reply(11)}}, false, BlockResult::ShortReply, false},
+        {{{Reply(10), true}}, false, BlockResult::ShortReply, true},
+        {{{Reply()}, {{}}}, false, BlockResult::NoAck, false},
+        {{{Reply()}, {{}, true}}, false, BlockResult::NoAck, true},
+        {{{{0x15}}}, true, BlockResult::NoAck, false},
+        {{{{}, true}}, true, BlockResult::NoAck, true},
+    };
+    for (const Case& c : cases) {
+        FakePort port(log);
+        port.script.assign(c.answers.begin(), c.answers.end());
+        CloneProtocol protocol(port, messenger, LoggingHooks(log));
+        std::uint8_t block[8] = {9, 9, 9, 9, 9, 9, 9, 9};
+        BlockOutcome outcome = c.write ? protocol.WriteBlock(0, kFullWriteTiming, block)
+                                       : protocol.ReadBlock(0, kFullReadTiming, block);
+        SCOPED_TRACE(&c - cases);
+        EXPECT_EQ(outcome.result, c.result);
+        EXPECT_EQ(outcome.lineFailed, c.lineFailed);
+        EXPECT_EQ(BlockFailureMessage(outcome.result),
+                  c.result == BlockResult::ShortReply ? kMsgShortReply : kMsgProgramInterrupted);
+        // Only a whole reply is data.
+        if (c.result == BlockResult::ShortReply) {
+            EXPECT_EQ(Hex({block, block + 8}), "09 09 09 09 09 09 09 09");
+        }
+    }
 }
 
 }  // namespace
