@@ -1,6 +1,6 @@
 #include "service/power_points.h"
 
-#include <cstdio>
+#include "channels/frequency.h"
 
 namespace zem {
 
@@ -46,8 +46,10 @@ const std::array<const char*, kPowerPointCount>& PowerPointLabels(double maxMHz)
 }
 
 std::string FormatPowerFrequency(double mhz) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%8.5f", mhz);
+    // Whole 10 Hz units written with integer arithmetic, so the point stays a
+    // '.' whatever number locale the window runs in; at least eight places.
+    std::string text = FormatFrequency(MhzToUnits(mhz));
+    if (text.size() < 8) text.insert(0, 8 - text.size(), ' ');
     return text;
 }
 

@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <string>
+
 namespace zem::test {
 namespace {
 
@@ -110,6 +113,11 @@ TEST(PowerPoints, BandChoiceSetsTheRangeAndTheLabels) {
         EXPECT_EQ(FormatPowerFrequency(range.maxMHz), c.max) << c.band;
         EXPECT_STREQ(PowerPointLabels(range.maxMHz)[0], c.firstLabel) << c.band;
     }
+    const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
+    std::setlocale(LC_NUMERIC, "de_DE.UTF-8");  // a comma locale, where the machine has one
+    EXPECT_EQ(FormatPowerFrequency(174.0), "174.00000");
+    std::setlocale(LC_NUMERIC, saved.c_str());
+    EXPECT_EQ(FormatPowerFrequency(6.0), " 6.00000");
     EXPECT_STREQ(PowerPointLabels(255.0)[6], "136-171(MHZ)");
     EXPECT_STREQ(PowerPointLabels(255.1)[6], "400-470(MHZ)");
 }
