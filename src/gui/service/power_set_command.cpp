@@ -85,12 +85,17 @@ void PowerSetCommand::readFromRadio(CPowerSetDlg& dialog, LinkWorker& worker) {
         },
         [this, &dialog, working, refresh](const zem::LinkOutcome&) {
             if (*refresh) {
+                CKivuView& view = window_.view();
                 zem::RadioImage& image = window_.document().image();
+                // The radio's bytes replace channels 1-10 only, and the page
+                // is then refilled from the image: its other edits (channels
+                // 11-16, type and band) go into the image first, or the refill
+                // would throw them away.
+                view.channelPage().StoreToImage();
                 CopyBytes(*working, image, 0, kChannelAreaEnd);
                 CopyBytes(*working, image, zem::kPowerCalibrationOffset,
                           zem::kPowerCalibrationOffset + zem::kPowerCalibrationSize);
                 dialog.setValues(zem::PowerValuesFromImage(image));
-                CKivuView& view = window_.view();
                 view.channelPage().FillFromImage();
                 view.returnToChannelTab();
             }

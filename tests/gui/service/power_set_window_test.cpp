@@ -4,6 +4,7 @@
 
 #include "channels/channel_codec.h"
 #include "channels/channel_page.h"
+#include "channels/ms_flex_grid.h"
 #include "link/port_selection.h"
 #include "service/access_code.h"
 #include "service/password_dialog.h"
@@ -164,7 +165,16 @@ TEST_F(PowerSetWindow, ReadShowsTheRadiosValuesAndRefreshesTheChannels) {
     const RadioImage radioMemory = RadioWithPowerValues();
     RadioOnPty radio(radioMemory);
     window->findChild<PortSelection*>()->setPort(radio.path());
-    const RadioImage before = image();
+    // A channel the radio's bytes do not cover, edited but not yet stored.
+    CChannelPage& page = view().channelPage();
+    page.setCurrentCell(16, 1);
+    page.showCellEditor(QChar(0));
+    auto* edit = qobject_cast<QLineEdit*>(page.grid().OpenEditor());
+    ASSERT_NE(edit, nullptr);
+    edit->setText(QStringLiteral("150.12500"));
+    page.commitOpenEditor();
+    RadioImage before = image();
+    StoreToImage(page.values(), before);
 
     runCommand(kCmdOnLinePowerSet, &kAccessCode, [](CPowerSetDlg* dialog) {
         press(dialog->readButton(), dialog);
@@ -182,6 +192,7 @@ TEST_F(PowerSetWindow, ReadShowsTheRadiosValuesAndRefreshesTheChannels) {
     ChannelPageValues expected;
     FillFromImage(image(), expected);
     EXPECT_EQ(view().channelPage().values().cells, expected.cells);
+    EXPECT_EQ(page.grid().TextMatrix(16, 1), QStringLiteral("150.12500")) << "the edit outside the read is kept";
     EXPECT_EQ(view().currentTab(), CKivuView::kChannelTab);
 }
 
