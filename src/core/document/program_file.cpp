@@ -170,6 +170,12 @@ FileResult WriteFileAtomically(const std::string& path, const std::string& conte
         std::error_code ec;
         if (fs::is_directory(target, ec))
             return FileResult::failure("Cannot save the file \"" + path + "\": it is a folder.");
+        // A file the user made read-only is one they want kept: the save
+        // fails instead of putting a new file in its place.
+        const fs::file_status existing = fs::status(target, ec);
+        constexpr fs::perms kAnyWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+        if (!ec && fs::exists(existing) && (existing.permissions() & kAnyWrite) == fs::perms::none)
+            return FileResult::failure("Cannot save the file \"" + path + "\": it is read-only.");
 
         const fs::path tmp = TemporaryPathFor(target);
         FileResult written = WriteAndFlush(tmp, contents);

@@ -109,6 +109,11 @@ TEST_F(ProgramFileTest, FailedSaveReportsAndLeavesWhatWasThere)
     EXPECT_NE(result.message.find("folder.Zem"), std::string::npos);
     EXPECT_TRUE(fs::is_directory(dir_ / "folder.Zem"));
 
+    write("read-only.Zem", "previous");
+    fs::permissions(dir_ / "read-only.Zem", fs::perms::owner_read);
+    EXPECT_FALSE(SaveProgramFile(path("read-only.Zem"), RadioImage()).ok);
+    EXPECT_EQ(read("read-only.Zem"), "previous");
+
     // A folder the user may not write into (root writes anyway, so only checked when it bites).
     write("locked.Zem", "previous");
     fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
