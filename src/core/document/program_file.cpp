@@ -166,8 +166,15 @@ FileResult SaveProgramFile(const std::string& path, const RadioImage& image)
 FileResult WriteFileAtomically(const std::string& path, const std::string& contents)
 {
     try {
-        const fs::path target = fs::u8path(path);
+        fs::path target = fs::u8path(path);
         std::error_code ec;
+        // Saving through a symbolic link updates the file it points at; the
+        // link stays a link instead of becoming a copy beside the real file.
+        if (fs::is_symlink(fs::symlink_status(target, ec))) {
+            const fs::path resolved = fs::canonical(target, ec);
+            if (!ec)
+                target = resolved;
+        }
         if (fs::is_directory(target, ec))
             return FileResult::failure("Cannot save the file \"" + path + "\": it is a folder.");
         // A file the user made read-only is one they want kept: the save

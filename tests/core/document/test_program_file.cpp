@@ -76,6 +76,13 @@ TEST_F(ProgramFileTest, SavesAndLoadsEveryByteAndReplacesTheOldFile)
     ASSERT_TRUE(LoadProgramFile(path("a.Zem"), loaded).ok);
     EXPECT_EQ(loaded, image);
 
+    // Saved through a link: the file it points at gets the bytes, the link stays.
+    write("real.Zem", "old contents");
+    fs::create_symlink(dir_ / "real.Zem", dir_ / "link.Zem");
+    ASSERT_TRUE(SaveProgramFile(path("link.Zem"), image).ok);
+    EXPECT_TRUE(fs::is_symlink(dir_ / "link.Zem"));
+    EXPECT_EQ(read("real.Zem"), bytes);
+
     write("long.Zem", pattern(kImageSize + 1));  // the extra byte is ignored
     loaded = NewDocumentImage();
     ASSERT_TRUE(LoadProgramFile(path("long.Zem"), loaded).ok);
