@@ -152,7 +152,11 @@ void CKivuView::watchForHints(QWidget* root) {
 }
 
 bool CKivuView::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Enter) {
+    if (event->type() == QEvent::ChildPolished) {
+        // The grid's cell editors are made when a cell opens: they get the
+        // hints of their kind as well.
+        if (auto* child = qobject_cast<QWidget*>(static_cast<QChildEvent*>(event)->child())) watchForHints(child);
+    } else if (event->type() == QEvent::Enter) {
         auto* widget = qobject_cast<QWidget*>(watched);
         QString hint = QString::fromUtf8(kHintHelp);
         for (QWidget* w = widget; w && w != this; w = w->parentWidget()) {

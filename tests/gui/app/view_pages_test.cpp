@@ -141,6 +141,11 @@ TEST_F(ViewPagesTest, HoverHintsNameTheControlAndF1OpensTheTopicOfThePageShown) 
     EXPECT_EQ(window->statusBar()->currentMessage(), "Please Click the cell to edit or input data");
     QApplication::sendEvent(&page().defaultButton(), &enter);
     EXPECT_EQ(window->statusBar()->currentMessage(), QString::fromUtf8("For help，please press F1"));
+    // The combo that opens over a grid cell is one of the page's combos too.
+    clickCell(3, 5);
+    ASSERT_NE(qobject_cast<QComboBox*>(grid().OpenEditor()), nullptr);
+    QApplication::sendEvent(grid().OpenEditor(), &enter);
+    EXPECT_EQ(window->statusBar()->currentMessage(), "Please click the CommBox to choose value");
 
     clickTab(1);
     window->action(gui::kCmdHelp)->trigger();
