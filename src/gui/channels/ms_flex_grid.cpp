@@ -22,6 +22,11 @@ CMSFlexGrid::CMSFlexGrid(QWidget* parent) : QTableView(parent) {
     setCornerButtonEnabled(false);
 }
 
+void CMSFlexGrid::setModel(QAbstractItemModel* model) {
+    QTableView::setModel(model);
+    if (model && model->rowCount() > 1 && model->columnCount() > 1) setCurrentIndex(model->index(1, 1));
+}
+
 QString CMSFlexGrid::TextMatrix(int row, int col) const {
     if (!model()) return {};
     return model()->index(row, col).data(Qt::DisplayRole).toString();

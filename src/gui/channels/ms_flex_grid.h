@@ -16,6 +16,10 @@ class CMSFlexGrid : public QTableView {
 public:
     explicit CMSFlexGrid(QWidget* parent = nullptr);
 
+    // The first channel's receive frequency is current from the start, so
+    // typing and Enter reach the table before any click.
+    void setModel(QAbstractItemModel* model) override;
+
     // Any cell, fixed ones included; reading or writing moves nothing and
     // raises no event.
     QString TextMatrix(int row, int col) const;

@@ -135,6 +135,17 @@ TEST_F(ChannelGridTest, EnterMovesRightAndRunsFromPttToTheNextChannel) {
 
 TEST_F(ChannelGridTest, EnterOnTheTypeSettingControlsMovesFocusWithoutPressingTheButton) {
     EXPECT_EQ(focus(), &page().typeCombo());  // where a new window starts
+    // Enter runs on into the table, whose current cell is already channel
+    // 1's receive frequency: typing edits it before any click.
+    press(Qt::Key_Return);
+    press(Qt::Key_Return);
+    ASSERT_EQ(focus(), &grid());
+    type("1");
+    auto* edit = qobject_cast<QLineEdit*>(grid().OpenEditor());
+    ASSERT_TRUE(edit);
+    EXPECT_EQ(edit->text(), "1");
+    EXPECT_EQ(grid().Row() * 10 + grid().Col(), 11);
+    press(Qt::Key_Escape);
     enterValue(1, 1, "145");
     page().typeCombo().setFocus();
     press(Qt::Key_Return);
