@@ -20,6 +20,15 @@ public:
 
     // A question with Retry and Cancel; true when the user chose Retry.
     virtual bool retry(const std::string& text) = 0;
+
+    // The same question with what the program found out about the failure
+    // (the radio echoing bytes back, a line that failed ...), for a box's
+    // details; the question's own text stays as it is. Without a place for
+    // details the detail is dropped.
+    virtual bool retryWithDetail(const std::string& text, const std::string& detail) {
+        (void)detail;
+        return retry(text);
+    }
 };
 
 }  // namespace zem

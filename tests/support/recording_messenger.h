@@ -17,6 +17,7 @@ public:
     struct Entry {
         Kind kind;
         std::string text;
+        std::string detail = {};  // what a retry question had for its details
     };
 
     // Answers given to the next questions, in order; when they run out the
@@ -27,6 +28,10 @@ public:
     void notice(const std::string& text) override { entries_.push_back({Kind::Notice, text}); }
     bool confirm(const std::string& text) override { return ask(Kind::Confirm, text); }
     bool retry(const std::string& text) override { return ask(Kind::Retry, text); }
+    bool retryWithDetail(const std::string& text, const std::string& detail) override
+    {
+        return ask(Kind::Retry, text, detail);
+    }
 
     const std::vector<Entry>& entries() const { return entries_; }
 
@@ -43,9 +48,9 @@ public:
     void clear() { entries_.clear(); }
 
 private:
-    bool ask(Kind kind, const std::string& text)
+    bool ask(Kind kind, const std::string& text, const std::string& detail = {})
     {
-        entries_.push_back({kind, text});
+        entries_.push_back({kind, text, detail});
         if (answers_.empty())
             return defaultAnswer_;
         const bool answer = answers_.front();

@@ -85,6 +85,7 @@ CloneProtocol::AckRead CloneProtocol::readAck(std::string& why) {
 
 HandshakeResult CloneProtocol::EnterProgrammingMode() {
     int attempt = 1;
+    bool echoed = false;
     for (;;) {
         port_.purge(PurgeMask::Clear);
         status(kMsgWaitingForRadio);
@@ -98,10 +99,16 @@ HandshakeResult CloneProtocol::EnterProgrammingMode() {
         std::string why;
         AckRead wakeUp = readAck(why);
         if (wakeUp == AckRead::Missing) {
+            // The wake-up's own last byte coming back means the line hands
+            // back what the program sends: a cable or adapter with echo.
+            if (buffer_[0] == kMagic.back()) echoed = true;
             pause(kMagicRetryPause);
             if (++attempt <= kMagicAttempts) continue;
             handshakeDetail_ = "the radio did not answer the wake-up " + std::to_string(kMagicAttempts) +
                                " times (" + why + ")";
+            if (echoed)
+                handshakeDetail_ += "; the line echoes every byte the program sends back to it: "
+                                    "check the programming cable or adapter";
         } else if (wakeUp == AckRead::LineFailed) {
             // A dead line will not come back by sending the wake-up again.
             handshakeDetail_ = why;
@@ -122,8 +129,10 @@ HandshakeResult CloneProtocol::EnterProgrammingMode() {
             if (confirmation == AckRead::Missing && !pumpAndPoll(kPumpsAfterMissingFinalAck, true, true))
                 return HandshakeResult::Abandoned;
         }
-        if (!messenger_.retry(kMsgCommunicationError)) return HandshakeResult::Abandoned;
+        if (!messenger_.retryWithDetail(kMsgCommunicationError, handshakeDetail_))
+            return HandshakeResult::Abandoned;
         attempt = 1;
+        echoed = false;
     }
 }
 

@@ -23,8 +23,15 @@ bool QtMessenger::confirm(const std::string& text) {
 }
 
 bool QtMessenger::retry(const std::string& text) {
-    return QMessageBox::question(parent_, Caption(), QString::fromStdString(text),
-                                 QMessageBox::Retry | QMessageBox::Cancel, QMessageBox::Retry) == QMessageBox::Retry;
+    return retryWithDetail(text, std::string());
+}
+
+bool QtMessenger::retryWithDetail(const std::string& text, const std::string& detail) {
+    QMessageBox box(QMessageBox::Question, Caption(), QString::fromStdString(text),
+                    QMessageBox::Retry | QMessageBox::Cancel, parent_);
+    box.setDefaultButton(QMessageBox::Retry);
+    if (!detail.empty()) box.setDetailedText(QString::fromStdString(detail));
+    return box.exec() == QMessageBox::Retry;
 }
 
 }  // namespace zem::gui

@@ -15,6 +15,8 @@ public:
     void notice(const std::string& text) override;
     bool confirm(const std::string& text) override;
     bool retry(const std::string& text) override;
+    // The Retry/Cancel box with what the link found out under "Show Details...".
+    bool retryWithDetail(const std::string& text, const std::string& detail) override;
 
 private:
     QWidget* parent_;
@@ -33,6 +35,9 @@ public:
     void notice(const std::string& text) override { target_->notice(text); }
     bool confirm(const std::string& text) override { return target_->confirm(text); }
     bool retry(const std::string& text) override { return target_->retry(text); }
+    bool retryWithDetail(const std::string& text, const std::string& detail) override {
+        return target_->retryWithDetail(text, detail);
+    }
 
 private:
     zem::Messenger* target_;

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <chrono>
+#include <functional>
 #include <future>
 
 namespace zem::gui {
@@ -20,21 +21,28 @@ public:
     void notice(const std::string& text) override { notices_.push_back(text); }
     bool confirm(const std::string& text) override { return ask(&zem::Messenger::confirm, text); }
     bool retry(const std::string& text) override { return ask(&zem::Messenger::retry, text); }
+    bool retryWithDetail(const std::string& text, const std::string& detail) override {
+        return ask([text, detail](zem::Messenger& gui) { return gui.retryWithDetail(text, detail); });
+    }
 
     std::vector<std::string> takeNotices() { return std::move(notices_); }
 
 private:
     using Question = bool (zem::Messenger::*)(const std::string&);
 
+    bool ask(Question question, const std::string& text) {
+        return ask([question, text](zem::Messenger& gui) { return (gui.*question)(text); });
+    }
+
     // Asks on the GUI thread and waits for the answer. A program that is
     // closing answers Cancel, so the exchange ends instead of waiting for a
     // box that will never be shown.
-    bool ask(Question question, const std::string& text) {
+    bool ask(std::function<bool(zem::Messenger&)> question) {
         auto answer = std::make_shared<std::promise<bool>>();
         std::future<bool> future = answer->get_future();
         zem::Messenger* gui = &owner_.guiMessenger_;
         QMetaObject::invokeMethod(
-            &owner_, [gui, question, text, answer] { answer->set_value((gui->*question)(text)); },
+            &owner_, [gui, question = std::move(question), answer] { answer->set_value(question(*gui)); },
             Qt::QueuedConnection);
         while (future.wait_for(std::chrono::milliseconds(50)) != std::future_status::ready) {
             if (abandoned_->load()) {

@@ -95,6 +95,19 @@ TEST_F(CloneProtocolTest, UnconfirmedFinalAckWaits601PumpsBeforeAsking) {
     EXPECT_EQ(messenger.texts(), std::vector<std::string>{kMsgCommunicationError});
 }
 
+TEST_F(CloneProtocolTest, LineThatEchoesTheWakeUpIsNamedInTheQuestionsDetails) {
+    sim::RadioFaults faults;
+    faults.echo = true;
+    sim::VirtualRadio radio(RadioImage{}, faults);
+    FakePort port(log, &radio);
+    EXPECT_EQ(Enter(port), HandshakeResult::Abandoned);
+
+    ASSERT_EQ(messenger.entries().size(), 1u);
+    EXPECT_EQ(messenger.entries()[0].text, kMsgCommunicationError);
+    EXPECT_NE(messenger.entries()[0].detail.find("echoes every byte"), std::string::npos)
+        << messenger.entries()[0].detail;
+}
+
 TEST_F(CloneProtocolTest, IdentificationIsNotExaminedButNeverPassesForTheConfirmation) {
     struct Case {
         std::vector<std::uint8_t> identification;

@@ -286,6 +286,8 @@ TEST_F(TransferWindow, RetryAsksAgainAndCancelEndsTheRun) {
     for (const auto& entry : messenger.entries()) {
         EXPECT_EQ(entry.kind, test::RecordingMessenger::Kind::Retry);
         EXPECT_EQ(entry.text, kMsgCommunicationError);
+        // The box's details say why: the line hands back every byte.
+        EXPECT_NE(entry.detail.find("echoes every byte"), std::string::npos) << entry.detail;
     }
     EXPECT_FALSE(progress().isVisible());
     EXPECT_EQ(image(), before);
