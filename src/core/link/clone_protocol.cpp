@@ -8,6 +8,21 @@
 
 namespace zem {
 
+namespace {
+
+// The outcome of a block whose acknowledgement did not come: what, where and why.
+BlockOutcome MissingAck(bool lineFailed, const char* exchange, std::uint16_t address, const std::string& why) {
+    BlockOutcome outcome;
+    outcome.result = BlockResult::NoAck;
+    outcome.lineFailed = lineFailed;
+    char text[48];
+    std::snprintf(text, sizeof text, "block %s at 0x%03X: ", exchange, address);
+    outcome.detail = text + why;
+    return outcome;
+}
+
+}  // namespace
+
 CloneProtocol::CloneProtocol(SerialPort& port, Messenger& messenger, LinkHooks hooks)
     : port_(port), messenger_(messenger), hooks_(std::move(hooks)) {
     buffer_.fill(kNoReplyByte);
@@ -162,14 +177,8 @@ BlockOutcome CloneProtocol::ReadBlock(std::uint16_t address, const TimingSet& ti
     port_.purge(PurgeMask::Clear);
     sendByte(kAck);
     std::string why;
-    if (AckRead ack = readAck(why); ack != AckRead::Ack) {
-        outcome.result = BlockResult::NoAck;
-        outcome.lineFailed = ack == AckRead::LineFailed;
-        char text[48];
-        std::snprintf(text, sizeof text, "block read at 0x%03X: ", address);
-        outcome.detail = text + why;
-        return outcome;
-    }
+    if (AckRead ack = readAck(why); ack != AckRead::Ack)
+        return MissingAck(ack == AckRead::LineFailed, "read", address, why);
     if (!pumpAndPoll(timing.pumpsAfterBlock, false, timing.pollsCancel)) {
         outcome.result = BlockResult::Cancelled;
         return outcome;
@@ -189,14 +198,8 @@ BlockOutcome CloneProtocol::WriteBlock(std::uint16_t address, const TimingSet& t
     send(source, kBlockSize);
 
     std::string why;
-    if (AckRead ack = readAck(why); ack != AckRead::Ack) {
-        outcome.result = BlockResult::NoAck;
-        outcome.lineFailed = ack == AckRead::LineFailed;
-        char text[48];
-        std::snprintf(text, sizeof text, "block write at 0x%03X: ", address);
-        outcome.detail = text + why;
-        return outcome;
-    }
+    if (AckRead ack = readAck(why); ack != AckRead::Ack)
+        return MissingAck(ack == AckRead::LineFailed, "write", address, why);
     buffer_[0] = kAfterWriteAckByte;
     stepProgress();
     for (int i = 0; i < timing.pumpsAfterBlock; ++i) {
