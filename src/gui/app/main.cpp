@@ -1,4 +1,6 @@
 #include "app/main_window.h"
+
+#include "app/app_title.h"
 #include "app/startup_options.h"
 
 #include <QApplication>
@@ -8,8 +10,8 @@ int main(int argc, char* argv[]) {
     QElapsedTimer sinceStart;
     sinceStart.start();
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
-    QApplication::setApplicationName(QStringLiteral("Zem Programming Software"));
+    QApplication::setOrganizationName(zem::gui::SettingsOrganisation());
+    QApplication::setApplicationName(zem::gui::ApplicationTitle());
 
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();

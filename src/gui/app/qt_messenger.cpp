@@ -1,5 +1,7 @@
 #include "app/qt_messenger.h"
 
+#include "app/app_title.h"
+
 #include <QMessageBox>
 
 namespace zem::gui {
@@ -7,7 +9,7 @@ namespace zem::gui {
 namespace {
 
 const QString& Caption() {
-    static const QString caption = QStringLiteral("Zem Programming Software");
+    static const QString caption = ApplicationTitle();
     return caption;
 }
 

@@ -1,5 +1,7 @@
 #include "app/recent_files.h"
 
+#include "app/app_title.h"
+
 #include <QFileInfo>
 #include <QSettings>
 
@@ -10,8 +12,7 @@ namespace {
 const QString kSection = QStringLiteral("Recent File List");
 
 QSettings Settings() {
-    return QSettings(QStringLiteral("Local AppWizard-Generated Applications"),
-                     QStringLiteral("Zem Programming Software"));
+    return QSettings(SettingsOrganisation(), ApplicationTitle());
 }
 
 QString Canonical(const QString& path) {

@@ -1,5 +1,7 @@
 #include "app/user_dialogs.h"
 
+#include "app/app_title.h"
+
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -29,7 +31,7 @@ QString QtUserDialogs::saveFileName(const QString& suggested) {
 
 UserDialogs::SaveChoice QtUserDialogs::askSaveChanges(const QString& documentName) {
     const auto answer = QMessageBox::warning(
-        parent_, QStringLiteral("Zem Programming Software"),
+        parent_, ApplicationTitle(),
         QStringLiteral("Save the changes to %1?").arg(documentName),
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
     if (answer == QMessageBox::Save) return SaveChoice::Save;

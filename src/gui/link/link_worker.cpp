@@ -1,5 +1,6 @@
 #include "link/link_worker.h"
 
+#include "app/app_title.h"
 #include "app/qt_messenger.h"
 
 #include <QMessageBox>
@@ -151,7 +152,7 @@ void ShowNotice(zem::Messenger& messenger, QWidget* parent, const std::string& t
         messenger.notice(text);
         return;
     }
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Zem Programming Software"),
+    QMessageBox box(QMessageBox::Warning, ApplicationTitle(),
                     QString::fromStdString(text), QMessageBox::Ok, parent);
     box.setDetailedText(QString::fromStdString(detail));
     box.exec();

@@ -31,10 +31,6 @@ QGroupBox* KeyGroup(QWidget* parent, const QString& title, QComboBox* longPress,
     return group;
 }
 
-void SetIndex(QComboBox* combo, int index) {
-    combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : 0);
-}
-
 }  // namespace
 
 CKeyPage::CKeyPage(zem::RadioImage& image, QWidget* parent) : SettingsPage(parent), image_(image) {
@@ -104,13 +100,13 @@ zem::KeyValues CKeyPage::values() const {
 }
 
 void CKeyPage::setValues(const zem::KeyValues& v) {
-    SetIndex(longPressDuration_, v.longPressDuration);
-    SetIndex(topLong_, v.topLong);
-    SetIndex(topShort_, v.topShort);
-    SetIndex(middleLong_, v.middleLong);
-    SetIndex(middleShort_, v.middleShort);
-    SetIndex(bottomLong_, v.bottomLong);
-    SetIndex(bottomShort_, v.bottomShort);
+    selectEntry(longPressDuration_, v.longPressDuration);
+    selectEntry(topLong_, v.topLong);
+    selectEntry(topShort_, v.topShort);
+    selectEntry(middleLong_, v.middleLong);
+    selectEntry(middleShort_, v.middleShort);
+    selectEntry(bottomLong_, v.bottomLong);
+    selectEntry(bottomShort_, v.bottomShort);
 }
 
 void CKeyPage::FillFromImage() {

@@ -18,10 +18,6 @@ namespace zem::gui {
 
 namespace {
 
-void SetIndex(QComboBox* combo, int index) {
-    combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : 0);
-}
-
 QGridLayout* FormGrid(QGroupBox* group) {
     auto* grid = new QGridLayout(group);
     grid->setColumnStretch(1, 1);
@@ -221,24 +217,24 @@ zem::OptionValues COptionPage::values() const {
 }
 
 void COptionPage::setValues(const zem::OptionValues& v) {
-    SetIndex(scanMode_, v.scanMode);
-    SetIndex(receiveRecovery_, v.receiveRecovery);
-    SetIndex(transmissionRecovery_, v.transmissionRecovery);
-    SetIndex(timeOutTimer_, v.timeOutTimer);
-    SetIndex(voiceBeepTone_, v.voiceBeepTone);
-    SetIndex(squelchLevel_, v.squelchLevel);
-    SetIndex(lockDetect_, v.lockDetect);
-    SetIndex(whisperLevel_, v.whisperLevel);
+    selectEntry(scanMode_, v.scanMode);
+    selectEntry(receiveRecovery_, v.receiveRecovery);
+    selectEntry(transmissionRecovery_, v.transmissionRecovery);
+    selectEntry(timeOutTimer_, v.timeOutTimer);
+    selectEntry(voiceBeepTone_, v.voiceBeepTone);
+    selectEntry(squelchLevel_, v.squelchLevel);
+    selectEntry(lockDetect_, v.lockDetect);
+    selectEntry(whisperLevel_, v.whisperLevel);
     whisperEnable_->setChecked(v.whisperEnable);
-    SetIndex(voxLevel_, v.voxLevel);
+    selectEntry(voxLevel_, v.voxLevel);
     voxEnable_->setChecked(v.voxEnable);
     pttIdStart_->setText(QString::fromStdString(v.pttIdStart));
     pttIdEnd_->setText(QString::fromStdString(v.pttIdEnd));
     pttIdStartEnable_->setChecked(v.pttIdStartEnable);
     pttIdEndEnable_->setChecked(v.pttIdEndEnable);
-    SetIndex(dtmfSpeed_, v.dtmfSpeed);
-    SetIndex(firstDigitTime_, v.firstDigitTime);
-    SetIndex(firstDigitDelay_, v.firstDigitDelay);
+    selectEntry(dtmfSpeed_, v.dtmfSpeed);
+    selectEntry(firstDigitTime_, v.firstDigitTime);
+    selectEntry(firstDigitDelay_, v.firstDigitDelay);
     dtmfSideTone_->setChecked(v.dtmfSideTone);
     energyCheck_->setChecked(v.energyCheck);
     wiredCloneMode_->setChecked(v.wiredCloneMode);

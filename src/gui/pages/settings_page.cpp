@@ -1,5 +1,6 @@
 #include "pages/settings_page.h"
 
+#include <QComboBox>
 #include <QKeyEvent>
 
 namespace zem::gui {
@@ -15,6 +16,10 @@ void SettingsPage::keyPressEvent(QKeyEvent* event) {
     default:
         QWidget::keyPressEvent(event);
     }
+}
+
+void SettingsPage::selectEntry(QComboBox* combo, int index) {
+    combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : 0);
 }
 
 }  // namespace zem::gui

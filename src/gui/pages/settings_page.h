@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+class QComboBox;
+
 namespace zem::gui {
 
 // What the "Optional features" and "Key assignment" pages have in common:
@@ -15,6 +17,10 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+
+    // Selects entry index of a drop-down, or its first entry when the index
+    // is not one of its entries.
+    static void selectEntry(QComboBox* combo, int index);
 };
 
 }  // namespace zem::gui

@@ -1,5 +1,6 @@
 #include "service/password_dialog.h"
 
+#include "app/app_title.h"
 #include "service/access_code.h"
 
 #include <QDialogButtonBox>
@@ -11,7 +12,7 @@
 namespace zem::gui {
 
 CPasswordDlg::CPasswordDlg(QWidget* parent) : QDialog(parent), m_edit(new QLineEdit(this)) {
-    setWindowTitle(QStringLiteral("Zem Programming Software"));
+    setWindowTitle(ApplicationTitle());
     m_edit->setObjectName(QStringLiteral("password"));
     m_edit->setEchoMode(QLineEdit::Password);
     m_edit->setMaxLength(kAccessCodeMaxLength);
