@@ -1,9 +1,13 @@
 // Draws the program's bundled pictures: the toolbar icons (fallbacks for
 // desktops without an icon theme), the program icon and the key picture of
-// the "Key assignment" page. Run once after a change and commit the PNGs:
+// the "Key assignment" page, and the program icon of the Windows build
+// (zemprog.ico). Run once after a change and commit the files:
 //   draw_artwork <resources directory>
 #include <QApplication>
+#include <QBuffer>
+#include <QDataStream>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -199,12 +203,41 @@ void KeyPicture(const QString& path) {
     img.save(path);
 }
 
-void ProgramIcon(const QString& path) {
+QImage ProgramIcon(const QString& path) {
     QImage img = Canvas(64, 64);
     QPainter p(&img);
     p.translate(-14, 0);
     Radio(p, 43, 64, false);
+    p.end();
     img.save(path);
+    return img;
+}
+
+// A Windows icon file holding the picture at the sizes Explorer and the
+// taskbar ask for, each entry a PNG (as icon files allow since Vista).
+void WindowsIcon(const QImage& picture, const QString& path) {
+    const int sizes[] = {16, 24, 32, 48, 64};
+    QList<QByteArray> pngs;
+    for (int size : sizes) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        picture.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).save(&buffer, "PNG");
+        pngs.append(png);
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return;
+    QDataStream out(&file);
+    out.setByteOrder(QDataStream::LittleEndian);
+    const quint16 count = static_cast<quint16>(pngs.size());
+    out << quint16(0) << quint16(1) << count;  // reserved, type icon, entries
+    quint32 offset = 6 + 16 * count;
+    for (int i = 0; i < count; ++i) {
+        out << quint8(sizes[i]) << quint8(sizes[i]) << quint8(0) << quint8(0)  // width, height, palette, reserved
+            << quint16(1) << quint16(32) << quint32(pngs[i].size()) << offset;  // planes, bits, size, offset
+        offset += static_cast<quint32>(pngs[i].size());
+    }
+    for (const QByteArray& png : pngs) out.writeRawData(png.constData(), static_cast<int>(png.size()));
 }
 
 }  // namespace
@@ -215,7 +248,7 @@ int main(int argc, char* argv[]) {
     QDir().mkpath(root + "/icons");
     QDir().mkpath(root + "/images");
     Icons(root + "/icons");
-    ProgramIcon(root + "/icons/zemprog.png");
+    WindowsIcon(ProgramIcon(root + "/icons/zemprog.png"), root + "/icons/zemprog.ico");
     KeyPicture(root + "/images/key_picture.png");
     return 0;
 }

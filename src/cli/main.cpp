@@ -2,9 +2,15 @@
 #include "cli/command.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <iostream>
 #include <string>
 #include <vector>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 namespace {
 
@@ -28,12 +34,21 @@ void ListCommands(std::ostream& out) {
         name.resize(std::max<std::size_t>(name.size(), 8), ' ');
         out << "  " << name << "  " << command->summary << '\n';
     }
-    out << "\n'zemtool COMMAND --help' shows the arguments of a command.\n";
+    out << "\n'zemtool COMMAND --help' shows the arguments of a command;\n"
+           "'zemtool --version' its version.\n";
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+    // Bytes pass as they are, as on other systems: a text-mode stream would
+    // turn the CSV's CR LF into CR CR LF and a CSV read from standard input
+    // would lose its CRs.
+    _setmode(_fileno(stdin), _O_BINARY);
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#endif
     zem::cli::Io io{std::cout, std::cerr};
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
@@ -42,6 +57,10 @@ int main(int argc, char** argv) {
     }
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         ListCommands(std::cout);
+        return zem::cli::kExitOk;
+    }
+    if (args[0] == "--version") {
+        std::cout << "zemtool " ZEM_VERSION "\n";
         return zem::cli::kExitOk;
     }
     for (const Command* command : AllCommands()) {

@@ -1,10 +1,14 @@
 // The serial port on Windows: a COM device opened exclusively for
 // synchronous I/O; the driver's communication time-outs bound every read.
+// The port list carries the names Device Manager shows.
 #include "link/serial_port.h"
 
 #include <windows.h>
+#include <setupapi.h>
 
 #include <cstdio>
+#include <cwctype>
+#include <map>
 
 namespace zem {
 
@@ -21,13 +25,72 @@ std::string SystemErrorText(DWORD error) {
 
 DWORD Ms(std::chrono::milliseconds value) { return static_cast<DWORD>(value.count()); }
 
+std::string Utf8(const std::wstring& text) {
+    if (text.empty()) return {};
+    int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr,
+                                   nullptr);
+    std::string utf8(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(), size, nullptr, nullptr);
+    return utf8;
+}
+
+// The device setup class "Ports (COM & LPT)".
+const GUID kPortsClass = {0x4d36e978, 0xe325, 0x11ce, {0xbf, 0xc1, 0x08, 0x00, 0x2b, 0xe1, 0x03, 0x18}};
+
+// The number of a port name "COM1" to "COM99" in any case, 0 for others
+// (printer ports share the setup class).
+int ComNumber(std::wstring name) {
+    for (wchar_t& c : name) c = static_cast<wchar_t>(std::towupper(c));
+    std::string narrow(name.begin(), name.end());
+    return name.size() == narrow.size() ? PortNumberForDevice(narrow) : 0;
+}
+
+// The names Device Manager shows for the ports present, by port number,
+// e.g. 3 -> "USB-SERIAL CH340 (COM3)".
+std::map<int, std::string> DeviceManagerNames() {
+    std::map<int, std::string> names;
+    HDEVINFO set = SetupDiGetClassDevsW(&kPortsClass, nullptr, nullptr, DIGCF_PRESENT);
+    if (set == INVALID_HANDLE_VALUE) return names;
+    SP_DEVINFO_DATA device{};
+    device.cbSize = sizeof device;
+    for (DWORD i = 0; SetupDiEnumDeviceInfo(set, i, &device); ++i) {
+        HKEY key = SetupDiOpenDevRegKey(set, &device, DICS_FLAG_GLOBAL, 0, DIREG_DEV, KEY_READ);
+        if (key == INVALID_HANDLE_VALUE) continue;
+        wchar_t port[32] = {};
+        DWORD size = sizeof port - sizeof port[0];  // room for the terminator the value may lack
+        DWORD type = 0;
+        LONG read = RegQueryValueExW(key, L"PortName", nullptr, &type, reinterpret_cast<BYTE*>(port), &size);
+        RegCloseKey(key);
+        int number = read == ERROR_SUCCESS && type == REG_SZ ? ComNumber(port) : 0;
+        if (number == 0) continue;
+        wchar_t name[256] = {};
+        if (SetupDiGetDeviceRegistryPropertyW(set, &device, SPDRP_FRIENDLYNAME, nullptr, reinterpret_cast<BYTE*>(name),
+                                              sizeof name - sizeof name[0], nullptr) ||
+            SetupDiGetDeviceRegistryPropertyW(set, &device, SPDRP_DEVICEDESC, nullptr, reinterpret_cast<BYTE*>(name),
+                                              sizeof name - sizeof name[0], nullptr)) {
+            names[number] = Utf8(name);
+        }
+    }
+    SetupDiDestroyDeviceInfoList(set);
+    return names;
+}
+
 class Win32SerialPort final : public SerialPort {
 public:
     explicit Win32SerialPort(HANDLE handle) : handle_(handle) {}
     ~Win32SerialPort() override { close(); }
 
     void purge(PurgeMask mask) override {
-        if (handle_ != INVALID_HANDLE_VALUE) PurgeComm(handle_, static_cast<DWORD>(mask));
+        // Only the receive side is emptied, so that stale bytes are never
+        // taken for the answer to the next request. Clearing the transmit
+        // queue would throw away bytes the program has just written and the
+        // line has not sent yet: a block's 4-byte header takes 4.2 ms at
+        // 9600 baud and is followed by a purge 1 ms later. With synchronous
+        // I/O there is no transfer to abort, so both masks do the same.
+        if (handle_ == INVALID_HANDLE_VALUE) return;
+        DWORD flags = PURGE_RXCLEAR;
+        if (mask == PurgeMask::AbortAndClear) flags |= PURGE_RXABORT;
+        PurgeComm(handle_, flags);
     }
 
     bool write(const std::uint8_t* bytes, std::size_t count) override {
@@ -142,13 +205,21 @@ OpenResult OpenSerialPort(const std::string& name, const PortTimeouts& timeouts)
 }
 
 std::vector<PortInfo> ListSerialPorts() {
-    std::vector<PortInfo> ports;
-    char target[512];
+    // Every COM name the system knows, described by Device Manager's name
+    // where the port has one (a USB cable does), else by the device behind
+    // the name; ports Device Manager lists under another name are added.
+    std::map<int, std::string> names = DeviceManagerNames();
+    std::map<int, std::string> found;
+    wchar_t target[512];
     for (int number = 1; number <= 99; ++number) {
-        std::string name = "COM" + std::to_string(number);
-        if (QueryDosDeviceA(name.c_str(), target, sizeof target) == 0) continue;
-        ports.push_back({number, DeviceForPortNumber(number), target});
+        std::wstring name = L"COM" + std::to_wstring(number);
+        if (QueryDosDeviceW(name.c_str(), target, sizeof target / sizeof target[0]) == 0) continue;
+        auto named = names.find(number);
+        found[number] = named != names.end() ? named->second : Utf8(target);
     }
+    for (const auto& [number, name] : names) found.emplace(number, name);
+    std::vector<PortInfo> ports;
+    for (const auto& [number, description] : found) ports.push_back({number, DeviceForPortNumber(number), description});
     return ports;
 }
 

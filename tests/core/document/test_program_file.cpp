@@ -76,12 +76,19 @@ TEST_F(ProgramFileTest, SavesAndLoadsEveryByteAndReplacesTheOldFile)
     ASSERT_TRUE(LoadProgramFile(path("a.Zem"), loaded).ok);
     EXPECT_EQ(loaded, image);
 
-    // Saved through a link: the file it points at gets the bytes, the link stays.
+    // Saved through a link: the file it points at gets the bytes, the link
+    // stays. (Windows lets only privileged users make links.)
     write("real.Zem", "old contents");
-    fs::create_symlink(dir_ / "real.Zem", dir_ / "link.Zem");
-    ASSERT_TRUE(SaveProgramFile(path("link.Zem"), image).ok);
-    EXPECT_TRUE(fs::is_symlink(dir_ / "link.Zem"));
-    EXPECT_EQ(read("real.Zem"), bytes);
+    std::error_code linked;
+    fs::create_symlink(dir_ / "real.Zem", dir_ / "link.Zem", linked);
+#ifndef _WIN32
+    ASSERT_FALSE(linked) << linked.message();
+#endif
+    if (!linked) {
+        ASSERT_TRUE(SaveProgramFile(path("link.Zem"), image).ok);
+        EXPECT_TRUE(fs::is_symlink(dir_ / "link.Zem"));
+        EXPECT_EQ(read("real.Zem"), bytes);
+    }
 
     write("long.Zem", pattern(kImageSize + 1));  // the extra byte is ignored
     loaded = NewDocumentImage();
@@ -120,6 +127,7 @@ TEST_F(ProgramFileTest, FailedSaveReportsAndLeavesWhatWasThere)
     fs::permissions(dir_ / "read-only.Zem", fs::perms::owner_read);
     EXPECT_FALSE(SaveProgramFile(path("read-only.Zem"), RadioImage()).ok);
     EXPECT_EQ(read("read-only.Zem"), "previous");
+    fs::permissions(dir_ / "read-only.Zem", fs::perms::owner_all);  // Windows removes no read-only file
 
     // A folder the user may not write into (root writes anyway, so only checked when it bites).
     write("locked.Zem", "previous");

@@ -8,6 +8,34 @@
 namespace zem {
 namespace {
 
+#ifdef _WIN32
+TEST(PortNames, NumbersMapToComDevicesAndPathsPassThrough) {
+    struct Case {
+        const char* name;
+        const char* device;
+    };
+    for (const Case& c : {Case{"1", "COM1"}, Case{"9", "COM9"}, Case{"10", "\\\\.\\COM10"},
+                          Case{"99", "\\\\.\\COM99"}, Case{"COM12", "\\\\.\\COM12"}, Case{"com3", "COM3"},
+                          Case{"0", ""}, Case{"100", ""}, Case{"007", ""}, Case{"1x", ""}, Case{"", ""},
+                          Case{"\\\\.\\CNCA0", "\\\\.\\CNCA0"}}) {
+        EXPECT_EQ(DeviceForPortName(c.name), c.device) << c.name;
+    }
+    for (int number : {1, 9, 10, 99}) EXPECT_EQ(PortNumberForDevice(DeviceForPortNumber(number)), number);
+    EXPECT_EQ(PortNumberForDevice("COM100"), 0);
+    EXPECT_EQ(PortNumberForDevice("\\\\.\\CNCA0"), 0);
+}
+
+TEST(PortList, ListsEveryComPortOnceInNumberOrder) {
+    const std::vector<PortInfo> ports = ListSerialPorts();
+    for (std::size_t i = 0; i < ports.size(); ++i) {
+        EXPECT_EQ(ports[i].device, DeviceForPortNumber(ports[i].number));
+        EXPECT_FALSE(ports[i].description.empty()) << ports[i].device;
+        if (i > 0) {
+            EXPECT_LT(ports[i - 1].number, ports[i].number);
+        }
+    }
+}
+#else
 TEST(PortNames, NumbersMapByTheFixedRuleAndPathsPassThrough) {
     struct Case {
         const char* name;
@@ -26,6 +54,7 @@ TEST(PortNames, NumbersMapByTheFixedRuleAndPathsPassThrough) {
     EXPECT_EQ(PortNumberForDevice("/dev/ttyUSB32"), 0);
     EXPECT_EQ(PortNumberForDevice("/dev/pts/3"), 0);
 }
+#endif
 
 }  // namespace
 }  // namespace zem

@@ -1,0 +1,54 @@
+# The Windows program folder and its packages. `cmake --install` lays out a
+# folder that runs as it is: the programs, the compiler's runtime DLLs
+# (cmake/windows.cmake), Qt's DLLs and the plug-ins the window loads. CPack
+# turns that folder into an installer (NSIS) and a portable zip:
+#   cpack --config <build>/CPackConfig.cmake
+
+if(ZEM_BUILD_GUI)
+  set(qt_bin "${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS}")
+  set(qt_plugins "${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS}")
+  foreach(module Core Gui Widgets PrintSupport)
+    install(FILES "${qt_bin}/Qt6${module}.dll" DESTINATION ${CMAKE_INSTALL_BINDIR})
+  endforeach()
+  # The platform of the window, the native look, and the image formats Qt
+  # reads through plug-ins (PNG is built in).
+  install(FILES "${qt_plugins}/platforms/qwindows.dll" DESTINATION ${CMAKE_INSTALL_BINDIR}/platforms)
+  install(DIRECTORY "${qt_plugins}/styles" "${qt_plugins}/imageformats"
+          DESTINATION ${CMAKE_INSTALL_BINDIR} FILES_MATCHING PATTERN "*.dll")
+  if(EXISTS "${qt_plugins}/printsupport")
+    install(DIRECTORY "${qt_plugins}/printsupport" DESTINATION ${CMAKE_INSTALL_BINDIR}
+            FILES_MATCHING PATTERN "*.dll")
+  endif()
+endif()
+
+set(CPACK_PACKAGE_NAME "ZemProg")
+set(CPACK_PACKAGE_VENDOR "Zem Programming Software")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Programs the 16-channel handheld FM radio over a serial cable")
+set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
+set(CPACK_PACKAGE_INSTALL_DIRECTORY "Zem Programming Software")
+set(CPACK_PACKAGE_FILE_NAME "ZemProg-${PROJECT_VERSION}-win64")
+set(CPACK_GENERATOR "NSIS;ZIP")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_VERBATIM_VARIABLES ON)
+if(EXISTS "${PROJECT_SOURCE_DIR}/LICENSE")
+  set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
+endif()
+# The installer is named apart from the zip (cpack_options.cmake).
+configure_file(${PROJECT_SOURCE_DIR}/resources/windows/cpack_options.cmake.in
+               ${PROJECT_BINARY_DIR}/cpack_options.cmake @ONLY)
+set(CPACK_PROJECT_CONFIG_FILE "${PROJECT_BINARY_DIR}/cpack_options.cmake")
+
+# The installer: into Program Files, a Start-menu shortcut, an uninstaller,
+# and the program file type opening with the window.
+set(CPACK_NSIS_PACKAGE_NAME "Zem Programming Software")
+set(CPACK_NSIS_DISPLAY_NAME "Zem Programming Software")
+set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+set(CPACK_NSIS_MUI_ICON "${PROJECT_SOURCE_DIR}/resources/icons/zemprog.ico")
+set(CPACK_NSIS_MUI_UNIICON "${PROJECT_SOURCE_DIR}/resources/icons/zemprog.ico")
+set(CPACK_NSIS_INSTALLED_ICON_NAME "zemprog.exe")
+set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+set(CPACK_PACKAGE_EXECUTABLES "zemprog" "Zem Programming Software")
+file(READ ${PROJECT_SOURCE_DIR}/resources/windows/file_type_install.nsh CPACK_NSIS_EXTRA_INSTALL_COMMANDS)
+file(READ ${PROJECT_SOURCE_DIR}/resources/windows/file_type_uninstall.nsh CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS)
+
+include(CPack)
