@@ -3,10 +3,18 @@
 // printed as a ratio to its floor, the line time of every byte (10 bits at
 // 9600 baud) plus the pauses its timing set prescribes. Also the time of
 // the handshake with a radio that answers at once.
+//
+// With --zemtool COMMAND the same floors are held against a zemtool program
+// run as a process, e.g. the Windows build under Wine:
+//   link_transfer_bench 3 --zemtool "wine zemtool.exe" --link PREFIX/dosdevices/com5 --port 5
+// The radio's line is linked at --link (the port zemtool opens is --port,
+// by default that link); the start-up of the program (its --version) is
+// measured too and taken off before the ratio.
 #include "link/clone_constants.h"
 #include "link/clone_protocol.h"
 #include "link/link_session.h"
 #include "link/transfer.h"
+#include "document/program_file.h"
 #include "pty_radio.h"
 #include "virtual_radio.h"
 
@@ -15,7 +23,11 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <string>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -54,10 +66,11 @@ double BlocksFloorMs(zem::TransferDirection direction) {
 }
 
 struct Radio {
-    explicit Radio(bool paced) : radio(zem::RadioImage{}) {
+    explicit Radio(bool paced, const std::string& linkPath = {}) : radio(zem::RadioImage{}) {
         std::string error;
         zem::sim::LineOptions options;
         options.paced = paced;
+        options.linkPath = linkPath;
         line = zem::sim::PtyRadio::Create(radio, options, error);
         if (!line) {
             std::fprintf(stderr, "bench: %s\n", error.c_str());
@@ -102,11 +115,62 @@ double HandshakeMs() {
     return Ms(Clock::now() - start).count();
 }
 
+// The wall time of a shell command in milliseconds; exits when it fails.
+double CommandMs(const std::string& command) {
+    auto start = Clock::now();
+    int status = std::system((command + " >/dev/null").c_str());
+    double ms = Ms(Clock::now() - start).count();
+    if (status != 0) {
+        std::fprintf(stderr, "bench: failed: %s\n", command.c_str());
+        std::exit(1);
+    }
+    return ms;
+}
+
+double BestMs(int runs, const std::string& command) {
+    double best = 1e12;
+    for (int i = 0; i < runs; ++i) best = std::min(best, CommandMs(command));
+    return best;
+}
+
+// Full read and full write by a zemtool program against the paced radio.
+int ZemtoolRuns(int runs, const std::string& zemtool, const std::string& linkPath, std::string port) {
+    char pattern[] = "/tmp/zem-bench-XXXXXX";
+    if (!::mkdtemp(pattern)) return 1;
+    const std::string dir = pattern;
+    // The program works in the folder with plain file names, which a Windows
+    // program under Wine reads as well.
+    if (::chdir(dir.c_str()) != 0 || !zem::SaveProgramFile("image.zem", zem::NewDocumentImage()).ok) return 1;
+    Radio radio(true, linkPath.empty() ? dir + "/radio" : linkPath);
+    if (port.empty()) port = radio.line->path();
+
+    double startup = BestMs(runs, zemtool + " --version");
+    std::printf("%-28s %10.1f\n", "program start-up", startup);
+    std::printf("%-28s %10s %10s %8s %8s\n", "", "best ms", "floor ms", "ratio", "raw");
+    for (auto direction : {zem::TransferDirection::Read, zem::TransferDirection::Write}) {
+        bool read = direction == zem::TransferDirection::Read;
+        double best = BestMs(runs, zemtool + (read ? " read -o out.zem" : " write image.zem") + " --port " + port);
+        double floor = HandshakeFloorMs(true) + BlocksFloorMs(direction);
+        std::printf("%-28s %10.1f %10.1f %8.3f %8.3f\n", read ? "full read, 9600 baud" : "full write, 9600 baud",
+                    best, floor, (best - startup) / floor, best / floor);
+    }
+    std::error_code ignored;
+    std::filesystem::remove_all(dir, ignored);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     int runs = argc > 1 ? std::atoi(argv[1]) : 3;
     if (runs < 1) runs = 1;
+    std::string zemtool, linkPath, port;
+    for (int i = 2; i + 1 < argc; i += 2) {
+        if (std::strcmp(argv[i], "--zemtool") == 0) zemtool = argv[i + 1];
+        else if (std::strcmp(argv[i], "--link") == 0) linkPath = argv[i + 1];
+        else if (std::strcmp(argv[i], "--port") == 0) port = argv[i + 1];
+    }
+    if (!zemtool.empty()) return ZemtoolRuns(runs, zemtool, linkPath, port);
     std::printf("%-28s %10s %10s %8s\n", "", "best ms", "floor ms", "ratio");
     for (auto direction : {zem::TransferDirection::Read, zem::TransferDirection::Write}) {
         double best = 1e12;

@@ -34,6 +34,20 @@ if(MINGW)
   install(FILES ${ZEM_WINDOWS_RUNTIME_DLLS} DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
 
+# Debian ships the runtime DLLs with their debugging information (the C++
+# library alone is 23 MB of which 2 are code): every DLL of the program
+# folder is stripped once installed. Runs after the other install rules of
+# this folder, and cmake/windows-package.cmake installs before it.
+function(zem_strip_installed_dlls)
+  if(CMAKE_STRIP)
+    install(CODE "
+      file(GLOB_RECURSE dlls \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/*.dll\")
+      foreach(dll \${dlls})
+        execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded \"\${dll}\")
+      endforeach()")
+  endif()
+endfunction()
+
 # A path of this machine as a Windows program under Wine sees it (drive Z:
 # is the root of the file system).
 function(zem_wine_path out path)
