@@ -6,10 +6,12 @@
 
 #include "app/main_window.h"
 #include "channels/band.h"
-#include "pty_radio.h"
 #include "support/recording_messenger.h"
 #include "view/kivu_view.h"
+#ifndef _WIN32
+#include "pty_radio.h"
 #include "virtual_radio.h"
+#endif
 
 #include <QApplication>
 #include <QComboBox>
@@ -28,6 +30,7 @@
 
 namespace zem::test {
 
+#ifndef _WIN32
 // A radio behind a pseudo-terminal, answering on a thread of its own.
 class RadioOnPty {
 public:
@@ -65,6 +68,7 @@ private:
     std::atomic<bool> stop_{false};
     std::thread thread_;
 };
+#endif
 
 // A new document holding the demonstration channels of a band (0 is
 // 136-174 MHz, 1 is 220-280 MHz, 2 is 400-470 MHz).

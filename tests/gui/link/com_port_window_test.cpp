@@ -1,0 +1,79 @@
+// Read and write from the window through a COM port, as a Windows user does
+// it, then the channel listing printed to a PDF file. The virtual radio
+// behind the port is provided from outside (scripts/test-windows links it
+// as a COM port under Wine) and named in the environment:
+//   ZEM_TEST_COM_PORT    the port number
+//   ZEM_TEST_RADIO_FILE  the radio's memory, saved by it after a write
+//   ZEM_TEST_PDF         where to print the listing
+#include "gui/link/gui_test_support.h"
+
+#include "document/program_file.h"
+#include "link/port_selection.h"
+#include "link/progress_dialog.h"
+#include "link/transfer_controller.h"
+#include "view/print_listing.h"
+
+#include <QAction>
+#include <QFile>
+#include <QPrinter>
+#include <QProgressBar>
+#include <QPushButton>
+
+namespace zem::gui {
+namespace {
+
+constexpr std::size_t kPowerValues = 0x3D0;
+
+RadioImage RadioMemory(const QString& file) {
+    RadioImage image;
+    EXPECT_TRUE(LoadProgramFile(file.toStdString(), image).ok) << file.toStdString();
+    return image;
+}
+
+class ComPortWindow : public test::WindowTest {
+protected:
+    QString port = qEnvironmentVariable("ZEM_TEST_COM_PORT");
+    QString radioFile = qEnvironmentVariable("ZEM_TEST_RADIO_FILE");
+    QString pdf = qEnvironmentVariable("ZEM_TEST_PDF");
+
+    void SetUp() override {
+        if (port.isEmpty() || radioFile.isEmpty() || pdf.isEmpty()) GTEST_SKIP() << "no radio behind a COM port";
+        WindowTest::SetUp();
+    }
+    TransferController& transfer() { return *window->findChild<TransferController*>(); }
+
+    // The menu command, then Start in the progress window, to the end.
+    void run(int command) {
+        window->action(command)->trigger();
+        CProgressDlg& progress = transfer().progressDialog();
+        ASSERT_TRUE(progress.isVisible());
+        QTest::mouseClick(progress.startButton(), Qt::LeftButton);
+        ASSERT_TRUE(test::WaitUntil([&] { return !transfer().isRunning(); }));
+    }
+};
+
+TEST_F(ComPortWindow, ReadThenWriteThroughTheProgressWindowThenPrintTheListing) {
+    window->findChild<PortSelection*>()->setPort(port);
+    const RadioImage radio = RadioMemory(radioFile);
+
+    run(kCmdReadFromRadio);
+    EXPECT_TRUE(messenger.empty()) << ::testing::PrintToString(messenger.texts());
+    EXPECT_TRUE(test::SameBytes(image(), radio, 0, kPowerValues));
+
+    load(test::BandImage(0));
+    run(kCmdWriteToRadio);
+    EXPECT_TRUE(messenger.empty()) << ::testing::PrintToString(messenger.texts());
+    // The radio keeps its memory in its file once the line is quiet.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return test::SameBytes(RadioMemory(radioFile), image(), 0, kPowerValues); },
+                                10000));
+
+    QFile::remove(pdf);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    EXPECT_FALSE(PrintChannelListing(printer, ListingTextsOf(window->view().channelPage())).empty());
+    EXPECT_TRUE(QFile::exists(pdf));
+}
+
+}  // namespace
+}  // namespace zem::gui
