@@ -4,6 +4,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include <algorithm>
+
 namespace zem::gui {
 
 CMSFlexGrid::CMSFlexGrid(QWidget* parent) : QTableView(parent) {
@@ -20,6 +22,16 @@ CMSFlexGrid::CMSFlexGrid(QWidget* parent) : QTableView(parent) {
     setTabKeyNavigation(false);
     setWordWrap(false);
     setCornerButtonEnabled(false);
+    connect(verticalHeader(), &QHeaderView::sectionResized, this, [this] { updateGeometry(); });
+}
+
+QSize CMSFlexGrid::minimumSizeHint() const {
+    const QSize hint = QTableView::minimumSizeHint();
+    int height = 2 * frameWidth();
+    if (model()) {
+        for (int row = 0; row < model()->rowCount(); ++row) height += rowHeight(row);
+    }
+    return {hint.width(), std::max(hint.height(), height)};
 }
 
 void CMSFlexGrid::setModel(QAbstractItemModel* model) {

@@ -19,6 +19,9 @@ public:
     // The first channel's receive frequency is current from the start, so
     // typing and Enter reach the table before any click.
     void setModel(QAbstractItemModel* model) override;
+    // Never shorter than all its rows, so every channel stays in view
+    // whatever height the font gives them.
+    QSize minimumSizeHint() const override;
 
     // Any cell, fixed ones included; reading or writing moves nothing and
     // raises no event.

@@ -199,5 +199,16 @@ TEST_F(ChannelGridTest, HidingThePageOrDefaultSettingDropsAValueNotYetCommitted)
     EXPECT_TRUE(messages.empty());
 }
 
+TEST_F(ChannelGridTest, AllSixteenChannelsStayInViewWhateverTheRowHeight) {
+    // Rows as tall as a large fallback font makes them: the window grows
+    // rather than hide channel 16 under the table's edge.
+    const int rows = grid().model()->rowCount();
+    for (int row = 0; row < rows; ++row) grid().setRowHeight(row, 44);
+    const auto lastRowShown = [&] {
+        return grid().rowViewportPosition(rows - 1) + grid().rowHeight(rows - 1) <= grid().viewport()->height();
+    };
+    EXPECT_TRUE(QTest::qWaitFor(lastRowShown, 2000));
+}
+
 }  // namespace
 }  // namespace zem::test
