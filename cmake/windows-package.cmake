@@ -41,6 +41,9 @@ set(CPACK_PROJECT_CONFIG_FILE "${PROJECT_BINARY_DIR}/cpack_options.cmake")
 
 # The installer: into Program Files, a Start-menu shortcut, an uninstaller,
 # and the program file type opening with the window.
+# A 64-bit installer, like the program (it then also runs where Windows, or
+# Wine, has no 32-bit layer).
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
 set(CPACK_NSIS_PACKAGE_NAME "Zem Programming Software")
 set(CPACK_NSIS_DISPLAY_NAME "Zem Programming Software")
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
