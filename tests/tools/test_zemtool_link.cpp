@@ -208,7 +208,6 @@ TEST_F(ZemtoolLink, PowerReadAndWriteBehindTheAccessCode) {
     };
     for (const Step& step : {Step{{"--high", "20,21,22,23,24,25,26"}, "1\t136-141(MHZ)\t200\t20\n",
                                   "7\t136-171(MHZ)\t6\t26\n"},
-                             Step{{"--low", "9,9,9,9,9,9,9"}, "1\t136-141(MHZ)\t9\t20\n", "7\t136-171(MHZ)\t9\t26\n"},
                              Step{{"--defaults", "--low", "1,1,1,1,1,1,1"}, "1\t136-141(MHZ)\t1\t45\n",
                                   "7\t136-171(MHZ)\t1\t60\n"}}) {
         std::vector<std::string> args{"power", "write", "--port", radio.device(), "--access-code", "52038417"};

@@ -92,21 +92,6 @@ TEST(PowerSetting, WriteSendsTheChosenValuesWithTheRadiosLastTwoBytesAndStopsAtA
             EXPECT_EQ(PowerValuesFromImage(image), values);
         }
     }
-    // A list left out goes back as the radio holds it, so its calibration survives.
-    for (PowerLists lists : {PowerLists{true, false}, PowerLists{false, true}}) {
-        SCOPED_TRACE(lists.low);
-        SimLine line(ServiceRadio(), {});
-        RadioImage image = PatternImage(60);
-        RecordingMessenger messenger;
-        ASSERT_TRUE(WritePowerSetting(DefaultPowerValues(), image, FastSession(line.device()), messenger, lists)
-                        .completed());
-        line.stop();
-        const PowerValues radio = PowerValuesFromImage(ServiceRadio());
-        const PowerValues written = PowerValuesFromImage(line.radio().memory());
-        EXPECT_EQ(written.low, lists.low ? DefaultPowerValues().low : radio.low);
-        EXPECT_EQ(written.high, lists.high ? DefaultPowerValues().high : radio.high);
-        EXPECT_EQ(line.radio().memory()[0x3DE], 0xAA);
-    }
     // The power write's own text differs from the transfer's only by its leading blank.
     EXPECT_EQ(kMsgPowerWriteInterrupted, " " + std::string(kMsgProgramInterrupted));
 }
