@@ -144,7 +144,7 @@ void Icons(const QString& dir) {
 
 // A handheld radio, front view, 265 x 390 on white, with red leader lines
 // from the left edge to its three programmable keys.
-void Radio(QPainter& p, int width, int height, bool leaders) {
+void Radio(QPainter& p, double width, double height, bool leaders) {
     p.setRenderHint(QPainter::Antialiasing);
     const double s = width / 265.0;
     p.save();
@@ -203,26 +203,29 @@ void KeyPicture(const QString& path) {
     img.save(path);
 }
 
-QImage ProgramIcon(const QString& path) {
-    QImage img = Canvas(64, 64);
+// The program icon at size x size pixels: the radio centred, its outline
+// (x 84-208, y 8-376 of the key picture) filling the height but a small margin.
+// The same drawing as icons/hicolor/zemprog.svg.
+QImage ProgramIcon(int size, const QString& path) {
+    QImage img = Canvas(size, size);
     QPainter p(&img);
-    p.translate(-14, 0);
-    Radio(p, 43, 64, false);
+    const double k = size * 0.94 / 368.0;
+    p.translate(size / 2.0 - 146 * k, size / 2.0 - 192 * k);
+    Radio(p, 265 * k, 390 * k, false);
     p.end();
     img.save(path);
     return img;
 }
 
-// A Windows icon file holding the picture at the sizes Explorer and the
-// taskbar ask for, each entry a PNG (as icon files allow since Vista).
-void WindowsIcon(const QImage& picture, const QString& path) {
-    const int sizes[] = {16, 24, 32, 48, 64};
+// A Windows icon file holding the pictures, each entry a PNG (as icon
+// files allow since Vista); a size of 256 is written as 0.
+void WindowsIcon(const QList<QImage>& pictures, const QString& path) {
     QList<QByteArray> pngs;
-    for (int size : sizes) {
+    for (const QImage& picture : pictures) {
         QByteArray png;
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
-        picture.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).save(&buffer, "PNG");
+        picture.save(&buffer, "PNG");
         pngs.append(png);
     }
     QFile file(path);
@@ -233,7 +236,8 @@ void WindowsIcon(const QImage& picture, const QString& path) {
     out << quint16(0) << quint16(1) << count;  // reserved, type icon, entries
     quint32 offset = 6 + 16 * count;
     for (int i = 0; i < count; ++i) {
-        out << quint8(sizes[i]) << quint8(sizes[i]) << quint8(0) << quint8(0)  // width, height, palette, reserved
+        const quint8 size = static_cast<quint8>(pictures[i].width() >= 256 ? 0 : pictures[i].width());
+        out << size << size << quint8(0) << quint8(0)                           // width, height, palette, reserved
             << quint16(1) << quint16(32) << quint32(pngs[i].size()) << offset;  // planes, bits, size, offset
         offset += static_cast<quint32>(pngs[i].size());
     }
@@ -248,7 +252,15 @@ int main(int argc, char* argv[]) {
     QDir().mkpath(root + "/icons");
     QDir().mkpath(root + "/images");
     Icons(root + "/icons");
-    WindowsIcon(ProgramIcon(root + "/icons/zemprog.png"), root + "/icons/zemprog.ico");
+    ProgramIcon(64, root + "/icons/zemprog.png");
+    QList<QImage> windowsIcon;  // the sizes Explorer and the taskbar ask for
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QString dir = QStringLiteral("%1/icons/hicolor/%2x%2").arg(root).arg(size);
+        QDir().mkpath(dir);
+        const QImage icon = ProgramIcon(size, dir + "/zemprog.png");
+        if (size != 22 && size != 128) windowsIcon.append(icon);
+    }
+    WindowsIcon(windowsIcon, root + "/icons/zemprog.ico");
     KeyPicture(root + "/images/key_picture.png");
     return 0;
 }

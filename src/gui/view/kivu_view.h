@@ -1,9 +1,12 @@
 #pragma once
 
+#include "doc/kivu_doc.h"
 #include "document/radio_image.h"
 
 #include <QWidget>
 
+class QKeyEvent;
+class QLineEdit;
 class QStackedWidget;
 class QTabBar;
 
@@ -16,12 +19,11 @@ namespace zem::gui {
 class CChannelPage;
 class CKeyPage;
 class COptionPage;
-class CKivuDoc;
 
 // The form that fills the window: a tab bar over the three pages. Leaving
 // a page stores it into the document's image, showing one fills it from
 // the image, so the image is always current when somebody uses it.
-class CKivuView : public QWidget {
+class CKivuView : public QWidget, public DocumentPages {
     Q_OBJECT
 
 public:
@@ -49,14 +51,21 @@ public:
     void storeAllPages();
 
     // Fills the channel, options and key pages from the image.
-    void fillAllPages();
+    void fillAllPages() override;
 
     // What the image would hold if the pages were stored now; the pages and
     // the document are left untouched and no message is shown.
-    zem::RadioImage storedImage() const;
+    zem::RadioImage storedImage() const override;
 
     // After New, Open or a read: fill all pages and show the channel tab.
     void initialUpdate();
+
+    // The text field a widget types into: a line edit, or the edit line of
+    // an editable drop-down (a tone cell); nullptr for any other widget.
+    static QLineEdit* TypingField(QObject* widget);
+    // Ctrl+Z; Ctrl+Y, Ctrl+Shift+Z and the desktop's own redo key.
+    static bool IsUndoKey(const QKeyEvent& key);
+    static bool IsRedoKey(const QKeyEvent& key);
 
     // The hover hints for the status bar.
     static const char* const kHintCombo;  // "Please click the CommBox to choose value"
@@ -76,6 +85,7 @@ private:
     void fillPage(int tab);
     void showPage(int tab);
     void watchForHints(QWidget* root);
+    void recordEdits();
 
     CKivuDoc& doc_;
     zem::Messenger& messenger_;

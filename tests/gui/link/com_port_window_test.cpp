@@ -11,7 +11,7 @@
 #include "link/port_selection.h"
 #include "link/progress_dialog.h"
 #include "link/transfer_controller.h"
-#include "view/print_listing.h"
+#include "printing/print_listing.h"
 
 #include <QAction>
 #include <QFile>
