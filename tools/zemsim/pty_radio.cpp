@@ -109,16 +109,28 @@ void PtyRadio::send(const std::vector<std::uint8_t>& bytes, Clock::time_point no
 }
 
 void PtyRadio::run(const std::atomic<bool>& stop, const std::function<void(const RadioImage&)>& memoryChanged) {
+    const VirtualRadio fresh = radio_;
+    const bool swaps = options_.swapAfterQuiet.count() > 0;
     bool unsaved = false;
+    bool written = false;  // since the radio was put on the line
     Clock::time_point lastByte = Clock::now();
+    Clock::time_point absentUntil{};  // no radio on the line before this
     std::uint8_t input[256];
     while (!stop.load() && master_ >= 0) {
         pollfd p{master_, POLLIN, 0};
         int r = ::poll(&p, 1, 20);
         if (r <= 0) {
-            if (unsaved && Clock::now() - lastByte >= kQuietBeforeSave) {
+            const auto quiet = Clock::now() - lastByte;
+            if (unsaved && (quiet >= kQuietBeforeSave || (swaps && quiet >= options_.swapAfterQuiet))) {
                 if (memoryChanged) memoryChanged(radio_.memory());
                 unsaved = false;
+            }
+            if (swaps && written && quiet >= options_.swapAfterQuiet) {
+                // The user takes the programmed radio off and plugs in the next.
+                radio_ = fresh;
+                written = false;
+                absentUntil = Clock::now() + options_.swapAfterQuiet;
+                ++swapped_;
             }
             continue;
         }
@@ -130,12 +142,14 @@ void PtyRadio::run(const std::atomic<bool>& stop, const std::function<void(const
         }
         Clock::time_point now = Clock::now();
         lastByte = now;
+        if (now < absentUntil) continue;  // nobody on the line hears the bytes
         for (ssize_t i = 0; i < n; ++i) {
             // With pacing a byte has arrived one byte time after it was
             // sent, and not before the byte ahead of it.
             rxDone_ = options_.paced ? std::max(rxDone_, now) + byteTime_ : now;
             RadioReply reply = radio_.receive(input[i]);
             unsaved = unsaved || reply.memoryChanged;
+            written = written || reply.memoryChanged;
             if (reply.hangUp) {
                 hangUp();
                 break;

@@ -19,6 +19,7 @@ struct RadioFaults {
     std::optional<std::uint16_t> noAckAt;       // withholds the acknowledgement of this block
     std::optional<std::uint16_t> noWriteAckAt;  // the same, for a written block only
     std::optional<std::uint16_t> hangUpAt;      // drops the line when this block is asked for
+    std::optional<std::uint16_t> dropWriteAt;   // acknowledges this written block but keeps its old bytes
     bool echo = false;               // every byte received comes straight back (a cable fault)
 };
 
