@@ -36,9 +36,10 @@ at the device path printed on start; stop with Ctrl+C.
                        file and link get "-k" and k added (demo.zem ->
                        demo-2.zem, --link /tmp/radio -> /tmp/radio2)
   --only K             the fault options after it apply to radio K only
-  --swap MS            one cable, many radios: once the line was quiet for MS
-                       after a write, the radio is taken off and MS later a
-                       fresh one (as at the start) is put on
+  --swap MS            one cable, many radios: MS after the last block of a
+                       write (or of the read-back that follows it) the radio
+                       is taken off, and MS later a fresh one (as at the
+                       start) is put on
   --paced              take the line time of 9600 baud for every byte
   --baud N             line rate for --paced (default 9600)
   --silent             answer nothing (a radio that is off)
@@ -136,7 +137,7 @@ int main(int argc, char** argv) {
             target = static_cast<int>(number);
         } else if (arg == "--swap") {
             value(number);
-            line.swapAfterQuiet = std::chrono::milliseconds(number);
+            line.swapAfter = std::chrono::milliseconds(number);
         } else if (arg == "--paced") {
             line.paced = true;
         } else if (arg == "--baud") {

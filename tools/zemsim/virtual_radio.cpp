@@ -99,6 +99,7 @@ RadioReply VirtualRadio::frameComplete() {
     std::vector<std::uint8_t> frame;
     frame.swap(frame_);
     state_ = State::Command;
+    reply.blockFrame = true;
     if (faults_.hangUpAt == address) {
         reply.hangUp = true;
         return reply;

@@ -28,6 +28,7 @@ struct RadioReply {
     std::vector<std::uint8_t> bytes;  // to send, in order
     bool hangUp = false;              // drop the line now
     bool memoryChanged = false;       // a written block was stored
+    bool blockFrame = false;          // a block read or write frame was complete
 };
 
 // The radio's side of the clone protocol as a byte-in, bytes-out state

@@ -194,7 +194,8 @@ void FleetRun::runPort(std::size_t index) {
     if (firstOfSame_[index] != index) {
         RadioJobResult twice;
         twice.message = "Port given twice";
-        twice.detail = name + " is the same port as " + ports_[firstOfSame_[index]] + ", given before it";
+        const std::string& first = ports_[firstOfSame_[index]];
+        twice.detail = first == name ? name + " is given more than once" : name + " is the same port as " + first;
         failNow(twice);
     } else if (RadioJobResult failure; !options_.repeat) {
         if (auto port = openPort(index, failure)) {
