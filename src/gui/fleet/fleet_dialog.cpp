@@ -1,6 +1,6 @@
 #include "fleet/fleet_dialog.h"
 
-#include "app/app_title.h"
+#include "common/app_title.h"
 #include "document/program_file.h"
 #include "fleet/fleet_checks.h"
 #include "fleet/fleet_report.h"

@@ -29,6 +29,7 @@ enum CommandId : int {
     kCmdDebugTxPower = 32778,
     kCmdEditChannel = 32780,
     kCmdOnLinePowerSet = 32787,
+    kCmdWriteSeveral = 32790,  // "Write to several radios..."
     kCmdViewToolbar = 59392,
     kCmdViewStatusBar = 59393,
 };
