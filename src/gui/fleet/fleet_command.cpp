@@ -1,5 +1,6 @@
 #include "fleet/fleet_command.h"
 
+#include "channels/channel_page.h"
 #include "commands/command_host.h"
 #include "doc/kivu_doc.h"
 #include "fleet/fleet_dialog.h"
@@ -10,6 +11,8 @@
 namespace zem::gui {
 
 FleetCommand::FleetCommand(CommandHost& host, QObject* parent) : QObject(parent), host_(host) {}
+
+FleetDialog* FleetCommand::dialog() const { return dialog_; }
 
 void FleetCommand::open() {
     host_.view().channelPage().commitOpenEditor();

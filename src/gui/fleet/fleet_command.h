@@ -18,7 +18,7 @@ public:
     FleetCommand(CommandHost& host, QObject* parent = nullptr);
 
     void open();
-    FleetDialog* dialog() const { return dialog_; }
+    FleetDialog* dialog() const;
 
 signals:
     // While a run goes on the commands that would replace the document wait.

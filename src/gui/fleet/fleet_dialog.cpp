@@ -95,7 +95,6 @@ FleetDialog::FleetDialog(zem::Messenger& messenger, PlanSource takePlan, QWidget
     summary_->setObjectName(QStringLiteral("summary"));
     start_ = new QPushButton(tr("Start"), this);
     start_->setObjectName(QStringLiteral("start"));
-    start_->setDefault(true);
     stop_ = new QPushButton(tr("Stop"), this);
     stop_->setObjectName(QStringLiteral("stop"));
     stop_->setEnabled(false);
@@ -109,6 +108,9 @@ FleetDialog::FleetDialog(zem::Messenger& messenger, PlanSource takePlan, QWidget
     buttons->addWidget(stop_);
     buttons->addWidget(save_);
     buttons->addWidget(close);
+
+    // Enter in the port field adds the port; no button starts a run by Enter.
+    for (QPushButton* button : {add_, browse_, start_, stop_, save_, close}) button->setAutoDefault(false);
 
     auto* top = new QHBoxLayout;
     top->addWidget(portBox, 1);

@@ -48,6 +48,7 @@ TEST_F(FleetFromWindow, ToolbarButtonOpensTheDialogAndStartWritesThePagesAsTheyS
     }
     if (dialog->backupBox()->isChecked()) QTest::mouseClick(dialog->backupBox(), Qt::LeftButton, {}, QPoint(5, 5));
     if (dialog->repeatBox()->isChecked()) QTest::mouseClick(dialog->repeatBox(), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_FALSE(dialog->isRunning());
     QTest::mouseClick(dialog->startButton(), Qt::LeftButton);
     ASSERT_TRUE(dialog->isRunning());
 
@@ -60,6 +61,7 @@ TEST_F(FleetFromWindow, ToolbarButtonOpensTheDialogAndStartWritesThePagesAsTheyS
     for (int id : {gui::kCmdReadFromRadio, gui::kCmdFileNew, gui::kCmdWriteSeveral})
         EXPECT_TRUE(window->action(id)->isEnabled()) << id;
 
+    ASSERT_EQ(dialog->table()->rowCount(), 3);  // Enter in the port field added a port and started nothing
     for (int row = 0; row < 3; ++row) EXPECT_EQ(dialog->table()->item(row, 2)->text(), "done") << row;
     for (auto& radio : radios) EXPECT_TRUE(SameBytes(radio->memory(), shown, 0, 0x3D0));
     EXPECT_TRUE(messenger.empty());
