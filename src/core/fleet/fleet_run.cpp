@@ -191,31 +191,29 @@ void FleetRun::runPort(std::size_t index) {
         result.job = std::move(job);
         finish(std::move(result));
     };
+    RadioJobResult failure;
+    std::unique_ptr<SerialPort> port;
     if (firstOfSame_[index] != index) {
-        RadioJobResult twice;
-        twice.message = "Port given twice";
         const std::string& first = ports_[firstOfSame_[index]];
-        twice.detail = first == name ? name + " is given more than once" : name + " is the same port as " + first;
-        failNow(twice);
-    } else if (RadioJobResult failure; !options_.repeat) {
-        if (auto port = openPort(index, failure)) {
-            finish(programOne(index, *port, 1));
-            port->close();
-        } else {
-            failNow(failure);
-        }
-    } else if (auto port = openPort(index, failure); !port) {
+        failure.message = "Port given twice";
+        failure.detail = first == name ? name + " is given more than once" : name + " is the same port as " + first;
         failNow(failure);
+    } else if (!(port = openPort(index, failure))) {
+        failNow(failure);
+    } else if (!options_.repeat) {
+        finish(programOne(index, *port, 1));
     } else {
         for (int nth = 1;; ++nth) {
             update(index, [](Slot& slot) { slot.status.state = RadioState::Waiting; });
             if (!waitFor(index, port, true) || !claimRadio()) break;
             finish(programOne(index, *port, nth));
+            // The radio stays on the cable until the user takes it off; it
+            // must not be taken for the next one.
             if (countReached() || !waitFor(index, port, false)) break;
             update(index, [](Slot& slot) { slot.status.percent = 0; });
         }
-        if (port) port->close();
     }
+    if (port) port->close();
     update(index, [](Slot& slot) { slot.status.ended = true; });
     --portsLeft_;
 }
