@@ -19,6 +19,7 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTableWidget>
 #include <QTimer>
@@ -53,7 +54,7 @@ FleetDialog::FleetDialog(zem::Messenger& messenger, PlanSource takePlan, QWidget
     ports_->setObjectName(QStringLiteral("ports"));
     portEdit_ = new QLineEdit(portBox);
     portEdit_->setObjectName(QStringLiteral("portPath"));
-    portEdit_->setPlaceholderText(tr("Port number or device path"));
+    portEdit_->setPlaceholderText(tr("Port numbers or device paths"));
     add_ = new QPushButton(tr("Add"), portBox);
     add_->setObjectName(QStringLiteral("addPort"));
     auto* typed = new QHBoxLayout;
@@ -124,8 +125,10 @@ FleetDialog::FleetDialog(zem::Messenger& messenger, PlanSource takePlan, QWidget
     timer_ = new QTimer(this);
     timer_->setInterval(100);
     connect(timer_, &QTimer::timeout, this, &FleetDialog::poll);
+    // Several ports may be given at once, e.g. the paths zemsim printed, pasted.
     connect(add_, &QPushButton::clicked, this, [this] {
-        if (!portEdit_->text().trimmed().isEmpty()) addPort(portEdit_->text().trimmed());
+        static const QRegularExpression separators(QStringLiteral("[\\s,;]+"));
+        for (const QString& port : portEdit_->text().split(separators, Qt::SkipEmptyParts)) addPort(port);
         portEdit_->clear();
     });
     connect(portEdit_, &QLineEdit::returnPressed, add_, &QPushButton::click);

@@ -69,7 +69,9 @@ TEST_F(FleetWindow, NothingStartsWithoutAPortOrWithABackupFolderThatCannotBeWrit
     EXPECT_EQ(messenger.texts(), std::vector<std::string>{"Tick the ports of the radios to write."});
 
     SimLine line(PatternImage(8));
-    TypePort(line.device());
+    TypePort(line.device() + ", 7  " + dir + "/other");  // several at once
+    EXPECT_EQ(dialog->checkedPorts(), (QStringList{QString::fromStdString(line.device()), "7",
+                                                   QString::fromStdString(dir + "/other")}));
     std::ofstream(dir + "/file") << "x";
     Tick(dialog->backupBox(), true);
     TypeFolder(dir + "/file/backups");
