@@ -177,6 +177,11 @@ void MainWindow::createActions() {
     shortcut(a, QKeySequence(Qt::CTRL | Qt::Key_W));
     a->setEnabled(false);
 
+    a = makeAction(kCmdWriteSeveral, QStringLiteral("Write to several radios..."),
+                   QStringLiteral("Write this document into many radios, at once or one after another\nWrite to several radios"));
+    a->setIcon(Icon("mail-send", "write.png"));
+    a->setEnabled(false);
+
     a = makeAction(kCmdEditChannel, QStringLiteral("Edit Channel\tCtrl+G"), QStringLiteral("Edit channel Data \nEdit"));
     a->setIcon(Icon("document-edit", "edit.png"));
     shortcut(a, QKeySequence(Qt::CTRL | Qt::Key_G));
@@ -261,6 +266,7 @@ void MainWindow::createMenus() {
     program->addAction(action(kCmdReadFromRadio));
     program->addSeparator();
     program->addAction(action(kCmdWriteToRadio));
+    program->addAction(action(kCmdWriteSeveral));
     program->addSeparator();
     program->addAction(action(kCmdEditChannel));
     program->addSeparator();
@@ -288,7 +294,7 @@ void MainWindow::createToolBar() {
     toolBar_->addSeparator();
     for (int id : {kCmdEditUndo, kCmdEditRedo}) toolBar_->addAction(action(id));
     toolBar_->addSeparator();
-    for (int id : {kCmdReadFromRadio, kCmdWriteToRadio, kCmdEditChannel, kCmdPrint, kCmdContextHelp, kCmdAbout,
+    for (int id : {kCmdReadFromRadio, kCmdWriteToRadio, kCmdWriteSeveral, kCmdEditChannel, kCmdPrint, kCmdContextHelp, kCmdAbout,
                    kCmdDebugTxPower})
         toolBar_->addAction(action(id));
     connect(action(kCmdViewToolbar), &QAction::toggled, toolBar_, &QToolBar::setVisible);
