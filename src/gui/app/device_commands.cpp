@@ -6,6 +6,7 @@
 #include "link/port_selection.h"
 #include "link/transfer_controller.h"
 #include "service/power_set_command.h"
+#include "workbench/csv_commands.h"
 #include "printing/print_commands.h"
 
 #include <QAction>
@@ -26,7 +27,7 @@ namespace {
 // on a copy of the image.
 constexpr int kExclusiveCommands[] = {
     kCmdReadFromRadio, kCmdWriteToRadio, kCmdOnLinePowerSet, kCmdDebugTxPower, kCmdFileNew, kCmdFileOpen,
-    kCmdRecentFile1,   kCmdRecentFile1 + 1, kCmdRecentFile1 + 2, kCmdRecentFile1 + 3,
+    kCmdRecentFile1,   kCmdRecentFile1 + 1, kCmdRecentFile1 + 2, kCmdRecentFile1 + 3, kCmdImportCsv,
 };
 
 // The port items, indexed like PortSelection::checkedItem: Other, COM1-COM4.
@@ -161,6 +162,10 @@ void InstallDeviceCommands(CommandHost& window) {
                 QKeySequence(Qt::CTRL | Qt::Key_T));
     UseShortcut(window, Bind(window, kCmdDebugTxPower, power, [power] { power->run(); }),
                 QKeySequence(Qt::CTRL | Qt::Key_T));
+
+    auto* csv = new CsvCommands(window, &owner);
+    Bind(window, kCmdImportCsv, csv, [csv] { csv->importCsv(); });
+    Bind(window, kCmdExportCsv, csv, [csv] { csv->exportCsv(); });
 
     auto* printing = new PrintCommands(window, &owner);
     Bind(window, kCmdPrint, printing, [printing] { printing->print(); });

@@ -128,8 +128,15 @@ void MainWindow::createActions() {
                    QStringLiteral("Save the active document with a new name\nSave As"));
     connect(a, &QAction::triggered, this, [this] { fileSaveAs(); });
 
-    // Printing, the radio, the ports and the service mode are connected and
-    // enabled by InstallDeviceCommands.
+    // The channel list as CSV, printing, the radio, the ports and the
+    // service mode are connected and enabled by InstallDeviceCommands.
+    a = makeAction(kCmdImportCsv, QStringLiteral("Import CSV..."),
+                   QStringLiteral("Replace the channels by those of a comma-separated list\nImport CSV"));
+    a->setEnabled(false);
+    a = makeAction(kCmdExportCsv, QStringLiteral("Export CSV..."),
+                   QStringLiteral("Save the channels as a comma-separated list for a spreadsheet\nExport CSV"));
+    a->setEnabled(false);
+
     a = makeAction(kCmdPrint, QStringLiteral("Print(&P)...\tCtrl+P"), QStringLiteral("Print the active document\nPrint"));
     a->setIcon(Icon("document-print", "print.png"));
     shortcut(a, QKeySequence(Qt::CTRL | Qt::Key_P));
@@ -241,6 +248,9 @@ void MainWindow::createMenus() {
     fileMenu_->addAction(action(kCmdFileOpen));
     fileMenu_->addAction(action(kCmdFileSave));
     fileMenu_->addAction(action(kCmdFileSaveAs));
+    fileMenu_->addSeparator();
+    fileMenu_->addAction(action(kCmdImportCsv));
+    fileMenu_->addAction(action(kCmdExportCsv));
     fileMenu_->addSeparator();
     fileMenu_->addAction(action(kCmdPrint));
     fileMenu_->addAction(action(kCmdPrintPreview));

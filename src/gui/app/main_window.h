@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/user_dialogs.h"
+#include "commands/user_dialogs.h"
 #include "commands/command_host.h"
 #include "commands/command_ids.h"
 #include "common/qt_messenger.h"
@@ -54,6 +54,7 @@ public:
     // File choosers and the save-changes question; nullptr restores the
     // desktop's dialogs.
     void setUserDialogs(UserDialogs* dialogs);
+    UserDialogs& dialogs() override { return *dialogs_; }
 
     // The command-line arguments (without the program name), for the
     // commands that take options of their own, such as --port.
