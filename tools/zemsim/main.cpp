@@ -35,6 +35,7 @@ at the device path printed on start; stop with Ctrl+C.
   --no-write-ack A     the same, for a written block only
   --hang-up A          drop the line when the block at address A is asked for
   --echo               send every received byte back (a faulty cable)
+  --ignore-writes      acknowledge written blocks but keep the old memory
   --help               this text
 
 Addresses are image offsets, decimal or 0x-hexadecimal, e.g. 0x3C8.
@@ -117,6 +118,8 @@ int main(int argc, char** argv) {
             faults.hangUpAt = static_cast<std::uint16_t>(number);
         } else if (arg == "--echo") {
             faults.echo = true;
+        } else if (arg == "--ignore-writes") {
+            faults.ignoreWrites = true;
         } else {
             std::cerr << "zemsim: unknown option " << arg << " (see --help)\n";
             return 2;

@@ -20,6 +20,7 @@ struct RadioFaults {
     std::optional<std::uint16_t> noWriteAckAt;  // the same, for a written block only
     std::optional<std::uint16_t> hangUpAt;      // drops the line when this block is asked for
     bool echo = false;               // every byte received comes straight back (a cable fault)
+    bool ignoreWrites = false;       // acknowledges written blocks but keeps its old memory
 };
 
 // What the radio does after one received byte.

@@ -2,6 +2,7 @@
 
 #include "commands/command_host.h"
 #include "commands/command_ids.h"
+#include "common/app_title.h"
 #include "link/port_dialog.h"
 #include "link/port_selection.h"
 #include "link/transfer_controller.h"
@@ -13,6 +14,7 @@
 #include <QHash>
 #include <QKeySequence>
 #include <QSet>
+#include <QSettings>
 #include <QWidget>
 
 #include <algorithm>
@@ -153,6 +155,18 @@ void InstallDeviceCommands(CommandHost& window) {
                 QKeySequence(Qt::CTRL | Qt::Key_R));
     UseShortcut(window, Bind(window, kCmdWriteToRadio, transfer, [transfer] { transfer->prepare(zem::TransferDirection::Write); }),
                 QKeySequence(Qt::CTRL | Qt::Key_W));
+
+    // Verify after write is on until the user turns it off; the choice is kept.
+    if (QAction* verify = window.action(kCmdVerifyAfterWrite)) {
+        const QString key = QStringLiteral("Settings/VerifyAfterWrite");
+        verify->setChecked(QSettings(SettingsOrganisation(), ApplicationTitle()).value(key, true).toBool());
+        transfer->setVerifyAfterWrite(verify->isChecked());
+        QObject::connect(verify, &QAction::toggled, transfer, [transfer, key](bool on) {
+            transfer->setVerifyAfterWrite(on);
+            QSettings(SettingsOrganisation(), ApplicationTitle()).setValue(key, on);
+        });
+        verify->setEnabled(true);
+    }
 
     auto* power = new PowerSetCommand(window, *port, &owner);
     QObject::connect(power, &PowerSetCommand::runningChanged, guard,

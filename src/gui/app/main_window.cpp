@@ -216,6 +216,11 @@ void MainWindow::createActions() {
         a->setEnabled(false);
     }
 
+    a = makeAction(kCmdVerifyAfterWrite, QStringLiteral("Verify after write"),
+                   QStringLiteral("Read the radio back after a write and compare it with what was written\nVerify"));
+    a->setCheckable(true);
+    a->setEnabled(false);
+
     a = makeAction(kCmdViewToolbar, QStringLiteral("Toolbar(&T)"), QStringLiteral("Show or hide the toolbar\nToggle ToolBar"));
     a->setCheckable(true);
     a->setChecked(true);
@@ -278,6 +283,8 @@ void MainWindow::createMenus() {
 
     QMenu* setup = menuBar()->addMenu(QStringLiteral("Setup(&S)"));
     for (int id : {kCmdCom1, kCmdCom2, kCmdCom3, kCmdCom4, kCmdOtherPort}) setup->addAction(action(id));
+    setup->addSeparator();
+    setup->addAction(action(kCmdVerifyAfterWrite));
 
     QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("View(&V)"));
     viewMenu->addAction(action(kCmdViewToolbar));
