@@ -3,6 +3,8 @@
 #include "pty_radio.h"
 #include "virtual_radio.h"
 
+#include "zem_version.h"
+
 #include "document/program_file.h"
 #include "document/radio_image.h"
 
@@ -37,6 +39,7 @@ at the device path printed on start; stop with Ctrl+C.
   --echo               send every received byte back (a faulty cable)
   --ignore-writes      acknowledge written blocks but keep the old memory
   --help               this text
+  --version            print the version
 
 Addresses are image offsets, decimal or 0x-hexadecimal, e.g. 0x3C8.
 )";
@@ -79,6 +82,9 @@ int main(int argc, char** argv) {
         unsigned long number = 0;
         if (arg == "--help" || arg == "-h") {
             std::cout << kUsage;
+            return 0;
+        } else if (arg == "--version") {
+            std::cout << "zemsim " ZEM_VERSION "\n";
             return 0;
         } else if (arg == "--memory") {
             memoryPath = text();
