@@ -8,6 +8,7 @@
 #include "link/transfer_controller.h"
 #include "service/power_set_command.h"
 #include "workbench/csv_commands.h"
+#include "workbench/radio_history.h"
 #include "printing/print_commands.h"
 
 #include <QAction>
@@ -29,7 +30,7 @@ namespace {
 // on a copy of the image.
 constexpr int kExclusiveCommands[] = {
     kCmdReadFromRadio, kCmdWriteToRadio, kCmdOnLinePowerSet, kCmdDebugTxPower, kCmdFileNew, kCmdFileOpen,
-    kCmdRecentFile1,   kCmdRecentFile1 + 1, kCmdRecentFile1 + 2, kCmdRecentFile1 + 3, kCmdImportCsv,
+    kCmdRecentFile1,   kCmdRecentFile1 + 1, kCmdRecentFile1 + 2, kCmdRecentFile1 + 3, kCmdImportCsv, kCmdRadioHistory,
 };
 
 // The port items, indexed like PortSelection::checkedItem: Other, COM1-COM4.
@@ -155,6 +156,10 @@ void InstallDeviceCommands(CommandHost& window) {
                 QKeySequence(Qt::CTRL | Qt::Key_R));
     UseShortcut(window, Bind(window, kCmdWriteToRadio, transfer, [transfer] { transfer->prepare(zem::TransferDirection::Write); }),
                 QKeySequence(Qt::CTRL | Qt::Key_W));
+
+    // Every complete read is kept in the radio history.
+    QObject::connect(transfer, &TransferController::readCompleted, transfer,
+                     [](const zem::RadioImage& image) { RadioHistory().add(image); });
 
     // Verify after write is on until the user turns it off; the choice is kept.
     if (QAction* verify = window.action(kCmdVerifyAfterWrite)) {

@@ -136,6 +136,9 @@ void MainWindow::createActions() {
     a = makeAction(kCmdExportCsv, QStringLiteral("Export CSV..."),
                    QStringLiteral("Save the channels as a comma-separated list for a spreadsheet\nExport CSV"));
     a->setEnabled(false);
+    a = makeAction(kCmdRadioHistory, QStringLiteral("Radio history..."),
+                   QStringLiteral("Open one of the radios read before\nRadio history"));
+    connect(a, &QAction::triggered, this, [this] { showRadioHistory(); });
 
     a = makeAction(kCmdPrint, QStringLiteral("Print(&P)...\tCtrl+P"), QStringLiteral("Print the active document\nPrint"));
     a->setIcon(Icon("document-print", "print.png"));
@@ -256,6 +259,7 @@ void MainWindow::createMenus() {
     fileMenu_->addSeparator();
     fileMenu_->addAction(action(kCmdImportCsv));
     fileMenu_->addAction(action(kCmdExportCsv));
+    fileMenu_->addAction(action(kCmdRadioHistory));
     fileMenu_->addSeparator();
     fileMenu_->addAction(action(kCmdPrint));
     fileMenu_->addAction(action(kCmdPrintPreview));

@@ -75,6 +75,13 @@ public:
     bool fileSaveAs();
     bool openRecentFile(int entry);  // 0-3
 
+    // File, Radio history...: lists the radios read before and opens the
+    // one chosen as an untitled document.
+    bool showRadioHistory();
+    // Opens a program file as a new, untitled document: Save asks for a
+    // name, and the file does not join the recent files.
+    bool openUntitled(const QString& path);
+
     // Offers to save when the pages hold changes. False when the user
     // cancelled (or the save failed): the caller must not go on.
     bool maybeSave();

@@ -5,13 +5,16 @@
 
 #include "channels/channel_codec.h"
 #include "channels/channel_page.h"
+#include "document/program_file.h"
 #include "link/link_messages.h"
 #include "link/port_dialog.h"
 #include "link/port_selection.h"
 #include "link/progress_dialog.h"
 #include "link/transfer_controller.h"
+#include "workbench/radio_history.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -282,6 +285,41 @@ TEST_F(TransferWindow, VerifyAfterWriteCatchesARadioThatKeepsItsOldMemory) {
         EXPECT_FALSE(progress().isVisible());
     }
     verify->setChecked(true);
+}
+
+// Every complete read lands in the radio history; File, Radio history...
+// opens it again as an untitled document.
+TEST_F(TransferWindow, ReadIsKeptInTheHistoryAndReopensUntitled) {
+    RadioHistory history;
+    const int kept = static_cast<int>(history.entries().size());
+    RadioOnPty radio(DemoRadio());
+    port().setPort(radio.path());
+    run(kCmdReadFromRadio);
+    const RadioImage read = image();
+
+    const QList<RadioHistory::Entry> entries = history.entries();
+    ASSERT_EQ(entries.size(), kept + 1);
+    EXPECT_EQ(entries.front().band, "400-470MHZ");
+    RadioImage saved;
+    ASSERT_TRUE(LoadProgramFile(QFile::encodeName(entries.front().path).toStdString(), saved).ok);
+    EXPECT_EQ(saved, read);
+
+    load(test::BandImage(0));
+    window->document().markUnmodified();
+    QString listedFirst;
+    test::WhenModal<RadioHistoryDialog>([&listedFirst](RadioHistoryDialog* dialog) {
+        listedFirst = dialog->list()->topLevelItem(0)->text(4);
+        dialog->list()->setCurrentItem(dialog->list()->topLevelItem(0));
+        dialog->accept();
+    });
+    window->action(kCmdRadioHistory)->trigger();
+
+    EXPECT_EQ(listedFirst, entries.front().firstFrequency);
+    EXPECT_EQ(image(), read);
+    EXPECT_TRUE(window->document().pathName().isEmpty()) << "untitled";
+    EXPECT_FALSE(window->document().isModified());
+    EXPECT_TRUE(window->recentFiles().isEmpty());
+    EXPECT_EQ(view().channelPage().values().bandIndex, 2);
 }
 
 TEST_F(TransferWindow, ShortcutsOpenTheWindowAndCancelBeforeStartSendsNothing) {
