@@ -54,6 +54,7 @@ at the device path printed on start; stop with Ctrl+C.
   --drop-write A       acknowledge the written block at address A but keep
                        the old bytes (shows in a verify)
   --echo               send every received byte back (a faulty cable)
+  --ignore-writes      acknowledge written blocks but keep the old memory
   --help               this text
   --version            print the version
 
@@ -183,6 +184,8 @@ int main(int argc, char** argv) {
             fault([number](auto& f) { f.dropWriteAt = static_cast<std::uint16_t>(number); });
         } else if (arg == "--echo") {
             fault([](auto& f) { f.echo = true; });
+        } else if (arg == "--ignore-writes") {
+            fault([](auto& f) { f.ignoreWrites = true; });
         } else {
             std::cerr << "zemsim: unknown option " << arg << " (see --help)\n";
             return 2;

@@ -128,8 +128,18 @@ void MainWindow::createActions() {
                    QStringLiteral("Save the active document with a new name\nSave As"));
     connect(a, &QAction::triggered, this, [this] { fileSaveAs(); });
 
-    // Printing, the radio, the ports and the service mode are connected and
-    // enabled by InstallDeviceCommands.
+    // The channel list as CSV, printing, the radio, the ports and the
+    // service mode are connected and enabled by InstallDeviceCommands.
+    a = makeAction(kCmdImportCsv, QStringLiteral("Import CSV..."),
+                   QStringLiteral("Replace the channels by those of a comma-separated list\nImport CSV"));
+    a->setEnabled(false);
+    a = makeAction(kCmdExportCsv, QStringLiteral("Export CSV..."),
+                   QStringLiteral("Save the channels as a comma-separated list for a spreadsheet\nExport CSV"));
+    a->setEnabled(false);
+    a = makeAction(kCmdRadioHistory, QStringLiteral("Radio history..."),
+                   QStringLiteral("Open one of the radios read before\nRadio history"));
+    connect(a, &QAction::triggered, this, [this] { showRadioHistory(); });
+
     a = makeAction(kCmdPrint, QStringLiteral("Print(&P)...\tCtrl+P"), QStringLiteral("Print the active document\nPrint"));
     a->setIcon(Icon("document-print", "print.png"));
     shortcut(a, QKeySequence(Qt::CTRL | Qt::Key_P));
@@ -214,6 +224,11 @@ void MainWindow::createActions() {
         a->setEnabled(false);
     }
 
+    a = makeAction(kCmdVerifyAfterWrite, QStringLiteral("Verify after write"),
+                   QStringLiteral("Read the radio back after a write and compare it with what was written\nVerify"));
+    a->setCheckable(true);
+    a->setEnabled(false);
+
     a = makeAction(kCmdViewToolbar, QStringLiteral("Toolbar(&T)"), QStringLiteral("Show or hide the toolbar\nToggle ToolBar"));
     a->setCheckable(true);
     a->setChecked(true);
@@ -247,6 +262,10 @@ void MainWindow::createMenus() {
     fileMenu_->addAction(action(kCmdFileSave));
     fileMenu_->addAction(action(kCmdFileSaveAs));
     fileMenu_->addSeparator();
+    fileMenu_->addAction(action(kCmdImportCsv));
+    fileMenu_->addAction(action(kCmdExportCsv));
+    fileMenu_->addAction(action(kCmdRadioHistory));
+    fileMenu_->addSeparator();
     fileMenu_->addAction(action(kCmdPrint));
     fileMenu_->addAction(action(kCmdPrintPreview));
     fileMenu_->addAction(action(kCmdPrintSetup));
@@ -274,6 +293,8 @@ void MainWindow::createMenus() {
 
     QMenu* setup = menuBar()->addMenu(QStringLiteral("Setup(&S)"));
     for (int id : {kCmdCom1, kCmdCom2, kCmdCom3, kCmdCom4, kCmdOtherPort}) setup->addAction(action(id));
+    setup->addSeparator();
+    setup->addAction(action(kCmdVerifyAfterWrite));
 
     QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("View(&V)"));
     viewMenu->addAction(action(kCmdViewToolbar));
