@@ -5,6 +5,7 @@
 #include "app/recent_files.h"
 #include "channels/channel_page.h"
 #include "app/device_commands.h"
+#include "app/edit_commands.h"
 #include "view/kivu_view.h"
 
 #include <QAction>
@@ -66,6 +67,7 @@ MainWindow::MainWindow(const QStringList& arguments, QWidget* parent)
     resize(1200, 700);
 
     InstallDeviceCommands(*this);
+    InstallEditCommands(*this);
 }
 
 MainWindow::~MainWindow() {
@@ -122,6 +124,20 @@ void MainWindow::createActions() {
     a = makeAction(kCmdFileSaveAs, QStringLiteral("Save as(&A)..."),
                    QStringLiteral("Save the active document with a new name\nSave As"));
     connect(a, &QAction::triggered, this, [this] { fileSaveAs(); });
+
+    // Cut, copy, paste and delete of the channel table's cells (and of a
+    // text field's text) are connected by InstallEditCommands.
+    a = makeAction(kCmdEditCut, QStringLiteral("Cut(&T)\tCtrl+X"),
+                   QStringLiteral("Cut the selected cells and put them on the Clipboard\nCut"));
+    shortcut(a, QKeySequence::Cut);
+    a = makeAction(kCmdEditCopy, QStringLiteral("Copy(&C)\tCtrl+C"),
+                   QStringLiteral("Copy the selected cells to the Clipboard\nCopy"));
+    shortcut(a, QKeySequence::Copy);
+    a = makeAction(kCmdEditPaste, QStringLiteral("Paste(&P)\tCtrl+V"),
+                   QStringLiteral("Insert the Clipboard contents at the selected cell\nPaste"));
+    shortcut(a, QKeySequence::Paste);
+    a = makeAction(kCmdEditClear, QStringLiteral("Delete(&D)\tDel"), QStringLiteral("Empty the selected cells\nDelete"));
+    shortcut(a, QKeySequence(Qt::Key_Delete));
 
     // Printing, the radio, the ports and the service mode are connected and
     // enabled by InstallDeviceCommands.
@@ -229,6 +245,9 @@ void MainWindow::createMenus() {
     for (int i = 0; i < RecentFiles::kMaxEntries; ++i) fileMenu_->addAction(action(kCmdRecentFile1 + i));
     fileMenu_->addSeparator();
     fileMenu_->addAction(action(kCmdExit));
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit(&E)"));
+    for (int id : {kCmdEditCut, kCmdEditCopy, kCmdEditPaste, kCmdEditClear}) edit->addAction(action(id));
 
     QMenu* program = menuBar()->addMenu(QStringLiteral("Program(&P)"));
     program->addAction(action(kCmdReadFromRadio));

@@ -145,7 +145,18 @@ void CMSFlexGrid::SetCol(int col) { SetCurrentCell(Row(), col); }
 
 void CMSFlexGrid::SetCurrentCell(int row, int col) {
     const QModelIndex index = CellIndex(row, col);
-    if (index.isValid()) setCurrentIndex(index);
+    if (!index.isValid()) return;
+    movingByProgram_ = true;
+    setCurrentIndex(index);
+    movingByProgram_ = false;
+}
+
+QItemSelectionModel::SelectionFlags CMSFlexGrid::selectionCommand(const QModelIndex& index,
+                                                                  const QEvent* event) const {
+    // A move the program makes (Enter, Edit Channel, a paste) selects the new
+    // cell alone, whichever keys happen to be held.
+    if (movingByProgram_) return QItemSelectionModel::ClearAndSelect;
+    return QTableView::selectionCommand(index, event);
 }
 
 std::vector<std::pair<int, int>> CMSFlexGrid::SelectedCells() const {
@@ -217,7 +228,12 @@ void CMSFlexGrid::mousePressEvent(QMouseEvent* event) {
     // Shift and Ctrl clicks extend or change the selection; they open nothing.
     if (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier)) return;
     const QModelIndex index = indexAt(event->position().toPoint());
-    if (index.isValid() && index == currentIndex()) emit MouseDown(event->button());
+    if (!index.isValid() || index != currentIndex()) return;
+    // A press inside a selection would leave it standing until the release;
+    // the cell whose editor opens now is the one selected.
+    if (event->button() != Qt::RightButton && selectionModel())
+        selectionModel()->select(index, QItemSelectionModel::ClearAndSelect);
+    emit MouseDown(event->button());
 }
 
 void CMSFlexGrid::mouseDoubleClickEvent(QMouseEvent* event) {

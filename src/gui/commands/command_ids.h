@@ -29,6 +29,10 @@ enum CommandId : int {
     kCmdDebugTxPower = 32778,
     kCmdEditChannel = 32780,
     kCmdOnLinePowerSet = 32787,
+    kCmdEditClear = 57632,
+    kCmdEditCopy = 57634,
+    kCmdEditCut = 57635,
+    kCmdEditPaste = 57637,
     kCmdViewToolbar = 59392,
     kCmdViewStatusBar = 59393,
 };
