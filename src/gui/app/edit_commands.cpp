@@ -9,21 +9,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QComboBox>
 #include <QLineEdit>
 
 namespace zem::gui {
 
 namespace {
-
-// The text field the user works in: a line edit, or the field of the
-// editable tone list; nullptr elsewhere.
-QLineEdit* FocusedField() {
-    QWidget* focus = QApplication::focusWidget();
-    if (auto* edit = qobject_cast<QLineEdit*>(focus)) return edit;
-    if (auto* combo = qobject_cast<QComboBox*>(focus)) return combo->isEditable() ? combo->lineEdit() : nullptr;
-    return nullptr;
-}
 
 // The channel page when the channel table (or a list open over one of its
 // cells) has the focus; nullptr when the focus is on any other control.
@@ -41,7 +31,7 @@ void Bind(CommandHost& host, int id, FieldAction onField, TableAction onTable) {
     QAction* action = host.action(id);
     if (!action) return;
     QObject::connect(action, &QAction::triggered, &host.hostWidget(), [&host, onField, onTable] {
-        if (QLineEdit* field = FocusedField()) {
+        if (QLineEdit* field = CKivuView::TypingField(QApplication::focusWidget())) {
             onField(*field);
         } else if (CChannelPage* page = FocusedTable(host)) {
             onTable(*page);

@@ -74,6 +74,7 @@ void ChannelGridModel::commit(int row, int col, const QString& text, bool onEnte
         zem::CommitChoice(table, row, col, value, onEnter);
     // A commit may rewrite the whole row (new-channel defaults, a cleared tone).
     emit dataChanged(cellIndex(row, zem::kColReceive), cellIndex(row, zem::kColPtt));
+    emit cellCommitted(row, col);
 }
 
 void ChannelGridModel::reload() {

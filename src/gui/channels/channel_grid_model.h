@@ -45,6 +45,11 @@ public:
     // The texts changed wholesale (a fill, a paste).
     void reload();
 
+signals:
+    // A value was committed into (row, col) by the commit rules, whether or
+    // not it changed anything.
+    void cellCommitted(int row, int col);
+
 private:
     zem::ChannelPageValues& values_;
     zem::Messenger& messenger_;

@@ -239,13 +239,15 @@ QString CChannelPage::copySelection() {
 
 QString CChannelPage::cutSelection() {
     const QString text = copySelection();
-    deleteSelection();
+    emptySelection(QStringLiteral("Cut"));
     return text;
 }
 
-void CChannelPage::deleteSelection() {
+void CChannelPage::deleteSelection() { emptySelection(QStringLiteral("Delete")); }
+
+void CChannelPage::emptySelection(const QString& what) {
     const std::vector<zem::ChannelCell> cells = selectedCells();
-    changeCells(QStringLiteral("Delete"), [&cells](zem::ChannelTable& table) { zem::DeleteCells(table, cells); });
+    changeCells(what, [&cells](zem::ChannelTable& table) { zem::DeleteCells(table, cells); });
 }
 
 void CChannelPage::pasteText(const QString& text) {

@@ -97,6 +97,7 @@ private:
     // committed, then change runs on the cell texts as one edit.
     void changeCells(const QString& what, const std::function<void(zem::ChannelTable&)>& change);
     std::vector<zem::ChannelCell> selectedCells() const;
+    void emptySelection(const QString& what);
 
     zem::RadioImage& image_;
     zem::Messenger& messenger_;

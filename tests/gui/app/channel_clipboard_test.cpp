@@ -147,5 +147,38 @@ TEST_F(ChannelClipboardTest, EditMenuSitsBetweenFileAndProgramAndActsOnTheTableO
     EXPECT_TRUE(window->action(gui::kCmdCom1)->shortcut().isEmpty());
 }
 
+TEST_F(ChannelClipboardTest, PasteCutAndDeleteAreOneUndoStepEach) {
+    page().defaultButton().click();
+    const QStringList channel2 = rowTexts(2);
+    const QStringList channel3 = rowTexts(3);
+    QApplication::clipboard()->setText(QStringLiteral("150\t150\tOFF\n151\t151\tOFF\n"));
+    clickChannelNumber(2);
+    chord(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(cell(3, 1), "151.00000");
+    EXPECT_EQ(window->action(gui::kCmdEditUndo)->text(), "&Undo Paste");
+    chord(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(rowTexts(2), channel2);
+    EXPECT_EQ(rowTexts(3), channel3);
+    chord(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(cell(2, 2), "150.00000");
+    EXPECT_EQ(cell(3, 1), "151.00000");
+
+    const QStringList channel5 = rowTexts(5);
+    clickChannelNumber(5);
+    press(Qt::Key_Delete);
+    EXPECT_EQ(window->action(gui::kCmdEditUndo)->text(), "&Undo Delete");
+    chord(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(rowTexts(5), channel5);
+
+    grid().SetCurrentCell(6, 2);
+    chord(Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(window->action(gui::kCmdEditUndo)->text(), "&Undo Cut");
+    // A paste whose every value is refused changes nothing and is no step.
+    QApplication::clipboard()->setText(QStringLiteral("999"));
+    grid().SetCurrentCell(7, 1);
+    chord(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(window->action(gui::kCmdEditUndo)->text(), "&Undo Cut");
+}
+
 }  // namespace
 }  // namespace zem::test
