@@ -5,6 +5,7 @@
 #include "app/recent_files.h"
 #include "channels/channel_page.h"
 #include "app/device_commands.h"
+#include "app/edit_commands.h"
 #include "view/kivu_view.h"
 
 #include <QAction>
@@ -69,6 +70,7 @@ MainWindow::MainWindow(const QStringList& arguments, QWidget* parent)
     resize(1200, 700);
 
     InstallDeviceCommands(*this);
+    InstallEditCommands(*this);
 }
 
 MainWindow::~MainWindow() {
@@ -127,6 +129,20 @@ void MainWindow::createActions() {
     a = makeAction(kCmdFileSaveAs, QStringLiteral("Save as(&A)..."),
                    QStringLiteral("Save the active document with a new name\nSave As"));
     connect(a, &QAction::triggered, this, [this] { fileSaveAs(); });
+
+    // Cut, copy, paste and delete of the channel table's cells (and of a
+    // text field's text) are connected by InstallEditCommands.
+    a = makeAction(kCmdEditCut, QStringLiteral("Cut(&T)\tCtrl+X"),
+                   QStringLiteral("Cut the selected cells and put them on the Clipboard\nCut"));
+    shortcut(a, QKeySequence::Cut);
+    a = makeAction(kCmdEditCopy, QStringLiteral("Copy(&C)\tCtrl+C"),
+                   QStringLiteral("Copy the selected cells to the Clipboard\nCopy"));
+    shortcut(a, QKeySequence::Copy);
+    a = makeAction(kCmdEditPaste, QStringLiteral("Paste(&P)\tCtrl+V"),
+                   QStringLiteral("Insert the Clipboard contents at the selected cell\nPaste"));
+    shortcut(a, QKeySequence::Paste);
+    a = makeAction(kCmdEditClear, QStringLiteral("Delete(&D)\tDel"), QStringLiteral("Empty the selected cells\nDelete"));
+    shortcut(a, QKeySequence(Qt::Key_Delete));
 
     // The channel list as CSV, printing, the radio, the ports and the
     // service mode are connected and enabled by InstallDeviceCommands.
@@ -280,6 +296,8 @@ void MainWindow::createMenus() {
     edit->setObjectName(QStringLiteral("editMenu"));
     edit->addAction(action(kCmdEditUndo));
     edit->addAction(action(kCmdEditRedo));
+    edit->addSeparator();
+    for (int id : {kCmdEditCut, kCmdEditCopy, kCmdEditPaste, kCmdEditClear}) edit->addAction(action(id));
 
     QMenu* program = menuBar()->addMenu(QStringLiteral("Program(&P)"));
     program->addAction(action(kCmdReadFromRadio));
