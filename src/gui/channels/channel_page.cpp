@@ -53,10 +53,14 @@ CChannelPage::CChannelPage(zem::RadioImage& image, zem::Messenger& messenger, QW
     defaultButton_->setAutoDefault(false);
 
     auto* typeRow = new QHBoxLayout(typeGroup);
-    typeRow->addWidget(new QLabel(QStringLiteral("Type"), typeGroup));
+    auto* typeLabel = new QLabel(QStringLiteral("Type"), typeGroup);
+    typeLabel->setBuddy(typeCombo_);
+    auto* bandLabel = new QLabel(QStringLiteral("Field"), typeGroup);
+    bandLabel->setBuddy(bandCombo_);
+    typeRow->addWidget(typeLabel);
     typeRow->addWidget(typeCombo_);
     typeRow->addSpacing(16);
-    typeRow->addWidget(new QLabel(QStringLiteral("Field"), typeGroup));
+    typeRow->addWidget(bandLabel);
     typeRow->addWidget(bandCombo_);
     typeRow->addSpacing(24);
     typeRow->addWidget(defaultButton_);
