@@ -1,6 +1,6 @@
 #include "app/main_window.h"
 
-#include "app/app_title.h"
+#include "common/app_title.h"
 #include "app/startup_options.h"
 
 #include <QApplication>

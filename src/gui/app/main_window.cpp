@@ -5,7 +5,7 @@
 #include "app/help_window.h"
 #include "app/recent_files.h"
 #include "channels/channel_page.h"
-#include "link/device_commands.h"
+#include "app/device_commands.h"
 #include "view/kivu_view.h"
 
 #include <QAction>

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "app/command_ids.h"
-#include "app/kivu_doc.h"
-#include "app/qt_messenger.h"
 #include "app/user_dialogs.h"
+#include "commands/command_host.h"
+#include "commands/command_ids.h"
+#include "common/qt_messenger.h"
+#include "doc/kivu_doc.h"
 
 #include <QMainWindow>
 #include <QMap>
@@ -29,7 +30,7 @@ class RecentFiles;
 // the three pages, and the file commands. The radio, port, service and
 // print commands are created disabled here and are connected and enabled
 // by InstallDeviceCommands, called once at the end of construction.
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, public CommandHost {
     Q_OBJECT
 
 public:
@@ -37,14 +38,15 @@ public:
     explicit MainWindow(const QStringList& arguments = {}, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // The action of a command of command_ids.h (menu item, toolbar button
+    // The action of a command of commands/command_ids.h (menu item, toolbar button
     // and shortcut share it); nullptr for an unknown id. Recent-file entries
     // are kCmdRecentFile1 + 0..3.
-    QAction* action(int commandId) const;
+    QAction* action(int commandId) const override;
 
-    CKivuView& view() { return *view_; }
-    CKivuDoc& document() { return doc_; }
-    zem::Messenger& messenger() { return messenger_; }
+    QWidget& hostWidget() override { return *this; }
+    CKivuView& view() override { return *view_; }
+    CKivuDoc& document() override { return doc_; }
+    zem::Messenger& messenger() override { return messenger_; }
 
     // Every message of the window, its pages and commands goes to target;
     // nullptr restores the message boxes.
@@ -55,7 +57,7 @@ public:
 
     // The command-line arguments (without the program name), for the
     // commands that take options of their own, such as --port.
-    const QStringList& arguments() const { return arguments_; }
+    const QStringList& arguments() const override { return arguments_; }
 
     // Opens the program file named on the command line, if any: the first
     // argument that is not an option ("--name", and the value after the

@@ -1,6 +1,6 @@
 #include "app/recent_files.h"
 
-#include "app/app_title.h"
+#include "common/app_title.h"
 
 #include <QFileInfo>
 #include <QSettings>

@@ -1,6 +1,6 @@
 #include "app/user_dialogs.h"
 
-#include "app/app_title.h"
+#include "common/app_title.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

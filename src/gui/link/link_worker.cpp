@@ -1,7 +1,7 @@
 #include "link/link_worker.h"
 
-#include "app/app_title.h"
-#include "app/qt_messenger.h"
+#include "common/app_title.h"
+#include "common/qt_messenger.h"
 
 #include <QMessageBox>
 #include <QPointer>

@@ -1,7 +1,8 @@
 #include "link/transfer_controller.h"
 
-#include "app/main_window.h"
 #include "channels/channel_page.h"
+#include "commands/command_host.h"
+#include "doc/kivu_doc.h"
 #include "link/link_messages.h"
 #include "link/link_worker.h"
 #include "link/port_selection.h"
@@ -25,22 +26,22 @@ struct RunResult {
 
 }  // namespace
 
-TransferController::TransferController(MainWindow& window, PortSelection& port, QObject* parent)
+TransferController::TransferController(CommandHost& window, PortSelection& port, QObject* parent)
     : QObject(parent),
       window_(window),
       port_(port),
-      dialog_(new CProgressDlg(&window)),
-      worker_(new LinkWorker(window.messenger(), &window, this)),
+      dialog_(new CProgressDlg(&window.hostWidget())),
+      worker_(new LinkWorker(window.messenger(), &window.hostWidget(), this)),
       cancel_(std::make_shared<std::atomic<bool>>(false)) {
     setObjectName(QStringLiteral("transferController"));
     dialog_->setObjectName(QStringLiteral("progressDialog"));
     connect(dialog_, &CProgressDlg::startRequested, this, &TransferController::start);
     connect(dialog_, &CProgressDlg::cancelRequested, this, [this] { cancel_->store(true); });
     connect(worker_, &LinkWorker::runningChanged, this, &TransferController::runningChanged);
-    window_.installEventFilter(this);
+    window_.hostWidget().installEventFilter(this);
 }
 
-TransferController::~TransferController() { window_.removeEventFilter(this); }
+TransferController::~TransferController() { window_.hostWidget().removeEventFilter(this); }
 
 bool TransferController::isRunning() const {
     return worker_->isRunning() || (dialog_ != nullptr && dialog_->isRunning());
@@ -117,7 +118,7 @@ void TransferController::finished(const zem::TransferOutcome& outcome, const zem
     }
     if (closeWhenDone_) {
         closeWhenDone_ = false;
-        QTimer::singleShot(0, &window_, &QWidget::close);
+        QTimer::singleShot(0, &window_.hostWidget(), &QWidget::close);
     }
 }
 
@@ -127,7 +128,7 @@ bool TransferController::eventFilter(QObject* watched, QEvent* event) {
     // sends events while it destroys its children, the progress window
     // among them.
     const bool guarded = type == QEvent::Close || type == QEvent::DragEnter || type == QEvent::Drop;
-    if (watched != &window_ || !guarded || !isRunning()) {
+    if (watched != &window_.hostWidget() || !guarded || !isRunning()) {
         return QObject::eventFilter(watched, event);
     }
     if (type == QEvent::Close) {

@@ -11,8 +11,8 @@
 
 namespace zem::gui {
 
+class CommandHost;
 class LinkWorker;
-class MainWindow;
 class PortSelection;
 
 // Read From Radio and Write to Radio: the command opens the progress window,
@@ -23,7 +23,7 @@ class TransferController : public QObject {
     Q_OBJECT
 
 public:
-    TransferController(MainWindow& window, PortSelection& port, QObject* parent = nullptr);
+    TransferController(CommandHost& window, PortSelection& port, QObject* parent = nullptr);
     ~TransferController() override;
 
     // The Read and Write commands: commit an open grid edit and show the
@@ -47,7 +47,7 @@ private:
     void start();
     void finished(const zem::TransferOutcome& outcome, const zem::RadioImage& working);
 
-    MainWindow& window_;
+    CommandHost& window_;
     PortSelection& port_;
     QPointer<CProgressDlg> dialog_;  // the window's child: it may go first
     LinkWorker* worker_;

@@ -1,6 +1,6 @@
 #include "service/password_dialog.h"
 
-#include "app/app_title.h"
+#include "common/app_title.h"
 #include "service/access_code.h"
 
 #include <QDialogButtonBox>

@@ -1,7 +1,8 @@
 #include "service/power_set_command.h"
 
-#include "app/main_window.h"
 #include "channels/channel_page.h"
+#include "commands/command_host.h"
+#include "doc/kivu_doc.h"
 #include "link/link_worker.h"
 #include "link/port_selection.h"
 #include "service/access_code.h"
@@ -27,7 +28,7 @@ void CopyBytes(const zem::RadioImage& from, zem::RadioImage& to, std::size_t beg
 
 }  // namespace
 
-PowerSetCommand::PowerSetCommand(MainWindow& window, PortSelection& port, QObject* parent)
+PowerSetCommand::PowerSetCommand(CommandHost& window, PortSelection& port, QObject* parent)
     : QObject(parent), window_(window), port_(port) {
     setObjectName(QStringLiteral("powerSetCommand"));
 }
@@ -41,7 +42,7 @@ void PowerSetCommand::run() {
     CKivuView& view = window_.view();
     view.channelPage().hideEditors();
     {
-        CPasswordDlg password(&window_);
+        CPasswordDlg password(&window_.hostWidget());
         password.setObjectName(QStringLiteral("passwordDialog"));
         if (password.exec() == QDialog::Accepted) {
             if (zem::CheckAccessCode(password.password().toStdString())) {
@@ -61,7 +62,7 @@ void PowerSetCommand::run() {
 
 void PowerSetCommand::runPowerDialog() {
     const zem::PowerFrequencyRange range = zem::PowerRangeForBand(window_.view().channelPage().values().bandIndex);
-    CPowerSetDlg dialog(range.minMHz, range.maxMHz, &window_);
+    CPowerSetDlg dialog(range.minMHz, range.maxMHz, &window_.hostWidget());
     dialog.setObjectName(QStringLiteral("powerSetDialog"));
     LinkWorker worker(window_.messenger(), &dialog);
     connect(&dialog, &CPowerSetDlg::readRequested, this, [&] { readFromRadio(dialog, worker); });

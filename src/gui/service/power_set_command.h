@@ -5,8 +5,8 @@
 namespace zem::gui {
 
 class CPowerSetDlg;
+class CommandHost;
 class LinkWorker;
-class MainWindow;
 class PortSelection;
 
 // On Line Power Set: the access code, then the power dialog whose Read and
@@ -17,7 +17,7 @@ class PowerSetCommand : public QObject {
     Q_OBJECT
 
 public:
-    PowerSetCommand(MainWindow& window, PortSelection& port, QObject* parent = nullptr);
+    PowerSetCommand(CommandHost& window, PortSelection& port, QObject* parent = nullptr);
 
     void run();
 
@@ -31,7 +31,7 @@ private:
     void readFromRadio(CPowerSetDlg& dialog, LinkWorker& worker);
     void writeToRadio(CPowerSetDlg& dialog, LinkWorker& worker);
 
-    MainWindow& window_;
+    CommandHost& window_;
     PortSelection& port_;
     bool running_ = false;
 };

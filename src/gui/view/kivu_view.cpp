@@ -1,7 +1,7 @@
 #include "view/kivu_view.h"
 
-#include "app/kivu_doc.h"
-#include "app/qt_messenger.h"
+#include "doc/kivu_doc.h"
+#include "common/qt_messenger.h"
 #include "channels/channel_codec.h"
 #include "channels/channel_page.h"
 #include "channels/ms_flex_grid.h"

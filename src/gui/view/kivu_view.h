@@ -1,5 +1,6 @@
 #pragma once
 
+#include "doc/kivu_doc.h"
 #include "document/radio_image.h"
 
 #include <QWidget>
@@ -16,12 +17,11 @@ namespace zem::gui {
 class CChannelPage;
 class CKeyPage;
 class COptionPage;
-class CKivuDoc;
 
 // The form that fills the window: a tab bar over the three pages. Leaving
 // a page stores it into the document's image, showing one fills it from
 // the image, so the image is always current when somebody uses it.
-class CKivuView : public QWidget {
+class CKivuView : public QWidget, public DocumentPages {
     Q_OBJECT
 
 public:
@@ -53,7 +53,7 @@ public:
 
     // What the image would hold if the pages were stored now; the pages and
     // the document are left untouched and no message is shown.
-    zem::RadioImage storedImage() const;
+    zem::RadioImage storedImage() const override;
 
     // After New, Open or a read: fill all pages and show the channel tab.
     void initialUpdate();

@@ -2,7 +2,7 @@
 // texts are read back from the file with pdftotext -bbox.
 #include "gui/link/gui_test_support.h"
 
-#include "view/print_listing.h"
+#include "printing/print_listing.h"
 
 #include <QAction>
 #include <QFontDatabase>

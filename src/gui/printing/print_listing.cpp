@@ -1,4 +1,4 @@
-#include "view/print_listing.h"
+#include "printing/print_listing.h"
 
 #include "channels/channel_page.h"
 

@@ -7,7 +7,17 @@
 
 namespace zem::gui {
 
-class CKivuView;
+// What shows the document and may hold edits not yet stored into its image:
+// the form with the three pages.
+class DocumentPages {
+public:
+    // What the image would hold if the pages were stored now; nothing is
+    // stored and no message is shown.
+    virtual zem::RadioImage storedImage() const = 0;
+
+protected:
+    ~DocumentPages() = default;
+};
 
 // The one document of the program: the radio image that every page shows,
 // the path of the program file it came from, and the baseline that tells
@@ -24,8 +34,8 @@ public:
     const QString& pathName() const { return path_; }
     void setPathName(const QString& path) { path_ = path; }
 
-    // The view whose pages decide whether the document holds changes.
-    void attachView(CKivuView* view) { view_ = view; }
+    // The pages that decide whether the document holds changes.
+    void attachView(DocumentPages* view) { view_ = view; }
 
     // Builds the image of a new document and forgets the path.
     void newDocument();
@@ -51,7 +61,7 @@ private:
     zem::RadioImage image_;
     zem::RadioImage baseline_;
     QString path_;
-    CKivuView* view_ = nullptr;
+    DocumentPages* view_ = nullptr;
 };
 
 }  // namespace zem::gui

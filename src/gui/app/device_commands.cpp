@@ -1,17 +1,18 @@
-#include "link/device_commands.h"
+#include "app/device_commands.h"
 
-#include "app/command_ids.h"
-#include "app/main_window.h"
+#include "commands/command_host.h"
+#include "commands/command_ids.h"
 #include "link/port_dialog.h"
 #include "link/port_selection.h"
 #include "link/transfer_controller.h"
 #include "service/power_set_command.h"
-#include "view/print_commands.h"
+#include "printing/print_commands.h"
 
 #include <QAction>
 #include <QHash>
 #include <QKeySequence>
 #include <QSet>
+#include <QWidget>
 
 #include <algorithm>
 #include <initializer_list>
@@ -34,7 +35,7 @@ constexpr int kPortCommands[] = {kCmdOtherPort, kCmdCom1, kCmdCom2, kCmdCom3, kC
 // Connects one command and enables it. Returns the action, or nullptr when
 // the window has no such command.
 template <typename Handler>
-QAction* Bind(MainWindow& window, int id, QObject* context, Handler handler) {
+QAction* Bind(CommandHost& window, int id, QObject* context, Handler handler) {
     QAction* action = window.action(id);
     if (action == nullptr) {
         return nullptr;
@@ -48,12 +49,12 @@ QAction* Bind(MainWindow& window, int id, QObject* context, Handler handler) {
 // while another program has the focus. The keys are given only when no
 // other command of the window has them already, since two commands on one
 // key would leave the key doing nothing.
-void UseShortcut(MainWindow& window, QAction* action, const QKeySequence& keys) {
+void UseShortcut(CommandHost& window, QAction* action, const QKeySequence& keys) {
     if (action == nullptr) {
         return;
     }
     if (action->shortcut().isEmpty()) {
-        const QList<QAction*> all = window.findChildren<QAction*>();
+        const QList<QAction*> all = window.hostWidget().findChildren<QAction*>();
         const bool taken = std::any_of(all.begin(), all.end(), [&](QAction* a) { return a->shortcut() == keys; });
         if (!taken) {
             action->setShortcut(keys);
@@ -66,7 +67,7 @@ void UseShortcut(MainWindow& window, QAction* action, const QKeySequence& keys) 
 // gives each back the state it had before.
 class ExchangeGuard : public QObject {
 public:
-    ExchangeGuard(MainWindow& window, QObject* parent) : QObject(parent), window_(window) {}
+    ExchangeGuard(CommandHost& window, QObject* parent) : QObject(parent), window_(window) {}
 
     void setBusy(QObject* source, bool busy) {
         const bool wasBusy = !busy_.isEmpty();
@@ -94,12 +95,12 @@ public:
     }
 
 private:
-    MainWindow& window_;
+    CommandHost& window_;
     QSet<QObject*> busy_;
     QHash<int, bool> enabledBefore_;
 };
 
-void ShowPortChecks(MainWindow& window, const PortSelection& port) {
+void ShowPortChecks(CommandHost& window, const PortSelection& port) {
     const int checked = port.checkedItem();
     for (int n = 0; n <= 4; ++n) {
         if (QAction* action = window.action(kPortCommands[n])) {
@@ -111,8 +112,9 @@ void ShowPortChecks(MainWindow& window, const PortSelection& port) {
 
 }  // namespace
 
-void InstallDeviceCommands(MainWindow& window) {
-    auto* port = new PortSelection(&window);
+void InstallDeviceCommands(CommandHost& window) {
+    QWidget& owner = window.hostWidget();
+    auto* port = new PortSelection(&owner);
     port->setObjectName(QStringLiteral("portSelection"));
     const QString preset = PortSelection::FromArguments(window.arguments());
     if (!preset.isEmpty()) {
@@ -122,8 +124,8 @@ void InstallDeviceCommands(MainWindow& window) {
     for (int n = 1; n <= 4; ++n) {
         Bind(window, kPortCommands[n], port, [port, n] { port->setPort(QString::number(n)); });
     }
-    Bind(window, kCmdOtherPort, port, [&window, port] {
-        CPortDlg dialog(window.messenger(), &window);
+    Bind(window, kCmdOtherPort, port, [&window, &owner, port] {
+        CPortDlg dialog(window.messenger(), &owner);
         dialog.setObjectName(QStringLiteral("portDialog"));
         dialog.setPort(port->port());
         dialog.setAvailablePorts(zem::ListSerialPorts());
@@ -141,9 +143,9 @@ void InstallDeviceCommands(MainWindow& window) {
     QObject::connect(port, &PortSelection::changed, port, [&window, port] { ShowPortChecks(window, *port); });
     ShowPortChecks(window, *port);
 
-    auto* guard = new ExchangeGuard(window, &window);
+    auto* guard = new ExchangeGuard(window, &owner);
 
-    auto* transfer = new TransferController(window, *port, &window);
+    auto* transfer = new TransferController(window, *port, &owner);
     QObject::connect(transfer, &TransferController::runningChanged, guard,
                      [guard, transfer](bool running) { guard->setBusy(transfer, running); });
     UseShortcut(window, Bind(window, kCmdReadFromRadio, transfer, [transfer] { transfer->prepare(zem::TransferDirection::Read); }),
@@ -151,7 +153,7 @@ void InstallDeviceCommands(MainWindow& window) {
     UseShortcut(window, Bind(window, kCmdWriteToRadio, transfer, [transfer] { transfer->prepare(zem::TransferDirection::Write); }),
                 QKeySequence(Qt::CTRL | Qt::Key_W));
 
-    auto* power = new PowerSetCommand(window, *port, &window);
+    auto* power = new PowerSetCommand(window, *port, &owner);
     QObject::connect(power, &PowerSetCommand::runningChanged, guard,
                      [guard, power](bool running) { guard->setBusy(power, running); });
     // The menu item, Ctrl+T and the toolbar's power button are one command.
@@ -160,7 +162,7 @@ void InstallDeviceCommands(MainWindow& window) {
     UseShortcut(window, Bind(window, kCmdDebugTxPower, power, [power] { power->run(); }),
                 QKeySequence(Qt::CTRL | Qt::Key_T));
 
-    auto* printing = new PrintCommands(window, &window);
+    auto* printing = new PrintCommands(window, &owner);
     Bind(window, kCmdPrint, printing, [printing] { printing->print(); });
     Bind(window, kCmdPrintPreview, printing, [printing] { printing->preview(); });
     Bind(window, kCmdPrintSetup, printing, [printing] { printing->setup(); });

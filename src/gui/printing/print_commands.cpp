@@ -1,8 +1,8 @@
-#include "view/print_commands.h"
+#include "printing/print_commands.h"
 
-#include "app/main_window.h"
+#include "commands/command_host.h"
 #include "view/kivu_view.h"
-#include "view/print_listing.h"
+#include "printing/print_listing.h"
 
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -11,7 +11,7 @@
 
 namespace zem::gui {
 
-PrintCommands::PrintCommands(MainWindow& window, QObject* parent)
+PrintCommands::PrintCommands(CommandHost& window, QObject* parent)
     : QObject(parent), window_(window), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
     setObjectName(QStringLiteral("printCommands"));
     printer_->setFromTo(1, 1);
@@ -24,7 +24,7 @@ bool PrintCommands::printTo(QPrinter& printer) {
 }
 
 void PrintCommands::print() {
-    QPrintDialog dialog(printer_.get(), &window_);
+    QPrintDialog dialog(printer_.get(), &window_.hostWidget());
     dialog.setMinMax(1, 1);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     if (dialog.exec() == QDialog::Accepted) {
@@ -33,14 +33,14 @@ void PrintCommands::print() {
 }
 
 void PrintCommands::preview() {
-    QPrintPreviewDialog dialog(printer_.get(), &window_);
+    QPrintPreviewDialog dialog(printer_.get(), &window_.hostWidget());
     dialog.setObjectName(QStringLiteral("printPreview"));
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) { printTo(*printer); });
     dialog.exec();
 }
 
 void PrintCommands::setup() {
-    QPageSetupDialog dialog(printer_.get(), &window_);
+    QPageSetupDialog dialog(printer_.get(), &window_.hostWidget());
     dialog.exec();
 }
 

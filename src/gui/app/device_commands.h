@@ -2,12 +2,12 @@
 
 namespace zem::gui {
 
-class MainWindow;
+class CommandHost;
 
 // Connects the radio, port, service and print commands of the main window
 // (read, write, the port items, On Line Power Set, print, preview, setup)
 // to their handlers and enables them. Called once by the main window after
 // its actions exist.
-void InstallDeviceCommands(MainWindow& window);
+void InstallDeviceCommands(CommandHost& host);
 
 }  // namespace zem::gui

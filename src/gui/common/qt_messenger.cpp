@@ -1,6 +1,6 @@
-#include "app/qt_messenger.h"
+#include "common/qt_messenger.h"
 
-#include "app/app_title.h"
+#include "common/app_title.h"
 
 #include <QMessageBox>
 

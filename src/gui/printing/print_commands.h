@@ -8,7 +8,7 @@ class QPrinter;
 
 namespace zem::gui {
 
-class MainWindow;
+class CommandHost;
 
 // Print, Print Preview and Print Setup of the channel listing. The printer
 // and its page settings live as long as the window, so a setup holds for
@@ -17,7 +17,7 @@ class PrintCommands : public QObject {
     Q_OBJECT
 
 public:
-    explicit PrintCommands(MainWindow& window, QObject* parent = nullptr);
+    explicit PrintCommands(CommandHost& window, QObject* parent = nullptr);
     ~PrintCommands() override;
 
     void print();
@@ -30,7 +30,7 @@ public:
     QPrinter& printer() { return *printer_; }
 
 private:
-    MainWindow& window_;
+    CommandHost& window_;
     std::unique_ptr<QPrinter> printer_;
 };
 

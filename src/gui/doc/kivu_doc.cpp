@@ -1,6 +1,4 @@
-#include "app/kivu_doc.h"
-
-#include "view/kivu_view.h"
+#include "doc/kivu_doc.h"
 
 #include <QFile>
 

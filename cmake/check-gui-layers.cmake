@@ -1,0 +1,46 @@
+# Fails when a folder of the desktop program (DIR) includes a header of a
+# folder above it. Each entry of the list below is one layer, top first;
+# folders of one layer are joined by "+" and may use each other. A folder
+# may include headers of its own layer and of the layers below it only.
+set(layers "app" "service+printing" "link" "commands" "view" "doc" "channels+pages" "common" "accessibility")
+
+set(rank 0)
+foreach(layer ${layers})
+  string(REPLACE "+" ";" folders "${layer}")
+  foreach(folder ${folders})
+    set(rank_${folder} ${rank})
+  endforeach()
+  math(EXPR rank "${rank} + 1")
+endforeach()
+
+file(GLOB_RECURSE files RELATIVE "${DIR}" "${DIR}/*.h" "${DIR}/*.cpp")
+set(bad "")
+foreach(f ${files})
+  string(REGEX MATCH "^[^/]+" from "${f}")
+  if(NOT DEFINED rank_${from})
+    if(f MATCHES "/")
+      list(APPEND bad "${f}: folder ${from} has no layer")
+    endif()
+    continue()
+  endif()
+  file(STRINGS "${DIR}/${f}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"[^/\"]+/")
+  foreach(line ${lines})
+    string(REGEX REPLACE "^[^\"]*\"([^\"]+)\".*$" "\\1" header "${line}")
+    # Headers of the core library share folder names with these; only a
+    # header that exists here is one of the program's.
+    if(NOT EXISTS "${DIR}/${header}")
+      continue()
+    endif()
+    string(REGEX MATCH "^[^/]+" to "${header}")
+    if(NOT DEFINED rank_${to})
+      list(APPEND bad "${f}: folder ${to} has no layer")
+    elseif(rank_${to} LESS rank_${from})
+      list(APPEND bad "${f} includes ${header}, a folder above it")
+    endif()
+  endforeach()
+endforeach()
+if(bad)
+  string(REPLACE ";" "\n" bad "${bad}")
+  message(FATAL_ERROR "Window folders must depend downward:\n${bad}")
+endif()
+message(STATUS "every folder under ${DIR} depends downward")
