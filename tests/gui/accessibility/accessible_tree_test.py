@@ -166,7 +166,7 @@ class WindowManager:
 
 
 SHIFT, CONTROL, ALT = 1, 4, 8
-XK_TAB, XK_ESCAPE = 0xFF09, 0xFF1B
+XK_TAB, XK_RETURN, XK_ESCAPE = 0xFF09, 0xFF0D, 0xFF1B
 
 
 def start(program):
@@ -283,22 +283,24 @@ def check_tab_keys(frame, pages, wm):
         check(wait_for(lambda: shown_page(pages) == page, what, 5) is not None, what)
 
 
-def open_dialog(app, wm, keys, title):
-    wm.focus(window_of(app).name)
+def showing(app, title, role):
+    return next((d for d in children(app) if d.getRoleName() == role and d.name == title
+                 and d.getState().contains(pyatspi.STATE_SHOWING)), None)
+
+
+def open_dialog(app, wm, keys, title, role="dialog", focus_main=True):
+    if focus_main:
+        wm.focus(window_of(app).name)
     for keysym, modifiers in keys:
         press(keysym, modifiers)
-    dialog = wait_for(lambda: next((d for d in children(app) if d.getRoleName() == "dialog" and d.name == title
-                                  and d.getState().contains(pyatspi.STATE_SHOWING)), None),
-                    f"dialog {title!r}", 10)
+    dialog = wait_for(lambda: showing(app, title, role), f"{role} {title!r}", 10)
     if dialog:
         wm.focus(title)
     return dialog
 
 
-def dialog_gone(app, title):
-    return wait_for(lambda: not any(d.getRoleName() == "dialog" and d.name == title
-                                    and d.getState().contains(pyatspi.STATE_SHOWING) for d in children(app)),
-                    f"dialog {title!r} closed by Escape", 10)
+def dialog_gone(app, title, role="dialog"):
+    return wait_for(lambda: showing(app, title, role) is None, f"{role} {title!r} closed by Escape", 10)
 
 
 def check_dialogs(app, wm):
@@ -318,6 +320,30 @@ def check_dialogs(app, wm):
         check(fields == ["Please input password"], f"password dialog: the field is named by its prompt (got {fields})")
         press(XK_ESCAPE)
         dialog_gone(app, "Zem Programming Software")
+    # The access code and Enter open the power setting.
+    password = open_dialog(app, wm, [(ord("p"), ALT), (ord("y"), 0)], "Zem Programming Software")
+    if password:
+        power = open_dialog(app, wm, [(ord(c), 0) for c in "52038417"] + [(XK_RETURN, 0)],
+                            "Zem Electronics Co., Ltd. On Line Power Setting", focus_main=False)
+        if power:
+            buttons = [b.name for b in find_all(power, "push button")]
+            check(sorted(buttons) == ["Default Setting", "Exit", "Read", "Write"],
+                  f"power setting: its four buttons by name (got {buttons})")
+            lists = [c.name for c in find_all(power, "combo box")]
+            check(len(lists) == 14 and "Low Power Value 136-141(MHZ)" in lists
+                  and "High Power Value 136-171(MHZ)" in lists,
+                  f"power setting: 14 lists named by column and frequency range (got {lists[:3]}...)")
+            fields = sorted(f.name for f in find_all(power, "text"))
+            check(fields == ["The Maximum Frequency  (MHZ)", "The Minimum Frequency (MHZ)"],
+                  f"power setting: the frequency fields named by their labels (got {fields})")
+            press(XK_ESCAPE)
+            dialog_gone(app, "Zem Electronics Co., Ltd. On Line Power Setting")
+    # A message is an alert with its OK button: Program menu, "Edit Channel".
+    alert = open_dialog(app, wm, [(ord("p"), ALT), (ord("e"), 0)], "Zem Programming Software", role="alert")
+    if alert:
+        check([b.name for b in find_all(alert, "push button")] == ["OK"], "message box: an alert with 'OK'")
+        press(XK_RETURN)
+        dialog_gone(app, "Zem Programming Software", role="alert")
 
 
 def check_channel_table(page, zemtool):
