@@ -113,6 +113,10 @@ TEST_F(KeyboardWalkTest, PlanProgrammedFromOpenToSaveWithoutAClick) {
     EXPECT_EQ(grid().Col(), 2);
     key(Qt::Key_Escape);
     EXPECT_FALSE(grid().OpenEditor());
+    key(Qt::Key_F2);  // opens the editor with the cell's value
+    ASSERT_TRUE(grid().OpenEditor());
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(grid().OpenEditor());
     key(Qt::Key_Right);
     type("D023N");  // a decode tone typed into its list's field
     key(Qt::Key_Return);
