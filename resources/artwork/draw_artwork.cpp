@@ -145,7 +145,7 @@ void Icons(const QString& dir) {
 
 // A handheld radio, front view, 265 x 390 on white, with red leader lines
 // from the left edge to its three programmable keys.
-void Radio(QPainter& p, int width, int height, bool leaders) {
+void Radio(QPainter& p, double width, double height, bool leaders) {
     p.setRenderHint(QPainter::Antialiasing);
     const double s = width / 265.0;
     p.save();
@@ -207,11 +207,16 @@ void KeyPicture(const QString& path, int scale) {
     img.save(path);
 }
 
-void ProgramIcon(const QString& path) {
-    QImage img = Canvas(64, 64);
+// The program icon at size x size pixels: the radio centred, its outline
+// (x 84-208, y 8-376 of the key picture) filling the height but a small margin.
+// The same drawing as icons/hicolor/zemprog.svg.
+void ProgramIcon(int size, const QString& path) {
+    QImage img = Canvas(size, size);
     QPainter p(&img);
-    p.translate(-14, 0);
-    Radio(p, 43, 64, false);
+    const double k = size * 0.94 / 368.0;
+    p.translate(size / 2.0 - 146 * k, size / 2.0 - 192 * k);
+    Radio(p, 265 * k, 390 * k, false);
+    p.end();
     img.save(path);
 }
 
@@ -223,7 +228,12 @@ int main(int argc, char* argv[]) {
     QDir().mkpath(root + "/icons");
     QDir().mkpath(root + "/images");
     Icons(root + "/icons");
-    ProgramIcon(root + "/icons/zemprog.png");
+    ProgramIcon(64, root + "/icons/zemprog.png");
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QString dir = QStringLiteral("%1/icons/hicolor/%2x%2").arg(root).arg(size);
+        QDir().mkpath(dir);
+        ProgramIcon(size, dir + "/zemprog.png");
+    }
     KeyPicture(root + "/images/key_picture.png", 1);
     KeyPicture(root + "/images/key_picture@2x.png", 2);
     return 0;

@@ -3,6 +3,8 @@
 #include "pty_radio.h"
 #include "virtual_radio.h"
 
+#include "zem_version.h"
+
 #include "document/program_file.h"
 #include "document/radio_image.h"
 
@@ -36,6 +38,7 @@ at the device path printed on start; stop with Ctrl+C.
   --hang-up A          drop the line when the block at address A is asked for
   --echo               send every received byte back (a faulty cable)
   --help               this text
+  --version            print the version
 
 Addresses are image offsets, decimal or 0x-hexadecimal, e.g. 0x3C8.
 )";
@@ -78,6 +81,9 @@ int main(int argc, char** argv) {
         unsigned long number = 0;
         if (arg == "--help" || arg == "-h") {
             std::cout << kUsage;
+            return 0;
+        } else if (arg == "--version") {
+            std::cout << "zemsim " ZEM_VERSION "\n";
             return 0;
         } else if (arg == "--memory") {
             memoryPath = text();

@@ -9,12 +9,15 @@
 #include "view/kivu_view.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QPointer>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 #include <QWhatsThis>
 
@@ -71,6 +74,8 @@ MainWindow::MainWindow(const QStringList& arguments, QWidget* parent)
 }
 
 MainWindow::~MainWindow() {
+    // The history outlives the actions it updates.
+    QObject::disconnect(&doc_.undoStack(), nullptr, this, nullptr);
     // The pages and the radio commands refer to the document and the
     // messenger, which are members: they go first, newest first, while both
     // still exist.
@@ -142,6 +147,23 @@ void MainWindow::createActions() {
         a->setVisible(false);
         connect(a, &QAction::triggered, this, [this, i] { openRecentFile(i); });
     }
+
+    // Undo and Redo act on the document's history; inside a text field or
+    // an open cell editor they act on the typing there.
+    a = makeAction(kCmdEditUndo, QString(), QStringLiteral("Undo the last change\nUndo"));
+    a->setIcon(QIcon::fromTheme(QStringLiteral("edit-undo"), style()->standardIcon(QStyle::SP_ArrowBack)));
+    a->setShortcuts(QKeySequence::Undo);
+    a->setShortcutContext(Qt::WindowShortcut);
+    connect(a, &QAction::triggered, this, &MainWindow::editUndo);
+    a = makeAction(kCmdEditRedo, QString(), QStringLiteral("Redo the change undone last\nRedo"));
+    a->setIcon(QIcon::fromTheme(QStringLiteral("edit-redo"), style()->standardIcon(QStyle::SP_ArrowForward)));
+    a->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    a->setShortcutContext(Qt::WindowShortcut);
+    connect(a, &QAction::triggered, this, &MainWindow::editRedo);
+    QUndoStack& history = doc_.undoStack();
+    connect(&history, &QUndoStack::indexChanged, this, &MainWindow::updateUndoActions);
+    connect(&history, &QUndoStack::cleanChanged, this, &MainWindow::updateUndoActions);
+    updateUndoActions();
 
     a = makeAction(kCmdExit, QStringLiteral("Exit(&X)"),
                    QStringLiteral("Quit the application; prompts to save documents\nExit"));
@@ -232,6 +254,11 @@ void MainWindow::createMenus() {
     fileMenu_->addSeparator();
     fileMenu_->addAction(action(kCmdExit));
 
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit(&E)"));
+    edit->setObjectName(QStringLiteral("editMenu"));
+    edit->addAction(action(kCmdEditUndo));
+    edit->addAction(action(kCmdEditRedo));
+
     QMenu* program = menuBar()->addMenu(QStringLiteral("Program(&P)"));
     program->addAction(action(kCmdReadFromRadio));
     program->addSeparator();
@@ -260,6 +287,8 @@ void MainWindow::createToolBar() {
     toolBar_->setIconSize(QSize(18, 18));
     toolBar_->setAllowedAreas(Qt::AllToolBarAreas);
     for (int id : {kCmdFileNew, kCmdFileOpen, kCmdFileSave}) toolBar_->addAction(action(id));
+    toolBar_->addSeparator();
+    for (int id : {kCmdEditUndo, kCmdEditRedo}) toolBar_->addAction(action(id));
     toolBar_->addSeparator();
     for (int id : {kCmdReadFromRadio, kCmdWriteToRadio, kCmdEditChannel, kCmdPrint, kCmdContextHelp, kCmdAbout,
                    kCmdDebugTxPower})
@@ -302,6 +331,41 @@ void MainWindow::updateRecentFileActions() {
 }
 
 QStringList MainWindow::recentFiles() const { return recent_->entries(); }
+
+void MainWindow::updateUndoActions() {
+    const QUndoStack& history = doc_.undoStack();
+    QAction* undo = action(kCmdEditUndo);
+    QAction* redo = action(kCmdEditRedo);
+    auto named = [](const QString& verb, const QString& step) {
+        QString text = step;
+        return verb + (text.isEmpty() ? QString() : QLatin1Char(' ') + text.replace(QLatin1Char('&'), QStringLiteral("&&")));
+    };
+    undo->setText(named(QStringLiteral("&Undo"), history.undoText()));
+    undo->setEnabled(history.canUndo());
+    redo->setText(named(QStringLiteral("&Redo"), history.redoText()));
+    redo->setEnabled(history.canRedo());
+}
+
+// In a text field with typing to undo (an open cell editor, a tone list's
+// edit line, a PTT ID field) Undo and Redo act on the typing; otherwise on
+// the document.
+void MainWindow::editUndo() {
+    QLineEdit* field = CKivuView::TypingField(QApplication::focusWidget());
+    if (field && field->isUndoAvailable()) {
+        field->undo();
+        return;
+    }
+    doc_.undoStack().undo();
+}
+
+void MainWindow::editRedo() {
+    QLineEdit* field = CKivuView::TypingField(QApplication::focusWidget());
+    if (field && field->isRedoAvailable()) {
+        field->redo();
+        return;
+    }
+    doc_.undoStack().redo();
+}
 
 void MainWindow::editChannel() {
     messenger_.notice(kEditChannelNotice);

@@ -102,6 +102,9 @@ private:
     bool saveTo(const QString& path);
     void showCurrentHelp();
     void editChannel();
+    void editUndo();
+    void editRedo();
+    void updateUndoActions();
     void showAbout();
     void showContextHelp();
     QString documentName() const;

@@ -45,6 +45,8 @@ void MainWindow::afterDocumentLoaded(bool isNewDocument) {
     // A new document starts on the first type and band; a file shows its own.
     if (isNewDocument) view_->channelPage().selectFirstEntries();
     doc_.markUnmodified();
+    // A new or opened document starts a history of its own.
+    doc_.resetHistory();
 }
 
 bool MainWindow::maybeSave() {

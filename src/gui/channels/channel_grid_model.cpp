@@ -65,6 +65,7 @@ void ChannelGridModel::commit(int row, int col, const QString& text, bool onEnte
         zem::CommitChoice(table, row, col, value, onEnter);
     // A commit may rewrite the whole row (new-channel defaults, a cleared tone).
     emit dataChanged(index(row, 1), index(row, zem::kGridCols - 1));
+    emit cellCommitted(row, col);
 }
 
 void ChannelGridModel::setCellText(int row, int col, const QString& text) {

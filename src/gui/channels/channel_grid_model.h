@@ -38,6 +38,11 @@ public:
     // The texts changed wholesale (a fill).
     void reload();
 
+signals:
+    // A value was committed into (row, col) by the commit rules, whether or
+    // not it changed anything.
+    void cellCommitted(int row, int col);
+
 private:
     zem::ChannelPageValues& values_;
     zem::Messenger& messenger_;

@@ -107,6 +107,8 @@ void TransferController::finished(const zem::TransferOutcome& outcome, const zem
     dialog_->endRun(outcome.refreshPages || (direction_ == zem::TransferDirection::Write && outcome.returnToChannelTab));
     CKivuView& view = window_.view();
     if (outcome.refreshPages) {
+        // One undo step brings back the document as it was before the read.
+        CKivuDoc::ChangeScope step(window_.document(), QStringLiteral("Read from radio"));
         // Leave the current tab while the old image is still in place, so the
         // page it stores is overwritten by what the radio holds.
         view.returnToChannelTab();

@@ -3,6 +3,7 @@
 #include "doc/kivu_doc.h"
 #include "common/qt_messenger.h"
 #include "channels/channel_codec.h"
+#include "channels/channel_grid_model.h"
 #include "channels/channel_page.h"
 #include "channels/ms_flex_grid.h"
 #include "pages/key_page.h"
@@ -10,13 +11,19 @@
 #include "pages/option_page.h"
 #include "pages/option_values.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QFrame>
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QVBoxLayout>
+
+#include <initializer_list>
 
 namespace zem::gui {
 
@@ -65,6 +72,33 @@ CKivuView::CKivuView(CKivuDoc& doc, zem::Messenger& messenger, QWidget* parent)
     tabBar_->setWhatsThis(QStringLiteral(
         "The three pages of the program: the channel table, the optional features and the key assignment."));
     watchForHints(this);
+    recordEdits();
+}
+
+void CKivuView::recordEdits() {
+    // Each edit the user makes becomes one undo step of the document; a
+    // control touched without a change records nothing.
+    auto* model = qobject_cast<ChannelGridModel*>(channelPage_->grid().model());
+    connect(model, &ChannelGridModel::cellCommitted, this, [this](int row, int col) {
+        doc_.recordChange(
+            QStringLiteral("%1 of channel %2").arg(QLatin1String(zem::kColumnHeaders[col])).arg(row));
+    });
+    for (QComboBox* combo : {&channelPage_->typeCombo(), &channelPage_->bandCombo()})
+        connect(combo, &QComboBox::activated, this, [this] { doc_.recordChange(); });
+    for (QWidget* page : std::initializer_list<QWidget*>{channelPage_, optionPage_, keyPage_}) {
+        // The pages' own handlers are connected first: the step is recorded
+        // after the defaults are in place.
+        for (auto* button : page->findChildren<QPushButton*>(QStringLiteral("defaultSetting")))
+            connect(button, &QPushButton::clicked, this,
+                    [this] { doc_.recordChange(QStringLiteral("Default Setting")); });
+        if (page == channelPage_) continue;
+        for (auto* combo : page->findChildren<QComboBox*>())
+            connect(combo, &QComboBox::activated, this, [this] { doc_.recordChange(); });
+        for (auto* check : page->findChildren<QCheckBox*>())
+            connect(check, &QCheckBox::clicked, this, [this] { doc_.recordChange(); });
+        for (auto* edit : page->findChildren<QLineEdit*>())
+            connect(edit, &QLineEdit::editingFinished, this, [this] { doc_.recordChange(); });
+    }
 }
 
 void CKivuView::selectTab(int tab) {
@@ -161,8 +195,34 @@ void CKivuView::watchForHints(QWidget* root) {
     for (QWidget* child : root->findChildren<QWidget*>()) child->installEventFilter(this);
 }
 
+QLineEdit* CKivuView::TypingField(QObject* widget) {
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) return edit;
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) return combo->isEditable() ? combo->lineEdit() : nullptr;
+    return nullptr;
+}
+
+bool CKivuView::IsUndoKey(const QKeyEvent& key) {
+    return key.matches(QKeySequence::Undo);
+}
+
+bool CKivuView::IsRedoKey(const QKeyEvent& key) {
+    const QKeyCombination combination = key.keyCombination();
+    return key.matches(QKeySequence::Redo) || combination == QKeyCombination(Qt::CTRL | Qt::Key_Y) ||
+           combination == QKeyCombination(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+}
+
 bool CKivuView::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::ChildPolished) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        // A text field keeps Ctrl+Z while it has typing to undo; after that
+        // the key reaches the window's Undo, which undoes the document.
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (QLineEdit* field = TypingField(watched)) {
+            if ((IsUndoKey(*key) && !field->isUndoAvailable()) || (IsRedoKey(*key) && !field->isRedoAvailable())) {
+                event->ignore();
+                return true;
+            }
+        }
+    } else if (event->type() == QEvent::ChildPolished) {
         // The grid's cell editors are made when a cell opens: they get the
         // hints of their kind as well.
         if (auto* child = qobject_cast<QWidget*>(static_cast<QChildEvent*>(event)->child())) watchForHints(child);

@@ -196,6 +196,33 @@ TEST_F(TransferWindow, ReadFillsThePagesAndWriteSendsWhatTheyShow) {
     EXPECT_EQ(view().currentTab(), CKivuView::kChannelTab);
 }
 
+// A read over an unsaved plan is one undo step: Ctrl+Z brings the plan back
+// on the page the user is on, and the plan then counts as a change.
+TEST_F(TransferWindow, ReadOverAnUnsavedPlanIsUndoneWithCtrlZ) {
+    RadioOnPty radio(DemoRadio());
+    port().setPort(radio.path());
+    load(test::BandImage(1));
+    editOptionPage();
+    const RadioImage plan = view().storedImage();
+
+    run(kCmdReadFromRadio);
+    ASSERT_TRUE(test::SameBytes(image(), DemoRadio(), 0, kPowerValues));
+    const RadioImage read = view().storedImage();
+    QAction* undo = window->action(kCmdEditUndo);
+    EXPECT_EQ(undo->text().remove('&'), QStringLiteral("Undo Read from radio"));
+    view().selectTab(CKivuView::kKeyTab);
+    QApplication::setActiveWindow(window.get());
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+
+    EXPECT_EQ(view().storedImage(), plan);
+    EXPECT_EQ(view().currentTab(), CKivuView::kKeyTab);
+    EXPECT_TRUE(window->document().isModified()) << "the plan differs from the radio just read";
+    window->action(kCmdEditRedo)->trigger();
+    EXPECT_EQ(view().storedImage(), read);
+    EXPECT_FALSE(window->document().isModified());
+    EXPECT_TRUE(messenger.empty()) << ::testing::PrintToString(messenger.texts());
+}
+
 TEST_F(TransferWindow, ShortcutsOpenTheWindowAndCancelBeforeStartSendsNothing) {
     int master = -1;
     int slave = -1;
