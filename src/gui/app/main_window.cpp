@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "accessibility/accessible_names.h"
 #include "app/about_dialog.h"
 #include "app/help_window.h"
 #include "app/recent_files.h"
@@ -50,6 +51,7 @@ MainWindow::MainWindow(const QStringList& arguments, QWidget* parent)
       dialogs_(&desktopDialogs_),
       recent_(std::make_unique<RecentFiles>()) {
     InitZemResources();
+    InstallAccessibleNames();
     setObjectName(QStringLiteral("mainWindow"));
     // The caption stays the same whatever file is open.
     setWindowTitle(QString::fromUtf8(kCaption));
@@ -198,7 +200,7 @@ void MainWindow::createActions() {
     a->setIcon(Icon("go-down", "read.png"));
     shortcut(a, QKeySequence(Qt::CTRL | Qt::Key_R));
     a->setEnabled(false);
-    a = makeAction(kCmdWriteToRadio, QStringLiteral("Write to Radio\tCtrl+W"), QStringLiteral("Write Data to interphone\nWrite"));
+    a = makeAction(kCmdWriteToRadio, QStringLiteral("&Write to Radio\tCtrl+W"), QStringLiteral("Write Data to interphone\nWrite"));
     a->setIcon(Icon("go-up", "write.png"));
     shortcut(a, QKeySequence(Qt::CTRL | Qt::Key_W));
     a->setEnabled(false);
@@ -208,7 +210,7 @@ void MainWindow::createActions() {
     a->setIcon(Icon("mail-send", "write.png"));
     a->setEnabled(false);
 
-    a = makeAction(kCmdEditChannel, QStringLiteral("Edit Channel\tCtrl+G"), QStringLiteral("Edit channel Data \nEdit"));
+    a = makeAction(kCmdEditChannel, QStringLiteral("&Edit Channel\tCtrl+G"), QStringLiteral("Edit channel Data \nEdit"));
     a->setIcon(Icon("document-edit", "edit.png"));
     shortcut(a, QKeySequence(Qt::CTRL | Qt::Key_G));
     connect(a, &QAction::triggered, this, &MainWindow::editChannel);
@@ -233,7 +235,7 @@ void MainWindow::createActions() {
         {kCmdCom2, "COM2(&Q)\tCtrl+D", "Choose Com2"},
         {kCmdCom3, "COM3(&S)\tCtrl+E", "Choose Com3"},
         {kCmdCom4, "COM4(&T\tCtrl+F", "Choose Com4"},
-        {kCmdOtherPort, "Other ....", "Choose other Com Port"},
+        {kCmdOtherPort, "&Other ....", "Choose other Com Port"},
     };
     for (const auto& port : ports) {
         a = makeAction(port.id, QLatin1String(port.text), QLatin1String(port.prompt));
