@@ -97,16 +97,21 @@ void Icons(const QString& dir) {
         QImage img = Canvas(18, 18);
         QPainter p(&img);
         p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(Qt::NoPen);
+        // A pointer outlined in white and a white "?" on a blue disc, so the
+        // icon shows on light and dark toolbars alike.
+        p.setPen(QPen(Qt::white, 1));
         p.setBrush(QColor(0x33, 0x33, 0x33));
         p.drawPolygon(QPolygon({QPoint(1, 1), QPoint(1, 13), QPoint(4, 10), QPoint(7, 16), QPoint(9, 15),
                                 QPoint(6, 9), QPoint(10, 9)}));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0x20, 0x50, 0xc0));
+        p.drawEllipse(QRectF(8, 0.5, 9.5, 11));
         QFont f("DejaVu Sans");
-        f.setPixelSize(12);
+        f.setPixelSize(10);
         f.setBold(true);
         p.setFont(f);
-        p.setPen(QColor(0x20, 0x50, 0xc0));
-        p.drawText(QRect(9, 2, 9, 14), Qt::AlignCenter, "?");
+        p.setPen(Qt::white);
+        p.drawText(QRectF(8, 0.5, 9.5, 11), Qt::AlignCenter, "?");
         Save(img, dir + "/whatsthis.png");
     }
     {
@@ -140,7 +145,7 @@ void Icons(const QString& dir) {
 
 // A handheld radio, front view, 265 x 390 on white, with red leader lines
 // from the left edge to its three programmable keys.
-void Radio(QPainter& p, int width, int height, bool leaders) {
+void Radio(QPainter& p, double width, double height, bool leaders) {
     p.setRenderHint(QPainter::Antialiasing);
     const double s = width / 265.0;
     p.save();
@@ -186,9 +191,12 @@ void Radio(QPainter& p, int width, int height, bool leaders) {
     p.drawLine(QPointF(15 * s, 354 * s), QPointF(84 * s, 318 * s));
 }
 
-void KeyPicture(const QString& path) {
-    QImage img = Canvas(265, 390, Qt::white);
+// The key picture, drawn at scale times its 265 x 390 pixels: 1 for the
+// picture itself, 2 for its @2x sibling that screens scaled to 200 % show.
+void KeyPicture(const QString& path, int scale) {
+    QImage img = Canvas(265 * scale, 390 * scale, Qt::white);
     QPainter p(&img);
+    p.scale(scale, scale);
     Radio(p, 265, 390, false);
     p.setPen(QPen(QColor(0xe0, 0x10, 0x10), 1.2));
     p.drawLine(QPointF(15, 118), QPointF(150, 118));
@@ -199,11 +207,16 @@ void KeyPicture(const QString& path) {
     img.save(path);
 }
 
-void ProgramIcon(const QString& path) {
-    QImage img = Canvas(64, 64);
+// The program icon at size x size pixels: the radio centred, its outline
+// (x 84-208, y 8-376 of the key picture) filling the height but a small margin.
+// The same drawing as icons/hicolor/zemprog.svg.
+void ProgramIcon(int size, const QString& path) {
+    QImage img = Canvas(size, size);
     QPainter p(&img);
-    p.translate(-14, 0);
-    Radio(p, 43, 64, false);
+    const double k = size * 0.94 / 368.0;
+    p.translate(size / 2.0 - 146 * k, size / 2.0 - 192 * k);
+    Radio(p, 265 * k, 390 * k, false);
+    p.end();
     img.save(path);
 }
 
@@ -215,7 +228,13 @@ int main(int argc, char* argv[]) {
     QDir().mkpath(root + "/icons");
     QDir().mkpath(root + "/images");
     Icons(root + "/icons");
-    ProgramIcon(root + "/icons/zemprog.png");
-    KeyPicture(root + "/images/key_picture.png");
+    ProgramIcon(64, root + "/icons/zemprog.png");
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QString dir = QStringLiteral("%1/icons/hicolor/%2x%2").arg(root).arg(size);
+        QDir().mkpath(dir);
+        ProgramIcon(size, dir + "/zemprog.png");
+    }
+    KeyPicture(root + "/images/key_picture.png", 1);
+    KeyPicture(root + "/images/key_picture@2x.png", 2);
     return 0;
 }

@@ -103,6 +103,8 @@ int Fail(Io& io, const std::string& message) {
     return kExitError;
 }
 
+void Say(Io& io, const std::string& text) { io.err << "zemtool: " << text << '\n'; }
+
 int UsageError(Io& io, const Command& command, const std::string& message) {
     io.err << "zemtool " << command.name << ": " << message << '\n'
            << "Try 'zemtool " << command.name << " --help'.\n";

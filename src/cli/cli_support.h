@@ -63,6 +63,10 @@ std::optional<int> ParseIntInRange(const std::string& text, int min, int max);
 // Prints "zemtool: <message>" on io.err and returns kExitError.
 int Fail(Io& io, const std::string& message);
 
+// Prints "zemtool: <text>" on io.err: progress and success messages, which
+// stay apart from the results on io.out.
+void Say(Io& io, const std::string& text);
+
 // Prints "zemtool: <message>" and a pointer to the command's --help.
 int UsageError(Io& io, const Command& command, const std::string& message);
 

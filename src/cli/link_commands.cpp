@@ -64,7 +64,7 @@ int RunPorts(const std::vector<std::string>& args, Io& io) {
     if (!prepared.args) return prepared.exitStatus;
     auto ports = ListSerialPorts();
     if (ports.empty()) {
-        io.out << "No serial ports found.\n";
+        Say(io, "no serial ports found");
         return kExitOk;
     }
     for (const PortInfo& port : ports) {
@@ -82,6 +82,32 @@ bool ReadRadio(Io& io, const LinkSession& session, Messenger& messenger, RadioIm
     return ReportLinkOutcome(io, outcome.link);
 }
 
+// The word as a shell reads it back: quoted when it holds anything beyond
+// letters, digits and the usual path characters.
+std::string ShellWord(const std::string& word) {
+    const bool plain = !word.empty() && word.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"
+                                                                "0123456789/._-+:,=@%") == std::string::npos;
+    if (plain) return word;
+    std::string quoted = "'";
+    for (char c : word) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+// After a write that stopped among the blocks the radio holds part of the
+// file and part of what it held before; say so, and how to put the backup
+// back when there is one. A write that never got past the handshake or the
+// port changed nothing.
+void ReportPartialWrite(Io& io, const LinkOutcome& outcome, const ParsedArgs& parsed) {
+    if (outcome.status != LinkStatus::Failed && outcome.status != LinkStatus::Cancelled) return;
+    Say(io, "the radio now holds a partial write: part of " + parsed.positionals[0] +
+                " and part of what it held before");
+    if (auto backup = parsed.value("--backup"))
+        Say(io, "to put back what it held, reset the radio and run: zemtool write --port " +
+                    ShellWord(parsed.value("--port").value_or("P")) + " " + ShellWord(*backup));
+    else
+        Say(io, "reset the radio and write a complete program file to it");
+}
+
 int RunRead(const std::vector<std::string>& args, Io& io) {
     auto specs = LinkOptionSpecs({{"--output", "-o", true}, {"--base", "", true}});
     Prepared prepared = PrepareCommand(kRead, args, specs, 0, 0, io);
@@ -97,7 +123,7 @@ int RunRead(const std::vector<std::string>& args, Io& io) {
     CliMessenger messenger(io.err, AnswersFrom(parsed));
     if (!ReadRadio(io, session, messenger, image)) return kExitError;
     if (!WriteImage(io, *output, image)) return kExitError;
-    io.out << "Read " << kTransferEnd << " bytes from the radio into " << *output << '\n';
+    Say(io, "Read " + std::to_string(kTransferEnd) + " bytes from the radio into " + *output);
     return kExitOk;
 }
 
@@ -116,12 +142,15 @@ int RunWrite(const std::vector<std::string>& args, Io& io) {
         RadioImage radio = NewDocumentImage();
         if (!ReadRadio(io, session, messenger, radio)) return Fail(io, "no backup, so nothing was written");
         if (!WriteImage(io, *backup, radio)) return Fail(io, "no backup, so nothing was written");
-        io.out << "Backed up the radio into " << *backup << '\n';
+        Say(io, "Backed up the radio into " + *backup);
     }
 
     TransferOutcome written = RunTransfer(TransferDirection::Write, image, session, messenger);
-    if (!ReportLinkOutcome(io, written.link)) return kExitError;
-    io.out << "Wrote " << kTransferEnd << " bytes of " << parsed.positionals[0] << " to the radio\n";
+    if (!ReportLinkOutcome(io, written.link)) {
+        ReportPartialWrite(io, written.link, parsed);
+        return kExitError;
+    }
+    Say(io, "Wrote " + std::to_string(kTransferEnd) + " bytes of " + parsed.positionals[0] + " to the radio");
 
     if (parsed.has("--verify")) {
         RadioImage readBack = image;
@@ -134,7 +163,7 @@ int RunWrite(const std::vector<std::string>& args, Io& io) {
                 return Fail(io, text);
             }
         }
-        io.out << "Verified: the radio holds the same bytes\n";
+        Say(io, "Verified: the radio holds the same bytes");
     }
     return kExitOk;
 }

@@ -1,7 +1,10 @@
 #include "cli/cli_support.h"
 #include "cli/command.h"
 
+#include "zem_version.h"
+
 #include <algorithm>
+#include <cstdio>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -28,27 +31,41 @@ void ListCommands(std::ostream& out) {
         name.resize(std::max<std::size_t>(name.size(), 8), ' ');
         out << "  " << name << "  " << command->summary << '\n';
     }
-    out << "\n'zemtool COMMAND --help' shows the arguments of a command.\n";
+    out << "\n'zemtool COMMAND --help' shows the arguments of a command;\n"
+           "'zemtool --version' prints the version.\n";
+}
+
+int RunCommandLine(const std::vector<std::string>& args, zem::cli::Io& io) {
+    if (args.empty()) {
+        ListCommands(io.err);
+        return zem::cli::kExitError;
+    }
+    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        ListCommands(io.out);
+        return zem::cli::kExitOk;
+    }
+    if (args[0] == "--version") {
+        io.out << "zemtool " ZEM_VERSION "\n";
+        return zem::cli::kExitOk;
+    }
+    for (const Command* command : AllCommands()) {
+        if (args[0] == command->name) return command->run(std::vector<std::string>(args.begin() + 1, args.end()), io);
+    }
+    io.err << "zemtool: unknown command " << args[0] << "\nTry 'zemtool --help'.\n";
+    return zem::cli::kExitError;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     zem::cli::Io io{std::cout, std::cerr};
-    const std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.empty()) {
-        ListCommands(std::cerr);
+    const int status = RunCommandLine(std::vector<std::string>(argv + 1, argv + argc), io);
+    // Results that did not reach standard output (a full disk, a quota)
+    // must not pass for success.
+    std::cout.flush();
+    if (!std::cout || std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::cerr << "zemtool: the results could not be written to standard output\n";
         return zem::cli::kExitError;
     }
-    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
-        ListCommands(std::cout);
-        return zem::cli::kExitOk;
-    }
-    for (const Command* command : AllCommands()) {
-        if (args[0] == command->name) {
-            return command->run(std::vector<std::string>(args.begin() + 1, args.end()), io);
-        }
-    }
-    std::cerr << "zemtool: unknown command " << args[0] << "\nTry 'zemtool --help'.\n";
-    return zem::cli::kExitError;
+    return status;
 }

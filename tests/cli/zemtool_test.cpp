@@ -57,6 +57,14 @@ protected:
         return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadAll(path("stdout.txt")), ReadAll(path("stderr.txt"))};
     }
 
+    // Runs zemtool with its standard output on a full device.
+    Outcome runToFullDevice(const std::string& args) const {
+        const std::string command =
+            "cd '" + dir_.string() + "' && '" ZEMTOOL_PATH "' " + args + " >/dev/full 2>stderr.txt";
+        const int raw = std::system(command.c_str());
+        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, "", ReadAll(path("stderr.txt"))};
+    }
+
     RadioImage load(const std::string& name) const {
         RadioImage image;
         EXPECT_TRUE(LoadProgramFile(path(name).string(), image).ok) << name;
@@ -107,6 +115,30 @@ TEST_F(Zemtool, EveryCommandHasHelp) {
         EXPECT_EQ(help.status, 0) << command.name;
         EXPECT_EQ(help.out, command.usage);
     }
+    for (const std::string name : {"ports", "read", "write", "power"}) {
+        EXPECT_NE(list.out.find("  " + name + " "), std::string::npos) << name;
+        const Outcome help = run(name + " --help");
+        EXPECT_EQ(help.status, 0) << name;
+        EXPECT_EQ(help.out.rfind("Usage: zemtool " + name, 0), 0u) << help.out;
+    }
+}
+
+// Results that never reached standard output are an error, said on
+// standard error, whichever command produced them.
+TEST_F(Zemtool, ResultsThatCannotBeWrittenAreAnError) {
+    save("a.zem", NewDocumentImage());
+    RadioImage other = NewDocumentImage();
+    other[0x134] = 4;
+    save("b.zem", other);
+    for (const char* args : {"show a.zem", "show a.zem --json", "csv export a.zem", "csv export a.zem -o -",
+                             "diff a.zem b.zem", "--help", "--version", "new --help"}) {
+        const Outcome result = runToFullDevice(args);
+        EXPECT_EQ(result.status, 2) << args;
+        EXPECT_NE(result.err.find("zemtool: the results could not be written to standard output"), std::string::npos)
+            << args << ": " << result.err;
+    }
+    // Nothing to print is no error.
+    EXPECT_EQ(runToFullDevice("diff a.zem a.zem").status, 0);
 }
 
 TEST_F(Zemtool, ShowJsonGivesTheEntryTextsOfANewDocument) {

@@ -105,9 +105,15 @@ TEST_F(ZemtoolLink, WriteWithBackupAndVerifyThenReadIntoANewDocumentOrIntoTheBas
     RunResult write = Zemtool(
         {"write", "--port", radio.device(), dir + "/new.zem", "--backup", dir + "/backup.zem", "--verify"});
     ASSERT_EQ(write.exitStatus, 0) << write.err;
-    EXPECT_NE(write.out.find("Verified"), std::string::npos);
+    // Progress and success are messages: standard error, standard output stays empty.
+    EXPECT_EQ(write.out, "");
+    for (const char* line : {"zemtool: Backed up the radio into ", "zemtool: Wrote 976 bytes of ",
+                             "zemtool: Verified: the radio holds the same bytes\n"})
+        EXPECT_NE(write.err.find(line), std::string::npos) << write.err;
     RunResult fresh = Zemtool({"read", "--port", radio.device(), "-o", dir + "/fresh.zem", "--trace", dir + "/t.log"});
     ASSERT_EQ(fresh.exitStatus, 0) << fresh.err;
+    EXPECT_EQ(fresh.out, "");
+    EXPECT_EQ(fresh.err, "zemtool: Read 976 bytes from the radio into " + dir + "/fresh.zem\n");
     RunResult based =
         Zemtool({"read", "--port", radio.device(), "-o", dir + "/based.zem", "--base", dir + "/base.zem"});
     ASSERT_EQ(based.exitStatus, 0) << based.err;
@@ -131,6 +137,52 @@ TEST_F(ZemtoolLink, FailedReadWritesNoFileAndSaysWhy) {
     EXPECT_FALSE(std::filesystem::exists(dir + "/out.zem"));
 }
 
+// A write that stops among the blocks leaves the radio partly written: the
+// user is told so, and with --backup how to put the radio back, and that
+// command works.
+TEST_F(ZemtoolLink, FailedWriteSaysTheRadioHoldsAPartialWriteAndHowToRestoreIt) {
+    ASSERT_TRUE(SaveProgramFile(dir + "/new.zem", Pattern(40)).ok);
+    const std::string link = dir + "/radio";
+    struct Case {
+        const char* fault;
+        bool backup;
+        const char* advice;  // nullptr: nothing was written, so no partial write
+    };
+    for (const Case& c : {Case{"--no-write-ack 0x100", true, "to put back what it held, reset the radio and run: "},
+                          Case{"--no-write-ack 0x100", false, "reset the radio and write a complete program file"},
+                          Case{"", false, nullptr}}) {
+        SCOPED_TRACE(std::string(c.fault) + (c.backup ? " with backup" : ""));
+        ASSERT_TRUE(SaveProgramFile(memory, Pattern(1)).ok);
+        ZemsimProcess radio("--memory " + memory + " --link " + link + " " + c.fault);
+        // No fault: the port is one that does not exist, so nothing is written.
+        std::vector<std::string> args{"write", "--port", *c.fault ? link : dir + "/none", dir + "/new.zem"};
+        const std::string backup = dir + "/radio before.zem";  // a blank, to be quoted for the shell
+        if (c.backup) args.insert(args.end(), {"--backup", backup});
+        RunResult r = Zemtool(args);
+        radio.stop();
+        EXPECT_EQ(r.exitStatus, 2);
+        EXPECT_EQ(r.out, "");
+        const bool partial = c.advice != nullptr;
+        EXPECT_EQ(r.err.find("the radio now holds a partial write: part of " + dir + "/new.zem") != std::string::npos,
+                  partial)
+            << r.err;
+        if (!partial) continue;
+        EXPECT_NE(r.err.find(c.advice), std::string::npos) << r.err;
+        EXPECT_TRUE(SameRange(Load(memory), Pattern(40), 0, 0x100));
+        EXPECT_TRUE(SameRange(Load(memory), Pattern(1), 0x108, 0x3D0));
+        if (!c.backup) continue;
+
+        // The printed command, run against the radio once it answers again.
+        const std::string restore = "zemtool write --port " + link + " '" + backup + "'\n";
+        ASSERT_NE(r.err.find(restore), std::string::npos) << r.err;
+        ZemsimProcess healthy("--memory " + memory + " --link " + link);
+        RunResult back = Zemtool({"write", "--port", link, backup});
+        EXPECT_EQ(back.exitStatus, 0) << back.err;
+        healthy.stop();
+        EXPECT_TRUE(SameRange(Load(memory), Pattern(1), 0, 0x400));
+    }
+}
+
 TEST_F(ZemtoolLink, PowerReadAndWriteBehindTheAccessCode) {
     ZemsimProcess radio("--memory " + memory);
     RunResult wrong = Zemtool({"power", "read", "--port", radio.device(), "--access-code", "5203841"});
@@ -140,20 +192,60 @@ TEST_F(ZemtoolLink, PowerReadAndWriteBehindTheAccessCode) {
     RunResult write = Zemtool({"power", "write", "--port", radio.device(), "--access-code", "52038417", "--low",
                                "200,1,2,3,4,5,6", "--high", "7,8,9,10,11,12,13"});
     ASSERT_EQ(write.exitStatus, 0) << write.err;
+    EXPECT_EQ(write.out, "");
+    EXPECT_NE(write.err.find("low 200,1,2,3,4,5,6, high 7,8,9,10,11,12,13"), std::string::npos) << write.err;
     RunResult read = Zemtool({"power", "read", "--port", radio.device(), "--access-code", "52038417", "--band", "2"});
     ASSERT_EQ(read.exitStatus, 0) << read.err;
     EXPECT_NE(read.out.find("1\t400-410(MHZ)\t200\t7\n"), std::string::npos) << read.out;
     EXPECT_NE(read.out.find("7\t400-470(MHZ)\t6\t13\n"), std::string::npos) << read.out;
+
+    // One list given: the other keeps the radio's calibrated values.
+    // --defaults brings the factory values for the lists not given.
+    struct Step {
+        std::vector<std::string> lists;
+        const char* first;  // point 1 of the table read afterwards
+        const char* last;   // point 7
+    };
+    for (const Step& step : {Step{{"--high", "20,21,22,23,24,25,26"}, "1\t136-141(MHZ)\t200\t20\n",
+                                  "7\t136-171(MHZ)\t6\t26\n"},
+                             Step{{"--defaults", "--low", "1,1,1,1,1,1,1"}, "1\t136-141(MHZ)\t1\t45\n",
+                                  "7\t136-171(MHZ)\t1\t60\n"}}) {
+        std::vector<std::string> args{"power", "write", "--port", radio.device(), "--access-code", "52038417"};
+        args.insert(args.end(), step.lists.begin(), step.lists.end());
+        RunResult partial = Zemtool(args);
+        ASSERT_EQ(partial.exitStatus, 0) << partial.err;
+        RunResult after = Zemtool({"power", "read", "--port", radio.device(), "--access-code", "52038417", "--band", "4"});
+        ASSERT_EQ(after.exitStatus, 0) << after.err;
+        EXPECT_NE(after.out.find(step.first), std::string::npos) << step.lists[0] << "\n" << after.out;
+        EXPECT_NE(after.out.find(step.last), std::string::npos) << step.lists[0] << "\n" << after.out;
+    }
 }
 
 TEST_F(ZemtoolLink, BadArgumentsAreRefusedBeforeThePortIsTouched) {
-    for (std::vector<std::string> args :
-         {std::vector<std::string>{"read", "-o", dir + "/x.zem"}, {"write", "--port", "1"},
-          {"power", "write", "--port", "1", "--access-code", "x", "--high", "1,2,3,4,5,6,256"}}) {
-        RunResult r = Zemtool(args);
-        EXPECT_NE(r.exitStatus, 0) << args[0];
-        EXPECT_FALSE(r.err.empty());
+    struct Case {
+        std::vector<std::string> args;
+        const char* says;
+    };
+    const Case cases[] = {
+        {{"read", "-o", dir + "/x.zem"}, "--port P is required"},
+        {{"write", "--port", "1"}, "missing argument"},
+        {{"power", "write", "--port", "1", "--access-code", "x", "--high", "1,2,3,4,5,6,256"},
+         "--high needs seven values 0-255"},
+        {{"power", "read", "--port", "1"}, "--access-code CODE is required"},
+        {{"power", "write", "--port", "1", "--access-code", "x"}, "write needs --low, --high or --defaults"},
+        {{"power", "read", "--port", "1", "--access-code", "x", "--low", "1,2,3,4,5,6,7"},
+         "--low, --high and --defaults belong to write"},
+        {{"power", "read", "--port", "1", "--access-code", "x", "--band", "5"}, "--band needs a number from 0 to 4"},
+    };
+    for (const Case& c : cases) {
+        RunResult r = Zemtool(c.args);
+        EXPECT_EQ(r.exitStatus, 2) << c.says;
+        EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
+        EXPECT_EQ(r.out, "");
     }
+    // The help names the same band numbers the check accepts.
+    EXPECT_NE(Zemtool({"power", "--help"}).out.find("3 470-512MHZ,\n                    4 Other...."),
+              std::string::npos);
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include "pty_radio.h"
 #include "virtual_radio.h"
 
+#include "zem_version.h"
+
 #include "document/program_file.h"
 #include "document/radio_image.h"
 
@@ -52,7 +54,9 @@ at the device path printed on start; stop with Ctrl+C.
   --drop-write A       acknowledge the written block at address A but keep
                        the old bytes (shows in a verify)
   --echo               send every received byte back (a faulty cable)
+  --ignore-writes      acknowledge written blocks but keep the old memory
   --help               this text
+  --version            print the version
 
 Addresses are image offsets, decimal or 0x-hexadecimal, e.g. 0x3C8.
 )";
@@ -122,6 +126,9 @@ int main(int argc, char** argv) {
         if (arg == "--help" || arg == "-h") {
             std::cout << kUsage;
             return 0;
+        } else if (arg == "--version") {
+            std::cout << "zemsim " ZEM_VERSION "\n";
+            return 0;
         } else if (arg == "--memory") {
             memoryPath = text();
         } else if (arg == "--link") {
@@ -177,6 +184,8 @@ int main(int argc, char** argv) {
             fault([number](auto& f) { f.dropWriteAt = static_cast<std::uint16_t>(number); });
         } else if (arg == "--echo") {
             fault([](auto& f) { f.echo = true; });
+        } else if (arg == "--ignore-writes") {
+            fault([](auto& f) { f.ignoreWrites = true; });
         } else {
             std::cerr << "zemsim: unknown option " << arg << " (see --help)\n";
             return 2;

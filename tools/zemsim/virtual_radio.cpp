@@ -106,8 +106,10 @@ RadioReply VirtualRadio::frameComplete() {
     }
     if (address + kBlockSize > kImageSize) return reply;  // outside the memory: no answer
     if (write) {
-        if (faults_.dropWriteAt != address) std::copy(frame.begin() + kRequestSize, frame.end(), memory_.data() + address);
-        reply.memoryChanged = true;
+        if (!faults_.ignoreWrites && faults_.dropWriteAt != address) {
+            std::copy(frame.begin() + kRequestSize, frame.end(), memory_.data() + address);
+            reply.memoryChanged = true;
+        }
         if (faults_.noAckAt != address && faults_.noWriteAckAt != address) reply.bytes.push_back(kAck);
         return reply;
     }

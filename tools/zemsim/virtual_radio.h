@@ -21,6 +21,7 @@ struct RadioFaults {
     std::optional<std::uint16_t> hangUpAt;      // drops the line when this block is asked for
     std::optional<std::uint16_t> dropWriteAt;   // acknowledges this written block but keeps its old bytes
     bool echo = false;               // every byte received comes straight back (a cable fault)
+    bool ignoreWrites = false;       // acknowledges written blocks but keeps its old memory
 };
 
 // What the radio does after one received byte.

@@ -64,7 +64,7 @@ PowerReadOutcome ReadPowerSetting(RadioImage& image, const LinkSession& session,
 }
 
 LinkOutcome WritePowerSetting(const PowerValues& values, RadioImage& image, const LinkSession& session,
-                              Messenger& messenger) {
+                              Messenger& messenger, PowerLists lists) {
     LinkOutcome outcome;
     auto port = OpenSessionPort(session, ServiceTimeouts, messenger, outcome);
     if (!port) return outcome;
@@ -81,7 +81,10 @@ LinkOutcome WritePowerSetting(const PowerValues& values, RadioImage& image, cons
         port->close();
         return outcome;
     }
-    StorePowerValues(values, image);
+    PowerValues sent = PowerValuesFromImage(image);
+    if (lists.low) sent.low = values.low;
+    if (lists.high) sent.high = values.high;
+    StorePowerValues(sent, image);
     for (std::size_t offset = 0; offset < kPowerCalibrationSize; offset += kBlockSize) {
         auto address = static_cast<std::uint16_t>(kPowerCalibrationOffset + offset);
         BlockOutcome r = protocol.WriteBlock(address, kPowerWriteTiming, image.data() + address);

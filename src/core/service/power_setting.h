@@ -21,11 +21,18 @@ struct PowerReadOutcome {
 // still runs. Take the values with PowerValuesFromImage afterwards.
 PowerReadOutcome ReadPowerSetting(RadioImage& image, const LinkSession& session, Messenger& messenger);
 
+// Which value lists a power write takes from the caller; a list left out
+// goes back to the radio as the radio holds it.
+struct PowerLists {
+    bool low = true;
+    bool high = true;
+};
+
 // The dialog's "Write": reads the radio's 0x3D0-0x3DF first (so 0x3DE and
-// 0x3DF go back unchanged), stores values into image, then writes the blocks
-// at 0x3D0 and 0x3D8. A failed preliminary read ends the exchange before
-// anything is written and leaves image as it was.
+// 0x3DF, and any list not in lists, go back unchanged), stores values into
+// image, then writes the blocks at 0x3D0 and 0x3D8. A failed preliminary read
+// ends the exchange before anything is written and leaves image as it was.
 LinkOutcome WritePowerSetting(const PowerValues& values, RadioImage& image, const LinkSession& session,
-                              Messenger& messenger);
+                              Messenger& messenger, PowerLists lists = {});
 
 }  // namespace zem

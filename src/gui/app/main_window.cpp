@@ -1,19 +1,24 @@
 #include "app/main_window.h"
 
+#include "accessibility/accessible_names.h"
 #include "app/about_dialog.h"
 #include "app/help_window.h"
 #include "app/recent_files.h"
 #include "channels/channel_page.h"
 #include "app/device_commands.h"
+#include "app/edit_commands.h"
 #include "view/kivu_view.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QPointer>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 #include <QWhatsThis>
 
@@ -46,6 +51,7 @@ MainWindow::MainWindow(const QStringList& arguments, QWidget* parent)
       dialogs_(&desktopDialogs_),
       recent_(std::make_unique<RecentFiles>()) {
     InitZemResources();
+    InstallAccessibleNames();
     setObjectName(QStringLiteral("mainWindow"));
     // The caption stays the same whatever file is open.
     setWindowTitle(QString::fromUtf8(kCaption));
@@ -66,9 +72,12 @@ MainWindow::MainWindow(const QStringList& arguments, QWidget* parent)
     resize(1200, 700);
 
     InstallDeviceCommands(*this);
+    InstallEditCommands(*this);
 }
 
 MainWindow::~MainWindow() {
+    // The history outlives the actions it updates.
+    QObject::disconnect(&doc_.undoStack(), nullptr, this, nullptr);
     // The pages and the radio commands refer to the document and the
     // messenger, which are members: they go first, newest first, while both
     // still exist.
@@ -123,8 +132,32 @@ void MainWindow::createActions() {
                    QStringLiteral("Save the active document with a new name\nSave As"));
     connect(a, &QAction::triggered, this, [this] { fileSaveAs(); });
 
-    // Printing, the radio, the ports and the service mode are connected and
-    // enabled by InstallDeviceCommands.
+    // Cut, copy, paste and delete of the channel table's cells (and of a
+    // text field's text) are connected by InstallEditCommands.
+    a = makeAction(kCmdEditCut, QStringLiteral("Cut(&T)\tCtrl+X"),
+                   QStringLiteral("Cut the selected cells and put them on the Clipboard\nCut"));
+    shortcut(a, QKeySequence::Cut);
+    a = makeAction(kCmdEditCopy, QStringLiteral("Copy(&C)\tCtrl+C"),
+                   QStringLiteral("Copy the selected cells to the Clipboard\nCopy"));
+    shortcut(a, QKeySequence::Copy);
+    a = makeAction(kCmdEditPaste, QStringLiteral("Paste(&P)\tCtrl+V"),
+                   QStringLiteral("Insert the Clipboard contents at the selected cell\nPaste"));
+    shortcut(a, QKeySequence::Paste);
+    a = makeAction(kCmdEditClear, QStringLiteral("Delete(&D)\tDel"), QStringLiteral("Empty the selected cells\nDelete"));
+    shortcut(a, QKeySequence(Qt::Key_Delete));
+
+    // The channel list as CSV, printing, the radio, the ports and the
+    // service mode are connected and enabled by InstallDeviceCommands.
+    a = makeAction(kCmdImportCsv, QStringLiteral("Import CSV..."),
+                   QStringLiteral("Replace the channels by those of a comma-separated list\nImport CSV"));
+    a->setEnabled(false);
+    a = makeAction(kCmdExportCsv, QStringLiteral("Export CSV..."),
+                   QStringLiteral("Save the channels as a comma-separated list for a spreadsheet\nExport CSV"));
+    a->setEnabled(false);
+    a = makeAction(kCmdRadioHistory, QStringLiteral("Radio history..."),
+                   QStringLiteral("Open one of the radios read before\nRadio history"));
+    connect(a, &QAction::triggered, this, [this] { showRadioHistory(); });
+
     a = makeAction(kCmdPrint, QStringLiteral("Print(&P)...\tCtrl+P"), QStringLiteral("Print the active document\nPrint"));
     a->setIcon(Icon("document-print", "print.png"));
     shortcut(a, QKeySequence(Qt::CTRL | Qt::Key_P));
@@ -141,6 +174,23 @@ void MainWindow::createActions() {
         connect(a, &QAction::triggered, this, [this, i] { openRecentFile(i); });
     }
 
+    // Undo and Redo act on the document's history; inside a text field or
+    // an open cell editor they act on the typing there.
+    a = makeAction(kCmdEditUndo, QString(), QStringLiteral("Undo the last change\nUndo"));
+    a->setIcon(QIcon::fromTheme(QStringLiteral("edit-undo"), style()->standardIcon(QStyle::SP_ArrowBack)));
+    a->setShortcuts(QKeySequence::Undo);
+    a->setShortcutContext(Qt::WindowShortcut);
+    connect(a, &QAction::triggered, this, &MainWindow::editUndo);
+    a = makeAction(kCmdEditRedo, QString(), QStringLiteral("Redo the change undone last\nRedo"));
+    a->setIcon(QIcon::fromTheme(QStringLiteral("edit-redo"), style()->standardIcon(QStyle::SP_ArrowForward)));
+    a->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    a->setShortcutContext(Qt::WindowShortcut);
+    connect(a, &QAction::triggered, this, &MainWindow::editRedo);
+    QUndoStack& history = doc_.undoStack();
+    connect(&history, &QUndoStack::indexChanged, this, &MainWindow::updateUndoActions);
+    connect(&history, &QUndoStack::cleanChanged, this, &MainWindow::updateUndoActions);
+    updateUndoActions();
+
     a = makeAction(kCmdExit, QStringLiteral("Exit(&X)"),
                    QStringLiteral("Quit the application; prompts to save documents\nExit"));
     connect(a, &QAction::triggered, this, &QWidget::close);
@@ -150,7 +200,7 @@ void MainWindow::createActions() {
     a->setIcon(Icon("go-down", "read.png"));
     shortcut(a, QKeySequence(Qt::CTRL | Qt::Key_R));
     a->setEnabled(false);
-    a = makeAction(kCmdWriteToRadio, QStringLiteral("Write to Radio\tCtrl+W"), QStringLiteral("Write Data to interphone\nWrite"));
+    a = makeAction(kCmdWriteToRadio, QStringLiteral("&Write to Radio\tCtrl+W"), QStringLiteral("Write Data to interphone\nWrite"));
     a->setIcon(Icon("go-up", "write.png"));
     shortcut(a, QKeySequence(Qt::CTRL | Qt::Key_W));
     a->setEnabled(false);
@@ -160,7 +210,7 @@ void MainWindow::createActions() {
     a->setIcon(Icon("mail-send", "write.png"));
     a->setEnabled(false);
 
-    a = makeAction(kCmdEditChannel, QStringLiteral("Edit Channel\tCtrl+G"), QStringLiteral("Edit channel Data \nEdit"));
+    a = makeAction(kCmdEditChannel, QStringLiteral("&Edit Channel\tCtrl+G"), QStringLiteral("Edit channel Data \nEdit"));
     a->setIcon(Icon("document-edit", "edit.png"));
     shortcut(a, QKeySequence(Qt::CTRL | Qt::Key_G));
     connect(a, &QAction::triggered, this, &MainWindow::editChannel);
@@ -185,12 +235,17 @@ void MainWindow::createActions() {
         {kCmdCom2, "COM2(&Q)\tCtrl+D", "Choose Com2"},
         {kCmdCom3, "COM3(&S)\tCtrl+E", "Choose Com3"},
         {kCmdCom4, "COM4(&T\tCtrl+F", "Choose Com4"},
-        {kCmdOtherPort, "Other ....", "Choose other Com Port"},
+        {kCmdOtherPort, "&Other ....", "Choose other Com Port"},
     };
     for (const auto& port : ports) {
         a = makeAction(port.id, QLatin1String(port.text), QLatin1String(port.prompt));
         a->setEnabled(false);
     }
+
+    a = makeAction(kCmdVerifyAfterWrite, QStringLiteral("Verify after write"),
+                   QStringLiteral("Read the radio back after a write and compare it with what was written\nVerify"));
+    a->setCheckable(true);
+    a->setEnabled(false);
 
     a = makeAction(kCmdViewToolbar, QStringLiteral("Toolbar(&T)"), QStringLiteral("Show or hide the toolbar\nToggle ToolBar"));
     a->setCheckable(true);
@@ -225,6 +280,10 @@ void MainWindow::createMenus() {
     fileMenu_->addAction(action(kCmdFileSave));
     fileMenu_->addAction(action(kCmdFileSaveAs));
     fileMenu_->addSeparator();
+    fileMenu_->addAction(action(kCmdImportCsv));
+    fileMenu_->addAction(action(kCmdExportCsv));
+    fileMenu_->addAction(action(kCmdRadioHistory));
+    fileMenu_->addSeparator();
     fileMenu_->addAction(action(kCmdPrint));
     fileMenu_->addAction(action(kCmdPrintPreview));
     fileMenu_->addAction(action(kCmdPrintSetup));
@@ -234,6 +293,13 @@ void MainWindow::createMenus() {
     for (int i = 0; i < RecentFiles::kMaxEntries; ++i) fileMenu_->addAction(action(kCmdRecentFile1 + i));
     fileMenu_->addSeparator();
     fileMenu_->addAction(action(kCmdExit));
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit(&E)"));
+    edit->setObjectName(QStringLiteral("editMenu"));
+    edit->addAction(action(kCmdEditUndo));
+    edit->addAction(action(kCmdEditRedo));
+    edit->addSeparator();
+    for (int id : {kCmdEditCut, kCmdEditCopy, kCmdEditPaste, kCmdEditClear}) edit->addAction(action(id));
 
     QMenu* program = menuBar()->addMenu(QStringLiteral("Program(&P)"));
     program->addAction(action(kCmdReadFromRadio));
@@ -247,6 +313,8 @@ void MainWindow::createMenus() {
 
     QMenu* setup = menuBar()->addMenu(QStringLiteral("Setup(&S)"));
     for (int id : {kCmdCom1, kCmdCom2, kCmdCom3, kCmdCom4, kCmdOtherPort}) setup->addAction(action(id));
+    setup->addSeparator();
+    setup->addAction(action(kCmdVerifyAfterWrite));
 
     QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("View(&V)"));
     viewMenu->addAction(action(kCmdViewToolbar));
@@ -264,6 +332,8 @@ void MainWindow::createToolBar() {
     toolBar_->setIconSize(QSize(18, 18));
     toolBar_->setAllowedAreas(Qt::AllToolBarAreas);
     for (int id : {kCmdFileNew, kCmdFileOpen, kCmdFileSave}) toolBar_->addAction(action(id));
+    toolBar_->addSeparator();
+    for (int id : {kCmdEditUndo, kCmdEditRedo}) toolBar_->addAction(action(id));
     toolBar_->addSeparator();
     for (int id : {kCmdReadFromRadio, kCmdWriteToRadio, kCmdWriteSeveral, kCmdEditChannel, kCmdPrint, kCmdContextHelp, kCmdAbout,
                    kCmdDebugTxPower})
@@ -306,6 +376,41 @@ void MainWindow::updateRecentFileActions() {
 }
 
 QStringList MainWindow::recentFiles() const { return recent_->entries(); }
+
+void MainWindow::updateUndoActions() {
+    const QUndoStack& history = doc_.undoStack();
+    QAction* undo = action(kCmdEditUndo);
+    QAction* redo = action(kCmdEditRedo);
+    auto named = [](const QString& verb, const QString& step) {
+        QString text = step;
+        return verb + (text.isEmpty() ? QString() : QLatin1Char(' ') + text.replace(QLatin1Char('&'), QStringLiteral("&&")));
+    };
+    undo->setText(named(QStringLiteral("&Undo"), history.undoText()));
+    undo->setEnabled(history.canUndo());
+    redo->setText(named(QStringLiteral("&Redo"), history.redoText()));
+    redo->setEnabled(history.canRedo());
+}
+
+// In a text field with typing to undo (an open cell editor, a tone list's
+// edit line, a PTT ID field) Undo and Redo act on the typing; otherwise on
+// the document.
+void MainWindow::editUndo() {
+    QLineEdit* field = CKivuView::TypingField(QApplication::focusWidget());
+    if (field && field->isUndoAvailable()) {
+        field->undo();
+        return;
+    }
+    doc_.undoStack().undo();
+}
+
+void MainWindow::editRedo() {
+    QLineEdit* field = CKivuView::TypingField(QApplication::focusWidget());
+    if (field && field->isRedoAvailable()) {
+        field->redo();
+        return;
+    }
+    doc_.undoStack().redo();
+}
 
 void MainWindow::editChannel() {
     messenger_.notice(kEditChannelNotice);

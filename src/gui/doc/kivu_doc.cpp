@@ -1,10 +1,46 @@
 #include "doc/kivu_doc.h"
 
+#include "document/document_diff.h"
+
 #include <QFile>
+#include <QRegularExpression>
+#include <QUndoCommand>
 
 namespace zem::gui {
 
-CKivuDoc::CKivuDoc() : image_(zem::NewDocumentImage()), baseline_(image_) {}
+namespace {
+
+// Enough for a long session at the bench; a step holds two images.
+constexpr int kUndoLimit = 500;
+
+}  // namespace
+
+// One change of the document: the image before and after it.
+class SnapshotStep : public QUndoCommand {
+public:
+    SnapshotStep(CKivuDoc& doc, const QString& text, const zem::RadioImage& before, const zem::RadioImage& after)
+        : QUndoCommand(text), doc_(doc), before_(before), after_(after) {}
+
+    void undo() override { doc_.applySnapshot(before_); }
+    void redo() override {
+        // The change is already made when the step is recorded.
+        if (recorded_) {
+            recorded_ = false;
+            return;
+        }
+        doc_.applySnapshot(after_);
+    }
+
+private:
+    CKivuDoc& doc_;
+    zem::RadioImage before_;
+    zem::RadioImage after_;
+    bool recorded_ = true;
+};
+
+CKivuDoc::CKivuDoc() : image_(zem::NewDocumentImage()), baseline_(image_), recorded_(image_) {
+    undoStack_.setUndoLimit(kUndoLimit);
+}
 
 void CKivuDoc::newDocument() {
     image_ = zem::NewDocumentImage();
@@ -26,16 +62,60 @@ zem::FileResult CKivuDoc::save(const QString& path) {
     zem::FileResult result = zem::SaveProgramFile(QFile::encodeName(path).toStdString(), image_);
     if (result.ok) {
         path_ = path;
-        baseline_ = view_ ? view_->storedImage() : image_;
+        baseline_ = currentImage();
     }
     return result;
 }
 
-void CKivuDoc::markUnmodified() { baseline_ = view_ ? view_->storedImage() : image_; }
+zem::RadioImage CKivuDoc::currentImage() const { return view_ ? view_->storedImage() : image_; }
 
-bool CKivuDoc::isModified() const {
-    const zem::RadioImage current = view_ ? view_->storedImage() : image_;
-    return current != baseline_;
+void CKivuDoc::markUnmodified() { baseline_ = currentImage(); }
+
+bool CKivuDoc::isModified() const { return currentImage() != baseline_; }
+
+void CKivuDoc::resetHistory() {
+    undoStack_.clear();
+    recorded_ = currentImage();
+}
+
+bool CKivuDoc::recordChange(const QString& text) {
+    if (scopeDepth_ > 0 || applying_) return false;
+    const zem::RadioImage now = currentImage();
+    if (now == recorded_) return false;
+    const QString name = text.isEmpty() ? StepName(recorded_, now) : text;
+    const zem::RadioImage before = recorded_;
+    recorded_ = now;
+    undoStack_.push(new SnapshotStep(*this, name, before, now));
+    return true;
+}
+
+void CKivuDoc::applySnapshot(const zem::RadioImage& image) {
+    image_ = image;
+    applying_ = true;
+    if (view_) view_->fillAllPages();
+    applying_ = false;
+    recorded_ = currentImage();
+}
+
+CKivuDoc::ChangeScope::ChangeScope(CKivuDoc& doc, const QString& text) : doc_(doc), text_(text) {
+    if (doc_.scopeDepth_ == 0) doc_.recordChange();
+    ++doc_.scopeDepth_;
+}
+
+CKivuDoc::ChangeScope::~ChangeScope() {
+    if (--doc_.scopeDepth_ == 0) doc_.recordChange(text_);
+}
+
+QString StepName(const zem::RadioImage& before, const zem::RadioImage& after) {
+    const std::vector<std::string> lines = zem::DiffDocuments(before, after);
+    if (lines.empty()) return {};
+    const QString first = QString::fromStdString(lines.front());
+    const QString where = first.left(first.indexOf(QStringLiteral(": ")));
+    // "channel 5 Receive" reads "Receive of channel 5".
+    static const QRegularExpression cell(QStringLiteral("^channel (\\d+) (.+)$"));
+    const QRegularExpressionMatch match = cell.match(where);
+    if (match.hasMatch()) return QStringLiteral("%1 of channel %2").arg(match.captured(2), match.captured(1));
+    return where;
 }
 
 }  // namespace zem::gui

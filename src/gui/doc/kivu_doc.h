@@ -4,6 +4,7 @@
 #include "document/radio_image.h"
 
 #include <QString>
+#include <QUndoStack>
 
 namespace zem::gui {
 
@@ -15,17 +16,37 @@ public:
     // stored and no message is shown.
     virtual zem::RadioImage storedImage() const = 0;
 
+    // Fills every page from the image; the page shown stays shown.
+    virtual void fillAllPages() = 0;
+
 protected:
     ~DocumentPages() = default;
 };
 
 // The one document of the program: the radio image that every page shows,
-// the path of the program file it came from, and the baseline that tells
+// the path of the program file it came from, the baseline that tells
 // whether the user has changed anything since it was last loaded, saved or
-// read from the radio.
+// read from the radio, and the undo history of its changes.
+//
+// Every change of the document is one undo step holding the image before
+// and after it. Steps are recorded by whoever changes the document:
+//
+//     doc.recordChange(QStringLiteral("Receive of channel 5"));
+//
+// compares what the pages now show with the state of the last step and, if
+// they differ, records one step under that name. A command that makes many
+// changes (a paste, an import, a read) holds a ChangeScope while it works,
+// and all its changes become one step:
+//
+//     {
+//         CKivuDoc::ChangeScope step(doc, QStringLiteral("Paste"));
+//         ... commit cells, fill pages ...
+//     }   // one step "Paste", or none when nothing changed
 class CKivuDoc {
 public:
     CKivuDoc();
+    CKivuDoc(const CKivuDoc&) = delete;
+    CKivuDoc& operator=(const CKivuDoc&) = delete;
 
     zem::RadioImage& image() { return image_; }
     const zem::RadioImage& image() const { return image_; }
@@ -34,7 +55,8 @@ public:
     const QString& pathName() const { return path_; }
     void setPathName(const QString& path) { path_ = path; }
 
-    // The pages that decide whether the document holds changes.
+    // The pages that decide whether the document holds changes and that
+    // undo and redo refill.
     void attachView(DocumentPages* view) { view_ = view; }
 
     // Builds the image of a new document and forgets the path.
@@ -54,14 +76,59 @@ public:
     void markUnmodified();
 
     // True when the pages, stored as they stand, would give an image other
-    // than the baseline. Nothing is stored into the document's image.
+    // than the baseline. Nothing is stored into the document's image. An
+    // undo back to the baseline is no change.
     bool isModified() const;
 
+    // What the pages would store now: the document as the user sees it.
+    zem::RadioImage currentImage() const;
+
+    // The undo history. Undo and redo put the step's image back and refill
+    // the pages; the page shown stays shown.
+    QUndoStack& undoStack() { return undoStack_; }
+
+    // Forgets every step: the document as the pages show it now is where
+    // the history starts (after New and Open).
+    void resetHistory();
+
+    // Records the change the pages show against the state of the last step
+    // as one undo step named text ("Receive of channel 5"); an empty text
+    // names it after its first difference ("Squelch Level"). Returns false
+    // when nothing changed (no step), and inside a ChangeScope, whose end
+    // records instead.
+    bool recordChange(const QString& text = QString());
+
+    // Gathers every change made while it lives into one undo step named
+    // text. Changes the pages showed before it began become a step of their
+    // own first. Scopes may nest: the outermost one records.
+    class ChangeScope {
+    public:
+        ChangeScope(CKivuDoc& doc, const QString& text);
+        ~ChangeScope();
+        ChangeScope(const ChangeScope&) = delete;
+        ChangeScope& operator=(const ChangeScope&) = delete;
+
+    private:
+        CKivuDoc& doc_;
+        QString text_;
+    };
+
 private:
+    friend class SnapshotStep;
+    void applySnapshot(const zem::RadioImage& image);
+
     zem::RadioImage image_;
     zem::RadioImage baseline_;
+    zem::RadioImage recorded_;  // the document as of the newest step
     QString path_;
     DocumentPages* view_ = nullptr;
+    QUndoStack undoStack_;
+    int scopeDepth_ = 0;
+    bool applying_ = false;
 };
+
+// The name of a step from its first difference: "Receive of channel 5",
+// "Squelch Level", "Band"; empty when the images are equal.
+QString StepName(const zem::RadioImage& before, const zem::RadioImage& after);
 
 }  // namespace zem::gui

@@ -3,6 +3,7 @@
 #include "doc/kivu_doc.h"
 #include "common/qt_messenger.h"
 #include "channels/channel_codec.h"
+#include "channels/channel_grid_model.h"
 #include "channels/channel_page.h"
 #include "channels/ms_flex_grid.h"
 #include "pages/key_page.h"
@@ -10,12 +11,20 @@
 #include "pages/option_page.h"
 #include "pages/option_values.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QFrame>
+#include <QLineEdit>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QVBoxLayout>
+
+#include <initializer_list>
 
 namespace zem::gui {
 
@@ -52,9 +61,47 @@ CKivuView::CKivuView(CKivuDoc& doc, zem::Messenger& messenger, QWidget* parent)
     layout->addWidget(frame, 1);
 
     connect(tabBar_, &QTabBar::currentChanged, this, &CKivuView::onTabBarChanged);
+    // Ctrl+Tab and Ctrl+Shift+Tab step through the pages from anywhere in
+    // the window, as in every tabbed window.
+    const auto stepTab = [this](int step) { selectTab((currentTab_ + step + 3) % 3); };
+    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, [stepTab] { stepTab(1); });
+    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+                                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+                                     QKeySequence(Qt::CTRL | Qt::Key_PageUp)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, [stepTab] { stepTab(-1); });
     tabBar_->setWhatsThis(QStringLiteral(
         "The three pages of the program: the channel table, the optional features and the key assignment."));
     watchForHints(this);
+    recordEdits();
+}
+
+void CKivuView::recordEdits() {
+    // Each edit the user makes becomes one undo step of the document; a
+    // control touched without a change records nothing.
+    auto* model = qobject_cast<ChannelGridModel*>(channelPage_->grid().model());
+    connect(model, &ChannelGridModel::cellCommitted, this, [this](int row, int col) {
+        doc_.recordChange(
+            QStringLiteral("%1 of channel %2").arg(QLatin1String(zem::kColumnHeaders[col])).arg(row));
+    });
+    // A paste, cut or delete of cells is one step, however many cells it typed.
+    connect(channelPage_, &CChannelPage::cellsEdited, this, [this](const QString& what) { doc_.recordChange(what); });
+    for (QComboBox* combo : {&channelPage_->typeCombo(), &channelPage_->bandCombo()})
+        connect(combo, &QComboBox::activated, this, [this] { doc_.recordChange(); });
+    for (QWidget* page : std::initializer_list<QWidget*>{channelPage_, optionPage_, keyPage_}) {
+        // The pages' own handlers are connected first: the step is recorded
+        // after the defaults are in place.
+        for (auto* button : page->findChildren<QPushButton*>(QStringLiteral("defaultSetting")))
+            connect(button, &QPushButton::clicked, this,
+                    [this] { doc_.recordChange(QStringLiteral("Default Setting")); });
+        if (page == channelPage_) continue;
+        for (auto* combo : page->findChildren<QComboBox*>())
+            connect(combo, &QComboBox::activated, this, [this] { doc_.recordChange(); });
+        for (auto* check : page->findChildren<QCheckBox*>())
+            connect(check, &QCheckBox::clicked, this, [this] { doc_.recordChange(); });
+        for (auto* edit : page->findChildren<QLineEdit*>())
+            connect(edit, &QLineEdit::editingFinished, this, [this] { doc_.recordChange(); });
+    }
 }
 
 void CKivuView::selectTab(int tab) {
@@ -151,27 +198,58 @@ void CKivuView::watchForHints(QWidget* root) {
     for (QWidget* child : root->findChildren<QWidget*>()) child->installEventFilter(this);
 }
 
+QLineEdit* CKivuView::TypingField(QObject* widget) {
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) return edit;
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) return combo->isEditable() ? combo->lineEdit() : nullptr;
+    return nullptr;
+}
+
+bool CKivuView::IsUndoKey(const QKeyEvent& key) {
+    return key.matches(QKeySequence::Undo);
+}
+
+bool CKivuView::IsRedoKey(const QKeyEvent& key) {
+    const QKeyCombination combination = key.keyCombination();
+    return key.matches(QKeySequence::Redo) || combination == QKeyCombination(Qt::CTRL | Qt::Key_Y) ||
+           combination == QKeyCombination(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+}
+
 bool CKivuView::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::ChildPolished) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        // A text field keeps Ctrl+Z while it has typing to undo; after that
+        // the key reaches the window's Undo, which undoes the document.
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (QLineEdit* field = TypingField(watched)) {
+            if ((IsUndoKey(*key) && !field->isUndoAvailable()) || (IsRedoKey(*key) && !field->isRedoAvailable())) {
+                event->ignore();
+                return true;
+            }
+        }
+    } else if (event->type() == QEvent::ChildPolished) {
         // The grid's cell editors are made when a cell opens: they get the
         // hints of their kind as well.
         if (auto* child = qobject_cast<QWidget*>(static_cast<QChildEvent*>(event)->child())) watchForHints(child);
     } else if (event->type() == QEvent::Enter) {
-        auto* widget = qobject_cast<QWidget*>(watched);
-        QString hint = QString::fromUtf8(kHintHelp);
-        for (QWidget* w = widget; w && w != this; w = w->parentWidget()) {
-            if (qobject_cast<QComboBox*>(w)) {
-                hint = QString::fromUtf8(kHintCombo);
-                break;
-            }
-            if (qobject_cast<CMSFlexGrid*>(w)) {
-                hint = QString::fromUtf8(kHintGrid);
-                break;
-            }
-        }
-        emit statusHint(hint);
+        emit statusHint(hintFor(qobject_cast<QWidget*>(watched)));
+    } else if (event->type() == QEvent::Leave && watched != this) {
+        // The pointer went back onto a parent (a group box, the page's
+        // margin), which raises no Enter of its own; when it went onto
+        // another control instead, that control's Enter follows and wins.
+        if (auto* widget = qobject_cast<QWidget*>(watched)) emit statusHint(hintFor(widget->parentWidget()));
     }
     return QWidget::eventFilter(watched, event);
+}
+
+QString CKivuView::hintFor(QWidget* widget) const {
+    for (QWidget* w = widget; w && w != this; w = w->parentWidget()) {
+        if (qobject_cast<QComboBox*>(w)) return QString::fromUtf8(kHintCombo);
+        // The frequency edit box open over a cell is not the grid; the tone
+        // combo's own field is the combo.
+        if (qobject_cast<QLineEdit*>(w) && !qobject_cast<QComboBox*>(w->parentWidget()))
+            return QString::fromUtf8(kHintHelp);
+        if (qobject_cast<CMSFlexGrid*>(w)) return QString::fromUtf8(kHintGrid);
+    }
+    return QString::fromUtf8(kHintHelp);
 }
 
 }  // namespace zem::gui

@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+class QKeyEvent;
+class QLineEdit;
 class QStackedWidget;
 class QTabBar;
 
@@ -49,7 +51,7 @@ public:
     void storeAllPages();
 
     // Fills the channel, options and key pages from the image.
-    void fillAllPages();
+    void fillAllPages() override;
 
     // What the image would hold if the pages were stored now; the pages and
     // the document are left untouched and no message is shown.
@@ -57,6 +59,13 @@ public:
 
     // After New, Open or a read: fill all pages and show the channel tab.
     void initialUpdate();
+
+    // The text field a widget types into: a line edit, or the edit line of
+    // an editable drop-down (a tone cell); nullptr for any other widget.
+    static QLineEdit* TypingField(QObject* widget);
+    // Ctrl+Z; Ctrl+Y, Ctrl+Shift+Z and the desktop's own redo key.
+    static bool IsUndoKey(const QKeyEvent& key);
+    static bool IsRedoKey(const QKeyEvent& key);
 
     // The hover hints for the status bar.
     static const char* const kHintCombo;  // "Please click the CommBox to choose value"
@@ -76,6 +85,9 @@ private:
     void fillPage(int tab);
     void showPage(int tab);
     void watchForHints(QWidget* root);
+    // The status-bar hint for the pointer over widget.
+    QString hintFor(QWidget* widget) const;
+    void recordEdits();
 
     CKivuDoc& doc_;
     zem::Messenger& messenger_;

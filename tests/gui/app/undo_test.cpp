@@ -1,0 +1,233 @@
+// Undo and redo of the document, driven by the keys and the Edit menu.
+#include "app_test_support.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTabBar>
+#include <QToolBar>
+#include <QUndoStack>
+
+namespace zem::test {
+namespace {
+
+class UndoTest : public WindowTest {
+protected:
+    QAction& undoAction() { return *window->action(gui::kCmdEditUndo); }
+    QAction& redoAction() { return *window->action(gui::kCmdEditRedo); }
+    static QString shown(const QAction& action) { return QString(action.text()).remove(QLatin1Char('&')); }
+    QUndoStack& history() { return window->document().undoStack(); }
+
+    // Keys go to the widget with the focus, or to the window.
+    void keys(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        QWidget* target = focus() ? focus() : window.get();
+        QTest::keyClick(target, key, modifiers);
+    }
+    void undo() { keys(Qt::Key_Z, Qt::ControlModifier); }
+    void redo() { keys(Qt::Key_Y, Qt::ControlModifier); }
+
+    void clickTab(int tab) {
+        auto* tabs = view().findChild<QTabBar*>("pageTabs");
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());
+    }
+    template <typename T>
+    T* control(const char* name) {
+        T* widget = view().findChild<T*>(QLatin1String(name));
+        EXPECT_TRUE(widget) << name;
+        return widget;
+    }
+    // The next entry of a drop-down, chosen with the keyboard.
+    void pickNext(QComboBox* combo) {
+        combo->setFocus();
+        QTest::keyClick(combo, Qt::Key_Down);
+    }
+    // A check box ticked or cleared with the space bar.
+    void toggle(QCheckBox* box) {
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Space);
+    }
+    void clickDefaultSetting(const char* pageName) {
+        auto* button = view().findChild<QWidget*>(QLatin1String(pageName))->findChild<QPushButton*>("defaultSetting");
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+};
+
+TEST_F(UndoTest, EditMenuSitsBetweenFileAndProgramWithStandardKeys) {
+    QStringList menus;
+    for (QAction* menu : window->menuBar()->actions()) menus << menu->text();
+    ASSERT_GE(menus.size(), 3);
+    EXPECT_EQ(menus.mid(0, 3), (QStringList{"File(&F)", "Edit(&E)", "Program(&P)"}));
+    EXPECT_TRUE(undoAction().shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Z)));
+    EXPECT_TRUE(redoAction().shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Y)));
+    EXPECT_TRUE(redoAction().shortcuts().contains(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)));
+    auto* toolBar = window->findChild<QToolBar*>("standardToolBar");
+    EXPECT_TRUE(toolBar->actions().contains(&undoAction()));
+    EXPECT_FALSE(undoAction().icon().isNull());
+    EXPECT_FALSE(undoAction().isEnabled());
+    EXPECT_FALSE(redoAction().isEnabled());
+}
+
+TEST_F(UndoTest, WrongFrequencyComesBackWithCtrlZAndGoesAgainWithRedo) {
+    enterValue(5, 1, "145.5");
+    enterValue(5, 1, "146.25");
+    // Enter has opened the next cell's editor: with nothing typed there,
+    // Ctrl+Z undoes the document.
+    ASSERT_NE(grid().OpenEditor(), nullptr);
+    EXPECT_EQ(shown(undoAction()), "Undo Receive of channel 5");
+    undo();
+    EXPECT_EQ(cell(5, 1), "145.50000");
+    EXPECT_EQ(grid().OpenEditor(), nullptr);
+    EXPECT_EQ(shown(redoAction()), "Redo Receive of channel 5");
+    undo();
+    for (int col = 1; col < 10; ++col) EXPECT_TRUE(cell(5, col).isEmpty()) << "the new channel's defaults go too";
+    EXPECT_FALSE(undoAction().isEnabled());
+
+    redo();
+    EXPECT_EQ(cell(5, 5), "Yes");
+    keys(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(cell(5, 1), "146.25000");
+    EXPECT_FALSE(redoAction().isEnabled());
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(UndoTest, CtrlZInAnOpenEditorUndoesTheTypingThereFirst) {
+    enterValue(2, 1, "145");
+    clickCell(2, 1);
+    type("9");
+    auto* edit = qobject_cast<QLineEdit*>(focus());
+    ASSERT_NE(edit, nullptr);
+    ASSERT_EQ(edit->text(), "9");
+    undo();
+    EXPECT_EQ(edit->text(), "145.00000") << "the editor's typing";
+    EXPECT_EQ(history().count(), 1);
+    EXPECT_EQ(history().index(), 1) << "the document is untouched";
+    undo();
+    EXPECT_TRUE(cell(2, 1).isEmpty());
+}
+
+TEST_F(UndoTest, NoChangeIsNoStep) {
+    enterValue(1, 1, "145");  // one step
+    clickCell(1, 1);
+    press(Qt::Key_Return);    // committed unchanged
+    clickTab(1);
+    clickTab(2);
+    clickTab(0);
+    pickNext(&page().typeCombo());  // "Other..."
+    QTest::keyClick(&page().typeCombo(), Qt::Key_Up);  // back: a step each way
+    EXPECT_EQ(history().count(), 3);
+    history().clear();
+    clickTab(1);
+    clickDefaultSetting("optionPage");  // a new document holds the defaults already
+    clickTab(0);
+    EXPECT_EQ(history().count(), 0);
+}
+
+TEST_F(UndoTest, EditsOnAllThreePagesUndoInOrderOnThePageTheUserIsOn) {
+    enterValue(3, 1, "150");
+    clickTab(1);
+    auto* squelch = control<QComboBox>("squelchLevel");
+    const QString squelchBefore = squelch->currentText();
+    pickNext(squelch);
+    toggle(control<QCheckBox>("scramble"));
+    auto* pttEnd = control<QLineEdit>("pttIdEnd");
+    pttEnd->setFocus();
+    pttEnd->selectAll();
+    type("555");
+    press(Qt::Key_Return);  // moves on, like Tab
+    clickTab(2);
+    auto* topLong = control<QComboBox>("topLong");
+    const QString topLongBefore = topLong->currentText();
+    pickNext(topLong);
+    clickTab(1);
+
+    const QStringList steps = {"Receive of channel 3", "Squelch Level", "Scramble", "PTT ID End",
+                               "Top Key Long Press"};
+    ASSERT_EQ(history().count(), steps.size());
+    for (int i = 0; i < steps.size(); ++i) EXPECT_EQ(history().text(i), steps.at(i));
+
+    // On the options page, undo the key page's change and the options' own.
+    window->activateWindow();
+    window->setFocus();
+    undo();
+    EXPECT_EQ(view().currentTab(), 1);
+    clickTab(2);
+    EXPECT_EQ(topLong->currentText(), topLongBefore);
+    clickTab(1);
+    undo();
+    EXPECT_EQ(pttEnd->text(), "12345678");
+    undo();
+    EXPECT_FALSE(control<QCheckBox>("scramble")->isChecked());
+    undo();
+    EXPECT_EQ(squelch->currentText(), squelchBefore);
+    undo();
+    EXPECT_EQ(view().currentTab(), 1);
+    clickTab(0);
+    EXPECT_TRUE(cell(3, 1).isEmpty());
+
+    for (int i = 0; i < steps.size(); ++i) redo();
+    EXPECT_EQ(cell(3, 1), "150.00000");
+    clickTab(1);
+    EXPECT_EQ(pttEnd->text(), "55500000");
+    EXPECT_TRUE(control<QCheckBox>("scramble")->isChecked());
+    clickTab(2);
+    EXPECT_NE(topLong->currentText(), topLongBefore);
+}
+
+TEST_F(UndoTest, DefaultSettingOnEachPageIsOneStep) {
+    const struct {
+        int tab;
+        const char* page;
+        std::function<void()> edit;
+        std::function<bool()> edited;
+    } cases[] = {
+        {0, "channelPage", [this] { enterValue(1, 1, "140"); }, [this] { return cell(1, 1) == "140.00000"; }},
+        {1, "optionPage", [this] { toggle(control<QCheckBox>("scramble")); },
+         [this] { return control<QCheckBox>("scramble")->isChecked(); }},
+        {2, "keyPage", [this] { pickNext(control<QComboBox>("bottomShort")); },
+         [this] { return control<QComboBox>("bottomShort")->currentText() != "Monitor"; }},
+    };
+    for (const auto& c : cases) {
+        clickTab(c.tab);
+        c.edit();
+        ASSERT_TRUE(c.edited()) << c.page;
+        clickDefaultSetting(c.page);
+        EXPECT_FALSE(c.edited()) << c.page;
+        EXPECT_EQ(shown(undoAction()), "Undo Default Setting") << c.page;
+        window->setFocus();
+        undo();
+        EXPECT_TRUE(c.edited()) << c.page;
+        EXPECT_EQ(view().currentTab(), c.tab);
+    }
+}
+
+TEST_F(UndoTest, UndoBackToTheSavedDocumentIsNoChangeAndNewOrOpenStartAfresh) {
+    enterValue(1, 1, "145");
+    const QString path = tempPath("saved.Zem");
+    dialogs.saveNames = {path};
+    window->action(gui::kCmdFileSaveAs)->trigger();
+    enterValue(1, 1, "146");
+    EXPECT_TRUE(window->document().isModified());
+    undo();
+    EXPECT_FALSE(window->document().isModified());
+    redo();
+    EXPECT_TRUE(window->document().isModified());
+    undo();
+    undo();
+    EXPECT_TRUE(window->document().isModified()) << "before the save";
+
+    dialogs.saveChoices = {gui::UserDialogs::SaveChoice::Discard};
+    window->action(gui::kCmdFileNew)->trigger();
+    EXPECT_EQ(history().count(), 0);
+    enterValue(1, 1, "147");
+    dialogs.saveChoices = {gui::UserDialogs::SaveChoice::Discard};
+    EXPECT_TRUE(window->openFile(path));
+    EXPECT_EQ(history().count(), 0);
+    EXPECT_FALSE(undoAction().isEnabled());
+    EXPECT_EQ(shown(undoAction()), "Undo");
+}
+
+}  // namespace
+}  // namespace zem::test
