@@ -280,7 +280,7 @@ def check_tab_keys(frame, pages, wm):
                                   (XK_TAB, CONTROL | SHIFT, "Channel Setting")):
         what = ("Ctrl+Shift+Tab" if modifiers & SHIFT else "Ctrl+Tab") + f" shows {page!r}"
         press(keys, modifiers)
-        check(wait_for(lambda: shown_page(pages) == page, what, 5) is not None, what)
+        check(wait_for(lambda: shown_page(pages) == page, what, 15) is not None, what)
 
 
 def showing(app, title, role):
@@ -293,14 +293,14 @@ def open_dialog(app, wm, keys, title, role="dialog", focus_main=True):
         wm.focus(window_of(app).name)
     for keysym, modifiers in keys:
         press(keysym, modifiers)
-    dialog = wait_for(lambda: showing(app, title, role), f"{role} {title!r}", 10)
+    dialog = wait_for(lambda: showing(app, title, role), f"{role} {title!r}", 20)
     if dialog:
         wm.focus(title)
     return dialog
 
 
 def dialog_gone(app, title, role="dialog"):
-    return wait_for(lambda: showing(app, title, role) is None, f"{role} {title!r} closed by Escape", 10)
+    return wait_for(lambda: showing(app, title, role) is None, f"{role} {title!r} closed by Escape", 20)
 
 
 def check_dialogs(app, wm):
