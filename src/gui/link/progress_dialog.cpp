@@ -67,6 +67,12 @@ void CProgressDlg::stepBlock() {
     }
 }
 
+void CProgressDlg::beginPhase(const QString& title, const QString& status) {
+    setWindowTitle(title);
+    m_bar->setValue(0);
+    setStatusText(status);
+}
+
 void CProgressDlg::endRun(bool complete) {
     if (complete) {
         m_bar->setValue(kBarMaximum);
