@@ -20,10 +20,6 @@ import time
 
 import pyatspi
 
-# The channel table's title row and channel column as real table headers:
-# on when that work is in the program.
-CHECK_CHANNEL_TABLE = os.environ.get("ZEM_A11Y_CHANNEL_TABLE", "0") == "1"
-
 COLUMN_TITLES = ["Ch", "Receive", "Transmit", "QT/DQT DEC", "QT/DQT ENC", "Scan", "Power", "W/N", "Busy", "PTT"]
 JSON_KEYS = ["receive", "transmit", "decode", "encode", "scan", "power", "bandwidth", "busy", "ptt"]
 
@@ -204,8 +200,7 @@ def pages_of(frame):
 def controls(page):
     """The controls of a page; the entry list of a drop-down is part of it."""
     return [n for n in walk(page) if n.getRoleName() in CONTROL_ROLES
-            and not (n.getRoleName() == "list" and n.parent and n.parent.getRoleName() == "combo box")
-            and (CHECK_CHANNEL_TABLE or n.getRoleName() != "table")]
+            and not (n.getRoleName() == "list" and n.parent and n.parent.getRoleName() == "combo box")]
 
 
 def check_every_control_named(page, what):
@@ -359,10 +354,8 @@ def main():
             check_key_page(keys)
         wm = WindowManager()
         check_dialogs(app, wm)
-        if CHECK_CHANNEL_TABLE and channel:
+        if channel:
             check_channel_table(channel, zemtool)
-        elif channel:
-            print("skip the channel table's headers (ZEM_A11Y_CHANNEL_TABLE=1 checks them)")
     finally:
         process.terminate()
         process.wait(10)
