@@ -31,6 +31,9 @@ Told TellOf(QWidget* widget) {
 }
 
 TEST_F(WindowTest, ListsAreNamedAfterTheirLabelsAndReadTheirEntry) {
+#ifndef Q_OS_UNIX
+    GTEST_SKIP() << "Qt's own list interface is used here";
+#endif
     const struct {
         const char* object;
         const char* name;
