@@ -148,13 +148,13 @@ void MainWindow::createActions() {
 
     // The channel list as CSV, printing, the radio, the ports and the
     // service mode are connected and enabled by InstallDeviceCommands.
-    a = makeAction(kCmdImportCsv, QStringLiteral("Import CSV..."),
+    a = makeAction(kCmdImportCsv, QStringLiteral("&Import CSV..."),
                    QStringLiteral("Replace the channels by those of a comma-separated list\nImport CSV"));
     a->setEnabled(false);
-    a = makeAction(kCmdExportCsv, QStringLiteral("Export CSV..."),
+    a = makeAction(kCmdExportCsv, QStringLiteral("&Export CSV..."),
                    QStringLiteral("Save the channels as a comma-separated list for a spreadsheet\nExport CSV"));
     a->setEnabled(false);
-    a = makeAction(kCmdRadioHistory, QStringLiteral("Radio history..."),
+    a = makeAction(kCmdRadioHistory, QStringLiteral("&Radio history..."),
                    QStringLiteral("Open one of the radios read before\nRadio history"));
     connect(a, &QAction::triggered, this, [this] { showRadioHistory(); });
 
@@ -205,7 +205,7 @@ void MainWindow::createActions() {
     shortcut(a, QKeySequence(Qt::CTRL | Qt::Key_W));
     a->setEnabled(false);
 
-    a = makeAction(kCmdWriteSeveral, QStringLiteral("Write to several radios..."),
+    a = makeAction(kCmdWriteSeveral, QStringLiteral("Write to &several radios..."),
                    QStringLiteral("Write this document into many radios, at once or one after another\nWrite to several radios"));
     a->setIcon(Icon("mail-send", "write.png"));
     a->setEnabled(false);
@@ -242,7 +242,7 @@ void MainWindow::createActions() {
         a->setEnabled(false);
     }
 
-    a = makeAction(kCmdVerifyAfterWrite, QStringLiteral("Verify after write"),
+    a = makeAction(kCmdVerifyAfterWrite, QStringLiteral("&Verify after write"),
                    QStringLiteral("Read the radio back after a write and compare it with what was written\nVerify"));
     a->setCheckable(true);
     a->setEnabled(false);
