@@ -1,10 +1,12 @@
 #include "app/main_window.h"
 
+#include "accessibility/accessible_names.h"
 #include "app/about_dialog.h"
 #include "app/help_window.h"
 #include "app/recent_files.h"
 #include "channels/channel_page.h"
 #include "app/device_commands.h"
+#include "app/edit_commands.h"
 #include "view/kivu_view.h"
 
 #include <QAction>
@@ -49,6 +51,7 @@ MainWindow::MainWindow(const QStringList& arguments, QWidget* parent)
       dialogs_(&desktopDialogs_),
       recent_(std::make_unique<RecentFiles>()) {
     InitZemResources();
+    InstallAccessibleNames();
     setObjectName(QStringLiteral("mainWindow"));
     // The caption stays the same whatever file is open.
     setWindowTitle(QString::fromUtf8(kCaption));
@@ -69,6 +72,7 @@ MainWindow::MainWindow(const QStringList& arguments, QWidget* parent)
     resize(1200, 700);
 
     InstallDeviceCommands(*this);
+    InstallEditCommands(*this);
 }
 
 MainWindow::~MainWindow() {
@@ -128,8 +132,32 @@ void MainWindow::createActions() {
                    QStringLiteral("Save the active document with a new name\nSave As"));
     connect(a, &QAction::triggered, this, [this] { fileSaveAs(); });
 
-    // Printing, the radio, the ports and the service mode are connected and
-    // enabled by InstallDeviceCommands.
+    // Cut, copy, paste and delete of the channel table's cells (and of a
+    // text field's text) are connected by InstallEditCommands.
+    a = makeAction(kCmdEditCut, QStringLiteral("Cut(&T)\tCtrl+X"),
+                   QStringLiteral("Cut the selected cells and put them on the Clipboard\nCut"));
+    shortcut(a, QKeySequence::Cut);
+    a = makeAction(kCmdEditCopy, QStringLiteral("Copy(&C)\tCtrl+C"),
+                   QStringLiteral("Copy the selected cells to the Clipboard\nCopy"));
+    shortcut(a, QKeySequence::Copy);
+    a = makeAction(kCmdEditPaste, QStringLiteral("Paste(&P)\tCtrl+V"),
+                   QStringLiteral("Insert the Clipboard contents at the selected cell\nPaste"));
+    shortcut(a, QKeySequence::Paste);
+    a = makeAction(kCmdEditClear, QStringLiteral("Delete(&D)\tDel"), QStringLiteral("Empty the selected cells\nDelete"));
+    shortcut(a, QKeySequence(Qt::Key_Delete));
+
+    // The channel list as CSV, printing, the radio, the ports and the
+    // service mode are connected and enabled by InstallDeviceCommands.
+    a = makeAction(kCmdImportCsv, QStringLiteral("&Import CSV..."),
+                   QStringLiteral("Replace the channels by those of a comma-separated list\nImport CSV"));
+    a->setEnabled(false);
+    a = makeAction(kCmdExportCsv, QStringLiteral("&Export CSV..."),
+                   QStringLiteral("Save the channels as a comma-separated list for a spreadsheet\nExport CSV"));
+    a->setEnabled(false);
+    a = makeAction(kCmdRadioHistory, QStringLiteral("&Radio history..."),
+                   QStringLiteral("Open one of the radios read before\nRadio history"));
+    connect(a, &QAction::triggered, this, [this] { showRadioHistory(); });
+
     a = makeAction(kCmdPrint, QStringLiteral("Print(&P)...\tCtrl+P"), QStringLiteral("Print the active document\nPrint"));
     a->setIcon(Icon("document-print", "print.png"));
     shortcut(a, QKeySequence(Qt::CTRL | Qt::Key_P));
@@ -172,12 +200,17 @@ void MainWindow::createActions() {
     a->setIcon(Icon("go-down", "read.png"));
     shortcut(a, QKeySequence(Qt::CTRL | Qt::Key_R));
     a->setEnabled(false);
-    a = makeAction(kCmdWriteToRadio, QStringLiteral("Write to Radio\tCtrl+W"), QStringLiteral("Write Data to interphone\nWrite"));
+    a = makeAction(kCmdWriteToRadio, QStringLiteral("&Write to Radio\tCtrl+W"), QStringLiteral("Write Data to interphone\nWrite"));
     a->setIcon(Icon("go-up", "write.png"));
     shortcut(a, QKeySequence(Qt::CTRL | Qt::Key_W));
     a->setEnabled(false);
 
-    a = makeAction(kCmdEditChannel, QStringLiteral("Edit Channel\tCtrl+G"), QStringLiteral("Edit channel Data \nEdit"));
+    a = makeAction(kCmdWriteSeveral, QStringLiteral("Write to &several radios..."),
+                   QStringLiteral("Write this document into many radios, at once or one after another\nWrite to several radios"));
+    a->setIcon(Icon("mail-send", "write.png"));
+    a->setEnabled(false);
+
+    a = makeAction(kCmdEditChannel, QStringLiteral("&Edit Channel\tCtrl+G"), QStringLiteral("Edit channel Data \nEdit"));
     a->setIcon(Icon("document-edit", "edit.png"));
     shortcut(a, QKeySequence(Qt::CTRL | Qt::Key_G));
     connect(a, &QAction::triggered, this, &MainWindow::editChannel);
@@ -202,12 +235,17 @@ void MainWindow::createActions() {
         {kCmdCom2, "COM2(&Q)\tCtrl+D", "Choose Com2"},
         {kCmdCom3, "COM3(&S)\tCtrl+E", "Choose Com3"},
         {kCmdCom4, "COM4(&T\tCtrl+F", "Choose Com4"},
-        {kCmdOtherPort, "Other ....", "Choose other Com Port"},
+        {kCmdOtherPort, "&Other ....", "Choose other Com Port"},
     };
     for (const auto& port : ports) {
         a = makeAction(port.id, QLatin1String(port.text), QLatin1String(port.prompt));
         a->setEnabled(false);
     }
+
+    a = makeAction(kCmdVerifyAfterWrite, QStringLiteral("&Verify after write"),
+                   QStringLiteral("Read the radio back after a write and compare it with what was written\nVerify"));
+    a->setCheckable(true);
+    a->setEnabled(false);
 
     a = makeAction(kCmdViewToolbar, QStringLiteral("Toolbar(&T)"), QStringLiteral("Show or hide the toolbar\nToggle ToolBar"));
     a->setCheckable(true);
@@ -242,6 +280,10 @@ void MainWindow::createMenus() {
     fileMenu_->addAction(action(kCmdFileSave));
     fileMenu_->addAction(action(kCmdFileSaveAs));
     fileMenu_->addSeparator();
+    fileMenu_->addAction(action(kCmdImportCsv));
+    fileMenu_->addAction(action(kCmdExportCsv));
+    fileMenu_->addAction(action(kCmdRadioHistory));
+    fileMenu_->addSeparator();
     fileMenu_->addAction(action(kCmdPrint));
     fileMenu_->addAction(action(kCmdPrintPreview));
     fileMenu_->addAction(action(kCmdPrintSetup));
@@ -256,11 +298,14 @@ void MainWindow::createMenus() {
     edit->setObjectName(QStringLiteral("editMenu"));
     edit->addAction(action(kCmdEditUndo));
     edit->addAction(action(kCmdEditRedo));
+    edit->addSeparator();
+    for (int id : {kCmdEditCut, kCmdEditCopy, kCmdEditPaste, kCmdEditClear}) edit->addAction(action(id));
 
     QMenu* program = menuBar()->addMenu(QStringLiteral("Program(&P)"));
     program->addAction(action(kCmdReadFromRadio));
     program->addSeparator();
     program->addAction(action(kCmdWriteToRadio));
+    program->addAction(action(kCmdWriteSeveral));
     program->addSeparator();
     program->addAction(action(kCmdEditChannel));
     program->addSeparator();
@@ -268,6 +313,8 @@ void MainWindow::createMenus() {
 
     QMenu* setup = menuBar()->addMenu(QStringLiteral("Setup(&S)"));
     for (int id : {kCmdCom1, kCmdCom2, kCmdCom3, kCmdCom4, kCmdOtherPort}) setup->addAction(action(id));
+    setup->addSeparator();
+    setup->addAction(action(kCmdVerifyAfterWrite));
 
     QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("View(&V)"));
     viewMenu->addAction(action(kCmdViewToolbar));
@@ -288,7 +335,7 @@ void MainWindow::createToolBar() {
     toolBar_->addSeparator();
     for (int id : {kCmdEditUndo, kCmdEditRedo}) toolBar_->addAction(action(id));
     toolBar_->addSeparator();
-    for (int id : {kCmdReadFromRadio, kCmdWriteToRadio, kCmdEditChannel, kCmdPrint, kCmdContextHelp, kCmdAbout,
+    for (int id : {kCmdReadFromRadio, kCmdWriteToRadio, kCmdWriteSeveral, kCmdEditChannel, kCmdPrint, kCmdContextHelp, kCmdAbout,
                    kCmdDebugTxPower})
         toolBar_->addAction(action(id));
     connect(action(kCmdViewToolbar), &QAction::toggled, toolBar_, &QToolBar::setVisible);
