@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 #include <atomic>
 #include <cstdio>
@@ -88,6 +89,9 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    // The reads go to a radio history of their own, not the user's.
+    QTemporaryDir dataHome;
+    qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
     QApplication app(argc, argv);
 
     zem::sim::VirtualRadio radio(zem::NewDocumentImage());
@@ -112,16 +116,26 @@ int main(int argc, char** argv) {
     std::printf("floor: line time of every byte plus the prescribed pauses; core: the exchange without the window\n");
     std::printf("%-6s %9s %9s %9s %12s %11s\n", "run", "window s", "core s", "floor s", "window/floor",
                 "window/core");
+    // "verify" is a write read back and compared (Verify after write):
+    // its floor and core are those of a write and a read together.
     const struct {
         const char* name;
         int command;
         zem::TransferDirection direction;
-    } runs[] = {{"read", zem::gui::kCmdReadFromRadio, zem::TransferDirection::Read},
-                {"write", zem::gui::kCmdWriteToRadio, zem::TransferDirection::Write}};
+        bool verify;
+    } runs[] = {{"read", zem::gui::kCmdReadFromRadio, zem::TransferDirection::Read, false},
+                {"write", zem::gui::kCmdWriteToRadio, zem::TransferDirection::Write, false},
+                {"verify", zem::gui::kCmdWriteToRadio, zem::TransferDirection::Write, true}};
+    auto* transfer = window.findChild<zem::gui::TransferController*>();
     for (const auto& run : runs) {
+        transfer->setVerifyAfterWrite(run.verify);
         const double seconds = RunOnce(window, run.command);
-        const double core = RunCore(pty->path(), run.direction, messenger);
-        const double floor = FloorSeconds(run.direction);
+        double core = RunCore(pty->path(), run.direction, messenger);
+        double floor = FloorSeconds(run.direction);
+        if (run.verify) {
+            core += RunCore(pty->path(), zem::TransferDirection::Read, messenger);
+            floor += FloorSeconds(zem::TransferDirection::Read);
+        }
         std::printf("%-6s %9.3f %9.3f %9.3f %12.3f %11.3f\n", run.name, seconds, core, floor, seconds / floor,
                     seconds / core);
     }

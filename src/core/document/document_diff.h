@@ -47,4 +47,13 @@ std::string EntryText(const std::vector<std::string>& entries, int index);
 // when the images are equal byte for byte.
 std::vector<std::string> DiffDocuments(const RadioImage& before, const RadioImage& after);
 
+// A line of DiffDocuments in its three parts: "channel 3 Receive",
+// "145.00000", "146.00000". A line without " -> " has it all in where.
+struct DiffLine {
+    std::string where;
+    std::string before;
+    std::string after;
+};
+DiffLine SplitDiffLine(const std::string& line);
+
 }  // namespace zem

@@ -1,7 +1,12 @@
 #include "link/transfer.h"
 
+#include "document/document_diff.h"
 #include "link/clone_constants.h"
 #include "link/link_messages.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
 
 namespace zem {
 
@@ -75,6 +80,34 @@ TransferOutcome RunTransfer(TransferDirection direction, RadioImage& image, cons
         outcome.returnToChannelTab = outcome.link.status != LinkStatus::Cancelled;
     }
     return outcome;
+}
+
+VerifyOutcome VerifyWrite(const RadioImage& written, const LinkSession& session, Messenger& messenger) {
+    VerifyOutcome outcome;
+    RadioImage readBack = written;
+    const TransferOutcome read = RunTransfer(TransferDirection::Read, readBack, session, messenger);
+    outcome.link = read.link;
+    if (!read.refreshPages) return outcome;
+    outcome.checked = true;
+    outcome.mismatch = FirstWriteMismatch(written, readBack);
+    return outcome;
+}
+
+std::string FirstWriteMismatch(const RadioImage& written, const RadioImage& readBack) {
+    // Only the bytes a write sends count; the rest is taken from written so
+    // the comparison cannot name it.
+    RadioImage compared = readBack;
+    std::copy(written.bytes.begin() + kTransferEnd, written.bytes.end(), compared.bytes.begin() + kTransferEnd);
+    const std::vector<std::string> lines = DiffDocuments(written, compared);
+    return lines.empty() ? std::string() : lines.front();
+}
+
+std::string VerifyMismatchMessage(const std::string& mismatch) {
+    const DiffLine parts = SplitDiffLine(mismatch);
+    std::string message = "The radio does not hold what was written. First difference: " + parts.where;
+    if (!parts.before.empty() || !parts.after.empty())
+        message += " is " + parts.after + " in the radio, " + parts.before + " in the program";
+    return message + ".\nThe program has kept its data: write again, or check the radio and the cable.";
 }
 
 }  // namespace zem

@@ -33,4 +33,26 @@ struct TransferOutcome {
 TransferOutcome RunTransfer(TransferDirection direction, RadioImage& image, const LinkSession& session,
                             Messenger& messenger);
 
+// What a read-back after a write found.
+struct VerifyOutcome {
+    LinkOutcome link;      // of the read-back; its failures have been reported
+    bool checked = false;  // the read-back completed and was compared
+    // The first difference between the bytes written and the radio's, as a
+    // line of DiffDocuments with the written value first
+    // ("channel 3 Receive: 145.00000 -> 146.00000"); empty when they agree.
+    std::string mismatch;
+    bool matches() const { return checked && mismatch.empty(); }
+};
+
+// Reads the radio back, as RunTransfer does, and compares bytes
+// 0x000-0x3CF, the bytes a write sends, with written.
+VerifyOutcome VerifyWrite(const RadioImage& written, const LinkSession& session, Messenger& messenger);
+
+// The first difference between written and readBack over bytes
+// 0x000-0x3CF in the pages' words; empty when they agree there.
+std::string FirstWriteMismatch(const RadioImage& written, const RadioImage& readBack);
+
+// The message of a verify that found mismatch (a FirstWriteMismatch line).
+std::string VerifyMismatchMessage(const std::string& mismatch);
+
 }  // namespace zem

@@ -2,16 +2,21 @@
 
 #include "commands/command_host.h"
 #include "commands/command_ids.h"
+#include "fleet/fleet_command.h"
+#include "common/app_title.h"
 #include "link/port_dialog.h"
 #include "link/port_selection.h"
 #include "link/transfer_controller.h"
 #include "service/power_set_command.h"
+#include "workbench/csv_commands.h"
+#include "workbench/radio_history.h"
 #include "printing/print_commands.h"
 
 #include <QAction>
 #include <QHash>
 #include <QKeySequence>
 #include <QSet>
+#include <QSettings>
 #include <QWidget>
 
 #include <algorithm>
@@ -26,7 +31,8 @@ namespace {
 // on a copy of the image.
 constexpr int kExclusiveCommands[] = {
     kCmdReadFromRadio, kCmdWriteToRadio, kCmdOnLinePowerSet, kCmdDebugTxPower, kCmdFileNew, kCmdFileOpen,
-    kCmdRecentFile1,   kCmdRecentFile1 + 1, kCmdRecentFile1 + 2, kCmdRecentFile1 + 3,
+    kCmdRecentFile1,   kCmdRecentFile1 + 1, kCmdRecentFile1 + 2, kCmdRecentFile1 + 3, kCmdWriteSeveral,
+    kCmdImportCsv,     kCmdRadioHistory,
 };
 
 // The port items, indexed like PortSelection::checkedItem: Other, COM1-COM4.
@@ -153,6 +159,22 @@ void InstallDeviceCommands(CommandHost& window) {
     UseShortcut(window, Bind(window, kCmdWriteToRadio, transfer, [transfer] { transfer->prepare(zem::TransferDirection::Write); }),
                 QKeySequence(Qt::CTRL | Qt::Key_W));
 
+    // Every complete read is kept in the radio history.
+    QObject::connect(transfer, &TransferController::readCompleted, transfer,
+                     [](const zem::RadioImage& image) { RadioHistory().add(image); });
+
+    // Verify after write is on until the user turns it off; the choice is kept.
+    if (QAction* verify = window.action(kCmdVerifyAfterWrite)) {
+        const QString key = QStringLiteral("Settings/VerifyAfterWrite");
+        verify->setChecked(QSettings(SettingsOrganisation(), ApplicationTitle()).value(key, true).toBool());
+        transfer->setVerifyAfterWrite(verify->isChecked());
+        QObject::connect(verify, &QAction::toggled, transfer, [transfer, key](bool on) {
+            transfer->setVerifyAfterWrite(on);
+            QSettings(SettingsOrganisation(), ApplicationTitle()).setValue(key, on);
+        });
+        verify->setEnabled(true);
+    }
+
     auto* power = new PowerSetCommand(window, *port, &owner);
     QObject::connect(power, &PowerSetCommand::runningChanged, guard,
                      [guard, power](bool running) { guard->setBusy(power, running); });
@@ -161,6 +183,16 @@ void InstallDeviceCommands(CommandHost& window) {
                 QKeySequence(Qt::CTRL | Qt::Key_T));
     UseShortcut(window, Bind(window, kCmdDebugTxPower, power, [power] { power->run(); }),
                 QKeySequence(Qt::CTRL | Qt::Key_T));
+
+    // Many radios at once: the same guard keeps the document in place while they are written.
+    auto* fleet = new FleetCommand(window, &owner);
+    QObject::connect(fleet, &FleetCommand::runningChanged, guard,
+                     [guard, fleet](bool running) { guard->setBusy(fleet, running); });
+    Bind(window, kCmdWriteSeveral, fleet, [fleet] { fleet->open(); });
+
+    auto* csv = new CsvCommands(window, &owner);
+    Bind(window, kCmdImportCsv, csv, [csv] { csv->importCsv(); });
+    Bind(window, kCmdExportCsv, csv, [csv] { csv->exportCsv(); });
 
     auto* printing = new PrintCommands(window, &owner);
     Bind(window, kCmdPrint, printing, [printing] { printing->print(); });

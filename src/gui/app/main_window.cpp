@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "accessibility/accessible_names.h"
 #include "app/about_dialog.h"
 #include "app/help_window.h"
 #include "app/recent_files.h"
@@ -50,6 +51,7 @@ MainWindow::MainWindow(const QStringList& arguments, QWidget* parent)
       dialogs_(&desktopDialogs_),
       recent_(std::make_unique<RecentFiles>()) {
     InitZemResources();
+    InstallAccessibleNames();
     setObjectName(QStringLiteral("mainWindow"));
     // The caption stays the same whatever file is open.
     setWindowTitle(QString::fromUtf8(kCaption));
@@ -144,8 +146,18 @@ void MainWindow::createActions() {
     a = makeAction(kCmdEditClear, QStringLiteral("Delete(&D)\tDel"), QStringLiteral("Empty the selected cells\nDelete"));
     shortcut(a, QKeySequence(Qt::Key_Delete));
 
-    // Printing, the radio, the ports and the service mode are connected and
-    // enabled by InstallDeviceCommands.
+    // The channel list as CSV, printing, the radio, the ports and the
+    // service mode are connected and enabled by InstallDeviceCommands.
+    a = makeAction(kCmdImportCsv, QStringLiteral("Import CSV..."),
+                   QStringLiteral("Replace the channels by those of a comma-separated list\nImport CSV"));
+    a->setEnabled(false);
+    a = makeAction(kCmdExportCsv, QStringLiteral("Export CSV..."),
+                   QStringLiteral("Save the channels as a comma-separated list for a spreadsheet\nExport CSV"));
+    a->setEnabled(false);
+    a = makeAction(kCmdRadioHistory, QStringLiteral("Radio history..."),
+                   QStringLiteral("Open one of the radios read before\nRadio history"));
+    connect(a, &QAction::triggered, this, [this] { showRadioHistory(); });
+
     a = makeAction(kCmdPrint, QStringLiteral("Print(&P)...\tCtrl+P"), QStringLiteral("Print the active document\nPrint"));
     a->setIcon(Icon("document-print", "print.png"));
     shortcut(a, QKeySequence(Qt::CTRL | Qt::Key_P));
@@ -188,12 +200,17 @@ void MainWindow::createActions() {
     a->setIcon(Icon("go-down", "read.png"));
     shortcut(a, QKeySequence(Qt::CTRL | Qt::Key_R));
     a->setEnabled(false);
-    a = makeAction(kCmdWriteToRadio, QStringLiteral("Write to Radio\tCtrl+W"), QStringLiteral("Write Data to interphone\nWrite"));
+    a = makeAction(kCmdWriteToRadio, QStringLiteral("&Write to Radio\tCtrl+W"), QStringLiteral("Write Data to interphone\nWrite"));
     a->setIcon(Icon("go-up", "write.png"));
     shortcut(a, QKeySequence(Qt::CTRL | Qt::Key_W));
     a->setEnabled(false);
 
-    a = makeAction(kCmdEditChannel, QStringLiteral("Edit Channel\tCtrl+G"), QStringLiteral("Edit channel Data \nEdit"));
+    a = makeAction(kCmdWriteSeveral, QStringLiteral("Write to several radios..."),
+                   QStringLiteral("Write this document into many radios, at once or one after another\nWrite to several radios"));
+    a->setIcon(Icon("mail-send", "write.png"));
+    a->setEnabled(false);
+
+    a = makeAction(kCmdEditChannel, QStringLiteral("&Edit Channel\tCtrl+G"), QStringLiteral("Edit channel Data \nEdit"));
     a->setIcon(Icon("document-edit", "edit.png"));
     shortcut(a, QKeySequence(Qt::CTRL | Qt::Key_G));
     connect(a, &QAction::triggered, this, &MainWindow::editChannel);
@@ -218,12 +235,17 @@ void MainWindow::createActions() {
         {kCmdCom2, "COM2(&Q)\tCtrl+D", "Choose Com2"},
         {kCmdCom3, "COM3(&S)\tCtrl+E", "Choose Com3"},
         {kCmdCom4, "COM4(&T\tCtrl+F", "Choose Com4"},
-        {kCmdOtherPort, "Other ....", "Choose other Com Port"},
+        {kCmdOtherPort, "&Other ....", "Choose other Com Port"},
     };
     for (const auto& port : ports) {
         a = makeAction(port.id, QLatin1String(port.text), QLatin1String(port.prompt));
         a->setEnabled(false);
     }
+
+    a = makeAction(kCmdVerifyAfterWrite, QStringLiteral("Verify after write"),
+                   QStringLiteral("Read the radio back after a write and compare it with what was written\nVerify"));
+    a->setCheckable(true);
+    a->setEnabled(false);
 
     a = makeAction(kCmdViewToolbar, QStringLiteral("Toolbar(&T)"), QStringLiteral("Show or hide the toolbar\nToggle ToolBar"));
     a->setCheckable(true);
@@ -258,6 +280,10 @@ void MainWindow::createMenus() {
     fileMenu_->addAction(action(kCmdFileSave));
     fileMenu_->addAction(action(kCmdFileSaveAs));
     fileMenu_->addSeparator();
+    fileMenu_->addAction(action(kCmdImportCsv));
+    fileMenu_->addAction(action(kCmdExportCsv));
+    fileMenu_->addAction(action(kCmdRadioHistory));
+    fileMenu_->addSeparator();
     fileMenu_->addAction(action(kCmdPrint));
     fileMenu_->addAction(action(kCmdPrintPreview));
     fileMenu_->addAction(action(kCmdPrintSetup));
@@ -279,6 +305,7 @@ void MainWindow::createMenus() {
     program->addAction(action(kCmdReadFromRadio));
     program->addSeparator();
     program->addAction(action(kCmdWriteToRadio));
+    program->addAction(action(kCmdWriteSeveral));
     program->addSeparator();
     program->addAction(action(kCmdEditChannel));
     program->addSeparator();
@@ -286,6 +313,8 @@ void MainWindow::createMenus() {
 
     QMenu* setup = menuBar()->addMenu(QStringLiteral("Setup(&S)"));
     for (int id : {kCmdCom1, kCmdCom2, kCmdCom3, kCmdCom4, kCmdOtherPort}) setup->addAction(action(id));
+    setup->addSeparator();
+    setup->addAction(action(kCmdVerifyAfterWrite));
 
     QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("View(&V)"));
     viewMenu->addAction(action(kCmdViewToolbar));
@@ -306,7 +335,7 @@ void MainWindow::createToolBar() {
     toolBar_->addSeparator();
     for (int id : {kCmdEditUndo, kCmdEditRedo}) toolBar_->addAction(action(id));
     toolBar_->addSeparator();
-    for (int id : {kCmdReadFromRadio, kCmdWriteToRadio, kCmdEditChannel, kCmdPrint, kCmdContextHelp, kCmdAbout,
+    for (int id : {kCmdReadFromRadio, kCmdWriteToRadio, kCmdWriteSeveral, kCmdEditChannel, kCmdPrint, kCmdContextHelp, kCmdAbout,
                    kCmdDebugTxPower})
         toolBar_->addAction(action(id));
     connect(action(kCmdViewToolbar), &QAction::toggled, toolBar_, &QToolBar::setVisible);

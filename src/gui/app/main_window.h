@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/user_dialogs.h"
+#include "commands/user_dialogs.h"
 #include "commands/command_host.h"
 #include "commands/command_ids.h"
 #include "common/qt_messenger.h"
@@ -54,6 +54,7 @@ public:
     // File choosers and the save-changes question; nullptr restores the
     // desktop's dialogs.
     void setUserDialogs(UserDialogs* dialogs);
+    UserDialogs& dialogs() override { return *dialogs_; }
 
     // The command-line arguments (without the program name), for the
     // commands that take options of their own, such as --port.
@@ -73,6 +74,13 @@ public:
     bool fileSave();
     bool fileSaveAs();
     bool openRecentFile(int entry);  // 0-3
+
+    // File, Radio history...: lists the radios read before and opens the
+    // one chosen as an untitled document.
+    bool showRadioHistory();
+    // Opens a program file as a new, untitled document: Save asks for a
+    // name, and the file does not join the recent files.
+    bool openUntitled(const QString& path);
 
     // Offers to save when the pages hold changes. False when the user
     // cancelled (or the save failed): the caller must not go on.

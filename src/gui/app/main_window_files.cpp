@@ -6,6 +6,7 @@
 #include "app/recent_files.h"
 #include "channels/channel_page.h"
 #include "view/kivu_view.h"
+#include "workbench/radio_history.h"
 
 #include <QCloseEvent>
 #include <QDragEnterEvent>
@@ -98,6 +99,25 @@ bool MainWindow::openRecentFile(int entry) {
     recent_->remove(path);
     updateRecentFileActions();
     return false;
+}
+
+bool MainWindow::showRadioHistory() {
+    RadioHistoryDialog dialog(RadioHistory(), this);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    const QString path = dialog.chosenPath();
+    return !path.isEmpty() && openUntitled(path);
+}
+
+bool MainWindow::openUntitled(const QString& path) {
+    if (!maybeSave()) return false;
+    const zem::FileResult result = doc_.open(path);
+    if (!result.ok) {
+        messenger_.notice(result.message);
+        return false;
+    }
+    doc_.setPathName(QString());
+    afterDocumentLoaded(false);
+    return true;
 }
 
 bool MainWindow::loadFile(const QString& path) {

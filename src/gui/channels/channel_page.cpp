@@ -16,6 +16,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace zem::gui {
@@ -53,10 +54,14 @@ CChannelPage::CChannelPage(zem::RadioImage& image, zem::Messenger& messenger, QW
     defaultButton_->setAutoDefault(false);
 
     auto* typeRow = new QHBoxLayout(typeGroup);
-    typeRow->addWidget(new QLabel(QStringLiteral("Type"), typeGroup));
+    auto* typeLabel = new QLabel(QStringLiteral("Type"), typeGroup);
+    typeLabel->setBuddy(typeCombo_);
+    auto* bandLabel = new QLabel(QStringLiteral("Field"), typeGroup);
+    bandLabel->setBuddy(bandCombo_);
+    typeRow->addWidget(typeLabel);
     typeRow->addWidget(typeCombo_);
     typeRow->addSpacing(16);
-    typeRow->addWidget(new QLabel(QStringLiteral("Field"), typeGroup));
+    typeRow->addWidget(bandLabel);
     typeRow->addWidget(bandCombo_);
     typeRow->addSpacing(24);
     typeRow->addWidget(defaultButton_);
@@ -117,6 +122,9 @@ CChannelPage::CChannelPage(zem::RadioImage& image, zem::Messenger& messenger, QW
     connect(grid_, &CMSFlexGrid::DblClick, this, [this] { showCellEditor(QChar(0)); });
     connect(grid_, &CMSFlexGrid::KeyPress, this, &CChannelPage::onGridKeyPress);
     connect(grid_, &CMSFlexGrid::EnterKey, this, &CChannelPage::onGridEnterKey);
+    // F2 opens the current cell's editor with its value, as in a spreadsheet.
+    auto* editKey = new QShortcut(QKeySequence(Qt::Key_F2), grid_, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(editKey, &QShortcut::activated, this, [this] { showCellEditor(QChar(13)); });
 
     grid_->setWhatsThis(QStringLiteral(
         "The 16 channels of the radio. Click a cell to edit it, or start typing: frequencies in MHz "

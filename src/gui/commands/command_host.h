@@ -13,6 +13,7 @@ namespace zem::gui {
 
 class CKivuDoc;
 class CKivuView;
+class UserDialogs;
 
 // What a command (read, write, power setting, printing, ...) sees of the
 // window it runs in. The window implements it; the commands depend on this
@@ -30,8 +31,9 @@ public:
     virtual CKivuDoc& document() = 0;
     virtual CKivuView& view() = 0;
 
-    // Where the command's messages and questions go.
+    // Where the command's messages and questions go, and the file choosers.
     virtual zem::Messenger& messenger() = 0;
+    virtual UserDialogs& dialogs() = 0;
 
     // The action of a command id (commands/command_ids.h); the command
     // enables, disables or checks it. nullptr for an unknown id.

@@ -41,6 +41,7 @@ enum CommandId : int {
     kCmdRadioHistory = 32793,
     kCmdCompareWithRadio = 32794,
     kCmdCompareWithFile = 32795,
+    kCmdWriteSeveral = 32796,  // "Write to several radios..."
     kCmdViewToolbar = 59392,
     kCmdViewStatusBar = 59393,
 };

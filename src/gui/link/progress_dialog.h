@@ -41,6 +41,9 @@ public slots:
     // One finished block: the bar moves on and the status line shows the
     // count, which runs 1..122 for a full image.
     void stepBlock();
+    // A second phase of the same run (the read-back of a verify): the bar
+    // starts again from 0 under the phase's caption and status text.
+    void beginPhase(const QString& title, const QString& status);
     // The exchange has ended: a complete run fills the bar; the window closes
     // in every outcome.
     void endRun(bool complete);

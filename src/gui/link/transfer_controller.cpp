@@ -16,15 +16,15 @@
 
 namespace zem::gui {
 
-namespace {
-
 // What the worker hands back besides the link's outcome.
-struct RunResult {
+struct TransferController::RunResult {
     zem::TransferOutcome outcome;
     zem::RadioImage working;
+    zem::VerifyOutcome verify;  // of a write read back
 };
 
-}  // namespace
+const char* const TransferController::kTitleVerifying = "Verifying Written Data";
+const char* const TransferController::kStatusVerifying = "Reading the radio back to compare...";
 
 TransferController::TransferController(CommandHost& window, PortSelection& port, QObject* parent)
     : QObject(parent),
@@ -92,18 +92,37 @@ void TransferController::start() {
         },
         cancel_);
 
+    const bool verify = direction == zem::TransferDirection::Write && verifyAfterWrite_;
+    // The verify's phase is announced through the queue the status texts
+    // and block steps take, so it shows between the write's last step and
+    // the read-back's first text.
+    auto beginVerify = [this] {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (dialog_ != nullptr)
+                    dialog_->beginPhase(QString::fromUtf8(kTitleVerifying), QString::fromUtf8(kStatusVerifying));
+            },
+            Qt::QueuedConnection);
+    };
     worker_->start(
-        [direction, session, result](zem::Messenger& messenger) {
+        [direction, session, result, verify, beginVerify](zem::Messenger& messenger) {
             result->outcome = zem::RunTransfer(direction, result->working, session, messenger);
-            return result->outcome.link;
+            if (!verify || !result->outcome.link.completed()) return result->outcome.link;
+            beginVerify();
+            result->verify = zem::VerifyWrite(result->working, session, messenger);
+            // A failed read-back has said why; its outcome carries the detail.
+            return result->verify.link;
         },
-        [this, result](const zem::LinkOutcome&) { finished(result->outcome, result->working); });
+        [this, result](const zem::LinkOutcome&) { finished(*result); });
 }
 
-void TransferController::finished(const zem::TransferOutcome& outcome, const zem::RadioImage& working) {
+void TransferController::finished(const RunResult& result) {
     if (dialog_ == nullptr) {
         return;  // the window is going away
     }
+    const zem::TransferOutcome& outcome = result.outcome;
+    const zem::RadioImage& working = result.working;
     dialog_->endRun(outcome.refreshPages || (direction_ == zem::TransferDirection::Write && outcome.returnToChannelTab));
     CKivuView& view = window_.view();
     if (outcome.refreshPages) {
@@ -118,6 +137,11 @@ void TransferController::finished(const zem::TransferOutcome& outcome, const zem
     } else if (outcome.returnToChannelTab) {
         view.returnToChannelTab();
     }
+    if (result.verify.checked && !result.verify.matches()) {
+        // The document keeps what was meant to be written.
+        window_.messenger().notice(zem::VerifyMismatchMessage(result.verify.mismatch));
+    }
+    if (outcome.refreshPages) emit readCompleted(working);
     if (closeWhenDone_) {
         closeWhenDone_ = false;
         QTimer::singleShot(0, &window_.hostWidget(), &QWidget::close);

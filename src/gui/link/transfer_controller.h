@@ -32,11 +32,20 @@ public:
     void prepare(zem::TransferDirection direction);
 
     bool isRunning() const;
+
+    // Whether a write is read back and compared (Setup, Verify after write).
+    void setVerifyAfterWrite(bool on) { verifyAfterWrite_ = on; }
+    bool verifyAfterWrite() const { return verifyAfterWrite_; }
+
+    static const char* const kTitleVerifying;   // the progress window's caption while it verifies
+    static const char* const kStatusVerifying;  // its status line as the read-back begins
     zem::TransferDirection direction() const { return direction_; }
     CProgressDlg& progressDialog() { return *dialog_; }
 
 signals:
     void runningChanged(bool running);
+    // A complete read from the radio has filled the document with image.
+    void readCompleted(const zem::RadioImage& image);
 
 protected:
     // Closing the window during a run cancels it; the window closes once the
@@ -45,7 +54,8 @@ protected:
 
 private:
     void start();
-    void finished(const zem::TransferOutcome& outcome, const zem::RadioImage& working);
+    struct RunResult;
+    void finished(const RunResult& result);
 
     CommandHost& window_;
     PortSelection& port_;
@@ -55,6 +65,7 @@ private:
     // The user's cancel of the running exchange, raised by the progress
     // window's Cancel.
     std::shared_ptr<std::atomic<bool>> cancel_;
+    bool verifyAfterWrite_ = true;
     bool placed_ = false;
     bool closeWhenDone_ = false;
 };

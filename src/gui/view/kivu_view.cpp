@@ -19,6 +19,7 @@
 #include <QKeyEvent>
 #include <QFrame>
 #include <QLineEdit>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QVBoxLayout>
@@ -60,6 +61,15 @@ CKivuView::CKivuView(CKivuDoc& doc, zem::Messenger& messenger, QWidget* parent)
     layout->addWidget(frame, 1);
 
     connect(tabBar_, &QTabBar::currentChanged, this, &CKivuView::onTabBarChanged);
+    // Ctrl+Tab and Ctrl+Shift+Tab step through the pages from anywhere in
+    // the window, as in every tabbed window.
+    const auto stepTab = [this](int step) { selectTab((currentTab_ + step + 3) % 3); };
+    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, [stepTab] { stepTab(1); });
+    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+                                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+                                     QKeySequence(Qt::CTRL | Qt::Key_PageUp)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, [stepTab] { stepTab(-1); });
     tabBar_->setWhatsThis(QStringLiteral(
         "The three pages of the program: the channel table, the optional features and the key assignment."));
     watchForHints(this);

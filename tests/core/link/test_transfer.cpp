@@ -5,6 +5,8 @@
 #include "link/clone_constants.h"
 #include "link/link_messages.h"
 #include "link/transfer.h"
+#include "channels/band.h"
+#include "document/document_diff.h"
 
 #include <gtest/gtest.h>
 
@@ -132,6 +134,78 @@ TEST(Transfer, PortThatCannotBeOpenedSaysSoAndWhy) {
         EXPECT_EQ(outcome.link.status, LinkStatus::OpenFailed) << port;
         EXPECT_EQ(messenger.texts(), std::vector<std::string>{kMsgOpenPortFailed});
         EXPECT_NE(outcome.link.detail.find(why), std::string::npos) << outcome.link.detail;
+    }
+}
+
+// A write, then its read-back: a radio that takes the blocks agrees; one
+// that acknowledges them but keeps its old memory is caught, and the first
+// difference is named in the pages' words.
+TEST(Transfer, VerifyAfterWriteCatchesARadioThatKeepsItsOldMemory) {
+    RecordingMessenger quiet;
+    RadioImage old = NewDocumentImage();
+    ApplyChannelDefaults(old, 0, 0, quiet);
+    RadioImage plan = old;
+    plan[0x010] = 0x50;  // channel 1 receive 136.0125 -> ...
+    for (bool ignoresWrites : {false, true}) {
+        SCOPED_TRACE(ignoresWrites ? "keeps its memory" : "takes the write");
+        sim::RadioFaults faults;
+        faults.ignoreWrites = ignoresWrites;
+        SimLine line(old, faults);
+        RecordingMessenger messenger;
+        RadioImage image = plan;
+        const TransferOutcome write = RunTransfer(kWrite, image, FastSession(line.device()), messenger);
+        ASSERT_TRUE(write.link.completed());
+        const VerifyOutcome verify = VerifyWrite(plan, FastSession(line.device()), messenger);
+        EXPECT_TRUE(verify.checked);
+        EXPECT_TRUE(messenger.empty());
+        EXPECT_EQ(verify.matches(), !ignoresWrites);
+        if (ignoresWrites) {
+            EXPECT_EQ(SplitDiffLine(verify.mismatch).where, "channel 1 Receive") << verify.mismatch;
+        }
+    }
+}
+
+TEST(Transfer, WriteMismatchCountsOnlyTheBytesAWriteSends) {
+    RecordingMessenger quiet;
+    RadioImage written = NewDocumentImage();
+    ApplyChannelDefaults(written, 0, 2, quiet);
+    const struct {
+        std::size_t offset;
+        const char* where;  // empty: no mismatch
+    } cases[] = {
+        {0x3D0, ""}, {0x3E5, ""}, {0x3FF, ""},  // power values and the kept tail never go
+        {0x134, "Squelch Level"},
+        {0x021, "channel 2 Receive"},
+        {0x3C8, "byte 0x3C8"},
+    };
+    for (const auto& c : cases) {
+        RadioImage readBack = written;
+        readBack[c.offset] ^= 0x11;
+        const std::string mismatch = FirstWriteMismatch(written, readBack);
+        EXPECT_EQ(SplitDiffLine(mismatch).where, c.where) << std::hex << c.offset;
+    }
+    EXPECT_EQ(VerifyMismatchMessage("channel 2 Receive: 400.01250 -> 400.11250"),
+              "The radio does not hold what was written. First difference: channel 2 Receive is 400.11250 in the "
+              "radio, 400.01250 in the program.\nThe program has kept its data: write again, or check the radio "
+              "and the cable.");
+}
+
+TEST(DocumentDiff, SplitsALineIntoWhereBeforeAndAfter) {
+    const struct {
+        const char* line;
+        DiffLine parts;
+    } cases[] = {
+        {"channel 3 Receive: 145.00000 -> (empty)", {"channel 3 Receive", "145.00000", "(empty)"}},
+        {"Transmission  recovery time (sec): 5 -> 10", {"Transmission  recovery time (sec)", "5", "10"}},
+        {"bytes 0x018-0x01B: 00 00 -> FF FF", {"bytes 0x018-0x01B", "00 00", "FF FF"}},
+        {"no arrow: here", {"no arrow: here", "", ""}},
+        {"", {"", "", ""}},
+    };
+    for (const auto& c : cases) {
+        const DiffLine parts = SplitDiffLine(c.line);
+        EXPECT_EQ(parts.where, c.parts.where) << c.line;
+        EXPECT_EQ(parts.before, c.parts.before) << c.line;
+        EXPECT_EQ(parts.after, c.parts.after) << c.line;
     }
 }
 

@@ -5,7 +5,7 @@
 // click and type the way a user does.
 
 #include "app/main_window.h"
-#include "app/user_dialogs.h"
+#include "commands/user_dialogs.h"
 #include "channels/channel_page.h"
 #include "channels/ms_flex_grid.h"
 #include "pages/key_page.h"
@@ -32,10 +32,14 @@ public:
     std::deque<QString> openNames;
     std::deque<QString> saveNames;
     std::deque<SaveChoice> saveChoices;
+    std::deque<QString> csvOpenNames;
+    std::deque<QString> csvSaveNames;
     int saveQuestions = 0;
 
     QString openFileName() override { return take(openNames, QString()); }
     QString saveFileName(const QString&) override { return take(saveNames, QString()); }
+    QString openCsvFileName() override { return take(csvOpenNames, QString()); }
+    QString saveCsvFileName(const QString&) override { return take(csvSaveNames, QString()); }
     SaveChoice askSaveChanges(const QString&) override {
         ++saveQuestions;
         if (saveChoices.empty()) ADD_FAILURE() << "unexpected save-changes question";

@@ -161,7 +161,11 @@ TEST_F(ViewPagesTest, HoverHintsNameTheControlAndF1OpensTheTopicOfThePageShown) 
     EXPECT_EQ(help->currentTopic(), "optional_features.html");
     window->action(gui::kCmdHelpContents)->trigger();
     EXPECT_EQ(help->currentTopic(), "contents.html");
-    help->close();
+    // The page has the focus and Escape closes the help.
+    QApplication::setActiveWindow(help);
+    ASSERT_TRUE(help->isAncestorOf(QApplication::focusWidget()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(help->isVisible());
 }
 
 TEST_F(ViewPagesTest, HoverHintFollowsThePointerOntoBackgrounds) {

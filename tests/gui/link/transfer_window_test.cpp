@@ -5,13 +5,16 @@
 
 #include "channels/channel_codec.h"
 #include "channels/channel_page.h"
+#include "document/program_file.h"
 #include "link/link_messages.h"
 #include "link/port_dialog.h"
 #include "link/port_selection.h"
 #include "link/progress_dialog.h"
 #include "link/transfer_controller.h"
+#include "workbench/radio_history.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -221,6 +224,102 @@ TEST_F(TransferWindow, ReadOverAnUnsavedPlanIsUndoneWithCtrlZ) {
     EXPECT_EQ(view().storedImage(), read);
     EXPECT_FALSE(window->document().isModified());
     EXPECT_TRUE(messenger.empty()) << ::testing::PrintToString(messenger.texts());
+}
+
+// Verify after write reads the radio back as a phase of its own: a radio
+// that acknowledges the blocks but keeps its old memory is caught and named
+// in the pages' words, and the document keeps the plan. Turned off, the
+// write is not read back.
+TEST_F(TransferWindow, VerifyAfterWriteCatchesARadioThatKeepsItsOldMemory) {
+    QAction* verify = window->action(kCmdVerifyAfterWrite);
+    ASSERT_TRUE(verify->isCheckable());
+    ASSERT_TRUE(verify->isChecked()) << "on by default";
+    const struct {
+        bool ignoresWrites;
+        bool verifyOn;
+        bool caught;
+    } cases[] = {{true, true, true}, {false, true, false}, {true, false, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "ignores writes " << c.ignoresWrites << ", verify " << c.verifyOn);
+        verify->setChecked(c.verifyOn);
+        sim::RadioFaults faults;
+        faults.ignoreWrites = c.ignoresWrites;
+        RadioOnPty radio(DemoRadio(), faults);
+        port().setPort(radio.path());
+        load(test::BandImage(2));
+        editOptionPage();
+        const RadioImage plan = view().storedImage();
+        messenger.clear();
+        QStringList shown;
+        QStringList titles;
+        auto connection = QObject::connect(&progress(), &CProgressDlg::statusShown, [&](const QString& text) {
+            shown << text;
+            titles << progress().windowTitle();
+        });
+
+        run(kCmdWriteToRadio);
+        QObject::disconnect(connection);
+
+        const int phase = static_cast<int>(shown.indexOf(QString::fromUtf8(TransferController::kStatusVerifying)));
+        if (c.verifyOn) {
+            ASSERT_GE(phase, 0) << shown.join(", ").toStdString();
+            EXPECT_EQ(shown.mid(0, 2), (QStringList{kMsgDetectingPort, kMsgWaitingForRadio}));
+            EXPECT_EQ(shown.at(phase - 1), "122") << "the write's last block comes first";
+            EXPECT_EQ(shown.mid(phase + 1, 3), (QStringList{kMsgDetectingPort, kMsgWaitingForRadio, "1"}));
+            EXPECT_EQ(shown.last(), "122") << "the read-back counts its blocks again";
+            EXPECT_EQ(titles.at(phase), QString::fromUtf8(TransferController::kTitleVerifying));
+        } else {
+            EXPECT_EQ(phase, -1);
+            EXPECT_EQ(shown.size(), 2 + 122);
+        }
+        if (c.caught) {
+            ASSERT_EQ(messenger.texts().size(), 1u);
+            EXPECT_EQ(messenger.texts().front().rfind(
+                          "The radio does not hold what was written. First difference: Squelch Level is ", 0),
+                      0u)
+                << messenger.texts().front();
+        } else {
+            EXPECT_TRUE(messenger.empty()) << ::testing::PrintToString(messenger.texts());
+        }
+        EXPECT_EQ(view().storedImage(), plan) << "the document keeps what was meant for the radio";
+        EXPECT_FALSE(progress().isVisible());
+    }
+    verify->setChecked(true);
+}
+
+// Every complete read lands in the radio history; File, Radio history...
+// opens it again as an untitled document.
+TEST_F(TransferWindow, ReadIsKeptInTheHistoryAndReopensUntitled) {
+    RadioHistory history;
+    const int kept = static_cast<int>(history.entries().size());
+    RadioOnPty radio(DemoRadio());
+    port().setPort(radio.path());
+    run(kCmdReadFromRadio);
+    const RadioImage read = image();
+
+    const QList<RadioHistory::Entry> entries = history.entries();
+    ASSERT_EQ(entries.size(), kept + 1);
+    EXPECT_EQ(entries.front().band, "400-470MHZ");
+    RadioImage saved;
+    ASSERT_TRUE(LoadProgramFile(QFile::encodeName(entries.front().path).toStdString(), saved).ok);
+    EXPECT_EQ(saved, read);
+
+    load(test::BandImage(0));
+    window->document().markUnmodified();
+    QString listedFirst;
+    test::WhenModal<RadioHistoryDialog>([&listedFirst](RadioHistoryDialog* dialog) {
+        listedFirst = dialog->list()->topLevelItem(0)->text(4);
+        dialog->list()->setCurrentItem(dialog->list()->topLevelItem(0));
+        dialog->accept();
+    });
+    window->action(kCmdRadioHistory)->trigger();
+
+    EXPECT_EQ(listedFirst, entries.front().firstFrequency);
+    EXPECT_EQ(image(), read);
+    EXPECT_TRUE(window->document().pathName().isEmpty()) << "untitled";
+    EXPECT_FALSE(window->document().isModified());
+    EXPECT_TRUE(window->recentFiles().isEmpty());
+    EXPECT_EQ(view().channelPage().values().bandIndex, 2);
 }
 
 TEST_F(TransferWindow, ShortcutsOpenTheWindowAndCancelBeforeStartSendsNothing) {

@@ -1,4 +1,4 @@
-#include "app/user_dialogs.h"
+#include "commands/user_dialogs.h"
 
 #include "common/app_title.h"
 
@@ -15,6 +15,8 @@ namespace {
 // Program files come as .Zem and, from other systems, .zem.
 QString DialogFilter() { return QStringLiteral("Program file(*.Zem *.zem)"); }
 
+QString CsvFilter() { return QStringLiteral("Channel list (*.csv);;All files (*)"); }
+
 }  // namespace
 
 QString QtUserDialogs::openFileName() {
@@ -25,6 +27,18 @@ QString QtUserDialogs::saveFileName(const QString& suggested) {
     QFileDialog dialog(parent_, QStringLiteral("Save As"), suggested, DialogFilter());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("Zem"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().first();
+}
+
+QString QtUserDialogs::openCsvFileName() {
+    return QFileDialog::getOpenFileName(parent_, QStringLiteral("Import CSV"), QString(), CsvFilter());
+}
+
+QString QtUserDialogs::saveCsvFileName(const QString& suggested) {
+    QFileDialog dialog(parent_, QStringLiteral("Export CSV"), suggested, CsvFilter());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().first();
 }

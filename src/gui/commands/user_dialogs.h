@@ -22,6 +22,10 @@ public:
     virtual QString saveFileName(const QString& suggested) = 0;
     // "Save the changes to <name>?" with Save, Discard and Cancel.
     virtual SaveChoice askSaveChanges(const QString& documentName) = 0;
+    // A comma-separated channel list to import, and where to export one;
+    // empty when the user cancelled.
+    virtual QString openCsvFileName() = 0;
+    virtual QString saveCsvFileName(const QString& suggested) = 0;
 };
 
 // The desktop's own file dialogs and a question box.
@@ -32,6 +36,8 @@ public:
     QString openFileName() override;
     QString saveFileName(const QString& suggested) override;
     SaveChoice askSaveChanges(const QString& documentName) override;
+    QString openCsvFileName() override;
+    QString saveCsvFileName(const QString& suggested) override;
 
 private:
     QWidget* parent_;

@@ -1,0 +1,96 @@
+#include "workbench/csv_commands.h"
+
+#include "channels/channel_codec.h"
+#include "channels/channel_csv.h"
+#include "channels/channel_page.h"
+#include "commands/command_host.h"
+#include "commands/user_dialogs.h"
+#include "doc/kivu_doc.h"
+#include "messenger.h"
+#include "view/kivu_view.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace zem::gui {
+
+const char* const CsvCommands::kMsgImportRefused =
+    "The channel list was not imported; nothing has changed. These values were refused:";
+const char* const CsvCommands::kMsgCannotRead = "Could not read %1";
+const char* const CsvCommands::kMsgCannotWrite = "Could not write %1";
+
+namespace {
+
+// A channel list is small; anything far larger is not one.
+constexpr qint64 kMaxCsvBytes = 1 << 20;
+
+std::string Formatted(const char* pattern, const QString& path) {
+    return QString::fromUtf8(pattern).arg(QDir::toNativeSeparators(path)).toStdString();
+}
+
+}  // namespace
+
+CsvCommands::CsvCommands(CommandHost& host, QObject* parent) : QObject(parent), host_(host) {
+    setObjectName(QStringLiteral("csvCommands"));
+}
+
+bool CsvCommands::importCsv() {
+    const QString path = host_.dialogs().openCsvFileName();
+    return !path.isEmpty() && importFrom(path);
+}
+
+bool CsvCommands::exportCsv() {
+    const QString documentPath = host_.document().pathName();
+    const QString suggested = documentPath.isEmpty() ? QStringLiteral("channels.csv")
+                                                     : QFileInfo(documentPath).completeBaseName() + QStringLiteral(".csv");
+    const QString path = host_.dialogs().saveCsvFileName(suggested);
+    return !path.isEmpty() && exportTo(path);
+}
+
+bool CsvCommands::importFrom(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxCsvBytes) {
+        host_.messenger().notice(Formatted(kMsgCannotRead, path));
+        return false;
+    }
+    const QByteArray text = file.readAll();
+    CChannelPage& page = host_.view().channelPage();
+    page.commitOpenEditor();
+
+    // The rows go into a copy of what the page shows; the page and the
+    // document change only when every row was accepted.
+    zem::ChannelPageValues values = page.values();
+    const zem::CsvImport result = zem::ImportChannelsCsv(text.toStdString(), values);
+    if (!result.ok()) {
+        std::string message = kMsgImportRefused;
+        for (const zem::CsvRejection& rejection : result.rejections) message += "\n" + rejection.describe();
+        host_.messenger().notice(message);
+        return false;
+    }
+
+    CKivuDoc& doc = host_.document();
+    CKivuDoc::ChangeScope step(doc, QStringLiteral("Import CSV"));
+    CKivuView& view = host_.view();
+    // The page being left is stored first, so its edits stay.
+    view.returnToChannelTab();
+    zem::StoreToImage(values, doc.image());
+    page.FillFromImage();
+    return true;
+}
+
+bool CsvCommands::exportTo(const QString& path) {
+    CChannelPage& page = host_.view().channelPage();
+    page.commitOpenEditor();
+    const std::string text = zem::ExportChannelsCsv(page.values().cells);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), static_cast<qint64>(text.size())) < 0 ||
+        !file.commit()) {
+        host_.messenger().notice(Formatted(kMsgCannotWrite, path));
+        return false;
+    }
+    return true;
+}
+
+}  // namespace zem::gui
