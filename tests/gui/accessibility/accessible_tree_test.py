@@ -21,9 +21,9 @@ import time
 
 import pyatspi
 
-# The channel table's title row and channel column as real table headers:
-# on when that work is in the program.
-CHECK_CHANNEL_TABLE = os.environ.get("ZEM_A11Y_CHANNEL_TABLE", "0") == "1"
+# The channel table's title row and channel column as real table headers;
+# ZEM_A11Y_CHANNEL_TABLE=0 leaves them out.
+CHECK_CHANNEL_TABLE = os.environ.get("ZEM_A11Y_CHANNEL_TABLE", "1") == "1"
 
 COLUMN_TITLES = ["Ch", "Receive", "Transmit", "QT/DQT DEC", "QT/DQT ENC", "Scan", "Power", "W/N", "Busy", "PTT"]
 JSON_KEYS = ["receive", "transmit", "decode", "encode", "scan", "power", "bandwidth", "busy", "ptt"]
@@ -401,7 +401,7 @@ def main():
         if CHECK_CHANNEL_TABLE and channel:
             check_channel_table(channel, zemtool)
         elif channel:
-            print("skip the channel table's headers (ZEM_A11Y_CHANNEL_TABLE=1 checks them)")
+            print("skip the channel table's headers (ZEM_A11Y_CHANNEL_TABLE=0)")
     finally:
         process.terminate()
         process.wait(10)
