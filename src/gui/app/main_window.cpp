@@ -187,6 +187,14 @@ void MainWindow::createActions() {
     shortcut(a, QKeySequence(Qt::CTRL | Qt::Key_W));
     a->setEnabled(false);
 
+    a = makeAction(kCmdCompareWithRadio, QStringLiteral("Compare with radio..."),
+                   QStringLiteral("Read the radio and list where it differs from the document; the document stays as it is\n"
+                                  "Compare with radio"));
+    a->setEnabled(false);
+    a = makeAction(kCmdCompareWithFile, QStringLiteral("Compare with file..."),
+                   QStringLiteral("List where a program file differs from the document\nCompare with file"));
+    a->setEnabled(false);
+
     a = makeAction(kCmdEditChannel, QStringLiteral("Edit Channel\tCtrl+G"), QStringLiteral("Edit channel Data \nEdit"));
     a->setIcon(Icon("document-edit", "edit.png"));
     shortcut(a, QKeySequence(Qt::CTRL | Qt::Key_G));
@@ -280,6 +288,9 @@ void MainWindow::createMenus() {
     program->addAction(action(kCmdReadFromRadio));
     program->addSeparator();
     program->addAction(action(kCmdWriteToRadio));
+    program->addSeparator();
+    program->addAction(action(kCmdCompareWithRadio));
+    program->addAction(action(kCmdCompareWithFile));
     program->addSeparator();
     program->addAction(action(kCmdEditChannel));
     program->addSeparator();
