@@ -97,16 +97,21 @@ void Icons(const QString& dir) {
         QImage img = Canvas(18, 18);
         QPainter p(&img);
         p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(Qt::NoPen);
+        // A pointer outlined in white and a white "?" on a blue disc, so the
+        // icon shows on light and dark toolbars alike.
+        p.setPen(QPen(Qt::white, 1));
         p.setBrush(QColor(0x33, 0x33, 0x33));
         p.drawPolygon(QPolygon({QPoint(1, 1), QPoint(1, 13), QPoint(4, 10), QPoint(7, 16), QPoint(9, 15),
                                 QPoint(6, 9), QPoint(10, 9)}));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0x20, 0x50, 0xc0));
+        p.drawEllipse(QRectF(8, 0.5, 9.5, 11));
         QFont f("DejaVu Sans");
-        f.setPixelSize(12);
+        f.setPixelSize(10);
         f.setBold(true);
         p.setFont(f);
-        p.setPen(QColor(0x20, 0x50, 0xc0));
-        p.drawText(QRect(9, 2, 9, 14), Qt::AlignCenter, "?");
+        p.setPen(Qt::white);
+        p.drawText(QRectF(8, 0.5, 9.5, 11), Qt::AlignCenter, "?");
         Save(img, dir + "/whatsthis.png");
     }
     {
@@ -186,9 +191,12 @@ void Radio(QPainter& p, double width, double height, bool leaders) {
     p.drawLine(QPointF(15 * s, 354 * s), QPointF(84 * s, 318 * s));
 }
 
-void KeyPicture(const QString& path) {
-    QImage img = Canvas(265, 390, Qt::white);
+// The key picture, drawn at scale times its 265 x 390 pixels: 1 for the
+// picture itself, 2 for its @2x sibling that screens scaled to 200 % show.
+void KeyPicture(const QString& path, int scale) {
+    QImage img = Canvas(265 * scale, 390 * scale, Qt::white);
     QPainter p(&img);
+    p.scale(scale, scale);
     Radio(p, 265, 390, false);
     p.setPen(QPen(QColor(0xe0, 0x10, 0x10), 1.2));
     p.drawLine(QPointF(15, 118), QPointF(150, 118));
@@ -226,6 +234,7 @@ int main(int argc, char* argv[]) {
         QDir().mkpath(dir);
         ProgramIcon(size, dir + "/zemprog.png");
     }
-    KeyPicture(root + "/images/key_picture.png");
+    KeyPicture(root + "/images/key_picture.png", 1);
+    KeyPicture(root + "/images/key_picture@2x.png", 2);
     return 0;
 }

@@ -12,6 +12,11 @@ std::optional<std::string> ParsedArgs::value(const std::string& name) const {
     return it->second;
 }
 
+std::vector<std::string> ParsedArgs::all(const std::string& name) const {
+    auto it = repeated.find(name);
+    return it == repeated.end() ? std::vector<std::string>{} : it->second;
+}
+
 namespace {
 
 const OptionSpec* FindSpec(const std::vector<OptionSpec>& specs, const std::string& spelled) {
@@ -67,6 +72,10 @@ ParseOutcome ParseArgs(const std::vector<std::string>& args, const std::vector<O
                 return outcome;
             }
             inlineValue = args[++i];
+        }
+        if (known->repeatable) {
+            outcome.args.repeated[known->name].push_back(*inlineValue);
+            continue;
         }
         if (outcome.args.values.count(known->name) != 0) {
             outcome.error = "option " + spelled + " given twice";

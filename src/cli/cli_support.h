@@ -25,6 +25,7 @@ struct OptionSpec {
     std::string name;
     std::string alias;  // may be empty
     bool takesValue = false;
+    bool repeatable = false;  // may be given more than once (--port A --port B)
 };
 
 // The arguments of one command after parsing. --help and -h are always known.
@@ -33,9 +34,14 @@ struct ParsedArgs {
     std::vector<std::string> positionals;
     std::map<std::string, std::string> values;  // options with a value
     std::set<std::string> flags;                // options without one
+    std::map<std::string, std::vector<std::string>> repeated;  // repeatable options, in the order given
 
-    bool has(const std::string& name) const { return flags.count(name) != 0 || values.count(name) != 0; }
+    bool has(const std::string& name) const {
+        return flags.count(name) != 0 || values.count(name) != 0 || repeated.count(name) != 0;
+    }
     std::optional<std::string> value(const std::string& name) const;
+    // Every value of a repeatable option, in the order given.
+    std::vector<std::string> all(const std::string& name) const;
 };
 
 struct ParseOutcome {
@@ -46,7 +52,8 @@ struct ParseOutcome {
 
 // Accepts "--name value", "--name=value", "-o value" and flags; "--" ends the
 // options so that a file may be called "-x". An unknown option, a missing
-// value or a value given to a flag is an error.
+// value, a value given to a flag or an option given twice (unless it is
+// repeatable) is an error.
 ParseOutcome ParseArgs(const std::vector<std::string>& args, const std::vector<OptionSpec>& specs);
 
 // A whole decimal number between min and max; nothing else (no blanks, no

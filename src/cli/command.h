@@ -24,7 +24,7 @@ struct Command {
 // The commands on the image and the program files (new, show, csv, diff).
 const std::vector<Command>& FileCommands();
 
-// The commands that talk to a radio (ports, read, write, power).
+// The commands that talk to a radio (ports, read, write, power, fleet).
 const std::vector<Command>& LinkCommands();
 
 }  // namespace zem::cli

@@ -171,7 +171,7 @@ int RunWrite(const std::vector<std::string>& args, Io& io) {
 }  // namespace
 
 const std::vector<Command>& LinkCommands() {
-    static const std::vector<Command> commands = {kPorts, kRead, kWrite, PowerCommand()};
+    static const std::vector<Command> commands = {kPorts, kRead, kWrite, PowerCommand(), FleetCommand()};
     return commands;
 }
 

@@ -22,4 +22,7 @@ bool ReportLinkOutcome(Io& io, const LinkOutcome& outcome);
 // The power command, in its own file.
 Command PowerCommand();
 
+// The fleet command (one plan into many radios), in its own file.
+Command FleetCommand();
+
 }  // namespace zem::cli

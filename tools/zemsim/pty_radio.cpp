@@ -109,10 +109,24 @@ void PtyRadio::send(const std::vector<std::uint8_t>& bytes, Clock::time_point no
 }
 
 void PtyRadio::run(const std::atomic<bool>& stop, const std::function<void(const RadioImage&)>& memoryChanged) {
+    const VirtualRadio fresh = radio_;
+    const bool swaps = options_.swapAfter.count() > 0;
     bool unsaved = false;
+    bool written = false;  // since this radio was put on the line
     Clock::time_point lastByte = Clock::now();
+    Clock::time_point lastBlock = lastByte;
+    Clock::time_point absentUntil{};  // no radio on the line before this
     std::uint8_t input[256];
     while (!stop.load() && master_ >= 0) {
+        if (swaps && written && Clock::now() - lastBlock >= options_.swapAfter) {
+            // The user takes the programmed radio off and, a moment later,
+            // puts the next one on.
+            if (unsaved && memoryChanged) memoryChanged(radio_.memory());
+            unsaved = written = false;
+            radio_ = fresh;
+            absentUntil = Clock::now() + options_.swapAfter;
+            ++swapped_;
+        }
         pollfd p{master_, POLLIN, 0};
         int r = ::poll(&p, 1, 20);
         if (r <= 0) {
@@ -130,12 +144,15 @@ void PtyRadio::run(const std::atomic<bool>& stop, const std::function<void(const
         }
         Clock::time_point now = Clock::now();
         lastByte = now;
+        if (now < absentUntil) continue;  // nobody on the line hears the bytes
         for (ssize_t i = 0; i < n; ++i) {
             // With pacing a byte has arrived one byte time after it was
             // sent, and not before the byte ahead of it.
             rxDone_ = options_.paced ? std::max(rxDone_, now) + byteTime_ : now;
             RadioReply reply = radio_.receive(input[i]);
             unsaved = unsaved || reply.memoryChanged;
+            written = written || reply.memoryChanged;
+            if (reply.blockFrame) lastBlock = now;
             if (reply.hangUp) {
                 hangUp();
                 break;

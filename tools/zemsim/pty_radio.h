@@ -14,6 +14,11 @@ struct LineOptions {
     std::string linkPath;  // when set, a symbolic link to the device is made here
     bool paced = false;    // bytes take their line time in both directions
     int baud = 9600;       // 8N1: ten bits per byte
+    // One cable, many radios: once no block has been asked for this long
+    // after blocks were written (wake-ups do not count), the radio is taken
+    // off the line, and as long again later a fresh radio (as the first one
+    // was at the start) is put on. Zero: the radio stays.
+    std::chrono::milliseconds swapAfter{0};
 };
 
 // A virtual radio on a pseudo-terminal: the program opens the device like
@@ -38,6 +43,8 @@ public:
     void run(const std::atomic<bool>& stop, const std::function<void(const RadioImage&)>& memoryChanged = {});
 
     bool hungUp() const { return master_ < 0; }
+    // How many radios were taken off the line so far (swapAfter).
+    int radiosSwapped() const { return swapped_.load(); }
 
 private:
     PtyRadio(VirtualRadio& radio, const LineOptions& options) : radio_(radio), options_(options) {}
@@ -53,6 +60,7 @@ private:
     std::chrono::steady_clock::duration byteTime_{};
     std::chrono::steady_clock::time_point txFree_{};  // when the radio's transmitter is free again
     std::chrono::steady_clock::time_point rxDone_{};  // when the last received byte finished arriving
+    std::atomic<int> swapped_{0};
 };
 
 }  // namespace zem::sim

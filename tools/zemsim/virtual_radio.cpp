@@ -99,13 +99,14 @@ RadioReply VirtualRadio::frameComplete() {
     std::vector<std::uint8_t> frame;
     frame.swap(frame_);
     state_ = State::Command;
+    reply.blockFrame = true;
     if (faults_.hangUpAt == address) {
         reply.hangUp = true;
         return reply;
     }
     if (address + kBlockSize > kImageSize) return reply;  // outside the memory: no answer
     if (write) {
-        if (!faults_.ignoreWrites) {
+        if (!faults_.ignoreWrites && faults_.dropWriteAt != address) {
             std::copy(frame.begin() + kRequestSize, frame.end(), memory_.data() + address);
             reply.memoryChanged = true;
         }

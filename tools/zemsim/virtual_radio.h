@@ -19,6 +19,7 @@ struct RadioFaults {
     std::optional<std::uint16_t> noAckAt;       // withholds the acknowledgement of this block
     std::optional<std::uint16_t> noWriteAckAt;  // the same, for a written block only
     std::optional<std::uint16_t> hangUpAt;      // drops the line when this block is asked for
+    std::optional<std::uint16_t> dropWriteAt;   // acknowledges this written block but keeps its old bytes
     bool echo = false;               // every byte received comes straight back (a cable fault)
     bool ignoreWrites = false;       // acknowledges written blocks but keeps its old memory
 };
@@ -28,6 +29,7 @@ struct RadioReply {
     std::vector<std::uint8_t> bytes;  // to send, in order
     bool hangUp = false;              // drop the line now
     bool memoryChanged = false;       // a written block was stored
+    bool blockFrame = false;          // a block read or write frame was complete
 };
 
 // The radio's side of the clone protocol as a byte-in, bytes-out state

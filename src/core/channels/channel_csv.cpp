@@ -174,6 +174,19 @@ const std::vector<std::string>& ChoiceEntries(int col) {
     return entries[static_cast<std::size_t>(col - kColScan)];
 }
 
+std::string MatchChoice(int col, const std::string& text) {
+    const auto& entries = ChoiceEntries(col);
+    const auto match = std::find_if(entries.begin(), entries.end(),
+                                    [&](const std::string& entry) { return SameIgnoringCase(entry, text); });
+    return match == entries.end() ? std::string() : *match;
+}
+
+std::string ChoiceRefusal(int col) {
+    std::string list;
+    for (const auto& entry : ChoiceEntries(col)) list += (list.empty() ? "" : ", ") + entry;
+    return "must be one of " + list;
+}
+
 std::string CsvRejection::describe() const {
     std::string out = "line " + std::to_string(line);
     if (channel > 0) out += ", channel " + std::to_string(channel);
@@ -182,12 +195,6 @@ std::string CsvRejection::describe() const {
 }
 
 namespace {
-
-std::string ListOf(const std::vector<std::string>& entries) {
-    std::string out;
-    for (const auto& entry : entries) out += (out.empty() ? "" : ", ") + entry;
-    return out;
-}
 
 // Finds each grid column in the header row; -1 for a column the text lacks.
 std::array<int, kGridCols> MatchColumns(const CsvRecord& header, CsvImport& result) {
@@ -242,22 +249,20 @@ void TypeCell(ChannelTable& table, int channel, int col, const std::string& raw,
         CommitTone(table, channel, col, ToneTable()[static_cast<std::size_t>(tone)]);
         return;
     }
-    const auto& entries = ChoiceEntries(col);
     if (value.empty()) {
         if (table.hasFrequency(channel)) {
-            reject("must be one of " + ListOf(entries));
+            reject(ChoiceRefusal(col));
         } else {
             CommitChoice(table, channel, col, value, false);
         }
         return;
     }
-    const auto match = std::find_if(entries.begin(), entries.end(),
-                                    [&](const std::string& entry) { return SameIgnoringCase(entry, value); });
-    if (match == entries.end()) {
-        reject("must be one of " + ListOf(entries));
+    const std::string entry = MatchChoice(col, value);
+    if (entry.empty()) {
+        reject(ChoiceRefusal(col));
         return;
     }
-    CommitChoice(table, channel, col, *match, false);
+    CommitChoice(table, channel, col, entry, false);
 }
 
 }  // namespace

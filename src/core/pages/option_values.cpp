@@ -73,21 +73,38 @@ std::string FillCode(const RadioImage& image, std::size_t offset)
     return code;
 }
 
-// Writes a PTT ID code into its eight bytes: digits as their values, any
-// other character as 0, missing digits as 0. Only the first eight
-// characters count; nothing is written past the code's own bytes.
+// The number of bytes of the UTF-8 character that starts at text[at]: a
+// lead byte with its continuation bytes; a stray or cut-off byte counts as
+// one character of its own.
+std::size_t CharacterLength(const std::string& text, std::size_t at)
+{
+    const auto lead = static_cast<unsigned char>(text[at]);
+    const std::size_t wanted = lead < 0xC2 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF5 ? 4 : 1;
+    std::size_t length = 1;
+    while (length < wanted && at + length < text.size() &&
+           (static_cast<unsigned char>(text[at + length]) & 0xC0) == 0x80)
+        ++length;
+    return length == wanted ? length : 1;
+}
+
+// Writes a PTT ID code (UTF-8 text as typed) into its eight bytes, one byte
+// per typed character: digits as their values, any other character as 0,
+// missing digits as 0. Only the first eight characters count; nothing is
+// written past the code's own bytes.
 void StoreCode(const std::string& text, RadioImage& image, std::size_t offset, Messenger& messenger)
 {
-    const std::size_t length = std::min<std::size_t>(text.size(), kPttIdLength);
+    std::size_t length = 0;  // characters stored
     bool reported = false;
-    for (std::size_t i = 0; i < length; ++i) {
-        const char c = text[i];
-        const bool digit = c >= '0' && c <= '9';
+    for (std::size_t at = 0; at < text.size() && length < kPttIdLength; ++length) {
+        const std::size_t size = CharacterLength(text, at);
+        const char c = text[at];
+        const bool digit = size == 1 && c >= '0' && c <= '9';
         if (!digit && !reported) {
             messenger.notice(kMsgPttIdNotCorrect);
             reported = true;
         }
-        image[offset + i] = digit ? static_cast<std::uint8_t>(c - '0') : 0;
+        image[offset + length] = digit ? static_cast<std::uint8_t>(c - '0') : 0;
+        at += size;
     }
     if (length < kPttIdLength) {
         messenger.notice(kMsgPttIdTooShort);

@@ -17,6 +17,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
 
     auto* icon = new QLabel(this);
     icon->setPixmap(QIcon(QStringLiteral(":/icons/zemprog.png")).pixmap(32, 32));
+    icon->setAccessibleName(QStringLiteral("Program icon"));
     auto* name = new QLabel(QStringLiteral("Zem  Communication Software-1.0"), this);
     name->setObjectName(QStringLiteral("aboutName"));
     auto* notice = new QLabel(QStringLiteral("Programs the 16-channel handheld radio over its serial cable.\n"

@@ -2,6 +2,7 @@
 
 #include "commands/command_host.h"
 #include "commands/command_ids.h"
+#include "fleet/fleet_command.h"
 #include "common/app_title.h"
 #include "link/port_dialog.h"
 #include "link/port_selection.h"
@@ -32,7 +33,8 @@ namespace {
 // on a copy of the image.
 constexpr int kExclusiveCommands[] = {
     kCmdReadFromRadio, kCmdWriteToRadio, kCmdOnLinePowerSet, kCmdDebugTxPower, kCmdFileNew, kCmdFileOpen,
-    kCmdRecentFile1,   kCmdRecentFile1 + 1, kCmdRecentFile1 + 2, kCmdRecentFile1 + 3, kCmdImportCsv, kCmdRadioHistory, kCmdCompareWithRadio,
+    kCmdRecentFile1,   kCmdRecentFile1 + 1, kCmdRecentFile1 + 2, kCmdRecentFile1 + 3, kCmdWriteSeveral,
+    kCmdImportCsv,     kCmdRadioHistory,    kCmdCompareWithRadio,
 };
 
 // The port items, indexed like PortSelection::checkedItem: Other, COM1-COM4.
@@ -183,6 +185,12 @@ void InstallDeviceCommands(CommandHost& window) {
                 QKeySequence(Qt::CTRL | Qt::Key_T));
     UseShortcut(window, Bind(window, kCmdDebugTxPower, power, [power] { power->run(); }),
                 QKeySequence(Qt::CTRL | Qt::Key_T));
+
+    // Many radios at once: the same guard keeps the document in place while they are written.
+    auto* fleet = new FleetCommand(window, &owner);
+    QObject::connect(fleet, &FleetCommand::runningChanged, guard,
+                     [guard, fleet](bool running) { guard->setBusy(fleet, running); });
+    Bind(window, kCmdWriteSeveral, fleet, [fleet] { fleet->open(); });
 
     auto* csv = new CsvCommands(window, &owner);
     Bind(window, kCmdImportCsv, csv, [csv] { csv->importCsv(); });

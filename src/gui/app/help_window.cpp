@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -31,6 +32,12 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addLayout(buttons);
     layout->addWidget(browser_);
     resize(640, 560);
+    // Escape closes the help as it closes a dialog; the page has the focus,
+    // so the keys scroll it and Tab runs through its links.
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
+    browser_->setAccessibleName(QStringLiteral("Help page"));
+    setFocusProxy(browser_);
 }
 
 void HelpWindow::showTopic(const QString& page) {
@@ -38,6 +45,7 @@ void HelpWindow::showTopic(const QString& page) {
     show();
     raise();
     activateWindow();
+    browser_->setFocus();
 }
 
 QString HelpWindow::currentTopic() const { return browser_->source().fileName(); }

@@ -1,10 +1,12 @@
 #include "app/main_window.h"
 
+#include "accessibility/accessible_names.h"
 #include "app/about_dialog.h"
 #include "app/help_window.h"
 #include "app/recent_files.h"
 #include "channels/channel_page.h"
 #include "app/device_commands.h"
+#include "app/edit_commands.h"
 #include "view/kivu_view.h"
 
 #include <QAction>
@@ -49,6 +51,7 @@ MainWindow::MainWindow(const QStringList& arguments, QWidget* parent)
       dialogs_(&desktopDialogs_),
       recent_(std::make_unique<RecentFiles>()) {
     InitZemResources();
+    InstallAccessibleNames();
     setObjectName(QStringLiteral("mainWindow"));
     // The caption stays the same whatever file is open.
     setWindowTitle(QString::fromUtf8(kCaption));
@@ -69,6 +72,7 @@ MainWindow::MainWindow(const QStringList& arguments, QWidget* parent)
     resize(1200, 700);
 
     InstallDeviceCommands(*this);
+    InstallEditCommands(*this);
 }
 
 MainWindow::~MainWindow() {
@@ -128,6 +132,20 @@ void MainWindow::createActions() {
                    QStringLiteral("Save the active document with a new name\nSave As"));
     connect(a, &QAction::triggered, this, [this] { fileSaveAs(); });
 
+    // Cut, copy, paste and delete of the channel table's cells (and of a
+    // text field's text) are connected by InstallEditCommands.
+    a = makeAction(kCmdEditCut, QStringLiteral("Cut(&T)\tCtrl+X"),
+                   QStringLiteral("Cut the selected cells and put them on the Clipboard\nCut"));
+    shortcut(a, QKeySequence::Cut);
+    a = makeAction(kCmdEditCopy, QStringLiteral("Copy(&C)\tCtrl+C"),
+                   QStringLiteral("Copy the selected cells to the Clipboard\nCopy"));
+    shortcut(a, QKeySequence::Copy);
+    a = makeAction(kCmdEditPaste, QStringLiteral("Paste(&P)\tCtrl+V"),
+                   QStringLiteral("Insert the Clipboard contents at the selected cell\nPaste"));
+    shortcut(a, QKeySequence::Paste);
+    a = makeAction(kCmdEditClear, QStringLiteral("Delete(&D)\tDel"), QStringLiteral("Empty the selected cells\nDelete"));
+    shortcut(a, QKeySequence(Qt::Key_Delete));
+
     // The channel list as CSV, printing, the radio, the ports and the
     // service mode are connected and enabled by InstallDeviceCommands.
     a = makeAction(kCmdImportCsv, QStringLiteral("Import CSV..."),
@@ -182,9 +200,14 @@ void MainWindow::createActions() {
     a->setIcon(Icon("go-down", "read.png"));
     shortcut(a, QKeySequence(Qt::CTRL | Qt::Key_R));
     a->setEnabled(false);
-    a = makeAction(kCmdWriteToRadio, QStringLiteral("Write to Radio\tCtrl+W"), QStringLiteral("Write Data to interphone\nWrite"));
+    a = makeAction(kCmdWriteToRadio, QStringLiteral("&Write to Radio\tCtrl+W"), QStringLiteral("Write Data to interphone\nWrite"));
     a->setIcon(Icon("go-up", "write.png"));
     shortcut(a, QKeySequence(Qt::CTRL | Qt::Key_W));
+    a->setEnabled(false);
+
+    a = makeAction(kCmdWriteSeveral, QStringLiteral("Write to several radios..."),
+                   QStringLiteral("Write this document into many radios, at once or one after another\nWrite to several radios"));
+    a->setIcon(Icon("mail-send", "write.png"));
     a->setEnabled(false);
 
     a = makeAction(kCmdCompareWithRadio, QStringLiteral("Compare with radio..."),
@@ -195,7 +218,7 @@ void MainWindow::createActions() {
                    QStringLiteral("List where a program file differs from the document\nCompare with file"));
     a->setEnabled(false);
 
-    a = makeAction(kCmdEditChannel, QStringLiteral("Edit Channel\tCtrl+G"), QStringLiteral("Edit channel Data \nEdit"));
+    a = makeAction(kCmdEditChannel, QStringLiteral("&Edit Channel\tCtrl+G"), QStringLiteral("Edit channel Data \nEdit"));
     a->setIcon(Icon("document-edit", "edit.png"));
     shortcut(a, QKeySequence(Qt::CTRL | Qt::Key_G));
     connect(a, &QAction::triggered, this, &MainWindow::editChannel);
@@ -220,7 +243,7 @@ void MainWindow::createActions() {
         {kCmdCom2, "COM2(&Q)\tCtrl+D", "Choose Com2"},
         {kCmdCom3, "COM3(&S)\tCtrl+E", "Choose Com3"},
         {kCmdCom4, "COM4(&T\tCtrl+F", "Choose Com4"},
-        {kCmdOtherPort, "Other ....", "Choose other Com Port"},
+        {kCmdOtherPort, "&Other ....", "Choose other Com Port"},
     };
     for (const auto& port : ports) {
         a = makeAction(port.id, QLatin1String(port.text), QLatin1String(port.prompt));
@@ -283,11 +306,14 @@ void MainWindow::createMenus() {
     edit->setObjectName(QStringLiteral("editMenu"));
     edit->addAction(action(kCmdEditUndo));
     edit->addAction(action(kCmdEditRedo));
+    edit->addSeparator();
+    for (int id : {kCmdEditCut, kCmdEditCopy, kCmdEditPaste, kCmdEditClear}) edit->addAction(action(id));
 
     QMenu* program = menuBar()->addMenu(QStringLiteral("Program(&P)"));
     program->addAction(action(kCmdReadFromRadio));
     program->addSeparator();
     program->addAction(action(kCmdWriteToRadio));
+    program->addAction(action(kCmdWriteSeveral));
     program->addSeparator();
     program->addAction(action(kCmdCompareWithRadio));
     program->addAction(action(kCmdCompareWithFile));
@@ -320,7 +346,7 @@ void MainWindow::createToolBar() {
     toolBar_->addSeparator();
     for (int id : {kCmdEditUndo, kCmdEditRedo}) toolBar_->addAction(action(id));
     toolBar_->addSeparator();
-    for (int id : {kCmdReadFromRadio, kCmdWriteToRadio, kCmdEditChannel, kCmdPrint, kCmdContextHelp, kCmdAbout,
+    for (int id : {kCmdReadFromRadio, kCmdWriteToRadio, kCmdWriteSeveral, kCmdEditChannel, kCmdPrint, kCmdContextHelp, kCmdAbout,
                    kCmdDebugTxPower})
         toolBar_->addAction(action(id));
     connect(action(kCmdViewToolbar), &QAction::toggled, toolBar_, &QToolBar::setVisible);

@@ -1,12 +1,18 @@
 #include "app/startup_options.h"
 
+#include "app/about_dialog.h"
 #include "app/main_window.h"
 #include "channels/channel_page.h"
+#include "link/port_dialog.h"
+#include "link/progress_dialog.h"
+#include "service/password_dialog.h"
+#include "service/power_set_dialog.h"
 #include "view/kivu_view.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QPalette>
 #include <QPushButton>
 #include <QTimer>
 
@@ -21,6 +27,36 @@ QString OptionValue(const QStringList& arguments, const QString& option) {
     return at >= 0 && at + 1 < arguments.size() ? arguments.at(at + 1) : QString();
 }
 
+// A dark palette as a desktop in a dark colour scheme hands the program.
+QPalette DarkPalette() {
+    const QColor window(0x35, 0x35, 0x35), base(0x24, 0x24, 0x24), text(0xee, 0xee, 0xee);
+    const QColor disabled(0x80, 0x80, 0x80), highlight(0x2a, 0x82, 0xda);
+    QPalette palette(text, window, window.lighter(150), window.darker(200), window.darker(150), text,
+                     QColor(Qt::white), base, window);
+    palette.setColor(QPalette::AlternateBase, window);
+    palette.setColor(QPalette::ToolTipBase, base);
+    palette.setColor(QPalette::ToolTipText, text);
+    palette.setColor(QPalette::Highlight, highlight);
+    palette.setColor(QPalette::HighlightedText, QColor(Qt::white));
+    palette.setColor(QPalette::Link, highlight.lighter(130));
+    palette.setColor(QPalette::PlaceholderText, disabled);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, disabled);
+    return palette;
+}
+
+void Save(QWidget& widget, const QString& dir, const char* name) {
+    widget.grab().save(QDir(dir).filePath(QLatin1String(name)));
+}
+
+// A dialog as it opens, without running it.
+void SaveDialog(QDialog& dialog, const QString& dir, const char* name) {
+    dialog.show();
+    QApplication::processEvents();
+    Save(dialog, dir, name);
+    dialog.hide();
+}
+
 void SaveScreenshots(MainWindow& window, const QString& dir) {
     QDir().mkpath(dir);
     // A new document shows empty channels; the demonstration channels of
@@ -30,14 +66,30 @@ void SaveScreenshots(MainWindow& window, const QString& dir) {
     for (int tab = 0; tab < 3; ++tab) {
         window.view().selectTab(tab);
         QApplication::processEvents();
-        window.grab().save(QDir(dir).filePath(QLatin1String(names[tab])));
+        Save(window, dir, names[tab]);
     }
+    window.view().selectTab(0);
+
+    // The dialogs, to check their look at other scales and palettes.
+    CAboutDlg about(&window);
+    SaveDialog(about, dir, "about.png");
+    CPasswordDlg password(&window);
+    SaveDialog(password, dir, "password.png");
+    CPowerSetDlg power(136.0, 174.0, &window);
+    SaveDialog(power, dir, "power_setting.png");
+    CPortDlg port(window.messenger(), &window);
+    port.setAvailablePorts({{1, "/dev/ttyS0", "built-in serial port"}, {0, "/dev/ttyUSB0", "USB serial cable"}});
+    SaveDialog(port, dir, "port.png");
+    CProgressDlg progress(&window);
+    progress.prepare(QStringLiteral("Read From Radio"));
+    SaveDialog(progress, dir, "progress.png");
 }
 
 }  // namespace
 
 void RunStartupOptions(MainWindow& window, const QElapsedTimer& sinceStart) {
     const QStringList& arguments = window.arguments();
+    if (arguments.contains(QStringLiteral("--dark-palette"))) QApplication::setPalette(DarkPalette());
     const QString screenshotDir = OptionValue(arguments, QStringLiteral("--screenshot-dir"));
     if (!screenshotDir.isEmpty()) {
         QTimer::singleShot(0, &window, [&window, screenshotDir] {

@@ -11,7 +11,10 @@ class MainWindow;
 //                         of main) on standard output and quit;
 //   --screenshot-dir DIR  save a picture of each of the three pages into
 //                         DIR (channel_setting.png, optional_features.png,
-//                         key_assignment.png) and quit.
+//                         key_assignment.png), and of the dialogs (about,
+//                         password, power_setting, port, progress), and quit;
+//   --dark-palette        show the window in a dark palette, as a desktop in
+//                         a dark colour scheme would.
 void RunStartupOptions(MainWindow& window, const QElapsedTimer& sinceStart);
 
 }  // namespace zem::gui

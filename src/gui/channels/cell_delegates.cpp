@@ -1,8 +1,11 @@
 #include "channels/cell_delegates.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+
+#include <functional>
 
 namespace zem::gui {
 
@@ -42,9 +45,18 @@ bool CellDelegate::eventFilter(QObject* watched, QEvent* event) {
     return QStyledItemDelegate::eventFilter(watched, event);
 }
 
-QWidget* FrequencyDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const {
+QString CellDelegate::EditorName(const QModelIndex& index) {
+    const QAbstractItemModel* model = index.model();
+    if (!model) return {};
+    return QStringLiteral("%1, channel %2")
+        .arg(model->headerData(index.column(), Qt::Horizontal).toString(),
+             model->headerData(index.row(), Qt::Vertical).toString());
+}
+
+QWidget* FrequencyDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QStringLiteral("cellEdit"));
+    edit->setAccessibleName(EditorName(index));
     edit->setFrame(false);
     return edit;
 }
@@ -68,19 +80,55 @@ void FrequencyDelegate::typeInto(QWidget* editor, QChar key, bool cellHadText) c
     edit->end(false);
 }
 
+namespace {
+
+// Enter on an entry of a combo's opened list: the list on its own only
+// closes and leaves a second Enter to commit. Here one Enter chooses the
+// entry, closes the list and goes on as Enter in the closed combo does.
+class ListEnterFilter : public QObject {
+public:
+    ListEnterFilter(QComboBox* combo, std::function<void()> onEnter)
+        : QObject(combo), combo_(combo), onEnter_(std::move(onEnter)) {
+        // Installed after the list's own filter, so it is asked first.
+        combo->view()->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+        const QModelIndex entry = combo_->view()->currentIndex();
+        if (!entry.isValid() || !(entry.flags() & Qt::ItemIsEnabled)) return false;
+        combo_->setCurrentIndex(entry.row());
+        combo_->hidePopup();
+        onEnter_();
+        return true;
+    }
+
+private:
+    QComboBox* combo_;
+    std::function<void()> onEnter_;
+};
+
+}  // namespace
+
 ComboDelegate::ComboDelegate(QStringList entries, bool editable, QObject* parent)
     : CellDelegate(parent), entries_(std::move(entries)), editable_(editable) {}
 
-QWidget* ComboDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const {
+QWidget* ComboDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const {
     auto* combo = new QComboBox(parent);
     combo->setObjectName(editable_ ? QStringLiteral("toneCombo") : QStringLiteral("choiceCombo"));
+    combo->setAccessibleName(EditorName(index));
     combo->addItems(entries_);
     combo->setMaxVisibleItems(12);
+    auto* self = const_cast<ComboDelegate*>(this);
+    new ListEnterFilter(combo, [self, combo] { emit self->enterPressed(combo); });
     if (editable_) {
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
         // A tone is kept exactly as typed; no completion fills it in.
         combo->setCompleter(nullptr);
+        combo->lineEdit()->setAccessibleName(combo->accessibleName());
         combo->lineEdit()->installEventFilter(const_cast<ComboDelegate*>(this));
     }
     return combo;

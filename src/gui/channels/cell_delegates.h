@@ -31,6 +31,10 @@ signals:
     void enterPressed(QWidget* editor);
 
 protected:
+    // What assistive technology calls an editor: its column and channel,
+    // "Receive, channel 5".
+    static QString EditorName(const QModelIndex& index);
+
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 

@@ -16,6 +16,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace zem::gui {
@@ -53,10 +54,14 @@ CChannelPage::CChannelPage(zem::RadioImage& image, zem::Messenger& messenger, QW
     defaultButton_->setAutoDefault(false);
 
     auto* typeRow = new QHBoxLayout(typeGroup);
-    typeRow->addWidget(new QLabel(QStringLiteral("Type"), typeGroup));
+    auto* typeLabel = new QLabel(QStringLiteral("Type"), typeGroup);
+    typeLabel->setBuddy(typeCombo_);
+    auto* bandLabel = new QLabel(QStringLiteral("Field"), typeGroup);
+    bandLabel->setBuddy(bandCombo_);
+    typeRow->addWidget(typeLabel);
     typeRow->addWidget(typeCombo_);
     typeRow->addSpacing(16);
-    typeRow->addWidget(new QLabel(QStringLiteral("Field"), typeGroup));
+    typeRow->addWidget(bandLabel);
     typeRow->addWidget(bandCombo_);
     typeRow->addSpacing(24);
     typeRow->addWidget(defaultButton_);
@@ -82,21 +87,23 @@ CChannelPage::CChannelPage(zem::RadioImage& image, zem::Messenger& messenger, QW
         {QStringLiteral("On"), QStringLiteral("Off")},
     };
     for (int i = 0; i < 5; ++i) choiceDelegates_[i] = new ComboDelegate(choices[i], false, this);
-    grid_->setItemDelegateForColumn(zem::kColReceive, frequencyDelegate_);
-    grid_->setItemDelegateForColumn(zem::kColTransmit, frequencyDelegate_);
-    grid_->setItemDelegateForColumn(zem::kColDecode, toneDelegate_);
-    grid_->setItemDelegateForColumn(zem::kColEncode, toneDelegate_);
-    for (int i = 0; i < 5; ++i) grid_->setItemDelegateForColumn(zem::kColScan + i, choiceDelegates_[i]);
+    for (int col = zem::kColReceive; col <= zem::kColPtt; ++col)
+        grid_->setItemDelegateForColumn(grid_->CellIndex(1, col).column(), delegateFor(col));
     for (CellDelegate* delegate : {frequencyDelegate_, toneDelegate_})
         connect(delegate, &CellDelegate::enterPressed, this, &CChannelPage::onEditorEnter);
     for (CellDelegate* delegate : choiceDelegates_)
         connect(delegate, &CellDelegate::enterPressed, this, &CChannelPage::onEditorEnter);
 
-    for (int col = 0; col < zem::kGridCols; ++col)
-        grid_->setColumnWidth(col, static_cast<int>(kBaseColumnWidth * kWidthFactors[col]));
+    // Row 0 and column 0 are the grid's fixed title row and channel numbers.
+    grid_->SetCornerText(QString::fromUtf8(zem::kColumnHeaders[zem::kColChannel]));
+    grid_->verticalHeader()->setFixedWidth(static_cast<int>(kBaseColumnWidth * kWidthFactors[zem::kColChannel]));
+    for (int col = zem::kColReceive; col < zem::kGridCols; ++col)
+        grid_->setColumnWidth(grid_->CellIndex(1, col).column(), static_cast<int>(kBaseColumnWidth * kWidthFactors[col]));
     const int rowHeight = static_cast<int>(QFontMetrics(gridFont).height() * 1.1) + 6;
+    grid_->horizontalHeader()->setFixedHeight(rowHeight);
     grid_->verticalHeader()->setMinimumSectionSize(rowHeight);
-    for (int row = 0; row < zem::kGridRows; ++row) grid_->setRowHeight(row, rowHeight);
+    grid_->verticalHeader()->setDefaultSectionSize(rowHeight);
+    grid_->setAccessibleName(QStringLiteral("Channel Setting"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(typeGroup);
@@ -115,6 +122,9 @@ CChannelPage::CChannelPage(zem::RadioImage& image, zem::Messenger& messenger, QW
     connect(grid_, &CMSFlexGrid::DblClick, this, [this] { showCellEditor(QChar(0)); });
     connect(grid_, &CMSFlexGrid::KeyPress, this, &CChannelPage::onGridKeyPress);
     connect(grid_, &CMSFlexGrid::EnterKey, this, &CChannelPage::onGridEnterKey);
+    // F2 opens the current cell's editor with its value, as in a spreadsheet.
+    auto* editKey = new QShortcut(QKeySequence(Qt::Key_F2), grid_, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(editKey, &QShortcut::activated, this, [this] { showCellEditor(QChar(13)); });
 
     grid_->setWhatsThis(QStringLiteral(
         "The 16 channels of the radio. Click a cell to edit it, or start typing: frequencies in MHz "
@@ -220,6 +230,61 @@ void CChannelPage::onEditorEnter(QWidget* editor) {
         grid_->SetCurrentCell(row, col + 1);
     }
     showCellEditor(QChar(13));
+}
+
+std::vector<zem::ChannelCell> CChannelPage::selectedCells() const {
+    std::vector<zem::ChannelCell> cells;
+    for (const auto& [row, col] : grid_->SelectedCells()) cells.push_back({row, col});
+    // Without a selection the current cell is what the commands act on.
+    if (cells.empty() && grid_->Row() > 0) cells.push_back({grid_->Row(), grid_->Col()});
+    return cells;
+}
+
+QString CChannelPage::copySelection() {
+    commitOpenEditor();
+    return QString::fromStdString(zem::CopyCells(values_.cells, selectedCells()));
+}
+
+QString CChannelPage::cutSelection() {
+    const QString text = copySelection();
+    emptySelection(QStringLiteral("Cut"));
+    return text;
+}
+
+void CChannelPage::deleteSelection() { emptySelection(QStringLiteral("Delete")); }
+
+void CChannelPage::emptySelection(const QString& what) {
+    const std::vector<zem::ChannelCell> cells = selectedCells();
+    changeCells(what, [&cells](zem::ChannelTable& table) { zem::DeleteCells(table, cells); });
+}
+
+void CChannelPage::pasteText(const QString& text) {
+    commitOpenEditor();
+    const std::vector<zem::ChannelCell> cells = selectedCells();
+    if (cells.empty()) return;
+    int top = zem::kChannelCount;
+    int left = zem::kColPtt;
+    for (const zem::ChannelCell& cell : cells) {
+        top = std::min(top, cell.row);
+        left = std::min(left, cell.col);
+    }
+    zem::CellBlock block;
+    changeCells(QStringLiteral("Paste"), [&](zem::ChannelTable& table) {
+        block = zem::PasteCells(table, top, left, text.toStdString(), values_.bandIndex, messenger_);
+    });
+    if (block.empty()) return;
+    grid_->SetCurrentCell(block.top, block.left);
+    grid_->SelectCells(block.top, block.left, block.bottom, block.right);
+}
+
+void CChannelPage::changeCells(const QString& what, const std::function<void(zem::ChannelTable&)>& change) {
+    commitOpenEditor();
+    const zem::ChannelTable before = values_.cells;
+    change(values_.cells);
+    // Refused values only, or cells already empty: nothing was edited.
+    if (values_.cells == before) return;
+    model_->reload();
+    emit cellsEdited(what);
 }
 
 void CChannelPage::onDefaultSetting() {

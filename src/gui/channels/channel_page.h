@@ -1,9 +1,13 @@
 #pragma once
 
+#include "channels/channel_clipboard.h"
 #include "channels/channel_table.h"
 #include "document/radio_image.h"
 
 #include <QWidget>
+
+#include <functional>
+#include <vector>
 
 class QComboBox;
 class QPushButton;
@@ -53,12 +57,30 @@ public:
     // Enter start, otherwise the character the user typed.
     void showCellEditor(QChar key);
 
+    // The selected cells' texts as tab-separated lines, one per channel;
+    // whole channels give the nine columns Receive to PTT. An open editor is
+    // committed first.
+    QString copySelection();
+    // Copies the selection, then empties it as Delete does.
+    QString cutSelection();
+    // Types tab-separated text into the table from the top-left cell of the
+    // selection on, each value through the commit rules; the cells pasted
+    // are selected afterwards.
+    void pasteText(const QString& text);
+    // Empties the selected cells through the commit rules.
+    void deleteSelection();
+
     CMSFlexGrid& grid() { return *grid_; }
     QComboBox& typeCombo() { return *typeCombo_; }
     QComboBox& bandCombo() { return *bandCombo_; }
     QPushButton& defaultButton() { return *defaultButton_; }
 
     static const char* const kMsgInputNumber;  // "Please input Number"
+
+signals:
+    // A paste, cut or delete changed the cells: one change to the user,
+    // named by what ("Paste", "Cut", "Delete").
+    void cellsEdited(const QString& what);
 
 protected:
     void hideEvent(QHideEvent* event) override;
@@ -71,6 +93,11 @@ private:
     void onEditorEnter(QWidget* editor);
     void onDefaultSetting();
     void moveToNextControl();
+    // Every paste, cut and delete goes through here: the open editor is
+    // committed, then change runs on the cell texts as one edit.
+    void changeCells(const QString& what, const std::function<void(zem::ChannelTable&)>& change);
+    std::vector<zem::ChannelCell> selectedCells() const;
+    void emptySelection(const QString& what);
 
     zem::RadioImage& image_;
     zem::Messenger& messenger_;

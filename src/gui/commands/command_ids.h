@@ -29,6 +29,10 @@ enum CommandId : int {
     kCmdDebugTxPower = 32778,
     kCmdEditChannel = 32780,
     kCmdOnLinePowerSet = 32787,
+    kCmdEditClear = 57632,
+    kCmdEditCopy = 57634,
+    kCmdEditCut = 57635,
+    kCmdEditPaste = 57637,
     kCmdEditUndo = 57643,
     kCmdEditRedo = 57644,
     kCmdImportCsv = 32790,
@@ -37,6 +41,7 @@ enum CommandId : int {
     kCmdRadioHistory = 32793,
     kCmdCompareWithRadio = 32794,
     kCmdCompareWithFile = 32795,
+    kCmdWriteSeveral = 32796,  // "Write to several radios..."
     kCmdViewToolbar = 59392,
     kCmdViewStatusBar = 59393,
 };

@@ -40,6 +40,7 @@ CPortDlg::CPortDlg(zem::Messenger& messenger, QWidget* parent)
 #endif
 
     m_list->setObjectName(QStringLiteral("portList"));
+    m_list->setAccessibleName(QStringLiteral("Serial ports of this computer"));
     m_list->setRootIsDecorated(false);
     m_list->setHeaderLabels({tr("Device"), tr("Port"), tr("Description")});
     m_list->header()->setStretchLastSection(true);

@@ -24,7 +24,9 @@ CProgressDlg::CProgressDlg(QWidget* parent)
     m_bar->setTextVisible(false);
 
     auto* grid = new QGridLayout;
-    grid->addWidget(new QLabel(QStringLiteral("Progress:"), this), 0, 0);
+    auto* progress = new QLabel(QStringLiteral("Progress:"), this);
+    progress->setBuddy(m_bar);
+    grid->addWidget(progress, 0, 0);
     grid->addWidget(m_status, 0, 1);
     grid->addWidget(m_bar, 1, 0, 1, 2);
     auto* buttons = new QHBoxLayout;

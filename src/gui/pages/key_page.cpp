@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -23,10 +24,18 @@ QComboBox* MakeCombo(QWidget* parent, const char* name, const std::vector<std::s
 QGroupBox* KeyGroup(QWidget* parent, const QString& title, QComboBox* longPress, QComboBox* shortPress) {
     auto* group = new QGroupBox(title, parent);
     auto* grid = new QGridLayout(group);
-    grid->addWidget(new QLabel(QStringLiteral("Long Press"), group), 0, 0);
-    grid->addWidget(longPress, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Short Press"), group), 1, 0);
-    grid->addWidget(shortPress, 1, 1);
+    const QString key = title.trimmed();
+    QComboBox* const lists[] = {longPress, shortPress};
+    const char* const labels[] = {"Long Press", "Short Press"};
+    for (int row = 0; row < 2; ++row) {
+        auto* label = new QLabel(QLatin1String(labels[row]), group);
+        label->setBuddy(lists[row]);
+        // Which key the list belongs to, for a screen reader that reads the
+        // list without its group.
+        lists[row]->setAccessibleDescription(key);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(lists[row], row, 1);
+    }
     grid->setColumnStretch(1, 1);
     return group;
 }
@@ -48,7 +57,9 @@ CKeyPage::CKeyPage(zem::RadioImage& image, QWidget* parent) : SettingsPage(paren
     defaultButton_->setAutoDefault(false);
 
     auto* durationRow = new QHBoxLayout;
-    durationRow->addWidget(new QLabel(QStringLiteral("Long Press Duration(s)"), this));
+    auto* durationLabel = new QLabel(QStringLiteral("Long Press Duration(s)"), this);
+    durationLabel->setBuddy(longPressDuration_);
+    durationRow->addWidget(durationLabel);
     durationRow->addWidget(longPressDuration_);
     durationRow->addStretch();
 
@@ -67,8 +78,15 @@ CKeyPage::CKeyPage(zem::RadioImage& image, QWidget* parent) : SettingsPage(paren
     // lower side keys, beside the groups they belong to.
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("keyPicture"));
-    picture->setPixmap(QPixmap(QStringLiteral(":/images/key_picture.png")));
+    // The icon engine picks the picture drawn at twice the size on a screen
+    // scaled to 200 %, so it stays sharp there.
+    picture->setPixmap(QIcon(QStringLiteral(":/images/key_picture.png"))
+                           .pixmap(QSize(265, 390), picture->devicePixelRatioF()));
     picture->setFixedSize(265, 390);
+    picture->setAccessibleName(QStringLiteral("Picture of the radio's programmable keys"));
+    picture->setAccessibleDescription(QStringLiteral(
+        "A handheld radio seen from the front. Red leader lines point to its three programmable keys: "
+        "the top key on its top, the middle key high on its left side and the bottom key below it."));
     picture->setWhatsThis(QStringLiteral("The radio's three programmable keys: top, middle (upper side) and bottom (lower side)."));
 
     auto* columns = new QHBoxLayout(this);

@@ -4,12 +4,14 @@
 
 #include <QComboBox>
 #include <QFont>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrinter>
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 namespace zem::gui {
 
@@ -23,12 +25,23 @@ int PixelsToTwips(int pixels, int dpi) {
     return dpi > 0 ? static_cast<int>((static_cast<long long>(pixels) * kTwipsPerInch) / dpi) : 0;
 }
 
+// The first of names that is an installed font family; empty when none is.
+QString FirstInstalled(std::initializer_list<const char*> names) {
+    const QStringList installed = QFontDatabase::families();
+    for (const char* name : names) {
+        const QString family = QString::fromUtf8(name);
+        if (installed.contains(family, Qt::CaseInsensitive)) return family;
+    }
+    return {};
+}
+
 // A font of the given character height and average character width: the
 // height sets the pixel size, the width the horizontal stretch against the
 // face's own average width on this device.
-QFont MakeFont(const char* face, const zem::PrintFontSize& size, QPaintDevice* device, int dpiX, int dpiY) {
-    QFont font(QString::fromUtf8(face));
-    font.setStyleHint(QFont::TypeWriter, QFont::PreferDefault);
+QFont MakeFont(zem::PrintFontKind kind, const zem::PrintFontSize& size, QPaintDevice* device, int dpiX, int dpiY) {
+    QFont font;
+    font.setFamilies(ListingFontFamilies(kind));
+    font.setStyleHint(kind == zem::PrintFontKind::Title ? QFont::TypeWriter : QFont::Serif, QFont::PreferMatch);
     font.setWeight(QFont::Normal);
     font.setPixelSize(std::max(1, TwipsToPixels(size.height, dpiY)));
     const int wanted = TwipsToPixels(size.width, dpiX);
@@ -52,6 +65,26 @@ QString EntryText(const QComboBox& combo, int index) {
 
 }  // namespace
 
+QStringList ListingFontFamilies(zem::PrintFontKind kind) {
+    // Chinese faces, a Song face first; WenQuanYi comes with the program's
+    // set-up.
+    const QString chinese = FirstInstalled({zem::kPrintTitleFace, "SimSun", "NSimSun", "AR PL UMing CN",
+                                            "Noto Serif CJK SC", "WenQuanYi Micro Hei", "Noto Sans CJK SC",
+                                            "WenQuanYi Zen Hei", "Droid Sans Fallback"});
+    QString face = chinese;
+    if (kind == zem::PrintFontKind::Body) {
+        // Faces with the same character widths as the listing's serif face
+        // come first, so the heading line spaces as it does with it.
+        face = FirstInstalled({zem::kPrintBodyFace, "Liberation Serif", "Tinos", "DejaVu Serif", "FreeSerif",
+                               "Noto Serif"});
+    }
+    QStringList families;
+    if (face.isEmpty()) face = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+    families << face;
+    if (!chinese.isEmpty() && chinese != face) families << chinese;
+    return families;
+}
+
 zem::ChannelListingTexts ListingTextsOf(const CChannelPage& page) {
     auto& shown = const_cast<CChannelPage&>(page);
     zem::ChannelListingTexts texts;
@@ -66,8 +99,8 @@ std::vector<zem::PrintItem> DrawChannelListing(QPainter& painter, int dpiX, int 
     const zem::PrinterGeometry geometry{dpiX, dpiY, 0, 0, widthPx, heightPx};
     const zem::PrintUnits units = zem::ComputePrintUnits(geometry);
     QPaintDevice* device = painter.device();
-    const QFont title = MakeFont(zem::kPrintTitleFace, units.title, device, dpiX, dpiY);
-    const QFont body = MakeFont(zem::kPrintBodyFace, units.body, device, dpiX, dpiY);
+    const QFont title = MakeFont(zem::PrintFontKind::Title, units.title, device, dpiX, dpiY);
+    const QFont body = MakeFont(zem::PrintFontKind::Body, units.body, device, dpiX, dpiY);
     const std::vector<zem::PrintItem> items = zem::LayoutChannelListing(
         geometry, units, LineHeight(title, device, dpiY), LineHeight(body, device, dpiY), texts);
 

@@ -28,10 +28,14 @@ CPowerSetDlg::CPowerSetDlg(double minFreq, double maxFreq, QWidget* parent)
     m_minEdit->setText(QString::fromStdString(zem::FormatPowerFrequency(minFreq)));
     auto* range = new QGroupBox(QStringLiteral("The Frequency Range Setting"), this);
     auto* rangeLayout = new QGridLayout(range);
-    rangeLayout->addWidget(new QLabel(QStringLiteral("The Maximum Frequency  (MHZ)"), range), 0, 0);
-    rangeLayout->addWidget(m_maxEdit, 0, 1);
-    rangeLayout->addWidget(new QLabel(QStringLiteral("The Minimum Frequency (MHZ)"), range), 1, 0);
-    rangeLayout->addWidget(m_minEdit, 1, 1);
+    QLineEdit* const edits[] = {m_maxEdit, m_minEdit};
+    const char* const editLabels[] = {"The Maximum Frequency  (MHZ)", "The Minimum Frequency (MHZ)"};
+    for (int row = 0; row < 2; ++row) {
+        auto* label = new QLabel(QLatin1String(editLabels[row]), range);
+        label->setBuddy(edits[row]);
+        rangeLayout->addWidget(label, row, 0);
+        rangeLayout->addWidget(edits[row], row, 1);
+    }
 
     QStringList entries;
     for (int value = 0; value <= 255; ++value) {
@@ -39,9 +43,9 @@ CPowerSetDlg::CPowerSetDlg(double minFreq, double maxFreq, QWidget* parent)
     }
     const auto& labels = zem::PowerPointLabels(maxFreq);
     auto* table = new QGridLayout;
-    table->addWidget(new QLabel(QStringLiteral("Frequency Range"), this), 0, 0);
-    table->addWidget(new QLabel(QStringLiteral("Low Power Value"), this), 0, 1);
-    table->addWidget(new QLabel(QStringLiteral("High Power Value"), this), 0, 2);
+    const QString heads[] = {QStringLiteral("Frequency Range"), QStringLiteral("Low Power Value"),
+                             QStringLiteral("High Power Value")};
+    for (int column = 0; column < 3; ++column) table->addWidget(new QLabel(heads[column], this), 0, column);
     for (int p = 0; p < kPoints; ++p) {
         m_rowLabels[p] = new QLabel(QString::fromLatin1(labels[p]), this);
         table->addWidget(m_rowLabels[p], p + 1, 0);
@@ -49,6 +53,9 @@ CPowerSetDlg::CPowerSetDlg(double minFreq, double maxFreq, QWidget* parent)
             auto* combo = new QComboBox(this);
             combo->addItems(entries);
             combo->setObjectName(QStringLiteral("%1%2").arg(QLatin1String(column == 0 ? "low" : "high")).arg(p + 1));
+            // A list of the grid is named by its column and row heads:
+            // "Low Power Value 136-141(MHZ)".
+            combo->setAccessibleName(heads[column + 1] + QLatin1Char(' ') + m_rowLabels[p]->text());
             m_combos[column * kPoints + p] = combo;
             table->addWidget(combo, p + 1, column + 1);
         }
@@ -63,6 +70,9 @@ CPowerSetDlg::CPowerSetDlg(double minFreq, double maxFreq, QWidget* parent)
     for (QPushButton* button : {m_default, m_read, m_write, m_exit}) {
         button->setAutoDefault(false);
     }
+    // Enter closes the dialog as Exit does; it never reads or writes the
+    // radio. Escape closes it too.
+    m_exit->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(range);

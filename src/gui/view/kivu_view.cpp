@@ -18,6 +18,8 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QFrame>
+#include <QLineEdit>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QVBoxLayout>
@@ -59,6 +61,15 @@ CKivuView::CKivuView(CKivuDoc& doc, zem::Messenger& messenger, QWidget* parent)
     layout->addWidget(frame, 1);
 
     connect(tabBar_, &QTabBar::currentChanged, this, &CKivuView::onTabBarChanged);
+    // Ctrl+Tab and Ctrl+Shift+Tab step through the pages from anywhere in
+    // the window, as in every tabbed window.
+    const auto stepTab = [this](int step) { selectTab((currentTab_ + step + 3) % 3); };
+    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, [stepTab] { stepTab(1); });
+    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+                                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+                                     QKeySequence(Qt::CTRL | Qt::Key_PageUp)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, [stepTab] { stepTab(-1); });
     tabBar_->setWhatsThis(QStringLiteral(
         "The three pages of the program: the channel table, the optional features and the key assignment."));
     watchForHints(this);
@@ -75,6 +86,8 @@ void CKivuView::recordEdits() {
         doc_.recordChange(
             QStringLiteral("%1 of channel %2").arg(QLatin1String(zem::kColumnHeaders[col])).arg(row));
     });
+    // A paste, cut or delete of cells is one step, however many cells it typed.
+    connect(channelPage_, &CChannelPage::cellsEdited, this, [this](const QString& what) { doc_.recordChange(what); });
     for (QComboBox* combo : {&channelPage_->typeCombo(), &channelPage_->bandCombo()})
         connect(combo, &QComboBox::activated, this, [this] { doc_.recordChange(); });
     for (QWidget* page : std::initializer_list<QWidget*>{channelPage_, optionPage_, keyPage_}) {
@@ -219,21 +232,26 @@ bool CKivuView::eventFilter(QObject* watched, QEvent* event) {
         // hints of their kind as well.
         if (auto* child = qobject_cast<QWidget*>(static_cast<QChildEvent*>(event)->child())) watchForHints(child);
     } else if (event->type() == QEvent::Enter) {
-        auto* widget = qobject_cast<QWidget*>(watched);
-        QString hint = QString::fromUtf8(kHintHelp);
-        for (QWidget* w = widget; w && w != this; w = w->parentWidget()) {
-            if (qobject_cast<QComboBox*>(w)) {
-                hint = QString::fromUtf8(kHintCombo);
-                break;
-            }
-            if (qobject_cast<CMSFlexGrid*>(w)) {
-                hint = QString::fromUtf8(kHintGrid);
-                break;
-            }
-        }
-        emit statusHint(hint);
+        emit statusHint(hintFor(qobject_cast<QWidget*>(watched)));
+    } else if (event->type() == QEvent::Leave && watched != this) {
+        // The pointer went back onto a parent (a group box, the page's
+        // margin), which raises no Enter of its own; when it went onto
+        // another control instead, that control's Enter follows and wins.
+        if (auto* widget = qobject_cast<QWidget*>(watched)) emit statusHint(hintFor(widget->parentWidget()));
     }
     return QWidget::eventFilter(watched, event);
+}
+
+QString CKivuView::hintFor(QWidget* widget) const {
+    for (QWidget* w = widget; w && w != this; w = w->parentWidget()) {
+        if (qobject_cast<QComboBox*>(w)) return QString::fromUtf8(kHintCombo);
+        // The frequency edit box open over a cell is not the grid; the tone
+        // combo's own field is the combo.
+        if (qobject_cast<QLineEdit*>(w) && !qobject_cast<QComboBox*>(w->parentWidget()))
+            return QString::fromUtf8(kHintHelp);
+        if (qobject_cast<CMSFlexGrid*>(w)) return QString::fromUtf8(kHintGrid);
+    }
+    return QString::fromUtf8(kHintHelp);
 }
 
 }  // namespace zem::gui

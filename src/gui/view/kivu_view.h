@@ -88,6 +88,8 @@ private:
     void fillPage(int tab);
     void showPage(int tab);
     void watchForHints(QWidget* root);
+    // The status-bar hint for the pointer over widget.
+    QString hintFor(QWidget* widget) const;
     void recordEdits();
 
     CKivuDoc& doc_;

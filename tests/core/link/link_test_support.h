@@ -107,16 +107,18 @@ inline LinkHooks LoggingHooks(EventLog& log) {
 // A virtual radio on a real pseudo-terminal, answering on its own thread.
 class SimLine {
 public:
-    explicit SimLine(RadioImage memory, sim::RadioFaults faults = {}) : radio_(memory, faults) {
+    explicit SimLine(RadioImage memory, sim::RadioFaults faults = {}, const sim::LineOptions& options = {})
+        : radio_(memory, faults) {
         radio_.recordReceived(true);
         std::string error;
-        line_ = sim::PtyRadio::Create(radio_, {}, error);
+        line_ = sim::PtyRadio::Create(radio_, options, error);
         if (!line_) throw std::runtime_error(error);
         thread_ = std::thread([this] { line_->run(stop_); });
     }
     ~SimLine() { stop(); }
 
     const std::string& device() const { return line_->device(); }
+    int radiosSwapped() const { return line_->radiosSwapped(); }
     // The radio's memory and received bytes; call after stop().
     const sim::VirtualRadio& radio() const { return radio_; }
     void stop() {

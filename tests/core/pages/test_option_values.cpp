@@ -91,6 +91,13 @@ TEST(OptionStoreTest, PttIdCodesAreCheckedAndPadded)
         {"12345678", "", {1, 2, 3, 4, 5, 6, 7, 8, 0, 0, 0, 0, 0, 0, 0, 0}, {shortCode}},
         {"1A:F", "9\xC3\xA9", {1, 0, 0, 0, 0, 0, 0, 0, 9, 0, 0, 0, 0, 0, 0, 0}, {bad, shortCode, bad, shortCode}},
         {"1234567890", "87654321", {1, 2, 3, 4, 5, 6, 7, 8, 8, 7, 6, 5, 4, 3, 2, 1}, {}},
+        // One typed character is one code byte, however many bytes its UTF-8 takes.
+        {"1\xC3\xA9" "345678", "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9" "1234",
+         {1, 0, 3, 4, 5, 6, 7, 8, 0, 0, 0, 0, 1, 2, 3, 4}, {bad, bad}},
+        {"\xE2\x82\xAC" "2\xF0\x9F\x93\xBB" "45678", "1\xE2\x82\xAC\xE2\x82\xAC",
+         {0, 2, 0, 4, 5, 6, 7, 8, 1, 0, 0, 0, 0, 0, 0, 0}, {bad, bad, shortCode}},
+        // A stray or cut-off byte is one character of its own.
+        {"1\x80" "345678", "1234567\xC3", {1, 0, 3, 4, 5, 6, 7, 8, 1, 2, 3, 4, 5, 6, 7, 0}, {bad, bad}},
     };
     for (const auto& [start, end, bytes, messages] : cases) {
         RadioImage image = NewDocumentImage();

@@ -83,7 +83,7 @@ protected:
     QString cell(int row, int col) { return grid().TextMatrix(row, col); }
 
     void clickCell(int row, int col, Qt::MouseButton button = Qt::LeftButton) {
-        const QModelIndex index = grid().model()->index(row, col);
+        const QModelIndex index = grid().CellIndex(row, col);
         grid().scrollTo(index);
         QTest::mouseClick(grid().viewport(), button, {}, grid().visualRect(index).center());
     }

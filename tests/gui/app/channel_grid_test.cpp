@@ -3,6 +3,8 @@
 
 #include "channels/channel_commit.h"
 
+#include <QAccessible>
+#include <QAccessibleTableInterface>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
@@ -197,6 +199,98 @@ TEST_F(ChannelGridTest, HidingThePageOrDefaultSettingDropsAValueNotYetCommitted)
     EXPECT_EQ(cell(4, 3), "67.0");
     EXPECT_EQ(cell(16, 2), "162.22500");
     EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(ChannelGridTest, AssistiveTechnologyReadsATableWithColumnAndRowHeaders) {
+    page().defaultButton().click();
+    // What the user sees stays the grid's fixed title row and channel column.
+    EXPECT_EQ(cell(0, 0), "Ch");
+    EXPECT_EQ(cell(0, 3), "QT/DQT DEC");
+    EXPECT_EQ(cell(7, 0), "7");
+
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&grid());
+    ASSERT_TRUE(table);
+    EXPECT_EQ(table->role(), QAccessible::Table);
+    EXPECT_EQ(table->text(QAccessible::Name), "Channel Setting");
+    QAccessibleTableInterface* cells = table->tableInterface();
+    ASSERT_TRUE(cells);
+    ASSERT_EQ(cells->rowCount(), 16);  // the title row is no data row
+    ASSERT_EQ(cells->columnCount(), 9);
+
+    QStringList columnHeaders;
+    for (int col = 0; col < 9; ++col) {
+        const QList<QAccessibleInterface*> headers = cells->cellAt(0, col)->tableCellInterface()->columnHeaderCells();
+        ASSERT_EQ(headers.size(), 1);
+        EXPECT_EQ(headers.front()->role(), QAccessible::ColumnHeader);
+        columnHeaders << headers.front()->text(QAccessible::Name);
+    }
+    EXPECT_EQ(columnHeaders, QStringList({"Receive", "Transmit", "QT/DQT DEC", "QT/DQT ENC", "Scan", "Power", "W/N",
+                                          "Busy", "PTT"}));
+    for (int row = 0; row < 16; ++row) {
+        const QList<QAccessibleInterface*> headers = cells->cellAt(row, 0)->tableCellInterface()->rowHeaderCells();
+        ASSERT_EQ(headers.size(), 1);
+        EXPECT_EQ(headers.front()->role(), QAccessible::RowHeader);
+        EXPECT_EQ(headers.front()->text(QAccessible::Name), QString::number(row + 1));
+        // Each cell reports the text the grid shows.
+        for (int col = 0; col < 9; ++col)
+            EXPECT_EQ(cells->cellAt(row, col)->text(QAccessible::Name), cell(row + 1, col + 1)) << row << "," << col;
+    }
+    EXPECT_EQ(cells->cellAt(3, 2)->text(QAccessible::Name), "67.0");
+
+    // An open editor is announced with its column and channel. (Qt names a
+    // combo on Linux by its entry unless told to use the accessible name, so
+    // the combos are checked by the name they carry.)
+    clickCell(5, 1);
+    ASSERT_TRUE(grid().OpenEditor());
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(grid().OpenEditor())->text(QAccessible::Name),
+              "Receive, channel 5");
+    const std::pair<int, const char*> combos[] = {{3, "QT/DQT DEC, channel 5"}, {9, "PTT, channel 5"}};
+    for (const auto& [col, name] : combos) {
+        clickCell(5, col);
+        auto* combo = qobject_cast<QComboBox*>(grid().OpenEditor());
+        ASSERT_TRUE(combo);
+        EXPECT_EQ(combo->accessibleName(), name);
+        if (combo->isEditable()) {
+            EXPECT_EQ(combo->lineEdit()->accessibleName(), name);
+        }
+    }
+    press(Qt::Key_Escape);
+
+    // A refused value's message box is an alert.
+    window->setMessenger(nullptr);
+    QAccessible::Role role = QAccessible::NoRole;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&role] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            role = QAccessible::queryAccessibleInterface(box)->role();
+            box->accept();
+        }
+    });
+    answer.start(10);
+    enterValue(2, 1, "999");
+    answer.stop();
+    EXPECT_EQ(role, QAccessible::AlertMessage);
+}
+
+TEST_F(ChannelGridTest, OneEnterOnAnEntryOfAnOpenedListCommitsItAndRunsOn) {
+    enterValue(1, 1, "145");
+    press(Qt::Key_Escape);
+    // A choice list opened with F4, and a tone list.
+    const std::tuple<int, const char*> lists[] = {{6, "Low"}, {3, "67.0"}};
+    for (const auto& [col, chosen] : lists) {
+        clickCell(1, col);
+        auto* combo = qobject_cast<QComboBox*>(grid().OpenEditor());
+        ASSERT_TRUE(combo);
+        press(Qt::Key_F4);
+        ASSERT_TRUE(combo->view()->isVisible());
+        press(Qt::Key_Down);
+        press(Qt::Key_Return);
+        EXPECT_EQ(cell(1, col), chosen);
+        EXPECT_FALSE(combo->view()->isVisible());
+        EXPECT_EQ(grid().Col(), col + 1);
+        EXPECT_TRUE(qobject_cast<QComboBox*>(grid().OpenEditor()));
+        press(Qt::Key_Escape);
+    }
 }
 
 }  // namespace

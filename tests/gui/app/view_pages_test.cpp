@@ -147,6 +147,13 @@ TEST_F(ViewPagesTest, HoverHintsNameTheControlAndF1OpensTheTopicOfThePageShown) 
     QApplication::sendEvent(grid().OpenEditor(), &enter);
     EXPECT_EQ(window->statusBar()->currentMessage(), "Please click the CommBox to choose value");
 
+    // Over the open frequency edit box the hint is the general one.
+    clickCell(3, 1);
+    ASSERT_NE(qobject_cast<QLineEdit*>(grid().OpenEditor()), nullptr);
+    QApplication::sendEvent(grid().OpenEditor(), &enter);
+    EXPECT_EQ(window->statusBar()->currentMessage(), QString::fromUtf8("For help，please press F1"));
+    press(Qt::Key_Escape);
+
     clickTab(1);
     window->action(gui::kCmdHelp)->trigger();
     gui::HelpWindow* help = &gui::HelpWindow::Instance(window.get());
@@ -154,7 +161,29 @@ TEST_F(ViewPagesTest, HoverHintsNameTheControlAndF1OpensTheTopicOfThePageShown) 
     EXPECT_EQ(help->currentTopic(), "optional_features.html");
     window->action(gui::kCmdHelpContents)->trigger();
     EXPECT_EQ(help->currentTopic(), "contents.html");
-    help->close();
+    // The page has the focus and Escape closes the help.
+    QApplication::setActiveWindow(help);
+    ASSERT_TRUE(help->isAncestorOf(QApplication::focusWidget()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(help->isVisible());
+}
+
+TEST_F(ViewPagesTest, HoverHintFollowsThePointerOntoBackgrounds) {
+    auto hint = [this] { return window->statusBar()->currentMessage(); };
+    const QString help = QString::fromUtf8("For help，please press F1");
+    QWidget* typeBox = page().typeCombo().parentWidget();  // the bare "Type Setting" box
+    // From the type combo onto the box around it.
+    QTest::mouseMove(&page().typeCombo());
+    EXPECT_EQ(hint(), "Please click the CommBox to choose value");
+    QTest::mouseMove(typeBox, QPoint(typeBox->width() - 4, typeBox->height() / 2));
+    EXPECT_EQ(hint(), help);
+    // From the table onto the page's margin below it, and back.
+    QTest::mouseMove(grid().viewport(), grid().CellRect(2, 2).center());
+    EXPECT_EQ(hint(), "Please Click the cell to edit or input data");
+    QTest::mouseMove(&page(), QPoint(page().width() / 2, page().height() - 2));
+    EXPECT_EQ(hint(), help);
+    QTest::mouseMove(grid().viewport(), grid().CellRect(2, 2).center());
+    EXPECT_EQ(hint(), "Please Click the cell to edit or input data");
 }
 
 }  // namespace

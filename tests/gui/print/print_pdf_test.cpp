@@ -5,6 +5,7 @@
 #include "printing/print_listing.h"
 
 #include <QAction>
+#include <QFontDatabase>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -89,6 +90,54 @@ TEST_F(PrintedListing, TextsSitAtTheLayoutsPositions) {
     // Title, the two labels, "Channel Data", the headings and at least the
     // 16 channel numbers.
     EXPECT_GE(checked, 6 + 16);
+}
+
+// The fonts embedded in a PDF, by name without the subset tag, in lower case.
+QStringList FontsOf(const QString& pdf) {
+    QProcess pdffonts;
+    pdffonts.start(QStringLiteral("pdffonts"), {pdf});
+    if (!pdffonts.waitForFinished(60000) || pdffonts.exitCode() != 0) {
+        ADD_FAILURE() << "pdffonts failed";
+        return {};
+    }
+    QStringList names;
+    const QStringList lines = QString::fromUtf8(pdffonts.readAllStandardOutput()).split(QLatin1Char('\n'));
+    for (const QString& line : lines.mid(2)) {
+        const QString name = line.section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty);
+        if (!name.isEmpty()) names << name.section(QLatin1Char('+'), -1).toLower();
+    }
+    names.sort();
+    return names;
+}
+
+TEST_F(PrintedListing, PrintsWithTheSameNamedFontsEveryTime) {
+    // The body's face is a proportional serif face, as the listing names
+    // one; its Chinese labels and the title come from one Chinese face.
+    const QStringList body = ListingFontFamilies(PrintFontKind::Body);
+    const QStringList title = ListingFontFamilies(PrintFontKind::Title);
+    ASSERT_FALSE(body.isEmpty());
+    ASSERT_EQ(title.size(), 1);
+    EXPECT_FALSE(QFontDatabase::isFixedPitch(body.first())) << body.first().toStdString();
+    EXPECT_EQ(body.last(), title.first());
+
+    QStringList expected;
+    for (const QString& family : body) expected << QString(family).remove(QLatin1Char(' ')).toLower();
+    QStringList first;
+    for (int run = 0; run < 2; ++run) {
+        const QString pdf = dir.filePath(QStringLiteral("fonts%1.pdf").arg(run));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        ASSERT_FALSE(PrintChannelListing(printer, ListingTextsOf(window->view().channelPage())).empty());
+        const QStringList fonts = FontsOf(pdf);
+        EXPECT_EQ(fonts.size(), expected.size()) << fonts.join(QLatin1Char(',')).toStdString();
+        for (const QString& family : expected) {
+            EXPECT_TRUE(std::any_of(fonts.begin(), fonts.end(), [&](const QString& f) { return f.startsWith(family); }))
+                << family.toStdString() << " not in " << fonts.join(QLatin1Char(',')).toStdString();
+        }
+        if (run == 0) first = fonts;
+        else EXPECT_EQ(fonts, first);
+    }
 }
 
 TEST_F(PrintedListing, PreviewShowsOnePage) {

@@ -1,0 +1,178 @@
+#include "fleet/radio_job.h"
+
+#include "fleet/fleet_checks.h"
+#include "link/clone_constants.h"
+#include "link/link_messages.h"
+#include "link/transfer.h"
+
+#include <thread>
+
+namespace zem {
+
+namespace {
+
+const char* const kMsgCancelled = "Cancelled";
+
+// The job's own port lent to each step: the step's "close" leaves it open,
+// so the radio keeps its cable for the whole job and nobody else takes it
+// between the steps.
+class LentPort final : public SerialPort {
+public:
+    explicit LentPort(SerialPort& port) : port_(port) {}
+    void purge(PurgeMask mask) override { port_.purge(mask); }
+    bool write(const std::uint8_t* bytes, std::size_t count) override { return port_.write(bytes, count); }
+    ReadResult read(std::uint8_t* buffer, std::size_t count) override { return port_.read(buffer, count); }
+    void close() override {}
+    std::string lastError() const override { return port_.lastError(); }
+
+private:
+    SerialPort& port_;
+};
+
+// Nobody sits in front of a radio of a fleet: the handshake's question is
+// answered by the retry policy, and a notice is only remembered.
+class PolicyMessenger final : public Messenger {
+public:
+    PolicyMessenger(int retries, const std::atomic<bool>& cancelled) : retries_(retries), cancelled_(cancelled) {}
+    void notice(const std::string& text) override { last = text; }
+    bool confirm(const std::string& text) override {
+        last = text;
+        return false;
+    }
+    bool retry(const std::string& text) override {
+        last = text;
+        if (cancelled_.load() || retries_ <= 0) return false;
+        --retries_;
+        return true;
+    }
+    std::string last;
+
+private:
+    int retries_;
+    const std::atomic<bool>& cancelled_;
+};
+
+void Pause(const std::function<void(std::chrono::milliseconds)>& sleep, std::chrono::milliseconds duration) {
+    if (sleep)
+        sleep(duration);
+    else
+        std::this_thread::sleep_for(duration);
+}
+
+}  // namespace
+
+const char* RadioStateText(RadioState state) {
+    switch (state) {
+    case RadioState::Waiting: return "waiting";
+    case RadioState::BackingUp: return "backing up";
+    case RadioState::Writing: return "writing";
+    case RadioState::Verifying: return "verifying";
+    case RadioState::Done: return "done";
+    case RadioState::Failed: return "failed";
+    }
+    return "";
+}
+
+std::string RadioJobResult::describe() const {
+    if (ok) return {};
+    std::string text = message;
+    std::string step;
+    switch (failedIn) {
+    case RadioState::BackingUp: step = "backup"; break;
+    case RadioState::Writing: step = "write"; break;
+    case RadioState::Verifying: step = "verify"; break;
+    default: break;
+    }
+    if (detail.empty() && step.empty()) return text;
+    return text + " (" + (step.empty() ? "" : step + (detail.empty() ? "" : ": ")) + detail + ")";
+}
+
+RadioJobResult ProgramRadio(SerialPort& port, const std::string& portName, const RadioImage& plan,
+                            const RadioJobOptions& options, const std::atomic<bool>& cancelled,
+                            const RadioJobHooks& hooks, int nth) {
+    RadioJobResult result;
+    const bool backup = !options.backupFolder.empty();
+    const int total = kTransferBlockCount * (1 + (backup ? 1 : 0) + (options.verify ? 1 : 0));
+    int stepsDone = 0;
+    PolicyMessenger messenger(options.retries, cancelled);
+
+    LinkSession session;
+    session.port = portName;
+    session.opener = [&port](const std::string&, const PortTimeouts&) {
+        OpenResult lent;
+        lent.port = std::make_unique<LentPort>(port);
+        return lent;
+    };
+    session.hooks.cancelled = [&cancelled] { return cancelled.load(); };
+    session.hooks.sleep = options.sleep;
+
+    // One step: a fresh handshake and the 122 blocks. False after the
+    // failure was put into result.
+    auto step = [&](RadioState state, TransferDirection direction, RadioImage& image) {
+        if (hooks.state) hooks.state(state);
+        const int base = stepsDone * kTransferBlockCount;
+        session.hooks.progress = [&hooks, base, total](int done, int) {
+            if (hooks.progress) hooks.progress(base + done, total);
+        };
+        TransferOutcome outcome = RunTransfer(direction, image, session, messenger);
+        ++stepsDone;
+        if (outcome.link.completed()) return true;
+        result.failedIn = state;
+        if (cancelled.load()) {
+            result.message = kMsgCancelled;
+            result.detail = "stopped before the radio had all of the plan";
+            return false;
+        }
+        result.message = !outcome.link.message.empty() ? outcome.link.message
+                         : outcome.link.status == LinkStatus::Abandoned ? std::string(kMsgCommunicationError)
+                                                                         : messenger.last;
+        result.detail = outcome.link.detail;
+        return false;
+    };
+
+    if (backup) {
+        RadioImage radio = NewDocumentImage();
+        if (!step(RadioState::BackingUp, TransferDirection::Read, radio)) return result;
+        // Saved before the first block is written: whatever happens next,
+        // what the radio held is on disk.
+        const std::string path = BackupPathFor(options.backupFolder, portName, nth);
+        FileResult saved = SaveProgramFile(path, radio);
+        if (!saved.ok) {
+            result.failedIn = RadioState::BackingUp;
+            result.message = saved.message;
+            result.detail = "no backup, so nothing was written";
+            return result;
+        }
+        result.backupPath = path;
+    }
+    RadioImage written = plan;
+    if (!step(RadioState::Writing, TransferDirection::Write, written)) return result;
+    if (options.verify) {
+        RadioImage readBack = plan;
+        if (!step(RadioState::Verifying, TransferDirection::Read, readBack)) return result;
+        std::string mismatch = DescribeMismatch(plan, readBack);
+        if (!mismatch.empty()) {
+            result.failedIn = RadioState::Verifying;
+            result.message = "The radio does not hold the plan";
+            result.detail = mismatch;
+            return result;
+        }
+    }
+    result.ok = true;
+    return result;
+}
+
+ProbeResult ProbeRadio(SerialPort& port, const std::function<void(std::chrono::milliseconds)>& sleep) {
+    port.purge(PurgeMask::AbortAndClear);
+    for (std::uint8_t byte : kMagic) {
+        Pause(sleep, kStepPause);
+        port.purge(PurgeMask::Clear);
+        port.write(&byte, 1);
+    }
+    std::uint8_t answer = kNoReplyByte;
+    ReadResult r = port.read(&answer, 1);
+    if (!r.ok) return ProbeResult::LineFailed;
+    return r.count == 1 && answer == kAck ? ProbeResult::Answered : ProbeResult::Silent;
+}
+
+}  // namespace zem

@@ -1,0 +1,59 @@
+#include "app/edit_commands.h"
+
+#include "channels/channel_page.h"
+#include "channels/ms_flex_grid.h"
+#include "commands/command_host.h"
+#include "commands/command_ids.h"
+#include "view/kivu_view.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+
+namespace zem::gui {
+
+namespace {
+
+// The channel page when the channel table (or a list open over one of its
+// cells) has the focus; nullptr when the focus is on any other control.
+CChannelPage* FocusedTable(CommandHost& host) {
+    CKivuView& view = host.view();
+    if (view.currentTab() != CKivuView::kChannelTab) return nullptr;
+    CChannelPage& page = view.channelPage();
+    QWidget* grid = &page.grid();
+    QWidget* focus = QApplication::focusWidget();
+    return focus && (focus == grid || grid->isAncestorOf(focus)) ? &page : nullptr;
+}
+
+template <typename FieldAction, typename TableAction>
+void Bind(CommandHost& host, int id, FieldAction onField, TableAction onTable) {
+    QAction* action = host.action(id);
+    if (!action) return;
+    QObject::connect(action, &QAction::triggered, &host.hostWidget(), [&host, onField, onTable] {
+        if (QLineEdit* field = CKivuView::TypingField(QApplication::focusWidget())) {
+            onField(*field);
+        } else if (CChannelPage* page = FocusedTable(host)) {
+            onTable(*page);
+        }
+    });
+}
+
+}  // namespace
+
+void InstallEditCommands(CommandHost& host) {
+    Bind(
+        host, kCmdEditCut, [](QLineEdit& field) { field.cut(); },
+        [](CChannelPage& page) { QApplication::clipboard()->setText(page.cutSelection()); });
+    Bind(
+        host, kCmdEditCopy, [](QLineEdit& field) { field.copy(); },
+        [](CChannelPage& page) { QApplication::clipboard()->setText(page.copySelection()); });
+    Bind(
+        host, kCmdEditPaste, [](QLineEdit& field) { field.paste(); },
+        [](CChannelPage& page) { page.pasteText(QApplication::clipboard()->text()); });
+    Bind(
+        host, kCmdEditClear, [](QLineEdit& field) { field.del(); },
+        [](CChannelPage& page) { page.deleteSelection(); });
+}
+
+}  // namespace zem::gui

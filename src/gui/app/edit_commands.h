@@ -1,0 +1,14 @@
+#pragma once
+
+namespace zem::gui {
+
+class CommandHost;
+
+// Connects Edit, Cut, Copy, Paste and Delete of the main window. In a text
+// field (a cell's edit box, a settings page's text box) they act on the
+// field's text; in the channel table on the selected cells, which travel
+// through the clipboard as tab-separated text. Called once by the main
+// window after its actions exist.
+void InstallEditCommands(CommandHost& host);
+
+}  // namespace zem::gui

@@ -1,0 +1,117 @@
+#pragma once
+
+#include "document/radio_image.h"
+#include "fleet/fleet_run.h"
+#include "link/serial_port.h"
+
+#include <QDialog>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QTableWidget;
+class QTimer;
+
+namespace zem {
+class Messenger;
+}
+
+namespace zem::gui {
+
+// "Write to several radios...": the plan (the document as it stands at
+// Start) written into the radios on the ports ticked, all at once, or one
+// after another on one cable with Repeat. One row per port shows its
+// progress bar, state, count of radios and the message of a failure; the
+// summary line and "Save report..." come at the end. The exchange runs on
+// threads of its own; the dialog only looks at it ten times a second.
+class FleetDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    // Called at Start: stores the pages and gives the image to write; false
+    // keeps the run from starting.
+    using PlanSource = std::function<bool(zem::RadioImage& plan)>;
+
+    FleetDialog(zem::Messenger& messenger, PlanSource takePlan, QWidget* parent = nullptr);
+    ~FleetDialog() override;  // a run still going is cancelled and waited for
+
+    // The machine's serial ports, one check box each; ticked ones stay ticked.
+    void setAvailablePorts(const std::vector<zem::PortInfo>& ports);
+    // A port typed in (or added by a caller), ticked.
+    void addPort(const QString& port);
+    QStringList checkedPorts() const;
+
+    bool isRunning() const { return running_; }
+    // Start: false (after a message where there is something to say) when
+    // the run did not start. Stop: every radio stops at its next block.
+    bool start();
+    void stop();
+    // The report of the last run as CSV; false after a message.
+    bool saveReport(const QString& path);
+    std::vector<zem::RadioResult> results() const { return results_; }
+
+    // Where "Save report..." saves; the desktop's file dialog by default.
+    void setReportChooser(std::function<QString()> chooser) { chooseReport_ = std::move(chooser); }
+    // Lets a test or benchmark change the options of the next runs.
+    void setOptionsAdjuster(std::function<void(zem::FleetOptions&)> adjust) { adjust_ = std::move(adjust); }
+
+    QListWidget* portList() const { return ports_; }
+    QLineEdit* portEdit() const { return portEdit_; }
+    QPushButton* addButton() const { return add_; }
+    QCheckBox* verifyBox() const { return verify_; }
+    QCheckBox* backupBox() const { return backup_; }
+    QLineEdit* backupFolderEdit() const { return backupFolder_; }
+    QCheckBox* repeatBox() const { return repeat_; }
+    QPushButton* startButton() const { return start_; }
+    QPushButton* stopButton() const { return stop_; }
+    QPushButton* saveReportButton() const { return save_; }
+    QTableWidget* table() const { return table_; }
+    QLabel* summary() const { return summary_; }
+
+signals:
+    void runningChanged(bool running);
+
+protected:
+    // Closing during a run stops it; the dialog closes once every port is released.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void poll();
+    void setRunning(bool running);
+    void chooseBackupFolder();
+    void saveReportAs();
+    void loadSettings();
+    void storeSettings() const;
+
+    zem::Messenger& messenger_;
+    PlanSource takePlan_;
+    std::function<QString()> chooseReport_;
+    std::function<void(zem::FleetOptions&)> adjust_;
+    std::unique_ptr<zem::FleetRun> run_;
+    std::vector<zem::RadioResult> results_;
+    bool running_ = false;
+    bool closeWhenDone_ = false;
+
+    QListWidget* ports_;
+    QLineEdit* portEdit_;
+    QPushButton* add_;
+    QCheckBox* verify_;
+    QCheckBox* backup_;
+    QLineEdit* backupFolder_;
+    QPushButton* browse_;
+    QCheckBox* repeat_;
+    QPushButton* start_;
+    QPushButton* stop_;
+    QPushButton* save_;
+    QTableWidget* table_;
+    QLabel* summary_;
+    QTimer* timer_;
+};
+
+}  // namespace zem::gui

@@ -1,0 +1,140 @@
+// What a fleet run checks before any radio and how it names and reports:
+// the plan, folders, port names, the verify's words and the CSV report.
+#include "document/program_file.h"
+#include "fleet/fleet_checks.h"
+#include "fleet/fleet_report.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace zem {
+namespace {
+
+namespace fs = std::filesystem;
+
+class FleetChecks : public ::testing::Test {
+protected:
+    std::string dir = [] {
+        char pattern[] = "/tmp/zem-fleet-checks-XXXXXX";
+        return std::string(::mkdtemp(pattern) ? pattern : "");
+    }();
+    void TearDown() override { fs::remove_all(dir); }
+    std::string File(const std::string& name, std::size_t size) const {
+        std::ofstream(dir + "/" + name, std::ios::binary) << std::string(size, '\x11');
+        return dir + "/" + name;
+    }
+};
+
+TEST_F(FleetChecks, APlanMustBeExactlyAProgramFile) {
+    struct Case {
+        std::string path;
+        bool ok;
+        const char* why;
+    };
+    fs::create_directory(dir + "/folder");
+    const Case cases[] = {
+        {File("good.zem", 1024), true, ""},
+        {File("short.zem", 1023), false, "holds 1023 bytes"},
+        {File("long.zem", 1025), false, "holds 1025 bytes"},
+        {File("empty.zem", 0), false, "holds 0 bytes"},
+        {dir + "/missing.zem", false, "does not exist"},
+        {dir + "/folder", false, "folder"},
+    };
+    for (const Case& c : cases) {
+        RadioImage plan;
+        FileResult r = LoadFleetPlan(c.path, plan);
+        EXPECT_EQ(r.ok, c.ok) << c.path;
+        EXPECT_NE(r.message.find(c.why), std::string::npos) << r.message;
+        if (c.ok) {
+            EXPECT_EQ(plan[0], 0x11);
+        }
+    }
+}
+
+TEST_F(FleetChecks, AFolderIsUsableOnlyWhenAFileCanBeMadeInIt) {
+    File("plain", 3);
+    EXPECT_TRUE(CheckWritableFolder(dir + "/new/nested").ok);
+    EXPECT_TRUE(fs::is_directory(dir + "/new/nested"));
+    EXPECT_TRUE(fs::is_empty(dir + "/new/nested"));  // the test file is gone again
+    EXPECT_FALSE(CheckWritableFolder(dir + "/plain").ok);
+    EXPECT_FALSE(CheckWritableFolder(dir + "/plain/below").ok);
+    EXPECT_FALSE(CheckWritableFolder("").ok);
+}
+
+TEST_F(FleetChecks, PortNamesAndBackupFiles) {
+    using Case = std::pair<std::string, std::string>;
+    for (const auto& [port, stem] : {Case{"/dev/ttyUSB0", "ttyUSB0"}, Case{"/dev/pts/3", "pts-3"},
+                                     Case{"\\\\.\\COM10", "COM10"}, Case{"/tmp/my radio", "my_radio"},
+                                     Case{"/", "port"}})
+        EXPECT_EQ(PortFileStem(port), stem) << port;
+
+    const std::string first = BackupPathFor(dir, "/dev/ttyUSB0", 2);
+    EXPECT_EQ(fs::path(first).parent_path(), fs::path(dir));
+    EXPECT_EQ(fs::path(first).filename().string().rfind("ttyUSB0-", 0), 0u);
+    EXPECT_NE(first.find("-2.zem"), std::string::npos);
+    std::ofstream(first) << "taken";
+    const std::string second = BackupPathFor(dir, "/dev/ttyUSB0", 2);
+    EXPECT_NE(second, first);  // an existing backup is never overwritten
+    EXPECT_FALSE(fs::exists(second));
+}
+
+TEST_F(FleetChecks, TwoSpellingsOfOnePortAreTheSamePort) {
+    const std::string device = File("device", 1);
+    fs::create_symlink(device, dir + "/link");
+    EXPECT_EQ(FirstOfSamePort({device, dir + "/other", dir + "/link", device, dir + "/other"}),
+              (std::vector<std::size_t>{0, 1, 0, 0, 1}));
+    EXPECT_EQ(FirstOfSamePort({"33", "/dev/ttyUSB0", "34"}), (std::vector<std::size_t>{0, 0, 2}));
+}
+
+TEST(FleetMismatch, NamesTheFirstDifferingBlockAndWhatItHolds) {
+    RadioImage plan = NewDocumentImage();
+    const std::uint8_t channel1[8] = {0x00, 0x00, 0x50, 0x14, 0x00, 0x00, 0x50, 0x14};  // 145.00000 both ways
+    std::copy(channel1, channel1 + 8, plan.data() + 0x010);
+    struct Case {
+        std::size_t offset;
+        std::uint8_t value;
+        const char* expected;  // "" when no difference counts
+    };
+    const Case cases[] = {
+        {0x014, 0x50, "block 2 (0x010-0x017) differs: channel 1 Transmit: 145.00000 -> 145.00050"},
+        {0x134, 0x03, "block 38 (0x130-0x137) differs: Squelch Level"},
+        {0x13F, 0x12, "block 39 (0x138-0x13F) differs: Top Key Long Press"},
+        {0x003, 0x00, "block 0 (0x000-0x007) differs: byte 0x003: FF -> 00"},
+        {0x3CF, 0x00, "block 121 (0x3C8-0x3CF) differs"},
+        {0x3D0, 0x00, ""},  // the power values are not written, so not compared
+    };
+    for (const Case& c : cases) {
+        RadioImage radio = plan;
+        radio[c.offset] = c.value;
+        const std::string text = DescribeMismatch(plan, radio);
+        if (*c.expected)
+            EXPECT_EQ(text.rfind(c.expected, 0), 0u) << c.offset << ": " << text;
+        else
+            EXPECT_EQ(text, "");
+    }
+}
+
+TEST(FleetReport, OneRowPerRadioQuotedWhereNeeded) {
+    RadioResult ok;
+    ok.port = "/dev/ttyUSB0";
+    ok.job.ok = true;
+    ok.job.backupPath = "/b/ttyUSB0.zem";
+    ok.duration = std::chrono::milliseconds(2345);
+    RadioResult failed;
+    failed.port = "COM3";
+    failed.job.failedIn = RadioState::Writing;
+    failed.job.message = "Program interruput,please reset the radio and try again";
+    failed.job.detail = "block write at 0x100: \"no\" acknowledgement";
+    failed.duration = std::chrono::milliseconds(500);
+    EXPECT_EQ(FleetReportCsv({ok, failed}),
+              "port,result,seconds,detail,backup\r\n"
+              "/dev/ttyUSB0,ok,2.3,,/b/ttyUSB0.zem\r\n"
+              "COM3,failed,0.5,\"Program interruput,please reset the radio and try again (write: block write at "
+              "0x100: \"\"no\"\" acknowledgement)\",\r\n");
+    EXPECT_EQ(FleetSummary({ok, failed, failed}), "1 done, 2 failed");
+}
+
+}  // namespace
+}  // namespace zem

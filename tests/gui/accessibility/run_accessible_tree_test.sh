@@ -1,0 +1,21 @@
+#!/bin/sh
+# Runs accessible_tree_test.py on a virtual X display with its own session
+# bus, where the accessibility bus and registry start on demand. Exits 77
+# (skipped) when one of them is not installed.
+#   run_accessible_tree_test.sh ZEMPROG ZEMTOOL
+here=$(cd "$(dirname "$0")" && pwd)
+for tool in xvfb-run dbus-run-session; do
+    command -v "$tool" >/dev/null 2>&1 || { echo "$tool is not installed"; exit 77; }
+done
+/usr/bin/python3 -c "import pyatspi" 2>/dev/null || { echo "python3-pyatspi is not installed"; exit 77; }
+[ -e /usr/libexec/at-spi-bus-launcher ] || [ -e /usr/lib/at-spi2-core/at-spi-bus-launcher ] ||
+    { echo "at-spi2-core is not installed"; exit 77; }
+# Exit status 3: the program never reached the bus, as when another run
+# took the display number at the same moment; one more try.
+for try in 1 2; do
+    xvfb-run -a -s "-screen 0 1280x1024x24" \
+        dbus-run-session -- /usr/bin/python3 "$here/accessible_tree_test.py" "$@"
+    status=$?
+    [ "$status" -eq 3 ] || exit "$status"
+done
+exit 1

@@ -1,0 +1,70 @@
+// What assistive technology is told about the drop-down lists, in-process:
+// a list is named after its label (or its own accessible name) and reads
+// its entry as value and text; one without a label is named by its entry.
+#include "app_test_support.h"
+
+#include <QAccessible>
+#include <QAccessibleInterface>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace zem::test {
+namespace {
+
+struct Told {
+    QString name, value, text;
+};
+
+Told TellOf(QWidget* widget) {
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
+    if (!iface) return {};
+    QAccessibleTextInterface* text = iface->textInterface();
+    return {iface->text(QAccessible::Name), iface->text(QAccessible::Value),
+            text ? text->text(0, text->characterCount()) : QStringLiteral("<no text>")};
+}
+
+TEST_F(WindowTest, ListsAreNamedAfterTheirLabelsAndReadTheirEntry) {
+    const struct {
+        const char* object;
+        const char* name;
+        const char* entry;
+    } lists[] = {
+        {"typeCombo", "Type", "ZEM-KR-M4"},
+        {"bandCombo", "Field", "136-174MHZ"},
+        {"scanMode", "Scan Mode", "Carrier"},
+        {"voiceBeepTone", "Voice/Beep Tone", "Chinese"},
+        {"topLong", "Long Press", "Alarm"},
+        {"longPressDuration", "Long Press Duration(s)", "1.0"},
+    };
+    for (const auto& list : lists) {
+        auto* combo = view().findChild<QComboBox*>(QLatin1String(list.object));
+        ASSERT_TRUE(combo) << list.object;
+        const Told told = TellOf(combo);
+        EXPECT_EQ(told.name, list.name) << list.object;
+        EXPECT_EQ(told.value, list.entry) << list.object;
+        EXPECT_EQ(told.text, list.entry) << list.object;
+    }
+
+    // A list in a group box without a label is named by its entry, not by
+    // the group; an editable one reads what is typed; its own name wins.
+    QGroupBox group(QStringLiteral("Group"));
+    auto* bare = new QComboBox(&group);
+    bare->addItems({QStringLiteral("One"), QStringLiteral("Two")});
+    auto* typed = new QComboBox(&group);
+    typed->setEditable(true);
+    typed->setEditText(QStringLiteral("67.0"));
+    auto* named = new QComboBox(&group);
+    named->addItem(QStringLiteral("Off"));
+    named->setAccessibleName(QStringLiteral("Receive, channel 5"));
+    EXPECT_EQ(TellOf(bare).name, "One");
+    EXPECT_EQ(TellOf(typed).name, "67.0");
+    EXPECT_EQ(TellOf(typed).text, "67.0");
+    EXPECT_EQ(TellOf(named).name, "Receive, channel 5");
+    EXPECT_EQ(TellOf(named).value, "Off");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(typed)->childCount(), 2);
+}
+
+}  // namespace
+}  // namespace zem::test

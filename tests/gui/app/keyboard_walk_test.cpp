@@ -1,0 +1,193 @@
+// A plan programmed from start to save with the keyboard alone: the File
+// menu by Alt keys and the file dialogs typed into, a channel typed into
+// the table, every page changed with Ctrl+Tab, Tab, Enter and the arrow
+// keys. Not a single click.
+#include "app_test_support.h"
+
+#include "channels/band.h"
+#include "channels/channel_codec.h"
+#include "document/program_file.h"
+#include "pages/key_values.h"
+#include "pages/option_values.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+namespace zem::test {
+namespace {
+
+class KeyboardWalkTest : public WindowTest {
+protected:
+    // The desktop gives the focus back to the window when a dialog closes;
+    // the test platform leaves no window active.
+    QWidget* focus() {
+        if (!QApplication::activeWindow()) QApplication::setActiveWindow(window.get());
+        return QApplication::focusWidget();
+    }
+
+    void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QWidget* target = QApplication::activePopupWidget();
+        if (!target) target = focus();
+        ASSERT_TRUE(target) << "no focus for the key";
+        QTest::keyClick(target, k, modifiers);
+    }
+    void type(const QString& text) {
+        for (QChar c : text) QTest::keyClick(focus(), c.toLatin1());
+    }
+
+    // Tab until the focus is on target; false when a round of the window
+    // never reaches it.
+    bool tabTo(QWidget* target) {
+        for (int i = 0; i < 60 && focus() != target; ++i) key(Qt::Key_Tab);
+        return focus() == target;
+    }
+
+    // Answers the next file dialog as a user does: the path typed into its
+    // file name field, a completion list closed with Escape, then Enter.
+    static void answerFileDialog(const QString& path, bool* answered) {
+        auto* timer = new QTimer;
+        auto tries = std::make_shared<int>(0);
+        QObject::connect(timer, &QTimer::timeout, [timer, tries, path, answered] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            // The desktop activates a dialog as it opens; the test platform
+            // is given a moment for it, then told.
+            if (dialog && !dialog->isActiveWindow() && *tries > 20) QApplication::setActiveWindow(dialog);
+            if ((!dialog || !dialog->isActiveWindow()) && ++*tries < 1000) return;
+            timer->stop();
+            timer->deleteLater();
+            if (!dialog) return;
+            QWidget* field = QApplication::focusWidget();
+            *answered = qobject_cast<QLineEdit*>(field) && dialog->isAncestorOf(field);
+            QTest::keyClicks(field, path);
+            if (QApplication::activePopupWidget()) QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        });
+        timer->start(10);
+    }
+
+    template <typename T>
+    T* control(const char* name) {
+        T* widget = view().findChild<T*>(QLatin1String(name));
+        EXPECT_TRUE(widget) << name;
+        return widget;
+    }
+};
+
+TEST_F(KeyboardWalkTest, PlanProgrammedFromOpenToSaveWithoutAClick) {
+    window->setUserDialogs(nullptr);  // the desktop's own file dialogs
+    RadioImage plan = NewDocumentImage();
+    RecordingMessenger quiet;
+    ApplyChannelDefaults(plan, 0, 2, quiet);  // 400-470 MHz demonstration channels
+    const QString opened = tempPath("plan.Zem");
+    writeFile(opened, bytesOf(plan));
+
+    // File, Open: Alt+F, O, the path typed into the file dialog.
+    bool answered = false;
+    answerFileDialog(opened, &answered);
+    key(Qt::Key_F, Qt::AltModifier);
+    ASSERT_TRUE(qobject_cast<QMenu*>(QApplication::activePopupWidget())) << "Alt+F opens no menu";
+    key(Qt::Key_O);
+    EXPECT_TRUE(answered) << "the file dialog's name field had no focus";
+    ASSERT_EQ(window->document().pathName(), opened);
+    EXPECT_EQ(page().bandCombo().currentText(), "400-470MHZ");
+
+    // The channel table: Tab from the type list reaches the grid, the arrow
+    // keys the cell, typing opens its editor, Enter commits and runs on to
+    // the transmit frequency, Escape leaves that one as it was.
+    EXPECT_EQ(focus(), &page().typeCombo());
+    ASSERT_TRUE(tabTo(&grid()));
+    key(Qt::Key_Down);
+    key(Qt::Key_Down);
+    EXPECT_EQ(grid().Row(), 3);
+    EXPECT_EQ(grid().Col(), 1);
+    type("435.0125");
+    key(Qt::Key_Return);
+    EXPECT_EQ(cell(3, 1), "435.01250");
+    EXPECT_EQ(grid().Col(), 2);
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(grid().OpenEditor());
+    key(Qt::Key_F2);  // opens the editor with the cell's value
+    ASSERT_TRUE(grid().OpenEditor());
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(grid().OpenEditor());
+    key(Qt::Key_Right);
+    type("D023N");  // a decode tone typed into its list's field
+    key(Qt::Key_Return);
+    EXPECT_EQ(cell(3, 3), "D023N");
+    key(Qt::Key_Escape);
+
+    // Optional features: Ctrl+Tab, the focus moves into the page with it.
+    key(Qt::Key_Tab, Qt::ControlModifier);
+    ASSERT_EQ(view().currentTab(), 1);
+    EXPECT_TRUE(view().optionPage().isAncestorOf(focus()));
+    auto* scanMode = control<QComboBox>("scanMode");
+    ASSERT_TRUE(tabTo(scanMode));
+    key(Qt::Key_Up);  // "Carrier" to "Off"
+    key(Qt::Key_Return);  // Enter moves on as Tab does
+    EXPECT_EQ(focus(), control<QComboBox>("receiveRecovery"));
+    auto* energyCheck = control<QCheckBox>("energyCheck");
+    ASSERT_TRUE(tabTo(energyCheck));
+    key(Qt::Key_Space);
+    auto* start = control<QLineEdit>("pttIdStart");
+    ASSERT_TRUE(tabTo(start));
+    key(Qt::Key_A, Qt::ControlModifier);
+    type("87654321");
+
+    // Key assignment: Ctrl+Tab again, the top key's short press one entry on.
+    key(Qt::Key_Tab, Qt::ControlModifier);
+    ASSERT_EQ(view().currentTab(), 2);
+    auto* topShort = control<QComboBox>("topShort");
+    ASSERT_TRUE(tabTo(topShort));
+    const int shortBefore = topShort->currentIndex();
+    key(Qt::Key_Down);
+    EXPECT_EQ(topShort->currentIndex(), shortBefore + 1);
+
+    // Back to the channel page with Ctrl+Shift+Tab twice: every page stored.
+    key(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    key(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    ASSERT_EQ(view().currentTab(), 0);
+    EXPECT_TRUE(page().isAncestorOf(focus()));
+
+    // File, Save as: Alt+F, A, a new name typed.
+    const QString saved = tempPath("saved.Zem");
+    answered = false;
+    answerFileDialog(saved, &answered);
+    key(Qt::Key_F, Qt::AltModifier);
+    key(Qt::Key_A);
+    EXPECT_TRUE(answered);
+    ASSERT_EQ(window->document().pathName(), saved);
+    EXPECT_TRUE(messages.empty()) << messages.texts().front();
+
+    // The file holds the plan with the three pages' changes, as they store.
+    RadioImage expected = plan;
+    ChannelPageValues channels;
+    FillFromImage(plan, channels);
+    channels.cells.setText(3, 1, "435.01250");
+    channels.cells.setText(3, 3, "D023N");
+    StoreToImage(channels, expected);
+    OptionValues options;
+    FillFromImage(plan, options);
+    options.scanMode = 0;
+    options.energyCheck = !options.energyCheck;
+    options.pttIdStart = "87654321";
+    StoreToImage(options, expected, quiet);
+    KeyValues keys;
+    FillFromImage(plan, keys);
+    ++keys.topShort;
+    StoreToImage(keys, expected);
+    const QByteArray file = readFile(saved);
+    ASSERT_EQ(file.size(), static_cast<int>(kImageSize));
+    for (std::size_t offset = 0; offset < kImageSize; ++offset)
+        EXPECT_EQ(static_cast<std::uint8_t>(file[static_cast<int>(offset)]), expected[offset])
+            << "byte 0x" << std::hex << offset;
+}
+
+}  // namespace
+}  // namespace zem::test

@@ -1,0 +1,114 @@
+// "Write to several radios..." from the main window, driven by clicks: the
+// toolbar button opens the dialog, Start takes the document as the pages
+// show it, three rows reach done, the report is saved, and the commands
+// that would replace the document wait until the run is over.
+#include "gui/link/gui_test_support.h"
+
+#include "commands/command_ids.h"
+#include "fleet/fleet_dialog.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QToolBar>
+
+#include <filesystem>
+#include <fstream>
+
+namespace zem::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+class FleetFromWindow : public WindowTest {
+protected:
+    std::string dir = [] {
+        char pattern[] = "/tmp/zem-fleet-window-XXXXXX";
+        return std::string(::mkdtemp(pattern) ? pattern : "");
+    }();
+    void TearDown() override { fs::remove_all(dir); }
+};
+
+void Tick(QCheckBox* box, bool on) {
+    if (box->isChecked() != on) QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
+    ASSERT_EQ(box->isChecked(), on);
+}
+
+TEST_F(FleetFromWindow, ThreeRadiosGetThePagesAsTheyStandAtStartAndTheReportIsSaved) {
+    std::vector<std::unique_ptr<RadioOnPty>> radios;
+    for (int i = 0; i < 3; ++i) radios.push_back(std::make_unique<RadioOnPty>(BandImage(i)));
+    load(BandImage(2));
+    editOptionPage();  // not stored yet
+    const RadioImage shown = view().storedImage();
+    ASSERT_NE(shown, image());
+
+    QAction* command = window->action(gui::kCmdWriteSeveral);
+    ASSERT_NE(command, nullptr);
+    EXPECT_EQ(command->text(), "Write to several radios...");
+    QMenu* program = nullptr;
+    for (QAction* menu : window->menuBar()->actions())
+        if (menu->text() == "Program(&P)") program = menu->menu();
+    ASSERT_NE(program, nullptr);
+    EXPECT_TRUE(program->actions().contains(command));
+    auto* toolBar = window->findChild<QToolBar*>(QStringLiteral("standardToolBar"));
+    QTest::mouseClick(toolBar->widgetForAction(command), Qt::LeftButton);
+
+    auto* dialog = window->findChild<gui::FleetDialog*>(QStringLiteral("fleetDialog"));
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(dialog->isVisible());
+    dialog->setOptionsAdjuster([](FleetOptions& options) { options.job.sleep = [](std::chrono::milliseconds) {}; });
+    for (auto& radio : radios) {
+        QTest::keyClicks(dialog->portEdit(), radio->path());
+        QTest::keyClick(dialog->portEdit(), Qt::Key_Return);
+    }
+    Tick(dialog->verifyBox(), true);
+    Tick(dialog->backupBox(), true);
+    Tick(dialog->repeatBox(), false);
+    dialog->backupFolderEdit()->selectAll();
+    QTest::keyClicks(dialog->backupFolderEdit(), QString::fromStdString(dir + "/backups"));
+    EXPECT_FALSE(dialog->isRunning());
+    QTest::mouseClick(dialog->startButton(), Qt::LeftButton);
+    ASSERT_TRUE(dialog->isRunning());
+
+    EXPECT_EQ(image(), shown);  // the pages were stored first
+    for (int id : {gui::kCmdReadFromRadio, gui::kCmdWriteToRadio, gui::kCmdFileNew, gui::kCmdFileOpen,
+                   gui::kCmdOnLinePowerSet, gui::kCmdWriteSeveral})
+        EXPECT_FALSE(window->action(id)->isEnabled()) << id;
+    EXPECT_TRUE(window->action(gui::kCmdFileSave)->isEnabled());
+    ASSERT_TRUE(WaitUntil([&] { return !dialog->isRunning(); }));
+    for (int id : {gui::kCmdReadFromRadio, gui::kCmdFileNew, gui::kCmdWriteSeveral})
+        EXPECT_TRUE(window->action(id)->isEnabled()) << id;
+
+    ASSERT_EQ(dialog->table()->rowCount(), 3);  // Enter in the port field added a port and started nothing
+    for (int row = 0; row < 3; ++row) {
+        EXPECT_EQ(dialog->table()->item(row, 2)->text(), "done") << row;
+        EXPECT_EQ(dialog->table()->item(row, 3)->text(), "1") << row;
+    }
+    EXPECT_EQ(dialog->summary()->text(), "3 done, 0 failed");
+    for (auto& radio : radios) EXPECT_TRUE(SameBytes(radio->memory(), shown, 0, 0x3D0));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir + "/backups"), fs::directory_iterator()), 3);
+    EXPECT_TRUE(messenger.empty());
+
+    const std::string report = dir + "/report.csv";
+    dialog->setReportChooser([&] { return QString::fromStdString(report); });
+    QTest::mouseClick(dialog->saveReportButton(), Qt::LeftButton);
+    std::ifstream in(report);
+    std::vector<std::string> rows;
+    for (std::string row; std::getline(in, row);) rows.push_back(row);
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[0], "port,result,seconds,detail,backup\r");
+    EXPECT_EQ(rows[3].rfind(radios[2]->path().toStdString() + ",ok,", 0), 0u) << rows[3];
+
+    // The choices are there again the next time.
+    gui::FleetDialog again(messenger, {});
+    EXPECT_TRUE(again.verifyBox()->isChecked());
+    EXPECT_TRUE(again.backupBox()->isChecked());
+    EXPECT_EQ(again.backupFolderEdit()->text().toStdString(), dir + "/backups");
+}
+
+}  // namespace
+}  // namespace zem::test
