@@ -7,6 +7,7 @@
 
 namespace zem::gui {
 
+#ifdef Q_OS_UNIX
 namespace {
 
 // A drop-down list as assistive technology sees it: named after its label,
@@ -116,12 +117,16 @@ QAccessibleInterface* LabelledControls(const QString& className, QObject* object
 }
 
 }  // namespace
+#endif
 
 void InstallAccessibleNames() {
+#ifdef Q_OS_UNIX
+    // Elsewhere Qt's own list interface already names a list after its label.
     static bool installed = false;
     if (installed) return;
     installed = true;
     QAccessible::installFactory(LabelledControls);
+#endif
 }
 
 }  // namespace zem::gui

@@ -20,7 +20,8 @@ of the 16-channel handheld radio over a serial programming cable.
   FILE.Zem              open this program file at start
   --port P              start with serial port P: a number 1-99 or a device path
   --quit-after-show     print "shown <ms>" once the window is up, then quit
-  --screenshot-dir DIR  save a picture of each page into DIR, then quit
+  --screenshot-dir DIR  save a picture of each page and dialog into DIR, then quit
+  --dark-palette        show the window in a dark palette
   --help                print this text and quit
   --version             print the version and quit
 

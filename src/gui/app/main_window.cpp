@@ -148,13 +148,13 @@ void MainWindow::createActions() {
 
     // The channel list as CSV, printing, the radio, the ports and the
     // service mode are connected and enabled by InstallDeviceCommands.
-    a = makeAction(kCmdImportCsv, QStringLiteral("Import CSV..."),
+    a = makeAction(kCmdImportCsv, QStringLiteral("&Import CSV..."),
                    QStringLiteral("Replace the channels by those of a comma-separated list\nImport CSV"));
     a->setEnabled(false);
-    a = makeAction(kCmdExportCsv, QStringLiteral("Export CSV..."),
+    a = makeAction(kCmdExportCsv, QStringLiteral("&Export CSV..."),
                    QStringLiteral("Save the channels as a comma-separated list for a spreadsheet\nExport CSV"));
     a->setEnabled(false);
-    a = makeAction(kCmdRadioHistory, QStringLiteral("Radio history..."),
+    a = makeAction(kCmdRadioHistory, QStringLiteral("&Radio history..."),
                    QStringLiteral("Open one of the radios read before\nRadio history"));
     connect(a, &QAction::triggered, this, [this] { showRadioHistory(); });
 
@@ -205,9 +205,17 @@ void MainWindow::createActions() {
     shortcut(a, QKeySequence(Qt::CTRL | Qt::Key_W));
     a->setEnabled(false);
 
-    a = makeAction(kCmdWriteSeveral, QStringLiteral("Write to several radios..."),
+    a = makeAction(kCmdWriteSeveral, QStringLiteral("Write to &several radios..."),
                    QStringLiteral("Write this document into many radios, at once or one after another\nWrite to several radios"));
     a->setIcon(Icon("mail-send", "write.png"));
+    a->setEnabled(false);
+
+    a = makeAction(kCmdCompareWithRadio, QStringLiteral("Compare with radio..."),
+                   QStringLiteral("Read the radio and list where it differs from the document; the document stays as it is\n"
+                                  "Compare with radio"));
+    a->setEnabled(false);
+    a = makeAction(kCmdCompareWithFile, QStringLiteral("Compare with file..."),
+                   QStringLiteral("List where a program file differs from the document\nCompare with file"));
     a->setEnabled(false);
 
     a = makeAction(kCmdEditChannel, QStringLiteral("&Edit Channel\tCtrl+G"), QStringLiteral("Edit channel Data \nEdit"));
@@ -242,7 +250,7 @@ void MainWindow::createActions() {
         a->setEnabled(false);
     }
 
-    a = makeAction(kCmdVerifyAfterWrite, QStringLiteral("Verify after write"),
+    a = makeAction(kCmdVerifyAfterWrite, QStringLiteral("&Verify after write"),
                    QStringLiteral("Read the radio back after a write and compare it with what was written\nVerify"));
     a->setCheckable(true);
     a->setEnabled(false);
@@ -306,6 +314,9 @@ void MainWindow::createMenus() {
     program->addSeparator();
     program->addAction(action(kCmdWriteToRadio));
     program->addAction(action(kCmdWriteSeveral));
+    program->addSeparator();
+    program->addAction(action(kCmdCompareWithRadio));
+    program->addAction(action(kCmdCompareWithFile));
     program->addSeparator();
     program->addAction(action(kCmdEditChannel));
     program->addSeparator();

@@ -48,7 +48,7 @@ TEST_F(FleetFromWindow, ThreeRadiosGetThePagesAsTheyStandAtStartAndTheReportIsSa
 
     QAction* command = window->action(gui::kCmdWriteSeveral);
     ASSERT_NE(command, nullptr);
-    EXPECT_EQ(command->text(), "Write to several radios...");
+    EXPECT_EQ(command->text().remove(QLatin1Char('&')), "Write to several radios...");
     QMenu* program = nullptr;
     for (QAction* menu : window->menuBar()->actions())
         if (menu->text() == "Program(&P)") program = menu->menu();
