@@ -210,11 +210,11 @@ void MainWindow::createActions() {
     a->setIcon(Icon("mail-send", "write.png"));
     a->setEnabled(false);
 
-    a = makeAction(kCmdCompareWithRadio, QStringLiteral("Compare with radio..."),
+    a = makeAction(kCmdCompareWithRadio, QStringLiteral("&Compare with radio..."),
                    QStringLiteral("Read the radio and list where it differs from the document; the document stays as it is\n"
                                   "Compare with radio"));
     a->setEnabled(false);
-    a = makeAction(kCmdCompareWithFile, QStringLiteral("Compare with file..."),
+    a = makeAction(kCmdCompareWithFile, QStringLiteral("Compare with &file..."),
                    QStringLiteral("List where a program file differs from the document\nCompare with file"));
     a->setEnabled(false);
 
