@@ -4,6 +4,7 @@
 // paste. Prints the median and the slowest of a number of runs.
 // The window runs on Qt's offscreen platform unless another is asked for.
 #include "app/main_window.h"
+#include "bench_support.h"
 #include "channels/channel_page.h"
 #include "channels/ms_flex_grid.h"
 #include "commands/command_ids.h"
@@ -23,15 +24,6 @@ namespace {
 
 constexpr int kRuns = 50;
 
-// Counts what the commands say; a bench run should say nothing.
-class CountingMessenger : public zem::Messenger {
-public:
-    int said = 0;
-    void notice(const std::string&) override { ++said; }
-    bool confirm(const std::string&) override { return ++said, false; }
-    bool retry(const std::string&) override { return ++said, false; }
-};
-
 void Report(const char* what, std::vector<double> ms) {
     std::sort(ms.begin(), ms.end());
     std::printf("%-28s median %7.2f ms   slowest %7.2f ms\n", what, ms[ms.size() / 2], ms.back());
@@ -50,7 +42,7 @@ double Timed(const std::function<void()>& step) {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    CountingMessenger messenger;
+    zem::bench::CountingMessenger messenger;
     zem::gui::MainWindow window;
     window.setMessenger(&messenger);
     window.show();

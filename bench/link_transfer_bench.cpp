@@ -3,87 +3,24 @@
 // printed as a ratio to its floor, the line time of every byte (10 bits at
 // 9600 baud) plus the pauses its timing set prescribes. Also the time of
 // the handshake with a radio that answers at once.
-#include "link/clone_constants.h"
+#include "bench_support.h"
 #include "link/clone_protocol.h"
 #include "link/link_session.h"
 #include "link/transfer.h"
-#include "pty_radio.h"
-#include "virtual_radio.h"
 
-#include <algorithm>
-#include <atomic>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <thread>
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-using Ms = std::chrono::duration<double, std::milli>;
-
-constexpr double kByteMs = 10.0 / 9600.0 * 1000.0;
-
-class QuietMessenger : public zem::Messenger {
-public:
-    void notice(const std::string& text) override { std::fprintf(stderr, "bench: %s\n", text.c_str()); }
-    bool confirm(const std::string&) override { return false; }
-    bool retry(const std::string& text) override {
-        std::fprintf(stderr, "bench: %s\n", text.c_str());
-        return false;
-    }
-};
-
-// The handshake: 7 wake-up bytes, ACK, 0x02, 8 identification bytes, the
-// PC's ACK and the radio's; 12 + 7 + 1 + 13 pauses of 1 ms; then the 1 ms
-// pause before the first block.
-double HandshakeFloorMs(bool paced) {
-    double line = paced ? (7 + 1 + 1 + 8 + 1 + 1) * kByteMs : 0.0;
-    return line + (12 + 7 + 1 + 13) + 1;
-}
-
-// Per read block: request 4, reply 12, two ACKs; 3 ms before the PC's ACK
-// and 4 ms after the pumps. Per written block: header 4, data 8, ACK; 1 ms
-// between header and data and 1 ms after the pumps.
-double BlocksFloorMs(zem::TransferDirection direction) {
-    bool read = direction == zem::TransferDirection::Read;
-    const zem::TimingSet& t = read ? zem::kFullReadTiming : zem::kFullWriteTiming;
-    double line = (read ? 18 : 13) * kByteMs;
-    double pauses = static_cast<double>((t.beforeReadAck + t.headerToData + t.pauseAfterPumps).count());
-    return zem::kTransferBlockCount * (line + pauses);
-}
-
-struct Radio {
-    explicit Radio(bool paced) : radio(zem::RadioImage{}) {
-        std::string error;
-        zem::sim::LineOptions options;
-        options.paced = paced;
-        line = zem::sim::PtyRadio::Create(radio, options, error);
-        if (!line) {
-            std::fprintf(stderr, "bench: %s\n", error.c_str());
-            std::exit(1);
-        }
-        thread = std::thread([this] { line->run(stop); });
-    }
-    ~Radio() {
-        stop = true;
-        thread.join();
-    }
-    zem::sim::VirtualRadio radio;
-    std::unique_ptr<zem::sim::PtyRadio> line;
-    std::atomic<bool> stop{false};
-    std::thread thread;
-};
-
 double TransferMs(zem::TransferDirection direction) {
-    Radio radio(true);
+    zem::bench::SimRadio radio(zem::RadioImage{});
     zem::LinkSession session;
-    session.port = radio.line->device();
+    session.port = radio.device();
     zem::RadioImage image;
-    QuietMessenger messenger;
-    auto start = Clock::now();
-    zem::TransferOutcome outcome = zem::RunTransfer(direction, image, session, messenger);
-    double ms = Ms(Clock::now() - start).count();
+    zem::bench::CountingMessenger messenger;
+    zem::TransferOutcome outcome;
+    const double ms = zem::bench::MsOf([&] { outcome = zem::RunTransfer(direction, image, session, messenger); });
     if (!outcome.link.completed()) {
         std::fprintf(stderr, "bench: the transfer failed: %s\n", outcome.link.detail.c_str());
         std::exit(1);
@@ -92,33 +29,32 @@ double TransferMs(zem::TransferDirection direction) {
 }
 
 double HandshakeMs() {
-    Radio radio(false);
-    zem::OpenResult opened = zem::OpenSerialPort(radio.line->device(), zem::CloneTimeouts);
+    zem::bench::SimRadio radio(zem::RadioImage{}, false);
+    zem::OpenResult opened = zem::OpenSerialPort(radio.device(), zem::CloneTimeouts);
     if (!opened.port) std::exit(1);
-    QuietMessenger messenger;
+    zem::bench::CountingMessenger messenger;
     zem::CloneProtocol protocol(*opened.port, messenger);
-    auto start = Clock::now();
-    if (protocol.EnterProgrammingMode() != zem::HandshakeResult::Entered) std::exit(1);
-    return Ms(Clock::now() - start).count();
+    zem::HandshakeResult result{};
+    const double ms = zem::bench::MsOf([&] { result = protocol.EnterProgrammingMode(); });
+    if (result != zem::HandshakeResult::Entered) std::exit(1);
+    return ms;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    int runs = argc > 1 ? std::atoi(argv[1]) : 3;
-    if (runs < 1) runs = 1;
+    const int runs = zem::bench::RunsFromArguments(argc, argv, 3);
     std::printf("%-28s %10s %10s %8s\n", "", "best ms", "floor ms", "ratio");
     for (auto direction : {zem::TransferDirection::Read, zem::TransferDirection::Write}) {
-        double best = 1e12;
-        for (int i = 0; i < runs; ++i) best = std::min(best, TransferMs(direction));
-        double floor = HandshakeFloorMs(true) + BlocksFloorMs(direction);
+        const double best = zem::bench::BestOf(runs, [&] { return TransferMs(direction); });
+        const double floor = zem::bench::TransferFloorMs(direction);
         std::printf("%-28s %10.1f %10.1f %8.3f\n",
                     direction == zem::TransferDirection::Read ? "full read, 9600 baud" : "full write, 9600 baud",
                     best, floor, best / floor);
     }
-    double best = 1e12;
-    for (int i = 0; i < runs; ++i) best = std::min(best, HandshakeMs());
-    std::printf("%-28s %10.1f %10.1f %8.3f\n", "handshake, instant radio", best, HandshakeFloorMs(false) - 1,
-                best / (HandshakeFloorMs(false) - 1));
+    // Without the pause before the first block: the handshake ends with the radio's ACK.
+    const double best = zem::bench::BestOf(runs, HandshakeMs);
+    const double floor = zem::bench::HandshakeFloorMs(false) - 1;
+    std::printf("%-28s %10.1f %10.1f %8.3f\n", "handshake, instant radio", best, floor, best / floor);
     return 0;
 }
