@@ -1,8 +1,8 @@
 #include "fleet/fleet_checks.h"
 
+#include "document/document_diff.h"
 #include "link/clone_constants.h"
 #include "link/serial_port.h"
-#include "link/transfer.h"
 
 #include <cctype>
 #include <cstdio>
@@ -124,14 +124,19 @@ std::vector<std::size_t> FirstOfSamePort(const std::vector<std::string>& ports) 
 }
 
 std::string DescribeMismatch(const RadioImage& plan, const RadioImage& radio) {
-    const std::optional<BlockMismatch> mismatch = FirstMismatchedBlock(plan, radio);
-    if (!mismatch) return {};
-    const std::size_t first = mismatch->block * kBlockSize;
+    std::size_t offset = 0;
+    while (offset < kTransferEnd && plan[offset] == radio[offset]) ++offset;
+    if (offset == kTransferEnd) return {};
+    const std::size_t block = offset / kBlockSize;
+    const std::size_t first = block * kBlockSize;
+    // The plan with only this block as the radio holds it: its differences
+    // are exactly what the block means on the pages.
+    RadioImage mixed = plan;
+    std::copy(radio.data() + first, radio.data() + first + kBlockSize, mixed.data() + first);
+    std::vector<std::string> lines = DiffDocuments(plan, mixed);
     char where[64];
-    std::snprintf(where, sizeof where, "block %zu (0x%03zX-0x%03zX) differs", mismatch->block, first,
-                  first + kBlockSize - 1);
+    std::snprintf(where, sizeof where, "block %zu (0x%03zX-0x%03zX) differs", block, first, first + kBlockSize - 1);
     std::string text = where;
-    const std::vector<std::string>& lines = mismatch->lines;
     for (std::size_t i = 0; i < lines.size() && i < 2; ++i) text += (i == 0 ? ": " : "; ") + lines[i];
     if (lines.size() > 2) text += "; ...";
     return text;

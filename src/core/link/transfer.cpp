@@ -93,24 +93,13 @@ VerifyOutcome VerifyWrite(const RadioImage& written, const LinkSession& session,
     return outcome;
 }
 
-std::optional<BlockMismatch> FirstMismatchedBlock(const RadioImage& written, const RadioImage& readBack) {
-    std::size_t offset = 0;
-    while (offset < kTransferEnd && written[offset] == readBack[offset]) ++offset;
-    if (offset == kTransferEnd) return std::nullopt;
-    BlockMismatch mismatch;
-    mismatch.block = offset / kBlockSize;
-    const std::size_t first = mismatch.block * kBlockSize;
-    // written with only this block as the radio holds it: its differences
-    // are exactly what the block means on the pages.
-    RadioImage mixed = written;
-    std::copy(readBack.data() + first, readBack.data() + first + kBlockSize, mixed.data() + first);
-    mismatch.lines = DiffDocuments(written, mixed);
-    return mismatch;
-}
-
 std::string FirstWriteMismatch(const RadioImage& written, const RadioImage& readBack) {
-    const std::optional<BlockMismatch> mismatch = FirstMismatchedBlock(written, readBack);
-    return mismatch && !mismatch->lines.empty() ? mismatch->lines.front() : std::string();
+    // Only the bytes a write sends count; the rest is taken from written so
+    // the comparison cannot name it.
+    RadioImage compared = readBack;
+    std::copy(written.bytes.begin() + kTransferEnd, written.bytes.end(), compared.bytes.begin() + kTransferEnd);
+    const std::vector<std::string> lines = DiffDocuments(written, compared);
+    return lines.empty() ? std::string() : lines.front();
 }
 
 std::string VerifyMismatchMessage(const std::string& mismatch) {

@@ -4,10 +4,6 @@
 #include "link/link_session.h"
 #include "messenger.h"
 
-#include <optional>
-#include <string>
-#include <vector>
-
 namespace zem {
 
 enum class TransferDirection { Read, Write };
@@ -52,18 +48,8 @@ struct VerifyOutcome {
 // 0x000-0x3CF, the bytes a write sends, with written.
 VerifyOutcome VerifyWrite(const RadioImage& written, const LinkSession& session, Messenger& messenger);
 
-// The first 8-byte block of 0x000-0x3CF, the bytes a write sends, where
-// readBack differs from written, and what that block's difference means in
-// the pages' words: lines of DiffDocuments, the written value first.
-struct BlockMismatch {
-    std::size_t block = 0;           // it starts at block * 8
-    std::vector<std::string> lines;  // at least one
-};
-std::optional<BlockMismatch> FirstMismatchedBlock(const RadioImage& written, const RadioImage& readBack);
-
 // The first difference between written and readBack over bytes
-// 0x000-0x3CF in the pages' words (the first line of FirstMismatchedBlock);
-// empty when they agree there.
+// 0x000-0x3CF in the pages' words; empty when they agree there.
 std::string FirstWriteMismatch(const RadioImage& written, const RadioImage& readBack);
 
 // The message of a verify that found mismatch (a FirstWriteMismatch line).

@@ -190,26 +190,6 @@ TEST(Transfer, WriteMismatchCountsOnlyTheBytesAWriteSends) {
               "and the cable.");
 }
 
-// Several differences: the window's message and the fleet's name the same
-// one, the lowest differing block, with what that block means on the pages.
-TEST(Transfer, TheFirstMismatchIsTheLowestDifferingBlock) {
-    RecordingMessenger quiet;
-    RadioImage written = NewDocumentImage();
-    ApplyChannelDefaults(written, 0, 2, quiet);
-    RadioImage readBack = written;
-    readBack[0x134] ^= 0x11;  // Squelch Level, block 38
-    readBack[0x021] ^= 0x11;  // channel 2 Receive, block 4
-    readBack[0x024] ^= 0x11;  // channel 2 Transmit, the same block
-    const std::optional<BlockMismatch> mismatch = FirstMismatchedBlock(written, readBack);
-    ASSERT_TRUE(mismatch);
-    EXPECT_EQ(mismatch->block, 4u);
-    ASSERT_EQ(mismatch->lines.size(), 2u) << ::testing::PrintToString(mismatch->lines);
-    EXPECT_EQ(SplitDiffLine(mismatch->lines[0]).where, "channel 2 Receive");
-    EXPECT_EQ(SplitDiffLine(mismatch->lines[1]).where, "channel 2 Transmit");
-    EXPECT_EQ(FirstWriteMismatch(written, readBack), mismatch->lines[0]);
-    EXPECT_FALSE(FirstMismatchedBlock(written, written));
-}
-
 TEST(DocumentDiff, SplitsALineIntoWhereBeforeAndAfter) {
     const struct {
         const char* line;
