@@ -5,69 +5,29 @@
 // the window, and, as the machine's own noise, for the idle window and for
 // the same 8 radios run without the dialog.
 #include "app/main_window.h"
+#include "bench_support.h"
 #include "commands/command_ids.h"
 #include "fleet/fleet_dialog.h"
 #include "link/port_selection.h"
 #include "link/progress_dialog.h"
 #include "link/transfer_controller.h"
-#include "pty_radio.h"
-#include "virtual_radio.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <algorithm>
-#include <atomic>
 #include <cstdio>
 #include <functional>
-#include <memory>
-#include <thread>
 #include <vector>
 
 namespace {
 
 constexpr int kTickMs = 2;
-
-class CountingMessenger : public zem::Messenger {
-public:
-    int said = 0;
-    void notice(const std::string& text) override { report(text); }
-    bool confirm(const std::string& text) override { return report(text); }
-    bool retry(const std::string& text) override { return report(text); }
-
-private:
-    bool report(const std::string& text) {
-        ++said;
-        std::fprintf(stderr, "message: %s\n", text.c_str());
-        return false;
-    }
-};
-
-struct Radio {
-    Radio() : radio(zem::NewDocumentImage()) {
-        zem::sim::LineOptions options;
-        options.paced = true;
-        std::string error;
-        line = zem::sim::PtyRadio::Create(radio, options, error);
-        if (!line) {
-            std::fprintf(stderr, "fleet_gui_stall: %s\n", error.c_str());
-            std::exit(1);
-        }
-        thread = std::thread([this] { line->run(stop); });
-    }
-    ~Radio() {
-        stop = true;
-        thread.join();
-    }
-    zem::sim::VirtualRadio radio;
-    std::unique_ptr<zem::sim::PtyRadio> line;
-    std::atomic<bool> stop{false};
-    std::thread thread;
-};
 
 struct Stalls {
     double seconds = 0;
@@ -112,8 +72,11 @@ void Print(const char* what, const Stalls& s) {
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The Read goes to a radio history of its own, not the user's.
+    QTemporaryDir dataHome;
+    qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
     QApplication app(argc, argv);
-    CountingMessenger messenger;
+    zem::bench::CountingMessenger messenger;
     zem::gui::MainWindow window;
     window.setMessenger(&messenger);
     window.show();
@@ -128,24 +91,18 @@ int main(int argc, char** argv) {
     {
         // The same run without the dialog: what the radios' and ports'
         // threads alone cost the GUI thread on this machine.
-        std::vector<std::unique_ptr<Radio>> radios;
-        std::vector<std::string> ports;
-        for (int i = 0; i < 8; ++i) {
-            radios.push_back(std::make_unique<Radio>());
-            ports.push_back(radios.back()->line->device());
-        }
+        zem::bench::SimRadios radios(8);
         zem::FleetOptions options;
         options.job.verify = true;
-        zem::FleetRun run(zem::NewDocumentImage(), ports, options);
+        zem::FleetRun run(zem::NewDocumentImage(), radios.devices, options);
         run.start();
         Print("8 radios, no dialog", Watch([&] { return run.finished(); }));
     }
     {
-        std::vector<std::unique_ptr<Radio>> radios;
-        for (int i = 0; i < 8; ++i) radios.push_back(std::make_unique<Radio>());
+        zem::bench::SimRadios radios(8);
         window.action(zem::gui::kCmdWriteSeveral)->trigger();
         auto* dialog = window.findChild<zem::gui::FleetDialog*>();
-        for (auto& radio : radios) dialog->addPort(QString::fromStdString(radio->line->device()));
+        for (const auto& device : radios.devices) dialog->addPort(QString::fromStdString(device));
         dialog->verifyBox()->setChecked(true);
         dialog->backupBox()->setChecked(false);
         dialog->repeatBox()->setChecked(false);
@@ -156,8 +113,8 @@ int main(int argc, char** argv) {
         dialog->close();
     }
     {
-        Radio radio;
-        window.findChild<zem::gui::PortSelection*>()->setPort(QString::fromStdString(radio.line->device()));
+        zem::bench::SimRadio radio;
+        window.findChild<zem::gui::PortSelection*>()->setPort(QString::fromStdString(radio.device()));
         auto* transfer = window.findChild<zem::gui::TransferController*>();
         window.action(zem::gui::kCmdReadFromRadio)->trigger();
         transfer->progressDialog().startButton()->click();

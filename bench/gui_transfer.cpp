@@ -3,13 +3,11 @@
 // pauses allow, and to the same exchange run without the window.
 // The window runs on Qt's offscreen platform unless another is asked for.
 #include "app/main_window.h"
-#include "link/clone_constants.h"
+#include "bench_support.h"
 #include "link/port_selection.h"
 #include "link/progress_dialog.h"
 #include "link/transfer.h"
 #include "link/transfer_controller.h"
-#include "pty_radio.h"
-#include "virtual_radio.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,48 +15,9 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
-#include <atomic>
 #include <cstdio>
-#include <thread>
 
 namespace {
-
-constexpr int kBaud = 9600;
-constexpr double kBitsPerByte = 10.0;  // 8N1
-
-// Counts what the exchange says; a bench run should say nothing.
-class CountingMessenger : public zem::Messenger {
-public:
-    int said = 0;
-    void notice(const std::string& text) override { report(text); }
-    bool confirm(const std::string& text) override { return report(text); }
-    bool retry(const std::string& text) override { return report(text); }
-
-private:
-    bool report(const std::string& text) {
-        ++said;
-        std::fprintf(stderr, "message: %s\n", text.c_str());
-        return false;
-    }
-};
-
-// The fastest a run can be: the line time of every byte (10 bits each) plus
-// the pauses the protocol prescribes. The handshake: 7 wake-up bytes, ACK,
-// 0x02, 8 identification bytes, the PC's ACK and the radio's, 33 pauses of
-// 1 ms and the 1 ms before the first block. A read block moves 18 bytes with
-// 3 ms before the PC's ACK and 4 ms after the pumps; a written block 13
-// bytes with 1 ms between header and data and 1 ms after the pumps.
-double FloorSeconds(zem::TransferDirection direction) {
-    const double byteMs = kBitsPerByte / kBaud * 1000.0;
-    const bool read = direction == zem::TransferDirection::Read;
-    const zem::TimingSet& timing = read ? zem::kFullReadTiming : zem::kFullWriteTiming;
-    const double handshakeMs = (zem::kMagic.size() + 1 + 1 + zem::kIdentificationSize + 1 + 1) * byteMs +
-                               (zem::kPumpsBeforeMagic + zem::kMagic.size() + 1 + zem::kPumpsBeforeFinalAck) + 1;
-    const double blockBytes = read ? zem::kRequestSize + zem::kReadReplySize + 2 : zem::kRequestSize + zem::kBlockSize + 1;
-    const double blockMs = blockBytes * byteMs +
-                           static_cast<double>((timing.beforeReadAck + timing.headerToData + timing.pauseAfterPumps).count());
-    return (handshakeMs + zem::kTransferBlockCount * blockMs) / 1000.0;
-}
 
 double RunOnce(zem::gui::MainWindow& window, int command) {
     auto* transfer = window.findChild<zem::gui::TransferController*>();
@@ -77,10 +36,7 @@ double RunCore(const std::string& port, zem::TransferDirection direction, zem::M
     zem::RadioImage image = zem::NewDocumentImage();
     zem::LinkSession session;
     session.port = port;
-    QElapsedTimer clock;
-    clock.start();
-    zem::RunTransfer(direction, image, session, messenger);
-    return clock.nsecsElapsed() / 1e9;
+    return zem::bench::MsOf([&] { zem::RunTransfer(direction, image, session, messenger); }) / 1000.0;
 }
 
 }  // namespace
@@ -94,25 +50,13 @@ int main(int argc, char** argv) {
     qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
     QApplication app(argc, argv);
 
-    zem::sim::VirtualRadio radio(zem::NewDocumentImage());
-    zem::sim::LineOptions line;
-    line.paced = true;
-    line.baud = kBaud;
-    std::string error;
-    auto pty = zem::sim::PtyRadio::Create(radio, line, error);
-    if (!pty) {
-        std::fprintf(stderr, "gui_transfer: no pseudo-terminal: %s\n", error.c_str());
-        return 1;
-    }
-    std::atomic<bool> stop{false};
-    std::thread answering([&] { pty->run(stop); });
-
-    CountingMessenger messenger;
+    zem::bench::SimRadio radio;
+    zem::bench::CountingMessenger messenger;
     zem::gui::MainWindow window;
     window.setMessenger(&messenger);
-    window.findChild<zem::gui::PortSelection*>()->setPort(QString::fromStdString(pty->path()));
+    window.findChild<zem::gui::PortSelection*>()->setPort(QString::fromStdString(radio.device()));
 
-    std::printf("GUI transfer against the virtual radio at %d baud\n", kBaud);
+    std::printf("GUI transfer against the virtual radio at %d baud\n", zem::bench::kBaud);
     std::printf("floor: line time of every byte plus the prescribed pauses; core: the exchange without the window\n");
     std::printf("%-6s %9s %9s %9s %12s %11s\n", "run", "window s", "core s", "floor s", "window/floor",
                 "window/core");
@@ -130,17 +74,15 @@ int main(int argc, char** argv) {
     for (const auto& run : runs) {
         transfer->setVerifyAfterWrite(run.verify);
         const double seconds = RunOnce(window, run.command);
-        double core = RunCore(pty->path(), run.direction, messenger);
-        double floor = FloorSeconds(run.direction);
+        double core = RunCore(radio.device(), run.direction, messenger);
+        double floor = zem::bench::TransferFloorMs(run.direction) / 1000.0;
         if (run.verify) {
-            core += RunCore(pty->path(), zem::TransferDirection::Read, messenger);
-            floor += FloorSeconds(zem::TransferDirection::Read);
+            core += RunCore(radio.device(), zem::TransferDirection::Read, messenger);
+            floor += zem::bench::TransferFloorMs(zem::TransferDirection::Read) / 1000.0;
         }
         std::printf("%-6s %9.3f %9.3f %9.3f %12.3f %11.3f\n", run.name, seconds, core, floor, seconds / floor,
                     seconds / core);
     }
 
-    stop = true;
-    answering.join();
     return messenger.said == 0 ? 0 : 1;
 }

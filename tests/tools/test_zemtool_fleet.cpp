@@ -1,85 +1,15 @@
 // zemtool fleet end to end: the zemtool program writing one plan into the
 // radios of a zemsim program that serves several, as a script would run it.
 #include "channels/channel_csv.h"
-#include "document/program_file.h"
-#include "document/radio_image.h"
+#include "zemtool_test_support.h"
 
-#include <gtest/gtest.h>
-
-#include <csignal>
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <stdexcept>
-#include <sys/wait.h>
-
-namespace zem {
+namespace zem::test {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadAll(const std::string& path) {
-    std::stringstream text;
-    text << std::ifstream(path).rdbuf();
-    return text.str();
-}
-
-int ExitStatus(int status) { return WIFEXITED(status) ? WEXITSTATUS(status) : -1; }
-
-bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
-
-// zemsim serving radios: the shell prints its process id, then zemsim one
-// device path per radio once they are ready.
-class Zemsim {
-public:
-    Zemsim(const std::string& options, int radios)
-        : out_(::popen(("echo $$; exec '" ZEMSIM_PATH "' --radios " + std::to_string(radios) + " " + options).c_str(),
-                       "r")) {
-        if (!out_ || std::fscanf(out_, "%d", &pid_) != 1) throw std::runtime_error("zemsim did not start");
-        for (int i = 0; i < radios; ++i) {
-            char device[256];
-            if (std::fscanf(out_, "%255s", device) != 1) throw std::runtime_error("zemsim did not start");
-            ports.push_back(device);
-        }
-    }
-    ~Zemsim() { stop(); }
-    void stop() {
-        if (!out_) return;
-        ::kill(pid_, SIGTERM);
-        ::pclose(out_);
-        out_ = nullptr;
-    }
-    std::vector<std::string> ports;
-
-private:
-    FILE* out_;
-    int pid_ = 0;
-};
-
-RadioImage Pattern(int salt) {
-    RadioImage image;
-    for (std::size_t i = 0; i < kImageSize; ++i) image[i] = static_cast<std::uint8_t>(i * 13 + salt);
-    return image;
-}
-
-bool SameRange(const RadioImage& a, const RadioImage& b, std::size_t begin, std::size_t end) {
-    return std::equal(a.data() + begin, a.data() + end, b.data() + begin);
-}
-
-struct RunResult {
-    int exitStatus = -1;
-    std::string out;
-    std::string err;
-};
-
-class ZemtoolFleet : public ::testing::Test {
+class ZemtoolFleet : public ProgramTest {
 protected:
-    std::string dir = [] {
-        char pattern[] = "/tmp/zemtool-fleet-XXXXXX";
-        return std::string(::mkdtemp(pattern) ? pattern : "");
-    }();
     std::string plan = dir + "/plan.zem";
     std::string memory = dir + "/radio.zem";  // radio k keeps its memory in radio-k.zem
     std::string report = dir + "/report.csv";
@@ -88,7 +18,6 @@ protected:
         ASSERT_TRUE(SaveProgramFile(plan, Pattern(40)).ok);
         for (int k = 1; k <= 4; ++k) ASSERT_TRUE(SaveProgramFile(Memory(k), Pattern(k)).ok);
     }
-    void TearDown() override { fs::remove_all(dir); }
     std::string Memory(int k) const { return dir + "/radio-" + std::to_string(k) + ".zem"; }
 
     std::string Command(const std::vector<std::string>& args) const {
@@ -96,15 +25,7 @@ protected:
         for (const auto& a : args) command += " '" + a + "'";
         return command;
     }
-    RunResult Fleet(const std::vector<std::string>& args) const {
-        std::string command = Command(args) + " >'" + dir + "/stdout' 2>'" + dir + "/stderr'";
-        return {ExitStatus(std::system(command.c_str())), ReadAll(dir + "/stdout"), ReadAll(dir + "/stderr")};
-    }
-    RadioImage Load(const std::string& path) const {
-        RadioImage image;
-        EXPECT_TRUE(LoadProgramFile(path, image).ok) << path;
-        return image;
-    }
+    RunResult Fleet(const std::vector<std::string>& args) const { return Run(Command(args)); }
     std::vector<std::vector<std::string>> Report() const {
         std::vector<std::vector<std::string>> rows;
         for (const CsvRecord& record : ParseCsv(ReadAll(report)).records) rows.push_back(record.fields);
@@ -118,7 +39,7 @@ std::vector<std::string> WithPorts(std::vector<std::string> args, const std::vec
 }
 
 TEST_F(ZemtoolFleet, EveryRadioIsBackedUpProgrammedAndVerified) {
-    Zemsim sim("--memory " + memory, 3);
+    ZemsimProcess sim("--memory " + memory, 3);
     RunResult r = Fleet(WithPorts({plan, "--verify", "--backup-dir", dir + "/backups", "--report", report,
                                    "--trace-dir", dir + "/traces"},
                                   sim.ports));
@@ -142,7 +63,7 @@ TEST_F(ZemtoolFleet, EveryRadioIsBackedUpProgrammedAndVerified) {
 
 TEST_F(ZemtoolFleet, FailedRadiosAreNamedOneLineEachAndTheOthersAreProgrammed) {
     // Radio 2 is off, 3 hangs up in the middle of the write, 4 drops a block.
-    Zemsim sim("--memory " + memory + " --only 2 --silent --only 3 --hang-up 0x100 --only 4 --drop-write 0x3C8", 4);
+    ZemsimProcess sim("--memory " + memory + " --only 2 --silent --only 3 --hang-up 0x100 --only 4 --drop-write 0x3C8", 4);
     std::vector<std::string> ports = sim.ports;
     ports.push_back(sim.ports[0]);
     ports.push_back(dir + "/no-such-port");
@@ -181,7 +102,7 @@ TEST_F(ZemtoolFleet, FailedRadiosAreNamedOneLineEachAndTheOthersAreProgrammed) {
 }
 
 TEST_F(ZemtoolFleet, NothingIsWrittenWhenThePlanOrAFolderIsWrong) {
-    Zemsim sim("--memory " + memory, 1);
+    ZemsimProcess sim("--memory " + memory, 1);
     std::ofstream(dir + "/short.zem") << "not a program file";
     std::ofstream(dir + "/file") << "x";
     struct Case {
@@ -207,7 +128,7 @@ TEST_F(ZemtoolFleet, NothingIsWrittenWhenThePlanOrAFolderIsWrong) {
 }
 
 TEST_F(ZemtoolFleet, OneCableRepeatsUntilTheCountOrUntilStopped) {
-    Zemsim sim("--memory " + memory + " --swap 400", 1);
+    ZemsimProcess sim("--memory " + memory + " --swap 400", 1);
     RunResult counted = Fleet(WithPorts({plan, "--repeat", "--count", "2", "--verify", "--report", report}, sim.ports));
     ASSERT_EQ(counted.exitStatus, 0) << counted.err;
     auto rows = Report();
@@ -228,4 +149,4 @@ TEST_F(ZemtoolFleet, OneCableRepeatsUntilTheCountOrUntilStopped) {
 }
 
 }  // namespace
-}  // namespace zem
+}  // namespace zem::test

@@ -1,99 +1,20 @@
 // zemtool's radio commands end to end: the zemtool program talking to the
 // zemsim program over a pseudo-terminal, as a user would run them.
-#include "document/program_file.h"
-#include "document/radio_image.h"
+#include "zemtool_test_support.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <csignal>
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <stdexcept>
-#include <sys/wait.h>
-
-namespace zem {
+namespace zem::test {
 namespace {
 
-struct RunResult {
-    int exitStatus = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string ReadAll(const std::string& path) {
-    std::stringstream text;
-    text << std::ifstream(path).rdbuf();
-    return text.str();
-}
-
-int ExitStatus(int status) { return WIFEXITED(status) ? WEXITSTATUS(status) : -1; }
-
-// zemsim started with the given options. The shell prints its own process
-// id and then becomes zemsim, which prints its device path when it is ready.
-// stop() or the destructor ends it; it saves its memory on the way out.
-class ZemsimProcess {
-public:
-    explicit ZemsimProcess(const std::string& options)
-        : out_(::popen(("echo $$; exec '" ZEMSIM_PATH "' " + options).c_str(), "r")) {
-        char device[256];
-        if (!out_ || std::fscanf(out_, "%d %255s", &pid_, device) != 2)
-            throw std::runtime_error("zemsim did not start");
-        device_ = device;
-    }
-    ~ZemsimProcess() { stop(); }
-    const std::string& device() const { return device_; }
-    // Stops the radio and waits for it; returns its exit status.
-    int stop() {
-        if (out_) {
-            ::kill(pid_, SIGTERM);
-            status_ = ExitStatus(::pclose(out_));
-            out_ = nullptr;
-        }
-        return status_;
-    }
-
-private:
-    FILE* out_;
-    int pid_ = 0;
-    int status_ = -1;
-    std::string device_;
-};
-
-RadioImage Pattern(int salt) {
-    RadioImage image;
-    for (std::size_t i = 0; i < kImageSize; ++i) image[i] = static_cast<std::uint8_t>(i * 13 + salt);
-    return image;
-}
-
-bool SameRange(const RadioImage& a, const RadioImage& b, std::size_t begin, std::size_t end) {
-    return std::equal(a.data() + begin, a.data() + end, b.data() + begin);
-}
-
-class ZemtoolLink : public ::testing::Test {
+class ZemtoolLink : public ProgramTest {
 protected:
-    std::string dir = [] {
-        char pattern[] = "/tmp/zemtool-link-XXXXXX";
-        return std::string(::mkdtemp(pattern) ? pattern : "");
-    }();
     std::string memory = dir + "/radio.zem";
     void SetUp() override { ASSERT_TRUE(!dir.empty() && SaveProgramFile(memory, Pattern(1)).ok); }
-    void TearDown() override { std::filesystem::remove_all(dir); }
 
     // Runs zemtool to its end; arguments are quoted for the shell.
     RunResult Zemtool(const std::vector<std::string>& args) const {
         std::string command = "'" ZEMTOOL_PATH "'";
         for (const auto& a : args) command += " '" + a + "'";
-        command += " >'" + dir + "/stdout' 2>'" + dir + "/stderr'";
-        return {ExitStatus(std::system(command.c_str())), ReadAll(dir + "/stdout"), ReadAll(dir + "/stderr")};
-    }
-    RadioImage Load(const std::string& path) const {
-        RadioImage image;
-        EXPECT_TRUE(LoadProgramFile(path, image).ok) << path;
-        return image;
+        return Run(command);
     }
 };
 
@@ -249,4 +170,4 @@ TEST_F(ZemtoolLink, BadArgumentsAreRefusedBeforeThePortIsTouched) {
 }
 
 }  // namespace
-}  // namespace zem
+}  // namespace zem::test

@@ -134,7 +134,7 @@ std::string DescribeMismatch(const RadioImage& plan, const RadioImage& radio) {
     RadioImage mixed = plan;
     std::copy(radio.data() + first, radio.data() + first + kBlockSize, mixed.data() + first);
     std::vector<std::string> lines = DiffDocuments(plan, mixed);
-    char where[64];
+    char where[96];  // room for the widest numbers a size_t holds
     std::snprintf(where, sizeof where, "block %zu (0x%03zX-0x%03zX) differs", block, first, first + kBlockSize - 1);
     std::string text = where;
     for (std::size_t i = 0; i < lines.size() && i < 2; ++i) text += (i == 0 ? ": " : "; ") + lines[i];

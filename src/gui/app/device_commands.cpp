@@ -8,6 +8,7 @@
 #include "link/port_selection.h"
 #include "link/transfer_controller.h"
 #include "service/power_set_command.h"
+#include "workbench/compare_commands.h"
 #include "workbench/csv_commands.h"
 #include "workbench/radio_history.h"
 #include "printing/print_commands.h"
@@ -17,6 +18,7 @@
 #include <QKeySequence>
 #include <QSet>
 #include <QSettings>
+#include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
@@ -32,7 +34,7 @@ namespace {
 constexpr int kExclusiveCommands[] = {
     kCmdReadFromRadio, kCmdWriteToRadio, kCmdOnLinePowerSet, kCmdDebugTxPower, kCmdFileNew, kCmdFileOpen,
     kCmdRecentFile1,   kCmdRecentFile1 + 1, kCmdRecentFile1 + 2, kCmdRecentFile1 + 3, kCmdWriteSeveral,
-    kCmdImportCsv,     kCmdRadioHistory,
+    kCmdImportCsv,     kCmdRadioHistory,    kCmdCompareWithRadio,
 };
 
 // The port items, indexed like PortSelection::checkedItem: Other, COM1-COM4.
@@ -160,7 +162,7 @@ void InstallDeviceCommands(CommandHost& window) {
                 QKeySequence(Qt::CTRL | Qt::Key_W));
 
     // Every complete read is kept in the radio history.
-    QObject::connect(transfer, &TransferController::readCompleted, transfer,
+    QObject::connect(transfer, &TransferController::radioRead, transfer,
                      [](const zem::RadioImage& image) { RadioHistory().add(image); });
 
     // Verify after write is on until the user turns it off; the choice is kept.
@@ -193,6 +195,17 @@ void InstallDeviceCommands(CommandHost& window) {
     auto* csv = new CsvCommands(window, &owner);
     Bind(window, kCmdImportCsv, csv, [csv] { csv->importCsv(); });
     Bind(window, kCmdExportCsv, csv, [csv] { csv->exportCsv(); });
+
+    auto* compare = new CompareCommands(window, &owner);
+    Bind(window, kCmdCompareWithFile, compare, [compare] { compare->compareWithFile(); });
+    Bind(window, kCmdCompareWithRadio, transfer, [transfer] { transfer->prepareCompare(); });
+    // The list comes up once the exchange has ended and released the port.
+    QObject::connect(transfer, &TransferController::compareReady, compare,
+                     [compare](const zem::RadioImage& document, const zem::RadioImage& radio) {
+                         QTimer::singleShot(0, compare, [compare, document, radio] {
+                             compare->showDifferences(document, radio, QStringLiteral("Radio"));
+                         });
+                     });
 
     auto* printing = new PrintCommands(window, &owner);
     Bind(window, kCmdPrint, printing, [printing] { printing->print(); });

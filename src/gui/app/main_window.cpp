@@ -210,6 +210,14 @@ void MainWindow::createActions() {
     a->setIcon(Icon("mail-send", "write.png"));
     a->setEnabled(false);
 
+    a = makeAction(kCmdCompareWithRadio, QStringLiteral("&Compare with radio..."),
+                   QStringLiteral("Read the radio and list where it differs from the document; the document stays as it is\n"
+                                  "Compare with radio"));
+    a->setEnabled(false);
+    a = makeAction(kCmdCompareWithFile, QStringLiteral("Compare with &file..."),
+                   QStringLiteral("List where a program file differs from the document\nCompare with file"));
+    a->setEnabled(false);
+
     a = makeAction(kCmdEditChannel, QStringLiteral("&Edit Channel\tCtrl+G"), QStringLiteral("Edit channel Data \nEdit"));
     a->setIcon(Icon("document-edit", "edit.png"));
     shortcut(a, QKeySequence(Qt::CTRL | Qt::Key_G));
@@ -306,6 +314,9 @@ void MainWindow::createMenus() {
     program->addSeparator();
     program->addAction(action(kCmdWriteToRadio));
     program->addAction(action(kCmdWriteSeveral));
+    program->addSeparator();
+    program->addAction(action(kCmdCompareWithRadio));
+    program->addAction(action(kCmdCompareWithFile));
     program->addSeparator();
     program->addAction(action(kCmdEditChannel));
     program->addSeparator();

@@ -161,8 +161,8 @@ void FleetDialog::setAvailablePorts(const std::vector<zem::PortInfo>& ports) {
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(ticked.contains(device) ? Qt::Checked : Qt::Unchecked);
     }
-    for (const QString& port : ticked)
-        if (ports_->findItems(port, Qt::MatchStartsWith).isEmpty()) addPort(port);
+    // Ports ticked by hand stay ticked, also when the machine no longer lists them.
+    for (const QString& port : ticked) addPort(port);
 }
 
 void FleetDialog::addPort(const QString& port) {

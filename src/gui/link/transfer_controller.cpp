@@ -21,6 +21,8 @@ struct TransferController::RunResult {
     zem::TransferOutcome outcome;
     zem::RadioImage working;
     zem::VerifyOutcome verify;  // of a write read back
+    zem::RadioImage document;   // a compare's document side
+    bool compare = false;
 };
 
 const char* const TransferController::kTitleVerifying = "Verifying Written Data";
@@ -53,6 +55,7 @@ void TransferController::prepare(zem::TransferDirection direction) {
     }
     window_.view().channelPage().commitOpenEditor();
     direction_ = direction;
+    compare_ = false;
     // The caption always names what Start will do.
     dialog_->prepare(QString::fromUtf8(direction == zem::TransferDirection::Read ? zem::kTitleReading
                                                                                   : zem::kTitleWriting));
@@ -68,8 +71,16 @@ void TransferController::prepare(zem::TransferDirection direction) {
     dialog_->activateWindow();
 }
 
+void TransferController::prepareCompare() {
+    if (isRunning()) {
+        return;
+    }
+    prepare(zem::TransferDirection::Read);
+    compare_ = true;
+}
+
 void TransferController::start() {
-    const zem::TransferDirection direction = direction_;
+    const zem::TransferDirection direction = compare_ ? zem::TransferDirection::Read : direction_;
     CKivuView& view = window_.view();
     if (direction == zem::TransferDirection::Write) {
         // The radio gets what the pages show, and the document keeps it even
@@ -79,7 +90,15 @@ void TransferController::start() {
 
     cancel_->store(false);
     auto result = std::make_shared<RunResult>();
-    result->working = window_.document().image();
+    result->compare = compare_;
+    if (compare_) {
+        // The radio's bytes go into a copy of what the pages show, so only
+        // what the radio holds differently can differ.
+        result->document = window_.document().currentImage();
+        result->working = result->document;
+    } else {
+        result->working = window_.document().image();
+    }
 
     zem::LinkSession session;
     session.port = port_.port().toStdString();
@@ -123,6 +142,19 @@ void TransferController::finished(const RunResult& result) {
     }
     const zem::TransferOutcome& outcome = result.outcome;
     const zem::RadioImage& working = result.working;
+    if (result.compare) {
+        // The document and the pages stay exactly as they are.
+        dialog_->endRun(outcome.refreshPages);
+        if (outcome.refreshPages) {
+            emit radioRead(working);
+            emit compareReady(result.document, working);
+        }
+        if (closeWhenDone_) {
+            closeWhenDone_ = false;
+            QTimer::singleShot(0, &window_.hostWidget(), &QWidget::close);
+        }
+        return;
+    }
     dialog_->endRun(outcome.refreshPages || (direction_ == zem::TransferDirection::Write && outcome.returnToChannelTab));
     CKivuView& view = window_.view();
     if (outcome.refreshPages) {
@@ -141,7 +173,7 @@ void TransferController::finished(const RunResult& result) {
         // The document keeps what was meant to be written.
         window_.messenger().notice(zem::VerifyMismatchMessage(result.verify.mismatch));
     }
-    if (outcome.refreshPages) emit readCompleted(working);
+    if (outcome.refreshPages) emit radioRead(working);
     if (closeWhenDone_) {
         closeWhenDone_ = false;
         QTimer::singleShot(0, &window_.hostWidget(), &QWidget::close);

@@ -30,6 +30,10 @@ public:
     // progress window for this direction. Ignored while a run goes on, so a
     // command can never turn a running read into a write or back.
     void prepare(zem::TransferDirection direction);
+    // Program, Compare with radio...: a read that leaves the document alone
+    // and hands what the radio holds to compareReady.
+    void prepareCompare();
+    bool comparing() const { return compare_; }
 
     bool isRunning() const;
 
@@ -44,8 +48,12 @@ public:
 
 signals:
     void runningChanged(bool running);
-    // A complete read from the radio has filled the document with image.
-    void readCompleted(const zem::RadioImage& image);
+    // A complete read from the radio (a Read, or the read of a compare):
+    // image holds what the radio sent.
+    void radioRead(const zem::RadioImage& image);
+    // A compare's read is complete: document is what the pages showed when
+    // it started, radio the same with the radio's bytes 0x000-0x3CF.
+    void compareReady(const zem::RadioImage& document, const zem::RadioImage& radio);
 
 protected:
     // Closing the window during a run cancels it; the window closes once the
@@ -66,6 +74,7 @@ private:
     // window's Cancel.
     std::shared_ptr<std::atomic<bool>> cancel_;
     bool verifyAfterWrite_ = true;
+    bool compare_ = false;
     bool placed_ = false;
     bool closeWhenDone_ = false;
 };

@@ -76,6 +76,8 @@ CKivuView::CKivuView(CKivuDoc& doc, zem::Messenger& messenger, QWidget* parent)
     recordEdits();
 }
 
+CKivuView::~CKivuView() { doc_.attachView(nullptr); }
+
 void CKivuView::recordEdits() {
     // Each edit the user makes becomes one undo step of the document; a
     // control touched without a change records nothing.

@@ -30,6 +30,9 @@ public:
     enum Tab { kChannelTab = 0, kOptionTab = 1, kKeyTab = 2 };
 
     CKivuView(CKivuDoc& doc, zem::Messenger& messenger, QWidget* parent = nullptr);
+    // Detaches from the document before the pages go, so nothing they do
+    // on their way out reaches a half-destroyed view.
+    ~CKivuView() override;
 
     CChannelPage& channelPage() { return *channelPage_; }
     COptionPage& optionPage() { return *optionPage_; }

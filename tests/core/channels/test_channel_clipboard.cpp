@@ -36,13 +36,8 @@ ChannelTable PlanWithThreeChannels()
 TEST(CopyCellsTest, CopiesTheCellsAsShownOneLinePerChannel)
 {
     const ChannelTable table = PlanWithThreeChannels();
-    std::vector<ChannelCell> wholeChannel;
-    for (int col = kColReceive; col <= kColPtt; ++col)
-        wholeChannel.push_back({2, col});
-    EXPECT_EQ(CopyCells(table, wholeChannel), "146.00000\t146.00000\t67.0\tOff\tYes\tLow\tWide\tOff\tOff");
-
-    // A block; a cell of the block not given leaves its field empty; the
-    // channel number and cells off the table are never copied.
+    // A cell of the block not given leaves its field empty; the channel
+    // number and cells off the table are never copied.
     EXPECT_EQ(CopyCells(table, {{3, kColScan}, {1, kColTransmit}, {1, kColScan}, {3, kColPower}, {2, 0}, {17, 1}}),
               "145.00000\tYes\t\n\tYes\tHigh");
     EXPECT_EQ(CopyCells(table, {}), "");
@@ -102,30 +97,6 @@ TEST(TypeCellValueTest, ChoicesMatchTheirListInAnyCaseAndTonesFollowTheToneEdito
     }
 }
 
-TEST(PasteCellsTest, ThreeRowsWithOneBadValueGoThroughTheCommitRules)
-{
-    RecordingMessenger messenger;
-    ChannelTable table = PlanWithThreeChannels();
-    const std::string text =
-        "150\t150.5\t67.0\tD023N\tno\tlow\tnarrow\tcarrier\ton\r\n"
-        "146.5\t146.5\t\t\tMaybe\tHigh\tWide\tOff\tOff\r\n"
-        "147.125\r\n";
-    const CellBlock block = PasteCells(table, 2, kColReceive, text, 0, messenger);
-    EXPECT_EQ(RowTexts(table, 2),
-              (Texts{"150.00000", "150.50000", "67.0", "D023N", "No", "Low", "Narrow", "Carrier", "On"}));
-    // The refused Scan keeps channel 3's old entry; the empty tones read OFF
-    // in a channel in use, as the tone editor gives them.
-    EXPECT_EQ(RowTexts(table, 3), (Texts{"146.50000", "146.50000", "OFF", "OFF", "Yes", "High", "Wide", "Off", "Off"}));
-    // The first frequency of an empty channel brings its defaults.
-    EXPECT_EQ(RowTexts(table, 4),
-              (Texts{"147.12500", "147.12500", "Off", "Off", "Yes", "High", "Wide", "Off", "Off"}));
-    EXPECT_EQ(messenger.texts(), Texts{"Scan \"Maybe\": must be one of Yes, No"});
-    EXPECT_EQ(block.top, 2);
-    EXPECT_EQ(block.left, kColReceive);
-    EXPECT_EQ(block.bottom, 4);
-    EXPECT_EQ(block.right, kColPtt);
-}
-
 TEST(PasteCellsTest, IsCutAtTheTableEdgeAndSaysEachMessageOnce)
 {
     RecordingMessenger messenger;
@@ -150,21 +121,6 @@ TEST(PasteCellsTest, IsCutAtTheTableEdgeAndSaysEachMessageOnce)
     EXPECT_TRUE(PasteCells(used, 1, kColReceive, "", 0, messenger).empty());
     EXPECT_TRUE(PasteCells(used, 17, kColReceive, "145", 0, messenger).empty());
     EXPECT_TRUE(PasteCells(used, 1, 0, "145", 0, messenger).empty());
-}
-
-TEST(PasteCellsTest, CopyThenPasteCarriesAChannelOver)
-{
-    RecordingMessenger messenger;
-    ChannelTable table = PlanWithThreeChannels();
-    std::vector<ChannelCell> channel2;
-    for (int col = kColReceive; col <= kColPtt; ++col)
-        channel2.push_back({2, col});
-    PasteCells(table, 9, kColReceive, CopyCells(table, channel2), 0, messenger);
-    EXPECT_EQ(RowTexts(table, 9), RowTexts(table, 2));
-    // Over a channel in use as well.
-    PasteCells(table, 1, kColReceive, CopyCells(table, channel2), 0, messenger);
-    EXPECT_EQ(RowTexts(table, 1), RowTexts(table, 2));
-    EXPECT_TRUE(messenger.empty());
 }
 
 TEST(DeleteCellsTest, EmptiesCellsAsTypingNothingWould)

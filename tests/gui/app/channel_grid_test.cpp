@@ -228,42 +228,39 @@ TEST_F(ChannelGridTest, AssistiveTechnologyReadsATableWithColumnAndRowHeaders) {
     ASSERT_EQ(cells->rowCount(), 16);  // the title row is no data row
     ASSERT_EQ(cells->columnCount(), 9);
 
+    // The tree below the table: the corner, the nine column headers, then
+    // per channel its row header and its nine cells. (Read as children: the
+    // header lists a cell hands out are Qt's to leak.)
+    ASSERT_EQ(table->childCount(), 17 * 10);
     QStringList columnHeaders;
     for (int col = 0; col < 9; ++col) {
-        const QList<QAccessibleInterface*> headers = cells->cellAt(0, col)->tableCellInterface()->columnHeaderCells();
-        ASSERT_EQ(headers.size(), 1);
-        EXPECT_EQ(headers.front()->role(), QAccessible::ColumnHeader);
-        columnHeaders << headers.front()->text(QAccessible::Name);
+        QAccessibleInterface* header = table->child(1 + col);
+        EXPECT_EQ(header->role(), QAccessible::ColumnHeader);
+        columnHeaders << header->text(QAccessible::Name);
     }
     EXPECT_EQ(columnHeaders, QStringList({"Receive", "Transmit", "QT/DQT DEC", "QT/DQT ENC", "Scan", "Power", "W/N",
                                           "Busy", "PTT"}));
     for (int row = 0; row < 16; ++row) {
-        const QList<QAccessibleInterface*> headers = cells->cellAt(row, 0)->tableCellInterface()->rowHeaderCells();
-        ASSERT_EQ(headers.size(), 1);
-        EXPECT_EQ(headers.front()->role(), QAccessible::RowHeader);
-        EXPECT_EQ(headers.front()->text(QAccessible::Name), QString::number(row + 1));
+        QAccessibleInterface* header = table->child((row + 1) * 10);
+        EXPECT_EQ(header->role(), QAccessible::RowHeader);
+        EXPECT_EQ(header->text(QAccessible::Name), QString::number(row + 1));
         // Each cell reports the text the grid shows.
-        for (int col = 0; col < 9; ++col)
-            EXPECT_EQ(cells->cellAt(row, col)->text(QAccessible::Name), cell(row + 1, col + 1)) << row << "," << col;
+        for (int col = 0; col < 9; ++col) {
+            QAccessibleInterface* item = cells->cellAt(row, col);
+            EXPECT_EQ(item->role(), QAccessible::Cell);
+            EXPECT_EQ(item, table->child((row + 1) * 10 + 1 + col));
+            EXPECT_EQ(item->text(QAccessible::Name), cell(row + 1, col + 1)) << row << "," << col;
+        }
     }
     EXPECT_EQ(cells->cellAt(3, 2)->text(QAccessible::Name), "67.0");
 
-    // An open editor is announced with its column and channel. (Qt names a
-    // combo on Linux by its entry unless told to use the accessible name, so
-    // the combos are checked by the name they carry.)
-    clickCell(5, 1);
-    ASSERT_TRUE(grid().OpenEditor());
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(grid().OpenEditor())->text(QAccessible::Name),
-              "Receive, channel 5");
-    const std::pair<int, const char*> combos[] = {{3, "QT/DQT DEC, channel 5"}, {9, "PTT, channel 5"}};
-    for (const auto& [col, name] : combos) {
+    // An open editor is announced with its column and channel.
+    const std::pair<int, const char*> editors[] = {
+        {1, "Receive, channel 5"}, {3, "QT/DQT DEC, channel 5"}, {9, "PTT, channel 5"}};
+    for (const auto& [col, name] : editors) {
         clickCell(5, col);
-        auto* combo = qobject_cast<QComboBox*>(grid().OpenEditor());
-        ASSERT_TRUE(combo);
-        EXPECT_EQ(combo->accessibleName(), name);
-        if (combo->isEditable()) {
-            EXPECT_EQ(combo->lineEdit()->accessibleName(), name);
-        }
+        ASSERT_TRUE(grid().OpenEditor());
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(grid().OpenEditor())->text(QAccessible::Name), name);
     }
     press(Qt::Key_Escape);
 

@@ -85,6 +85,18 @@ TEST_F(FleetWindow, NothingStartsWithoutAPortOrWithABackupFolderThatCannotBeWrit
     EXPECT_TRUE(line.radio().received().empty());
 }
 
+// A fresh list of the machine's ports keeps every tick: of a port it lists,
+// and of one typed by hand that it does not list, also when a listed port's
+// name begins with the typed one.
+TEST_F(FleetWindow, RefreshingTheMachinesPortsKeepsTheTickedOnes) {
+    dialog->setAvailablePorts({{33, "/dev/ttyUSB0", "USB serial cable"}, {0, "/dev/ttyACM0", ""}});
+    dialog->portList()->item(0)->setCheckState(Qt::Checked);
+    TypePort("/dev/ttyACM");
+    dialog->setAvailablePorts({{0, "/dev/ttyACM0", ""}, {33, "/dev/ttyUSB0", "USB serial cable"}});
+    EXPECT_EQ(dialog->checkedPorts(), (QStringList{"/dev/ttyUSB0", "/dev/ttyACM"}));
+    EXPECT_EQ(dialog->portList()->count(), 3);
+}
+
 TEST_F(FleetWindow, StopEndsARunningRepeatAndClosingWaitsForThePorts) {
     SimLine line(PatternImage(2));
     TypePort(line.device());

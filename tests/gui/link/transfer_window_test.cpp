@@ -11,9 +11,11 @@
 #include "link/port_selection.h"
 #include "link/progress_dialog.h"
 #include "link/transfer_controller.h"
+#include "workbench/compare_commands.h"
 #include "workbench/radio_history.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -320,6 +322,44 @@ TEST_F(TransferWindow, ReadIsKeptInTheHistoryAndReopensUntitled) {
     EXPECT_FALSE(window->document().isModified());
     EXPECT_TRUE(window->recentFiles().isEmpty());
     EXPECT_EQ(view().channelPage().values().bandIndex, 2);
+}
+
+// Compare with radio reads the radio and lists what differs from the
+// document, here a frequency changed in the radio behind the program's
+// back; the document, its history and the page shown stay as they are.
+TEST_F(TransferWindow, CompareWithRadioListsADifferenceMadeBehindTheProgramsBack) {
+    RadioImage changed = DemoRadio();
+    changed[0x030] ^= 0x01;  // channel 3's receive frequency, 10 Hz off
+    RadioOnPty radio(changed);
+    port().setPort(radio.path());
+    load(DemoRadio());
+    view().selectTab(CKivuView::kOptionTab);
+    const RadioImage before = image();
+    const int steps = window->document().undoStack().count();
+
+    QStringList rows;
+    QString copied;
+    test::WhenModal<CompareDialog>([&](CompareDialog* dialog) {
+        for (int i = 0; i < dialog->list()->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem* item = dialog->list()->topLevelItem(i);
+            rows << item->text(0) + "|" + item->text(1) + "|" + item->text(2);
+        }
+        QTest::mouseClick(dialog->findChild<QPushButton*>("copy"), Qt::LeftButton);
+        copied = QApplication::clipboard()->text();
+        QTest::mouseClick(dialog->findChild<QPushButton*>("close"), Qt::LeftButton);
+    });
+    run(kCmdCompareWithRadio);
+    ASSERT_TRUE(WaitUntil([&] { return !rows.isEmpty(); }));
+
+    ASSERT_EQ(rows.size(), 1) << rows.join("; ").toStdString();
+    EXPECT_TRUE(rows.front().startsWith("channel 3 Receive|")) << rows.front().toStdString();
+    const QStringList parts = rows.front().split('|');
+    EXPECT_NE(parts.at(1), parts.at(2));
+    EXPECT_EQ(copied, "Where\tDocument\tRadio\n" + rows.front().replace('|', '\t') + "\n");
+    EXPECT_EQ(image(), before);
+    EXPECT_EQ(window->document().undoStack().count(), steps);
+    EXPECT_EQ(view().currentTab(), CKivuView::kOptionTab);
+    EXPECT_TRUE(messenger.empty()) << ::testing::PrintToString(messenger.texts());
 }
 
 TEST_F(TransferWindow, ShortcutsOpenTheWindowAndCancelBeforeStartSendsNothing) {

@@ -1,0 +1,116 @@
+#include "workbench/compare_commands.h"
+
+#include "channels/channel_codec.h"
+#include "channels/channel_page.h"
+#include "commands/command_host.h"
+#include "commands/user_dialogs.h"
+#include "common/qt_messenger.h"
+#include "doc/kivu_doc.h"
+#include "document/document_diff.h"
+#include "document/program_file.h"
+#include "pages/key_values.h"
+#include "pages/option_values.h"
+#include "view/kivu_view.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace zem::gui {
+
+const char* const CompareDialog::kNoDifference = "No differences: both hold the same data.";
+
+zem::RadioImage AsThePagesShow(const zem::RadioImage& image) {
+    const zem::PagesSnapshot pages = zem::FillPages(image);
+    zem::RadioImage shown = image;
+    SilentMessenger silent;
+    zem::StoreToImage(pages.channels, shown);
+    zem::StoreToImage(pages.options, shown, silent);
+    zem::StoreToImage(pages.keys, shown);
+    return shown;
+}
+
+CompareDialog::CompareDialog(const zem::RadioImage& document, const zem::RadioImage& other,
+                             const QString& otherSide, QWidget* parent)
+    : QDialog(parent), list_(new QTreeWidget(this)), summary_(new QLabel(this)) {
+    setObjectName(QStringLiteral("compareDialog"));
+    setWindowTitle(QStringLiteral("Compare with %1").arg(otherSide));
+    list_->setObjectName(QStringLiteral("differences"));
+    list_->setRootIsDecorated(false);
+    list_->setHeaderLabels({QStringLiteral("Where"), QStringLiteral("Document"), otherSide});
+    const std::vector<std::string> lines = zem::DiffDocuments(AsThePagesShow(document), AsThePagesShow(other));
+    for (const std::string& line : lines) {
+        const zem::DiffLine parts = zem::SplitDiffLine(line);
+        new QTreeWidgetItem(list_, {QString::fromStdString(parts.where), QString::fromStdString(parts.before),
+                                    QString::fromStdString(parts.after)});
+    }
+    list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    summary_->setObjectName(QStringLiteral("summary"));
+    summary_->setText(lines.empty() ? QString::fromUtf8(kNoDifference)
+                                    : QStringLiteral("%1 difference(s) between the document and %2:")
+                                          .arg(lines.size())
+                                          .arg(otherSide));
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* copy = buttons->addButton(QStringLiteral("Copy"), QDialogButtonBox::ActionRole);
+    copy->setObjectName(QStringLiteral("copy"));
+    copy->setEnabled(!lines.empty());
+    QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
+    close->setObjectName(QStringLiteral("close"));
+    connect(copy, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(text()); });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(summary_);
+    layout->addWidget(list_);
+    layout->addWidget(buttons);
+    resize(640, 400);
+}
+
+QString CompareDialog::text() const {
+    QStringList lines;
+    QStringList header;
+    for (int col = 0; col < list_->columnCount(); ++col) header << list_->headerItem()->text(col);
+    lines << header.join(QLatin1Char('\t'));
+    for (int row = 0; row < list_->topLevelItemCount(); ++row) {
+        const QTreeWidgetItem* item = list_->topLevelItem(row);
+        lines << QStringList{item->text(0), item->text(1), item->text(2)}.join(QLatin1Char('\t'));
+    }
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+CompareCommands::CompareCommands(CommandHost& host, QObject* parent) : QObject(parent), host_(host) {
+    setObjectName(QStringLiteral("compareCommands"));
+}
+
+bool CompareCommands::compareWithFile() {
+    const QString path = host_.dialogs().openFileName();
+    return !path.isEmpty() && compareWithFile(path);
+}
+
+bool CompareCommands::compareWithFile(const QString& path) {
+    zem::RadioImage file;
+    const zem::FileResult result = zem::LoadProgramFile(QFile::encodeName(path).toStdString(), file);
+    if (!result.ok) {
+        host_.messenger().notice(result.message);
+        return false;
+    }
+    host_.view().channelPage().commitOpenEditor();
+    showDifferences(host_.document().currentImage(), file, QFileInfo(path).fileName());
+    return true;
+}
+
+void CompareCommands::showDifferences(const zem::RadioImage& document, const zem::RadioImage& other,
+                                      const QString& otherSide) {
+    CompareDialog dialog(document, other, otherSide, &host_.hostWidget());
+    dialog.exec();
+}
+
+}  // namespace zem::gui

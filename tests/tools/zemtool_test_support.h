@@ -1,0 +1,118 @@
+#pragma once
+// What the tests of the zemtool and zemsim programs share: zemsim run as a
+// program, zemtool run to its end with its output captured, a folder of
+// their own, and the images they compare.
+
+#include "document/program_file.h"
+#include "document/radio_image.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+namespace zem::test {
+
+struct RunResult {
+    int exitStatus = -1;
+    std::string out;
+    std::string err;
+};
+
+inline std::string ReadAll(const std::string& path) {
+    std::stringstream text;
+    text << std::ifstream(path).rdbuf();
+    return text.str();
+}
+
+inline int ExitStatus(int status) { return WIFEXITED(status) ? WEXITSTATUS(status) : -1; }
+
+inline bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+// zemsim started with the given options, serving one radio or, with
+// radios > 0, that many (--radios). The shell prints its own process id and
+// then becomes zemsim, which prints one device path per radio when they are
+// ready. stop() or the destructor ends it; it saves its memory on the way out.
+class ZemsimProcess {
+public:
+    explicit ZemsimProcess(const std::string& options, int radios = 0)
+        : out_(::popen(("echo $$; exec '" ZEMSIM_PATH "' " +
+                        (radios > 0 ? "--radios " + std::to_string(radios) + " " : std::string()) + options)
+                           .c_str(),
+                       "r")) {
+        if (!out_ || std::fscanf(out_, "%d", &pid_) != 1) throw std::runtime_error("zemsim did not start");
+        for (int i = 0; i < std::max(radios, 1); ++i) {
+            char device[256];
+            if (std::fscanf(out_, "%255s", device) != 1) throw std::runtime_error("zemsim did not start");
+            ports.push_back(device);
+        }
+    }
+    ~ZemsimProcess() { stop(); }
+    ZemsimProcess(const ZemsimProcess&) = delete;
+    ZemsimProcess& operator=(const ZemsimProcess&) = delete;
+
+    // The device of the first (or only) radio.
+    const std::string& device() const { return ports.front(); }
+    // Stops the radios and waits for zemsim; returns its exit status.
+    int stop() {
+        if (out_) {
+            ::kill(pid_, SIGTERM);
+            status_ = ExitStatus(::pclose(out_));
+            out_ = nullptr;
+        }
+        return status_;
+    }
+
+    std::vector<std::string> ports;  // one device path per radio
+
+private:
+    FILE* out_;
+    int pid_ = 0;
+    int status_ = -1;
+};
+
+// An image whose bytes follow offset * 13 + salt.
+inline RadioImage Pattern(int salt) {
+    RadioImage image;
+    for (std::size_t i = 0; i < kImageSize; ++i) image[i] = static_cast<std::uint8_t>(i * 13 + salt);
+    return image;
+}
+
+inline bool SameRange(const RadioImage& a, const RadioImage& b, std::size_t begin, std::size_t end) {
+    return std::equal(a.data() + begin, a.data() + end, b.data() + begin);
+}
+
+// A fresh folder for each test, removed afterwards.
+class ProgramTest : public ::testing::Test {
+protected:
+    std::string dir = [] {
+        char pattern[] = "/tmp/zemtool-test-XXXXXX";
+        return std::string(::mkdtemp(pattern) ? pattern : "");
+    }();
+    void TearDown() override { std::filesystem::remove_all(dir); }
+
+    // Runs command, quoted for the shell, to its end; its standard output
+    // and error are captured through files in dir.
+    RunResult Run(const std::string& command) const {
+        const std::string redirected = command + " >'" + dir + "/stdout' 2>'" + dir + "/stderr'";
+        return {ExitStatus(std::system(redirected.c_str())), ReadAll(dir + "/stdout"), ReadAll(dir + "/stderr")};
+    }
+    RadioImage Load(const std::string& path) const {
+        RadioImage image;
+        EXPECT_TRUE(LoadProgramFile(path, image).ok) << path;
+        return image;
+    }
+};
+
+}  // namespace zem::test
