@@ -21,7 +21,6 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTreeWidget>
 
 #include <fcntl.h>
@@ -98,39 +97,6 @@ TEST(PortDialog, RefusesBadEntriesAndTakesAFoundPort) {
 #endif
 }
 
-// The progress window starts idle; Cancel during a run only raises the
-// flag, the window stays until the run ends, and the next run starts clean.
-TEST(ProgressWindow, CancelDuringARunOnlyRaisesTheFlag) {
-    CProgressDlg dialog;
-    QSignalSpy starts{&dialog, &CProgressDlg::startRequested};
-    QSignalSpy cancels{&dialog, &CProgressDlg::cancelRequested};
-    dialog.prepare(QStringLiteral("Reading Data Progress"));
-    dialog.show();
-    EXPECT_EQ(dialog.statusText(), QStringLiteral("Ready ......"));
-    EXPECT_EQ(dialog.bar()->minimum(), 0);
-    EXPECT_EQ(dialog.bar()->maximum(), 123);
-    EXPECT_EQ(dialog.bar()->value(), 0);
-
-    QTest::mouseClick(dialog.startButton(), Qt::LeftButton);
-    EXPECT_EQ(starts.count(), 1);
-    EXPECT_FALSE(dialog.startButton()->isEnabled());
-    EXPECT_TRUE(dialog.isRunning());
-    QTest::keyClick(&dialog, Qt::Key_Escape);
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_TRUE(dialog.cancelFlag().load());
-    EXPECT_EQ(cancels.count(), 1);
-    dialog.close();
-    EXPECT_TRUE(dialog.isVisible());
-    dialog.endRun(false);
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_FALSE(dialog.isRunning());
-
-    dialog.prepare(QStringLiteral("Writing Data Progress"));
-    EXPECT_FALSE(dialog.cancelFlag().load());
-    EXPECT_TRUE(dialog.startButton()->isEnabled());
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Writing Data Progress"));
-}
-
 // The channel and option bytes go with a read or write; the power values
 // and the rest behind them never do.
 constexpr std::size_t kPowerValues = 0x3D0;
@@ -163,7 +129,11 @@ protected:
     }
 };
 
-TEST_F(TransferWindow, ReadFillsThePagesAndWriteSendsWhatTheyShow) {
+// A read fills the pages, lands in the radio history and reopens from there
+// untitled; a write sends what the pages show.
+TEST_F(TransferWindow, ReadFillsThePagesAndIsKeptInTheHistoryAndWriteSendsWhatTheyShow) {
+    RadioHistory history;
+    const int kept = static_cast<int>(history.entries().size());
     RadioOnPty radio(DemoRadio());
     port().setPort(radio.path());
     const RadioImage before = image();
@@ -188,6 +158,29 @@ TEST_F(TransferWindow, ReadFillsThePagesAndWriteSendsWhatTheyShow) {
     EXPECT_EQ(view().channelPage().values().cells, expected.cells);
     EXPECT_EQ(view().channelPage().values().bandIndex, 2);
     EXPECT_FALSE(window->document().isModified());
+
+    const RadioImage read = image();
+    const QList<RadioHistory::Entry> entries = history.entries();
+    ASSERT_EQ(entries.size(), kept + 1);
+    EXPECT_EQ(entries.front().band, "400-470MHZ");
+    RadioImage saved;
+    ASSERT_TRUE(LoadProgramFile(QFile::encodeName(entries.front().path).toStdString(), saved).ok);
+    EXPECT_EQ(saved, read);
+    load(test::BandImage(0));
+    window->document().markUnmodified();
+    QString listedFirst;
+    test::WhenModal<RadioHistoryDialog>([&listedFirst](RadioHistoryDialog* dialog) {
+        listedFirst = dialog->list()->topLevelItem(0)->text(4);
+        dialog->list()->setCurrentItem(dialog->list()->topLevelItem(0));
+        dialog->accept();
+    });
+    window->action(kCmdRadioHistory)->trigger();
+    EXPECT_EQ(listedFirst, entries.front().firstFrequency);
+    EXPECT_EQ(image(), read);
+    EXPECT_TRUE(window->document().pathName().isEmpty()) << "untitled";
+    EXPECT_FALSE(window->document().isModified());
+    EXPECT_TRUE(window->recentFiles().isEmpty());
+    EXPECT_EQ(view().channelPage().values().bandIndex, 2);
 
     // Another document, with an edit not yet stored, goes to the radio.
     load(test::BandImage(0));
@@ -289,41 +282,6 @@ TEST_F(TransferWindow, VerifyAfterWriteCatchesARadioThatKeepsItsOldMemory) {
     verify->setChecked(true);
 }
 
-// Every complete read lands in the radio history; File, Radio history...
-// opens it again as an untitled document.
-TEST_F(TransferWindow, ReadIsKeptInTheHistoryAndReopensUntitled) {
-    RadioHistory history;
-    const int kept = static_cast<int>(history.entries().size());
-    RadioOnPty radio(DemoRadio());
-    port().setPort(radio.path());
-    run(kCmdReadFromRadio);
-    const RadioImage read = image();
-
-    const QList<RadioHistory::Entry> entries = history.entries();
-    ASSERT_EQ(entries.size(), kept + 1);
-    EXPECT_EQ(entries.front().band, "400-470MHZ");
-    RadioImage saved;
-    ASSERT_TRUE(LoadProgramFile(QFile::encodeName(entries.front().path).toStdString(), saved).ok);
-    EXPECT_EQ(saved, read);
-
-    load(test::BandImage(0));
-    window->document().markUnmodified();
-    QString listedFirst;
-    test::WhenModal<RadioHistoryDialog>([&listedFirst](RadioHistoryDialog* dialog) {
-        listedFirst = dialog->list()->topLevelItem(0)->text(4);
-        dialog->list()->setCurrentItem(dialog->list()->topLevelItem(0));
-        dialog->accept();
-    });
-    window->action(kCmdRadioHistory)->trigger();
-
-    EXPECT_EQ(listedFirst, entries.front().firstFrequency);
-    EXPECT_EQ(image(), read);
-    EXPECT_TRUE(window->document().pathName().isEmpty()) << "untitled";
-    EXPECT_FALSE(window->document().isModified());
-    EXPECT_TRUE(window->recentFiles().isEmpty());
-    EXPECT_EQ(view().channelPage().values().bandIndex, 2);
-}
-
 // Compare with radio reads the radio and lists what differs from the
 // document, here a frequency changed in the radio behind the program's
 // back; the document, its history and the page shown stay as they are.
@@ -377,6 +335,9 @@ TEST_F(TransferWindow, ShortcutsOpenTheWindowAndCancelBeforeStartSendsNothing) {
     QTest::keyClick(window.get(), Qt::Key_R, Qt::ControlModifier);
     EXPECT_TRUE(progress().isVisible());
     EXPECT_EQ(progress().windowTitle(), QString::fromUtf8(kTitleReading));
+    EXPECT_EQ(progress().statusText(), QStringLiteral("Ready ......"));
+    EXPECT_EQ(progress().bar()->maximum(), 123);
+    EXPECT_EQ(progress().bar()->value(), 0);
     // The caption always names what Start will do.
     window->action(kCmdWriteToRadio)->trigger();
     EXPECT_EQ(progress().windowTitle(), QString::fromUtf8(kTitleWriting));
@@ -393,7 +354,10 @@ TEST_F(TransferWindow, ShortcutsOpenTheWindowAndCancelBeforeStartSendsNothing) {
     ::close(master);
 }
 
-TEST_F(TransferWindow, CancelDuringTheBlocksLeavesEverythingAsItWas) {
+// Cancel (here Escape) during the blocks only raises the flag: the window
+// stays until the port is free, then everything is as it was. Closing the
+// main window during a run cancels it first.
+TEST_F(TransferWindow, CancelOrClosingDuringTheBlocksLeavesEverythingAsItWas) {
     RadioOnPty radio(DemoRadio(), {}, /*paced=*/true);
     port().setPort(radio.path());
     view().selectTab(CKivuView::kOptionTab);
@@ -411,7 +375,9 @@ TEST_F(TransferWindow, CancelDuringTheBlocksLeavesEverythingAsItWas) {
     EXPECT_EQ(transfer().direction(), TransferDirection::Read);
     EXPECT_EQ(progress().windowTitle(), QString::fromUtf8(kTitleReading));
 
-    QTest::mouseClick(progress().cancelButton(), Qt::LeftButton);
+    QTest::keyClick(&progress(), Qt::Key_Escape);
+    EXPECT_TRUE(progress().isVisible()) << "the window waits for the port";
+    EXPECT_TRUE(progress().cancelFlag().load());
     ASSERT_TRUE(WaitUntil([this] { return !transfer().isRunning(); }));
 
     EXPECT_TRUE(messenger.empty());
@@ -422,14 +388,11 @@ TEST_F(TransferWindow, CancelDuringTheBlocksLeavesEverythingAsItWas) {
     for (int id : kExchangeCommands) {
         EXPECT_TRUE(window->action(id)->isEnabled()) << id;
     }
-}
 
-TEST_F(TransferWindow, ClosingTheWindowDuringARunCancelsItFirst) {
-    RadioOnPty radio(DemoRadio(), {}, /*paced=*/true);
-    port().setPort(radio.path());
-    const RadioImage before = image();
+    RadioOnPty second(DemoRadio(), {}, /*paced=*/true);
+    port().setPort(second.path());
     run(kCmdReadFromRadio, 5);
-
+    EXPECT_FALSE(progress().cancelFlag().load()) << "a new run starts clean";
     EXPECT_FALSE(window->close()) << "the window waits for the port";
     EXPECT_TRUE(progress().cancelFlag().load());
     ASSERT_TRUE(WaitUntil([this] { return !window->isVisible(); }));
