@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QFile>
 #include <QSettings>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -81,6 +82,16 @@ protected:
     gui::CChannelPage& page() { return window->view().channelPage(); }
     gui::CMSFlexGrid& grid() { return page().grid(); }
     QString cell(int row, int col) { return grid().TextMatrix(row, col); }
+    void trigger(int id) { window->action(id)->trigger(); }
+    QTabBar& tabs() { return *view().findChild<QTabBar*>("pageTabs"); }
+    void clickTab(int tab) { QTest::mouseClick(&tabs(), Qt::LeftButton, {}, tabs().tabRect(tab).center()); }
+    // A named control of one of the pages.
+    template <typename T>
+    T* control(const char* name) {
+        T* widget = view().findChild<T*>(QLatin1String(name));
+        EXPECT_TRUE(widget) << name;
+        return widget;
+    }
 
     void clickCell(int row, int col, Qt::MouseButton button = Qt::LeftButton) {
         const QModelIndex index = grid().CellIndex(row, col);

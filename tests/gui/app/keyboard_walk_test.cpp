@@ -71,13 +71,6 @@ protected:
         });
         timer->start(10);
     }
-
-    template <typename T>
-    T* control(const char* name) {
-        T* widget = view().findChild<T*>(QLatin1String(name));
-        EXPECT_TRUE(widget) << name;
-        return widget;
-    }
 };
 
 TEST_F(KeyboardWalkTest, PlanProgrammedFromOpenToSaveWithoutAClick) {

@@ -6,28 +6,15 @@
 #include "pages/option_values.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QStatusBar>
-#include <QTabBar>
 
 namespace zem::test {
 namespace {
 
 class ViewPagesTest : public WindowTest {
 protected:
-    QTabBar& tabs() { return *view().findChild<QTabBar*>("pageTabs"); }
-    void clickTab(int tab) {
-        QTest::mouseClick(&tabs(), Qt::LeftButton, {}, tabs().tabRect(tab).center());
-    }
-    template <typename T>
-    T* control(const char* name) {
-        T* widget = view().findChild<T*>(QLatin1String(name));
-        EXPECT_TRUE(widget) << name;
-        return widget;
-    }
     const RadioImage& image() { return window->document().image(); }
 };
 
@@ -116,29 +103,8 @@ TEST_F(ViewPagesTest, EnterAndEscapeMoveOnLikeTabOnTheSettingsPages) {
     EXPECT_TRUE(window->isVisible());
 }
 
-TEST_F(ViewPagesTest, DefaultSettingButtonsRestoreTheirPagesOnly) {
-    clickTab(1);
-    control<QCheckBox>("scramble")->setChecked(true);
-    control<QLineEdit>("pttIdEnd")->setText("9");
-    view().findChild<QWidget*>("optionPage")->findChild<QPushButton*>("defaultSetting")->click();
-    EXPECT_FALSE(control<QCheckBox>("scramble")->isChecked());
-    EXPECT_EQ(control<QLineEdit>("pttIdEnd")->text(), "12345678");
-
-    clickTab(2);
-    auto* keyPage = view().findChild<QWidget*>("keyPage");
-    auto* bottomShort = keyPage->findChild<QComboBox*>("bottomShort");
-    bottomShort->setCurrentIndex(7);
-    keyPage->findChild<QPushButton*>("defaultSetting")->click();
-    EXPECT_EQ(bottomShort->currentText(), "Monitor");
-    EXPECT_TRUE(messages.empty());
-}
-
 TEST_F(ViewPagesTest, HoverHintsNameTheControlAndF1OpensTheTopicOfThePageShown) {
     QEvent enter(QEvent::Enter);
-    QApplication::sendEvent(&page().bandCombo(), &enter);
-    EXPECT_EQ(window->statusBar()->currentMessage(), "Please click the CommBox to choose value");
-    QApplication::sendEvent(grid().viewport(), &enter);
-    EXPECT_EQ(window->statusBar()->currentMessage(), "Please Click the cell to edit or input data");
     QApplication::sendEvent(&page().defaultButton(), &enter);
     EXPECT_EQ(window->statusBar()->currentMessage(), QString::fromUtf8("For help，please press F1"));
     // The combo that opens over a grid cell is one of the page's combos too.
