@@ -55,17 +55,25 @@ protected:
         WindowTest::SetUp();
         load(test::BandImage(2));  // 400-470 MHz demonstration channels
     }
+    // Prints the listing to a PDF file of that name; returns its path and
+    // the items printed.
+    QString printTo(const QString& name, std::vector<PrintItem>* items = nullptr) {
+        const QString pdf = dir.filePath(name);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        const std::vector<PrintItem> printed = PrintChannelListing(printer, ListingTextsOf(window->view().channelPage()));
+        EXPECT_FALSE(printed.empty());
+        if (items) *items = printed;
+        area = printer.pageLayout().paintRect(QPageLayout::Point);
+        return pdf;
+    }
+    QRectF area;
 };
 
 TEST_F(PrintedListing, TextsSitAtTheLayoutsPositions) {
-    const QString pdf = dir.filePath(QStringLiteral("listing.pdf"));
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(pdf);
-    const std::vector<PrintItem> items = PrintChannelListing(printer, ListingTextsOf(window->view().channelPage()));
-    ASSERT_FALSE(items.empty());
-    const QRectF area = printer.pageLayout().paintRect(QPageLayout::Point);
-    const std::vector<PdfWord> words = WordsOf(pdf);
+    std::vector<PrintItem> items;
+    const std::vector<PdfWord> words = WordsOf(printTo(QStringLiteral("listing.pdf"), &items));
     ASSERT_FALSE(words.empty());
 
     // Each text is found at its place: by its first word at x exactly (to
@@ -124,12 +132,7 @@ TEST_F(PrintedListing, PrintsWithTheSameNamedFontsEveryTime) {
     for (const QString& family : body) expected << QString(family).remove(QLatin1Char(' ')).toLower();
     QStringList first;
     for (int run = 0; run < 2; ++run) {
-        const QString pdf = dir.filePath(QStringLiteral("fonts%1.pdf").arg(run));
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-        ASSERT_FALSE(PrintChannelListing(printer, ListingTextsOf(window->view().channelPage())).empty());
-        const QStringList fonts = FontsOf(pdf);
+        const QStringList fonts = FontsOf(printTo(QStringLiteral("fonts%1.pdf").arg(run)));
         EXPECT_EQ(fonts.size(), expected.size()) << fonts.join(QLatin1Char(',')).toStdString();
         for (const QString& family : expected) {
             EXPECT_TRUE(std::any_of(fonts.begin(), fonts.end(), [&](const QString& f) { return f.startsWith(family); }))
