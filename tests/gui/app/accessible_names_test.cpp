@@ -40,11 +40,8 @@ TEST_F(WindowTest, ListsAreNamedAfterTheirLabelsAndReadTheirEntry) {
         const char* entry;
     } lists[] = {
         {"typeCombo", "Type", "ZEM-KR-M4"},
-        {"bandCombo", "Field", "136-174MHZ"},
         {"scanMode", "Scan Mode", "Carrier"},
-        {"voiceBeepTone", "Voice/Beep Tone", "Chinese"},
         {"topLong", "Long Press", "Alarm"},
-        {"longPressDuration", "Long Press Duration(s)", "1.0"},
     };
     for (const auto& list : lists) {
         auto* combo = view().findChild<QComboBox*>(QLatin1String(list.object));

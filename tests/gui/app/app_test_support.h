@@ -104,7 +104,9 @@ protected:
     static void type(const QString& text) {
         for (QChar c : text) QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
     }
-    static void press(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
+    static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    }
 
     // Opens the cell with a click and types a value, then Enter.
     void enterValue(int row, int col, const QString& text) {

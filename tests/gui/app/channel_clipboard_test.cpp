@@ -16,18 +16,10 @@ using Cells = std::vector<std::pair<int, int>>;
 
 class ChannelClipboardTest : public WindowTest {
 protected:
-    void SetUp() override {
-        WindowTest::SetUp();
-        QApplication::clipboard()->clear();
-    }
-
     void clickChannelNumber(int row, Qt::KeyboardModifiers modifiers = {}) {
         QHeaderView* numbers = grid().verticalHeader();
         const int y = numbers->sectionViewportPosition(row - 1) + numbers->sectionSize(row - 1) / 2;
         QTest::mouseClick(numbers->viewport(), Qt::LeftButton, modifiers, QPoint(numbers->width() / 2, y));
-    }
-    static void chord(Qt::Key key, Qt::KeyboardModifiers modifiers) {
-        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
     }
     QStringList rowTexts(int row) {
         QStringList texts;
@@ -53,12 +45,12 @@ TEST_F(ChannelClipboardTest, ChannelNumbersShiftArrowsAndCtrlASelectWithoutOpeni
 
     // Shift and the arrow keys extend a block from the current cell.
     grid().SetCurrentCell(2, 2);
-    chord(Qt::Key_Right, Qt::ShiftModifier);
-    chord(Qt::Key_Down, Qt::ShiftModifier);
+    press(Qt::Key_Right, Qt::ShiftModifier);
+    press(Qt::Key_Down, Qt::ShiftModifier);
     EXPECT_EQ(grid().SelectedCells(), block(2, 2, 3, 3));
     EXPECT_EQ(grid().OpenEditor(), nullptr);
 
-    chord(Qt::Key_A, Qt::ControlModifier);
+    press(Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(grid().SelectedCells(), block(1, 1, 16, 9));
 
     // A plain click on a cell still opens its editor at once, and selects it alone.
@@ -73,7 +65,7 @@ TEST_F(ChannelClipboardTest, PasteOfThreeRowsGoesThroughTheCommitRulesAndSaysARe
                                                       "999\t146.5\t67.0\t67.0\tYes\tHigh\r\n"
                                                       "147.125\r\n"));
     clickChannelNumber(14);
-    chord(Qt::Key_V, Qt::ControlModifier);
+    press(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(rowTexts(14), QStringList({"150.00000", "150.50000", "d023n", "OFF", "No", "Low", "Wide", "Off", "Off"}));
     // The refused receive frequency leaves its cell; the rest of the row is pasted.
     EXPECT_EQ(rowTexts(15), QStringList({"162.12500", "146.50000", "67.0", "67.0", "Yes", "High", "Wide", "Off", "Off"}));
@@ -87,10 +79,10 @@ TEST_F(ChannelClipboardTest, PasteOfThreeRowsGoesThroughTheCommitRulesAndSaysARe
 TEST_F(ChannelClipboardTest, CopyThenPasteCarriesAChannelOverAndAnEditBoxKeepsTheKeys) {
     page().defaultButton().click();
     clickChannelNumber(4);
-    chord(Qt::Key_C, Qt::ControlModifier);
+    press(Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), "161.02500\t161.02500\t67.0\t67.0\tYes\tHigh\tWide\tOff\tOff");
     clickChannelNumber(10);
-    chord(Qt::Key_V, Qt::ControlModifier);
+    press(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(rowTexts(10), rowTexts(4));
     EXPECT_TRUE(messages.empty());
 
@@ -98,7 +90,7 @@ TEST_F(ChannelClipboardTest, CopyThenPasteCarriesAChannelOverAndAnEditBoxKeepsTh
     clickCell(8, 1);
     auto* edit = qobject_cast<QLineEdit*>(grid().OpenEditor());
     ASSERT_TRUE(edit);
-    chord(Qt::Key_C, Qt::ControlModifier);
+    press(Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), "161.42500");
     press(Qt::Key_Delete);
     EXPECT_EQ(edit->text(), "");
@@ -111,13 +103,13 @@ TEST_F(ChannelClipboardTest, PasteCutAndDeleteAreOneUndoStepEachAndActOnTheTable
     const QStringList channel3 = rowTexts(3);
     QApplication::clipboard()->setText(QStringLiteral("150\t150\tOFF\n151\t151\tOFF\n"));
     clickChannelNumber(2);
-    chord(Qt::Key_V, Qt::ControlModifier);
+    press(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(cell(3, 1), "151.00000");
     EXPECT_EQ(window->action(gui::kCmdEditUndo)->text(), "&Undo Paste");
-    chord(Qt::Key_Z, Qt::ControlModifier);
+    press(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(rowTexts(2), channel2);
     EXPECT_EQ(rowTexts(3), channel3);
-    chord(Qt::Key_Y, Qt::ControlModifier);
+    press(Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(cell(2, 2), "150.00000");
     EXPECT_EQ(cell(3, 1), "151.00000");
 
@@ -129,12 +121,12 @@ TEST_F(ChannelClipboardTest, PasteCutAndDeleteAreOneUndoStepEachAndActOnTheTable
     EXPECT_EQ(rowTexts(5), QStringList(9, QString()));
     EXPECT_EQ(rowTexts(6), QStringList(9, QString()));
     EXPECT_EQ(window->action(gui::kCmdEditUndo)->text(), "&Undo Delete");
-    chord(Qt::Key_Z, Qt::ControlModifier);
+    press(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(rowTexts(5), channel5);
 
     // Cut copies, then empties: the receive frequency takes its tone along.
     grid().SetCurrentCell(7, 1);
-    chord(Qt::Key_X, Qt::ControlModifier);
+    press(Qt::Key_X, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), "161.32500");
     EXPECT_EQ(rowTexts(7), QStringList({"", "161.32500", "", "162.2", "Yes", "High", "Wide", "Off", "Off"}));
     EXPECT_EQ(window->action(gui::kCmdEditUndo)->text(), "&Undo Cut");
@@ -148,7 +140,7 @@ TEST_F(ChannelClipboardTest, PasteCutAndDeleteAreOneUndoStepEachAndActOnTheTable
     QApplication::clipboard()->setText(QStringLiteral("999"));
     grid().setFocus();
     grid().SetCurrentCell(9, 1);
-    chord(Qt::Key_V, Qt::ControlModifier);
+    press(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(window->action(gui::kCmdEditUndo)->text(), "&Undo Cut");
 }
 
