@@ -85,16 +85,11 @@ class PowerSetWindow : public test::WindowTest {
 protected:
     bool powerDialogShown = false;
 
-    // Runs the command, types code into the access code dialog (or cancels
-    // it when code is null) and hands the power dialog, if it opens, to use;
-    // use must end the dialog.
-    void runCommand(int command, const QString* code, std::function<void(CPowerSetDlg*)> use = {}) {
+    // Runs the command, types code into the access code dialog and hands
+    // the power dialog, if it opens, to use; use must end the dialog.
+    void runCommand(int command, const QString& code, std::function<void(CPowerSetDlg*)> use = {}) {
         WhenModal<CPasswordDlg>([code](CPasswordDlg* dialog) {
-            if (code == nullptr) {
-                dialog->reject();
-                return;
-            }
-            QTest::keyClicks(dialog->edit(), *code);
+            QTest::keyClicks(dialog->edit(), code);
             QTest::keyClick(dialog->edit(), Qt::Key_Return);
         });
         QPointer<QTimer> power = WhenModal<CPowerSetDlg>([this, use](CPowerSetDlg* dialog) {
@@ -119,13 +114,22 @@ TEST_F(PowerSetWindow, WrongCodesAreRefusedWithoutTheDialog) {
     for (const QString& code : {QString(), QStringLiteral("5203841"), QStringLiteral("52038417 "),
                                QStringLiteral("520384170")}) {
         messenger.clear();
-        runCommand(kCmdOnLinePowerSet, &code);
+        runCommand(kCmdOnLinePowerSet, code);
         EXPECT_EQ(messenger.texts(), std::vector<std::string>{kMsgWrongAccessCode}) << code.toStdString();
         EXPECT_FALSE(powerDialogShown) << code.toStdString();
     }
+    // Ctrl+T asks for the code as well; Cancel says nothing.
     messenger.clear();
-    runCommand(kCmdOnLinePowerSet, nullptr);
-    EXPECT_TRUE(messenger.empty()) << "Cancel says nothing";
+    bool asked = false;
+    QPointer<QTimer> waiting = WhenModal<CPasswordDlg>([&asked](CPasswordDlg* dialog) {
+        asked = true;
+        dialog->reject();
+    });
+    QApplication::setActiveWindow(window.get());
+    QTest::keyClick(window.get(), Qt::Key_T, Qt::ControlModifier);
+    delete waiting.data();
+    EXPECT_TRUE(asked);
+    EXPECT_TRUE(messenger.empty());
     EXPECT_FALSE(powerDialogShown);
 }
 
@@ -135,7 +139,7 @@ TEST_F(PowerSetWindow, ToolbarButtonKeepsThePageEditsAndShowsTheBandsRange) {
     editOptionPage();
     const RadioImage before = image();
 
-    runCommand(kCmdDebugTxPower, &kAccessCode, [](CPowerSetDlg* dialog) {
+    runCommand(kCmdDebugTxPower, kAccessCode, [](CPowerSetDlg* dialog) {
         EXPECT_EQ(dialog->maxFreqEdit()->text(), QStringLiteral("280.00000"));
         EXPECT_EQ(dialog->minFreqEdit()->text(), QStringLiteral("220.00000"));
         EXPECT_EQ(dialog->rowLabel(1)->text(), QStringLiteral("400-410(MHZ)"));
@@ -147,18 +151,6 @@ TEST_F(PowerSetWindow, ToolbarButtonKeepsThePageEditsAndShowsTheBandsRange) {
     EXPECT_EQ(view().currentTab(), CKivuView::kChannelTab);
     EXPECT_NE(image(), before) << "the options page was stored when the command left it";
     EXPECT_EQ(image(), view().storedImage());
-
-    // Ctrl+T asks for the code as well.
-    bool asked = false;
-    QPointer<QTimer> waiting = WhenModal<CPasswordDlg>([&asked](CPasswordDlg* dialog) {
-        asked = true;
-        dialog->reject();
-    });
-    window->activateWindow();
-    QApplication::setActiveWindow(window.get());
-    QTest::keyClick(window.get(), Qt::Key_T, Qt::ControlModifier);
-    delete waiting.data();
-    EXPECT_TRUE(asked);
 }
 
 TEST_F(PowerSetWindow, ReadShowsTheRadiosValuesAndRefreshesTheChannels) {
@@ -176,7 +168,7 @@ TEST_F(PowerSetWindow, ReadShowsTheRadiosValuesAndRefreshesTheChannels) {
     RadioImage before = image();
     StoreToImage(page.values(), before);
 
-    runCommand(kCmdOnLinePowerSet, &kAccessCode, [](CPowerSetDlg* dialog) {
+    runCommand(kCmdOnLinePowerSet, kAccessCode, [](CPowerSetDlg* dialog) {
         press(dialog->readButton(), dialog);
         for (int p = 1; p <= 7; ++p) {
             EXPECT_EQ(dialog->lowCombo(p)->currentText(), QString::number(9 + p));
@@ -201,7 +193,7 @@ TEST_F(PowerSetWindow, WriteSendsTheChosenValuesWithTheRadiosOwnLastBytes) {
     RadioOnPty radio(radioMemory);
     window->findChild<PortSelection*>()->setPort(radio.path());
 
-    runCommand(kCmdOnLinePowerSet, &kAccessCode, [](CPowerSetDlg* dialog) {
+    runCommand(kCmdOnLinePowerSet, kAccessCode, [](CPowerSetDlg* dialog) {
         dialog->lowCombo(1)->setCurrentIndex(200);
         press(dialog->writeButton(), dialog);
         QTest::mouseClick(dialog->exitButton(), Qt::LeftButton);
