@@ -17,14 +17,8 @@ namespace {
 
 constexpr auto kRead = TransferDirection::Read, kWrite = TransferDirection::Write;
 
-bool Contains(const std::vector<std::uint8_t>& haystack, const std::vector<std::uint8_t>& needle) {
-    return std::search(haystack.begin(), haystack.end(), needle.begin(), needle.end()) != haystack.end();
-}
-
-// The port was closed: it can be opened again at once.
-void ExpectPortReleased(const std::string& device) {
-    OpenResult again = OpenSerialPort(device, CloneTimeouts);
-    EXPECT_TRUE(again.port) << again.detail;
+bool Contains(const std::vector<std::uint8_t>& received, const std::vector<std::uint8_t>& frame) {
+    return FindFrame(received, frame) != std::string::npos;
 }
 
 TEST(Transfer, MovesBlocks0To121AndLeavesThePowerValuesAndTheRestAloneOnBothSides) {
