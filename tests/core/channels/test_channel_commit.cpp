@@ -92,9 +92,6 @@ TEST(CommitToneTest, KeepsTableTextsAsTypedAndTurnsOthersOff)
 {
     RecordingMessenger messenger;
     ChannelTable table;
-    CommitTone(table, kRow, kColDecode, "67.0");
-    EXPECT_EQ(table.text(kRow, kColDecode), "");  // no frequency, no tone
-
     CommitFrequency(table, kRow, kColReceive, "145.5", 0, messenger);
     const std::pair<const char*, const char*> cases[] = {
         {"d023n", "d023n"}, {"D754I", "D754I"}, {"254.1", "254.1"}, {"12.3", "OFF"}, {"", "OFF"}, {"67", "OFF"},
