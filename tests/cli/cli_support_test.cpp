@@ -54,11 +54,6 @@ TEST(ParseArgs, RefusesWhatItCannotUnderstand) {
     }
 }
 
-TEST(ParseArgs, HelpIsAlwaysKnown) {
-    EXPECT_TRUE(ParseArgs({"--help"}, {}).args.help);
-    EXPECT_TRUE(ParseArgs({"x", "-h"}, kSpecs).args.help);
-}
-
 TEST(ParseIntInRange, TakesOnlyPlainNumbersInRange) {
     EXPECT_EQ(ParseIntInRange("0", 0, 3), 0);
     EXPECT_EQ(ParseIntInRange("3", 0, 3), 3);

@@ -9,13 +9,6 @@ class ZemtoolLink : public ProgramTest {
 protected:
     std::string memory = dir + "/radio.zem";
     void SetUp() override { ASSERT_TRUE(!dir.empty() && SaveProgramFile(memory, Pattern(1)).ok); }
-
-    // Runs zemtool to its end; arguments are quoted for the shell.
-    RunResult Zemtool(const std::vector<std::string>& args) const {
-        std::string command = "'" ZEMTOOL_PATH "'";
-        for (const auto& a : args) command += " '" + a + "'";
-        return Run(command);
-    }
 };
 
 TEST_F(ZemtoolLink, WriteWithBackupAndVerifyThenReadIntoANewDocumentOrIntoTheBase) {

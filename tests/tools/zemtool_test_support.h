@@ -93,6 +93,13 @@ inline bool SameRange(const RadioImage& a, const RadioImage& b, std::size_t begi
     return std::equal(a.data() + begin, a.data() + end, b.data() + begin);
 }
 
+// The zemtool command line with each argument quoted for the shell.
+inline std::string ZemtoolCommand(const std::vector<std::string>& args) {
+    std::string command = "'" ZEMTOOL_PATH "'";
+    for (const auto& a : args) command += " '" + a + "'";
+    return command;
+}
+
 // A fresh folder for each test, removed afterwards.
 class ProgramTest : public ::testing::Test {
 protected:
@@ -108,6 +115,7 @@ protected:
         const std::string redirected = command + " >'" + dir + "/stdout' 2>'" + dir + "/stderr'";
         return {ExitStatus(std::system(redirected.c_str())), ReadAll(dir + "/stdout"), ReadAll(dir + "/stderr")};
     }
+    RunResult Zemtool(const std::vector<std::string>& args) const { return Run(ZemtoolCommand(args)); }
     RadioImage Load(const std::string& path) const {
         RadioImage image;
         EXPECT_TRUE(LoadProgramFile(path, image).ok) << path;

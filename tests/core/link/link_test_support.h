@@ -4,6 +4,8 @@
 #include "pty_radio.h"
 #include "support/recording_messenger.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
@@ -163,6 +165,18 @@ inline Faults FaultAt(std::optional<std::uint16_t> Faults::*fault, std::uint16_t
 
 inline bool SameRange(const RadioImage& a, const RadioImage& b, std::size_t begin, std::size_t end) {
     return std::equal(a.data() + begin, a.data() + end, b.data() + begin);
+}
+
+// Where a frame first starts in what a radio received (npos when never).
+inline std::size_t FindFrame(const std::vector<std::uint8_t>& received, const std::vector<std::uint8_t>& frame) {
+    auto it = std::search(received.begin(), received.end(), frame.begin(), frame.end());
+    return it == received.end() ? std::string::npos : static_cast<std::size_t>(it - received.begin());
+}
+
+// The port was closed: it can be opened again at once.
+inline void ExpectPortReleased(const std::string& device) {
+    OpenResult again = OpenSerialPort(device, CloneTimeouts);
+    EXPECT_TRUE(again.port) << device << ": " << again.detail;
 }
 
 }  // namespace zem::test
