@@ -46,7 +46,7 @@ int ComNumber(std::wstring name) {
 }
 
 // The names Device Manager shows for the ports present, by port number,
-// e.g. 3 -> "USB-SERIAL CH340 (COM3)".
+// e.g. 3 -> "USB Serial Port (COM3)".
 std::map<int, std::string> DeviceManagerNames() {
     std::map<int, std::string> names;
     HDEVINFO set = SetupDiGetClassDevsW(&kPortsClass, nullptr, nullptr, DIGCF_PRESENT);
