@@ -17,6 +17,16 @@ QString DialogFilter() { return QStringLiteral("Program file(*.Zem *.zem)"); }
 
 QString CsvFilter() { return QStringLiteral("Channel list (*.csv);;All files (*)"); }
 
+// A save dialog that adds the suffix when the name typed has none.
+QString AskSaveName(QWidget* parent, const QString& caption, const QString& suggested, const QString& filter,
+                    const QString& suffix) {
+    QFileDialog dialog(parent, caption, suggested, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(suffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().first();
+}
+
 }  // namespace
 
 QString QtUserDialogs::openFileName() {
@@ -24,11 +34,7 @@ QString QtUserDialogs::openFileName() {
 }
 
 QString QtUserDialogs::saveFileName(const QString& suggested) {
-    QFileDialog dialog(parent_, QStringLiteral("Save As"), suggested, DialogFilter());
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("Zem"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().first();
+    return AskSaveName(parent_, QStringLiteral("Save As"), suggested, DialogFilter(), QStringLiteral("Zem"));
 }
 
 QString QtUserDialogs::openCsvFileName() {
@@ -36,11 +42,7 @@ QString QtUserDialogs::openCsvFileName() {
 }
 
 QString QtUserDialogs::saveCsvFileName(const QString& suggested) {
-    QFileDialog dialog(parent_, QStringLiteral("Export CSV"), suggested, CsvFilter());
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("csv"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().first();
+    return AskSaveName(parent_, QStringLiteral("Export CSV"), suggested, CsvFilter(), QStringLiteral("csv"));
 }
 
 UserDialogs::SaveChoice QtUserDialogs::askSaveChanges(const QString& documentName) {
