@@ -66,6 +66,7 @@ enum class OpenError {
     NoSuchDevice,
     PermissionDenied,
     InUse,             // another program holds the port
+    NotSerialPort,     // a file, folder, pipe or other device: never written to
     Other,
 };
 

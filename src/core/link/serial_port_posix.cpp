@@ -11,6 +11,7 @@
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -132,9 +133,9 @@ private:
 // 9600 baud 8N1 in raw mode: no line editing, echo, or software or hardware
 // flow control, modem lines ignored. Otherwise the terminal layer would eat
 // or rewrite bytes such as 0x11, 0x13 and 0x0D of the image.
-void ConfigureLine(int fd) {
-    termios tio{};
-    if (::tcgetattr(fd, &tio) != 0) return;  // not a terminal: the exchange will tell
+// The caller has checked that the descriptor is a terminal (tio holds its
+// settings).
+void ConfigureLine(int fd, termios tio) {
     ::cfmakeraw(&tio);
     tio.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY | INPCK);
     tio.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | CSTOPB);
@@ -165,6 +166,8 @@ std::string OpenErrorDetail(const std::string& device, int error) {
 #endif
     case EBUSY:
         return text + "in use by another program";
+    case EISDIR:
+        return text + "not a serial port";
     default:
         return text + ErrnoText(error);
     }
@@ -181,6 +184,8 @@ OpenError OpenErrorKind(int error) {
         return OpenError::PermissionDenied;
     case EBUSY:
         return OpenError::InUse;
+    case EISDIR:
+        return OpenError::NotSerialPort;
     default:
         return OpenError::Other;
     }
@@ -222,11 +227,31 @@ OpenResult OpenSerialPort(const std::string& name, const PortTimeouts& timeouts)
         result.detail = "\"" + name + "\" is neither a port number 1-99 with a device nor a device path";
         return result;
     }
+    // A file, folder or pipe is refused before it is even opened.
+    struct stat info{};
+    if (::stat(device.c_str(), &info) == 0 && !S_ISCHR(info.st_mode)) {
+        result.error = OpenError::NotSerialPort;
+        result.detail = device + ": not a serial port";
+        return result;
+    }
+    // Non-blocking, so that opening a named pipe (which waits for a writer)
+    // returns at once and the check below can refuse it.
     int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         int error = errno;
         result.error = OpenErrorKind(error);
         result.detail = OpenErrorDetail(device, error);
+        return result;
+    }
+    // Only a terminal device is a serial line. A name that leads to a file,
+    // a pipe or another device (/dev/null) is refused before a single byte
+    // goes out: the wake-up bytes would overwrite the start of a file. A
+    // pseudo-terminal (the virtual radio) is a terminal and is accepted.
+    termios tio{};
+    if (::fstat(fd, &info) != 0 || !S_ISCHR(info.st_mode) || ::tcgetattr(fd, &tio) != 0) {
+        ::close(fd);
+        result.error = OpenError::NotSerialPort;
+        result.detail = device + ": not a serial port";
         return result;
     }
     // Exclusive use: the advisory lock stops a second opener even when it
@@ -239,7 +264,7 @@ OpenResult OpenSerialPort(const std::string& name, const PortTimeouts& timeouts)
         return result;
     }
     ::ioctl(fd, TIOCEXCL);
-    ConfigureLine(fd);
+    ConfigureLine(fd, tio);
     ::tcflush(fd, TCIOFLUSH);
     result.port = std::make_unique<PosixSerialPort>(fd, timeouts);
     return result;

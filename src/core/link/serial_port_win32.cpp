@@ -34,6 +34,14 @@ std::string Utf8(const std::wstring& text) {
     return utf8;
 }
 
+std::wstring Wide(const std::string& utf8) {
+    if (utf8.empty()) return {};
+    int size = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), size);
+    return wide;
+}
+
 // The device setup class "Ports (COM & LPT)".
 const GUID kPortsClass = {0x4d36e978, 0xe325, 0x11ce, {0xbf, 0xc1, 0x08, 0x00, 0x2b, 0xe1, 0x03, 0x18}};
 
@@ -158,7 +166,17 @@ OpenResult OpenSerialPort(const std::string& name, const PortTimeouts& timeouts)
         result.detail = "\"" + name + "\" is neither a port number 1-99 nor a device path";
         return result;
     }
-    HANDLE handle = CreateFileA(device.c_str(), GENERIC_READ | GENERIC_WRITE, 0 /* exclusive */, nullptr,
+    // The wide name: a device path is UTF-8 like every other name.
+    const std::wstring wide = Wide(device);
+    // A folder would only answer "access denied", which reads like a port
+    // held by another program.
+    const DWORD attributes = GetFileAttributesW(wide.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        result.error = OpenError::NotSerialPort;
+        result.detail = device + ": not a serial port";
+        return result;
+    }
+    HANDLE handle = CreateFileW(wide.c_str(), GENERIC_READ | GENERIC_WRITE, 0 /* exclusive */, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         DWORD error = GetLastError();
@@ -180,8 +198,27 @@ OpenResult OpenSerialPort(const std::string& name, const PortTimeouts& timeouts)
         }
         return result;
     }
-    // The results of the configuration calls are not examined: a port that
-    // refuses them shows itself by the radio not answering.
+    // Only a communications device takes a line setting. A name that leads
+    // to a file or another device is refused before a single byte goes
+    // out: the wake-up bytes would overwrite the start of a file.
+    DCB dcb{};
+    dcb.DCBlength = sizeof dcb;
+    bool serial = GetCommState(handle, &dcb);
+    dcb.BaudRate = CBR_9600;
+    dcb.ByteSize = 8;
+    dcb.Parity = NOPARITY;
+    dcb.fParity = FALSE;
+    dcb.StopBits = ONESTOPBIT;
+    dcb.fBinary = TRUE;
+    serial = serial && SetCommState(handle, &dcb);
+    if (!serial) {
+        CloseHandle(handle);
+        result.error = OpenError::NotSerialPort;
+        result.detail = device + ": not a serial port";
+        return result;
+    }
+    // The results of the other configuration calls are not examined: a port
+    // that refuses them shows itself by the radio not answering.
     SetupComm(handle, 1024, 512);
     COMMTIMEOUTS t{};
     t.ReadIntervalTimeout = Ms(timeouts.readInterval);
@@ -190,16 +227,6 @@ OpenResult OpenSerialPort(const std::string& name, const PortTimeouts& timeouts)
     t.WriteTotalTimeoutMultiplier = Ms(timeouts.writeTotalMultiplier);
     t.WriteTotalTimeoutConstant = Ms(timeouts.writeTotalConstant);
     SetCommTimeouts(handle, &t);
-    DCB dcb{};
-    dcb.DCBlength = sizeof dcb;
-    GetCommState(handle, &dcb);
-    dcb.BaudRate = CBR_9600;
-    dcb.ByteSize = 8;
-    dcb.Parity = NOPARITY;
-    dcb.fParity = FALSE;
-    dcb.StopBits = ONESTOPBIT;
-    dcb.fBinary = TRUE;
-    SetCommState(handle, &dcb);
     result.port = std::make_unique<Win32SerialPort>(handle);
     return result;
 }

@@ -10,6 +10,12 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <numeric>
 
 namespace zem::test {
@@ -111,20 +117,33 @@ TEST(Transfer, UnfinishedTransferKeepsTheImageClosesThePortAndSaysWhyOnce) {
     }
 }
 
+// A name that leads to anything but a terminal is refused before a byte is
+// written: the wake-up bytes would otherwise overwrite the start of a file.
 TEST(Transfer, PortThatCannotBeOpenedSaysSoAndWhy) {
     SimLine line(RadioImage{});
     OpenResult holder = OpenSerialPort(line.device(), CloneTimeouts);
     ASSERT_TRUE(holder.port);
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("zem-ports-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    const std::string notes = (dir / "notes.txt").string(), fifo = (dir / "fifo").string();
+    const std::string text = "Radios to program on Monday\n";
+    std::ofstream(notes, std::ios::binary) << text;
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     using Case = std::pair<std::string, std::string>;  // port, why
-    for (const auto& [port, why] : {Case{"/nonexistent/ttyUSB9", "no such device"}, Case{line.device(), "in use"},
-                                    Case{"not-a-port", "neither"}}) {
-        RadioImage image;
+    for (const auto& [port, why] :
+         {Case{"/nonexistent/ttyUSB9", "no such device"}, Case{line.device(), "in use"}, Case{"not-a-port", "neither"},
+          Case{notes, "not a serial port"}, Case{dir.string(), "not a serial port"}, Case{fifo, "not a serial port"},
+          Case{"/dev/null", "not a serial port"}}) {
+        RadioImage image = NewDocumentImage();
         RecordingMessenger messenger;
-        TransferOutcome outcome = RunTransfer(kRead, image, FastSession(port), messenger);
+        TransferOutcome outcome = RunTransfer(kWrite, image, FastSession(port), messenger);
         EXPECT_EQ(outcome.link.status, LinkStatus::OpenFailed) << port;
         EXPECT_EQ(messenger.texts(), std::vector<std::string>{kMsgOpenPortFailed});
         EXPECT_NE(outcome.link.detail.find(why), std::string::npos) << outcome.link.detail;
     }
+    std::ifstream in(notes, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), text);
+    std::filesystem::remove_all(dir);
 }
 
 // A write, then its read-back: a radio that takes the blocks agrees; one
