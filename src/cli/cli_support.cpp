@@ -192,7 +192,7 @@ bool WriteOutput(Io& io, const std::string& path, const std::string& contents) {
         io.out.flush();
         return static_cast<bool>(io.out);
     }
-    const FileResult result = WriteFileAtomically(path, contents);
+    const FileResult result = WriteFileAtomically(PathFromUtf8(path), contents);
     if (!result.ok) Fail(io, result.message);
     return result.ok;
 }
@@ -202,13 +202,13 @@ bool WriteImage(Io& io, const std::string& path, const RadioImage& image) {
         Fail(io, "a program file cannot go to standard output; give a file name");
         return false;
     }
-    const FileResult result = SaveProgramFile(path, image);
+    const FileResult result = SaveProgramFile(PathFromUtf8(path), image);
     if (!result.ok) Fail(io, result.message);
     return result.ok;
 }
 
 bool ReadImage(Io& io, const std::string& path, RadioImage& image) {
-    const FileResult result = LoadProgramFile(path, image);
+    const FileResult result = LoadProgramFile(PathFromUtf8(path), image);
     if (!result.ok) Fail(io, result.message);
     return result.ok;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "command.h"
+#include "document/program_file.h"
 #include "document/radio_image.h"
 #include "messenger.h"
 
@@ -129,6 +130,9 @@ private:
     Answers answers_;
     std::vector<std::string> shown_;
 };
+
+// File names on zemtool's command line are UTF-8 (on Windows taken from the
+// wide command line), so the three below build their paths with PathFromUtf8.
 
 // Writes contents to path through a temporary file and a rename, so that a
 // failure leaves no partly written output. Path "-" writes to out instead.

@@ -26,7 +26,7 @@ bool ReadText(Io& io, const std::string& path, std::string& text) {
         text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
         return true;
     }
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(PathFromUtf8(path), std::ios::binary);
     if (!in) {
         Fail(io, path + ": cannot be opened for reading");
         return false;

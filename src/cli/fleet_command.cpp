@@ -50,7 +50,7 @@ the others. Exit status 0 when every radio is done (and verified with
                    --count radios, or on Ctrl+C or SIGTERM (the report is
                    written all the same)
   --count N        with --repeat: stop after N radios (all ports together)
-  --trace-dir D    log every byte of each port to D/<port>.log
+  --trace-dir D    log every byte of each port to D/<port>-trace.log
 )",
                      RunFleet};
 
@@ -166,17 +166,17 @@ int RunFleet(const std::vector<std::string>& args, Io& io) {
     // radio is touched: a wrong plan or a folder that cannot be written
     // leaves every radio as it was.
     RadioImage plan;
-    if (FileResult loaded = LoadFleetPlan(parsed.positionals[1], plan); !loaded.ok)
+    if (FileResult loaded = LoadFleetPlan(PathFromUtf8(parsed.positionals[1]), plan); !loaded.ok)
         return Fail(io, loaded.message + " Nothing was written.");
-    options.job.backupFolder = parsed.value("--backup-dir").value_or("");
-    options.traceFolder = parsed.value("--trace-dir").value_or("");
-    const std::string report = parsed.value("--report").value_or("");
-    std::string reportFolder;
+    options.job.backupFolder = PathFromUtf8(parsed.value("--backup-dir").value_or(""));
+    options.traceFolder = PathFromUtf8(parsed.value("--trace-dir").value_or(""));
+    const std::filesystem::path report = PathFromUtf8(parsed.value("--report").value_or(""));
+    std::filesystem::path reportFolder;
     if (!report.empty()) {
-        reportFolder = std::filesystem::u8path(report).parent_path().u8string();
+        reportFolder = report.parent_path();
         if (reportFolder.empty()) reportFolder = ".";
     }
-    using Folder = std::pair<const char*, std::string>;
+    using Folder = std::pair<const char*, std::filesystem::path>;
     for (const auto& [what, folder] : {Folder{"backup", options.job.backupFolder},
                                        Folder{"trace", options.traceFolder}, Folder{"report", reportFolder}}) {
         if (folder.empty()) continue;

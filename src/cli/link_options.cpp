@@ -24,9 +24,10 @@ bool SessionFrom(Io& io, const Command& command, const ParsedArgs& args, LinkSes
         return false;
     }
     session.port = *port;
-    session.tracePath = args.value("--trace").value_or("");
-    if (!session.tracePath.empty() && !std::ofstream(session.tracePath, std::ios::app)) {
-        Fail(io, "cannot write the trace log " + session.tracePath);
+    const std::string trace = args.value("--trace").value_or("");
+    session.tracePath = PathFromUtf8(trace);
+    if (!trace.empty() && !std::ofstream(session.tracePath, std::ios::app)) {
+        Fail(io, "cannot write the trace log " + trace);
         return false;
     }
     return true;

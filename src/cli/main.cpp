@@ -10,6 +10,8 @@
 #include <vector>
 
 #ifdef _WIN32
+#include "cli/windows_console.h"
+
 #include <fcntl.h>
 #include <io.h>
 #endif
@@ -70,9 +72,16 @@ int main(int argc, char** argv) {
     _setmode(_fileno(stdin), _O_BINARY);
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
+    zem::cli::WriteConsoleAsUnicode();
+    // The narrow argv holds the ANSI code page, which loses most names.
+    const std::vector<std::string> args = zem::cli::WideCommandLineArguments();
+    (void)argc;
+    (void)argv;
+#else
+    const std::vector<std::string> args(argv + 1, argv + argc);
 #endif
     zem::cli::Io io{std::cout, std::cerr};
-    const int status = RunCommandLine(std::vector<std::string>(argv + 1, argv + argc), io);
+    const int status = RunCommandLine(args, io);
     // Results that did not reach standard output (a full disk, a quota)
     // must not pass for success.
     std::cout.flush();

@@ -210,7 +210,7 @@ int main(int argc, char** argv) {
         zem::RadioImage memory = zem::NewDocumentImage();
         struct stat st{};
         if (!one->memoryPath.empty() && ::stat(one->memoryPath.c_str(), &st) == 0) {
-            zem::FileResult loaded = zem::LoadProgramFile(one->memoryPath, memory);
+            zem::FileResult loaded = zem::LoadProgramFile(zem::PathFromUtf8(one->memoryPath), memory);
             if (!loaded.ok) {
                 std::cerr << "zemsim: " << loaded.message << "\n";
                 return 1;
@@ -240,7 +240,7 @@ int main(int argc, char** argv) {
         radio->thread = std::thread([radio] {
             radio->pty->run(stopRequested, [radio](const zem::RadioImage& image) {
                 if (radio->memoryPath.empty()) return;
-                zem::FileResult saved = zem::SaveProgramFile(radio->memoryPath, image);
+                zem::FileResult saved = zem::SaveProgramFile(zem::PathFromUtf8(radio->memoryPath), image);
                 if (!saved.ok) {
                     std::cerr << "zemsim: " << saved.message << "\n";
                     radio->status = 1;

@@ -128,10 +128,24 @@ FileResult ReplaceTarget(const fs::path& tmp, const fs::path& target)
 
 }  // namespace
 
-FileResult LoadProgramFile(const std::string& path, RadioImage& image)
+fs::path PathFromUtf8(const std::string& text)
+{
+    return fs::u8path(text);
+}
+
+std::string PathText(const fs::path& path)
 {
     try {
-        const fs::path source = fs::u8path(path);
+        return path.u8string();
+    } catch (const std::exception&) {  // a Windows name with a lone UTF-16 surrogate
+        return "(a name that cannot be shown)";
+    }
+}
+
+FileResult LoadProgramFile(const fs::path& source, RadioImage& image)
+{
+    const std::string path = PathText(source);
+    try {
         std::error_code ec;
         if (!fs::exists(source, ec))
             return FileResult::failure("The file \"" + path + "\" does not exist.");
@@ -158,15 +172,16 @@ FileResult LoadProgramFile(const std::string& path, RadioImage& image)
     }
 }
 
-FileResult SaveProgramFile(const std::string& path, const RadioImage& image)
+FileResult SaveProgramFile(const fs::path& path, const RadioImage& image)
 {
     return WriteFileAtomically(path, std::string(reinterpret_cast<const char*>(image.data()), kImageSize));
 }
 
-FileResult WriteFileAtomically(const std::string& path, const std::string& contents)
+FileResult WriteFileAtomically(const fs::path& name, const std::string& contents)
 {
+    const std::string path = PathText(name);
     try {
-        fs::path target = fs::u8path(path);
+        fs::path target = name;
         std::error_code ec;
         // Saving through a symbolic link updates the file it points at; the
         // link stays a link instead of becoming a copy beside the real file.

@@ -2,9 +2,24 @@
 
 #include "document/radio_image.h"
 
+#include <filesystem>
 #include <string>
 
 namespace zem {
+
+// File names. Every function of the core that opens, creates or names a file
+// or a folder takes a std::filesystem::path, and the path is built from the
+// user's text without the system's 8-bit code page, which on Windows cannot
+// hold most names (a folder "张伟" under code page 1252, "José" under 936):
+// - from UTF-8 text (zemtool's arguments, which it takes from the wide
+//   command line on Windows) with PathFromUtf8;
+// - in the window from a QString with zem::gui::FilePath (the window's
+//   common/file_names.h).
+// Never construct a path straight from a std::string or a char*: on Windows
+// that reads the bytes in the ANSI code page. Messages name a file with
+// PathText, which gives UTF-8 like every other text of the core.
+std::filesystem::path PathFromUtf8(const std::string& text);
+std::string PathText(const std::filesystem::path& path);
 
 // The outcome of a file operation: ok, or the message to show the user.
 struct FileResult {
@@ -19,15 +34,15 @@ struct FileResult {
 // A file longer than 1024 bytes loads its first 1024. A file that cannot be
 // read or is shorter than 1024 bytes (the empty file included) is refused
 // with a message, and image is left exactly as it was.
-FileResult LoadProgramFile(const std::string& path, RadioImage& image);
+FileResult LoadProgramFile(const std::filesystem::path& path, RadioImage& image);
 
 // Saves image as a program file. The bytes go to a temporary file beside the
 // target, are flushed, and the temporary file is renamed over the target, so
 // a failed save reports its error and leaves the previous file intact.
-FileResult SaveProgramFile(const std::string& path, const RadioImage& image);
+FileResult SaveProgramFile(const std::filesystem::path& path, const RadioImage& image);
 
 // Writes any bytes to path atomically, with the same temporary-file and
 // rename steps as SaveProgramFile (CSV exports and other outputs use it).
-FileResult WriteFileAtomically(const std::string& path, const std::string& contents);
+FileResult WriteFileAtomically(const std::filesystem::path& path, const std::string& contents);
 
 }  // namespace zem

@@ -16,23 +16,22 @@ namespace zem {
 
 namespace fs = std::filesystem;
 
-FileResult LoadFleetPlan(const std::string& path, RadioImage& plan) {
+FileResult LoadFleetPlan(const fs::path& file, RadioImage& plan) {
     std::error_code ec;
-    const fs::path file = fs::u8path(path);
     if (fs::is_regular_file(file, ec)) {
         const auto size = fs::file_size(file, ec);
         if (!ec && size != kImageSize)
-            return FileResult::failure("The file \"" + path + "\" is not a program file: it holds " +
+            return FileResult::failure("The file \"" + PathText(file) + "\" is not a program file: it holds " +
                                        std::to_string(size) + " bytes, a program file holds " +
                                        std::to_string(kImageSize) + ".");
     }
-    return LoadProgramFile(path, plan);
+    return LoadProgramFile(file, plan);
 }
 
-FileResult CheckWritableFolder(const std::string& folder) {
-    if (folder.empty()) return FileResult::failure("No folder given.");
+FileResult CheckWritableFolder(const fs::path& dir) {
+    if (dir.empty()) return FileResult::failure("No folder given.");
+    const std::string folder = PathText(dir);
     try {
-        const fs::path dir = fs::u8path(folder);
         std::error_code ec;
         fs::create_directories(dir, ec);
         if (!fs::is_directory(dir))
@@ -71,7 +70,7 @@ std::string PortFileStem(const std::string& port) {
     return last.empty() || last == "." || last == ".." ? "port" : last;
 }
 
-std::string BackupPathFor(const std::string& folder, const std::string& port, int nth) {
+fs::path BackupPathFor(const fs::path& folder, const std::string& port, int nth) {
     std::time_t now = std::time(nullptr);
     std::tm utc{};
 #ifdef _WIN32
@@ -81,10 +80,11 @@ std::string BackupPathFor(const std::string& folder, const std::string& port, in
 #endif
     char stamp[32];
     std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &utc);
-    const std::string base = folder + "/" + PortFileStem(port) + "-" + stamp + "-" + std::to_string(nth);
-    std::string path = base + ".zem";
+    // The stem is plain ASCII, so it joins the folder's name as it is.
+    const std::string base = PortFileStem(port) + "-" + stamp + "-" + std::to_string(nth);
+    fs::path path = folder / (base + ".zem");
     std::error_code ec;
-    for (int more = 2; fs::exists(fs::u8path(path), ec); ++more) path = base + "-" + std::to_string(more) + ".zem";
+    for (int more = 2; fs::exists(path, ec); ++more) path = folder / (base + "-" + std::to_string(more) + ".zem");
     return path;
 }
 

@@ -3,6 +3,7 @@
 #include "document/program_file.h"
 #include "document/radio_image.h"
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -14,11 +15,11 @@ namespace zem {
 // Loads the plan every radio of a fleet gets. Stricter than opening a file
 // in the window: a file that is not exactly the 1024 bytes of a program file
 // is refused, so a wrong file is never spread over many radios.
-FileResult LoadFleetPlan(const std::string& path, RadioImage& plan);
+FileResult LoadFleetPlan(const std::filesystem::path& path, RadioImage& plan);
 
 // Makes sure files can be created in folder (creating the folder when it
 // does not exist yet); the message says why not.
-FileResult CheckWritableFolder(const std::string& folder);
+FileResult CheckWritableFolder(const std::filesystem::path& folder);
 
 // A short name of a port for file names and messages: "ttyUSB0" for
 // /dev/ttyUSB0, "pts-3" for /dev/pts/3, "COM10" for \\.\COM10.
@@ -27,7 +28,7 @@ std::string PortFileStem(const std::string& port);
 // The backup file of the radio that is the nth on its port: in folder,
 // "<port>-<yyyymmdd-hhmmss>-<n>.zem" in UTC, with a further "-2", "-3" ...
 // when such a file exists already. Never an existing file.
-std::string BackupPathFor(const std::string& folder, const std::string& port, int nth);
+std::filesystem::path BackupPathFor(const std::filesystem::path& folder, const std::string& port, int nth);
 
 // The ports that stand for one device: a port number and its device path, a
 // symbolic link and the device it points at. For each port, the index of

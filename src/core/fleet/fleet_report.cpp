@@ -1,6 +1,7 @@
 #include "fleet/fleet_report.h"
 
 #include "channels/channel_csv.h"
+#include "document/program_file.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -13,7 +14,7 @@ std::string FleetReportCsv(const std::vector<RadioResult>& results) {
         char seconds[32];
         std::snprintf(seconds, sizeof seconds, "%.1f", std::chrono::duration<double>(r.duration).count());
         text += CsvField(r.port) + "," + (r.job.ok ? "ok" : "failed") + "," + seconds + "," +
-                CsvField(r.job.describe()) + "," + CsvField(r.job.backupPath) + "\r\n";
+                CsvField(r.job.describe()) + "," + CsvField(PathText(r.job.backupPath)) + "\r\n";
     }
     return text;
 }

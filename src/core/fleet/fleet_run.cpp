@@ -117,7 +117,10 @@ std::unique_ptr<SerialPort> FleetRun::openPort(std::size_t index, RadioJobResult
     }
     if (options_.traceFolder.empty()) return std::move(opened.port);
     std::string error;  // a log that cannot be written does not stop the radio
-    return TraceSerialPort(std::move(opened.port), options_.traceFolder + "/" + PortFileStem(name) + ".log", name,
+    // Not "COM5.log": Windows takes a name whose first part is a device
+    // (COM1-COM9, NUL, ...) for that device, whatever its extension, and the
+    // log would open the radio's own port a second time.
+    return TraceSerialPort(std::move(opened.port), options_.traceFolder / (PortFileStem(name) + "-trace.log"), name,
                            error);
 }
 

@@ -22,8 +22,8 @@ struct FleetOptions {
     bool repeat = false;
     int count = 0;  // 0: no limit
     std::chrono::milliseconds pauseBetweenTries{500};
-    // When set, each port's bytes are logged to "<folder>/<port>.log".
-    std::string traceFolder;
+    // When set, each port's bytes are logged to "<folder>/<port>-trace.log".
+    std::filesystem::path traceFolder;
     // Opens a port; empty: the machine's serial port with the clone time-outs.
     PortOpener opener;
 };
@@ -37,7 +37,7 @@ struct PortStatus {
     int failed = 0;       // radios failed on this port
     std::string message;  // of the last failure
     std::string detail;
-    std::string backupPath;  // of the current or last radio
+    std::filesystem::path backupPath;  // of the current or last radio
     std::chrono::system_clock::time_point started{};  // of the current or last radio
     std::chrono::steady_clock::duration elapsed{};    // of the current or last radio
     bool ended = false;   // the port's thread has finished and released the port

@@ -135,7 +135,7 @@ RadioJobResult ProgramRadio(SerialPort& port, const std::string& portName, const
         if (!step(RadioState::BackingUp, TransferDirection::Read, radio)) return result;
         // Saved before the first block is written: whatever happens next,
         // what the radio held is on disk.
-        const std::string path = BackupPathFor(options.backupFolder, portName, nth);
+        const std::filesystem::path path = BackupPathFor(options.backupFolder, portName, nth);
         FileResult saved = SaveProgramFile(path, radio);
         if (!saved.ok) {
             result.failedIn = RadioState::BackingUp;

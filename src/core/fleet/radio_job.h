@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <filesystem>
 #include <functional>
 #include <string>
 
@@ -28,7 +29,7 @@ const char* RadioStateText(RadioState state);
 // bytes 0x000-0x3CF, an optional verify (a full read compared with the plan).
 struct RadioJobOptions {
     bool verify = false;
-    std::string backupFolder;  // empty: no backup
+    std::filesystem::path backupFolder;  // empty: no backup
     // The handshake's Retry/Cancel question has nobody to answer it: Retry
     // this many times, then the radio fails.
     int retries = 0;
@@ -42,7 +43,7 @@ struct RadioJobResult {
     RadioState failedIn = RadioState::Waiting;  // the step that failed
     std::string message;     // the message a user would have seen, e.g. "Not received enough byte"
     std::string detail;      // what the link or the verify found out
-    std::string backupPath;  // the backup written, or ""
+    std::filesystem::path backupPath;  // the backup written, or empty
 
     // "message (step: detail)", or "" when ok.
     std::string describe() const;

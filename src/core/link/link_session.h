@@ -4,6 +4,7 @@
 #include "link/serial_port.h"
 #include "messenger.h"
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -17,7 +18,7 @@ using PortOpener = std::function<OpenResult(const std::string& name, const PortT
 struct LinkSession {
     std::string port = "1";  // a port number 1-99 or a device path
     LinkHooks hooks;
-    std::string tracePath;   // when set, every byte sent and received is logged there
+    std::filesystem::path tracePath;  // when set, every byte sent and received is logged there
     PortOpener opener;       // empty: the machine's serial port
 };
 

@@ -1,5 +1,7 @@
 #include "link/port_trace.h"
 
+#include "document/program_file.h"
+
 #include <chrono>
 #include <cstdio>
 #include <ctime>
@@ -67,11 +69,15 @@ private:
 
 }  // namespace
 
-std::unique_ptr<SerialPort> TraceSerialPort(std::unique_ptr<SerialPort> port, const std::string& logPath,
+std::unique_ptr<SerialPort> TraceSerialPort(std::unique_ptr<SerialPort> port, const std::filesystem::path& logPath,
                                             const std::string& portName, std::string& error) {
+#ifdef _WIN32
+    std::FILE* log = _wfopen(logPath.c_str(), L"a");  // the wide name: any folder name works
+#else
     std::FILE* log = std::fopen(logPath.c_str(), "a");
+#endif
     if (!log) {
-        error = "cannot open the trace log " + logPath;
+        error = "cannot open the trace log " + PathText(logPath);
         return port;
     }
     std::time_t now = std::time(nullptr);

@@ -2,6 +2,7 @@
 
 #include "link/serial_port.h"
 
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -12,7 +13,7 @@ namespace zem {
 // what a user attaches to a question about a radio that does not answer.
 // Lines are appended; when the log cannot be opened the port is returned
 // untraced and error says why.
-std::unique_ptr<SerialPort> TraceSerialPort(std::unique_ptr<SerialPort> port, const std::string& logPath,
+std::unique_ptr<SerialPort> TraceSerialPort(std::unique_ptr<SerialPort> port, const std::filesystem::path& logPath,
                                             const std::string& portName, std::string& error);
 
 }  // namespace zem

@@ -1,8 +1,8 @@
 #include "doc/kivu_doc.h"
 
+#include "common/file_names.h"
 #include "document/document_diff.h"
 
-#include <QFile>
 #include <QRegularExpression>
 #include <QUndoCommand>
 
@@ -50,7 +50,7 @@ void CKivuDoc::newDocument() {
 zem::FileResult CKivuDoc::open(const QString& path) {
     // Loading goes into a copy, so a refused file leaves the document as it was.
     zem::RadioImage loaded = image_;
-    zem::FileResult result = zem::LoadProgramFile(QFile::encodeName(path).toStdString(), loaded);
+    zem::FileResult result = zem::LoadProgramFile(FilePath(path), loaded);
     if (result.ok) {
         image_ = loaded;
         path_ = path;
@@ -59,7 +59,7 @@ zem::FileResult CKivuDoc::open(const QString& path) {
 }
 
 zem::FileResult CKivuDoc::save(const QString& path) {
-    zem::FileResult result = zem::SaveProgramFile(QFile::encodeName(path).toStdString(), image_);
+    zem::FileResult result = zem::SaveProgramFile(FilePath(path), image_);
     if (result.ok) {
         path_ = path;
         baseline_ = currentImage();

@@ -1,6 +1,7 @@
 #include "fleet/fleet_dialog.h"
 
 #include "common/app_title.h"
+#include "common/file_names.h"
 #include "document/program_file.h"
 #include "fleet/fleet_checks.h"
 #include "fleet/fleet_report.h"
@@ -198,14 +199,14 @@ bool FleetDialog::start() {
     options.repeat = repeat_->isChecked();
     if (backup_->isChecked()) {
         // A folder that cannot take the backups stops the run before any radio is touched.
-        const std::string folder = backupFolder_->text().trimmed().toStdString();
-        zem::FileResult usable = folder.empty() ? zem::FileResult::failure("Choose the folder for the backups.")
-                                                : zem::CheckWritableFolder(folder);
+        const QString folder = backupFolder_->text().trimmed();
+        zem::FileResult usable = folder.isEmpty() ? zem::FileResult::failure("Choose the folder for the backups.")
+                                                : zem::CheckWritableFolder(FilePath(folder));
         if (!usable.ok) {
             messenger_.notice(usable.message);
             return false;
         }
-        options.job.backupFolder = folder;
+        options.job.backupFolder = FilePath(folder);
     }
     zem::RadioImage plan;
     if (!takePlan_ || !takePlan_(plan)) return false;
@@ -280,7 +281,7 @@ void FleetDialog::setRunning(bool running) {
 }
 
 bool FleetDialog::saveReport(const QString& path) {
-    zem::FileResult written = zem::WriteFileAtomically(path.toStdString(), zem::FleetReportCsv(results_));
+    zem::FileResult written = zem::WriteFileAtomically(FilePath(path), zem::FleetReportCsv(results_));
     if (!written.ok) messenger_.notice(written.message);
     return written.ok;
 }

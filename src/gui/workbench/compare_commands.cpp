@@ -4,6 +4,7 @@
 #include "channels/channel_page.h"
 #include "commands/command_host.h"
 #include "commands/user_dialogs.h"
+#include "common/file_names.h"
 #include "common/qt_messenger.h"
 #include "doc/kivu_doc.h"
 #include "document/document_diff.h"
@@ -15,7 +16,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDialogButtonBox>
-#include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
@@ -97,7 +97,7 @@ bool CompareCommands::compareWithFile() {
 
 bool CompareCommands::compareWithFile(const QString& path) {
     zem::RadioImage file;
-    const zem::FileResult result = zem::LoadProgramFile(QFile::encodeName(path).toStdString(), file);
+    const zem::FileResult result = zem::LoadProgramFile(FilePath(path), file);
     if (!result.ok) {
         host_.messenger().notice(result.message);
         return false;

@@ -2,6 +2,7 @@
 
 #include "channels/band.h"
 #include "channels/channel_table.h"
+#include "common/file_names.h"
 #include "document/document_diff.h"
 #include "document/program_file.h"
 
@@ -58,7 +59,7 @@ QString RadioHistory::add(const zem::RadioImage& image, const QDateTime& when) {
     const QString stamp = when.toString(kStampFormat);
     QString path = dir.filePath(stamp + kSuffix);
     for (int n = 2; QFile::exists(path); ++n) path = dir.filePath(stamp + QStringLiteral("_%1").arg(n) + kSuffix);
-    if (!zem::SaveProgramFile(QFile::encodeName(path).toStdString(), image).ok) return {};
+    if (!zem::SaveProgramFile(FilePath(path), image).ok) return {};
 
     const QStringList names = fileNames();
     for (qsizetype i = 0; i + kMaxEntries < names.size(); ++i) dir.remove(names.at(i));
@@ -71,7 +72,7 @@ QList<RadioHistory::Entry> RadioHistory::entries() const {
     for (auto name = names.crbegin(); name != names.crend(); ++name) {
         const QString path = QDir(folder_).filePath(*name);
         zem::RadioImage image;
-        if (!zem::LoadProgramFile(QFile::encodeName(path).toStdString(), image).ok) continue;
+        if (!zem::LoadProgramFile(FilePath(path), image).ok) continue;
         const zem::PagesSnapshot pages = zem::FillPages(image);
         Entry entry;
         entry.path = path;

@@ -12,18 +12,27 @@ namespace {
 
 namespace fs = std::filesystem;
 
+#ifdef _WIN32
+constexpr char kSeparator = '\\';
+#else
+constexpr char kSeparator = '/';
+#endif
+
 class ProgramFileTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        dir_ = fs::temp_directory_path() /
+        // Folders named in the users' own languages: on Windows no 8-bit
+        // code page holds both.
+        top_ = fs::temp_directory_path() /
                ("zem-core-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
+        dir_ = top_ / PathFromUtf8("José") / PathFromUtf8("张伟");
+        fs::remove_all(top_);
         fs::create_directories(dir_);
     }
-    void TearDown() override { fs::remove_all(dir_); }
+    void TearDown() override { fs::remove_all(top_); }
 
-    std::string path(const std::string& name) const { return (dir_ / name).string(); }
+    fs::path path(const std::string& name) const { return dir_ / name; }
     void write(const std::string& name, const std::string& bytes) const
     {
         std::ofstream(path(name), std::ios::binary) << bytes;
@@ -41,7 +50,7 @@ protected:
         return bytes;
     }
 
-    fs::path dir_;
+    fs::path top_, dir_;
 };
 
 TEST(NewDocumentImageTest, HoldsEmptyChannelsAndFactorySettings)
@@ -108,7 +117,8 @@ TEST_F(ProgramFileTest, RefusesWhatIsNoWholeImageAndKeepsTheUsersWork)
         const RadioImage before = image;
         const FileResult result = LoadProgramFile(path(name), image);
         EXPECT_FALSE(result.ok) << name;
-        EXPECT_NE(result.message.find(name), std::string::npos) << result.message;
+        EXPECT_NE(result.message.find(std::string("José") + kSeparator + "张伟" + kSeparator + name), std::string::npos)
+            << result.message;
         EXPECT_EQ(image, before) << name;
     }
 }

@@ -70,12 +70,12 @@ TEST_F(FleetChecks, PortNamesAndBackupFiles) {
                                      Case{"/", "port"}})
         EXPECT_EQ(PortFileStem(port), stem) << port;
 
-    const std::string first = BackupPathFor(dir, "/dev/ttyUSB0", 2);
-    EXPECT_EQ(fs::path(first).parent_path(), fs::path(dir));
-    EXPECT_EQ(fs::path(first).filename().string().rfind("ttyUSB0-", 0), 0u);
-    EXPECT_NE(first.find("-2.zem"), std::string::npos);
+    const fs::path first = BackupPathFor(dir, "/dev/ttyUSB0", 2);
+    EXPECT_EQ(first.parent_path(), fs::path(dir));
+    EXPECT_EQ(first.filename().string().rfind("ttyUSB0-", 0), 0u);
+    EXPECT_NE(first.string().find("-2.zem"), std::string::npos);
     std::ofstream(first) << "taken";
-    const std::string second = BackupPathFor(dir, "/dev/ttyUSB0", 2);
+    const fs::path second = BackupPathFor(dir, "/dev/ttyUSB0", 2);
     EXPECT_NE(second, first);  // an existing backup is never overwritten
     EXPECT_FALSE(fs::exists(second));
 }

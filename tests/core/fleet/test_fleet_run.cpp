@@ -83,7 +83,7 @@ TEST_F(Fleet, EveryRadioIsBackedUpBeforeAnyBlockIsWrittenThenProgrammedAndVerifi
     EXPECT_TRUE(run.allDone());
     auto results = run.results();
     ASSERT_EQ(results.size(), 3u);
-    std::set<std::string> backups;
+    std::set<std::filesystem::path> backups;
     for (std::size_t i = 0; i < 3; ++i) {
         SCOPED_TRACE(ports[i]);
         EXPECT_EQ(results[i].port, ports[i]);  // in the order the ports were given

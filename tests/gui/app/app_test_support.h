@@ -115,7 +115,13 @@ protected:
         press(Qt::Key_Return);
     }
 
-    QString tempPath(const QString& name) const { return QDir(temp.path()).filePath(name); }
+    // The files of a test lie in folders named in the users' own languages,
+    // which on Windows no 8-bit code page holds together.
+    QString tempPath(const QString& name) const {
+        QDir dir(temp.path() + QStringLiteral("/José/张伟"));
+        dir.mkpath(QStringLiteral("."));
+        return dir.filePath(name);
+    }
 
     static QByteArray readFile(const QString& path) {
         QFile file(path);

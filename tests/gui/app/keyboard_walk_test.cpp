@@ -65,7 +65,14 @@ protected:
             if (!dialog) return;
             QWidget* field = QApplication::focusWidget();
             *answered = qobject_cast<QLineEdit*>(field) && dialog->isAncestorOf(field);
-            QTest::keyClicks(field, path);
+            // Each letter as the keyboard or an input method sends it: the
+            // folder names José and 张伟 arrive as key events carrying text.
+            for (QChar c : path) {
+                if (c.unicode() < 0x80)
+                    QTest::keyClick(field, c.toLatin1());
+                else
+                    QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
+            }
             if (QApplication::activePopupWidget()) QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         });

@@ -18,7 +18,7 @@ RadioImage Demo(int band) {
 }
 
 TEST(RadioHistory, KeepsTheNewest200NamedByDateAndTime) {
-    QTemporaryDir folder;
+    QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/张伟-XXXXXX"));  // a profile in Chinese
     gui::RadioHistory history(folder.path());
     const QDateTime start(QDate(2026, 3, 1), QTime(9, 0, 0));
     for (int i = 0; i < 203; ++i) {

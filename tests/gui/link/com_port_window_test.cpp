@@ -7,6 +7,7 @@
 //   ZEM_TEST_PDF         where to print the listing
 #include "gui/link/gui_test_support.h"
 
+#include "common/file_names.h"
 #include "document/program_file.h"
 #include "link/port_selection.h"
 #include "link/progress_dialog.h"
@@ -26,7 +27,7 @@ constexpr std::size_t kPowerValues = 0x3D0;
 
 RadioImage RadioMemory(const QString& file) {
     RadioImage image;
-    EXPECT_TRUE(LoadProgramFile(file.toStdString(), image).ok) << file.toStdString();
+    EXPECT_TRUE(LoadProgramFile(FilePath(file), image).ok) << file.toStdString();
     return image;
 }
 

@@ -5,6 +5,7 @@
 
 #include "channels/channel_codec.h"
 #include "channels/channel_page.h"
+#include "common/file_names.h"
 #include "document/program_file.h"
 #include "link/link_messages.h"
 #include "link/port_dialog.h"
@@ -16,7 +17,6 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -164,7 +164,7 @@ TEST_F(TransferWindow, ReadFillsThePagesAndIsKeptInTheHistoryAndWriteSendsWhatTh
     ASSERT_EQ(entries.size(), kept + 1);
     EXPECT_EQ(entries.front().band, "400-470MHZ");
     RadioImage saved;
-    ASSERT_TRUE(LoadProgramFile(QFile::encodeName(entries.front().path).toStdString(), saved).ok);
+    ASSERT_TRUE(LoadProgramFile(FilePath(entries.front().path), saved).ok);
     EXPECT_EQ(saved, read);
     load(test::BandImage(0));
     window->document().markUnmodified();
