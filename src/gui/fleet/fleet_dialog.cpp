@@ -280,7 +280,7 @@ void FleetDialog::setRunning(bool running) {
 }
 
 bool FleetDialog::saveReport(const QString& path) {
-    zem::FileResult written = zem::WriteFileAtomically(path.toStdString(), zem::FleetReportCsv(results_));
+    zem::FileResult written = zem::WriteFileAtomically(path.toStdString(), zem::FleetReportCsv(results_, {}));
     if (!written.ok) messenger_.notice(written.message);
     return written.ok;
 }
