@@ -96,6 +96,7 @@ void FleetRun::finish(RadioResult result) {
         s.message = result.job.message;
         s.detail = result.job.detail;
         s.backupPath = result.job.backupPath;
+        s.last = result.job;
         s.elapsed = result.duration;
     });
     std::lock_guard<std::mutex> lock(resultsMutex_);

@@ -38,6 +38,7 @@ struct PortStatus {
     std::string message;  // of the last failure
     std::string detail;
     std::string backupPath;  // of the current or last radio
+    RadioJobResult last;     // the last radio finished on this port
     std::chrono::system_clock::time_point started{};  // of the current or last radio
     // Of the current or last radio; while waiting for a radio, of the wait.
     std::chrono::steady_clock::duration elapsed{};
