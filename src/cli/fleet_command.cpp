@@ -275,9 +275,11 @@ int RunFleet(const std::vector<std::string>& args, Io& io) {
     }
 
     // A radio that needs its backup back is told how.
-    auto wayBack = [&report](const RadioResult& r) {
-        return report.empty() ? "zemtool write --port " + r.port + " " + r.job.backupPath
-                              : "zemtool fleet restore " + report;
+    // With one cable for many radios the failed one is no longer on it.
+    const std::string again = options.repeat ? "put the radio on the cable again, then " : "";
+    auto wayBack = [&report, &again, &options](const RadioResult& r) {
+        return again + (report.empty() || options.repeat ? "zemtool write --port " + r.port + " " + r.job.backupPath
+                                                         : "zemtool fleet restore " + report);
     };
     FleetRun run(plan, ports, options);
     RunAndFollow(io, run, ports, options.repeat, wayBack);
@@ -287,7 +289,9 @@ int RunFleet(const std::vector<std::string>& args, Io& io) {
     io.out << "Programmed " << tried << (tried == 1 ? " radio: " : " radios: ") << FleetSummary(results) << '\n';
     bool ok = run.allDone();
     if (!report.empty()) {
-        const FleetReportInfo info{planName, Sha256Hex(plan.data(), kImageSize), "zemtool fleet restore " + report};
+        const FleetReportInfo info{planName, Sha256Hex(plan.data(), kImageSize),
+                                   options.repeat ? again + "zemtool write --port PORT BACKUP"
+                                                  : "zemtool fleet restore " + report};
         if (FileResult written = WriteFileAtomically(report, FleetReportCsv(results, info)); !written.ok) {
             Fail(io, written.message);
             ok = false;

@@ -65,6 +65,17 @@ FileResult RadiosToRestore(const std::string& reportText, const std::string& rep
     if (port == header.size() || result == header.size() || backup == header.size())
         return FileResult::failure("This is no fleet report: its first line has no port, result and backup columns.");
     items.clear();
+    // One cable, many radios: the radio on a port now is not the one that failed there.
+    std::vector<std::string> ports;
+    for (std::size_t i = 1; i < records.size(); ++i) {
+        const std::vector<std::string>& row = records[i].fields;
+        if (port >= row.size()) continue;
+        if (std::find(ports.begin(), ports.end(), row[port]) != ports.end())
+            return FileResult::failure("The report has several radios on " + row[port] +
+                                       " (one cable, many radios): put each one on the cable again and write its "
+                                       "backup with zemtool write.");
+        ports.push_back(row[port]);
+    }
     for (std::size_t i = 1; i < records.size(); ++i) {
         const std::vector<std::string>& row = records[i].fields;
         auto field = [&row](std::size_t at) { return at < row.size() ? row[at] : std::string(); };

@@ -48,7 +48,9 @@ std::vector<RestoreItem> RadiosToRestore(const std::vector<RadioResult>& results
 // The same from a report's text (its columns found by their names in the
 // header, so an older report without the radio column restores every
 // failed radio with a backup). A relative backup path that does not exist
-// is taken as relative to reportFolder. Fails when the text is no report.
+// is taken as relative to reportFolder. Fails when the text is no report,
+// and when a port has several rows (one cable, many radios: the radio on
+// the cable now may be another one).
 FileResult RadiosToRestore(const std::string& reportText, const std::string& reportFolder,
                            std::vector<RestoreItem>& items);
 

@@ -45,12 +45,15 @@ QString CountText(const zem::PortStatus& s) {
     return text;
 }
 
-// A failed radio's message, what it holds, and the way back.
-QString FailureText(const zem::RadioJobResult& job) {
+// A failed radio's message, what it holds, and the way back: with one
+// cable for many radios the radio is no longer on the cable.
+QString FailureText(const zem::RadioJobResult& job, bool repeat) {
     QString text = QString::fromStdString(job.message);
     if (const std::string holds = job.holdsText(); !holds.empty()) text += QStringLiteral("; ") + QString::fromStdString(holds);
     if (job.needsRestore() && !job.backupPath.empty())
-        text += FleetDialog::tr("; backup: %1; to put it back: Restore from backups")
+        text += (repeat ? FleetDialog::tr("; backup: %1; to put it back: put it on the cable again and write the "
+                                          "backup to it (Open, then Write)")
+                        : FleetDialog::tr("; backup: %1; to put it back: Restore from backups"))
                     .arg(QString::fromStdString(job.backupPath));
     return text;
 }
@@ -234,12 +237,13 @@ bool FleetDialog::start() {
     storeSettings();
     reportInfo_ = {planName, zem::Sha256Hex(plan.data(), zem::kImageSize), {}};
     restoring_ = false;
+    repeatRun_ = options.repeat;
     begin({plan}, ports, options);
     return true;
 }
 
 bool FleetDialog::restoreFromBackups() {
-    if (running_) return false;
+    if (running_ || repeatRun_) return false;
     const std::vector<zem::RestoreItem> items = zem::RadiosToRestore(results_);
     if (items.empty()) return false;
     // Every backup is read before any radio is touched.
@@ -257,6 +261,7 @@ bool FleetDialog::restoreFromBackups() {
     options.job.retries = kRetries;
     reportInfo_ = {tr("the backups").toStdString(), {}, {}};
     restoring_ = true;
+    repeatRun_ = false;
     restoredFrom_.clear();
     for (const zem::RadioResult& r : results_)
         if (r.job.needsRestore() && !r.job.backupPath.empty()) restoredFrom_.push_back(r.job);
@@ -306,10 +311,10 @@ void FleetDialog::poll() {
         table_->item(row, kState)->setText(QString::fromUtf8(zem::RadioStateText(s.state)));
         table_->item(row, kCount)->setText(CountText(s));
         const bool showFailure = s.state == zem::RadioState::Failed || (s.failed > 0 && !s.message.empty());
-        table_->item(row, kMessage)->setText(showFailure ? FailureText(s.last) : QString());
+        table_->item(row, kMessage)->setText(showFailure ? FailureText(s.last, repeatRun_) : QString());
         // The whole text too, since a narrow column cuts it off.
         table_->item(row, kMessage)->setToolTip(
-            showFailure ? FailureText(s.last) + QLatin1Char('\n') + QString::fromStdString(s.detail) : QString());
+            showFailure ? FailureText(s.last, repeatRun_) + QLatin1Char('\n') + QString::fromStdString(s.detail) : QString());
     }
     if (!ended) return;
     timer_->stop();
@@ -344,7 +349,7 @@ void FleetDialog::setRunning(bool running) {
     start_->setDefault(!running);
     stop_->setDefault(running);
     save_->setEnabled(!running && !results_.empty());
-    restore_->setEnabled(!running && !zem::RadiosToRestore(results_).empty());
+    restore_->setEnabled(!running && !repeatRun_ && !zem::RadiosToRestore(results_).empty());
     for (QWidget* w : std::initializer_list<QWidget*>{ports_, portEdit_, add_, verify_, backup_, repeat_})
         w->setEnabled(!running);
     backupFolder_->setEnabled(!running && backup_->isChecked());
@@ -357,7 +362,10 @@ bool FleetDialog::saveReport(const QString& path) {
         !messenger_.confirm(tr("The report \"%1\" exists already. Replace it?").arg(path).toStdString()))
         return false;
     zem::FleetReportInfo info = reportInfo_;
-    info.wayBack = tr("\"Restore from backups\" in the window, or zemtool fleet restore %1").arg(path).toStdString();
+    info.wayBack = repeatRun_ ? tr("put it on the cable again and write the backup to it").toStdString()
+                              : tr("\"Restore from backups\" in the window, or zemtool fleet restore %1")
+                                    .arg(path)
+                                    .toStdString();
     zem::FileResult written = zem::WriteFileAtomically(path.toStdString(), zem::FleetReportCsv(results_, info));
     if (!written.ok) messenger_.notice(written.message);
     return written.ok;

@@ -109,6 +109,7 @@ private:
     std::vector<zem::RadioResult> results_;
     zem::FleetReportInfo reportInfo_;  // of the last run
     bool restoring_ = false;           // the last run put backups back
+    bool repeatRun_ = false;           // the last run was one cable, many radios
     std::vector<zem::RadioJobResult> restoredFrom_;  // each port's radio before that run
     bool running_ = false;
     bool closeWhenDone_ = false;

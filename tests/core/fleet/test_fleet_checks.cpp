@@ -180,7 +180,9 @@ TEST(FleetReport, OneRowPerRadioNamingPlanTimeAndWhatItHoldsAndTheWayBack) {
     ASSERT_EQ(items.size(), 1u);
     EXPECT_EQ(items[0].port, "COM3");
     EXPECT_EQ(items[0].backupPath, "/reports/b/COM3.zem");
+    // Not a report; one cable with two radios, where the radio on it now may be another.
     EXPECT_FALSE(RadiosToRestore("name,frequency\r\n", ".", items).ok);
+    EXPECT_FALSE(RadiosToRestore(FleetReportCsv({failed, failed}, {}), ".", items).ok);
 }
 
 }  // namespace
