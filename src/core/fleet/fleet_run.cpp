@@ -29,6 +29,7 @@ FleetRun::FleetRun(std::vector<RadioImage> plans, std::vector<std::string> ports
     for (const std::string& port : ports_) {
         slots_.push_back(std::make_unique<Slot>());
         slots_.back()->status.port = port;
+        slots_.back()->steadyStart = std::chrono::steady_clock::now();
     }
 }
 
@@ -223,6 +224,7 @@ void FleetRun::runPort(std::size_t index) {
         for (int nth = 1;; ++nth) {
             update(index, [](Slot& slot) {
                 slot.status.state = RadioState::Waiting;
+                slot.status.elapsed = {};  // the wait's own time, not the last radio's
                 slot.steadyStart = std::chrono::steady_clock::now();
             });
             if (!waitFor(index, port, true) || !claimRadio()) break;
