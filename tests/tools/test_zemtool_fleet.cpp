@@ -222,9 +222,9 @@ TEST_F(ZemtoolFleet, OneCableRepeatsUntilTheCountOrUntilStopped) {
         EXPECT_EQ(rows[i][5], std::to_string(i));  // in the order the radios were put on
     }
 
-    // Without a count it runs until SIGTERM, and still writes its report.
-    fs::remove(report);
-    std::string script = Command(WithPorts({plan, "--repeat", "--report", report}, sim.ports)) + " 2>'" + dir +
+    // Without a count it runs until SIGTERM, and still writes its report,
+    // over the last one as asked.
+    std::string script = Command(WithPorts({plan, "--repeat", "--report", report, "--overwrite"}, sim.ports)) + " 2>'" + dir +
                          "/stopped' & pid=$!; for i in $(seq 200); do grep -q 'done in' '" + dir +
                          "/stopped' && break; sleep 0.05; done; kill -TERM $pid; wait $pid";
     int status = ExitStatus(std::system(script.c_str()));

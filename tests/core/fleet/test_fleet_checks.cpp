@@ -84,22 +84,6 @@ TEST_F(FleetChecks, PortNamesAndBackupFiles) {
     EXPECT_NE(error.find("Cannot create"), std::string::npos) << error;
 }
 
-TEST_F(FleetChecks, AReportIsNeverReplacedUnlessAskedAndAFolderIsNoReport) {
-    fs::create_directory(dir + "/folder");
-    const std::string existing = File("old.csv", 3);
-    struct Case {
-        std::string path;
-        bool overwrite;
-        bool ok;
-    };
-    for (const Case& c : {Case{dir + "/new.csv", false, true}, Case{existing, false, false},
-                          Case{existing, true, true}, Case{dir + "/folder", true, false}}) {
-        EXPECT_EQ(CheckReportPath(c.path, c.overwrite).ok, c.ok) << c.path;
-    }
-    EXPECT_TRUE(fs::exists(dir + "/new.csv"));  // reserved
-    EXPECT_EQ(fs::file_size(existing), 3u);
-}
-
 TEST_F(FleetChecks, TwoSpellingsOfOnePortAreTheSamePort) {
     const std::string device = File("device", 1);
     fs::create_symlink(device, dir + "/link");
