@@ -7,14 +7,16 @@
 
 namespace zem {
 
-// File names. Every function of the core that opens, creates or names a file
-// or a folder takes a std::filesystem::path, and the path is built from the
-// user's text without the system's 8-bit code page, which on Windows cannot
-// hold most names (a folder "张伟" under code page 1252, "José" under 936):
+// File names. A name never passes through the system's 8-bit code page,
+// which on Windows cannot hold most names (a folder "张伟" under code page
+// 1252, "José" under 936). The file functions of the core (these below, the
+// port trace, the link session) take a std::filesystem::path, built
 // - from UTF-8 text (zemtool's arguments, which it takes from the wide
 //   command line on Windows) with PathFromUtf8;
 // - in the window from a QString with zem::gui::FilePath (the window's
 //   common/file_names.h).
+// The fleet layer keeps its names as UTF-8 text, since they also go into its
+// report, and converts with PathFromUtf8 (fs::u8path) at each file it opens.
 // Never construct a path straight from a std::string or a char*: on Windows
 // that reads the bytes in the ANSI code page. Messages name a file with
 // PathText, which gives UTF-8 like every other text of the core.
