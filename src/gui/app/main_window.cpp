@@ -88,6 +88,14 @@ MainWindow::~MainWindow() {
     doc_.attachView(nullptr);
 }
 
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The focused control always shows its focus frame, not only after the
+    // first Tab: a list that takes arrow keys must never have the focus
+    // unseen. Showing a window clears the flag, so it is set here.
+    setAttribute(Qt::WA_KeyboardFocusChange);
+}
+
 QAction* MainWindow::action(int commandId) const { return actions_.value(commandId, nullptr); }
 
 void MainWindow::setMessenger(zem::Messenger* target) { messenger_.setTarget(target ? target : &boxes_); }

@@ -192,7 +192,9 @@ zem::RadioImage CKivuView::storedImage() const {
 void CKivuView::initialUpdate() {
     fillAllPages();
     showPage(kChannelTab);
-    channelPage_->typeCombo().setFocus();
+    // The channel table's first cell, not the Type list, where one stray
+    // arrow key would change the radio type unseen.
+    channelPage_->setCurrentCell(1, 1);
 }
 
 void CKivuView::watchForHints(QWidget* root) {
