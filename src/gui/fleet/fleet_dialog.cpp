@@ -1,5 +1,6 @@
 #include "fleet/fleet_dialog.h"
 
+#include "commands/user_dialogs.h"
 #include "common/app_title.h"
 #include "document/program_file.h"
 #include "fleet/fleet_checks.h"
@@ -43,6 +44,10 @@ QString CountText(const zem::PortStatus& s) {
 }
 
 }  // namespace
+
+const char* const FleetDialog::kAskStopRun =
+    "The radios are still being written.\n"
+    "Stop every radio at its next block and close this window?";
 
 FleetDialog::FleetDialog(zem::Messenger& messenger, PlanSource takePlan, QWidget* parent)
     : QDialog(parent), messenger_(messenger), takePlan_(std::move(takePlan)) {
@@ -259,6 +264,10 @@ void FleetDialog::poll() {
     run_->wait();
     results_ = run_->results();
     summary_->setText(QString::fromStdString(zem::FleetSummary(results_)));
+    if (!reportAtEnd_.isEmpty()) {
+        saveReport(reportAtEnd_);
+        reportAtEnd_.clear();
+    }
     setRunning(false);
     if (closeWhenDone_) {
         closeWhenDone_ = false;
@@ -271,7 +280,7 @@ void FleetDialog::setRunning(bool running) {
     running_ = running;
     start_->setEnabled(!running);
     stop_->setEnabled(running);
-    save_->setEnabled(!running && !results_.empty());
+    save_->setEnabled(running || !results_.empty());
     for (QWidget* w : std::initializer_list<QWidget*>{ports_, portEdit_, add_, verify_, backup_, repeat_})
         w->setEnabled(!running);
     backupFolder_->setEnabled(!running && backup_->isChecked());
@@ -290,7 +299,16 @@ void FleetDialog::saveReportAs() {
         chooseReport_ ? chooseReport_()
                       : QFileDialog::getSaveFileName(this, tr("Save report"), QStringLiteral("report.csv"),
                                                      tr("CSV file (*.csv)"));
-    if (!path.isEmpty()) saveReport(path);
+    if (path.isEmpty()) return;
+    if (running_)
+        saveReportAtEnd(path);
+    else
+        saveReport(path);
+}
+
+void FleetDialog::saveReportAtEnd(const QString& path) {
+    reportAtEnd_ = path;
+    summary_->setText(tr("The report goes to %1 when the run ends.").arg(QDir::toNativeSeparators(path)));
 }
 
 void FleetDialog::chooseBackupFolder() {
@@ -298,10 +316,26 @@ void FleetDialog::chooseBackupFolder() {
     if (!folder.isEmpty()) backupFolder_->setText(QDir::toNativeSeparators(folder));
 }
 
+// Yes stops the run, and the dialog closes once every port is released.
+bool FleetDialog::askStopAndClose() {
+    if (closeWhenDone_) return true;  // asked already; stopping
+    if (!AskYesNo(this, QString::fromUtf8(kAskStopRun))) return false;
+    closeWhenDone_ = true;
+    stop();
+    return true;
+}
+
+void FleetDialog::reject() {
+    if (running_) {
+        askStopAndClose();
+        return;
+    }
+    QDialog::reject();
+}
+
 void FleetDialog::closeEvent(QCloseEvent* event) {
     if (running_) {
-        closeWhenDone_ = true;
-        stop();
+        askStopAndClose();
         event->ignore();
         return;
     }

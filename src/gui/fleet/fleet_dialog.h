@@ -54,6 +54,9 @@ public:
     void stop();
     // The report of the last run as CSV; false after a message.
     bool saveReport(const QString& path);
+    // "Save report..." during a run: the report goes to path when the run
+    // ends, also when it is stopped or the program quits.
+    void saveReportAtEnd(const QString& path);
     std::vector<zem::RadioResult> results() const { return results_; }
 
     // Where "Save report..." saves; the desktop's file dialog by default.
@@ -74,16 +77,26 @@ public:
     QTableWidget* table() const { return table_; }
     QLabel* summary() const { return summary_; }
 
+    // The question Escape or closing the dialog asks during a run.
+    static const char* const kAskStopRun;
+
 signals:
     void runningChanged(bool running);
 
+public slots:
+    // Escape during a run asks whether to stop it, as closing does.
+    void reject() override;
+
 protected:
-    // Closing during a run stops it; the dialog closes once every port is released.
+    // Closing during a run asks whether to stop it; Yes stops it and the
+    // dialog closes once every port is released. It never goes away while
+    // its run goes on.
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void poll();
     void setRunning(bool running);
+    bool askStopAndClose();
     void chooseBackupFolder();
     void saveReportAs();
     void loadSettings();
@@ -97,6 +110,7 @@ private:
     std::vector<zem::RadioResult> results_;
     bool running_ = false;
     bool closeWhenDone_ = false;
+    QString reportAtEnd_;
 
     QListWidget* ports_;
     QLineEdit* portEdit_;

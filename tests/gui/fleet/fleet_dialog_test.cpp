@@ -1,6 +1,7 @@
 // The "Write to several radios" dialog on its own, driven like a user: what
 // keeps a run from starting, and Stop or closing during a run.
 #include "core/link/link_test_support.h"
+#include "gui/link/gui_test_support.h"
 
 #include "document/program_file.h"
 #include "fleet/fleet_dialog.h"
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -97,7 +99,7 @@ TEST_F(FleetWindow, RefreshingTheMachinesPortsKeepsTheTickedOnes) {
     EXPECT_EQ(dialog->portList()->count(), 3);
 }
 
-TEST_F(FleetWindow, StopEndsARunningRepeatAndClosingWaitsForThePorts) {
+TEST_F(FleetWindow, EscapeAsksThenStopsARunningRepeatAndTheDialogWaitsForThePorts) {
     SimLine line(PatternImage(2));
     TypePort(line.device());
     Tick(dialog->backupBox(), false);
@@ -105,7 +107,14 @@ TEST_F(FleetWindow, StopEndsARunningRepeatAndClosingWaitsForThePorts) {
     QTest::mouseClick(dialog->startButton(), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return Cell(0, 3) == "1"; }, 20000));  // one radio done, waiting for the next
     EXPECT_TRUE(dialog->isRunning());
-    dialog->close();  // stops the run; the dialog closes once the port is free
+    // Escape asks first; Yes stops the run, and the dialog closes once the port is free.
+    bool asked = false;
+    WhenModal<QMessageBox>([&asked](QMessageBox* box) {
+        asked = true;
+        box->button(QMessageBox::Yes)->click();
+    });
+    QTest::keyClick(dialog.get(), Qt::Key_Escape);
+    EXPECT_TRUE(asked);
     EXPECT_TRUE(dialog->isVisible());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog->isVisible(); }, 10000));
     EXPECT_FALSE(dialog->isRunning());
