@@ -36,6 +36,11 @@ ExchangeGuard::~ExchangeGuard() { window_.hostWidget().removeEventFilter(this); 
 
 void ExchangeGuard::watch(QObject* source, std::function<bool()> exchanging, std::function<void()> stop) {
     watched_.insert(source, Watched{std::move(exchanging), std::move(stop)});
+    // The window deletes its commands before the guard.
+    connect(source, &QObject::destroyed, this, [this, source] {
+        watched_.remove(source);
+        busy_.remove(source);
+    });
 }
 
 void ExchangeGuard::setBusy(QObject* source, bool busy) {
