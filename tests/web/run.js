@@ -228,8 +228,10 @@ function radioPage(file, config = {}) {
 test('read, a verified write and Cancel against the test radio', async () => {
   const radioFile = craft('radio.Zem', 2, 99);
   const page = await radioPage(radioFile);
+  let start = Date.now();
   await transfer(page, 'Read');
   await transferDone(page);
+  console.log(`  read from the test radio (no line pacing): ${Date.now() - start} ms`);
   await expectPages(page, radioFile);
   same(await page.evaluate(() => window.testRadio.opened[0]), {baudRate: 9600, dataBits: 8, stopBits: 1, parity: 'none'},
        'port options');
@@ -238,8 +240,10 @@ test('read, a verified write and Cancel against the test radio', async () => {
   await page.keyboard.type('401');
   await page.keyboard.press('Enter');
   await page.keyboard.press('Escape');
+  start = Date.now();
   await transfer(page, 'Write');
   await transferDone(page);
+  console.log(`  write and read-back: ${Date.now() - start} ms`);
   check(await page.getByRole('alertdialog').count() === 0, 'a message after a good verified write');
   const written = (await save(page)).bytes;
   const radio = Buffer.from(await page.evaluate(() => [...window.testRadio.memory]));
