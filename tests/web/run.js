@@ -296,11 +296,26 @@ test('a browser without Web Serial opens and saves files', async () => {
   same(show(path.join(work, 'saved.Zem')), show(file), 'pages of the opened and saved file');
 });
 
+test('once loaded, the page opens offline', async () => {
+  const page = await openPage();
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+  await context.setOffline(true);
+  try {
+    await page.reload();
+    await page.waitForSelector('body[data-ready="1"]');
+    same((await pagesShown(page)).channels.length, 16, 'channels offline');
+  } finally {
+    await context.setOffline(false);
+  }
+});
+
 // ---- running ----------------------------------------------------------------
 (async () => {
   const server = await serve();
   url = `http://127.0.0.1:${server.address().port}/`;
-  context = await chromium.launchPersistentContext(fs.mkdtempSync(path.join(os.tmpdir(), 'zem-chromium-')), {
+  const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'zem-chromium-'));
+  context = await chromium.launchPersistentContext(profile, {
     executablePath: '/usr/bin/chromium',
     headless: true,
     acceptDownloads: true,
@@ -336,6 +351,6 @@ test('a browser without Web Serial opens and saves files', async () => {
   console.log(`${passed} passed, ${outcomes.length - passed} failed`);
   await context.close();
   server.close();
-  fs.rmSync(work, {recursive: true, force: true});
+  for (const folder of [work, profile]) fs.rmSync(folder, {recursive: true, force: true});
   process.exit(passed === outcomes.length ? 0 : 1);
 })();
