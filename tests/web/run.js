@@ -326,7 +326,7 @@ test('once loaded, the page opens offline', async () => {
   // The first view: the page ready with the core loaded and the table drawn.
   const first = await openPage();
   const ready = await first.evaluate(() => performance.getEntriesByName('zem-ready')[0].startTime);
-  const bytes = ['index.html', 'style.css', 'app.js', 'zem.js', 'zem.wasm']
+  const bytes = ['index.html', 'style.css', 'serial.js', 'dialogs.js', 'app.js', 'zem.js', 'zem.wasm']
     .reduce((sum, name) => sum + fs.statSync(path.join(webDir, name)).size, 0);
   console.log(`page: ${bytes} bytes with its WebAssembly; first view ${Math.round(ready)} ms from localhost`);
   await first.close();

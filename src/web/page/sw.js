@@ -2,8 +2,8 @@
 // first, so a new build shows at once, and from the cache when offline.
 'use strict';
 const CACHE = 'zemprog-web';
-const FILES = ['./', 'index.html', 'style.css', 'app.js', 'zem.js', 'zem.wasm', 'manifest.webmanifest',
-               'key_picture.png', 'icons/zemprog-32.png', 'icons/zemprog-128.png', 'icons/zemprog-256.png',
+const FILES = ['./', 'index.html', 'style.css', 'serial.js', 'dialogs.js', 'app.js', 'zem.js', 'zem.wasm', 'manifest.webmanifest',
+               'key_picture.png', 'key_picture@2x.png', 'icons/zemprog-32.png', 'icons/zemprog-128.png', 'icons/zemprog-256.png',
                'icons/zemprog.svg'];
 
 self.addEventListener('install', event => {
