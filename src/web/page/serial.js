@@ -18,6 +18,8 @@ globalThis.zemSerial = {
       this.reader = this.port.readable.getReader();
     } catch (error) {
       this.lastError = error.message || String(error);
+      // An unplugged or refused cable is asked for again at the next Start.
+      this.port = null;
       return 1;
     }
     this.pump(this.reader);
