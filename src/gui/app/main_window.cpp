@@ -22,6 +22,8 @@
 #include <QToolBar>
 #include <QWhatsThis>
 
+#include <utility>
+
 // The pictures and help pages live in the static library zemgui, whose
 // resources must be registered by name.
 static void InitZemResources() { Q_INIT_RESOURCE(zemprog); }
@@ -34,6 +36,22 @@ const char* const kCaption = "Zem Electronics Co., Ltd. Programing Software";
 const char* const kIdleText = "Please press F1 for Help";
 const char* const kContextHelpPrompt = "Choose a Object for help";
 const char* const kEditChannelNotice = "Please directly double click inside the table";
+
+// Tells whether an action's last trigger came from its shortcut key.
+class ShortcutWatch : public QObject {
+public:
+    explicit ShortcutWatch(QAction* action) : QObject(action) { action->installEventFilter(this); }
+    bool takeKeyPress() { return std::exchange(byKey_, false); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Shortcut) byKey_ = true;
+        return false;
+    }
+
+private:
+    bool byKey_ = false;
+};
 
 // A themed icon where the desktop has one, else the one we ship.
 QIcon Icon(const char* themeName, const char* bundled) {
@@ -221,6 +239,7 @@ void MainWindow::createActions() {
     a = makeAction(kCmdEditChannel, QStringLiteral("&Edit Channel\tCtrl+G"), QStringLiteral("Edit channel Data \nEdit"));
     a->setIcon(Icon("document-edit", "edit.png"));
     shortcut(a, QKeySequence(Qt::CTRL | Qt::Key_G));
+    new ShortcutWatch(a);
     connect(a, &QAction::triggered, this, &MainWindow::editChannel);
 
     a = makeAction(kCmdOnLinePowerSet, QStringLiteral("On Line Power Set(&Y)\tCtrl+T"), QString());
@@ -424,7 +443,9 @@ void MainWindow::editRedo() {
 }
 
 void MainWindow::editChannel() {
-    messenger_.notice(kEditChannelNotice);
+    // The hint to double-click is for the mouse; Ctrl+G goes straight to the table.
+    auto* watch = action(kCmdEditChannel)->findChild<ShortcutWatch*>();
+    if (!watch || !watch->takeKeyPress()) messenger_.notice(kEditChannelNotice);
     view_->returnToChannelTab();
     view_->channelPage().setCurrentCell(1, 1);
 }

@@ -90,7 +90,7 @@ TEST_F(ViewPagesTest, SquelchAndDtmfSpeedPicksFallBackToTheirFixedEntries) {
 
 TEST_F(ViewPagesTest, EnterAndEscapeMoveOnLikeTabOnTheSettingsPages) {
     struct Move { int tab; const char* from; Qt::Key key; const char* to; };
-    const Move moves[] = {{1, "lockDetect", Qt::Key_Return, "dtmfSpeed"},
+    const Move moves[] = {{1, "lockDetect", Qt::Key_Return, "energyCheck"},
                           {1, "dtmfSpeed", Qt::Key_Escape, "firstDigitTime"},
                           {1, "pttIdStart", Qt::Key_Return, "pttIdEnd"},
                           {2, "topLong", Qt::Key_Return, "topShort"}};
