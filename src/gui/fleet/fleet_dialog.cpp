@@ -1,5 +1,6 @@
 #include "fleet/fleet_dialog.h"
 
+#include "accessibility/announcement.h"
 #include "common/app_title.h"
 #include "document/program_file.h"
 #include "fleet/fleet_checks.h"
@@ -259,6 +260,7 @@ void FleetDialog::poll() {
     run_->wait();
     results_ = run_->results();
     summary_->setText(QString::fromStdString(zem::FleetSummary(results_)));
+    Announce(this, summary_->text());
     setRunning(false);
     if (closeWhenDone_) {
         closeWhenDone_ = false;
