@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "accessibility/accessible_names.h"
+#include "accessibility/announcement.h"
 #include "app/about_dialog.h"
 #include "app/help_window.h"
 #include "app/recent_files.h"
@@ -292,6 +293,7 @@ void MainWindow::createActions() {
     a = makeAction(kCmdContextHelp, QStringLiteral("What's This"), QStringLiteral("Show the context of help\nhelp"));
     a->setIcon(Icon("help-contextual", "whatsthis.png"));
     shortcut(a, QKeySequence(Qt::SHIFT | Qt::Key_F1));
+    new ShortcutWatch(a);
     connect(a, &QAction::triggered, this, &MainWindow::showContextHelp);
 
     a = makeAction(kCmdAbout, QStringLiteral("About Me(&A)..."),
@@ -464,6 +466,17 @@ void MainWindow::showCurrentHelp() {
 }
 
 void MainWindow::showContextHelp() {
+    // From the keyboard the help is the focused control's (or its nearest
+    // container's that has one); the mouse chooses the control.
+    auto* watch = action(kCmdContextHelp)->findChild<ShortcutWatch*>();
+    if (watch && watch->takeKeyPress()) {
+        for (QWidget* w = QApplication::focusWidget(); w && isAncestorOf(w); w = w->parentWidget()) {
+            if (w->whatsThis().isEmpty()) continue;
+            QWhatsThis::showText(w->mapToGlobal(w->rect().center()), w->whatsThis(), w);
+            Announce(this, w->whatsThis());
+            return;
+        }
+    }
     statusBar()->showMessage(QString::fromUtf8(kContextHelpPrompt));
     QWhatsThis::enterWhatsThisMode();
 }

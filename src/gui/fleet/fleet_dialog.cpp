@@ -53,6 +53,7 @@ FleetDialog::FleetDialog(zem::Messenger& messenger, PlanSource takePlan, QWidget
     auto* portBox = new QGroupBox(tr("Ports"), this);
     ports_ = new QListWidget(portBox);
     ports_->setObjectName(QStringLiteral("ports"));
+    ports_->setAccessibleName(tr("Ports"));
     portEdit_ = new QLineEdit(portBox);
     portEdit_->setObjectName(QStringLiteral("portPath"));
     portEdit_->setPlaceholderText(tr("Port numbers or device paths"));
@@ -87,6 +88,7 @@ FleetDialog::FleetDialog(zem::Messenger& messenger, PlanSource takePlan, QWidget
 
     table_ = new QTableWidget(0, kColumns, this);
     table_->setObjectName(QStringLiteral("radios"));
+    table_->setAccessibleName(tr("Radios"));
     table_->setHorizontalHeaderLabels({tr("Port"), tr("Progress"), tr("State"), tr("Count"), tr("Message")});
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->hide();

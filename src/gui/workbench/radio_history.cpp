@@ -90,6 +90,7 @@ RadioHistoryDialog::RadioHistoryDialog(const RadioHistory& history, QWidget* par
     setObjectName(QStringLiteral("radioHistoryDialog"));
     setWindowTitle(QStringLiteral("Radio history"));
     list_->setObjectName(QStringLiteral("historyList"));
+    list_->setAccessibleName(QStringLiteral("Radios read"));
     list_->setRootIsDecorated(false);
     list_->setHeaderLabels({QStringLiteral("Date"), QStringLiteral("Time"), QStringLiteral("Type"),
                             QStringLiteral("Band"), QStringLiteral("First channel")});

@@ -27,7 +27,7 @@ import pyatspi
 from accessible_tree_test import WindowManager, check, children, failures, find_all, walk, window_of
 
 XK = {"Tab": 0xFF09, "Return": 0xFF0D, "Escape": 0xFF1B, "Down": 0xFF54, "Up": 0xFF52, "Right": 0xFF53,
-      "F2": 0xFFBF, "space": 0x20, "Control": 0xFFE3, "Alt": 0xFFE9, "Shift": 0xFFE1}
+      "F1": 0xFFBE, "F2": 0xFFBF, "space": 0x20, "Control": 0xFFE3, "Alt": 0xFFE9, "Shift": 0xFFE1}
 CTRL, ALT, SHIFT = "Control", "Alt", "Shift"
 
 
@@ -263,6 +263,17 @@ def main():
         expect(orca, "Tab to Field", ["Field"], lambda: keys("Tab"))
         expect(orca, "Down on Field", ["470-512MHZ"], lambda: keys("Down"))
         expect(orca, "Ctrl+S saves the plan", ["Saved plan.zem"], lambda: keys(("s", CTRL)))
+        # Shift+F1 tells what the focused control is for; F1 opens the help
+        # page, read line by line with the arrow keys.
+        expect(orca, "Shift+F1 on Field", ["frequencies outside it are refused"], lambda: keys(("F1", SHIFT)))
+        keys("Escape")
+        expect(orca, "F1 opens the help", ["Help page"], lambda: keys("F1"))
+        wm.focus("Zem Programming Software Help")
+        orca.listen(lambda said: False, 2)
+        expect(orca, "Down reads the help", ["Type and band"], lambda: keys("Down", "Down"))
+        keys("Escape")
+        wm.focus(title)
+        orca.listen(contains("Channel Setting"), 15)
 
         # The access code: its prompt is heard, none of its digits.
         expect(orca, "Alt+P opens the Program menu", ["Read From Radio"], lambda: keys(("p", ALT)))
