@@ -2,6 +2,7 @@
 
 #include "accessibility/accessible_names.h"
 #include "accessibility/announcement.h"
+#include "accessibility/menu_item_names.h"
 #include "app/about_dialog.h"
 #include "app/help_window.h"
 #include "app/recent_files.h"
@@ -268,6 +269,7 @@ void MainWindow::createActions() {
     for (const auto& port : ports) {
         a = makeAction(port.id, QLatin1String(port.text), QLatin1String(port.prompt));
         a->setEnabled(false);
+        HideShortcutHint(a);
     }
 
     a = makeAction(kCmdVerifyAfterWrite, QStringLiteral("&Verify after write"),
