@@ -61,6 +61,12 @@ TEST_F(ViewPagesTest, EditChannelKeepsTheEditsOfThePageItLeaves) {
     EXPECT_EQ(image()[0x131] & 0x02, 0);
     clickTab(1);
     EXPECT_EQ(scan->currentIndex(), 0);
+
+    // From the keyboard, Ctrl+G goes to the table without the hint to double-click.
+    press(Qt::Key_G, Qt::ControlModifier);
+    EXPECT_EQ(messages.texts().size(), 1u);
+    EXPECT_EQ(view().currentTab(), 0);
+    EXPECT_EQ(focus(), &grid());
 }
 
 TEST_F(ViewPagesTest, NewWhileTheKeyPageIsShownRefillsEverythingAndShowsTheChannelTab) {
