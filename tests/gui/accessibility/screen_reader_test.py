@@ -143,7 +143,7 @@ class Orca:
     def since(self):
         return self.heard()[self.mark:]
 
-    def listen(self, until, timeout=30.0, quiet=1.0):
+    def listen(self, until, timeout=30.0, quiet=0.6):
         """What is said from now on: waits until the words satisfy until, then
         for a pause of quiet seconds; at most timeout seconds."""
         end = time.time() + timeout
@@ -190,8 +190,9 @@ def contains(*words):
 def expect(orca, what, words, action, timeout=30.0):
     orca.skip()
     action()
+    began = time.time()
     said = orca.listen(contains(*words), timeout)
-    check(contains(*words)(said), f"{what}: heard {words} (heard {said})")
+    check(contains(*words)(said), f"{what}: heard {words} in {time.time() - began:.1f} s (heard {said})")
     return said
 
 
@@ -238,10 +239,15 @@ def main():
         orca.skip()
         type_text(os.path.basename(plan))
         keys("Return")
-        orca.listen(contains(title), 20)
+        wait_for_gone(app, "Open")
+        orca.skip()
         wm.focus(title)
+        orca.listen(contains(title), 20)
 
-        # Ctrl+G puts the first channel's receive frequency under the cursor.
+        # From anywhere, Ctrl+G puts the first channel's receive frequency under the cursor.
+        orca.skip()
+        keys(("Tab", SHIFT))
+        orca.listen(lambda said: len(said) > 1, 10)  # the Shift key, then where the focus went
         first = channels[0]["receive"]
         said = expect(orca, "Ctrl+G goes to the channel table", [first], lambda: keys(("g", CTRL)))
         check(not any("double click" in s for s in said), f"Ctrl+G asks no keyboard user to double-click ({said})")
