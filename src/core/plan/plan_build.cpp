@@ -1,6 +1,7 @@
 #include "plan/plan_build.h"
 
 #include "channels/channel_clipboard.h"
+#include "channels/channel_csv.h"
 #include "channels/tone_table.h"
 
 #include <algorithm>
@@ -59,7 +60,7 @@ void TypeCell(ChannelTable& table, int row, int col, const std::string& text, in
     }
     CollectingMessenger messenger;
     if (!TypeCellValue(table, row, col, value, band, messenger))
-        refusals.push_back({field, text, messenger.said});
+        refusals.push_back({field, text, col >= kColScan ? ChoiceRefusal(col) : messenger.said});
 }
 
 void TypeChannels(const PlanValues& values, const std::set<int>& knownCells, PlanValues& typed,
