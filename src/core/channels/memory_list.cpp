@@ -1,0 +1,484 @@
+#include "channels/memory_list.h"
+
+#include "channels/band.h"
+#include "channels/channel_clipboard.h"
+#include "channels/channel_csv.h"
+#include "channels/frequency.h"
+#include "channels/tone_table.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cstdint>
+#include <cstdio>
+#include <map>
+
+namespace zem {
+
+namespace {
+
+const std::array<const char*, 17> kHeader = {
+    "Location", "Name", "Frequency", "Duplex", "Offset", "Tone", "rToneFreq", "cToneFreq", "DtcsCode",
+    "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode", "TStep", "Skip", "Power", "Comment",
+};
+enum Field { kLocation, kName, kFrequency, kDuplex, kOffset, kTone, kRTone, kCTone, kDtcs, kPolarity, kRxDtcs,
+             kCross, kMode, kStep, kSkip, kPower, kComment };
+
+std::string Trim(const std::string& text)
+{
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+std::string Lower(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+    return text;
+}
+
+// A decimal number with at most `decimals` digits after the point, in
+// units of 10^-decimals; false for anything else.
+bool ParseFixed(const std::string& raw, int decimals, std::int64_t& out)
+{
+    const std::string text = Trim(raw);
+    std::int64_t whole = 0;
+    std::size_t i = 0;
+    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
+        if (whole > 100'000'000)
+            return false;
+        whole = whole * 10 + (text[i] - '0');
+    }
+    if (i == 0)
+        return false;
+    std::int64_t fraction = 0;
+    int digits = 0;
+    if (i < text.size() && text[i] == '.') {
+        for (++i; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i, ++digits) {
+            if (digits >= decimals)
+                return false;
+            fraction = fraction * 10 + (text[i] - '0');
+        }
+    }
+    if (i != text.size())
+        return false;
+    for (; digits < decimals; ++digits)
+        fraction *= 10;
+    std::int64_t scale = 1;
+    for (int d = 0; d < decimals; ++d)
+        scale *= 10;
+    out = whole * scale + fraction;
+    return true;
+}
+
+std::string HzText(std::int64_t hz)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%lld.%06lld", static_cast<long long>(hz / 1'000'000),
+                  static_cast<long long>(hz % 1'000'000));
+    return text;
+}
+
+std::int64_t CellHz(const std::string& cell)
+{
+    return TextToUnits(cell) * 10;
+}
+
+// What one row says about a channel, as the texts typed into its cells.
+struct Memory {
+    int line = 0;
+    long location = 0;
+    std::string locationText;
+    std::string cells[kGridCols];
+    std::string name;
+    std::string power;  // as written; wattages are decided once all rows are read
+    bool readable = false;  // every field could be read
+};
+
+class RowReader {
+public:
+    RowReader(const CsvRecord& record, const std::array<int, kHeader.size()>& index, MemoryImport& result)
+        : record_(record), index_(index), result_(result) {}
+
+    std::string field(Field f) const {
+        const int i = index_[f];
+        return i < 0 || static_cast<std::size_t>(i) >= record_.fields.size() ? std::string()
+                                                                             : Trim(record_.fields[static_cast<std::size_t>(i)]);
+    }
+
+    void refuse(Field f, const std::string& message) {
+        result_.refusals.push_back({record_.line, field(kLocation), kHeader[f], field(f), message});
+    }
+
+    // A CTCSS tone in Hz as the tone list writes it; empty after a refusal.
+    std::string ctcss(Field f) {
+        std::int64_t hundredths = 0;
+        if (ParseFixed(field(f), 2, hundredths) && hundredths % 10 == 0) {
+            const std::string text = std::to_string(hundredths / 100) + "." + std::to_string(hundredths / 10 % 10);
+            if (FindTone(text) > 0)
+                return text;
+        }
+        refuse(f, "not a CTCSS tone of the tone list");
+        return {};
+    }
+
+    // A DCS code with the polarity letter N or R, as "D023N" / "D023I".
+    std::string dcs(Field f, char polarity) {
+        const std::string code = field(f);
+        std::int64_t number = 0;
+        if (code.size() <= 3 && ParseFixed(code, 0, number)) {
+            char text[8];
+            std::snprintf(text, sizeof text, "D%03d%c", static_cast<int>(number), polarity == 'R' ? 'I' : 'N');
+            if (FindTone(text) > 0)
+                return text;
+        }
+        refuse(f, "not a DCS code of the tone list");
+        return {};
+    }
+
+    bool read(Memory& memory) {
+        const std::size_t before = result_.refusals.size();
+        memory.line = record_.line;
+        memory.locationText = field(kLocation);
+        memory.name = field(kName);
+        memory.power = field(kPower);
+        std::int64_t rx = 0;
+        if (!ParseFixed(field(kFrequency), 6, rx) || rx == 0)
+            refuse(kFrequency, "not a frequency in MHz");
+        memory.cells[kColReceive] = HzText(rx);
+        transmit(memory, rx);
+        tones(memory);
+        const std::string mode = field(kMode);
+        if (mode == "FM" || mode.empty())
+            memory.cells[kColBandwidth] = "Wide";
+        else if (mode == "NFM")
+            memory.cells[kColBandwidth] = "Narrow";
+        else
+            refuse(kMode, "this radio stores only FM (Wide) and NFM (Narrow)");
+        const std::string skip = field(kSkip);
+        if (skip == "S")
+            memory.cells[kColScan] = "No";
+        else if (skip.empty() || skip == "P")
+            memory.cells[kColScan] = "Yes";
+        else
+            refuse(kSkip, "must be S, P or empty");
+        return result_.refusals.size() == before;
+    }
+
+private:
+    void transmit(Memory& memory, std::int64_t rx) {
+        const std::string duplex = Lower(field(kDuplex));
+        std::int64_t offset = 0;
+        const bool offsetOk = ParseFixed(field(kOffset), 6, offset);
+        if (duplex.empty()) {
+            memory.cells[kColTransmit] = memory.cells[kColReceive];
+        } else if (duplex == "off") {
+            memory.cells[kColTransmit].clear();
+        } else if (duplex == "+" || duplex == "-" || duplex == "split") {
+            if (!offsetOk) {
+                refuse(kOffset, "not a frequency in MHz");
+                return;
+            }
+            const std::int64_t tx = duplex == "+" ? rx + offset : duplex == "-" ? rx - offset : offset;
+            if (tx <= 0) {
+                refuse(kOffset, "the transmit frequency would be below zero");
+                return;
+            }
+            memory.cells[kColTransmit] = HzText(tx);
+        } else {
+            refuse(kDuplex, "must be empty, +, -, split or off");
+        }
+    }
+
+    void tones(Memory& memory) {
+        std::string polarity = field(kPolarity);
+        if (polarity.empty())
+            polarity = "NN";
+        const bool polarityOk = polarity.size() == 2 && (polarity[0] == 'N' || polarity[0] == 'R') &&
+                                (polarity[1] == 'N' || polarity[1] == 'R');
+        const std::string mode = field(kTone);
+        std::string tx;
+        std::string rx;
+        if (mode == "DTCS" || mode == "Cross") {
+            if (!polarityOk) {
+                refuse(kPolarity, "must be two letters N or R, transmit then receive");
+                return;
+            }
+        }
+        if (mode.empty()) {
+        } else if (mode == "Tone") {
+            tx = ctcss(kRTone);
+        } else if (mode == "TSQL") {
+            tx = rx = ctcss(kCTone);
+        } else if (mode == "DTCS") {
+            tx = dcs(kDtcs, polarity[0]);
+            rx = dcs(kDtcs, polarity[1]);
+        } else if (mode == "Cross") {
+            const std::string cross = field(kCross);
+            const auto arrow = cross.find("->");
+            const std::string sendPart = arrow == std::string::npos ? "?" : cross.substr(0, arrow);
+            const std::string hearPart = arrow == std::string::npos ? "?" : cross.substr(arrow + 2);
+            const bool known = (sendPart.empty() || sendPart == "Tone" || sendPart == "DTCS") &&
+                               (hearPart.empty() || hearPart == "Tone" || hearPart == "DTCS") &&
+                               !(sendPart.empty() && hearPart.empty());
+            if (!known) {
+                refuse(kCross, "not a cross mode this radio can hold");
+                return;
+            }
+            if (sendPart == "Tone")
+                tx = ctcss(kRTone);
+            else if (sendPart == "DTCS")
+                tx = dcs(kDtcs, polarity[0]);
+            if (hearPart == "Tone")
+                rx = ctcss(kCTone);
+            else if (hearPart == "DTCS")
+                rx = dcs(kRxDtcs, polarity[1]);
+        } else {
+            refuse(kTone, "must be empty, Tone, TSQL, DTCS or Cross");
+        }
+        memory.cells[kColEncode] = tx;
+        memory.cells[kColDecode] = rx;
+    }
+
+    const CsvRecord& record_;
+    const std::array<int, kHeader.size()>& index_;
+    MemoryImport& result_;
+};
+
+// Wattages such as "5.0W" in hundredths of a watt; -1 for High/Low/empty.
+std::int64_t Wattage(const std::string& power)
+{
+    std::string text = power;
+    if (!text.empty() && (text.back() == 'W' || text.back() == 'w'))
+        text.pop_back();
+    std::int64_t watts = 0;
+    return ParseFixed(text, 2, watts) ? watts : -1;
+}
+
+std::string ToneMode(const std::string& text, std::string& ctcss, std::string& code, char& polarity)
+{
+    const int tone = FindTone(text);
+    if (tone <= 0)
+        return "";
+    const std::string& entry = ToneTable()[static_cast<std::size_t>(tone)];
+    if (entry[0] != 'D') {
+        ctcss = entry;
+        return "Tone";
+    }
+    code = entry.substr(1, 3);
+    polarity = entry.back() == 'I' ? 'R' : 'N';
+    return "DTCS";
+}
+
+}  // namespace
+
+bool IsMemoryListHeader(const std::string& text)
+{
+    const CsvParse parse = ParseCsv(text.substr(0, text.find('\n')));
+    if (!parse.ok || parse.records.empty())
+        return false;
+    const auto& fields = parse.records.front().fields;
+    for (const char* name : {"Location", "Frequency", "Duplex"}) {
+        if (std::none_of(fields.begin(), fields.end(), [&](const std::string& f) { return Trim(f) == name; }))
+            return false;
+    }
+    return true;
+}
+
+std::string MemoryRefusal::describe() const
+{
+    std::string out = "line " + std::to_string(line);
+    if (!location.empty())
+        out += ", Location " + location;
+    if (!column.empty())
+        out += ", " + column + " \"" + value + "\"";
+    return out + ": " + message;
+}
+
+std::string ExportMemoryList(const ChannelTable& table, int bandIndex)
+{
+    std::string out;
+    for (std::size_t i = 0; i < kHeader.size(); ++i)
+        out += std::string(i ? "," : "") + kHeader[i];
+    out += "\r\n";
+    const BandLimits band = ValidationLimits(bandIndex);
+    auto inBand = [&](const std::string& cell) {
+        const std::int64_t units = TextToUnits(cell);
+        return units >= band.lower && units <= band.upper;
+    };
+    for (int row = 1; row <= kChannelCount; ++row) {
+        const std::string& receive = table.text(row, kColReceive);
+        if (receive.empty())
+            continue;
+        const std::string& transmit = table.text(row, kColTransmit);
+        const std::int64_t rx = CellHz(receive);
+        const std::int64_t tx = CellHz(transmit);
+        std::string duplex;
+        std::string offset = HzText(0);
+        if (transmit.empty()) {
+            duplex = "off";
+        } else if (tx != rx && inBand(receive) && inBand(transmit)) {
+            duplex = tx > rx ? "+" : "-";
+            offset = HzText(tx > rx ? tx - rx : rx - tx);
+        } else if (tx != rx) {
+            duplex = "split";
+            offset = HzText(tx);
+        }
+
+        std::string rTone = "88.5", cTone = "88.5", txCode = "023", rxCode = "023";
+        char txPolarity = 'N', rxPolarity = 'N';
+        const std::string send = ToneMode(table.text(row, kColEncode), rTone, txCode, txPolarity);
+        const std::string hear = ToneMode(table.text(row, kColDecode), cTone, rxCode, rxPolarity);
+        std::string mode;
+        std::string cross = "Tone->Tone";
+        if (send.empty() && hear.empty()) {
+        } else if (send == "Tone" && hear.empty()) {
+            mode = "Tone";
+        } else if (send == "Tone" && hear == "Tone" && rTone == cTone) {
+            mode = "TSQL";
+            rTone = "88.5";
+        } else if (send == "DTCS" && hear == "DTCS" && txCode == rxCode) {
+            mode = "DTCS";
+            rxCode = "023";
+        } else {
+            mode = "Cross";
+            cross = send + "->" + hear;
+        }
+        const std::string fields[] = {
+            std::to_string(row), "CH" + std::to_string(row), HzText(rx), duplex, offset, mode, rTone, cTone, txCode,
+            std::string{txPolarity, rxPolarity}, rxCode, cross,
+            table.text(row, kColBandwidth) == "Narrow" ? "NFM" : "FM", "5.00",
+            table.text(row, kColScan) == "No" ? "S" : "", table.text(row, kColPower) == "Low" ? "Low" : "High", "",
+        };
+        for (std::size_t i = 0; i < kHeader.size(); ++i)
+            out += (i ? "," : "") + CsvField(fields[i]);
+        out += "\r\n";
+    }
+    return out;
+}
+
+MemoryImport ImportMemoryList(const std::string& text, ChannelPageValues& page, const MemoryImportOptions& options)
+{
+    MemoryImport result;
+    const CsvParse parse = ParseCsv(text);
+    if (!parse.ok || parse.records.empty()) {
+        result.refusals.push_back({0, "", "", "", parse.ok ? "the file has no header row" : parse.message});
+        return result;
+    }
+    const CsvRecord& header = parse.records.front();
+    std::array<int, kHeader.size()> index;
+    index.fill(-1);
+    for (std::size_t i = 0; i < header.fields.size(); ++i) {
+        for (std::size_t f = 0; f < kHeader.size(); ++f) {
+            if (Trim(header.fields[i]) == kHeader[f] && index[f] < 0)
+                index[f] = static_cast<int>(i);
+        }
+    }
+    for (Field f : {kLocation, kFrequency}) {
+        if (index[f] < 0)
+            result.refusals.push_back({header.line, "", "", "", std::string("the header row has no ") + kHeader[f] + " column"});
+    }
+    if (!result.ok())
+        return result;
+
+    // Rows by Location; the first 16 from `from` on are taken.
+    std::map<long, const CsvRecord*> rows;
+    for (std::size_t r = 1; r < parse.records.size(); ++r) {
+        const CsvRecord& record = parse.records[r];
+        RowReader reader(record, index, result);
+        std::int64_t location = 0;
+        if (!ParseFixed(reader.field(kLocation), 0, location) || location > 1'000'000) {
+            reader.refuse(kLocation, "not a whole number");
+            continue;
+        }
+        if (!rows.emplace(static_cast<long>(location), &record).second)
+            reader.refuse(kLocation, "the Location appears twice");
+    }
+    std::vector<Memory> taken;
+    std::vector<std::string> past;
+    for (const auto& [location, record] : rows) {
+        if (options.from && location < *options.from)
+            continue;
+        if (taken.size() == kChannelCount) {
+            past.push_back(std::to_string(location));
+            continue;
+        }
+        Memory memory;
+        memory.readable = RowReader(*record, index, result).read(memory);
+        memory.location = location;
+        taken.push_back(memory);
+    }
+
+    // The highest wattage among the taken rows is High, any lower one Low.
+    std::int64_t highest = -1;
+    for (const Memory& memory : taken)
+        highest = std::max(highest, Wattage(memory.power));
+    for (Memory& memory : taken) {
+        const std::string power = Lower(memory.power);
+        if (power.empty() || power == "high")
+            memory.cells[kColPower] = "High";
+        else if (power == "low")
+            memory.cells[kColPower] = "Low";
+        else if (Wattage(memory.power) >= 0)
+            memory.cells[kColPower] = Wattage(memory.power) == highest ? "High" : "Low";
+        else {
+            result.refusals.push_back({memory.line, memory.locationText, "Power", memory.power,
+                                       "must be High, Low or a wattage such as 5.0W"});
+            memory.readable = false;
+        }
+    }
+
+    // Locations that fit the 16 channels keep their gaps (Location n to
+    // channel n, or n + 1 for a list counted from 0), so a list exported
+    // from a table with empty channels comes back to the same channels;
+    // any other rows fill the channels in order.
+    const long base = options.from ? *options.from : (!taken.empty() && taken.front().location == 0 ? 0 : 1);
+    const bool keepGaps = !taken.empty() && taken.front().location >= base && taken.back().location - base < kChannelCount;
+    std::vector<bool> typed(kChannelCount + 1, false);
+    ChannelTable& table = page.cells;
+    std::string names;
+    for (std::size_t i = 0; i < taken.size(); ++i) {
+        const int row = keepGaps ? static_cast<int>(taken[i].location - base) + 1 : static_cast<int>(i) + 1;
+        typed[static_cast<std::size_t>(row)] = true;
+        const Memory& memory = taken[i];
+        if (!memory.readable)
+            continue;
+        for (int col : {kColReceive, kColTransmit, kColDecode, kColEncode, kColScan, kColPower, kColBandwidth}) {
+            class Said : public Messenger {
+            public:
+                void notice(const std::string& text) override { said = text; }
+                bool confirm(const std::string&) override { return false; }
+                bool retry(const std::string&) override { return false; }
+                std::string said;
+            } said;
+            const bool sameAsReceive = col == kColTransmit && memory.cells[col] == memory.cells[kColReceive];
+            if (!TypeCellValue(table, row, col, memory.cells[col], page.bandIndex, said) && !sameAsReceive) {
+                const Field source = col == kColReceive ? kFrequency : col == kColTransmit ? kOffset : kMode;
+                result.refusals.push_back({memory.line, memory.locationText, kHeader[source], memory.cells[col],
+                                           said.said});
+            }
+        }
+        // The names this program writes itself say nothing the channel number does not.
+        if (!memory.name.empty() && memory.name != "CH" + std::to_string(row))
+            names += (names.empty() ? "" : ", ") + ("Location " + memory.locationText + " \"" + memory.name + "\"");
+    }
+    if (!names.empty())
+        result.notStored.push_back("names not stored: " + names);
+    if (options.clear) {
+        std::vector<ChannelCell> cells;
+        for (int row = 1; row <= kChannelCount; ++row) {
+            if (typed[static_cast<std::size_t>(row)])
+                continue;
+            for (int col = kColReceive; col <= kColPtt; ++col)
+                cells.push_back({row, col});
+        }
+        DeleteCells(table, cells);
+    }
+    if (!past.empty())
+        result.notStored.push_back(std::to_string(past.size()) + " row(s) past the sixteen taken: Location " +
+                                   past.front() + (past.size() > 1 ? " to " + past.back() : "") + " not stored");
+    return result;
+}
+
+}  // namespace zem
