@@ -150,7 +150,7 @@ TEST(MemoryListTest, EachKindOfRefusalIsListedAndNamesLineLocationAndColumn)
         {"1,A,145.000000,,0,Cross,88.5,88.5,023,NN,023,Tone>DTCS,FM,,,,,", "line 2, Location 1, CrossMode \"Tone>DTCS\""},
         {"1,A,145.000000,,0,,88.5,88.5,023,NN,023,,AM,,,,,", "line 2, Location 1, Mode \"AM\": this radio stores only"},
         {"1,A,145.000000,x,0,,88.5,88.5,023,NN,023,,FM,,,,,", "line 2, Location 1, Duplex \"x\": must be"},
-        {"1,A,145.000000,,0,,88.5,88.5,023,NN,023,,FM,,,2 W,,", "line 2, Location 1, Power \"2 W\": must be"},
+        {"1,A,145.000000,,0,,88.5,88.5,023,NN,023,,FM,,,Mid,,", "line 2, Location 1, Power \"Mid\": must be"},
         {"x,A,145.000000," + ok, "line 2, Location x, Location \"x\": not a whole number"},
     };
     for (const Case& c : cases) {
