@@ -1,4 +1,4 @@
-// File, Import CSV... and Export CSV... from the window.
+// File, Import channel list... and Export channel list..., and plans as text, from the window.
 #include "app_test_support.h"
 
 #include "workbench/csv_commands.h"
@@ -82,6 +82,72 @@ TEST_F(CsvWindowTest, ListWithBadRowsChangesNothingAndNamesEveryRefusal) {
     trigger(gui::kCmdImportCsv);
     EXPECT_EQ(messages.texts().size(), 1u);
     EXPECT_EQ(view().storedImage(), shown);
+}
+
+}  // namespace
+}  // namespace zem::test
+
+namespace zem::test {
+namespace {
+
+class PlanWindowTest : public CsvWindowTest {};
+
+TEST_F(PlanWindowTest, MemoryListGoesOutAndComesBackThroughTheDialogsAsOneUndoStep) {
+    enterValue(1, 1, "145.5");
+    clickCell(1, 4);
+    type("D023N");
+    press(Qt::Key_Return);
+    const QString path = tempPath(QStringLiteral("张伟 memories.csv"));
+    dialogs.csvSaveNames = {path};
+    dialogs.listFormats = {gui::UserDialogs::ChannelListFormat::MemoryList};
+    trigger(gui::kCmdExportCsv);
+    const QByteArray written = readFile(path);
+    EXPECT_TRUE(written.startsWith("Location,Name,Frequency,Duplex,Offset,Tone,")) << written.toStdString();
+    EXPECT_TRUE(written.contains("\r\n1,CH1,145.500000,,0.000000,Cross,88.5,88.5,023,NN,023,DTCS->,FM,"))
+        << written.toStdString();
+
+    // Another tool's list with a name this radio does not keep.
+    writeFile(path, written + "2,Repeater,146.000000,-,0.600000,Tone,100.0,88.5,023,NN,023,,NFM,5.00,S,5.0W,,\r\n");
+    dialogs.saveChoices = {gui::UserDialogs::SaveChoice::Discard};
+    trigger(gui::kCmdFileNew);
+    dialogs.csvOpenNames = {path};
+    trigger(gui::kCmdImportCsv);
+    ASSERT_EQ(messages.texts().size(), 1u);
+    EXPECT_EQ(messages.texts().front(), std::string(gui::CsvCommands::kMsgNotStored) +
+                                             "\nnames not stored: Location 2 \"Repeater\"");
+    EXPECT_EQ(cell(1, 4), "D023N");
+    EXPECT_EQ(cell(2, 2), "145.40000");
+    EXPECT_EQ(cell(2, 4), "100.0");
+    ASSERT_EQ(history().count(), 1);
+    EXPECT_EQ(history().text(0), "Import memory list");
+}
+
+TEST_F(PlanWindowTest, APlanSavedAsTextIsSavedBackAsTextAndOpensAgain) {
+    enterValue(3, 1, "146.5");
+    const QString path = tempPath(QStringLiteral("José plan.yaml"));
+    dialogs.saveNames = {path};
+    trigger(gui::kCmdFileSaveAs);
+    ASSERT_TRUE(readFile(path).startsWith("zem-plan: 1\n"));
+    const RadioImage saved = view().storedImage();
+
+    enterValue(3, 1, "147.5");
+    trigger(gui::kCmdFileSave);
+    EXPECT_TRUE(readFile(path).contains("{ch: 3, receive: \"147.50000\""));
+    EXPECT_FALSE(window->document().isModified());
+
+    writeFile(path, readFile(path).replace("receive: \"147.50000\"", "recieve: \"147.50000\""));
+    dialogs.openNames = {path};
+    trigger(gui::kCmdFileOpen);
+    ASSERT_EQ(messages.texts().size(), 1u);
+    EXPECT_NE(messages.texts().front().find(", recieve: unknown key"), std::string::npos) << messages.texts().front();
+    EXPECT_EQ(cell(3, 1), "147.50000");
+
+    messages.clear();
+    writeFile(path, readFile(path).replace("recieve: \"147.50000\"", "receive: \"146.50000\""));
+    dialogs.openNames = {path};
+    trigger(gui::kCmdFileOpen);
+    EXPECT_TRUE(messages.empty()) << ::testing::PrintToString(messages.texts());
+    EXPECT_EQ(view().storedImage(), saved);
 }
 
 }  // namespace
