@@ -69,8 +69,13 @@ std::vector<std::size_t> ChangedOffsets(const RadioImage& a, const RadioImage& b
     return changed;
 }
 
+// A build without the YAML reader (a Windows build without yaml-cpp) only writes plans.
+#define SKIP_WITHOUT_READER() \
+    if (!PlanTextReadable()) GTEST_SKIP() << "built without the plan-text reader"
+
 TEST(PlanTextTest, ExportThenImportGivesTheSameBytesAndTheSameText)
 {
+    SKIP_WITHOUT_READER();
     for (const RadioImage& image : Images()) {
         const std::string text = ExportPlanText(image);
         ASSERT_EQ(text.rfind("zem-plan: 1\n", 0), 0u);
@@ -83,6 +88,7 @@ TEST(PlanTextTest, ExportThenImportGivesTheSameBytesAndTheSameText)
 
 TEST(PlanTextTest, AChangedValueChangesOnlyItsBytesAndWhatTheCommitRulesBring)
 {
+    SKIP_WITHOUT_READER();
     const RadioImage band0 = BandImage(0);
     const RadioImage fresh = NewDocumentImage();
     struct Case {
@@ -118,6 +124,7 @@ TEST(PlanTextTest, AChangedValueChangesOnlyItsBytesAndWhatTheCommitRulesBring)
 
 TEST(PlanTextTest, ErrorsNameLineColumnAndKeyAndGiveNoImage)
 {
+    SKIP_WITHOUT_READER();
     const std::string text = ExportPlanText(BandImage(0));
     struct Case {
         std::string from;
