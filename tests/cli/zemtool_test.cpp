@@ -177,10 +177,15 @@ TEST_F(Zemtool, ShowJsonGivesTheEntryTextsOfANewDocument) {
 TEST_F(Zemtool, UsageErrorsAndRefusedFilesWriteNothing) {
     write("short.zem", std::string(1000, '\0'));
     write("empty.zem", "");
+    save("ok.zem", NewDocumentImage());
+    write("typo.yaml", "zem-plan: 1\ntpye: \"ZEM-KR-M4\"\n");
+    write("refused.csv", "Location,Name,Frequency,Duplex\n1,A,999.000000,\n");
     for (const char* args : {"new --band 4 -o out.zem", "new --band x -o out.zem", "new", "new -o",
                              "new -o out.zem extra", "new --colour -o out.zem", "frobnicate", "", "show short.zem",
                              "show empty.zem --json", "csv export short.zem -o out.zem", "diff short.zem short.zem",
-                             "show missing.zem"}) {
+                             "show missing.zem", "plan import typo.yaml -o out.zem", "plan export short.zem -o out.zem",
+                             "plan import ok.zem", "memories import ok.zem refused.csv -o out.zem",
+                             "memories import ok.zem refused.csv --from x -o out.zem", "memories frob"}) {
         const Outcome result = run(args);
         EXPECT_EQ(result.status, 2) << args;
         EXPECT_EQ(result.out, "") << args;
