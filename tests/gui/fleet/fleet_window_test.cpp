@@ -87,15 +87,25 @@ TEST_F(FleetFromWindow, ThreeRadiosGetThePagesAsTheyStandAtStartAndTheReportIsSa
     EXPECT_EQ(std::distance(fs::directory_iterator(dir + "/backups"), fs::directory_iterator()), 3);
     EXPECT_TRUE(messenger.empty());
 
+    // An existing report is replaced only when the user agrees.
     const std::string report = dir + "/report.csv";
+    std::ofstream(report) << "kept";
     dialog->setReportChooser([&] { return QString::fromStdString(report); });
-    QTest::mouseClick(dialog->saveReportButton(), Qt::LeftButton);
+    messenger.scriptAnswers({false, true});
+    for (const char* expected : {"kept", "port,result,seconds,detail,backup,sequence,started,radio,plan,plan_sha256\r"}) {
+        QTest::mouseClick(dialog->saveReportButton(), Qt::LeftButton);
+        std::ifstream in(report);
+        std::string first;
+        std::getline(in, first);
+        EXPECT_EQ(first, expected);
+    }
+    EXPECT_EQ(messenger.texts().size(), 2u);
     std::ifstream in(report);
     std::vector<std::string> rows;
     for (std::string row; std::getline(in, row);) rows.push_back(row);
     ASSERT_EQ(rows.size(), 4u);
-    EXPECT_EQ(rows[0], "port,result,seconds,detail,backup\r");
     EXPECT_EQ(rows[3].rfind(radios[2]->path().toStdString() + ",ok,", 0), 0u) << rows[3];
+    EXPECT_NE(rows[3].find(",3,"), std::string::npos) << rows[3];  // its sequence number
 
     // The choices are there again the next time.
     gui::FleetDialog again(messenger, {});
