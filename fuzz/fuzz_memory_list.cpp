@@ -26,8 +26,17 @@ public:
     bool retry(const std::string&) override { return false; }
 };
 
+// A folder of this process's own, removed again when the run ends.
+struct Scratch {
+    std::filesystem::path path;
+    ~Scratch() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+};
+
 const std::filesystem::path& Folder() {
-    static const std::filesystem::path folder = [] {
+    static const Scratch scratch{[] {
         auto path = std::filesystem::temp_directory_path() / ("fuzz_memory_list." + std::to_string(::getpid()));
         std::filesystem::create_directories(path);
         zem::RadioImage image = zem::NewDocumentImage();
@@ -35,8 +44,8 @@ const std::filesystem::path& Folder() {
         zem::ApplyChannelDefaults(image, 0, 0, silent);
         zem::SaveProgramFile((path / "base.zem").string(), image);
         return path;
-    }();
-    return folder;
+    }()};
+    return scratch.path;
 }
 
 }  // namespace

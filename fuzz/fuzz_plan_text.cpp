@@ -16,13 +16,22 @@
 
 namespace {
 
+// A folder of this process's own, removed again when the run ends.
+struct Scratch {
+    std::filesystem::path path;
+    ~Scratch() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+};
+
 const std::filesystem::path& Folder() {
-    static const std::filesystem::path folder = [] {
+    static const Scratch scratch{[] {
         auto path = std::filesystem::temp_directory_path() / ("fuzz_plan_text." + std::to_string(::getpid()));
         std::filesystem::create_directories(path);
         return path;
-    }();
-    return folder;
+    }()};
+    return scratch.path;
 }
 
 }  // namespace
