@@ -4,6 +4,7 @@
 #include "channels/channel_clipboard.h"
 #include "channels/channel_csv.h"
 #include "channels/frequency.h"
+#include "channels/memory_row.h"
 #include "channels/tone_table.h"
 
 #include <algorithm>
@@ -15,236 +16,14 @@
 
 namespace zem {
 
+using namespace memory_row;
+
 namespace {
-
-const std::array<const char*, 17> kHeader = {
-    "Location", "Name", "Frequency", "Duplex", "Offset", "Tone", "rToneFreq", "cToneFreq", "DtcsCode",
-    "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode", "TStep", "Skip", "Power", "Comment",
-};
-enum Field { kLocation, kName, kFrequency, kDuplex, kOffset, kTone, kRTone, kCTone, kDtcs, kPolarity, kRxDtcs,
-             kCross, kMode, kStep, kSkip, kPower, kComment };
-
-std::string Trim(const std::string& text)
-{
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-std::string Lower(std::string text)
-{
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
-    return text;
-}
-
-// A decimal number with at most `decimals` digits after the point, in
-// units of 10^-decimals; false for anything else.
-bool ParseFixed(const std::string& raw, int decimals, std::int64_t& out)
-{
-    const std::string text = Trim(raw);
-    std::int64_t whole = 0;
-    std::size_t i = 0;
-    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
-        if (whole > 100'000'000)
-            return false;
-        whole = whole * 10 + (text[i] - '0');
-    }
-    if (i == 0)
-        return false;
-    std::int64_t fraction = 0;
-    int digits = 0;
-    if (i < text.size() && text[i] == '.') {
-        for (++i; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i, ++digits) {
-            if (digits >= decimals)
-                return false;
-            fraction = fraction * 10 + (text[i] - '0');
-        }
-    }
-    if (i != text.size())
-        return false;
-    for (; digits < decimals; ++digits)
-        fraction *= 10;
-    std::int64_t scale = 1;
-    for (int d = 0; d < decimals; ++d)
-        scale *= 10;
-    out = whole * scale + fraction;
-    return true;
-}
-
-std::string HzText(std::int64_t hz)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%lld.%06lld", static_cast<long long>(hz / 1'000'000),
-                  static_cast<long long>(hz % 1'000'000));
-    return text;
-}
 
 std::int64_t CellHz(const std::string& cell)
 {
     return TextToUnits(cell) * 10;
 }
-
-// What one row says about a channel, as the texts typed into its cells.
-struct Memory {
-    int line = 0;
-    long location = 0;
-    std::string locationText;
-    std::string cells[kGridCols];
-    std::string name;
-    std::string power;  // as written; wattages are decided once all rows are read
-    bool readable = false;  // every field could be read
-};
-
-class RowReader {
-public:
-    RowReader(const CsvRecord& record, const std::array<int, kHeader.size()>& index, MemoryImport& result)
-        : record_(record), index_(index), result_(result) {}
-
-    std::string field(Field f) const {
-        const int i = index_[f];
-        return i < 0 || static_cast<std::size_t>(i) >= record_.fields.size() ? std::string()
-                                                                             : Trim(record_.fields[static_cast<std::size_t>(i)]);
-    }
-
-    void refuse(Field f, const std::string& message) {
-        result_.refusals.push_back({record_.line, field(kLocation), kHeader[f], field(f), message});
-    }
-
-    // A CTCSS tone in Hz as the tone list writes it; empty after a refusal.
-    std::string ctcss(Field f) {
-        std::int64_t hundredths = 0;
-        if (ParseFixed(field(f), 2, hundredths) && hundredths % 10 == 0) {
-            const std::string text = std::to_string(hundredths / 100) + "." + std::to_string(hundredths / 10 % 10);
-            if (FindTone(text) > 0)
-                return text;
-        }
-        refuse(f, "not a CTCSS tone of the tone list");
-        return {};
-    }
-
-    // A DCS code with the polarity letter N or R, as "D023N" / "D023I".
-    std::string dcs(Field f, char polarity) {
-        const std::string code = field(f);
-        std::int64_t number = 0;
-        if (code.size() <= 3 && ParseFixed(code, 0, number)) {
-            char text[8];
-            std::snprintf(text, sizeof text, "D%03d%c", static_cast<int>(number), polarity == 'R' ? 'I' : 'N');
-            if (FindTone(text) > 0)
-                return text;
-        }
-        refuse(f, "not a DCS code of the tone list");
-        return {};
-    }
-
-    bool read(Memory& memory) {
-        const std::size_t before = result_.refusals.size();
-        memory.line = record_.line;
-        memory.locationText = field(kLocation);
-        memory.name = field(kName);
-        memory.power = field(kPower);
-        std::int64_t rx = 0;
-        if (!ParseFixed(field(kFrequency), 6, rx) || rx == 0)
-            refuse(kFrequency, "not a frequency in MHz");
-        memory.cells[kColReceive] = HzText(rx);
-        transmit(memory, rx);
-        tones(memory);
-        const std::string mode = field(kMode);
-        if (mode == "FM" || mode.empty())
-            memory.cells[kColBandwidth] = "Wide";
-        else if (mode == "NFM")
-            memory.cells[kColBandwidth] = "Narrow";
-        else
-            refuse(kMode, "this radio stores only FM (Wide) and NFM (Narrow)");
-        const std::string skip = field(kSkip);
-        if (skip == "S")
-            memory.cells[kColScan] = "No";
-        else if (skip.empty() || skip == "P")
-            memory.cells[kColScan] = "Yes";
-        else
-            refuse(kSkip, "must be S, P or empty");
-        return result_.refusals.size() == before;
-    }
-
-private:
-    void transmit(Memory& memory, std::int64_t rx) {
-        const std::string duplex = Lower(field(kDuplex));
-        std::int64_t offset = 0;
-        const bool offsetOk = ParseFixed(field(kOffset), 6, offset);
-        if (duplex.empty()) {
-            memory.cells[kColTransmit] = memory.cells[kColReceive];
-        } else if (duplex == "off") {
-            memory.cells[kColTransmit].clear();
-        } else if (duplex == "+" || duplex == "-" || duplex == "split") {
-            if (!offsetOk) {
-                refuse(kOffset, "not a frequency in MHz");
-                return;
-            }
-            const std::int64_t tx = duplex == "+" ? rx + offset : duplex == "-" ? rx - offset : offset;
-            if (tx <= 0) {
-                refuse(kOffset, "the transmit frequency would be below zero");
-                return;
-            }
-            memory.cells[kColTransmit] = HzText(tx);
-        } else {
-            refuse(kDuplex, "must be empty, +, -, split or off");
-        }
-    }
-
-    void tones(Memory& memory) {
-        std::string polarity = field(kPolarity);
-        if (polarity.empty())
-            polarity = "NN";
-        const bool polarityOk = polarity.size() == 2 && (polarity[0] == 'N' || polarity[0] == 'R') &&
-                                (polarity[1] == 'N' || polarity[1] == 'R');
-        const std::string mode = field(kTone);
-        std::string tx;
-        std::string rx;
-        if (mode == "DTCS" || mode == "Cross") {
-            if (!polarityOk) {
-                refuse(kPolarity, "must be two letters N or R, transmit then receive");
-                return;
-            }
-        }
-        if (mode.empty()) {
-        } else if (mode == "Tone") {
-            tx = ctcss(kRTone);
-        } else if (mode == "TSQL") {
-            tx = rx = ctcss(kCTone);
-        } else if (mode == "DTCS") {
-            tx = dcs(kDtcs, polarity[0]);
-            rx = dcs(kDtcs, polarity[1]);
-        } else if (mode == "Cross") {
-            const std::string cross = field(kCross);
-            const auto arrow = cross.find("->");
-            const std::string sendPart = arrow == std::string::npos ? "?" : cross.substr(0, arrow);
-            const std::string hearPart = arrow == std::string::npos ? "?" : cross.substr(arrow + 2);
-            const bool known = (sendPart.empty() || sendPart == "Tone" || sendPart == "DTCS") &&
-                               (hearPart.empty() || hearPart == "Tone" || hearPart == "DTCS") &&
-                               !(sendPart.empty() && hearPart.empty());
-            if (!known) {
-                refuse(kCross, "not a cross mode this radio can hold");
-                return;
-            }
-            if (sendPart == "Tone")
-                tx = ctcss(kRTone);
-            else if (sendPart == "DTCS")
-                tx = dcs(kDtcs, polarity[0]);
-            if (hearPart == "Tone")
-                rx = ctcss(kCTone);
-            else if (hearPart == "DTCS")
-                rx = dcs(kRxDtcs, polarity[1]);
-        } else {
-            refuse(kTone, "must be empty, Tone, TSQL, DTCS or Cross");
-        }
-        memory.cells[kColEncode] = tx;
-        memory.cells[kColDecode] = rx;
-    }
-
-    const CsvRecord& record_;
-    const std::array<int, kHeader.size()>& index_;
-    MemoryImport& result_;
-};
 
 // Wattages such as "5.0W" in hundredths of a watt; -1 for High/Low/empty.
 std::int64_t Wattage(const std::string& power)
@@ -367,7 +146,7 @@ MemoryImport ImportMemoryList(const std::string& text, ChannelPageValues& page, 
         return result;
     }
     const CsvRecord& header = parse.records.front();
-    std::array<int, kHeader.size()> index;
+    Columns index;
     index.fill(-1);
     for (std::size_t i = 0; i < header.fields.size(); ++i) {
         for (std::size_t f = 0; f < kHeader.size(); ++f) {
@@ -386,14 +165,13 @@ MemoryImport ImportMemoryList(const std::string& text, ChannelPageValues& page, 
     std::map<long, const CsvRecord*> rows;
     for (std::size_t r = 1; r < parse.records.size(); ++r) {
         const CsvRecord& record = parse.records[r];
-        RowReader reader(record, index, result);
         std::int64_t location = 0;
-        if (!ParseFixed(reader.field(kLocation), 0, location) || location > 1'000'000) {
-            reader.refuse(kLocation, "not a whole number");
+        if (!ParseFixed(FieldText(record, index, kLocation), 0, location) || location > 1'000'000) {
+            result.refusals.push_back(Refusal(record, index, kLocation, "not a whole number"));
             continue;
         }
         if (!rows.emplace(static_cast<long>(location), &record).second)
-            reader.refuse(kLocation, "the Location appears twice");
+            result.refusals.push_back(Refusal(record, index, kLocation, "the Location appears twice"));
     }
     std::vector<Memory> taken;
     std::vector<std::string> past;
@@ -405,7 +183,7 @@ MemoryImport ImportMemoryList(const std::string& text, ChannelPageValues& page, 
             continue;
         }
         Memory memory;
-        memory.readable = RowReader(*record, index, result).read(memory);
+        memory.readable = ReadRow(*record, index, result, memory);
         memory.location = location;
         taken.push_back(memory);
     }
