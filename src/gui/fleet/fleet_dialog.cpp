@@ -1,5 +1,6 @@
 #include "fleet/fleet_dialog.h"
 
+#include "commands/user_dialogs.h"
 #include "common/app_title.h"
 #include "document/program_file.h"
 #include "document/sha256.h"
@@ -59,6 +60,10 @@ QString FailureText(const zem::RadioJobResult& job, bool repeat) {
 }
 
 }  // namespace
+
+const char* const FleetDialog::kAskStopRun =
+    "The radios are still being written.\n"
+    "Stop every radio at its next block and close this window?";
 
 FleetDialog::FleetDialog(zem::Messenger& messenger, PlanSource takePlan, QWidget* parent)
     : QDialog(parent), messenger_(messenger), takePlan_(std::move(takePlan)) {
@@ -334,6 +339,10 @@ void FleetDialog::poll() {
         }
     const QString summary = QString::fromStdString(zem::FleetSummary(results_));
     summary_->setText(restoring_ ? tr("Restore: %1").arg(summary) : summary);
+    if (!reportAtEnd_.isEmpty()) {
+        writeReport(reportAtEnd_);
+        reportAtEnd_.clear();
+    }
     setRunning(false);
     if (closeWhenDone_) {
         closeWhenDone_ = false;
@@ -348,7 +357,7 @@ void FleetDialog::setRunning(bool running) {
     stop_->setEnabled(running);
     start_->setDefault(!running);
     stop_->setDefault(running);
-    save_->setEnabled(!running && !results_.empty());
+    save_->setEnabled(running || !results_.empty());
     restore_->setEnabled(!running && !repeatRun_ && !zem::RadiosToRestore(results_).empty());
     for (QWidget* w : std::initializer_list<QWidget*>{ports_, portEdit_, add_, verify_, backup_, repeat_})
         w->setEnabled(!running);
@@ -357,10 +366,14 @@ void FleetDialog::setRunning(bool running) {
     emit runningChanged(running);
 }
 
-bool FleetDialog::saveReport(const QString& path) {
-    if (QFileInfo::exists(path) &&
-        !messenger_.confirm(tr("The report \"%1\" exists already. Replace it?").arg(path).toStdString()))
-        return false;
+bool FleetDialog::mayReplace(const QString& path) {
+    return !QFileInfo::exists(path) ||
+           messenger_.confirm(tr("The report \"%1\" exists already. Replace it?").arg(path).toStdString());
+}
+
+bool FleetDialog::saveReport(const QString& path) { return mayReplace(path) && writeReport(path); }
+
+bool FleetDialog::writeReport(const QString& path) {
     zem::FleetReportInfo info = reportInfo_;
     info.wayBack = repeatRun_ ? tr("put it on the cable again and write the backup to it").toStdString()
                               : tr("\"Restore from backups\" in the window, or zemtool fleet restore %1")
@@ -377,12 +390,40 @@ void FleetDialog::saveReportAs() {
                       : QFileDialog::getSaveFileName(this, tr("Save report"), QStringLiteral("report.csv"),
                                                      tr("CSV file (*.csv)"), nullptr,
                                                      QFileDialog::DontConfirmOverwrite);  // saveReport asks
-    if (!path.isEmpty()) saveReport(path);
+    if (path.isEmpty()) return;
+    if (running_)
+        saveReportAtEnd(path);
+    else
+        saveReport(path);
+}
+
+bool FleetDialog::saveReportAtEnd(const QString& path) {
+    if (!mayReplace(path)) return false;
+    reportAtEnd_ = path;
+    summary_->setText(tr("The report goes to %1 when the run ends.").arg(QDir::toNativeSeparators(path)));
+    return true;
 }
 
 void FleetDialog::chooseBackupFolder() {
     const QString folder = QFileDialog::getExistingDirectory(this, tr("Backup folder"), backupFolder_->text());
     if (!folder.isEmpty()) backupFolder_->setText(QDir::toNativeSeparators(folder));
+}
+
+// Yes stops the run, and the dialog closes once every port is released.
+bool FleetDialog::askStopAndClose() {
+    if (closeWhenDone_) return true;  // asked already; stopping
+    if (!AskYesNo(this, QString::fromUtf8(kAskStopRun))) return false;
+    closeWhenDone_ = true;
+    stop();
+    return true;
+}
+
+void FleetDialog::reject() {
+    if (running_) {
+        askStopAndClose();
+        return;
+    }
+    QDialog::reject();
 }
 
 bool FleetDialog::eventFilter(QObject* watched, QEvent* event) {
@@ -398,8 +439,7 @@ bool FleetDialog::eventFilter(QObject* watched, QEvent* event) {
 
 void FleetDialog::closeEvent(QCloseEvent* event) {
     if (running_) {
-        closeWhenDone_ = true;
-        stop();
+        askStopAndClose();
         event->ignore();
         return;
     }

@@ -62,6 +62,10 @@ public:
     // The report of the last run as CSV; an existing file is replaced only
     // when the user agrees. False after a message or a refusal.
     bool saveReport(const QString& path);
+    // "Save report..." during a run: the report goes to path when the run
+    // ends, also when it is stopped or the program quits; false when the
+    // file exists and the user would not have it replaced.
+    bool saveReportAtEnd(const QString& path);
     std::vector<zem::RadioResult> results() const { return results_; }
 
     // Where "Save report..." saves; the desktop's file dialog by default.
@@ -83,11 +87,20 @@ public:
     QTableWidget* table() const { return table_; }
     QLabel* summary() const { return summary_; }
 
+    // The question Escape or closing the dialog asks during a run.
+    static const char* const kAskStopRun;
+
 signals:
     void runningChanged(bool running);
 
+public slots:
+    // Escape during a run asks whether to stop it, as closing does.
+    void reject() override;
+
 protected:
-    // Closing during a run stops it; the dialog closes once every port is released.
+    // Closing during a run asks whether to stop it; Yes stops it and the
+    // dialog closes once every port is released. It never goes away while
+    // its run goes on.
     void closeEvent(QCloseEvent* event) override;
     // Enter in the port field adds the port and starts nothing.
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -96,6 +109,9 @@ private:
     void begin(std::vector<zem::RadioImage> plans, const QStringList& ports, const zem::FleetOptions& options);
     void poll();
     void setRunning(bool running);
+    bool askStopAndClose();
+    bool mayReplace(const QString& path);  // asks when path exists
+    bool writeReport(const QString& path);
     void chooseBackupFolder();
     void saveReportAs();
     void loadSettings();
@@ -113,6 +129,7 @@ private:
     std::vector<zem::RadioJobResult> restoredFrom_;  // each port's radio before that run
     bool running_ = false;
     bool closeWhenDone_ = false;
+    QString reportAtEnd_;
 
     QListWidget* ports_;
     QLineEdit* portEdit_;

@@ -16,6 +16,8 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 namespace zem::gui {
 
@@ -52,13 +54,23 @@ QStringList RadioHistory::fileNames() const {
     return names;
 }
 
-QString RadioHistory::add(const zem::RadioImage& image, const QDateTime& when) {
+QString RadioHistory::add(const zem::RadioImage& image, const QDateTime& when, QString* why) {
     QDir dir(folder_);
-    if (!dir.mkpath(QStringLiteral("."))) return {};
+    if (!dir.mkpath(QStringLiteral("."))) {
+        // Qt does not say why; the file system does.
+        std::error_code error;
+        std::filesystem::create_directories(std::filesystem::u8path(folder_.toStdString()), error);
+        if (why) *why = error ? QString::fromStdString(error.message()) : QStringLiteral("it is not a folder");
+        return {};
+    }
     const QString stamp = when.toString(kStampFormat);
     QString path = dir.filePath(stamp + kSuffix);
     for (int n = 2; QFile::exists(path); ++n) path = dir.filePath(stamp + QStringLiteral("_%1").arg(n) + kSuffix);
-    if (!zem::SaveProgramFile(QFile::encodeName(path).toStdString(), image).ok) return {};
+    const zem::FileResult saved = zem::SaveProgramFile(QFile::encodeName(path).toStdString(), image);
+    if (!saved.ok) {
+        if (why) *why = QString::fromStdString(saved.message);
+        return {};
+    }
 
     const QStringList names = fileNames();
     for (qsizetype i = 0; i + kMaxEntries < names.size(); ++i) dir.remove(names.at(i));

@@ -33,8 +33,11 @@ public:
     const QString& folder() const { return folder_; }
 
     // Saves image as read at when, then drops the oldest files beyond
-    // kMaxEntries. The path saved, or empty when it could not be saved.
-    QString add(const zem::RadioImage& image, const QDateTime& when = QDateTime::currentDateTime());
+    // kMaxEntries. The path saved, or empty when it could not be saved;
+    // then why (when given) says why: the folder cannot be made, or the
+    // file not written (a read-only folder, a full disk).
+    QString add(const zem::RadioImage& image, const QDateTime& when = QDateTime::currentDateTime(),
+                QString* why = nullptr);
 
     // The kept reads, newest first. Files that are not program files, or
     // not named by a date and time, are left out.

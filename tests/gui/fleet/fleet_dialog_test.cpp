@@ -2,6 +2,7 @@
 // keeps a run from starting, Enter on the buttons, Stop or closing during a
 // run, and failed radios put back from their backups.
 #include "core/link/link_test_support.h"
+#include "gui/link/gui_test_support.h"
 
 #include "document/program_file.h"
 #include "fleet/fleet_dialog.h"
@@ -10,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -99,7 +101,7 @@ TEST_F(FleetWindow, RefreshingTheMachinesPortsKeepsTheTickedOnes) {
     EXPECT_EQ(dialog->portList()->count(), 3);
 }
 
-TEST_F(FleetWindow, StopEndsARunningRepeatAndClosingWaitsForThePorts) {
+TEST_F(FleetWindow, EscapeAsksThenStopsARunningRepeatAndTheDialogWaitsForThePorts) {
     SimLine line(PatternImage(2));
     TypePort(line.device());
     Tick(dialog->backupBox(), false);
@@ -107,7 +109,14 @@ TEST_F(FleetWindow, StopEndsARunningRepeatAndClosingWaitsForThePorts) {
     QTest::mouseClick(dialog->startButton(), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return Cell(0, 3) == "1"; }, 20000));  // one radio done, waiting for the next
     EXPECT_TRUE(dialog->isRunning());
-    dialog->close();  // stops the run; the dialog closes once the port is free
+    // Escape asks first; Yes stops the run, and the dialog closes once the port is free.
+    bool asked = false;
+    WhenModal<QMessageBox>([&asked](QMessageBox* box) {
+        asked = true;
+        box->button(QMessageBox::Yes)->click();
+    });
+    QTest::keyClick(dialog.get(), Qt::Key_Escape);
+    EXPECT_TRUE(asked);
     EXPECT_TRUE(dialog->isVisible());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog->isVisible(); }, 10000));
     EXPECT_FALSE(dialog->isRunning());
