@@ -223,18 +223,12 @@ MemoryImport ImportMemoryList(const std::string& text, ChannelPageValues& page, 
         if (!memory.readable)
             continue;
         for (int col : {kColReceive, kColTransmit, kColDecode, kColEncode, kColScan, kColPower, kColBandwidth}) {
-            class Said : public Messenger {
-            public:
-                void notice(const std::string& text) override { said = text; }
-                bool confirm(const std::string&) override { return false; }
-                bool retry(const std::string&) override { return false; }
-                std::string said;
-            } said;
             const bool sameAsReceive = col == kColTransmit && memory.cells[col] == memory.cells[kColReceive];
-            if (!TypeCellValue(table, row, col, memory.cells[col], page.bandIndex, said) && !sameAsReceive) {
+            const std::string refusal = TypeCellValue(table, row, col, memory.cells[col], page.bandIndex);
+            if (!refusal.empty() && !sameAsReceive) {
                 const Field source = col == kColReceive ? kFrequency : col == kColTransmit ? kOffset : kMode;
                 result.refusals.push_back({memory.line, memory.locationText, kHeader[source], memory.cells[col],
-                                           said.said});
+                                           refusal});
             }
         }
         // The names this program writes itself say nothing the channel number does not.

@@ -1,8 +1,6 @@
 #include "plan/plan_build.h"
 
 #include "channels/channel_clipboard.h"
-#include "channels/channel_csv.h"
-#include "channels/tone_table.h"
 
 #include <algorithm>
 #include <set>
@@ -11,20 +9,6 @@ namespace zem {
 
 namespace {
 
-// Notices said while one value is typed, as the refusal's message.
-class CollectingMessenger : public Messenger {
-public:
-    void notice(const std::string& text) override {
-        if (!said.empty())
-            said += "; ";
-        said += text;
-    }
-    bool confirm(const std::string&) override { return false; }
-    bool retry(const std::string&) override { return false; }
-    std::string said;
-};
-
-const char* const kMsgNotInToneList = "not an entry of the tone list";
 const char* const kMsgPttIdTooLong = "a PTT ID has at most 8 digits";
 
 RadioImage CanonicalImage(const PlanValues& values, const PlanBytes& bytes)
@@ -47,20 +31,9 @@ bool Covered(const PlanField& field, const PlanBytes& bytes)
 void TypeCell(ChannelTable& table, int row, int col, const std::string& text, int band,
               std::vector<PlanRefusal>& refusals)
 {
-    const PlanField field{PlanField::Kind::Cell, row, col};
-    std::string value = text;
-    if ((col == kColDecode || col == kColEncode) && !text.empty()) {
-        const int tone = FindTone(text);
-        if (tone < 0) {
-            refusals.push_back({field, text, kMsgNotInToneList});
-            return;
-        }
-        // The list's own spelling: the codec reads a code's polarity from it.
-        value = ToneTable()[static_cast<std::size_t>(tone)];
-    }
-    CollectingMessenger messenger;
-    if (!TypeCellValue(table, row, col, value, band, messenger))
-        refusals.push_back({field, text, col >= kColScan ? ChoiceRefusal(col) : messenger.said});
+    const std::string refusal = TypeCellValue(table, row, col, text, band);
+    if (!refusal.empty())
+        refusals.push_back({{PlanField::Kind::Cell, row, col}, text, refusal});
 }
 
 void TypeChannels(const PlanValues& values, const std::set<int>& knownCells, PlanValues& typed,

@@ -71,7 +71,12 @@ zem::FileResult LoadPlanText(const QString& path, zem::RadioImage& image) {
         std::string message = QStringLiteral("The plan %1 was not opened:")
                                    .arg(QFileInfo(path).fileName())
                                    .toStdString();
-        for (const zem::PlanTextError& error : result.errors) message += "\n" + error.describe();
+        // The first errors say what is wrong; a file that is no plan at all gives many.
+        constexpr std::size_t kShown = 10;
+        for (std::size_t i = 0; i < result.errors.size() && i < kShown; ++i)
+            message += "\n" + result.errors[i].describe();
+        if (result.errors.size() > kShown)
+            message += "\n(" + std::to_string(result.errors.size() - kShown) + " more)";
         return zem::FileResult::failure(message);
     }
     image = result.image;

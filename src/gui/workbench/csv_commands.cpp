@@ -79,9 +79,7 @@ bool CsvCommands::importFrom(const QString& path) {
         for (const zem::CsvRejection& rejection : result.rejections) refused.push_back(rejection.describe());
     }
     if (!refused.empty()) {
-        std::string message = kMsgImportRefused;
-        for (const std::string& line : refused) message += "\n" + line;
-        host_.messenger().notice(message);
+        host_.messenger().noticeList(kMsgImportRefused, refused);
         return false;
     }
 
@@ -92,11 +90,7 @@ bool CsvCommands::importFrom(const QString& path) {
     view.returnToChannelTab();
     zem::StoreToImage(values, doc.image());
     page.FillFromImage();
-    if (!notStored.empty()) {
-        std::string message = kMsgNotStored;
-        for (const std::string& line : notStored) message += "\n" + line;
-        host_.messenger().notice(message);
-    }
+    if (!notStored.empty()) host_.messenger().noticeList(kMsgNotStored, notStored);
     return true;
 }
 
