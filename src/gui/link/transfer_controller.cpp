@@ -27,6 +27,7 @@ struct TransferController::RunResult {
 
 const char* const TransferController::kTitleVerifying = "Verifying Written Data";
 const char* const TransferController::kStatusVerifying = "Reading the radio back to compare...";
+const char* const TransferController::kPhaseVerify = "Verify";
 
 TransferController::TransferController(CommandHost& window, PortSelection& port, QObject* parent)
     : QObject(parent),
@@ -120,7 +121,7 @@ void TransferController::start() {
             this,
             [this] {
                 if (dialog_ != nullptr)
-                    dialog_->beginPhase(QString::fromUtf8(kTitleVerifying), QString::fromUtf8(kStatusVerifying));
+                    dialog_->beginPhase(tr(kTitleVerifying), tr(kStatusVerifying), tr(kPhaseVerify));
             },
             Qt::QueuedConnection);
     };

@@ -43,6 +43,7 @@ public:
 
     static const char* const kTitleVerifying;   // the progress window's caption while it verifies
     static const char* const kStatusVerifying;  // its status line as the read-back begins
+    static const char* const kPhaseVerify;      // heads the status line and names the bar meanwhile
     zem::TransferDirection direction() const { return direction_; }
     CProgressDlg& progressDialog() { return *dialog_; }
 
