@@ -161,9 +161,11 @@ void InstallDeviceCommands(CommandHost& window) {
     UseShortcut(window, Bind(window, kCmdWriteToRadio, transfer, [transfer] { transfer->prepare(zem::TransferDirection::Write); }),
                 QKeySequence(Qt::CTRL | Qt::Key_W));
 
-    // Every complete read is kept in the radio history.
+    // Every complete read is kept in the radio history, a compare's marked as such.
     QObject::connect(transfer, &TransferController::radioRead, transfer,
-                     [](const zem::RadioImage& image) { RadioHistory().add(image); });
+                     [](const zem::RadioImage& image, bool fromCompare) {
+                         RadioHistory().add(image, QDateTime::currentDateTime(), fromCompare);
+                     });
 
     // Verify after write is on until the user turns it off; the choice is kept.
     if (QAction* verify = window.action(kCmdVerifyAfterWrite)) {

@@ -147,7 +147,7 @@ void TransferController::finished(const RunResult& result) {
         // The document and the pages stay exactly as they are.
         dialog_->endRun(outcome.refreshPages);
         if (outcome.refreshPages) {
-            emit radioRead(working);
+            emit radioRead(working, true);
             emit compareReady(result.document, working);
         }
         if (closeWhenDone_) {
@@ -174,7 +174,7 @@ void TransferController::finished(const RunResult& result) {
         // The document keeps what was meant to be written.
         window_.messenger().notice(zem::VerifyMismatchMessage(result.verify.mismatch));
     }
-    if (outcome.refreshPages) emit radioRead(working);
+    if (outcome.refreshPages) emit radioRead(working, false);
     if (closeWhenDone_) {
         closeWhenDone_ = false;
         QTimer::singleShot(0, &window_.hostWidget(), &QWidget::close);

@@ -51,7 +51,7 @@ signals:
     void runningChanged(bool running);
     // A complete read from the radio (a Read, or the read of a compare):
     // image holds what the radio sent.
-    void radioRead(const zem::RadioImage& image);
+    void radioRead(const zem::RadioImage& image, bool fromCompare);
     // A compare's read is complete: document is what the pages showed when
     // it started, radio the same with the radio's bytes 0x000-0x3CF.
     void compareReady(const zem::RadioImage& document, const zem::RadioImage& radio);

@@ -331,6 +331,10 @@ TEST_F(TransferWindow, CompareWithRadioListsADifferenceMadeBehindTheProgramsBack
     EXPECT_EQ(window->document().undoStack().count(), steps);
     EXPECT_EQ(view().currentTab(), CKivuView::kOptionTab);
     EXPECT_TRUE(messenger.empty()) << ::testing::PrintToString(messenger.texts());
+    // The radio history keeps the compare's read, marked as one.
+    const QList<RadioHistory::Entry> kept = RadioHistory().entries();
+    ASSERT_FALSE(kept.isEmpty());
+    EXPECT_TRUE(kept.front().fromCompare);
 }
 
 TEST_F(TransferWindow, ShortcutsOpenTheWindowAndCancelBeforeStartSendsNothing) {
