@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace zem {
 
@@ -14,6 +15,15 @@ public:
 
     // A notice with only an OK button.
     virtual void notice(const std::string& text) = 0;
+
+    // A notice followed by a list of items, one each (every value an import
+    // refused): the window shows them in a list that scrolls. Without one,
+    // the items follow the text one per line.
+    virtual void noticeList(const std::string& text, const std::vector<std::string>& items) {
+        std::string all = text;
+        for (const std::string& item : items) all += "\n" + item;
+        notice(all);
+    }
 
     // A question with OK and Cancel; true when the user chose OK.
     virtual bool confirm(const std::string& text) = 0;

@@ -1,6 +1,7 @@
 #include "common/qt_messenger.h"
 
 #include "common/app_title.h"
+#include "common/refusal_list_dialog.h"
 
 #include <QMessageBox>
 
@@ -17,6 +18,13 @@ const QString& Caption() {
 
 void QtMessenger::notice(const std::string& text) {
     QMessageBox::warning(parent_, Caption(), QString::fromStdString(text), QMessageBox::Ok);
+}
+
+void QtMessenger::noticeList(const std::string& text, const std::vector<std::string>& items) {
+    QStringList lines;
+    for (const std::string& item : items) lines << QString::fromStdString(item);
+    RefusalListDialog dialog(QString::fromStdString(text), lines, parent_);
+    dialog.exec();
 }
 
 bool QtMessenger::confirm(const std::string& text) {

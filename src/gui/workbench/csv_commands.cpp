@@ -64,9 +64,10 @@ bool CsvCommands::importFrom(const QString& path) {
     zem::ChannelPageValues values = page.values();
     const zem::CsvImport result = zem::ImportChannelsCsv(text.toStdString(), values);
     if (!result.ok()) {
-        std::string message = kMsgImportRefused;
-        for (const zem::CsvRejection& rejection : result.rejections) message += "\n" + rejection.describe();
-        host_.messenger().notice(message);
+        // One list of every refusal, which scrolls however long it is.
+        std::vector<std::string> refused;
+        for (const zem::CsvRejection& rejection : result.rejections) refused.push_back(rejection.describe());
+        host_.messenger().noticeList(kMsgImportRefused, refused);
         return false;
     }
 
