@@ -16,15 +16,6 @@ public:
     // A notice with only an OK button.
     virtual void notice(const std::string& text) = 0;
 
-    // A notice followed by a list of items, one each (every value an import
-    // refused): the window shows them in a list that scrolls. Without one,
-    // the items follow the text one per line.
-    virtual void noticeList(const std::string& text, const std::vector<std::string>& items) {
-        std::string all = text;
-        for (const std::string& item : items) all += "\n" + item;
-        notice(all);
-    }
-
     // A question with OK and Cancel; true when the user chose OK.
     virtual bool confirm(const std::string& text) = 0;
 
@@ -38,6 +29,16 @@ public:
     virtual bool retryWithDetail(const std::string& text, const std::string& detail) {
         (void)detail;
         return retry(text);
+    }
+
+    // Several findings of one action at once (the values a paste could not
+    // take): the window shows them as one scrollable list under the text.
+    // Without a place for a list they are said as one notice, a line each.
+    virtual void noticeList(const std::string& text, const std::vector<std::string>& items) {
+        std::string all = text;
+        for (const std::string& item : items)
+            all += "\n" + item;
+        notice(all);
     }
 };
 

@@ -55,4 +55,9 @@ UserDialogs::SaveChoice QtUserDialogs::askSaveChanges(const QString& documentNam
     return SaveChoice::Cancel;
 }
 
+bool AskYesNo(QWidget* parent, const QString& question) {
+    return QMessageBox::question(parent, ApplicationTitle(), question, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
 }  // namespace zem::gui

@@ -43,6 +43,11 @@ private:
     QWidget* parent_;
 };
 
+// A Yes/No question in a box captioned with the application title; No is
+// the default button, so a stray Enter never stops a radio half-written.
+// True for Yes.
+bool AskYesNo(QWidget* parent, const QString& question);
+
 // The filter of the file dialogs.
 extern const char* const kProgramFileFilter;  // "Program file(*.Zem)"
 

@@ -20,13 +20,6 @@ void QtMessenger::notice(const std::string& text) {
     QMessageBox::warning(parent_, Caption(), QString::fromStdString(text), QMessageBox::Ok);
 }
 
-void QtMessenger::noticeList(const std::string& text, const std::vector<std::string>& items) {
-    QStringList lines;
-    for (const std::string& item : items) lines << QString::fromStdString(item);
-    RefusalListDialog dialog(QString::fromStdString(text), lines, parent_);
-    dialog.exec();
-}
-
 bool QtMessenger::confirm(const std::string& text) {
     return QMessageBox::warning(parent_, Caption(), QString::fromStdString(text),
                                 QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) == QMessageBox::Ok;
@@ -42,6 +35,13 @@ bool QtMessenger::retryWithDetail(const std::string& text, const std::string& de
     box.setDefaultButton(QMessageBox::Retry);
     if (!detail.empty()) box.setDetailedText(QString::fromStdString(detail));
     return box.exec() == QMessageBox::Retry;
+}
+
+void QtMessenger::noticeList(const std::string& text, const std::vector<std::string>& items) {
+    QStringList lines;
+    for (const std::string& item : items) lines << QString::fromStdString(item);
+    RefusalListDialog dialog(QString::fromStdString(text), lines, parent_);
+    dialog.exec();
 }
 
 }  // namespace zem::gui

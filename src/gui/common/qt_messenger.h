@@ -13,12 +13,12 @@ public:
     explicit QtMessenger(QWidget* parent) : parent_(parent) {}
 
     void notice(const std::string& text) override;
-    // The list in a RefusalListDialog, which scrolls and copies it.
-    void noticeList(const std::string& text, const std::vector<std::string>& items) override;
     bool confirm(const std::string& text) override;
     bool retry(const std::string& text) override;
     // The Retry/Cancel box with what the link found out under "Show Details...".
     bool retryWithDetail(const std::string& text, const std::string& detail) override;
+    // The text over a scrollable list with Copy (RefusalListDialog).
+    void noticeList(const std::string& text, const std::vector<std::string>& items) override;
 
 private:
     QWidget* parent_;
@@ -35,13 +35,13 @@ public:
     zem::Messenger* target() const { return target_; }
 
     void notice(const std::string& text) override { target_->notice(text); }
-    void noticeList(const std::string& text, const std::vector<std::string>& items) override {
-        target_->noticeList(text, items);
-    }
     bool confirm(const std::string& text) override { return target_->confirm(text); }
     bool retry(const std::string& text) override { return target_->retry(text); }
     bool retryWithDetail(const std::string& text, const std::string& detail) override {
         return target_->retryWithDetail(text, detail);
+    }
+    void noticeList(const std::string& text, const std::vector<std::string>& items) override {
+        target_->noticeList(text, items);
     }
 
 private:

@@ -3,29 +3,26 @@
 #include <QDialog>
 #include <QStringList>
 
-class QPlainTextEdit;
+class QListWidget;
 
 namespace zem::gui {
 
-// A notice with a long list under it, such as every value an import
-// refused: the text on top, the items one per line in a read-only list
-// that scrolls, Copy (the text and the items, one per line, to the
-// clipboard) and OK. However many items, the window never grows taller
-// than the screen it opens on.
+// Many refusals at once (the values a paste or an import could not take):
+// the text over a list with one refusal a line, Copy to put the list on
+// the clipboard for a note or a spreadsheet, and OK. The list scrolls, so
+// the dialog is never taller than the screen whatever the number of lines.
 class RefusalListDialog : public QDialog {
     Q_OBJECT
 
 public:
     RefusalListDialog(const QString& text, const QStringList& items, QWidget* parent = nullptr);
 
-    // What Copy puts on the clipboard.
-    QString text() const;
-
-    QPlainTextEdit* list() const { return list_; }
+    QListWidget& list() { return *list_; }
+    // The lines as Copy puts them on the clipboard, one refusal a line.
+    QString copyText() const;
 
 private:
-    QString text_;
-    QPlainTextEdit* list_;
+    QListWidget* list_ = nullptr;
 };
 
 }  // namespace zem::gui

@@ -9,8 +9,8 @@
 #include "link/progress_dialog.h"
 #include "view/kivu_view.h"
 
-#include <QCloseEvent>
-#include <QTimer>
+
+#include <QEvent>
 
 #include <memory>
 
@@ -26,6 +26,9 @@ struct TransferController::RunResult {
 };
 
 const char* const TransferController::kTitleVerifying = "Verifying Written Data";
+const char* const TransferController::kMsgWriteStopped =
+    "The write was stopped before the end: the radio now holds part of this program and part of what it held "
+    "before. Write it again before using the radio.";
 const char* const TransferController::kStatusVerifying = "Reading the radio back to compare...";
 const char* const TransferController::kPhaseVerify = "Verify";
 
@@ -150,10 +153,6 @@ void TransferController::finished(const RunResult& result) {
             emit radioRead(working, true);
             emit compareReady(result.document, working);
         }
-        if (closeWhenDone_) {
-            closeWhenDone_ = false;
-            QTimer::singleShot(0, &window_.hostWidget(), &QWidget::close);
-        }
         return;
     }
     dialog_->endRun(outcome.refreshPages || (direction_ == zem::TransferDirection::Write && outcome.returnToChannelTab));
@@ -170,15 +169,16 @@ void TransferController::finished(const RunResult& result) {
     } else if (outcome.returnToChannelTab) {
         view.returnToChannelTab();
     }
+    if (direction_ == zem::TransferDirection::Write && outcome.link.status == zem::LinkStatus::Cancelled) {
+        // Stopped among the blocks (Cancel, or quitting): the radio is neither
+        // as it was nor as the document, and must not be used like that.
+        window_.messenger().notice(kMsgWriteStopped);
+    }
     if (result.verify.checked && !result.verify.matches()) {
         // The document keeps what was meant to be written.
         window_.messenger().notice(zem::VerifyMismatchMessage(result.verify.mismatch));
     }
     if (outcome.refreshPages) emit radioRead(working, false);
-    if (closeWhenDone_) {
-        closeWhenDone_ = false;
-        QTimer::singleShot(0, &window_.hostWidget(), &QWidget::close);
-    }
 }
 
 bool TransferController::eventFilter(QObject* watched, QEvent* event) {
@@ -186,13 +186,9 @@ bool TransferController::eventFilter(QObject* watched, QEvent* event) {
     // Only these matter; the type is looked at first because the window also
     // sends events while it destroys its children, the progress window
     // among them.
-    const bool guarded = type == QEvent::Close || type == QEvent::DragEnter || type == QEvent::Drop;
+    const bool guarded = type == QEvent::DragEnter || type == QEvent::Drop;
     if (watched != &window_.hostWidget() || !guarded || !isRunning()) {
         return QObject::eventFilter(watched, event);
-    }
-    if (type == QEvent::Close) {
-        closeWhenDone_ = true;
-        dialog_->reject();  // sets the cancel flag of the running exchange
     }
     // A file dropped on the window would replace the document the exchange
     // is about to fill or has just stored.

@@ -44,6 +44,7 @@ public:
     static const char* const kTitleVerifying;   // the progress window's caption while it verifies
     static const char* const kStatusVerifying;  // its status line as the read-back begins
     static const char* const kPhaseVerify;      // heads the status line and names the bar meanwhile
+    static const char* const kMsgWriteStopped;  // a write cancelled among its blocks
     zem::TransferDirection direction() const { return direction_; }
     CProgressDlg& progressDialog() { return *dialog_; }
 
@@ -57,8 +58,8 @@ signals:
     void compareReady(const zem::RadioImage& document, const zem::RadioImage& radio);
 
 protected:
-    // Closing the window during a run cancels it; the window closes once the
-    // port is released. Files dropped on the window are refused meanwhile.
+    // Files dropped on the window are refused during a run. (Closing the
+    // window meanwhile is the exchange guard's question.)
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -77,7 +78,6 @@ private:
     bool verifyAfterWrite_ = true;
     bool compare_ = false;
     bool placed_ = false;
-    bool closeWhenDone_ = false;
 };
 
 }  // namespace zem::gui

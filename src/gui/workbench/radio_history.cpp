@@ -21,6 +21,8 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 namespace zem::gui {
 
@@ -68,7 +70,7 @@ QStringList RadioHistory::fileNames() const {
     return names;
 }
 
-QString RadioHistory::add(const zem::RadioImage& image, const QDateTime& when, bool fromCompare) {
+QString RadioHistory::add(const zem::RadioImage& image, const QDateTime& when, QString* why, bool fromCompare) {
     QDir dir(folder_);
     QStringList names = fileNames();
     // The same radio read again unchanged: its newest read says it all. Only
@@ -80,13 +82,23 @@ QString RadioHistory::add(const zem::RadioImage& image, const QDateTime& when, b
         break;
     }
 
-    if (!dir.mkpath(QStringLiteral("."))) return {};
+    if (!dir.mkpath(QStringLiteral("."))) {
+        // Qt does not say why; the file system does.
+        std::error_code error;
+        std::filesystem::create_directories(std::filesystem::u8path(folder_.toStdString()), error);
+        if (why) *why = error ? QString::fromStdString(error.message()) : QStringLiteral("it is not a folder");
+        return {};
+    }
     const QString stamp = when.toString(kStampFormat);
     const QString mark = fromCompare ? kCompareMark : QString();
     QString path = dir.filePath(stamp + mark + kSuffix);
     for (int n = 2; QFile::exists(path); ++n)
         path = dir.filePath(stamp + QStringLiteral("_%1").arg(n) + mark + kSuffix);
-    if (!zem::SaveProgramFile(QFile::encodeName(path).toStdString(), image).ok) return {};
+    const zem::FileResult saved = zem::SaveProgramFile(QFile::encodeName(path).toStdString(), image);
+    if (!saved.ok) {
+        if (why) *why = QString::fromStdString(saved.message);
+        return {};
+    }
 
     // The rules take the new read last, whatever its time says.
     names = fileNames();

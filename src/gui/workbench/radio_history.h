@@ -41,12 +41,14 @@ public:
 
     const QString& folder() const { return folder_; }
 
-    // Keeps image as read at when, unless it repeats the newest kept read of
-    // the same radio, then makes room as the rules say. The path of the kept
-    // read (the earlier one for a repeat), or empty when it could not be
-    // saved.
+    // Keeps image as read at when (by a compare when fromCompare), unless it
+    // repeats the newest kept read of the same radio, then makes room as the
+    // rules say. The path of the kept read (the earlier one for a repeat), or
+    // empty when it could not be saved; then why (when given) says why: the
+    // folder cannot be made, or the file not written (a read-only folder, a
+    // full disk).
     QString add(const zem::RadioImage& image, const QDateTime& when = QDateTime::currentDateTime(),
-                bool fromCompare = false);
+                QString* why = nullptr, bool fromCompare = false);
 
     // The kept reads, newest first. Files that are not program files, or
     // not named by a date and time, are left out.

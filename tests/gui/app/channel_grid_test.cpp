@@ -130,9 +130,12 @@ TEST_F(ChannelGridTest, EnterMovesRightAndRunsFromPttToTheNextChannel) {
 }
 
 TEST_F(ChannelGridTest, EnterOnTheTypeSettingControlsMovesFocusWithoutPressingTheButton) {
-    EXPECT_EQ(focus(), &page().typeCombo());  // where a new window starts
-    // Enter runs on through the band list into the table, whose current
-    // cell is already channel 1's receive frequency.
+    // A new window starts in the table, on channel 1's receive frequency.
+    EXPECT_EQ(focus(), &grid());
+    EXPECT_EQ(grid().Row() * 10 + grid().Col(), 11);
+    // From the type list Enter runs on through the band list into the table.
+    page().typeCombo().setFocus();
+    EXPECT_TRUE(window->testAttribute(Qt::WA_KeyboardFocusChange)) << "the focused list draws its focus frame";
     press(Qt::Key_Return);
     press(Qt::Key_Return);
     ASSERT_EQ(focus(), &grid());

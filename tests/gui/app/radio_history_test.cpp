@@ -60,7 +60,7 @@ TEST(RadioHistory, KeepsTheNewest200NamedByDateAndTime) {
     EXPECT_EQ(dialog.list()->topLevelItem(1)->text(1), "19:00:00");
 
     // A compare's read makes no room by pushing out a read.
-    const QString compared = history.add(Demo(1, 7), start.addSecs(300 * 3600), true);
+    const QString compared = history.add(Demo(1, 7), start.addSecs(300 * 3600), nullptr, true);
     EXPECT_TRUE(compared.endsWith("_compare.Zem")) << compared.toStdString();
     EXPECT_EQ(history.entries().size(), 201);
     EXPECT_EQ(history.entries().back().when, start.addSecs(4 * 3600));
@@ -77,7 +77,7 @@ TEST(RadioHistory, KeepsAReadOnlyWhenItBringsSomethingNew) {
     ASSERT_FALSE(first.isEmpty());
     EXPECT_FALSE(history.add(Demo(2), start.addSecs(60)).isEmpty());
     EXPECT_EQ(history.add(Demo(0), start.addSecs(120)), first);
-    EXPECT_EQ(history.add(Demo(0), start.addSecs(180), true), first);
+    EXPECT_EQ(history.add(Demo(0), start.addSecs(180), nullptr, true), first);
     EXPECT_EQ(history.entries().size(), 2);
     EXPECT_NE(history.add(Demo(0, 1), start.addSecs(240)), first);
     EXPECT_EQ(history.entries().size(), 3);

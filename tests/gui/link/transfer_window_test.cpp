@@ -5,6 +5,7 @@
 
 #include "channels/channel_codec.h"
 #include "channels/channel_page.h"
+#include "common/app_title.h"
 #include "document/program_file.h"
 #include "link/link_messages.h"
 #include "link/port_dialog.h"
@@ -16,11 +17,15 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTreeWidget>
 
 #include <fcntl.h>
@@ -373,8 +378,8 @@ TEST_F(TransferWindow, ShortcutsOpenTheWindowAndCancelBeforeStartSendsNothing) {
 
 // Cancel (here Escape) during the blocks only raises the flag: the window
 // stays until the port is free, then everything is as it was. Closing the
-// main window during a run cancels it first.
-TEST_F(TransferWindow, CancelOrClosingDuringTheBlocksLeavesEverythingAsItWas) {
+// main window during a run asks first.
+TEST_F(TransferWindow, CancelLeavesEverythingAsItWasAndClosingDuringAWriteAsksFirst) {
     RadioOnPty radio(DemoRadio(), {}, /*paced=*/true);
     port().setPort(radio.path());
     view().selectTab(CKivuView::kOptionTab);
@@ -406,16 +411,70 @@ TEST_F(TransferWindow, CancelOrClosingDuringTheBlocksLeavesEverythingAsItWas) {
         EXPECT_TRUE(window->action(id)->isEnabled()) << id;
     }
 
+    // Closing the window during a write asks first: No goes on; Yes stops
+    // it at its next block, says the radio holds part of the program, and
+    // the window goes once the port is free.
     RadioOnPty second(DemoRadio(), {}, /*paced=*/true);
     port().setPort(second.path());
-    run(kCmdReadFromRadio, 5);
+    run(kCmdWriteToRadio, 5);
     EXPECT_FALSE(progress().cancelFlag().load()) << "a new run starts clean";
+    auto answer = [](QMessageBox::StandardButton button) {
+        test::WhenModal<QMessageBox>([button](QMessageBox* box) { box->button(button)->click(); });
+    };
+    answer(QMessageBox::No);
+    EXPECT_FALSE(window->close());
+    EXPECT_FALSE(progress().cancelFlag().load());
+    answer(QMessageBox::Yes);
     EXPECT_FALSE(window->close()) << "the window waits for the port";
     EXPECT_TRUE(progress().cancelFlag().load());
     ASSERT_TRUE(WaitUntil([this] { return !window->isVisible(); }));
     EXPECT_FALSE(transfer().isRunning());
-    EXPECT_EQ(image(), before);
-    EXPECT_TRUE(messenger.empty());
+    EXPECT_EQ(messenger.texts(), std::vector<std::string>{TransferController::kMsgWriteStopped});
+    const RadioImage& memory = second.memory();
+    EXPECT_FALSE(test::SameBytes(memory, DemoRadio(), 0, kPowerValues));
+    EXPECT_FALSE(test::SameBytes(memory, image(), 0, kPowerValues));
+}
+
+// A read that the radio history cannot keep (here a file stands where its
+// folder's parent should be) still fills the pages; the trouble is said
+// once, naming the folder and why. Recent-file entries that were hidden
+// during the exchanges can be used once they are shown.
+TEST_F(TransferWindow, AReadTheHistoryCannotKeepIsReportedOnceAndRecentFilesStayUsable) {
+    QSettings(SettingsOrganisation(), ApplicationTitle()).remove(QStringLiteral("Recent File List"));
+    open();
+    QTemporaryDir files;
+    QStringList plans;
+    for (int band : {0, 1}) {
+        plans << files.filePath(QStringLiteral("plan %1.Zem").arg(band));
+        ASSERT_TRUE(SaveProgramFile(QFile::encodeName(plans.back()).toStdString(), test::BandImage(band)).ok);
+    }
+    ASSERT_TRUE(window->openFile(plans.front()));
+    const QString folder = RadioHistory().folder();
+    const QString parent = QFileInfo(folder).absolutePath();
+    QDir().mkpath(QFileInfo(parent).absolutePath());
+    QDir().rename(parent, parent + QStringLiteral(".kept"));
+    QFile blocker(parent);
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    RadioOnPty radio(DemoRadio());
+    port().setPort(radio.path());
+    for (int read = 0; read < 2; ++read) {
+        run(kCmdReadFromRadio);
+        EXPECT_TRUE(test::SameBytes(image(), DemoRadio(), 0, kPowerValues)) << read;
+    }
+    QFile::remove(parent);
+    QDir().rename(parent + QStringLiteral(".kept"), parent);
+    ASSERT_EQ(messenger.texts().size(), 1u) << ::testing::PrintToString(messenger.texts());
+    const std::string said = messenger.texts().front();
+    EXPECT_NE(said.find(QDir::toNativeSeparators(folder).toStdString()), std::string::npos) << said;
+    EXPECT_NE(said.find("Not a directory"), std::string::npos) << said;
+
+    ASSERT_TRUE(window->openFile(plans.back()));
+    QAction* older = window->action(kCmdRecentFile1 + 1);
+    ASSERT_TRUE(older->isVisible());
+    EXPECT_TRUE(older->isEnabled());
+    older->trigger();
+    EXPECT_EQ(window->document().pathName().toStdString(), plans.front().toStdString());
 }
 
 TEST_F(TransferWindow, RetryAsksAgainAndCancelEndsTheRun) {
