@@ -1,8 +1,6 @@
 #include "channels/channel_csv.h"
 
-#include "channels/channel_commit.h"
-#include "channels/tone_table.h"
-#include "messenger.h"
+#include "channels/channel_clipboard.h"
 
 #include <algorithm>
 #include <array>
@@ -24,22 +22,6 @@ bool SameIgnoringCase(const std::string& a, const std::string& b) {
                return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
            });
 }
-
-// Keeps what the commit rules say, so that a refused frequency can be told
-// apart from an accepted one and reported with the program's own words.
-class RecordingMessenger : public Messenger {
-public:
-    void notice(const std::string& text) override { texts.push_back(text); }
-    bool confirm(const std::string& text) override {
-        texts.push_back(text);
-        return false;
-    }
-    bool retry(const std::string& text) override {
-        texts.push_back(text);
-        return false;
-    }
-    std::vector<std::string> texts;
-};
 
 }  // namespace
 
@@ -261,50 +243,14 @@ std::string WithDecimalPoint(const std::string& value) {
     return number;
 }
 
-// Types one cell's value into the table the way the grid's editor would.
+// Types one cell's value into the table the way the grid's editor would,
+// by the rules every paste and import shares.
 void TypeCell(ChannelTable& table, int channel, int col, const std::string& raw, int bandIndex, bool decimalComma,
               int line, CsvImport& result) {
     const bool number = col >= kColReceive && col <= kColEncode;
-    const std::string value = number && decimalComma ? WithDecimalPoint(Trimmed(raw)) : Trimmed(raw);
-    auto reject = [&](std::string message) {
-        result.rejections.push_back({line, channel, kColumnHeaders[col], raw, std::move(message)});
-    };
-    if (col == kColReceive || col == kColTransmit) {
-        RecordingMessenger messenger;
-        CommitFrequency(table, channel, col, value, bandIndex, messenger);
-        for (const auto& text : messenger.texts) reject(text);
-        return;
-    }
-    if (col == kColDecode || col == kColEncode) {
-        if (value.empty()) {
-            CommitTone(table, channel, col, value);
-            return;
-        }
-        const int tone = MatchTone(value);
-        if (tone < 0) {
-            reject("not an entry of the tone list");
-            return;
-        }
-        // The list's own spelling: the image codec reads a code's polarity
-        // from its upper-case letters, so "d023n" must arrive as "D023N",
-        // and a spreadsheet's "67" is the list's "67.0".
-        CommitTone(table, channel, col, ToneTable()[static_cast<std::size_t>(tone)]);
-        return;
-    }
-    if (value.empty()) {
-        if (table.hasFrequency(channel)) {
-            reject(ChoiceRefusal(col));
-        } else {
-            CommitChoice(table, channel, col, value, false);
-        }
-        return;
-    }
-    const std::string entry = MatchChoice(col, value);
-    if (entry.empty()) {
-        reject(ChoiceRefusal(col));
-        return;
-    }
-    CommitChoice(table, channel, col, entry, false);
+    const std::string value = number && decimalComma ? WithDecimalPoint(Trimmed(raw)) : raw;
+    std::string refusal = TypeCellValue(table, channel, col, value, bandIndex);
+    if (!refusal.empty()) result.rejections.push_back({line, channel, kColumnHeaders[col], raw, std::move(refusal)});
 }
 
 }  // namespace
