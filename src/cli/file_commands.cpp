@@ -51,8 +51,10 @@ const char* const kDiffUsage =
     "Usage: zemtool diff A.zem B.zem\n"
     "\n"
     "Lists the differences between two program files as the pages show them,\n"
-    "then any changed byte that no page shows. Exit status 0 when the files are\n"
-    "equal, 1 when they differ, 2 on error.\n";
+    "then any changed byte that no page shows: the list of the window's Compare.\n"
+    "Bytes that differ only in how they hold a value the pages show the same way\n"
+    "(an off tone as 00 00 or FF FF) are counted on standard error, not listed.\n"
+    "Exit status 0 when the files are equal, 1 when they differ, 2 on error.\n";
 
 const char* const kPlanUsage =
     "Usage: zemtool plan export FILE.zem [-o OUT.yaml]\n"
@@ -144,10 +146,14 @@ int RunDiff(const std::vector<std::string>& args, Io& io) {
     RadioImage a;
     RadioImage b;
     if (!ReadImage(io, files[0], a) || !ReadImage(io, files[1], b)) return kExitError;
-    const std::vector<std::string> lines = DiffDocuments(a, b);
+    // The same list as the window's Compare; files whose bytes differ only
+    // in the form of what the pages show still differ.
+    const std::vector<std::string> lines = DiffAsShown(a, b);
     for (const auto& line : lines) io.out << line << '\n';
     io.out.flush();
-    return lines.empty() ? kExitOk : kExitDiffers;
+    const std::string note = SameAsShownNote(a, b);
+    if (!note.empty()) Say(io, note);
+    return lines.empty() && note.empty() ? kExitOk : kExitDiffers;
 }
 
 }  // namespace zem::cli
