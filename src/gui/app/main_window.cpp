@@ -18,6 +18,7 @@
 #include <QLayout>
 #include <QPointer>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
@@ -88,7 +89,8 @@ MainWindow::MainWindow(const QStringList& arguments, QWidget* parent)
     updateRecentFileActions();
 
     afterDocumentLoaded(true);
-    resize(1200, 700);
+    // Never larger than the screen, whatever its size and scale.
+    resize(QSize(1200, 700).boundedTo(screen()->availableGeometry().size()));
 
     InstallDeviceCommands(*this);
     InstallEditCommands(*this);
