@@ -1,5 +1,6 @@
 #include "fleet/fleet_dialog.h"
 
+#include "accessibility/announcement.h"
 #include "commands/user_dialogs.h"
 #include "common/app_title.h"
 #include "common/file_names.h"
@@ -74,6 +75,7 @@ FleetDialog::FleetDialog(zem::Messenger& messenger, PlanSource takePlan, QWidget
     auto* portBox = new QGroupBox(tr("Ports"), this);
     ports_ = new QListWidget(portBox);
     ports_->setObjectName(QStringLiteral("ports"));
+    ports_->setAccessibleName(tr("Ports"));
     portEdit_ = new QLineEdit(portBox);
     portEdit_->setObjectName(QStringLiteral("portPath"));
     portEdit_->setPlaceholderText(tr("Port numbers or device paths"));
@@ -108,6 +110,7 @@ FleetDialog::FleetDialog(zem::Messenger& messenger, PlanSource takePlan, QWidget
 
     table_ = new QTableWidget(0, kColumns, this);
     table_->setObjectName(QStringLiteral("radios"));
+    table_->setAccessibleName(tr("Radios"));
     table_->setHorizontalHeaderLabels({tr("Port"), tr("Progress"), tr("State"), tr("Count"), tr("Message")});
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->hide();
@@ -340,6 +343,7 @@ void FleetDialog::poll() {
         }
     const QString summary = QString::fromStdString(zem::FleetSummary(results_));
     summary_->setText(restoring_ ? tr("Restore: %1").arg(summary) : summary);
+    Announce(this, summary_->text());
     if (!reportAtEnd_.isEmpty()) {
         writeReport(reportAtEnd_);
         reportAtEnd_.clear();
