@@ -2,6 +2,8 @@
 #include "channels/channel_codec.h"
 #include "channels/memory_list.h"
 
+#include "support/recording_messenger.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -15,17 +17,10 @@ const std::string kHeader =
     "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,RxDtcsCode,CrossMode,Mode,"
     "TStep,Skip,Power,Comment,URCALL\n";
 
-class NoQuestions : public Messenger {
-public:
-    void notice(const std::string&) override {}
-    bool confirm(const std::string&) override { return false; }
-    bool retry(const std::string&) override { return false; }
-};
-
 ChannelPageValues Band0()
 {
     RadioImage image = NewDocumentImage();
-    NoQuestions none;
+    test::RecordingMessenger none;
     ApplyChannelDefaults(image, 0, 0, none);
     ChannelPageValues page;
     FillFromImage(image, page);

@@ -1,6 +1,8 @@
 #include "channels/band.h"
 #include "plan/plan_text.h"
 
+#include "support/recording_messenger.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
@@ -9,18 +11,10 @@
 namespace zem {
 namespace {
 
-// Quiet answers for the band defaults, which never ask for a known band.
-class NoQuestions : public Messenger {
-public:
-    void notice(const std::string&) override {}
-    bool confirm(const std::string&) override { return false; }
-    bool retry(const std::string&) override { return false; }
-};
-
 RadioImage BandImage(int band)
 {
     RadioImage image = NewDocumentImage();
-    NoQuestions none;
+    test::RecordingMessenger none;
     ApplyChannelDefaults(image, 0, band, none);
     return image;
 }
