@@ -1,17 +1,16 @@
-#include "channels/band.h"
-#include "channels/channel_codec.h"
 #include "channels/channel_commit.h"
 #include "channels/channel_csv.h"
 #include "channels/tone_table.h"
+#include "core/channels/channel_test_support.h"
 #include "document/radio_image.h"
-
-#include "support/recording_messenger.h"
 
 #include <gtest/gtest.h>
 
 namespace zem {
 namespace {
 
+using test::BandImage;
+using test::PageOf;
 using Fields = std::vector<std::string>;
 
 TEST(ParseCsv, ReadsQuotedFieldsLineEndsAndByteOrderMark) {
@@ -50,22 +49,9 @@ TEST(CsvField, QuotesOnlyWhatNeedsIt) {
     EXPECT_EQ(ParseCsv(CsvField(odd) + "\n").records.at(0).fields, Fields{odd});
 }
 
-ChannelPageValues PageOf(const RadioImage& image) {
-    ChannelPageValues page;
-    FillFromImage(image, page);
-    return page;
-}
-
-ChannelPageValues DefaultsPage(int band) {
-    RadioImage image = NewDocumentImage();
-    test::RecordingMessenger silent;
-    ApplyChannelDefaults(image, 0, band, silent);
-    return PageOf(image);
-}
-
 TEST(ChannelCsv, ExportThenImportGivesTheSameChannels) {
     for (int band = 0; band < 4; ++band) {
-        ChannelPageValues edited = DefaultsPage(band);
+        ChannelPageValues edited = PageOf(BandImage(band));
         // Values the defaults do not use: narrow, low power, busy locks,
         // PTT ID, inverted codes, a channel without scan, an empty channel.
         edited.cells.setText(2, kColDecode, "D754I");
@@ -92,7 +78,7 @@ TEST(ChannelCsv, ExportThenImportGivesTheSameChannels) {
 }
 
 TEST(ChannelCsv, ReportsEveryRefusedValueWithChannelAndColumn) {
-    ChannelPageValues page = DefaultsPage(0);
+    ChannelPageValues page = PageOf(BandImage(0));
     const std::string text = "Ch,Receive,Transmit,QT/DQT DEC,QT/DQT ENC,Scan,Power,W/N,Busy,PTT\n"
                              "3,450.00000,173.95000,,,Yes,High,Wide,Off,Off\n"
                              "4,145.00100,,,,Yes,High,Wide,Off,Off\n"
@@ -140,7 +126,7 @@ TEST(ChannelCsv, RefusesAHeaderWithoutChannelsOrWithATwiceNamedColumn) {
 // trailing zeros ("145.5", the tone "67"), a byte order mark, CR LF, and in
 // countries with a decimal comma semicolons or tabs with "145,5".
 TEST(ChannelCsv, AListSavedBackByASpreadsheetImports) {
-    ChannelPageValues edited = DefaultsPage(0);
+    ChannelPageValues edited = PageOf(BandImage(0));
     edited.cells.setText(1, kColDecode, "67.0");
     edited.cells.setText(2, kColEncode, "100.0");
     edited.cells.setText(3, kColDecode, "D023N");
@@ -198,7 +184,7 @@ TEST(ChannelCsv, AToneNumberEqualToAnEntryIsThatEntry) {
 }
 
 TEST(ChannelCsv, MatchesColumnsByNameAndKeepsTheCellsOfMissingOnes) {
-    ChannelPageValues page = DefaultsPage(0);
+    ChannelPageValues page = PageOf(BandImage(0));
     ChannelTable expected = page.cells;
     expected.setText(2, kColPower, "Low");
     const CsvImport result = ImportChannelsCsv(" power ,Notes,CH\nlow,spare,2\n", page);

@@ -1,8 +1,6 @@
 #include "document/document_diff.h"
 
-#include "channels/band.h"
-
-#include "support/recording_messenger.h"
+#include "core/channels/channel_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -11,12 +9,7 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-RadioImage Band0() {
-    RadioImage image = NewDocumentImage();
-    test::RecordingMessenger silent;
-    ApplyChannelDefaults(image, 0, 0, silent);
-    return image;
-}
+RadioImage Band0() { return test::BandImage(0); }
 
 TEST(DiffDocuments, SpeaksInThePagesTerms) {
     struct Case {

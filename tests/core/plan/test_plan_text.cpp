@@ -1,7 +1,5 @@
-#include "channels/band.h"
+#include "core/channels/channel_test_support.h"
 #include "plan/plan_text.h"
-
-#include "support/recording_messenger.h"
 
 #include <gtest/gtest.h>
 
@@ -11,13 +9,7 @@
 namespace zem {
 namespace {
 
-RadioImage BandImage(int band)
-{
-    RadioImage image = NewDocumentImage();
-    test::RecordingMessenger none;
-    ApplyChannelDefaults(image, 0, band, none);
-    return image;
-}
+using test::BandImage;
 
 std::vector<RadioImage> Images()
 {
