@@ -1,11 +1,9 @@
 // zemtool run as a program: exit statuses, standard output and error, and
 // the files it leaves behind.
-#include "channels/band.h"
 #include "cli/command.h"
+#include "core/channels/channel_test_support.h"
 #include "document/program_file.h"
 #include "document/radio_image.h"
-
-#include "support/recording_messenger.h"
 
 #include <gtest/gtest.h>
 
@@ -108,10 +106,7 @@ TEST_F(Zemtool, NewWritesTheNewDocumentOrTheBandDefaults) {
     const Outcome result = run("new --band 2 -o band.zem");
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.err, "");
-    RadioImage expected = NewDocumentImage();
-    test::RecordingMessenger silent;
-    ApplyChannelDefaults(expected, 0, 2, silent);
-    EXPECT_EQ(load("band.zem"), expected);
+    EXPECT_EQ(load("band.zem"), test::BandImage(2));
 }
 
 TEST_F(Zemtool, EveryCommandHasHelp) {
