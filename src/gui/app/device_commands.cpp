@@ -81,7 +81,8 @@ void InstallDeviceCommands(CommandHost& window) {
     QWidget& owner = window.hostWidget();
     auto* port = new PortSelection(&owner);
     port->setObjectName(QStringLiteral("portSelection"));
-    const QString preset = PortSelection::FromArguments(window.arguments());
+    // --port chooses the port of this run; a value that names no port is left out.
+    const QString preset = CPortDlg::NormalisedPort(window.commandLine().port);
     if (!preset.isEmpty()) {
         port->setPort(preset);
     }

@@ -55,11 +55,7 @@ TEST(PortEntry, AcceptsPortNumbersAndDevicePaths) {
     for (const auto& c : cases) {
         const QString entry = QString::fromUtf8(c.entry);
         EXPECT_EQ(CPortDlg::NormalisedPort(entry).toStdString(), c.port) << c.entry;
-        EXPECT_EQ(PortSelection::FromArguments({"x.Zem", "--port", entry}).toStdString(), c.port) << c.entry;
-        EXPECT_EQ(PortSelection::FromArguments({"--port=" + entry, "x.Zem"}).toStdString(), c.port) << c.entry;
     }
-    EXPECT_TRUE(PortSelection::FromArguments({}).isEmpty());
-    EXPECT_TRUE(PortSelection::FromArguments({"--port"}).isEmpty()) << "an option without its value";
 }
 
 // Entries outside 1-99 are refused with the message and the dialog stays
