@@ -14,7 +14,6 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLayout>
-#include <QLineEdit>
 #include <QPointer>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -183,7 +182,7 @@ void MainWindow::createActions() {
     }
 
     // Undo and Redo act on the document's history; inside a text field or
-    // an open cell editor they act on the typing there.
+    // an open cell editor their keys act on the typing there alone.
     a = makeAction(kCmdEditUndo, QString(), QStringLiteral("Undo the last change\nUndo"));
     a->setIcon(QIcon::fromTheme(QStringLiteral("edit-undo"), style()->standardIcon(QStyle::SP_ArrowBack)));
     a->setShortcuts(QKeySequence::Undo);
@@ -410,26 +409,12 @@ void MainWindow::updateUndoActions() {
     redo->setEnabled(history.canRedo());
 }
 
-// In a text field with typing to undo (an open cell editor, a tone list's
-// edit line, a PTT ID field) Undo and Redo act on the typing; otherwise on
-// the document.
-void MainWindow::editUndo() {
-    QLineEdit* field = CKivuView::TypingField(QApplication::focusWidget());
-    if (field && field->isUndoAvailable()) {
-        field->undo();
-        return;
-    }
-    doc_.undoStack().undo();
-}
+// The document's history. The keys reach here only when no text field or
+// cell editor has the focus (those keep Ctrl+Z for their own typing); the
+// Edit menu and the toolbar always undo the document.
+void MainWindow::editUndo() { doc_.undoStack().undo(); }
 
-void MainWindow::editRedo() {
-    QLineEdit* field = CKivuView::TypingField(QApplication::focusWidget());
-    if (field && field->isRedoAvailable()) {
-        field->redo();
-        return;
-    }
-    doc_.undoStack().redo();
-}
+void MainWindow::editRedo() { doc_.undoStack().redo(); }
 
 void MainWindow::editChannel() {
     messenger_.notice(kEditChannelNotice);

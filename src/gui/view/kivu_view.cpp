@@ -219,13 +219,19 @@ bool CKivuView::IsRedoKey(const QKeyEvent& key) {
 }
 
 bool CKivuView::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::ShortcutOverride) {
-        // A text field keeps Ctrl+Z while it has typing to undo; after that
-        // the key reaches the window's Undo, which undoes the document.
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+        // Undo and redo keys in a text field or an open cell editor belong to
+        // it, also when it has nothing left to undo: the document's history
+        // behind it is the Edit menu's and the toolbar's, or the keys' when
+        // no editor has the focus.
         auto* key = static_cast<QKeyEvent*>(event);
-        if (QLineEdit* field = TypingField(watched)) {
-            if ((IsUndoKey(*key) && !field->isUndoAvailable()) || (IsRedoKey(*key) && !field->isRedoAvailable())) {
-                event->ignore();
+        const bool undo = IsUndoKey(*key);
+        if (undo || IsRedoKey(*key)) {
+            QLineEdit* field = TypingField(watched);
+            if (field && field->isReadOnly()) field = nullptr;
+            if (field || channelPage_->ownsOpenEditor(watched)) {
+                if (event->type() == QEvent::KeyPress && field) undo ? field->undo() : field->redo();
+                event->accept();
                 return true;
             }
         }
