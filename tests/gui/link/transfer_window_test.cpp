@@ -5,7 +5,7 @@
 
 #include "channels/channel_codec.h"
 #include "channels/channel_page.h"
-#include "common/app_title.h"
+#include "common/user_settings.h"
 #include "document/program_file.h"
 #include "link/link_messages.h"
 #include "link/port_dialog.h"
@@ -419,7 +419,7 @@ TEST_F(TransferWindow, CancelLeavesEverythingAsItWasAndClosingDuringAWriteAsksFi
 // once, naming the folder and why. Recent-file entries that were hidden
 // during the exchanges can be used once they are shown.
 TEST_F(TransferWindow, AReadTheHistoryCannotKeepIsReportedOnceAndRecentFilesStayUsable) {
-    QSettings(SettingsOrganisation(), ApplicationTitle()).remove(QStringLiteral("Recent File List"));
+    UserSettings().remove(QStringLiteral("Recent File List"));
     open();
     QTemporaryDir files;
     QStringList plans;
