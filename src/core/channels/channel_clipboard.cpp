@@ -162,8 +162,8 @@ std::string TypeCellValue(ChannelTable& table, int row, int col, const std::stri
     if (col == kColDecode || col == kColEncode) {
         // The typed tone editor turns an unknown tone into OFF; a pasted one
         // is refused instead, so that a wrong column never silently clears
-        // a channel's signalling.
-        const int tone = value.empty() ? 0 : FindTone(value);
+        // a channel's signalling. A spreadsheet's "67" is the list's "67.0".
+        const int tone = value.empty() ? 0 : MatchTone(value);
         if (tone < 0)
             return kToneRefusal;
         // The list's own spelling: the image codec reads a code's polarity
@@ -189,7 +189,7 @@ EditorPaste PasteIntoEditor(int row, int col, const std::string& value)
     EditorPaste paste;
     const std::string trimmed = Trimmed(value);
     if (col == kColDecode || col == kColEncode) {
-        const int tone = trimmed.empty() ? 0 : FindTone(trimmed);
+        const int tone = trimmed.empty() ? 0 : MatchTone(trimmed);
         if (tone >= 0)
             paste.text = trimmed.empty() ? trimmed : ToneTable()[static_cast<std::size_t>(tone)];
         else

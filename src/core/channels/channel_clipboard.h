@@ -64,7 +64,8 @@ struct CellRefusal {
 // Types one value into (row, col) as the cell's editor would commit it, the
 // value's surrounding blanks dropped: a frequency through the band and
 // raster checks (the first one of an empty channel brings its defaults), a
-// tone only as an entry of the tone list, a choice only as one of its
+// tone only as an entry of the tone list (or its number, MatchTone), a
+// choice only as one of its
 // list's entries; both in any letter case and stored in the list's
 // spelling. Returns why the value was refused (the cell is then unchanged),
 // or an empty text when it was taken.

@@ -120,14 +120,14 @@ void InstallDeviceCommands(CommandHost& window) {
     UseShortcut(window, Bind(window, kCmdWriteToRadio, transfer, [transfer] { transfer->prepare(zem::TransferDirection::Write); }),
                 QKeySequence(Qt::CTRL | Qt::Key_W));
 
-    // Every complete read is kept in the radio history. A history that
-    // cannot take it is reported once, not at every read, until it works
-    // again; the read itself stands either way.
+    // Every complete read is kept in the radio history, a compare's marked
+    // as such. A history that cannot take it is reported once, not at every
+    // read, until it works again; the read itself stands either way.
     QObject::connect(transfer, &TransferController::radioRead, transfer,
-                     [&window, reported = false](const zem::RadioImage& image) mutable {
+                     [&window, reported = false](const zem::RadioImage& image, bool fromCompare) mutable {
                          RadioHistory history;
                          QString why;
-                         if (!history.add(image, QDateTime::currentDateTime(), &why).isEmpty()) {
+                         if (!history.add(image, QDateTime::currentDateTime(), &why, fromCompare).isEmpty()) {
                              reported = false;
                          } else if (!reported) {
                              reported = true;

@@ -155,11 +155,13 @@ void MainWindow::createActions() {
 
     // The channel list as CSV, printing, the radio, the ports and the
     // service mode are connected and enabled by InstallDeviceCommands.
-    a = makeAction(kCmdImportCsv, QStringLiteral("&Import CSV..."),
-                   QStringLiteral("Replace the channels by those of a comma-separated list\nImport CSV"));
+    a = makeAction(kCmdImportCsv, QStringLiteral("&Import channel list..."),
+                   QStringLiteral("Replace the channels by those of a channel list: this program's CSV or the "
+                                  "memory list of other programming tools\nImport channel list"));
     a->setEnabled(false);
-    a = makeAction(kCmdExportCsv, QStringLiteral("&Export CSV..."),
-                   QStringLiteral("Save the channels as a comma-separated list for a spreadsheet\nExport CSV"));
+    a = makeAction(kCmdExportCsv, QStringLiteral("&Export channel list..."),
+                   QStringLiteral("Save the channels as this program's CSV or as the memory list of other "
+                                  "programming tools\nExport channel list"));
     a->setEnabled(false);
     a = makeAction(kCmdRadioHistory, QStringLiteral("&Radio history..."),
                    QStringLiteral("Open one of the radios read before\nRadio history"));

@@ -89,7 +89,8 @@ bool MainWindow::openRecentFile(int entry) {
 }
 
 bool MainWindow::showRadioHistory() {
-    RadioHistoryDialog dialog(RadioHistory(), this);
+    RadioHistory history;
+    RadioHistoryDialog dialog(history, messenger_, this);
     if (dialog.exec() != QDialog::Accepted) return false;
     const QString path = dialog.chosenPath();
     return !path.isEmpty() && openUntitled(path);

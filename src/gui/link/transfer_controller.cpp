@@ -30,6 +30,7 @@ const char* const TransferController::kMsgWriteStopped =
     "The write was stopped before the end: the radio now holds part of this program and part of what it held "
     "before. Write it again before using the radio.";
 const char* const TransferController::kStatusVerifying = "Reading the radio back to compare...";
+const char* const TransferController::kPhaseVerify = "Verify";
 
 TransferController::TransferController(CommandHost& window, PortSelection& port, QObject* parent)
     : QObject(parent),
@@ -123,7 +124,7 @@ void TransferController::start() {
             this,
             [this] {
                 if (dialog_ != nullptr)
-                    dialog_->beginPhase(QString::fromUtf8(kTitleVerifying), QString::fromUtf8(kStatusVerifying));
+                    dialog_->beginPhase(tr(kTitleVerifying), tr(kStatusVerifying), tr(kPhaseVerify));
             },
             Qt::QueuedConnection);
     };
@@ -149,7 +150,7 @@ void TransferController::finished(const RunResult& result) {
         // The document and the pages stay exactly as they are.
         dialog_->endRun(outcome.refreshPages);
         if (outcome.refreshPages) {
-            emit radioRead(working);
+            emit radioRead(working, true);
             emit compareReady(result.document, working);
         }
         return;
@@ -177,7 +178,7 @@ void TransferController::finished(const RunResult& result) {
         // The document keeps what was meant to be written.
         window_.messenger().notice(zem::VerifyMismatchMessage(result.verify.mismatch));
     }
-    if (outcome.refreshPages) emit radioRead(working);
+    if (outcome.refreshPages) emit radioRead(working, false);
 }
 
 bool TransferController::eventFilter(QObject* watched, QEvent* event) {

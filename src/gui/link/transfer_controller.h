@@ -43,6 +43,7 @@ public:
 
     static const char* const kTitleVerifying;   // the progress window's caption while it verifies
     static const char* const kStatusVerifying;  // its status line as the read-back begins
+    static const char* const kPhaseVerify;      // heads the status line and names the bar meanwhile
     static const char* const kMsgWriteStopped;  // a write cancelled among its blocks
     zem::TransferDirection direction() const { return direction_; }
     CProgressDlg& progressDialog() { return *dialog_; }
@@ -51,7 +52,7 @@ signals:
     void runningChanged(bool running);
     // A complete read from the radio (a Read, or the read of a compare):
     // image holds what the radio sent.
-    void radioRead(const zem::RadioImage& image);
+    void radioRead(const zem::RadioImage& image, bool fromCompare);
     // A compare's read is complete: document is what the pages showed when
     // it started, radio the same with the radio's bytes 0x000-0x3CF.
     void compareReady(const zem::RadioImage& document, const zem::RadioImage& radio);

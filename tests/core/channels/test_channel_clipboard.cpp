@@ -88,6 +88,7 @@ TEST(TypeCellValueTest, ValuesMustBeEntriesOfTheirListsInAnyCase)
         {kColScan, "", "must be one of Yes, No", "Yes"},
         {kColDecode, "d023n", "", "D023N"},
         {kColDecode, "100.5", "not an entry of the tone list", "Off"},
+        {kColDecode, "100", "", "100.0"},
         {kColEncode, "", "", "OFF"},
         {kColReceive, "150", "", "150.00000"},
         {kColReceive, "999", kMsgErrorDataFormat, "145.00000"},

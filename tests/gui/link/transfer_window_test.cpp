@@ -222,24 +222,33 @@ TEST_F(TransferWindow, ReadOverAnUnsavedPlanIsUndoneWithCtrlZ) {
     EXPECT_TRUE(messenger.empty()) << ::testing::PrintToString(messenger.texts());
 }
 
-// Verify after write reads the radio back as a phase of its own: a radio
-// that acknowledges the blocks but keeps its old memory is caught and named
-// in the pages' words, and the document keeps the plan. Turned off, the
-// write is not read back.
+// Verify after write reads the radio back as a phase of its own, named in
+// the status line and on the bar: a radio that acknowledges the blocks but
+// keeps its old memory is caught and named in the pages' words, one whose
+// read-back fails is said to hold the whole write, and the document keeps
+// the plan. Turned off, the write is not read back.
 TEST_F(TransferWindow, VerifyAfterWriteCatchesARadioThatKeepsItsOldMemory) {
     QAction* verify = window->action(kCmdVerifyAfterWrite);
     ASSERT_TRUE(verify->isCheckable());
     ASSERT_TRUE(verify->isChecked()) << "on by default";
+    const std::string readBackFailed = std::string(kMsgVerifyReadFailed) + kMsgShortReply;
     const struct {
         bool ignoresWrites;
+        bool readBackFails;
         bool verifyOn;
-        bool caught;
-    } cases[] = {{true, true, true}, {false, true, false}, {true, false, false}};
+        const char* said;  // the start of the one message, or nullptr
+    } cases[] = {{true, false, true, "The radio does not hold what was written. First difference: Squelch Level is "},
+                 {false, false, true, nullptr},
+                 {false, true, true, readBackFailed.c_str()},
+                 {true, false, false, nullptr}};
+    const QString phaseHead = QString::fromUtf8(TransferController::kPhaseVerify) + ": ";
     for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << "ignores writes " << c.ignoresWrites << ", verify " << c.verifyOn);
+        SCOPED_TRACE(::testing::Message() << "ignores writes " << c.ignoresWrites << ", read-back fails "
+                                          << c.readBackFails << ", verify " << c.verifyOn);
         verify->setChecked(c.verifyOn);
         sim::RadioFaults faults;
         faults.ignoreWrites = c.ignoresWrites;
+        if (c.readBackFails) faults.shortReplyAt = 0x100;
         RadioOnPty radio(DemoRadio(), faults);
         port().setPort(radio.path());
         load(test::BandImage(2));
@@ -248,32 +257,36 @@ TEST_F(TransferWindow, VerifyAfterWriteCatchesARadioThatKeepsItsOldMemory) {
         messenger.clear();
         QStringList shown;
         QStringList titles;
+        QStringList bars;
         auto connection = QObject::connect(&progress(), &CProgressDlg::statusShown, [&](const QString& text) {
             shown << text;
             titles << progress().windowTitle();
+            bars << (progress().bar()->isTextVisible() ? progress().bar()->text() : QString());
         });
 
         run(kCmdWriteToRadio);
         QObject::disconnect(connection);
 
-        const int phase = static_cast<int>(shown.indexOf(QString::fromUtf8(TransferController::kStatusVerifying)));
+        const int phase = static_cast<int>(shown.indexOf(phaseHead + TransferController::kStatusVerifying));
         if (c.verifyOn) {
             ASSERT_GE(phase, 0) << shown.join(", ").toStdString();
             EXPECT_EQ(shown.mid(0, 2), (QStringList{kMsgDetectingPort, kMsgWaitingForRadio}));
             EXPECT_EQ(shown.at(phase - 1), "122") << "the write's last block comes first";
-            EXPECT_EQ(shown.mid(phase + 1, 3), (QStringList{kMsgDetectingPort, kMsgWaitingForRadio, "1"}));
-            EXPECT_EQ(shown.last(), "122") << "the read-back counts its blocks again";
+            EXPECT_EQ(bars.at(phase - 1), "");
+            EXPECT_EQ(shown.mid(phase + 1, 3),
+                      (QStringList{phaseHead + kMsgDetectingPort, phaseHead + kMsgWaitingForRadio, phaseHead + "1"}));
+            if (!c.readBackFails) {
+                EXPECT_EQ(shown.last(), phaseHead + "122") << "the read-back counts its blocks again";
+            }
             EXPECT_EQ(titles.at(phase), QString::fromUtf8(TransferController::kTitleVerifying));
+            EXPECT_EQ(bars.last(), TransferController::kPhaseVerify);
         } else {
             EXPECT_EQ(phase, -1);
             EXPECT_EQ(shown.size(), 2 + 122);
         }
-        if (c.caught) {
+        if (c.said) {
             ASSERT_EQ(messenger.texts().size(), 1u);
-            EXPECT_EQ(messenger.texts().front().rfind(
-                          "The radio does not hold what was written. First difference: Squelch Level is ", 0),
-                      0u)
-                << messenger.texts().front();
+            EXPECT_EQ(messenger.texts().front().rfind(c.said, 0), 0u) << messenger.texts().front();
         } else {
             EXPECT_TRUE(messenger.empty()) << ::testing::PrintToString(messenger.texts());
         }
@@ -319,6 +332,10 @@ TEST_F(TransferWindow, CompareWithRadioListsADifferenceMadeBehindTheProgramsBack
     EXPECT_EQ(window->document().undoStack().count(), steps);
     EXPECT_EQ(view().currentTab(), CKivuView::kOptionTab);
     EXPECT_TRUE(messenger.empty()) << ::testing::PrintToString(messenger.texts());
+    // The radio history keeps the compare's read, marked as one.
+    const QList<RadioHistory::Entry> kept = RadioHistory().entries();
+    ASSERT_FALSE(kept.isEmpty());
+    EXPECT_TRUE(kept.front().fromCompare);
 }
 
 TEST_F(TransferWindow, ShortcutsOpenTheWindowAndCancelBeforeStartSendsNothing) {
