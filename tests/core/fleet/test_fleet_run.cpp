@@ -223,23 +223,5 @@ TEST_F(Fleet, OneCableProgramsTheRadiosPutOnOneAfterAnotherUntilTheCount) {
     EXPECT_EQ(run.snapshot()[0].done, 3);
 }
 
-TEST_F(Fleet, CancelEndsOneCableWaitingForTheNextRadio) {
-    SimLine line(PatternImage(5));  // the radio is never taken off
-    FleetOptions options = QuickOptions();
-    options.repeat = true;
-    FleetRun run(plan, {line.device()}, options);
-    run.start();
-    while (run.results().empty()) std::this_thread::sleep_for(milliseconds(5));
-    std::this_thread::sleep_for(milliseconds(300));  // a few quiet tries find the same radio
-    EXPECT_EQ(run.results().size(), 1u);
-    EXPECT_EQ(run.snapshot()[0].state, RadioState::Done);
-    run.cancel();
-    run.wait();
-    line.stop();
-    EXPECT_EQ(run.results().size(), 1u);
-    EXPECT_TRUE(run.allDone());
-    ExpectPortReleased(line.device());
-}
-
 }  // namespace
 }  // namespace zem::test

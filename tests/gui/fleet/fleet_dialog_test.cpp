@@ -101,32 +101,11 @@ TEST_F(FleetWindow, RefreshingTheMachinesPortsKeepsTheTickedOnes) {
     EXPECT_EQ(dialog->portList()->count(), 3);
 }
 
-TEST_F(FleetWindow, EscapeAsksThenStopsARunningRepeatAndTheDialogWaitsForThePorts) {
-    SimLine line(PatternImage(2));
-    TypePort(line.device());
-    Tick(dialog->backupBox(), false);
-    Tick(dialog->repeatBox(), true);
-    QTest::mouseClick(dialog->startButton(), Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return Cell(0, 3) == "1"; }, 20000));  // one radio done, waiting for the next
-    EXPECT_TRUE(dialog->isRunning());
-    // Escape asks first; Yes stops the run, and the dialog closes once the port is free.
-    bool asked = false;
-    WhenModal<QMessageBox>([&asked](QMessageBox* box) {
-        asked = true;
-        box->button(QMessageBox::Yes)->click();
-    });
-    QTest::keyClick(dialog.get(), Qt::Key_Escape);
-    EXPECT_TRUE(asked);
-    EXPECT_TRUE(dialog->isVisible());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog->isVisible(); }, 10000));
-    EXPECT_FALSE(dialog->isRunning());
-    EXPECT_EQ(dialog->summary()->text(), "1 done, 0 failed");
-    EXPECT_TRUE(OpenSerialPort(line.device(), CloneTimeouts).port);
-}
-
 // Enter presses the button with the focus, else the default one: Start while
-// idle, Stop during a run; in the port field it only adds the port.
-TEST_F(FleetWindow, EnterPressesTheFocusedButtonOrTheDefaultOne) {
+// idle, Stop during a run; in the port field it only adds the port. Escape
+// during a run asks first; Yes stops it, and the dialog closes once the port
+// is free.
+TEST_F(FleetWindow, EnterPressesTheFocusedOrDefaultButtonAndEscapeStopsARunOnceAsked) {
     SimLine line(PatternImage(2));
     Tick(dialog->backupBox(), false);
     Tick(dialog->repeatBox(), true);
@@ -146,12 +125,26 @@ TEST_F(FleetWindow, EnterPressesTheFocusedButtonOrTheDefaultOne) {
     QTest::keyClick(dialog->verifyBox(), Qt::Key_Return);  // the default button: Start
     ASSERT_TRUE(dialog->isRunning());
     EXPECT_TRUE(dialog->stopButton()->isDefault());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return Cell(0, 3) == "1"; }, 20000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Cell(0, 3) == "1"; }, 20000));  // one radio done, waiting for the next
     dialog->table()->setFocus();
     QTest::keyClick(dialog->table(), Qt::Key_Return);  // the default button: Stop
     ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog->isRunning(); }, 10000));
     EXPECT_TRUE(dialog->startButton()->isDefault());
     EXPECT_EQ(dialog->summary()->text(), "1 done, 0 failed");
+
+    QTest::keyClick(dialog->table(), Qt::Key_Return);  // Start again
+    ASSERT_TRUE(dialog->isRunning());
+    bool asked = false;
+    WhenModal<QMessageBox>([&asked](QMessageBox* box) {
+        asked = true;
+        box->button(QMessageBox::Yes)->click();
+    });
+    QTest::keyClick(dialog.get(), Qt::Key_Escape);
+    EXPECT_TRUE(asked);
+    EXPECT_TRUE(dialog->isVisible());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog->isVisible(); }, 10000));
+    EXPECT_FALSE(dialog->isRunning());
+    EXPECT_TRUE(OpenSerialPort(line.device(), CloneTimeouts).port);
 }
 
 // A radio whose verify found a difference says what it holds and names its

@@ -33,12 +33,22 @@ protected:
         return std::string(::mkdtemp(pattern) ? pattern : "");
     }();
     void TearDown() override { fs::remove_all(dir); }
-};
 
-void Tick(QCheckBox* box, bool on) {
-    if (box->isChecked() != on) QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
-    ASSERT_EQ(box->isChecked(), on);
-}
+    // Clicks the toolbar button and ticks Verify and Repeat as asked, Backup as the folder is given.
+    gui::FleetDialog* openDialog(bool repeat, const std::string& backupFolder) {
+        QAction* command = window->action(gui::kCmdWriteSeveral);
+        auto* toolBar = window->findChild<QToolBar*>(QStringLiteral("standardToolBar"));
+        QTest::mouseClick(toolBar->widgetForAction(command), Qt::LeftButton);
+        auto* dialog = window->findChild<gui::FleetDialog*>(QStringLiteral("fleetDialog"));
+        if (!dialog || !dialog->isVisible()) return nullptr;
+        for (auto [box, on] : {std::pair{dialog->verifyBox(), true}, {dialog->backupBox(), !backupFolder.empty()},
+                               {dialog->repeatBox(), repeat}})
+            if (box->isChecked() != on) QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
+        dialog->backupFolderEdit()->selectAll();
+        QTest::keyClicks(dialog->backupFolderEdit(), QString::fromStdString(backupFolder));
+        return dialog;
+    }
+};
 
 TEST_F(FleetFromWindow, ThreeRadiosGetThePagesAsTheyStandAtStartAndTheReportIsSaved) {
     std::vector<std::unique_ptr<RadioOnPty>> radios;
@@ -48,25 +58,13 @@ TEST_F(FleetFromWindow, ThreeRadiosGetThePagesAsTheyStandAtStartAndTheReportIsSa
     const RadioImage shown = view().storedImage();
     ASSERT_NE(shown, image());
 
-    QAction* command = window->action(gui::kCmdWriteSeveral);
-    ASSERT_NE(command, nullptr);
-    EXPECT_EQ(command->text().remove(QLatin1Char('&')), "Write to several radios...");
-    auto* toolBar = window->findChild<QToolBar*>(QStringLiteral("standardToolBar"));
-    QTest::mouseClick(toolBar->widgetForAction(command), Qt::LeftButton);
-
-    auto* dialog = window->findChild<gui::FleetDialog*>(QStringLiteral("fleetDialog"));
+    gui::FleetDialog* dialog = openDialog(false, dir + "/backups");
     ASSERT_NE(dialog, nullptr);
-    ASSERT_TRUE(dialog->isVisible());
     dialog->setOptionsAdjuster([](FleetOptions& options) { options.job.sleep = [](std::chrono::milliseconds) {}; });
     for (auto& radio : radios) {
         QTest::keyClicks(dialog->portEdit(), radio->path());
         QTest::keyClick(dialog->portEdit(), Qt::Key_Return);
     }
-    Tick(dialog->verifyBox(), true);
-    Tick(dialog->backupBox(), true);
-    Tick(dialog->repeatBox(), false);
-    dialog->backupFolderEdit()->selectAll();
-    QTest::keyClicks(dialog->backupFolderEdit(), QString::fromStdString(dir + "/backups"));
     EXPECT_FALSE(dialog->isRunning());
     QTest::mouseClick(dialog->startButton(), Qt::LeftButton);
     ASSERT_TRUE(dialog->isRunning());
@@ -125,13 +123,9 @@ TEST_F(FleetFromWindow, ThreeRadiosGetThePagesAsTheyStandAtStartAndTheReportIsSa
 TEST_F(FleetFromWindow, QuittingDuringARunAsksAndYesStopsEveryRadioBeforeTheWindowGoes) {
     std::vector<std::unique_ptr<RadioOnPty>> radios;
     for (int i = 0; i < 2; ++i) radios.push_back(std::make_unique<RadioOnPty>(BandImage(i), sim::RadioFaults{}, true));
-    window->action(gui::kCmdWriteSeveral)->trigger();
-    auto* dialog = window->findChild<gui::FleetDialog*>(QStringLiteral("fleetDialog"));
+    gui::FleetDialog* dialog = openDialog(false, "");
     ASSERT_NE(dialog, nullptr);
     for (auto& radio : radios) dialog->addPort(radio->path());
-    Tick(dialog->verifyBox(), true);
-    Tick(dialog->backupBox(), false);
-    Tick(dialog->repeatBox(), false);
     QTest::mouseClick(dialog->startButton(), Qt::LeftButton);
     ASSERT_TRUE(dialog->isRunning());
     const std::string report = dir + "/stopped.csv";
