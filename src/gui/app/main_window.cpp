@@ -1,6 +1,8 @@
 #include "app/main_window.h"
 
 #include "accessibility/accessible_names.h"
+#include "accessibility/announcement.h"
+#include "accessibility/menu_item_names.h"
 #include "app/about_dialog.h"
 #include "app/help_window.h"
 #include "app/recent_files.h"
@@ -16,10 +18,13 @@
 #include <QLayout>
 #include <QPointer>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
 #include <QWhatsThis>
+
+#include <utility>
 
 // The pictures and help pages live in the static library zemgui, whose
 // resources must be registered by name.
@@ -33,6 +38,22 @@ const char* const kCaption = "Zem Electronics Co., Ltd. Programing Software";
 const char* const kIdleText = "Please press F1 for Help";
 const char* const kContextHelpPrompt = "Choose a Object for help";
 const char* const kEditChannelNotice = "Please directly double click inside the table";
+
+// Tells whether an action's last trigger came from its shortcut key.
+class ShortcutWatch : public QObject {
+public:
+    explicit ShortcutWatch(QAction* action) : QObject(action) { action->installEventFilter(this); }
+    bool takeKeyPress() { return std::exchange(byKey_, false); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Shortcut) byKey_ = true;
+        return false;
+    }
+
+private:
+    bool byKey_ = false;
+};
 
 // A themed icon where the desktop has one, else the one we ship.
 QIcon Icon(const char* themeName, const char* bundled) {
@@ -68,7 +89,8 @@ MainWindow::MainWindow(const CommandLine& commandLine, QWidget* parent)
     updateRecentFileActions();
 
     afterDocumentLoaded(true);
-    resize(1200, 700);
+    // Never larger than the screen, whatever its size and scale.
+    resize(QSize(1200, 700).boundedTo(screen()->availableGeometry().size()));
 
     InstallDeviceCommands(*this);
     InstallEditCommands(*this);
@@ -230,6 +252,7 @@ void MainWindow::createActions() {
     a = makeAction(kCmdEditChannel, QStringLiteral("&Edit Channel\tCtrl+G"), QStringLiteral("Edit channel Data \nEdit"));
     a->setIcon(Icon("document-edit", "edit.png"));
     shortcut(a, QKeySequence(Qt::CTRL | Qt::Key_G));
+    new ShortcutWatch(a);
     connect(a, &QAction::triggered, this, &MainWindow::editChannel);
 
     a = makeAction(kCmdOnLinePowerSet, QStringLiteral("On Line Power Set(&Y)\tCtrl+T"), QString());
@@ -257,6 +280,7 @@ void MainWindow::createActions() {
     for (const auto& port : ports) {
         a = makeAction(port.id, QLatin1String(port.text), QLatin1String(port.prompt));
         a->setEnabled(false);
+        HideShortcutHint(a);
     }
 
     a = makeAction(kCmdVerifyAfterWrite, QStringLiteral("&Verify after write"),
@@ -282,6 +306,7 @@ void MainWindow::createActions() {
     a = makeAction(kCmdContextHelp, QStringLiteral("What's This"), QStringLiteral("Show the context of help\nhelp"));
     a->setIcon(Icon("help-contextual", "whatsthis.png"));
     shortcut(a, QKeySequence(Qt::SHIFT | Qt::Key_F1));
+    new ShortcutWatch(a);
     connect(a, &QAction::triggered, this, &MainWindow::showContextHelp);
 
     a = makeAction(kCmdAbout, QStringLiteral("About Me(&A)..."),
@@ -419,7 +444,9 @@ void MainWindow::editUndo() { doc_.undoStack().undo(); }
 void MainWindow::editRedo() { doc_.undoStack().redo(); }
 
 void MainWindow::editChannel() {
-    messenger_.notice(kEditChannelNotice);
+    // The hint to double-click is for the mouse; Ctrl+G goes straight to the table.
+    auto* watch = action(kCmdEditChannel)->findChild<ShortcutWatch*>();
+    if (!watch || !watch->takeKeyPress()) messenger_.notice(kEditChannelNotice);
     view_->returnToChannelTab();
     view_->channelPage().setCurrentCell(1, 1);
 }
@@ -438,6 +465,17 @@ void MainWindow::showCurrentHelp() {
 }
 
 void MainWindow::showContextHelp() {
+    // From the keyboard the help is the focused control's (or its nearest
+    // container's that has one); the mouse chooses the control.
+    auto* watch = action(kCmdContextHelp)->findChild<ShortcutWatch*>();
+    if (watch && watch->takeKeyPress()) {
+        for (QWidget* w = QApplication::focusWidget(); w && isAncestorOf(w); w = w->parentWidget()) {
+            if (w->whatsThis().isEmpty()) continue;
+            QWhatsThis::showText(w->mapToGlobal(w->rect().center()), w->whatsThis(), w);
+            Announce(this, w->whatsThis());
+            return;
+        }
+    }
     statusBar()->showMessage(QString::fromUtf8(kContextHelpPrompt));
     QWhatsThis::enterWhatsThisMode();
 }

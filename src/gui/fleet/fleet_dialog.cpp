@@ -1,5 +1,6 @@
 #include "fleet/fleet_dialog.h"
 
+#include "accessibility/announcement.h"
 #include "commands/user_dialogs.h"
 #include "common/app_title.h"
 #include "document/program_file.h"
@@ -73,6 +74,7 @@ FleetDialog::FleetDialog(zem::Messenger& messenger, PlanSource takePlan, QWidget
     auto* portBox = new QGroupBox(tr("Ports"), this);
     ports_ = new QListWidget(portBox);
     ports_->setObjectName(QStringLiteral("ports"));
+    ports_->setAccessibleName(tr("Ports"));
     portEdit_ = new QLineEdit(portBox);
     portEdit_->setObjectName(QStringLiteral("portPath"));
     portEdit_->setPlaceholderText(tr("Port numbers or device paths"));
@@ -107,6 +109,7 @@ FleetDialog::FleetDialog(zem::Messenger& messenger, PlanSource takePlan, QWidget
 
     table_ = new QTableWidget(0, kColumns, this);
     table_->setObjectName(QStringLiteral("radios"));
+    table_->setAccessibleName(tr("Radios"));
     table_->setHorizontalHeaderLabels({tr("Port"), tr("Progress"), tr("State"), tr("Count"), tr("Message")});
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->hide();
@@ -339,6 +342,7 @@ void FleetDialog::poll() {
         }
     const QString summary = QString::fromStdString(zem::FleetSummary(results_));
     summary_->setText(restoring_ ? tr("Restore: %1").arg(summary) : summary);
+    Announce(this, summary_->text());
     if (!reportAtEnd_.isEmpty()) {
         writeReport(reportAtEnd_);
         reportAtEnd_.clear();

@@ -1,5 +1,6 @@
 #include "link/transfer_controller.h"
 
+#include "accessibility/announcement.h"
 #include "channels/channel_page.h"
 #include "commands/command_host.h"
 #include "doc/kivu_doc.h"
@@ -179,6 +180,15 @@ void TransferController::finished(const RunResult& result) {
         window_.messenger().notice(zem::VerifyMismatchMessage(result.verify.mismatch));
     }
     if (outcome.refreshPages) emit radioRead(working, false);
+    // The outcome is heard as well as seen; a failure has said why in a message box.
+    if (outcome.link.completed()) {
+        if (direction_ == zem::TransferDirection::Read)
+            Announce(&window_.hostWidget(), tr("Read from the radio"));
+        else if (!result.verify.checked)
+            Announce(&window_.hostWidget(), tr("Written to the radio"));
+        else if (result.verify.matches())
+            Announce(&window_.hostWidget(), tr("Written to the radio and verified"));
+    }
 }
 
 bool TransferController::eventFilter(QObject* watched, QEvent* event) {

@@ -20,6 +20,7 @@
 #include <QFrame>
 #include <QLineEdit>
 #include <QShortcut>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QVBoxLayout>
@@ -52,9 +53,18 @@ CKivuView::CKivuView(CKivuDoc& doc, zem::Messenger& messenger, QWidget* parent)
     stack_->addWidget(optionPage_);
     stack_->addWidget(keyPage_);
 
+    // On a small screen or at a large scale the pages scroll rather than
+    // being squeezed or cut off by the screen's edge; the pages never get
+    // smaller than they need (taller rows make the channel table taller).
+    stack_->layout()->setSizeConstraint(QLayout::SetMinimumSize);
+    auto* scroller = new QScrollArea(frame);
+    scroller->setObjectName(QStringLiteral("pageScroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setWidget(stack_);
     auto* frameLayout = new QVBoxLayout(frame);
     frameLayout->setContentsMargins(8, 8, 8, 8);
-    frameLayout->addWidget(stack_);
+    frameLayout->addWidget(scroller);
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(0);
     layout->addWidget(tabBar_);

@@ -31,12 +31,19 @@ CompareDialog::CompareDialog(const zem::RadioImage& document, const zem::RadioIm
     list_->setObjectName(QStringLiteral("differences"));
     list_->setRootIsDecorated(false);
     list_->setHeaderLabels({QStringLiteral("Where"), QStringLiteral("Document"), otherSide});
+    list_->setAccessibleName(QStringLiteral("Differences"));
     const std::vector<std::string> lines = zem::DiffAsShown(document, other);
     for (const std::string& line : lines) {
         const zem::DiffLine parts = zem::SplitDiffLine(line);
-        new QTreeWidgetItem(list_, {QString::fromStdString(parts.where), QString::fromStdString(parts.before),
-                                    QString::fromStdString(parts.after)});
+        auto* item = new QTreeWidgetItem(list_, {QString::fromStdString(parts.where), QString::fromStdString(parts.before),
+                                                 QString::fromStdString(parts.after)});
+        // A screen reader reads each value with its column's name, so the
+        // document's value is told from the other side's.
+        for (int col = 0; col < list_->columnCount(); ++col)
+            item->setData(col, Qt::AccessibleTextRole,
+                          QStringLiteral("%1: %2").arg(list_->headerItem()->text(col), item->text(col)));
     }
+    if (list_->topLevelItemCount() > 0) list_->setCurrentItem(list_->topLevelItem(0));
     list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     summary_->setObjectName(QStringLiteral("summary"));
     const std::string note = zem::SameAsShownNote(document, other);

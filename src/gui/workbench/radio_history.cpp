@@ -152,6 +152,7 @@ RadioHistoryDialog::RadioHistoryDialog(RadioHistory& history, zem::Messenger& me
     setObjectName(QStringLiteral("radioHistoryDialog"));
     setWindowTitle(tr("Radio history"));
     list_->setObjectName(QStringLiteral("historyList"));
+    list_->setAccessibleName(QStringLiteral("Radios read"));
     list_->setRootIsDecorated(false);
     list_->setHeaderLabels({tr("Date"), tr("Time"), tr("Type"), tr("Band"), tr("First channel"), tr("Taken by"),
                             tr("Note")});
