@@ -22,11 +22,6 @@ namespace zem::gui {
 
 namespace {
 
-QString OptionValue(const QStringList& arguments, const QString& option) {
-    const int at = arguments.indexOf(option);
-    return at >= 0 && at + 1 < arguments.size() ? arguments.at(at + 1) : QString();
-}
-
 // A dark palette as a desktop in a dark colour scheme hands the program.
 QPalette DarkPalette() {
     const QColor window(0x35, 0x35, 0x35), base(0x24, 0x24, 0x24), text(0xee, 0xee, 0xee);
@@ -88,9 +83,9 @@ void SaveScreenshots(MainWindow& window, const QString& dir) {
 }  // namespace
 
 void RunStartupOptions(MainWindow& window, const QElapsedTimer& sinceStart) {
-    const QStringList& arguments = window.arguments();
-    if (arguments.contains(QStringLiteral("--dark-palette"))) QApplication::setPalette(DarkPalette());
-    const QString screenshotDir = OptionValue(arguments, QStringLiteral("--screenshot-dir"));
+    const CommandLine& options = window.commandLine();
+    if (options.darkPalette) QApplication::setPalette(DarkPalette());
+    const QString screenshotDir = options.screenshotDir;
     if (!screenshotDir.isEmpty()) {
         QTimer::singleShot(0, &window, [&window, screenshotDir] {
             SaveScreenshots(window, screenshotDir);
@@ -98,7 +93,7 @@ void RunStartupOptions(MainWindow& window, const QElapsedTimer& sinceStart) {
         });
         return;
     }
-    if (arguments.contains(QStringLiteral("--quit-after-show"))) {
+    if (options.quitAfterShow) {
         QTimer::singleShot(0, &window, [&sinceStart] {
             std::printf("shown %.1f\n", static_cast<double>(sinceStart.nsecsElapsed()) / 1e6);
             std::fflush(stdout);
