@@ -2,14 +2,18 @@
 # compiler's runtime DLLs beside them, and, when cross-building, the
 # environment that runs the test suites under Wine.
 
-# Adds an icon and a version resource (from the project's version) to a
-# Windows executable.
+# Adds an icon, a version resource (from the project's version and
+# publisher) and an application manifest to a Windows executable.
 function(zem_windows_resources target description)
   set(ZEM_RC_NAME ${target})
   set(ZEM_RC_DESCRIPTION "${description}")
   set(ZEM_RC_ICON "${PROJECT_SOURCE_DIR}/resources/icons/zemprog.ico")
+  set(ZEM_RC_MANIFEST "${CMAKE_CURRENT_BINARY_DIR}/${target}.manifest")
+  configure_file(${PROJECT_SOURCE_DIR}/resources/windows/program.manifest.in ${ZEM_RC_MANIFEST} @ONLY)
   configure_file(${PROJECT_SOURCE_DIR}/resources/windows/program.rc.in
                  ${CMAKE_CURRENT_BINARY_DIR}/${target}.rc @ONLY)
+  # windres does not see the manifest as a dependency of the resource.
+  set_property(SOURCE ${CMAKE_CURRENT_BINARY_DIR}/${target}.rc APPEND PROPERTY OBJECT_DEPENDS ${ZEM_RC_MANIFEST})
   target_sources(${target} PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/${target}.rc)
 endfunction()
 
