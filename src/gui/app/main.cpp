@@ -53,6 +53,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(zem::gui::SettingsOrganisation());
     QApplication::setApplicationName(zem::gui::ApplicationTitle());
+    zem::gui::FollowDarkPalette();
 
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();

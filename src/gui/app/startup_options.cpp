@@ -14,6 +14,7 @@
 #include <QElapsedTimer>
 #include <QPalette>
 #include <QPushButton>
+#include <QStyle>
 #include <QTimer>
 
 #include <cstdio>
@@ -89,7 +90,10 @@ void SaveScreenshots(MainWindow& window, const QString& dir) {
 
 void RunStartupOptions(MainWindow& window, const QElapsedTimer& sinceStart) {
     const QStringList& arguments = window.arguments();
-    if (arguments.contains(QStringLiteral("--dark-palette"))) QApplication::setPalette(DarkPalette());
+    if (arguments.contains(QStringLiteral("--dark-palette"))) {
+        QApplication::setPalette(DarkPalette());
+        FollowDarkPalette();
+    }
     const QString screenshotDir = OptionValue(arguments, QStringLiteral("--screenshot-dir"));
     if (!screenshotDir.isEmpty()) {
         QTimer::singleShot(0, &window, [&window, screenshotDir] {
@@ -105,6 +109,13 @@ void RunStartupOptions(MainWindow& window, const QElapsedTimer& sinceStart) {
             QApplication::exit(0);
         });
     }
+}
+
+void FollowDarkPalette() {
+    const QPalette palette = QApplication::palette();
+    const bool dark = palette.color(QPalette::Window).lightness() < palette.color(QPalette::WindowText).lightness();
+    if (dark && QApplication::style()->name() == QLatin1String("windowsvista"))
+        QApplication::setStyle(QStringLiteral("Fusion"));
 }
 
 }  // namespace zem::gui
