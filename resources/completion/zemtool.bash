@@ -17,16 +17,16 @@ _zemtool()
     local cur prev words cword
     _init_completion || return
 
-    local commands="new show csv diff ports read write power --help --version"
+    local commands="new show csv diff plan memories ports read write power fleet --help --version"
     if ((cword == 1)); then
         COMPREPLY=($(compgen -W "$commands" -- "$cur"))
         return
     fi
 
     local command=${words[1]} action=
-    if [[ $command == csv || $command == power ]]; then
+    if [[ $command == csv || $command == power || $command == plan || $command == memories ]]; then
         if ((cword == 2)); then
-            if [[ $command == csv ]]; then
+            if [[ $command != power ]]; then
                 COMPREPLY=($(compgen -W "export import --help" -- "$cur"))
             else
                 COMPREPLY=($(compgen -W "read write --help" -- "$cur"))
@@ -50,8 +50,10 @@ _zemtool()
             return
             ;;
         -o | --output)
-            if [[ $command == csv && $action == export ]]; then
+            if [[ ($command == csv || $command == memories) && $action == export ]]; then
                 _filedir csv
+            elif [[ $command == plan && $action == export ]]; then
+                _filedir '@(yaml|yml)'
             else
                 _filedir '@(zem|Zem)'
             fi
@@ -75,6 +77,8 @@ _zemtool()
         new) options="-o --output --band" ;;
         show) options="--json" ;;
         csv) [[ $action == import ]] && options="-o --output --band" || options="-o --output" ;;
+        plan) options="-o --output" ;;
+        memories) [[ $action == import ]] && options="-o --output --from --clear" || options="-o --output" ;;
         read) options="--port -o --output --base --retries --trace" ;;
         write) options="--port --backup --verify --retries --trace" ;;
         power)
@@ -88,7 +92,8 @@ _zemtool()
     fi
     case $command in
         ports) ;;
-        csv)
+        plan) [[ $action == import ]] && _filedir '@(yaml|yml)' || _filedir '@(zem|Zem)' ;;
+        csv | memories)
             # csv import FILE.zem IN.csv: the second file is the CSV.
             local zem_files=0 i
             for ((i = 3; i < cword; i++)); do

@@ -2,7 +2,11 @@
 
 #include "document/program_file.h"
 
+#include <fstream>
+#include <iostream>
+#include <iterator>
 #include <ostream>
+#include <sstream>
 
 namespace zem::cli {
 
@@ -211,6 +215,30 @@ bool ReadImage(Io& io, const std::string& path, RadioImage& image) {
     const FileResult result = LoadProgramFile(path, image);
     if (!result.ok) Fail(io, result.message);
     return result.ok;
+}
+
+}  // namespace zem::cli
+
+namespace zem::cli {
+
+bool ReadTextFile(Io& io, const std::string& path, std::string& text) {
+    if (path == "-") {
+        text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+        return true;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        Fail(io, path + ": cannot be opened for reading");
+        return false;
+    }
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    if (in.bad()) {
+        Fail(io, path + ": read error");
+        return false;
+    }
+    text = buffer.str();
+    return true;
 }
 
 }  // namespace zem::cli

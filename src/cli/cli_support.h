@@ -142,3 +142,10 @@ bool WriteImage(Io& io, const std::string& path, const RadioImage& image);
 bool ReadImage(Io& io, const std::string& path, RadioImage& image);
 
 }  // namespace zem::cli
+
+namespace zem::cli {
+
+// Reads a whole text file, or standard input for "-"; false after reporting.
+bool ReadTextFile(Io& io, const std::string& path, std::string& text);
+
+}  // namespace zem::cli

@@ -51,8 +51,44 @@ const char* const kDiffUsage =
     "Usage: zemtool diff A.zem B.zem\n"
     "\n"
     "Lists the differences between two program files as the pages show them,\n"
-    "then any changed byte that no page shows. Exit status 0 when the files are\n"
-    "equal, 1 when they differ, 2 on error.\n";
+    "then any changed byte that no page shows: the list of the window's Compare.\n"
+    "Bytes that differ only in how they hold a value the pages show the same way\n"
+    "(an off tone as 00 00 or FF FF) are counted on standard error, not listed.\n"
+    "Exit status 0 when the files are equal, 1 when they differ, 2 on error.\n";
+
+const char* const kPlanUsage =
+    "Usage: zemtool plan export FILE.zem [-o OUT.yaml]\n"
+    "       zemtool plan import IN.yaml -o OUT.zem\n"
+    "\n"
+    "export  writes the whole plan as YAML text (to standard output without -o):\n"
+    "        type, band, the 16 channels, options, keys and power with the names\n"
+    "        and texts of 'show --json', then the bytes no page shows, in hex.\n"
+    "import  builds the program file from such a text. Values changed in the text\n"
+    "        are typed as on the pages, through the same checks; an error names\n"
+    "        its line, column and key, and then nothing is written.\n"
+    "        IN.yaml may be - for standard input.\n"
+    "\n"
+    "  -o, --output FILE  the file to write\n";
+
+const char* const kMemoriesUsage =
+    "Usage: zemtool memories export FILE.zem [-o OUT.csv]\n"
+    "       zemtool memories import FILE.zem IN.csv -o OUT.zem [--from LOCATION] [--clear]\n"
+    "\n"
+    "The memory-list CSV that other programming tools exchange (Location, Name,\n"
+    "Frequency, Duplex, Offset, Tone, rToneFreq, cToneFreq, DtcsCode, DtcsPolarity,\n"
+    "RxDtcsCode, CrossMode, Mode, TStep, Skip, Power, Comment).\n"
+    "\n"
+    "export  one row per channel with a frequency (to standard output without -o).\n"
+    "import  types the first 16 rows in Location order (from --from on) into\n"
+    "        channels 1-16, checking every value as the channel page does, and\n"
+    "        writes the result to OUT.zem. A value the radio cannot hold is listed\n"
+    "        with its line, Location and column, and then nothing is written.\n"
+    "        Channels without a row keep what they had, unless --clear is given.\n"
+    "        IN.csv may be - for standard input.\n"
+    "\n"
+    "  -o, --output FILE  the file to write\n"
+    "  --from LOCATION    the first Location to take\n"
+    "  --clear            empty the channels that get no row\n";
 
 const std::vector<OptionSpec> kNewOptions = {
     {"--output", "-o", true},
@@ -69,6 +105,9 @@ const std::vector<Command>& FileCommands() {
         {"show", "show the pages of a program file, as text or JSON", kShowUsage, RunShow},
         {"csv", "export or import the channel table as CSV", kCsvUsage, RunCsv},
         {"diff", "list the differences between two program files", kDiffUsage, RunDiff},
+        {"plan", "export or import the whole plan as YAML text", kPlanUsage, RunPlan},
+        {"memories", "export or import the memory-list CSV of other programming tools", kMemoriesUsage,
+         RunMemories},
     };
     return commands;
 }
@@ -107,10 +146,14 @@ int RunDiff(const std::vector<std::string>& args, Io& io) {
     RadioImage a;
     RadioImage b;
     if (!ReadImage(io, files[0], a) || !ReadImage(io, files[1], b)) return kExitError;
-    const std::vector<std::string> lines = DiffDocuments(a, b);
+    // The same list as the window's Compare; files whose bytes differ only
+    // in the form of what the pages show still differ.
+    const std::vector<std::string> lines = DiffAsShown(a, b);
     for (const auto& line : lines) io.out << line << '\n';
     io.out.flush();
-    return lines.empty() ? kExitOk : kExitDiffers;
+    const std::string note = SameAsShownNote(a, b);
+    if (!note.empty()) Say(io, note);
+    return lines.empty() && note.empty() ? kExitOk : kExitDiffers;
 }
 
 }  // namespace zem::cli

@@ -15,5 +15,7 @@ int RunNew(const std::vector<std::string>& args, Io& io);
 int RunShow(const std::vector<std::string>& args, Io& io);
 int RunCsv(const std::vector<std::string>& args, Io& io);
 int RunDiff(const std::vector<std::string>& args, Io& io);
+int RunPlan(const std::vector<std::string>& args, Io& io);
+int RunMemories(const std::vector<std::string>& args, Io& io);
 
 }  // namespace zem::cli

@@ -4,16 +4,21 @@
 #include "cli/link_options.h"
 
 #include "document/program_file.h"
+#include "document/sha256.h"
 #include "fleet/fleet_checks.h"
 #include "fleet/fleet_report.h"
 #include "fleet/fleet_run.h"
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <functional>
 #include <iostream>
 #include <map>
 #include <ostream>
+#include <sstream>
 #include <thread>
 
 #ifdef _WIN32
@@ -28,9 +33,11 @@ namespace {
 
 int RunFleet(const std::vector<std::string>& args, Io& io);
 
-const Command kFleet{"fleet", "write one program file into many radios, with a report",
+const Command kFleet{"fleet", "write one program file into many radios, with a report; put them back",
                      R"(Usage: zemtool fleet write PLAN.zem --port P [--port P ...] [--verify] [--backup-dir DIR]
-                          [--report FILE.csv] [--retries N] [--repeat] [--count N] [--trace-dir DIR]
+                          [--report FILE.csv [--overwrite]] [--retries N] [--repeat] [--count N]
+                          [--trace-dir DIR]
+       zemtool fleet restore REPORT.csv [--verify] [--retries N] [--trace-dir DIR]
 
 Writes the bytes 0x000-0x3CF of PLAN.zem into the radio on every port given,
 all at once, each port on its own. A radio that fails does not stop or slow
@@ -42,15 +49,20 @@ the others. Exit status 0 when every radio is done (and verified with
   --backup-dir D   first read each radio into a program file in D (nothing is
                    written to a radio whose backup failed); a folder that
                    cannot be written stops everything before any radio
-  --report FILE    write a CSV report: port,result,seconds,detail,backup,
-                   one row per radio (ok or failed)
+  --report FILE    write a CSV report, one row per radio: port,result,seconds,
+                   detail,backup,sequence,started,radio,plan,plan_sha256; an
+                   existing file is refused before any radio is touched
+  --overwrite      replace an existing report
   --retries N      when a radio does not answer, try N more times before it fails
   --repeat         one cable, many radios: after each radio, wait until it is
                    taken off and program the next one put on; ends after
                    --count radios, or on Ctrl+C or SIGTERM (the report is
                    written all the same)
   --count N        with --repeat: stop after N radios (all ports together)
-  --trace-dir D    log every byte of each port to D/<port>.log
+  --trace-dir D    log every byte of each port to D/<port>-port<k>.log
+
+restore writes each failed radio of REPORT.csv that holds a partial or
+unchecked write back from its own backup, to its own port.
 )",
                      RunFleet};
 
@@ -87,7 +99,8 @@ std::string StatusLine(const PortStatus& s, std::size_t portWidth, bool repeat) 
 
 // Shows the run on stderr until it ends: on a terminal one line per port,
 // redrawn; otherwise a line per change. A signal cancels the run.
-void FollowRun(Io& io, FleetRun& run, const std::vector<std::string>& ports, bool repeat) {
+void FollowRun(Io& io, FleetRun& run, const std::vector<std::string>& ports, bool repeat,
+               const std::function<std::string(const RadioResult&)>& wayBack) {
     const bool terminal = StderrIsTerminal(io);
     std::size_t width = 0;
     for (const auto& port : ports) width = std::max(width, port.size());
@@ -117,7 +130,7 @@ void FollowRun(Io& io, FleetRun& run, const std::vector<std::string>& ports, boo
                 for (; resultsShown < results.size(); ++resultsShown) {
                     const RadioResult& r = results[resultsShown];
                     if (r.job.ok) io.err << "zemtool: " << r.port << ": done in " << Seconds(r.duration) << '\n';
-                    else io.err << "zemtool: " << r.port << ": " << r.job.describe() << '\n';
+                    else io.err << "zemtool: " << r.port << ": " << r.job.describe(wayBack(r)) << '\n';
                     lastShown[r.portIndex] = r.job.ok ? "done" : "failed";
                 }
             }
@@ -129,18 +142,95 @@ void FollowRun(Io& io, FleetRun& run, const std::vector<std::string>& ports, boo
     run.wait();
     if (terminal || !repeat) {
         for (const RadioResult& r : run.results())
-            if (!r.job.ok) io.err << "zemtool: " << r.port << ": " << r.job.describe() << '\n';
+            if (!r.job.ok) io.err << "zemtool: " << r.port << ": " << r.job.describe(wayBack(r)) << '\n';
     }
+}
+
+// Shows the run until its end, Ctrl+C and SIGTERM cancelling it.
+void RunAndFollow(Io& io, FleetRun& run, const std::vector<std::string>& ports, bool repeat,
+                  const std::function<std::string(const RadioResult&)>& wayBack) {
+    stopSignal = 0;
+    auto oldInt = std::signal(SIGINT, OnStopSignal);
+    auto oldTerm = std::signal(SIGTERM, OnStopSignal);
+    run.start();
+    FollowRun(io, run, ports, repeat, wayBack);
+    std::signal(SIGINT, oldInt);
+    std::signal(SIGTERM, oldTerm);
+}
+
+std::size_t RadiosTried(const std::vector<RadioResult>& results) {
+    return static_cast<std::size_t>(
+        std::count_if(results.begin(), results.end(), [](const RadioResult& r) { return !r.job.noRadio; }));
+}
+
+// Options both actions share; false after a usage error.
+bool ReadJobOptions(const ParsedArgs& parsed, FleetOptions& options, Io& io, int& status) {
+    options.job.verify = parsed.has("--verify");
+    if (auto retries = parsed.value("--retries")) {
+        auto n = ParseIntInRange(*retries, 0, 1000);
+        if (!n) {
+            status = UsageError(io, kFleet, "--retries needs a number 0-1000");
+            return false;
+        }
+        options.job.retries = *n;
+    }
+    options.traceFolder = parsed.value("--trace-dir").value_or("");
+    if (!options.traceFolder.empty()) {
+        if (FileResult usable = CheckWritableFolder(options.traceFolder); !usable.ok) {
+            status = Fail(io, "no trace: " + usable.message + " Nothing was written.");
+            return false;
+        }
+    }
+    return true;
+}
+
+// zemtool fleet restore REPORT.csv: every failed radio that holds a partial
+// or unchecked write gets its own backup back, on its own port.
+int RunRestore(const ParsedArgs& parsed, Io& io) {
+    for (const char* option : {"--port", "--backup-dir", "--report", "--overwrite", "--repeat", "--count"})
+        if (parsed.has(option)) return UsageError(io, kFleet, std::string(option) + " goes with write");
+    FleetOptions options;
+    int status = kExitError;
+    if (!ReadJobOptions(parsed, options, io, status)) return status;
+    const std::string report = parsed.positionals[1];
+    std::ifstream in(std::filesystem::u8path(report), std::ios::binary);
+    if (!in) return Fail(io, "Cannot read the report \"" + report + "\". Nothing was written.");
+    std::stringstream text;
+    text << in.rdbuf();
+    std::vector<RestoreItem> items;
+    const std::string folder = std::filesystem::u8path(report).parent_path().u8string();
+    if (FileResult read = RadiosToRestore(text.str(), folder.empty() ? "." : folder, items); !read.ok)
+        return Fail(io, read.message + " Nothing was written.");
+    if (items.empty()) {
+        io.out << "No radio of the report needs its backup back.\n";
+        return kExitOk;
+    }
+    // Every backup is read before any radio is touched.
+    std::vector<RadioImage> backups(items.size());
+    std::vector<std::string> ports;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (FileResult loaded = LoadFleetPlan(items[i].backupPath, backups[i]); !loaded.ok)
+            return Fail(io, items[i].port + ": " + loaded.message + " Nothing was written.");
+        ports.push_back(items[i].port);
+    }
+    FleetRun run(std::move(backups), ports, options);
+    RunAndFollow(io, run, ports, false, [](const RadioResult&) { return std::string(); });
+    const auto results = run.results();
+    io.out << "Restored " << RadiosTried(results) << (RadiosTried(results) == 1 ? " radio: " : " radios: ")
+           << FleetSummary(results) << '\n';
+    return run.allDone() ? kExitOk : kExitError;
 }
 
 int RunFleet(const std::vector<std::string>& args, Io& io) {
     std::vector<OptionSpec> specs = {{"--port", "", true, true},   {"--verify", "", false},
                                      {"--backup-dir", "", true},    {"--report", "", true},
                                      {"--retries", "", true},       {"--repeat", "", false},
-                                     {"--count", "", true},         {"--trace-dir", "", true}};
+                                     {"--count", "", true},         {"--trace-dir", "", true},
+                                     {"--overwrite", "", false}};
     Prepared prepared = PrepareCommand(kFleet, args, specs, 2, 2, io);
     if (!prepared.args) return prepared.exitStatus;
     const ParsedArgs& parsed = *prepared.args;
+    if (parsed.positionals[0] == "restore") return RunRestore(parsed, io);
     if (parsed.positionals[0] != "write") return UsageError(io, kFleet, "unknown action " + parsed.positionals[0]);
     const std::vector<std::string> ports = parsed.all("--port");
     if (ports.empty()) return UsageError(io, kFleet, "--port P is required (one per radio)");
@@ -149,61 +239,65 @@ int RunFleet(const std::vector<std::string>& args, Io& io) {
 
     FleetOptions options;
     options.repeat = parsed.has("--repeat");
-    options.job.verify = parsed.has("--verify");
-    if (auto retries = parsed.value("--retries")) {
-        auto n = ParseIntInRange(*retries, 0, 1000);
-        if (!n) return UsageError(io, kFleet, "--retries needs a number 0-1000");
-        options.job.retries = *n;
-    }
     if (auto count = parsed.value("--count")) {
         auto n = ParseIntInRange(*count, 1, 1000000);
         if (!n) return UsageError(io, kFleet, "--count needs a number 1-1000000");
         if (!options.repeat) return UsageError(io, kFleet, "--count goes with --repeat");
         options.count = *n;
     }
+    const std::string report = parsed.value("--report").value_or("");
+    if (parsed.has("--overwrite") && report.empty()) return UsageError(io, kFleet, "--overwrite goes with --report");
 
     // Everything that can be found out without a radio is, before any
-    // radio is touched: a wrong plan or a folder that cannot be written
-    // leaves every radio as it was.
+    // radio is touched: a wrong plan, a folder or a report that cannot be
+    // written leaves every radio as it was.
     RadioImage plan;
-    if (FileResult loaded = LoadFleetPlan(parsed.positionals[1], plan); !loaded.ok)
+    const std::string planName = parsed.positionals[1];
+    if (FileResult loaded = LoadFleetPlan(planName, plan); !loaded.ok)
         return Fail(io, loaded.message + " Nothing was written.");
+    int status = kExitError;
+    if (!ReadJobOptions(parsed, options, io, status)) return status;
     options.job.backupFolder = parsed.value("--backup-dir").value_or("");
-    options.traceFolder = parsed.value("--trace-dir").value_or("");
-    const std::string report = parsed.value("--report").value_or("");
-    std::string reportFolder;
-    if (!report.empty()) {
-        reportFolder = std::filesystem::u8path(report).parent_path().u8string();
-        if (reportFolder.empty()) reportFolder = ".";
+    if (!options.job.backupFolder.empty()) {
+        if (FileResult usable = CheckWritableFolder(options.job.backupFolder); !usable.ok)
+            return Fail(io, "no backup: " + usable.message + " Nothing was written.");
     }
-    using Folder = std::pair<const char*, std::string>;
-    for (const auto& [what, folder] : {Folder{"backup", options.job.backupFolder},
-                                       Folder{"trace", options.traceFolder}, Folder{"report", reportFolder}}) {
-        if (folder.empty()) continue;
-        if (FileResult usable = CheckWritableFolder(folder); !usable.ok)
-            return Fail(io, std::string("no ") + what + ": " + usable.message + " Nothing was written.");
+    if (!report.empty()) {
+        std::string folder = std::filesystem::u8path(report).parent_path().u8string();
+        FileResult usable = CheckWritableFolder(folder.empty() ? "." : folder);
+        std::error_code ec;
+        const bool exists = std::filesystem::is_regular_file(std::filesystem::u8path(report), ec);
+        if (usable.ok) usable = CheckReportPath(report, parsed.has("--overwrite"));
+        if (!usable.ok)
+            return Fail(io, "no report: " + usable.message +
+                                (exists && !parsed.has("--overwrite") ? " Give --overwrite to replace it." : "") +
+                                " Nothing was written.");
     }
 
-    stopSignal = 0;
-    auto oldInt = std::signal(SIGINT, OnStopSignal);
-    auto oldTerm = std::signal(SIGTERM, OnStopSignal);
+    // A radio that needs its backup back is told how.
+    // With one cable for many radios the failed one is no longer on it.
+    const std::string again = options.repeat ? "put the radio on the cable again, then " : "";
+    auto wayBack = [&report, &again, &options](const RadioResult& r) {
+        return again + (report.empty() || options.repeat ? "zemtool write --port " + r.port + " " + r.job.backupPath
+                                                         : "zemtool fleet restore " + report);
+    };
     FleetRun run(plan, ports, options);
-    run.start();
-    FollowRun(io, run, ports, options.repeat);
-    std::signal(SIGINT, oldInt);
-    std::signal(SIGTERM, oldTerm);
+    RunAndFollow(io, run, ports, options.repeat, wayBack);
 
     const auto results = run.results();
-    io.out << "Programmed " << results.size() << (results.size() == 1 ? " radio: " : " radios: ")
-           << FleetSummary(results) << '\n';
+    const std::size_t tried = RadiosTried(results);
+    io.out << "Programmed " << tried << (tried == 1 ? " radio: " : " radios: ") << FleetSummary(results) << '\n';
     bool ok = run.allDone();
     if (!report.empty()) {
-        if (FileResult written = WriteFileAtomically(report, FleetReportCsv(results)); !written.ok) {
+        const FleetReportInfo info{planName, Sha256Hex(plan.data(), kImageSize),
+                                   options.repeat ? again + "zemtool write --port PORT BACKUP"
+                                                  : "zemtool fleet restore " + report};
+        if (FileResult written = WriteFileAtomically(report, FleetReportCsv(results, info)); !written.ok) {
             Fail(io, written.message);
             ok = false;
         }
     }
-    if (results.empty()) Fail(io, "no radio was programmed");
+    if (tried == 0) Fail(io, "no radio was programmed");
     return ok ? kExitOk : kExitError;
 }
 

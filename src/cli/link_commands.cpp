@@ -153,15 +153,12 @@ int RunWrite(const std::vector<std::string>& args, Io& io) {
     Say(io, "Wrote " + std::to_string(kTransferEnd) + " bytes of " + parsed.positionals[0] + " to the radio");
 
     if (parsed.has("--verify")) {
-        RadioImage readBack = image;
-        if (!ReadRadio(io, session, messenger, readBack)) return Fail(io, "could not read the radio back");
-        for (std::size_t offset = 0; offset < kTransferEnd; ++offset) {
-            if (readBack[offset] != image[offset]) {
-                char text[96];
-                std::snprintf(text, sizeof text, "verify failed: byte 0x%03zX is 0x%02X in the radio, 0x%02X in the file",
-                              offset, readBack[offset], image[offset]);
-                return Fail(io, text);
-            }
+        // The window's check: a failed read-back says the write went through.
+        const VerifyOutcome verify = VerifyWrite(image, session, messenger);
+        if (!ReportLinkOutcome(io, verify.link)) return kExitError;
+        if (!verify.matches()) {
+            const std::string message = VerifyMismatchMessage(verify.mismatch);
+            return Fail(io, message.substr(0, message.find('\n')));
         }
         Say(io, "Verified: the radio holds the same bytes");
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace zem {
 
@@ -28,6 +29,16 @@ public:
     virtual bool retryWithDetail(const std::string& text, const std::string& detail) {
         (void)detail;
         return retry(text);
+    }
+
+    // Several findings of one action at once (the values a paste could not
+    // take): the window shows them as one scrollable list under the text.
+    // Without a place for a list they are said as one notice, a line each.
+    virtual void noticeList(const std::string& text, const std::vector<std::string>& items) {
+        std::string all = text;
+        for (const std::string& item : items)
+            all += "\n" + item;
+        notice(all);
     }
 };
 

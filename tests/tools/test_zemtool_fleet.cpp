@@ -1,7 +1,11 @@
 // zemtool fleet end to end: the zemtool program writing one plan into the
 // radios of a zemsim program that serves several, as a script would run it.
 #include "channels/channel_csv.h"
+#include "document/sha256.h"
 #include "zemtool_test_support.h"
+
+#include <regex>
+#include <set>
 
 namespace zem::test {
 namespace {
@@ -25,6 +29,17 @@ protected:
         return ZemtoolCommand(args);
     }
     RunResult Fleet(const std::vector<std::string>& args) const { return Run(Command(args)); }
+    // Links a/radio, b/radio ... to the ports: paths that end in one name.
+    std::vector<std::string> SameNamedLinks(const std::vector<std::string>& ports) const {
+        std::vector<std::string> links;
+        for (std::size_t i = 0; i < ports.size(); ++i) {
+            const std::string folder = dir + "/" + std::string(1, static_cast<char>('a' + i));
+            fs::create_directories(folder);
+            fs::create_symlink(ports[i], folder + "/radio");
+            links.push_back(folder + "/radio");
+        }
+        return links;
+    }
     std::vector<std::vector<std::string>> Report() const {
         std::vector<std::vector<std::string>> rows;
         for (const CsvRecord& record : ParseCsv(ReadAll(report)).records) rows.push_back(record.fields);
@@ -37,25 +52,36 @@ std::vector<std::string> WithPorts(std::vector<std::string> args, const std::vec
     return args;
 }
 
-TEST_F(ZemtoolFleet, EveryRadioIsBackedUpProgrammedAndVerified) {
+TEST_F(ZemtoolFleet, EveryRadioIsBackedUpProgrammedVerifiedAndNamedInTheReport) {
     ZemsimProcess sim("--memory " + memory, 3);
+    const std::vector<std::string> ports = SameNamedLinks(sim.ports);
     RunResult r = Fleet(WithPorts({plan, "--verify", "--backup-dir", dir + "/backups", "--report", report,
                                    "--trace-dir", dir + "/traces"},
-                                  sim.ports));
+                                  ports));
     sim.stop();
     ASSERT_EQ(r.exitStatus, 0) << r.err;
-    EXPECT_TRUE(Contains(r.out, "3 done, 0 failed")) << r.out;
+    EXPECT_TRUE(Contains(r.out, "Programmed 3 radios: 3 done, 0 failed")) << r.out;
     auto rows = Report();
     ASSERT_EQ(rows.size(), 4u);  // the header, then one row per radio
+    EXPECT_EQ(rows[0].back(), "plan_sha256");
+    const RadioImage planImage = Pattern(40);
     for (int k = 1; k <= 3; ++k) {
         const auto& row = rows[static_cast<std::size_t>(k)];
-        EXPECT_EQ(row[0], sim.ports[static_cast<std::size_t>(k - 1)]);
+        ASSERT_EQ(row.size(), 10u);
+        EXPECT_EQ(row[0], ports[static_cast<std::size_t>(k - 1)]);
         EXPECT_EQ(row[1], "ok");
         EXPECT_EQ(row[3], "");
-        EXPECT_TRUE(SameRange(Load(row[4]), Pattern(k), 0, 0x3D0));  // what the radio held before
-        EXPECT_TRUE(SameRange(Load(Memory(k)), Pattern(40), 0, 0x3D0));
+        EXPECT_TRUE(SameRange(Load(row[4]), Pattern(k), 0, 0x3D0));  // what this radio held before
+        EXPECT_EQ(row[5], std::to_string(k));
+        EXPECT_TRUE(std::regex_match(row[6], std::regex(R"(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\dZ)"))) << row[6];
+        EXPECT_EQ(row[7], "checked");
+        EXPECT_EQ(row[8], plan);
+        EXPECT_EQ(row[9], Sha256Hex(planImage.data(), kImageSize));
+        EXPECT_TRUE(SameRange(Load(Memory(k)), planImage, 0, 0x3D0));
     }
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir + "/traces"), fs::directory_iterator()), 3);
+    // Three ports named "radio": three backups and three logs.
+    for (const char* folder : {"/backups", "/traces"})
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir + folder), fs::directory_iterator()), 3) << folder;
 }
 
 TEST_F(ZemtoolFleet, FailedRadiosAreNamedOneLineEachAndTheOthersAreProgrammed) {
@@ -67,6 +93,7 @@ TEST_F(ZemtoolFleet, FailedRadiosAreNamedOneLineEachAndTheOthersAreProgrammed) {
     RunResult r = Fleet(WithPorts({plan, "--verify", "--report", report}, ports));
     sim.stop();
     EXPECT_EQ(r.exitStatus, 2);
+    EXPECT_TRUE(Contains(r.out, "Programmed 4 radios: 1 done, 3 failed, 2 ports not used")) << r.out;
     struct Expected {
         const char* result;
         const char* detail;
@@ -75,7 +102,7 @@ TEST_F(ZemtoolFleet, FailedRadiosAreNamedOneLineEachAndTheOthersAreProgrammed) {
         {"ok", ""},
         {"failed", "Communication error ,Please check all the connections and the radio power"},
         {"failed", "(write: block write at 0x100"},
-        {"failed", "(verify: block 121 (0x3C8-0x3CF) differs"},
+        {"failed", "(verify: block 121 (0x3C8-0x3CF) differs: bytes 0x3C8-0x3CF: plan: "},
         {"failed", "is given more than once"},
         {"failed", "no such device"},
     };
@@ -94,14 +121,17 @@ TEST_F(ZemtoolFleet, FailedRadiosAreNamedOneLineEachAndTheOthersAreProgrammed) {
             EXPECT_TRUE(Contains(r.err, "zemtool: " + ports[i] + ": " + rows[i + 1][3])) << r.err;
         }
     }
+    EXPECT_EQ(rows[3][7], "partial");
+    EXPECT_EQ(rows[4][7], "differs");
     EXPECT_TRUE(SameRange(Load(Memory(1)), Pattern(40), 0, 0x3D0));
     EXPECT_EQ(Load(Memory(2)), Pattern(2));
 }
 
-TEST_F(ZemtoolFleet, NothingIsWrittenWhenThePlanOrAFolderIsWrong) {
+TEST_F(ZemtoolFleet, NothingIsWrittenWhenThePlanAFolderOrTheReportIsWrong) {
     ZemsimProcess sim("--memory " + memory, 1);
     std::ofstream(dir + "/short.zem") << "not a program file";
     std::ofstream(dir + "/file") << "x";
+    std::ofstream(report) << "an earlier run";
     struct Case {
         std::vector<std::string> args;
         const char* why;
@@ -110,6 +140,8 @@ TEST_F(ZemtoolFleet, NothingIsWrittenWhenThePlanOrAFolderIsWrong) {
         {{dir + "/short.zem"}, "is not a program file"},
         {{plan, "--backup-dir", dir + "/file/backups"}, "no backup"},
         {{plan, "--report", dir + "/file/report.csv"}, "no report"},
+        {{plan, "--report", report}, "exists already. Give --overwrite to replace it. Nothing was written."},
+        {{plan, "--report", dir}, "is a folder"},
         {{plan, "--count", "2"}, "--count goes with --repeat"},
         {{plan, "--retries", "x"}, "--retries needs a number"},
     };
@@ -120,8 +152,63 @@ TEST_F(ZemtoolFleet, NothingIsWrittenWhenThePlanOrAFolderIsWrong) {
     }
     RunResult noPort = Fleet({plan});
     EXPECT_EQ(noPort.exitStatus, 2);
+    // A program file and one byte more, through a pipe: counted all the same.
+    RunResult piped = Run("(cat '" + plan + "'; printf x) | " + Command(WithPorts({"/dev/stdin"}, sim.ports)));
+    EXPECT_EQ(piped.exitStatus, 2);
+    EXPECT_TRUE(Contains(piped.err, "holds 1025 bytes")) << piped.err;
     sim.stop();
     EXPECT_EQ(Load(Memory(1)), Pattern(1));
+    EXPECT_EQ(ReadAll(report), "an earlier run");
+}
+
+// Stopped at three moments, each radio says what it holds, and the report
+// puts back those that hold neither their old memory nor the plan.
+TEST_F(ZemtoolFleet, AStoppedRunSaysWhatEachRadioHoldsAndTheReportPutsThemBack) {
+    struct Moment {
+        const char* seen;  // both radios have shown this step
+        const char* pause;
+        const char* radio;
+        const char* detail;
+    };
+    const Moment moments[] = {
+        {"backing up", "0", "unchanged", "cancelled before the first block was written); the radio is unchanged"},
+        {"writing", "0.3", "partial", "; the radio holds a partial write ("},
+        {"verifying", "0", "unchecked", "cancelled during verify, after the whole write); the radio holds the whole"},
+    };
+    for (const Moment& m : moments) {
+        SCOPED_TRACE(m.seen);
+        for (int k = 1; k <= 2; ++k) ASSERT_TRUE(SaveProgramFile(Memory(k), Pattern(k)).ok);
+        fs::remove_all(dir + "/a");
+        fs::remove_all(dir + "/b");
+        fs::remove_all(dir + "/backups");
+        fs::remove(report);
+        ZemsimProcess sim("--paced --baud 19200 --memory " + memory, 2);
+        const std::vector<std::string> ports = SameNamedLinks(sim.ports);
+        const std::string progress = dir + "/progress";
+        const std::string script =
+            Command(WithPorts({plan, "--verify", "--backup-dir", dir + "/backups", "--report", report}, ports)) +
+            " 2>'" + progress + "' & pid=$!; for i in $(seq 600); do [ $(grep -c '" + m.seen + "' '" + progress +
+            "') -ge 2 ] && break; sleep 0.02; done; sleep " + m.pause + "; kill -TERM $pid; wait $pid";
+        EXPECT_EQ(ExitStatus(std::system(script.c_str())), 2) << ReadAll(progress);
+        auto rows = Report();
+        ASSERT_EQ(rows.size(), 3u) << ReadAll(progress);
+        std::set<std::string> backups;
+        for (std::size_t i = 1; i <= 2; ++i) {
+            EXPECT_EQ(rows[i][7], m.radio);
+            EXPECT_TRUE(Contains(rows[i][3], m.detail)) << rows[i][3];
+            if (!rows[i][4].empty()) backups.insert(rows[i][4]);
+        }
+        const bool restore = std::string(m.radio) != "unchanged";
+        EXPECT_EQ(backups.size(), restore ? 2u : 0u);
+
+        RunResult restored = Zemtool({"fleet", "restore", report, "--verify"});
+        EXPECT_EQ(restored.exitStatus, 0) << restored.err;
+        EXPECT_TRUE(Contains(restored.out, restore ? "Restored 2 radios: 2 done, 0 failed"
+                                                   : "No radio of the report needs its backup back."))
+            << restored.out;
+        sim.stop();
+        for (int k = 1; k <= 2; ++k) EXPECT_TRUE(SameRange(Load(Memory(k)), Pattern(k), 0, 0x3D0)) << k;
+    }
 }
 
 TEST_F(ZemtoolFleet, OneCableRepeatsUntilTheCountOrUntilStopped) {
@@ -130,12 +217,14 @@ TEST_F(ZemtoolFleet, OneCableRepeatsUntilTheCountOrUntilStopped) {
     ASSERT_EQ(counted.exitStatus, 0) << counted.err;
     auto rows = Report();
     ASSERT_EQ(rows.size(), 3u);
-    EXPECT_EQ(rows[1][1], "ok");
-    EXPECT_EQ(rows[2][1], "ok");
+    for (std::size_t i = 1; i <= 2; ++i) {
+        EXPECT_EQ(rows[i][1], "ok");
+        EXPECT_EQ(rows[i][5], std::to_string(i));  // in the order the radios were put on
+    }
 
-    // Without a count it runs until SIGTERM, and still writes its report.
-    fs::remove(report);
-    std::string script = Command(WithPorts({plan, "--repeat", "--report", report}, sim.ports)) + " 2>'" + dir +
+    // Without a count it runs until SIGTERM, and still writes its report,
+    // over the last one as asked.
+    std::string script = Command(WithPorts({plan, "--repeat", "--report", report, "--overwrite"}, sim.ports)) + " 2>'" + dir +
                          "/stopped' & pid=$!; for i in $(seq 200); do grep -q 'done in' '" + dir +
                          "/stopped' && break; sleep 0.05; done; kill -TERM $pid; wait $pid";
     int status = ExitStatus(std::system(script.c_str()));

@@ -97,6 +97,31 @@ TEST_F(ZemtoolLink, FailedWriteSaysTheRadioHoldsAPartialWriteAndHowToRestoreIt) 
     }
 }
 
+// A verify that fails after a complete write says what the radio holds: the
+// whole write, unchecked when the read-back broke off, or something else.
+TEST_F(ZemtoolLink, FailedVerifyIsNotTakenForAFailedWrite) {
+    ASSERT_TRUE(SaveProgramFile(dir + "/new.zem", Pattern(40)).ok);
+    const struct {
+        const char* fault;
+        const char* said;
+    } cases[] = {
+        {"--short-reply 0x100",
+         "zemtool: The radio took the whole write, but reading it back to check it failed: Not received enough byte\n"},
+        {"--drop-write 0x3C8", "zemtool: The radio does not hold what was written. First difference: bytes 0x3C8-0x3CF is "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.fault);
+        ASSERT_TRUE(SaveProgramFile(memory, Pattern(1)).ok);
+        ZemsimProcess radio("--memory " + memory + " " + c.fault);
+        RunResult r = Zemtool({"write", "--port", radio.device(), dir + "/new.zem", "--verify"});
+        radio.stop();
+        EXPECT_EQ(r.exitStatus, 2);
+        EXPECT_NE(r.err.find("zemtool: Wrote 976 bytes of "), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find(c.said), std::string::npos) << r.err;
+        EXPECT_EQ(r.err.find("partial write"), std::string::npos) << r.err;
+    }
+}
+
 TEST_F(ZemtoolLink, PowerReadAndWriteBehindTheAccessCode) {
     ZemsimProcess radio("--memory " + memory);
     RunResult wrong = Zemtool({"power", "read", "--port", radio.device(), "--access-code", "5203841"});

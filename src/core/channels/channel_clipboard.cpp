@@ -2,6 +2,7 @@
 
 #include "channels/channel_commit.h"
 #include "channels/channel_csv.h"
+#include "channels/tone_table.h"
 
 #include <algorithm>
 #include <set>
@@ -9,6 +10,9 @@
 namespace zem {
 
 namespace {
+
+const char* const kToneRefusal = "not an entry of the tone list";
+const char* const kPasteRefusals = "These values were not pasted:";
 
 bool IsChannelCell(int row, int col)
 {
@@ -24,45 +28,39 @@ std::string Trimmed(const std::string& text)
     return text.substr(first, last - first + 1);
 }
 
-// A paste of a column of sixteen bad values tells the user once, not sixteen
-// times.
-class OnceMessenger : public Messenger {
+// Keeps what the commit rules say, so that a refused frequency is told
+// apart from an accepted one and reported in the program's own words.
+class KeepingMessenger : public Messenger {
 public:
-    explicit OnceMessenger(Messenger& target) : target_(target) {}
-
     void notice(const std::string& text) override
     {
-        if (said_.insert(text).second)
-            target_.notice(text);
+        if (said.empty())
+            said = text;
     }
-    bool confirm(const std::string& text) override { return target_.confirm(text); }
-    bool retry(const std::string& text) override { return target_.retry(text); }
+    bool confirm(const std::string&) override { return false; }
+    bool retry(const std::string&) override { return false; }
 
-private:
-    Messenger& target_;
-    std::set<std::string> said_;
+    std::string said;
 };
 
-// Passes notices on (when there is a target) and counts them.
-class CountingMessenger : public Messenger {
-public:
-    explicit CountingMessenger(Messenger* target) : target_(target) {}
-    explicit CountingMessenger(Messenger& target) : target_(&target) {}
-
-    void notice(const std::string& text) override
-    {
-        ++said;
-        if (target_)
-            target_->notice(text);
+// Reads a quoted field whose opening quote is at text[start]: the field's
+// text and the position after its closing quote. Nothing when the quote is
+// never closed.
+std::optional<std::pair<std::string, std::size_t>> QuotedField(const std::string& text, std::size_t start)
+{
+    std::string field;
+    for (std::size_t i = start + 1; i < text.size(); ++i) {
+        if (text[i] != '"') {
+            field += text[i];
+        } else if (i + 1 < text.size() && text[i + 1] == '"') {
+            field += '"';
+            ++i;
+        } else {
+            return std::make_pair(std::move(field), i + 1);
+        }
     }
-    bool confirm(const std::string& text) override { return target_ && target_->confirm(text); }
-    bool retry(const std::string& text) override { return target_ && target_->retry(text); }
-
-    int said = 0;
-
-private:
-    Messenger* target_;
-};
+    return std::nullopt;
+}
 
 }  // namespace
 
@@ -102,6 +100,16 @@ std::vector<std::vector<std::string>> ParseTabText(const std::string& text)
     bool open = false;  // a line has begun and is not closed yet
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
+        if (c == '"' && field.empty()) {
+            // Spreadsheets quote a cell that holds a tab, a line break or a
+            // quote; what follows a closing quote up to the tab is kept too.
+            if (auto quoted = QuotedField(text, i)) {
+                field = std::move(quoted->first);
+                i = quoted->second - 1;
+                open = true;
+                continue;
+            }
+        }
         if (c == '\r' || c == '\n') {
             if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
                 ++i;
@@ -127,62 +135,145 @@ std::vector<std::vector<std::string>> ParseTabText(const std::string& text)
     return lines;
 }
 
-bool TypeCellValue(ChannelTable& table, int row, int col, const std::string& text, int bandIndex,
-                   Messenger& messenger)
+std::optional<std::string> SingleValue(const std::string& text)
+{
+    auto lines = ParseTabText(text);
+    if (lines.size() != 1 || lines.front().size() != 1)
+        return std::nullopt;
+    return std::move(lines.front().front());
+}
+
+std::string CellRefusal::describe() const
+{
+    return "channel " + std::to_string(row) + ", " + kColumnHeaders[col] + ": \"" + value + "\": " + message;
+}
+
+std::string TypeCellValue(ChannelTable& table, int row, int col, const std::string& text, int bandIndex)
 {
     if (!IsChannelCell(row, col))
-        return false;
+        return "not a cell of the channel table";
     const std::string value = Trimmed(text);
     if (col == kColReceive || col == kColTransmit) {
         // The commit itself says why a frequency is refused, and then leaves the row.
-        CountingMessenger counting(messenger);
-        CommitFrequency(table, row, col, value, bandIndex, counting);
-        return counting.said == 0;
+        KeepingMessenger commit;
+        CommitFrequency(table, row, col, value, bandIndex, commit);
+        return commit.said;
     }
     if (col == kColDecode || col == kColEncode) {
-        CommitTone(table, row, col, value);
-        return true;
+        // The typed tone editor turns an unknown tone into OFF; a pasted one
+        // is refused instead, so that a wrong column never silently clears
+        // a channel's signalling. A spreadsheet's "67" is the list's "67.0".
+        const int tone = value.empty() ? 0 : MatchTone(value);
+        if (tone < 0)
+            return kToneRefusal;
+        // The list's own spelling: the image codec reads a code's polarity
+        // from its upper-case letters.
+        CommitTone(table, row, col, value.empty() ? value : ToneTable()[static_cast<std::size_t>(tone)]);
+        return {};
     }
     // A choice of a channel in use must be one of its list; a channel without
     // a frequency shows no choices, so there an empty value is what it gets.
     if (value.empty() && !table.hasFrequency(row)) {
         CommitChoice(table, row, col, value, false);
-        return true;
+        return {};
     }
     const std::string entry = MatchChoice(col, value);
-    if (entry.empty()) {
-        messenger.notice(std::string(kColumnHeaders[col]) + " \"" + value + "\": " + ChoiceRefusal(col));
-        return false;
-    }
+    if (entry.empty())
+        return ChoiceRefusal(col);
     CommitChoice(table, row, col, entry, false);
-    return true;
+    return {};
 }
 
-CellBlock PasteCells(ChannelTable& table, int row, int col, const std::string& text, int bandIndex,
-                     Messenger& messenger)
+EditorPaste PasteIntoEditor(int row, int col, const std::string& value)
+{
+    EditorPaste paste;
+    const std::string trimmed = Trimmed(value);
+    if (col == kColDecode || col == kColEncode) {
+        const int tone = trimmed.empty() ? 0 : MatchTone(trimmed);
+        if (tone >= 0)
+            paste.text = trimmed.empty() ? trimmed : ToneTable()[static_cast<std::size_t>(tone)];
+        else
+            paste.refusal = CellRefusal{row, col, value, kToneRefusal}.describe();
+    } else if (col >= kColScan && col <= kColPtt) {
+        paste.text = MatchChoice(col, trimmed);
+        if (paste.text.empty())
+            paste.refusal = CellRefusal{row, col, value, ChoiceRefusal(col)}.describe();
+    } else {
+        paste.text = value;
+    }
+    return paste;
+}
+
+CellBlock PasteCells(ChannelTable& table, const std::vector<ChannelCell>& selection, const std::string& text,
+                     int bandIndex, Messenger& messenger)
 {
     CellBlock block;
-    if (!IsChannelCell(row, col))
+    std::vector<ChannelCell> cells;
+    for (const ChannelCell& cell : selection) {
+        if (IsChannelCell(cell.row, cell.col))
+            cells.push_back(cell);
+    }
+    if (cells.empty())
         return block;
-    OnceMessenger once(messenger);
-    const auto lines = ParseTabText(text);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const int r = row + static_cast<int>(i);
-        if (r > kChannelCount)
-            break;
-        for (std::size_t j = 0; j < lines[i].size(); ++j) {
-            const int c = col + static_cast<int>(j);
-            if (c > kColPtt)
-                break;
-            TypeCellValue(table, r, c, lines[i][j], bandIndex, once);
-            block.right = std::max(block.right, c);
+    std::sort(cells.begin(), cells.end(), [](const ChannelCell& a, const ChannelCell& b) {
+        return a.row != b.row ? a.row < b.row : a.col < b.col;
+    });
+
+    std::vector<CellRefusal> refusals;
+    auto type = [&](int row, int col, const std::string& value) {
+        std::string message = TypeCellValue(table, row, col, value, bandIndex);
+        if (!message.empty())
+            refusals.push_back({row, col, value, std::move(message)});
+    };
+    std::vector<std::string> said;
+
+    const std::optional<std::string> single = SingleValue(text);
+    if (single && cells.size() > 1) {
+        for (const ChannelCell& cell : cells)
+            type(cell.row, cell.col, *single);
+    } else {
+        const int row = cells.front().row;
+        const int col = std::min_element(cells.begin(), cells.end(), [](const ChannelCell& a, const ChannelCell& b) {
+                            return a.col < b.col;
+                        })->col;
+        const auto lines = ParseTabText(text);
+        int leftOver = 0;
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            const int r = row + static_cast<int>(i);
+            if (r > kChannelCount) {
+                // A blank line at the end is no row of the paste.
+                const bool blank = std::all_of(lines[i].begin(), lines[i].end(),
+                                               [](const std::string& field) { return Trimmed(field).empty(); });
+                leftOver += blank ? 0 : 1;
+                continue;
+            }
+            for (std::size_t j = 0; j < lines[i].size(); ++j) {
+                const int c = col + static_cast<int>(j);
+                if (c > kColPtt)
+                    break;
+                type(r, c, lines[i][j]);
+                block.right = std::max(block.right, c);
+            }
+            block.bottom = r;
         }
-        block.bottom = r;
+        if (block.bottom >= row) {
+            block.top = row;
+            block.left = col;
+        }
+        if (leftOver > 0) {
+            said.push_back(std::to_string(leftOver) + (leftOver == 1 ? " row did not fit below channel 16 and was not pasted"
+                                                                      : " rows did not fit below channel 16 and were not pasted"));
+        }
     }
-    if (block.bottom >= row) {
-        block.top = row;
-        block.left = col;
-    }
+
+    std::vector<std::string> items;
+    for (const CellRefusal& refusal : refusals)
+        items.push_back(refusal.describe());
+    items.insert(items.end(), said.begin(), said.end());
+    if (items.size() == 1)
+        messenger.notice(items.front());
+    else if (items.size() > 1)
+        messenger.noticeList(kPasteRefusals, items);
     return block;
 }
 
@@ -196,7 +287,7 @@ void DeleteCells(ChannelTable& table, std::vector<ChannelCell> cells)
             continue;
         if (cell.col == kColReceive || cell.col == kColTransmit) {
             // Emptying is never refused, so nothing is said.
-            CountingMessenger quiet(nullptr);
+            KeepingMessenger quiet;
             CommitFrequency(table, cell.row, cell.col, std::string(), 0, quiet);
         } else if (cell.col == kColDecode || cell.col == kColEncode) {
             CommitTone(table, cell.row, cell.col, std::string());

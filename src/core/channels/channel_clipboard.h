@@ -3,6 +3,7 @@
 #include "channels/channel_table.h"
 #include "messenger.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,25 +37,62 @@ struct CellBlock {
 // ignored.
 std::string CopyCells(const ChannelTable& table, const std::vector<ChannelCell>& cells);
 
-// Tab-separated text as lines of fields. Lines end in LF, CR LF or CR; a
-// line break at the very end closes the last line and starts none.
+// Tab-separated text as lines of fields, as spreadsheets put cells on the
+// clipboard. Lines end in LF, CR LF or CR; a line break at the very end
+// closes the last line and starts none. A field that begins with a double
+// quote runs to its closing quote and may hold tabs, line breaks and doubled
+// quotes (each one quote), so a cell holding a line break stays one field of
+// one line; a quote that is never closed is an ordinary character.
 std::vector<std::vector<std::string>> ParseTabText(const std::string& text);
+
+// The one value the text holds, the way a spreadsheet copies one cell: its
+// line break at the end and its quotes dropped. Nothing when the text holds
+// several values (a tab or a line break between them) or none.
+std::optional<std::string> SingleValue(const std::string& text);
+
+// A value the table refused, and where.
+struct CellRefusal {
+    int row = 0;
+    int col = 0;
+    std::string value;
+    std::string message;  // the program's own words for the refusal
+
+    // channel 5, QT/DQT DEC: "100.5": not an entry of the tone list
+    std::string describe() const;
+};
 
 // Types one value into (row, col) as the cell's editor would commit it, the
 // value's surrounding blanks dropped: a frequency through the band and
 // raster checks (the first one of an empty channel brings its defaults), a
-// tone by the tone editor's rule, a choice only as one of its list's entries
-// in any letter case (stored in the list's spelling). False when the value
-// was refused: the cell is unchanged and the message has been said.
-bool TypeCellValue(ChannelTable& table, int row, int col, const std::string& text, int bandIndex,
-                   Messenger& messenger);
+// tone only as an entry of the tone list (or its number, MatchTone), a
+// choice only as one of its
+// list's entries; both in any letter case and stored in the list's
+// spelling. Returns why the value was refused (the cell is then unchanged),
+// or an empty text when it was taken.
+std::string TypeCellValue(ChannelTable& table, int row, int col, const std::string& text, int bandIndex);
 
-// Types the text's values into the table from (row, col) on: each line into
-// the next channel down, each field into the next column right, cut at the
-// table's edge; left to right, row by row. A refused value leaves its cell
-// and the paste goes on; the same message is said only once per paste.
-CellBlock PasteCells(ChannelTable& table, int row, int col, const std::string& text, int bandIndex,
-                     Messenger& messenger);
+// What one pasted value puts into the open editor of (row, col): the text
+// the editor then shows. A tone or choice that is not one of its list's
+// entries is refused with the cell named; a frequency goes in as it is and
+// is checked when the editor commits.
+struct EditorPaste {
+    std::string text;
+    std::string refusal;  // empty when the value goes in
+};
+EditorPaste PasteIntoEditor(int row, int col, const std::string& value);
+
+// Pastes clipboard text into the selected cells as a spreadsheet does: one
+// value fills every selected cell; several go in as a block from the
+// selection's top-left cell, each line into the next channel down, each
+// field into the next column right, cut at the PTT column. Values are typed
+// left to right, row by row, by TypeCellValue; a refused value leaves its
+// cell and the paste goes on. Then the refusals, each naming its cell, and
+// the lines that did not fit below channel 16 are said: one alone as a
+// notice, more as one list. Returns the block the values went into, for the
+// caller to select; empty after a fill (the selection stays as it is) and
+// when nothing arrived.
+CellBlock PasteCells(ChannelTable& table, const std::vector<ChannelCell>& selection, const std::string& text,
+                     int bandIndex, Messenger& messenger);
 
 // Empties the given cells as typing nothing into each would, row by row and
 // left to right: an emptied frequency takes its tone along, and an emptied

@@ -1,8 +1,6 @@
 #include "channels/channel_csv.h"
 
-#include "channels/channel_commit.h"
-#include "channels/tone_table.h"
-#include "messenger.h"
+#include "channels/channel_clipboard.h"
 
 #include <algorithm>
 #include <array>
@@ -25,25 +23,9 @@ bool SameIgnoringCase(const std::string& a, const std::string& b) {
            });
 }
 
-// Keeps what the commit rules say, so that a refused frequency can be told
-// apart from an accepted one and reported with the program's own words.
-class RecordingMessenger : public Messenger {
-public:
-    void notice(const std::string& text) override { texts.push_back(text); }
-    bool confirm(const std::string& text) override {
-        texts.push_back(text);
-        return false;
-    }
-    bool retry(const std::string& text) override {
-        texts.push_back(text);
-        return false;
-    }
-    std::vector<std::string> texts;
-};
-
 }  // namespace
 
-CsvParse ParseCsv(const std::string& text) {
+CsvParse ParseCsv(const std::string& text, char separator) {
     CsvParse parse;
     std::size_t pos = 0;
     if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) pos = 3;
@@ -104,7 +86,7 @@ CsvParse ParseCsv(const std::string& text) {
             ++pos;
             continue;
         }
-        if (c == ',') {
+        if (c == separator) {
             fieldStarted = true;
             endField();
             ++pos;
@@ -134,6 +116,26 @@ CsvParse ParseCsv(const std::string& text) {
     endRecord();
     parse.ok = true;
     return parse;
+}
+
+char DetectCsvSeparator(const std::string& text) {
+    char best = ',';
+    int bestCount = 0;
+    for (char separator : {',', ';', '\t'}) {
+        const CsvParse parse = ParseCsv(text, separator);
+        if (!parse.ok || parse.records.empty()) continue;
+        int count = 0;
+        for (const std::string& field : parse.records.front().fields) {
+            const std::string name = Trimmed(field);
+            count += static_cast<int>(std::count_if(kColumnHeaders.begin(), kColumnHeaders.end(),
+                                                    [&](const char* header) { return SameIgnoringCase(name, header); }));
+        }
+        if (count > bestCount) {
+            best = separator;
+            bestCount = count;
+        }
+    }
+    return best;
 }
 
 std::string CsvField(const std::string& text) {
@@ -188,6 +190,9 @@ std::string ChoiceRefusal(int col) {
 }
 
 std::string CsvRejection::describe() const {
+    // A problem of the whole text (no header, broken quoting) has no line
+    // of its own, or names it in its message.
+    if (line == 0) return message;
     std::string out = "line " + std::to_string(line);
     if (channel > 0) out += ", channel " + std::to_string(channel);
     if (!column.empty()) out += ", " + column + " \"" + value + "\"";
@@ -197,7 +202,7 @@ std::string CsvRejection::describe() const {
 namespace {
 
 // Finds each grid column in the header row; -1 for a column the text lacks.
-std::array<int, kGridCols> MatchColumns(const CsvRecord& header, CsvImport& result) {
+std::array<int, kGridCols> MatchColumns(const CsvRecord& header, char separator, CsvImport& result) {
     std::array<int, kGridCols> index;
     index.fill(-1);
     for (std::size_t i = 0; i < header.fields.size(); ++i) {
@@ -216,60 +221,44 @@ std::array<int, kGridCols> MatchColumns(const CsvRecord& header, CsvImport& resu
         }
     }
     if (index[kColChannel] < 0) {
-        result.rejections.push_back({header.line, 0, "", "", "the header row has no \"Ch\" column"});
+        std::string expected;
+        std::string found;
+        for (const char* name : kColumnHeaders) expected += (expected.empty() ? "" : ", ") + std::string(name);
+        for (const auto& field : header.fields) found += (found.empty() ? "" : std::string(1, separator)) + field;
+        result.rejections.push_back({header.line, 0, "", "",
+                                     "expected a header row with the column \"Ch\" and any of " + expected +
+                                         ", separated by commas, semicolons or tabs; found \"" + found + "\""});
     }
     return index;
 }
 
-// Types one cell's value into the table the way the grid's editor would.
-void TypeCell(ChannelTable& table, int channel, int col, const std::string& raw, int bandIndex, int line,
-              CsvImport& result) {
-    const std::string value = Trimmed(raw);
-    auto reject = [&](std::string message) {
-        result.rejections.push_back({line, channel, kColumnHeaders[col], raw, std::move(message)});
-    };
-    if (col == kColReceive || col == kColTransmit) {
-        RecordingMessenger messenger;
-        CommitFrequency(table, channel, col, value, bandIndex, messenger);
-        for (const auto& text : messenger.texts) reject(text);
-        return;
-    }
-    if (col == kColDecode || col == kColEncode) {
-        if (value.empty()) {
-            CommitTone(table, channel, col, value);
-            return;
-        }
-        const int tone = FindTone(value);
-        if (tone < 0) {
-            reject("not an entry of the tone list");
-            return;
-        }
-        // The list's own spelling: the image codec reads a code's polarity
-        // from its upper-case letters, so "d023n" must arrive as "D023N".
-        CommitTone(table, channel, col, ToneTable()[static_cast<std::size_t>(tone)]);
-        return;
-    }
-    if (value.empty()) {
-        if (table.hasFrequency(channel)) {
-            reject(ChoiceRefusal(col));
-        } else {
-            CommitChoice(table, channel, col, value, false);
-        }
-        return;
-    }
-    const std::string entry = MatchChoice(col, value);
-    if (entry.empty()) {
-        reject(ChoiceRefusal(col));
-        return;
-    }
-    CommitChoice(table, channel, col, entry, false);
+// A number written with a decimal comma ("145,5") as the grid reads it.
+std::string WithDecimalPoint(const std::string& value) {
+    const std::size_t comma = value.find(',');
+    if (comma == std::string::npos || comma == 0 || comma + 1 == value.size() ||
+        value.find_first_not_of("0123456789,") != std::string::npos || value.find(',', comma + 1) != std::string::npos)
+        return value;
+    std::string number = value;
+    number[comma] = '.';
+    return number;
+}
+
+// Types one cell's value into the table the way the grid's editor would,
+// by the rules every paste and import shares.
+void TypeCell(ChannelTable& table, int channel, int col, const std::string& raw, int bandIndex, bool decimalComma,
+              int line, CsvImport& result) {
+    const bool number = col >= kColReceive && col <= kColEncode;
+    const std::string value = number && decimalComma ? WithDecimalPoint(Trimmed(raw)) : raw;
+    std::string refusal = TypeCellValue(table, channel, col, value, bandIndex);
+    if (!refusal.empty()) result.rejections.push_back({line, channel, kColumnHeaders[col], raw, std::move(refusal)});
 }
 
 }  // namespace
 
 CsvImport ImportChannelsCsv(const std::string& text, ChannelPageValues& page) {
     CsvImport result;
-    const CsvParse parse = ParseCsv(text);
+    const char separator = DetectCsvSeparator(text);
+    const CsvParse parse = ParseCsv(text, separator);
     if (!parse.ok) {
         result.rejections.push_back({0, 0, "", "", parse.message});
         return result;
@@ -279,12 +268,16 @@ CsvImport ImportChannelsCsv(const std::string& text, ChannelPageValues& page) {
         return result;
     }
     const CsvRecord& header = parse.records.front();
-    const std::array<int, kGridCols> index = MatchColumns(header, result);
+    const std::array<int, kGridCols> index = MatchColumns(header, separator, result);
     if (index[kColChannel] < 0) return result;
 
     std::array<bool, kChannelCount + 1> seen{};
     for (std::size_t r = 1; r < parse.records.size(); ++r) {
         const CsvRecord& record = parse.records[r];
+        // Spreadsheets write a row of bare separators for an empty row.
+        if (std::all_of(record.fields.begin(), record.fields.end(),
+                        [](const std::string& field) { return Trimmed(field).empty(); }))
+            continue;
         if (record.fields.size() != header.fields.size()) {
             result.rejections.push_back({record.line, 0, "", "",
                                          "the row has " + std::to_string(record.fields.size()) +
@@ -312,7 +305,7 @@ CsvImport ImportChannelsCsv(const std::string& text, ChannelPageValues& page) {
         for (int col = kColReceive; col < kGridCols; ++col) {
             if (index[col] < 0) continue;
             TypeCell(page.cells, channel, col, record.fields[static_cast<std::size_t>(index[col])], page.bandIndex,
-                     record.line, result);
+                     separator != ',', record.line, result);
         }
     }
     return result;

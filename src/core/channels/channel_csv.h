@@ -23,11 +23,18 @@ struct CsvParse {
     std::vector<CsvRecord> records;
 };
 
-// Reads comma-separated text: fields in double quotes may hold commas, line
-// breaks and doubled quotes; lines end in LF or CRLF; a leading UTF-8 byte
-// order mark is skipped; lines holding nothing at all are skipped. A quote
-// left open or text after a closing quote is refused.
-CsvParse ParseCsv(const std::string& text);
+// Reads separated text (comma-separated unless separator says otherwise):
+// fields in double quotes may hold separators, line breaks and doubled
+// quotes; lines end in LF or CRLF; a leading UTF-8 byte order mark is
+// skipped; lines holding nothing at all are skipped. A quote left open or
+// text after a closing quote is refused.
+CsvParse ParseCsv(const std::string& text, char separator = ',');
+
+// The separator of a channel list, found from its header row: the one of
+// comma, semicolon and tab that splits it into the most column headers
+// (spreadsheets where the comma is the decimal mark save with semicolons).
+// A comma when none does.
+char DetectCsvSeparator(const std::string& text);
 
 // One field as written: quoted when it holds a comma, quote, line break or
 // leading/trailing blank, with quotes doubled.
@@ -56,13 +63,16 @@ struct CsvImport {
 
 // Applies the rows of text to page.cells as if a user typed each given cell
 // of the row, in the grid's column order, with the commit rules for the band
-// of page.bandIndex. Rows are matched to channels by their "Ch" value;
-// columns by header (letter case and surrounding blanks ignored); a column
-// the text does not have keeps the channel's current cells. Choice cells
-// must hold one of their list entries and tone cells one of the tone list
-// (or nothing); frequencies must pass the band and raster checks. Every
-// refusal is collected; page.cells then holds a partial result and must be
-// thrown away by the caller.
+// of page.bandIndex. The separator comes from the header row; with
+// semicolons or tabs a comma inside a number is its decimal mark
+// ("145,5"). Rows are matched to channels by their "Ch" value, and a row
+// with nothing in it is skipped; columns by header (letter case and
+// surrounding blanks ignored); a column the text does not have keeps the
+// channel's current cells. Choice cells must hold one of their list entries
+// and tone cells one of the tone list, a tone also as its number ("67"), or
+// nothing; frequencies must pass the band and raster checks. Every refusal
+// is collected; page.cells then holds a partial result and must be thrown
+// away by the caller.
 CsvImport ImportChannelsCsv(const std::string& text, ChannelPageValues& page);
 
 // The list entries of a choice column (5-9), as the grid's lists offer them.

@@ -1,6 +1,7 @@
 #include "channels/tone_table.h"
 
 #include <array>
+#include <string>
 
 namespace zem {
 
@@ -69,6 +70,43 @@ int FindTone(const std::string& text)
     const std::vector<std::string>& table = ToneTable();
     for (std::size_t k = 0; k < table.size(); ++k) {
         if (EqualIgnoringCase(table[k], text))
+            return static_cast<int>(k);
+    }
+    return -1;
+}
+
+namespace {
+
+// The value of a plain decimal number in tenths ("67" 670, "67.00" 670);
+// -1 for anything else or a value between two tenths ("67.05").
+long Tenths(const std::string& text)
+{
+    const std::size_t point = text.find('.');
+    const std::string whole = text.substr(0, point);
+    const std::string fraction = point == std::string::npos ? std::string() : text.substr(point + 1);
+    auto digits = [](const std::string& part) {
+        return part.find_first_not_of("0123456789") == std::string::npos;
+    };
+    if (whole.empty() || whole.size() > 4 || !digits(whole) || !digits(fraction))
+        return -1;
+    if (fraction.find_first_not_of('0', 1) != std::string::npos)
+        return -1;
+    return std::stol(whole) * 10 + (fraction.empty() ? 0 : fraction[0] - '0');
+}
+
+}  // namespace
+
+int MatchTone(const std::string& text)
+{
+    const int exact = FindTone(text);
+    if (exact >= 0)
+        return exact;
+    const long tenths = Tenths(text);
+    if (tenths <= 0)
+        return -1;
+    const std::vector<std::string>& table = ToneTable();
+    for (std::size_t k = 1; k < table.size() && table[k][0] != 'D'; ++k) {
+        if (Tenths(table[k]) == tenths)
             return static_cast<int>(k);
     }
     return -1;

@@ -14,4 +14,10 @@ const std::vector<std::string>& ToneTable();
 // letter case; -1 when there is none.
 int FindTone(const std::string& text);
 
+// Index of the entry a value from outside names: an entry as FindTone finds
+// it, or a number of hertz equal to one of the CTCSS tones ("67" and
+// "67.00" are "67.0", as a spreadsheet writes them back); -1 when it names
+// none.
+int MatchTone(const std::string& text);
+
 }  // namespace zem

@@ -2,6 +2,7 @@
 
 #include "channels/band.h"
 #include "channels/channel_codec.h"
+#include "messenger.h"
 #include "service/power_points.h"
 
 #include <cstdio>
@@ -238,6 +239,43 @@ std::vector<std::string> DiffDocuments(const RadioImage& before, const RadioImag
         i = j;
     }
     return lines;
+}
+
+namespace {
+
+// The pages never ask anything while they store what they were filled with.
+class Unasked : public Messenger {
+public:
+    void notice(const std::string&) override {}
+    bool confirm(const std::string&) override { return false; }
+    bool retry(const std::string&) override { return false; }
+};
+
+}  // namespace
+
+RadioImage AsThePagesStore(const RadioImage& image) {
+    const PagesSnapshot pages = FillPages(image);
+    RadioImage stored = image;
+    Unasked unasked;
+    StoreToImage(pages.channels, stored);
+    StoreToImage(pages.options, stored, unasked);
+    StoreToImage(pages.keys, stored);
+    return stored;
+}
+
+std::vector<std::string> DiffAsShown(const RadioImage& before, const RadioImage& after) {
+    return DiffDocuments(AsThePagesStore(before), AsThePagesStore(after));
+}
+
+std::string SameAsShownNote(const RadioImage& before, const RadioImage& after) {
+    const RadioImage a = AsThePagesStore(before);
+    const RadioImage b = AsThePagesStore(after);
+    if (a != b) return {};
+    std::size_t count = 0;
+    for (std::size_t offset = 0; offset < kImageSize; ++offset) count += before[offset] != after[offset] ? 1 : 0;
+    if (count == 0) return {};
+    return std::to_string(count) + (count == 1 ? " byte differs" : " bytes differ") +
+           " only in how the radio holds values that the pages show the same way";
 }
 
 DiffLine SplitDiffLine(const std::string& line) {

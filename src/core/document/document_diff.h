@@ -47,6 +47,21 @@ std::string EntryText(const std::vector<std::string>& entries, int index);
 // when the images are equal byte for byte.
 std::vector<std::string> DiffDocuments(const RadioImage& before, const RadioImage& after);
 
+// image as the pages store it after filling from it: a value the pages show
+// the same way gets the same bytes (an off tone is FF FF whether the radio
+// wrote 00 00 or FF FF), and every byte no page stores stays as it was.
+RadioImage AsThePagesStore(const RadioImage& image);
+
+// What Compare and zemtool diff list: the differences a user can see
+// between two documents, DiffDocuments of both as the pages store them.
+// Bytes that no page shows still count; two forms of one shown value do not.
+std::vector<std::string> DiffAsShown(const RadioImage& before, const RadioImage& after);
+
+// Said when DiffAsShown lists nothing but the bytes differ, only in the form
+// of values the pages show the same way ("24 bytes differ only in how they
+// hold values the pages show the same way"); empty otherwise.
+std::string SameAsShownNote(const RadioImage& before, const RadioImage& after);
+
 // A line of DiffDocuments in its three parts: "channel 3 Receive",
 // "145.00000", "146.00000". A line without " -> " has it all in where.
 struct DiffLine {

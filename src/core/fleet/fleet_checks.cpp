@@ -4,29 +4,49 @@
 #include "link/clone_constants.h"
 #include "link/serial_port.h"
 
+#include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <system_error>
+#include <vector>
+
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#endif
 
 namespace zem {
 
 namespace fs = std::filesystem;
 
 FileResult LoadFleetPlan(const std::string& path, RadioImage& plan) {
-    std::error_code ec;
-    const fs::path file = fs::u8path(path);
-    if (fs::is_regular_file(file, ec)) {
-        const auto size = fs::file_size(file, ec);
-        if (!ec && size != kImageSize)
-            return FileResult::failure("The file \"" + path + "\" is not a program file: it holds " +
-                                       std::to_string(size) + " bytes, a program file holds " +
-                                       std::to_string(kImageSize) + ".");
+    std::ifstream in(fs::u8path(path), std::ios::binary);
+    if (!in) return LoadProgramFile(path, plan);  // its message says why the file cannot be read
+    // Read to the end (up to a limit, so that an endless pipe ends too): only
+    // the count of all bytes tells a program file from a longer file.
+    constexpr std::size_t kLimit = 1 << 20;
+    std::vector<char> bytes(kImageSize + 1);
+    std::size_t count = 0;
+    while (count <= kLimit && in) {
+        if (count == bytes.size()) bytes.resize(std::min(bytes.size() * 4, kLimit + 1));
+        in.read(bytes.data() + count, static_cast<std::streamsize>(bytes.size() - count));
+        count += static_cast<std::size_t>(in.gcount());
+        if (count > kLimit) break;
     }
-    return LoadProgramFile(path, plan);
+    if (in.bad()) return FileResult::failure("Cannot read the file \"" + path + "\".");
+    if (count != kImageSize)
+        return FileResult::failure("The file \"" + path + "\" is not a program file: it holds " +
+                                   (count > kLimit ? "more than " + std::to_string(kLimit) : std::to_string(count)) +
+                                   " bytes, a program file holds " + std::to_string(kImageSize) + ".");
+    std::copy(bytes.begin(), bytes.begin() + kImageSize, plan.data());
+    return FileResult::success();
 }
 
 FileResult CheckWritableFolder(const std::string& folder) {
@@ -71,7 +91,69 @@ std::string PortFileStem(const std::string& port) {
     return last.empty() || last == "." || last == ".." ? "port" : last;
 }
 
-std::string BackupPathFor(const std::string& folder, const std::string& port, int nth) {
+namespace {
+
+// Creates path only when it does not exist; false with errorCode otherwise.
+bool CreateNewFile(const fs::path& path, int& errorCode) {
+#ifdef _WIN32
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        errorCode = error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS ? EEXIST : EACCES;
+        return false;
+    }
+    CloseHandle(file);
+#else
+    errno = 0;
+    std::FILE* file = std::fopen(path.c_str(), "wx");  // "x": fails when the file exists (O_EXCL)
+    if (!file) {
+        errorCode = errno;
+        return false;
+    }
+    std::fclose(file);
+#endif
+    return true;
+}
+
+}  // namespace
+
+std::string ReserveNewFile(const std::string& base, const std::string& extension, std::string& error) {
+    for (int more = 1; more < 10000; ++more) {
+        const std::string path = base + (more == 1 ? "" : "-" + std::to_string(more)) + extension;
+        int code = 0;
+        if (CreateNewFile(fs::u8path(path), code)) return path;
+        if (code != EEXIST) {
+            error = "Cannot create \"" + path + "\": " + std::generic_category().message(code) + ".";
+            return {};
+        }
+    }
+    error = "Cannot find a free name for \"" + base + extension + "\".";
+    return {};
+}
+
+FileResult CheckReportPath(const std::string& path, bool overwrite) {
+    std::error_code ec;
+    const fs::path file = fs::u8path(path);
+    if (fs::is_directory(file, ec)) return FileResult::failure("The report \"" + path + "\" is a folder.");
+    if (fs::exists(file, ec)) {
+        if (!overwrite) return FileResult::failure("The report \"" + path + "\" exists already.");
+        if (!std::ofstream(file, std::ios::binary | std::ios::app))
+            return FileResult::failure("Cannot write the report \"" + path + "\".");
+        return FileResult::success();
+    }
+    int code = 0;
+    if (!CreateNewFile(file, code))
+        return FileResult::failure("Cannot write the report \"" + path + "\": " +
+                                   std::generic_category().message(code) + ".");
+    return FileResult::success();
+}
+
+std::string PortFileBase(const std::string& port, int portNumber) {
+    return PortFileStem(port) + "-port" + std::to_string(portNumber);
+}
+
+std::string ReserveBackupPath(const std::string& folder, const std::string& port, int portNumber, int nth,
+                              std::string& error) {
     std::time_t now = std::time(nullptr);
     std::tm utc{};
 #ifdef _WIN32
@@ -81,11 +163,8 @@ std::string BackupPathFor(const std::string& folder, const std::string& port, in
 #endif
     char stamp[32];
     std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &utc);
-    const std::string base = folder + "/" + PortFileStem(port) + "-" + stamp + "-" + std::to_string(nth);
-    std::string path = base + ".zem";
-    std::error_code ec;
-    for (int more = 2; fs::exists(fs::u8path(path), ec); ++more) path = base + "-" + std::to_string(more) + ".zem";
-    return path;
+    return ReserveNewFile(folder + "/" + PortFileBase(port, portNumber) + "-" + stamp + "-" + std::to_string(nth),
+                          ".zem", error);
 }
 
 namespace {
@@ -137,7 +216,12 @@ std::string DescribeMismatch(const RadioImage& plan, const RadioImage& radio) {
     char where[96];  // room for the widest numbers a size_t holds
     std::snprintf(where, sizeof where, "block %zu (0x%03zX-0x%03zX) differs", block, first, first + kBlockSize - 1);
     std::string text = where;
-    for (std::size_t i = 0; i < lines.size() && i < 2; ++i) text += (i == 0 ? ": " : "; ") + lines[i];
+    for (std::size_t i = 0; i < lines.size() && i < 2; ++i) {
+        const DiffLine parts = SplitDiffLine(lines[i]);
+        text += (i == 0 ? ": " : "; ") + (parts.before.empty() && parts.after.empty()
+                                              ? parts.where
+                                              : parts.where + ": plan: " + parts.before + ", radio: " + parts.after);
+    }
     if (lines.size() > 2) text += "; ...";
     return text;
 }

@@ -17,14 +17,19 @@ bool Active(RadioState state) {
 }  // namespace
 
 FleetRun::FleetRun(const RadioImage& plan, std::vector<std::string> ports, FleetOptions options)
-    : plan_(plan),
+    : FleetRun(std::vector<RadioImage>{plan}, std::move(ports), std::move(options)) {}
+
+FleetRun::FleetRun(std::vector<RadioImage> plans, std::vector<std::string> ports, FleetOptions options)
+    : plans_(std::move(plans)),
       ports_(std::move(ports)),
       options_(std::move(options)),
       firstOfSame_(FirstOfSamePort(ports_)),
-      portsLeft_(static_cast<int>(ports_.size())) {
+      portsLeft_(static_cast<int>(ports_.size())),
+      tracePaths_(ports_.size()) {
     for (const std::string& port : ports_) {
         slots_.push_back(std::make_unique<Slot>());
         slots_.back()->status.port = port;
+        slots_.back()->steadyStart = std::chrono::steady_clock::now();
     }
 }
 
@@ -51,7 +56,9 @@ std::vector<PortStatus> FleetRun::snapshot() const {
     for (const auto& slot : slots_) {
         std::lock_guard<std::mutex> lock(slot->mutex);
         statuses.push_back(slot->status);
-        if (Active(slot->status.state)) statuses.back().elapsed = now - slot->steadyStart;
+        const RadioState state = slot->status.state;
+        if (Active(state) || (state == RadioState::Waiting && !slot->status.ended))
+            statuses.back().elapsed = now - slot->steadyStart;
     }
     return statuses;
 }
@@ -90,6 +97,7 @@ void FleetRun::finish(RadioResult result) {
         s.message = result.job.message;
         s.detail = result.job.detail;
         s.backupPath = result.job.backupPath;
+        s.last = result.job;
         s.elapsed = result.duration;
     });
     std::lock_guard<std::mutex> lock(resultsMutex_);
@@ -117,8 +125,13 @@ std::unique_ptr<SerialPort> FleetRun::openPort(std::size_t index, RadioJobResult
     }
     if (options_.traceFolder.empty()) return std::move(opened.port);
     std::string error;  // a log that cannot be written does not stop the radio
-    return TraceSerialPort(std::move(opened.port), options_.traceFolder + "/" + PortFileStem(name) + ".log", name,
-                           error);
+    // One log per port for the whole run, its name reserved at the first
+    // open: ports whose paths end in the same name get logs of their own.
+    std::string& log = tracePaths_[index];
+    if (log.empty()) log = ReserveNewFile(options_.traceFolder + "/" + PortFileBase(name, static_cast<int>(index) + 1),
+                                          ".log", error);
+    if (log.empty()) return std::move(opened.port);
+    return TraceSerialPort(std::move(opened.port), log, name, error);
 }
 
 // A pause between quiet tries that ends early on cancel.
@@ -163,6 +176,7 @@ RadioResult FleetRun::programOne(std::size_t index, SerialPort& port, int nth) {
     RadioResult result;
     result.portIndex = index;
     result.port = ports_[index];
+    result.sequence = options_.repeat ? ++attached_ : static_cast<int>(index) + 1;
     result.started = std::chrono::system_clock::now();
     const auto start = std::chrono::steady_clock::now();
     update(index, [&](Slot& slot) {
@@ -176,7 +190,8 @@ RadioResult FleetRun::programOne(std::size_t index, SerialPort& port, int nth) {
     hooks.progress = [this, index](int done, int total) {
         update(index, [&](Slot& slot) { slot.status.percent = total > 0 ? done * 100 / total : 0; });
     };
-    result.job = ProgramRadio(port, ports_[index], plan_, options_.job, cancel_, hooks, nth);
+    const RadioImage& plan = plans_.size() == ports_.size() ? plans_[index] : plans_.front();
+    result.job = ProgramRadio(port, ports_[index], plan, options_.job, cancel_, hooks, static_cast<int>(index) + 1, nth);
     result.duration = std::chrono::steady_clock::now() - start;
     return result;
 }
@@ -187,10 +202,13 @@ void FleetRun::runPort(std::size_t index) {
         RadioResult result;
         result.portIndex = index;
         result.port = name;
+        result.sequence = options_.repeat ? 0 : static_cast<int>(index) + 1;
         result.started = std::chrono::system_clock::now();
         result.job = std::move(job);
+        result.job.noRadio = true;
         finish(std::move(result));
     };
+    update(index, [](Slot& slot) { slot.steadyStart = std::chrono::steady_clock::now(); });
     RadioJobResult failure;
     std::unique_ptr<SerialPort> port;
     if (firstOfSame_[index] != index) {
@@ -204,7 +222,11 @@ void FleetRun::runPort(std::size_t index) {
         finish(programOne(index, *port, 1));
     } else {
         for (int nth = 1;; ++nth) {
-            update(index, [](Slot& slot) { slot.status.state = RadioState::Waiting; });
+            update(index, [](Slot& slot) {
+                slot.status.state = RadioState::Waiting;
+                slot.status.elapsed = {};  // the wait's own time, not the last radio's
+                slot.steadyStart = std::chrono::steady_clock::now();
+            });
             if (!waitFor(index, port, true) || !claimRadio()) break;
             finish(programOne(index, *port, nth));
             // The radio stays on the cable until the user takes it off; it

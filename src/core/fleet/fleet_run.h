@@ -38,8 +38,10 @@ struct PortStatus {
     std::string message;  // of the last failure
     std::string detail;
     std::string backupPath;  // of the current or last radio
+    RadioJobResult last;     // the last radio finished on this port
     std::chrono::system_clock::time_point started{};  // of the current or last radio
-    std::chrono::steady_clock::duration elapsed{};    // of the current or last radio
+    // Of the current or last radio; while waiting for a radio, of the wait.
+    std::chrono::steady_clock::duration elapsed{};
     bool ended = false;   // the port's thread has finished and released the port
 };
 
@@ -47,6 +49,10 @@ struct PortStatus {
 struct RadioResult {
     std::size_t portIndex = 0;
     std::string port;
+    // The port's place in the run for one radio per port; with one cable for
+    // many radios, the radio's place in the order they were put on (0 for a
+    // port where no radio was tried).
+    int sequence = 0;
     RadioJobResult job;
     std::chrono::system_clock::time_point started{};
     std::chrono::steady_clock::duration duration{};
@@ -59,6 +65,8 @@ struct RadioResult {
 class FleetRun {
 public:
     FleetRun(const RadioImage& plan, std::vector<std::string> ports, FleetOptions options);
+    // Each port its own image, such as each radio its own backup.
+    FleetRun(std::vector<RadioImage> plans, std::vector<std::string> ports, FleetOptions options);
     ~FleetRun();  // cancels and waits for every port
 
     FleetRun(const FleetRun&) = delete;
@@ -97,7 +105,7 @@ private:
     template <typename Change>
     void update(std::size_t index, Change change);
 
-    const RadioImage plan_;
+    const std::vector<RadioImage> plans_;  // one for all ports, or one per port
     const std::vector<std::string> ports_;
     const FleetOptions options_;
     std::vector<std::size_t> firstOfSame_;
@@ -106,6 +114,8 @@ private:
     std::atomic<bool> cancel_{false};
     std::atomic<int> portsLeft_;
     std::atomic<int> claimed_{0};
+    std::atomic<int> attached_{0};  // radios put on, for their sequence numbers
+    std::vector<std::string> tracePaths_;  // each used only by its port's thread
     mutable std::mutex resultsMutex_;  // held only to add or copy a result
     std::vector<RadioResult> results_;
 };

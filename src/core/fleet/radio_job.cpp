@@ -5,6 +5,7 @@
 #include "link/link_messages.h"
 #include "link/transfer.h"
 
+#include <filesystem>
 #include <thread>
 
 namespace zem {
@@ -73,8 +74,41 @@ const char* RadioStateText(RadioState state) {
     return "";
 }
 
-std::string RadioJobResult::describe() const {
+const char* RadioHoldsWord(RadioHolds holds) {
+    switch (holds) {
+    case RadioHolds::Unchanged: return "unchanged";
+    case RadioHolds::PartialWrite: return "partial";
+    case RadioHolds::WrittenUnchecked: return "unchecked";
+    case RadioHolds::WrittenDiffers: return "differs";
+    case RadioHolds::Checked: return "checked";
+    }
+    return "";
+}
+
+std::string RadioJobResult::holdsText() const {
+    if (ok || noRadio) return {};
+    switch (holds) {
+    case RadioHolds::Unchanged: return "the radio is unchanged";
+    case RadioHolds::PartialWrite:
+        return "the radio holds a partial write (" + std::to_string(blocksWritten) + " of " +
+               std::to_string(kTransferBlockCount) + " blocks)";
+    case RadioHolds::WrittenUnchecked: return "the radio holds the whole write, not checked";
+    case RadioHolds::WrittenDiffers: return "the radio holds a write that differs from the plan";
+    case RadioHolds::Checked: break;
+    }
+    return {};
+}
+
+std::string RadioJobResult::describe(const std::string& wayBack) const {
     if (ok) return {};
+    std::string text = describeFailure();
+    if (const std::string holding = holdsText(); !holding.empty()) text += "; " + holding;
+    if (!backupPath.empty()) text += "; backup: " + backupPath;
+    if (needsRestore() && !backupPath.empty() && !wayBack.empty()) text += "; to put it back: " + wayBack;
+    return text;
+}
+
+std::string RadioJobResult::describeFailure() const {
     std::string text = message;
     std::string step;
     switch (failedIn) {
@@ -89,11 +123,12 @@ std::string RadioJobResult::describe() const {
 
 RadioJobResult ProgramRadio(SerialPort& port, const std::string& portName, const RadioImage& plan,
                             const RadioJobOptions& options, const std::atomic<bool>& cancelled,
-                            const RadioJobHooks& hooks, int nth) {
+                            const RadioJobHooks& hooks, int portNumber, int nth) {
     RadioJobResult result;
     const bool backup = !options.backupFolder.empty();
     const int total = kTransferBlockCount * (1 + (backup ? 1 : 0) + (options.verify ? 1 : 0));
     int stepsDone = 0;
+    int stepBlocks = 0;  // blocks of the current step done
     PolicyMessenger messenger(options.retries, cancelled);
 
     LinkSession session;
@@ -111,16 +146,29 @@ RadioJobResult ProgramRadio(SerialPort& port, const std::string& portName, const
     auto step = [&](RadioState state, TransferDirection direction, RadioImage& image) {
         if (hooks.state) hooks.state(state);
         const int base = stepsDone * kTransferBlockCount;
-        session.hooks.progress = [&hooks, base, total](int done, int) {
+        stepBlocks = 0;
+        session.hooks.progress = [&hooks, &stepBlocks, base, total](int done, int) {
+            stepBlocks = done;
             if (hooks.progress) hooks.progress(base + done, total);
         };
         TransferOutcome outcome = RunTransfer(direction, image, session, messenger);
         ++stepsDone;
+        if (state == RadioState::Writing) {
+            result.blocksWritten = stepBlocks;
+            // Past the handshake a block may have been taken before its
+            // acknowledgement was lost: the radio is no longer as it was.
+            if (outcome.link.completed()) result.holds = RadioHolds::WrittenUnchecked;
+            else if (outcome.returnToChannelTab || stepBlocks > 0) result.holds = RadioHolds::PartialWrite;
+        }
         if (outcome.link.completed()) return true;
         result.failedIn = state;
         if (cancelled.load()) {
             result.message = kMsgCancelled;
-            result.detail = "stopped before the radio had all of the plan";
+            result.detail = state == RadioState::Verifying ? "cancelled during verify, after the whole write"
+                            : result.blocksWritten > 0
+                                ? "cancelled at block " + std::to_string(result.blocksWritten) + " of " +
+                                      std::to_string(kTransferBlockCount)
+                                : "cancelled before the first block was written";
             return false;
         }
         result.message = !outcome.link.message.empty() ? outcome.link.message
@@ -134,10 +182,13 @@ RadioJobResult ProgramRadio(SerialPort& port, const std::string& portName, const
         RadioImage radio = NewDocumentImage();
         if (!step(RadioState::BackingUp, TransferDirection::Read, radio)) return result;
         // Saved before the first block is written: whatever happens next,
-        // what the radio held is on disk.
-        const std::string path = BackupPathFor(options.backupFolder, portName, nth);
-        FileResult saved = SaveProgramFile(path, radio);
+        // what the radio held is on disk, under a name no other radio has.
+        std::string error;
+        const std::string path = ReserveBackupPath(options.backupFolder, portName, portNumber, nth, error);
+        FileResult saved = path.empty() ? FileResult::failure(error) : SaveProgramFile(path, radio);
         if (!saved.ok) {
+            std::error_code ec;
+            if (!path.empty()) std::filesystem::remove(std::filesystem::u8path(path), ec);  // the empty reservation
             result.failedIn = RadioState::BackingUp;
             result.message = saved.message;
             result.detail = "no backup, so nothing was written";
@@ -155,8 +206,10 @@ RadioJobResult ProgramRadio(SerialPort& port, const std::string& portName, const
             result.failedIn = RadioState::Verifying;
             result.message = "The radio does not hold the plan";
             result.detail = mismatch;
+            result.holds = RadioHolds::WrittenDiffers;
             return result;
         }
+        result.holds = RadioHolds::Checked;
     }
     result.ok = true;
     return result;

@@ -36,16 +36,42 @@ struct RadioJobOptions {
     std::function<void(std::chrono::milliseconds)> sleep;
 };
 
+// What a radio holds after its job, as far as the job knows.
+enum class RadioHolds {
+    Unchanged,         // no block was written
+    PartialWrite,      // the write stopped after blocksWritten blocks
+    WrittenUnchecked,  // the whole write was taken; no verify, or it did not end
+    WrittenDiffers,    // the whole write was taken, but the verify found a difference
+    Checked,           // the whole write was taken and the verify found the plan
+};
+
+// The report's short word: "unchanged", "partial", "unchecked", "differs", "checked".
+const char* RadioHoldsWord(RadioHolds holds);
+
 // The outcome of one radio.
 struct RadioJobResult {
     bool ok = false;
+    // The port was missing or given twice: no radio was tried on it.
+    bool noRadio = false;
     RadioState failedIn = RadioState::Waiting;  // the step that failed
     std::string message;     // the message a user would have seen, e.g. "Not received enough byte"
     std::string detail;      // what the link or the verify found out
     std::string backupPath;  // the backup written, or ""
+    RadioHolds holds = RadioHolds::Unchanged;
+    int blocksWritten = 0;   // blocks the radio acknowledged in the write
 
+    // The radio holds neither what it held before nor the plan: its backup
+    // (when there is one) is the way back.
+    bool needsRestore() const { return !ok && holds != RadioHolds::Unchanged && holds != RadioHolds::Checked; }
+    // "the radio holds a partial write (32 of 122 blocks)" and the like; ""
+    // when ok or when no radio was tried.
+    std::string holdsText() const;
     // "message (step: detail)", or "" when ok.
-    std::string describe() const;
+    std::string describeFailure() const;
+    // "message (step: detail); what the radio holds; its backup", and, for a
+    // radio that needs restoring from its backup, "; to put it back: " and
+    // wayBack when given. "" when ok.
+    std::string describe(const std::string& wayBack = {}) const;
 };
 
 // Reports of a running job: the step it is in, and blocks done out of the
@@ -58,10 +84,11 @@ struct RadioJobHooks {
 // Programs the radio on an open port with the plan. Every step starts with
 // a fresh handshake; the port stays open for the whole job and is the
 // caller's to close. cancelled is looked at in every wait and after every
-// block. nth numbers the radio on its port for the backup's name.
+// block. The backup's name holds portNumber (the port's place in the run)
+// and nth (the radio's on its port).
 RadioJobResult ProgramRadio(SerialPort& port, const std::string& portName, const RadioImage& plan,
                             const RadioJobOptions& options, const std::atomic<bool>& cancelled,
-                            const RadioJobHooks& hooks, int nth = 1);
+                            const RadioJobHooks& hooks, int portNumber = 1, int nth = 1);
 
 // One quiet wake-up on an open port: the seven wake-up bytes and a wait of
 // up to about a second for the acknowledgement; nothing is shown to anyone.

@@ -12,5 +12,7 @@ const char* const kMsgPowerWriteInterrupted = " Program interruput,please reset 
 const char* const kTitleReading = "Reading Data Progress";
 const char* const kTitleWriting = "Writing Data Progress";
 const char* const kProgressReady = "Ready ......";
+const char* const kMsgVerifyReadFailed =
+    "The radio took the whole write, but reading it back to check it failed: ";
 
 }  // namespace zem

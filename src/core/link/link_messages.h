@@ -13,5 +13,7 @@ extern const char* const kMsgPowerWriteInterrupted;  // the same with a leading 
 extern const char* const kTitleReading;            // "Reading Data Progress"
 extern const char* const kTitleWriting;            // "Writing Data Progress"
 extern const char* const kProgressReady;           // "Ready ......"
+// Heads the message of a verify whose read-back failed after a complete write.
+extern const char* const kMsgVerifyReadFailed;     // "The radio took the whole write, but reading it back ..."
 
 }  // namespace zem

@@ -82,11 +82,42 @@ TransferOutcome RunTransfer(TransferDirection direction, RadioImage& image, cons
     return outcome;
 }
 
+namespace {
+
+// Passes the read-back's messages on with the note that the write itself
+// went through, so a failed check is never taken for a failed write.
+class ReadBackMessenger : public Messenger {
+public:
+    explicit ReadBackMessenger(Messenger& target) : target_(target) {}
+
+    void notice(const std::string& text) override {
+        last = kMsgVerifyReadFailed + text;
+        target_.notice(last);
+    }
+    bool confirm(const std::string& text) override { return target_.confirm(text); }
+    bool retry(const std::string& text) override { return target_.retry(text); }
+    bool retryWithDetail(const std::string& text, const std::string& detail) override {
+        return target_.retryWithDetail(text, detail);
+    }
+
+    std::string last;  // the last notice as shown
+
+private:
+    Messenger& target_;
+};
+
+}  // namespace
+
 VerifyOutcome VerifyWrite(const RadioImage& written, const LinkSession& session, Messenger& messenger) {
     VerifyOutcome outcome;
     RadioImage readBack = written;
-    const TransferOutcome read = RunTransfer(TransferDirection::Read, readBack, session, messenger);
+    ReadBackMessenger readBackMessenger(messenger);
+    const TransferOutcome read = RunTransfer(TransferDirection::Read, readBack, session, readBackMessenger);
     outcome.link = read.link;
+    // The user gave up on a radio that stopped answering: the question
+    // said nothing of the write, so the notice does.
+    if (read.link.status == LinkStatus::Abandoned) readBackMessenger.notice("the radio did not answer");
+    if (!readBackMessenger.last.empty()) outcome.link.message = readBackMessenger.last;
     if (!read.refreshPages) return outcome;
     outcome.checked = true;
     outcome.mismatch = FirstWriteMismatch(written, readBack);

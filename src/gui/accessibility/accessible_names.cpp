@@ -1,5 +1,7 @@
 #include "accessibility/accessible_names.h"
 
+#include "accessibility/accessible_events.h"
+
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QComboBox>
@@ -120,6 +122,7 @@ QAccessibleInterface* LabelledControls(const QString& className, QObject* object
 #endif
 
 void InstallAccessibleNames() {
+    InstallAccessibleEventFilter();
 #ifdef Q_OS_UNIX
     // Elsewhere Qt's own list interface already names a list after its label.
     static bool installed = false;

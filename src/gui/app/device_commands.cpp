@@ -1,8 +1,11 @@
 #include "app/device_commands.h"
 
+#include "app/exchange_guard.h"
+
 #include "commands/command_host.h"
 #include "commands/command_ids.h"
 #include "fleet/fleet_command.h"
+#include "fleet/fleet_dialog.h"
 #include "common/app_title.h"
 #include "link/port_dialog.h"
 #include "link/port_selection.h"
@@ -14,9 +17,9 @@
 #include "printing/print_commands.h"
 
 #include <QAction>
-#include <QHash>
+#include <QDateTime>
+#include <QDir>
 #include <QKeySequence>
-#include <QSet>
 #include <QSettings>
 #include <QTimer>
 #include <QWidget>
@@ -27,15 +30,6 @@
 namespace zem::gui {
 
 namespace {
-
-// The commands that start an exchange with the radio or replace the
-// document: none of them may run while an exchange holds the port and works
-// on a copy of the image.
-constexpr int kExclusiveCommands[] = {
-    kCmdReadFromRadio, kCmdWriteToRadio, kCmdOnLinePowerSet, kCmdDebugTxPower, kCmdFileNew, kCmdFileOpen,
-    kCmdRecentFile1,   kCmdRecentFile1 + 1, kCmdRecentFile1 + 2, kCmdRecentFile1 + 3, kCmdWriteSeveral,
-    kCmdImportCsv,     kCmdRadioHistory,    kCmdCompareWithRadio,
-};
 
 // The port items, indexed like PortSelection::checkedItem: Other, COM1-COM4.
 constexpr int kPortCommands[] = {kCmdOtherPort, kCmdCom1, kCmdCom2, kCmdCom3, kCmdCom4};
@@ -70,43 +64,6 @@ void UseShortcut(CommandHost& window, QAction* action, const QKeySequence& keys)
     }
     action->setShortcutContext(Qt::ApplicationShortcut);
 }
-
-// Keeps the exclusive commands disabled while either exchange runs and
-// gives each back the state it had before.
-class ExchangeGuard : public QObject {
-public:
-    ExchangeGuard(CommandHost& window, QObject* parent) : QObject(parent), window_(window) {}
-
-    void setBusy(QObject* source, bool busy) {
-        const bool wasBusy = !busy_.isEmpty();
-        if (busy) {
-            busy_.insert(source);
-        } else {
-            busy_.remove(source);
-        }
-        const bool isBusy = !busy_.isEmpty();
-        if (isBusy == wasBusy) {
-            return;
-        }
-        for (int id : kExclusiveCommands) {
-            QAction* action = window_.action(id);
-            if (action == nullptr) {
-                continue;
-            }
-            if (isBusy) {
-                enabledBefore_.insert(id, action->isEnabled());
-                action->setEnabled(false);
-            } else {
-                action->setEnabled(enabledBefore_.value(id, true));
-            }
-        }
-    }
-
-private:
-    CommandHost& window_;
-    QSet<QObject*> busy_;
-    QHash<int, bool> enabledBefore_;
-};
 
 void ShowPortChecks(CommandHost& window, const PortSelection& port) {
     const int checked = port.checkedItem();
@@ -154,6 +111,8 @@ void InstallDeviceCommands(CommandHost& window) {
     auto* guard = new ExchangeGuard(window, &owner);
 
     auto* transfer = new TransferController(window, *port, &owner);
+    guard->watch(transfer, [transfer] { return transfer->isRunning(); },
+                 [transfer] { transfer->progressDialog().reject(); });
     QObject::connect(transfer, &TransferController::runningChanged, guard,
                      [guard, transfer](bool running) { guard->setBusy(transfer, running); });
     UseShortcut(window, Bind(window, kCmdReadFromRadio, transfer, [transfer] { transfer->prepare(zem::TransferDirection::Read); }),
@@ -161,9 +120,24 @@ void InstallDeviceCommands(CommandHost& window) {
     UseShortcut(window, Bind(window, kCmdWriteToRadio, transfer, [transfer] { transfer->prepare(zem::TransferDirection::Write); }),
                 QKeySequence(Qt::CTRL | Qt::Key_W));
 
-    // Every complete read is kept in the radio history.
+    // Every complete read is kept in the radio history, a compare's marked
+    // as such. A history that cannot take it is reported once, not at every
+    // read, until it works again; the read itself stands either way.
     QObject::connect(transfer, &TransferController::radioRead, transfer,
-                     [](const zem::RadioImage& image) { RadioHistory().add(image); });
+                     [&window, reported = false](const zem::RadioImage& image, bool fromCompare) mutable {
+                         RadioHistory history;
+                         QString why;
+                         if (!history.add(image, QDateTime::currentDateTime(), &why, fromCompare).isEmpty()) {
+                             reported = false;
+                         } else if (!reported) {
+                             reported = true;
+                             window.messenger().notice(
+                                 QStringLiteral("The read is complete, but it could not be kept in the radio history.\n"
+                                                "Folder: %1\nReason: %2")
+                                     .arg(QDir::toNativeSeparators(history.folder()), why)
+                                     .toStdString());
+                         }
+                     });
 
     // Verify after write is on until the user turns it off; the choice is kept.
     if (QAction* verify = window.action(kCmdVerifyAfterWrite)) {
@@ -178,6 +152,7 @@ void InstallDeviceCommands(CommandHost& window) {
     }
 
     auto* power = new PowerSetCommand(window, *port, &owner);
+    guard->watch(power, [power] { return power->exchanging(); }, [power] { power->stop(); });
     QObject::connect(power, &PowerSetCommand::runningChanged, guard,
                      [guard, power](bool running) { guard->setBusy(power, running); });
     // The menu item, Ctrl+T and the toolbar's power button are one command.
@@ -188,6 +163,10 @@ void InstallDeviceCommands(CommandHost& window) {
 
     // Many radios at once: the same guard keeps the document in place while they are written.
     auto* fleet = new FleetCommand(window, &owner);
+    guard->watch(fleet, [fleet] { return fleet->dialog() != nullptr && fleet->dialog()->isRunning(); },
+                 [fleet] {
+                     if (fleet->dialog() != nullptr) fleet->dialog()->stop();
+                 });
     QObject::connect(fleet, &FleetCommand::runningChanged, guard,
                      [guard, fleet](bool running) { guard->setBusy(fleet, running); });
     Bind(window, kCmdWriteSeveral, fleet, [fleet] { fleet->open(); });

@@ -26,6 +26,14 @@ CChannelPage* FocusedTable(CommandHost& host) {
     return focus && (focus == grid || grid->isAncestorOf(focus)) ? &page : nullptr;
 }
 
+// The channel page whose open cell editor has the focus; nullptr otherwise.
+CChannelPage* FocusedCellEditor(CommandHost& host) {
+    CChannelPage* page = FocusedTable(host);
+    QWidget* editor = page ? page->grid().OpenEditor() : nullptr;
+    QWidget* focus = QApplication::focusWidget();
+    return editor && (focus == editor || editor->isAncestorOf(focus)) ? page : nullptr;
+}
+
 template <typename FieldAction, typename TableAction>
 void Bind(CommandHost& host, int id, FieldAction onField, TableAction onTable) {
     QAction* action = host.action(id);
@@ -48,9 +56,19 @@ void InstallEditCommands(CommandHost& host) {
     Bind(
         host, kCmdEditCopy, [](QLineEdit& field) { field.copy(); },
         [](CChannelPage& page) { QApplication::clipboard()->setText(page.copySelection()); });
-    Bind(
-        host, kCmdEditPaste, [](QLineEdit& field) { field.paste(); },
-        [](CChannelPage& page) { page.pasteText(QApplication::clipboard()->text()); });
+    // Paste in a cell's open editor is the table's business too: what the
+    // clipboard holds decides between the editor and the cells.
+    if (QAction* paste = host.action(kCmdEditPaste)) {
+        QObject::connect(paste, &QAction::triggered, &host.hostWidget(), [&host] {
+            const QString text = QApplication::clipboard()->text();
+            if (CChannelPage* page = FocusedCellEditor(host))
+                page->pasteIntoEditor(text);
+            else if (QLineEdit* field = CKivuView::TypingField(QApplication::focusWidget()))
+                field->paste();
+            else if (CChannelPage* table = FocusedTable(host))
+                table->pasteText(text);
+        });
+    }
     Bind(
         host, kCmdEditClear, [](QLineEdit& field) { field.del(); },
         [](CChannelPage& page) { page.deleteSelection(); });

@@ -16,6 +16,9 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     browser_ = new QTextBrowser(this);
     browser_->setSearchPaths({QStringLiteral(":/help")});
     browser_->setOpenExternalLinks(true);
+    // A text cursor the arrow keys move: a screen reader reads the page line
+    // by line and word by word as it moves.
+    browser_->setTextInteractionFlags(browser_->textInteractionFlags() | Qt::TextSelectableByKeyboard);
 
     auto* contents = new QPushButton(QStringLiteral("Contents"), this);
     auto* back = new QPushButton(QStringLiteral("Back"), this);

@@ -1,6 +1,8 @@
 #include "app/main_window.h"
 
 #include "accessibility/accessible_names.h"
+#include "accessibility/announcement.h"
+#include "accessibility/menu_item_names.h"
 #include "app/about_dialog.h"
 #include "app/help_window.h"
 #include "app/recent_files.h"
@@ -14,13 +16,15 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLayout>
-#include <QLineEdit>
 #include <QPointer>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
 #include <QWhatsThis>
+
+#include <utility>
 
 // The pictures and help pages live in the static library zemgui, whose
 // resources must be registered by name.
@@ -34,6 +38,22 @@ const char* const kCaption = "Zem Electronics Co., Ltd. Programing Software";
 const char* const kIdleText = "Please press F1 for Help";
 const char* const kContextHelpPrompt = "Choose a Object for help";
 const char* const kEditChannelNotice = "Please directly double click inside the table";
+
+// Tells whether an action's last trigger came from its shortcut key.
+class ShortcutWatch : public QObject {
+public:
+    explicit ShortcutWatch(QAction* action) : QObject(action) { action->installEventFilter(this); }
+    bool takeKeyPress() { return std::exchange(byKey_, false); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Shortcut) byKey_ = true;
+        return false;
+    }
+
+private:
+    bool byKey_ = false;
+};
 
 // A themed icon where the desktop has one, else the one we ship.
 QIcon Icon(const char* themeName, const char* bundled) {
@@ -69,7 +89,8 @@ MainWindow::MainWindow(const QStringList& arguments, QWidget* parent)
     updateRecentFileActions();
 
     afterDocumentLoaded(true);
-    resize(1200, 700);
+    // Never larger than the screen, whatever its size and scale.
+    resize(QSize(1200, 700).boundedTo(screen()->availableGeometry().size()));
 
     InstallDeviceCommands(*this);
     InstallEditCommands(*this);
@@ -86,6 +107,14 @@ MainWindow::~MainWindow() {
         if (!qobject_cast<QLayout*>(child)) children.prepend(child);
     for (const QPointer<QObject>& child : children) delete child.data();
     doc_.attachView(nullptr);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The focused control always shows its focus frame, not only after the
+    // first Tab: a list that takes arrow keys must never have the focus
+    // unseen. Showing a window clears the flag, so it is set here.
+    setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 QAction* MainWindow::action(int commandId) const { return actions_.value(commandId, nullptr); }
@@ -148,11 +177,13 @@ void MainWindow::createActions() {
 
     // The channel list as CSV, printing, the radio, the ports and the
     // service mode are connected and enabled by InstallDeviceCommands.
-    a = makeAction(kCmdImportCsv, QStringLiteral("&Import CSV..."),
-                   QStringLiteral("Replace the channels by those of a comma-separated list\nImport CSV"));
+    a = makeAction(kCmdImportCsv, QStringLiteral("&Import channel list..."),
+                   QStringLiteral("Replace the channels by those of a channel list: this program's CSV or the "
+                                  "memory list of other programming tools\nImport channel list"));
     a->setEnabled(false);
-    a = makeAction(kCmdExportCsv, QStringLiteral("&Export CSV..."),
-                   QStringLiteral("Save the channels as a comma-separated list for a spreadsheet\nExport CSV"));
+    a = makeAction(kCmdExportCsv, QStringLiteral("&Export channel list..."),
+                   QStringLiteral("Save the channels as this program's CSV or as the memory list of other "
+                                  "programming tools\nExport channel list"));
     a->setEnabled(false);
     a = makeAction(kCmdRadioHistory, QStringLiteral("&Radio history..."),
                    QStringLiteral("Open one of the radios read before\nRadio history"));
@@ -175,7 +206,7 @@ void MainWindow::createActions() {
     }
 
     // Undo and Redo act on the document's history; inside a text field or
-    // an open cell editor they act on the typing there.
+    // an open cell editor their keys act on the typing there alone.
     a = makeAction(kCmdEditUndo, QString(), QStringLiteral("Undo the last change\nUndo"));
     a->setIcon(QIcon::fromTheme(QStringLiteral("edit-undo"), style()->standardIcon(QStyle::SP_ArrowBack)));
     a->setShortcuts(QKeySequence::Undo);
@@ -221,6 +252,7 @@ void MainWindow::createActions() {
     a = makeAction(kCmdEditChannel, QStringLiteral("&Edit Channel\tCtrl+G"), QStringLiteral("Edit channel Data \nEdit"));
     a->setIcon(Icon("document-edit", "edit.png"));
     shortcut(a, QKeySequence(Qt::CTRL | Qt::Key_G));
+    new ShortcutWatch(a);
     connect(a, &QAction::triggered, this, &MainWindow::editChannel);
 
     a = makeAction(kCmdOnLinePowerSet, QStringLiteral("On Line Power Set(&Y)\tCtrl+T"), QString());
@@ -248,6 +280,7 @@ void MainWindow::createActions() {
     for (const auto& port : ports) {
         a = makeAction(port.id, QLatin1String(port.text), QLatin1String(port.prompt));
         a->setEnabled(false);
+        HideShortcutHint(a);
     }
 
     a = makeAction(kCmdVerifyAfterWrite, QStringLiteral("&Verify after write"),
@@ -273,6 +306,7 @@ void MainWindow::createActions() {
     a = makeAction(kCmdContextHelp, QStringLiteral("What's This"), QStringLiteral("Show the context of help\nhelp"));
     a->setIcon(Icon("help-contextual", "whatsthis.png"));
     shortcut(a, QKeySequence(Qt::SHIFT | Qt::Key_F1));
+    new ShortcutWatch(a);
     connect(a, &QAction::triggered, this, &MainWindow::showContextHelp);
 
     a = makeAction(kCmdAbout, QStringLiteral("About Me(&A)..."),
@@ -402,29 +436,17 @@ void MainWindow::updateUndoActions() {
     redo->setEnabled(history.canRedo());
 }
 
-// In a text field with typing to undo (an open cell editor, a tone list's
-// edit line, a PTT ID field) Undo and Redo act on the typing; otherwise on
-// the document.
-void MainWindow::editUndo() {
-    QLineEdit* field = CKivuView::TypingField(QApplication::focusWidget());
-    if (field && field->isUndoAvailable()) {
-        field->undo();
-        return;
-    }
-    doc_.undoStack().undo();
-}
+// The document's history. The keys reach here only when no text field or
+// cell editor has the focus (those keep Ctrl+Z for their own typing); the
+// Edit menu and the toolbar always undo the document.
+void MainWindow::editUndo() { doc_.undoStack().undo(); }
 
-void MainWindow::editRedo() {
-    QLineEdit* field = CKivuView::TypingField(QApplication::focusWidget());
-    if (field && field->isRedoAvailable()) {
-        field->redo();
-        return;
-    }
-    doc_.undoStack().redo();
-}
+void MainWindow::editRedo() { doc_.undoStack().redo(); }
 
 void MainWindow::editChannel() {
-    messenger_.notice(kEditChannelNotice);
+    // The hint to double-click is for the mouse; Ctrl+G goes straight to the table.
+    auto* watch = action(kCmdEditChannel)->findChild<ShortcutWatch*>();
+    if (!watch || !watch->takeKeyPress()) messenger_.notice(kEditChannelNotice);
     view_->returnToChannelTab();
     view_->channelPage().setCurrentCell(1, 1);
 }
@@ -443,6 +465,17 @@ void MainWindow::showCurrentHelp() {
 }
 
 void MainWindow::showContextHelp() {
+    // From the keyboard the help is the focused control's (or its nearest
+    // container's that has one); the mouse chooses the control.
+    auto* watch = action(kCmdContextHelp)->findChild<ShortcutWatch*>();
+    if (watch && watch->takeKeyPress()) {
+        for (QWidget* w = QApplication::focusWidget(); w && isAncestorOf(w); w = w->parentWidget()) {
+            if (w->whatsThis().isEmpty()) continue;
+            QWhatsThis::showText(w->mapToGlobal(w->rect().center()), w->whatsThis(), w);
+            Announce(this, w->whatsThis());
+            return;
+        }
+    }
     statusBar()->showMessage(QString::fromUtf8(kContextHelpPrompt));
     QWhatsThis::enterWhatsThisMode();
 }

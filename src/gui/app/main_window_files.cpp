@@ -2,6 +2,7 @@
 // recent files, dropped files, the file named on the command line, and the
 // question whether to keep unsaved changes.
 #include "app/main_window.h"
+#include "accessibility/announcement.h"
 
 #include "app/recent_files.h"
 #include "channels/channel_page.h"
@@ -102,7 +103,8 @@ bool MainWindow::openRecentFile(int entry) {
 }
 
 bool MainWindow::showRadioHistory() {
-    RadioHistoryDialog dialog(RadioHistory(), this);
+    RadioHistory history;
+    RadioHistoryDialog dialog(history, messenger_, this);
     if (dialog.exec() != QDialog::Accepted) return false;
     const QString path = dialog.chosenPath();
     return !path.isEmpty() && openUntitled(path);
@@ -156,6 +158,7 @@ bool MainWindow::saveTo(const QString& path) {
     }
     recent_->add(path);
     updateRecentFileActions();
+    Announce(this, tr("Saved %1").arg(QFileInfo(path).fileName()));
     return true;
 }
 

@@ -25,6 +25,15 @@ bool CellDelegate::eventFilter(QObject* watched, QEvent* event) {
         // A commit may show a message box, which takes the focus; the value
         // is committed when the cell is left, not when the focus goes.
         return false;
+    case QEvent::ShortcutOverride:
+        // The edit box would paste the clipboard's text as it is; the
+        // window's Paste looks at it first, since several values go into
+        // the table rather than into this cell.
+        if (static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste)) {
+            event->ignore();
+            return true;
+        }
+        break;
     case QEvent::KeyPress: {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
@@ -78,6 +87,10 @@ void FrequencyDelegate::typeInto(QWidget* editor, QChar key, bool cellHadText) c
     else
         edit->clear();
     edit->end(false);
+}
+
+void FrequencyDelegate::pasteInto(QWidget* editor, const QString& value) const {
+    static_cast<QLineEdit*>(editor)->insert(value);
 }
 
 namespace {
@@ -154,6 +167,16 @@ void ComboDelegate::typeInto(QWidget* editor, QChar key, bool) const {
     if (!editable_) return;
     combo->setEditText(QString(key));
     combo->lineEdit()->end(false);
+}
+
+void ComboDelegate::pasteInto(QWidget* editor, const QString& value) const {
+    auto* combo = static_cast<QComboBox*>(editor);
+    const int entry = static_cast<int>(entries_.indexOf(value));
+    if (entry >= 0) combo->setCurrentIndex(entry);
+    if (editable_) {
+        combo->setEditText(value);
+        combo->lineEdit()->selectAll();
+    }
 }
 
 }  // namespace zem::gui

@@ -22,6 +22,9 @@ public:
     virtual QString editorText(QWidget* editor) const = 0;
     // Puts a typed character into an editor that has just opened.
     virtual void typeInto(QWidget* editor, QChar key, bool cellHadText) const = 0;
+    // Puts one pasted value into an open editor: an edit box takes it as
+    // typed text, a combo shows it as its entry.
+    virtual void pasteInto(QWidget* editor, const QString& value) const = 0;
 
     void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
     void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
@@ -49,6 +52,7 @@ public:
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
     QString editorText(QWidget* editor) const override;
     void typeInto(QWidget* editor, QChar key, bool cellHadText) const override;
+    void pasteInto(QWidget* editor, const QString& value) const override;
 };
 
 // A combo over fixed entries. The tone combo is editable, so a tone can be
@@ -63,6 +67,7 @@ public:
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
     QString editorText(QWidget* editor) const override;
     void typeInto(QWidget* editor, QChar key, bool cellHadText) const override;
+    void pasteInto(QWidget* editor, const QString& value) const override;
 
     const QStringList& entries() const { return entries_; }
 

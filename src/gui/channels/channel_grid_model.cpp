@@ -23,6 +23,13 @@ QVariant ChannelGridModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
     case Qt::EditRole:
         return QString::fromStdString(values_.cells.text(rowOf(index), colOf(index)));
+    case Qt::AccessibleTextRole: {
+        // A screen reader reads a row without its header: the row's first
+        // cell names the channel, "channel 5, 161.12500".
+        const QString text = QString::fromStdString(values_.cells.text(rowOf(index), colOf(index)));
+        if (colOf(index) != zem::kColReceive) return text;
+        return QStringLiteral("channel %1, %2").arg(rowOf(index)).arg(text);
+    }
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
     case Qt::ForegroundRole:

@@ -161,6 +161,13 @@ void CChannelPage::commitOpenEditor() { grid_->CloseOpenEditor(true); }
 
 void CChannelPage::hideEditors() { grid_->CloseOpenEditor(false); }
 
+bool CChannelPage::ownsOpenEditor(const QObject* object) const {
+    const QWidget* editor = grid_->OpenEditor();
+    for (; editor && object; object = object->parent())
+        if (object == editor) return true;
+    return false;
+}
+
 void CChannelPage::setCurrentCell(int row, int col) {
     grid_->SetCurrentCell(row, col);
     grid_->setFocus();
@@ -260,17 +267,41 @@ void CChannelPage::emptySelection(const QString& what) {
 
 void CChannelPage::pasteText(const QString& text) {
     commitOpenEditor();
-    const std::vector<zem::ChannelCell> cells = selectedCells();
-    if (cells.empty()) return;
-    int top = zem::kChannelCount;
-    int left = zem::kColPtt;
-    for (const zem::ChannelCell& cell : cells) {
-        top = std::min(top, cell.row);
-        left = std::min(left, cell.col);
+    pasteInto(selectedCells(), text);
+}
+
+void CChannelPage::pasteIntoEditor(const QString& text) {
+    QWidget* editor = grid_->OpenEditor();
+    const int row = grid_->Row();
+    const int col = grid_->Col();
+    if (!editor || row < 1 || col < 1) {
+        pasteText(text);
+        return;
     }
+    const std::string raw = text.toStdString();
+    const std::optional<std::string> value = zem::SingleValue(raw);
+    if (!value) {
+        // Several values: the spreadsheet's way, from this cell on; what
+        // the editor held is dropped. Nothing at all changes nothing.
+        if (!zem::ParseTabText(raw).empty()) {
+            hideEditors();
+            grid_->setFocus();
+            pasteInto({{row, col}}, text);
+        }
+        return;
+    }
+    const zem::EditorPaste paste = zem::PasteIntoEditor(row, col, *value);
+    if (!paste.refusal.empty()) {
+        messenger_.notice(paste.refusal);
+        return;
+    }
+    delegateFor(col)->pasteInto(editor, QString::fromStdString(paste.text));
+}
+
+void CChannelPage::pasteInto(const std::vector<zem::ChannelCell>& cells, const QString& text) {
     zem::CellBlock block;
     changeCells(QStringLiteral("Paste"), [&](zem::ChannelTable& table) {
-        block = zem::PasteCells(table, top, left, text.toStdString(), values_.bandIndex, messenger_);
+        block = zem::PasteCells(table, cells, text.toStdString(), values_.bandIndex, messenger_);
     });
     if (block.empty()) return;
     grid_->SetCurrentCell(block.top, block.left);

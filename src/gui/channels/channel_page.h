@@ -50,6 +50,9 @@ public:
     void commitOpenEditor();
     // Closes every editor; a value not yet committed is dropped.
     void hideEditors();
+    // True when object is the open cell editor or a part of it (the tone
+    // combo's edit line, a list's drop-down).
+    bool ownsOpenEditor(const QObject* object) const;
     // Makes (row, col) the current cell and gives the grid the focus.
     void setCurrentCell(int row, int col);
 
@@ -63,10 +66,16 @@ public:
     QString copySelection();
     // Copies the selection, then empties it as Delete does.
     QString cutSelection();
-    // Types tab-separated text into the table from the top-left cell of the
-    // selection on, each value through the commit rules; the cells pasted
-    // are selected afterwards.
+    // Pastes clipboard text into the selected cells as a spreadsheet does
+    // (zem::PasteCells): one value fills them all, several go in from the
+    // selection's top-left cell on, and the block pasted is selected
+    // afterwards. An open editor is committed first.
     void pasteText(const QString& text);
+    // Paste while a cell's editor is open: one value goes into the editor
+    // as typing would (a tone or choice only as an entry of its list);
+    // several close the editor without committing it and go into the table
+    // from its cell on.
+    void pasteIntoEditor(const QString& text);
     // Empties the selected cells through the commit rules.
     void deleteSelection();
 
@@ -97,6 +106,7 @@ private:
     // committed, then change runs on the cell texts as one edit.
     void changeCells(const QString& what, const std::function<void(zem::ChannelTable&)>& change);
     std::vector<zem::ChannelCell> selectedCells() const;
+    void pasteInto(const std::vector<zem::ChannelCell>& cells, const QString& text);
     void emptySelection(const QString& what);
 
     zem::RadioImage& image_;

@@ -99,6 +99,7 @@ CMSFlexGrid::CMSFlexGrid(QWidget* parent) : QTableView(parent) {
     setCornerButtonEnabled(false);
     if (auto* corner = findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly)) corner->installEventFilter(this);
     connect(verticalHeader(), &QHeaderView::sectionResized, this, [this] { updateGeometry(); });
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this] { updateGeometry(); });
 }
 
 QSize CMSFlexGrid::minimumSizeHint() const {
@@ -106,10 +107,15 @@ QSize CMSFlexGrid::minimumSizeHint() const {
     int height = 2 * frameWidth();
     if (!horizontalHeader()->isHidden())
         height += std::max(horizontalHeader()->sizeHint().height(), horizontalHeader()->minimumHeight());
+    // Nor narrower than all its columns: a horizontal scroll bar would hide
+    // the last channel; the window's page area scrolls instead.
+    int width = 2 * frameWidth();
+    if (!verticalHeader()->isHidden()) width += verticalHeader()->width();
     if (model()) {
         for (int row = 0; row < model()->rowCount(); ++row) height += rowHeight(row);
+        for (int col = 0; col < model()->columnCount(); ++col) width += columnWidth(col);
     }
-    return {hint.width(), std::max(hint.height(), height)};
+    return {std::max(hint.width(), width), std::max(hint.height(), height)};
 }
 
 void CMSFlexGrid::setModel(QAbstractItemModel* model) {

@@ -9,11 +9,18 @@
 namespace zem::gui {
 
 const char* const kProgramFileFilter = "Program file(*.Zem)";
+const char* const kPlanTextFilter = "Plan as text (*.yaml)";
 
 namespace {
 
-// Program files come as .Zem and, from other systems, .zem.
-QString DialogFilter() { return QStringLiteral("Program file(*.Zem *.zem)"); }
+// Program files come as .Zem and, from other systems, .zem; plans as text
+// as .yaml.
+QString DialogFilter() {
+    return QStringLiteral("Program file or plan (*.Zem *.zem *.yaml *.yml);;Program file(*.Zem *.zem);;") +
+           QString::fromUtf8(kPlanTextFilter);
+}
+
+QString MemoryListFilter() { return QStringLiteral("Memory list of other programming tools (*.csv)"); }
 
 QString CsvFilter() { return QStringLiteral("Channel list (*.csv);;All files (*)"); }
 
@@ -34,15 +41,38 @@ QString QtUserDialogs::openFileName() {
 }
 
 QString QtUserDialogs::saveFileName(const QString& suggested) {
-    return AskSaveName(parent_, QStringLiteral("Save As"), suggested, DialogFilter(), QStringLiteral("Zem"));
+    // The filter chosen decides the suffix a name without one gets.
+    const QString program = QString::fromUtf8(kProgramFileFilter);
+    const QString text = QString::fromUtf8(kPlanTextFilter);
+    QFileDialog dialog(parent_, QStringLiteral("Save As"), suggested, program + QStringLiteral(";;") + text);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    const bool asText = QFileInfo(suggested).suffix().compare(QStringLiteral("yaml"), Qt::CaseInsensitive) == 0;
+    dialog.selectNameFilter(asText ? text : program);
+    dialog.setDefaultSuffix(asText ? QStringLiteral("yaml") : QStringLiteral("Zem"));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, text](const QString& filter) {
+        dialog.setDefaultSuffix(filter == text ? QStringLiteral("yaml") : QStringLiteral("Zem"));
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().first();
 }
 
 QString QtUserDialogs::openCsvFileName() {
-    return QFileDialog::getOpenFileName(parent_, QStringLiteral("Import CSV"), QString(), CsvFilter());
+    return QFileDialog::getOpenFileName(parent_, QStringLiteral("Import channel list"), QString(), CsvFilter());
 }
 
 QString QtUserDialogs::saveCsvFileName(const QString& suggested) {
     return AskSaveName(parent_, QStringLiteral("Export CSV"), suggested, CsvFilter(), QStringLiteral("csv"));
+}
+
+QString QtUserDialogs::saveChannelListName(const QString& suggested, ChannelListFormat& format) {
+    const QString own = QStringLiteral("Channel list of this program (*.csv)");
+    QFileDialog dialog(parent_, QStringLiteral("Export channel list"), suggested,
+                       own + QStringLiteral(";;") + MemoryListFilter());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    format = dialog.selectedNameFilter() == own ? ChannelListFormat::ThisProgram : ChannelListFormat::MemoryList;
+    return dialog.selectedFiles().first();
 }
 
 UserDialogs::SaveChoice QtUserDialogs::askSaveChanges(const QString& documentName) {
@@ -53,6 +83,11 @@ UserDialogs::SaveChoice QtUserDialogs::askSaveChanges(const QString& documentNam
     if (answer == QMessageBox::Save) return SaveChoice::Save;
     if (answer == QMessageBox::Discard) return SaveChoice::Discard;
     return SaveChoice::Cancel;
+}
+
+bool AskYesNo(QWidget* parent, const QString& question) {
+    return QMessageBox::question(parent, ApplicationTitle(), question, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
 }
 
 }  // namespace zem::gui

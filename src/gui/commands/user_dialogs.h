@@ -26,6 +26,15 @@ public:
     // empty when the user cancelled.
     virtual QString openCsvFileName() = 0;
     virtual QString saveCsvFileName(const QString& suggested) = 0;
+
+    // The two formats a channel list is exported in.
+    enum class ChannelListFormat { ThisProgram, MemoryList };
+    // Where to export a channel list and in which format; empty when the
+    // user cancelled. Without a choice of its own: this program's CSV.
+    virtual QString saveChannelListName(const QString& suggested, ChannelListFormat& format) {
+        format = ChannelListFormat::ThisProgram;
+        return saveCsvFileName(suggested);
+    }
 };
 
 // The desktop's own file dialogs and a question box.
@@ -38,12 +47,19 @@ public:
     SaveChoice askSaveChanges(const QString& documentName) override;
     QString openCsvFileName() override;
     QString saveCsvFileName(const QString& suggested) override;
+    QString saveChannelListName(const QString& suggested, ChannelListFormat& format) override;
 
 private:
     QWidget* parent_;
 };
 
+// A Yes/No question in a box captioned with the application title; No is
+// the default button, so a stray Enter never stops a radio half-written.
+// True for Yes.
+bool AskYesNo(QWidget* parent, const QString& question);
+
 // The filter of the file dialogs.
 extern const char* const kProgramFileFilter;  // "Program file(*.Zem)"
+extern const char* const kPlanTextFilter;     // "Plan as text (*.yaml)"
 
 }  // namespace zem::gui

@@ -1,6 +1,7 @@
 #include "common/qt_messenger.h"
 
 #include "common/app_title.h"
+#include "common/refusal_list_dialog.h"
 
 #include <QMessageBox>
 
@@ -34,6 +35,13 @@ bool QtMessenger::retryWithDetail(const std::string& text, const std::string& de
     box.setDefaultButton(QMessageBox::Retry);
     if (!detail.empty()) box.setDetailedText(QString::fromStdString(detail));
     return box.exec() == QMessageBox::Retry;
+}
+
+void QtMessenger::noticeList(const std::string& text, const std::vector<std::string>& items) {
+    QStringList lines;
+    for (const std::string& item : items) lines << QString::fromStdString(item);
+    RefusalListDialog dialog(QString::fromStdString(text), lines, parent_);
+    dialog.exec();
 }
 
 }  // namespace zem::gui

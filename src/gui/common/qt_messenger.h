@@ -17,6 +17,8 @@ public:
     bool retry(const std::string& text) override;
     // The Retry/Cancel box with what the link found out under "Show Details...".
     bool retryWithDetail(const std::string& text, const std::string& detail) override;
+    // The text over a scrollable list with Copy (RefusalListDialog).
+    void noticeList(const std::string& text, const std::vector<std::string>& items) override;
 
 private:
     QWidget* parent_;
@@ -37,6 +39,9 @@ public:
     bool retry(const std::string& text) override { return target_->retry(text); }
     bool retryWithDetail(const std::string& text, const std::string& detail) override {
         return target_->retryWithDetail(text, detail);
+    }
+    void noticeList(const std::string& text, const std::vector<std::string>& items) override {
+        target_->noticeList(text, items);
     }
 
 private:

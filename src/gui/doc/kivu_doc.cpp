@@ -1,8 +1,11 @@
 #include "doc/kivu_doc.h"
 
 #include "document/document_diff.h"
+#include "plan/plan_text.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QUndoCommand>
 
@@ -47,10 +50,46 @@ void CKivuDoc::newDocument() {
     path_.clear();
 }
 
+bool IsPlanTextPath(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix();
+    return suffix.compare(QStringLiteral("yaml"), Qt::CaseInsensitive) == 0 ||
+           suffix.compare(QStringLiteral("yml"), Qt::CaseInsensitive) == 0;
+}
+
+namespace {
+
+// A plan is a few kilobytes; anything far larger is not one.
+constexpr qint64 kMaxPlanTextBytes = 1 << 20;
+
+zem::FileResult LoadPlanText(const QString& path, zem::RadioImage& image) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxPlanTextBytes)
+        return zem::FileResult::failure(
+            QStringLiteral("Could not read %1").arg(QDir::toNativeSeparators(path)).toStdString());
+    const zem::PlanTextImport result = zem::ImportPlanText(file.readAll().toStdString());
+    if (!result.ok()) {
+        std::string message = QStringLiteral("The plan %1 was not opened:")
+                                   .arg(QFileInfo(path).fileName())
+                                   .toStdString();
+        // The first errors say what is wrong; a file that is no plan at all gives many.
+        constexpr std::size_t kShown = 10;
+        for (std::size_t i = 0; i < result.errors.size() && i < kShown; ++i)
+            message += "\n" + result.errors[i].describe();
+        if (result.errors.size() > kShown)
+            message += "\n(" + std::to_string(result.errors.size() - kShown) + " more)";
+        return zem::FileResult::failure(message);
+    }
+    image = result.image;
+    return zem::FileResult::success();
+}
+
+}  // namespace
+
 zem::FileResult CKivuDoc::open(const QString& path) {
     // Loading goes into a copy, so a refused file leaves the document as it was.
     zem::RadioImage loaded = image_;
-    zem::FileResult result = zem::LoadProgramFile(QFile::encodeName(path).toStdString(), loaded);
+    zem::FileResult result = IsPlanTextPath(path) ? LoadPlanText(path, loaded)
+                                                  : zem::LoadProgramFile(QFile::encodeName(path).toStdString(), loaded);
     if (result.ok) {
         image_ = loaded;
         path_ = path;
@@ -59,7 +98,9 @@ zem::FileResult CKivuDoc::open(const QString& path) {
 }
 
 zem::FileResult CKivuDoc::save(const QString& path) {
-    zem::FileResult result = zem::SaveProgramFile(QFile::encodeName(path).toStdString(), image_);
+    const std::string file = QFile::encodeName(path).toStdString();
+    zem::FileResult result = IsPlanTextPath(path) ? zem::WriteFileAtomically(file, zem::ExportPlanText(image_))
+                                                  : zem::SaveProgramFile(file, image_);
     if (result.ok) {
         path_ = path;
         baseline_ = currentImage();

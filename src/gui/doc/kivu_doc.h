@@ -8,6 +8,10 @@
 
 namespace zem::gui {
 
+// True for a plan as text (*.yaml, *.yml), which opens and saves as YAML
+// instead of the 1024 bytes of a program file.
+bool IsPlanTextPath(const QString& path);
+
 // What shows the document and may hold edits not yet stored into its image:
 // the form with the three pages.
 class DocumentPages {
@@ -62,11 +66,12 @@ public:
     // Builds the image of a new document and forgets the path.
     void newDocument();
 
-    // Loads a program file. On failure the image and the path are left as
+    // Loads a program file or a plan as text. On failure the image and the path are left as
     // they were and the result carries the message to show.
     zem::FileResult open(const QString& path);
 
-    // Saves the image as it is (the caller stores the pages first) and, on
+    // Saves the image as it is (the caller stores the pages first), as a
+    // plan text when path names one, and, on
     // success, takes path as the document's path and the saved image as
     // the new baseline.
     zem::FileResult save(const QString& path);

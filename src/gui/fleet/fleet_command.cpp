@@ -20,11 +20,12 @@ void FleetCommand::open() {
         CommandHost& host = host_;
         dialog_ = new FleetDialog(
             host.messenger(),
-            [&host](zem::RadioImage& plan) {
+            [&host](zem::RadioImage& plan, std::string& planName) {
                 // The radios get what the pages show, and the document keeps it.
                 host.view().channelPage().commitOpenEditor();
                 host.view().storeAllPages();
                 plan = host.document().image();
+                planName = host.document().pathName().toStdString();
                 return true;
             },
             &host.hostWidget());

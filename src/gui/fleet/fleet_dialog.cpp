@@ -1,7 +1,10 @@
 #include "fleet/fleet_dialog.h"
 
+#include "accessibility/announcement.h"
+#include "commands/user_dialogs.h"
 #include "common/app_title.h"
 #include "document/program_file.h"
+#include "document/sha256.h"
 #include "fleet/fleet_checks.h"
 #include "fleet/fleet_report.h"
 #include "messenger.h"
@@ -10,6 +13,8 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QKeyEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -42,7 +47,24 @@ QString CountText(const zem::PortStatus& s) {
     return text;
 }
 
+// A failed radio's message, what it holds, and the way back: with one
+// cable for many radios the radio is no longer on the cable.
+QString FailureText(const zem::RadioJobResult& job, bool repeat) {
+    QString text = QString::fromStdString(job.message);
+    if (const std::string holds = job.holdsText(); !holds.empty()) text += QStringLiteral("; ") + QString::fromStdString(holds);
+    if (job.needsRestore() && !job.backupPath.empty())
+        text += (repeat ? FleetDialog::tr("; backup: %1; to put it back: put it on the cable again and write the "
+                                          "backup to it (Open, then Write)")
+                        : FleetDialog::tr("; backup: %1; to put it back: Restore from backups"))
+                    .arg(QString::fromStdString(job.backupPath));
+    return text;
+}
+
 }  // namespace
+
+const char* const FleetDialog::kAskStopRun =
+    "The radios are still being written.\n"
+    "Stop every radio at its next block and close this window?";
 
 FleetDialog::FleetDialog(zem::Messenger& messenger, PlanSource takePlan, QWidget* parent)
     : QDialog(parent), messenger_(messenger), takePlan_(std::move(takePlan)) {
@@ -52,6 +74,7 @@ FleetDialog::FleetDialog(zem::Messenger& messenger, PlanSource takePlan, QWidget
     auto* portBox = new QGroupBox(tr("Ports"), this);
     ports_ = new QListWidget(portBox);
     ports_->setObjectName(QStringLiteral("ports"));
+    ports_->setAccessibleName(tr("Ports"));
     portEdit_ = new QLineEdit(portBox);
     portEdit_->setObjectName(QStringLiteral("portPath"));
     portEdit_->setPlaceholderText(tr("Port numbers or device paths"));
@@ -86,6 +109,7 @@ FleetDialog::FleetDialog(zem::Messenger& messenger, PlanSource takePlan, QWidget
 
     table_ = new QTableWidget(0, kColumns, this);
     table_->setObjectName(QStringLiteral("radios"));
+    table_->setAccessibleName(tr("Radios"));
     table_->setHorizontalHeaderLabels({tr("Port"), tr("Progress"), tr("State"), tr("Count"), tr("Message")});
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->hide();
@@ -102,16 +126,24 @@ FleetDialog::FleetDialog(zem::Messenger& messenger, PlanSource takePlan, QWidget
     save_ = new QPushButton(tr("Save report..."), this);
     save_->setObjectName(QStringLiteral("saveReport"));
     save_->setEnabled(false);
+    restore_ = new QPushButton(tr("Restore from backups"), this);
+    restore_->setObjectName(QStringLiteral("restore"));
+    restore_->setToolTip(tr("Write each failed radio's own backup back into it"));
+    restore_->setEnabled(false);
     auto* close = new QPushButton(tr("Close"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(summary_, 1);
     buttons->addWidget(start_);
     buttons->addWidget(stop_);
     buttons->addWidget(save_);
+    buttons->addWidget(restore_);
     buttons->addWidget(close);
 
-    // Enter in the port field adds the port; no button starts a run by Enter.
-    for (QPushButton* button : {add_, browse_, start_, stop_, save_, close}) button->setAutoDefault(false);
+    // Enter presses the button that has the focus, else the default one:
+    // Start while idle, Stop during a run. In the port field it adds the port.
+    for (QPushButton* button : {add_, browse_, start_, stop_, save_, restore_, close}) button->setAutoDefault(true);
+    start_->setDefault(true);
+    portEdit_->installEventFilter(this);
 
     auto* top = new QHBoxLayout;
     top->addWidget(portBox, 1);
@@ -131,7 +163,6 @@ FleetDialog::FleetDialog(zem::Messenger& messenger, PlanSource takePlan, QWidget
         for (const QString& port : portEdit_->text().split(separators, Qt::SkipEmptyParts)) addPort(port);
         portEdit_->clear();
     });
-    connect(portEdit_, &QLineEdit::returnPressed, add_, &QPushButton::click);
     connect(browse_, &QPushButton::clicked, this, &FleetDialog::chooseBackupFolder);
     connect(backup_, &QCheckBox::toggled, this, [this](bool on) {
         backupFolder_->setEnabled(on && !running_);
@@ -140,6 +171,7 @@ FleetDialog::FleetDialog(zem::Messenger& messenger, PlanSource takePlan, QWidget
     connect(start_, &QPushButton::clicked, this, &FleetDialog::start);
     connect(stop_, &QPushButton::clicked, this, &FleetDialog::stop);
     connect(save_, &QPushButton::clicked, this, &FleetDialog::saveReportAs);
+    connect(restore_, &QPushButton::clicked, this, &FleetDialog::restoreFromBackups);
     connect(close, &QPushButton::clicked, this, &FleetDialog::close);
     loadSettings();
 }
@@ -208,10 +240,47 @@ bool FleetDialog::start() {
         options.job.backupFolder = folder;
     }
     zem::RadioImage plan;
-    if (!takePlan_ || !takePlan_(plan)) return false;
+    std::string planName;
+    if (!takePlan_ || !takePlan_(plan, planName)) return false;
     storeSettings();
-    if (adjust_) adjust_(options);
+    reportInfo_ = {planName, zem::Sha256Hex(plan.data(), zem::kImageSize), {}};
+    restoring_ = false;
+    repeatRun_ = options.repeat;
+    begin({plan}, ports, options);
+    return true;
+}
 
+bool FleetDialog::restoreFromBackups() {
+    if (running_ || repeatRun_) return false;
+    const std::vector<zem::RestoreItem> items = zem::RadiosToRestore(results_);
+    if (items.empty()) return false;
+    // Every backup is read before any radio is touched.
+    std::vector<zem::RadioImage> backups(items.size());
+    QStringList ports;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (zem::FileResult loaded = zem::LoadFleetPlan(items[i].backupPath, backups[i]); !loaded.ok) {
+            messenger_.notice(loaded.message);
+            return false;
+        }
+        ports << QString::fromStdString(items[i].port);
+    }
+    zem::FleetOptions options;
+    options.job.verify = verify_->isChecked();
+    options.job.retries = kRetries;
+    reportInfo_ = {tr("the backups").toStdString(), {}, {}};
+    restoring_ = true;
+    repeatRun_ = false;
+    restoredFrom_.clear();
+    for (const zem::RadioResult& r : results_)
+        if (r.job.needsRestore() && !r.job.backupPath.empty()) restoredFrom_.push_back(r.job);
+    begin(std::move(backups), ports, options);
+    return true;
+}
+
+void FleetDialog::begin(std::vector<zem::RadioImage> plans, const QStringList& ports,
+                        const zem::FleetOptions& given) {
+    zem::FleetOptions options = given;
+    if (adjust_) adjust_(options);
     std::vector<std::string> names;
     table_->setRowCount(0);
     table_->setRowCount(ports.size());
@@ -226,12 +295,11 @@ bool FleetDialog::start() {
     }
     results_.clear();
     summary_->clear();
-    run_ = std::make_unique<zem::FleetRun>(plan, names, options);
+    run_ = std::make_unique<zem::FleetRun>(std::move(plans), names, options);
     run_->start();
     setRunning(true);
     poll();
     timer_->start();
-    return true;
 }
 
 void FleetDialog::stop() {
@@ -251,14 +319,34 @@ void FleetDialog::poll() {
         table_->item(row, kState)->setText(QString::fromUtf8(zem::RadioStateText(s.state)));
         table_->item(row, kCount)->setText(CountText(s));
         const bool showFailure = s.state == zem::RadioState::Failed || (s.failed > 0 && !s.message.empty());
-        table_->item(row, kMessage)->setText(showFailure ? QString::fromStdString(s.message) : QString());
-        table_->item(row, kMessage)->setToolTip(showFailure ? QString::fromStdString(s.detail) : QString());
+        table_->item(row, kMessage)->setText(showFailure ? FailureText(s.last, repeatRun_) : QString());
+        // The whole text too, since a narrow column cuts it off.
+        table_->item(row, kMessage)->setToolTip(
+            showFailure ? FailureText(s.last, repeatRun_) + QLatin1Char('\n') + QString::fromStdString(s.detail) : QString());
     }
     if (!ended) return;
     timer_->stop();
     run_->wait();
     results_ = run_->results();
-    summary_->setText(QString::fromStdString(zem::FleetSummary(results_)));
+    // A radio whose restore failed keeps its backup, to be tried again; one
+    // the restore left untouched still holds what it held before.
+    if (restoring_)
+        for (zem::RadioResult& r : results_) {
+            if (r.job.noRadio || r.portIndex >= restoredFrom_.size()) continue;
+            const zem::RadioJobResult& before = restoredFrom_[r.portIndex];
+            r.job.backupPath = before.backupPath;
+            if (!r.job.ok && r.job.holds == zem::RadioHolds::Unchanged) {
+                r.job.holds = before.holds;
+                r.job.blocksWritten = before.blocksWritten;
+            }
+        }
+    const QString summary = QString::fromStdString(zem::FleetSummary(results_));
+    summary_->setText(restoring_ ? tr("Restore: %1").arg(summary) : summary);
+    Announce(this, summary_->text());
+    if (!reportAtEnd_.isEmpty()) {
+        writeReport(reportAtEnd_);
+        reportAtEnd_.clear();
+    }
     setRunning(false);
     if (closeWhenDone_) {
         closeWhenDone_ = false;
@@ -271,7 +359,10 @@ void FleetDialog::setRunning(bool running) {
     running_ = running;
     start_->setEnabled(!running);
     stop_->setEnabled(running);
-    save_->setEnabled(!running && !results_.empty());
+    start_->setDefault(!running);
+    stop_->setDefault(running);
+    save_->setEnabled(running || !results_.empty());
+    restore_->setEnabled(!running && !repeatRun_ && !zem::RadiosToRestore(results_).empty());
     for (QWidget* w : std::initializer_list<QWidget*>{ports_, portEdit_, add_, verify_, backup_, repeat_})
         w->setEnabled(!running);
     backupFolder_->setEnabled(!running && backup_->isChecked());
@@ -279,8 +370,20 @@ void FleetDialog::setRunning(bool running) {
     emit runningChanged(running);
 }
 
-bool FleetDialog::saveReport(const QString& path) {
-    zem::FileResult written = zem::WriteFileAtomically(path.toStdString(), zem::FleetReportCsv(results_));
+bool FleetDialog::mayReplace(const QString& path) {
+    return !QFileInfo::exists(path) ||
+           messenger_.confirm(tr("The report \"%1\" exists already. Replace it?").arg(path).toStdString());
+}
+
+bool FleetDialog::saveReport(const QString& path) { return mayReplace(path) && writeReport(path); }
+
+bool FleetDialog::writeReport(const QString& path) {
+    zem::FleetReportInfo info = reportInfo_;
+    info.wayBack = repeatRun_ ? tr("put it on the cable again and write the backup to it").toStdString()
+                              : tr("\"Restore from backups\" in the window, or zemtool fleet restore %1")
+                                    .arg(path)
+                                    .toStdString();
+    zem::FileResult written = zem::WriteFileAtomically(path.toStdString(), zem::FleetReportCsv(results_, info));
     if (!written.ok) messenger_.notice(written.message);
     return written.ok;
 }
@@ -289,8 +392,20 @@ void FleetDialog::saveReportAs() {
     const QString path =
         chooseReport_ ? chooseReport_()
                       : QFileDialog::getSaveFileName(this, tr("Save report"), QStringLiteral("report.csv"),
-                                                     tr("CSV file (*.csv)"));
-    if (!path.isEmpty()) saveReport(path);
+                                                     tr("CSV file (*.csv)"), nullptr,
+                                                     QFileDialog::DontConfirmOverwrite);  // saveReport asks
+    if (path.isEmpty()) return;
+    if (running_)
+        saveReportAtEnd(path);
+    else
+        saveReport(path);
+}
+
+bool FleetDialog::saveReportAtEnd(const QString& path) {
+    if (!mayReplace(path)) return false;
+    reportAtEnd_ = path;
+    summary_->setText(tr("The report goes to %1 when the run ends.").arg(QDir::toNativeSeparators(path)));
+    return true;
 }
 
 void FleetDialog::chooseBackupFolder() {
@@ -298,10 +413,37 @@ void FleetDialog::chooseBackupFolder() {
     if (!folder.isEmpty()) backupFolder_->setText(QDir::toNativeSeparators(folder));
 }
 
+// Yes stops the run, and the dialog closes once every port is released.
+bool FleetDialog::askStopAndClose() {
+    if (closeWhenDone_) return true;  // asked already; stopping
+    if (!AskYesNo(this, QString::fromUtf8(kAskStopRun))) return false;
+    closeWhenDone_ = true;
+    stop();
+    return true;
+}
+
+void FleetDialog::reject() {
+    if (running_) {
+        askStopAndClose();
+        return;
+    }
+    QDialog::reject();
+}
+
+bool FleetDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == portEdit_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            add_->click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
 void FleetDialog::closeEvent(QCloseEvent* event) {
     if (running_) {
-        closeWhenDone_ = true;
-        stop();
+        askStopAndClose();
         event->ignore();
         return;
     }

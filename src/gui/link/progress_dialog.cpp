@@ -44,8 +44,10 @@ CProgressDlg::CProgressDlg(QWidget* parent)
 
 void CProgressDlg::prepare(const QString& title) {
     setWindowTitle(title);
+    m_phase.clear();
     m_bar->setRange(0, kBarMaximum);
     m_bar->setValue(0);
+    m_bar->setTextVisible(false);
     m_status->setText(QStringLiteral("Ready ......"));
     m_bCancel = false;
     m_running = false;
@@ -56,8 +58,9 @@ void CProgressDlg::prepare(const QString& title) {
 QString CProgressDlg::statusText() const { return m_status->text(); }
 
 void CProgressDlg::setStatusText(const QString& text) {
-    m_status->setText(text);
-    emit statusShown(text);
+    const QString shown = m_phase.isEmpty() ? text : tr("%1: %2").arg(m_phase, text);
+    m_status->setText(shown);
+    emit statusShown(shown);
 }
 
 void CProgressDlg::stepBlock() {
@@ -67,9 +70,12 @@ void CProgressDlg::stepBlock() {
     }
 }
 
-void CProgressDlg::beginPhase(const QString& title, const QString& status) {
+void CProgressDlg::beginPhase(const QString& title, const QString& status, const QString& phase) {
     setWindowTitle(title);
+    m_phase = phase;
     m_bar->setValue(0);
+    m_bar->setFormat(phase);
+    m_bar->setTextVisible(true);
     setStatusText(status);
 }
 

@@ -42,8 +42,10 @@ public slots:
     // count, which runs 1..122 for a full image.
     void stepBlock();
     // A second phase of the same run (the read-back of a verify): the bar
-    // starts again from 0 under the phase's caption and status text.
-    void beginPhase(const QString& title, const QString& status);
+    // starts again from 0 under the phase's caption and status text. Until
+    // the run ends, the bar carries the phase's name and every status text
+    // and block count is headed by it ("Verify: 12").
+    void beginPhase(const QString& title, const QString& status, const QString& phase);
     // The exchange has ended: a complete run fills the bar; the window closes
     // in every outcome.
     void endRun(bool complete);
@@ -64,6 +66,7 @@ private:
     QPushButton* m_cancel;
     QProgressBar* m_bar;
     QLabel* m_status;
+    QString m_phase;  // the name of a second phase while it runs
     std::atomic<bool> m_bCancel{false};
     bool m_running = false;
 };

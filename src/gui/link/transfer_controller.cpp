@@ -1,5 +1,6 @@
 #include "link/transfer_controller.h"
 
+#include "accessibility/announcement.h"
 #include "channels/channel_page.h"
 #include "commands/command_host.h"
 #include "doc/kivu_doc.h"
@@ -9,8 +10,8 @@
 #include "link/progress_dialog.h"
 #include "view/kivu_view.h"
 
-#include <QCloseEvent>
-#include <QTimer>
+
+#include <QEvent>
 
 #include <memory>
 
@@ -26,7 +27,11 @@ struct TransferController::RunResult {
 };
 
 const char* const TransferController::kTitleVerifying = "Verifying Written Data";
+const char* const TransferController::kMsgWriteStopped =
+    "The write was stopped before the end: the radio now holds part of this program and part of what it held "
+    "before. Write it again before using the radio.";
 const char* const TransferController::kStatusVerifying = "Reading the radio back to compare...";
+const char* const TransferController::kPhaseVerify = "Verify";
 
 TransferController::TransferController(CommandHost& window, PortSelection& port, QObject* parent)
     : QObject(parent),
@@ -120,7 +125,7 @@ void TransferController::start() {
             this,
             [this] {
                 if (dialog_ != nullptr)
-                    dialog_->beginPhase(QString::fromUtf8(kTitleVerifying), QString::fromUtf8(kStatusVerifying));
+                    dialog_->beginPhase(tr(kTitleVerifying), tr(kStatusVerifying), tr(kPhaseVerify));
             },
             Qt::QueuedConnection);
     };
@@ -146,12 +151,8 @@ void TransferController::finished(const RunResult& result) {
         // The document and the pages stay exactly as they are.
         dialog_->endRun(outcome.refreshPages);
         if (outcome.refreshPages) {
-            emit radioRead(working);
+            emit radioRead(working, true);
             emit compareReady(result.document, working);
-        }
-        if (closeWhenDone_) {
-            closeWhenDone_ = false;
-            QTimer::singleShot(0, &window_.hostWidget(), &QWidget::close);
         }
         return;
     }
@@ -169,14 +170,24 @@ void TransferController::finished(const RunResult& result) {
     } else if (outcome.returnToChannelTab) {
         view.returnToChannelTab();
     }
+    if (direction_ == zem::TransferDirection::Write && outcome.link.status == zem::LinkStatus::Cancelled) {
+        // Stopped among the blocks (Cancel, or quitting): the radio is neither
+        // as it was nor as the document, and must not be used like that.
+        window_.messenger().notice(kMsgWriteStopped);
+    }
     if (result.verify.checked && !result.verify.matches()) {
         // The document keeps what was meant to be written.
         window_.messenger().notice(zem::VerifyMismatchMessage(result.verify.mismatch));
     }
-    if (outcome.refreshPages) emit radioRead(working);
-    if (closeWhenDone_) {
-        closeWhenDone_ = false;
-        QTimer::singleShot(0, &window_.hostWidget(), &QWidget::close);
+    if (outcome.refreshPages) emit radioRead(working, false);
+    // The outcome is heard as well as seen; a failure has said why in a message box.
+    if (outcome.link.completed()) {
+        if (direction_ == zem::TransferDirection::Read)
+            Announce(&window_.hostWidget(), tr("Read from the radio"));
+        else if (!result.verify.checked)
+            Announce(&window_.hostWidget(), tr("Written to the radio"));
+        else if (result.verify.matches())
+            Announce(&window_.hostWidget(), tr("Written to the radio and verified"));
     }
 }
 
@@ -185,13 +196,9 @@ bool TransferController::eventFilter(QObject* watched, QEvent* event) {
     // Only these matter; the type is looked at first because the window also
     // sends events while it destroys its children, the progress window
     // among them.
-    const bool guarded = type == QEvent::Close || type == QEvent::DragEnter || type == QEvent::Drop;
+    const bool guarded = type == QEvent::DragEnter || type == QEvent::Drop;
     if (watched != &window_.hostWidget() || !guarded || !isRunning()) {
         return QObject::eventFilter(watched, event);
-    }
-    if (type == QEvent::Close) {
-        closeWhenDone_ = true;
-        dialog_->reject();  // sets the cancel flag of the running exchange
     }
     // A file dropped on the window would replace the document the exchange
     // is about to fill or has just stored.

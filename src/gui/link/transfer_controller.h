@@ -43,6 +43,8 @@ public:
 
     static const char* const kTitleVerifying;   // the progress window's caption while it verifies
     static const char* const kStatusVerifying;  // its status line as the read-back begins
+    static const char* const kPhaseVerify;      // heads the status line and names the bar meanwhile
+    static const char* const kMsgWriteStopped;  // a write cancelled among its blocks
     zem::TransferDirection direction() const { return direction_; }
     CProgressDlg& progressDialog() { return *dialog_; }
 
@@ -50,14 +52,14 @@ signals:
     void runningChanged(bool running);
     // A complete read from the radio (a Read, or the read of a compare):
     // image holds what the radio sent.
-    void radioRead(const zem::RadioImage& image);
+    void radioRead(const zem::RadioImage& image, bool fromCompare);
     // A compare's read is complete: document is what the pages showed when
     // it started, radio the same with the radio's bytes 0x000-0x3CF.
     void compareReady(const zem::RadioImage& document, const zem::RadioImage& radio);
 
 protected:
-    // Closing the window during a run cancels it; the window closes once the
-    // port is released. Files dropped on the window are refused meanwhile.
+    // Files dropped on the window are refused during a run. (Closing the
+    // window meanwhile is the exchange guard's question.)
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -76,7 +78,6 @@ private:
     bool verifyAfterWrite_ = true;
     bool compare_ = false;
     bool placed_ = false;
-    bool closeWhenDone_ = false;
 };
 
 }  // namespace zem::gui

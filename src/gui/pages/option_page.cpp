@@ -175,14 +175,15 @@ void COptionPage::buildLayout() {
     columns->addLayout(right, 1);
     columns->addStretch(1);
 
-    // The focus order the radio's dealers are used to.
-    QWidget* const order[] = {lockDetect_,     dtmfSpeed_,       firstDigitTime_, squelchLevel_,
-                              whisperLevel_,   whisperEnable_,   voxLevel_,       pttIdStartEnable_,
-                              pttIdEndEnable_, pttIdStart_,      pttIdEnd_,       scanMode_,
-                              receiveRecovery_, transmissionRecovery_, timeOutTimer_, voiceBeepTone_,
-                              firstDigitDelay_, energyCheck_,    wiredCloneMode_, scramble_,
-                              alarmEnable_,    defaultButton_,   voxEnable_,      compandExpand_,
-                              saveEnergy_,     dtmfSideTone_};
+    // Tab follows the screen: the left column's boxes from top to bottom,
+    // then the right column's, each box's controls as they are read.
+    QWidget* const order[] = {whisperLevel_,   whisperEnable_,   voxLevel_,        voxEnable_,
+                              pttIdStart_,     pttIdEnd_,        pttIdStartEnable_, pttIdEndEnable_,
+                              dtmfSpeed_,      firstDigitTime_,  firstDigitDelay_, dtmfSideTone_,
+                              scanMode_,       receiveRecovery_, transmissionRecovery_, timeOutTimer_,
+                              voiceBeepTone_,  squelchLevel_,    lockDetect_,      energyCheck_,
+                              wiredCloneMode_, scramble_,        alarmEnable_,     saveEnergy_,
+                              compandExpand_,  defaultButton_};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 

@@ -33,6 +33,12 @@ PowerSetCommand::PowerSetCommand(CommandHost& window, PortSelection& port, QObje
     setObjectName(QStringLiteral("powerSetCommand"));
 }
 
+bool PowerSetCommand::exchanging() const { return worker_ != nullptr && worker_->isRunning(); }
+
+void PowerSetCommand::stop() {
+    if (dialog_ != nullptr) dialog_->reject();
+}
+
 void PowerSetCommand::run() {
     if (running_) {
         return;
@@ -44,6 +50,7 @@ void PowerSetCommand::run() {
     {
         CPasswordDlg password(&window_.hostWidget());
         password.setObjectName(QStringLiteral("passwordDialog"));
+        dialog_ = &password;
         if (password.exec() == QDialog::Accepted) {
             if (zem::CheckAccessCode(password.password().toStdString())) {
                 runPowerDialog();
@@ -67,7 +74,10 @@ void PowerSetCommand::runPowerDialog() {
     LinkWorker worker(window_.messenger(), &dialog);
     connect(&dialog, &CPowerSetDlg::readRequested, this, [&] { readFromRadio(dialog, worker); });
     connect(&dialog, &CPowerSetDlg::writeRequested, this, [&] { writeToRadio(dialog, worker); });
+    dialog_ = &dialog;
+    worker_ = &worker;
     dialog.exec();
+    worker_ = nullptr;
     disconnect(&dialog, nullptr, this, nullptr);
 }
 

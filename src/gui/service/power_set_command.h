@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
+
+class QDialog;
 
 namespace zem::gui {
 
@@ -22,6 +25,10 @@ public:
     void run();
 
     bool isRunning() const { return running_; }
+    // True while the power values travel to or from the radio.
+    bool exchanging() const;
+    // Closes the access-code or power dialog; a running exchange ends first.
+    void stop();
 
 signals:
     void runningChanged(bool running);
@@ -34,6 +41,8 @@ private:
     CommandHost& window_;
     PortSelection& port_;
     bool running_ = false;
+    QPointer<QDialog> dialog_;  // the one open now
+    LinkWorker* worker_ = nullptr;
 };
 
 }  // namespace zem::gui

@@ -20,6 +20,7 @@
 #include <QFrame>
 #include <QLineEdit>
 #include <QShortcut>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QVBoxLayout>
@@ -52,9 +53,18 @@ CKivuView::CKivuView(CKivuDoc& doc, zem::Messenger& messenger, QWidget* parent)
     stack_->addWidget(optionPage_);
     stack_->addWidget(keyPage_);
 
+    // On a small screen or at a large scale the pages scroll rather than
+    // being squeezed or cut off by the screen's edge; the pages never get
+    // smaller than they need (taller rows make the channel table taller).
+    stack_->layout()->setSizeConstraint(QLayout::SetMinimumSize);
+    auto* scroller = new QScrollArea(frame);
+    scroller->setObjectName(QStringLiteral("pageScroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setWidget(stack_);
     auto* frameLayout = new QVBoxLayout(frame);
     frameLayout->setContentsMargins(8, 8, 8, 8);
-    frameLayout->addWidget(stack_);
+    frameLayout->addWidget(scroller);
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(0);
     layout->addWidget(tabBar_);
@@ -192,7 +202,9 @@ zem::RadioImage CKivuView::storedImage() const {
 void CKivuView::initialUpdate() {
     fillAllPages();
     showPage(kChannelTab);
-    channelPage_->typeCombo().setFocus();
+    // The channel table's first cell, not the Type list, where one stray
+    // arrow key would change the radio type unseen.
+    channelPage_->setCurrentCell(1, 1);
 }
 
 void CKivuView::watchForHints(QWidget* root) {
@@ -217,13 +229,19 @@ bool CKivuView::IsRedoKey(const QKeyEvent& key) {
 }
 
 bool CKivuView::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::ShortcutOverride) {
-        // A text field keeps Ctrl+Z while it has typing to undo; after that
-        // the key reaches the window's Undo, which undoes the document.
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+        // Undo and redo keys in a text field or an open cell editor belong to
+        // it, also when it has nothing left to undo: the document's history
+        // behind it is the Edit menu's and the toolbar's, or the keys' when
+        // no editor has the focus.
         auto* key = static_cast<QKeyEvent*>(event);
-        if (QLineEdit* field = TypingField(watched)) {
-            if ((IsUndoKey(*key) && !field->isUndoAvailable()) || (IsRedoKey(*key) && !field->isRedoAvailable())) {
-                event->ignore();
+        const bool undo = IsUndoKey(*key);
+        if (undo || IsRedoKey(*key)) {
+            QLineEdit* field = TypingField(watched);
+            if (field && field->isReadOnly()) field = nullptr;
+            if (field || channelPage_->ownsOpenEditor(watched)) {
+                if (event->type() == QEvent::KeyPress && field) undo ? field->undo() : field->redo();
+                event->accept();
                 return true;
             }
         }

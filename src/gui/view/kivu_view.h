@@ -60,7 +60,8 @@ public:
     // the document are left untouched and no message is shown.
     zem::RadioImage storedImage() const override;
 
-    // After New, Open or a read: fill all pages and show the channel tab.
+    // After New or Open: fill all pages and show the channel tab, the focus
+    // on its first cell.
     void initialUpdate();
 
     // The text field a widget types into: a line edit, or the edit line of

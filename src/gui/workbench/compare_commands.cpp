@@ -1,15 +1,11 @@
 #include "workbench/compare_commands.h"
 
-#include "channels/channel_codec.h"
 #include "channels/channel_page.h"
 #include "commands/command_host.h"
 #include "commands/user_dialogs.h"
-#include "common/qt_messenger.h"
 #include "doc/kivu_doc.h"
 #include "document/document_diff.h"
 #include "document/program_file.h"
-#include "pages/key_values.h"
-#include "pages/option_values.h"
 #include "view/kivu_view.h"
 
 #include <QApplication>
@@ -27,16 +23,6 @@ namespace zem::gui {
 
 const char* const CompareDialog::kNoDifference = "No differences: both hold the same data.";
 
-zem::RadioImage AsThePagesShow(const zem::RadioImage& image) {
-    const zem::PagesSnapshot pages = zem::FillPages(image);
-    zem::RadioImage shown = image;
-    SilentMessenger silent;
-    zem::StoreToImage(pages.channels, shown);
-    zem::StoreToImage(pages.options, shown, silent);
-    zem::StoreToImage(pages.keys, shown);
-    return shown;
-}
-
 CompareDialog::CompareDialog(const zem::RadioImage& document, const zem::RadioImage& other,
                              const QString& otherSide, QWidget* parent)
     : QDialog(parent), list_(new QTreeWidget(this)), summary_(new QLabel(this)) {
@@ -45,18 +31,25 @@ CompareDialog::CompareDialog(const zem::RadioImage& document, const zem::RadioIm
     list_->setObjectName(QStringLiteral("differences"));
     list_->setRootIsDecorated(false);
     list_->setHeaderLabels({QStringLiteral("Where"), QStringLiteral("Document"), otherSide});
-    const std::vector<std::string> lines = zem::DiffDocuments(AsThePagesShow(document), AsThePagesShow(other));
+    list_->setAccessibleName(QStringLiteral("Differences"));
+    const std::vector<std::string> lines = zem::DiffAsShown(document, other);
     for (const std::string& line : lines) {
         const zem::DiffLine parts = zem::SplitDiffLine(line);
-        new QTreeWidgetItem(list_, {QString::fromStdString(parts.where), QString::fromStdString(parts.before),
-                                    QString::fromStdString(parts.after)});
+        auto* item = new QTreeWidgetItem(list_, {QString::fromStdString(parts.where), QString::fromStdString(parts.before),
+                                                 QString::fromStdString(parts.after)});
+        // A screen reader reads each value with its column's name, so the
+        // document's value is told from the other side's.
+        for (int col = 0; col < list_->columnCount(); ++col)
+            item->setData(col, Qt::AccessibleTextRole,
+                          QStringLiteral("%1: %2").arg(list_->headerItem()->text(col), item->text(col)));
     }
+    if (list_->topLevelItemCount() > 0) list_->setCurrentItem(list_->topLevelItem(0));
     list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     summary_->setObjectName(QStringLiteral("summary"));
-    summary_->setText(lines.empty() ? QString::fromUtf8(kNoDifference)
-                                    : QStringLiteral("%1 difference(s) between the document and %2:")
-                                          .arg(lines.size())
-                                          .arg(otherSide));
+    const std::string note = zem::SameAsShownNote(document, other);
+    summary_->setText(!lines.empty() ? tr("%1 difference(s) between the document and %2:").arg(lines.size()).arg(otherSide)
+                      : note.empty() ? tr(kNoDifference)
+                                     : tr("No differences on the pages: %1.").arg(QString::fromStdString(note)));
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* copy = buttons->addButton(QStringLiteral("Copy"), QDialogButtonBox::ActionRole);

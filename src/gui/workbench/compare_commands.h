@@ -57,9 +57,4 @@ private:
     CommandHost& host_;
 };
 
-// image as the pages would store it after filling from it: values the
-// pages show the same way read the same, so a comparison names only what
-// a user would see differ (and the bytes no page shows).
-zem::RadioImage AsThePagesShow(const zem::RadioImage& image);
-
 }  // namespace zem::gui

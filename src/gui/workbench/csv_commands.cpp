@@ -2,6 +2,7 @@
 
 #include "channels/channel_codec.h"
 #include "channels/channel_csv.h"
+#include "channels/memory_list.h"
 #include "channels/channel_page.h"
 #include "commands/command_host.h"
 #include "commands/user_dialogs.h"
@@ -18,6 +19,7 @@ namespace zem::gui {
 
 const char* const CsvCommands::kMsgImportRefused =
     "The channel list was not imported; nothing has changed. These values were refused:";
+const char* const CsvCommands::kMsgNotStored = "The channel list was imported. This radio does not store:";
 const char* const CsvCommands::kMsgCannotRead = "Could not read %1";
 const char* const CsvCommands::kMsgCannotWrite = "Could not write %1";
 
@@ -45,8 +47,9 @@ bool CsvCommands::exportCsv() {
     const QString documentPath = host_.document().pathName();
     const QString suggested = documentPath.isEmpty() ? QStringLiteral("channels.csv")
                                                      : QFileInfo(documentPath).completeBaseName() + QStringLiteral(".csv");
-    const QString path = host_.dialogs().saveCsvFileName(suggested);
-    return !path.isEmpty() && exportTo(path);
+    UserDialogs::ChannelListFormat format = UserDialogs::ChannelListFormat::ThisProgram;
+    const QString path = host_.dialogs().saveChannelListName(suggested, format);
+    return !path.isEmpty() && exportTo(path, format);
 }
 
 bool CsvCommands::importFrom(const QString& path) {
@@ -61,29 +64,43 @@ bool CsvCommands::importFrom(const QString& path) {
 
     // The rows go into a copy of what the page shows; the page and the
     // document change only when every row was accepted.
+    // The header row tells this program's list from the memory list of
+    // other programming tools.
     zem::ChannelPageValues values = page.values();
-    const zem::CsvImport result = zem::ImportChannelsCsv(text.toStdString(), values);
-    if (!result.ok()) {
-        std::string message = kMsgImportRefused;
-        for (const zem::CsvRejection& rejection : result.rejections) message += "\n" + rejection.describe();
-        host_.messenger().notice(message);
+    const bool memoryList = zem::IsMemoryListHeader(text.toStdString());
+    std::vector<std::string> refused;
+    std::vector<std::string> notStored;
+    if (memoryList) {
+        const zem::MemoryImport result = zem::ImportMemoryList(text.toStdString(), values, {});
+        for (const zem::MemoryRefusal& refusal : result.refusals) refused.push_back(refusal.describe());
+        notStored = result.notStored;
+    } else {
+        const zem::CsvImport result = zem::ImportChannelsCsv(text.toStdString(), values);
+        for (const zem::CsvRejection& rejection : result.rejections) refused.push_back(rejection.describe());
+    }
+    if (!refused.empty()) {
+        host_.messenger().noticeList(kMsgImportRefused, refused);
         return false;
     }
 
     CKivuDoc& doc = host_.document();
-    CKivuDoc::ChangeScope step(doc, QStringLiteral("Import CSV"));
+    CKivuDoc::ChangeScope step(doc, memoryList ? QStringLiteral("Import memory list") : QStringLiteral("Import CSV"));
     CKivuView& view = host_.view();
     // The page being left is stored first, so its edits stay.
     view.returnToChannelTab();
     zem::StoreToImage(values, doc.image());
     page.FillFromImage();
+    if (!notStored.empty()) host_.messenger().noticeList(kMsgNotStored, notStored);
     return true;
 }
 
-bool CsvCommands::exportTo(const QString& path) {
+bool CsvCommands::exportTo(const QString& path, UserDialogs::ChannelListFormat format) {
     CChannelPage& page = host_.view().channelPage();
     page.commitOpenEditor();
-    const std::string text = zem::ExportChannelsCsv(page.values().cells);
+    const zem::ChannelPageValues values = page.values();
+    const std::string text = format == UserDialogs::ChannelListFormat::MemoryList
+                                 ? zem::ExportMemoryList(values.cells, values.bandIndex)
+                                 : zem::ExportChannelsCsv(values.cells);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), static_cast<qint64>(text.size())) < 0 ||
         !file.commit()) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "commands/user_dialogs.h"
+
 #include <QObject>
 #include <QString>
 
@@ -7,8 +9,9 @@ namespace zem::gui {
 
 class CommandHost;
 
-// File, Import CSV... and Export CSV...: the channel table as a
-// comma-separated list, in the format and by the rules of zemtool csv.
+// File, Import channel list... and Export channel list...: the channel table
+// as this program's comma-separated list (the format and rules of zemtool
+// csv) or as the memory list of other programming tools (zemtool memories).
 class CsvCommands : public QObject {
     Q_OBJECT
 
@@ -20,15 +23,18 @@ public:
     bool importCsv();
     bool exportCsv();
 
-    // Imports the list in path: every row must be accepted, or nothing
-    // changes and one message lists every refused value. An accepted
-    // import is one undo step and shows the channel tab.
+    // Imports the list in path, in the format its header row names: every
+    // row must be accepted, or nothing changes and one message lists every
+    // refused value. An accepted import is one undo step and shows the
+    // channel tab; what the radio does not store is then listed.
     bool importFrom(const QString& path);
     // Writes the channel table as the page shows it, an open editor's value
     // committed first.
-    bool exportTo(const QString& path);
+    bool exportTo(const QString& path,
+                  UserDialogs::ChannelListFormat format = UserDialogs::ChannelListFormat::ThisProgram);
 
     static const char* const kMsgImportRefused;  // heads the list of refused values
+    static const char* const kMsgNotStored;      // heads what a memory list held that the radio does not store
     static const char* const kMsgCannotRead;     // "Could not read %1"
     static const char* const kMsgCannotWrite;    // "Could not write %1"
 

@@ -4,29 +4,47 @@
 #include "channels/channel_table.h"
 #include "document/document_diff.h"
 #include "document/program_file.h"
+#include "document/read_history.h"
+#include "messenger.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QSaveFile>
+#include <QShortcut>
 #include <QStandardPaths>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 namespace zem::gui {
 
 namespace {
 
-// "2026-12-07_05-04-55.Zem", with "_2", "_3"... for reads within one second.
+// "2026-12-07_05-04-55.Zem", with "_2", "_3"... for reads within one second
+// and "_compare" for the read of a compare; the note in "<name>.txt".
 const QString kStampFormat = QStringLiteral("yyyy-MM-dd_HH-mm-ss");
 const QString kSuffix = QStringLiteral(".Zem");
+const QString kCompareMark = QStringLiteral("_compare");
+const QString kNoteSuffix = QStringLiteral(".txt");
 
 QDateTime StampOf(const QString& fileName) {
     return QDateTime::fromString(fileName.left(kStampFormat.size()), kStampFormat);
+}
+
+bool FromCompare(const QString& fileName) { return fileName.endsWith(kCompareMark + kSuffix); }
+
+QString NotePath(const QString& path) { return path.left(path.size() - kSuffix.size()) + kNoteSuffix; }
+
+bool Load(const QString& path, zem::RadioImage& image) {
+    return zem::LoadProgramFile(QFile::encodeName(path).toStdString(), image).ok;
 }
 
 }  // namespace
@@ -52,17 +70,58 @@ QStringList RadioHistory::fileNames() const {
     return names;
 }
 
-QString RadioHistory::add(const zem::RadioImage& image, const QDateTime& when) {
+QString RadioHistory::add(const zem::RadioImage& image, const QDateTime& when, QString* why, bool fromCompare) {
     QDir dir(folder_);
-    if (!dir.mkpath(QStringLiteral("."))) return {};
-    const QString stamp = when.toString(kStampFormat);
-    QString path = dir.filePath(stamp + kSuffix);
-    for (int n = 2; QFile::exists(path); ++n) path = dir.filePath(stamp + QStringLiteral("_%1").arg(n) + kSuffix);
-    if (!zem::SaveProgramFile(QFile::encodeName(path).toStdString(), image).ok) return {};
+    QStringList names = fileNames();
+    // The same radio read again unchanged: its newest read says it all. Only
+    // the reads back to that one need loading.
+    for (qsizetype i = names.size() - 1; i >= 0; --i) {
+        zem::KeptRead newest;
+        if (!Load(dir.filePath(names.at(i)), newest.image) || !zem::SameRadio(newest.image, image)) continue;
+        if (zem::RepeatsNewestRead({newest}, image)) return dir.filePath(names.at(i));
+        break;
+    }
 
-    const QStringList names = fileNames();
-    for (qsizetype i = 0; i + kMaxEntries < names.size(); ++i) dir.remove(names.at(i));
+    if (!dir.mkpath(QStringLiteral("."))) {
+        // Qt does not say why; the file system does.
+        std::error_code error;
+        std::filesystem::create_directories(std::filesystem::u8path(folder_.toStdString()), error);
+        if (why) *why = error ? QString::fromStdString(error.message()) : QStringLiteral("it is not a folder");
+        return {};
+    }
+    const QString stamp = when.toString(kStampFormat);
+    const QString mark = fromCompare ? kCompareMark : QString();
+    QString path = dir.filePath(stamp + mark + kSuffix);
+    for (int n = 2; QFile::exists(path); ++n)
+        path = dir.filePath(stamp + QStringLiteral("_%1").arg(n) + mark + kSuffix);
+    const zem::FileResult saved = zem::SaveProgramFile(QFile::encodeName(path).toStdString(), image);
+    if (!saved.ok) {
+        if (why) *why = QString::fromStdString(saved.message);
+        return {};
+    }
+
+    // The rules take the new read last, whatever its time says.
+    names = fileNames();
+    names.removeAll(QFileInfo(path).fileName());
+    names << QFileInfo(path).fileName();
+    std::vector<bool> compares;
+    for (const QString& name : names) compares.push_back(FromCompare(name));
+    for (std::size_t index : zem::ReadsToDrop(compares, kMaxEntries))
+        remove(dir.filePath(names.at(static_cast<qsizetype>(index))));
     return path;
+}
+
+bool RadioHistory::remove(const QString& path) {
+    QFile::remove(NotePath(path));
+    return QFile::remove(path);
+}
+
+bool RadioHistory::setNote(const QString& path, const QString& note) {
+    const QString text = note.trimmed();
+    if (text.isEmpty()) return !QFile::exists(NotePath(path)) || QFile::remove(NotePath(path));
+    QSaveFile file(NotePath(path));
+    const QByteArray bytes = text.toUtf8();
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
 }
 
 QList<RadioHistory::Entry> RadioHistory::entries() const {
@@ -71,7 +130,7 @@ QList<RadioHistory::Entry> RadioHistory::entries() const {
     for (auto name = names.crbegin(); name != names.crend(); ++name) {
         const QString path = QDir(folder_).filePath(*name);
         zem::RadioImage image;
-        if (!zem::LoadProgramFile(QFile::encodeName(path).toStdString(), image).ok) continue;
+        if (!Load(path, image)) continue;
         const zem::PagesSnapshot pages = zem::FillPages(image);
         Entry entry;
         entry.path = path;
@@ -80,48 +139,96 @@ QList<RadioHistory::Entry> RadioHistory::entries() const {
         entry.band = QString::fromStdString(zem::EntryText(zem::BandEntries(), pages.channels.bandIndex));
         for (int channel = 1; channel <= zem::kChannelCount && entry.firstFrequency.isEmpty(); ++channel)
             entry.firstFrequency = QString::fromStdString(pages.channels.cells.text(channel, zem::kColReceive));
+        entry.fromCompare = FromCompare(*name);
+        QFile note(NotePath(path));
+        if (note.open(QIODevice::ReadOnly)) entry.note = QString::fromUtf8(note.readAll());
         list << entry;
     }
     return list;
 }
 
-RadioHistoryDialog::RadioHistoryDialog(const RadioHistory& history, QWidget* parent)
-    : QDialog(parent), list_(new QTreeWidget(this)) {
+RadioHistoryDialog::RadioHistoryDialog(RadioHistory& history, zem::Messenger& messenger, QWidget* parent)
+    : QDialog(parent), history_(history), messenger_(messenger), list_(new QTreeWidget(this)), where_(new QLabel(this)) {
     setObjectName(QStringLiteral("radioHistoryDialog"));
-    setWindowTitle(QStringLiteral("Radio history"));
+    setWindowTitle(tr("Radio history"));
     list_->setObjectName(QStringLiteral("historyList"));
+    list_->setAccessibleName(QStringLiteral("Radios read"));
     list_->setRootIsDecorated(false);
-    list_->setHeaderLabels({QStringLiteral("Date"), QStringLiteral("Time"), QStringLiteral("Type"),
-                            QStringLiteral("Band"), QStringLiteral("First channel")});
-    for (const RadioHistory::Entry& entry : history.entries()) {
-        auto* item = new QTreeWidgetItem(list_, {entry.when.date().toString(Qt::ISODate),
-                                                 entry.when.time().toString(QStringLiteral("HH:mm:ss")), entry.type,
-                                                 entry.band, entry.firstFrequency});
-        item->setData(0, Qt::UserRole, entry.path);
-    }
-    list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    if (list_->topLevelItemCount() > 0) list_->setCurrentItem(list_->topLevelItem(0));
+    list_->setHeaderLabels({tr("Date"), tr("Time"), tr("Type"), tr("Band"), tr("First channel"), tr("Taken by"),
+                            tr("Note")});
+    // Only Note... opens a note for editing; a double click opens the read.
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    fill();
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Open | QDialogButtonBox::Close, this);
     QPushButton* open = buttons->button(QDialogButtonBox::Open);
-    open->setEnabled(list_->currentItem() != nullptr);
+    QPushButton* note = buttons->addButton(tr("&Note..."), QDialogButtonBox::ActionRole);
+    note->setObjectName(QStringLiteral("note"));
+    QPushButton* remove = buttons->addButton(tr("&Delete"), QDialogButtonBox::ActionRole);
+    remove->setObjectName(QStringLiteral("delete"));
+    auto enable = [=] {
+        for (QPushButton* button : {open, note, remove}) button->setEnabled(list_->currentItem() != nullptr);
+    };
+    enable();
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(note, &QPushButton::clicked, this, &RadioHistoryDialog::editNote);
+    connect(remove, &QPushButton::clicked, this, &RadioHistoryDialog::deleteCurrent);
+    auto* deleteKey = new QShortcut(QKeySequence::Delete, list_, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(deleteKey, &QShortcut::activated, this, &RadioHistoryDialog::deleteCurrent);
     connect(list_, &QTreeWidget::itemDoubleClicked, this, &QDialog::accept);
-    connect(list_, &QTreeWidget::currentItemChanged, open,
-            [open](QTreeWidgetItem* current) { open->setEnabled(current != nullptr); });
+    connect(list_, &QTreeWidget::currentItemChanged, this, enable);
+    connect(list_, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item, int column) {
+        if (filling_ || column != kNote) return;
+        if (!history_.setNote(item->data(0, Qt::UserRole).toString(), item->text(kNote)))
+            messenger_.notice(tr("Could not save the note.").toStdString());
+    });
 
     auto* layout = new QVBoxLayout(this);
-    auto* where = new QLabel(
-        list_->topLevelItemCount() > 0
-            ? QStringLiteral("Every complete read from a radio, newest first (the newest %1 are kept).")
-                  .arg(RadioHistory::kMaxEntries)
-            : QStringLiteral("No radio has been read yet."),
-        this);
-    layout->addWidget(where);
+    layout->addWidget(where_);
     layout->addWidget(list_);
     layout->addWidget(buttons);
-    resize(620, 360);
+    resize(720, 360);
+}
+
+void RadioHistoryDialog::fill() {
+    filling_ = true;
+    list_->clear();
+    for (const RadioHistory::Entry& entry : history_.entries()) {
+        auto* item = new QTreeWidgetItem(list_, {entry.when.date().toString(Qt::ISODate),
+                                                 entry.when.time().toString(QStringLiteral("HH:mm:ss")), entry.type,
+                                                 entry.band, entry.firstFrequency,
+                                                 entry.fromCompare ? tr("Compare") : tr("Read"), entry.note});
+        item->setData(0, Qt::UserRole, entry.path);
+        item->setFlags(item->flags() | Qt::ItemIsEditable);
+    }
+    list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    if (list_->topLevelItemCount() > 0) list_->setCurrentItem(list_->topLevelItem(0));
+    where_->setText(list_->topLevelItemCount() > 0
+                        ? tr("Every complete read from a radio, newest first (the newest %1 are kept).")
+                              .arg(RadioHistory::kMaxEntries)
+                        : tr("No radio has been read yet."));
+    filling_ = false;
+}
+
+bool RadioHistoryDialog::deleteCurrent() {
+    QTreeWidgetItem* item = list_->currentItem();
+    if (item == nullptr) return false;
+    const QString question = tr("Delete the read of %1 %2 from the radio history?").arg(item->text(kDate), item->text(kTime));
+    if (!messenger_.confirm(question.toStdString())) return false;
+    const int row = list_->indexOfTopLevelItem(item);
+    if (!history_.remove(item->data(0, Qt::UserRole).toString())) {
+        messenger_.notice(tr("Could not delete the read of %1 %2.").arg(item->text(kDate), item->text(kTime)).toStdString());
+        return false;
+    }
+    fill();
+    if (list_->topLevelItemCount() > 0)
+        list_->setCurrentItem(list_->topLevelItem(std::min(row, list_->topLevelItemCount() - 1)));
+    return true;
+}
+
+void RadioHistoryDialog::editNote() {
+    if (QTreeWidgetItem* item = list_->currentItem()) list_->editItem(item, kNote);
 }
 
 QString RadioHistoryDialog::chosenPath() const {

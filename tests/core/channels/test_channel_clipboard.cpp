@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <vector>
 
 namespace zem {
@@ -43,7 +44,7 @@ TEST(CopyCellsTest, CopiesTheCellsAsShownOneLinePerChannel)
     EXPECT_EQ(CopyCells(table, {}), "");
 }
 
-TEST(ParseTabTextTest, SplitsLinesAndFields)
+TEST(ParseTabTextTest, SplitsLinesAndFieldsAsSpreadsheetsQuoteThem)
 {
     const std::vector<std::pair<std::string, std::vector<Texts>>> cases = {
         {"", {}},
@@ -51,73 +52,115 @@ TEST(ParseTabTextTest, SplitsLinesAndFields)
         {"a\tb\r\nc\td\r\n", {{"a", "b"}, {"c", "d"}}},
         {"a\rb\r", {{"a"}, {"b"}}},
         {"a\t\n\n", {{"a", ""}, {""}}},
-        {"\n", {{""}}},
+        // A quoted cell keeps its tab, line break and doubled quotes within
+        // one field, so the rows after it stay where they belong.
+        {"\"x\r\ny\"\t\"say \"\"hi\"\"\"\r\n150\r\n", {{"x\r\ny", "say \"hi\""}, {"150"}}},
+        {"\"\"\t\"a\"b", {{"", "ab"}}},
+        // A quote inside a field or one never closed is an ordinary character.
+        {"5\"\t\"open\nx", {{"5\"", "\"open"}, {"x"}}},
     };
     for (const auto& [text, lines] : cases)
         EXPECT_EQ(ParseTabText(text), lines) << text;
 }
 
-TEST(TypeCellValueTest, ChoicesMatchTheirListInAnyCaseAndTonesFollowTheToneEditor)
+TEST(SingleValueTest, OneSpreadsheetCellIsOneValueWhateverItsLineBreak)
 {
-    // Column, text, accepted, cell text afterwards; channel 1 is in use.
-    const std::tuple<int, const char*, bool, const char*> cases[] = {
-        {kColPower, "low", true, "Low"},
-        {kColBandwidth, " NARROW ", true, "Narrow"},
-        {kColBusy, "dt/dqt", true, "DT/DQT"},
-        {kColScan, "maybe", false, "Yes"},
-        {kColScan, "", false, "Yes"},
-        {kColDecode, "d023n", true, "d023n"},
-        {kColEncode, "", true, "OFF"},
-        {kColReceive, "150", true, "150.00000"},
-        {kColReceive, "999", false, "145.00000"},
-        {kColTransmit, "", true, ""},
+    const std::pair<const char*, std::optional<std::string>> cases[] = {
+        {"100.0\r\n", "100.0"},
+        {"\"a\tb\r\nc\"\r\n", "a\tb\r\nc"},
+        {" 145 ", " 145 "},
+        {"\r\n", ""},
+        {"150.0\r\n150.5\r\n", std::nullopt},
+        {"150\t", std::nullopt},
+        {"", std::nullopt},
     };
-    for (const auto& [col, text, accepted, result] : cases) {
-        RecordingMessenger messenger;
-        ChannelTable table = PlanWithThreeChannels();
-        EXPECT_EQ(TypeCellValue(table, 1, col, text, 0, messenger), accepted) << col << " " << text;
-        EXPECT_EQ(table.text(1, col), result) << col << " " << text;
-        EXPECT_EQ(messenger.empty(), accepted) << col << " " << text;
-    }
+    for (const auto& [text, value] : cases)
+        EXPECT_EQ(SingleValue(text), value) << text;
+}
 
-    // The refusal of a choice names the column and its entries.
-    RecordingMessenger messenger;
-    ChannelTable table = PlanWithThreeChannels();
-    TypeCellValue(table, 1, kColBusy, "maybe", 0, messenger);
-    EXPECT_EQ(messenger.texts(), Texts{"Busy \"maybe\": must be one of Off, Carrier, DT/DQT"});
+TEST(TypeCellValueTest, ValuesMustBeEntriesOfTheirListsInAnyCase)
+{
+    // Column, text, refusal, cell text afterwards; channel 1 is in use.
+    const std::tuple<int, const char*, const char*, const char*> cases[] = {
+        {kColPower, "low", "", "Low"},
+        {kColBandwidth, " NARROW ", "", "Narrow"},
+        {kColScan, "maybe", "must be one of Yes, No", "Yes"},
+        {kColScan, "", "must be one of Yes, No", "Yes"},
+        {kColDecode, "d023n", "", "D023N"},
+        {kColDecode, "100.5", "not an entry of the tone list", "Off"},
+        {kColDecode, "100", "", "100.0"},
+        {kColEncode, "", "", "OFF"},
+        {kColReceive, "150", "", "150.00000"},
+        {kColReceive, "999", kMsgErrorDataFormat, "145.00000"},
+        {kColTransmit, "", "", ""},
+    };
+    for (const auto& [col, text, refusal, result] : cases) {
+        ChannelTable table = PlanWithThreeChannels();
+        EXPECT_EQ(TypeCellValue(table, 1, col, text, 0), refusal) << col << " " << text;
+        EXPECT_EQ(table.text(1, col), result) << col << " " << text;
+    }
 
     // A channel without a frequency takes no choices and no tones, and an
     // empty choice is simply what it has.
+    ChannelTable table = PlanWithThreeChannels();
     for (int col : {kColDecode, kColPower, kColPtt}) {
-        EXPECT_TRUE(TypeCellValue(table, 4, col, col == kColDecode ? "67.0" : "", 0, messenger));
+        EXPECT_EQ(TypeCellValue(table, 4, col, col == kColDecode ? "67.0" : "", 0), "");
         EXPECT_EQ(table.text(4, col), "");
     }
 }
 
-TEST(PasteCellsTest, IsCutAtTheTableEdgeAndSaysEachMessageOnce)
+TEST(PasteIntoEditorTest, ListsTakeOnlyTheirEntriesAndAFrequencyWaitsForItsCommit)
+{
+    // Column, value, text the editor shows, refusal.
+    const std::tuple<int, const char*, const char*, const char*> cases[] = {
+        {kColReceive, "150.0", "150.0", ""},
+        {kColDecode, "d023n", "D023N", ""},
+        {kColDecode, "100.5", "", "channel 5, QT/DQT DEC: \"100.5\": not an entry of the tone list"},
+        {kColPower, " LOW", "Low", ""},
+        {kColPtt, "x", "", "channel 5, PTT: \"x\": must be one of On, Off"},
+    };
+    for (const auto& [col, value, text, refusal] : cases) {
+        const EditorPaste paste = PasteIntoEditor(5, col, value);
+        EXPECT_EQ(paste.text, text) << value;
+        EXPECT_EQ(paste.refusal, refusal) << value;
+    }
+}
+
+TEST(PasteCellsTest, PastesABlockFromTheTopLeftCellAndListsEachRefusalWithItsCell)
 {
     RecordingMessenger messenger;
     ChannelTable table;
-    const CellBlock block =
-        PasteCells(table, 15, kColTransmit, "999\t1\t2\n145\t3\t4\n146\t5\t6\n147\t7\t8\n", 0, messenger);
+    const CellBlock block = PasteCells(table, {{15, kColScan}, {15, kColTransmit}},
+                                       "999\t1\t2\n145\t3\t4\n146\t5\t6\n147\t7\t8\n\n", 0, messenger);
     EXPECT_EQ(table.text(15, kColTransmit), "");
     EXPECT_EQ(table.text(16, kColTransmit), "145.00000");
     EXPECT_EQ(table.text(16, kColReceive), "");  // a transmit frequency alone leaves receive empty
-    EXPECT_EQ(table.text(16, kColDecode), "OFF");
-    EXPECT_EQ(block.bottom, 16);
-    EXPECT_EQ(block.right, kColEncode);
-    EXPECT_EQ(messenger.texts(), Texts{kMsgErrorDataFormat});
+    EXPECT_EQ(table.text(16, kColDecode), "Off");  // the refused tone leaves the new channel's own
+    EXPECT_EQ(block.top * 100 + block.left * 10, 1520);
+    EXPECT_EQ(block.bottom * 100 + block.right * 10, 1640);
+    EXPECT_EQ(messenger.texts(), Texts{"These values were not pasted:\n"
+                                       "channel 15, Transmit: \"999\": " + std::string(kMsgErrorDataFormat) + "\n"
+                                       "channel 15, QT/DQT DEC: \"1\": not an entry of the tone list\n"
+                                       "channel 15, QT/DQT ENC: \"2\": not an entry of the tone list\n"
+                                       "channel 16, QT/DQT DEC: \"3\": not an entry of the tone list\n"
+                                       "channel 16, QT/DQT ENC: \"4\": not an entry of the tone list\n"
+                                       "2 rows did not fit below channel 16 and were not pasted"});
 
-    // The same refusal in many cells is said once.
+    // One value fills every selected cell and leaves the selection as it is;
+    // a single refusal is a notice of its own.
     messenger.clear();
     ChannelTable used = PlanWithThreeChannels();
-    PasteCells(used, 1, kColScan, "x\tx\nx\tx\nx\tx", 0, messenger);
-    EXPECT_EQ(messenger.texts(), (Texts{"Scan \"x\": must be one of Yes, No", "Power \"x\": must be one of High, Low"}));
+    EXPECT_TRUE(PasteCells(used, {{1, kColPower}, {3, kColPower}, {4, kColPower}}, "low\r\n", 0, messenger).empty());
+    EXPECT_EQ(used.text(1, kColPower), "Low");
+    EXPECT_EQ(used.text(3, kColPower), "Low");
+    EXPECT_EQ(used.text(4, kColPower), "");
+    EXPECT_TRUE(messenger.empty());
+    PasteCells(used, {{2, kColBusy}}, "maybe", 0, messenger);
+    EXPECT_EQ(messenger.texts(), Texts{"channel 2, Busy: \"maybe\": must be one of Off, Carrier, DT/DQT"});
 
     // Nothing arrives from empty text or off the table.
-    EXPECT_TRUE(PasteCells(used, 1, kColReceive, "", 0, messenger).empty());
-    EXPECT_TRUE(PasteCells(used, 17, kColReceive, "145", 0, messenger).empty());
-    EXPECT_TRUE(PasteCells(used, 1, 0, "145", 0, messenger).empty());
+    EXPECT_TRUE(PasteCells(used, {{1, kColReceive}}, "", 0, messenger).empty());
+    EXPECT_TRUE(PasteCells(used, {{17, kColReceive}, {1, 0}}, "145", 0, messenger).empty());
 }
 
 TEST(DeleteCellsTest, EmptiesCellsAsTypingNothingWould)

@@ -50,7 +50,7 @@ TEST(ValidateFrequencyTest, ChecksBandLimitsAndRaster)
     EXPECT_TRUE(messenger.empty());
 }
 
-TEST(CommitFrequencyTest, FirstFrequencyOfAnEmptyChannelBringsDefaults)
+TEST(CommitFrequencyTest, FirstBringsDefaultsInvalidKeepsTheRowAndEmptyingClearsTheToneThenTheScanCell)
 {
     RecordingMessenger messenger;
     ChannelTable table;
@@ -60,19 +60,11 @@ TEST(CommitFrequencyTest, FirstFrequencyOfAnEmptyChannelBringsDefaults)
     // A second frequency changes only its own cell.
     table.setText(kRow, kColPower, "Low");
     CommitFrequency(table, kRow, kColTransmit, "146", 0, messenger);
-    EXPECT_EQ(table.text(kRow, kColReceive), "145.50000");
-    EXPECT_EQ(table.text(kRow, kColTransmit), "146.00000");
-    EXPECT_EQ(table.text(kRow, kColPower), "Low");
-    EXPECT_TRUE(messenger.empty());
-}
-
-TEST(CommitFrequencyTest, InvalidKeepsTheWholeRowAndEmptyingClearsTheToneThenTheScanCell)
-{
-    RecordingMessenger messenger;
-    ChannelTable table;
-    CommitFrequency(table, kRow, kColReceive, "145.5", 0, messenger);
     CommitTone(table, kRow, kColDecode, "67.0");
     CommitTone(table, kRow, kColEncode, "D023N");
+    EXPECT_EQ(RowTexts(table, kRow), (Texts{"145.50000", "146.00000", "67.0", "D023N", "Yes", "Low", "Wide", "Off", "Off"}));
+    EXPECT_TRUE(messenger.empty());
+
     const ChannelTable before = table;
     for (const char* typo : {"145.001", "14.55", "x"}) {
         CommitFrequency(table, kRow, kColReceive, typo, 0, messenger);
@@ -82,9 +74,9 @@ TEST(CommitFrequencyTest, InvalidKeepsTheWholeRowAndEmptyingClearsTheToneThenThe
     }
 
     CommitFrequency(table, kRow, kColReceive, "", 0, messenger);
-    EXPECT_EQ(RowTexts(table, kRow), (Texts{"", "145.50000", "", "D023N", "Yes", "High", "Wide", "Off", "Off"}));
+    EXPECT_EQ(RowTexts(table, kRow), (Texts{"", "146.00000", "", "D023N", "Yes", "Low", "Wide", "Off", "Off"}));
     CommitFrequency(table, kRow, kColTransmit, "", 0, messenger);
-    EXPECT_EQ(RowTexts(table, kRow), (Texts{"", "", "", "", "", "High", "Wide", "Off", "Off"}));
+    EXPECT_EQ(RowTexts(table, kRow), (Texts{"", "", "", "", "", "Low", "Wide", "Off", "Off"}));
     EXPECT_TRUE(messenger.empty());
 }
 

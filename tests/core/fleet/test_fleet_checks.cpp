@@ -70,14 +70,18 @@ TEST_F(FleetChecks, PortNamesAndBackupFiles) {
                                      Case{"/", "port"}})
         EXPECT_EQ(PortFileStem(port), stem) << port;
 
-    const std::string first = BackupPathFor(dir, "/dev/ttyUSB0", 2);
-    EXPECT_EQ(fs::path(first).parent_path(), fs::path(dir));
-    EXPECT_EQ(fs::path(first).filename().string().rfind("ttyUSB0-", 0), 0u);
-    EXPECT_NE(first.find("-2.zem"), std::string::npos);
-    std::ofstream(first) << "taken";
-    const std::string second = BackupPathFor(dir, "/dev/ttyUSB0", 2);
-    EXPECT_NE(second, first);  // an existing backup is never overwritten
-    EXPECT_FALSE(fs::exists(second));
+    // Two ports whose paths end in the same name, and the same radio twice:
+    // every name is new and made at once, so none is ever taken twice.
+    std::string error;
+    const std::string names[] = {ReserveBackupPath(dir, "/a/radio", 1, 2, error),
+                                 ReserveBackupPath(dir, "/b/radio", 2, 2, error),
+                                 ReserveBackupPath(dir, "/a/radio", 1, 2, error)};
+    EXPECT_EQ(fs::path(names[0]).filename().string().rfind("radio-port1-", 0), 0u) << names[0];
+    EXPECT_EQ(fs::path(names[1]).filename().string().rfind("radio-port2-", 0), 0u) << names[1];
+    EXPECT_NE(names[2].find("-2-2.zem"), std::string::npos) << names[2];
+    for (const std::string& name : names) EXPECT_TRUE(fs::exists(name)) << name;
+    EXPECT_EQ(ReserveBackupPath(dir + "/missing", "/a/radio", 1, 1, error), "");
+    EXPECT_NE(error.find("Cannot create"), std::string::npos) << error;
 }
 
 TEST_F(FleetChecks, TwoSpellingsOfOnePortAreTheSamePort) {
@@ -98,10 +102,10 @@ TEST(FleetMismatch, NamesTheFirstDifferingBlockAndWhatItHolds) {
         const char* expected;  // "" when no difference counts
     };
     const Case cases[] = {
-        {0x014, 0x50, "block 2 (0x010-0x017) differs: channel 1 Transmit: 145.00000 -> 145.00050"},
+        {0x014, 0x50, "block 2 (0x010-0x017) differs: channel 1 Transmit: plan: 145.00000, radio: 145.00050"},
         {0x134, 0x03, "block 38 (0x130-0x137) differs: Squelch Level"},
         {0x13F, 0x12, "block 39 (0x138-0x13F) differs: Top Key Long Press"},
-        {0x003, 0x00, "block 0 (0x000-0x007) differs: byte 0x003: FF -> 00"},
+        {0x003, 0x00, "block 0 (0x000-0x007) differs: byte 0x003: plan: FF, radio: 00"},
         {0x3CF, 0x00, "block 121 (0x3C8-0x3CF) differs"},
         {0x3D0, 0x00, ""},  // the power values are not written, so not compared
     };
@@ -116,24 +120,53 @@ TEST(FleetMismatch, NamesTheFirstDifferingBlockAndWhatItHolds) {
     }
 }
 
-TEST(FleetReport, OneRowPerRadioQuotedWhereNeeded) {
+TEST(FleetReport, OneRowPerRadioNamingPlanTimeAndWhatItHoldsAndTheWayBack) {
     RadioResult ok;
     ok.port = "/dev/ttyUSB0";
+    ok.sequence = 1;
     ok.job.ok = true;
+    ok.job.holds = RadioHolds::Checked;
     ok.job.backupPath = "/b/ttyUSB0.zem";
     ok.duration = std::chrono::milliseconds(2345);
     RadioResult failed;
     failed.port = "COM3";
+    failed.sequence = 2;
+    failed.started = std::chrono::system_clock::from_time_t(1796642425);
     failed.job.failedIn = RadioState::Writing;
     failed.job.message = "Program interruput,please reset the radio and try again";
     failed.job.detail = "block write at 0x100: \"no\" acknowledgement";
+    failed.job.holds = RadioHolds::PartialWrite;
+    failed.job.blocksWritten = 32;
+    failed.job.backupPath = "b/COM3.zem";
     failed.duration = std::chrono::milliseconds(500);
-    EXPECT_EQ(FleetReportCsv({ok, failed}),
-              "port,result,seconds,detail,backup\r\n"
-              "/dev/ttyUSB0,ok,2.3,,/b/ttyUSB0.zem\r\n"
-              "COM3,failed,0.5,\"Program interruput,please reset the radio and try again (write: block write at "
-              "0x100: \"\"no\"\" acknowledgement)\",\r\n");
-    EXPECT_EQ(FleetSummary({ok, failed, failed}), "1 done, 2 failed");
+    RadioResult missing;
+    missing.port = "COM9";
+    missing.job.noRadio = true;
+    missing.job.message = "Cannot open the port";
+    const std::string csv = FleetReportCsv({ok, failed, missing}, {"José.zem", "ab12", "zemtool fleet restore r.csv"});
+    const std::string rows = csv.substr(csv.find("\r\n") + 2);
+    EXPECT_EQ(csv.substr(0, csv.find("\r\n")),
+              "port,result,seconds,detail,backup,sequence,started,radio,plan,plan_sha256");
+    EXPECT_EQ(rows.substr(0, rows.find("\r\n")),
+              "/dev/ttyUSB0,ok,2.3,,/b/ttyUSB0.zem,1,1970-01-01T00:00:00Z,checked,José.zem,ab12");
+    EXPECT_NE(csv.find("COM3,failed,0.5,\"Program interruput,please reset the radio and try again (write: block write "
+                       "at 0x100: \"\"no\"\" acknowledgement); the radio holds a partial write (32 of 122 blocks); "
+                       "backup: b/COM3.zem; to put it back: zemtool fleet restore r.csv\",b/COM3.zem,2,"
+                       "2026-12-07T11:20:25Z,partial,"),
+              std::string::npos)
+        << csv;
+    EXPECT_EQ(FleetSummary({ok, failed, failed, missing}), "1 done, 2 failed, 1 port not used (missing or given twice)");
+
+    // Only the failed radio that holds a partial write is put back, from its
+    // backup, found beside the report.
+    std::vector<RestoreItem> items;
+    ASSERT_TRUE(RadiosToRestore(csv, "/reports", items).ok);
+    ASSERT_EQ(items.size(), 1u);
+    EXPECT_EQ(items[0].port, "COM3");
+    EXPECT_EQ(items[0].backupPath, "/reports/b/COM3.zem");
+    // Not a report; one cable with two radios, where the radio on it now may be another.
+    EXPECT_FALSE(RadiosToRestore("name,frequency\r\n", ".", items).ok);
+    EXPECT_FALSE(RadiosToRestore(FleetReportCsv({failed, failed}, {}), ".", items).ok);
 }
 
 }  // namespace

@@ -129,29 +129,40 @@ TEST(Transfer, PortThatCannotBeOpenedSaysSoAndWhy) {
 
 // A write, then its read-back: a radio that takes the blocks agrees; one
 // that acknowledges them but keeps its old memory is caught, and the first
-// difference is named in the pages' words.
+// difference is named in the pages' words; one whose read-back fails is
+// said to hold the whole write, unchecked.
 TEST(Transfer, VerifyAfterWriteCatchesARadioThatKeepsItsOldMemory) {
     RecordingMessenger quiet;
     RadioImage old = NewDocumentImage();
     ApplyChannelDefaults(old, 0, 0, quiet);
     RadioImage plan = old;
     plan[0x010] = 0x50;  // channel 1 receive 136.0125 -> ...
-    for (bool ignoresWrites : {false, true}) {
-        SCOPED_TRACE(ignoresWrites ? "keeps its memory" : "takes the write");
-        sim::RadioFaults faults;
-        faults.ignoreWrites = ignoresWrites;
-        SimLine line(old, faults);
+    Faults keepsMemory;
+    keepsMemory.ignoreWrites = true;
+    const struct {
+        const char* name;
+        Faults faults;
+        const char* where;    // the first difference, empty when none
+        std::string message;  // of a failed read-back
+    } cases[] = {
+        {"takes the write", {}, "", ""},
+        {"keeps its memory", keepsMemory, "channel 1 Receive", ""},
+        {"read-back fails", FaultAt(&Faults::shortReplyAt, 0x100), "",
+         std::string(kMsgVerifyReadFailed) + kMsgShortReply},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SimLine line(old, c.faults);
         RecordingMessenger messenger;
         RadioImage image = plan;
         const TransferOutcome write = RunTransfer(kWrite, image, FastSession(line.device()), messenger);
         ASSERT_TRUE(write.link.completed());
         const VerifyOutcome verify = VerifyWrite(plan, FastSession(line.device()), messenger);
-        EXPECT_TRUE(verify.checked);
-        EXPECT_TRUE(messenger.empty());
-        EXPECT_EQ(verify.matches(), !ignoresWrites);
-        if (ignoresWrites) {
-            EXPECT_EQ(SplitDiffLine(verify.mismatch).where, "channel 1 Receive") << verify.mismatch;
-        }
+        EXPECT_EQ(verify.checked, c.message.empty());
+        EXPECT_EQ(verify.matches(), c.message.empty() && !*c.where);
+        EXPECT_EQ(SplitDiffLine(verify.mismatch).where, c.where) << verify.mismatch;
+        EXPECT_EQ(messenger.texts(), c.message.empty() ? std::vector<std::string>{} : std::vector{c.message});
+        EXPECT_EQ(verify.link.message, c.message);
     }
 }
 

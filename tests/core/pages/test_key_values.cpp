@@ -28,7 +28,6 @@ TEST(KeyValuesTest, OutOfRangeNibblesShowOffAndStoreAsZero)
     RadioImage image = NewDocumentImage();
     image[0x13F] = 0xA6;
     EXPECT_EQ(KeyEntries::shortPress()[Filled(image).topShort], "Power");
-    EXPECT_EQ(KeyEntries::longPress()[2], "Monitor ");
 }
 
 TEST(KeyValuesTest, DefaultsSurviveAStoreAndLeaveOptionBytes)

@@ -3,11 +3,15 @@
 #include "app_test_support.h"
 
 #include "channels/channel_commit.h"
+#include "common/refusal_list_dialog.h"
 
 #include <QClipboard>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QScreen>
+#include <QTimer>
 
 namespace zem::test {
 namespace {
@@ -59,21 +63,69 @@ TEST_F(ChannelClipboardTest, ChannelNumbersShiftArrowsAndCtrlASelectWithoutOpeni
     EXPECT_EQ(grid().SelectedCells(), block(4, 1, 4, 1));
 }
 
-TEST_F(ChannelClipboardTest, PasteOfThreeRowsGoesThroughTheCommitRulesAndSaysARefusalOnce) {
+TEST_F(ChannelClipboardTest, CtrlVAfterAClickPutsOneValueInTheEditorAndSeveralIntoTheTable) {
+    // A click opens the cell's editor at once; what the clipboard holds, as
+    // a spreadsheet puts it there (quotes, CR LF), decides where it goes.
+    const struct {
+        int row, col;
+        const char* typed;      // typed into the editor before the paste
+        const char* clipboard;
+        std::vector<std::tuple<int, int, const char*>> cells;  // afterwards, an open editor committed with Enter
+        std::vector<std::string> messages;
+    } cases[] = {
+        // A quoted cell holding a line break stays one value of its row.
+        {13, 1, "", "\"150.0\"\t\"note\r\nline\"\r\n150.5\t150.5\r\n151\t151\r\n",
+         {{13, 1, "150.00000"}, {13, 2, "161.92500"}, {14, 2, "150.50000"}, {15, 1, "151.00000"}},
+         {"channel 13, Transmit: \"note\r\nline\": Error Data Format，Please input again"}},
+        // Several values drop what was typed in the editor.
+        {5, 1, "9", "150.0\r\n150.5\r\n151.0\r\n", {{5, 1, "150.00000"}, {6, 1, "150.50000"}, {7, 1, "151.00000"}}, {}},
+        {3, 6, "", "low\r\nHigh\r\n", {{3, 6, "Low"}, {4, 6, "High"}}, {}},
+        // One value goes into the editor, also in a list cell.
+        {2, 3, "", "100.0\r\n", {{2, 3, "100.0"}}, {}},
+        {3, 6, "", "low\r\n", {{3, 6, "Low"}}, {}},
+        // A tone that is not in the list is refused; the cell keeps its tone.
+        {4, 3, "", "100.5\r\n", {{4, 3, "67.0"}}, {"channel 4, QT/DQT DEC: \"100.5\": not an entry of the tone list"}},
+    };
+    for (const auto& c : cases) {
+        page().defaultButton().click();
+        messages.clear();
+        QApplication::clipboard()->setText(QString::fromUtf8(c.clipboard));
+        clickCell(c.row, c.col);
+        ASSERT_NE(grid().OpenEditor(), nullptr);
+        type(QString::fromLatin1(c.typed));
+        press(Qt::Key_V, Qt::ControlModifier);
+        // Several values close the editor and select the block from its cell.
+        const bool several = c.cells.size() > 1;
+        EXPECT_EQ(grid().OpenEditor() == nullptr, several) << c.clipboard;
+        if (several) EXPECT_EQ(grid().SelectedCells().front(), std::make_pair(c.row, c.col)) << c.clipboard;
+        else press(Qt::Key_Return);
+        for (const auto& [row, col, text] : c.cells) EXPECT_EQ(cell(row, col), text) << c.clipboard;
+        EXPECT_EQ(messages.texts(), c.messages) << c.clipboard;
+    }
+}
+
+TEST_F(ChannelClipboardTest, ManyRefusalsComeAsOneListThatFitsTheScreen) {
     page().defaultButton().click();
-    QApplication::clipboard()->setText(QStringLiteral("150\t150.5\td023n\t\tno\tLOW\r\n"
-                                                      "999\t146.5\t67.0\t67.0\tYes\tHigh\r\n"
-                                                      "147.125\r\n"));
-    clickChannelNumber(14);
+    window->setMessenger(nullptr);  // the real dialogs
+    QApplication::clipboard()->setText(QStringLiteral("x"));
+    clickChannelNumber(1);
+    press(Qt::Key_A, Qt::ControlModifier);
+    int dialogs = 0;
+    QString copied;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<gui::RefusalListDialog*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(dialog);
+        ++dialogs;
+        EXPECT_EQ(dialog->list().count(), 144);
+        EXPECT_LE(dialog->frameGeometry().height(), dialog->screen()->availableGeometry().height());
+        QTest::mouseClick(dialog->findChild<QPushButton*>("copy"), Qt::LeftButton);
+        copied = QApplication::clipboard()->text();
+        dialog->accept();
+    });
     press(Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(rowTexts(14), QStringList({"150.00000", "150.50000", "d023n", "OFF", "No", "Low", "Wide", "Off", "Off"}));
-    // The refused receive frequency leaves its cell; the rest of the row is pasted.
-    EXPECT_EQ(rowTexts(15), QStringList({"162.12500", "146.50000", "67.0", "67.0", "Yes", "High", "Wide", "Off", "Off"}));
-    EXPECT_EQ(cell(16, 1), "147.12500");
-    EXPECT_EQ(messages.texts(), std::vector<std::string>{kMsgErrorDataFormat});
-    // The cells pasted are selected; nothing ran past the last channel.
-    EXPECT_EQ(grid().SelectedCells(), block(14, 1, 16, 6));
-    EXPECT_EQ(grid().OpenEditor(), nullptr);
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_EQ(copied.count(QLatin1Char('\n')), 143);
+    EXPECT_TRUE(copied.startsWith(QStringLiteral("channel 1, Receive: \"x\": Error Data Format"))) << copied.left(60).toStdString();
 }
 
 TEST_F(ChannelClipboardTest, CopyThenPasteCarriesAChannelOverAndAnEditBoxKeepsTheKeys) {
@@ -124,11 +176,11 @@ TEST_F(ChannelClipboardTest, PasteCutAndDeleteAreOneUndoStepEachAndActOnTheTable
     press(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(rowTexts(5), channel5);
 
-    // Cut copies, then empties: the receive frequency takes its tone along.
+    // Cut copies, then empties.
     grid().SetCurrentCell(7, 1);
     press(Qt::Key_X, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), "161.32500");
-    EXPECT_EQ(rowTexts(7), QStringList({"", "161.32500", "", "162.2", "Yes", "High", "Wide", "Off", "Off"}));
+    EXPECT_EQ(cell(7, 1), "");
     EXPECT_EQ(window->action(gui::kCmdEditUndo)->text(), "&Undo Cut");
     // With the focus on the type list the commands leave the table alone;
     // the port items' "Ctrl+C" is only text.

@@ -130,9 +130,12 @@ TEST_F(ChannelGridTest, EnterMovesRightAndRunsFromPttToTheNextChannel) {
 }
 
 TEST_F(ChannelGridTest, EnterOnTheTypeSettingControlsMovesFocusWithoutPressingTheButton) {
-    EXPECT_EQ(focus(), &page().typeCombo());  // where a new window starts
-    // Enter runs on through the band list into the table, whose current
-    // cell is already channel 1's receive frequency.
+    // A new window starts in the table, on channel 1's receive frequency.
+    EXPECT_EQ(focus(), &grid());
+    EXPECT_EQ(grid().Row() * 10 + grid().Col(), 11);
+    // From the type list Enter runs on through the band list into the table.
+    page().typeCombo().setFocus();
+    EXPECT_TRUE(window->testAttribute(Qt::WA_KeyboardFocusChange)) << "the focused list draws its focus frame";
     press(Qt::Key_Return);
     press(Qt::Key_Return);
     ASSERT_EQ(focus(), &grid());
@@ -217,12 +220,16 @@ TEST_F(ChannelGridTest, AssistiveTechnologyReadsATableWithColumnAndRowHeaders) {
         QAccessibleInterface* header = table->child((row + 1) * 10);
         EXPECT_EQ(header->role(), QAccessible::RowHeader);
         EXPECT_EQ(header->text(QAccessible::Name), QString::number(row + 1));
-        // Each cell reports the text the grid shows.
+        // Each cell reports the text the grid shows; a row's first cell also
+        // names the channel, since screen readers read a row without its header.
         for (int col = 0; col < 9; ++col) {
             QAccessibleInterface* item = cells->cellAt(row, col);
             EXPECT_EQ(item->role(), QAccessible::Cell);
             EXPECT_EQ(item, table->child((row + 1) * 10 + 1 + col));
-            EXPECT_EQ(item->text(QAccessible::Name), cell(row + 1, col + 1)) << row << "," << col;
+            const QString shown = cell(row + 1, col + 1);
+            EXPECT_EQ(item->text(QAccessible::Name),
+                      col == 0 ? QStringLiteral("channel %1, %2").arg(row + 1).arg(shown) : shown)
+                << row << "," << col;
         }
     }
 

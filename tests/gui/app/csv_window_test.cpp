@@ -1,9 +1,15 @@
-// File, Import CSV... and Export CSV... from the window.
+// File, Import channel list... and Export channel list..., and plans as text, from the window.
 #include "app_test_support.h"
 
+#include "common/refusal_list_dialog.h"
+#include "plan/plan_text.h"
 #include "workbench/csv_commands.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QListWidget>
+#include <QScreen>
+#include <QTimer>
 #include <QUndoStack>
 
 #include <algorithm>
@@ -51,37 +57,120 @@ TEST_F(CsvWindowTest, ExportedListImportsBackAsOneUndoStep) {
     EXPECT_FALSE(window->document().isModified());
 }
 
-TEST_F(CsvWindowTest, ListWithBadRowsChangesNothingAndNamesEveryRefusal) {
+// A list with a bad value in every cell changes nothing; its 144 refusals
+// come in one window that fits the screen, scrolls, and copies them.
+TEST_F(CsvWindowTest, ListWithBadRowsChangesNothingAndListsEveryRefusalInOneWindow) {
     enterValue(2, 1, "150");
     const RadioImage shown = view().storedImage();
     const int steps = history().count();
+    QByteArray text = "Ch,Receive,Transmit,QT/DQT DEC,QT/DQT ENC,Scan,Power,W/N,Busy,PTT\r\n";
+    for (int channel = 1; channel <= 16; ++channel)
+        text += QByteArray::number(channel) + ",999,999,12.3,12.3,Maybe,Maybe,Maybe,Maybe,Maybe\r\n";
     const QString path = tempPath("bad.csv");
-    writeFile(path,
-              "Ch,Receive,Transmit,Power\r\n"
-              "1,145.5,145.5,High\r\n"
-              "2,999,146,Low\r\n"
-              "3,146.5,146.5,Medium\r\n");
+    writeFile(path, text);
+
+    window->setMessenger(nullptr);  // the desktop's own boxes
+    int lines = 0;
+    int height = 0;
+    QString copied;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<gui::RefusalListDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        answer.stop();
+        lines = dialog->list().count();
+        height = dialog->frameGeometry().height();
+        QTest::mouseClick(dialog->findChild<QPushButton*>("copy"), Qt::LeftButton);
+        copied = QApplication::clipboard()->text();
+        QTest::keyClick(dialog, Qt::Key_Return);
+    });
+    answer.start(10);
     dialogs.csvOpenNames = {path};
     trigger(gui::kCmdImportCsv);
+    window->setMessenger(&messages);
 
-    ASSERT_EQ(messages.texts().size(), 1u) << "one dialog";
-    const std::string text = messages.texts().front();
-    EXPECT_EQ(text.rfind(gui::CsvCommands::kMsgImportRefused, 0), 0u) << text;
-    EXPECT_NE(text.find("line 3, channel 2, Receive \"999\""), std::string::npos) << text;
-    EXPECT_NE(text.find("line 4, channel 3, Power \"Medium\""), std::string::npos) << text;
-    EXPECT_EQ(text.find("line 2"), std::string::npos) << text;
+    EXPECT_EQ(lines, 144);
+    EXPECT_GT(height, 0);
+    EXPECT_LE(height, window->screen()->availableGeometry().height());
+    EXPECT_TRUE(copied.startsWith("line 2, channel 1, Receive \"999\": ")) << copied.toStdString();
+    EXPECT_TRUE(copied.endsWith("line 17, channel 16, PTT \"Maybe\": must be one of On, Off")) << copied.toStdString();
     EXPECT_EQ(view().storedImage(), shown);
-    EXPECT_TRUE(cell(1, 1).isEmpty());
     EXPECT_EQ(cell(2, 1), "150.00000");
     EXPECT_EQ(history().count(), steps);
 
     // A file that cannot be read, and a cancelled chooser, change nothing either.
-    messages.clear();
     dialogs.csvOpenNames = {tempPath("missing.csv"), QString()};
     trigger(gui::kCmdImportCsv);
     trigger(gui::kCmdImportCsv);
     EXPECT_EQ(messages.texts().size(), 1u);
     EXPECT_EQ(view().storedImage(), shown);
+}
+
+}  // namespace
+}  // namespace zem::test
+
+namespace zem::test {
+namespace {
+
+class PlanWindowTest : public CsvWindowTest {};
+
+TEST_F(PlanWindowTest, MemoryListGoesOutAndComesBackThroughTheDialogsAsOneUndoStep) {
+    enterValue(1, 1, "145.5");
+    clickCell(1, 4);
+    type("D023N");
+    press(Qt::Key_Return);
+    const QString path = tempPath(QStringLiteral("张伟 memories.csv"));
+    dialogs.csvSaveNames = {path};
+    dialogs.listFormats = {gui::UserDialogs::ChannelListFormat::MemoryList};
+    trigger(gui::kCmdExportCsv);
+    const QByteArray written = readFile(path);
+    EXPECT_TRUE(written.startsWith("Location,Name,Frequency,Duplex,Offset,Tone,")) << written.toStdString();
+    EXPECT_TRUE(written.contains("\r\n1,CH1,145.500000,,0.000000,Cross,88.5,88.5,023,NN,023,DTCS->,FM,"))
+        << written.toStdString();
+
+    // Another tool's list with a name this radio does not keep.
+    writeFile(path, written + "2,Repeater,146.000000,-,0.600000,Tone,100.0,88.5,023,NN,023,,NFM,5.00,S,5.0W,,\r\n");
+    dialogs.saveChoices = {gui::UserDialogs::SaveChoice::Discard};
+    trigger(gui::kCmdFileNew);
+    dialogs.csvOpenNames = {path};
+    trigger(gui::kCmdImportCsv);
+    ASSERT_EQ(messages.texts().size(), 1u);
+    EXPECT_EQ(messages.texts().front(), std::string(gui::CsvCommands::kMsgNotStored) +
+                                             "\nnames not stored: Location 2 \"Repeater\"");
+    EXPECT_EQ(cell(1, 4), "D023N");
+    EXPECT_EQ(cell(2, 2), "145.40000");
+    EXPECT_EQ(cell(2, 4), "100.0");
+    ASSERT_EQ(history().count(), 1);
+    EXPECT_EQ(history().text(0), "Import memory list");
+}
+
+TEST_F(PlanWindowTest, APlanSavedAsTextIsSavedBackAsTextAndOpensAgain) {
+    if (!PlanTextReadable()) GTEST_SKIP() << "built without the plan-text reader";
+    enterValue(3, 1, "146.5");
+    const QString path = tempPath(QStringLiteral("José plan.yaml"));
+    dialogs.saveNames = {path};
+    trigger(gui::kCmdFileSaveAs);
+    ASSERT_TRUE(readFile(path).startsWith("zem-plan: 1\n"));
+    const RadioImage saved = view().storedImage();
+
+    enterValue(3, 1, "147.5");
+    trigger(gui::kCmdFileSave);
+    EXPECT_TRUE(readFile(path).contains("{ch: 3, receive: \"147.50000\""));
+    EXPECT_FALSE(window->document().isModified());
+
+    writeFile(path, readFile(path).replace("receive: \"147.50000\"", "recieve: \"147.50000\""));
+    dialogs.openNames = {path};
+    trigger(gui::kCmdFileOpen);
+    ASSERT_EQ(messages.texts().size(), 1u);
+    EXPECT_NE(messages.texts().front().find(", recieve: unknown key"), std::string::npos) << messages.texts().front();
+    EXPECT_EQ(cell(3, 1), "147.50000");
+
+    messages.clear();
+    writeFile(path, readFile(path).replace("recieve: \"147.50000\"", "receive: \"146.50000\""));
+    dialogs.openNames = {path};
+    trigger(gui::kCmdFileOpen);
+    EXPECT_TRUE(messages.empty()) << ::testing::PrintToString(messages.texts());
+    EXPECT_EQ(view().storedImage(), saved);
 }
 
 }  // namespace

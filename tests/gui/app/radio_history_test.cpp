@@ -1,19 +1,25 @@
 // The radio history's folder: names by date and time, newest first, the
-// newest 200 kept, and what the list shows of each read.
+// newest 200 kept, a repeated read not kept again, and what the list shows
+// of each read; notes and deleting from the list.
 #include "app_test_support.h"
 
 #include "channels/band.h"
 #include "workbench/radio_history.h"
 
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTreeWidget>
 
 namespace zem::test {
 namespace {
 
-RadioImage Demo(int band) {
+// The demonstration channels of band, told apart by a kept byte.
+RadioImage Demo(int band, int mark = 0) {
     RadioImage image = NewDocumentImage();
     RecordingMessenger quiet;
     ApplyChannelDefaults(image, 0, band, quiet);
+    image[0x005] = static_cast<std::uint8_t>(mark);
     return image;
 }
 
@@ -22,10 +28,10 @@ TEST(RadioHistory, KeepsTheNewest200NamedByDateAndTime) {
     gui::RadioHistory history(folder.path());
     const QDateTime start(QDate(2026, 3, 1), QTime(9, 0, 0));
     for (int i = 0; i < 203; ++i) {
-        ASSERT_FALSE(history.add(Demo(i % 3), start.addSecs(i * 3600)).isEmpty()) << i;
+        ASSERT_FALSE(history.add(Demo(i % 3, i), start.addSecs(i * 3600)).isEmpty()) << i;
     }
     // Two reads in one second both stay.
-    const QString again = history.add(Demo(0), start.addSecs(202 * 3600));
+    const QString again = history.add(Demo(0, 1), start.addSecs(202 * 3600));
     EXPECT_TRUE(again.endsWith("2026-03-09_19-00-00_2.Zem")) << again.toStdString();
     QFile::copy(again, folder.filePath("not a read.Zem"));
 
@@ -47,10 +53,67 @@ TEST(RadioHistory, KeepsTheNewest200NamedByDateAndTime) {
         EXPECT_FALSE(entry.firstFrequency.isEmpty());
     }
 
-    gui::RadioHistoryDialog dialog(history);
+    RecordingMessenger messenger;
+    gui::RadioHistoryDialog dialog(history, messenger);
     ASSERT_EQ(dialog.list()->topLevelItemCount(), 200);
     EXPECT_EQ(dialog.list()->topLevelItem(1)->text(0), "2026-03-09");
     EXPECT_EQ(dialog.list()->topLevelItem(1)->text(1), "19:00:00");
+
+    // The newest read of a radio, read again, is not kept again (by a
+    // compare neither); a compare's read makes no room by pushing out a read.
+    EXPECT_EQ(history.add(Demo(0, 1), start.addSecs(299 * 3600), nullptr, true), again);
+    const QString compared = history.add(Demo(1, 7), start.addSecs(300 * 3600), nullptr, true);
+    EXPECT_TRUE(compared.endsWith("_compare.Zem")) << compared.toStdString();
+    EXPECT_EQ(history.entries().size(), 201);
+    EXPECT_EQ(history.entries().back().when, start.addSecs(4 * 3600));
+    EXPECT_TRUE(history.entries().front().fromCompare);
+}
+
+// Note... opens the note of the current read for typing; Delete asks, then
+// deletes the read and its note.
+TEST(RadioHistory, ANoteIsTypedInTheListAndDeleteRemovesTheRead) {
+    QTemporaryDir folder;
+    gui::RadioHistory history(folder.path());
+    const QDateTime start(QDate(2026, 3, 1), QTime(9, 0, 0));
+    const QString older = history.add(Demo(0), start);
+    const QString newer = history.add(Demo(2), start.addSecs(60));
+    RecordingMessenger messenger;
+    auto dialog = std::make_unique<gui::RadioHistoryDialog>(history, messenger);
+    dialog->show();
+    QApplication::setActiveWindow(dialog.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    QTreeWidget* list = dialog->list();
+    list->setCurrentItem(list->topLevelItem(1));
+    QTest::mouseClick(dialog->findChild<QPushButton*>("note"), Qt::LeftButton);
+    auto* editor = list->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, "Jose's car, ");
+    // Letters beyond the keyboard's arrive from the input method.
+    QInputMethodEvent composed;
+    composed.setCommitString(QString::fromUtf8("张伟"));
+    QApplication::sendEvent(editor, &composed);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(dialog->isVisible()) << "Enter ends the note, it does not open the read";
+    EXPECT_EQ(history.entries().at(1).note, QString::fromUtf8("Jose's car, 张伟"));
+    EXPECT_TRUE(history.entries().at(0).note.isEmpty());
+
+    messenger.scriptAnswers({false, true});
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Delete);
+    EXPECT_EQ(history.entries().size(), 2) << "the question was answered Cancel";
+    QTest::mouseClick(dialog->findChild<QPushButton*>("delete"), Qt::LeftButton);
+    ASSERT_EQ(messenger.texts().size(), 2u);
+    EXPECT_EQ(messenger.texts().back(), "Delete the read of 2026-03-01 09:00:00 from the radio history?");
+    EXPECT_FALSE(QFile::exists(older));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QFileInfo(newer).fileName()});
+    ASSERT_EQ(list->topLevelItemCount(), 1);
+    EXPECT_EQ(list->currentItem(), list->topLevelItem(0));
+
+    // A note read back by a new list.
+    history.setNote(newer, "spare");
+    EXPECT_EQ(gui::RadioHistoryDialog(history, messenger).list()->topLevelItem(0)->text(gui::RadioHistoryDialog::kNote),
+              "spare");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include "app_test_support.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -45,10 +46,13 @@ protected:
 TEST_F(UndoTest, WrongFrequencyComesBackWithCtrlZAndGoesAgainWithRedo) {
     enterValue(5, 1, "145.5");
     enterValue(5, 1, "146.25");
-    // Enter has opened the next cell's editor: with nothing typed there,
-    // Ctrl+Z undoes the document.
+    // Enter has opened the next cell's editor, which keeps Ctrl+Z even
+    // with nothing typed; Esc closes it, and then Ctrl+Z undoes the document.
     ASSERT_NE(grid().OpenEditor(), nullptr);
     EXPECT_EQ(shown(undoAction()), "Undo Receive of channel 5");
+    undo();
+    EXPECT_EQ(cell(5, 1), "146.25000");
+    press(Qt::Key_Escape);
     undo();
     EXPECT_EQ(cell(5, 1), "145.50000");
     EXPECT_EQ(grid().OpenEditor(), nullptr);
@@ -65,19 +69,45 @@ TEST_F(UndoTest, WrongFrequencyComesBackWithCtrlZAndGoesAgainWithRedo) {
     EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(UndoTest, CtrlZInAnOpenEditorUndoesTheTypingThereFirst) {
-    enterValue(2, 1, "145");
+TEST_F(UndoTest, CtrlZInAFieldUndoesOnlyItsTypingAndTheEditMenuUndoesTheDocument) {
+    // A paste on the channel page: one step.
+    QApplication::clipboard()->setText(QStringLiteral("145\r\n146\r\n"));
+    clickCell(2, 1);
+    press(Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(cell(3, 1), "146.00000");
+
+    // In a cell's editor and in the PTT ID field, Ctrl+Z undoes the typing
+    // there; once there is none left it does nothing, the paste stays.
     clickCell(2, 1);
     type("9");
     auto* edit = qobject_cast<QLineEdit*>(focus());
     ASSERT_NE(edit, nullptr);
-    ASSERT_EQ(edit->text(), "9");
     undo();
-    EXPECT_EQ(edit->text(), "145.00000") << "the editor's typing";
-    EXPECT_EQ(history().count(), 1);
-    EXPECT_EQ(history().index(), 1) << "the document is untouched";
+    EXPECT_EQ(edit->text(), "145.00000");
     undo();
-    EXPECT_TRUE(cell(2, 1).isEmpty());
+    EXPECT_EQ(edit->text(), "145.00000");
+    press(Qt::Key_Escape);
+    clickTab(1);
+    auto* pttId = control<QLineEdit>("pttIdStart");
+    QTest::mouseClick(pttId, Qt::LeftButton);
+    ASSERT_EQ(focus(), pttId);
+    const QString pttBefore = pttId->text();
+    press(Qt::Key_A, Qt::ControlModifier);
+    type("7");
+    undo();
+    undo();
+    redo();
+    redo();
+    EXPECT_EQ(pttId->text(), "7") << "the field's own redo";
+    undo();
+    EXPECT_EQ(pttId->text(), pttBefore);
+    EXPECT_EQ(history().index(), 1);
+
+    // The Edit menu's Undo is the document's, wherever the focus is.
+    trigger(gui::kCmdEditUndo);
+    EXPECT_EQ(history().index(), 0);
+    clickTab(0);
+    EXPECT_TRUE(cell(3, 1).isEmpty());
 }
 
 TEST_F(UndoTest, NoChangeIsNoStep) {
@@ -181,6 +211,7 @@ TEST_F(UndoTest, UndoBackToTheSavedDocumentIsNoChangeAndNewOrOpenStartAfresh) {
     dialogs.saveNames = {path};
     window->action(gui::kCmdFileSaveAs)->trigger();
     enterValue(1, 1, "146");
+    press(Qt::Key_Escape);  // the next cell's editor
     EXPECT_TRUE(window->document().isModified());
     undo();
     EXPECT_FALSE(window->document().isModified());

@@ -61,6 +61,12 @@ TEST_F(ViewPagesTest, EditChannelKeepsTheEditsOfThePageItLeaves) {
     EXPECT_EQ(image()[0x131] & 0x02, 0);
     clickTab(1);
     EXPECT_EQ(scan->currentIndex(), 0);
+
+    // From the keyboard, Ctrl+G goes to the table without the hint to double-click.
+    press(Qt::Key_G, Qt::ControlModifier);
+    EXPECT_EQ(messages.texts().size(), 1u);
+    EXPECT_EQ(view().currentTab(), 0);
+    EXPECT_EQ(focus(), &grid());
 }
 
 TEST_F(ViewPagesTest, NewWhileTheKeyPageIsShownRefillsEverythingAndShowsTheChannelTab) {
@@ -90,7 +96,7 @@ TEST_F(ViewPagesTest, SquelchAndDtmfSpeedPicksFallBackToTheirFixedEntries) {
 
 TEST_F(ViewPagesTest, EnterAndEscapeMoveOnLikeTabOnTheSettingsPages) {
     struct Move { int tab; const char* from; Qt::Key key; const char* to; };
-    const Move moves[] = {{1, "lockDetect", Qt::Key_Return, "dtmfSpeed"},
+    const Move moves[] = {{1, "lockDetect", Qt::Key_Return, "energyCheck"},
                           {1, "dtmfSpeed", Qt::Key_Escape, "firstDigitTime"},
                           {1, "pttIdStart", Qt::Key_Return, "pttIdEnd"},
                           {2, "topLong", Qt::Key_Return, "topShort"}};

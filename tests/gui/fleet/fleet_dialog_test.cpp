@@ -1,6 +1,8 @@
 // The "Write to several radios" dialog on its own, driven like a user: what
-// keeps a run from starting, and Stop or closing during a run.
+// keeps a run from starting, Enter on the buttons, Stop or closing during a
+// run, and failed radios put back from their backups.
 #include "core/link/link_test_support.h"
+#include "gui/link/gui_test_support.h"
 
 #include "document/program_file.h"
 #include "fleet/fleet_dialog.h"
@@ -9,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -40,9 +43,10 @@ protected:
         fs::remove_all(dir);
     }
     std::unique_ptr<gui::FleetDialog> MakeDialog() {
-        auto made = std::make_unique<gui::FleetDialog>(messenger, [this](RadioImage& image) {
+        auto made = std::make_unique<gui::FleetDialog>(messenger, [this](RadioImage& image, std::string& name) {
             ++plansTaken;
             image = plan;
+            name = dir + "/José.zem";
             return true;
         });
         made->setOptionsAdjuster([](FleetOptions& options) { options.job.sleep = [](std::chrono::milliseconds) {}; });
@@ -97,20 +101,84 @@ TEST_F(FleetWindow, RefreshingTheMachinesPortsKeepsTheTickedOnes) {
     EXPECT_EQ(dialog->portList()->count(), 3);
 }
 
-TEST_F(FleetWindow, StopEndsARunningRepeatAndClosingWaitsForThePorts) {
+// Enter presses the button with the focus, else the default one: Start while
+// idle, Stop during a run; in the port field it only adds the port. Escape
+// during a run asks first; Yes stops it, and the dialog closes once the port
+// is free.
+TEST_F(FleetWindow, EnterPressesTheFocusedOrDefaultButtonAndEscapeStopsARunOnceAsked) {
     SimLine line(PatternImage(2));
-    TypePort(line.device());
     Tick(dialog->backupBox(), false);
     Tick(dialog->repeatBox(), true);
-    QTest::mouseClick(dialog->startButton(), Qt::LeftButton);
+    QTest::keyClicks(dialog->portEdit(), QString::fromStdString(line.device()));
+    QTest::keyClick(dialog->portEdit(), Qt::Key_Return);
+    EXPECT_EQ(dialog->checkedPorts(), QStringList{QString::fromStdString(line.device())});
+    EXPECT_FALSE(dialog->isRunning());
+    EXPECT_TRUE(dialog->startButton()->isDefault());
+
+    dialog->addButton()->setFocus();
+    QTest::keyClicks(dialog->portEdit(), "7");
+    QTest::keyClick(dialog->addButton(), Qt::Key_Return);
+    EXPECT_EQ(dialog->checkedPorts().size(), 2);
+    dialog->portList()->item(1)->setCheckState(Qt::Unchecked);
+
+    dialog->verifyBox()->setFocus();
+    QTest::keyClick(dialog->verifyBox(), Qt::Key_Return);  // the default button: Start
+    ASSERT_TRUE(dialog->isRunning());
+    EXPECT_TRUE(dialog->stopButton()->isDefault());
     ASSERT_TRUE(QTest::qWaitFor([&] { return Cell(0, 3) == "1"; }, 20000));  // one radio done, waiting for the next
-    EXPECT_TRUE(dialog->isRunning());
-    dialog->close();  // stops the run; the dialog closes once the port is free
+    dialog->table()->setFocus();
+    QTest::keyClick(dialog->table(), Qt::Key_Return);  // the default button: Stop
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog->isRunning(); }, 10000));
+    EXPECT_TRUE(dialog->startButton()->isDefault());
+    EXPECT_EQ(dialog->summary()->text(), "1 done, 0 failed");
+
+    QTest::keyClick(dialog->table(), Qt::Key_Return);  // Start again
+    ASSERT_TRUE(dialog->isRunning());
+    bool asked = false;
+    WhenModal<QMessageBox>([&asked](QMessageBox* box) {
+        asked = true;
+        box->button(QMessageBox::Yes)->click();
+    });
+    QTest::keyClick(dialog.get(), Qt::Key_Escape);
+    EXPECT_TRUE(asked);
     EXPECT_TRUE(dialog->isVisible());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog->isVisible(); }, 10000));
     EXPECT_FALSE(dialog->isRunning());
-    EXPECT_EQ(dialog->summary()->text(), "1 done, 0 failed");
     EXPECT_TRUE(OpenSerialPort(line.device(), CloneTimeouts).port);
+}
+
+// A radio whose verify found a difference says what it holds and names its
+// backup; "Restore from backups" writes that backup back. A missing port is
+// no radio.
+TEST_F(FleetWindow, AFailedRadioIsPutBackFromItsBackup) {
+    SimLine good(PatternImage(3));
+    SimLine dropping(PatternImage(4), FaultAt(&Faults::dropWriteAt, 0x018));
+    TypePort(good.device() + " " + dropping.device() + " " + dir + "/missing");
+    Tick(dialog->verifyBox(), true);
+    Tick(dialog->backupBox(), true);
+    Tick(dialog->repeatBox(), false);
+    TypeFolder(dir + "/backups");
+    EXPECT_FALSE(dialog->restoreButton()->isEnabled());
+    QTest::mouseClick(dialog->startButton(), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog->isRunning(); }, 20000));
+    EXPECT_EQ(dialog->summary()->text(), "1 done, 1 failed, 1 port not used (missing or given twice)");
+    const QString message = Cell(1, 4);
+    EXPECT_TRUE(message.contains("the radio holds a write that differs from the plan; backup: " +
+                                 QString::fromStdString(dir + "/backups/")))
+        << message.toStdString();
+    EXPECT_TRUE(message.endsWith("; to put it back: Restore from backups")) << message.toStdString();
+    EXPECT_TRUE(Cell(2, 4).startsWith("Could not Open the Port")) << Cell(2, 4).toStdString();
+
+    ASSERT_TRUE(dialog->restoreButton()->isEnabled());
+    QTest::mouseClick(dialog->restoreButton(), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog->isRunning(); }, 20000));
+    EXPECT_EQ(dialog->summary()->text(), "Restore: 1 done, 0 failed");
+    EXPECT_EQ(dialog->table()->rowCount(), 1);
+    EXPECT_FALSE(dialog->restoreButton()->isEnabled());
+    good.stop();
+    dropping.stop();
+    EXPECT_TRUE(SameRange(dropping.radio().memory(), PatternImage(4), 0, 0x3D0));
+    EXPECT_TRUE(SameRange(good.radio().memory(), plan, 0, 0x3D0));
 }
 
 }  // namespace

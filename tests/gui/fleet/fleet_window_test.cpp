@@ -6,11 +6,14 @@
 
 #include "commands/command_ids.h"
 #include "fleet/fleet_dialog.h"
+#include "link/serial_port.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
+#include <QProgressBar>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QToolBar>
@@ -30,12 +33,22 @@ protected:
         return std::string(::mkdtemp(pattern) ? pattern : "");
     }();
     void TearDown() override { fs::remove_all(dir); }
-};
 
-void Tick(QCheckBox* box, bool on) {
-    if (box->isChecked() != on) QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
-    ASSERT_EQ(box->isChecked(), on);
-}
+    // Clicks the toolbar button and ticks Verify and Repeat as asked, Backup as the folder is given.
+    gui::FleetDialog* openDialog(bool repeat, const std::string& backupFolder) {
+        QAction* command = window->action(gui::kCmdWriteSeveral);
+        auto* toolBar = window->findChild<QToolBar*>(QStringLiteral("standardToolBar"));
+        QTest::mouseClick(toolBar->widgetForAction(command), Qt::LeftButton);
+        auto* dialog = window->findChild<gui::FleetDialog*>(QStringLiteral("fleetDialog"));
+        if (!dialog || !dialog->isVisible()) return nullptr;
+        for (auto [box, on] : {std::pair{dialog->verifyBox(), true}, {dialog->backupBox(), !backupFolder.empty()},
+                               {dialog->repeatBox(), repeat}})
+            if (box->isChecked() != on) QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
+        dialog->backupFolderEdit()->selectAll();
+        QTest::keyClicks(dialog->backupFolderEdit(), QString::fromStdString(backupFolder));
+        return dialog;
+    }
+};
 
 TEST_F(FleetFromWindow, ThreeRadiosGetThePagesAsTheyStandAtStartAndTheReportIsSaved) {
     std::vector<std::unique_ptr<RadioOnPty>> radios;
@@ -45,25 +58,13 @@ TEST_F(FleetFromWindow, ThreeRadiosGetThePagesAsTheyStandAtStartAndTheReportIsSa
     const RadioImage shown = view().storedImage();
     ASSERT_NE(shown, image());
 
-    QAction* command = window->action(gui::kCmdWriteSeveral);
-    ASSERT_NE(command, nullptr);
-    EXPECT_EQ(command->text().remove(QLatin1Char('&')), "Write to several radios...");
-    auto* toolBar = window->findChild<QToolBar*>(QStringLiteral("standardToolBar"));
-    QTest::mouseClick(toolBar->widgetForAction(command), Qt::LeftButton);
-
-    auto* dialog = window->findChild<gui::FleetDialog*>(QStringLiteral("fleetDialog"));
+    gui::FleetDialog* dialog = openDialog(false, dir + "/backups");
     ASSERT_NE(dialog, nullptr);
-    ASSERT_TRUE(dialog->isVisible());
     dialog->setOptionsAdjuster([](FleetOptions& options) { options.job.sleep = [](std::chrono::milliseconds) {}; });
     for (auto& radio : radios) {
         QTest::keyClicks(dialog->portEdit(), radio->path());
         QTest::keyClick(dialog->portEdit(), Qt::Key_Return);
     }
-    Tick(dialog->verifyBox(), true);
-    Tick(dialog->backupBox(), true);
-    Tick(dialog->repeatBox(), false);
-    dialog->backupFolderEdit()->selectAll();
-    QTest::keyClicks(dialog->backupFolderEdit(), QString::fromStdString(dir + "/backups"));
     EXPECT_FALSE(dialog->isRunning());
     QTest::mouseClick(dialog->startButton(), Qt::LeftButton);
     ASSERT_TRUE(dialog->isRunning());
@@ -87,21 +88,89 @@ TEST_F(FleetFromWindow, ThreeRadiosGetThePagesAsTheyStandAtStartAndTheReportIsSa
     EXPECT_EQ(std::distance(fs::directory_iterator(dir + "/backups"), fs::directory_iterator()), 3);
     EXPECT_TRUE(messenger.empty());
 
+    // An existing report is replaced only when the user agrees.
     const std::string report = dir + "/report.csv";
+    std::ofstream(report) << "kept";
     dialog->setReportChooser([&] { return QString::fromStdString(report); });
-    QTest::mouseClick(dialog->saveReportButton(), Qt::LeftButton);
+    messenger.scriptAnswers({false, true});
+    for (const char* expected : {"kept", "port,result,seconds,detail,backup,sequence,started,radio,plan,plan_sha256\r"}) {
+        QTest::mouseClick(dialog->saveReportButton(), Qt::LeftButton);
+        std::ifstream in(report);
+        std::string first;
+        std::getline(in, first);
+        EXPECT_EQ(first, expected);
+    }
+    EXPECT_EQ(messenger.texts().size(), 2u);
     std::ifstream in(report);
     std::vector<std::string> rows;
     for (std::string row; std::getline(in, row);) rows.push_back(row);
     ASSERT_EQ(rows.size(), 4u);
-    EXPECT_EQ(rows[0], "port,result,seconds,detail,backup\r");
     EXPECT_EQ(rows[3].rfind(radios[2]->path().toStdString() + ",ok,", 0), 0u) << rows[3];
+    EXPECT_NE(rows[3].find(",3,"), std::string::npos) << rows[3];  // its sequence number
 
     // The choices are there again the next time.
     gui::FleetDialog again(messenger, {});
     EXPECT_TRUE(again.verifyBox()->isChecked());
     EXPECT_TRUE(again.backupBox()->isChecked());
     EXPECT_EQ(again.backupFolderEdit()->text().toStdString(), dir + "/backups");
+}
+
+// Quitting while radios are being written asks first, by every way out:
+// Escape in the dialog, File > Exit, closing the window. No goes on; Yes
+// stops every radio at its next block, writes the report asked for during
+// the run, releases every port and only then quits. Each radio is then
+// untouched, written, or reported as holding a partial write.
+TEST_F(FleetFromWindow, QuittingDuringARunAsksAndYesStopsEveryRadioBeforeTheWindowGoes) {
+    std::vector<std::unique_ptr<RadioOnPty>> radios;
+    for (int i = 0; i < 2; ++i) radios.push_back(std::make_unique<RadioOnPty>(BandImage(i), sim::RadioFaults{}, true));
+    gui::FleetDialog* dialog = openDialog(false, "");
+    ASSERT_NE(dialog, nullptr);
+    for (auto& radio : radios) dialog->addPort(radio->path());
+    QTest::mouseClick(dialog->startButton(), Qt::LeftButton);
+    ASSERT_TRUE(dialog->isRunning());
+    const std::string report = dir + "/stopped.csv";
+    dialog->setReportChooser([&] { return QString::fromStdString(report); });
+    QTest::mouseClick(dialog->saveReportButton(), Qt::LeftButton);  // asked for during the run
+    auto percent = [&](int row) { return qobject_cast<QProgressBar*>(dialog->table()->cellWidget(row, 1))->value(); };
+    ASSERT_TRUE(WaitUntil([&] { return percent(0) > 0; }));
+
+    int asked = 0;
+    auto answer = [&asked](QMessageBox::StandardButton button) {
+        WhenModal<QMessageBox>([&asked, button](QMessageBox* box) {
+            ++asked;
+            box->button(button)->click();
+        });
+    };
+    answer(QMessageBox::No);
+    QTest::keyClick(dialog, Qt::Key_Escape);
+    answer(QMessageBox::No);
+    window->action(gui::kCmdExit)->trigger();
+    EXPECT_EQ(asked, 2);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(dialog->isVisible());
+    const int before = percent(0);
+    ASSERT_TRUE(WaitUntil([&] { return percent(0) > before; })) << "No goes on";
+
+    answer(QMessageBox::Yes);
+    EXPECT_FALSE(window->close()) << "the window waits for the ports";
+    EXPECT_EQ(asked, 3);
+    EXPECT_TRUE(dialog->isVisible());
+    ASSERT_TRUE(WaitUntil([&] { return !window->isVisible(); }));
+    EXPECT_EQ(asked, 3);
+
+    std::ifstream in(report);
+    std::vector<std::string> rows;
+    for (std::string row; std::getline(in, row);) rows.push_back(row);
+    ASSERT_EQ(rows.size(), 3u) << "the report was written";
+    for (std::size_t i = 0; i < radios.size(); ++i) {
+        EXPECT_TRUE(OpenSerialPort(radios[i]->path().toStdString(), CloneTimeouts).port) << "port " << i << " released";
+        const RadioImage& memory = radios[i]->memory();
+        const bool untouched = memory == BandImage(static_cast<int>(i));
+        const bool written = SameBytes(memory, NewDocumentImage(), 0, 0x3D0);
+        const bool reported = rows[i + 1].find(",failed,") != std::string::npos &&
+                              rows[i + 1].find(",partial,") != std::string::npos;
+        EXPECT_TRUE(untouched || written || reported) << rows[i + 1];
+    }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "channels/channel_codec.h"
 #include "channels/channel_page.h"
+#include "common/app_title.h"
 #include "document/program_file.h"
 #include "link/link_messages.h"
 #include "link/port_dialog.h"
@@ -16,11 +17,15 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTreeWidget>
 
 #include <fcntl.h>
@@ -221,24 +226,33 @@ TEST_F(TransferWindow, ReadOverAnUnsavedPlanIsUndoneWithCtrlZ) {
     EXPECT_TRUE(messenger.empty()) << ::testing::PrintToString(messenger.texts());
 }
 
-// Verify after write reads the radio back as a phase of its own: a radio
-// that acknowledges the blocks but keeps its old memory is caught and named
-// in the pages' words, and the document keeps the plan. Turned off, the
-// write is not read back.
+// Verify after write reads the radio back as a phase of its own, named in
+// the status line and on the bar: a radio that acknowledges the blocks but
+// keeps its old memory is caught and named in the pages' words, one whose
+// read-back fails is said to hold the whole write, and the document keeps
+// the plan. Turned off, the write is not read back.
 TEST_F(TransferWindow, VerifyAfterWriteCatchesARadioThatKeepsItsOldMemory) {
     QAction* verify = window->action(kCmdVerifyAfterWrite);
     ASSERT_TRUE(verify->isCheckable());
     ASSERT_TRUE(verify->isChecked()) << "on by default";
+    const std::string readBackFailed = std::string(kMsgVerifyReadFailed) + kMsgShortReply;
     const struct {
         bool ignoresWrites;
+        bool readBackFails;
         bool verifyOn;
-        bool caught;
-    } cases[] = {{true, true, true}, {false, true, false}, {true, false, false}};
+        const char* said;  // the start of the one message, or nullptr
+    } cases[] = {{true, false, true, "The radio does not hold what was written. First difference: Squelch Level is "},
+                 {false, false, true, nullptr},
+                 {false, true, true, readBackFailed.c_str()},
+                 {true, false, false, nullptr}};
+    const QString phaseHead = QString::fromUtf8(TransferController::kPhaseVerify) + ": ";
     for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << "ignores writes " << c.ignoresWrites << ", verify " << c.verifyOn);
+        SCOPED_TRACE(::testing::Message() << "ignores writes " << c.ignoresWrites << ", read-back fails "
+                                          << c.readBackFails << ", verify " << c.verifyOn);
         verify->setChecked(c.verifyOn);
         sim::RadioFaults faults;
         faults.ignoreWrites = c.ignoresWrites;
+        if (c.readBackFails) faults.shortReplyAt = 0x100;
         RadioOnPty radio(DemoRadio(), faults);
         port().setPort(radio.path());
         load(test::BandImage(2));
@@ -247,32 +261,36 @@ TEST_F(TransferWindow, VerifyAfterWriteCatchesARadioThatKeepsItsOldMemory) {
         messenger.clear();
         QStringList shown;
         QStringList titles;
+        QStringList bars;
         auto connection = QObject::connect(&progress(), &CProgressDlg::statusShown, [&](const QString& text) {
             shown << text;
             titles << progress().windowTitle();
+            bars << (progress().bar()->isTextVisible() ? progress().bar()->text() : QString());
         });
 
         run(kCmdWriteToRadio);
         QObject::disconnect(connection);
 
-        const int phase = static_cast<int>(shown.indexOf(QString::fromUtf8(TransferController::kStatusVerifying)));
+        const int phase = static_cast<int>(shown.indexOf(phaseHead + TransferController::kStatusVerifying));
         if (c.verifyOn) {
             ASSERT_GE(phase, 0) << shown.join(", ").toStdString();
             EXPECT_EQ(shown.mid(0, 2), (QStringList{kMsgDetectingPort, kMsgWaitingForRadio}));
             EXPECT_EQ(shown.at(phase - 1), "122") << "the write's last block comes first";
-            EXPECT_EQ(shown.mid(phase + 1, 3), (QStringList{kMsgDetectingPort, kMsgWaitingForRadio, "1"}));
-            EXPECT_EQ(shown.last(), "122") << "the read-back counts its blocks again";
+            EXPECT_EQ(bars.at(phase - 1), "");
+            EXPECT_EQ(shown.mid(phase + 1, 3),
+                      (QStringList{phaseHead + kMsgDetectingPort, phaseHead + kMsgWaitingForRadio, phaseHead + "1"}));
+            if (!c.readBackFails) {
+                EXPECT_EQ(shown.last(), phaseHead + "122") << "the read-back counts its blocks again";
+            }
             EXPECT_EQ(titles.at(phase), QString::fromUtf8(TransferController::kTitleVerifying));
+            EXPECT_EQ(bars.last(), TransferController::kPhaseVerify);
         } else {
             EXPECT_EQ(phase, -1);
             EXPECT_EQ(shown.size(), 2 + 122);
         }
-        if (c.caught) {
+        if (c.said) {
             ASSERT_EQ(messenger.texts().size(), 1u);
-            EXPECT_EQ(messenger.texts().front().rfind(
-                          "The radio does not hold what was written. First difference: Squelch Level is ", 0),
-                      0u)
-                << messenger.texts().front();
+            EXPECT_EQ(messenger.texts().front().rfind(c.said, 0), 0u) << messenger.texts().front();
         } else {
             EXPECT_TRUE(messenger.empty()) << ::testing::PrintToString(messenger.texts());
         }
@@ -318,6 +336,10 @@ TEST_F(TransferWindow, CompareWithRadioListsADifferenceMadeBehindTheProgramsBack
     EXPECT_EQ(window->document().undoStack().count(), steps);
     EXPECT_EQ(view().currentTab(), CKivuView::kOptionTab);
     EXPECT_TRUE(messenger.empty()) << ::testing::PrintToString(messenger.texts());
+    // The radio history keeps the compare's read, marked as one.
+    const QList<RadioHistory::Entry> kept = RadioHistory().entries();
+    ASSERT_FALSE(kept.isEmpty());
+    EXPECT_TRUE(kept.front().fromCompare);
 }
 
 TEST_F(TransferWindow, ShortcutsOpenTheWindowAndCancelBeforeStartSendsNothing) {
@@ -356,8 +378,8 @@ TEST_F(TransferWindow, ShortcutsOpenTheWindowAndCancelBeforeStartSendsNothing) {
 
 // Cancel (here Escape) during the blocks only raises the flag: the window
 // stays until the port is free, then everything is as it was. Closing the
-// main window during a run cancels it first.
-TEST_F(TransferWindow, CancelOrClosingDuringTheBlocksLeavesEverythingAsItWas) {
+// main window during a run asks first.
+TEST_F(TransferWindow, CancelLeavesEverythingAsItWasAndClosingDuringAWriteAsksFirst) {
     RadioOnPty radio(DemoRadio(), {}, /*paced=*/true);
     port().setPort(radio.path());
     view().selectTab(CKivuView::kOptionTab);
@@ -389,16 +411,70 @@ TEST_F(TransferWindow, CancelOrClosingDuringTheBlocksLeavesEverythingAsItWas) {
         EXPECT_TRUE(window->action(id)->isEnabled()) << id;
     }
 
+    // Closing the window during a write asks first: No goes on; Yes stops
+    // it at its next block, says the radio holds part of the program, and
+    // the window goes once the port is free.
     RadioOnPty second(DemoRadio(), {}, /*paced=*/true);
     port().setPort(second.path());
-    run(kCmdReadFromRadio, 5);
+    run(kCmdWriteToRadio, 5);
     EXPECT_FALSE(progress().cancelFlag().load()) << "a new run starts clean";
+    auto answer = [](QMessageBox::StandardButton button) {
+        test::WhenModal<QMessageBox>([button](QMessageBox* box) { box->button(button)->click(); });
+    };
+    answer(QMessageBox::No);
+    EXPECT_FALSE(window->close());
+    EXPECT_FALSE(progress().cancelFlag().load());
+    answer(QMessageBox::Yes);
     EXPECT_FALSE(window->close()) << "the window waits for the port";
     EXPECT_TRUE(progress().cancelFlag().load());
     ASSERT_TRUE(WaitUntil([this] { return !window->isVisible(); }));
     EXPECT_FALSE(transfer().isRunning());
-    EXPECT_EQ(image(), before);
-    EXPECT_TRUE(messenger.empty());
+    EXPECT_EQ(messenger.texts(), std::vector<std::string>{TransferController::kMsgWriteStopped});
+    const RadioImage& memory = second.memory();
+    EXPECT_FALSE(test::SameBytes(memory, DemoRadio(), 0, kPowerValues));
+    EXPECT_FALSE(test::SameBytes(memory, image(), 0, kPowerValues));
+}
+
+// A read that the radio history cannot keep (here a file stands where its
+// folder's parent should be) still fills the pages; the trouble is said
+// once, naming the folder and why. Recent-file entries that were hidden
+// during the exchanges can be used once they are shown.
+TEST_F(TransferWindow, AReadTheHistoryCannotKeepIsReportedOnceAndRecentFilesStayUsable) {
+    QSettings(SettingsOrganisation(), ApplicationTitle()).remove(QStringLiteral("Recent File List"));
+    open();
+    QTemporaryDir files;
+    QStringList plans;
+    for (int band : {0, 1}) {
+        plans << files.filePath(QStringLiteral("plan %1.Zem").arg(band));
+        ASSERT_TRUE(SaveProgramFile(QFile::encodeName(plans.back()).toStdString(), test::BandImage(band)).ok);
+    }
+    ASSERT_TRUE(window->openFile(plans.front()));
+    const QString folder = RadioHistory().folder();
+    const QString parent = QFileInfo(folder).absolutePath();
+    QDir().mkpath(QFileInfo(parent).absolutePath());
+    QDir().rename(parent, parent + QStringLiteral(".kept"));
+    QFile blocker(parent);
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    RadioOnPty radio(DemoRadio());
+    port().setPort(radio.path());
+    for (int read = 0; read < 2; ++read) {
+        run(kCmdReadFromRadio);
+        EXPECT_TRUE(test::SameBytes(image(), DemoRadio(), 0, kPowerValues)) << read;
+    }
+    QFile::remove(parent);
+    QDir().rename(parent + QStringLiteral(".kept"), parent);
+    ASSERT_EQ(messenger.texts().size(), 1u) << ::testing::PrintToString(messenger.texts());
+    const std::string said = messenger.texts().front();
+    EXPECT_NE(said.find(QDir::toNativeSeparators(folder).toStdString()), std::string::npos) << said;
+    EXPECT_NE(said.find("Not a directory"), std::string::npos) << said;
+
+    ASSERT_TRUE(window->openFile(plans.back()));
+    QAction* older = window->action(kCmdRecentFile1 + 1);
+    ASSERT_TRUE(older->isVisible());
+    EXPECT_TRUE(older->isEnabled());
+    older->trigger();
+    EXPECT_EQ(window->document().pathName().toStdString(), plans.front().toStdString());
 }
 
 TEST_F(TransferWindow, RetryAsksAgainAndCancelEndsTheRun) {

@@ -2,6 +2,7 @@
 #include "channels/channel_codec.h"
 #include "channels/channel_commit.h"
 #include "channels/channel_csv.h"
+#include "channels/tone_table.h"
 #include "document/radio_image.h"
 
 #include "support/recording_messenger.h"
@@ -117,10 +118,83 @@ TEST(ChannelCsv, ReportsEveryRefusedValueWithChannelAndColumn) {
 
 TEST(ChannelCsv, RefusesAHeaderWithoutChannelsOrWithATwiceNamedColumn) {
     ChannelPageValues page = PageOf(NewDocumentImage());
-    EXPECT_FALSE(ImportChannelsCsv("Receive,Transmit\n145,145\n", page).ok());
-    EXPECT_FALSE(ImportChannelsCsv("Ch,Scan,scan\n1,Yes,No\n", page).ok());
-    EXPECT_FALSE(ImportChannelsCsv("", page).ok());
+    const std::string expected = "line 1: expected a header row with the column \"Ch\" and any of Ch, Receive, "
+                                 "Transmit, QT/DQT DEC, QT/DQT ENC, Scan, Power, W/N, Busy, PTT, separated by "
+                                 "commas, semicolons or tabs; found ";
+    const std::vector<std::pair<std::string, std::string>> headers = {
+        {"Receive,Transmit\n145,145\n", expected + "\"Receive,Transmit\""},
+        {"Kanal|Empfang\n1|145,5\n", expected + "\"Kanal|Empfang\""},
+        {"Ch,Scan,scan\n1,Yes,No\n", "line 1, Scan \"scan\": the column appears twice"},
+        {"", "the text has no header row"},
+        {"Ch,Receive\n\"1,145\n", "line 2: a quoted field is not closed"},
+    };
+    for (const auto& [text, message] : headers) {
+        const CsvImport result = ImportChannelsCsv(text, page);
+        ASSERT_EQ(result.rejections.size(), 1u) << text;
+        EXPECT_EQ(result.rejections.front().describe(), message);
+    }
     EXPECT_TRUE(ImportChannelsCsv("Ch,Receive\n", page).ok());
+}
+
+// An exported list as a spreadsheet saves it back: numbers without their
+// trailing zeros ("145.5", the tone "67"), a byte order mark, CR LF, and in
+// countries with a decimal comma semicolons or tabs with "145,5".
+TEST(ChannelCsv, AListSavedBackByASpreadsheetImports) {
+    ChannelPageValues edited = DefaultsPage(0);
+    edited.cells.setText(1, kColDecode, "67.0");
+    edited.cells.setText(2, kColEncode, "100.0");
+    edited.cells.setText(3, kColDecode, "D023N");
+    RadioImage source = NewDocumentImage();
+    StoreToImage(edited, source);
+    const ChannelPageValues expected = PageOf(source);
+    const CsvParse exported = ParseCsv(ExportChannelsCsv(expected.cells));
+    ASSERT_TRUE(exported.ok);
+
+    const struct {
+        const char* name;
+        char separator;
+        bool decimalComma;
+        const char* lineEnd;
+    } spreadsheets[] = {
+        {"commas, BOM, CR LF", ',', false, "\r\n"},
+        {"semicolons, decimal commas", ';', true, "\r\n"},
+        {"tabs, decimal commas, LF", '\t', true, "\n"},
+        {"tabs, decimal points", '\t', false, "\n"},
+    };
+    for (const auto& sheet : spreadsheets) {
+        std::string text = "\xEF\xBB\xBF";
+        for (const CsvRecord& record : exported.records) {
+            for (std::size_t i = 0; i < record.fields.size(); ++i) {
+                std::string field = record.fields[i];
+                if (field.find('.') != std::string::npos && field.find_first_not_of("0123456789.") == std::string::npos) {
+                    field.erase(field.find_last_not_of('0') + 1);
+                    if (field.back() == '.') field.pop_back();
+                    if (sheet.decimalComma && field.find('.') != std::string::npos) field[field.find('.')] = ',';
+                }
+                text += (i > 0 ? std::string(1, sheet.separator) : "") + field;
+            }
+            text += sheet.lineEnd;
+        }
+        // A row the spreadsheet kept for formatting only.
+        text += std::string(9, sheet.separator) + sheet.lineEnd;
+        ASSERT_NE(text.find(std::string(1, sheet.separator) + "67" + sheet.separator), std::string::npos) << text;
+
+        ChannelPageValues target = PageOf(NewDocumentImage());
+        target.bandIndex = 0;
+        const CsvImport result = ImportChannelsCsv(text, target);
+        ASSERT_TRUE(result.ok()) << sheet.name << ": " << result.rejections.front().describe();
+        RadioImage imported = NewDocumentImage();
+        StoreToImage(target, imported);
+        EXPECT_EQ(PageOf(imported).cells, expected.cells) << sheet.name;
+    }
+}
+
+TEST(ChannelCsv, AToneNumberEqualToAnEntryIsThatEntry) {
+    const std::vector<std::pair<const char*, int>> tones = {
+        {"67", 1}, {"67.00", 1}, {"067.0", 1}, {"254.1", 50}, {"100", 13}, {"d023n", 51},
+        {"67.05", -1}, {"67,0", -1}, {"68", -1}, {"0", -1}, {"", -1}, {"1e2", -1},
+    };
+    for (const auto& [text, index] : tones) EXPECT_EQ(MatchTone(text), index) << text;
 }
 
 TEST(ChannelCsv, MatchesColumnsByNameAndKeepsTheCellsOfMissingOnes) {

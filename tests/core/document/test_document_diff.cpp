@@ -62,5 +62,31 @@ TEST(DiffDocuments, AnEmptiedChannelListsItsCells) {
     EXPECT_EQ(lines.back(), "channel 16 PTT: Off -> (empty)");
 }
 
+// Compare and zemtool diff list DiffAsShown: an off tone the radio wrote as
+// 00 00 and a code with a spare bit set read the same on the page, so they
+// are no difference; a kept byte and a shown change are.
+TEST(DiffAsShown, ListsWhatThePagesShowDifferentlyAndCountsTheRest) {
+    RadioImage forms = Band0();
+    for (int channel = 1; channel <= 16; ++channel) {
+        std::uint8_t* tones = &forms[static_cast<std::size_t>(16 * channel + 8)];
+        for (int word : {0, 2}) {
+            std::uint8_t& high = tones[word + 1];
+            if (high == 0x00 || high == 0xFF) tones[word] = high = static_cast<std::uint8_t>(high ^ 0xFF);
+            if (high == 0x28) high = 0x2A;
+        }
+    }
+    ASSERT_GE(DiffDocuments(Band0(), forms).size(), 12u) << "each form counts as changed bytes";
+    EXPECT_EQ(DiffAsShown(Band0(), forms), Lines{});
+    EXPECT_NE(SameAsShownNote(Band0(), forms).find(" bytes differ only in how the radio holds values"),
+              std::string::npos);
+
+    RadioImage changed = forms;
+    changed[0x134] = 4;
+    changed[0x3E0] = 0x00;
+    EXPECT_EQ(DiffAsShown(Band0(), changed), (Lines{"Squelch Level: 5 -> 4", "byte 0x3E0: FF -> 00"}));
+    EXPECT_EQ(SameAsShownNote(Band0(), changed), "");
+    EXPECT_EQ(SameAsShownNote(Band0(), Band0()), "");
+}
+
 }  // namespace
 }  // namespace zem

@@ -1,0 +1,90 @@
+// Runs `zemtool memories import` on arbitrary text into a band 0 program
+// file. A refused list must leave no output file; an accepted one may only
+// leave frequencies the band accepts, and its table exported as a memory
+// list must import back to the same table.
+#include "channels/band.h"
+#include "channels/channel_codec.h"
+#include "channels/channel_commit.h"
+#include "channels/memory_list.h"
+#include "cli/file_commands.h"
+#include "document/program_file.h"
+
+#include <unistd.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+class Silent : public zem::Messenger {
+public:
+    void notice(const std::string&) override {}
+    bool confirm(const std::string&) override { return false; }
+    bool retry(const std::string&) override { return false; }
+};
+
+// A folder of this process's own, removed again when the run ends.
+struct Scratch {
+    std::filesystem::path path;
+    ~Scratch() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+};
+
+const std::filesystem::path& Folder() {
+    static const Scratch scratch{[] {
+        auto path = std::filesystem::temp_directory_path() / ("fuzz_memory_list." + std::to_string(::getpid()));
+        std::filesystem::create_directories(path);
+        zem::RadioImage image = zem::NewDocumentImage();
+        Silent silent;
+        zem::ApplyChannelDefaults(image, 0, 0, silent);
+        zem::SaveProgramFile((path / "base.zem").string(), image);
+        return path;
+    }()};
+    return scratch.path;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const auto base = (Folder() / "base.zem").string();
+    const auto in = (Folder() / "in.csv").string();
+    const auto out = (Folder() / "out.zem").string();
+    std::ofstream(in, std::ios::binary).write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    std::filesystem::remove(out);
+
+    std::ostringstream said;
+    zem::cli::Io io{said, said};
+    const bool clear = size > 0 && data[0] % 2;
+    const int status = zem::cli::RunMemories(clear ? std::vector<std::string>{"import", base, in, "-o", out, "--clear"}
+                                                   : std::vector<std::string>{"import", base, in, "-o", out},
+                                             io);
+    if (status != 0) {
+        if (std::filesystem::exists(out)) __builtin_trap();
+        return 0;
+    }
+    zem::RadioImage image;
+    if (!zem::LoadProgramFile(out, image).ok) __builtin_trap();
+    zem::ChannelPageValues page;
+    zem::FillFromImage(image, page);
+    Silent silent;
+    for (int row = 1; row <= zem::kChannelCount; ++row) {
+        for (int col : {zem::kColReceive, zem::kColTransmit}) {
+            const std::string& cell = page.cells.text(row, col);
+            if (!cell.empty() && zem::ValidateFrequency(cell, 0, silent).result != zem::FrequencyCheck::Result::Valid)
+                __builtin_trap();
+        }
+    }
+    zem::ChannelPageValues back = page;
+    if (!zem::ImportMemoryList(zem::ExportMemoryList(page.cells, 0), back, {}).ok()) __builtin_trap();
+    zem::RadioImage a = image;
+    zem::RadioImage b = image;
+    zem::StoreToImage(page, a);
+    zem::StoreToImage(back, b);
+    if (a != b) __builtin_trap();
+    return 0;
+}

@@ -1,0 +1,57 @@
+// Runs `zemtool plan import` on arbitrary text. A refused text must leave no
+// output file; an accepted one must export to a text that imports back to
+// the very same bytes.
+#include "cli/file_commands.h"
+#include "document/program_file.h"
+#include "plan/plan_text.h"
+
+#include <cstdint>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+// A folder of this process's own, removed again when the run ends.
+struct Scratch {
+    std::filesystem::path path;
+    ~Scratch() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+};
+
+const std::filesystem::path& Folder() {
+    static const Scratch scratch{[] {
+        auto path = std::filesystem::temp_directory_path() / ("fuzz_plan_text." + std::to_string(::getpid()));
+        std::filesystem::create_directories(path);
+        return path;
+    }()};
+    return scratch.path;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const auto in = (Folder() / "in.yaml").string();
+    const auto out = (Folder() / "out.zem").string();
+    std::ofstream(in, std::ios::binary).write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    std::filesystem::remove(out);
+
+    std::ostringstream said;
+    zem::cli::Io io{said, said};
+    const int status = zem::cli::RunPlan({"import", in, "-o", out}, io);
+    if (status != 0) {
+        if (std::filesystem::exists(out)) __builtin_trap();
+        return 0;
+    }
+    zem::RadioImage image;
+    if (!zem::LoadProgramFile(out, image).ok) __builtin_trap();
+    const zem::PlanTextImport again = zem::ImportPlanText(zem::ExportPlanText(image));
+    if (!again.ok() || again.image != image) __builtin_trap();
+    return 0;
+}

@@ -1,0 +1,256 @@
+#include "channels/memory_list.h"
+
+#include "channels/band.h"
+#include "channels/channel_clipboard.h"
+#include "channels/channel_csv.h"
+#include "channels/frequency.h"
+#include "channels/memory_row.h"
+#include "channels/tone_table.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cstdint>
+#include <cstdio>
+#include <map>
+
+namespace zem {
+
+using namespace memory_row;
+
+namespace {
+
+std::int64_t CellHz(const std::string& cell)
+{
+    return TextToUnits(cell) * 10;
+}
+
+// Wattages such as "5.0W" in hundredths of a watt; -1 for High/Low/empty.
+std::int64_t Wattage(const std::string& power)
+{
+    std::string text = power;
+    if (!text.empty() && (text.back() == 'W' || text.back() == 'w'))
+        text.pop_back();
+    std::int64_t watts = 0;
+    return ParseFixed(text, 2, watts) ? watts : -1;
+}
+
+std::string ToneMode(const std::string& text, std::string& ctcss, std::string& code, char& polarity)
+{
+    const int tone = FindTone(text);
+    if (tone <= 0)
+        return "";
+    const std::string& entry = ToneTable()[static_cast<std::size_t>(tone)];
+    if (entry[0] != 'D') {
+        ctcss = entry;
+        return "Tone";
+    }
+    code = entry.substr(1, 3);
+    polarity = entry.back() == 'I' ? 'R' : 'N';
+    return "DTCS";
+}
+
+}  // namespace
+
+bool IsMemoryListHeader(const std::string& text)
+{
+    const CsvParse parse = ParseCsv(text.substr(0, text.find('\n')));
+    if (!parse.ok || parse.records.empty())
+        return false;
+    const auto& fields = parse.records.front().fields;
+    for (const char* name : {"Location", "Frequency", "Duplex"}) {
+        if (std::none_of(fields.begin(), fields.end(), [&](const std::string& f) { return Trim(f) == name; }))
+            return false;
+    }
+    return true;
+}
+
+std::string MemoryRefusal::describe() const
+{
+    std::string out = "line " + std::to_string(line);
+    if (!location.empty())
+        out += ", Location " + location;
+    if (!column.empty())
+        out += ", " + column + " \"" + value + "\"";
+    return out + ": " + message;
+}
+
+std::string ExportMemoryList(const ChannelTable& table, int bandIndex)
+{
+    std::string out;
+    for (std::size_t i = 0; i < kHeader.size(); ++i)
+        out += std::string(i ? "," : "") + kHeader[i];
+    out += "\r\n";
+    const BandLimits band = ValidationLimits(bandIndex);
+    auto inBand = [&](const std::string& cell) {
+        const std::int64_t units = TextToUnits(cell);
+        return units >= band.lower && units <= band.upper;
+    };
+    for (int row = 1; row <= kChannelCount; ++row) {
+        const std::string& receive = table.text(row, kColReceive);
+        if (receive.empty())
+            continue;
+        const std::string& transmit = table.text(row, kColTransmit);
+        const std::int64_t rx = CellHz(receive);
+        const std::int64_t tx = CellHz(transmit);
+        std::string duplex;
+        std::string offset = HzText(0);
+        if (transmit.empty()) {
+            duplex = "off";
+        } else if (tx != rx && inBand(receive) && inBand(transmit)) {
+            duplex = tx > rx ? "+" : "-";
+            offset = HzText(tx > rx ? tx - rx : rx - tx);
+        } else if (tx != rx) {
+            duplex = "split";
+            offset = HzText(tx);
+        }
+
+        std::string rTone = "88.5", cTone = "88.5", txCode = "023", rxCode = "023";
+        char txPolarity = 'N', rxPolarity = 'N';
+        const std::string send = ToneMode(table.text(row, kColEncode), rTone, txCode, txPolarity);
+        const std::string hear = ToneMode(table.text(row, kColDecode), cTone, rxCode, rxPolarity);
+        std::string mode;
+        std::string cross = "Tone->Tone";
+        if (send.empty() && hear.empty()) {
+        } else if (send == "Tone" && hear.empty()) {
+            mode = "Tone";
+        } else if (send == "Tone" && hear == "Tone" && rTone == cTone) {
+            mode = "TSQL";
+            rTone = "88.5";
+        } else if (send == "DTCS" && hear == "DTCS" && txCode == rxCode) {
+            mode = "DTCS";
+            rxCode = "023";
+        } else {
+            mode = "Cross";
+            cross = send + "->" + hear;
+        }
+        const std::string fields[] = {
+            std::to_string(row), "CH" + std::to_string(row), HzText(rx), duplex, offset, mode, rTone, cTone, txCode,
+            std::string{txPolarity, rxPolarity}, rxCode, cross,
+            table.text(row, kColBandwidth) == "Narrow" ? "NFM" : "FM", "5.00",
+            table.text(row, kColScan) == "No" ? "S" : "", table.text(row, kColPower) == "Low" ? "Low" : "High", "",
+        };
+        for (std::size_t i = 0; i < kHeader.size(); ++i)
+            out += (i ? "," : "") + CsvField(fields[i]);
+        out += "\r\n";
+    }
+    return out;
+}
+
+MemoryImport ImportMemoryList(const std::string& text, ChannelPageValues& page, const MemoryImportOptions& options)
+{
+    MemoryImport result;
+    const CsvParse parse = ParseCsv(text);
+    if (!parse.ok || parse.records.empty()) {
+        result.refusals.push_back({0, "", "", "", parse.ok ? "the file has no header row" : parse.message});
+        return result;
+    }
+    const CsvRecord& header = parse.records.front();
+    Columns index;
+    index.fill(-1);
+    for (std::size_t i = 0; i < header.fields.size(); ++i) {
+        for (std::size_t f = 0; f < kHeader.size(); ++f) {
+            if (Trim(header.fields[i]) == kHeader[f] && index[f] < 0)
+                index[f] = static_cast<int>(i);
+        }
+    }
+    for (Field f : {kLocation, kFrequency}) {
+        if (index[f] < 0)
+            result.refusals.push_back({header.line, "", "", "", std::string("the header row has no ") + kHeader[f] + " column"});
+    }
+    if (!result.ok())
+        return result;
+
+    // Rows by Location; the first 16 from `from` on are taken.
+    std::map<long, const CsvRecord*> rows;
+    for (std::size_t r = 1; r < parse.records.size(); ++r) {
+        const CsvRecord& record = parse.records[r];
+        std::int64_t location = 0;
+        if (!ParseFixed(FieldText(record, index, kLocation), 0, location) || location > 1'000'000) {
+            result.refusals.push_back(Refusal(record, index, kLocation, "not a whole number"));
+            continue;
+        }
+        if (!rows.emplace(static_cast<long>(location), &record).second)
+            result.refusals.push_back(Refusal(record, index, kLocation, "the Location appears twice"));
+    }
+    std::vector<Memory> taken;
+    std::vector<std::string> past;
+    for (const auto& [location, record] : rows) {
+        if (options.from && location < *options.from)
+            continue;
+        if (taken.size() == kChannelCount) {
+            past.push_back(std::to_string(location));
+            continue;
+        }
+        Memory memory;
+        memory.readable = ReadRow(*record, index, result, memory);
+        memory.location = location;
+        taken.push_back(memory);
+    }
+
+    // The highest wattage among the taken rows is High, any lower one Low.
+    std::int64_t highest = -1;
+    for (const Memory& memory : taken)
+        highest = std::max(highest, Wattage(memory.power));
+    for (Memory& memory : taken) {
+        const std::string power = Lower(memory.power);
+        if (power.empty() || power == "high")
+            memory.cells[kColPower] = "High";
+        else if (power == "low")
+            memory.cells[kColPower] = "Low";
+        else if (Wattage(memory.power) >= 0)
+            memory.cells[kColPower] = Wattage(memory.power) == highest ? "High" : "Low";
+        else {
+            result.refusals.push_back({memory.line, memory.locationText, "Power", memory.power,
+                                       "must be High, Low or a wattage such as 5.0W"});
+            memory.readable = false;
+        }
+    }
+
+    // Locations that fit the 16 channels keep their gaps (Location n to
+    // channel n, or n + 1 for a list counted from 0), so a list exported
+    // from a table with empty channels comes back to the same channels;
+    // any other rows fill the channels in order.
+    const long base = options.from ? *options.from : (!taken.empty() && taken.front().location == 0 ? 0 : 1);
+    const bool keepGaps = !taken.empty() && taken.front().location >= base && taken.back().location - base < kChannelCount;
+    std::vector<bool> typed(kChannelCount + 1, false);
+    ChannelTable& table = page.cells;
+    std::string names;
+    for (std::size_t i = 0; i < taken.size(); ++i) {
+        const int row = keepGaps ? static_cast<int>(taken[i].location - base) + 1 : static_cast<int>(i) + 1;
+        typed[static_cast<std::size_t>(row)] = true;
+        const Memory& memory = taken[i];
+        if (!memory.readable)
+            continue;
+        for (int col : {kColReceive, kColTransmit, kColDecode, kColEncode, kColScan, kColPower, kColBandwidth}) {
+            const bool sameAsReceive = col == kColTransmit && memory.cells[col] == memory.cells[kColReceive];
+            const std::string refusal = TypeCellValue(table, row, col, memory.cells[col], page.bandIndex);
+            if (!refusal.empty() && !sameAsReceive) {
+                const Field source = col == kColReceive ? kFrequency : col == kColTransmit ? kOffset : kMode;
+                result.refusals.push_back({memory.line, memory.locationText, kHeader[source], memory.cells[col],
+                                           refusal});
+            }
+        }
+        // The names this program writes itself say nothing the channel number does not.
+        if (!memory.name.empty() && memory.name != "CH" + std::to_string(row))
+            names += (names.empty() ? "" : ", ") + ("Location " + memory.locationText + " \"" + memory.name + "\"");
+    }
+    if (!names.empty())
+        result.notStored.push_back("names not stored: " + names);
+    if (options.clear) {
+        std::vector<ChannelCell> cells;
+        for (int row = 1; row <= kChannelCount; ++row) {
+            if (typed[static_cast<std::size_t>(row)])
+                continue;
+            for (int col = kColReceive; col <= kColPtt; ++col)
+                cells.push_back({row, col});
+        }
+        DeleteCells(table, cells);
+    }
+    if (!past.empty())
+        result.notStored.push_back(std::to_string(past.size()) + " row(s) past the sixteen taken: Location " +
+                                   past.front() + (past.size() > 1 ? " to " + past.back() : "") + " not stored");
+    return result;
+}
+
+}  // namespace zem

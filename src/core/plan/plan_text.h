@@ -1,0 +1,47 @@
+#pragma once
+
+#include "document/radio_image.h"
+
+#include <string>
+#include <vector>
+
+namespace zem {
+
+// The whole plan as YAML text, for version control and a text editor: the
+// radio type and band, the 16 channels with the grid's texts, the option
+// and key settings and the power values (the names and texts of
+// `zemtool show --json`), then the bytes no value determines, in hex by
+// address. The first line, "zem-plan: 1", names the format and its
+// version; a short comment stands above each section.
+
+// The plan of an image. The same image always gives the same text, and
+// reading it back gives the same 1024 bytes.
+std::string ExportPlanText(const RadioImage& image);
+
+// A place in a plan text that cannot be taken.
+struct PlanTextError {
+    int line = 0;    // from 1; 0 when the place is unknown
+    int column = 0;  // from 1
+    std::string key;    // "channel 3 receive", "options.squelch_level", "bytes.0x3E0"
+    std::string value;
+    std::string message;
+
+    // "line 12, column 30, channel 3 receive "999": Error Data Format，Please input again"
+    std::string describe() const;
+};
+
+struct PlanTextImport {
+    RadioImage image;
+    std::vector<PlanTextError> errors;  // any entry: the image must not be used
+    bool ok() const { return errors.empty(); }
+};
+
+// False in a build without the YAML reader; ImportPlanText then says so.
+bool PlanTextReadable();
+
+// Reads a plan text and builds its image (see BuildPlanImage): a YAML
+// error, an unknown or missing key, a missing channel or a value the
+// page's rules refuse is an error naming its line, column and key.
+PlanTextImport ImportPlanText(const std::string& text);
+
+}  // namespace zem

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "channels/channel_table.h"
+#include "document/program_file.h"
+#include "document/radio_image.h"
+#include "messenger.h"
+#include "pages/key_values.h"
+#include "pages/option_values.h"
+
+#include <string>
+#include <vector>
+
+namespace zem::web {
+
+// The three pages of the browser edition, in tab order.
+enum Tab : int { kChannelTab = 0, kOptionTab = 1, kKeyTab = 2 };
+
+// The document and the three pages behind the web page, kept the way the
+// window keeps them: the image holds what was last stored, each page holds
+// the values it shows; a page is stored when it is left, before a save and
+// before a write, and filled when it is shown. Every edit becomes one undo
+// step of image snapshots. Standard C++ only: the page reaches it through
+// the bindings, tests and tools may use it directly.
+class WebSession {
+public:
+    explicit WebSession(Messenger& messenger);
+
+    // A new document on the first type and band, unmodified, no history.
+    void newDocument();
+    // Loads a program file; a refused file changes nothing and says why.
+    FileResult open(const std::string& path);
+    // Stores every page (its messages included) and saves the image.
+    FileResult save(const std::string& path);
+    // True when the pages show something other than what was last opened,
+    // saved or read.
+    bool isModified() const;
+
+    // Typing text into a channel cell, as its editor commits it.
+    void commitCell(int row, int col, const std::string& text, bool onEnter);
+    void setType(int index);
+    void setBand(int index);
+    // An option or key control by its name (the names of zemtool's JSON):
+    // a list's entry index, a check box as 0 or 1, or a PTT ID code text.
+    // False for a name no control has.
+    bool setControl(const std::string& name, const std::string& value);
+    // A page's "Default Setting" button.
+    void defaultSetting(int tab);
+    // Leaves the current page (storing it) and shows tab (filled).
+    void showTab(int tab);
+    int currentTab() const { return tab_; }
+
+    bool undo();
+    bool redo();
+    bool canUndo() const { return position_ > 0; }
+    bool canRedo() const { return position_ < steps_.size(); }
+
+    std::string exportCsv() const;
+    // Types the CSV rows into the channel table; refused values are listed
+    // in one message and nothing changes.
+    bool importCsv(const std::string& text);
+
+    // The radio exchanges: what a write sends (every page stored first),
+    // and a completed read taken in as one undo step.
+    const RadioImage& imageForWrite();
+    const RadioImage& image() const { return image_; }
+    void takeRead(const RadioImage& image);
+    void returnToChannelTab();
+
+    // What the page shows, as JSON: pages, selections, modified, undo state.
+    std::string stateJson() const;
+    // Every list the page offers, as JSON.
+    static std::string listsJson();
+
+private:
+    RadioImage currentImage() const;  // the image with every page stored, silently
+    void storePage(int tab);
+    void fillPage(int tab);
+    void fillAllPages();
+    void storeAllPages();
+    void recordChange();
+    void resetHistory();
+
+    struct Step {
+        RadioImage before;
+        RadioImage after;
+    };
+
+    Messenger& messenger_;
+    RadioImage image_;
+    ChannelPageValues channel_;
+    OptionValues options_;
+    KeyValues keys_;
+    int tab_ = kChannelTab;
+    RadioImage baseline_;  // as last opened, saved or read
+    RadioImage recorded_;  // as at the last recorded step
+    std::vector<Step> steps_;
+    std::size_t position_ = 0;  // steps before it are done, from it on undone
+};
+
+}  // namespace zem::web

@@ -1,0 +1,165 @@
+#include "channels/band.h"
+#include "channels/channel_codec.h"
+#include "channels/memory_list.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace zem {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+const std::string kHeader =
+    "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,RxDtcsCode,CrossMode,Mode,"
+    "TStep,Skip,Power,Comment,URCALL\n";
+
+class NoQuestions : public Messenger {
+public:
+    void notice(const std::string&) override {}
+    bool confirm(const std::string&) override { return false; }
+    bool retry(const std::string&) override { return false; }
+};
+
+ChannelPageValues Band0()
+{
+    RadioImage image = NewDocumentImage();
+    NoQuestions none;
+    ApplyChannelDefaults(image, 0, 0, none);
+    ChannelPageValues page;
+    FillFromImage(image, page);
+    return page;
+}
+
+Texts Row(const ChannelPageValues& page, int row)
+{
+    Texts texts;
+    for (int col = kColReceive; col <= kColPtt; ++col)
+        texts.push_back(page.cells.text(row, col));
+    return texts;
+}
+
+// The row after the channel is stored and shown again, as a file would hold it.
+Texts StoredRow(const ChannelPageValues& page, int row)
+{
+    RadioImage image = NewDocumentImage();
+    StoreToImage(page, image);
+    ChannelPageValues shown;
+    FillFromImage(image, shown);
+    return Row(shown, row);
+}
+
+TEST(MemoryListTest, EachDuplexToneModeCrossModePolarityAndPowerComesInAsTheRadioHoldsIt)
+{
+    struct Case {
+        std::string row;  // Location 1 onwards
+        Texts expected;   // Receive .. PTT after the import
+    };
+    const std::vector<Case> cases = {
+        {"146.520000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,,",
+         {"146.52000", "146.52000", "", "", "Yes", "High", "Wide", "Off", "Off"}},
+        {"145.500000,-,0.600000,Tone,88.5,100.0,023,NN,023,Tone->Tone,NFM,5.00,S,low,,",
+         {"145.50000", "144.90000", "", "88.5", "No", "Low", "Narrow", "Off", "Off"}},
+        {"145.500000,+,0.600000,TSQL,88.5,100.0,023,NN,023,Tone->Tone,FM,5.00,P,HIGH,,",
+         {"145.50000", "146.10000", "100.0", "100.0", "Yes", "High", "Wide", "Off", "Off"}},
+        {"150.000000,split,160.000000,DTCS,88.5,88.5,023,RN,754,Tone->Tone,FM,5.00,,,,",
+         {"150.00000", "160.00000", "D023N", "D023I", "Yes", "High", "Wide", "Off", "Off"}},
+        {"162.550000,off,0.000000,DTCS,88.5,88.5,754,NR,023,Tone->Tone,FM,5.00,,,,",
+         {"162.55000", "", "D754I", "D754N", "Yes", "High", "Wide", "Off", "Off"}},
+        {"146.000000,,0,Cross,67.0,71.9,023,NN,025,Tone->Tone,FM,5.00,,,,",
+         {"146.00000", "146.00000", "71.9", "67.0", "Yes", "High", "Wide", "Off", "Off"}},
+        {"146.000000,,0,Cross,67.0,71.9,023,NR,025,Tone->DTCS,FM,5.00,,,,",
+         {"146.00000", "146.00000", "D025I", "67.0", "Yes", "High", "Wide", "Off", "Off"}},
+        {"146.000000,,0,Cross,67.0,71.9,031,RN,025,DTCS->Tone,FM,5.00,,,,",
+         {"146.00000", "146.00000", "71.9", "D031I", "Yes", "High", "Wide", "Off", "Off"}},
+        {"146.000000,,0,Cross,67.0,71.9,031,NN,025,->Tone,FM,5.00,,,,",
+         {"146.00000", "146.00000", "71.9", "", "Yes", "High", "Wide", "Off", "Off"}},
+        {"146.000000,,0,Cross,67.0,71.9,031,NN,025,->DTCS,FM,5.00,,,,",
+         {"146.00000", "146.00000", "D025N", "", "Yes", "High", "Wide", "Off", "Off"}},
+        {"146.000000,,0,Cross,67.0,71.9,031,NN,025,DTCS->,FM,5.00,,,,",
+         {"146.00000", "146.00000", "", "D031N", "Yes", "High", "Wide", "Off", "Off"}},
+        {"146.000000,,0,Cross,67.0,71.9,031,RR,025,DTCS->DTCS,FM,5.00,,,,",
+         {"146.00000", "146.00000", "D025I", "D031I", "Yes", "High", "Wide", "Off", "Off"}},
+    };
+    for (const Case& c : cases) {
+        ChannelPageValues page = Band0();
+        const MemoryImport result = ImportMemoryList(kHeader + "1,Name," + c.row + "\n", page, {});
+        ASSERT_TRUE(result.ok()) << c.row << ": " << result.refusals.front().describe();
+        EXPECT_EQ(StoredRow(page, 1), c.expected) << c.row;
+    }
+}
+
+TEST(MemoryListTest, SixteenRowsInLocationOrderWattagesAndWhatIsNotStored)
+{
+    std::string text = kHeader;
+    for (int location = 40; location >= 1; --location)
+        text += std::to_string(location) + ",Rep " + std::to_string(location) + "," + std::to_string(136 + location) +
+                ".000000,,0,,88.5,88.5,023,NN,023,,FM,5.00,," + (location % 2 ? "5.0W" : "1.0W") + ",,\n";
+    ChannelPageValues page = Band0();
+    MemoryImportOptions from;
+    from.from = 20;
+    from.clear = true;
+    const MemoryImport result = ImportMemoryList(text, page, from);
+    ASSERT_TRUE(result.ok()) << result.refusals.front().describe();
+    EXPECT_EQ(Row(page, 1)[0], "156.00000");
+    EXPECT_EQ(Row(page, 16)[0], "171.00000");
+    EXPECT_EQ(Row(page, 1)[kColPower - 1], "Low");
+    EXPECT_EQ(Row(page, 2)[kColPower - 1], "High");
+    ASSERT_EQ(result.notStored.size(), 2u);
+    EXPECT_EQ(result.notStored[0].rfind("names not stored: Location 20 \"Rep 20\", Location 21", 0), 0u);
+    EXPECT_EQ(result.notStored[1], "5 row(s) past the sixteen taken: Location 36 to 40 not stored");
+}
+
+TEST(MemoryListTest, ExportThenImportGivesTheSameChannelTable)
+{
+    ChannelPageValues page = Band0();
+    const std::vector<Texts> rows = {
+        {"145.50000", "144.90000", "", "88.5", "No", "Low", "Narrow", "Carrier", "On"},
+        {"150.00000", "170.00000", "D023I", "D023N", "Yes", "High", "Wide", "Off", "Off"},
+        {"162.55000", "", "71.9", "", "Yes", "High", "Wide", "Off", "Off"},
+        {"146.00000", "146.00000", "D025N", "67.0", "Yes", "High", "Wide", "Off", "Off"},
+        {"", "146.00000", "", "", "Yes", "High", "Wide", "Off", "Off"},  // transmit only: no memory, kept
+    };
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        for (int col = kColReceive; col <= kColPtt; ++col)
+            page.cells.setText(static_cast<int>(r) + 1, col, rows[r][static_cast<std::size_t>(col - 1)]);
+    }
+    const std::string text = ExportMemoryList(page.cells, page.bandIndex);
+    EXPECT_NE(text.find("\r\n2,CH2,150.000000,+,20.000000,DTCS,88.5,88.5,023,NR,023,Tone->Tone,FM,"),
+              std::string::npos);
+    ChannelPageValues back = page;
+    ASSERT_TRUE(ImportMemoryList(text, back, {}).ok());
+    for (int row = 1; row <= kChannelCount; ++row)
+        EXPECT_EQ(StoredRow(back, row), StoredRow(page, row)) << row;
+}
+
+TEST(MemoryListTest, EachKindOfRefusalIsListedAndNamesLineLocationAndColumn)
+{
+    const std::string ok = ",0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,,";
+    struct Case {
+        std::string row;
+        std::string expected;
+    };
+    const std::vector<Case> cases = {
+        {"1,A,600.000000," + ok, "line 2, Location 1, Frequency \"600.000000\": Error Data Format，Please input again"},
+        {"1,A,145.001000," + ok, "line 2, Location 1, Frequency \"145.001000\": Error data Value"},
+        {"1,A,145.000000,+,0.000000,Tone,66.6,88.5,023,NN,023,,FM,,,,,", "line 2, Location 1, rToneFreq \"66.6\": not a CTCSS"},
+        {"1,A,145.000000,,0,DTCS,88.5,88.5,999,NN,023,,FM,,,,,", "line 2, Location 1, DtcsCode \"999\": not a DCS code"},
+        {"1,A,145.000000,,0,DTCS,88.5,88.5,023,NX,023,,FM,,,,,", "line 2, Location 1, DtcsPolarity \"NX\": must be"},
+        {"1,A,145.000000,,0,Cross,88.5,88.5,023,NN,023,Tone>DTCS,FM,,,,,", "line 2, Location 1, CrossMode \"Tone>DTCS\""},
+        {"1,A,145.000000,,0,,88.5,88.5,023,NN,023,,AM,,,,,", "line 2, Location 1, Mode \"AM\": this radio stores only"},
+        {"1,A,145.000000,x,0,,88.5,88.5,023,NN,023,,FM,,,,,", "line 2, Location 1, Duplex \"x\": must be"},
+        {"1,A,145.000000,,0,,88.5,88.5,023,NN,023,,FM,,,Mid,,", "line 2, Location 1, Power \"Mid\": must be"},
+        {"x,A,145.000000," + ok, "line 2, Location x, Location \"x\": not a whole number"},
+    };
+    for (const Case& c : cases) {
+        ChannelPageValues page = Band0();
+        const MemoryImport result = ImportMemoryList(kHeader + c.row + "\n", page, {});
+        ASSERT_FALSE(result.ok()) << c.row;
+        EXPECT_EQ(result.refusals.front().describe().substr(0, c.expected.size()), c.expected) << c.row;
+    }
+}
+
+}  // namespace
+}  // namespace zem

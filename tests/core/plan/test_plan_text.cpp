@@ -1,0 +1,155 @@
+#include "channels/band.h"
+#include "plan/plan_text.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
+
+namespace zem {
+namespace {
+
+// Quiet answers for the band defaults, which never ask for a known band.
+class NoQuestions : public Messenger {
+public:
+    void notice(const std::string&) override {}
+    bool confirm(const std::string&) override { return false; }
+    bool retry(const std::string&) override { return false; }
+};
+
+RadioImage BandImage(int band)
+{
+    RadioImage image = NewDocumentImage();
+    NoQuestions none;
+    ApplyChannelDefaults(image, 0, band, none);
+    return image;
+}
+
+std::vector<RadioImage> Images()
+{
+    std::vector<RadioImage> images = {NewDocumentImage()};
+    for (int band = 0; band < 4; ++band)
+        images.push_back(BandImage(band));
+    RadioImage odd = BandImage(0);
+    const std::vector<std::uint8_t> oddChannel = {0x00, 0x25, 0x51, 0x14, 0xFF, 0xFF, 0xFF, 0xFF,
+                                                  0x00, 0x00, 0x13, 0xA9, 0x3F};
+    std::copy(oddChannel.begin(), oddChannel.end(), odd.bytes.begin() + 0x30);
+    odd[0x134] = 0x07;  // a squelch level the page would set back to 4
+    odd[0x138] = 0xEE;  // a recovery time out of the list
+    odd[0x212] = 0x0C;  // a PTT ID byte that is no digit
+    images.push_back(odd);
+    std::mt19937 random(20261207);
+    for (int n = 0; n < 200; ++n) {
+        RadioImage image;
+        for (auto& byte : image.bytes)
+            byte = static_cast<std::uint8_t>(random());
+        if (n % 2) {  // half of them with a known band, so channels read as typed
+            for (int i = 0; i < 8; ++i)
+                image[0x220 + static_cast<std::size_t>(i)] = kBandLimitBytes[static_cast<std::size_t>(n % 4)][static_cast<std::size_t>(i)];
+        }
+        images.push_back(image);
+    }
+    return images;
+}
+
+std::string Replaced(std::string text, const std::string& from, const std::string& to)
+{
+    const auto at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    return at == std::string::npos ? text : text.replace(at, from.size(), to);
+}
+
+std::vector<std::size_t> ChangedOffsets(const RadioImage& a, const RadioImage& b)
+{
+    std::vector<std::size_t> changed;
+    for (std::size_t i = 0; i < kImageSize; ++i) {
+        if (a[i] != b[i])
+            changed.push_back(i);
+    }
+    return changed;
+}
+
+// A build without the YAML reader (a Windows build without yaml-cpp) only writes plans.
+#define SKIP_WITHOUT_READER() \
+    if (!PlanTextReadable()) GTEST_SKIP() << "built without the plan-text reader"
+
+TEST(PlanTextTest, ExportThenImportGivesTheSameBytesAndTheSameText)
+{
+    SKIP_WITHOUT_READER();
+    for (const RadioImage& image : Images()) {
+        const std::string text = ExportPlanText(image);
+        ASSERT_EQ(text.rfind("zem-plan: 1\n", 0), 0u);
+        const PlanTextImport back = ImportPlanText(text);
+        ASSERT_TRUE(back.ok()) << back.errors.front().describe() << "\n" << text;
+        ASSERT_EQ(ChangedOffsets(image, back.image), std::vector<std::size_t>()) << text;
+        EXPECT_EQ(ExportPlanText(back.image), text);
+    }
+}
+
+TEST(PlanTextTest, AChangedValueChangesOnlyItsBytesAndWhatTheCommitRulesBring)
+{
+    SKIP_WITHOUT_READER();
+    const RadioImage band0 = BandImage(0);
+    const RadioImage fresh = NewDocumentImage();
+    struct Case {
+        const RadioImage* image;
+        std::string from;
+        std::string to;
+        std::vector<std::size_t> changed;
+    };
+    const std::vector<Case> cases = {
+        {&band0, "receive: \"155.05000\"", "receive: \"156.05000\"", {0x22}},
+        {&band0, "power: \"High\", bandwidth: \"Wide\", busy: \"Off\", ptt: \"Off\"}\n  - {ch: 3",
+         "power: \"Low\", bandwidth: \"Wide\", busy: \"Off\", ptt: \"Off\"}\n  - {ch: 3", {0x2C}},
+        {&band0, "decode: \"\", encode: \"\", scan", "decode: \"67.0\", encode: \"\", scan", {0x18, 0x19}},
+        {&band0, "squelch_level: \"5\"", "squelch_level: \"7\"", {0x134}},  // the page's pick sets 4
+        {&band0, "top_short: \"Power\"", "top_short: \"Vox\"", {0x13F}},
+        {&band0, "low: [255,", "low: [70,", {0x3D0}},
+        // A first frequency of an empty channel brings the new-channel defaults.
+        // Its tones were 00 00, which reads as off, so they stay.
+        {&fresh, "{ch: 2, receive: \"\"", "{ch: 2, receive: \"145.00000\"", {0x22, 0x23, 0x26, 0x27, 0x2C}},
+    };
+    for (const Case& c : cases) {
+        const PlanTextImport back = ImportPlanText(Replaced(ExportPlanText(*c.image), c.from, c.to));
+        ASSERT_TRUE(back.ok()) << c.to << ": " << back.errors.front().describe();
+        EXPECT_EQ(ChangedOffsets(*c.image, back.image), c.changed) << c.to;
+    }
+    // The new channel reads as the window would make it.
+    const PlanTextImport added = ImportPlanText(Replaced(ExportPlanText(fresh), "{ch: 2, receive: \"\"", "{ch: 2, receive: \"145\""));
+    EXPECT_NE(ExportPlanText(added.image).find("{ch: 2, receive: \"145.00000\", transmit: \"145.00000\", decode: \"\", "
+                                               "encode: \"\", scan: \"Yes\", power: \"High\", bandwidth: \"Wide\", "
+                                               "busy: \"Off\", ptt: \"Off\"}"),
+              std::string::npos);
+}
+
+TEST(PlanTextTest, ErrorsNameLineColumnAndKeyAndGiveNoImage)
+{
+    SKIP_WITHOUT_READER();
+    const std::string text = ExportPlanText(BandImage(0));
+    struct Case {
+        std::string from;
+        std::string to;
+        std::string expected;  // the start of the first error's description
+    };
+    const std::vector<Case> cases = {
+        {"squelch_level:", "squelch_levle:", "line 30, column 3, options.squelch_levle: unknown key"},
+        {"receive: \"155.05000\"", "receive: \"999.00000\"",
+         "line 8, column 22, channel 2 receive \"999.00000\": Error Data Format，Please input again"},
+        {"receive: \"155.05000\"", "receive: \"155.05100\"", "line 8, column 22, channel 2 receive \"155.05100\": Error data Value"},
+        {"decode: \"\", encode: \"\", scan", "decode: \"66.6\", encode: \"\", scan",
+         "line 7, column 66, channel 1 decode \"66.6\": not an entry of the tone list"},
+        {"scan: \"Yes\"", "scan: \"Maybe\"", "line 7, column 88, channel 1 scan \"Maybe\": must be one of Yes, No"},
+        {"ptt_id_start: \"12345678\"", "ptt_id_start: \"1234\"", "line 36, column 17, options.ptt_id_start \"1234\": The  PTT ID"},
+        {"  - {ch: 16", "  - {ch: 15", "line 22, column 10, ch \"15\": the channel appears twice"},
+        {"power:\n  low: [", "power:\n  low: [[", "line 62"},  // a YAML syntax error
+        {"zem-plan: 1", "zem-plan: 2", "line 1, column 11, zem-plan \"2\": this program reads version 1"},
+    };
+    for (const Case& c : cases) {
+        const PlanTextImport back = ImportPlanText(Replaced(text, c.from, c.to));
+        ASSERT_FALSE(back.ok()) << c.to;
+        EXPECT_EQ(back.errors.front().describe().substr(0, c.expected.size()), c.expected) << c.to;
+    }
+}
+
+}  // namespace
+}  // namespace zem

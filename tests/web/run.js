@@ -1,0 +1,356 @@
+// The browser edition driven as a user drives it, in headless Chromium:
+// program files opened and compared with zemtool show --json, keyboard
+// edits saved and compared byte for byte with the same edits made by
+// zemtool, read and write against a test radio in place of navigator.serial,
+// and a browser without Web Serial.
+//   node run.js WEB_DIR ZEMTOOL
+'use strict';
+const {chromium} = require('playwright-core');
+const {execFileSync} = require('child_process');
+const fs = require('fs');
+const http = require('http');
+const os = require('os');
+const path = require('path');
+const {installTestRadio} = require('./test_radio');
+
+const [webDir, zemtool] = process.argv.slice(2).map(arg => path.resolve(arg));
+const work = fs.mkdtempSync(path.join(os.tmpdir(), 'zem-web-'));
+const COLUMNS = ['receive', 'transmit', 'decode', 'encode', 'scan', 'power', 'bandwidth', 'busy', 'ptt'];
+const TRANSFER_END = 0x3d0;
+
+function tool(...args) { return execFileSync(zemtool, args, {encoding: 'utf8', stdio: ['ignore', 'pipe', 'pipe']}); }
+function show(file) { return JSON.parse(tool('show', file, '--json')); }
+function check(ok, what) { if (!ok) throw new Error(what); }
+function same(actual, expected, what) {
+  const a = JSON.stringify(actual), e = JSON.stringify(expected);
+  check(a === e, `${what}:\n  page    ${a}\n  zemtool ${e}`);
+}
+
+// Bytes the page saved against a file zemtool made; a difference is told
+// in zemtool diff's words.
+function sameBytes(bytes, file, what) {
+  if (bytes.equals(fs.readFileSync(file))) return;
+  const saved = file + '.page';
+  fs.writeFileSync(saved, bytes);
+  let lines = '';
+  try { tool('diff', file, saved); } catch (error) { lines = String(error.stdout); }
+  throw new Error(`${what}: the page's file differs from ${path.basename(file)}:\n${lines}`);
+}
+
+// A program file: a band's Default Setting, then bytes of the channels,
+// options and keys stirred by a seeded generator, so lists out of range,
+// odd tones and frequencies outside the band are among them.
+function craft(name, band, seed) {
+  const file = path.join(work, name);
+  tool('new', '--band', String(band), '-o', file);
+  if (seed) {
+    const bytes = fs.readFileSync(file);
+    let x = seed;
+    const next = () => (x = (x * 1103515245 + 12345) & 0x7fffffff) >> 8;
+    for (let i = 0; i < 120; ++i) bytes[0x010 + next() % 0x100] = next() & 0xff;
+    for (let i = 0x130; i < 0x140; ++i) bytes[i] = next() & 0xff;
+    for (let i = 0x210; i < 0x220; ++i) bytes[i] = next() % 12;
+    fs.writeFileSync(file, bytes);
+  }
+  return file;
+}
+
+// ---- the page ---------------------------------------------------------------
+const TYPES = {'.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm',
+               '.png': 'image/png', '.svg': 'image/svg+xml', '.webmanifest': 'application/manifest+json'};
+function serve() {
+  const server = http.createServer((request, response) => {
+    let name = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
+    if (name.endsWith('/')) name += 'index.html';
+    const file = path.join(webDir, path.normalize(name));
+    fs.readFile(file, (error, data) => {
+      if (error || !file.startsWith(webDir)) { response.writeHead(404); response.end(); return; }
+      response.writeHead(200, {'Content-Type': TYPES[path.extname(file)] || 'application/octet-stream'});
+      response.end(data);
+    });
+  });
+  return new Promise(resolve => server.listen(0, '127.0.0.1', () => resolve(server)));
+}
+
+let context, url;
+async function openPage(init) {
+  const page = await context.newPage();
+  page.errors = [];
+  page.on('pageerror', error => page.errors.push(error.message));
+  if (init) await page.addInitScript(init.script, init.arg);
+  await page.goto(url);
+  await page.waitForSelector('body[data-ready="1"]', {timeout: 30000});
+  return page;
+}
+
+const button = (page, name) => page.getByRole('button', {name, exact: true});
+
+async function openFile(page, file) {
+  const [chooser] = await Promise.all([page.waitForEvent('filechooser'), button(page, 'Open').click()]);
+  await chooser.setFiles(file);
+  await page.waitForFunction(name => document.getElementById('docName').textContent.startsWith(name),
+                             path.basename(file));
+}
+
+async function save(page) {
+  const [download] = await Promise.all([page.waitForEvent('download'), button(page, 'Save').click()]);
+  return {name: download.suggestedFilename(), bytes: fs.readFileSync(await download.path())};
+}
+
+// The open message box's text, closed with the named button.
+async function answer(page, choice = 'OK') {
+  const box = page.getByRole('alertdialog');
+  await box.waitFor({timeout: 60000});
+  const text = await page.locator('#messageText').textContent();
+  await box.getByRole('button', {name: choice, exact: true}).click();
+  await box.waitFor({state: 'hidden'});
+  return text;
+}
+
+// What the three pages show, in the words of zemtool's JSON.
+async function pagesShown(page) {
+  return page.evaluate(columns => {
+    const text = select => (select.selectedIndex < 0 ? '' : select.options[select.selectedIndex].textContent);
+    const grid = document.querySelector('table');
+    const channels = [...grid.tBodies[0].rows].map(row => {
+      const channel = {ch: Number(row.cells[0].textContent)};
+      columns.forEach((key, i) => { channel[key] = row.cells[i + 1].textContent; });
+      return channel;
+    });
+    const settings = ids => Object.fromEntries(ids.map(id => {
+      const control = document.getElementById(id);
+      return [id, control.type === 'checkbox' ? control.checked : control.tagName === 'SELECT' ? text(control) : control.value];
+    }));
+    const ids = section => [...document.querySelectorAll(`#${section} .control`)].map(control => control.id);
+    return {type: text(document.getElementById('type')), band: text(document.getElementById('band')), channels,
+            headers: [...grid.tHead.rows[0].cells].map(cell => cell.textContent),
+            options: settings(ids('page1')), keys: settings(ids('page2'))};
+  }, COLUMNS);
+}
+
+async function expectPages(page, file) {
+  const shown = await pagesShown(page);
+  const expected = show(file);
+  same(shown.headers, ['Ch', 'Receive', 'Transmit', 'QT/DQT DEC', 'QT/DQT ENC', 'Scan', 'Power', 'W/N', 'Busy', 'PTT'],
+       'table headers');
+  same([shown.type, shown.band], [expected.type, expected.band], `${path.basename(file)}: type and band`);
+  same(shown.channels, expected.channels, `${path.basename(file)}: channels`);
+  for (const group of ['options', 'keys'])
+    for (const key of Object.keys(expected[group]))
+      same(shown[group][key], expected[group][key], `${path.basename(file)}: ${key}`);
+}
+
+const cellOf = (page, row, col) => page.locator('#gridBody').locator('tr').nth(row - 1).locator('td').nth(col - 1);
+
+async function transfer(page, name) {
+  await button(page, name).click();
+  const box = page.getByRole('dialog');
+  await box.waitFor();
+  await box.getByRole('button', {name: 'Start', exact: true}).click();
+}
+const transferDone = page => page.locator('#progressBox').waitFor({state: 'hidden', timeout: 60000});
+
+// ---- the cases ----------------------------------------------------------------
+const cases = [];
+const test = (name, run) => cases.push({name, run});
+
+test('program files show the same three pages as zemtool show', async () => {
+  const page = await openPage();
+  for (const file of [craft('José.Zem', 0, 0), craft('张伟 band 2.Zem', 2, 7), craft('stirred.zem', 3, 4242)]) {
+    await openFile(page, file);
+    await expectPages(page, file);
+  }
+  check(page.errors.length === 0, page.errors.join('\n'));
+});
+
+test('keyboard edits save the bytes zemtool makes of the same edits', async () => {
+  const page = await openPage();
+  const base = craft('José.Zem', 0, 0);
+  // A new document's DTMF speed byte lies outside its list, and a save of
+  // the pages writes back the list's fixed entry; zemtool's import stores
+  // the channel page only, so the file starts with that entry.
+  const bytes = fs.readFileSync(base);
+  bytes[0x133] = 0x06;
+  fs.writeFileSync(base, bytes);
+  await openFile(page, base);
+  await cellOf(page, 1, 1).click();
+  for (const typed of ['145.5', '146.1', '88.5']) {
+    await page.keyboard.type(typed);
+    await page.keyboard.press('Enter');
+  }
+  await page.keyboard.press('Escape');
+  await cellOf(page, 1, 6).click();           // Power: a list
+  await page.keyboard.press('ArrowDown');
+  await page.keyboard.press('Enter');
+  await page.keyboard.press('Escape');
+  await cellOf(page, 2, 1).click();
+  await page.keyboard.type('146.52');
+  await page.keyboard.press('Enter');
+  await page.keyboard.press('Escape');
+  // A value out of the band: the program's message, the cell kept.
+  await cellOf(page, 3, 1).focus();
+  await page.keyboard.type('100');            // typed on the cell opens its editor
+  const editor = page.getByRole('textbox', {name: 'Receive, channel 3'});
+  await editor.waitFor();
+  await editor.press('Enter');
+  fs.writeFileSync(path.join(work, 'bad.csv'), 'Ch,Receive\n3,100\n');
+  let refusal = '';
+  try { tool('csv', 'import', base, path.join(work, 'bad.csv'), '-o', path.join(work, 'bad.zem')); }
+  catch (error) { refusal = String(error.stderr).split('\n')[0].replace(/^.*?": /, ''); }
+  same(await answer(page), refusal, 'message for 100 MHz');
+  await page.keyboard.press('Escape');
+  same(await cellOf(page, 3, 1).textContent(), show(base).channels[2].receive, 'refused cell');
+
+  const saved = await save(page);
+  same(saved.name, 'José.Zem', 'download name');
+  const first = path.join(work, 'first.csv'), second = path.join(work, 'second.csv');
+  fs.writeFileSync(first, 'Ch,Receive,Transmit,QT/DQT DEC,Power\r\n1,145.5,146.1,88.5,Low\r\n');
+  fs.writeFileSync(second, 'Ch,Receive\n2,146.52\n');
+  tool('csv', 'import', base, first, '-o', path.join(work, 'step.zem'));
+  tool('csv', 'import', path.join(work, 'step.zem'), second, '-o', path.join(work, 'expected.zem'));
+  sameBytes(saved.bytes, path.join(work, 'expected.zem'), 'keyboard edits');
+
+  // Undo, then the save question before New: Cancel keeps the document.
+  await button(page, 'Undo').click();
+  await page.waitForFunction(() => document.getElementById('docName').textContent.endsWith('*'));
+  same(await cellOf(page, 2, 1).textContent(), show(base).channels[1].receive, 'undone cell');
+  await button(page, 'New').click();
+  same(await answer(page, 'Cancel'), 'Save the changes to José.Zem?', 'save question');
+  same(await cellOf(page, 1, 1).textContent(), '145.50000', 'document after Cancel');
+  check(page.errors.length === 0, page.errors.join('\n'));
+});
+
+function radioPage(file, config = {}) {
+  const memory = [...fs.readFileSync(file)];
+  return openPage({script: installTestRadio, arg: {memory, ...config}});
+}
+
+test('read, a verified write and Cancel against the test radio', async () => {
+  const radioFile = craft('radio.Zem', 2, 99);
+  const page = await radioPage(radioFile);
+  let start = Date.now();
+  await transfer(page, 'Read');
+  await transferDone(page);
+  console.log(`  read from the test radio (no line pacing): ${Date.now() - start} ms`);
+  await expectPages(page, radioFile);
+  same(await page.evaluate(() => window.testRadio.opened[0]), {baudRate: 9600, dataBits: 8, stopBits: 1, parity: 'none'},
+       'port options');
+
+  await cellOf(page, 1, 1).click();
+  await page.keyboard.type('401');
+  await page.keyboard.press('Enter');
+  await page.keyboard.press('Escape');
+  start = Date.now();
+  await transfer(page, 'Write');
+  await transferDone(page);
+  console.log(`  write and read-back: ${Date.now() - start} ms`);
+  check(await page.getByRole('alertdialog').count() === 0, 'a message after a good verified write');
+  const written = (await save(page)).bytes;
+  const radio = Buffer.from(await page.evaluate(() => [...window.testRadio.memory]));
+  check(radio.subarray(0, TRANSFER_END).equals(written.subarray(0, TRANSFER_END)), 'the radio holds other bytes');
+  same(await page.evaluate(() => window.testRadio.opened.length), 3, 'port opened for read, write and read-back');
+
+  // Cancel during a read: no message, the document as it was.
+  await transfer(page, 'Read');
+  await page.waitForFunction(() => document.getElementById('progressBar').value >= 10);
+  await button(page, 'Cancel').click();
+  await transferDone(page);
+  check(await page.getByRole('alertdialog').count() === 0, 'a message after Cancel');
+  same(await cellOf(page, 1, 1).textContent(), '401.00000', 'document after a cancelled read');
+  check(page.errors.length === 0, page.errors.join('\n'));
+});
+
+test('a write the radio does not keep is reported by the verify', async () => {
+  const radioFile = craft('keeps-nothing.Zem', 0, 0);
+  const page = await radioPage(radioFile, {dropWriteAt: 0x010});
+  await cellOf(page, 1, 1).click();
+  await page.keyboard.type('150');
+  await page.keyboard.press('Enter');
+  await page.keyboard.press('Escape');
+  await transfer(page, 'Write');
+  const text = await answer(page);
+  check(text.includes('channel 1 Receive'), `verify message: ${text}`);
+  await transferDone(page);
+});
+
+test('a silent radio: the message, then the page still works', async () => {
+  const file = craft('silent.Zem', 1, 0);
+  const page = await radioPage(file, {silent: true});
+  await transfer(page, 'Read');
+  same(await answer(page, 'Cancel'), 'Communication error ,Please check all the connections and the radio power',
+       'message of a silent radio');
+  await transferDone(page);
+  await openFile(page, file);
+  await expectPages(page, file);
+});
+
+test('a browser without Web Serial opens and saves files', async () => {
+  const page = await openPage({script: () => { delete Navigator.prototype.serial; }});
+  check(await page.evaluate(() => !('serial' in navigator)), 'navigator.serial still there');
+  await button(page, 'Read').click();
+  check((await answer(page)).includes('Chrome'), 'the radio buttons name the browsers that can');
+  const file = craft('no-serial.Zem', 3, 0);
+  await openFile(page, file);
+  const saved = await save(page);
+  fs.writeFileSync(path.join(work, 'saved.Zem'), saved.bytes);
+  same(show(path.join(work, 'saved.Zem')), show(file), 'pages of the opened and saved file');
+});
+
+test('once loaded, the page opens offline', async () => {
+  const page = await openPage();
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+  await context.setOffline(true);
+  try {
+    await page.reload();
+    await page.waitForSelector('body[data-ready="1"]');
+    same((await pagesShown(page)).channels.length, 16, 'channels offline');
+  } finally {
+    await context.setOffline(false);
+  }
+});
+
+// ---- running ----------------------------------------------------------------
+(async () => {
+  const server = await serve();
+  url = `http://127.0.0.1:${server.address().port}/`;
+  const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'zem-chromium-'));
+  context = await chromium.launchPersistentContext(profile, {
+    executablePath: '/usr/bin/chromium',
+    headless: true,
+    acceptDownloads: true,
+    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
+           '--disable-component-update', '--disable-sync'],
+  });
+  context.setDefaultTimeout(30000);
+  // The first view: the page ready with the core loaded and the table drawn.
+  const first = await openPage();
+  const ready = await first.evaluate(() => performance.getEntriesByName('zem-ready')[0].startTime);
+  const bytes = ['index.html', 'style.css', 'serial.js', 'dialogs.js', 'app.js', 'zem.js', 'zem.wasm']
+    .reduce((sum, name) => sum + fs.statSync(path.join(webDir, name)).size, 0);
+  console.log(`page: ${bytes} bytes with its WebAssembly; first view ${Math.round(ready)} ms from localhost`);
+  await first.close();
+
+  // The silent radio waits out the radio's time-outs: it runs beside the others.
+  const slow = cases.filter(c => c.name.startsWith('a silent'));
+  const run = async c => {
+    const start = Date.now();
+    try {
+      await c.run();
+      console.log(`ok - ${c.name} (${((Date.now() - start) / 1000).toFixed(1)} s)`);
+      return true;
+    } catch (error) {
+      console.log(`not ok - ${c.name}\n${error.stack || error}`);
+      return false;
+    }
+  };
+  const results = [...slow.map(run)];
+  for (const c of cases.filter(c => !slow.includes(c))) results.push(await run(c));
+  const outcomes = await Promise.all(results);
+  const passed = outcomes.filter(Boolean).length;
+  console.log(`${passed} passed, ${outcomes.length - passed} failed`);
+  await context.close();
+  server.close();
+  for (const folder of [work, profile]) fs.rmSync(folder, {recursive: true, force: true});
+  process.exit(passed === outcomes.length ? 0 : 1);
+})();
