@@ -57,6 +57,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(zem::gui::SettingsOrganisation());
     QApplication::setApplicationName(zem::gui::ApplicationTitle());
+    zem::gui::FollowDarkPalette();
 
     zem::gui::MainWindow window(commandLine.options);
     // A file named on the command line that cannot be opened ends the start.

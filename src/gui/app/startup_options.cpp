@@ -14,6 +14,7 @@
 #include <QElapsedTimer>
 #include <QPalette>
 #include <QPushButton>
+#include <QStyle>
 #include <QTimer>
 
 #include <cstdio>
@@ -84,7 +85,10 @@ void SaveScreenshots(MainWindow& window, const QString& dir) {
 
 void RunStartupOptions(MainWindow& window, const QElapsedTimer& sinceStart) {
     const CommandLine& options = window.commandLine();
-    if (options.darkPalette) QApplication::setPalette(DarkPalette());
+    if (options.darkPalette) {
+        QApplication::setPalette(DarkPalette());
+        FollowDarkPalette();
+    }
     const QString screenshotDir = options.screenshotDir;
     if (!screenshotDir.isEmpty()) {
         QTimer::singleShot(0, &window, [&window, screenshotDir] {
@@ -100,6 +104,13 @@ void RunStartupOptions(MainWindow& window, const QElapsedTimer& sinceStart) {
             QApplication::exit(0);
         });
     }
+}
+
+void FollowDarkPalette() {
+    const QPalette palette = QApplication::palette();
+    const bool dark = palette.color(QPalette::Window).lightness() < palette.color(QPalette::WindowText).lightness();
+    if (dark && QApplication::style()->name() == QLatin1String("windowsvista"))
+        QApplication::setStyle(QStringLiteral("Fusion"));
 }
 
 }  // namespace zem::gui
