@@ -2,14 +2,18 @@
 # compiler's runtime DLLs beside them, and, when cross-building, the
 # environment that runs the test suites under Wine.
 
-# Adds an icon and a version resource (from the project's version) to a
-# Windows executable.
+# Adds an icon, a version resource (from the project's version and
+# publisher) and an application manifest to a Windows executable.
 function(zem_windows_resources target description)
   set(ZEM_RC_NAME ${target})
   set(ZEM_RC_DESCRIPTION "${description}")
   set(ZEM_RC_ICON "${PROJECT_SOURCE_DIR}/resources/icons/zemprog.ico")
+  set(ZEM_RC_MANIFEST "${CMAKE_CURRENT_BINARY_DIR}/${target}.manifest")
+  configure_file(${PROJECT_SOURCE_DIR}/resources/windows/program.manifest.in ${ZEM_RC_MANIFEST} @ONLY)
   configure_file(${PROJECT_SOURCE_DIR}/resources/windows/program.rc.in
                  ${CMAKE_CURRENT_BINARY_DIR}/${target}.rc @ONLY)
+  # windres does not see the manifest as a dependency of the resource.
+  set_property(SOURCE ${CMAKE_CURRENT_BINARY_DIR}/${target}.rc APPEND PROPERTY OBJECT_DEPENDS ${ZEM_RC_MANIFEST})
   target_sources(${target} PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/${target}.rc)
 endfunction()
 
@@ -18,6 +22,16 @@ if(ZEM_BUILD_GUI)
   # where Qt's DLLs and plug-ins are.
   find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets PrintSupport)
 endif()
+
+# Installs DLLs into a folder of the program folder and notes each one, so
+# that zem_strip_installed_dlls strips exactly these.
+function(zem_install_dlls destination)
+  install(FILES ${ARGN} DESTINATION ${destination})
+  foreach(dll ${ARGN})
+    get_filename_component(name "${dll}" NAME)
+    set_property(GLOBAL APPEND PROPERTY ZEM_INSTALLED_DLLS "${destination}/${name}")
+  endforeach()
+endfunction()
 
 # The runtime DLLs of mingw-w64's compiler (the programs link them
 # dynamically, as Qt does).
@@ -31,19 +45,25 @@ if(MINGW)
     endif()
     list(APPEND ZEM_WINDOWS_RUNTIME_DLLS "${found}")
   endforeach()
-  install(FILES ${ZEM_WINDOWS_RUNTIME_DLLS} DESTINATION ${CMAKE_INSTALL_BINDIR})
+  zem_install_dlls(${CMAKE_INSTALL_BINDIR} ${ZEM_WINDOWS_RUNTIME_DLLS})
 endif()
 
 # Debian ships the runtime DLLs with their debugging information (the C++
-# library alone is 23 MB of which 2 are code): every DLL of the program
-# folder is stripped once installed. Runs after the other install rules of
-# this folder, and cmake/windows-package.cmake installs before it.
+# library alone is 23 MB of which 2 are code): the DLLs this project
+# installs (zem_install_dlls) are stripped once installed, and nothing else
+# that may lie under the install prefix. Runs after the other install rules
+# of this folder, and cmake/windows-package.cmake installs before it.
 function(zem_strip_installed_dlls)
-  if(CMAKE_STRIP)
+  get_property(dlls GLOBAL PROPERTY ZEM_INSTALLED_DLLS)
+  if(CMAKE_STRIP AND dlls)
     install(CODE "
-      file(GLOB_RECURSE dlls \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/*.dll\")
-      foreach(dll \${dlls})
-        execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded \"\${dll}\")
+      foreach(dll ${dlls})
+        execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded
+                                \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/\${dll}\"
+                        RESULT_VARIABLE failed)
+        if(failed)
+          message(FATAL_ERROR \"Could not strip \${dll}\")
+        endif()
       endforeach()")
   endif()
 endfunction()

@@ -52,79 +52,60 @@ std::vector<std::string> WithPorts(std::vector<std::string> args, const std::vec
     return args;
 }
 
-TEST_F(ZemtoolFleet, EveryRadioIsBackedUpProgrammedVerifiedAndNamedInTheReport) {
-    ZemsimProcess sim("--memory " + memory, 3);
-    const std::vector<std::string> ports = SameNamedLinks(sim.ports);
-    RunResult r = Fleet(WithPorts({plan, "--verify", "--backup-dir", dir + "/backups", "--report", report,
-                                   "--trace-dir", dir + "/traces"},
-                                  ports));
-    sim.stop();
-    ASSERT_EQ(r.exitStatus, 0) << r.err;
-    EXPECT_TRUE(Contains(r.out, "Programmed 3 radios: 3 done, 0 failed")) << r.out;
-    auto rows = Report();
-    ASSERT_EQ(rows.size(), 4u);  // the header, then one row per radio
-    EXPECT_EQ(rows[0].back(), "plan_sha256");
-    const RadioImage planImage = Pattern(40);
-    for (int k = 1; k <= 3; ++k) {
-        const auto& row = rows[static_cast<std::size_t>(k)];
-        ASSERT_EQ(row.size(), 10u);
-        EXPECT_EQ(row[0], ports[static_cast<std::size_t>(k - 1)]);
-        EXPECT_EQ(row[1], "ok");
-        EXPECT_EQ(row[3], "");
-        EXPECT_TRUE(SameRange(Load(row[4]), Pattern(k), 0, 0x3D0));  // what this radio held before
-        EXPECT_EQ(row[5], std::to_string(k));
-        EXPECT_TRUE(std::regex_match(row[6], std::regex(R"(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\dZ)"))) << row[6];
-        EXPECT_EQ(row[7], "checked");
-        EXPECT_EQ(row[8], plan);
-        EXPECT_EQ(row[9], Sha256Hex(planImage.data(), kImageSize));
-        EXPECT_TRUE(SameRange(Load(Memory(k)), planImage, 0, 0x3D0));
-    }
-    // Three ports named "radio": three backups and three logs.
-    for (const char* folder : {"/backups", "/traces"})
-        EXPECT_EQ(std::distance(fs::directory_iterator(dir + folder), fs::directory_iterator()), 3) << folder;
-}
-
-TEST_F(ZemtoolFleet, FailedRadiosAreNamedOneLineEachAndTheOthersAreProgrammed) {
+// Four radios behind ports that all end in "radio", three of them failing,
+// one port given twice and one missing: each gets its row and its trace
+// under a name of its own, and each failure one line on stderr. (Backups of
+// same-named ports are the stopped run's case.)
+TEST_F(ZemtoolFleet, EveryRadioIsNamedInTheReportAndFailedOnesOnStandardErrorOneLineEach) {
     // Radio 2 is off, 3 hangs up in the middle of the write, 4 drops a block.
     ZemsimProcess sim("--memory " + memory + " --only 2 --silent --only 3 --hang-up 0x100 --only 4 --drop-write 0x3C8", 4);
-    std::vector<std::string> ports = sim.ports;
-    ports.push_back(sim.ports[0]);
+    std::vector<std::string> ports = SameNamedLinks(sim.ports);
+    ports.push_back(ports[0]);
     ports.push_back(dir + "/no-such-port");
-    RunResult r = Fleet(WithPorts({plan, "--verify", "--report", report}, ports));
+    RunResult r = Fleet(WithPorts({plan, "--verify", "--report", report, "--trace-dir", dir + "/traces"}, ports));
     sim.stop();
     EXPECT_EQ(r.exitStatus, 2);
     EXPECT_TRUE(Contains(r.out, "Programmed 4 radios: 1 done, 3 failed, 2 ports not used")) << r.out;
-    struct Expected {
+    const struct {
         const char* result;
+        const char* radio;
         const char* detail;
-    };
-    const Expected expected[] = {
-        {"ok", ""},
-        {"failed", "Communication error ,Please check all the connections and the radio power"},
-        {"failed", "(write: block write at 0x100"},
-        {"failed", "(verify: block 121 (0x3C8-0x3CF) differs: bytes 0x3C8-0x3CF: plan: "},
-        {"failed", "is given more than once"},
-        {"failed", "no such device"},
+    } expected[] = {
+        {"ok", "checked", ""},
+        {"failed", "unchanged", "Communication error ,Please check all the connections and the radio power"},
+        {"failed", "partial", "(write: block write at 0x100"},
+        {"failed", "differs", "(verify: block 121 (0x3C8-0x3CF) differs: bytes 0x3C8-0x3CF: plan: "},
+        {"failed", "", "is given more than once"},
+        {"failed", "", "no such device"},
     };
     auto rows = Report();
-    ASSERT_EQ(rows.size(), ports.size() + 1);
+    ASSERT_EQ(rows.size(), ports.size() + 1);  // the header, then one row per port
+    EXPECT_EQ(rows[0].back(), "plan_sha256");
     for (std::size_t i = 0; i < ports.size(); ++i) {
         SCOPED_TRACE(ports[i]);
-        EXPECT_EQ(rows[i + 1][0], ports[i]);
-        EXPECT_EQ(rows[i + 1][1], expected[i].result);
-        EXPECT_TRUE(Contains(rows[i + 1][3], expected[i].detail)) << rows[i + 1][3];
-        if (rows[i + 1][1] == "failed") {  // one line on stderr, naming the port
+        const auto& row = rows[i + 1];
+        ASSERT_EQ(row.size(), 10u);
+        EXPECT_EQ(row[0], ports[i]);
+        EXPECT_EQ(row[1], expected[i].result);
+        EXPECT_TRUE(Contains(row[3], expected[i].detail)) << row[3];
+        EXPECT_EQ(row[7], expected[i].radio);
+        if (i < 4) { EXPECT_EQ(row[5], std::to_string(i + 1)); }  // in the order the ports were given
+        if (row[1] == "failed") {  // one line on stderr, naming the port
             std::istringstream lines(r.err);
             int count = 0;
-            for (std::string line; std::getline(lines, line);) count += Contains(line, rows[i + 1][3]);
+            for (std::string line; std::getline(lines, line);) count += Contains(line, row[3]);
             EXPECT_EQ(count, 1) << r.err;
-            EXPECT_TRUE(Contains(r.err, "zemtool: " + ports[i] + ": " + rows[i + 1][3])) << r.err;
+            EXPECT_TRUE(Contains(r.err, "zemtool: " + ports[i] + ": " + row[3])) << r.err;
         }
     }
-    EXPECT_EQ(rows[3][7], "partial");
-    EXPECT_EQ(rows[4][7], "differs");
+    const auto& ok = rows[1];
+    EXPECT_EQ(ok[3], "");
+    EXPECT_TRUE(std::regex_match(ok[6], std::regex(R"(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\dZ)"))) << ok[6];
+    EXPECT_EQ(ok[8], plan);
+    EXPECT_EQ(ok[9], Sha256Hex(Pattern(40).data(), kImageSize));
     EXPECT_TRUE(SameRange(Load(Memory(1)), Pattern(40), 0, 0x3D0));
     EXPECT_EQ(Load(Memory(2)), Pattern(2));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir + "/traces"), fs::directory_iterator()), 4);
 }
 
 TEST_F(ZemtoolFleet, NothingIsWrittenWhenThePlanAFolderOrTheReportIsWrong) {

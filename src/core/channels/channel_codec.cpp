@@ -26,11 +26,6 @@ std::string FrequencyText(const std::uint8_t* bytes)
     return IsAbsentFrequency(bytes) ? std::string() : FormatFrequency(DecodeBcd(bytes));
 }
 
-std::uint8_t SetBit(std::uint8_t flags, std::uint8_t bit, bool on)
-{
-    return static_cast<std::uint8_t>(on ? (flags | bit) : (flags & ~bit));
-}
-
 bool ContainsEither(const std::string& text, char upper, char lower)
 {
     return text.find(upper) != std::string::npos || text.find(lower) != std::string::npos;
@@ -146,9 +141,9 @@ void StoreToImage(const ChannelPageValues& page, RadioImage& image)
         EncodeToneText(cells.text(row, kColEncode), record[10], record[11]);
 
         std::uint8_t flags = record[12];  // bits 7-6 are the radio's own and stay
-        flags = SetBit(flags, kScanBit, cells.text(row, kColScan) == "Yes");
-        flags = SetBit(flags, kHighPowerBit, cells.text(row, kColPower) == "High");
-        flags = SetBit(flags, kWideBit, cells.text(row, kColBandwidth) == "Wide");
+        SetBit(flags, kScanBit, cells.text(row, kColScan) == "Yes");
+        SetBit(flags, kHighPowerBit, cells.text(row, kColPower) == "High");
+        SetBit(flags, kWideBit, cells.text(row, kColBandwidth) == "Wide");
         flags = static_cast<std::uint8_t>(flags & ~kBusyMask);
         const std::string& busy = cells.text(row, kColBusy);
         if (busy == "Carrier")
@@ -157,7 +152,7 @@ void StoreToImage(const ChannelPageValues& page, RadioImage& image)
             flags |= kBusyDtDqt;
         else if (busy != "Off")
             flags |= kBusyCarrier | kScanBit;  // what the radio has always been sent for an unset busy lock
-        flags = SetBit(flags, kPttBit, cells.text(row, kColPtt) == "On");
+        SetBit(flags, kPttBit, cells.text(row, kColPtt) == "On");
         record[12] = flags;
     }
 

@@ -26,6 +26,13 @@ struct RadioImage {
     friend bool operator!=(const RadioImage& a, const RadioImage& b) { return !(a == b); }
 };
 
+// Sets (on) or clears the bits of mask in byte, leaving its other bits as
+// they are: the flags and option bytes share each byte with bits of the
+// radio's own.
+inline void SetBit(std::uint8_t& byte, std::uint8_t mask, bool on) {
+    byte = static_cast<std::uint8_t>(on ? (byte | mask) : (byte & ~mask));
+}
+
 // The image of a new document: all 0xFF, empty channel records
 // (00 x 12, 2E, FF FF FF), the default option and key bytes of row 19 and
 // the PTT ID codes 12345678 at 0x210 and 0x218.

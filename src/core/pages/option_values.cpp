@@ -33,12 +33,6 @@ constexpr char kUnknownDigit = '?';    // a stored code byte that is no digit
 
 bool Bit(std::uint8_t byte, int bit) { return (byte >> bit) & 1; }
 
-void SetBit(RadioImage& image, std::size_t offset, int bit, bool on)
-{
-    const std::uint8_t mask = static_cast<std::uint8_t>(1u << bit);
-    image[offset] = static_cast<std::uint8_t>(on ? (image[offset] | mask) : (image[offset] & ~mask));
-}
-
 int EntryOr(int value, int last, int fallback) { return value >= 0 && value <= last ? value : fallback; }
 
 bool InList(int index, const std::vector<std::string>& entries)
@@ -253,7 +247,7 @@ void StoreToImage(const OptionValues& values, RadioImage& image, Messenger& mess
     StoreIndex(image, kFirstDigitDelayOffset, values.firstDigitDelay, OptionEntries::firstDigitDelay());
 
     if (InList(values.scanMode, OptionEntries::scanMode()))
-        SetBit(image, kFunctionOffset, 1, values.scanMode == 1);
+        SetBit(image[kFunctionOffset], 1 << 1, values.scanMode == 1);
 
     // The whole speed byte is written, so its high nibble becomes 0.
     StoreIndex(image, kDtmfSpeedOffset, values.dtmfSpeed, OptionEntries::dtmfSpeed(), kDtmfSpeedBase);
@@ -261,21 +255,21 @@ void StoreToImage(const OptionValues& values, RadioImage& image, Messenger& mess
         image[kVoiceOffset] = static_cast<std::uint8_t>((image[kVoiceOffset] & ~0x03) | values.voiceBeepTone);
     image[kVoiceOffset] |= 0x80;  // the radio expects bit 7 always set
 
-    SetBit(image, kFunctionOffset, 7, values.whisperEnable);
-    SetBit(image, kFunctionOffset, 6, values.saveEnergy);
+    SetBit(image[kFunctionOffset], 1 << 7, values.whisperEnable);
+    SetBit(image[kFunctionOffset], 1 << 6, values.saveEnergy);
     if (InList(values.lockDetect, OptionEntries::lockDetect()))
-        SetBit(image, kFunctionOffset, 2, values.lockDetect == 1);
-    SetBit(image, kFunctionOffset, 0, values.energyCheck);
+        SetBit(image[kFunctionOffset], 1 << 2, values.lockDetect == 1);
+    SetBit(image[kFunctionOffset], 1 << 0, values.energyCheck);
 
-    SetBit(image, kVoiceOffset, 6, values.wiredCloneMode);
-    SetBit(image, kVoiceOffset, 5, values.voxEnable);
-    SetBit(image, kVoiceOffset, 4, values.compandExpand);
-    SetBit(image, kVoiceOffset, 3, values.alarmEnable);
-    SetBit(image, kVoiceOffset, 2, values.scramble);
+    SetBit(image[kVoiceOffset], 1 << 6, values.wiredCloneMode);
+    SetBit(image[kVoiceOffset], 1 << 5, values.voxEnable);
+    SetBit(image[kVoiceOffset], 1 << 4, values.compandExpand);
+    SetBit(image[kVoiceOffset], 1 << 3, values.alarmEnable);
+    SetBit(image[kVoiceOffset], 1 << 2, values.scramble);
 
-    SetBit(image, kPttIdOffset, 7, values.pttIdStartEnable);
-    SetBit(image, kPttIdOffset, 6, values.pttIdEndEnable);
-    SetBit(image, kPttIdOffset, 5, values.dtmfSideTone);
+    SetBit(image[kPttIdOffset], 1 << 7, values.pttIdStartEnable);
+    SetBit(image[kPttIdOffset], 1 << 6, values.pttIdEndEnable);
+    SetBit(image[kPttIdOffset], 1 << 5, values.dtmfSideTone);
 
     StoreCode(values.pttIdStart, image, kPttIdStartOffset, messenger);
     StoreCode(values.pttIdEnd, image, kPttIdEndOffset, messenger);

@@ -6,7 +6,7 @@
 #include "commands/command_ids.h"
 #include "fleet/fleet_command.h"
 #include "fleet/fleet_dialog.h"
-#include "common/app_title.h"
+#include "common/user_settings.h"
 #include "link/port_dialog.h"
 #include "link/port_selection.h"
 #include "link/transfer_controller.h"
@@ -20,7 +20,6 @@
 #include <QDateTime>
 #include <QDir>
 #include <QKeySequence>
-#include <QSettings>
 #include <QTimer>
 #include <QWidget>
 
@@ -81,7 +80,8 @@ void InstallDeviceCommands(CommandHost& window) {
     QWidget& owner = window.hostWidget();
     auto* port = new PortSelection(&owner);
     port->setObjectName(QStringLiteral("portSelection"));
-    const QString preset = PortSelection::FromArguments(window.arguments());
+    // --port chooses the port of this run; a value that names no port is left out.
+    const QString preset = CPortDlg::NormalisedPort(window.commandLine().port);
     if (!preset.isEmpty()) {
         port->setPort(preset);
     }
@@ -142,11 +142,11 @@ void InstallDeviceCommands(CommandHost& window) {
     // Verify after write is on until the user turns it off; the choice is kept.
     if (QAction* verify = window.action(kCmdVerifyAfterWrite)) {
         const QString key = QStringLiteral("Settings/VerifyAfterWrite");
-        verify->setChecked(QSettings(SettingsOrganisation(), ApplicationTitle()).value(key, true).toBool());
+        verify->setChecked(UserSettings().value(key, true).toBool());
         transfer->setVerifyAfterWrite(verify->isChecked());
         QObject::connect(verify, &QAction::toggled, transfer, [transfer, key](bool on) {
             transfer->setVerifyAfterWrite(on);
-            QSettings(SettingsOrganisation(), ApplicationTitle()).setValue(key, on);
+            UserSettings().setValue(key, on);
         });
         verify->setEnabled(true);
     }

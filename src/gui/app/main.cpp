@@ -2,13 +2,13 @@
 
 #include "common/app_title.h"
 #include "app/startup_options.h"
+#include "common/command_line.h"
 #include "zem_version.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
@@ -28,35 +28,38 @@ of the 16-channel handheld radio over a serial programming cable.
 Qt's own options (-platform NAME, -style NAME, ...) are accepted as well.
 )";
 
-// --help and --version are answered before any window or display is
-// touched, so they work in a terminal without a desktop.
-bool AnswerInformationOption(int argc, char* argv[]) {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::fputs(kUsage, stdout);
-            return true;
-        }
-        if (std::strcmp(argv[i], "--version") == 0) {
-            std::puts("zemprog " ZEM_VERSION);
-            return true;
-        }
-    }
-    return false;
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (AnswerInformationOption(argc, argv)) return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 2;
     QElapsedTimer sinceStart;
     sinceStart.start();
+    using Action = zem::gui::ParsedCommandLine::Action;
+    // The command line is read before any window or display is touched, so
+    // --help, --version and a mistyped option are answered in a terminal
+    // without a desktop.
+    QStringList arguments = zem::gui::ProgramArguments(argc, argv);
+    if (!arguments.isEmpty()) arguments.removeFirst();
+    const zem::gui::ParsedCommandLine commandLine = zem::gui::ParseCommandLine(arguments);
+    switch (commandLine.action) {
+    case Action::Help:
+        std::fputs(kUsage, stdout);
+        return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 2;
+    case Action::Version:
+        std::puts("zemprog " ZEM_VERSION);
+        return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 2;
+    case Action::Refuse:
+        std::fprintf(stderr, "zemprog: %s\nTry 'zemprog --help'.\n", qUtf8Printable(commandLine.error));
+        return 2;
+    case Action::Run:
+        break;
+    }
+
     QApplication app(argc, argv);
     QApplication::setOrganizationName(zem::gui::SettingsOrganisation());
     QApplication::setApplicationName(zem::gui::ApplicationTitle());
+    zem::gui::FollowDarkPalette();
 
-    QStringList arguments = QApplication::arguments();
-    arguments.removeFirst();
-    zem::gui::MainWindow window(arguments);
+    zem::gui::MainWindow window(commandLine.options);
     // A file named on the command line that cannot be opened ends the start.
     if (!window.openCommandLineFile()) return 1;
     window.show();

@@ -62,9 +62,9 @@ QIcon Icon(const char* themeName, const char* bundled) {
 
 }  // namespace
 
-MainWindow::MainWindow(const QStringList& arguments, QWidget* parent)
+MainWindow::MainWindow(const CommandLine& commandLine, QWidget* parent)
     : QMainWindow(parent),
-      arguments_(arguments),
+      commandLine_(commandLine),
       boxes_(this),
       messenger_(&boxes_),
       desktopDialogs_(this),

@@ -34,8 +34,8 @@ class MainWindow : public QMainWindow, public CommandHost {
     Q_OBJECT
 
 public:
-    // arguments are the command-line arguments without the program name.
-    explicit MainWindow(const QStringList& arguments = {}, QWidget* parent = nullptr);
+    // commandLine is what the program was asked at the start.
+    explicit MainWindow(const CommandLine& commandLine = {}, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // The action of a command of commands/command_ids.h (menu item, toolbar button
@@ -56,14 +56,10 @@ public:
     void setUserDialogs(UserDialogs* dialogs);
     UserDialogs& dialogs() override { return *dialogs_; }
 
-    // The command-line arguments (without the program name), for the
-    // commands that take options of their own, such as --port.
-    const QStringList& arguments() const override { return arguments_; }
+    const CommandLine& commandLine() const override { return commandLine_; }
 
-    // Opens the program file named on the command line, if any: the first
-    // argument that is not an option ("--name", and the value after the
-    // options that take one). False when that file cannot be opened; the
-    // message has been shown then.
+    // Opens the program file named on the command line, if any. False when
+    // that file cannot be opened; the message has been shown then.
     bool openCommandLineFile();
 
     // The file commands. Each returns false when it did not happen (the
@@ -118,7 +114,7 @@ private:
     void showContextHelp();
     QString documentName() const;
 
-    QStringList arguments_;
+    CommandLine commandLine_;
     CKivuDoc doc_;
     QtMessenger boxes_;
     ForwardingMessenger messenger_;

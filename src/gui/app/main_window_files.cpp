@@ -23,23 +23,10 @@ namespace {
 // What a new document is called until it is saved.
 const char* const kNewDocumentName = "Programing Data";
 
-// Options of the command line that take a value of their own.
-bool TakesValue(const QString& option) {
-    return option == QLatin1String("--port") || option == QLatin1String("--screenshot-dir");
-}
-
 }  // namespace
 
 bool MainWindow::openCommandLineFile() {
-    for (int i = 0; i < arguments_.size(); ++i) {
-        const QString& arg = arguments_.at(i);
-        if (arg.startsWith(QLatin1String("--"))) {
-            if (TakesValue(arg)) ++i;
-            continue;
-        }
-        return loadFile(arg);
-    }
-    return true;
+    return commandLine_.file.isEmpty() || loadFile(commandLine_.file);
 }
 
 void MainWindow::afterDocumentLoaded(bool isNewDocument) {

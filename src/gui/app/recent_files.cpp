@@ -1,19 +1,14 @@
 #include "app/recent_files.h"
 
-#include "common/app_title.h"
+#include "common/user_settings.h"
 
 #include <QFileInfo>
-#include <QSettings>
 
 namespace zem::gui {
 
 namespace {
 
 const QString kSection = QStringLiteral("Recent File List");
-
-QSettings Settings() {
-    return QSettings(SettingsOrganisation(), ApplicationTitle());
-}
 
 QString Canonical(const QString& path) {
     const QFileInfo info(path);
@@ -23,7 +18,7 @@ QString Canonical(const QString& path) {
 }  // namespace
 
 RecentFiles::RecentFiles() {
-    QSettings settings = Settings();
+    QSettings settings = UserSettings();
     settings.beginGroup(kSection);
     for (int i = 1; i <= kMaxEntries; ++i) {
         const QString path = settings.value(QStringLiteral("File%1").arg(i)).toString();
@@ -46,7 +41,7 @@ void RecentFiles::remove(const QString& path) {
 }
 
 void RecentFiles::save() const {
-    QSettings settings = Settings();
+    QSettings settings = UserSettings();
     settings.remove(kSection);
     settings.beginGroup(kSection);
     for (int i = 0; i < entries_.size(); ++i) settings.setValue(QStringLiteral("File%1").arg(i + 1), entries_.at(i));

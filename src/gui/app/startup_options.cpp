@@ -14,6 +14,7 @@
 #include <QElapsedTimer>
 #include <QPalette>
 #include <QPushButton>
+#include <QStyle>
 #include <QTimer>
 
 #include <cstdio>
@@ -21,11 +22,6 @@
 namespace zem::gui {
 
 namespace {
-
-QString OptionValue(const QStringList& arguments, const QString& option) {
-    const int at = arguments.indexOf(option);
-    return at >= 0 && at + 1 < arguments.size() ? arguments.at(at + 1) : QString();
-}
 
 // A dark palette as a desktop in a dark colour scheme hands the program.
 QPalette DarkPalette() {
@@ -88,9 +84,12 @@ void SaveScreenshots(MainWindow& window, const QString& dir) {
 }  // namespace
 
 void RunStartupOptions(MainWindow& window, const QElapsedTimer& sinceStart) {
-    const QStringList& arguments = window.arguments();
-    if (arguments.contains(QStringLiteral("--dark-palette"))) QApplication::setPalette(DarkPalette());
-    const QString screenshotDir = OptionValue(arguments, QStringLiteral("--screenshot-dir"));
+    const CommandLine& options = window.commandLine();
+    if (options.darkPalette) {
+        QApplication::setPalette(DarkPalette());
+        FollowDarkPalette();
+    }
+    const QString screenshotDir = options.screenshotDir;
     if (!screenshotDir.isEmpty()) {
         QTimer::singleShot(0, &window, [&window, screenshotDir] {
             SaveScreenshots(window, screenshotDir);
@@ -98,13 +97,20 @@ void RunStartupOptions(MainWindow& window, const QElapsedTimer& sinceStart) {
         });
         return;
     }
-    if (arguments.contains(QStringLiteral("--quit-after-show"))) {
+    if (options.quitAfterShow) {
         QTimer::singleShot(0, &window, [&sinceStart] {
             std::printf("shown %.1f\n", static_cast<double>(sinceStart.nsecsElapsed()) / 1e6);
             std::fflush(stdout);
             QApplication::exit(0);
         });
     }
+}
+
+void FollowDarkPalette() {
+    const QPalette palette = QApplication::palette();
+    const bool dark = palette.color(QPalette::Window).lightness() < palette.color(QPalette::WindowText).lightness();
+    if (dark && QApplication::style()->name() == QLatin1String("windowsvista"))
+        QApplication::setStyle(QStringLiteral("Fusion"));
 }
 
 }  // namespace zem::gui

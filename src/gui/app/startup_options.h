@@ -17,4 +17,10 @@ class MainWindow;
 //                         a dark colour scheme would.
 void RunStartupOptions(MainWindow& window, const QElapsedTimer& sinceStart);
 
+// Keeps the window readable in a dark palette (Windows' dark mode, or
+// --dark-palette): the native Windows style draws buttons, boxes and tabs
+// light whatever the palette, so under a dark one the program takes the
+// Fusion style, which draws them from the palette.
+void FollowDarkPalette();
+
 }  // namespace zem::gui

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QStringList>
+#include "common/command_line.h"
 
 class QAction;
 class QWidget;
@@ -39,9 +39,9 @@ public:
     // enables, disables or checks it. nullptr for an unknown id.
     virtual QAction* action(int commandId) const = 0;
 
-    // The command-line arguments without the program name, for commands
-    // with options of their own such as --port.
-    virtual const QStringList& arguments() const = 0;
+    // What the program was asked at the start, for commands with options
+    // of their own such as --port.
+    virtual const CommandLine& commandLine() const = 0;
 
 protected:
     CommandHost() = default;

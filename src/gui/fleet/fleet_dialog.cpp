@@ -2,8 +2,8 @@
 
 #include "accessibility/announcement.h"
 #include "commands/user_dialogs.h"
-#include "common/app_title.h"
 #include "common/file_names.h"
+#include "common/user_settings.h"
 #include "document/program_file.h"
 #include "document/sha256.h"
 #include "fleet/fleet_checks.h"
@@ -39,8 +39,6 @@ enum Column { kPort, kProgress, kState, kCount, kMessage, kColumns };
 
 // A radio nobody watches gets one more try when it does not answer.
 constexpr int kRetries = 1;
-
-QSettings Settings() { return QSettings(SettingsOrganisation(), ApplicationTitle()); }
 
 QString CountText(const zem::PortStatus& s) {
     QString text = QString::number(s.done);
@@ -452,7 +450,7 @@ void FleetDialog::closeEvent(QCloseEvent* event) {
 }
 
 void FleetDialog::loadSettings() {
-    QSettings settings = Settings();
+    QSettings settings = UserSettings();
     settings.beginGroup(QStringLiteral("Fleet"));
     verify_->setChecked(settings.value(QStringLiteral("Verify"), true).toBool());
     backup_->setChecked(settings.value(QStringLiteral("Backup"), false).toBool());
@@ -463,7 +461,7 @@ void FleetDialog::loadSettings() {
 }
 
 void FleetDialog::storeSettings() const {
-    QSettings settings = Settings();
+    QSettings settings = UserSettings();
     settings.beginGroup(QStringLiteral("Fleet"));
     settings.setValue(QStringLiteral("Verify"), verify_->isChecked());
     settings.setValue(QStringLiteral("Backup"), backup_->isChecked());

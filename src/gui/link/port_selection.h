@@ -2,7 +2,6 @@
 
 #include <QObject>
 #include <QString>
-#include <QStringList>
 
 namespace zem::gui {
 
@@ -21,10 +20,6 @@ public:
     // The menu item that carries the check mark: n for COMn (port n, 1-4),
     // 0 for "Other ...." (ports 5-99 and device paths).
     int checkedItem() const;
-
-    // The value of --port P or --port=P among the program's arguments;
-    // empty when absent or neither a port number 1-99 nor a device path.
-    static QString FromArguments(const QStringList& arguments);
 
 signals:
     void changed(const QString& port);

@@ -1,7 +1,4 @@
-#include "channels/band.h"
-#include "channels/channel_codec.h"
-
-#include "support/recording_messenger.h"
+#include "core/channels/channel_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -10,15 +7,9 @@
 namespace zem {
 namespace {
 
+using test::PageOf;
 using test::RecordingMessenger;
 using Texts = std::vector<std::string>;
-
-ChannelPageValues Filled(const RadioImage& image)
-{
-    ChannelPageValues page;
-    FillFromImage(image, page);
-    return page;
-}
 
 TEST(ChannelDefaultsTest, EachBandWritesItsDemonstrationChannels)
 {
@@ -39,7 +30,7 @@ TEST(ChannelDefaultsTest, EachBandWritesItsDemonstrationChannels)
         ApplyChannelDefaults(image, 0, band, messenger);
         EXPECT_TRUE(messenger.empty());
 
-        const ChannelPageValues page = Filled(image);
+        const ChannelPageValues page = PageOf(image);
         Texts shown;
         for (int row : {1, 3, 4, 10, 13, 14, 16}) {
             shown.push_back(page.cells.text(row, kColReceive));

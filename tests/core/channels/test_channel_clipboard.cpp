@@ -1,7 +1,7 @@
 #include "channels/channel_clipboard.h"
 
 #include "channels/channel_commit.h"
-#include "support/recording_messenger.h"
+#include "core/channels/channel_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -12,15 +12,8 @@ namespace zem {
 namespace {
 
 using test::RecordingMessenger;
+using test::RowTexts;
 using Texts = std::vector<std::string>;
-
-Texts RowTexts(const ChannelTable& table, int row)
-{
-    Texts texts;
-    for (int col = kColReceive; col <= kColPtt; ++col)
-        texts.push_back(table.text(row, col));
-    return texts;
-}
 
 // Channels 1-3 in use: 145.5 with tones on channel 2, and one empty channel 4.
 ChannelTable PlanWithThreeChannels()

@@ -1,6 +1,7 @@
 #include "channels/channel_codec.h"
 #include "channels/frequency.h"
 #include "channels/tone_table.h"
+#include "core/channels/channel_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,8 @@
 namespace zem {
 namespace {
 
+using test::PageOf;
+using test::RowTexts;
 using Texts = std::vector<std::string>;
 using Bytes = std::vector<std::uint8_t>;
 constexpr int kRow = 5;
@@ -23,39 +26,24 @@ Bytes Get(const RadioImage& image, std::size_t offset, std::size_t count)
     return Bytes(image.bytes.begin() + offset, image.bytes.begin() + offset + count);
 }
 
-Texts Row(const ChannelPageValues& page, int row)
-{
-    Texts texts;
-    for (int col = 1; col < kGridCols; ++col)
-        texts.push_back(page.cells.text(row, col));
-    return texts;
-}
-
-ChannelPageValues Filled(const RadioImage& image)
-{
-    ChannelPageValues page;
-    FillFromImage(image, page);
-    return page;
-}
-
 TEST(ChannelCodecTest, FillsRecordsShowsNoSettingsForEmptyChannelsAndStoresThemAsAbsent)
 {
     RadioImage image = NewDocumentImage();
     Put(image, 16 * kRow, {0x00, 0x25, 0x51, 0x14, 0x00, 0x25, 0x51, 0x14, 0x9E, 0x02, 0x9E, 0x02, 0x38});
     Put(image, 16 * 2, {0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x25, 0x51, 0x14, 0xFF, 0xFF, 0xFF, 0xFF, 0x07});
     Put(image, 16 * 3, {0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x00, 0x13, 0x28, 0xFF, 0xFF, 0x07});
-    const ChannelPageValues page = Filled(image);
-    EXPECT_EQ(Row(page, kRow), (Texts{"145.12500", "145.12500", "67.0", "67.0", "Yes", "High", "Wide", "Off", "Off"}));
-    EXPECT_EQ(Row(page, 2), (Texts{"", "145.12500", "", "", "No", "Low", "Narrow", "Off", "On"}));
-    EXPECT_EQ(Row(page, 3), (Texts{"", "", "D023N", "", "", "", "", "", ""}));
-    EXPECT_EQ(Row(page, 1), Texts(9, ""));  // a new document's channel
+    const ChannelPageValues page = PageOf(image);
+    EXPECT_EQ(RowTexts(page.cells, kRow), (Texts{"145.12500", "145.12500", "67.0", "67.0", "Yes", "High", "Wide", "Off", "Off"}));
+    EXPECT_EQ(RowTexts(page.cells, 2), (Texts{"", "145.12500", "", "", "No", "Low", "Narrow", "Off", "On"}));
+    EXPECT_EQ(RowTexts(page.cells, 3), (Texts{"", "", "D023N", "", "", "", "", "", ""}));
+    EXPECT_EQ(RowTexts(page.cells, 1), Texts(9, ""));  // a new document's channel
 
     // An empty channel is stored as absent, keeping flag bits 7-6 and the tail.
     Put(image, 16 * kRow, {0x00, 0x25, 0x51, 0x14, 0x00, 0x25, 0x51, 0x14, 0x9E, 0x02, 0x9E, 0x02, 0xC4, 1, 2, 3});
     StoreToImage(ChannelPageValues(), image);
     EXPECT_EQ(Get(image, 16 * kRow, 16), (Bytes{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
                                                 0xFF, 0xD1, 1, 2, 3}));
-    EXPECT_EQ(Row(Filled(image), kRow), Texts(9, ""));
+    EXPECT_EQ(RowTexts(PageOf(image).cells, kRow), Texts(9, ""));
 }
 
 TEST(ChannelCodecTest, StoresFlagTextsExactly)
@@ -130,7 +118,7 @@ TEST(ChannelCodecTest, EveryRasterFrequencyFrom100To600MHzRoundTrips)
         page.cells.setText(kRow, kColReceive, absent);
         StoreToImage(page, image);
         EXPECT_EQ(Get(image, 16 * kRow, 8), (Bytes{0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x20, 0x60, 0x25})) << absent;
-        EXPECT_EQ(Filled(image).cells.text(kRow, kColTransmit), "256.02000");
+        EXPECT_EQ(PageOf(image).cells.text(kRow, kColTransmit), "256.02000");
     }
 }
 
@@ -138,15 +126,15 @@ TEST(ChannelCodecTest, BandAndTypeSelectionsFollowTheirBytes)
 {
     RadioImage image = NewDocumentImage();
     Put(image, 0x220, {0x00, 0x00, 0x40, 0x17, 0x00, 0x00, 0x60, 0x13});
-    EXPECT_EQ(Filled(image).bandIndex, 0);
+    EXPECT_EQ(PageOf(image).bandIndex, 0);
     for (std::size_t k = 0; k < 8; ++k) {
         RadioImage changed = image;
         changed[0x220 + k] ^= 0x01;
-        EXPECT_EQ(Filled(changed).bandIndex, 4) << k;
+        EXPECT_EQ(PageOf(changed).bandIndex, 4) << k;
     }
-    EXPECT_EQ(Filled(image).typeIndex, 0);
+    EXPECT_EQ(PageOf(image).typeIndex, 0);
     image[0x22C] = 0x00;
-    EXPECT_EQ(Filled(image).typeIndex, 1);
+    EXPECT_EQ(PageOf(image).typeIndex, 1);
 
     const std::tuple<int, int, Bytes, std::uint8_t> stores[] = {
         {3, 1, {0x00, 0x00, 0x20, 0x51, 0x00, 0x00, 0x00, 0x47}, 0x05},

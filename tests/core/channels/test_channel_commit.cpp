@@ -1,6 +1,6 @@
 #include "channels/channel_commit.h"
 
-#include "support/recording_messenger.h"
+#include "core/channels/channel_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -10,17 +10,10 @@ namespace zem {
 namespace {
 
 using test::RecordingMessenger;
+using test::RowTexts;
 using Texts = std::vector<std::string>;
 
 constexpr int kRow = 3;
-
-Texts RowTexts(const ChannelTable& table, int row)
-{
-    Texts texts;
-    for (int col = 1; col < kGridCols; ++col)
-        texts.push_back(table.text(row, col));
-    return texts;
-}
 
 TEST(ValidateFrequencyTest, ChecksBandLimitsAndRaster)
 {

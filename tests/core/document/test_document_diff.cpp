@@ -1,8 +1,6 @@
 #include "document/document_diff.h"
 
-#include "channels/band.h"
-
-#include "support/recording_messenger.h"
+#include "core/channels/channel_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -11,12 +9,7 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-RadioImage Band0() {
-    RadioImage image = NewDocumentImage();
-    test::RecordingMessenger silent;
-    ApplyChannelDefaults(image, 0, 0, silent);
-    return image;
-}
+RadioImage Band0() { return test::BandImage(0); }
 
 TEST(DiffDocuments, SpeaksInThePagesTerms) {
     struct Case {
@@ -45,21 +38,17 @@ TEST(DiffDocuments, SpeaksInThePagesTerms) {
         {"unshown bits", [](RadioImage& i) { i[0x133] = 0x12; }, {"byte 0x133: 02 -> 12"}},
         {"unshown bits beside a shown change", [](RadioImage& i) { i[16 * 5 + 12] = 0x58; },
          {"channel 5 Power: High -> Low", "byte 0x05C: 38 -> 58"}},
+        // An emptied channel lists each cell it showed.
+        {"emptied channel", [](RadioImage& i) { std::fill_n(&i[16 * 16], 8, 0xFF); },
+         {"channel 16 Receive: 162.22500 -> (empty)", "channel 16 Transmit: 162.22500 -> (empty)",
+          "channel 16 Scan: Yes -> (empty)", "channel 16 Power: High -> (empty)", "channel 16 W/N: Wide -> (empty)",
+          "channel 16 Busy: Off -> (empty)", "channel 16 PTT: Off -> (empty)"}},
     };
     for (const auto& c : cases) {
         RadioImage after = Band0();
         c.change(after);
         EXPECT_EQ(DiffDocuments(Band0(), after), c.expected) << c.name;
     }
-}
-
-TEST(DiffDocuments, AnEmptiedChannelListsItsCells) {
-    RadioImage after = Band0();
-    for (int b = 0; b < 8; ++b) after[16 * 16 + b] = 0xFF;
-    const Lines lines = DiffDocuments(Band0(), after);
-    ASSERT_EQ(lines.size(), 7u);
-    EXPECT_EQ(lines.front(), "channel 16 Receive: 162.22500 -> (empty)");
-    EXPECT_EQ(lines.back(), "channel 16 PTT: Off -> (empty)");
 }
 
 // Compare and zemtool diff list DiffAsShown: an off tone the radio wrote as

@@ -1,20 +1,13 @@
 #include "document/read_history.h"
 
-#include "channels/band.h"
-
-#include "support/recording_messenger.h"
+#include "core/channels/channel_test_support.h"
 
 #include <gtest/gtest.h>
 
 namespace zem {
 namespace {
 
-RadioImage Radio(int band) {
-    RadioImage image = NewDocumentImage();
-    test::RecordingMessenger silent;
-    ApplyChannelDefaults(image, 0, band, silent);
-    return image;
-}
+RadioImage Radio(int band) { return test::BandImage(band); }
 
 TEST(ReadHistory, AReadRepeatingTheNewestReadOfItsRadioIsNotKeptAgain) {
     RadioImage edited = Radio(0);

@@ -1,4 +1,4 @@
-#include "channels/band.h"
+#include "core/channels/channel_test_support.h"
 #include "plan/plan_text.h"
 
 #include <gtest/gtest.h>
@@ -9,21 +9,7 @@
 namespace zem {
 namespace {
 
-// Quiet answers for the band defaults, which never ask for a known band.
-class NoQuestions : public Messenger {
-public:
-    void notice(const std::string&) override {}
-    bool confirm(const std::string&) override { return false; }
-    bool retry(const std::string&) override { return false; }
-};
-
-RadioImage BandImage(int band)
-{
-    RadioImage image = NewDocumentImage();
-    NoQuestions none;
-    ApplyChannelDefaults(image, 0, band, none);
-    return image;
-}
+using test::BandImage;
 
 std::vector<RadioImage> Images()
 {

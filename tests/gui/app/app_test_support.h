@@ -74,7 +74,7 @@ protected:
 
     void startWindow(const QStringList& arguments) {
         window.reset();
-        window = std::make_unique<gui::MainWindow>(arguments);
+        window = std::make_unique<gui::MainWindow>(gui::ParseCommandLine(arguments).options);
         window->setMessenger(&messages);
         window->setUserDialogs(&dialogs);
         openedCommandLineFile = window->openCommandLineFile();

@@ -15,6 +15,40 @@ namespace {
 
 using Choice = gui::UserDialogs::SaveChoice;
 
+// The command line: Qt's own options and their values are no file, the first
+// file is the one opened, and a mistyped option refuses the start, even
+// beside a file; --help and --version win over everything.
+TEST(CommandLine, ReadsEveryOptionAndRefusesWhatItDoesNotKnow) {
+    using Action = gui::ParsedCommandLine::Action;
+    const struct {
+        QStringList arguments;
+        Action action;
+        const char* file;
+        const char* port;
+    } cases[] = {
+        {{"-platform", "offscreen", "-style=fusion", "x.Zem"}, Action::Run, "x.Zem", ""},
+        {{"--port=5", "a.Zem", "b.Zem"}, Action::Run, "a.Zem", "5"},
+        {{"--port", "/dev/pts/3", "--", "--odd.Zem"}, Action::Run, "--odd.Zem", "/dev/pts/3"},
+        {{"x.Zem", "--bogus"}, Action::Refuse, "", ""},
+        {{"-x"}, Action::Refuse, "", ""},
+        {{"--port"}, Action::Refuse, "", ""},
+        {{"--bogus", "-h"}, Action::Help, "", ""},
+        {{"x.Zem", "--version"}, Action::Version, "", ""},
+    };
+    for (const auto& c : cases) {
+        const gui::ParsedCommandLine parsed = gui::ParseCommandLine(c.arguments);
+        const std::string args = c.arguments.join(' ').toStdString();
+        EXPECT_EQ(parsed.action, c.action) << args;
+        EXPECT_EQ(parsed.error.isEmpty(), c.action != Action::Refuse) << args;
+        EXPECT_EQ(parsed.options.file.toStdString(), c.file) << args;
+        EXPECT_EQ(parsed.options.port.toStdString(), c.port) << args;
+    }
+    const gui::CommandLine flags =
+        gui::ParseCommandLine({"--screenshot-dir", "shots", "--dark-palette", "--quit-after-show"}).options;
+    EXPECT_EQ(flags.screenshotDir, "shots");
+    EXPECT_TRUE(flags.darkPalette && flags.quitAfterShow && flags.file.isEmpty());
+}
+
 class FileCommandsTest : public WindowTest {
 protected:
     // A program file of band 2 ("400-470MHZ") with one channel and a kept

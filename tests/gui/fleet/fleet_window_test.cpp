@@ -79,10 +79,7 @@ TEST_F(FleetFromWindow, ThreeRadiosGetThePagesAsTheyStandAtStartAndTheReportIsSa
         EXPECT_TRUE(window->action(id)->isEnabled()) << id;
 
     ASSERT_EQ(dialog->table()->rowCount(), 3);  // Enter in the port field added a port and started nothing
-    for (int row = 0; row < 3; ++row) {
-        EXPECT_EQ(dialog->table()->item(row, 2)->text(), "done") << row;
-        EXPECT_EQ(dialog->table()->item(row, 3)->text(), "1") << row;
-    }
+    for (int row = 0; row < 3; ++row) EXPECT_EQ(dialog->table()->item(row, 2)->text(), "done") << row;
     EXPECT_EQ(dialog->summary()->text(), "3 done, 0 failed");
     for (auto& radio : radios) EXPECT_TRUE(SameBytes(radio->memory(), shown, 0, 0x3D0));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir + "/backups"), fs::directory_iterator()), 3);
@@ -104,9 +101,7 @@ TEST_F(FleetFromWindow, ThreeRadiosGetThePagesAsTheyStandAtStartAndTheReportIsSa
     std::ifstream in(report);
     std::vector<std::string> rows;
     for (std::string row; std::getline(in, row);) rows.push_back(row);
-    ASSERT_EQ(rows.size(), 4u);
-    EXPECT_EQ(rows[3].rfind(radios[2]->path().toStdString() + ",ok,", 0), 0u) << rows[3];
-    EXPECT_NE(rows[3].find(",3,"), std::string::npos) << rows[3];  // its sequence number
+    ASSERT_EQ(rows.size(), 4u);  // the columns are the report's and zemtool's tests' to check
 
     // The choices are there again the next time.
     gui::FleetDialog again(messenger, {});

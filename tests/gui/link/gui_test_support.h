@@ -118,7 +118,7 @@ protected:
 
     void SetUp() override { open(); }
     void open(const QStringList& arguments = {}) {
-        window = std::make_unique<gui::MainWindow>(arguments);
+        window = std::make_unique<gui::MainWindow>(gui::ParseCommandLine(arguments).options);
         window->setMessenger(&messenger);
         window->show();
     }

@@ -5,8 +5,8 @@
 
 #include "channels/channel_codec.h"
 #include "channels/channel_page.h"
-#include "common/app_title.h"
 #include "common/file_names.h"
+#include "common/user_settings.h"
 #include "document/program_file.h"
 #include "link/link_messages.h"
 #include "link/port_dialog.h"
@@ -56,11 +56,7 @@ TEST(PortEntry, AcceptsPortNumbersAndDevicePaths) {
     for (const auto& c : cases) {
         const QString entry = QString::fromUtf8(c.entry);
         EXPECT_EQ(CPortDlg::NormalisedPort(entry).toStdString(), c.port) << c.entry;
-        EXPECT_EQ(PortSelection::FromArguments({"x.Zem", "--port", entry}).toStdString(), c.port) << c.entry;
-        EXPECT_EQ(PortSelection::FromArguments({"--port=" + entry, "x.Zem"}).toStdString(), c.port) << c.entry;
     }
-    EXPECT_TRUE(PortSelection::FromArguments({}).isEmpty());
-    EXPECT_TRUE(PortSelection::FromArguments({"--port"}).isEmpty()) << "an option without its value";
 }
 
 // Entries outside 1-99 are refused with the message and the dialog stays
@@ -441,7 +437,7 @@ TEST_F(TransferWindow, CancelLeavesEverythingAsItWasAndClosingDuringAWriteAsksFi
 // once, naming the folder and why. Recent-file entries that were hidden
 // during the exchanges can be used once they are shown.
 TEST_F(TransferWindow, AReadTheHistoryCannotKeepIsReportedOnceAndRecentFilesStayUsable) {
-    QSettings(SettingsOrganisation(), ApplicationTitle()).remove(QStringLiteral("Recent File List"));
+    UserSettings().remove(QStringLiteral("Recent File List"));
     open();
     QTemporaryDir files;
     QStringList plans;

@@ -1,6 +1,5 @@
-#include "channels/band.h"
-#include "channels/channel_codec.h"
 #include "channels/memory_list.h"
+#include "core/channels/channel_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -15,39 +14,14 @@ const std::string kHeader =
     "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,RxDtcsCode,CrossMode,Mode,"
     "TStep,Skip,Power,Comment,URCALL\n";
 
-class NoQuestions : public Messenger {
-public:
-    void notice(const std::string&) override {}
-    bool confirm(const std::string&) override { return false; }
-    bool retry(const std::string&) override { return false; }
-};
-
-ChannelPageValues Band0()
-{
-    RadioImage image = NewDocumentImage();
-    NoQuestions none;
-    ApplyChannelDefaults(image, 0, 0, none);
-    ChannelPageValues page;
-    FillFromImage(image, page);
-    return page;
-}
-
-Texts Row(const ChannelPageValues& page, int row)
-{
-    Texts texts;
-    for (int col = kColReceive; col <= kColPtt; ++col)
-        texts.push_back(page.cells.text(row, col));
-    return texts;
-}
+ChannelPageValues Band0() { return test::PageOf(test::BandImage(0)); }
 
 // The row after the channel is stored and shown again, as a file would hold it.
 Texts StoredRow(const ChannelPageValues& page, int row)
 {
     RadioImage image = NewDocumentImage();
     StoreToImage(page, image);
-    ChannelPageValues shown;
-    FillFromImage(image, shown);
-    return Row(shown, row);
+    return test::RowTexts(test::PageOf(image).cells, row);
 }
 
 TEST(MemoryListTest, EachDuplexToneModeCrossModePolarityAndPowerComesInAsTheRadioHoldsIt)
@@ -102,10 +76,10 @@ TEST(MemoryListTest, SixteenRowsInLocationOrderWattagesAndWhatIsNotStored)
     from.clear = true;
     const MemoryImport result = ImportMemoryList(text, page, from);
     ASSERT_TRUE(result.ok()) << result.refusals.front().describe();
-    EXPECT_EQ(Row(page, 1)[0], "156.00000");
-    EXPECT_EQ(Row(page, 16)[0], "171.00000");
-    EXPECT_EQ(Row(page, 1)[kColPower - 1], "Low");
-    EXPECT_EQ(Row(page, 2)[kColPower - 1], "High");
+    EXPECT_EQ(test::RowTexts(page.cells, 1)[0], "156.00000");
+    EXPECT_EQ(test::RowTexts(page.cells, 16)[0], "171.00000");
+    EXPECT_EQ(test::RowTexts(page.cells, 1)[kColPower - 1], "Low");
+    EXPECT_EQ(test::RowTexts(page.cells, 2)[kColPower - 1], "High");
     ASSERT_EQ(result.notStored.size(), 2u);
     EXPECT_EQ(result.notStored[0].rfind("names not stored: Location 20 \"Rep 20\", Location 21", 0), 0u);
     EXPECT_EQ(result.notStored[1], "5 row(s) past the sixteen taken: Location 36 to 40 not stored");

@@ -1,0 +1,62 @@
+# Fails when a folder under DIR includes a header of a folder above it.
+# The including script sets:
+#   layers      one entry per layer, top first; folders of one layer are
+#               joined by "+" and may use each other. A folder may include
+#               headers of its own layer and of the layers below it only.
+#   exceptions  (optional) "FILE:FOLDER+FOLDER": the named file (its path
+#               under DIR without the extension, so header and source both)
+#               may also include from these folders above it.
+#   what        how the failure names the folders ("Window folders").
+cmake_policy(VERSION 3.22)
+set(rank 0)
+foreach(layer ${layers})
+  string(REPLACE "+" ";" folders "${layer}")
+  foreach(folder ${folders})
+    set(rank_${folder} ${rank})
+  endforeach()
+  math(EXPR rank "${rank} + 1")
+endforeach()
+foreach(exception ${exceptions})
+  string(REPLACE ":" ";" parts "${exception}")
+  list(GET parts 0 stem)
+  list(GET parts 1 folders)
+  string(MAKE_C_IDENTIFIER "${stem}" stem)
+  string(REPLACE "+" ";" allowed_${stem} "${folders}")
+endforeach()
+
+file(GLOB_RECURSE files RELATIVE "${DIR}" "${DIR}/*.h" "${DIR}/*.cpp")
+set(bad "")
+foreach(f ${files})
+  string(REGEX MATCH "^[^/]+" from "${f}")
+  if(NOT DEFINED rank_${from})
+    if(f MATCHES "/")
+      list(APPEND bad "${f}: folder ${from} has no layer")
+    endif()
+    continue()
+  endif()
+  string(REGEX REPLACE "\\.[^./]*$" "" stem "${f}")
+  string(MAKE_C_IDENTIFIER "${stem}" stem)
+  file(STRINGS "${DIR}/${f}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"[^/\"]+/")
+  foreach(line ${lines})
+    string(REGEX REPLACE "^[^\"]*\"([^\"]+)\".*$" "\\1" header "${line}")
+    # Folders of other parts of the program share names with these; only a
+    # header that exists here is one of this part's.
+    if(NOT EXISTS "${DIR}/${header}")
+      continue()
+    endif()
+    string(REGEX MATCH "^[^/]+" to "${header}")
+    if(NOT DEFINED rank_${to})
+      list(APPEND bad "${f}: folder ${to} has no layer")
+    elseif(rank_${to} LESS rank_${from})
+      if(DEFINED allowed_${stem} AND to IN_LIST allowed_${stem})
+        continue()
+      endif()
+      list(APPEND bad "${f} includes ${header}, a folder above it")
+    endif()
+  endforeach()
+endforeach()
+if(bad)
+  string(REPLACE ";" "\n" bad "${bad}")
+  message(FATAL_ERROR "${what} must depend downward:\n${bad}")
+endif()
+message(STATUS "every folder under ${DIR} depends downward")

@@ -1,0 +1,40 @@
+// Images and page values the core's channel, plan and compare tests start
+// from, and a channel's cells read as the grid shows them.
+#pragma once
+
+#include "channels/band.h"
+#include "channels/channel_codec.h"
+
+#include "support/recording_messenger.h"
+
+#include <string>
+#include <vector>
+
+namespace zem::test {
+
+// A new document holding the band's demonstration channels.
+inline RadioImage BandImage(int band)
+{
+    RadioImage image = NewDocumentImage();
+    RecordingMessenger silent;
+    ApplyChannelDefaults(image, 0, band, silent);
+    return image;
+}
+
+inline ChannelPageValues PageOf(const RadioImage& image)
+{
+    ChannelPageValues page;
+    FillFromImage(image, page);
+    return page;
+}
+
+// Receive to PTT of one channel.
+inline std::vector<std::string> RowTexts(const ChannelTable& table, int row)
+{
+    std::vector<std::string> texts;
+    for (int col = kColReceive; col <= kColPtt; ++col)
+        texts.push_back(table.text(row, col));
+    return texts;
+}
+
+}  // namespace zem::test
