@@ -3,10 +3,9 @@
 #include "cli/cli_support.h"
 #include "cli/file_commands.h"
 
-#include <fstream>
-#include <iostream>
-#include <iterator>
-#include <sstream>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace zem::cli {
 
@@ -20,26 +19,6 @@ const std::vector<OptionSpec> kImportOptions = {
     {"--output", "-o", true},
     {"--band", "", true},
 };
-
-bool ReadText(Io& io, const std::string& path, std::string& text) {
-    if (path == "-") {
-        text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-        return true;
-    }
-    std::ifstream in(PathFromUtf8(path), std::ios::binary);
-    if (!in) {
-        Fail(io, path + ": cannot be opened for reading");
-        return false;
-    }
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    if (in.bad()) {
-        Fail(io, path + ": read error");
-        return false;
-    }
-    text = buffer.str();
-    return true;
-}
 
 int RunExport(const std::vector<std::string>& args, Io& io) {
     Prepared prepared = PrepareCommand(FileCommand("csv"), args, kExportOptions, 1, 1, io);
@@ -70,7 +49,7 @@ int RunImport(const std::vector<std::string>& args, Io& io) {
     RadioImage image;
     if (!ReadImage(io, parsed.positionals[0], image)) return kExitError;
     std::string text;
-    if (!ReadText(io, parsed.positionals[1], text)) return kExitError;
+    if (!ReadTextFile(io, parsed.positionals[1], text)) return kExitError;
 
     ChannelPageValues page;
     FillFromImage(image, page);
