@@ -42,17 +42,7 @@ int RunImport(const std::vector<std::string>& args, Io& io) {
 }  // namespace
 
 int RunPlan(const std::vector<std::string>& args, Io& io) {
-    const Command& self = FileCommand("plan");
-    if (args.empty()) return UsageError(io, self, "export or import?");
-    const std::string& action = args.front();
-    if (action == "--help" || action == "-h") {
-        io.out << self.usage;
-        return kExitOk;
-    }
-    const std::vector<std::string> rest(args.begin() + 1, args.end());
-    if (action == "export") return RunExport(rest, io);
-    if (action == "import") return RunImport(rest, io);
-    return UsageError(io, self, "unknown action " + action + " (export or import)");
+    return RunExportOrImport(FileCommand("plan"), args, io, RunExport, RunImport);
 }
 
 }  // namespace zem::cli
