@@ -4,6 +4,7 @@
 #include "channels/ms_flex_grid.h"
 #include "commands/command_host.h"
 #include "commands/command_ids.h"
+#include "pages/radio_page.h"
 #include "view/kivu_view.h"
 
 #include <QAction>

@@ -36,6 +36,11 @@ QStringList ToQStringList(const std::vector<std::string>& entries) {
 constexpr double kWidthFactors[zem::kGridCols] = {0.6, 1.25, 1.25, 1.4, 1.4, 0.8, 0.8, 1.0, 1.0, 0.8};
 constexpr int kBaseColumnWidth = 88;
 
+// The undo step of a cell's edit: "Receive of channel 5".
+QString CellStep(int row, int col) {
+    return QStringLiteral("%1 of channel %2").arg(QLatin1String(zem::kColumnHeaders[col])).arg(row);
+}
+
 }  // namespace
 
 CChannelPage::CChannelPage(zem::RadioImage& image, zem::Messenger& messenger, QWidget* parent)
@@ -114,9 +119,7 @@ CChannelPage::CChannelPage(zem::RadioImage& image, zem::Messenger& messenger, QW
     connect(typeCombo_, &QComboBox::currentIndexChanged, this, [this](int index) { values_.typeIndex = index; });
     connect(bandCombo_, &QComboBox::currentIndexChanged, this, [this](int index) { values_.bandIndex = index; });
     // Each edit is one undo step: a committed cell, a type or band picked.
-    connect(model_, &ChannelGridModel::cellCommitted, this, [this](int row, int col) {
-        emit edited(QStringLiteral("%1 of channel %2").arg(QLatin1String(zem::kColumnHeaders[col])).arg(row));
-    });
+    connect(model_, &ChannelGridModel::cellCommitted, this, [this](int row, int col) { emit edited(CellStep(row, col)); });
     for (QComboBox* combo : {typeCombo_, bandCombo_})
         connect(combo, &QComboBox::activated, this, [this] { emit edited(QString()); });
     connect(grid_, &CMSFlexGrid::MouseDown, this, [this](Qt::MouseButton button) {
@@ -175,8 +178,7 @@ QString CChannelPage::stepName(const zem::RadioImage& before, const zem::RadioIm
     if (a.bandIndex != b.bandIndex) return QStringLiteral("Band");
     for (int row = 1; row <= zem::kChannelCount; ++row)
         for (int col = zem::kColReceive; col < zem::kGridCols; ++col)
-            if (a.cells.text(row, col) != b.cells.text(row, col))
-                return QStringLiteral("%1 of channel %2").arg(QLatin1String(zem::kColumnHeaders[col])).arg(row);
+            if (a.cells.text(row, col) != b.cells.text(row, col)) return CellStep(row, col);
     return {};
 }
 
