@@ -10,17 +10,17 @@ namespace zem::gui {
 
 CProgressDlg::CProgressDlg(QWidget* parent)
     : QDialog(parent),
-      start_(new QPushButton(tr("Start"), this)),
-      cancel_(new QPushButton(tr("Cancel"), this)),
+      startButton_(new QPushButton(tr("Start"), this)),
+      cancelButton_(new QPushButton(tr("Cancel"), this)),
       bar_(new QProgressBar(this)),
       status_(new QLabel(this)) {
     setModal(false);
-    start_->setObjectName(QStringLiteral("start"));
-    cancel_->setObjectName(QStringLiteral("cancel"));
+    startButton_->setObjectName(QStringLiteral("start"));
+    cancelButton_->setObjectName(QStringLiteral("cancel"));
     status_->setObjectName(QStringLiteral("status"));
-    start_->setDefault(true);
-    start_->setAutoDefault(true);
-    cancel_->setAutoDefault(false);
+    startButton_->setDefault(true);
+    startButton_->setAutoDefault(true);
+    cancelButton_->setAutoDefault(false);
     bar_->setTextVisible(false);
 
     auto* grid = new QGridLayout;
@@ -31,14 +31,14 @@ CProgressDlg::CProgressDlg(QWidget* parent)
     grid->addWidget(bar_, 1, 0, 1, 2);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(start_);
-    buttons->addWidget(cancel_);
+    buttons->addWidget(startButton_);
+    buttons->addWidget(cancelButton_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addLayout(buttons);
 
-    connect(start_, &QPushButton::clicked, this, &CProgressDlg::onStart);
-    connect(cancel_, &QPushButton::clicked, this, &CProgressDlg::reject);
+    connect(startButton_, &QPushButton::clicked, this, &CProgressDlg::onStart);
+    connect(cancelButton_, &QPushButton::clicked, this, &CProgressDlg::reject);
     prepare(QString());
 }
 
@@ -51,8 +51,8 @@ void CProgressDlg::prepare(const QString& title) {
     status_->setText(tr("Ready ......"));
     cancelFlag_ = false;
     running_ = false;
-    start_->setEnabled(true);
-    start_->setFocus();
+    startButton_->setEnabled(true);
+    startButton_->setFocus();
 }
 
 QString CProgressDlg::statusText() const { return status_->text(); }
@@ -92,7 +92,7 @@ void CProgressDlg::onStart() {
         return;
     }
     running_ = true;
-    start_->setEnabled(false);
+    startButton_->setEnabled(false);
     emit startRequested();
 }
 

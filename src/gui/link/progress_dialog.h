@@ -31,8 +31,8 @@ public:
     // Polled by the exchange on its worker thread.
     const std::atomic<bool>& cancelFlag() const { return cancelFlag_; }
 
-    QPushButton* startButton() const { return start_; }
-    QPushButton* cancelButton() const { return cancel_; }
+    QPushButton* startButton() const { return startButton_; }
+    QPushButton* cancelButton() const { return cancelButton_; }
     QProgressBar* bar() const { return bar_; }
     QString statusText() const;
 
@@ -62,8 +62,8 @@ private slots:
     void onStart();
 
 private:
-    QPushButton* start_;
-    QPushButton* cancel_;
+    QPushButton* startButton_;
+    QPushButton* cancelButton_;
     QProgressBar* bar_;
     QLabel* status_;
     QString phase_;  // the name of a second phase while it runs

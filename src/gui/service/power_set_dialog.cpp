@@ -17,10 +17,10 @@ CPowerSetDlg::CPowerSetDlg(double minFreq, double maxFreq, QWidget* parent)
     : QDialog(parent),
       maxEdit_(new QLineEdit(this)),
       minEdit_(new QLineEdit(this)),
-      default_(new QPushButton(tr("Default Setting"), this)),
-      read_(new QPushButton(tr("Read"), this)),
-      write_(new QPushButton(tr("Write"), this)),
-      exit_(new QPushButton(tr("Exit"), this)) {
+      defaultButton_(new QPushButton(tr("Default Setting"), this)),
+      readButton_(new QPushButton(tr("Read"), this)),
+      writeButton_(new QPushButton(tr("Write"), this)),
+      exitButton_(new QPushButton(tr("Exit"), this)) {
     setWindowTitle(tr("Zem Electronics Co., Ltd. On Line Power Setting"));
 
     // The range is shown for orientation only; nothing reads it back.
@@ -61,27 +61,27 @@ CPowerSetDlg::CPowerSetDlg(double minFreq, double maxFreq, QWidget* parent)
     }
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(default_);
+    buttons->addWidget(defaultButton_);
     buttons->addStretch(1);
-    buttons->addWidget(read_);
-    buttons->addWidget(write_);
-    buttons->addWidget(exit_);
-    for (QPushButton* button : {default_, read_, write_, exit_}) {
+    buttons->addWidget(readButton_);
+    buttons->addWidget(writeButton_);
+    buttons->addWidget(exitButton_);
+    for (QPushButton* button : {defaultButton_, readButton_, writeButton_, exitButton_}) {
         button->setAutoDefault(false);
     }
     // Enter closes the dialog as Exit does; it never reads or writes the
     // radio. Escape closes it too.
-    exit_->setDefault(true);
+    exitButton_->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(range);
     layout->addLayout(table);
     layout->addLayout(buttons);
 
-    connect(default_, &QPushButton::clicked, this, &CPowerSetDlg::restoreDefaults);
-    connect(read_, &QPushButton::clicked, this, &CPowerSetDlg::readRequested);
-    connect(write_, &QPushButton::clicked, this, &CPowerSetDlg::writeRequested);
-    connect(exit_, &QPushButton::clicked, this, &CPowerSetDlg::accept);
+    connect(defaultButton_, &QPushButton::clicked, this, &CPowerSetDlg::restoreDefaults);
+    connect(readButton_, &QPushButton::clicked, this, &CPowerSetDlg::readRequested);
+    connect(writeButton_, &QPushButton::clicked, this, &CPowerSetDlg::writeRequested);
+    connect(exitButton_, &QPushButton::clicked, this, &CPowerSetDlg::accept);
     restoreDefaults();
 }
 
@@ -105,8 +105,8 @@ void CPowerSetDlg::restoreDefaults() { setValues(zem::DefaultPowerValues()); }
 
 void CPowerSetDlg::setExchanging(bool exchanging) {
     exchanging_ = exchanging;
-    read_->setEnabled(!exchanging);
-    write_->setEnabled(!exchanging);
+    readButton_->setEnabled(!exchanging);
+    writeButton_->setEnabled(!exchanging);
     if (!exchanging && pendingResult_ >= 0) {
         const int result = pendingResult_;
         pendingResult_ = -1;

@@ -37,10 +37,10 @@ public:
     QLabel* rowLabel(int point) const { return rowLabels_[point - 1]; }
     QLineEdit* maxFreqEdit() const { return maxEdit_; }
     QLineEdit* minFreqEdit() const { return minEdit_; }
-    QPushButton* defaultButton() const { return default_; }
-    QPushButton* readButton() const { return read_; }
-    QPushButton* writeButton() const { return write_; }
-    QPushButton* exitButton() const { return exit_; }
+    QPushButton* defaultButton() const { return defaultButton_; }
+    QPushButton* readButton() const { return readButton_; }
+    QPushButton* writeButton() const { return writeButton_; }
+    QPushButton* exitButton() const { return exitButton_; }
 
 public slots:
     void restoreDefaults();
@@ -57,10 +57,10 @@ private:
     std::array<QLabel*, kPoints> rowLabels_{};
     QLineEdit* maxEdit_;
     QLineEdit* minEdit_;
-    QPushButton* default_;
-    QPushButton* read_;
-    QPushButton* write_;
-    QPushButton* exit_;
+    QPushButton* defaultButton_;
+    QPushButton* readButton_;
+    QPushButton* writeButton_;
+    QPushButton* exitButton_;
     bool exchanging_ = false;
     int pendingResult_ = -1;
 };
