@@ -35,10 +35,10 @@ namespace zem::gui {
 
 namespace {
 
-const char* const kCaption = "Zem Electronics Co., Ltd. Programing Software";
-const char* const kIdleText = "Please press F1 for Help";
-const char* const kContextHelpPrompt = "Choose a Object for help";
-const char* const kEditChannelNotice = "Please directly double click inside the table";
+const char* const kCaption = QT_TRANSLATE_NOOP("zem::gui::MainWindow", "Zem Electronics Co., Ltd. Programing Software");
+const char* const kIdleText = QT_TRANSLATE_NOOP("zem::gui::MainWindow", "Please press F1 for Help");
+const char* const kContextHelpPrompt = QT_TRANSLATE_NOOP("zem::gui::MainWindow", "Choose a Object for help");
+const char* const kEditChannelNotice = QT_TRANSLATE_NOOP("zem::gui::MainWindow", "Please directly double click inside the table");
 
 // Tells whether an action's last trigger came from its shortcut key.
 class ShortcutWatch : public QObject {
@@ -75,7 +75,7 @@ MainWindow::MainWindow(const CommandLine& commandLine, QWidget* parent)
     InstallAccessibleNames();
     setObjectName(QStringLiteral("mainWindow"));
     // The caption stays the same whatever file is open.
-    setWindowTitle(QString::fromUtf8(kCaption));
+    setWindowTitle(tr(kCaption));
     setWindowIcon(QIcon(QStringLiteral(":/icons/zemprog.png")));
     setAcceptDrops(true);
 
@@ -324,7 +324,7 @@ void MainWindow::createMenus() {
     fileMenu_->addAction(action(kCmdPrintPreview));
     fileMenu_->addAction(action(kCmdPrintSetup));
     fileMenu_->addSeparator();
-    recentPlaceholder_ = fileMenu_->addAction(QStringLiteral("Recent File"));
+    recentPlaceholder_ = fileMenu_->addAction(tr("Recent File"));
     recentPlaceholder_->setEnabled(false);
     for (int i = 0; i < RecentFiles::kMaxEntries; ++i) fileMenu_->addAction(action(kCmdRecentFile1 + i));
     fileMenu_->addSeparator();
@@ -366,7 +366,7 @@ void MainWindow::createMenus() {
 }
 
 void MainWindow::createToolBar() {
-    toolBar_ = addToolBar(QStringLiteral("Standard"));
+    toolBar_ = addToolBar(tr("Standard"));
     toolBar_->setObjectName(QStringLiteral("standardToolBar"));
     toolBar_->setIconSize(QSize(18, 18));
     toolBar_->setAllowedAreas(Qt::AllToolBarAreas);
@@ -383,7 +383,7 @@ void MainWindow::createToolBar() {
 
 void MainWindow::createStatusBar() {
     QStatusBar* bar = statusBar();
-    idleText_ = new QLabel(QString::fromUtf8(kIdleText), bar);
+    idleText_ = new QLabel(tr(kIdleText), bar);
     idleText_->setObjectName(QStringLiteral("idleText"));
     bar->addWidget(idleText_, 1);
     // Qt cannot read the lock keys' state on every platform, so the three
@@ -405,7 +405,7 @@ void MainWindow::updateRecentFileActions() {
         if (i < files.size()) {
             QString shown = files.at(i);
             shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
-            a->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
+            a->setText(tr("&%1 %2").arg(i + 1).arg(shown));
             a->setVisible(true);
         } else {
             a->setVisible(false);
@@ -419,7 +419,7 @@ QStringList MainWindow::recentFiles() const { return recent_->entries(); }
 void MainWindow::editChannel() {
     // The hint to double-click is for the mouse; Ctrl+G goes straight to the table.
     auto* watch = action(kCmdEditChannel)->findChild<ShortcutWatch*>();
-    if (!watch || !watch->takeKeyPress()) messenger_.notice(kEditChannelNotice);
+    if (!watch || !watch->takeKeyPress()) messenger_.notice(tr(kEditChannelNotice).toStdString());
     view_->returnToChannelTab();
     view_->channelPage().setCurrentCell(1, 1);
 }
@@ -447,7 +447,7 @@ void MainWindow::showContextHelp() {
             return;
         }
     }
-    statusBar()->showMessage(QString::fromUtf8(kContextHelpPrompt));
+    statusBar()->showMessage(tr(kContextHelpPrompt));
     QWhatsThis::enterWhatsThisMode();
 }
 

@@ -19,9 +19,9 @@ void UndoRouter::updateActions() {
         QString text = step;
         return verb + (text.isEmpty() ? QString() : QLatin1Char(' ') + text.replace(QLatin1Char('&'), QStringLiteral("&&")));
     };
-    undo_.setText(named(QStringLiteral("&Undo"), history_.undoText()));
+    undo_.setText(named(tr("&Undo"), history_.undoText()));
     undo_.setEnabled(history_.canUndo());
-    redo_.setText(named(QStringLiteral("&Redo"), history_.redoText()));
+    redo_.setText(named(tr("&Redo"), history_.redoText()));
     redo_.setEnabled(history_.canRedo());
 }
 

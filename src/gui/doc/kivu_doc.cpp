@@ -3,6 +3,7 @@
 #include "common/file_names.h"
 #include "plan/plan_text.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -63,11 +64,12 @@ constexpr qint64 kMaxPlanTextBytes = 1 << 20;
 zem::FileResult LoadPlanText(const QString& path, zem::RadioImage& image) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxPlanTextBytes)
-        return zem::FileResult::failure(
-            QStringLiteral("Could not read %1").arg(QDir::toNativeSeparators(path)).toStdString());
+        return zem::FileResult::failure(QCoreApplication::translate("zem::gui::CKivuDoc", "Could not read %1")
+                                            .arg(QDir::toNativeSeparators(path))
+                                            .toStdString());
     const zem::PlanTextImport result = zem::ImportPlanText(file.readAll().toStdString());
     if (!result.ok()) {
-        std::string message = QStringLiteral("The plan %1 was not opened:")
+        std::string message = QCoreApplication::translate("zem::gui::CKivuDoc", "The plan %1 was not opened:")
                                    .arg(QFileInfo(path).fileName())
                                    .toStdString();
         // The first errors say what is wrong; a file that is no plan at all gives many.
@@ -75,7 +77,9 @@ zem::FileResult LoadPlanText(const QString& path, zem::RadioImage& image) {
         for (std::size_t i = 0; i < result.errors.size() && i < kShown; ++i)
             message += "\n" + result.errors[i].describe();
         if (result.errors.size() > kShown)
-            message += "\n(" + std::to_string(result.errors.size() - kShown) + " more)";
+            message += "\n" + QCoreApplication::translate("zem::gui::CKivuDoc", "(%1 more)")
+                                  .arg(static_cast<qulonglong>(result.errors.size() - kShown))
+                                  .toStdString();
         return zem::FileResult::failure(message);
     }
     image = result.image;

@@ -8,9 +8,9 @@
 
 namespace zem::gui {
 
-const char* const RadioPage::kHintCombo = "Please click the CommBox to choose value";
-const char* const RadioPage::kHintGrid = "Please Click the cell to edit or input data";
-const char* const RadioPage::kHintHelp = "For help，please press F1";
+const char* const RadioPage::kHintCombo = QT_TRANSLATE_NOOP("zem::gui::RadioPage", "Please click the CommBox to choose value");
+const char* const RadioPage::kHintGrid = QT_TRANSLATE_NOOP("zem::gui::RadioPage", "Please Click the cell to edit or input data");
+const char* const RadioPage::kHintHelp = QT_TRANSLATE_NOOP("zem::gui::RadioPage", "For help，please press F1");
 
 RadioPage::RadioPage(QWidget* parent) : QWidget(parent) {
     // Every control the page gets, now or later (a cell editor opens when
@@ -20,11 +20,11 @@ RadioPage::RadioPage(QWidget* parent) : QWidget(parent) {
 
 void RadioPage::defaultSetting() {
     applyDefaults();
-    emit edited(QStringLiteral("Default Setting"));
+    emit edited(tr("Default Setting"));
 }
 
 QPushButton* RadioPage::makeDefaultButton(QWidget* parent) {
-    auto* button = new QPushButton(QStringLiteral("Default Setting"), parent);
+    auto* button = new QPushButton(tr("Default Setting"), parent);
     button->setObjectName(QStringLiteral("defaultSetting"));
     button->setAutoDefault(false);
     connect(button, &QPushButton::clicked, this, &RadioPage::defaultSetting);
@@ -70,7 +70,7 @@ bool RadioPage::eventFilter(QObject* watched, QEvent* event) {
         // margin), which raises no Enter of its own; when it went onto
         // another control instead, that control's Enter follows and wins.
         if (watched == this)
-            emit statusHint(QString::fromUtf8(kHintHelp));
+            emit statusHint(tr(kHintHelp));
         else if (auto* widget = qobject_cast<QWidget*>(watched))
             emit statusHint(hintFor(widget->parentWidget()));
         break;
@@ -82,14 +82,14 @@ bool RadioPage::eventFilter(QObject* watched, QEvent* event) {
 
 QString RadioPage::hintFor(QWidget* widget) const {
     for (QWidget* w = widget; w && w != this; w = w->parentWidget()) {
-        if (qobject_cast<QComboBox*>(w)) return QString::fromUtf8(kHintCombo);
+        if (qobject_cast<QComboBox*>(w)) return tr(kHintCombo);
         // The frequency edit box open over a cell is not the table; the tone
         // combo's own field is the combo.
         if (qobject_cast<QLineEdit*>(w) && !qobject_cast<QComboBox*>(w->parentWidget()))
-            return QString::fromUtf8(kHintHelp);
-        if (const char* hint = areaHint(*w)) return QString::fromUtf8(hint);
+            return tr(kHintHelp);
+        if (const char* hint = areaHint(*w)) return tr(hint);
     }
-    return QString::fromUtf8(kHintHelp);
+    return tr(kHintHelp);
 }
 
 QLineEdit* TypingField(QObject* widget) {

@@ -67,7 +67,7 @@ CKivuView::CKivuView(CKivuDoc& doc, zem::Messenger& messenger, QWidget* parent) 
                                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
                                      QKeySequence(Qt::CTRL | Qt::Key_PageUp)})
         connect(new QShortcut(keys, this), &QShortcut::activated, this, [stepTab] { stepTab(-1); });
-    tabBar_->setWhatsThis(QStringLiteral(
+    tabBar_->setWhatsThis(tr(
         "The three pages of the program: the channel table, the optional features and the key assignment."));
     // The pages give the hints for their controls; around them (the tabs,
     // the frame) it is the general one.
@@ -143,7 +143,7 @@ void CKivuView::initialUpdate() {
 
 bool CKivuView::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Enter || (event->type() == QEvent::Leave && watched != this))
-        emit statusHint(QString::fromUtf8(RadioPage::kHintHelp));
+        emit statusHint(RadioPage::tr(RadioPage::kHintHelp));
     return QWidget::eventFilter(watched, event);
 }
 
