@@ -1,6 +1,6 @@
 // Selecting cells and channels in the channel table, and moving them through
 // the clipboard with the standard editing keys.
-#include "app_test_support.h"
+#include "gui/support/window_test.h"
 
 #include "channels/channel_commit.h"
 #include "common/refusal_list_dialog.h"

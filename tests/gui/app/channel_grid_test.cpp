@@ -1,5 +1,5 @@
 // Editing the channel table with the mouse and the keyboard.
-#include "app_test_support.h"
+#include "gui/support/window_test.h"
 
 #include "channels/channel_commit.h"
 

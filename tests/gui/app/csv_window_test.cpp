@@ -1,5 +1,5 @@
 // File, Import channel list... and Export channel list..., and plans as text, from the window.
-#include "app_test_support.h"
+#include "gui/support/window_test.h"
 
 #include "plan/plan_text.h"
 #include "workbench/csv_commands.h"

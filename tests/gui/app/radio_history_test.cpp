@@ -1,7 +1,7 @@
 // The radio history's folder: names by date and time, newest first, the
 // newest 200 kept, a repeated read not kept again, and what the list shows
 // of each read; notes and deleting from the list.
-#include "app_test_support.h"
+#include "gui/support/window_test.h"
 
 #include "channels/band.h"
 #include "workbench/radio_history.h"

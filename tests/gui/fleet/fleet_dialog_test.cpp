@@ -2,7 +2,7 @@
 // keeps a run from starting, Enter on the buttons, Stop or closing during a
 // run, and failed radios put back from their backups.
 #include "core/link/link_test_support.h"
-#include "gui/link/gui_test_support.h"
+#include "gui/support/window_test.h"
 
 #include "document/program_file.h"
 #include "fleet/fleet_dialog.h"

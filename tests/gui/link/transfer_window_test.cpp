@@ -1,7 +1,7 @@
 // The port choice and the progress window, then read and write from the
 // window against the virtual radio on a pseudo-terminal, driven through the
 // menu commands and the progress window.
-#include "gui/link/gui_test_support.h"
+#include "gui/support/window_test.h"
 
 #include "channels/channel_codec.h"
 #include "channels/channel_page.h"
@@ -62,8 +62,8 @@ TEST(PortEntry, AcceptsPortNumbersAndDevicePaths) {
 // Entries outside 1-99 are refused with the message and the dialog stays
 // open; a port picked from the ports found gives its number or its path.
 TEST(PortDialog, RefusesBadEntriesAndTakesAFoundPort) {
-    test::RecordingMessenger messenger;
-    CPortDlg dialog{messenger};
+    test::RecordingMessenger messages;
+    CPortDlg dialog{messages};
     dialog.setPort(QStringLiteral("5"));
     dialog.show();
     auto enter = [&dialog](const char* text) {
@@ -72,11 +72,11 @@ TEST(PortDialog, RefusesBadEntriesAndTakesAFoundPort) {
         QTest::keyClick(dialog.edit(), Qt::Key_Return);
     };
     for (const char* entry : {"0", "100", ""}) {
-        messenger.clear();
+        messages.clear();
         enter(entry);
         EXPECT_TRUE(dialog.isVisible()) << entry;
         EXPECT_EQ(dialog.result(), QDialog::Rejected) << entry;
-        EXPECT_EQ(messenger.texts(), std::vector<std::string>{CPortDlg::kMsgBadPort}) << entry;
+        EXPECT_EQ(messages.texts(), std::vector<std::string>{CPortDlg::kMsgBadPort}) << entry;
         EXPECT_EQ(dialog.port(), QStringLiteral("5"));
     }
     enter("12");
@@ -150,7 +150,7 @@ TEST_F(TransferWindow, ReadFillsThePagesAndIsKeptInTheHistoryAndWriteSendsWhatTh
         expectedStatus << QString::number(block);
     }
     EXPECT_EQ(shown, expectedStatus);
-    EXPECT_TRUE(messenger.empty()) << ::testing::PrintToString(messenger.texts());
+    EXPECT_TRUE(messages.empty()) << ::testing::PrintToString(messages.texts());
     EXPECT_FALSE(progress().isVisible());
     EXPECT_TRUE(test::SameBytes(image(), DemoRadio(), 0, kPowerValues));
     EXPECT_TRUE(test::SameBytes(image(), before, kPowerValues, kImageSize)) << "power values came with a full read";
@@ -189,7 +189,7 @@ TEST_F(TransferWindow, ReadFillsThePagesAndIsKeptInTheHistoryAndWriteSendsWhatTh
     editOptionPage();
     run(kCmdWriteToRadio);
 
-    EXPECT_TRUE(messenger.empty()) << ::testing::PrintToString(messenger.texts());
+    EXPECT_TRUE(messages.empty()) << ::testing::PrintToString(messages.texts());
     EXPECT_FALSE(test::SameBytes(image(), test::BandImage(0), 0, kPowerValues)) << "the options page was stored first";
     EXPECT_TRUE(test::SameBytes(radio.memory(), image(), 0, kPowerValues));
     EXPECT_TRUE(test::SameBytes(radio.memory(), DemoRadio(), kPowerValues, kImageSize)) << "the radio's power values";
@@ -220,7 +220,7 @@ TEST_F(TransferWindow, ReadOverAnUnsavedPlanIsUndoneWithCtrlZ) {
     window->action(kCmdEditRedo)->trigger();
     EXPECT_EQ(view().storedImage(), read);
     EXPECT_FALSE(window->document().isModified());
-    EXPECT_TRUE(messenger.empty()) << ::testing::PrintToString(messenger.texts());
+    EXPECT_TRUE(messages.empty()) << ::testing::PrintToString(messages.texts());
 }
 
 // Verify after write reads the radio back as a phase of its own, named in
@@ -255,7 +255,7 @@ TEST_F(TransferWindow, VerifyAfterWriteCatchesARadioThatKeepsItsOldMemory) {
         load(test::BandImage(2));
         editOptionPage();
         const RadioImage plan = view().storedImage();
-        messenger.clear();
+        messages.clear();
         QStringList shown;
         QStringList titles;
         QStringList bars;
@@ -286,10 +286,10 @@ TEST_F(TransferWindow, VerifyAfterWriteCatchesARadioThatKeepsItsOldMemory) {
             EXPECT_EQ(shown.size(), 2 + 122);
         }
         if (c.said) {
-            ASSERT_EQ(messenger.texts().size(), 1u);
-            EXPECT_EQ(messenger.texts().front().rfind(c.said, 0), 0u) << messenger.texts().front();
+            ASSERT_EQ(messages.texts().size(), 1u);
+            EXPECT_EQ(messages.texts().front().rfind(c.said, 0), 0u) << messages.texts().front();
         } else {
-            EXPECT_TRUE(messenger.empty()) << ::testing::PrintToString(messenger.texts());
+            EXPECT_TRUE(messages.empty()) << ::testing::PrintToString(messages.texts());
         }
         EXPECT_EQ(view().storedImage(), plan) << "the document keeps what was meant for the radio";
         EXPECT_FALSE(progress().isVisible());
@@ -332,7 +332,7 @@ TEST_F(TransferWindow, CompareWithRadioListsADifferenceMadeBehindTheProgramsBack
     EXPECT_EQ(image(), before);
     EXPECT_EQ(window->document().undoStack().count(), steps);
     EXPECT_EQ(view().currentTab(), CKivuView::kOptionTab);
-    EXPECT_TRUE(messenger.empty()) << ::testing::PrintToString(messenger.texts());
+    EXPECT_TRUE(messages.empty()) << ::testing::PrintToString(messages.texts());
     // The radio history keeps the compare's read, marked as one.
     const QList<RadioHistory::Entry> kept = RadioHistory().entries();
     ASSERT_FALSE(kept.isEmpty());
@@ -368,7 +368,7 @@ TEST_F(TransferWindow, ShortcutsOpenTheWindowAndCancelBeforeStartSendsNothing) {
     fcntl(master, F_SETFL, O_NONBLOCK);
     char byte = 0;
     EXPECT_LE(::read(master, &byte, 1), 0) << "a byte reached the line";
-    EXPECT_TRUE(messenger.empty());
+    EXPECT_TRUE(messages.empty());
     ::close(slave);
     ::close(master);
 }
@@ -399,7 +399,7 @@ TEST_F(TransferWindow, CancelLeavesEverythingAsItWasAndClosingDuringAWriteAsksFi
     EXPECT_TRUE(progress().cancelFlag().load());
     ASSERT_TRUE(WaitUntil([this] { return !transfer().isRunning(); }));
 
-    EXPECT_TRUE(messenger.empty());
+    EXPECT_TRUE(messages.empty());
     EXPECT_FALSE(progress().isVisible());
     EXPECT_EQ(image(), before);
     EXPECT_EQ(view().storedImage(), shownBefore) << "the pages still show what they showed";
@@ -426,7 +426,7 @@ TEST_F(TransferWindow, CancelLeavesEverythingAsItWasAndClosingDuringAWriteAsksFi
     EXPECT_TRUE(progress().cancelFlag().load());
     ASSERT_TRUE(WaitUntil([this] { return !window->isVisible(); }));
     EXPECT_FALSE(transfer().isRunning());
-    EXPECT_EQ(messenger.texts(), std::vector<std::string>{TransferController::kMsgWriteStopped});
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{TransferController::kMsgWriteStopped});
     const RadioImage& memory = second.memory();
     EXPECT_FALSE(test::SameBytes(memory, DemoRadio(), 0, kPowerValues));
     EXPECT_FALSE(test::SameBytes(memory, image(), 0, kPowerValues));
@@ -438,7 +438,7 @@ TEST_F(TransferWindow, CancelLeavesEverythingAsItWasAndClosingDuringAWriteAsksFi
 // during the exchanges can be used once they are shown.
 TEST_F(TransferWindow, AReadTheHistoryCannotKeepIsReportedOnceAndRecentFilesStayUsable) {
     UserSettings().remove(QStringLiteral("Recent File List"));
-    open();
+    startWindow();
     QTemporaryDir files;
     QStringList plans;
     for (int band : {0, 1}) {
@@ -461,8 +461,8 @@ TEST_F(TransferWindow, AReadTheHistoryCannotKeepIsReportedOnceAndRecentFilesStay
     }
     QFile::remove(parent);
     QDir().rename(parent + QStringLiteral(".kept"), parent);
-    ASSERT_EQ(messenger.texts().size(), 1u) << ::testing::PrintToString(messenger.texts());
-    const std::string said = messenger.texts().front();
+    ASSERT_EQ(messages.texts().size(), 1u) << ::testing::PrintToString(messages.texts());
+    const std::string said = messages.texts().front();
     EXPECT_NE(said.find(QDir::toNativeSeparators(folder).toStdString()), std::string::npos) << said;
     EXPECT_NE(said.find("Not a directory"), std::string::npos) << said;
 
@@ -480,12 +480,12 @@ TEST_F(TransferWindow, RetryAsksAgainAndCancelEndsTheRun) {
     RadioOnPty radio(DemoRadio(), faults);
     port().setPort(radio.path());
     const RadioImage before = image();
-    messenger.scriptAnswers({true, false});
+    messages.scriptAnswers({true, false});
 
     run(kCmdReadFromRadio);
 
-    ASSERT_EQ(messenger.entries().size(), 2u);
-    for (const auto& entry : messenger.entries()) {
+    ASSERT_EQ(messages.entries().size(), 2u);
+    for (const auto& entry : messages.entries()) {
         EXPECT_EQ(entry.kind, test::RecordingMessenger::Kind::Retry);
         EXPECT_EQ(entry.text, kMsgCommunicationError);
         // The box's details say why: the line hands back every byte.
@@ -502,7 +502,7 @@ TEST_F(TransferWindow, PortThatCannotBeOpenedIsReportedAfterThePagesWereStored) 
 
     run(kCmdWriteToRadio);
 
-    EXPECT_EQ(messenger.texts(), std::vector<std::string>{kMsgOpenPortFailed});
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{kMsgOpenPortFailed});
     EXPECT_FALSE(progress().isVisible());
     EXPECT_NE(image(), before);
     EXPECT_EQ(image(), view().storedImage());
@@ -558,10 +558,10 @@ TEST_F(TransferWindow, PortMenuCheckMarkFollowsThePort) {
         EXPECT_EQ(port().port().toStdString(), step.port) << step.entry;
         EXPECT_EQ(checked(), std::vector<int>{step.checked}) << step.entry;
     }
-    EXPECT_TRUE(messenger.empty());
+    EXPECT_TRUE(messages.empty());
 
     // The command line chooses the port of its run.
-    open({QStringLiteral("--port"), QStringLiteral("/dev/pts/99")});
+    startWindow({QStringLiteral("--port"), QStringLiteral("/dev/pts/99")});
     EXPECT_EQ(port().port(), QStringLiteral("/dev/pts/99"));
     EXPECT_EQ(checked(), std::vector<int>{0});
 }
