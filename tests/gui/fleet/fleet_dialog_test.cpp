@@ -1,7 +1,6 @@
 // The "Write to several radios" dialog on its own, driven like a user: what
 // keeps a run from starting, Enter on the buttons, Stop or closing during a
 // run, and failed radios put back from their backups.
-#include "core/link/link_test_support.h"
 #include "gui/support/window_test.h"
 
 #include "document/program_file.h"

@@ -81,7 +81,7 @@ TEST_F(FleetFromWindow, ThreeRadiosGetThePagesAsTheyStandAtStartAndTheReportIsSa
     ASSERT_EQ(dialog->table()->rowCount(), 3);  // Enter in the port field added a port and started nothing
     for (int row = 0; row < 3; ++row) EXPECT_EQ(dialog->table()->item(row, 2)->text(), "done") << row;
     EXPECT_EQ(dialog->summary()->text(), "3 done, 0 failed");
-    for (auto& radio : radios) EXPECT_TRUE(SameBytes(radio->memory(), shown, 0, 0x3D0));
+    for (auto& radio : radios) EXPECT_TRUE(SameRange(radio->memory(), shown, 0, 0x3D0));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir + "/backups"), fs::directory_iterator()), 3);
     EXPECT_TRUE(messages.empty());
 
@@ -161,7 +161,7 @@ TEST_F(FleetFromWindow, QuittingDuringARunAsksAndYesStopsEveryRadioBeforeTheWind
         EXPECT_TRUE(OpenSerialPort(radios[i]->path().toStdString(), CloneTimeouts).port) << "port " << i << " released";
         const RadioImage& memory = radios[i]->memory();
         const bool untouched = memory == BandImage(static_cast<int>(i));
-        const bool written = SameBytes(memory, NewDocumentImage(), 0, 0x3D0);
+        const bool written = SameRange(memory, NewDocumentImage(), 0, 0x3D0);
         const bool reported = rows[i + 1].find(",failed,") != std::string::npos &&
                               rows[i + 1].find(",partial,") != std::string::npos;
         EXPECT_TRUE(untouched || written || reported) << rows[i + 1];

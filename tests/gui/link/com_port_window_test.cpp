@@ -59,13 +59,13 @@ TEST_F(ComPortWindow, ReadThenWriteThroughTheProgressWindowThenPrintTheListing) 
 
     run(kCmdReadFromRadio);
     EXPECT_TRUE(messages.empty()) << ::testing::PrintToString(messages.texts());
-    EXPECT_TRUE(test::SameBytes(image(), radio, 0, kPowerValues));
+    EXPECT_TRUE(test::SameRange(image(), radio, 0, kPowerValues));
 
     load(test::BandImage(0));
     run(kCmdWriteToRadio);
     EXPECT_TRUE(messages.empty()) << ::testing::PrintToString(messages.texts());
     // The radio keeps its memory in its file once the line is quiet.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return test::SameBytes(RadioMemory(radioFile), image(), 0, kPowerValues); },
+    EXPECT_TRUE(QTest::qWaitFor([&] { return test::SameRange(RadioMemory(radioFile), image(), 0, kPowerValues); },
                                 10000));
 
     QFile::remove(pdf);

@@ -185,9 +185,9 @@ TEST_F(PowerSetWindow, ReadRefreshesTheChannelsAndWriteSendsOnlyThePowerRow) {
     RadioImage expected = radioMemory;
     std::copy(std::begin(sent), std::end(sent), expected.bytes.begin() + 0x3D0);
     EXPECT_EQ(radio.memory(), expected) << "only the power values were written";
-    EXPECT_TRUE(test::SameBytes(image(), expected, 0, 0xB0));
-    EXPECT_TRUE(test::SameBytes(image(), expected, 0x3D0, 0x3E0));
-    EXPECT_TRUE(test::SameBytes(image(), before, 0xB0, 0x3D0)) << "the rest of the image is not the power read's";
+    EXPECT_TRUE(test::SameRange(image(), expected, 0, 0xB0));
+    EXPECT_TRUE(test::SameRange(image(), expected, 0x3D0, 0x3E0));
+    EXPECT_TRUE(test::SameRange(image(), before, 0xB0, 0x3D0)) << "the rest of the image is not the power read's";
     ChannelPageValues shown;
     FillFromImage(image(), shown);
     EXPECT_EQ(view().channelPage().values().cells, shown.cells);

@@ -16,8 +16,7 @@
 #include "support/recording_messenger.h"
 #include "view/kivu_view.h"
 #ifndef _WIN32
-#include "pty_radio.h"
-#include "virtual_radio.h"
+#include "core/link/link_test_support.h"
 #endif
 
 #include <QApplication>
@@ -35,57 +34,37 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <atomic>
 #include <deque>
 #include <functional>
 #include <memory>
-#include <string>
-#include <thread>
 
 namespace zem::test {
 
 #ifndef _WIN32
-// A radio behind a pseudo-terminal, answering on a thread of its own.
-class RadioOnPty {
+// A virtual radio on a pseudo-terminal: its device as the port dialog takes
+// it, its memory once it has stopped answering.
+class RadioOnPty : public SimLine {
 public:
-    explicit RadioOnPty(const RadioImage& memory, sim::RadioFaults faults = {}, bool paced = false)
-        : radio_(memory, faults) {
-        sim::LineOptions options;
-        options.paced = paced;
-        std::string error;
-        pty_ = sim::PtyRadio::Create(radio_, options, error);
-        if (!pty_) {
-            ADD_FAILURE() << "no pseudo-terminal: " << error;
-            return;
-        }
-        thread_ = std::thread([this] { pty_->run(stop_); });
-    }
-    ~RadioOnPty() { stop(); }
-
-    QString path() const { return pty_ ? QString::fromStdString(pty_->path()) : QString(); }
-
-    // Stops answering; the radio's memory is final from here on.
-    void stop() {
-        stop_ = true;
-        if (thread_.joinable()) thread_.join();
-    }
+    explicit RadioOnPty(const RadioImage& memory, Faults faults = {}, bool paced = false)
+        : SimLine(memory, faults, Paced(paced)) {}
+    QString path() const { return QString::fromStdString(device()); }
     const RadioImage& memory() {
         stop();
-        return radio_.memory();
+        return radio().memory();
     }
 
 private:
-    sim::VirtualRadio radio_;
-    std::unique_ptr<sim::PtyRadio> pty_;
-    std::atomic<bool> stop_{false};
-    std::thread thread_;
+    static sim::LineOptions Paced(bool paced) {
+        sim::LineOptions options;
+        options.paced = paced;
+        return options;
+    }
 };
-#endif
-
-// Whether a and b hold the same bytes from offset from up to offset to.
-inline bool SameBytes(const RadioImage& a, const RadioImage& b, std::size_t from, std::size_t to) {
-    return std::equal(a.bytes.begin() + from, a.bytes.begin() + to, b.bytes.begin() + from);
+#else
+inline bool SameRange(const RadioImage& a, const RadioImage& b, std::size_t begin, std::size_t end) {
+    return std::equal(a.data() + begin, a.data() + end, b.data() + begin);
 }
+#endif
 
 // Runs answer on the next modal dialog of type T that comes up (for up to a
 // minute), the way a user would react to it; the test then starts the
