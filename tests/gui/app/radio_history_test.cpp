@@ -3,7 +3,6 @@
 // of each read; notes and deleting from the list.
 #include "gui/support/window_test.h"
 
-#include "channels/band.h"
 #include "workbench/radio_history.h"
 
 #include <QInputMethodEvent>
@@ -16,9 +15,7 @@ namespace {
 
 // The demonstration channels of band, told apart by a kept byte.
 RadioImage Demo(int band, int mark = 0) {
-    RadioImage image = NewDocumentImage();
-    RecordingMessenger quiet;
-    ApplyChannelDefaults(image, 0, band, quiet);
+    RadioImage image = BandImage(band);
     image[0x005] = static_cast<std::uint8_t>(mark);
     return image;
 }
