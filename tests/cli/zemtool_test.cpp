@@ -134,8 +134,9 @@ TEST_F(Zemtool, ResultsThatCannotBeWrittenAreAnError) {
     RadioImage other = NewDocumentImage();
     other[0x134] = 4;
     save("b.zem", other);
-    for (const char* args : {"show a.zem", "show a.zem --json", "csv export a.zem", "csv export a.zem -o -",
-                             "diff a.zem b.zem", "--help", "--version", "new --help"}) {
+    // One check in main covers every command; --help stands for the answers
+    // given before any command runs.
+    for (const char* args : {"show a.zem --json", "csv export a.zem -o -", "diff a.zem b.zem", "--help"}) {
         const Outcome result = runToFullDevice(args);
         EXPECT_EQ(result.status, 2) << args;
         EXPECT_NE(result.err.find("zemtool: the results could not be written to standard output"), std::string::npos)
