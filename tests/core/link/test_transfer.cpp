@@ -210,24 +210,5 @@ TEST(Transfer, WriteMismatchCountsOnlyTheBytesAWriteSends) {
               "and the cable.");
 }
 
-TEST(DocumentDiff, SplitsALineIntoWhereBeforeAndAfter) {
-    const struct {
-        const char* line;
-        DiffLine parts;
-    } cases[] = {
-        {"channel 3 Receive: 145.00000 -> (empty)", {"channel 3 Receive", "145.00000", "(empty)"}},
-        {"Transmission  recovery time (sec): 5 -> 10", {"Transmission  recovery time (sec)", "5", "10"}},
-        {"bytes 0x018-0x01B: 00 00 -> FF FF", {"bytes 0x018-0x01B", "00 00", "FF FF"}},
-        {"no arrow: here", {"no arrow: here", "", ""}},
-        {"", {"", "", ""}},
-    };
-    for (const auto& c : cases) {
-        const DiffLine parts = SplitDiffLine(c.line);
-        EXPECT_EQ(parts.where, c.parts.where) << c.line;
-        EXPECT_EQ(parts.before, c.parts.before) << c.line;
-        EXPECT_EQ(parts.after, c.parts.after) << c.line;
-    }
-}
-
 }  // namespace
 }  // namespace zem::test
