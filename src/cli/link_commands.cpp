@@ -3,6 +3,7 @@
 #include "cli/cli_support.h"
 #include "cli/command.h"
 #include "cli/link_options.h"
+#include "compare/verify_mismatch.h"
 
 #include "document/program_file.h"
 #include "link/clone_constants.h"
@@ -157,7 +158,7 @@ int RunWrite(const std::vector<std::string>& args, Io& io) {
         const VerifyOutcome verify = VerifyWrite(image, session, messenger);
         if (!ReportLinkOutcome(io, verify.link)) return kExitError;
         if (!verify.matches()) {
-            const std::string message = VerifyMismatchMessage(verify.mismatch);
+            const std::string message = VerifyMismatchMessage(image, verify.differences);
             return Fail(io, message.substr(0, message.find('\n')));
         }
         Say(io, "Verified: the radio holds the same bytes");

@@ -2,6 +2,7 @@
 // WebSession and the radio link. The page calls every one of them as an
 // asynchronous call (ccall with async), since any of them may wait for the
 // user to answer a message or for the serial port.
+#include "compare/verify_mismatch.h"
 #include "link/link_messages.h"
 #include "link/link_session.h"
 #include "link/transfer.h"
@@ -189,7 +190,7 @@ EMSCRIPTEN_KEEPALIVE int zem_transfer(int direction, int verify) {
         status = static_cast<int>(check.link.status);
         if (check.checked && !check.matches()) {
             // The document keeps what was meant to be written.
-            Messenger().notice(zem::VerifyMismatchMessage(check.mismatch));
+            Messenger().notice(zem::VerifyMismatchMessage(working, check.differences));
             status = 5;
         }
     }

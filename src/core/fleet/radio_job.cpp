@@ -1,5 +1,6 @@
 #include "fleet/radio_job.h"
 
+#include "compare/verify_mismatch.h"
 #include "fleet/fleet_checks.h"
 #include "link/clone_constants.h"
 #include "link/link_messages.h"
@@ -201,11 +202,13 @@ RadioJobResult ProgramRadio(SerialPort& port, const std::string& portName, const
     if (options.verify) {
         RadioImage readBack = plan;
         if (!step(RadioState::Verifying, TransferDirection::Read, readBack)) return result;
-        std::string mismatch = DescribeMismatch(plan, readBack);
-        if (!mismatch.empty()) {
+        const std::vector<ByteDifference> differences = WriteDifferences(plan, readBack);
+        if (!differences.empty()) {
             result.failedIn = RadioState::Verifying;
-            result.message = "The radio does not hold the plan";
-            result.detail = mismatch;
+            // The verify's one message, on one line as a report has it.
+            const std::string message = VerifyMismatchMessage(plan, differences);
+            result.message = message.substr(0, message.find('\n'));
+            result.detail = DescribeMismatch(plan, readBack);
             result.holds = RadioHolds::WrittenDiffers;
             return result;
         }

@@ -1,10 +1,8 @@
 #include "link/transfer.h"
 
-#include "document/document_diff.h"
 #include "link/clone_constants.h"
 #include "link/link_messages.h"
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -120,25 +118,17 @@ VerifyOutcome VerifyWrite(const RadioImage& written, const LinkSession& session,
     if (!readBackMessenger.last.empty()) outcome.link.message = readBackMessenger.last;
     if (!read.refreshPages) return outcome;
     outcome.checked = true;
-    outcome.mismatch = FirstWriteMismatch(written, readBack);
+    outcome.differences = WriteDifferences(written, readBack);
     return outcome;
 }
 
-std::string FirstWriteMismatch(const RadioImage& written, const RadioImage& readBack) {
-    // Only the bytes a write sends count; the rest is taken from written so
-    // the comparison cannot name it.
-    RadioImage compared = readBack;
-    std::copy(written.bytes.begin() + kTransferEnd, written.bytes.end(), compared.bytes.begin() + kTransferEnd);
-    const std::vector<std::string> lines = DiffDocuments(written, compared);
-    return lines.empty() ? std::string() : lines.front();
-}
-
-std::string VerifyMismatchMessage(const std::string& mismatch) {
-    const DiffLine parts = SplitDiffLine(mismatch);
-    std::string message = "The radio does not hold what was written. First difference: " + parts.where;
-    if (!parts.before.empty() || !parts.after.empty())
-        message += " is " + parts.after + " in the radio, " + parts.before + " in the program";
-    return message + ".\nThe program has kept its data: write again, or check the radio and the cable.";
+std::vector<ByteDifference> WriteDifferences(const RadioImage& written, const RadioImage& readBack) {
+    // Only the bytes a write sends count.
+    std::vector<ByteDifference> differences;
+    for (std::size_t address = 0; address < kTransferEnd; ++address)
+        if (written[address] != readBack[address])
+            differences.push_back({static_cast<std::uint16_t>(address), written[address], readBack[address]});
+    return differences;
 }
 
 }  // namespace zem

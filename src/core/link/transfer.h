@@ -4,6 +4,9 @@
 #include "link/link_session.h"
 #include "messenger.h"
 
+#include <cstdint>
+#include <vector>
+
 namespace zem {
 
 enum class TransferDirection { Read, Write };
@@ -33,15 +36,22 @@ struct TransferOutcome {
 TransferOutcome RunTransfer(TransferDirection direction, RadioImage& image, const LinkSession& session,
                             Messenger& messenger);
 
+// One byte in which the radio's read-back differs from what was written.
+struct ByteDifference {
+    std::uint16_t address = 0;
+    std::uint8_t written = 0;
+    std::uint8_t radio = 0;
+};
+
 // What a read-back after a write found.
 struct VerifyOutcome {
     LinkOutcome link;      // of the read-back; its failures have been reported
     bool checked = false;  // the read-back completed and was compared
-    // The first difference between the bytes written and the radio's, as a
-    // line of DiffDocuments with the written value first
-    // ("channel 3 Receive: 145.00000 -> 146.00000"); empty when they agree.
-    std::string mismatch;
-    bool matches() const { return checked && mismatch.empty(); }
+    // The bytes 0x000-0x3CF in which the radio differs from the bytes
+    // written, in address order; empty when they agree. The callers word
+    // them (VerifyMismatchMessage in compare/).
+    std::vector<ByteDifference> differences;
+    bool matches() const { return checked && differences.empty(); }
 };
 
 // Reads the radio back, as RunTransfer does, and compares bytes
@@ -52,11 +62,8 @@ struct VerifyOutcome {
 // cancelled read-back says nothing.
 VerifyOutcome VerifyWrite(const RadioImage& written, const LinkSession& session, Messenger& messenger);
 
-// The first difference between written and readBack over bytes
-// 0x000-0x3CF in the pages' words; empty when they agree there.
-std::string FirstWriteMismatch(const RadioImage& written, const RadioImage& readBack);
-
-// The message of a verify that found mismatch (a FirstWriteMismatch line).
-std::string VerifyMismatchMessage(const std::string& mismatch);
+// The bytes 0x000-0x3CF, the bytes a write sends, in which readBack differs
+// from written, in address order.
+std::vector<ByteDifference> WriteDifferences(const RadioImage& written, const RadioImage& readBack);
 
 }  // namespace zem

@@ -1,7 +1,7 @@
 #include "doc/kivu_doc.h"
 
 #include "common/file_names.h"
-#include "document/document_diff.h"
+#include "compare/document_diff.h"
 #include "plan/plan_text.h"
 
 #include <QDir>

@@ -3,6 +3,7 @@
 #include "accessibility/announcement.h"
 #include "channels/channel_page.h"
 #include "commands/command_host.h"
+#include "compare/verify_mismatch.h"
 #include "doc/kivu_doc.h"
 #include "link/link_messages.h"
 #include "link/link_worker.h"
@@ -177,7 +178,7 @@ void TransferController::finished(const RunResult& result) {
     }
     if (result.verify.checked && !result.verify.matches()) {
         // The document keeps what was meant to be written.
-        window_.messenger().notice(zem::VerifyMismatchMessage(result.verify.mismatch));
+        window_.messenger().notice(zem::VerifyMismatchMessage(result.working, result.verify.differences));
     }
     if (outcome.refreshPages) emit radioRead(working, false);
     // The outcome is heard as well as seen; a failure has said why in a message box.

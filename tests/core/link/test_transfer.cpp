@@ -6,7 +6,8 @@
 #include "link/link_messages.h"
 #include "link/transfer.h"
 #include "channels/band.h"
-#include "document/document_diff.h"
+#include "compare/document_diff.h"
+#include "compare/verify_mismatch.h"
 
 #include <gtest/gtest.h>
 
@@ -179,7 +180,7 @@ TEST(Transfer, VerifyAfterWriteCatchesARadioThatKeepsItsOldMemory) {
         const VerifyOutcome verify = VerifyWrite(plan, FastSession(line.device()), messenger);
         EXPECT_EQ(verify.checked, c.message.empty());
         EXPECT_EQ(verify.matches(), c.message.empty() && !*c.where);
-        EXPECT_EQ(SplitDiffLine(verify.mismatch).where, c.where) << verify.mismatch;
+        EXPECT_EQ(SplitDiffLine(FirstWriteDifference(plan, verify.differences)).where, c.where);
         EXPECT_EQ(messenger.texts(), c.message.empty() ? std::vector<std::string>{} : std::vector{c.message});
         EXPECT_EQ(verify.link.message, c.message);
     }
@@ -201,12 +202,14 @@ TEST(Transfer, WriteMismatchCountsOnlyTheBytesAWriteSends) {
     for (const auto& c : cases) {
         RadioImage readBack = written;
         readBack[c.offset] ^= 0x11;
-        const std::string mismatch = FirstWriteMismatch(written, readBack);
-        EXPECT_EQ(SplitDiffLine(mismatch).where, c.where) << std::hex << c.offset;
+        const std::string first = FirstWriteDifference(written, WriteDifferences(written, readBack));
+        EXPECT_EQ(SplitDiffLine(first).where, c.where) << std::hex << c.offset;
     }
-    EXPECT_EQ(VerifyMismatchMessage("channel 2 Receive: 400.01250 -> 400.11250"),
-              "The radio does not hold what was written. First difference: channel 2 Receive is 400.11250 in the "
-              "radio, 400.01250 in the program.\nThe program has kept its data: write again, or check the radio "
+    RadioImage radio = written;
+    radio[0x021] = 0x12;
+    EXPECT_EQ(VerifyMismatchMessage(written, WriteDifferences(written, radio)),
+              "The radio does not hold what was written. First difference: channel 2 Receive is 435.51200 in the "
+              "radio, 435.55500 in the program.\nThe program has kept its data: write again, or check the radio "
               "and the cable.");
 }
 
