@@ -132,12 +132,21 @@ void TransferController::start() {
     };
     worker_->start(
         [direction, session, result, verify, beginVerify](zem::Messenger& messenger) {
-            result->outcome = zem::RunTransfer(direction, result->working, session, messenger);
-            if (!verify || !result->outcome.link.completed()) return result->outcome.link;
-            beginVerify();
-            result->verify = zem::VerifyWrite(result->working, session, messenger);
-            // A failed read-back has said why; its outcome carries the detail.
-            return result->verify.link;
+            // The worker asks the user on the window's thread and shows the
+            // outcome's message once the exchange has ended.
+            zem::LinkSession asking = session;
+            asking.hooks.retryHandshake = [&messenger](const std::string& detail) {
+                return messenger.retryWithDetail(zem::kMsgCommunicationError, detail);
+            };
+            result->outcome = zem::RunTransfer(direction, result->working, asking);
+            zem::LinkOutcome link = result->outcome.link;
+            if (verify && link.completed()) {
+                beginVerify();
+                result->verify = zem::VerifyWrite(result->working, asking);
+                link = result->verify.link;  // a failed read-back's message says the write went through
+            }
+            if (!link.message.empty()) messenger.notice(link.message);
+            return link;
         },
         [this, result](const zem::LinkOutcome&) { finished(*result); });
 }
