@@ -156,9 +156,10 @@ RadioJobResult ProgramRadio(SerialPort& port, const std::string& portName, const
                                 : "cancelled before the first block was written";
             return false;
         }
-        result.message = !outcome.link.message.empty() ? outcome.link.message
-                         : outcome.link.status == LinkStatus::Abandoned ? std::string(kMsgCommunicationError)
-                                                                         : std::string();
+        // A radio given up on has no message of its own: the fleet's retry
+        // count answered the question the window would have asked.
+        result.message = outcome.link.status == LinkStatus::Abandoned ? std::string(kMsgCommunicationError)
+                                                                      : outcome.link.message;
         result.detail = outcome.link.detail;
         return false;
     };
