@@ -1,4 +1,4 @@
-#include "document/document_diff.h"
+#include "compare/document_diff.h"
 
 #include "core/channels/channel_test_support.h"
 
