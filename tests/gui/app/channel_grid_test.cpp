@@ -189,51 +189,11 @@ TEST_F(ChannelGridTest, AllSixteenChannelsStayInViewWhateverTheRowHeight) {
     EXPECT_TRUE(QTest::qWaitFor(lastRowShown, 2000));
 }
 
-TEST_F(ChannelGridTest, AssistiveTechnologyReadsATableWithColumnAndRowHeaders) {
+// The table, its headers and its cells as a screen reader reads them are
+// checked over the accessibility bus (gui_accessible_tree); an open editor
+// is not reached there.
+TEST_F(ChannelGridTest, AssistiveTechnologyNamesAnOpenEditorByColumnAndChannel) {
     page().defaultButton().click();
-    // What the user sees stays the grid's fixed title row and channel column.
-    EXPECT_EQ(cell(0, 0), "Ch");
-    EXPECT_EQ(cell(0, 3), "QT/DQT DEC");
-    EXPECT_EQ(cell(7, 0), "7");
-
-    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&grid());
-    ASSERT_TRUE(table);
-    EXPECT_EQ(table->role(), QAccessible::Table);
-    EXPECT_EQ(table->text(QAccessible::Name), "Channel Setting");
-    QAccessibleTableInterface* cells = table->tableInterface();
-    ASSERT_TRUE(cells);
-    ASSERT_EQ(cells->rowCount(), 16);  // the title row is no data row
-    ASSERT_EQ(cells->columnCount(), 9);
-
-    // The tree below the table: the corner, the nine column headers, then
-    // per channel its row header and its nine cells. (Read as children: the
-    // header lists a cell hands out are Qt's to leak.)
-    ASSERT_EQ(table->childCount(), 17 * 10);
-    QStringList columnHeaders;
-    for (int col = 0; col < 9; ++col) {
-        QAccessibleInterface* header = table->child(1 + col);
-        EXPECT_EQ(header->role(), QAccessible::ColumnHeader);
-        columnHeaders << header->text(QAccessible::Name);
-    }
-    EXPECT_EQ(columnHeaders, QStringList({"Receive", "Transmit", "QT/DQT DEC", "QT/DQT ENC", "Scan", "Power", "W/N",
-                                          "Busy", "PTT"}));
-    for (int row = 0; row < 16; ++row) {
-        QAccessibleInterface* header = table->child((row + 1) * 10);
-        EXPECT_EQ(header->role(), QAccessible::RowHeader);
-        EXPECT_EQ(header->text(QAccessible::Name), QString::number(row + 1));
-        // Each cell reports the text the grid shows; a row's first cell also
-        // names the channel, since screen readers read a row without its header.
-        for (int col = 0; col < 9; ++col) {
-            QAccessibleInterface* item = cells->cellAt(row, col);
-            EXPECT_EQ(item->role(), QAccessible::Cell);
-            EXPECT_EQ(item, table->child((row + 1) * 10 + 1 + col));
-            const QString shown = cell(row + 1, col + 1);
-            EXPECT_EQ(item->text(QAccessible::Name),
-                      col == 0 ? QStringLiteral("channel %1, %2").arg(row + 1).arg(shown) : shown)
-                << row << "," << col;
-        }
-    }
-
     // An open editor is announced with its column and channel.
     const std::pair<int, const char*> editors[] = {
         {1, "Receive, channel 5"}, {3, "QT/DQT DEC, channel 5"}, {9, "PTT, channel 5"}};
