@@ -51,20 +51,20 @@ std::vector<std::string> WithPorts(std::vector<std::string> args, const std::vec
     return args;
 }
 
-// Four radios behind ports that all end in "radio", three of them failing,
+// Two radios behind ports that both end in "radio", one of them off,
 // one port given twice and one missing: each gets its row and its trace
 // under a name of its own, and each failure one line on stderr. (Backups of
-// same-named ports are the stopped run's case.)
+// same-named ports are the stopped run's case; a radio that hangs up or
+// drops a block is the core fleet run's.)
 TEST_F(ZemtoolFleet, EveryRadioIsNamedInTheReportAndFailedOnesOnStandardErrorOneLineEach) {
-    // Radio 2 is off, 3 hangs up in the middle of the write, 4 drops a block.
-    ZemsimProcess sim("--memory " + memory + " --only 2 --silent --only 3 --hang-up 0x100 --only 4 --drop-write 0x3C8", 4);
+    ZemsimProcess sim("--memory " + memory + " --only 2 --silent", 2);  // radio 2 is off
     std::vector<std::string> ports = SameNamedLinks(sim.ports);
     ports.push_back(ports[0]);
     ports.push_back(dir + "/no-such-port");
     RunResult r = Fleet(WithPorts({plan, "--verify", "--report", report, "--trace-dir", dir + "/traces"}, ports));
     sim.stop();
-    EXPECT_EQ(r.exitStatus, 2);
-    EXPECT_TRUE(Contains(r.out, "Programmed 4 radios: 1 done, 3 failed, 2 ports not used")) << r.out;
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(Contains(r.out, "Programmed 2 radios: 1 done, 1 failed, 2 ports not used")) << r.out;
     const struct {
         const char* result;
         const char* radio;
@@ -72,8 +72,6 @@ TEST_F(ZemtoolFleet, EveryRadioIsNamedInTheReportAndFailedOnesOnStandardErrorOne
     } expected[] = {
         {"ok", "checked", ""},
         {"failed", "unchanged", "Communication error ,Please check all the connections and the radio power"},
-        {"failed", "partial", "(write: block write at 0x100"},
-        {"failed", "differs", "(verify: block 121 (0x3C8-0x3CF) differs: bytes 0x3C8-0x3CF: plan: "},
         {"failed", "", "is given more than once"},
         {"failed", "", "no such device"},
     };
@@ -88,7 +86,7 @@ TEST_F(ZemtoolFleet, EveryRadioIsNamedInTheReportAndFailedOnesOnStandardErrorOne
         EXPECT_EQ(row[1], expected[i].result);
         EXPECT_TRUE(Contains(row[3], expected[i].detail)) << row[3];
         EXPECT_EQ(row[7], expected[i].radio);
-        if (i < 4) { EXPECT_EQ(row[5], std::to_string(i + 1)); }  // in the order the ports were given
+        if (i < 2) { EXPECT_EQ(row[5], std::to_string(i + 1)); }  // in the order the ports were given
         if (row[1] == "failed") {  // one line on stderr, naming the port
             std::istringstream lines(r.err);
             int count = 0;
@@ -104,7 +102,7 @@ TEST_F(ZemtoolFleet, EveryRadioIsNamedInTheReportAndFailedOnesOnStandardErrorOne
     EXPECT_EQ(ok[9], Sha256Hex(Pattern(40).data(), kImageSize));
     EXPECT_TRUE(SameRange(Load(Memory(1)), Pattern(40), 0, 0x3D0));
     EXPECT_EQ(Load(Memory(2)), Pattern(2));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir + "/traces"), fs::directory_iterator()), 4);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir + "/traces"), fs::directory_iterator()), 2);
 }
 
 TEST_F(ZemtoolFleet, NothingIsWrittenWhenThePlanAFolderOrTheReportIsWrong) {
@@ -127,14 +125,14 @@ TEST_F(ZemtoolFleet, NothingIsWrittenWhenThePlanAFolderOrTheReportIsWrong) {
     };
     for (const Case& c : cases) {
         RunResult r = Fleet(WithPorts(c.args, sim.ports));
-        EXPECT_EQ(r.exitStatus, 2) << c.why;
+        EXPECT_EQ(r.status, 2) << c.why;
         EXPECT_TRUE(Contains(r.err, c.why)) << r.err;
     }
     RunResult noPort = Fleet({plan});
-    EXPECT_EQ(noPort.exitStatus, 2);
+    EXPECT_EQ(noPort.status, 2);
     // A program file and one byte more, through a pipe: counted all the same.
     RunResult piped = Run("(cat '" + plan + "'; printf x) | " + Command(WithPorts({"/dev/stdin"}, sim.ports)));
-    EXPECT_EQ(piped.exitStatus, 2);
+    EXPECT_EQ(piped.status, 2);
     EXPECT_TRUE(Contains(piped.err, "holds 1025 bytes")) << piped.err;
     sim.stop();
     EXPECT_EQ(Load(Memory(1)), Pattern(1));
@@ -182,7 +180,7 @@ TEST_F(ZemtoolFleet, AStoppedRunSaysWhatEachRadioHoldsAndTheReportPutsThemBack) 
         EXPECT_EQ(backups.size(), restore ? 2u : 0u);
 
         RunResult restored = Zemtool({"fleet", "restore", report, "--verify"});
-        EXPECT_EQ(restored.exitStatus, 0) << restored.err;
+        EXPECT_EQ(restored.status, 0) << restored.err;
         EXPECT_TRUE(Contains(restored.out, restore ? "Restored 2 radios: 2 done, 0 failed"
                                                    : "No radio of the report needs its backup back."))
             << restored.out;
@@ -194,7 +192,7 @@ TEST_F(ZemtoolFleet, AStoppedRunSaysWhatEachRadioHoldsAndTheReportPutsThemBack) 
 TEST_F(ZemtoolFleet, OneCableRepeatsUntilTheCountOrUntilStopped) {
     ZemsimProcess sim("--memory " + memory + " --swap 400", 1);
     RunResult counted = Fleet(WithPorts({plan, "--repeat", "--count", "2", "--verify", "--report", report}, sim.ports));
-    ASSERT_EQ(counted.exitStatus, 0) << counted.err;
+    ASSERT_EQ(counted.status, 0) << counted.err;
     auto rows = Report();
     ASSERT_EQ(rows.size(), 3u);
     for (std::size_t i = 1; i <= 2; ++i) {
