@@ -4,34 +4,19 @@
 #include "core/channels/channel_test_support.h"
 #include "document/program_file.h"
 #include "document/radio_image.h"
+#include "support/program_run.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
-#ifndef _WIN32
-#include <sys/wait.h>
-#endif
 
 namespace zem {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using Outcome = test::RunResult;
+using test::ReadAll;
 
 class Zemtool : public ::testing::Test {
 protected:
@@ -49,39 +34,27 @@ protected:
     }
 
     // Runs zemtool in the test's folder; arguments must not need quoting.
-    Outcome run(const std::string& args) const {
-#ifdef _WIN32
-        // cmd.exe: the whole line in one more pair of quotes, the exit
-        // status as it is.
-        const std::string command = "\"cd /d \"" + dir_.string() + "\" && \"" + ProgramPath() + "\" " + args +
-                                    " >stdout.txt 2>stderr.txt\"";
-        const int status = std::system(command.c_str());
-#else
-        const std::string command = "cd '" + dir_.string() + "' && '" ZEMTOOL_PATH "' " + args +
-                                    " >stdout.txt 2>stderr.txt";
-        const int raw = std::system(command.c_str());
-        const int status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-#endif
-        return {status, ReadAll(path("stdout.txt")), ReadAll(path("stderr.txt"))};
-    }
+    Outcome run(const std::string& args) const { return test::RunIn(dir_, ProgramPath() + " " + args); }
 
-#ifdef _WIN32
-    // The build's path of zemtool.exe in Windows form; a cross-build under
-    // Wine sees the build machine's root as drive Z:.
+    // zemtool quoted for the shell; on Windows the build's path in Windows
+    // form, since a cross-build under Wine sees the build machine's root as
+    // drive Z:.
     static std::string ProgramPath() {
         std::string program = ZEMTOOL_PATH;
+#ifdef _WIN32
         if (!program.empty() && program[0] == '/') program = "Z:" + program;
         for (char& c : program)
             if (c == '/') c = '\\';
-        return program;
-    }
+        return "\"" + program + "\"";
 #else
+        return "'" + program + "'";
+#endif
+    }
+#ifndef _WIN32
     // Runs zemtool with its standard output on a full device.
     Outcome runToFullDevice(const std::string& args) const {
-        const std::string command =
-            "cd '" + dir_.string() + "' && '" ZEMTOOL_PATH "' " + args + " >/dev/full 2>stderr.txt";
-        const int raw = std::system(command.c_str());
-        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, "", ReadAll(path("stderr.txt"))};
+        const std::string command = "cd '" + dir_.string() + "' && " + ProgramPath() + " " + args + " >/dev/full 2>stderr.txt";
+        return {test::ExitStatus(std::system(command.c_str())), "", test::ReadAll(path("stderr.txt"))};
     }
 #endif
 

@@ -18,19 +18,19 @@ TEST_F(ZemtoolLink, WriteWithBackupAndVerifyThenReadIntoANewDocumentOrIntoTheBas
 
     RunResult write = Zemtool(
         {"write", "--port", radio.device(), dir + "/new.zem", "--backup", dir + "/backup.zem", "--verify"});
-    ASSERT_EQ(write.exitStatus, 0) << write.err;
+    ASSERT_EQ(write.status, 0) << write.err;
     // Progress and success are messages: standard error, standard output stays empty.
     EXPECT_EQ(write.out, "");
     for (const char* line : {"zemtool: Backed up the radio into ", "zemtool: Wrote 976 bytes of ",
                              "zemtool: Verified: the radio holds the same bytes\n"})
         EXPECT_NE(write.err.find(line), std::string::npos) << write.err;
     RunResult fresh = Zemtool({"read", "--port", radio.device(), "-o", dir + "/fresh.zem", "--trace", dir + "/t.log"});
-    ASSERT_EQ(fresh.exitStatus, 0) << fresh.err;
+    ASSERT_EQ(fresh.status, 0) << fresh.err;
     EXPECT_EQ(fresh.out, "");
     EXPECT_EQ(fresh.err, "zemtool: Read 976 bytes from the radio into " + dir + "/fresh.zem\n");
     RunResult based =
         Zemtool({"read", "--port", radio.device(), "-o", dir + "/based.zem", "--base", dir + "/base.zem"});
-    ASSERT_EQ(based.exitStatus, 0) << based.err;
+    ASSERT_EQ(based.status, 0) << based.err;
     EXPECT_EQ(radio.stop(), 0);
 
     EXPECT_TRUE(SameRange(Load(dir + "/backup.zem"), Pattern(1), 0, 0x3D0));
@@ -45,7 +45,7 @@ TEST_F(ZemtoolLink, WriteWithBackupAndVerifyThenReadIntoANewDocumentOrIntoTheBas
 TEST_F(ZemtoolLink, FailedReadWritesNoFileAndSaysWhy) {
     ZemsimProcess radio("--memory " + memory + " --hang-up 0x100");
     RunResult r = Zemtool({"read", "--port", radio.device(), "-o", dir + "/out.zem"});
-    EXPECT_NE(r.exitStatus, 0);
+    EXPECT_NE(r.status, 0);
     EXPECT_NE(r.err.find("zemtool: Not received enough byte"), std::string::npos) << r.err;
     EXPECT_NE(r.err.find("line failed"), std::string::npos) << r.err;
     EXPECT_FALSE(std::filesystem::exists(dir + "/out.zem"));
@@ -74,7 +74,7 @@ TEST_F(ZemtoolLink, FailedWriteSaysTheRadioHoldsAPartialWriteAndHowToRestoreIt) 
         if (c.backup) args.insert(args.end(), {"--backup", backup});
         RunResult r = Zemtool(args);
         radio.stop();
-        EXPECT_EQ(r.exitStatus, 2);
+        EXPECT_EQ(r.status, 2);
         EXPECT_EQ(r.out, "");
         const bool partial = c.advice != nullptr;
         EXPECT_EQ(r.err.find("the radio now holds a partial write: part of " + dir + "/new.zem") != std::string::npos,
@@ -91,7 +91,7 @@ TEST_F(ZemtoolLink, FailedWriteSaysTheRadioHoldsAPartialWriteAndHowToRestoreIt) 
         ASSERT_NE(r.err.find(restore), std::string::npos) << r.err;
         ZemsimProcess healthy("--memory " + memory + " --link " + link);
         RunResult back = Zemtool({"write", "--port", link, backup});
-        EXPECT_EQ(back.exitStatus, 0) << back.err;
+        EXPECT_EQ(back.status, 0) << back.err;
         healthy.stop();
         EXPECT_TRUE(SameRange(Load(memory), Pattern(1), 0, 0x400));
     }
@@ -115,7 +115,7 @@ TEST_F(ZemtoolLink, FailedVerifyIsNotTakenForAFailedWrite) {
         ZemsimProcess radio("--memory " + memory + " " + c.fault);
         RunResult r = Zemtool({"write", "--port", radio.device(), dir + "/new.zem", "--verify"});
         radio.stop();
-        EXPECT_EQ(r.exitStatus, 2);
+        EXPECT_EQ(r.status, 2);
         EXPECT_NE(r.err.find("zemtool: Wrote 976 bytes of "), std::string::npos) << r.err;
         EXPECT_NE(r.err.find(c.said), std::string::npos) << r.err;
         EXPECT_EQ(r.err.find("partial write"), std::string::npos) << r.err;
@@ -125,16 +125,16 @@ TEST_F(ZemtoolLink, FailedVerifyIsNotTakenForAFailedWrite) {
 TEST_F(ZemtoolLink, PowerReadAndWriteBehindTheAccessCode) {
     ZemsimProcess radio("--memory " + memory);
     RunResult wrong = Zemtool({"power", "read", "--port", radio.device(), "--access-code", "5203841"});
-    EXPECT_NE(wrong.exitStatus, 0);
+    EXPECT_NE(wrong.status, 0);
     EXPECT_NE(wrong.err.find("Not the correct password"), std::string::npos) << wrong.err;
 
     RunResult write = Zemtool({"power", "write", "--port", radio.device(), "--access-code", "52038417", "--low",
                                "200,1,2,3,4,5,6", "--high", "7,8,9,10,11,12,13"});
-    ASSERT_EQ(write.exitStatus, 0) << write.err;
+    ASSERT_EQ(write.status, 0) << write.err;
     EXPECT_EQ(write.out, "");
     EXPECT_NE(write.err.find("low 200,1,2,3,4,5,6, high 7,8,9,10,11,12,13"), std::string::npos) << write.err;
     RunResult read = Zemtool({"power", "read", "--port", radio.device(), "--access-code", "52038417", "--band", "2"});
-    ASSERT_EQ(read.exitStatus, 0) << read.err;
+    ASSERT_EQ(read.status, 0) << read.err;
     EXPECT_NE(read.out.find("1\t400-410(MHZ)\t200\t7\n"), std::string::npos) << read.out;
     EXPECT_NE(read.out.find("7\t400-470(MHZ)\t6\t13\n"), std::string::npos) << read.out;
 
@@ -152,9 +152,9 @@ TEST_F(ZemtoolLink, PowerReadAndWriteBehindTheAccessCode) {
         std::vector<std::string> args{"power", "write", "--port", radio.device(), "--access-code", "52038417"};
         args.insert(args.end(), step.lists.begin(), step.lists.end());
         RunResult partial = Zemtool(args);
-        ASSERT_EQ(partial.exitStatus, 0) << partial.err;
+        ASSERT_EQ(partial.status, 0) << partial.err;
         RunResult after = Zemtool({"power", "read", "--port", radio.device(), "--access-code", "52038417", "--band", "4"});
-        ASSERT_EQ(after.exitStatus, 0) << after.err;
+        ASSERT_EQ(after.status, 0) << after.err;
         EXPECT_NE(after.out.find(step.first), std::string::npos) << step.lists[0] << "\n" << after.out;
         EXPECT_NE(after.out.find(step.last), std::string::npos) << step.lists[0] << "\n" << after.out;
     }
@@ -178,7 +178,7 @@ TEST_F(ZemtoolLink, BadArgumentsAreRefusedBeforeThePortIsTouched) {
     };
     for (const Case& c : cases) {
         RunResult r = Zemtool(c.args);
-        EXPECT_EQ(r.exitStatus, 2) << c.says;
+        EXPECT_EQ(r.status, 2) << c.says;
         EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
         EXPECT_EQ(r.out, "");
     }

@@ -5,36 +5,19 @@
 
 #include "document/program_file.h"
 #include "document/radio_image.h"
+#include "support/program_run.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 namespace zem::test {
-
-struct RunResult {
-    int exitStatus = -1;
-    std::string out;
-    std::string err;
-};
-
-inline std::string ReadAll(const std::string& path) {
-    std::stringstream text;
-    text << std::ifstream(path).rdbuf();
-    return text.str();
-}
-
-inline int ExitStatus(int status) { return WIFEXITED(status) ? WEXITSTATUS(status) : -1; }
 
 inline bool Contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
@@ -109,11 +92,9 @@ protected:
     }();
     void TearDown() override { std::filesystem::remove_all(dir); }
 
-    // Runs command, quoted for the shell, to its end; its standard output
-    // and error are captured through files in dir.
+    // Runs command, quoted for the shell, in dir to its end.
     RunResult Run(const std::string& command) const {
-        const std::string redirected = command + " >'" + dir + "/stdout' 2>'" + dir + "/stderr'";
-        return {ExitStatus(std::system(redirected.c_str())), ReadAll(dir + "/stdout"), ReadAll(dir + "/stderr")};
+        return RunIn(dir, command);
     }
     RunResult Zemtool(const std::vector<std::string>& args) const { return Run(ZemtoolCommand(args)); }
     RadioImage Load(const std::string& path) const {
