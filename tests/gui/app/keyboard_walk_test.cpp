@@ -182,11 +182,7 @@ TEST_F(KeyboardWalkTest, PlanProgrammedFromOpenToSaveWithoutAClick) {
     FillFromImage(plan, keys);
     ++keys.topShort;
     StoreToImage(keys, expected);
-    const QByteArray file = readFile(saved);
-    ASSERT_EQ(file.size(), static_cast<int>(kImageSize));
-    for (std::size_t offset = 0; offset < kImageSize; ++offset)
-        EXPECT_EQ(static_cast<std::uint8_t>(file[static_cast<int>(offset)]), expected[offset])
-            << "byte 0x" << std::hex << offset;
+    EXPECT_EQ(readFile(saved).toHex(' ').toStdString(), bytesOf(expected).toHex(' ').toStdString());
 }
 
 }  // namespace

@@ -17,30 +17,22 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 
 namespace zem::test {
 namespace {
 
-namespace fs = std::filesystem;
-
 class FleetWindow : public ::testing::Test {
 protected:
-    std::string dir = [] {
-        char pattern[] = "/tmp/zem-fleet-gui-XXXXXX";
-        return std::string(::mkdtemp(pattern) ? pattern : "");
-    }();
+    QTemporaryDir folder;
+    std::string dir = folder.path().toStdString();
     const RadioImage plan = PatternImage(33);
     int plansTaken = 0;
     RecordingMessenger messenger;
     std::unique_ptr<gui::FleetDialog> dialog;
 
     void SetUp() override { dialog = MakeDialog(); }
-    void TearDown() override {
-        dialog.reset();
-        fs::remove_all(dir);
-    }
+    void TearDown() override { dialog.reset(); }
     std::unique_ptr<gui::FleetDialog> MakeDialog() {
         auto made = std::make_unique<gui::FleetDialog>(messenger, [this](RadioImage& image, std::string& name) {
             ++plansTaken;

@@ -28,13 +28,15 @@ namespace fs = std::filesystem;
 
 class FleetFromWindow : public WindowTest {
 protected:
-    std::string dir = [] {
-        char pattern[] = "/tmp/zem-fleet-window-XXXXXX";
-        return std::string(::mkdtemp(pattern) ? pattern : "");
-    }();
-    void TearDown() override { fs::remove_all(dir); }
+    std::string dir = temp.path().toStdString();
 
     // Clicks the toolbar button and ticks Verify and Repeat as asked, Backup as the folder is given.
+    static std::vector<std::string> Lines(const std::string& file) {
+        std::ifstream in(file);
+        std::vector<std::string> lines;
+        for (std::string line; std::getline(in, line);) lines.push_back(line);
+        return lines;
+    }
     gui::FleetDialog* openDialog(bool repeat, const std::string& backupFolder) {
         QAction* command = window->action(gui::kCmdWriteSeveral);
         auto* toolBar = window->findChild<QToolBar*>(QStringLiteral("standardToolBar"));
@@ -92,16 +94,10 @@ TEST_F(FleetFromWindow, ThreeRadiosGetThePagesAsTheyStandAtStartAndTheReportIsSa
     messages.scriptAnswers({false, true});
     for (const char* expected : {"kept", "port,result,seconds,detail,backup,sequence,started,radio,plan,plan_sha256\r"}) {
         QTest::mouseClick(dialog->saveReportButton(), Qt::LeftButton);
-        std::ifstream in(report);
-        std::string first;
-        std::getline(in, first);
-        EXPECT_EQ(first, expected);
+        EXPECT_EQ(Lines(report).front(), expected);
     }
     EXPECT_EQ(messages.texts().size(), 2u);
-    std::ifstream in(report);
-    std::vector<std::string> rows;
-    for (std::string row; std::getline(in, row);) rows.push_back(row);
-    ASSERT_EQ(rows.size(), 4u);  // the columns are the report's and zemtool's tests' to check
+    ASSERT_EQ(Lines(report).size(), 4u);  // the columns are the report's and zemtool's tests' to check
 
     // The choices are there again the next time.
     gui::FleetDialog again(messages, {});
@@ -153,9 +149,7 @@ TEST_F(FleetFromWindow, QuittingDuringARunAsksAndYesStopsEveryRadioBeforeTheWind
     ASSERT_TRUE(WaitUntil([&] { return !window->isVisible(); }));
     EXPECT_EQ(asked, 3);
 
-    std::ifstream in(report);
-    std::vector<std::string> rows;
-    for (std::string row; std::getline(in, row);) rows.push_back(row);
+    const std::vector<std::string> rows = Lines(report);
     ASSERT_EQ(rows.size(), 3u) << "the report was written";
     for (std::size_t i = 0; i < radios.size(); ++i) {
         EXPECT_TRUE(OpenSerialPort(radios[i]->path().toStdString(), CloneTimeouts).port) << "port " << i << " released";
