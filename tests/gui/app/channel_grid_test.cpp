@@ -4,7 +4,6 @@
 #include "channels/channel_commit.h"
 
 #include <QAccessible>
-#include <QAccessibleTableInterface>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
@@ -172,9 +171,7 @@ TEST_F(ChannelGridTest, HidingThePageOrDefaultSettingDropsAValueNotYetCommitted)
     type("150");
     page().defaultButton().click();
     EXPECT_EQ(grid().OpenEditor(), nullptr);
-    EXPECT_EQ(cell(1, 1), "136.05000");
-    EXPECT_EQ(cell(4, 3), "67.0");
-    EXPECT_EQ(cell(16, 2), "162.22500");
+    EXPECT_EQ(cell(1, 1), "136.05000");  // the band's table itself is the core's
     EXPECT_TRUE(messages.empty());
 }
 

@@ -29,10 +29,6 @@
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
-#include <fcntl.h>
-#include <pty.h>
-#include <unistd.h>
-
 namespace zem::gui {
 namespace {
 
@@ -333,10 +329,8 @@ TEST_F(TransferWindow, CompareWithRadioListsADifferenceMadeBehindTheProgramsBack
 }
 
 TEST_F(TransferWindow, ShortcutsOpenTheWindowAndCancelBeforeStartSendsNothing) {
-    int master = -1;
-    int slave = -1;
-    ASSERT_EQ(openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
-    port().setPort(QString::fromLocal8Bit(ttyname(slave)));
+    RadioOnPty radio(DemoRadio());
+    port().setPort(radio.path());
 
     // Ctrl+R and Ctrl+W belong to this program's windows, never the desktop.
     for (int id : {kCmdReadFromRadio, kCmdWriteToRadio}) {
@@ -358,12 +352,9 @@ TEST_F(TransferWindow, ShortcutsOpenTheWindowAndCancelBeforeStartSendsNothing) {
     QTest::keyClick(&progress(), Qt::Key_Escape);
     EXPECT_FALSE(progress().isVisible());
     QTest::qWait(50);
-    fcntl(master, F_SETFL, O_NONBLOCK);
-    char byte = 0;
-    EXPECT_LE(::read(master, &byte, 1), 0) << "a byte reached the line";
+    radio.stop();
+    EXPECT_TRUE(radio.radio().received().empty()) << "a byte reached the line";
     EXPECT_TRUE(messages.empty());
-    ::close(slave);
-    ::close(master);
 }
 
 // Cancel (here Escape) during the blocks only raises the flag: the window
