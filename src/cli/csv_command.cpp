@@ -11,11 +11,11 @@ namespace zem::cli {
 
 namespace {
 
-const std::vector<OptionSpec> kExportOptions = {
+const std::vector<OptionRule> kExportOptions = {
     {"--output", "-o", true},
 };
 
-const std::vector<OptionSpec> kImportOptions = {
+const std::vector<OptionRule> kImportOptions = {
     {"--output", "-o", true},
     {"--band", "", true},
 };

@@ -90,12 +90,12 @@ const char* const kMemoriesUsage =
     "  --from LOCATION    the first Location to take\n"
     "  --clear            empty the channels that get no row\n";
 
-const std::vector<OptionSpec> kNewOptions = {
+const std::vector<OptionRule> kNewOptions = {
     {"--output", "-o", true},
     {"--band", "", true},
 };
 
-const std::vector<OptionSpec> kDiffOptions = {};
+const std::vector<OptionRule> kDiffOptions = {};
 
 }  // namespace
 

@@ -8,7 +8,7 @@ namespace zem::cli {
 
 namespace {
 
-const std::vector<OptionSpec> kOutputOption = {
+const std::vector<OptionRule> kOutputOption = {
     {"--output", "-o", true},
 };
 
