@@ -241,18 +241,4 @@ bool ReadTextFile(Io& io, const std::string& path, std::string& text) {
     return true;
 }
 
-int RunExportOrImport(const Command& command, const std::vector<std::string>& args, Io& io,
-                      Action runExport, Action runImport) {
-    if (args.empty()) return UsageError(io, command, "export or import?");
-    const std::string& action = args.front();
-    if (action == "--help" || action == "-h") {
-        io.out << command.usage;
-        return kExitOk;
-    }
-    const std::vector<std::string> rest(args.begin() + 1, args.end());
-    if (action == "export") return runExport(rest, io);
-    if (action == "import") return runImport(rest, io);
-    return UsageError(io, command, "unknown action " + action + " (export or import)");
-}
-
 }  // namespace zem::cli

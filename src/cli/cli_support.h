@@ -152,10 +152,4 @@ namespace zem::cli {
 // Reads a whole text file, or standard input for "-"; false after reporting.
 bool ReadTextFile(Io& io, const std::string& path, std::string& text);
 
-// A command with the two actions "export" and "import" (csv, plan,
-// memories): answers --help with its usage and runs the action named first.
-using Action = int (*)(const std::vector<std::string>& args, Io& io);
-int RunExportOrImport(const Command& command, const std::vector<std::string>& args, Io& io,
-                      Action runExport, Action runImport);
-
 }  // namespace zem::cli

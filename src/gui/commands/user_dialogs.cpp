@@ -1,10 +1,14 @@
 #include "commands/user_dialogs.h"
 
 #include "common/app_title.h"
+#include "plan/exchange_formats.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+
+#include <algorithm>
+#include <vector>
 
 namespace zem::gui {
 
@@ -19,8 +23,6 @@ QString DialogFilter() {
     return QStringLiteral("Program file or plan (*.Zem *.zem *.yaml *.yml);;Program file(*.Zem *.zem);;") +
            QString::fromUtf8(kPlanTextFilter);
 }
-
-QString MemoryListFilter() { return QStringLiteral("Memory list of other programming tools (*.csv)"); }
 
 QString CsvFilter() { return QStringLiteral("Channel list (*.csv);;All files (*)"); }
 
@@ -64,14 +66,27 @@ QString QtUserDialogs::saveCsvFileName(const QString& suggested) {
     return AskSaveName(parent_, QStringLiteral("Export CSV"), suggested, CsvFilter(), QStringLiteral("csv"));
 }
 
-QString QtUserDialogs::saveChannelListName(const QString& suggested, ChannelListFormat& format) {
-    const QString own = QStringLiteral("Channel list of this program (*.csv)");
-    QFileDialog dialog(parent_, QStringLiteral("Export channel list"), suggested,
-                       own + QStringLiteral(";;") + MemoryListFilter());
+QString QtUserDialogs::saveChannelListName(const QString& suggested, QString& format) {
+    // The exchange formats offered in the window, by their filters; the
+    // filter chosen decides the suffix a name without one gets.
+    QStringList filters;
+    std::vector<const zem::ExchangeFormat*> offered;
+    for (const zem::ExchangeFormat& each : zem::ExchangeFormats()) {
+        if (!each.filter) continue;
+        filters << QString::fromUtf8(each.filter);
+        offered.push_back(&each);
+    }
+    auto chosen = [&](const QString& filter) {
+        return offered[static_cast<std::size_t>(std::max<qsizetype>(0, filters.indexOf(filter)))];
+    };
+    QFileDialog dialog(parent_, QStringLiteral("Export channel list"), suggested, filters.join(QStringLiteral(";;")));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    dialog.setDefaultSuffix(QString::fromUtf8(offered.front()->extension));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
+        dialog.setDefaultSuffix(QString::fromUtf8(chosen(filter)->extension));
+    });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    format = dialog.selectedNameFilter() == own ? ChannelListFormat::ThisProgram : ChannelListFormat::MemoryList;
+    format = QString::fromUtf8(chosen(dialog.selectedNameFilter())->name);
     return dialog.selectedFiles().first();
 }
 
