@@ -24,7 +24,15 @@ QString DialogFilter() {
            QString::fromUtf8(kPlanTextFilter);
 }
 
-QString CsvFilter() { return QStringLiteral("Channel list (*.csv);;All files (*)"); }
+// Every file suffix of the exchange formats the window offers.
+QString CsvFilter() {
+    QStringList patterns;
+    for (const zem::ExchangeFormat& format : zem::ExchangeFormats()) {
+        const QString pattern = QStringLiteral("*.") + QString::fromUtf8(format.extension);
+        if (format.filter && !patterns.contains(pattern)) patterns << pattern;
+    }
+    return QStringLiteral("Channel list (%1);;All files (*)").arg(patterns.join(QLatin1Char(' ')));
+}
 
 // A save dialog that adds the suffix when the name typed has none.
 QString AskSaveName(QWidget* parent, const QString& caption, const QString& suggested, const QString& filter,
