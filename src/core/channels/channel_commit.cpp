@@ -21,11 +21,11 @@ const char* const kToneRefusal = "not an entry of the tone list";
 constexpr std::int64_t kRaster625 = 625;
 constexpr std::int64_t kRaster500 = 500;
 
-// Commits come from the grid and from command lines; a cell outside the
-// channel rows or the column kind is ignored rather than written.
-bool IsCell(int row, int col, int firstCol, int lastCol)
+// Values come from the grid, pastes and imports; a cell outside the channel
+// rows and columns is refused rather than written.
+bool IsCell(int row, int col)
 {
-    return row >= 1 && row <= kChannelCount && col >= firstCol && col <= lastCol;
+    return row >= 1 && row <= kChannelCount && col >= kColReceive && col <= kColPtt;
 }
 
 bool IsRowEmpty(const ChannelTable& table, int row, std::initializer_list<int> cols)
@@ -153,8 +153,6 @@ namespace {
 void CommitFrequency(ChannelTable& table, int row, int col, const std::string& text, int bandIndex,
                      Messenger& messenger)
 {
-    if (!IsCell(row, col, kColReceive, kColTransmit))
-        return;
     const FrequencyCheck check = ValidateFrequency(text, bandIndex, messenger);
     if (check.result == FrequencyCheck::Result::Invalid)
         return;  // a typo must not cost the user the channel: the row stays as it was
@@ -186,8 +184,6 @@ void CommitFrequency(ChannelTable& table, int row, int col, const std::string& t
 // col 3 or 4: a ToneTable text (any letter case, kept as given) or "OFF".
 void CommitTone(ChannelTable& table, int row, int col, const std::string& text)
 {
-    if (!IsCell(row, col, kColDecode, kColEncode))
-        return;
     if (!table.hasFrequency(row)) {
         table.setText(row, col, std::string());
         return;
@@ -200,8 +196,6 @@ void CommitTone(ChannelTable& table, int row, int col, const std::string& text)
 // col 5-9: a list choice.
 void CommitChoice(ChannelTable& table, int row, int col, const std::string& text, bool onEnter)
 {
-    if (!IsCell(row, col, kColScan, kColPtt))
-        return;
     if (table.hasFrequency(row))
         table.setText(row, col, text);
     else if (!onEnter)
@@ -213,7 +207,7 @@ void CommitChoice(ChannelTable& table, int row, int col, const std::string& text
 std::string TypeCellValue(ChannelTable& table, int row, int col, const std::string& text, int bandIndex,
                           CellTyping typing)
 {
-    if (!IsCell(row, col, kColReceive, kColPtt))
+    if (!IsCell(row, col))
         return "not a cell of the channel table";
     const std::string value = typing.fromEditor ? text : Trimmed(text);
     if (col == kColReceive || col == kColTransmit) {
