@@ -133,7 +133,7 @@ const std::vector<ExchangeFormat>& ExchangeFormats()
          {{"--band", true, 0, 4, "--band must be a number from 0 to 4"}}, "value(s) refused",
          "Channel list of this program (*.csv)", "csv", "Import CSV", nullptr, Available, ExportCsv, ImportCsv},
         {"plan", "export or import the whole plan as YAML text", kPlanUsage, true, {}, "error(s)", nullptr, "yaml",
-         "Import plan", nullptr, PlanUnavailable, ExportPlan, ImportPlan},
+         nullptr, nullptr, PlanUnavailable, ExportPlan, ImportPlan},
         {"memories", "export or import the memory-list CSV of other programming tools", kMemoriesUsage, false,
          {{"--from", true, 0, 1'000'000, "--from must be a Location number"}, {"--clear"}}, "value(s) refused",
          "Memory list of other programming tools (*.csv)", "csv", "Import memory list", IsMemoryListHeader,

@@ -50,7 +50,7 @@ struct ExchangeFormat {
     // offered there (a plan text opens and saves as a document).
     const char* filter;
     const char* extension;  // "csv"
-    const char* undoStep;   // the name of the window's undo step after an import
+    const char* undoStep;   // the name of the window's undo step after an import (with a filter)
     // Whether text is in this format, for the window's import; none: the
     // format of a text that no other format recognises.
     bool (*recognises)(const std::string& text);
