@@ -25,8 +25,9 @@ TEST(ExchangeFormatsTest, EachExportImportsBackIntoTheImageAndIsRecognised)
         const ExchangeImport result = format.importText(text, channels, into, {});
         EXPECT_TRUE(result.ok()) << format.name << ": " << (result.ok() ? "" : result.refusals.front());
         EXPECT_EQ(test::PageOf(into).cells, shown.cells) << format.name;
-        if (format.filter)
+        if (format.filter) {
             EXPECT_EQ(FormatOfText(text).name, format.name);
+        }
     }
 }
 
