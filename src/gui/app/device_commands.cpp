@@ -18,6 +18,7 @@
 
 #include <QAction>
 #include <QDateTime>
+#include <QCoreApplication>
 #include <QDir>
 #include <QKeySequence>
 #include <QTimer>
@@ -132,8 +133,9 @@ void InstallDeviceCommands(CommandHost& window) {
                          } else if (!reported) {
                              reported = true;
                              window.messenger().notice(
-                                 QStringLiteral("The read is complete, but it could not be kept in the radio history.\n"
-                                                "Folder: %1\nReason: %2")
+                                 QCoreApplication::translate("zem::gui::DeviceCommands",
+                                                             "The read is complete, but it could not be kept in "
+                                                             "the radio history.\nFolder: %1\nReason: %2")
                                      .arg(QDir::toNativeSeparators(history.folder()), why)
                                      .toStdString());
                          }
@@ -182,7 +184,7 @@ void InstallDeviceCommands(CommandHost& window) {
     QObject::connect(transfer, &TransferController::compareReady, compare,
                      [compare](const zem::RadioImage& document, const zem::RadioImage& radio) {
                          QTimer::singleShot(0, compare, [compare, document, radio] {
-                             compare->showDifferences(document, radio, QStringLiteral("Radio"));
+                             compare->showDifferences(document, radio, CompareCommands::tr("Radio"));
                          });
                      });
 

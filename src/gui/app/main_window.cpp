@@ -34,10 +34,10 @@ namespace zem::gui {
 
 namespace {
 
-const char* const kCaption = "Zem Electronics Co., Ltd. Programing Software";
-const char* const kIdleText = "Please press F1 for Help";
-const char* const kContextHelpPrompt = "Choose a Object for help";
-const char* const kEditChannelNotice = "Please directly double click inside the table";
+const char* const kCaption = QT_TRANSLATE_NOOP("zem::gui::MainWindow", "Zem Electronics Co., Ltd. Programing Software");
+const char* const kIdleText = QT_TRANSLATE_NOOP("zem::gui::MainWindow", "Please press F1 for Help");
+const char* const kContextHelpPrompt = QT_TRANSLATE_NOOP("zem::gui::MainWindow", "Choose a Object for help");
+const char* const kEditChannelNotice = QT_TRANSLATE_NOOP("zem::gui::MainWindow", "Please directly double click inside the table");
 
 // Tells whether an action's last trigger came from its shortcut key.
 class ShortcutWatch : public QObject {
@@ -74,7 +74,7 @@ MainWindow::MainWindow(const CommandLine& commandLine, QWidget* parent)
     InstallAccessibleNames();
     setObjectName(QStringLiteral("mainWindow"));
     // The caption stays the same whatever file is open.
-    setWindowTitle(QString::fromUtf8(kCaption));
+    setWindowTitle(tr(kCaption));
     setWindowIcon(QIcon(QStringLiteral(":/icons/zemprog.png")));
     setAcceptDrops(true);
 
@@ -330,7 +330,7 @@ void MainWindow::createMenus() {
     fileMenu_->addAction(action(kCmdPrintPreview));
     fileMenu_->addAction(action(kCmdPrintSetup));
     fileMenu_->addSeparator();
-    recentPlaceholder_ = fileMenu_->addAction(QStringLiteral("Recent File"));
+    recentPlaceholder_ = fileMenu_->addAction(tr("Recent File"));
     recentPlaceholder_->setEnabled(false);
     for (int i = 0; i < RecentFiles::kMaxEntries; ++i) fileMenu_->addAction(action(kCmdRecentFile1 + i));
     fileMenu_->addSeparator();
@@ -372,7 +372,7 @@ void MainWindow::createMenus() {
 }
 
 void MainWindow::createToolBar() {
-    toolBar_ = addToolBar(QStringLiteral("Standard"));
+    toolBar_ = addToolBar(tr("Standard"));
     toolBar_->setObjectName(QStringLiteral("standardToolBar"));
     toolBar_->setIconSize(QSize(18, 18));
     toolBar_->setAllowedAreas(Qt::AllToolBarAreas);
@@ -389,7 +389,7 @@ void MainWindow::createToolBar() {
 
 void MainWindow::createStatusBar() {
     QStatusBar* bar = statusBar();
-    idleText_ = new QLabel(QString::fromUtf8(kIdleText), bar);
+    idleText_ = new QLabel(tr(kIdleText), bar);
     idleText_->setObjectName(QStringLiteral("idleText"));
     bar->addWidget(idleText_, 1);
     // Qt cannot read the lock keys' state on every platform, so the three
@@ -411,7 +411,7 @@ void MainWindow::updateRecentFileActions() {
         if (i < files.size()) {
             QString shown = files.at(i);
             shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
-            a->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
+            a->setText(tr("&%1 %2").arg(i + 1).arg(shown));
             a->setVisible(true);
         } else {
             a->setVisible(false);
@@ -430,9 +430,9 @@ void MainWindow::updateUndoActions() {
         QString text = step;
         return verb + (text.isEmpty() ? QString() : QLatin1Char(' ') + text.replace(QLatin1Char('&'), QStringLiteral("&&")));
     };
-    undo->setText(named(QStringLiteral("&Undo"), history.undoText()));
+    undo->setText(named(tr("&Undo"), history.undoText()));
     undo->setEnabled(history.canUndo());
-    redo->setText(named(QStringLiteral("&Redo"), history.redoText()));
+    redo->setText(named(tr("&Redo"), history.redoText()));
     redo->setEnabled(history.canRedo());
 }
 
@@ -446,7 +446,7 @@ void MainWindow::editRedo() { doc_.undoStack().redo(); }
 void MainWindow::editChannel() {
     // The hint to double-click is for the mouse; Ctrl+G goes straight to the table.
     auto* watch = action(kCmdEditChannel)->findChild<ShortcutWatch*>();
-    if (!watch || !watch->takeKeyPress()) messenger_.notice(kEditChannelNotice);
+    if (!watch || !watch->takeKeyPress()) messenger_.notice(tr(kEditChannelNotice).toStdString());
     view_->returnToChannelTab();
     view_->channelPage().setCurrentCell(1, 1);
 }
@@ -476,7 +476,7 @@ void MainWindow::showContextHelp() {
             return;
         }
     }
-    statusBar()->showMessage(QString::fromUtf8(kContextHelpPrompt));
+    statusBar()->showMessage(tr(kContextHelpPrompt));
     QWhatsThis::enterWhatsThisMode();
 }
 

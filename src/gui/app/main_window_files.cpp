@@ -21,7 +21,7 @@ namespace zem::gui {
 namespace {
 
 // What a new document is called until it is saved.
-const char* const kNewDocumentName = "Programing Data";
+const char* const kNewDocumentName = QT_TRANSLATE_NOOP("zem::gui::MainWindow", "Programing Data");
 
 }  // namespace
 
@@ -54,7 +54,7 @@ bool MainWindow::maybeSave() {
 }
 
 QString MainWindow::documentName() const {
-    if (doc_.pathName().isEmpty()) return QString::fromUtf8(kNewDocumentName);
+    if (doc_.pathName().isEmpty()) return tr(kNewDocumentName);
     return QFileInfo(doc_.pathName()).fileName();
 }
 
@@ -129,7 +129,7 @@ bool MainWindow::fileSave() {
 
 bool MainWindow::fileSaveAs() {
     const QString suggested =
-        doc_.pathName().isEmpty() ? QString::fromUtf8(kNewDocumentName) + QStringLiteral(".Zem") : doc_.pathName();
+        doc_.pathName().isEmpty() ? tr(kNewDocumentName) + QStringLiteral(".Zem") : doc_.pathName();
     const QString path = dialogs_->saveFileName(suggested);
     if (path.isEmpty()) return false;
     return saveTo(path);

@@ -12,16 +12,16 @@
 
 namespace zem::gui {
 
-const char* const kProgramFileFilter = "Program file(*.Zem)";
-const char* const kPlanTextFilter = "Plan as text (*.yaml)";
+const char* const kProgramFileFilter = QT_TRANSLATE_NOOP("zem::gui::QtUserDialogs", "Program file(*.Zem)");
+const char* const kPlanTextFilter = QT_TRANSLATE_NOOP("zem::gui::QtUserDialogs", "Plan as text (*.yaml)");
 
 namespace {
 
 // Program files come as .Zem and, from other systems, .zem; plans as text
 // as .yaml.
 QString DialogFilter() {
-    return QStringLiteral("Program file or plan (*.Zem *.zem *.yaml *.yml);;Program file(*.Zem *.zem);;") +
-           QString::fromUtf8(kPlanTextFilter);
+    return QtUserDialogs::tr("Program file or plan (*.Zem *.zem *.yaml *.yml);;Program file(*.Zem *.zem);;") +
+           QtUserDialogs::tr(kPlanTextFilter);
 }
 
 // Every file suffix of the exchange formats the window offers.
@@ -31,7 +31,7 @@ QString CsvFilter() {
         const QString pattern = QStringLiteral("*.") + QString::fromUtf8(format.extension);
         if (format.filter && !patterns.contains(pattern)) patterns << pattern;
     }
-    return QStringLiteral("Channel list (%1);;All files (*)").arg(patterns.join(QLatin1Char(' ')));
+    return QtUserDialogs::tr("Channel list (%1);;All files (*)").arg(patterns.join(QLatin1Char(' ')));
 }
 
 // A save dialog that adds the suffix when the name typed has none.
@@ -47,14 +47,14 @@ QString AskSaveName(QWidget* parent, const QString& caption, const QString& sugg
 }  // namespace
 
 QString QtUserDialogs::openFileName() {
-    return QFileDialog::getOpenFileName(parent_, QStringLiteral("Open"), QString(), DialogFilter());
+    return QFileDialog::getOpenFileName(parent_, tr("Open"), QString(), DialogFilter());
 }
 
 QString QtUserDialogs::saveFileName(const QString& suggested) {
     // The filter chosen decides the suffix a name without one gets.
-    const QString program = QString::fromUtf8(kProgramFileFilter);
-    const QString text = QString::fromUtf8(kPlanTextFilter);
-    QFileDialog dialog(parent_, QStringLiteral("Save As"), suggested, program + QStringLiteral(";;") + text);
+    const QString program = tr(kProgramFileFilter);
+    const QString text = tr(kPlanTextFilter);
+    QFileDialog dialog(parent_, tr("Save As"), suggested, program + QStringLiteral(";;") + text);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     const bool asText = QFileInfo(suggested).suffix().compare(QStringLiteral("yaml"), Qt::CaseInsensitive) == 0;
     dialog.selectNameFilter(asText ? text : program);
@@ -67,11 +67,11 @@ QString QtUserDialogs::saveFileName(const QString& suggested) {
 }
 
 QString QtUserDialogs::openCsvFileName() {
-    return QFileDialog::getOpenFileName(parent_, QStringLiteral("Import channel list"), QString(), CsvFilter());
+    return QFileDialog::getOpenFileName(parent_, tr("Import channel list"), QString(), CsvFilter());
 }
 
 QString QtUserDialogs::saveCsvFileName(const QString& suggested) {
-    return AskSaveName(parent_, QStringLiteral("Export CSV"), suggested, CsvFilter(), QStringLiteral("csv"));
+    return AskSaveName(parent_, tr("Export CSV"), suggested, CsvFilter(), QStringLiteral("csv"));
 }
 
 QString QtUserDialogs::saveChannelListName(const QString& suggested, QString& format) {
@@ -81,13 +81,13 @@ QString QtUserDialogs::saveChannelListName(const QString& suggested, QString& fo
     std::vector<const zem::ExchangeFormat*> offered;
     for (const zem::ExchangeFormat& each : zem::ExchangeFormats()) {
         if (!each.filter) continue;
-        filters << QString::fromUtf8(each.filter);
+        filters << tr(each.filter);
         offered.push_back(&each);
     }
     auto chosen = [&](const QString& filter) {
         return offered[static_cast<std::size_t>(std::max<qsizetype>(0, filters.indexOf(filter)))];
     };
-    QFileDialog dialog(parent_, QStringLiteral("Export channel list"), suggested, filters.join(QStringLiteral(";;")));
+    QFileDialog dialog(parent_, tr("Export channel list"), suggested, filters.join(QStringLiteral(";;")));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QString::fromUtf8(offered.front()->extension));
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
@@ -101,7 +101,7 @@ QString QtUserDialogs::saveChannelListName(const QString& suggested, QString& fo
 UserDialogs::SaveChoice QtUserDialogs::askSaveChanges(const QString& documentName) {
     const auto answer = QMessageBox::warning(
         parent_, ApplicationTitle(),
-        QStringLiteral("Save the changes to %1?").arg(documentName),
+        tr("Save the changes to %1?").arg(documentName),
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
     if (answer == QMessageBox::Save) return SaveChoice::Save;
     if (answer == QMessageBox::Discard) return SaveChoice::Discard;

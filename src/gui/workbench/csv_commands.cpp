@@ -16,11 +16,12 @@
 
 namespace zem::gui {
 
-const char* const CsvCommands::kMsgImportRefused =
-    "The channel list was not imported; nothing has changed. These values were refused:";
-const char* const CsvCommands::kMsgNotStored = "The channel list was imported. This radio does not store:";
-const char* const CsvCommands::kMsgCannotRead = "Could not read %1";
-const char* const CsvCommands::kMsgCannotWrite = "Could not write %1";
+const char* const CsvCommands::kMsgImportRefused = QT_TRANSLATE_NOOP(
+    "zem::gui::CsvCommands", "The channel list was not imported; nothing has changed. These values were refused:");
+const char* const CsvCommands::kMsgNotStored =
+    QT_TRANSLATE_NOOP("zem::gui::CsvCommands", "The channel list was imported. This radio does not store:");
+const char* const CsvCommands::kMsgCannotRead = QT_TRANSLATE_NOOP("zem::gui::CsvCommands", "Could not read %1");
+const char* const CsvCommands::kMsgCannotWrite = QT_TRANSLATE_NOOP("zem::gui::CsvCommands", "Could not write %1");
 
 namespace {
 
@@ -28,7 +29,7 @@ namespace {
 constexpr qint64 kMaxCsvBytes = 1 << 20;
 
 std::string Formatted(const char* pattern, const QString& path) {
-    return QString::fromUtf8(pattern).arg(QDir::toNativeSeparators(path)).toStdString();
+    return CsvCommands::tr(pattern).arg(QDir::toNativeSeparators(path)).toStdString();
 }
 
 }  // namespace
@@ -69,18 +70,18 @@ bool CsvCommands::importFrom(const QString& path) {
     zem::RadioImage scratch = host_.document().image();
     const zem::ExchangeImport result = format.importText(text, values, scratch, {});
     if (!result.ok()) {
-        host_.messenger().noticeList(kMsgImportRefused, result.refusals);
+        host_.messenger().noticeList(tr(kMsgImportRefused).toStdString(), result.refusals);
         return false;
     }
 
     CKivuDoc& doc = host_.document();
-    CKivuDoc::ChangeScope step(doc, QString::fromUtf8(format.undoStep));
+    CKivuDoc::ChangeScope step(doc, tr(format.undoStep));
     CKivuView& view = host_.view();
     // The page being left is stored first, so its edits stay.
     view.returnToChannelTab();
     zem::StoreToImage(values, doc.image());
     page.FillFromImage();
-    if (!result.notStored.empty()) host_.messenger().noticeList(kMsgNotStored, result.notStored);
+    if (!result.notStored.empty()) host_.messenger().noticeList(tr(kMsgNotStored).toStdString(), result.notStored);
     return true;
 }
 
