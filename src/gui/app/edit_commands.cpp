@@ -4,6 +4,7 @@
 #include "channels/ms_flex_grid.h"
 #include "commands/command_host.h"
 #include "commands/command_ids.h"
+#include "pages/radio_page.h"
 #include "view/kivu_view.h"
 
 #include <QAction>
@@ -39,7 +40,7 @@ void Bind(CommandHost& host, int id, FieldAction onField, TableAction onTable) {
     QAction* action = host.action(id);
     if (!action) return;
     QObject::connect(action, &QAction::triggered, &host.hostWidget(), [&host, onField, onTable] {
-        if (QLineEdit* field = CKivuView::TypingField(QApplication::focusWidget())) {
+        if (QLineEdit* field = TypingField(QApplication::focusWidget())) {
             onField(*field);
         } else if (CChannelPage* page = FocusedTable(host)) {
             onTable(*page);
@@ -63,7 +64,7 @@ void InstallEditCommands(CommandHost& host) {
             const QString text = QApplication::clipboard()->text();
             if (CChannelPage* page = FocusedCellEditor(host))
                 page->pasteIntoEditor(text);
-            else if (QLineEdit* field = CKivuView::TypingField(QApplication::focusWidget()))
+            else if (QLineEdit* field = TypingField(QApplication::focusWidget()))
                 field->paste();
             else if (CChannelPage* table = FocusedTable(host))
                 table->pasteText(text);

@@ -9,6 +9,7 @@
 #include "channels/channel_page.h"
 #include "app/device_commands.h"
 #include "app/edit_commands.h"
+#include "app/undo_router.h"
 #include "view/kivu_view.h"
 
 #include <QAction>
@@ -83,6 +84,7 @@ MainWindow::MainWindow(const CommandLine& commandLine, QWidget* parent)
     doc_.attachView(view_);
 
     createActions();
+    new UndoRouter(doc_.undoStack(), *action(kCmdEditUndo), *action(kCmdEditRedo), this);
     createMenus();
     createToolBar();
     createStatusBar();
@@ -97,8 +99,6 @@ MainWindow::MainWindow(const CommandLine& commandLine, QWidget* parent)
 }
 
 MainWindow::~MainWindow() {
-    // The history outlives the actions it updates.
-    QObject::disconnect(&doc_.undoStack(), nullptr, this, nullptr);
     // The pages and the radio commands refer to the document and the
     // messenger, which are members: they go first, newest first, while both
     // still exist.
@@ -211,16 +211,10 @@ void MainWindow::createActions() {
     a->setIcon(QIcon::fromTheme(QStringLiteral("edit-undo"), style()->standardIcon(QStyle::SP_ArrowBack)));
     a->setShortcuts(QKeySequence::Undo);
     a->setShortcutContext(Qt::WindowShortcut);
-    connect(a, &QAction::triggered, this, &MainWindow::editUndo);
     a = makeAction(kCmdEditRedo, QString(), QStringLiteral("Redo the change undone last\nRedo"));
     a->setIcon(QIcon::fromTheme(QStringLiteral("edit-redo"), style()->standardIcon(QStyle::SP_ArrowForward)));
     a->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     a->setShortcutContext(Qt::WindowShortcut);
-    connect(a, &QAction::triggered, this, &MainWindow::editRedo);
-    QUndoStack& history = doc_.undoStack();
-    connect(&history, &QUndoStack::indexChanged, this, &MainWindow::updateUndoActions);
-    connect(&history, &QUndoStack::cleanChanged, this, &MainWindow::updateUndoActions);
-    updateUndoActions();
 
     a = makeAction(kCmdExit, QStringLiteral("Exit(&X)"),
                    QStringLiteral("Quit the application; prompts to save documents\nExit"));
@@ -422,27 +416,6 @@ void MainWindow::updateRecentFileActions() {
 
 QStringList MainWindow::recentFiles() const { return recent_->entries(); }
 
-void MainWindow::updateUndoActions() {
-    const QUndoStack& history = doc_.undoStack();
-    QAction* undo = action(kCmdEditUndo);
-    QAction* redo = action(kCmdEditRedo);
-    auto named = [](const QString& verb, const QString& step) {
-        QString text = step;
-        return verb + (text.isEmpty() ? QString() : QLatin1Char(' ') + text.replace(QLatin1Char('&'), QStringLiteral("&&")));
-    };
-    undo->setText(named(tr("&Undo"), history.undoText()));
-    undo->setEnabled(history.canUndo());
-    redo->setText(named(tr("&Redo"), history.redoText()));
-    redo->setEnabled(history.canRedo());
-}
-
-// The document's history. The keys reach here only when no text field or
-// cell editor has the focus (those keep Ctrl+Z for their own typing); the
-// Edit menu and the toolbar always undo the document.
-void MainWindow::editUndo() { doc_.undoStack().undo(); }
-
-void MainWindow::editRedo() { doc_.undoStack().redo(); }
-
 void MainWindow::editChannel() {
     // The hint to double-click is for the mouse; Ctrl+G goes straight to the table.
     auto* watch = action(kCmdEditChannel)->findChild<ShortcutWatch*>();
@@ -459,9 +432,7 @@ void MainWindow::showAbout() {
 void MainWindow::showHelpTopic(const QString& page) { HelpWindow::Instance(this).showTopic(page); }
 
 void MainWindow::showCurrentHelp() {
-    static const char* const topics[] = {"channel_table.html", "optional_features.html", "key_assignment.html"};
-    const int tab = view_->currentTab();
-    showHelpTopic(QLatin1String(tab >= 0 && tab < 3 ? topics[tab] : "contents.html"));
+    showHelpTopic(view_->currentPage().helpTopic());
 }
 
 void MainWindow::showContextHelp() {

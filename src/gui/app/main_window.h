@@ -107,9 +107,6 @@ private:
     bool saveTo(const QString& path);
     void showCurrentHelp();
     void editChannel();
-    void editUndo();
-    void editRedo();
-    void updateUndoActions();
     void showAbout();
     void showContextHelp();
     QString documentName() const;
