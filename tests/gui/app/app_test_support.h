@@ -4,6 +4,7 @@
 // file choices and the save-changes question scripted, and helpers that
 // click and type the way a user does.
 
+#include "app/document_files.h"
 #include "app/main_window.h"
 #include "commands/user_dialogs.h"
 #include "channels/channel_page.h"
@@ -77,7 +78,7 @@ protected:
         window = std::make_unique<gui::MainWindow>(gui::ParseCommandLine(arguments).options);
         window->setMessenger(&messages);
         window->setUserDialogs(&dialogs);
-        openedCommandLineFile = window->openCommandLineFile();
+        openedCommandLineFile = window->files().openCommandLineFile();
         window->show();
         QApplication::setActiveWindow(window.get());
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));

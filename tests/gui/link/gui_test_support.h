@@ -4,6 +4,7 @@
 // window that reports to a recorder, and answering the program's modal
 // dialogs the way a user would.
 
+#include "app/document_files.h"
 #include "app/main_window.h"
 #include "channels/band.h"
 #include "support/recording_messenger.h"
