@@ -28,9 +28,8 @@
 #include <QWhatsThis>
 
 #include <algorithm>
-#include <vector>
-
 #include <utility>
+#include <vector>
 
 // The pictures and help pages live in the static library zemgui, whose
 // resources must be registered by name.
@@ -61,6 +60,7 @@ private:
     bool byKey_ = false;
 };
 
+// A themed icon where the desktop has one, else the picture we ship or the style's own.
 QIcon MakeIcon(const Icon& icon, const QStyle& style) {
     const QIcon fallback = icon.file != nullptr ? QIcon(QStringLiteral(":/icons/") + QLatin1String(icon.file))
                                                 : style.standardIcon(icon.standard);
