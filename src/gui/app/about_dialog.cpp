@@ -10,21 +10,21 @@ namespace zem::gui {
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("aboutDialog"));
-    setWindowTitle(QStringLiteral("About Zem Electronics Co., Ltd."));
+    setWindowTitle(tr("About Zem Electronics Co., Ltd."));
     QFont face(QStringLiteral("Times New Roman"));
     face.setPointSize(10);
     setFont(face);
 
     auto* icon = new QLabel(this);
     icon->setPixmap(QIcon(QStringLiteral(":/icons/zemprog.png")).pixmap(32, 32));
-    icon->setAccessibleName(QStringLiteral("Program icon"));
-    auto* name = new QLabel(QStringLiteral("Zem  Communication Software-1.0"), this);
+    icon->setAccessibleName(tr("Program icon"));
+    auto* name = new QLabel(tr("Zem  Communication Software-1.0"), this);
     name->setObjectName(QStringLiteral("aboutName"));
-    auto* notice = new QLabel(QStringLiteral("Programs the 16-channel handheld radio over its serial cable.\n"
-                                             "Copyright (C) Zem Electronics Co., Ltd.\n"
-                                             "All rights reserved."),
+    auto* notice = new QLabel(tr("Programs the 16-channel handheld radio over its serial cable.\n"
+                                 "Copyright (C) Zem Electronics Co., Ltd.\n"
+                                 "All rights reserved."),
                               this);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 

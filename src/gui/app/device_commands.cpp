@@ -17,6 +17,7 @@
 #include "printing/print_commands.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QTimer>
@@ -29,7 +30,7 @@ namespace {
 // The port items, indexed like PortSelection::checkedItem: Other, COM1-COM4.
 constexpr int kPortCommands[] = {kCmdOtherPort, kCmdCom1, kCmdCom2, kCmdCom3, kCmdCom4};
 
-const char* const kVerifyKey = "Settings/VerifyAfterWrite";
+QString VerifyKey() { return QStringLiteral("Settings/VerifyAfterWrite"); }
 
 }  // namespace
 
@@ -66,8 +67,9 @@ DeviceCommands::DeviceCommands(CommandHost& host, QObject* parent) : QObject(par
                 } else if (!reported) {
                     reported = true;
                     host.messenger().notice(
-                        QStringLiteral("The read is complete, but it could not be kept in the radio history.\n"
-                                       "Folder: %1\nReason: %2")
+                        QCoreApplication::translate("zem::gui::DeviceCommands",
+                                                    "The read is complete, but it could not be kept in the radio "
+                                                    "history.\nFolder: %1\nReason: %2")
                             .arg(QDir::toNativeSeparators(history.folder()), why)
                             .toStdString());
                 }
@@ -96,7 +98,7 @@ DeviceCommands::DeviceCommands(CommandHost& host, QObject* parent) : QObject(par
     connect(transfer_.get(), &TransferController::compareReady, compare_.get(),
             [c = compare_.get()](const zem::RadioImage& document, const zem::RadioImage& radio) {
                 QTimer::singleShot(
-                    0, c, [c, document, radio] { c->showDifferences(document, radio, QStringLiteral("Radio")); });
+                    0, c, [c, document, radio] { c->showDifferences(document, radio, CompareCommands::tr("Radio")); });
             });
 
     printing_ = std::make_unique<PrintCommands>(host, this);
@@ -109,7 +111,7 @@ void DeviceCommands::actionsReady(const QList<QAction*>& exclusive) {
     showPortChecks();
     // Verify after write is on until the user turns it off; the choice is kept.
     if (QAction* verify = host_.action(kCmdVerifyAfterWrite)) {
-        verify->setChecked(UserSettings().value(QLatin1String(kVerifyKey), true).toBool());
+        verify->setChecked(UserSettings().value(VerifyKey(), true).toBool());
         transfer_->setVerifyAfterWrite(verify->isChecked());
     }
 }
@@ -135,8 +137,8 @@ void DeviceCommands::setVerifyAfterWrite(bool on) {
     transfer_->setVerifyAfterWrite(on);
     // Showing the kept choice at the start is no new choice to keep.
     QSettings settings = UserSettings();
-    if (settings.value(QLatin1String(kVerifyKey), true).toBool() != on)
-        settings.setValue(QLatin1String(kVerifyKey), on);
+    if (settings.value(VerifyKey(), true).toBool() != on)
+        settings.setValue(VerifyKey(), on);
 }
 
 void DeviceCommands::showPortChecks() {

@@ -20,7 +20,7 @@ namespace zem::gui {
 namespace {
 
 // What a new document is called until it is saved.
-const char* const kNewDocumentName = "Programing Data";
+const char* const kNewDocumentName = QT_TRANSLATE_NOOP("zem::gui::DocumentFiles", "Programing Data");
 
 }  // namespace
 
@@ -66,7 +66,7 @@ bool DocumentFiles::maybeSave() {
 
 QString DocumentFiles::documentName() const {
     const QString& path = host_.document().pathName();
-    if (path.isEmpty()) return QString::fromUtf8(kNewDocumentName);
+    if (path.isEmpty()) return tr(kNewDocumentName);
     return QFileInfo(path).fileName();
 }
 
@@ -143,7 +143,7 @@ bool DocumentFiles::fileSave() {
 bool DocumentFiles::fileSaveAs() {
     const QString current = host_.document().pathName();
     const QString suggested =
-        current.isEmpty() ? QString::fromUtf8(kNewDocumentName) + QStringLiteral(".Zem") : current;
+        current.isEmpty() ? tr(kNewDocumentName) + QStringLiteral(".Zem") : current;
     const QString path = host_.dialogs().saveFileName(suggested);
     if (path.isEmpty()) return false;
     return saveTo(path);
@@ -173,7 +173,7 @@ void DocumentFiles::updateRecentFileActions() {
         if (i < files.size()) {
             QString shown = files.at(i);
             shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
-            a->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
+            a->setText(tr("&%1 %2").arg(i + 1).arg(shown));
             a->setVisible(true);
         } else {
             a->setVisible(false);

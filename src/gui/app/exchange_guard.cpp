@@ -5,14 +5,15 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QTimer>
 #include <QWidget>
 
 namespace zem::gui {
 
-const char* const ExchangeGuard::kAskStopAndQuit =
-    "A radio is still being read or written.\n"
-    "Stop every radio at its next block and quit the program?";
+const char* const ExchangeGuard::kAskStopAndQuit = QT_TRANSLATE_NOOP("zem::gui::ExchangeGuard",
+                                                           "A radio is still being read or written.\n"
+                                                           "Stop every radio at its next block and quit the program?");
 
 ExchangeGuard::ExchangeGuard(CommandHost& window, QObject* parent) : QObject(parent), window_(window) {
     window_.hostWidget().installEventFilter(this);
@@ -83,7 +84,7 @@ bool ExchangeGuard::eventFilter(QObject* watched, QEvent* event) {
     if (quitting_) {
         return true;  // already stopping: the window closes once the ports are free
     }
-    if (!AskYesNo(&window_.hostWidget(), QString::fromUtf8(kAskStopAndQuit))) {
+    if (!AskYesNo(&window_.hostWidget(), QCoreApplication::translate("zem::gui::ExchangeGuard", kAskStopAndQuit))) {
         return true;
     }
     quitting_ = true;

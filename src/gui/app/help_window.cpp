@@ -12,7 +12,7 @@ namespace zem::gui {
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("helpWindow"));
-    setWindowTitle(QStringLiteral("Zem Programming Software Help"));
+    setWindowTitle(tr("Zem Programming Software Help"));
     browser_ = new QTextBrowser(this);
     browser_->setSearchPaths({QStringLiteral(":/help")});
     browser_->setOpenExternalLinks(true);
@@ -20,8 +20,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     // by line and word by word as it moves.
     browser_->setTextInteractionFlags(browser_->textInteractionFlags() | Qt::TextSelectableByKeyboard);
 
-    auto* contents = new QPushButton(QStringLiteral("Contents"), this);
-    auto* back = new QPushButton(QStringLiteral("Back"), this);
+    auto* contents = new QPushButton(tr("Contents"), this);
+    auto* back = new QPushButton(tr("Back"), this);
     connect(contents, &QPushButton::clicked, this, [this] { showTopic(QStringLiteral("contents.html")); });
     connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);
     connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
@@ -39,7 +39,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     // so the keys scroll it and Tab runs through its links.
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(close, &QShortcut::activated, this, &QWidget::close);
-    browser_->setAccessibleName(QStringLiteral("Help page"));
+    browser_->setAccessibleName(tr("Help page"));
     setFocusProxy(browser_);
 }
 

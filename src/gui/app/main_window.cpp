@@ -39,10 +39,10 @@ namespace zem::gui {
 
 namespace {
 
-const char* const kCaption = "Zem Electronics Co., Ltd. Programing Software";
-const char* const kIdleText = "Please press F1 for Help";
-const char* const kContextHelpPrompt = "Choose a Object for help";
-const char* const kEditChannelNotice = "Please directly double click inside the table";
+const char* const kCaption = QT_TRANSLATE_NOOP("zem::gui::MainWindow", "Zem Electronics Co., Ltd. Programing Software");
+const char* const kIdleText = QT_TRANSLATE_NOOP("zem::gui::MainWindow", "Please press F1 for Help");
+const char* const kContextHelpPrompt = QT_TRANSLATE_NOOP("zem::gui::MainWindow", "Choose a Object for help");
+const char* const kEditChannelNotice = QT_TRANSLATE_NOOP("zem::gui::MainWindow", "Please directly double click inside the table");
 
 // Tells whether an action's last trigger came from its shortcut key.
 class ShortcutWatch : public QObject {
@@ -97,7 +97,7 @@ MainWindow::MainWindow(const CommandLine& commandLine, QWidget* parent)
     InstallAccessibleNames();
     setObjectName(QStringLiteral("mainWindow"));
     // The caption stays the same whatever file is open.
-    setWindowTitle(QString::fromUtf8(kCaption));
+    setWindowTitle(tr(kCaption));
     setWindowIcon(QIcon(QStringLiteral(":/icons/zemprog.png")));
     setAcceptDrops(true);
 
@@ -220,7 +220,7 @@ void MainWindow::showStatusBar(bool shown) { statusBar()->setVisible(shown); }
 
 void MainWindow::createStatusBar() {
     QStatusBar* bar = statusBar();
-    idleText_ = new QLabel(QString::fromUtf8(kIdleText), bar);
+    idleText_ = new QLabel(tr(kIdleText), bar);
     idleText_->setObjectName(QStringLiteral("idleText"));
     bar->addWidget(idleText_, 1);
     // Qt cannot read the lock keys' state on every platform, so the three
@@ -242,9 +242,9 @@ void MainWindow::updateUndoActions() {
         QString text = step;
         return verb + (text.isEmpty() ? QString() : QLatin1Char(' ') + text.replace(QLatin1Char('&'), QStringLiteral("&&")));
     };
-    undo->setText(named(QStringLiteral("&Undo"), history.undoText()));
+    undo->setText(named(tr("&Undo"), history.undoText()));
     undo->setEnabled(history.canUndo());
-    redo->setText(named(QStringLiteral("&Redo"), history.redoText()));
+    redo->setText(named(tr("&Redo"), history.redoText()));
     redo->setEnabled(history.canRedo());
 }
 
@@ -258,7 +258,7 @@ void MainWindow::editRedo() { doc_.undoStack().redo(); }
 void MainWindow::editChannel() {
     // The hint to double-click is for the mouse; Ctrl+G goes straight to the table.
     auto* watch = action(kCmdEditChannel)->findChild<ShortcutWatch*>();
-    if (!watch || !watch->takeKeyPress()) messenger_.notice(kEditChannelNotice);
+    if (!watch || !watch->takeKeyPress()) messenger_.notice(tr(kEditChannelNotice).toStdString());
     view_->returnToChannelTab();
     view_->channelPage().setCurrentCell(1, 1);
 }
@@ -288,7 +288,7 @@ void MainWindow::showContextHelp() {
             return;
         }
     }
-    statusBar()->showMessage(QString::fromUtf8(kContextHelpPrompt));
+    statusBar()->showMessage(tr(kContextHelpPrompt));
     QWhatsThis::enterWhatsThisMode();
 }
 

@@ -54,7 +54,7 @@ enum CommandFlag : unsigned {
 
 // One command of the window: its menu item, toolbar button and shortcut
 // are one QAction named "cmd<id>". Texts are marked for translation in the
-// context "WindowCommands".
+// context "zem::gui::WindowCommands".
 struct WindowCommand {
     int id;              // commands/command_ids.h; 0 for a greyed label that is no command
     const char* text;    // menu text with its & mnemonic and, after a tab, the keys' hint

@@ -57,7 +57,7 @@ bool CellDelegate::eventFilter(QObject* watched, QEvent* event) {
 QString CellDelegate::EditorName(const QModelIndex& index) {
     const QAbstractItemModel* model = index.model();
     if (!model) return {};
-    return QStringLiteral("%1, channel %2")
+    return tr("%1, channel %2")
         .arg(model->headerData(index.column(), Qt::Horizontal).toString(),
              model->headerData(index.row(), Qt::Vertical).toString());
 }

@@ -28,7 +28,7 @@ QVariant ChannelGridModel::data(const QModelIndex& index, int role) const {
         // cell names the channel, "channel 5, 161.12500".
         const QString text = QString::fromStdString(values_.cells.text(rowOf(index), colOf(index)));
         if (colOf(index) != zem::kColReceive) return text;
-        return QStringLiteral("channel %1, %2").arg(rowOf(index)).arg(text);
+        return tr("channel %1, %2").arg(rowOf(index)).arg(text);
     }
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);

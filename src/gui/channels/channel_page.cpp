@@ -21,7 +21,7 @@
 
 namespace zem::gui {
 
-const char* const CChannelPage::kMsgInputNumber = "Please input Number";
+const char* const CChannelPage::kMsgInputNumber = QT_TRANSLATE_NOOP("zem::gui::CChannelPage", "Please input Number");
 
 namespace {
 
@@ -42,21 +42,21 @@ CChannelPage::CChannelPage(zem::RadioImage& image, zem::Messenger& messenger, QW
     : QWidget(parent), image_(image), messenger_(messenger) {
     setObjectName(QStringLiteral("channelPage"));
 
-    auto* typeGroup = new QGroupBox(QStringLiteral("Type Setting"), this);
+    auto* typeGroup = new QGroupBox(tr("Type Setting"), this);
     typeCombo_ = new QComboBox(typeGroup);
     typeCombo_->setObjectName(QStringLiteral("typeCombo"));
     typeCombo_->addItems(ToQStringList(zem::TypeEntries()));
     bandCombo_ = new QComboBox(typeGroup);
     bandCombo_->setObjectName(QStringLiteral("bandCombo"));
     bandCombo_->addItems(ToQStringList(zem::BandEntries()));
-    defaultButton_ = new QPushButton(QStringLiteral("Default Setting"), typeGroup);
+    defaultButton_ = new QPushButton(tr("Default Setting"), typeGroup);
     defaultButton_->setObjectName(QStringLiteral("defaultSetting"));
     defaultButton_->setAutoDefault(false);
 
     auto* typeRow = new QHBoxLayout(typeGroup);
-    auto* typeLabel = new QLabel(QStringLiteral("Type"), typeGroup);
+    auto* typeLabel = new QLabel(tr("Type"), typeGroup);
     typeLabel->setBuddy(typeCombo_);
-    auto* bandLabel = new QLabel(QStringLiteral("Field"), typeGroup);
+    auto* bandLabel = new QLabel(tr("Field"), typeGroup);
     bandLabel->setBuddy(bandCombo_);
     typeRow->addWidget(typeLabel);
     typeRow->addWidget(typeCombo_);
@@ -103,7 +103,7 @@ CChannelPage::CChannelPage(zem::RadioImage& image, zem::Messenger& messenger, QW
     grid_->horizontalHeader()->setFixedHeight(rowHeight);
     grid_->verticalHeader()->setMinimumSectionSize(rowHeight);
     grid_->verticalHeader()->setDefaultSectionSize(rowHeight);
-    grid_->setAccessibleName(QStringLiteral("Channel Setting"));
+    grid_->setAccessibleName(tr("Channel Setting"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(typeGroup);
@@ -126,12 +126,12 @@ CChannelPage::CChannelPage(zem::RadioImage& image, zem::Messenger& messenger, QW
     auto* editKey = new QShortcut(QKeySequence(Qt::Key_F2), grid_, nullptr, nullptr, Qt::WidgetShortcut);
     connect(editKey, &QShortcut::activated, this, [this] { showCellEditor(QChar(13)); });
 
-    grid_->setWhatsThis(QStringLiteral(
+    grid_->setWhatsThis(tr(
         "The 16 channels of the radio. Click a cell to edit it, or start typing: frequencies in MHz "
         "(for example 145.5), tones and choices from the lists. Enter moves on to the next cell."));
-    typeCombo_->setWhatsThis(QStringLiteral("The radio type."));
-    bandCombo_->setWhatsThis(QStringLiteral("The frequency band of the radio; frequencies outside it are refused."));
-    defaultButton_->setWhatsThis(QStringLiteral("Fills the channel table with demonstration channels of the band."));
+    typeCombo_->setWhatsThis(tr("The radio type."));
+    bandCombo_->setWhatsThis(tr("The frequency band of the radio; frequencies outside it are refused."));
+    defaultButton_->setWhatsThis(tr("Fills the channel table with demonstration channels of the band."));
 
     FillFromImage();
 }
@@ -195,7 +195,7 @@ void CChannelPage::showCellEditor(QChar key) {
     if (row < 1 || col < 1) return;
     const bool typed = key.unicode() >= 32;
     if (typed && !key.isDigit() && (col == zem::kColReceive || col == zem::kColTransmit))
-        messenger_.notice(kMsgInputNumber);
+        messenger_.notice(tr(kMsgInputNumber).toStdString());
     const bool cellHadText = !grid_->Text().isEmpty();
     if (!grid_->OpenCellEditor()) return;
     QWidget* editor = grid_->OpenEditor();
@@ -254,11 +254,11 @@ QString CChannelPage::copySelection() {
 
 QString CChannelPage::cutSelection() {
     const QString text = copySelection();
-    emptySelection(QStringLiteral("Cut"));
+    emptySelection(tr("Cut"));
     return text;
 }
 
-void CChannelPage::deleteSelection() { emptySelection(QStringLiteral("Delete")); }
+void CChannelPage::deleteSelection() { emptySelection(tr("Delete")); }
 
 void CChannelPage::emptySelection(const QString& what) {
     const std::vector<zem::ChannelCell> cells = selectedCells();
@@ -300,7 +300,7 @@ void CChannelPage::pasteIntoEditor(const QString& text) {
 
 void CChannelPage::pasteInto(const std::vector<zem::ChannelCell>& cells, const QString& text) {
     zem::CellBlock block;
-    changeCells(QStringLiteral("Paste"), [&](zem::ChannelTable& table) {
+    changeCells(tr("Paste"), [&](zem::ChannelTable& table) {
         block = zem::PasteCells(table, cells, text.toStdString(), values_.bandIndex, messenger_);
     });
     if (block.empty()) return;

@@ -8,21 +8,21 @@
 
 namespace zem::gui {
 
-const char* const kProgramFileFilter = "Program file(*.Zem)";
-const char* const kPlanTextFilter = "Plan as text (*.yaml)";
+const char* const kProgramFileFilter = QT_TRANSLATE_NOOP("zem::gui::QtUserDialogs", "Program file(*.Zem)");
+const char* const kPlanTextFilter = QT_TRANSLATE_NOOP("zem::gui::QtUserDialogs", "Plan as text (*.yaml)");
 
 namespace {
 
 // Program files come as .Zem and, from other systems, .zem; plans as text
 // as .yaml.
 QString DialogFilter() {
-    return QStringLiteral("Program file or plan (*.Zem *.zem *.yaml *.yml);;Program file(*.Zem *.zem);;") +
-           QString::fromUtf8(kPlanTextFilter);
+    return QtUserDialogs::tr("Program file or plan (*.Zem *.zem *.yaml *.yml);;Program file(*.Zem *.zem);;") +
+           QtUserDialogs::tr(kPlanTextFilter);
 }
 
-QString MemoryListFilter() { return QStringLiteral("Memory list of other programming tools (*.csv)"); }
+QString MemoryListFilter() { return QtUserDialogs::tr("Memory list of other programming tools (*.csv)"); }
 
-QString CsvFilter() { return QStringLiteral("Channel list (*.csv);;All files (*)"); }
+QString CsvFilter() { return QtUserDialogs::tr("Channel list (*.csv);;All files (*)"); }
 
 // A save dialog that adds the suffix when the name typed has none.
 QString AskSaveName(QWidget* parent, const QString& caption, const QString& suggested, const QString& filter,
@@ -37,14 +37,14 @@ QString AskSaveName(QWidget* parent, const QString& caption, const QString& sugg
 }  // namespace
 
 QString QtUserDialogs::openFileName() {
-    return QFileDialog::getOpenFileName(parent_, QStringLiteral("Open"), QString(), DialogFilter());
+    return QFileDialog::getOpenFileName(parent_, tr("Open"), QString(), DialogFilter());
 }
 
 QString QtUserDialogs::saveFileName(const QString& suggested) {
     // The filter chosen decides the suffix a name without one gets.
-    const QString program = QString::fromUtf8(kProgramFileFilter);
-    const QString text = QString::fromUtf8(kPlanTextFilter);
-    QFileDialog dialog(parent_, QStringLiteral("Save As"), suggested, program + QStringLiteral(";;") + text);
+    const QString program = tr(kProgramFileFilter);
+    const QString text = tr(kPlanTextFilter);
+    QFileDialog dialog(parent_, tr("Save As"), suggested, program + QStringLiteral(";;") + text);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     const bool asText = QFileInfo(suggested).suffix().compare(QStringLiteral("yaml"), Qt::CaseInsensitive) == 0;
     dialog.selectNameFilter(asText ? text : program);
@@ -57,16 +57,16 @@ QString QtUserDialogs::saveFileName(const QString& suggested) {
 }
 
 QString QtUserDialogs::openCsvFileName() {
-    return QFileDialog::getOpenFileName(parent_, QStringLiteral("Import channel list"), QString(), CsvFilter());
+    return QFileDialog::getOpenFileName(parent_, tr("Import channel list"), QString(), CsvFilter());
 }
 
 QString QtUserDialogs::saveCsvFileName(const QString& suggested) {
-    return AskSaveName(parent_, QStringLiteral("Export CSV"), suggested, CsvFilter(), QStringLiteral("csv"));
+    return AskSaveName(parent_, tr("Export CSV"), suggested, CsvFilter(), QStringLiteral("csv"));
 }
 
 QString QtUserDialogs::saveChannelListName(const QString& suggested, ChannelListFormat& format) {
-    const QString own = QStringLiteral("Channel list of this program (*.csv)");
-    QFileDialog dialog(parent_, QStringLiteral("Export channel list"), suggested,
+    const QString own = tr("Channel list of this program (*.csv)");
+    QFileDialog dialog(parent_, tr("Export channel list"), suggested,
                        own + QStringLiteral(";;") + MemoryListFilter());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("csv"));
@@ -78,7 +78,7 @@ QString QtUserDialogs::saveChannelListName(const QString& suggested, ChannelList
 UserDialogs::SaveChoice QtUserDialogs::askSaveChanges(const QString& documentName) {
     const auto answer = QMessageBox::warning(
         parent_, ApplicationTitle(),
-        QStringLiteral("Save the changes to %1?").arg(documentName),
+        tr("Save the changes to %1?").arg(documentName),
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
     if (answer == QMessageBox::Save) return SaveChoice::Save;
     if (answer == QMessageBox::Discard) return SaveChoice::Discard;

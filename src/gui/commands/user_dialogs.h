@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class QWidget;
@@ -39,6 +40,8 @@ public:
 
 // The desktop's own file dialogs and a question box.
 class QtUserDialogs : public UserDialogs {
+    Q_DECLARE_TR_FUNCTIONS(zem::gui::QtUserDialogs)
+
 public:
     explicit QtUserDialogs(QWidget* parent) : parent_(parent) {}
 

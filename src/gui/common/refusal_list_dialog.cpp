@@ -33,7 +33,7 @@ RefusalListDialog::RefusalListDialog(const QString& text, const QStringList& ite
     label->setBuddy(list_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-    QPushButton* copy = buttons->addButton(QStringLiteral("&Copy"), QDialogButtonBox::ActionRole);
+    QPushButton* copy = buttons->addButton(tr("&Copy"), QDialogButtonBox::ActionRole);
     copy->setObjectName(QStringLiteral("copy"));
     copy->setAutoDefault(false);
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);

@@ -4,6 +4,7 @@
 #include "document/document_diff.h"
 #include "plan/plan_text.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -65,11 +66,12 @@ constexpr qint64 kMaxPlanTextBytes = 1 << 20;
 zem::FileResult LoadPlanText(const QString& path, zem::RadioImage& image) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxPlanTextBytes)
-        return zem::FileResult::failure(
-            QStringLiteral("Could not read %1").arg(QDir::toNativeSeparators(path)).toStdString());
+        return zem::FileResult::failure(QCoreApplication::translate("zem::gui::CKivuDoc", "Could not read %1")
+                                            .arg(QDir::toNativeSeparators(path))
+                                            .toStdString());
     const zem::PlanTextImport result = zem::ImportPlanText(file.readAll().toStdString());
     if (!result.ok()) {
-        std::string message = QStringLiteral("The plan %1 was not opened:")
+        std::string message = QCoreApplication::translate("zem::gui::CKivuDoc", "The plan %1 was not opened:")
                                    .arg(QFileInfo(path).fileName())
                                    .toStdString();
         // The first errors say what is wrong; a file that is no plan at all gives many.
@@ -77,7 +79,9 @@ zem::FileResult LoadPlanText(const QString& path, zem::RadioImage& image) {
         for (std::size_t i = 0; i < result.errors.size() && i < kShown; ++i)
             message += "\n" + result.errors[i].describe();
         if (result.errors.size() > kShown)
-            message += "\n(" + std::to_string(result.errors.size() - kShown) + " more)";
+            message += "\n" + QCoreApplication::translate("zem::gui::CKivuDoc", "(%1 more)")
+                                  .arg(static_cast<qulonglong>(result.errors.size() - kShown))
+                                  .toStdString();
         return zem::FileResult::failure(message);
     }
     image = result.image;
@@ -156,7 +160,7 @@ QString StepName(const zem::RadioImage& before, const zem::RadioImage& after) {
     // "channel 5 Receive" reads "Receive of channel 5".
     static const QRegularExpression cell(QStringLiteral("^channel (\\d+) (.+)$"));
     const QRegularExpressionMatch match = cell.match(where);
-    if (match.hasMatch()) return QStringLiteral("%1 of channel %2").arg(match.captured(2), match.captured(1));
+    if (match.hasMatch()) return QCoreApplication::translate("zem::gui::CKivuDoc", "%1 of channel %2").arg(match.captured(2), match.captured(1));
     return where;
 }
 

@@ -42,7 +42,7 @@ constexpr int kRetries = 1;
 
 QString CountText(const zem::PortStatus& s) {
     QString text = QString::number(s.done);
-    if (s.failed > 0) text += QStringLiteral(" (%1 failed)").arg(s.failed);
+    if (s.failed > 0) text += FleetDialog::tr(" (%1 failed)").arg(s.failed);
     return text;
 }
 
@@ -61,9 +61,9 @@ QString FailureText(const zem::RadioJobResult& job, bool repeat) {
 
 }  // namespace
 
-const char* const FleetDialog::kAskStopRun =
-    "The radios are still being written.\n"
-    "Stop every radio at its next block and close this window?";
+const char* const FleetDialog::kAskStopRun = QT_TRANSLATE_NOOP("zem::gui::FleetDialog",
+                                                      "The radios are still being written.\n"
+                                                      "Stop every radio at its next block and close this window?");
 
 FleetDialog::FleetDialog(zem::Messenger& messenger, PlanSource takePlan, QWidget* parent)
     : QDialog(parent), messenger_(messenger), takePlan_(std::move(takePlan)) {
@@ -220,7 +220,7 @@ bool FleetDialog::start() {
     if (running_) return false;
     const QStringList ports = checkedPorts();
     if (ports.isEmpty()) {
-        messenger_.notice("Tick the ports of the radios to write.");
+        messenger_.notice(tr("Tick the ports of the radios to write.").toStdString());
         return false;
     }
     zem::FleetOptions options;
@@ -230,7 +230,7 @@ bool FleetDialog::start() {
     if (backup_->isChecked()) {
         // A folder that cannot take the backups stops the run before any radio is touched.
         const std::string folder = backupFolder_->text().trimmed().toStdString();
-        zem::FileResult usable = folder.empty() ? zem::FileResult::failure("Choose the folder for the backups.")
+        zem::FileResult usable = folder.empty() ? zem::FileResult::failure(tr("Choose the folder for the backups.").toStdString())
                                                 : zem::CheckWritableFolder(folder);
         if (!usable.ok) {
             messenger_.notice(usable.message);
@@ -415,7 +415,7 @@ void FleetDialog::chooseBackupFolder() {
 // Yes stops the run, and the dialog closes once every port is released.
 bool FleetDialog::askStopAndClose() {
     if (closeWhenDone_) return true;  // asked already; stopping
-    if (!AskYesNo(this, QString::fromUtf8(kAskStopRun))) return false;
+    if (!AskYesNo(this, tr(kAskStopRun))) return false;
     closeWhenDone_ = true;
     stop();
     return true;

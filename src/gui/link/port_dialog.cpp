@@ -22,30 +22,30 @@ constexpr int kDescriptionColumn = 2;
 
 }  // namespace
 
-const char* const CPortDlg::kMsgBadPort = "Please enter an integer between 1 and 99.";
+const char* const CPortDlg::kMsgBadPort = QT_TRANSLATE_NOOP("zem::gui::CPortDlg", "Please enter an integer between 1 and 99.");
 
 CPortDlg::CPortDlg(zem::Messenger& messenger, QWidget* parent)
-    : QDialog(parent), m_messenger(messenger), m_edit(new QLineEdit(this)), m_list(new QTreeWidget(this)) {
-    setWindowTitle(QStringLiteral(" Please Choose serial ports"));
+    : QDialog(parent), messenger_(messenger), edit_(new QLineEdit(this)), list_(new QTreeWidget(this)) {
+    setWindowTitle(tr(" Please Choose serial ports"));
 
     auto* text = new QLabel(
-        QStringLiteral("Please input the serial ports number,For example1,2,3and so on,The maximum is 99,If you have no idea,Please see Ports(COM and LPT) in Device Manager of Control Panel in Windows XP/9X"),
+        tr("Please input the serial ports number,For example1,2,3and so on,The maximum is 99,If you have no idea,Please see Ports(COM and LPT) in Device Manager of Control Panel in Windows XP/9X"),
         this);
     text->setWordWrap(true);
-    text->setBuddy(m_edit);
+    text->setBuddy(edit_);
 
-    m_edit->setObjectName(QStringLiteral("portNumber"));
+    edit_->setObjectName(QStringLiteral("portNumber"));
 #ifdef _WIN32
-    m_edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,2}")), m_edit));
+    edit_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,2}")), edit_));
 #endif
 
-    m_list->setObjectName(QStringLiteral("portList"));
-    m_list->setAccessibleName(QStringLiteral("Serial ports of this computer"));
-    m_list->setRootIsDecorated(false);
-    m_list->setHeaderLabels({tr("Device"), tr("Port"), tr("Description")});
-    m_list->header()->setStretchLastSection(true);
-    connect(m_list, &QTreeWidget::itemSelectionChanged, this, &CPortDlg::onPicked);
-    connect(m_list, &QTreeWidget::itemDoubleClicked, this, &CPortDlg::accept);
+    list_->setObjectName(QStringLiteral("portList"));
+    list_->setAccessibleName(tr("Serial ports of this computer"));
+    list_->setRootIsDecorated(false);
+    list_->setHeaderLabels({tr("Device"), tr("Port"), tr("Description")});
+    list_->header()->setStretchLastSection(true);
+    connect(list_, &QTreeWidget::itemSelectionChanged, this, &CPortDlg::onPicked);
+    connect(list_, &QTreeWidget::itemDoubleClicked, this, &CPortDlg::accept);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
@@ -53,31 +53,31 @@ CPortDlg::CPortDlg(zem::Messenger& messenger, QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text);
-    layout->addWidget(m_edit);
-    layout->addWidget(m_list, 1);
+    layout->addWidget(edit_);
+    layout->addWidget(list_, 1);
     layout->addWidget(buttons);
     setMinimumWidth(460);
     setPort(QStringLiteral("1"));
 }
 
 void CPortDlg::setPort(const QString& port) {
-    m_port = port;
-    m_edit->setText(port);
-    m_edit->selectAll();
-    m_edit->setFocus();
+    port_ = port;
+    edit_->setText(port);
+    edit_->selectAll();
+    edit_->setFocus();
 }
 
 void CPortDlg::setAvailablePorts(const std::vector<zem::PortInfo>& ports) {
-    m_list->clear();
+    list_->clear();
     for (const zem::PortInfo& info : ports) {
-        auto* item = new QTreeWidgetItem(m_list);
+        auto* item = new QTreeWidgetItem(list_);
         item->setText(kDeviceColumn, QString::fromStdString(info.device));
         item->setText(kNumberColumn, info.number > 0 ? QString::number(info.number) : QString());
         item->setText(kDescriptionColumn, QString::fromStdString(info.description));
     }
-    m_list->resizeColumnToContents(kDeviceColumn);
-    m_list->resizeColumnToContents(kNumberColumn);
-    m_list->setVisible(!ports.empty());
+    list_->resizeColumnToContents(kDeviceColumn);
+    list_->resizeColumnToContents(kNumberColumn);
+    list_->setVisible(!ports.empty());
 }
 
 QString CPortDlg::NormalisedPort(const QString& entry) {
@@ -96,7 +96,7 @@ QString CPortDlg::NormalisedPort(const QString& entry) {
 }
 
 void CPortDlg::onPicked() {
-    const QList<QTreeWidgetItem*> picked = m_list->selectedItems();
+    const QList<QTreeWidgetItem*> picked = list_->selectedItems();
     if (picked.isEmpty()) {
         return;
     }
@@ -104,18 +104,18 @@ void CPortDlg::onPicked() {
     // outside the numbering by its path.
     const QTreeWidgetItem* item = picked.first();
     const QString number = item->text(kNumberColumn);
-    m_edit->setText(number.isEmpty() ? item->text(kDeviceColumn) : number);
+    edit_->setText(number.isEmpty() ? item->text(kDeviceColumn) : number);
 }
 
 void CPortDlg::accept() {
-    const QString port = NormalisedPort(m_edit->text());
+    const QString port = NormalisedPort(edit_->text());
     if (port.isEmpty()) {
-        m_messenger.notice(kMsgBadPort);
-        m_edit->selectAll();
-        m_edit->setFocus();
+        messenger_.notice(tr(kMsgBadPort).toStdString());
+        edit_->selectAll();
+        edit_->setFocus();
         return;
     }
-    m_port = port;
+    port_ = port;
     QDialog::accept();
 }
 

@@ -28,12 +28,12 @@ public:
     // The port shown when the dialog opens, and the port chosen once it
     // ended with OK: a number "1".."99" or a device path.
     void setPort(const QString& port);
-    QString port() const { return m_port; }
+    QString port() const { return port_; }
 
     void setAvailablePorts(const std::vector<zem::PortInfo>& ports);
 
-    QLineEdit* edit() const { return m_edit; }
-    QTreeWidget* portList() const { return m_list; }
+    QLineEdit* edit() const { return edit_; }
+    QTreeWidget* portList() const { return list_; }
 
     // The refusal of an entry that is neither a port number nor a path.
     static const char* const kMsgBadPort;
@@ -49,10 +49,10 @@ public slots:
 private:
     void onPicked();
 
-    zem::Messenger& m_messenger;
-    QLineEdit* m_edit;
-    QTreeWidget* m_list;
-    QString m_port;
+    zem::Messenger& messenger_;
+    QLineEdit* edit_;
+    QTreeWidget* list_;
+    QString port_;
 };
 
 }  // namespace zem::gui

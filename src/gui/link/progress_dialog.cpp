@@ -10,97 +10,97 @@ namespace zem::gui {
 
 CProgressDlg::CProgressDlg(QWidget* parent)
     : QDialog(parent),
-      m_start(new QPushButton(QStringLiteral("Start"), this)),
-      m_cancel(new QPushButton(QStringLiteral("Cancel"), this)),
-      m_bar(new QProgressBar(this)),
-      m_status(new QLabel(this)) {
+      startButton_(new QPushButton(tr("Start"), this)),
+      cancelButton_(new QPushButton(tr("Cancel"), this)),
+      bar_(new QProgressBar(this)),
+      status_(new QLabel(this)) {
     setModal(false);
-    m_start->setObjectName(QStringLiteral("start"));
-    m_cancel->setObjectName(QStringLiteral("cancel"));
-    m_status->setObjectName(QStringLiteral("status"));
-    m_start->setDefault(true);
-    m_start->setAutoDefault(true);
-    m_cancel->setAutoDefault(false);
-    m_bar->setTextVisible(false);
+    startButton_->setObjectName(QStringLiteral("start"));
+    cancelButton_->setObjectName(QStringLiteral("cancel"));
+    status_->setObjectName(QStringLiteral("status"));
+    startButton_->setDefault(true);
+    startButton_->setAutoDefault(true);
+    cancelButton_->setAutoDefault(false);
+    bar_->setTextVisible(false);
 
     auto* grid = new QGridLayout;
-    auto* progress = new QLabel(QStringLiteral("Progress:"), this);
-    progress->setBuddy(m_bar);
+    auto* progress = new QLabel(tr("Progress:"), this);
+    progress->setBuddy(bar_);
     grid->addWidget(progress, 0, 0);
-    grid->addWidget(m_status, 0, 1);
-    grid->addWidget(m_bar, 1, 0, 1, 2);
+    grid->addWidget(status_, 0, 1);
+    grid->addWidget(bar_, 1, 0, 1, 2);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(m_start);
-    buttons->addWidget(m_cancel);
+    buttons->addWidget(startButton_);
+    buttons->addWidget(cancelButton_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addLayout(buttons);
 
-    connect(m_start, &QPushButton::clicked, this, &CProgressDlg::onStart);
-    connect(m_cancel, &QPushButton::clicked, this, &CProgressDlg::reject);
+    connect(startButton_, &QPushButton::clicked, this, &CProgressDlg::onStart);
+    connect(cancelButton_, &QPushButton::clicked, this, &CProgressDlg::reject);
     prepare(QString());
 }
 
 void CProgressDlg::prepare(const QString& title) {
     setWindowTitle(title);
-    m_phase.clear();
-    m_bar->setRange(0, kBarMaximum);
-    m_bar->setValue(0);
-    m_bar->setTextVisible(false);
-    m_status->setText(QStringLiteral("Ready ......"));
-    m_bCancel = false;
-    m_running = false;
-    m_start->setEnabled(true);
-    m_start->setFocus();
+    phase_.clear();
+    bar_->setRange(0, kBarMaximum);
+    bar_->setValue(0);
+    bar_->setTextVisible(false);
+    status_->setText(tr("Ready ......"));
+    cancelFlag_ = false;
+    running_ = false;
+    startButton_->setEnabled(true);
+    startButton_->setFocus();
 }
 
-QString CProgressDlg::statusText() const { return m_status->text(); }
+QString CProgressDlg::statusText() const { return status_->text(); }
 
 void CProgressDlg::setStatusText(const QString& text) {
-    const QString shown = m_phase.isEmpty() ? text : tr("%1: %2").arg(m_phase, text);
-    m_status->setText(shown);
+    const QString shown = phase_.isEmpty() ? text : tr("%1: %2").arg(phase_, text);
+    status_->setText(shown);
     emit statusShown(shown);
 }
 
 void CProgressDlg::stepBlock() {
-    if (m_bar->value() < kBarMaximum - 1) {
-        m_bar->setValue(m_bar->value() + 1);
-        setStatusText(QString::number(m_bar->value()));
+    if (bar_->value() < kBarMaximum - 1) {
+        bar_->setValue(bar_->value() + 1);
+        setStatusText(QString::number(bar_->value()));
     }
 }
 
 void CProgressDlg::beginPhase(const QString& title, const QString& status, const QString& phase) {
     setWindowTitle(title);
-    m_phase = phase;
-    m_bar->setValue(0);
-    m_bar->setFormat(phase);
-    m_bar->setTextVisible(true);
+    phase_ = phase;
+    bar_->setValue(0);
+    bar_->setFormat(phase);
+    bar_->setTextVisible(true);
     setStatusText(status);
 }
 
 void CProgressDlg::endRun(bool complete) {
     if (complete) {
-        m_bar->setValue(kBarMaximum);
+        bar_->setValue(kBarMaximum);
     }
-    m_running = false;
+    running_ = false;
     QDialog::reject();
 }
 
 void CProgressDlg::onStart() {
-    if (m_running) {
+    if (running_) {
         return;
     }
-    m_running = true;
-    m_start->setEnabled(false);
+    running_ = true;
+    startButton_->setEnabled(false);
     emit startRequested();
 }
 
 void CProgressDlg::reject() {
-    if (m_running) {
+    if (running_) {
         // The exchange notices the flag at its next wait and ends itself;
         // the window closes when it has.
-        m_bCancel = true;
+        cancelFlag_ = true;
         emit cancelRequested();
         return;
     }

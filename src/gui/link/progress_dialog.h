@@ -26,14 +26,14 @@ public:
     // bar at 0, "Ready ......", Start enabled and focused, cancel flag clear.
     void prepare(const QString& title);
 
-    bool isRunning() const { return m_running; }
+    bool isRunning() const { return running_; }
 
     // Polled by the exchange on its worker thread.
-    const std::atomic<bool>& cancelFlag() const { return m_bCancel; }
+    const std::atomic<bool>& cancelFlag() const { return cancelFlag_; }
 
-    QPushButton* startButton() const { return m_start; }
-    QPushButton* cancelButton() const { return m_cancel; }
-    QProgressBar* bar() const { return m_bar; }
+    QPushButton* startButton() const { return startButton_; }
+    QPushButton* cancelButton() const { return cancelButton_; }
+    QProgressBar* bar() const { return bar_; }
     QString statusText() const;
 
 public slots:
@@ -62,13 +62,13 @@ private slots:
     void onStart();
 
 private:
-    QPushButton* m_start;
-    QPushButton* m_cancel;
-    QProgressBar* m_bar;
-    QLabel* m_status;
-    QString m_phase;  // the name of a second phase while it runs
-    std::atomic<bool> m_bCancel{false};
-    bool m_running = false;
+    QPushButton* startButton_;
+    QPushButton* cancelButton_;
+    QProgressBar* bar_;
+    QLabel* status_;
+    QString phase_;  // the name of a second phase while it runs
+    std::atomic<bool> cancelFlag_{false};
+    bool running_ = false;
 };
 
 }  // namespace zem::gui

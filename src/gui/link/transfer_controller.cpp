@@ -26,12 +26,13 @@ struct TransferController::RunResult {
     bool compare = false;
 };
 
-const char* const TransferController::kTitleVerifying = "Verifying Written Data";
-const char* const TransferController::kMsgWriteStopped =
+const char* const TransferController::kTitleVerifying = QT_TRANSLATE_NOOP("zem::gui::TransferController", "Verifying Written Data");
+const char* const TransferController::kMsgWriteStopped = QT_TRANSLATE_NOOP(
+    "zem::gui::TransferController",
     "The write was stopped before the end: the radio now holds part of this program and part of what it held "
-    "before. Write it again before using the radio.";
-const char* const TransferController::kStatusVerifying = "Reading the radio back to compare...";
-const char* const TransferController::kPhaseVerify = "Verify";
+    "before. Write it again before using the radio.");
+const char* const TransferController::kStatusVerifying = QT_TRANSLATE_NOOP("zem::gui::TransferController", "Reading the radio back to compare...");
+const char* const TransferController::kPhaseVerify = QT_TRANSLATE_NOOP("zem::gui::TransferController", "Verify");
 
 TransferController::TransferController(CommandHost& window, PortSelection& port, QObject* parent)
     : QObject(parent),
@@ -160,7 +161,7 @@ void TransferController::finished(const RunResult& result) {
     CKivuView& view = window_.view();
     if (outcome.refreshPages) {
         // One undo step brings back the document as it was before the read.
-        CKivuDoc::ChangeScope step(window_.document(), QStringLiteral("Read from radio"));
+        CKivuDoc::ChangeScope step(window_.document(), tr("Read from radio"));
         // Leave the current tab while the old image is still in place, so the
         // page it stores is overwritten by what the radio holds.
         view.returnToChannelTab();
@@ -173,7 +174,7 @@ void TransferController::finished(const RunResult& result) {
     if (direction_ == zem::TransferDirection::Write && outcome.link.status == zem::LinkStatus::Cancelled) {
         // Stopped among the blocks (Cancel, or quitting): the radio is neither
         // as it was nor as the document, and must not be used like that.
-        window_.messenger().notice(kMsgWriteStopped);
+        window_.messenger().notice(tr(kMsgWriteStopped).toStdString());
     }
     if (result.verify.checked && !result.verify.matches()) {
         // The document keeps what was meant to be written.

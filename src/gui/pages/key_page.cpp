@@ -26,9 +26,9 @@ QGroupBox* KeyGroup(QWidget* parent, const QString& title, QComboBox* longPress,
     auto* grid = new QGridLayout(group);
     const QString key = title.trimmed();
     QComboBox* const lists[] = {longPress, shortPress};
-    const char* const labels[] = {"Long Press", "Short Press"};
+    const QString labels[] = {CKeyPage::tr("Long Press"), CKeyPage::tr("Short Press")};
     for (int row = 0; row < 2; ++row) {
-        auto* label = new QLabel(QLatin1String(labels[row]), group);
+        auto* label = new QLabel(labels[row], group);
         label->setBuddy(lists[row]);
         // Which key the list belongs to, for a screen reader that reads the
         // list without its group.
@@ -52,12 +52,12 @@ CKeyPage::CKeyPage(zem::RadioImage& image, QWidget* parent) : SettingsPage(paren
     middleShort_ = MakeCombo(this, "middleShort", E::shortPress());
     bottomLong_ = MakeCombo(this, "bottomLong", E::longPress());
     bottomShort_ = MakeCombo(this, "bottomShort", E::shortPress());
-    defaultButton_ = new QPushButton(QStringLiteral("Default Setting"), this);
+    defaultButton_ = new QPushButton(tr("Default Setting"), this);
     defaultButton_->setObjectName(QStringLiteral("defaultSetting"));
     defaultButton_->setAutoDefault(false);
 
     auto* durationRow = new QHBoxLayout;
-    auto* durationLabel = new QLabel(QStringLiteral("Long Press Duration(s)"), this);
+    auto* durationLabel = new QLabel(tr("Long Press Duration(s)"), this);
     durationLabel->setBuddy(longPressDuration_);
     durationRow->addWidget(durationLabel);
     durationRow->addWidget(longPressDuration_);
@@ -65,9 +65,9 @@ CKeyPage::CKeyPage(zem::RadioImage& image, QWidget* parent) : SettingsPage(paren
 
     auto* left = new QVBoxLayout;
     left->addLayout(durationRow);
-    left->addWidget(KeyGroup(this, QStringLiteral("   Top Key"), topLong_, topShort_));
-    left->addWidget(KeyGroup(this, QStringLiteral("Middle Key"), middleLong_, middleShort_));
-    left->addWidget(KeyGroup(this, QStringLiteral("Bottom Key"), bottomLong_, bottomShort_));
+    left->addWidget(KeyGroup(this, tr("   Top Key"), topLong_, topShort_));
+    left->addWidget(KeyGroup(this, tr("Middle Key"), middleLong_, middleShort_));
+    left->addWidget(KeyGroup(this, tr("Bottom Key"), bottomLong_, bottomShort_));
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addWidget(defaultButton_);
     buttonRow->addStretch();
@@ -83,11 +83,11 @@ CKeyPage::CKeyPage(zem::RadioImage& image, QWidget* parent) : SettingsPage(paren
     picture->setPixmap(QIcon(QStringLiteral(":/images/key_picture.png"))
                            .pixmap(QSize(265, 390), picture->devicePixelRatioF()));
     picture->setFixedSize(265, 390);
-    picture->setAccessibleName(QStringLiteral("Picture of the radio's programmable keys"));
-    picture->setAccessibleDescription(QStringLiteral(
+    picture->setAccessibleName(tr("Picture of the radio's programmable keys"));
+    picture->setAccessibleDescription(tr(
         "A handheld radio seen from the front. Red leader lines point to its three programmable keys: "
         "the top key on its top, the middle key high on its left side and the bottom key below it."));
-    picture->setWhatsThis(QStringLiteral("The radio's three programmable keys: top, middle (upper side) and bottom (lower side)."));
+    picture->setWhatsThis(tr("The radio's three programmable keys: top, middle (upper side) and bottom (lower side)."));
 
     auto* columns = new QHBoxLayout(this);
     columns->addLayout(left, 1);
@@ -100,7 +100,7 @@ CKeyPage::CKeyPage(zem::RadioImage& image, QWidget* parent) : SettingsPage(paren
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
     connect(defaultButton_, &QPushButton::clicked, this, &CKeyPage::onDefaultSetting);
-    defaultButton_->setWhatsThis(QStringLiteral("Sets the three keys and the long-press duration back to the factory values."));
+    defaultButton_->setWhatsThis(tr("Sets the three keys and the long-press duration back to the factory values."));
 
     FillFromImage();
 }

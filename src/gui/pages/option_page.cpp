@@ -46,28 +46,28 @@ COptionPage::COptionPage(zem::RadioImage& image, zem::Messenger& messenger, QWid
     squelchLevel_ = addCombo("squelchLevel", E::squelchLevel());
     lockDetect_ = addCombo("lockDetect", E::lockDetect());
     whisperLevel_ = addCombo("whisperLevel", E::whisperLevel());
-    whisperEnable_ = addCheck("whisperEnable", QStringLiteral("Whisper  Function Enable"));
+    whisperEnable_ = addCheck("whisperEnable", tr("Whisper  Function Enable"));
     voxLevel_ = addCombo("voxLevel", E::voxLevel());
-    voxEnable_ = addCheck("voxEnable", QStringLiteral("Vox Function Enable"));
+    voxEnable_ = addCheck("voxEnable", tr("Vox Function Enable"));
     pttIdStart_ = new QLineEdit(this);
     pttIdStart_->setObjectName(QStringLiteral("pttIdStart"));
     pttIdStart_->setMaxLength(zem::kPttIdLength);
     pttIdEnd_ = new QLineEdit(this);
     pttIdEnd_->setObjectName(QStringLiteral("pttIdEnd"));
     pttIdEnd_->setMaxLength(zem::kPttIdLength);
-    pttIdStartEnable_ = addCheck("pttIdStartEnable", QStringLiteral("Start Enable"));
-    pttIdEndEnable_ = addCheck("pttIdEndEnable", QStringLiteral("End Enable"));
+    pttIdStartEnable_ = addCheck("pttIdStartEnable", tr("Start Enable"));
+    pttIdEndEnable_ = addCheck("pttIdEndEnable", tr("End Enable"));
     dtmfSpeed_ = addCombo("dtmfSpeed", E::dtmfSpeed());
     firstDigitTime_ = addCombo("firstDigitTime", E::firstDigitTime());
     firstDigitDelay_ = addCombo("firstDigitDelay", E::firstDigitDelay());
-    dtmfSideTone_ = addCheck("dtmfSideTone", QStringLiteral("DTMF Side Tone"));
-    energyCheck_ = addCheck("energyCheck", QStringLiteral("Energy Check"));
-    wiredCloneMode_ = addCheck("wiredCloneMode", QStringLiteral("Wired Clone Mode"));
-    scramble_ = addCheck("scramble", QStringLiteral("Scramble"));
-    alarmEnable_ = addCheck("alarmEnable", QStringLiteral("Alarm Function Enable"));
-    compandExpand_ = addCheck("compandExpand", QStringLiteral("Compand Expand"));
-    saveEnergy_ = addCheck("saveEnergy", QStringLiteral("Save Energy"));
-    defaultButton_ = new QPushButton(QStringLiteral("Default Setting"), this);
+    dtmfSideTone_ = addCheck("dtmfSideTone", tr("DTMF Side Tone"));
+    energyCheck_ = addCheck("energyCheck", tr("Energy Check"));
+    wiredCloneMode_ = addCheck("wiredCloneMode", tr("Wired Clone Mode"));
+    scramble_ = addCheck("scramble", tr("Scramble"));
+    alarmEnable_ = addCheck("alarmEnable", tr("Alarm Function Enable"));
+    compandExpand_ = addCheck("compandExpand", tr("Compand Expand"));
+    saveEnergy_ = addCheck("saveEnergy", tr("Save Energy"));
+    defaultButton_ = new QPushButton(tr("Default Setting"), this);
     defaultButton_->setObjectName(QStringLiteral("defaultSetting"));
     defaultButton_->setAutoDefault(false);
 
@@ -80,22 +80,22 @@ COptionPage::COptionPage(zem::RadioImage& image, zem::Messenger& messenger, QWid
             [this](int picked) { dtmfSpeed_->setCurrentIndex(zem::DtmfSpeedAfterPick(picked)); });
     connect(defaultButton_, &QPushButton::clicked, this, &COptionPage::onDefaultSetting);
 
-    const std::pair<QWidget*, const char*> help[] = {
-        {scanMode_, "Carrier: scanning stops on a channel while a carrier is received."},
-        {receiveRecovery_, "How long scanning waits on a channel after the signal has gone, in seconds."},
-        {transmissionRecovery_, "How long scanning waits after you have transmitted, in seconds."},
-        {timeOutTimer_, "Ends a transmission that lasts longer than this; Off for no limit."},
-        {voiceBeepTone_, "What the radio says or sounds when a key is pressed."},
-        {squelchLevel_, "How strong a signal must be to open the loudspeaker."},
-        {whisperLevel_, "Microphone gain for speaking quietly, when the whisper function is on."},
-        {voxLevel_, "How loud you must speak to start transmitting, when VOX is on."},
-        {dtmfSpeed_, "How fast the PTT ID digits are sent."},
-        {saveEnergy_, "The receiver sleeps between checks for a signal, to save the battery."},
+    const std::pair<QWidget*, QString> help[] = {
+        {scanMode_, tr("Carrier: scanning stops on a channel while a carrier is received.")},
+        {receiveRecovery_, tr("How long scanning waits on a channel after the signal has gone, in seconds.")},
+        {transmissionRecovery_, tr("How long scanning waits after you have transmitted, in seconds.")},
+        {timeOutTimer_, tr("Ends a transmission that lasts longer than this; Off for no limit.")},
+        {voiceBeepTone_, tr("What the radio says or sounds when a key is pressed.")},
+        {squelchLevel_, tr("How strong a signal must be to open the loudspeaker.")},
+        {whisperLevel_, tr("Microphone gain for speaking quietly, when the whisper function is on.")},
+        {voxLevel_, tr("How loud you must speak to start transmitting, when VOX is on.")},
+        {dtmfSpeed_, tr("How fast the PTT ID digits are sent.")},
+        {saveEnergy_, tr("The receiver sleeps between checks for a signal, to save the battery.")},
     };
-    for (const auto& [widget, text] : help) widget->setWhatsThis(QLatin1String(text));
-    pttIdStart_->setWhatsThis(QStringLiteral("The PTT ID code sent when transmission starts: up to 8 digits."));
-    pttIdEnd_->setWhatsThis(QStringLiteral("The PTT ID code sent when transmission ends: up to 8 digits."));
-    defaultButton_->setWhatsThis(QStringLiteral("Sets every optional feature back to the factory values."));
+    for (const auto& [widget, text] : help) widget->setWhatsThis(text);
+    pttIdStart_->setWhatsThis(tr("The PTT ID code sent when transmission starts: up to 8 digits."));
+    pttIdEnd_->setWhatsThis(tr("The PTT ID code sent when transmission ends: up to 8 digits."));
+    defaultButton_->setWhatsThis(tr("Sets every optional feature back to the factory values."));
 
     FillFromImage();
 }
@@ -115,44 +115,44 @@ QCheckBox* COptionPage::addCheck(const char* name, const QString& text) {
 }
 
 void COptionPage::buildLayout() {
-    auto* whisper = new QGroupBox(QStringLiteral("Whisper  Function"), this);
+    auto* whisper = new QGroupBox(tr("Whisper  Function"), this);
     auto* whisperGrid = FormGrid(whisper);
-    AddRow(whisperGrid, QStringLiteral("Whisper  "), whisperLevel_);
+    AddRow(whisperGrid, tr("Whisper  "), whisperLevel_);
     whisperGrid->addWidget(whisperEnable_, whisperGrid->rowCount(), 0, 1, 2);
 
-    auto* vox = new QGroupBox(QStringLiteral("VOX"), this);
+    auto* vox = new QGroupBox(tr("VOX"), this);
     auto* voxGrid = FormGrid(vox);
-    AddRow(voxGrid, QStringLiteral("Vox Function"), voxLevel_);
+    AddRow(voxGrid, tr("Vox Function"), voxLevel_);
     voxGrid->addWidget(voxEnable_, voxGrid->rowCount(), 0, 1, 2);
 
-    auto* pttId = new QGroupBox(QStringLiteral("PTT ID"), this);
+    auto* pttId = new QGroupBox(tr("PTT ID"), this);
     auto* pttGrid = FormGrid(pttId);
-    AddRow(pttGrid, QStringLiteral("Start"), pttIdStart_);
-    AddRow(pttGrid, QStringLiteral("End"), pttIdEnd_);
+    AddRow(pttGrid, tr("Start"), pttIdStart_);
+    AddRow(pttGrid, tr("End"), pttIdEnd_);
     auto* enables = new QHBoxLayout;
     enables->addWidget(pttIdStartEnable_);
     enables->addWidget(pttIdEndEnable_);
     pttGrid->addLayout(enables, pttGrid->rowCount(), 0, 1, 2);
 
-    auto* dtmf = new QGroupBox(QStringLiteral("DTMF"), this);
+    auto* dtmf = new QGroupBox(tr("DTMF"), this);
     auto* dtmfGrid = FormGrid(dtmf);
-    AddRow(dtmfGrid, QStringLiteral("DTMF Speed  Digit/sec"), dtmfSpeed_);
-    AddRow(dtmfGrid, QStringLiteral("First Digit Time(ms)"), firstDigitTime_);
-    AddRow(dtmfGrid, QStringLiteral("First Digit Delay Time(ms)"), firstDigitDelay_);
+    AddRow(dtmfGrid, tr("DTMF Speed  Digit/sec"), dtmfSpeed_);
+    AddRow(dtmfGrid, tr("First Digit Time(ms)"), firstDigitTime_);
+    AddRow(dtmfGrid, tr("First Digit Delay Time(ms)"), firstDigitDelay_);
     dtmfGrid->addWidget(dtmfSideTone_, dtmfGrid->rowCount(), 0, 1, 2);
 
-    auto* scan = new QGroupBox(QStringLiteral("Scan information"), this);
+    auto* scan = new QGroupBox(tr("Scan information"), this);
     auto* scanGrid = FormGrid(scan);
-    AddRow(scanGrid, QStringLiteral("Scan Mode"), scanMode_);
-    AddRow(scanGrid, QStringLiteral("Receive recovery time (sec)"), receiveRecovery_);
-    AddRow(scanGrid, QStringLiteral("Transmission  recovery time (sec)"), transmissionRecovery_);
+    AddRow(scanGrid, tr("Scan Mode"), scanMode_);
+    AddRow(scanGrid, tr("Receive recovery time (sec)"), receiveRecovery_);
+    AddRow(scanGrid, tr("Transmission  recovery time (sec)"), transmissionRecovery_);
 
-    auto* other = new QGroupBox(QStringLiteral("Other Function"), this);
+    auto* other = new QGroupBox(tr("Other Function"), this);
     auto* otherGrid = FormGrid(other);
-    AddRow(otherGrid, QStringLiteral("Radiate Time Out Timer(s)"), timeOutTimer_);
-    AddRow(otherGrid, QStringLiteral("Voice/Beep Tone"), voiceBeepTone_);
-    AddRow(otherGrid, QStringLiteral("Squelch Level"), squelchLevel_);
-    AddRow(otherGrid, QStringLiteral("Lock Detect"), lockDetect_);
+    AddRow(otherGrid, tr("Radiate Time Out Timer(s)"), timeOutTimer_);
+    AddRow(otherGrid, tr("Voice/Beep Tone"), voiceBeepTone_);
+    AddRow(otherGrid, tr("Squelch Level"), squelchLevel_);
+    AddRow(otherGrid, tr("Lock Detect"), lockDetect_);
     auto* checks = new QGridLayout;
     QCheckBox* const checkOrder[] = {energyCheck_, wiredCloneMode_, scramble_, alarmEnable_, saveEnergy_, compandExpand_};
     for (int i = 0; i < 6; ++i) checks->addWidget(checkOrder[i], i / 2, i % 2);

@@ -12,17 +12,17 @@
 
 namespace zem::gui {
 
-CPasswordDlg::CPasswordDlg(QWidget* parent) : QDialog(parent), m_edit(new QLineEdit(this)) {
+CPasswordDlg::CPasswordDlg(QWidget* parent) : QDialog(parent), edit_(new QLineEdit(this)) {
     setWindowTitle(ApplicationTitle());
-    m_edit->setObjectName(QStringLiteral("password"));
-    m_edit->setEchoMode(QLineEdit::Password);
-    m_edit->setMaxLength(kAccessCodeMaxLength);
+    edit_->setObjectName(QStringLiteral("password"));
+    edit_->setEchoMode(QLineEdit::Password);
+    edit_->setMaxLength(kAccessCodeMaxLength);
 
-    auto* prompt = new QLabel(QStringLiteral("Please input password"), this);
-    prompt->setBuddy(m_edit);
+    auto* prompt = new QLabel(tr("Please input password"), this);
+    prompt->setBuddy(edit_);
     auto* row = new QHBoxLayout;
     row->addWidget(prompt);
-    row->addWidget(m_edit, 1);
+    row->addWidget(edit_, 1);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
@@ -32,16 +32,16 @@ CPasswordDlg::CPasswordDlg(QWidget* parent) : QDialog(parent), m_edit(new QLineE
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
     layout->addWidget(buttons);
-    m_edit->setFocus();
+    edit_->setFocus();
 }
 
 void CPasswordDlg::accept() {
-    m_strPassword = m_edit->text();
+    password_ = edit_->text();
     QDialog::accept();
 }
 
 void CPasswordDlg::reject() {
-    m_strPassword.clear();
+    password_.clear();
     QDialog::reject();
 }
 

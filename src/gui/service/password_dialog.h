@@ -16,17 +16,17 @@ public:
     explicit CPasswordDlg(QWidget* parent = nullptr);
 
     // The text typed when the dialog ended with OK; empty after Cancel.
-    QString password() const { return m_strPassword; }
+    QString password() const { return password_; }
 
-    QLineEdit* edit() const { return m_edit; }
+    QLineEdit* edit() const { return edit_; }
 
 public slots:
     void accept() override;
     void reject() override;
 
 private:
-    QLineEdit* m_edit;
-    QString m_strPassword;
+    QLineEdit* edit_;
+    QString password_;
 };
 
 }  // namespace zem::gui

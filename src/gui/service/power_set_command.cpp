@@ -96,7 +96,7 @@ void PowerSetCommand::readFromRadio(CPowerSetDlg& dialog, LinkWorker& worker) {
         },
         [this, &dialog, working, refresh](const zem::LinkOutcome&) {
             if (*refresh) {
-                CKivuDoc::ChangeScope step(window_.document(), QStringLiteral("On Line Power Set"));
+                CKivuDoc::ChangeScope step(window_.document(), tr("On Line Power Set"));
                 CKivuView& view = window_.view();
                 zem::RadioImage& image = window_.document().image();
                 // The radio's bytes replace channels 1-10 only, and the page
@@ -129,7 +129,7 @@ void PowerSetCommand::writeToRadio(CPowerSetDlg& dialog, LinkWorker& worker) {
         [this, &dialog, working](const zem::LinkOutcome&) {
             // What was stored before the radio stopped answering stays in
             // the document, as the values the user chose.
-            CKivuDoc::ChangeScope step(window_.document(), QStringLiteral("On Line Power Set"));
+            CKivuDoc::ChangeScope step(window_.document(), tr("On Line Power Set"));
             CopyBytes(*working, window_.document().image(), zem::kPowerCalibrationOffset,
                       zem::kPowerCalibrationOffset + zem::kPowerCalibrationSize);
             dialog.setExchanging(false);

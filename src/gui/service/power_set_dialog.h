@@ -32,15 +32,15 @@ public:
     // Read and Write are disabled while an exchange runs.
     void setExchanging(bool exchanging);
 
-    QComboBox* lowCombo(int point) const { return m_combos[point - 1]; }
-    QComboBox* highCombo(int point) const { return m_combos[kPoints + point - 1]; }
-    QLabel* rowLabel(int point) const { return m_rowLabels[point - 1]; }
-    QLineEdit* maxFreqEdit() const { return m_maxEdit; }
-    QLineEdit* minFreqEdit() const { return m_minEdit; }
-    QPushButton* defaultButton() const { return m_default; }
-    QPushButton* readButton() const { return m_read; }
-    QPushButton* writeButton() const { return m_write; }
-    QPushButton* exitButton() const { return m_exit; }
+    QComboBox* lowCombo(int point) const { return combos_[point - 1]; }
+    QComboBox* highCombo(int point) const { return combos_[kPoints + point - 1]; }
+    QLabel* rowLabel(int point) const { return rowLabels_[point - 1]; }
+    QLineEdit* maxFreqEdit() const { return maxEdit_; }
+    QLineEdit* minFreqEdit() const { return minEdit_; }
+    QPushButton* defaultButton() const { return defaultButton_; }
+    QPushButton* readButton() const { return readButton_; }
+    QPushButton* writeButton() const { return writeButton_; }
+    QPushButton* exitButton() const { return exitButton_; }
 
 public slots:
     void restoreDefaults();
@@ -53,16 +53,16 @@ signals:
     void writeRequested();
 
 private:
-    std::array<QComboBox*, 2 * kPoints> m_combos{};
-    std::array<QLabel*, kPoints> m_rowLabels{};
-    QLineEdit* m_maxEdit;
-    QLineEdit* m_minEdit;
-    QPushButton* m_default;
-    QPushButton* m_read;
-    QPushButton* m_write;
-    QPushButton* m_exit;
-    bool m_exchanging = false;
-    int m_pendingResult = -1;
+    std::array<QComboBox*, 2 * kPoints> combos_{};
+    std::array<QLabel*, kPoints> rowLabels_{};
+    QLineEdit* maxEdit_;
+    QLineEdit* minEdit_;
+    QPushButton* defaultButton_;
+    QPushButton* readButton_;
+    QPushButton* writeButton_;
+    QPushButton* exitButton_;
+    bool exchanging_ = false;
+    int pendingResult_ = -1;
 };
 
 }  // namespace zem::gui

@@ -29,18 +29,18 @@
 
 namespace zem::gui {
 
-const char* const CKivuView::kHintCombo = "Please click the CommBox to choose value";
-const char* const CKivuView::kHintGrid = "Please Click the cell to edit or input data";
-const char* const CKivuView::kHintHelp = "For help，please press F1";
+const char* const CKivuView::kHintCombo = QT_TRANSLATE_NOOP("zem::gui::CKivuView", "Please click the CommBox to choose value");
+const char* const CKivuView::kHintGrid = QT_TRANSLATE_NOOP("zem::gui::CKivuView", "Please Click the cell to edit or input data");
+const char* const CKivuView::kHintHelp = QT_TRANSLATE_NOOP("zem::gui::CKivuView", "For help，please press F1");
 
 CKivuView::CKivuView(CKivuDoc& doc, zem::Messenger& messenger, QWidget* parent)
     : QWidget(parent), doc_(doc), messenger_(messenger) {
     setObjectName(QStringLiteral("kivuView"));
     tabBar_ = new QTabBar(this);
     tabBar_->setObjectName(QStringLiteral("pageTabs"));
-    tabBar_->addTab(QStringLiteral("Channel Setting"));
-    tabBar_->addTab(QStringLiteral("Optional features"));
-    tabBar_->addTab(QStringLiteral("Key assignment"));
+    tabBar_->addTab(tr("Channel Setting"));
+    tabBar_->addTab(tr("Optional features"));
+    tabBar_->addTab(tr("Key assignment"));
     tabBar_->setDrawBase(false);
 
     auto* frame = new QFrame(this);
@@ -80,7 +80,7 @@ CKivuView::CKivuView(CKivuDoc& doc, zem::Messenger& messenger, QWidget* parent)
                                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
                                      QKeySequence(Qt::CTRL | Qt::Key_PageUp)})
         connect(new QShortcut(keys, this), &QShortcut::activated, this, [stepTab] { stepTab(-1); });
-    tabBar_->setWhatsThis(QStringLiteral(
+    tabBar_->setWhatsThis(tr(
         "The three pages of the program: the channel table, the optional features and the key assignment."));
     watchForHints(this);
     recordEdits();
@@ -94,7 +94,7 @@ void CKivuView::recordEdits() {
     auto* model = qobject_cast<ChannelGridModel*>(channelPage_->grid().model());
     connect(model, &ChannelGridModel::cellCommitted, this, [this](int row, int col) {
         doc_.recordChange(
-            QStringLiteral("%1 of channel %2").arg(QLatin1String(zem::kColumnHeaders[col])).arg(row));
+            tr("%1 of channel %2").arg(QLatin1String(zem::kColumnHeaders[col])).arg(row));
     });
     // A paste, cut or delete of cells is one step, however many cells it typed.
     connect(channelPage_, &CChannelPage::cellsEdited, this, [this](const QString& what) { doc_.recordChange(what); });
@@ -105,7 +105,7 @@ void CKivuView::recordEdits() {
         // after the defaults are in place.
         for (auto* button : page->findChildren<QPushButton*>(QStringLiteral("defaultSetting")))
             connect(button, &QPushButton::clicked, this,
-                    [this] { doc_.recordChange(QStringLiteral("Default Setting")); });
+                    [this] { doc_.recordChange(tr("Default Setting")); });
         if (page == channelPage_) continue;
         for (auto* combo : page->findChildren<QComboBox*>())
             connect(combo, &QComboBox::activated, this, [this] { doc_.recordChange(); });
@@ -262,14 +262,14 @@ bool CKivuView::eventFilter(QObject* watched, QEvent* event) {
 
 QString CKivuView::hintFor(QWidget* widget) const {
     for (QWidget* w = widget; w && w != this; w = w->parentWidget()) {
-        if (qobject_cast<QComboBox*>(w)) return QString::fromUtf8(kHintCombo);
+        if (qobject_cast<QComboBox*>(w)) return tr(kHintCombo);
         // The frequency edit box open over a cell is not the grid; the tone
         // combo's own field is the combo.
         if (qobject_cast<QLineEdit*>(w) && !qobject_cast<QComboBox*>(w->parentWidget()))
-            return QString::fromUtf8(kHintHelp);
-        if (qobject_cast<CMSFlexGrid*>(w)) return QString::fromUtf8(kHintGrid);
+            return tr(kHintHelp);
+        if (qobject_cast<CMSFlexGrid*>(w)) return tr(kHintGrid);
     }
-    return QString::fromUtf8(kHintHelp);
+    return tr(kHintHelp);
 }
 
 }  // namespace zem::gui

@@ -21,17 +21,18 @@
 
 namespace zem::gui {
 
-const char* const CompareDialog::kNoDifference = "No differences: both hold the same data.";
+const char* const CompareDialog::kNoDifference =
+    QT_TRANSLATE_NOOP("zem::gui::CompareDialog", "No differences: both hold the same data.");
 
 CompareDialog::CompareDialog(const zem::RadioImage& document, const zem::RadioImage& other,
                              const QString& otherSide, QWidget* parent)
     : QDialog(parent), list_(new QTreeWidget(this)), summary_(new QLabel(this)) {
     setObjectName(QStringLiteral("compareDialog"));
-    setWindowTitle(QStringLiteral("Compare with %1").arg(otherSide));
+    setWindowTitle(tr("Compare with %1").arg(otherSide));
     list_->setObjectName(QStringLiteral("differences"));
     list_->setRootIsDecorated(false);
-    list_->setHeaderLabels({QStringLiteral("Where"), QStringLiteral("Document"), otherSide});
-    list_->setAccessibleName(QStringLiteral("Differences"));
+    list_->setHeaderLabels({tr("Where"), tr("Document"), otherSide});
+    list_->setAccessibleName(tr("Differences"));
     const std::vector<std::string> lines = zem::DiffAsShown(document, other);
     for (const std::string& line : lines) {
         const zem::DiffLine parts = zem::SplitDiffLine(line);
@@ -41,7 +42,7 @@ CompareDialog::CompareDialog(const zem::RadioImage& document, const zem::RadioIm
         // document's value is told from the other side's.
         for (int col = 0; col < list_->columnCount(); ++col)
             item->setData(col, Qt::AccessibleTextRole,
-                          QStringLiteral("%1: %2").arg(list_->headerItem()->text(col), item->text(col)));
+                          tr("%1: %2").arg(list_->headerItem()->text(col), item->text(col)));
     }
     if (list_->topLevelItemCount() > 0) list_->setCurrentItem(list_->topLevelItem(0));
     list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -52,7 +53,7 @@ CompareDialog::CompareDialog(const zem::RadioImage& document, const zem::RadioIm
                                      : tr("No differences on the pages: %1.").arg(QString::fromStdString(note)));
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* copy = buttons->addButton(QStringLiteral("Copy"), QDialogButtonBox::ActionRole);
+    QPushButton* copy = buttons->addButton(tr("Copy"), QDialogButtonBox::ActionRole);
     copy->setObjectName(QStringLiteral("copy"));
     copy->setEnabled(!lines.empty());
     QPushButton* close = buttons->addButton(QDialogButtonBox::Close);

@@ -17,11 +17,12 @@
 
 namespace zem::gui {
 
-const char* const CsvCommands::kMsgImportRefused =
-    "The channel list was not imported; nothing has changed. These values were refused:";
-const char* const CsvCommands::kMsgNotStored = "The channel list was imported. This radio does not store:";
-const char* const CsvCommands::kMsgCannotRead = "Could not read %1";
-const char* const CsvCommands::kMsgCannotWrite = "Could not write %1";
+const char* const CsvCommands::kMsgImportRefused = QT_TRANSLATE_NOOP(
+    "zem::gui::CsvCommands", "The channel list was not imported; nothing has changed. These values were refused:");
+const char* const CsvCommands::kMsgNotStored =
+    QT_TRANSLATE_NOOP("zem::gui::CsvCommands", "The channel list was imported. This radio does not store:");
+const char* const CsvCommands::kMsgCannotRead = QT_TRANSLATE_NOOP("zem::gui::CsvCommands", "Could not read %1");
+const char* const CsvCommands::kMsgCannotWrite = QT_TRANSLATE_NOOP("zem::gui::CsvCommands", "Could not write %1");
 
 namespace {
 
@@ -29,7 +30,7 @@ namespace {
 constexpr qint64 kMaxCsvBytes = 1 << 20;
 
 std::string Formatted(const char* pattern, const QString& path) {
-    return QString::fromUtf8(pattern).arg(QDir::toNativeSeparators(path)).toStdString();
+    return CsvCommands::tr(pattern).arg(QDir::toNativeSeparators(path)).toStdString();
 }
 
 }  // namespace
@@ -79,18 +80,18 @@ bool CsvCommands::importFrom(const QString& path) {
         for (const zem::CsvRejection& rejection : result.rejections) refused.push_back(rejection.describe());
     }
     if (!refused.empty()) {
-        host_.messenger().noticeList(kMsgImportRefused, refused);
+        host_.messenger().noticeList(tr(kMsgImportRefused).toStdString(), refused);
         return false;
     }
 
     CKivuDoc& doc = host_.document();
-    CKivuDoc::ChangeScope step(doc, memoryList ? QStringLiteral("Import memory list") : QStringLiteral("Import CSV"));
+    CKivuDoc::ChangeScope step(doc, memoryList ? tr("Import memory list") : tr("Import CSV"));
     CKivuView& view = host_.view();
     // The page being left is stored first, so its edits stay.
     view.returnToChannelTab();
     zem::StoreToImage(values, doc.image());
     page.FillFromImage();
-    if (!notStored.empty()) host_.messenger().noticeList(kMsgNotStored, notStored);
+    if (!notStored.empty()) host_.messenger().noticeList(tr(kMsgNotStored).toStdString(), notStored);
     return true;
 }
 

@@ -8,6 +8,7 @@
 #include "document/read_history.h"
 #include "messenger.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
@@ -87,7 +88,7 @@ QString RadioHistory::add(const zem::RadioImage& image, const QDateTime& when, Q
         // Qt does not say why; the file system does.
         std::error_code error;
         std::filesystem::create_directories(FilePath(folder_), error);
-        if (why) *why = error ? QString::fromStdString(error.message()) : QStringLiteral("it is not a folder");
+        if (why) *why = error ? QString::fromStdString(error.message()) : QCoreApplication::translate("zem::gui::RadioHistory", "it is not a folder");
         return {};
     }
     const QString stamp = when.toString(kStampFormat);
@@ -153,7 +154,7 @@ RadioHistoryDialog::RadioHistoryDialog(RadioHistory& history, zem::Messenger& me
     setObjectName(QStringLiteral("radioHistoryDialog"));
     setWindowTitle(tr("Radio history"));
     list_->setObjectName(QStringLiteral("historyList"));
-    list_->setAccessibleName(QStringLiteral("Radios read"));
+    list_->setAccessibleName(tr("Radios read"));
     list_->setRootIsDecorated(false);
     list_->setHeaderLabels({tr("Date"), tr("Time"), tr("Type"), tr("Band"), tr("First channel"), tr("Taken by"),
                             tr("Note")});

@@ -14,6 +14,12 @@ done
 [ -e /usr/lib/speech-dispatcher-modules/sd_generic ] || { echo "speech-dispatcher's generic module is missing"; exit 77; }
 # A run that ends without the test's own verdict (the display or the bus did
 # not come up, Orca did not start: status 3) is tried again, twice at most.
+# Orca starts with --replace, so two runs on one machine (two build trees)
+# would take each other's place: one run at a time, machine-wide.
+if command -v flock >/dev/null 2>&1; then
+    exec 9>"${TMPDIR:-/tmp}/zem-screen-reader-test.lock"
+    flock 9
+fi
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 for try in 1 2 3; do
