@@ -23,9 +23,8 @@ set(allowed
   # terminal, which the manual page repeats word for word.
   "common/command_line.cpp:kQtFlags[] ="
   "app/main.cpp:kUsage ="
-  # File names of the screenshots and of the help pages.
+  # File names of the screenshots.
   "app/startup_options.cpp:names[] ="
-  "app/main_window.cpp:topics[] ="
 )
 
 set(literal "(QStringLiteral\\(|QLatin1String\\(|QString\\(|QString::fromUtf8\\(|QString::fromLatin1\\()?[ ]*\"")

@@ -3,6 +3,7 @@
 #include "channels/channel_page.h"
 #include "channels/ms_flex_grid.h"
 #include "commands/command_host.h"
+#include "pages/radio_page.h"
 #include "view/kivu_view.h"
 
 #include <QApplication>
@@ -36,7 +37,7 @@ CChannelPage* FocusedCellEditor(CommandHost& host) {
 // channel table when it has the focus; else nothing.
 template <typename FieldAction, typename TableAction>
 void OnFocused(CommandHost& host, FieldAction onField, TableAction onTable) {
-    if (QLineEdit* field = CKivuView::TypingField(QApplication::focusWidget())) {
+    if (QLineEdit* field = TypingField(QApplication::focusWidget())) {
         onField(*field);
     } else if (CChannelPage* page = FocusedTable(host)) {
         onTable(*page);
@@ -63,7 +64,7 @@ void EditPaste(CommandHost& host) {
     const QString text = QApplication::clipboard()->text();
     if (CChannelPage* page = FocusedCellEditor(host))
         page->pasteIntoEditor(text);
-    else if (QLineEdit* field = CKivuView::TypingField(QApplication::focusWidget()))
+    else if (QLineEdit* field = TypingField(QApplication::focusWidget()))
         field->paste();
     else if (CChannelPage* table = FocusedTable(host))
         table->pasteText(text);

@@ -7,6 +7,7 @@
 #include "app/help_window.h"
 #include "app/device_commands.h"
 #include "app/document_files.h"
+#include "app/undo_router.h"
 #include "app/window_commands.h"
 #include "channels/channel_page.h"
 #include "view/kivu_view.h"
@@ -107,6 +108,7 @@ MainWindow::MainWindow(const CommandLine& commandLine, QWidget* parent)
     device_ = std::make_unique<DeviceCommands>(*this, this);
 
     createActions();
+    undo_ = std::make_unique<UndoRouter>(doc_.undoStack(), *action(kCmdEditUndo), *action(kCmdEditRedo), this);
     createMenus();
     createToolBar();
     createStatusBar();
@@ -123,11 +125,7 @@ MainWindow::MainWindow(const CommandLine& commandLine, QWidget* parent)
     resize(QSize(1200, 700).boundedTo(screen()->availableGeometry().size()));
 }
 
-MainWindow::~MainWindow() {
-    // The history outlives the actions it updates.
-    QObject::disconnect(&doc_.undoStack(), nullptr, this, nullptr);
-    doc_.attachView(nullptr);
-}
+MainWindow::~MainWindow() { doc_.attachView(nullptr); }
 
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
@@ -157,8 +155,9 @@ QAction* MainWindow::makeAction(const WindowCommand& command) {
     if (command.flags & kCheckable) {
         act->setCheckable(true);
         act->setChecked(command.flags & kChecked);
-        connect(act, &QAction::toggled, this, [this, run = command.run](bool on) { run(*targets_, on); });
-    } else {
+        if (command.run)
+            connect(act, &QAction::toggled, this, [this, run = command.run](bool on) { run(*targets_, on); });
+    } else if (command.run) {
         connect(act, &QAction::triggered, this, [this, run = command.run] { run(*targets_, false); });
     }
     actions_.insert(command.id, act);
@@ -169,11 +168,6 @@ QAction* MainWindow::makeAction(const WindowCommand& command) {
 void MainWindow::createActions() {
     for (const WindowCommand& command : WindowCommandTable())
         if (command.id != 0) makeAction(command);
-
-    QUndoStack& history = doc_.undoStack();
-    connect(&history, &QUndoStack::indexChanged, this, &MainWindow::updateUndoActions);
-    connect(&history, &QUndoStack::cleanChanged, this, &MainWindow::updateUndoActions);
-    updateUndoActions();
 }
 
 void MainWindow::createMenus() {
@@ -234,27 +228,6 @@ void MainWindow::createStatusBar() {
     connect(view_.get(), &CKivuView::statusHint, bar, [bar](const QString& hint) { bar->showMessage(hint); });
 }
 
-void MainWindow::updateUndoActions() {
-    const QUndoStack& history = doc_.undoStack();
-    QAction* undo = action(kCmdEditUndo);
-    QAction* redo = action(kCmdEditRedo);
-    auto named = [](const QString& verb, const QString& step) {
-        QString text = step;
-        return verb + (text.isEmpty() ? QString() : QLatin1Char(' ') + text.replace(QLatin1Char('&'), QStringLiteral("&&")));
-    };
-    undo->setText(named(tr("&Undo"), history.undoText()));
-    undo->setEnabled(history.canUndo());
-    redo->setText(named(tr("&Redo"), history.redoText()));
-    redo->setEnabled(history.canRedo());
-}
-
-// The document's history. The keys reach here only when no text field or
-// cell editor has the focus (those keep Ctrl+Z for their own typing); the
-// Edit menu and the toolbar always undo the document.
-void MainWindow::editUndo() { doc_.undoStack().undo(); }
-
-void MainWindow::editRedo() { doc_.undoStack().redo(); }
-
 void MainWindow::editChannel() {
     // The hint to double-click is for the mouse; Ctrl+G goes straight to the table.
     auto* watch = action(kCmdEditChannel)->findChild<ShortcutWatch*>();
@@ -270,11 +243,7 @@ void MainWindow::showAbout() {
 
 void MainWindow::showHelpTopic(const QString& page) { HelpWindow::Instance(this).showTopic(page); }
 
-void MainWindow::showCurrentHelp() {
-    static const char* const topics[] = {"channel_table.html", "optional_features.html", "key_assignment.html"};
-    const int tab = view_->currentTab();
-    showHelpTopic(QLatin1String(tab >= 0 && tab < 3 ? topics[tab] : "contents.html"));
-}
+void MainWindow::showCurrentHelp() { showHelpTopic(view_->currentPage().helpTopic()); }
 
 void MainWindow::showContextHelp() {
     // From the keyboard the help is the focused control's (or its nearest

@@ -25,6 +25,7 @@ namespace zem::gui {
 class CKivuView;
 class DeviceCommands;
 class DocumentFiles;
+class UndoRouter;
 struct CommandTargets;
 struct WindowCommand;
 
@@ -68,8 +69,6 @@ public:
     void showHelpTopic(const QString& page);
 
     // The window's own commands.
-    void editUndo();
-    void editRedo();
     void editChannel();
     void showCurrentHelp();
     void showContextHelp();
@@ -89,7 +88,6 @@ private:
     void createMenus();
     void createToolBar();
     void createStatusBar();
-    void updateUndoActions();
 
     CommandLine commandLine_;
     CKivuDoc doc_;
@@ -104,6 +102,7 @@ private:
     // Children of the window that use the document and the messenger: they
     // are deleted first, while both still exist, newest first.
     std::unique_ptr<CKivuView> view_;
+    std::unique_ptr<UndoRouter> undo_;
     std::unique_ptr<DocumentFiles> files_;
     std::unique_ptr<DeviceCommands> device_;
     std::unique_ptr<CommandTargets> targets_;

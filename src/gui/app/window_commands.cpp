@@ -112,17 +112,16 @@ const std::vector<WindowCommand>& WindowCommandTable() {
          [](To& to, bool) { to.window.close(); }},
 
         // Undo and Redo act on the document's history and get their texts
-        // from it; inside a text field or an open cell editor their keys act
-        // on the typing there alone.
+        // from it, through the UndoRouter.
         {kCmdEditUndo, nullptr,
          QT_TRANSLATE_NOOP("zem::gui::WindowCommands", "Undo the last change\nUndo"),
          AllKeys(QKeySequence::Undo), {"edit-undo", nullptr, QStyle::SP_ArrowBack}, Menu::Edit, 20, 0,
-         [](To& to, bool) { to.window.editUndo(); }},
+         nullptr},
         {kCmdEditRedo, nullptr,
          QT_TRANSLATE_NOOP("zem::gui::WindowCommands", "Redo the change undone last\nRedo"),
          Key(Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z), {"edit-redo", nullptr, QStyle::SP_ArrowForward},
          Menu::Edit, 21, 0,
-         [](To& to, bool) { to.window.editRedo(); }},
+         nullptr},
         {kCmdEditCut, QT_TRANSLATE_NOOP("zem::gui::WindowCommands", "Cut(&T)\tCtrl+X"),
          QT_TRANSLATE_NOOP("zem::gui::WindowCommands", "Cut the selected cells and put them on the Clipboard\nCut"),
          Key(QKeySequence::Cut), kNoIcon, Menu::Edit, 0, kNewGroup,

@@ -65,7 +65,7 @@ struct WindowCommand {
     int toolbar;         // place on the toolbar, left to right; 0: not there; a
                          // separator where the tens change
     unsigned flags;      // CommandFlag
-    void (*run)(CommandTargets& to, bool checked);
+    void (*run)(CommandTargets& to, bool checked);  // nullptr: connected elsewhere (Undo, Redo)
 };
 
 // Every command of the window, in menu order.

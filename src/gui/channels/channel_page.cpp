@@ -36,10 +36,15 @@ QStringList ToQStringList(const std::vector<std::string>& entries) {
 constexpr double kWidthFactors[zem::kGridCols] = {0.6, 1.25, 1.25, 1.4, 1.4, 0.8, 0.8, 1.0, 1.0, 0.8};
 constexpr int kBaseColumnWidth = 88;
 
+// The undo step of a cell's edit: "Receive of channel 5".
+QString CellStep(int row, int col) {
+    return CChannelPage::tr("%1 of channel %2").arg(QLatin1String(zem::kColumnHeaders[col])).arg(row);
+}
+
 }  // namespace
 
 CChannelPage::CChannelPage(zem::RadioImage& image, zem::Messenger& messenger, QWidget* parent)
-    : QWidget(parent), image_(image), messenger_(messenger) {
+    : RadioPage(parent), image_(image), messenger_(messenger) {
     setObjectName(QStringLiteral("channelPage"));
 
     auto* typeGroup = new QGroupBox(tr("Type Setting"), this);
@@ -49,9 +54,7 @@ CChannelPage::CChannelPage(zem::RadioImage& image, zem::Messenger& messenger, QW
     bandCombo_ = new QComboBox(typeGroup);
     bandCombo_->setObjectName(QStringLiteral("bandCombo"));
     bandCombo_->addItems(ToQStringList(zem::BandEntries()));
-    defaultButton_ = new QPushButton(tr("Default Setting"), typeGroup);
-    defaultButton_->setObjectName(QStringLiteral("defaultSetting"));
-    defaultButton_->setAutoDefault(false);
+    defaultButton_ = makeDefaultButton(typeGroup);
 
     auto* typeRow = new QHBoxLayout(typeGroup);
     auto* typeLabel = new QLabel(tr("Type"), typeGroup);
@@ -115,7 +118,10 @@ CChannelPage::CChannelPage(zem::RadioImage& image, zem::Messenger& messenger, QW
 
     connect(typeCombo_, &QComboBox::currentIndexChanged, this, [this](int index) { values_.typeIndex = index; });
     connect(bandCombo_, &QComboBox::currentIndexChanged, this, [this](int index) { values_.bandIndex = index; });
-    connect(defaultButton_, &QPushButton::clicked, this, &CChannelPage::onDefaultSetting);
+    // Each edit is one undo step: a committed cell, a type or band picked.
+    connect(model_, &ChannelGridModel::cellCommitted, this, [this](int row, int col) { emit edited(CellStep(row, col)); });
+    for (QComboBox* combo : {typeCombo_, bandCombo_})
+        connect(combo, &QComboBox::activated, this, [this] { emit edited(QString()); });
     connect(grid_, &CMSFlexGrid::MouseDown, this, [this](Qt::MouseButton button) {
         if (button != Qt::RightButton) showCellEditor(QChar(0));
     });
@@ -150,7 +156,33 @@ void CChannelPage::FillFromImage() {
     model_->reload();
 }
 
-void CChannelPage::StoreToImage() { zem::StoreToImage(values_, image_); }
+void CChannelPage::StoreToImage() {
+    commitOpenEditor();
+    storeCommitted();
+}
+
+void CChannelPage::storeCommitted() { zem::StoreToImage(values_, image_); }
+
+void CChannelPage::storeQuietly(zem::RadioImage& image) const { zem::StoreToImage(values_, image); }
+
+QString CChannelPage::title() const { return tr("Channel Setting"); }
+
+QString CChannelPage::helpTopic() const { return QStringLiteral("channel_table.html"); }
+
+QString CChannelPage::stepName(const zem::RadioImage& before, const zem::RadioImage& after) const {
+    zem::ChannelPageValues a;
+    zem::ChannelPageValues b;
+    zem::FillFromImage(before, a);
+    zem::FillFromImage(after, b);
+    if (a.typeIndex != b.typeIndex) return tr("Type");
+    if (a.bandIndex != b.bandIndex) return tr("Band");
+    for (int row = 1; row <= zem::kChannelCount; ++row)
+        for (int col = zem::kColReceive; col < zem::kGridCols; ++col)
+            if (a.cells.text(row, col) != b.cells.text(row, col)) return CellStep(row, col);
+    return {};
+}
+
+const char* CChannelPage::areaHint(const QWidget& widget) const { return &widget == grid_ ? kHintGrid : nullptr; }
 
 void CChannelPage::selectFirstEntries() {
     typeCombo_->setCurrentIndex(0);
@@ -315,10 +347,10 @@ void CChannelPage::changeCells(const QString& what, const std::function<void(zem
     // Refused values only, or cells already empty: nothing was edited.
     if (values_.cells == before) return;
     model_->reload();
-    emit cellsEdited(what);
+    emit edited(what);
 }
 
-void CChannelPage::onDefaultSetting() {
+void CChannelPage::applyDefaults() {
     // A value still in an editor is dropped: the defaults replace the table.
     hideEditors();
     zem::ApplyChannelDefaults(image_, values_.typeIndex, values_.bandIndex, messenger_);

@@ -3,8 +3,7 @@
 #include "channels/channel_clipboard.h"
 #include "channels/channel_table.h"
 #include "document/radio_image.h"
-
-#include <QWidget>
+#include "pages/radio_page.h"
 
 #include <functional>
 #include <vector>
@@ -25,19 +24,27 @@ class ChannelGridModel;
 // The "Channel Setting" page: the radio type and band combos with the
 // "Default Setting" button, and the grid of the 16 channels with its
 // floating editors.
-class CChannelPage : public QWidget {
+class CChannelPage : public RadioPage {
     Q_OBJECT
 
 public:
     CChannelPage(zem::RadioImage& image, zem::Messenger& messenger, QWidget* parent = nullptr);
     ~CChannelPage() override;
 
+    QString title() const override;
+    QString helpTopic() const override;
     // Grid texts and both selections from the image; an open editor is
     // dropped.
-    void FillFromImage();
-    // Grid texts and both selections into the image. The caller commits an
-    // open editor first when its value should count.
-    void StoreToImage();
+    void FillFromImage() override;
+    // Commits an open editor, then stores the grid texts and both
+    // selections into the image.
+    void StoreToImage() override;
+    // Grid texts and both selections into the image, an open editor left
+    // as it is.
+    void storeCommitted();
+    void storeQuietly(zem::RadioImage& image) const override;
+    // "Type", "Band", or the first cell that differs ("Receive of channel 5").
+    QString stepName(const zem::RadioImage& before, const zem::RadioImage& after) const override;
 
     // The committed grid texts and the two selections as shown.
     const zem::ChannelPageValues& values() const { return values_; }
@@ -52,7 +59,7 @@ public:
     void hideEditors();
     // True when object is the open cell editor or a part of it (the tone
     // combo's edit line, a list's drop-down).
-    bool ownsOpenEditor(const QObject* object) const;
+    bool ownsOpenEditor(const QObject* object) const override;
     // Makes (row, col) the current cell and gives the grid the focus.
     void setCurrentCell(int row, int col);
 
@@ -86,12 +93,9 @@ public:
 
     static const char* const kMsgInputNumber;  // "Please input Number"
 
-signals:
-    // A paste, cut or delete changed the cells: one change to the user,
-    // named by what ("Paste", "Cut", "Delete").
-    void cellsEdited(const QString& what);
-
 protected:
+    void applyDefaults() override;
+    const char* areaHint(const QWidget& widget) const override;
     void hideEvent(QHideEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -100,7 +104,6 @@ private:
     void onGridKeyPress(QChar key);
     void onGridEnterKey();
     void onEditorEnter(QWidget* editor);
-    void onDefaultSetting();
     void moveToNextControl();
     // Every paste, cut and delete goes through here: the open editor is
     // committed, then change runs on the cell texts as one edit.

@@ -1,14 +1,12 @@
 #include "doc/kivu_doc.h"
 
 #include "common/file_names.h"
-#include "document/document_diff.h"
 #include "plan/plan_text.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QUndoCommand>
 
 namespace zem::gui {
@@ -128,7 +126,7 @@ bool CKivuDoc::recordChange(const QString& text) {
     if (scopeDepth_ > 0 || applying_) return false;
     const zem::RadioImage now = currentImage();
     if (now == recorded_) return false;
-    const QString name = text.isEmpty() ? StepName(recorded_, now) : text;
+    const QString name = text.isEmpty() && view_ ? view_->stepName(recorded_, now) : text;
     const zem::RadioImage before = recorded_;
     recorded_ = now;
     undoStack_.push(new SnapshotStep(*this, name, before, now));
@@ -150,18 +148,6 @@ CKivuDoc::ChangeScope::ChangeScope(CKivuDoc& doc, const QString& text) : doc_(do
 
 CKivuDoc::ChangeScope::~ChangeScope() {
     if (--doc_.scopeDepth_ == 0) doc_.recordChange(text_);
-}
-
-QString StepName(const zem::RadioImage& before, const zem::RadioImage& after) {
-    const std::vector<std::string> lines = zem::DiffDocuments(before, after);
-    if (lines.empty()) return {};
-    const QString first = QString::fromStdString(lines.front());
-    const QString where = first.left(first.indexOf(QStringLiteral(": ")));
-    // "channel 5 Receive" reads "Receive of channel 5".
-    static const QRegularExpression cell(QStringLiteral("^channel (\\d+) (.+)$"));
-    const QRegularExpressionMatch match = cell.match(where);
-    if (match.hasMatch()) return QCoreApplication::translate("zem::gui::CKivuDoc", "%1 of channel %2").arg(match.captured(2), match.captured(1));
-    return where;
 }
 
 }  // namespace zem::gui

@@ -23,6 +23,11 @@ public:
     // Fills every page from the image; the page shown stays shown.
     virtual void fillAllPages() = 0;
 
+    // The name of an undo step from before to after in the pages' words:
+    // the first setting shown differently ("Receive of channel 5",
+    // "Squelch Level"); empty when every page shows both the same way.
+    virtual QString stepName(const zem::RadioImage& before, const zem::RadioImage& after) const = 0;
+
 protected:
     ~DocumentPages() = default;
 };
@@ -97,8 +102,8 @@ public:
     void resetHistory();
 
     // Records the change the pages show against the state of the last step
-    // as one undo step named text ("Receive of channel 5"); an empty text
-    // names it after its first difference ("Squelch Level"). Returns false
+    // as one undo step named text ("Paste"); an empty text lets the pages
+    // name it after what changed ("Squelch Level"). Returns false
     // when nothing changed (no step), and inside a ChangeScope, whose end
     // records instead.
     bool recordChange(const QString& text = QString());
@@ -131,9 +136,5 @@ private:
     int scopeDepth_ = 0;
     bool applying_ = false;
 };
-
-// The name of a step from its first difference: "Receive of channel 5",
-// "Squelch Level", "Band"; empty when the images are equal.
-QString StepName(const zem::RadioImage& before, const zem::RadioImage& after);
 
 }  // namespace zem::gui

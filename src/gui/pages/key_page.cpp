@@ -52,9 +52,7 @@ CKeyPage::CKeyPage(zem::RadioImage& image, QWidget* parent) : SettingsPage(paren
     middleShort_ = MakeCombo(this, "middleShort", E::shortPress());
     bottomLong_ = MakeCombo(this, "bottomLong", E::longPress());
     bottomShort_ = MakeCombo(this, "bottomShort", E::shortPress());
-    defaultButton_ = new QPushButton(tr("Default Setting"), this);
-    defaultButton_->setObjectName(QStringLiteral("defaultSetting"));
-    defaultButton_->setAutoDefault(false);
+    defaultButton_ = makeDefaultButton(this);
 
     auto* durationRow = new QHBoxLayout;
     auto* durationLabel = new QLabel(tr("Long Press Duration(s)"), this);
@@ -99,8 +97,8 @@ CKeyPage::CKeyPage(zem::RadioImage& image, QWidget* parent) : SettingsPage(paren
                               longPressDuration_, defaultButton_};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
-    connect(defaultButton_, &QPushButton::clicked, this, &CKeyPage::onDefaultSetting);
     defaultButton_->setWhatsThis(tr("Sets the three keys and the long-press duration back to the factory values."));
+    reportEdits();
 
     FillFromImage();
 }
@@ -135,7 +133,21 @@ void CKeyPage::FillFromImage() {
 
 void CKeyPage::StoreToImage() { zem::StoreToImage(values(), image_); }
 
-void CKeyPage::onDefaultSetting() {
+void CKeyPage::storeQuietly(zem::RadioImage& image) const { zem::StoreToImage(values(), image); }
+
+QString CKeyPage::title() const { return tr("Key assignment"); }
+
+QString CKeyPage::helpTopic() const { return QStringLiteral("key_assignment.html"); }
+
+QString CKeyPage::stepName(const zem::RadioImage& before, const zem::RadioImage& after) const {
+    zem::KeyValues a;
+    zem::KeyValues b;
+    zem::FillFromImage(before, a);
+    zem::FillFromImage(after, b);
+    return FirstChange(zem::KeyTexts(a), zem::KeyTexts(b));
+}
+
+void CKeyPage::applyDefaults() {
     zem::ApplyKeyDefaults(image_);
     FillFromImage();
 }

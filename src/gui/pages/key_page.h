@@ -20,14 +20,18 @@ class CKeyPage : public SettingsPage {
 public:
     explicit CKeyPage(zem::RadioImage& image, QWidget* parent = nullptr);
 
-    void FillFromImage();
-    void StoreToImage();
+    QString title() const override;
+    QString helpTopic() const override;
+    void FillFromImage() override;
+    void StoreToImage() override;
+    void storeQuietly(zem::RadioImage& image) const override;
+    QString stepName(const zem::RadioImage& before, const zem::RadioImage& after) const override;
 
     zem::KeyValues values() const;
     void setValues(const zem::KeyValues& values);
 
 private:
-    void onDefaultSetting();
+    void applyDefaults() override;
 
     zem::RadioImage& image_;
     QComboBox* longPressDuration_;

@@ -1,5 +1,6 @@
 #include "pages/option_page.h"
 
+#include "common/qt_messenger.h"
 #include "messenger.h"
 
 #include <QCheckBox>
@@ -67,9 +68,7 @@ COptionPage::COptionPage(zem::RadioImage& image, zem::Messenger& messenger, QWid
     alarmEnable_ = addCheck("alarmEnable", tr("Alarm Function Enable"));
     compandExpand_ = addCheck("compandExpand", tr("Compand Expand"));
     saveEnergy_ = addCheck("saveEnergy", tr("Save Energy"));
-    defaultButton_ = new QPushButton(tr("Default Setting"), this);
-    defaultButton_->setObjectName(QStringLiteral("defaultSetting"));
-    defaultButton_->setAutoDefault(false);
+    defaultButton_ = makeDefaultButton(this);
 
     buildLayout();
 
@@ -78,7 +77,7 @@ COptionPage::COptionPage(zem::RadioImage& image, zem::Messenger& messenger, QWid
             [this](int picked) { squelchLevel_->setCurrentIndex(zem::SquelchLevelAfterPick(picked)); });
     connect(dtmfSpeed_, &QComboBox::activated, this,
             [this](int picked) { dtmfSpeed_->setCurrentIndex(zem::DtmfSpeedAfterPick(picked)); });
-    connect(defaultButton_, &QPushButton::clicked, this, &COptionPage::onDefaultSetting);
+    reportEdits();
 
     const std::pair<QWidget*, QString> help[] = {
         {scanMode_, tr("Carrier: scanning stops on a channel while a carrier is received.")},
@@ -253,7 +252,24 @@ void COptionPage::FillFromImage() {
 
 void COptionPage::StoreToImage() { zem::StoreToImage(values(), image_, messenger_); }
 
-void COptionPage::onDefaultSetting() {
+void COptionPage::storeQuietly(zem::RadioImage& image) const {
+    SilentMessenger silent;
+    zem::StoreToImage(values(), image, silent);
+}
+
+QString COptionPage::title() const { return tr("Optional features"); }
+
+QString COptionPage::helpTopic() const { return QStringLiteral("optional_features.html"); }
+
+QString COptionPage::stepName(const zem::RadioImage& before, const zem::RadioImage& after) const {
+    zem::OptionValues a;
+    zem::OptionValues b;
+    zem::FillFromImage(before, a);
+    zem::FillFromImage(after, b);
+    return FirstChange(zem::OptionTexts(a), zem::OptionTexts(b));
+}
+
+void COptionPage::applyDefaults() {
     zem::ApplyOptionDefaults(image_);
     FillFromImage();
 }

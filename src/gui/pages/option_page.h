@@ -26,9 +26,13 @@ class COptionPage : public SettingsPage {
 public:
     COptionPage(zem::RadioImage& image, zem::Messenger& messenger, QWidget* parent = nullptr);
 
-    void FillFromImage();
+    QString title() const override;
+    QString helpTopic() const override;
+    void FillFromImage() override;
     // Stores the controls; the PTT ID messages go to the messenger.
-    void StoreToImage();
+    void StoreToImage() override;
+    void storeQuietly(zem::RadioImage& image) const override;
+    QString stepName(const zem::RadioImage& before, const zem::RadioImage& after) const override;
 
     // The controls as values, and back.
     zem::OptionValues values() const;
@@ -38,7 +42,7 @@ private:
     QComboBox* addCombo(const char* name, const std::vector<std::string>& entries);
     QCheckBox* addCheck(const char* name, const QString& text);
     void buildLayout();
-    void onDefaultSetting();
+    void applyDefaults() override;
 
     zem::RadioImage& image_;
     zem::Messenger& messenger_;

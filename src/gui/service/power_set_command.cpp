@@ -103,7 +103,7 @@ void PowerSetCommand::readFromRadio(CPowerSetDlg& dialog, LinkWorker& worker) {
                 // is then refilled from the image: its other edits (channels
                 // 11-16, type and band) go into the image first, or the refill
                 // would throw them away.
-                view.channelPage().StoreToImage();
+                view.channelPage().storeCommitted();
                 CopyBytes(*working, image, 0, kChannelAreaEnd);
                 CopyBytes(*working, image, zem::kPowerCalibrationOffset,
                           zem::kPowerCalibrationOffset + zem::kPowerCalibrationSize);
