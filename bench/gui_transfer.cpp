@@ -36,7 +36,10 @@ double RunCore(const std::string& port, zem::TransferDirection direction, zem::M
     zem::RadioImage image = zem::NewDocumentImage();
     zem::LinkSession session;
     session.port = port;
-    return zem::bench::MsOf([&] { zem::RunTransfer(direction, image, session, messenger); }) / 1000.0;
+    zem::TransferOutcome outcome;
+    const double seconds = zem::bench::MsOf([&] { outcome = zem::RunTransfer(direction, image, session); }) / 1000.0;
+    if (!outcome.link.message.empty()) messenger.notice(outcome.link.message);
+    return seconds;
 }
 
 }  // namespace

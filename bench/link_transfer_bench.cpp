@@ -31,9 +31,8 @@ double TransferMs(zem::TransferDirection direction) {
     zem::LinkSession session;
     session.port = radio.device();
     zem::RadioImage image;
-    zem::bench::CountingMessenger messenger;
     zem::TransferOutcome outcome;
-    const double ms = zem::bench::MsOf([&] { outcome = zem::RunTransfer(direction, image, session, messenger); });
+    const double ms = zem::bench::MsOf([&] { outcome = zem::RunTransfer(direction, image, session); });
     if (!outcome.link.completed()) {
         std::fprintf(stderr, "bench: the transfer failed: %s\n", outcome.link.detail.c_str());
         std::exit(1);
@@ -45,8 +44,7 @@ double HandshakeMs() {
     zem::bench::SimRadio radio(zem::RadioImage{}, false);
     zem::OpenResult opened = zem::OpenSerialPort(radio.device(), zem::CloneTimeouts);
     if (!opened.port) std::exit(1);
-    zem::bench::CountingMessenger messenger;
-    zem::CloneProtocol protocol(*opened.port, messenger);
+    zem::CloneProtocol protocol(*opened.port);
     zem::HandshakeResult result{};
     const double ms = zem::bench::MsOf([&] { result = protocol.EnterProgrammingMode(); });
     if (result != zem::HandshakeResult::Entered) std::exit(1);

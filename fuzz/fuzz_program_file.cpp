@@ -4,7 +4,7 @@
 // file must leave the image as it was.
 #include "channels/channel_codec.h"
 #include "channels/channel_csv.h"
-#include "document/document_diff.h"
+#include "compare/document_diff.h"
 #include "document/program_file.h"
 #include "messenger.h"
 #include "pages/key_values.h"

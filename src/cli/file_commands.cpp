@@ -2,7 +2,7 @@
 
 #include "channels/band.h"
 #include "cli/cli_support.h"
-#include "document/document_diff.h"
+#include "compare/document_diff.h"
 #include "document/radio_image.h"
 
 #include <cstring>

@@ -3,9 +3,11 @@
 #include "cli/cli_support.h"
 #include "cli/command.h"
 #include "cli/link_options.h"
+#include "compare/verify_mismatch.h"
 
 #include "document/program_file.h"
 #include "link/clone_constants.h"
+#include "link/link_messages.h"
 #include "link/serial_port.h"
 #include "link/transfer.h"
 
@@ -75,10 +77,27 @@ int RunPorts(const std::vector<std::string>& args, Io& io) {
     return kExitOk;
 }
 
+// zemtool speaks for an exchange, which says nothing itself: the
+// handshake's Retry/Cancel question is answered from --retries and the
+// outcome's message is printed once the exchange has ended.
+LinkSession AskingThrough(Messenger& messenger, LinkSession session) {
+    session.hooks.retryHandshake = [&messenger](const std::string& detail) {
+        return messenger.retryWithDetail(kMsgCommunicationError, detail);
+    };
+    return session;
+}
+
+TransferOutcome Transfer(TransferDirection direction, RadioImage& image, const LinkSession& session,
+                         Messenger& messenger) {
+    TransferOutcome outcome = RunTransfer(direction, image, AskingThrough(messenger, session));
+    if (!outcome.link.message.empty()) messenger.notice(outcome.link.message);
+    return outcome;
+}
+
 // Reads the whole transfer area of the radio into image; false after the
 // messages were printed.
 bool ReadRadio(Io& io, const LinkSession& session, Messenger& messenger, RadioImage& image) {
-    TransferOutcome outcome = RunTransfer(TransferDirection::Read, image, session, messenger);
+    TransferOutcome outcome = Transfer(TransferDirection::Read, image, session, messenger);
     return ReportLinkOutcome(io, outcome.link);
 }
 
@@ -145,7 +164,7 @@ int RunWrite(const std::vector<std::string>& args, Io& io) {
         Say(io, "Backed up the radio into " + *backup);
     }
 
-    TransferOutcome written = RunTransfer(TransferDirection::Write, image, session, messenger);
+    TransferOutcome written = Transfer(TransferDirection::Write, image, session, messenger);
     if (!ReportLinkOutcome(io, written.link)) {
         ReportPartialWrite(io, written.link, parsed);
         return kExitError;
@@ -154,10 +173,11 @@ int RunWrite(const std::vector<std::string>& args, Io& io) {
 
     if (parsed.has("--verify")) {
         // The window's check: a failed read-back says the write went through.
-        const VerifyOutcome verify = VerifyWrite(image, session, messenger);
+        const VerifyOutcome verify = VerifyWrite(image, AskingThrough(messenger, session));
+        if (!verify.link.message.empty()) messenger.notice(verify.link.message);
         if (!ReportLinkOutcome(io, verify.link)) return kExitError;
         if (!verify.matches()) {
-            const std::string message = VerifyMismatchMessage(verify.mismatch);
+            const std::string message = VerifyMismatchMessage(image, verify.differences);
             return Fail(io, message.substr(0, message.find('\n')));
         }
         Say(io, "Verified: the radio holds the same bytes");

@@ -15,8 +15,8 @@ std::vector<OptionSpec> LinkOptionSpecs(std::vector<OptionSpec> own);
 // Fills the session from --port and --trace; false after a usage error.
 bool SessionFrom(Io& io, const Command& command, const ParsedArgs& args, LinkSession& session);
 
-// Prints why an exchange did not complete (the message itself has already
-// been printed by the messenger). True when it completed.
+// Prints why an exchange did not complete (its message has been printed
+// before). True when it completed.
 bool ReportLinkOutcome(Io& io, const LinkOutcome& outcome);
 
 // The power command, in its own file.

@@ -2,7 +2,7 @@
 #include "cli/cli_support.h"
 #include "cli/file_commands.h"
 #include "cli/json_writer.h"
-#include "document/document_diff.h"
+#include "compare/document_diff.h"
 
 #include <algorithm>
 #include <array>

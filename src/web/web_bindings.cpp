@@ -2,6 +2,7 @@
 // WebSession and the radio link. The page calls every one of them as an
 // asynchronous call (ccall with async), since any of them may wait for the
 // user to answer a message or for the serial port.
+#include "compare/verify_mismatch.h"
 #include "link/link_messages.h"
 #include "link/link_session.h"
 #include "link/transfer.h"
@@ -175,21 +176,28 @@ EMSCRIPTEN_KEEPALIVE int zem_transfer(int direction, int verify) {
     link.hooks.progress = [](int done, int total) { zem_page_progress(done, total); };
     link.hooks.cancelled = [] { return zem_page_cancelled() != 0; };
     link.hooks.sleep = Pause;
+    // The exchange says nothing itself: the page asks the user about a radio
+    // that does not answer and shows the outcome's message.
+    link.hooks.retryHandshake = [](const std::string& detail) {
+        return Messenger().retryWithDetail(zem::kMsgCommunicationError, detail);
+    };
 
     const auto way = direction == 0 ? zem::TransferDirection::Read : zem::TransferDirection::Write;
     // A read fills a copy of the document, whose bytes from 0x3D0 on never travel.
     zem::RadioImage working = way == zem::TransferDirection::Write ? session.imageForWrite() : session.image();
-    const zem::TransferOutcome outcome = zem::RunTransfer(way, working, link, Messenger());
+    const zem::TransferOutcome outcome = zem::RunTransfer(way, working, link);
+    if (!outcome.link.message.empty()) Messenger().notice(outcome.link.message);
     if (outcome.refreshPages) session.takeRead(working);
     else if (outcome.returnToChannelTab) session.returnToChannelTab();
     int status = static_cast<int>(outcome.link.status);
     if (way == zem::TransferDirection::Write && verify && outcome.link.completed()) {
         zem_page_phase(kTitleVerifying, kStatusVerifying);
-        const zem::VerifyOutcome check = zem::VerifyWrite(working, link, Messenger());
+        const zem::VerifyOutcome check = zem::VerifyWrite(working, link);
+        if (!check.link.message.empty()) Messenger().notice(check.link.message);
         status = static_cast<int>(check.link.status);
         if (check.checked && !check.matches()) {
             // The document keeps what was meant to be written.
-            Messenger().notice(zem::VerifyMismatchMessage(check.mismatch));
+            Messenger().notice(zem::VerifyMismatchMessage(working, check.differences));
             status = 5;
         }
     }

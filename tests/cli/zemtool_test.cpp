@@ -134,8 +134,9 @@ TEST_F(Zemtool, ResultsThatCannotBeWrittenAreAnError) {
     RadioImage other = NewDocumentImage();
     other[0x134] = 4;
     save("b.zem", other);
-    for (const char* args : {"show a.zem", "show a.zem --json", "csv export a.zem", "csv export a.zem -o -",
-                             "diff a.zem b.zem", "--help", "--version", "new --help"}) {
+    // One check in main covers every command; --help stands for the answers
+    // given before any command runs.
+    for (const char* args : {"show a.zem --json", "csv export a.zem -o -", "diff a.zem b.zem", "--help"}) {
         const Outcome result = runToFullDevice(args);
         EXPECT_EQ(result.status, 2) << args;
         EXPECT_NE(result.err.find("zemtool: the results could not be written to standard output"), std::string::npos)
@@ -151,13 +152,11 @@ TEST_F(Zemtool, ShowJsonGivesTheEntryTextsOfANewDocument) {
     const Outcome result = run("show new.zem --json");
     ASSERT_EQ(result.status, 0) << result.err;
     const std::string& json = result.out;
-    for (const char* expected : {
-             "{\n", "\"type\": \"ZEM-KR-M4\"", "\"band\": \"Other....\"", "\"ch\": 16", "\"receive\": \"\"",
-             "\"scan_mode\": \"Carrier\"", "\"receive_recovery\": \"3.5 \"", "\"time_out_timer\": \"120s\"",
-             "\"squelch_level\": \"5\"", "\"dtmf_speed\": \"6\"", "\"ptt_id_start\": \"12345678\"",
-             "\"whisper_enable\": false", "\"energy_check\": true", "\"long_press_duration\": \"1.0\"",
-             "\"bottom_long\": \"Energy Check\"", "\"middle_short\": \"Vox\"", "\"low\": [\n      255,",
-         }) {
+    // The entry texts are the pages' (the diff's tests read them); here one
+    // of each kind of value, the blank of "3.5 " kept, under its key.
+    for (const char* expected : {"{\n", "\"type\": \"ZEM-KR-M4\"", "\"ch\": 16", "\"receive\": \"\"",
+                                 "\"receive_recovery\": \"3.5 \"", "\"whisper_enable\": false",
+                                 "\"bottom_long\": \"Energy Check\"", "\"low\": [\n      255,"}) {
         EXPECT_NE(json.find(expected), std::string::npos) << expected;
     }
     EXPECT_EQ(json.find("\"ch\": 17"), std::string::npos);
@@ -195,34 +194,29 @@ TEST_F(Zemtool, UsageErrorsAndRefusedFilesWriteNothing) {
     EXPECT_EQ(run("show short.zem").err, "zemtool: " + message + "\n");
 }
 
-TEST_F(Zemtool, CsvExportImportRoundTripsAndDiffAgrees) {
+// The round trip and the diff's lines are the core's to check; here the
+// commands' files, streams and statuses.
+TEST_F(Zemtool, CsvExportImportAndDiffGiveTheirFilesStreamsAndStatuses) {
     ASSERT_EQ(run("new --band 1 -o a.zem").status, 0);
     ASSERT_EQ(run("csv export a.zem -o a.csv").status, 0);
     EXPECT_EQ(run("csv export a.zem").out, ReadAll(path("a.csv")));
     ASSERT_EQ(run("csv import a.zem a.csv -o b.zem").status, 0);
 
     // The store writes the demonstration digits and empty tones its own
-    // way, so the first import changes bytes but nothing the pages show:
-    // the diff lists nothing, as Compare does, and counts those bytes.
+    // way: bytes differ that the pages show the same, which the diff says
+    // on standard error and counts as a difference.
     const Outcome first = run("diff a.zem b.zem");
     EXPECT_EQ(first.status, 1);
     EXPECT_EQ(first.out, "");
     EXPECT_NE(first.err.find(" differ only in how the radio holds values that the pages show the same way\n"),
               std::string::npos) << first.err;
-    EXPECT_EQ(run("show a.zem --json").out, run("show b.zem --json").out);
-
-    ASSERT_EQ(run("csv export b.zem -o b.csv").status, 0);
-    ASSERT_EQ(run("csv import b.zem b.csv -o c.zem").status, 0);
-    const Outcome again = run("diff b.zem c.zem");
-    EXPECT_EQ(again.status, 0);
-    EXPECT_EQ(again.out, "");
-
-    RadioImage quieter = load("c.zem");
+    RadioImage quieter = load("b.zem");
     quieter[0x134] = 4;
-    save("d.zem", quieter);
-    const Outcome differ = run("diff c.zem d.zem");
+    save("c.zem", quieter);
+    const Outcome differ = run("diff b.zem c.zem");
     EXPECT_EQ(differ.status, 1);
     EXPECT_EQ(differ.out, "Squelch Level: 5 -> 4\n");
+    EXPECT_EQ(run("diff b.zem b.zem").status, 0);
     EXPECT_EQ(run("diff c.zem").status, 2);
 }
 

@@ -4,7 +4,6 @@
 #include "document/sha256.h"
 #include "zemtool_test_support.h"
 
-#include <regex>
 #include <set>
 
 namespace zem::test {
@@ -98,9 +97,9 @@ TEST_F(ZemtoolFleet, EveryRadioIsNamedInTheReportAndFailedOnesOnStandardErrorOne
             EXPECT_TRUE(Contains(r.err, "zemtool: " + ports[i] + ": " + row[3])) << r.err;
         }
     }
-    const auto& ok = rows[1];
+    const auto& ok = rows[1];  // how the report writes a row is the core's to check; here what zemtool fills in
     EXPECT_EQ(ok[3], "");
-    EXPECT_TRUE(std::regex_match(ok[6], std::regex(R"(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\dZ)"))) << ok[6];
+    EXPECT_NE(ok[6].rfind("1970", 0), 0u) << ok[6];  // the time the radio's run started
     EXPECT_EQ(ok[8], plan);
     EXPECT_EQ(ok[9], Sha256Hex(Pattern(40).data(), kImageSize));
     EXPECT_TRUE(SameRange(Load(Memory(1)), Pattern(40), 0, 0x3D0));

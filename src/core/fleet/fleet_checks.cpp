@@ -1,6 +1,6 @@
 #include "fleet/fleet_checks.h"
 
-#include "document/document_diff.h"
+#include "compare/document_diff.h"
 #include "link/clone_constants.h"
 #include "link/serial_port.h"
 

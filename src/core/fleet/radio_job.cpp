@@ -1,5 +1,6 @@
 #include "fleet/radio_job.h"
 
+#include "compare/verify_mismatch.h"
 #include "fleet/fleet_checks.h"
 #include "link/clone_constants.h"
 #include "link/link_messages.h"
@@ -28,29 +29,6 @@ public:
 
 private:
     SerialPort& port_;
-};
-
-// Nobody sits in front of a radio of a fleet: the handshake's question is
-// answered by the retry policy, and a notice is only remembered.
-class PolicyMessenger final : public Messenger {
-public:
-    PolicyMessenger(int retries, const std::atomic<bool>& cancelled) : retries_(retries), cancelled_(cancelled) {}
-    void notice(const std::string& text) override { last = text; }
-    bool confirm(const std::string& text) override {
-        last = text;
-        return false;
-    }
-    bool retry(const std::string& text) override {
-        last = text;
-        if (cancelled_.load() || retries_ <= 0) return false;
-        --retries_;
-        return true;
-    }
-    std::string last;
-
-private:
-    int retries_;
-    const std::atomic<bool>& cancelled_;
 };
 
 void Pause(const std::function<void(std::chrono::milliseconds)>& sleep, std::chrono::milliseconds duration) {
@@ -129,7 +107,6 @@ RadioJobResult ProgramRadio(SerialPort& port, const std::string& portName, const
     const int total = kTransferBlockCount * (1 + (backup ? 1 : 0) + (options.verify ? 1 : 0));
     int stepsDone = 0;
     int stepBlocks = 0;  // blocks of the current step done
-    PolicyMessenger messenger(options.retries, cancelled);
 
     LinkSession session;
     session.port = portName;
@@ -140,6 +117,14 @@ RadioJobResult ProgramRadio(SerialPort& port, const std::string& portName, const
     };
     session.hooks.cancelled = [&cancelled] { return cancelled.load(); };
     session.hooks.sleep = options.sleep;
+    // Nobody sits in front of a radio of a fleet: a radio that does not
+    // answer is woken again as often as the retry count allows.
+    int retriesLeft = options.retries;
+    session.hooks.retryHandshake = [&retriesLeft, &cancelled](const std::string&) {
+        if (cancelled.load() || retriesLeft <= 0) return false;
+        --retriesLeft;
+        return true;
+    };
 
     // One step: a fresh handshake and the 122 blocks. False after the
     // failure was put into result.
@@ -151,7 +136,7 @@ RadioJobResult ProgramRadio(SerialPort& port, const std::string& portName, const
             stepBlocks = done;
             if (hooks.progress) hooks.progress(base + done, total);
         };
-        TransferOutcome outcome = RunTransfer(direction, image, session, messenger);
+        TransferOutcome outcome = RunTransfer(direction, image, session);
         ++stepsDone;
         if (state == RadioState::Writing) {
             result.blocksWritten = stepBlocks;
@@ -171,9 +156,10 @@ RadioJobResult ProgramRadio(SerialPort& port, const std::string& portName, const
                                 : "cancelled before the first block was written";
             return false;
         }
-        result.message = !outcome.link.message.empty() ? outcome.link.message
-                         : outcome.link.status == LinkStatus::Abandoned ? std::string(kMsgCommunicationError)
-                                                                         : messenger.last;
+        // A radio given up on has no message of its own: the fleet's retry
+        // count answered the question the window would have asked.
+        result.message = outcome.link.status == LinkStatus::Abandoned ? std::string(kMsgCommunicationError)
+                                                                      : outcome.link.message;
         result.detail = outcome.link.detail;
         return false;
     };
@@ -201,11 +187,13 @@ RadioJobResult ProgramRadio(SerialPort& port, const std::string& portName, const
     if (options.verify) {
         RadioImage readBack = plan;
         if (!step(RadioState::Verifying, TransferDirection::Read, readBack)) return result;
-        std::string mismatch = DescribeMismatch(plan, readBack);
-        if (!mismatch.empty()) {
+        const std::vector<ByteDifference> differences = WriteDifferences(plan, readBack);
+        if (!differences.empty()) {
             result.failedIn = RadioState::Verifying;
-            result.message = "The radio does not hold the plan";
-            result.detail = mismatch;
+            // The verify's one message, on one line as a report has it.
+            const std::string message = VerifyMismatchMessage(plan, differences);
+            result.message = message.substr(0, message.find('\n'));
+            result.detail = DescribeMismatch(plan, readBack);
             result.holds = RadioHolds::WrittenDiffers;
             return result;
         }

@@ -23,8 +23,7 @@ BlockOutcome MissingAck(bool lineFailed, const char* exchange, std::uint16_t add
 
 }  // namespace
 
-CloneProtocol::CloneProtocol(SerialPort& port, Messenger& messenger, LinkHooks hooks)
-    : port_(port), messenger_(messenger), hooks_(std::move(hooks)) {
+CloneProtocol::CloneProtocol(SerialPort& port, LinkHooks hooks) : port_(port), hooks_(std::move(hooks)) {
     buffer_.fill(kNoReplyByte);
 }
 
@@ -144,8 +143,7 @@ HandshakeResult CloneProtocol::EnterProgrammingMode() {
             if (confirmation == AckRead::Missing && !pumpAndPoll(kPumpsAfterMissingFinalAck, true, true))
                 return HandshakeResult::Abandoned;
         }
-        if (!messenger_.retryWithDetail(kMsgCommunicationError, handshakeDetail_))
-            return HandshakeResult::Abandoned;
+        if (!hooks_.retryHandshake || !hooks_.retryHandshake(handshakeDetail_)) return HandshakeResult::Abandoned;
         attempt = 1;
         echoed = false;
     }

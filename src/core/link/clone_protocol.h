@@ -2,7 +2,6 @@
 
 #include "link/clone_constants.h"
 #include "link/serial_port.h"
-#include "messenger.h"
 
 #include <array>
 #include <chrono>
@@ -29,11 +28,17 @@ struct LinkHooks {
     std::function<void()> pump;
     // A pause; empty means a real sleep of the calling thread.
     std::function<void(std::chrono::milliseconds)> sleep;
+    // The caller's answer once the radio did not answer the handshake
+    // (detail says what the program found out): true wakes it again on the
+    // open port, false gives up. The window and zemtool ask the user
+    // "Communication error ,..." with Retry and Cancel; a fleet answers by
+    // its retry count. Empty: give up.
+    std::function<bool(const std::string& detail)> retryHandshake;
 };
 
 enum class HandshakeResult {
     Entered,    // the radio is in programming mode
-    Abandoned,  // the user chose Cancel in the Retry/Cancel question, or cancelled
+    Abandoned,  // the radio did not answer and the caller gave up, or the user cancelled
 };
 
 enum class BlockResult {
@@ -53,11 +58,12 @@ struct BlockOutcome {
 // 8-byte block reads and writes. The port stays the caller's to close.
 class CloneProtocol {
 public:
-    CloneProtocol(SerialPort& port, Messenger& messenger, LinkHooks hooks = {});
+    explicit CloneProtocol(SerialPort& port, LinkHooks hooks = {});
 
     // Wakes the radio into programming mode. After 15 unanswered wake-ups,
-    // or when the radio ignores the PC's final acknowledgement, asks the
-    // user "Communication error ,..." with Retry and Cancel.
+    // or when the radio ignores the PC's final acknowledgement, lets the
+    // hooks' retryHandshake decide whether to start over. It never speaks to
+    // the user itself.
     HandshakeResult EnterProgrammingMode();
 
     // Reads the 8 bytes at address into destination. destination changes
@@ -86,7 +92,6 @@ private:
     void stepProgress();
 
     SerialPort& port_;
-    Messenger& messenger_;
     LinkHooks hooks_;
     std::array<std::uint8_t, 20> buffer_;
     int blocksDone_ = 0;

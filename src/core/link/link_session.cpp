@@ -6,13 +6,12 @@
 namespace zem {
 
 std::unique_ptr<SerialPort> OpenSessionPort(const LinkSession& session, const PortTimeouts& timeouts,
-                                            Messenger& messenger, LinkOutcome& failure) {
+                                            LinkOutcome& failure) {
     OpenResult opened = session.opener ? session.opener(session.port, timeouts) : OpenSerialPort(session.port, timeouts);
     if (!opened.port) {
         failure.status = LinkStatus::OpenFailed;
         failure.message = kMsgOpenPortFailed;
         failure.detail = opened.detail;
-        messenger.notice(failure.message);
         return nullptr;
     }
     if (session.tracePath.empty()) return std::move(opened.port);

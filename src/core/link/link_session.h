@@ -2,7 +2,6 @@
 
 #include "link/clone_protocol.h"
 #include "link/serial_port.h"
-#include "messenger.h"
 
 #include <filesystem>
 #include <functional>
@@ -30,9 +29,10 @@ enum class LinkStatus {
     Failed,      // a block failed; its message has been shown
 };
 
-// The result of one exchange. Every message has already been shown through
-// the Messenger at the moment it arose; message repeats the last one and
-// detail says why, in plain words, for the user's details or a log.
+// The result of one exchange. The exchange says nothing itself: message is
+// what its caller shows the user ("Not received enough byte"; empty when
+// there is nothing to say) and detail says why, in plain words, for the
+// user's details or a log.
 struct LinkOutcome {
     LinkStatus status = LinkStatus::Completed;
     std::string message;
@@ -42,9 +42,9 @@ struct LinkOutcome {
 };
 
 // Opens the session's port with the given time-outs, traced when the session
-// asks for it. When the open fails, shows the open-failure message, fills
-// failure and returns null.
+// asks for it. When the open fails, fills failure (its message is the
+// open-failure message) and returns null.
 std::unique_ptr<SerialPort> OpenSessionPort(const LinkSession& session, const PortTimeouts& timeouts,
-                                            Messenger& messenger, LinkOutcome& failure);
+                                            LinkOutcome& failure);
 
 }  // namespace zem

@@ -1,10 +1,8 @@
 #include "link/transfer.h"
 
-#include "document/document_diff.h"
 #include "link/clone_constants.h"
 #include "link/link_messages.h"
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -12,7 +10,7 @@ namespace zem {
 
 namespace {
 
-LinkOutcome BlockFailure(const BlockOutcome& block, Messenger& messenger) {
+LinkOutcome BlockFailure(const BlockOutcome& block) {
     LinkOutcome outcome;
     outcome.detail = block.detail;
     if (block.result == BlockResult::Cancelled) {
@@ -21,38 +19,36 @@ LinkOutcome BlockFailure(const BlockOutcome& block, Messenger& messenger) {
     }
     outcome.status = LinkStatus::Failed;
     outcome.message = BlockFailureMessage(block.result);
-    messenger.notice(outcome.message);
     return outcome;
 }
 
-LinkOutcome ReadBlocks(CloneProtocol& protocol, RadioImage& working, Messenger& messenger) {
+LinkOutcome ReadBlocks(CloneProtocol& protocol, RadioImage& working) {
     for (int block = 0; block < kTransferBlockCount; ++block) {
         auto address = static_cast<std::uint16_t>(block * kBlockSize);
         BlockOutcome r = protocol.ReadBlock(address, kFullReadTiming, working.data() + address);
-        if (r.result != BlockResult::Ok) return BlockFailure(r, messenger);
+        if (r.result != BlockResult::Ok) return BlockFailure(r);
     }
     return {};
 }
 
-LinkOutcome WriteBlocks(CloneProtocol& protocol, const RadioImage& image, Messenger& messenger) {
+LinkOutcome WriteBlocks(CloneProtocol& protocol, const RadioImage& image) {
     for (int block = 0; block < kTransferBlockCount; ++block) {
         auto address = static_cast<std::uint16_t>(block * kBlockSize);
         BlockOutcome r = protocol.WriteBlock(address, kFullWriteTiming, image.data() + address);
-        if (r.result != BlockResult::Ok) return BlockFailure(r, messenger);
+        if (r.result != BlockResult::Ok) return BlockFailure(r);
     }
     return {};
 }
 
 }  // namespace
 
-TransferOutcome RunTransfer(TransferDirection direction, RadioImage& image, const LinkSession& session,
-                            Messenger& messenger) {
+TransferOutcome RunTransfer(TransferDirection direction, RadioImage& image, const LinkSession& session) {
     TransferOutcome outcome;
-    auto port = OpenSessionPort(session, CloneTimeouts, messenger, outcome.link);
+    auto port = OpenSessionPort(session, CloneTimeouts, outcome.link);
     if (!port) return outcome;
     if (session.hooks.status) session.hooks.status(kMsgDetectingPort);
 
-    CloneProtocol protocol(*port, messenger, session.hooks);
+    CloneProtocol protocol(*port, session.hooks);
     if (protocol.EnterProgrammingMode() == HandshakeResult::Abandoned) {
         port->close();
         outcome.link.status = LinkStatus::Abandoned;
@@ -67,7 +63,7 @@ TransferOutcome RunTransfer(TransferDirection direction, RadioImage& image, cons
         // every block arrived, so a broken read never leaves a mix of old
         // and new blocks that a later save or write would spread.
         RadioImage working = image;
-        outcome.link = ReadBlocks(protocol, working, messenger);
+        outcome.link = ReadBlocks(protocol, working);
         port->close();
         if (outcome.link.completed()) {
             image = working;
@@ -75,70 +71,38 @@ TransferOutcome RunTransfer(TransferDirection direction, RadioImage& image, cons
             outcome.returnToChannelTab = true;
         }
     } else {
-        outcome.link = WriteBlocks(protocol, image, messenger);
+        outcome.link = WriteBlocks(protocol, image);
         port->close();
         outcome.returnToChannelTab = outcome.link.status != LinkStatus::Cancelled;
     }
     return outcome;
 }
 
-namespace {
-
-// Passes the read-back's messages on with the note that the write itself
-// went through, so a failed check is never taken for a failed write.
-class ReadBackMessenger : public Messenger {
-public:
-    explicit ReadBackMessenger(Messenger& target) : target_(target) {}
-
-    void notice(const std::string& text) override {
-        last = kMsgVerifyReadFailed + text;
-        target_.notice(last);
-    }
-    bool confirm(const std::string& text) override { return target_.confirm(text); }
-    bool retry(const std::string& text) override { return target_.retry(text); }
-    bool retryWithDetail(const std::string& text, const std::string& detail) override {
-        return target_.retryWithDetail(text, detail);
-    }
-
-    std::string last;  // the last notice as shown
-
-private:
-    Messenger& target_;
-};
-
-}  // namespace
-
-VerifyOutcome VerifyWrite(const RadioImage& written, const LinkSession& session, Messenger& messenger) {
+VerifyOutcome VerifyWrite(const RadioImage& written, const LinkSession& session) {
     VerifyOutcome outcome;
     RadioImage readBack = written;
-    ReadBackMessenger readBackMessenger(messenger);
-    const TransferOutcome read = RunTransfer(TransferDirection::Read, readBack, session, readBackMessenger);
+    const TransferOutcome read = RunTransfer(TransferDirection::Read, readBack, session);
     outcome.link = read.link;
-    // The user gave up on a radio that stopped answering: the question
-    // said nothing of the write, so the notice does.
-    if (read.link.status == LinkStatus::Abandoned) readBackMessenger.notice("the radio did not answer");
-    if (!readBackMessenger.last.empty()) outcome.link.message = readBackMessenger.last;
+    // The read-back's message says that the write itself went through, so a
+    // failed check is never taken for a failed write. When the user gave up
+    // on a radio that stopped answering, the question said nothing of the
+    // write, so the message does.
+    if (!read.link.message.empty()) outcome.link.message = kMsgVerifyReadFailed + read.link.message;
+    else if (read.link.status == LinkStatus::Abandoned)
+        outcome.link.message = std::string(kMsgVerifyReadFailed) + "the radio did not answer";
     if (!read.refreshPages) return outcome;
     outcome.checked = true;
-    outcome.mismatch = FirstWriteMismatch(written, readBack);
+    outcome.differences = WriteDifferences(written, readBack);
     return outcome;
 }
 
-std::string FirstWriteMismatch(const RadioImage& written, const RadioImage& readBack) {
-    // Only the bytes a write sends count; the rest is taken from written so
-    // the comparison cannot name it.
-    RadioImage compared = readBack;
-    std::copy(written.bytes.begin() + kTransferEnd, written.bytes.end(), compared.bytes.begin() + kTransferEnd);
-    const std::vector<std::string> lines = DiffDocuments(written, compared);
-    return lines.empty() ? std::string() : lines.front();
-}
-
-std::string VerifyMismatchMessage(const std::string& mismatch) {
-    const DiffLine parts = SplitDiffLine(mismatch);
-    std::string message = "The radio does not hold what was written. First difference: " + parts.where;
-    if (!parts.before.empty() || !parts.after.empty())
-        message += " is " + parts.after + " in the radio, " + parts.before + " in the program";
-    return message + ".\nThe program has kept its data: write again, or check the radio and the cable.";
+std::vector<ByteDifference> WriteDifferences(const RadioImage& written, const RadioImage& readBack) {
+    // Only the bytes a write sends count.
+    std::vector<ByteDifference> differences;
+    for (std::size_t address = 0; address < kTransferEnd; ++address)
+        if (written[address] != readBack[address])
+            differences.push_back({static_cast<std::uint16_t>(address), written[address], readBack[address]});
+    return differences;
 }
 
 }  // namespace zem

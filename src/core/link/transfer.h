@@ -2,7 +2,9 @@
 
 #include "document/radio_image.h"
 #include "link/link_session.h"
-#include "messenger.h"
+
+#include <cstdint>
+#include <vector>
 
 namespace zem {
 
@@ -28,20 +30,28 @@ struct TransferOutcome {
 // touched. A write never changes image.
 //
 // Runs on the calling thread and blocks until the exchange ends; the window
-// calls it from a worker thread. The caller stores the pages into the image
-// before a write and fills them afterwards as the outcome says.
-TransferOutcome RunTransfer(TransferDirection direction, RadioImage& image, const LinkSession& session,
-                            Messenger& messenger);
+// calls it from a worker thread. It never speaks to the user: the session's
+// hooks decide on a radio that does not answer, and the caller shows the
+// outcome's message. The caller stores the pages into the image before a
+// write and fills them afterwards as the outcome says.
+TransferOutcome RunTransfer(TransferDirection direction, RadioImage& image, const LinkSession& session);
+
+// One byte in which the radio's read-back differs from what was written.
+struct ByteDifference {
+    std::uint16_t address = 0;
+    std::uint8_t written = 0;
+    std::uint8_t radio = 0;
+};
 
 // What a read-back after a write found.
 struct VerifyOutcome {
-    LinkOutcome link;      // of the read-back; its failures have been reported
+    LinkOutcome link;      // of the read-back
     bool checked = false;  // the read-back completed and was compared
-    // The first difference between the bytes written and the radio's, as a
-    // line of DiffDocuments with the written value first
-    // ("channel 3 Receive: 145.00000 -> 146.00000"); empty when they agree.
-    std::string mismatch;
-    bool matches() const { return checked && mismatch.empty(); }
+    // The bytes 0x000-0x3CF in which the radio differs from the bytes
+    // written, in address order; empty when they agree. The callers word
+    // them (VerifyMismatchMessage in compare/).
+    std::vector<ByteDifference> differences;
+    bool matches() const { return checked && differences.empty(); }
 };
 
 // Reads the radio back, as RunTransfer does, and compares bytes
@@ -49,14 +59,11 @@ struct VerifyOutcome {
 // went through whole, so a read-back that fails says so: its message is
 // kMsgVerifyReadFailed followed by the failure ("Not received enough
 // byte"), also when the user gave up on a radio that did not answer. A
-// cancelled read-back says nothing.
-VerifyOutcome VerifyWrite(const RadioImage& written, const LinkSession& session, Messenger& messenger);
+// cancelled read-back has no message.
+VerifyOutcome VerifyWrite(const RadioImage& written, const LinkSession& session);
 
-// The first difference between written and readBack over bytes
-// 0x000-0x3CF in the pages' words; empty when they agree there.
-std::string FirstWriteMismatch(const RadioImage& written, const RadioImage& readBack);
-
-// The message of a verify that found mismatch (a FirstWriteMismatch line).
-std::string VerifyMismatchMessage(const std::string& mismatch);
+// The bytes 0x000-0x3CF, the bytes a write sends, in which readBack differs
+// from written, in address order.
+std::vector<ByteDifference> WriteDifferences(const RadioImage& written, const RadioImage& readBack);
 
 }  // namespace zem

@@ -1,7 +1,7 @@
 #include "plan/plan_text.h"
 
 #include "channels/band.h"
-#include "document/document_diff.h"
+#include "compare/document_diff.h"
 #include "plan/plan_build.h"
 
 #include <array>

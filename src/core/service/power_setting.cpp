@@ -10,12 +10,23 @@ namespace zem {
 namespace {
 
 // The service exchanges run without status, progress or cancel: only the
-// pump and the pauses of the caller apply.
-LinkHooks ServiceHooks(const LinkHooks& hooks) {
+// pump and the pauses of the caller apply. A radio that does not answer is
+// asked about through messenger.
+LinkHooks ServiceHooks(const LinkHooks& hooks, Messenger& messenger) {
     LinkHooks service;
     service.pump = hooks.pump;
     service.sleep = hooks.sleep;
+    service.retryHandshake = [&messenger](const std::string& detail) {
+        return messenger.retryWithDetail(kMsgCommunicationError, detail);
+    };
     return service;
+}
+
+// Opens the session's port; a port that does not open is said through messenger.
+std::unique_ptr<SerialPort> OpenServicePort(const LinkSession& session, Messenger& messenger, LinkOutcome& failure) {
+    auto port = OpenSessionPort(session, ServiceTimeouts, failure);
+    if (!port) messenger.notice(failure.message);
+    return port;
 }
 
 constexpr std::uint16_t kChannelStageEnd = 0x0B0;  // image bytes 0x000-0x0AF: 22 blocks
@@ -42,9 +53,9 @@ LinkOutcome ReadStage(CloneProtocol& protocol, std::uint16_t begin, std::uint16_
 
 PowerReadOutcome ReadPowerSetting(RadioImage& image, const LinkSession& session, Messenger& messenger) {
     PowerReadOutcome outcome;
-    auto port = OpenSessionPort(session, ServiceTimeouts, messenger, outcome.link);
+    auto port = OpenServicePort(session, messenger, outcome.link);
     if (!port) return outcome;
-    CloneProtocol protocol(*port, messenger, ServiceHooks(session.hooks));
+    CloneProtocol protocol(*port, ServiceHooks(session.hooks, messenger));
     if (protocol.EnterProgrammingMode() == HandshakeResult::Abandoned) {
         port->close();
         outcome.link = {LinkStatus::Abandoned, {}, protocol.handshakeDetail()};
@@ -66,9 +77,9 @@ PowerReadOutcome ReadPowerSetting(RadioImage& image, const LinkSession& session,
 LinkOutcome WritePowerSetting(const PowerValues& values, RadioImage& image, const LinkSession& session,
                               Messenger& messenger, PowerLists lists) {
     LinkOutcome outcome;
-    auto port = OpenSessionPort(session, ServiceTimeouts, messenger, outcome);
+    auto port = OpenServicePort(session, messenger, outcome);
     if (!port) return outcome;
-    CloneProtocol protocol(*port, messenger, ServiceHooks(session.hooks));
+    CloneProtocol protocol(*port, ServiceHooks(session.hooks, messenger));
     if (protocol.EnterProgrammingMode() == HandshakeResult::Abandoned) {
         port->close();
         return {LinkStatus::Abandoned, {}, protocol.handshakeDetail()};

@@ -10,6 +10,7 @@
 #include "link/port_dialog.h"
 #include "link/port_selection.h"
 #include "link/transfer_controller.h"
+#include "messenger.h"
 #include "service/power_set_command.h"
 #include "workbench/compare_commands.h"
 #include "workbench/csv_commands.h"

@@ -17,9 +17,11 @@ class QWidget;
 namespace zem::gui {
 
 // Runs one exchange with the radio on a thread of its own, so the window
-// keeps answering through the radio's time-outs. The exchange talks to the
-// user through the worker's Messenger: a question (Retry/Cancel, OK/Cancel)
-// is asked on the GUI thread and the exchange waits for the answer; notices
+// keeps answering through the radio's time-outs. The job talks to the user
+// through the worker's Messenger (the exchange itself says nothing; the job
+// passes on its question and its outcome's message): a question
+// (Retry/Cancel, OK/Cancel) is asked on the GUI thread and the exchange
+// waits for the answer; notices
 // are shown on the GUI thread once the exchange has ended and the port is
 // closed, with the link's explanation in the box's details.
 class LinkWorker : public QObject {

@@ -3,6 +3,7 @@
 #include "accessibility/announcement.h"
 #include "channels/channel_page.h"
 #include "commands/command_host.h"
+#include "compare/verify_mismatch.h"
 #include "doc/kivu_doc.h"
 #include "link/link_messages.h"
 #include "link/link_worker.h"
@@ -132,12 +133,21 @@ void TransferController::start() {
     };
     worker_->start(
         [direction, session, result, verify, beginVerify](zem::Messenger& messenger) {
-            result->outcome = zem::RunTransfer(direction, result->working, session, messenger);
-            if (!verify || !result->outcome.link.completed()) return result->outcome.link;
-            beginVerify();
-            result->verify = zem::VerifyWrite(result->working, session, messenger);
-            // A failed read-back has said why; its outcome carries the detail.
-            return result->verify.link;
+            // The worker asks the user on the window's thread and shows the
+            // outcome's message once the exchange has ended.
+            zem::LinkSession asking = session;
+            asking.hooks.retryHandshake = [&messenger](const std::string& detail) {
+                return messenger.retryWithDetail(zem::kMsgCommunicationError, detail);
+            };
+            result->outcome = zem::RunTransfer(direction, result->working, asking);
+            zem::LinkOutcome link = result->outcome.link;
+            if (verify && link.completed()) {
+                beginVerify();
+                result->verify = zem::VerifyWrite(result->working, asking);
+                link = result->verify.link;  // a failed read-back's message says the write went through
+            }
+            if (!link.message.empty()) messenger.notice(link.message);
+            return link;
         },
         [this, result](const zem::LinkOutcome&) { finished(*result); });
 }
@@ -178,7 +188,7 @@ void TransferController::finished(const RunResult& result) {
     }
     if (result.verify.checked && !result.verify.matches()) {
         // The document keeps what was meant to be written.
-        window_.messenger().notice(zem::VerifyMismatchMessage(result.verify.mismatch));
+        window_.messenger().notice(zem::VerifyMismatchMessage(result.working, result.verify.differences));
     }
     if (outcome.refreshPages) emit radioRead(working, false);
     // The outcome is heard as well as seen; a failure has said why in a message box.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/document_diff.h"
+#include "compare/document_diff.h"
 #include "pages/radio_page.h"
 
 #include <vector>

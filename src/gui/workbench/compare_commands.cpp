@@ -5,7 +5,7 @@
 #include "commands/user_dialogs.h"
 #include "common/file_names.h"
 #include "doc/kivu_doc.h"
-#include "document/document_diff.h"
+#include "compare/document_diff.h"
 #include "document/program_file.h"
 #include "view/kivu_view.h"
 

@@ -3,9 +3,9 @@
 #include "channels/band.h"
 #include "channels/channel_table.h"
 #include "common/file_names.h"
-#include "document/document_diff.h"
+#include "compare/document_diff.h"
 #include "document/program_file.h"
-#include "document/read_history.h"
+#include "compare/read_history.h"
 #include "messenger.h"
 
 #include <QCoreApplication>

@@ -114,7 +114,8 @@ TEST(ChannelCsv, ExportThenImportGivesTheSameChannelsAlsoAsASpreadsheetSavesIt) 
             EXPECT_TRUE(result.ignoredColumns.empty());
             RadioImage imported = NewDocumentImage();
             StoreToImage(target, imported);
-            EXPECT_EQ(PageOf(imported).cells, expected.cells) << sheet.name << ", band " << band;
+            // Stored again, the list gives the bytes it came from.
+            EXPECT_EQ(imported, source) << sheet.name << ", band " << band;
         }
     }
 }

@@ -124,7 +124,9 @@ TEST_F(Fleet, ARadioThatFailsFailsAloneWithItsOwnMessage) {
         {"silent", silent, kMsgCommunicationError, "did not answer the wake-up", false},
         {"hangs up mid-write", FaultAt(&Faults::hangUpAt, 0x100), kMsgProgramInterrupted, "write: block write at 0x100",
          true},
-        {"drops a written block", FaultAt(&Faults::dropWriteAt, 0x018), "The radio does not hold the plan",
+        {"drops a written block", FaultAt(&Faults::dropWriteAt, 0x018),
+         "The radio does not hold what was written. First difference: channel 1 QT/DQT DEC is D257I in the radio, "
+         "D015N in the program.",
          "verify: block 3 (0x018-0x01F) differs: channel 1", false},
         {"healthy too", {}, nullptr, "", false},
     };

@@ -23,7 +23,9 @@ protected:
     RecordingMessenger messenger;
     std::string detail;  // of the last handshake
     HandshakeResult Enter(FakePort& port) {
-        CloneProtocol protocol(port, messenger, LoggingHooks(log));
+        LinkHooks hooks = LoggingHooks(log);
+        hooks.retryHandshake = AskingThrough(messenger);
+        CloneProtocol protocol(port, hooks);
         HandshakeResult result = protocol.EnterProgrammingMode();
         detail = protocol.handshakeDetail();
         return result;
@@ -124,7 +126,7 @@ TEST_F(CloneProtocolTest, IdentificationIsNotExaminedButNeverPassesForTheConfirm
 // The block exchanges take the radio to be in programming mode already.
 TEST_F(CloneProtocolTest, BlockReadAndWriteArePacedByTheirTimingSet) {
     FakePort port(log);
-    CloneProtocol protocol(port, messenger, LoggingHooks(log));
+    CloneProtocol protocol(port, LoggingHooks(log));
     std::uint8_t block[8] = {1, 2, 3, 4, 5, 6, 7, 8};
     port.script = {{Reply()}, {{kAck}}};
     EXPECT_EQ(protocol.ReadBlock(0x10, kFullReadTiming, block).result, BlockResult::Ok);
@@ -158,7 +160,7 @@ TEST_F(CloneProtocolTest, ShortReplyOrMissingAcknowledgementEndsTheBlockWithItsM
     for (const Case& c : cases) {
         FakePort port(log);
         port.script.assign(c.answers.begin(), c.answers.end());
-        CloneProtocol protocol(port, messenger, LoggingHooks(log));
+        CloneProtocol protocol(port, LoggingHooks(log));
         std::uint8_t block[8] = {9, 9, 9, 9, 9, 9, 9, 9};
         BlockOutcome outcome = c.write ? protocol.WriteBlock(0, kFullWriteTiming, block)
                                        : protocol.ReadBlock(0, kFullReadTiming, block);

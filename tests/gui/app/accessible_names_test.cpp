@@ -2,7 +2,7 @@
 // a list is named after its label (or its own accessible name) and reads
 // its entry as value and text; one without a label is named by its entry.
 // And every menu command is reached with Alt and letters.
-#include "app_test_support.h"
+#include "gui/support/window_test.h"
 
 #include <QAccessible>
 #include <QAccessibleInterface>

@@ -1,5 +1,5 @@
 // Program, Compare with file...: what the pages show against a program file.
-#include "app_test_support.h"
+#include "gui/support/window_test.h"
 
 #include "workbench/compare_commands.h"
 

@@ -1,5 +1,5 @@
 // File, Import channel list... and Export channel list..., and plans as text, from the window.
-#include "app_test_support.h"
+#include "gui/support/window_test.h"
 
 #include "plan/plan_text.h"
 #include "workbench/csv_commands.h"
@@ -26,9 +26,7 @@ TEST_F(CsvWindowTest, ExportedListImportsBackAsOneUndoStep) {
     const QString path = tempPath("plan.csv");
     dialogs.csvSaveNames = {path};
     trigger(gui::kCmdExportCsv);
-    const QByteArray written = readFile(path);
-    ASSERT_TRUE(written.startsWith("Ch,Receive,Transmit,QT/DQT DEC,QT/DQT ENC,Scan,Power,W/N,Busy,PTT\r\n"));
-    EXPECT_TRUE(written.contains("\r\n4,146.02500,146.02500,67.0,")) << written.toStdString();
+    ASSERT_TRUE(readFile(path).startsWith("Ch,"));  // the list's columns are the core's to check
     const RadioImage exported = view().storedImage();
 
     dialogs.saveChoices = {gui::UserDialogs::SaveChoice::Discard};
@@ -52,26 +50,23 @@ TEST_F(CsvWindowTest, ExportedListImportsBackAsOneUndoStep) {
     EXPECT_FALSE(window->document().isModified());
 }
 
-// A list with a bad value in every cell changes nothing and names its 144
-// refusals in one list (the list's window, which fits the screen and copies,
-// is the paste's test's to drive).
+// A list with refused values changes nothing and names every refusal in
+// one message (their words are the core's; the list's window, which fits
+// the screen and copies, is the paste's test's to drive).
 TEST_F(CsvWindowTest, ListWithBadRowsChangesNothingAndListsEveryRefusalOnce) {
     enterValue(2, 1, "150");
     const RadioImage shown = view().storedImage();
     const int steps = history().count();
-    QByteArray text = "Ch,Receive,Transmit,QT/DQT DEC,QT/DQT ENC,Scan,Power,W/N,Busy,PTT\r\n";
-    for (int channel = 1; channel <= 16; ++channel)
-        text += QByteArray::number(channel) + ",999,999,12.3,12.3,Maybe,Maybe,Maybe,Maybe,Maybe\r\n";
     const QString path = tempPath("bad.csv");
-    writeFile(path, text);
+    writeFile(path, "Ch,Receive,PTT\r\n1,146,Maybe\r\n16,999,Off\r\n");
     dialogs.csvOpenNames = {path};
     trigger(gui::kCmdImportCsv);
 
     ASSERT_EQ(messages.texts().size(), 1u);
     const QStringList lines = QString::fromStdString(messages.texts().front()).split('\n');
-    EXPECT_EQ(lines.size(), 1 + 144);
+    ASSERT_EQ(lines.size(), 1 + 2);
     EXPECT_EQ(lines.front().toStdString(), gui::CsvCommands::kMsgImportRefused);
-    EXPECT_EQ(lines.back(), "line 17, channel 16, PTT \"Maybe\": must be one of On, Off");
+    EXPECT_TRUE(lines.back().startsWith("line 3, channel 16, Receive \"999\": ")) << lines.back().toStdString();
     EXPECT_EQ(view().storedImage(), shown);
     EXPECT_EQ(cell(2, 1), "150.00000");
     EXPECT_EQ(history().count(), steps);
@@ -97,9 +92,7 @@ TEST_F(PlanWindowTest, MemoryListGoesOutAndComesBackThroughTheDialogsAsOneUndoSt
     dialogs.listFormats = {gui::UserDialogs::ChannelListFormat::MemoryList};
     trigger(gui::kCmdExportCsv);
     const QByteArray written = readFile(path);
-    EXPECT_TRUE(written.startsWith("Location,Name,Frequency,Duplex,Offset,Tone,")) << written.toStdString();
-    EXPECT_TRUE(written.contains("\r\n1,CH1,145.500000,,0.000000,Cross,88.5,88.5,023,NN,023,DTCS->,FM,"))
-        << written.toStdString();
+    EXPECT_TRUE(written.startsWith("Location,Name,Frequency,")) << written.toStdString();  // the memory list, not ours
 
     // Another tool's list with a name this radio does not keep.
     writeFile(path, written + "2,Repeater,146.000000,-,0.600000,Tone,100.0,88.5,023,NN,023,,NFM,5.00,S,5.0W,,\r\n");

@@ -1,6 +1,6 @@
 // New, Open, Save, the recent files, the file on the command line, and the
 // question whether to save changes.
-#include "app_test_support.h"
+#include "gui/support/window_test.h"
 
 #include "channels/channel_codec.h"
 #include "document/program_file.h"

@@ -2,7 +2,7 @@
 // menu by Alt keys and the file dialogs typed into, a channel typed into
 // the table, every page changed with Ctrl+Tab, Tab, Enter and the arrow
 // keys. Not a single click.
-#include "app_test_support.h"
+#include "gui/support/window_test.h"
 
 #include "channels/band.h"
 #include "channels/channel_codec.h"

@@ -1,9 +1,8 @@
 // The radio history's folder: names by date and time, newest first, the
 // newest 200 kept, a repeated read not kept again, and what the list shows
 // of each read; notes and deleting from the list.
-#include "app_test_support.h"
+#include "gui/support/window_test.h"
 
-#include "channels/band.h"
 #include "workbench/radio_history.h"
 
 #include <QInputMethodEvent>
@@ -16,9 +15,7 @@ namespace {
 
 // The demonstration channels of band, told apart by a kept byte.
 RadioImage Demo(int band, int mark = 0) {
-    RadioImage image = NewDocumentImage();
-    RecordingMessenger quiet;
-    ApplyChannelDefaults(image, 0, band, quiet);
+    RadioImage image = BandImage(band);
     image[0x005] = static_cast<std::uint8_t>(mark);
     return image;
 }

@@ -1,5 +1,5 @@
 // Undo and redo of the document, driven by the keys and the Edit menu.
-#include "app_test_support.h"
+#include "gui/support/window_test.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -1,6 +1,6 @@
 // Tab changes, the return to the channel tab, and the options and key pages
 // as the user works them.
-#include "app_test_support.h"
+#include "gui/support/window_test.h"
 
 #include "app/help_window.h"
 #include "pages/option_values.h"
@@ -13,10 +13,7 @@
 namespace zem::test {
 namespace {
 
-class ViewPagesTest : public WindowTest {
-protected:
-    const RadioImage& image() { return window->document().image(); }
-};
+using ViewPagesTest = WindowTest;
 
 TEST_F(ViewPagesTest, TabChangeStoresThePageLeftAndRefillsThePageShown) {
     // The channel page is stored with the value being typed, and shown re-encoded.

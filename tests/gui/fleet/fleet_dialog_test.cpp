@@ -1,8 +1,7 @@
 // The "Write to several radios" dialog on its own, driven like a user: what
 // keeps a run from starting, Enter on the buttons, Stop or closing during a
 // run, and failed radios put back from their backups.
-#include "core/link/link_test_support.h"
-#include "gui/link/gui_test_support.h"
+#include "gui/support/window_test.h"
 
 #include "document/program_file.h"
 #include "fleet/fleet_dialog.h"

@@ -2,7 +2,7 @@
 // toolbar button opens the dialog, Start takes the document as the pages
 // show it, three rows reach done, the report is saved, and the commands
 // that would replace the document wait until the run is over.
-#include "gui/link/gui_test_support.h"
+#include "gui/support/window_test.h"
 
 #include "commands/command_ids.h"
 #include "fleet/fleet_dialog.h"
@@ -81,15 +81,15 @@ TEST_F(FleetFromWindow, ThreeRadiosGetThePagesAsTheyStandAtStartAndTheReportIsSa
     ASSERT_EQ(dialog->table()->rowCount(), 3);  // Enter in the port field added a port and started nothing
     for (int row = 0; row < 3; ++row) EXPECT_EQ(dialog->table()->item(row, 2)->text(), "done") << row;
     EXPECT_EQ(dialog->summary()->text(), "3 done, 0 failed");
-    for (auto& radio : radios) EXPECT_TRUE(SameBytes(radio->memory(), shown, 0, 0x3D0));
+    for (auto& radio : radios) EXPECT_TRUE(SameRange(radio->memory(), shown, 0, 0x3D0));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir + "/backups"), fs::directory_iterator()), 3);
-    EXPECT_TRUE(messenger.empty());
+    EXPECT_TRUE(messages.empty());
 
     // An existing report is replaced only when the user agrees.
     const std::string report = dir + "/report.csv";
     std::ofstream(report) << "kept";
     dialog->setReportChooser([&] { return QString::fromStdString(report); });
-    messenger.scriptAnswers({false, true});
+    messages.scriptAnswers({false, true});
     for (const char* expected : {"kept", "port,result,seconds,detail,backup,sequence,started,radio,plan,plan_sha256\r"}) {
         QTest::mouseClick(dialog->saveReportButton(), Qt::LeftButton);
         std::ifstream in(report);
@@ -97,14 +97,14 @@ TEST_F(FleetFromWindow, ThreeRadiosGetThePagesAsTheyStandAtStartAndTheReportIsSa
         std::getline(in, first);
         EXPECT_EQ(first, expected);
     }
-    EXPECT_EQ(messenger.texts().size(), 2u);
+    EXPECT_EQ(messages.texts().size(), 2u);
     std::ifstream in(report);
     std::vector<std::string> rows;
     for (std::string row; std::getline(in, row);) rows.push_back(row);
     ASSERT_EQ(rows.size(), 4u);  // the columns are the report's and zemtool's tests' to check
 
     // The choices are there again the next time.
-    gui::FleetDialog again(messenger, {});
+    gui::FleetDialog again(messages, {});
     EXPECT_TRUE(again.verifyBox()->isChecked());
     EXPECT_TRUE(again.backupBox()->isChecked());
     EXPECT_EQ(again.backupFolderEdit()->text().toStdString(), dir + "/backups");
@@ -161,7 +161,7 @@ TEST_F(FleetFromWindow, QuittingDuringARunAsksAndYesStopsEveryRadioBeforeTheWind
         EXPECT_TRUE(OpenSerialPort(radios[i]->path().toStdString(), CloneTimeouts).port) << "port " << i << " released";
         const RadioImage& memory = radios[i]->memory();
         const bool untouched = memory == BandImage(static_cast<int>(i));
-        const bool written = SameBytes(memory, NewDocumentImage(), 0, 0x3D0);
+        const bool written = SameRange(memory, NewDocumentImage(), 0, 0x3D0);
         const bool reported = rows[i + 1].find(",failed,") != std::string::npos &&
                               rows[i + 1].find(",partial,") != std::string::npos;
         EXPECT_TRUE(untouched || written || reported) << rows[i + 1];

@@ -5,7 +5,7 @@
 //   ZEM_TEST_COM_PORT    the port number
 //   ZEM_TEST_RADIO_FILE  the radio's memory, saved by it after a write
 //   ZEM_TEST_PDF         where to print the listing
-#include "gui/link/gui_test_support.h"
+#include "gui/support/window_test.h"
 
 #include "common/file_names.h"
 #include "document/program_file.h"
@@ -58,14 +58,14 @@ TEST_F(ComPortWindow, ReadThenWriteThroughTheProgressWindowThenPrintTheListing) 
     const RadioImage radio = RadioMemory(radioFile);
 
     run(kCmdReadFromRadio);
-    EXPECT_TRUE(messenger.empty()) << ::testing::PrintToString(messenger.texts());
-    EXPECT_TRUE(test::SameBytes(image(), radio, 0, kPowerValues));
+    EXPECT_TRUE(messages.empty()) << ::testing::PrintToString(messages.texts());
+    EXPECT_TRUE(test::SameRange(image(), radio, 0, kPowerValues));
 
     load(test::BandImage(0));
     run(kCmdWriteToRadio);
-    EXPECT_TRUE(messenger.empty()) << ::testing::PrintToString(messenger.texts());
+    EXPECT_TRUE(messages.empty()) << ::testing::PrintToString(messages.texts());
     // The radio keeps its memory in its file once the line is quiet.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return test::SameBytes(RadioMemory(radioFile), image(), 0, kPowerValues); },
+    EXPECT_TRUE(QTest::qWaitFor([&] { return test::SameRange(RadioMemory(radioFile), image(), 0, kPowerValues); },
                                 10000));
 
     QFile::remove(pdf);

@@ -1,6 +1,6 @@
 // The channel listing printed to a real PDF file; the positions of its
 // texts are read back from the file with pdftotext -bbox.
-#include "gui/link/gui_test_support.h"
+#include "gui/support/window_test.h"
 
 #include "printing/print_listing.h"
 

@@ -1,6 +1,6 @@
 // On Line Power Set: the access code, then the power dialog reading and
 // writing the power values of the virtual radio.
-#include "gui/link/gui_test_support.h"
+#include "gui/support/window_test.h"
 
 #include "channels/channel_codec.h"
 #include "channels/channel_page.h"
@@ -112,13 +112,13 @@ protected:
 TEST_F(PowerSetWindow, WrongCodesAreRefusedWithoutTheDialog) {
     // Which codes open is the core's rule; here an empty and a near one.
     for (const QString& code : {QString(), QStringLiteral("52038417 ")}) {
-        messenger.clear();
+        messages.clear();
         runCommand(kCmdOnLinePowerSet, code);
-        EXPECT_EQ(messenger.texts(), std::vector<std::string>{kMsgWrongAccessCode}) << code.toStdString();
+        EXPECT_EQ(messages.texts(), std::vector<std::string>{kMsgWrongAccessCode}) << code.toStdString();
         EXPECT_FALSE(powerDialogShown) << code.toStdString();
     }
     // Ctrl+T asks for the code as well; Cancel says nothing.
-    messenger.clear();
+    messages.clear();
     bool asked = false;
     QPointer<QTimer> waiting = WhenModal<CPasswordDlg>([&asked](CPasswordDlg* dialog) {
         asked = true;
@@ -128,7 +128,7 @@ TEST_F(PowerSetWindow, WrongCodesAreRefusedWithoutTheDialog) {
     QTest::keyClick(window.get(), Qt::Key_T, Qt::ControlModifier);
     delete waiting.data();
     EXPECT_TRUE(asked);
-    EXPECT_TRUE(messenger.empty());
+    EXPECT_TRUE(messages.empty());
     EXPECT_FALSE(powerDialogShown);
 }
 
@@ -180,14 +180,14 @@ TEST_F(PowerSetWindow, ReadRefreshesTheChannelsAndWriteSendsOnlyThePowerRow) {
         QTest::mouseClick(dialog->exitButton(), Qt::LeftButton);
     });
 
-    EXPECT_TRUE(messenger.empty());
+    EXPECT_TRUE(messages.empty());
     const std::uint8_t sent[16] = {200, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 0xAB, 0xCD};
     RadioImage expected = radioMemory;
     std::copy(std::begin(sent), std::end(sent), expected.bytes.begin() + 0x3D0);
     EXPECT_EQ(radio.memory(), expected) << "only the power values were written";
-    EXPECT_TRUE(test::SameBytes(image(), expected, 0, 0xB0));
-    EXPECT_TRUE(test::SameBytes(image(), expected, 0x3D0, 0x3E0));
-    EXPECT_TRUE(test::SameBytes(image(), before, 0xB0, 0x3D0)) << "the rest of the image is not the power read's";
+    EXPECT_TRUE(test::SameRange(image(), expected, 0, 0xB0));
+    EXPECT_TRUE(test::SameRange(image(), expected, 0x3D0, 0x3E0));
+    EXPECT_TRUE(test::SameRange(image(), before, 0xB0, 0x3D0)) << "the rest of the image is not the power read's";
     ChannelPageValues shown;
     FillFromImage(image(), shown);
     EXPECT_EQ(view().channelPage().values().cells, shown.cells);

@@ -1,33 +1,97 @@
 #pragma once
 
-// A main window under test: messages recorded and answered from a script,
-// file choices and the save-changes question scripted, and helpers that
-// click and type the way a user does.
+// The one fixture of the window suites: a shown main window whose messages
+// are recorded and answered from a script, file choices and the
+// save-changes question scripted, helpers that click and type the way a
+// user does, a virtual radio on a pseudo-terminal, and answering the
+// program's modal dialogs as a user would.
 
 #include "app/document_files.h"
 #include "app/main_window.h"
 #include "commands/user_dialogs.h"
 #include "channels/channel_page.h"
 #include "channels/ms_flex_grid.h"
+#include "core/channels/channel_test_support.h"
 #include "pages/key_page.h"
 #include "pages/option_page.h"
 #include "support/recording_messenger.h"
 #include "view/kivu_view.h"
+#ifndef _WIN32
+#include "core/link/link_test_support.h"
+#endif
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
-#include <QPushButton>
 #include <QFile>
+#include <QPointer>
+#include <QPushButton>
 #include <QSettings>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
+#include <functional>
+#include <memory>
 
 namespace zem::test {
+
+#ifndef _WIN32
+// A virtual radio on a pseudo-terminal: its device as the port dialog takes
+// it, its memory once it has stopped answering.
+class RadioOnPty : public SimLine {
+public:
+    explicit RadioOnPty(const RadioImage& memory, Faults faults = {}, bool paced = false)
+        : SimLine(memory, faults, Paced(paced)) {}
+    QString path() const { return QString::fromStdString(device()); }
+    const RadioImage& memory() {
+        stop();
+        return radio().memory();
+    }
+
+private:
+    static sim::LineOptions Paced(bool paced) {
+        sim::LineOptions options;
+        options.paced = paced;
+        return options;
+    }
+};
+#else
+inline bool SameRange(const RadioImage& a, const RadioImage& b, std::size_t begin, std::size_t end) {
+    return std::equal(a.data() + begin, a.data() + end, b.data() + begin);
+}
+#endif
+
+// Runs answer on the next modal dialog of type T that comes up (for up to a
+// minute), the way a user would react to it; the test then starts the
+// command that shows the dialog. Deleting the returned timer stops waiting.
+template <typename T>
+QPointer<QTimer> WhenModal(std::function<void(T*)> answer) {
+    auto* timer = new QTimer;
+    auto waited = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [timer, waited, answer] {
+        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            answer(dialog);
+        } else if (++*waited > 6000) {
+            timer->stop();
+            timer->deleteLater();
+            ADD_FAILURE() << "the dialog never came up";
+        }
+    });
+    timer->start(10);
+    return timer;
+}
+
+// Waits (without asserting on time) until done holds; fails after a
+// generous limit so a hung exchange does not hang the suite.
+inline bool WaitUntil(const std::function<bool()>& done) { return QTest::qWaitFor(done, 120000); }
 
 class ScriptedDialogs : public gui::UserDialogs {
 public:
@@ -70,10 +134,10 @@ protected:
         // Every test starts with an empty recent-file list.
         QSettings(QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("Zem Programming Software"))
             .clear();
-        startWindow({});
+        startWindow();
     }
 
-    void startWindow(const QStringList& arguments) {
+    void startWindow(const QStringList& arguments = {}) {
         window.reset();
         window = std::make_unique<gui::MainWindow>(gui::ParseCommandLine(arguments).options);
         window->setMessenger(&messages);
@@ -85,6 +149,19 @@ protected:
     }
 
     gui::CKivuView& view() { return window->view(); }
+    RadioImage& image() { return window->document().image(); }
+    // Puts content in the document and shows it on the pages.
+    void load(const RadioImage& content) {
+        image() = content;
+        view().fillAllPages();
+    }
+    // An edit on the options page that has not been stored yet.
+    void editOptionPage() {
+        view().selectTab(gui::CKivuView::kOptionTab);
+        auto* squelch = control<QComboBox>("squelchLevel");
+        ASSERT_NE(squelch, nullptr);
+        squelch->setCurrentIndex((squelch->currentIndex() + 1) % squelch->count());
+    }
     gui::CChannelPage& page() { return window->view().channelPage(); }
     gui::CMSFlexGrid& grid() { return page().grid(); }
     QString cell(int row, int col) { return grid().TextMatrix(row, col); }

@@ -1,4 +1,4 @@
-#include "document/read_history.h"
+#include "compare/read_history.h"
 
 #include "core/channels/channel_test_support.h"
 

@@ -1,4 +1,4 @@
-#include "document/document_diff.h"
+#include "compare/document_diff.h"
 
 #include "channels/band.h"
 #include "channels/channel_codec.h"

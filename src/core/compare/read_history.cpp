@@ -1,4 +1,4 @@
-#include "document/read_history.h"
+#include "compare/read_history.h"
 
 #include "channels/channel_codec.h"
 #include "link/clone_constants.h"
