@@ -60,9 +60,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::ostringstream said;
     zem::cli::Io io{said, said};
     const bool clear = size > 0 && data[0] % 2;
-    const int status = zem::cli::RunMemories(clear ? std::vector<std::string>{"import", base, in, "-o", out, "--clear"}
-                                                   : std::vector<std::string>{"import", base, in, "-o", out},
-                                             io);
+    const int status = zem::cli::FileCommand("memories")
+                           .run(clear ? std::vector<std::string>{"import", base, in, "-o", out, "--clear"}
+                                      : std::vector<std::string>{"import", base, in, "-o", out},
+                                io);
     if (status != 0) {
         if (std::filesystem::exists(out)) __builtin_trap();
         return 0;

@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::ostringstream said;
     zem::cli::Io io{said, said};
-    const int status = zem::cli::RunPlan({"import", in, "-o", out}, io);
+    const int status = zem::cli::FileCommand("plan").run({"import", in, "-o", out}, io);
     if (status != 0) {
         if (std::filesystem::exists(out)) __builtin_trap();
         return 0;

@@ -23,8 +23,8 @@ std::vector<std::string> ParsedArgs::all(const std::string& name) const {
 
 namespace {
 
-const OptionSpec* FindSpec(const std::vector<OptionSpec>& specs, const std::string& spelled) {
-    for (const auto& known : specs) {
+const OptionRule* FindOption(const std::vector<OptionRule>& rules, const std::string& spelled) {
+    for (const auto& known : rules) {
         if (known.name == spelled || (!known.alias.empty() && known.alias == spelled)) return &known;
     }
     return nullptr;
@@ -32,7 +32,7 @@ const OptionSpec* FindSpec(const std::vector<OptionSpec>& specs, const std::stri
 
 }  // namespace
 
-ParseOutcome ParseArgs(const std::vector<std::string>& args, const std::vector<OptionSpec>& specs) {
+ParseOutcome ParseArgs(const std::vector<std::string>& args, const std::vector<OptionRule>& rules) {
     ParseOutcome outcome;
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -57,7 +57,7 @@ ParseOutcome ParseArgs(const std::vector<std::string>& args, const std::vector<O
             spelled = arg.substr(0, equals);
             inlineValue = arg.substr(equals + 1);
         }
-        const OptionSpec* known = FindSpec(specs, spelled);
+        const OptionRule* known = FindOption(rules, spelled);
         if (known == nullptr) {
             outcome.error = "unknown option " + spelled;
             return outcome;
@@ -116,10 +116,10 @@ int UsageError(Io& io, const Command& command, const std::string& message) {
 }
 
 Prepared PrepareCommand(const Command& command, const std::vector<std::string>& args,
-                        const std::vector<OptionSpec>& specs, std::size_t minPositionals,
+                        const std::vector<OptionRule>& rules, std::size_t minPositionals,
                         std::size_t maxPositionals, Io& io) {
     Prepared prepared;
-    ParseOutcome parsed = ParseArgs(args, specs);
+    ParseOutcome parsed = ParseArgs(args, rules);
     if (!parsed.ok) {
         prepared.exitStatus = UsageError(io, command, parsed.error);
         return prepared;
@@ -142,8 +142,8 @@ Prepared PrepareCommand(const Command& command, const std::vector<std::string>& 
     return prepared;
 }
 
-const std::vector<OptionSpec>& AnswerOptions() {
-    static const std::vector<OptionSpec> options = {
+const std::vector<OptionRule>& AnswerOptions() {
+    static const std::vector<OptionRule> options = {
         {"--yes", "-y", false},
         {"--retries", "", true},
     };
@@ -239,20 +239,6 @@ bool ReadTextFile(Io& io, const std::string& path, std::string& text) {
     }
     text = buffer.str();
     return true;
-}
-
-int RunExportOrImport(const Command& command, const std::vector<std::string>& args, Io& io,
-                      Action runExport, Action runImport) {
-    if (args.empty()) return UsageError(io, command, "export or import?");
-    const std::string& action = args.front();
-    if (action == "--help" || action == "-h") {
-        io.out << command.usage;
-        return kExitOk;
-    }
-    const std::vector<std::string> rest(args.begin() + 1, args.end());
-    if (action == "export") return runExport(rest, io);
-    if (action == "import") return runImport(rest, io);
-    return UsageError(io, command, "unknown action " + action + " (export or import)");
 }
 
 }  // namespace zem::cli

@@ -22,7 +22,7 @@ constexpr int kExitError = 2;
 
 // One option a command accepts, e.g. {"--output", "-o", true}. Options are
 // looked up by their long name whichever spelling was used.
-struct OptionSpec {
+struct OptionRule {
     std::string name;
     std::string alias;  // may be empty
     bool takesValue = false;
@@ -55,7 +55,7 @@ struct ParseOutcome {
 // options so that a file may be called "-x". An unknown option, a missing
 // value, a value given to a flag or an option given twice (unless it is
 // repeatable) is an error.
-ParseOutcome ParseArgs(const std::vector<std::string>& args, const std::vector<OptionSpec>& specs);
+ParseOutcome ParseArgs(const std::vector<std::string>& args, const std::vector<OptionRule>& rules);
 
 // A whole decimal number between min and max; nothing else (no blanks, no
 // trailing characters).
@@ -79,7 +79,7 @@ struct Prepared {
     int exitStatus = kExitOk;
 };
 Prepared PrepareCommand(const Command& command, const std::vector<std::string>& args,
-                        const std::vector<OptionSpec>& specs, std::size_t minPositionals,
+                        const std::vector<OptionRule>& rules, std::size_t minPositionals,
                         std::size_t maxPositionals, Io& io);
 
 // The answers zemtool gives to the questions the core would put to a user in
@@ -91,7 +91,7 @@ struct Answers {
 };
 
 // The options that set Answers, for commands that may be asked questions.
-const std::vector<OptionSpec>& AnswerOptions();
+const std::vector<OptionRule>& AnswerOptions();
 Answers AnswersFrom(const ParsedArgs& args);
 
 // The Messenger of zemtool: every notice and question goes to stderr as a
@@ -151,11 +151,5 @@ namespace zem::cli {
 
 // Reads a whole text file, or standard input for "-"; false after reporting.
 bool ReadTextFile(Io& io, const std::string& path, std::string& text);
-
-// A command with the two actions "export" and "import" (csv, plan,
-// memories): answers --help with its usage and runs the action named first.
-using Action = int (*)(const std::vector<std::string>& args, Io& io);
-int RunExportOrImport(const Command& command, const std::vector<std::string>& args, Io& io,
-                      Action runExport, Action runImport);
 
 }  // namespace zem::cli

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -18,10 +19,11 @@ struct Command {
     const char* name;
     const char* summary;  // one line for the command list
     const char* usage;    // the full --help text of the command
-    int (*run)(const std::vector<std::string>& args, Io& io);
+    std::function<int(const std::vector<std::string>& args, Io& io)> run;
 };
 
-// The commands on the image and the program files (new, show, csv, diff).
+// The commands on the image and the program files (new, show, diff and
+// one for each exchange format: csv, plan, memories).
 const std::vector<Command>& FileCommands();
 
 // The commands that talk to a radio (ports, read, write, power, fleet).

@@ -4,6 +4,7 @@
 #include "cli/cli_support.h"
 #include "compare/document_diff.h"
 #include "document/radio_image.h"
+#include "plan/exchange_formats.h"
 
 #include <cstring>
 #include <ostream>
@@ -30,23 +31,6 @@ const char* const kShowUsage =
     "\n"
     "  --json  one JSON object: type, band, the 16 channels, options, keys, power\n";
 
-const char* const kCsvUsage =
-    "Usage: zemtool csv export FILE.zem [-o OUT.csv]\n"
-    "       zemtool csv import FILE.zem IN.csv -o OUT.zem [--band 0-4]\n"
-    "\n"
-    "export  writes the channel table as CSV (to standard output without -o).\n"
-    "import  types each CSV row into the channel table of FILE.zem, checking every\n"
-    "        value as the channel page does, and writes the result to OUT.zem.\n"
-    "        Rows are matched by their \"Ch\" value (1-16), columns by header\n"
-    "        (\"Ch\", \"Receive\", \"Transmit\", \"QT/DQT DEC\", \"QT/DQT ENC\", \"Scan\",\n"
-    "        \"Power\", \"W/N\", \"Busy\", \"PTT\"); a missing column leaves those cells\n"
-    "        as they are. Every refused value is listed and then nothing is written.\n"
-    "        IN.csv may be - for standard input.\n"
-    "\n"
-    "  -o, --output FILE  the file to write\n"
-    "  --band N           check frequencies against band N and store it (0-3 the\n"
-    "                     four bands, 4 Other....); default: the file's band\n";
-
 const char* const kDiffUsage =
     "Usage: zemtool diff A.zem B.zem\n"
     "\n"
@@ -56,59 +40,34 @@ const char* const kDiffUsage =
     "(an off tone as 00 00 or FF FF) are counted on standard error, not listed.\n"
     "Exit status 0 when the files are equal, 1 when they differ, 2 on error.\n";
 
-const char* const kPlanUsage =
-    "Usage: zemtool plan export FILE.zem [-o OUT.yaml]\n"
-    "       zemtool plan import IN.yaml -o OUT.zem\n"
-    "\n"
-    "export  writes the whole plan as YAML text (to standard output without -o):\n"
-    "        type, band, the 16 channels, options, keys and power with the names\n"
-    "        and texts of 'show --json', then the bytes no page shows, in hex.\n"
-    "import  builds the program file from such a text. Values changed in the text\n"
-    "        are typed as on the pages, through the same checks; an error names\n"
-    "        its line, column and key, and then nothing is written.\n"
-    "        IN.yaml may be - for standard input.\n"
-    "\n"
-    "  -o, --output FILE  the file to write\n";
-
-const char* const kMemoriesUsage =
-    "Usage: zemtool memories export FILE.zem [-o OUT.csv]\n"
-    "       zemtool memories import FILE.zem IN.csv -o OUT.zem [--from LOCATION] [--clear]\n"
-    "\n"
-    "The memory-list CSV that other programming tools exchange (Location, Name,\n"
-    "Frequency, Duplex, Offset, Tone, rToneFreq, cToneFreq, DtcsCode, DtcsPolarity,\n"
-    "RxDtcsCode, CrossMode, Mode, TStep, Skip, Power, Comment).\n"
-    "\n"
-    "export  one row per channel with a frequency (to standard output without -o).\n"
-    "import  types the first 16 rows in Location order (from --from on) into\n"
-    "        channels 1-16, checking every value as the channel page does, and\n"
-    "        writes the result to OUT.zem. A value the radio cannot hold is listed\n"
-    "        with its line, Location and column, and then nothing is written.\n"
-    "        Channels without a row keep what they had, unless --clear is given.\n"
-    "        IN.csv may be - for standard input.\n"
-    "\n"
-    "  -o, --output FILE  the file to write\n"
-    "  --from LOCATION    the first Location to take\n"
-    "  --clear            empty the channels that get no row\n";
-
-const std::vector<OptionSpec> kNewOptions = {
+const std::vector<OptionRule> kNewOptions = {
     {"--output", "-o", true},
     {"--band", "", true},
 };
 
-const std::vector<OptionSpec> kDiffOptions = {};
+const std::vector<OptionRule> kDiffOptions = {};
 
 }  // namespace
 
 const std::vector<Command>& FileCommands() {
-    static const std::vector<Command> commands = {
-        {"new", "write the program file of a new document", kNewUsage, RunNew},
-        {"show", "show the pages of a program file, as text or JSON", kShowUsage, RunShow},
-        {"csv", "export or import the channel table as CSV", kCsvUsage, RunCsv},
-        {"diff", "list the differences between two program files", kDiffUsage, RunDiff},
-        {"plan", "export or import the whole plan as YAML text", kPlanUsage, RunPlan},
-        {"memories", "export or import the memory-list CSV of other programming tools", kMemoriesUsage,
-         RunMemories},
-    };
+    static const std::vector<Command> commands = [] {
+        std::vector<Command> list = {
+            {"new", "write the program file of a new document", kNewUsage, RunNew},
+            {"show", "show the pages of a program file, as text or JSON", kShowUsage, RunShow},
+            {"diff", "list the differences between two program files", kDiffUsage, RunDiff},
+        };
+        // One command per exchange format; the channel list's own CSV has
+        // always been listed before diff.
+        const auto& formats = ExchangeFormats();
+        for (auto format = formats.begin(); format != formats.end(); ++format) {
+            Command command{format->name, format->summary, format->usage,
+                            [&format = *format](const std::vector<std::string>& args, Io& io) {
+                                return RunFormat(format, args, io);
+                            }};
+            list.insert(format == formats.begin() ? list.end() - 1 : list.end(), std::move(command));
+        }
+        return list;
+    }();
     return commands;
 }
 

@@ -5,6 +5,10 @@
 #include <string>
 #include <vector>
 
+namespace zem {
+struct ExchangeFormat;
+}
+
 namespace zem::cli {
 
 // The entry of FileCommands() called name; every file command finds its own
@@ -13,9 +17,9 @@ const Command& FileCommand(const char* name);
 
 int RunNew(const std::vector<std::string>& args, Io& io);
 int RunShow(const std::vector<std::string>& args, Io& io);
-int RunCsv(const std::vector<std::string>& args, Io& io);
 int RunDiff(const std::vector<std::string>& args, Io& io);
-int RunPlan(const std::vector<std::string>& args, Io& io);
-int RunMemories(const std::vector<std::string>& args, Io& io);
+
+// The command of an exchange format: its export and import actions.
+int RunFormat(const ExchangeFormat& format, const std::vector<std::string>& args, Io& io);
 
 }  // namespace zem::cli

@@ -222,12 +222,12 @@ int RunRestore(const ParsedArgs& parsed, Io& io) {
 }
 
 int RunFleet(const std::vector<std::string>& args, Io& io) {
-    std::vector<OptionSpec> specs = {{"--port", "", true, true},   {"--verify", "", false},
+    std::vector<OptionRule> rules = {{"--port", "", true, true},   {"--verify", "", false},
                                      {"--backup-dir", "", true},    {"--report", "", true},
                                      {"--retries", "", true},       {"--repeat", "", false},
                                      {"--count", "", true},         {"--trace-dir", "", true},
                                      {"--overwrite", "", false}};
-    Prepared prepared = PrepareCommand(kFleet, args, specs, 2, 2, io);
+    Prepared prepared = PrepareCommand(kFleet, args, rules, 2, 2, io);
     if (!prepared.args) return prepared.exitStatus;
     const ParsedArgs& parsed = *prepared.args;
     if (parsed.positionals[0] == "restore") return RunRestore(parsed, io);

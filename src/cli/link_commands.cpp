@@ -128,8 +128,8 @@ void ReportPartialWrite(Io& io, const LinkOutcome& outcome, const ParsedArgs& pa
 }
 
 int RunRead(const std::vector<std::string>& args, Io& io) {
-    auto specs = LinkOptionSpecs({{"--output", "-o", true}, {"--base", "", true}});
-    Prepared prepared = PrepareCommand(kRead, args, specs, 0, 0, io);
+    auto rules = LinkOptions({{"--output", "-o", true}, {"--base", "", true}});
+    Prepared prepared = PrepareCommand(kRead, args, rules, 0, 0, io);
     if (!prepared.args) return prepared.exitStatus;
     const ParsedArgs& parsed = *prepared.args;
     auto output = parsed.value("--output");
@@ -147,8 +147,8 @@ int RunRead(const std::vector<std::string>& args, Io& io) {
 }
 
 int RunWrite(const std::vector<std::string>& args, Io& io) {
-    auto specs = LinkOptionSpecs({{"--verify", "", false}, {"--backup", "", true}});
-    Prepared prepared = PrepareCommand(kWrite, args, specs, 1, 1, io);
+    auto rules = LinkOptions({{"--verify", "", false}, {"--backup", "", true}});
+    Prepared prepared = PrepareCommand(kWrite, args, rules, 1, 1, io);
     if (!prepared.args) return prepared.exitStatus;
     const ParsedArgs& parsed = *prepared.args;
     LinkSession session;

@@ -5,7 +5,7 @@
 
 namespace zem::cli {
 
-std::vector<OptionSpec> LinkOptionSpecs(std::vector<OptionSpec> own) {
+std::vector<OptionRule> LinkOptions(std::vector<OptionRule> own) {
     own.push_back({"--port", "", true});
     own.push_back({"--trace", "", true});
     for (const auto& answer : AnswerOptions())

@@ -10,7 +10,7 @@ namespace zem::cli {
 
 // The options every radio command takes (--port, --retries, --trace) plus
 // the command's own.
-std::vector<OptionSpec> LinkOptionSpecs(std::vector<OptionSpec> own);
+std::vector<OptionRule> LinkOptions(std::vector<OptionRule> own);
 
 // Fills the session from --port and --trace; false after a usage error.
 bool SessionFrom(Io& io, const Command& command, const ParsedArgs& args, LinkSession& session);

@@ -67,12 +67,12 @@ void PrintValues(Io& io, const PowerValues& values, int band) {
 }
 
 int RunPower(const std::vector<std::string>& args, Io& io) {
-    auto specs = LinkOptionSpecs({{"--access-code", "", true},
+    auto rules = LinkOptions({{"--access-code", "", true},
                                   {"--band", "", true},
                                   {"--low", "", true},
                                   {"--high", "", true},
                                   {"--defaults", "", false}});
-    Prepared prepared = PrepareCommand(kPower, args, specs, 1, 1, io);
+    Prepared prepared = PrepareCommand(kPower, args, rules, 1, 1, io);
     if (!prepared.args) return prepared.exitStatus;
     const ParsedArgs& parsed = *prepared.args;
     const std::string& action = parsed.positionals[0];

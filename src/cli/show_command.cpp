@@ -12,7 +12,7 @@ namespace zem::cli {
 
 namespace {
 
-const std::vector<OptionSpec> kShowOptions = {
+const std::vector<OptionRule> kShowOptions = {
     {"--json", "", false},
 };
 

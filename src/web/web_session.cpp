@@ -159,13 +159,8 @@ bool WebSession::isModified() const { return currentImage() != baseline_; }
 
 void WebSession::commitCell(int row, int col, const std::string& text, bool onEnter) {
     if (row < 1 || row > kChannelCount || col < kColReceive || col > kColPtt) return;
-    auto& table = channel_.cells;
-    if (col == kColReceive || col == kColTransmit)
-        CommitFrequency(table, row, col, text, channel_.bandIndex, messenger_);
-    else if (col == kColDecode || col == kColEncode)
-        CommitTone(table, row, col, text);
-    else
-        CommitChoice(table, row, col, text, onEnter);
+    const std::string refusal = TypeCellValue(channel_.cells, row, col, text, channel_.bandIndex, {true, onEnter});
+    if (!refusal.empty()) messenger_.notice(refusal);
     recordChange();
 }
 
@@ -380,10 +375,7 @@ std::string WebSession::listsJson() {
     out += "],\"types\":" + Json(TypeEntries()) + ",\"bands\":" + Json(BandEntries()) + ",\"tones\":" +
            Json(ToneTable()) + ",\"choices\":{";
     for (int col = kColScan; col <= kColPtt; ++col) {
-        std::vector<std::string> entries = ChoiceEntries(col);
-        // "Off" twice, as the radio's busy-lock list has it.
-        if (col == kColBusy) entries.push_back("Off");
-        out += std::string(col > kColScan ? "," : "") + "\"" + std::to_string(col) + "\":" + Json(entries);
+        out += std::string(col > kColScan ? "," : "") + "\"" + std::to_string(col) + "\":" + Json(ChoiceEntries(col));
     }
     out += "},\"options\":{";
     std::string members;

@@ -8,7 +8,7 @@
 namespace zem::cli {
 namespace {
 
-const std::vector<OptionSpec> kSpecs = {
+const std::vector<OptionRule> kRules = {
     {"--output", "-o", true},
     {"--band", "", true},
     {"--json", "", false},
@@ -31,7 +31,7 @@ TEST(ParseArgs, AcceptsEverySpellingOfAnOption) {
         {{"-"}, {"-"}, "", false},
     };
     for (const auto& c : cases) {
-        const ParseOutcome outcome = ParseArgs(c.args, kSpecs);
+        const ParseOutcome outcome = ParseArgs(c.args, kRules);
         ASSERT_TRUE(outcome.ok) << outcome.error;
         EXPECT_EQ(outcome.args.positionals, c.positionals);
         EXPECT_EQ(outcome.args.value("--output").value_or(""), c.output);
@@ -48,7 +48,7 @@ TEST(ParseArgs, RefusesWhatItCannotUnderstand) {
         {{"-o", "a", "--output", "b"}, "option --output given twice"},
     };
     for (const auto& [args, error] : cases) {
-        const ParseOutcome outcome = ParseArgs(args, kSpecs);
+        const ParseOutcome outcome = ParseArgs(args, kRules);
         EXPECT_FALSE(outcome.ok);
         EXPECT_EQ(outcome.error, error);
     }

@@ -1,8 +1,6 @@
 #include "channels/channel_clipboard.h"
 
 #include "channels/channel_commit.h"
-#include "channels/channel_csv.h"
-#include "channels/tone_table.h"
 
 #include <algorithm>
 #include <set>
@@ -11,7 +9,6 @@ namespace zem {
 
 namespace {
 
-const char* const kToneRefusal = "not an entry of the tone list";
 const char* const kPasteRefusals = "These values were not pasted:";
 
 bool IsChannelCell(int row, int col)
@@ -27,21 +24,6 @@ std::string Trimmed(const std::string& text)
     const auto last = text.find_last_not_of(" \t");
     return text.substr(first, last - first + 1);
 }
-
-// Keeps what the commit rules say, so that a refused frequency is told
-// apart from an accepted one and reported in the program's own words.
-class KeepingMessenger : public Messenger {
-public:
-    void notice(const std::string& text) override
-    {
-        if (said.empty())
-            said = text;
-    }
-    bool confirm(const std::string&) override { return false; }
-    bool retry(const std::string&) override { return false; }
-
-    std::string said;
-};
 
 // Reads a quoted field whose opening quote is at text[start]: the field's
 // text and the position after its closing quote. Nothing when the quote is
@@ -148,59 +130,18 @@ std::string CellRefusal::describe() const
     return "channel " + std::to_string(row) + ", " + kColumnHeaders[col] + ": \"" + value + "\": " + message;
 }
 
-std::string TypeCellValue(ChannelTable& table, int row, int col, const std::string& text, int bandIndex)
-{
-    if (!IsChannelCell(row, col))
-        return "not a cell of the channel table";
-    const std::string value = Trimmed(text);
-    if (col == kColReceive || col == kColTransmit) {
-        // The commit itself says why a frequency is refused, and then leaves the row.
-        KeepingMessenger commit;
-        CommitFrequency(table, row, col, value, bandIndex, commit);
-        return commit.said;
-    }
-    if (col == kColDecode || col == kColEncode) {
-        // The typed tone editor turns an unknown tone into OFF; a pasted one
-        // is refused instead, so that a wrong column never silently clears
-        // a channel's signalling. A spreadsheet's "67" is the list's "67.0".
-        const int tone = value.empty() ? 0 : MatchTone(value);
-        if (tone < 0)
-            return kToneRefusal;
-        // The list's own spelling: the image codec reads a code's polarity
-        // from its upper-case letters.
-        CommitTone(table, row, col, value.empty() ? value : ToneTable()[static_cast<std::size_t>(tone)]);
-        return {};
-    }
-    // A choice of a channel in use must be one of its list; a channel without
-    // a frequency shows no choices, so there an empty value is what it gets.
-    if (value.empty() && !table.hasFrequency(row)) {
-        CommitChoice(table, row, col, value, false);
-        return {};
-    }
-    const std::string entry = MatchChoice(col, value);
-    if (entry.empty())
-        return ChoiceRefusal(col);
-    CommitChoice(table, row, col, entry, false);
-    return {};
-}
-
 EditorPaste PasteIntoEditor(int row, int col, const std::string& value)
 {
     EditorPaste paste;
-    const std::string trimmed = Trimmed(value);
-    if (col == kColDecode || col == kColEncode) {
-        const int tone = trimmed.empty() ? 0 : MatchTone(trimmed);
-        if (tone >= 0)
-            paste.text = trimmed.empty() ? trimmed : ToneTable()[static_cast<std::size_t>(tone)];
-        else
-            paste.refusal = CellRefusal{row, col, value, kToneRefusal}.describe();
-    } else if (col >= kColScan && col <= kColPtt) {
-        paste.text = MatchChoice(col, trimmed);
-        if (paste.text.empty())
-            paste.refusal = CellRefusal{row, col, value, ChoiceRefusal(col)}.describe();
-    } else {
+    if (col < kColDecode || col > kColPtt) {
+        // A frequency is checked when the editor commits.
         paste.text = value;
+        return paste;
     }
+    ListEntry entry = MatchListEntry(col, Trimmed(value));
+    paste.text = std::move(entry.text);
+    if (!entry.refusal.empty())
+        paste.refusal = CellRefusal{row, col, value, entry.refusal}.describe();
     return paste;
 }
 
@@ -282,19 +223,10 @@ void DeleteCells(ChannelTable& table, std::vector<ChannelCell> cells)
     std::sort(cells.begin(), cells.end(), [](const ChannelCell& a, const ChannelCell& b) {
         return a.row != b.row ? a.row < b.row : a.col < b.col;
     });
-    for (const ChannelCell& cell : cells) {
-        if (!IsChannelCell(cell.row, cell.col))
-            continue;
-        if (cell.col == kColReceive || cell.col == kColTransmit) {
-            // Emptying is never refused, so nothing is said.
-            KeepingMessenger quiet;
-            CommitFrequency(table, cell.row, cell.col, std::string(), 0, quiet);
-        } else if (cell.col == kColDecode || cell.col == kColEncode) {
-            CommitTone(table, cell.row, cell.col, std::string());
-        } else if (!table.hasFrequency(cell.row)) {
-            CommitChoice(table, cell.row, cell.col, std::string(), false);
-        }
-    }
+    // Typing nothing: a choice of a channel in use refuses it and keeps its
+    // entry, which is what deleting it should do; nothing else is refused.
+    for (const ChannelCell& cell : cells)
+        TypeCellValue(table, cell.row, cell.col, std::string(), 0);
 }
 
 }  // namespace zem

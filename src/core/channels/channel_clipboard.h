@@ -61,16 +61,6 @@ struct CellRefusal {
     std::string describe() const;
 };
 
-// Types one value into (row, col) as the cell's editor would commit it, the
-// value's surrounding blanks dropped: a frequency through the band and
-// raster checks (the first one of an empty channel brings its defaults), a
-// tone only as an entry of the tone list (or its number, MatchTone), a
-// choice only as one of its
-// list's entries; both in any letter case and stored in the list's
-// spelling. Returns why the value was refused (the cell is then unchanged),
-// or an empty text when it was taken.
-std::string TypeCellValue(ChannelTable& table, int row, int col, const std::string& text, int bandIndex);
-
 // What one pasted value puts into the open editor of (row, col): the text
 // the editor then shows. A tone or choice that is not one of its list's
 // entries is refused with the cell named; a frequency goes in as it is and

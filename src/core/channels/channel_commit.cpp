@@ -4,6 +4,10 @@
 #include "channels/frequency.h"
 #include "channels/tone_table.h"
 
+#include <algorithm>
+#include <array>
+#include <cctype>
+
 namespace zem {
 
 const char* const kMsgErrorDataFormat = "Error Data Format，Please input again";
@@ -11,15 +15,17 @@ const char* const kMsgErrorDataValue = "Error data Value，Please input accordin
 
 namespace {
 
+const char* const kToneRefusal = "not an entry of the tone list";
+
 // Channel raster in 10 Hz units: 6.25 kHz and 5 kHz steps.
 constexpr std::int64_t kRaster625 = 625;
 constexpr std::int64_t kRaster500 = 500;
 
-// Commits come from the grid and from command lines; a cell outside the
-// channel rows or the column kind is ignored rather than written.
-bool IsCell(int row, int col, int firstCol, int lastCol)
+// Values come from the grid, pastes and imports; a cell outside the channel
+// rows and columns is refused rather than written.
+bool IsCell(int row, int col)
 {
-    return row >= 1 && row <= kChannelCount && col >= firstCol && col <= lastCol;
+    return row >= 1 && row <= kChannelCount && col >= kColReceive && col <= kColPtt;
 }
 
 bool IsRowEmpty(const ChannelTable& table, int row, std::initializer_list<int> cols)
@@ -31,7 +37,91 @@ bool IsRowEmpty(const ChannelTable& table, int row, std::initializer_list<int> c
     return true;
 }
 
+bool SameIgnoringCase(const std::string& a, const std::string& b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+std::string Trimmed(const std::string& text)
+{
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return {};
+    const auto last = text.find_last_not_of(" \t");
+    return text.substr(first, last - first + 1);
+}
+
+// Keeps what the frequency checks say, so that the caller reports a refusal
+// in the program's own words, or shows it.
+class KeepingMessenger : public Messenger {
+public:
+    void notice(const std::string& text) override
+    {
+        if (said.empty())
+            said = text;
+    }
+    bool confirm(const std::string&) override { return false; }
+    bool retry(const std::string&) override { return false; }
+
+    std::string said;
+};
+
 }  // namespace
+
+const std::vector<std::string>& ChoiceEntries(int col)
+{
+    static const std::vector<std::string> none;
+    static const std::array<std::vector<std::string>, 5> entries = {{
+        {"Yes", "No"},
+        {"High", "Low"},
+        {"Wide", "Narrow"},
+        {"Off", "Carrier", "DT/DQT", "Off"},
+        {"On", "Off"},
+    }};
+    if (col < kColScan || col > kColPtt)
+        return none;
+    return entries[static_cast<std::size_t>(col - kColScan)];
+}
+
+std::string MatchChoice(int col, const std::string& text)
+{
+    const auto& entries = ChoiceEntries(col);
+    const auto match = std::find_if(entries.begin(), entries.end(),
+                                    [&](const std::string& entry) { return SameIgnoringCase(entry, text); });
+    return match == entries.end() ? std::string() : *match;
+}
+
+std::string ChoiceRefusal(int col)
+{
+    const auto& entries = ChoiceEntries(col);
+    std::string list;
+    for (auto entry = entries.begin(); entry != entries.end(); ++entry) {
+        if (std::find(entries.begin(), entry, *entry) == entry)
+            list += (list.empty() ? "" : ", ") + *entry;
+    }
+    return "must be one of " + list;
+}
+
+ListEntry MatchListEntry(int col, const std::string& value)
+{
+    ListEntry entry;
+    if (col == kColDecode || col == kColEncode) {
+        // A spreadsheet's "67" is the list's "67.0"; the list's own spelling
+        // matters, since the image codec reads a code's polarity from it.
+        const int tone = value.empty() ? 0 : MatchTone(value);
+        if (tone < 0)
+            entry.refusal = kToneRefusal;
+        else if (!value.empty())
+            entry.text = ToneTable()[static_cast<std::size_t>(tone)];
+        return entry;
+    }
+    entry.text = MatchChoice(col, value);
+    if (entry.text.empty())
+        entry.refusal = ChoiceRefusal(col);
+    return entry;
+}
 
 FrequencyCheck ValidateFrequency(const std::string& text, int bandIndex, Messenger& messenger)
 {
@@ -57,11 +147,12 @@ FrequencyCheck ValidateFrequency(const std::string& text, int bandIndex, Messeng
     return check;
 }
 
+namespace {
+
+// col 1 or 2.
 void CommitFrequency(ChannelTable& table, int row, int col, const std::string& text, int bandIndex,
                      Messenger& messenger)
 {
-    if (!IsCell(row, col, kColReceive, kColTransmit))
-        return;
     const FrequencyCheck check = ValidateFrequency(text, bandIndex, messenger);
     if (check.result == FrequencyCheck::Result::Invalid)
         return;  // a typo must not cost the user the channel: the row stays as it was
@@ -90,10 +181,9 @@ void CommitFrequency(ChannelTable& table, int row, int col, const std::string& t
         table.setText(row, kColScan, std::string());
 }
 
+// col 3 or 4: a ToneTable text (any letter case, kept as given) or "OFF".
 void CommitTone(ChannelTable& table, int row, int col, const std::string& text)
 {
-    if (!IsCell(row, col, kColDecode, kColEncode))
-        return;
     if (!table.hasFrequency(row)) {
         table.setText(row, col, std::string());
         return;
@@ -103,14 +193,51 @@ void CommitTone(ChannelTable& table, int row, int col, const std::string& text)
     table.setText(row, col, FindTone(text) >= 0 ? text : ToneTable().front());
 }
 
+// col 5-9: a list choice.
 void CommitChoice(ChannelTable& table, int row, int col, const std::string& text, bool onEnter)
 {
-    if (!IsCell(row, col, kColScan, kColPtt))
-        return;
     if (table.hasFrequency(row))
         table.setText(row, col, text);
     else if (!onEnter)
         table.setText(row, col, std::string());
+}
+
+}  // namespace
+
+std::string TypeCellValue(ChannelTable& table, int row, int col, const std::string& text, int bandIndex,
+                          CellTyping typing)
+{
+    if (!IsCell(row, col))
+        return "not a cell of the channel table";
+    const std::string value = typing.fromEditor ? text : Trimmed(text);
+    if (col == kColReceive || col == kColTransmit) {
+        // The checks themselves say why a frequency is refused, and the row stays.
+        KeepingMessenger commit;
+        CommitFrequency(table, row, col, value, bandIndex, commit);
+        return commit.said;
+    }
+    if (col == kColDecode || col == kColEncode) {
+        if (typing.fromEditor) {
+            CommitTone(table, row, col, value);
+            return {};
+        }
+        const ListEntry tone = MatchListEntry(col, value);
+        if (!tone.refusal.empty())
+            return tone.refusal;
+        CommitTone(table, row, col, tone.text);
+        return {};
+    }
+    // A choice of a channel in use must be one of its list; a channel without
+    // a frequency shows no choices, so there an empty value is what it gets.
+    std::string entry;
+    if (!value.empty() || table.hasFrequency(row)) {
+        const ListEntry choice = MatchListEntry(col, value);
+        if (!choice.refusal.empty())
+            return choice.refusal;
+        entry = choice.text;
+    }
+    CommitChoice(table, row, col, entry, typing.onEnter);
+    return {};
 }
 
 }  // namespace zem

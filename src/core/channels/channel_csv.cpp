@@ -1,6 +1,6 @@
 #include "channels/channel_csv.h"
 
-#include "channels/channel_clipboard.h"
+#include "channels/channel_commit.h"
 
 #include <algorithm>
 #include <array>
@@ -161,32 +161,6 @@ std::string ExportChannelsCsv(const ChannelTable& table) {
         out += "\r\n";
     }
     return out;
-}
-
-const std::vector<std::string>& ChoiceEntries(int col) {
-    static const std::vector<std::string> none;
-    static const std::array<std::vector<std::string>, 5> entries = {{
-        {"Yes", "No"},
-        {"High", "Low"},
-        {"Wide", "Narrow"},
-        {"Off", "Carrier", "DT/DQT"},
-        {"On", "Off"},
-    }};
-    if (col < kColScan || col > kColPtt) return none;
-    return entries[static_cast<std::size_t>(col - kColScan)];
-}
-
-std::string MatchChoice(int col, const std::string& text) {
-    const auto& entries = ChoiceEntries(col);
-    const auto match = std::find_if(entries.begin(), entries.end(),
-                                    [&](const std::string& entry) { return SameIgnoringCase(entry, text); });
-    return match == entries.end() ? std::string() : *match;
-}
-
-std::string ChoiceRefusal(int col) {
-    std::string list;
-    for (const auto& entry : ChoiceEntries(col)) list += (list.empty() ? "" : ", ") + entry;
-    return "must be one of " + list;
 }
 
 std::string CsvRejection::describe() const {

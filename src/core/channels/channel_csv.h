@@ -75,15 +75,4 @@ struct CsvImport {
 // away by the caller.
 CsvImport ImportChannelsCsv(const std::string& text, ChannelPageValues& page);
 
-// The list entries of a choice column (5-9), as the grid's lists offer them.
-const std::vector<std::string>& ChoiceEntries(int col);
-
-// The entry of choice column col that text names, letter case ignored, in
-// the list's own spelling (the image store knows only that spelling); empty
-// when no entry matches.
-std::string MatchChoice(int col, const std::string& text);
-
-// Why a text was refused for choice column col: "must be one of Yes, No".
-std::string ChoiceRefusal(int col);
-
 }  // namespace zem

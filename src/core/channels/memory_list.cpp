@@ -2,6 +2,7 @@
 
 #include "channels/band.h"
 #include "channels/channel_clipboard.h"
+#include "channels/channel_commit.h"
 #include "channels/channel_csv.h"
 #include "channels/frequency.h"
 #include "channels/memory_row.h"

@@ -1,6 +1,6 @@
 #include "plan/plan_build.h"
 
-#include "channels/channel_clipboard.h"
+#include "channels/channel_commit.h"
 
 #include <algorithm>
 #include <set>

@@ -71,14 +71,9 @@ QModelIndex ChannelGridModel::cellIndex(int row, int col) const {
 
 void ChannelGridModel::commit(int row, int col, const QString& text, bool onEnter) {
     if (!cellIndex(row, col).isValid()) return;
-    const std::string value = text.toStdString();
-    auto& table = values_.cells;
-    if (col == zem::kColReceive || col == zem::kColTransmit)
-        zem::CommitFrequency(table, row, col, value, values_.bandIndex, messenger_);
-    else if (col == zem::kColDecode || col == zem::kColEncode)
-        zem::CommitTone(table, row, col, value);
-    else
-        zem::CommitChoice(table, row, col, value, onEnter);
+    const std::string refusal =
+        zem::TypeCellValue(values_.cells, row, col, text.toStdString(), values_.bandIndex, {true, onEnter});
+    if (!refusal.empty()) messenger_.notice(refusal);
     // A commit may rewrite the whole row (new-channel defaults, a cleared tone).
     emit dataChanged(cellIndex(row, zem::kColReceive), cellIndex(row, zem::kColPtt));
     emit cellCommitted(row, col);

@@ -3,6 +3,7 @@
 #include "channels/band.h"
 #include "channels/cell_delegates.h"
 #include "channels/channel_codec.h"
+#include "channels/channel_commit.h"
 #include "channels/channel_grid_model.h"
 #include "channels/ms_flex_grid.h"
 #include "channels/tone_table.h"
@@ -81,15 +82,8 @@ CChannelPage::CChannelPage(zem::RadioImage& image, zem::Messenger& messenger, QW
 
     frequencyDelegate_ = new FrequencyDelegate(this);
     toneDelegate_ = new ComboDelegate(ToQStringList(zem::ToneTable()), true, this);
-    const QStringList choices[5] = {
-        {QStringLiteral("Yes"), QStringLiteral("No")},
-        {QStringLiteral("High"), QStringLiteral("Low")},
-        {QStringLiteral("Wide"), QStringLiteral("Narrow")},
-        // "Off" twice, as the radio's busy-lock list has it.
-        {QStringLiteral("Off"), QStringLiteral("Carrier"), QStringLiteral("DT/DQT"), QStringLiteral("Off")},
-        {QStringLiteral("On"), QStringLiteral("Off")},
-    };
-    for (int i = 0; i < 5; ++i) choiceDelegates_[i] = new ComboDelegate(choices[i], false, this);
+    for (int i = 0; i < 5; ++i)
+        choiceDelegates_[i] = new ComboDelegate(ToQStringList(zem::ChoiceEntries(zem::kColScan + i)), false, this);
     for (int col = zem::kColReceive; col <= zem::kColPtt; ++col)
         grid_->setItemDelegateForColumn(grid_->CellIndex(1, col).column(), delegateFor(col));
     for (CellDelegate* delegate : {frequencyDelegate_, toneDelegate_})

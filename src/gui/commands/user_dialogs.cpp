@@ -1,10 +1,14 @@
 #include "commands/user_dialogs.h"
 
 #include "common/app_title.h"
+#include "plan/exchange_formats.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+
+#include <algorithm>
+#include <vector>
 
 namespace zem::gui {
 
@@ -20,9 +24,15 @@ QString DialogFilter() {
            QtUserDialogs::tr(kPlanTextFilter);
 }
 
-QString MemoryListFilter() { return QtUserDialogs::tr("Memory list of other programming tools (*.csv)"); }
-
-QString CsvFilter() { return QtUserDialogs::tr("Channel list (*.csv);;All files (*)"); }
+// Every file suffix of the exchange formats the window offers.
+QString CsvFilter() {
+    QStringList patterns;
+    for (const zem::ExchangeFormat& format : zem::ExchangeFormats()) {
+        const QString pattern = QStringLiteral("*.") + QString::fromUtf8(format.extension);
+        if (format.filter && !patterns.contains(pattern)) patterns << pattern;
+    }
+    return QtUserDialogs::tr("Channel list (%1);;All files (*)").arg(patterns.join(QLatin1Char(' ')));
+}
 
 // A save dialog that adds the suffix when the name typed has none.
 QString AskSaveName(QWidget* parent, const QString& caption, const QString& suggested, const QString& filter,
@@ -64,14 +74,27 @@ QString QtUserDialogs::saveCsvFileName(const QString& suggested) {
     return AskSaveName(parent_, tr("Export CSV"), suggested, CsvFilter(), QStringLiteral("csv"));
 }
 
-QString QtUserDialogs::saveChannelListName(const QString& suggested, ChannelListFormat& format) {
-    const QString own = tr("Channel list of this program (*.csv)");
-    QFileDialog dialog(parent_, tr("Export channel list"), suggested,
-                       own + QStringLiteral(";;") + MemoryListFilter());
+QString QtUserDialogs::saveChannelListName(const QString& suggested, QString& format) {
+    // The exchange formats offered in the window, by their filters; the
+    // filter chosen decides the suffix a name without one gets.
+    QStringList filters;
+    std::vector<const zem::ExchangeFormat*> offered;
+    for (const zem::ExchangeFormat& each : zem::ExchangeFormats()) {
+        if (!each.filter) continue;
+        filters << tr(each.filter);
+        offered.push_back(&each);
+    }
+    auto chosen = [&](const QString& filter) {
+        return offered[static_cast<std::size_t>(std::max<qsizetype>(0, filters.indexOf(filter)))];
+    };
+    QFileDialog dialog(parent_, tr("Export channel list"), suggested, filters.join(QStringLiteral(";;")));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    dialog.setDefaultSuffix(QString::fromUtf8(offered.front()->extension));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
+        dialog.setDefaultSuffix(QString::fromUtf8(chosen(filter)->extension));
+    });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    format = dialog.selectedNameFilter() == own ? ChannelListFormat::ThisProgram : ChannelListFormat::MemoryList;
+    format = QString::fromUtf8(chosen(dialog.selectedNameFilter())->name);
     return dialog.selectedFiles().first();
 }
 

@@ -28,12 +28,11 @@ public:
     virtual QString openCsvFileName() = 0;
     virtual QString saveCsvFileName(const QString& suggested) = 0;
 
-    // The two formats a channel list is exported in.
-    enum class ChannelListFormat { ThisProgram, MemoryList };
-    // Where to export a channel list and in which format; empty when the
-    // user cancelled. Without a choice of its own: this program's CSV.
-    virtual QString saveChannelListName(const QString& suggested, ChannelListFormat& format) {
-        format = ChannelListFormat::ThisProgram;
+    // Where to export a channel list and in which exchange format (its
+    // name, "csv"); empty when the user cancelled. Without a choice of its
+    // own: this program's CSV.
+    virtual QString saveChannelListName(const QString& suggested, QString& format) {
+        format = QStringLiteral("csv");
         return saveCsvFileName(suggested);
     }
 };
@@ -50,7 +49,7 @@ public:
     SaveChoice askSaveChanges(const QString& documentName) override;
     QString openCsvFileName() override;
     QString saveCsvFileName(const QString& suggested) override;
-    QString saveChannelListName(const QString& suggested, ChannelListFormat& format) override;
+    QString saveChannelListName(const QString& suggested, QString& format) override;
 
 private:
     QWidget* parent_;

@@ -1,13 +1,12 @@
 #include "workbench/csv_commands.h"
 
 #include "channels/channel_codec.h"
-#include "channels/channel_csv.h"
-#include "channels/memory_list.h"
 #include "channels/channel_page.h"
 #include "commands/command_host.h"
 #include "commands/user_dialogs.h"
 #include "doc/kivu_doc.h"
 #include "messenger.h"
+#include "plan/exchange_formats.h"
 #include "view/kivu_view.h"
 
 #include <QDir>
@@ -48,7 +47,7 @@ bool CsvCommands::exportCsv() {
     const QString documentPath = host_.document().pathName();
     const QString suggested = documentPath.isEmpty() ? QStringLiteral("channels.csv")
                                                      : QFileInfo(documentPath).completeBaseName() + QStringLiteral(".csv");
-    UserDialogs::ChannelListFormat format = UserDialogs::ChannelListFormat::ThisProgram;
+    QString format;
     const QString path = host_.dialogs().saveChannelListName(suggested, format);
     return !path.isEmpty() && exportTo(path, format);
 }
@@ -59,49 +58,39 @@ bool CsvCommands::importFrom(const QString& path) {
         host_.messenger().notice(Formatted(kMsgCannotRead, path));
         return false;
     }
-    const QByteArray text = file.readAll();
+    const std::string text = file.readAll().toStdString();
     CChannelPage& page = host_.view().channelPage();
     page.commitOpenEditor();
 
     // The rows go into a copy of what the page shows; the page and the
-    // document change only when every row was accepted.
-    // The header row tells this program's list from the memory list of
-    // other programming tools.
+    // document change only when every row was accepted. The header row
+    // tells the formats apart.
+    const zem::ExchangeFormat& format = zem::FormatOfText(text);
     zem::ChannelPageValues values = page.values();
-    const bool memoryList = zem::IsMemoryListHeader(text.toStdString());
-    std::vector<std::string> refused;
-    std::vector<std::string> notStored;
-    if (memoryList) {
-        const zem::MemoryImport result = zem::ImportMemoryList(text.toStdString(), values, {});
-        for (const zem::MemoryRefusal& refusal : result.refusals) refused.push_back(refusal.describe());
-        notStored = result.notStored;
-    } else {
-        const zem::CsvImport result = zem::ImportChannelsCsv(text.toStdString(), values);
-        for (const zem::CsvRejection& rejection : result.rejections) refused.push_back(rejection.describe());
-    }
-    if (!refused.empty()) {
-        host_.messenger().noticeList(tr(kMsgImportRefused).toStdString(), refused);
+    zem::RadioImage scratch = host_.document().image();
+    const zem::ExchangeImport result = format.importText(text, values, scratch, {});
+    if (!result.ok()) {
+        host_.messenger().noticeList(tr(kMsgImportRefused).toStdString(), result.refusals);
         return false;
     }
 
     CKivuDoc& doc = host_.document();
-    CKivuDoc::ChangeScope step(doc, memoryList ? tr("Import memory list") : tr("Import CSV"));
+    CKivuDoc::ChangeScope step(doc, tr(format.undoStep));
     CKivuView& view = host_.view();
     // The page being left is stored first, so its edits stay.
     view.returnToChannelTab();
     zem::StoreToImage(values, doc.image());
     page.FillFromImage();
-    if (!notStored.empty()) host_.messenger().noticeList(tr(kMsgNotStored).toStdString(), notStored);
+    if (!result.notStored.empty()) host_.messenger().noticeList(tr(kMsgNotStored).toStdString(), result.notStored);
     return true;
 }
 
-bool CsvCommands::exportTo(const QString& path, UserDialogs::ChannelListFormat format) {
+bool CsvCommands::exportTo(const QString& path, const QString& format) {
     CChannelPage& page = host_.view().channelPage();
     page.commitOpenEditor();
-    const zem::ChannelPageValues values = page.values();
-    const std::string text = format == UserDialogs::ChannelListFormat::MemoryList
-                                 ? zem::ExportMemoryList(values.cells, values.bandIndex)
-                                 : zem::ExportChannelsCsv(values.cells);
+    const zem::ExchangeFormat* chosen = zem::FindExchangeFormat(format.toStdString());
+    if (!chosen) chosen = &zem::ExchangeFormats().front();
+    const std::string text = chosen->exportText(host_.document().image(), page.values());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), static_cast<qint64>(text.size())) < 0 ||
         !file.commit()) {

@@ -10,8 +10,9 @@ namespace zem::gui {
 class CommandHost;
 
 // File, Import channel list... and Export channel list...: the channel table
-// as this program's comma-separated list (the format and rules of zemtool
-// csv) or as the memory list of other programming tools (zemtool memories).
+// in the exchange formats the window offers (this program's comma-separated
+// list, the memory list of other programming tools), with the rules of
+// their zemtool commands.
 class CsvCommands : public QObject {
     Q_OBJECT
 
@@ -30,8 +31,8 @@ public:
     bool importFrom(const QString& path);
     // Writes the channel table as the page shows it, an open editor's value
     // committed first.
-    bool exportTo(const QString& path,
-                  UserDialogs::ChannelListFormat format = UserDialogs::ChannelListFormat::ThisProgram);
+    // format names an exchange format ("csv", "memories").
+    bool exportTo(const QString& path, const QString& format = QStringLiteral("csv"));
 
     static const char* const kMsgImportRefused;  // heads the list of refused values
     static const char* const kMsgNotStored;      // heads what a memory list held that the radio does not store

@@ -18,10 +18,9 @@ using Texts = std::vector<std::string>;
 // Channels 1-3 in use: 145.5 with tones on channel 2, and one empty channel 4.
 ChannelTable PlanWithThreeChannels()
 {
-    RecordingMessenger quiet;
     ChannelTable table;
     for (int row = 1; row <= 3; ++row)
-        CommitFrequency(table, row, kColReceive, std::to_string(144 + row), 0, quiet);
+        TypeCellValue(table, row, kColReceive, std::to_string(144 + row), 0);
     table.setText(2, kColDecode, "67.0");
     table.setText(2, kColPower, "Low");
     return table;

@@ -43,77 +43,75 @@ TEST(ValidateFrequencyTest, ChecksBandLimitsAndRaster)
     EXPECT_TRUE(messenger.empty());
 }
 
-TEST(CommitFrequencyTest, FirstBringsDefaultsInvalidKeepsTheRowAndEmptyingClearsTheToneThenTheScanCell)
+// Types as the grid's editor does; the window shows what is refused.
+std::string Edit(ChannelTable& table, int col, const std::string& text, bool onEnter = false, int row = kRow)
 {
-    RecordingMessenger messenger;
+    return TypeCellValue(table, row, col, text, 0, {true, onEnter});
+}
+
+TEST(EditorTypingTest, FirstFrequencyBringsDefaultsInvalidKeepsTheRowAndEmptyingClearsTheToneThenTheScanCell)
+{
     ChannelTable table;
-    CommitFrequency(table, kRow, kColReceive, "145.5", 0, messenger);
+    EXPECT_EQ(Edit(table, kColReceive, "145.5"), "");
     EXPECT_EQ(RowTexts(table, kRow), (Texts{"145.50000", "145.50000", "Off", "Off", "Yes", "High", "Wide", "Off", "Off"}));
 
     // A second frequency changes only its own cell.
     table.setText(kRow, kColPower, "Low");
-    CommitFrequency(table, kRow, kColTransmit, "146", 0, messenger);
-    CommitTone(table, kRow, kColDecode, "67.0");
-    CommitTone(table, kRow, kColEncode, "D023N");
+    const std::pair<int, const char*> edits[] = {{kColTransmit, "146"}, {kColDecode, "67.0"}, {kColEncode, "D023N"}};
+    for (const auto& [col, text] : edits)
+        EXPECT_EQ(Edit(table, col, text), "");
     EXPECT_EQ(RowTexts(table, kRow), (Texts{"145.50000", "146.00000", "67.0", "D023N", "Yes", "Low", "Wide", "Off", "Off"}));
-    EXPECT_TRUE(messenger.empty());
 
     const ChannelTable before = table;
-    for (const char* typo : {"145.001", "14.55", "x"}) {
-        CommitFrequency(table, kRow, kColReceive, typo, 0, messenger);
+    const std::pair<const char*, const char*> typos[] = {
+        {"145.001", kMsgErrorDataValue}, {"14.55", kMsgErrorDataFormat}, {"x", kMsgErrorDataFormat}, {" ", kMsgErrorDataFormat}};
+    for (const auto& [typo, message] : typos) {
+        EXPECT_EQ(Edit(table, kColReceive, typo), message) << typo;
         EXPECT_EQ(table, before) << typo;
-        EXPECT_EQ(messenger.entries().size(), 1u) << typo;
-        messenger.clear();
     }
 
-    CommitFrequency(table, kRow, kColReceive, "", 0, messenger);
+    EXPECT_EQ(Edit(table, kColReceive, ""), "");
     EXPECT_EQ(RowTexts(table, kRow), (Texts{"", "146.00000", "", "D023N", "Yes", "Low", "Wide", "Off", "Off"}));
-    CommitFrequency(table, kRow, kColTransmit, "", 0, messenger);
+    EXPECT_EQ(Edit(table, kColTransmit, ""), "");
     EXPECT_EQ(RowTexts(table, kRow), (Texts{"", "", "", "", "", "Low", "Wide", "Off", "Off"}));
-    EXPECT_TRUE(messenger.empty());
 }
 
-TEST(CommitToneTest, KeepsTableTextsAsTypedAndTurnsOthersOff)
+TEST(EditorTypingTest, KeepsToneTableTextsAsTypedAndTurnsOthersOff)
 {
-    RecordingMessenger messenger;
     ChannelTable table;
-    CommitFrequency(table, kRow, kColReceive, "145.5", 0, messenger);
+    Edit(table, kColReceive, "145.5");
     const std::pair<const char*, const char*> cases[] = {
         {"d023n", "d023n"}, {"D754I", "D754I"}, {"254.1", "254.1"}, {"12.3", "OFF"}, {"", "OFF"}, {"67", "OFF"},
     };
     for (const auto& [typed, kept] : cases) {
-        CommitTone(table, kRow, kColEncode, typed);
+        EXPECT_EQ(Edit(table, kColEncode, typed), "") << typed;
         EXPECT_EQ(table.text(kRow, kColEncode), kept) << typed;
     }
 }
 
-TEST(CommitChoiceTest, KeepsChoicesOnlyForChannelsWithAFrequency)
+TEST(EditorTypingTest, KeepsChoicesOnlyForChannelsWithAFrequency)
 {
     ChannelTable table;
     table.setText(kRow, kColPower, "High");
-    CommitChoice(table, kRow, kColPower, "Low", true);
+    Edit(table, kColPower, "Low", true);
     EXPECT_EQ(table.text(kRow, kColPower), "High");  // Enter keeps the old text
-    CommitChoice(table, kRow, kColPower, "Low", false);
+    Edit(table, kColPower, "Low");
     EXPECT_EQ(table.text(kRow, kColPower), "");  // leaving the cell empties it
 
     table.setText(kRow, kColTransmit, "145.50000");
-    CommitChoice(table, kRow, kColPower, "Low", true);
+    Edit(table, kColPower, "Low", true);
     EXPECT_EQ(table.text(kRow, kColPower), "Low");
-    CommitChoice(table, kRow, kColBusy, "Carrier", false);
+    Edit(table, kColBusy, "Carrier");
     EXPECT_EQ(table.text(kRow, kColBusy), "Carrier");
 }
 
-TEST(CommitTest, CellsOutsideTheChannelsOrTheirColumnKindAreIgnored)
+TEST(EditorTypingTest, CellsOutsideTheChannelsAreRefused)
 {
-    RecordingMessenger messenger;
     ChannelTable table;
-    CommitFrequency(table, 0, kColReceive, "145.5", 0, messenger);
-    CommitFrequency(table, 17, kColReceive, "145.5", 0, messenger);
-    CommitFrequency(table, kRow, kColDecode, "145.5", 0, messenger);
-    CommitTone(table, -1, kColDecode, "67.0");
-    CommitTone(table, kRow, kColReceive, "67.0");
-    CommitChoice(table, kRow, kGridCols, "Yes", false);
-    CommitChoice(table, kRow, kColChannel, "Yes", false);
+    const std::pair<int, int> cells[] = {{0, kColReceive}, {17, kColReceive}, {-1, kColDecode}, {kRow, kGridCols},
+                                         {kRow, kColChannel}};
+    for (const auto& [row, col] : cells)
+        EXPECT_NE(Edit(table, col, "145.5", false, row), "") << row << " " << col;
     EXPECT_EQ(table, ChannelTable());
 }
 

@@ -89,7 +89,7 @@ TEST_F(PlanWindowTest, MemoryListGoesOutAndComesBackThroughTheDialogsAsOneUndoSt
     press(Qt::Key_Return);
     const QString path = tempPath(QStringLiteral("张伟 memories.csv"));
     dialogs.csvSaveNames = {path};
-    dialogs.listFormats = {gui::UserDialogs::ChannelListFormat::MemoryList};
+    dialogs.listFormats = {QStringLiteral("memories")};
     trigger(gui::kCmdExportCsv);
     const QByteArray written = readFile(path);
     EXPECT_TRUE(written.startsWith("Location,Name,Frequency,")) << written.toStdString();  // the memory list, not ours

@@ -100,15 +100,15 @@ public:
     std::deque<SaveChoice> saveChoices;
     std::deque<QString> csvOpenNames;
     std::deque<QString> csvSaveNames;
-    std::deque<ChannelListFormat> listFormats;  // with csvSaveNames; this program's CSV when empty
+    std::deque<QString> listFormats;  // with csvSaveNames; this program's CSV ("csv") when empty
     int saveQuestions = 0;
 
     QString openFileName() override { return take(openNames, QString()); }
     QString saveFileName(const QString&) override { return take(saveNames, QString()); }
     QString openCsvFileName() override { return take(csvOpenNames, QString()); }
     QString saveCsvFileName(const QString&) override { return take(csvSaveNames, QString()); }
-    QString saveChannelListName(const QString&, ChannelListFormat& format) override {
-        format = take(listFormats, ChannelListFormat::ThisProgram);
+    QString saveChannelListName(const QString&, QString& format) override {
+        format = take(listFormats, QStringLiteral("csv"));
         return take(csvSaveNames, QString());
     }
     SaveChoice askSaveChanges(const QString&) override {

@@ -1,0 +1,168 @@
+#include "plan/exchange_formats.h"
+
+#include "channels/channel_codec.h"
+#include "channels/channel_csv.h"
+#include "channels/memory_list.h"
+#include "plan/plan_text.h"
+
+namespace zem {
+
+namespace {
+
+const char* const kCsvUsage =
+    "Usage: zemtool csv export FILE.zem [-o OUT.csv]\n"
+    "       zemtool csv import FILE.zem IN.csv -o OUT.zem [--band 0-4]\n"
+    "\n"
+    "export  writes the channel table as CSV (to standard output without -o).\n"
+    "import  types each CSV row into the channel table of FILE.zem, checking every\n"
+    "        value as the channel page does, and writes the result to OUT.zem.\n"
+    "        Rows are matched by their \"Ch\" value (1-16), columns by header\n"
+    "        (\"Ch\", \"Receive\", \"Transmit\", \"QT/DQT DEC\", \"QT/DQT ENC\", \"Scan\",\n"
+    "        \"Power\", \"W/N\", \"Busy\", \"PTT\"); a missing column leaves those cells\n"
+    "        as they are. Every refused value is listed and then nothing is written.\n"
+    "        IN.csv may be - for standard input.\n"
+    "\n"
+    "  -o, --output FILE  the file to write\n"
+    "  --band N           check frequencies against band N and store it (0-3 the\n"
+    "                     four bands, 4 Other....); default: the file's band\n";
+
+const char* const kPlanUsage =
+    "Usage: zemtool plan export FILE.zem [-o OUT.yaml]\n"
+    "       zemtool plan import IN.yaml -o OUT.zem\n"
+    "\n"
+    "export  writes the whole plan as YAML text (to standard output without -o):\n"
+    "        type, band, the 16 channels, options, keys and power with the names\n"
+    "        and texts of 'show --json', then the bytes no page shows, in hex.\n"
+    "import  builds the program file from such a text. Values changed in the text\n"
+    "        are typed as on the pages, through the same checks; an error names\n"
+    "        its line, column and key, and then nothing is written.\n"
+    "        IN.yaml may be - for standard input.\n"
+    "\n"
+    "  -o, --output FILE  the file to write\n";
+
+const char* const kMemoriesUsage =
+    "Usage: zemtool memories export FILE.zem [-o OUT.csv]\n"
+    "       zemtool memories import FILE.zem IN.csv -o OUT.zem [--from LOCATION] [--clear]\n"
+    "\n"
+    "The memory-list CSV that other programming tools exchange (Location, Name,\n"
+    "Frequency, Duplex, Offset, Tone, rToneFreq, cToneFreq, DtcsCode, DtcsPolarity,\n"
+    "RxDtcsCode, CrossMode, Mode, TStep, Skip, Power, Comment).\n"
+    "\n"
+    "export  one row per channel with a frequency (to standard output without -o).\n"
+    "import  types the first 16 rows in Location order (from --from on) into\n"
+    "        channels 1-16, checking every value as the channel page does, and\n"
+    "        writes the result to OUT.zem. A value the radio cannot hold is listed\n"
+    "        with its line, Location and column, and then nothing is written.\n"
+    "        Channels without a row keep what they had, unless --clear is given.\n"
+    "        IN.csv may be - for standard input.\n"
+    "\n"
+    "  -o, --output FILE  the file to write\n"
+    "  --from LOCATION    the first Location to take\n"
+    "  --clear            empty the channels that get no row\n";
+
+std::string Available() { return {}; }
+
+std::string ExportCsv(const RadioImage&, const ChannelPageValues& channels)
+{
+    return ExportChannelsCsv(channels.cells);
+}
+
+ExchangeImport ImportCsv(const std::string& text, ChannelPageValues& channels, RadioImage& image,
+                         const ImportChoices& choices)
+{
+    if (const auto band = choices.find("--band"); band != choices.end())
+        channels.bandIndex = band->second;
+    const CsvImport csv = ImportChannelsCsv(text, channels);
+    ExchangeImport result;
+    for (const auto& column : csv.ignoredColumns)
+        result.ignored.push_back("column \"" + column + "\" is not a channel table column; ignored");
+    for (const auto& rejection : csv.rejections)
+        result.refusals.push_back(rejection.describe());
+    if (result.ok())
+        StoreToImage(channels, image);
+    return result;
+}
+
+std::string PlanUnavailable()
+{
+    return PlanTextReadable() ? std::string() : ImportPlanText({}).errors.front().message;
+}
+
+std::string ExportPlan(const RadioImage& image, const ChannelPageValues&) { return ExportPlanText(image); }
+
+ExchangeImport ImportPlan(const std::string& text, ChannelPageValues& channels, RadioImage& image,
+                          const ImportChoices&)
+{
+    const PlanTextImport plan = ImportPlanText(text);
+    ExchangeImport result;
+    for (const auto& error : plan.errors)
+        result.refusals.push_back(error.describe());
+    image = plan.image;
+    FillFromImage(image, channels);
+    return result;
+}
+
+std::string ExportMemories(const RadioImage&, const ChannelPageValues& channels)
+{
+    return ExportMemoryList(channels.cells, channels.bandIndex);
+}
+
+ExchangeImport ImportMemories(const std::string& text, ChannelPageValues& channels, RadioImage& image,
+                              const ImportChoices& choices)
+{
+    MemoryImportOptions options;
+    options.clear = choices.count("--clear") != 0;
+    if (const auto from = choices.find("--from"); from != choices.end())
+        options.from = from->second;
+    const MemoryImport memories = ImportMemoryList(text, channels, options);
+    ExchangeImport result;
+    for (const auto& refusal : memories.refusals)
+        result.refusals.push_back(refusal.describe());
+    result.notStored = memories.notStored;
+    if (result.ok())
+        StoreToImage(channels, image);
+    return result;
+}
+
+}  // namespace
+
+const std::vector<ExchangeFormat>& ExchangeFormats()
+{
+    static const std::vector<ExchangeFormat> formats = {
+        {"csv", "export or import the channel table as CSV", kCsvUsage, false,
+         {{"--band", true, 0, 4, "--band must be a number from 0 to 4"}}, "value(s) refused",
+         "Channel list of this program (*.csv)", "csv", "Import CSV", nullptr, Available, ExportCsv, ImportCsv},
+        {"plan", "export or import the whole plan as YAML text", kPlanUsage, true, {}, "error(s)", nullptr, "yaml",
+         nullptr, nullptr, PlanUnavailable, ExportPlan, ImportPlan},
+        {"memories", "export or import the memory-list CSV of other programming tools", kMemoriesUsage, false,
+         {{"--from", true, 0, 1'000'000, "--from must be a Location number"}, {"--clear"}}, "value(s) refused",
+         "Memory list of other programming tools (*.csv)", "csv", "Import memory list", IsMemoryListHeader,
+         Available, ExportMemories, ImportMemories},
+    };
+    return formats;
+}
+
+const ExchangeFormat* FindExchangeFormat(const std::string& name)
+{
+    for (const ExchangeFormat& format : ExchangeFormats()) {
+        if (name == format.name)
+            return &format;
+    }
+    return nullptr;
+}
+
+const ExchangeFormat& FormatOfText(const std::string& text)
+{
+    const ExchangeFormat* fallback = &ExchangeFormats().front();
+    for (const ExchangeFormat& format : ExchangeFormats()) {
+        if (!format.filter)
+            continue;
+        if (!format.recognises)
+            fallback = &format;
+        else if (format.recognises(text))
+            return format;
+    }
+    return *fallback;
+}
+
+}  // namespace zem

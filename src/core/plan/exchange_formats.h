@@ -1,0 +1,79 @@
+#pragma once
+
+#include "channels/channel_table.h"
+#include "document/radio_image.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace zem {
+
+// The text formats a plan is exchanged in: this program's channel list
+// (CSV), the whole plan as YAML text, the memory list of other programming
+// tools. zemtool has a command for each ("zemtool csv export", "zemtool csv
+// import"); the window's Export channel list... offers those with a file
+// filter, and its Import channel list... takes the one that recognises the
+// text. A new format is one more entry of ExchangeFormats().
+
+// An option of zemtool's import besides -o: a flag, or a whole number in a
+// range. A value outside the range is a usage error with refusal's words.
+struct ImportOption {
+    const char* name;  // "--band"
+    bool takesValue = false;
+    int min = 0;
+    int max = 0;
+    const char* refusal = "";  // "--band must be a number from 0 to 4"
+};
+
+// The options given, by name: a value, or 1 for a flag.
+using ImportChoices = std::map<std::string, int>;
+
+struct ExchangeImport {
+    std::vector<std::string> ignored;    // what of the text is not read, said first
+    std::vector<std::string> refusals;   // one line each; any entry: nothing may be saved
+    std::vector<std::string> notStored;  // what the radio does not keep, said after an import
+    bool ok() const { return refusals.empty(); }
+};
+
+struct ExchangeFormat {
+    const char* name;     // zemtool's command: "csv"
+    const char* summary;  // its line in zemtool's command list
+    const char* usage;    // zemtool NAME --help
+    // The text holds the whole plan: an import builds the image from the
+    // text alone (zemtool NAME import IN -o OUT), where the others type the
+    // text into the channels of a program file (NAME import FILE IN -o OUT).
+    bool wholePlan = false;
+    std::vector<ImportOption> options;
+    const char* refusedWhat;  // how zemtool counts the refusals: "value(s) refused"
+    // The window's Export channel list... filter; none: the format is not
+    // offered there (a plan text opens and saves as a document).
+    const char* filter;
+    const char* extension;  // "csv"
+    const char* undoStep;   // the name of the window's undo step after an import (with a filter)
+    // Whether text is in this format, for the window's import; none: the
+    // format of a text that no other format recognises.
+    bool (*recognises)(const std::string& text);
+    // Why this build cannot import the format; empty when it can.
+    std::string (*unavailable)();
+
+    // The text of a plan: image, with its channels as channels shows them.
+    std::string (*exportText)(const RadioImage& image, const ChannelPageValues& channels);
+    // Types text into channels and, when every value was taken, stores them
+    // into image; a whole plan builds image and fills channels from it.
+    // After refusals both hold a partial result and must be thrown away.
+    ExchangeImport (*importText)(const std::string& text, ChannelPageValues& channels, RadioImage& image,
+                                 const ImportChoices& choices);
+};
+
+// Every format; the window's export dialog offers them in this order.
+const std::vector<ExchangeFormat>& ExchangeFormats();
+
+// The format called name; null when there is none.
+const ExchangeFormat* FindExchangeFormat(const std::string& name);
+
+// The format of a text for the window's import: the first with a filter
+// that recognises it, else the one with a filter that needs no recognising.
+const ExchangeFormat& FormatOfText(const std::string& text);
+
+}  // namespace zem
