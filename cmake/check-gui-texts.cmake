@@ -25,10 +25,6 @@ set(allowed
   "app/main.cpp:kUsage ="
   # File names of the screenshots.
   "app/startup_options.cpp:names[] ="
-  # The menus and commands of the main window, until they come from the
-  # command table.
-  "app/main_window.cpp:makeAction("
-  "app/main_window.cpp:menuBar()->addMenu("
 )
 
 set(literal "(QStringLiteral\\(|QLatin1String\\(|QString\\(|QString::fromUtf8\\(|QString::fromLatin1\\()?[ ]*\"")

@@ -77,16 +77,6 @@ int RunPorts(const std::vector<std::string>& args, Io& io) {
     return kExitOk;
 }
 
-// zemtool speaks for an exchange, which says nothing itself: the
-// handshake's Retry/Cancel question is answered from --retries and the
-// outcome's message is printed once the exchange has ended.
-LinkSession AskingThrough(Messenger& messenger, LinkSession session) {
-    session.hooks.retryHandshake = [&messenger](const std::string& detail) {
-        return messenger.retryWithDetail(kMsgCommunicationError, detail);
-    };
-    return session;
-}
-
 TransferOutcome Transfer(TransferDirection direction, RadioImage& image, const LinkSession& session,
                          Messenger& messenger) {
     TransferOutcome outcome = RunTransfer(direction, image, AskingThrough(messenger, session));

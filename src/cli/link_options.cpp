@@ -1,5 +1,7 @@
 #include "cli/link_options.h"
 
+#include "link/link_messages.h"
+
 #include <fstream>
 #include <ostream>
 
@@ -31,6 +33,13 @@ bool SessionFrom(Io& io, const Command& command, const ParsedArgs& args, LinkSes
         return false;
     }
     return true;
+}
+
+LinkSession AskingThrough(Messenger& messenger, LinkSession session) {
+    session.hooks.retryHandshake = [&messenger](const std::string& detail) {
+        return messenger.retryWithDetail(kMsgCommunicationError, detail);
+    };
+    return session;
 }
 
 bool ReportLinkOutcome(Io& io, const LinkOutcome& outcome) {

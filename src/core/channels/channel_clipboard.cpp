@@ -1,6 +1,7 @@
 #include "channels/channel_clipboard.h"
 
 #include "channels/channel_commit.h"
+#include "trimmed.h"
 
 #include <algorithm>
 #include <set>
@@ -14,15 +15,6 @@ const char* const kPasteRefusals = "These values were not pasted:";
 bool IsChannelCell(int row, int col)
 {
     return row >= 1 && row <= kChannelCount && col >= kColReceive && col <= kColPtt;
-}
-
-std::string Trimmed(const std::string& text)
-{
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return {};
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
 }
 
 // Reads a quoted field whose opening quote is at text[start]: the field's

@@ -3,6 +3,7 @@
 #include "channels/band.h"
 #include "channels/frequency.h"
 #include "channels/tone_table.h"
+#include "trimmed.h"
 
 #include <algorithm>
 #include <array>
@@ -42,15 +43,6 @@ bool SameIgnoringCase(const std::string& a, const std::string& b)
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
            });
-}
-
-std::string Trimmed(const std::string& text)
-{
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return {};
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
 }
 
 // Keeps what the frequency checks say, so that the caller reports a refusal

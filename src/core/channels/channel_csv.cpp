@@ -1,6 +1,7 @@
 #include "channels/channel_csv.h"
 
 #include "channels/channel_commit.h"
+#include "trimmed.h"
 
 #include <algorithm>
 #include <array>
@@ -9,13 +10,6 @@
 namespace zem {
 
 namespace {
-
-std::string Trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
 
 bool SameIgnoringCase(const std::string& a, const std::string& b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {

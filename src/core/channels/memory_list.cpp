@@ -6,6 +6,7 @@
 #include "channels/channel_csv.h"
 #include "channels/frequency.h"
 #include "channels/memory_row.h"
+#include "trimmed.h"
 #include "channels/tone_table.h"
 
 #include <algorithm>
@@ -60,7 +61,7 @@ bool IsMemoryListHeader(const std::string& text)
         return false;
     const auto& fields = parse.records.front().fields;
     for (const char* name : {"Location", "Frequency", "Duplex"}) {
-        if (std::none_of(fields.begin(), fields.end(), [&](const std::string& f) { return Trim(f) == name; }))
+        if (std::none_of(fields.begin(), fields.end(), [&](const std::string& f) { return Trimmed(f) == name; }))
             return false;
     }
     return true;
@@ -151,7 +152,7 @@ MemoryImport ImportMemoryList(const std::string& text, ChannelPageValues& page, 
     index.fill(-1);
     for (std::size_t i = 0; i < header.fields.size(); ++i) {
         for (std::size_t f = 0; f < kHeader.size(); ++f) {
-            if (Trim(header.fields[i]) == kHeader[f] && index[f] < 0)
+            if (Trimmed(header.fields[i]) == kHeader[f] && index[f] < 0)
                 index[f] = static_cast<int>(i);
         }
     }

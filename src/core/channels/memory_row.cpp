@@ -1,6 +1,7 @@
 #include "channels/memory_row.h"
 
 #include "channels/tone_table.h"
+#include "trimmed.h"
 
 #include <algorithm>
 #include <cctype>
@@ -13,14 +14,6 @@ const std::array<const char*, kFieldCount> kHeader = {
     "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode", "TStep", "Skip", "Power", "Comment",
 };
 
-std::string Trim(const std::string& text)
-{
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 std::string Lower(std::string text)
 {
     std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
@@ -29,7 +22,7 @@ std::string Lower(std::string text)
 
 bool ParseFixed(const std::string& raw, int decimals, std::int64_t& out)
 {
-    const std::string text = Trim(raw);
+    const std::string text = Trimmed(raw);
     std::int64_t whole = 0;
     std::size_t i = 0;
     for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
@@ -71,7 +64,7 @@ std::string FieldText(const CsvRecord& record, const Columns& columns, Field f)
 {
     const int i = columns[f];
     return i < 0 || static_cast<std::size_t>(i) >= record.fields.size() ? std::string()
-                                                                        : Trim(record.fields[static_cast<std::size_t>(i)]);
+                                                                        : Trimmed(record.fields[static_cast<std::size_t>(i)]);
 }
 
 MemoryRefusal Refusal(const CsvRecord& record, const Columns& columns, Field f, const std::string& message)

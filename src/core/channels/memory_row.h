@@ -21,7 +21,6 @@ extern const std::array<const char*, kFieldCount> kHeader;
 // Where each column is in the file's rows; -1 for a column the file lacks.
 using Columns = std::array<int, kFieldCount>;
 
-std::string Trim(const std::string& text);
 std::string Lower(std::string text);
 
 // A decimal number with at most `decimals` digits after the point, in

@@ -2,6 +2,7 @@
 
 #include "channels/band.h"
 #include "plan/plan_build.h"
+#include "trimmed.h"
 
 #include <yaml-cpp/yaml.h>
 
@@ -36,14 +37,6 @@ std::string Lower(std::string text)
 {
     std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
     return text;
-}
-
-std::string Trim(const std::string& text)
-{
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
 class Reader {
@@ -109,7 +102,7 @@ public:
                 return static_cast<int>(i);
         }
         for (std::size_t i = 0; i < entries.size(); ++i) {
-            if (Lower(Trim(entries[i])) == Lower(Trim(value)))
+            if (Lower(Trimmed(entries[i])) == Lower(Trimmed(value)))
                 return static_cast<int>(i);
         }
         std::string list;
@@ -189,7 +182,7 @@ public:
                 std::string value;
                 if (!text(node, valuePlace, value))
                     continue;
-                const std::string word = Lower(Trim(value));
+                const std::string word = Lower(Trimmed(value));
                 if (word == "true" || word == "false")
                     values.options.*s.optionCheck = word == "true";
                 else

@@ -10,40 +10,25 @@ namespace zem {
 namespace {
 
 // The service exchanges run without status, progress or cancel: only the
-// pump and the pauses of the caller apply. A radio that does not answer is
-// asked about through messenger.
-LinkHooks ServiceHooks(const LinkHooks& hooks, Messenger& messenger) {
+// pump, the pauses and the handshake's question of the caller apply.
+LinkHooks ServiceHooks(const LinkHooks& hooks) {
     LinkHooks service;
     service.pump = hooks.pump;
     service.sleep = hooks.sleep;
-    service.retryHandshake = [&messenger](const std::string& detail) {
-        return messenger.retryWithDetail(kMsgCommunicationError, detail);
-    };
+    service.retryHandshake = hooks.retryHandshake;
     return service;
-}
-
-// Opens the session's port; a port that does not open is said through messenger.
-std::unique_ptr<SerialPort> OpenServicePort(const LinkSession& session, Messenger& messenger, LinkOutcome& failure) {
-    auto port = OpenSessionPort(session, ServiceTimeouts, failure);
-    if (!port) messenger.notice(failure.message);
-    return port;
 }
 
 constexpr std::uint16_t kChannelStageEnd = 0x0B0;  // image bytes 0x000-0x0AF: 22 blocks
 
 // Reads the blocks [begin, end) into a copy and only then into image, so a
-// stage either arrives whole or leaves image as it was. Shows the message of
-// a failed block.
-LinkOutcome ReadStage(CloneProtocol& protocol, std::uint16_t begin, std::uint16_t end, RadioImage& image,
-                      Messenger& messenger) {
+// stage either arrives whole or leaves image as it was. A failed block's
+// message is the outcome's.
+LinkOutcome ReadStage(CloneProtocol& protocol, std::uint16_t begin, std::uint16_t end, RadioImage& image) {
     RadioImage working = image;
     for (std::uint16_t address = begin; address < end; address += kBlockSize) {
         BlockOutcome r = protocol.ReadBlock(address, kPowerReadTiming, working.data() + address);
-        if (r.result != BlockResult::Ok) {
-            LinkOutcome failed{LinkStatus::Failed, BlockFailureMessage(r.result), r.detail};
-            messenger.notice(failed.message);
-            return failed;
-        }
+        if (r.result != BlockResult::Ok) return {LinkStatus::Failed, BlockFailureMessage(r.result), r.detail};
     }
     std::copy(working.data() + begin, working.data() + end, image.data() + begin);
     return {};
@@ -51,11 +36,14 @@ LinkOutcome ReadStage(CloneProtocol& protocol, std::uint16_t begin, std::uint16_
 
 }  // namespace
 
-PowerReadOutcome ReadPowerSetting(RadioImage& image, const LinkSession& session, Messenger& messenger) {
+PowerReadOutcome ReadPowerSetting(RadioImage& image, const LinkSession& session) {
     PowerReadOutcome outcome;
-    auto port = OpenServicePort(session, messenger, outcome.link);
-    if (!port) return outcome;
-    CloneProtocol protocol(*port, ServiceHooks(session.hooks, messenger));
+    auto port = OpenSessionPort(session, ServiceTimeouts, outcome.link);
+    if (!port) {
+        outcome.messages.push_back(outcome.link.message);
+        return outcome;
+    }
+    CloneProtocol protocol(*port, ServiceHooks(session.hooks));
     if (protocol.EnterProgrammingMode() == HandshakeResult::Abandoned) {
         port->close();
         outcome.link = {LinkStatus::Abandoned, {}, protocol.handshakeDetail()};
@@ -64,10 +52,12 @@ PowerReadOutcome ReadPowerSetting(RadioImage& image, const LinkSession& session,
     protocol.pause(kStepPause);
     // A failed stage does not stop the next one: the power values are worth
     // having even when the channel bytes did not come.
-    LinkOutcome channels = ReadStage(protocol, 0x000, kChannelStageEnd, image, messenger);
-    LinkOutcome power = ReadStage(protocol, kPowerCalibrationOffset,
-                                  kPowerCalibrationOffset + kPowerCalibrationSize, image, messenger);
+    LinkOutcome channels = ReadStage(protocol, 0x000, kChannelStageEnd, image);
+    LinkOutcome power =
+        ReadStage(protocol, kPowerCalibrationOffset, kPowerCalibrationOffset + kPowerCalibrationSize, image);
     port->close();
+    for (const LinkOutcome* stage : {&channels, &power})
+        if (!stage->completed()) outcome.messages.push_back(stage->message);
     outcome.link = power.completed() ? channels : power;
     if (!channels.completed() && !power.completed()) outcome.link.detail = channels.detail + "; " + power.detail;
     outcome.refreshValues = true;
@@ -75,19 +65,18 @@ PowerReadOutcome ReadPowerSetting(RadioImage& image, const LinkSession& session,
 }
 
 LinkOutcome WritePowerSetting(const PowerValues& values, RadioImage& image, const LinkSession& session,
-                              Messenger& messenger, PowerLists lists) {
+                              PowerLists lists) {
     LinkOutcome outcome;
-    auto port = OpenServicePort(session, messenger, outcome);
+    auto port = OpenSessionPort(session, ServiceTimeouts, outcome);
     if (!port) return outcome;
-    CloneProtocol protocol(*port, ServiceHooks(session.hooks, messenger));
+    CloneProtocol protocol(*port, ServiceHooks(session.hooks));
     if (protocol.EnterProgrammingMode() == HandshakeResult::Abandoned) {
         port->close();
         return {LinkStatus::Abandoned, {}, protocol.handshakeDetail()};
     }
     // The radio's own bytes 0x3DE and 0x3DF go back as they are, so read the
     // whole row first; without it nothing is written.
-    outcome = ReadStage(protocol, kPowerCalibrationOffset, kPowerCalibrationOffset + kPowerCalibrationSize, image,
-                        messenger);
+    outcome = ReadStage(protocol, kPowerCalibrationOffset, kPowerCalibrationOffset + kPowerCalibrationSize, image);
     if (!outcome.completed()) {
         port->close();
         return outcome;
@@ -101,7 +90,6 @@ LinkOutcome WritePowerSetting(const PowerValues& values, RadioImage& image, cons
         BlockOutcome r = protocol.WriteBlock(address, kPowerWriteTiming, image.data() + address);
         if (r.result != BlockResult::Ok) {
             outcome = {LinkStatus::Failed, kMsgPowerWriteInterrupted, r.detail};
-            messenger.notice(outcome.message);
             break;
         }
     }

@@ -3,11 +3,9 @@
 #include "channels/channel_page.h"
 #include "channels/ms_flex_grid.h"
 #include "commands/command_host.h"
-#include "commands/command_ids.h"
 #include "pages/radio_page.h"
 #include "view/kivu_view.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
@@ -35,44 +33,46 @@ CChannelPage* FocusedCellEditor(CommandHost& host) {
     return editor && (focus == editor || editor->isAncestorOf(focus)) ? page : nullptr;
 }
 
+// Runs onField on the text field that has the focus, else onTable on the
+// channel table when it has the focus; else nothing.
 template <typename FieldAction, typename TableAction>
-void Bind(CommandHost& host, int id, FieldAction onField, TableAction onTable) {
-    QAction* action = host.action(id);
-    if (!action) return;
-    QObject::connect(action, &QAction::triggered, &host.hostWidget(), [&host, onField, onTable] {
-        if (QLineEdit* field = TypingField(QApplication::focusWidget())) {
-            onField(*field);
-        } else if (CChannelPage* page = FocusedTable(host)) {
-            onTable(*page);
-        }
-    });
+void OnFocused(CommandHost& host, FieldAction onField, TableAction onTable) {
+    if (QLineEdit* field = TypingField(QApplication::focusWidget())) {
+        onField(*field);
+    } else if (CChannelPage* page = FocusedTable(host)) {
+        onTable(*page);
+    }
 }
 
 }  // namespace
 
-void InstallEditCommands(CommandHost& host) {
-    Bind(
-        host, kCmdEditCut, [](QLineEdit& field) { field.cut(); },
+void EditCut(CommandHost& host) {
+    OnFocused(
+        host, [](QLineEdit& field) { field.cut(); },
         [](CChannelPage& page) { QApplication::clipboard()->setText(page.cutSelection()); });
-    Bind(
-        host, kCmdEditCopy, [](QLineEdit& field) { field.copy(); },
+}
+
+void EditCopy(CommandHost& host) {
+    OnFocused(
+        host, [](QLineEdit& field) { field.copy(); },
         [](CChannelPage& page) { QApplication::clipboard()->setText(page.copySelection()); });
+}
+
+void EditPaste(CommandHost& host) {
     // Paste in a cell's open editor is the table's business too: what the
     // clipboard holds decides between the editor and the cells.
-    if (QAction* paste = host.action(kCmdEditPaste)) {
-        QObject::connect(paste, &QAction::triggered, &host.hostWidget(), [&host] {
-            const QString text = QApplication::clipboard()->text();
-            if (CChannelPage* page = FocusedCellEditor(host))
-                page->pasteIntoEditor(text);
-            else if (QLineEdit* field = TypingField(QApplication::focusWidget()))
-                field->paste();
-            else if (CChannelPage* table = FocusedTable(host))
-                table->pasteText(text);
-        });
-    }
-    Bind(
-        host, kCmdEditClear, [](QLineEdit& field) { field.del(); },
-        [](CChannelPage& page) { page.deleteSelection(); });
+    const QString text = QApplication::clipboard()->text();
+    if (CChannelPage* page = FocusedCellEditor(host))
+        page->pasteIntoEditor(text);
+    else if (QLineEdit* field = TypingField(QApplication::focusWidget()))
+        field->paste();
+    else if (CChannelPage* table = FocusedTable(host))
+        table->pasteText(text);
+}
+
+void EditDelete(CommandHost& host) {
+    OnFocused(
+        host, [](QLineEdit& field) { field.del(); }, [](CChannelPage& page) { page.deleteSelection(); });
 }
 
 }  // namespace zem::gui

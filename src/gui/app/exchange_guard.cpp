@@ -1,7 +1,6 @@
 #include "app/exchange_guard.h"
 
 #include "commands/command_host.h"
-#include "commands/command_ids.h"
 #include "commands/user_dialogs.h"
 
 #include <QAction>
@@ -12,19 +11,6 @@
 
 namespace zem::gui {
 
-namespace {
-
-// The commands that start an exchange with the radio or replace the
-// document: none of them may run while an exchange holds the port and works
-// on a copy of the image.
-constexpr int kExclusiveCommands[] = {
-    kCmdReadFromRadio, kCmdWriteToRadio, kCmdOnLinePowerSet, kCmdDebugTxPower, kCmdFileNew, kCmdFileOpen,
-    kCmdRecentFile1,   kCmdRecentFile1 + 1, kCmdRecentFile1 + 2, kCmdRecentFile1 + 3, kCmdWriteSeveral,
-    kCmdImportCsv,     kCmdRadioHistory,    kCmdCompareWithRadio,
-};
-
-}  // namespace
-
 const char* const ExchangeGuard::kAskStopAndQuit = QT_TRANSLATE_NOOP("zem::gui::ExchangeGuard",
                                                            "A radio is still being read or written.\n"
                                                            "Stop every radio at its next block and quit the program?");
@@ -34,6 +20,8 @@ ExchangeGuard::ExchangeGuard(CommandHost& window, QObject* parent) : QObject(par
 }
 
 ExchangeGuard::~ExchangeGuard() { window_.hostWidget().removeEventFilter(this); }
+
+void ExchangeGuard::setExclusive(const QList<QAction*>& actions) { exclusive_ = actions; }
 
 void ExchangeGuard::watch(QObject* source, std::function<bool()> exchanging, std::function<void()> stop) {
     watched_.insert(source, Watched{std::move(exchanging), std::move(stop)});
@@ -53,18 +41,14 @@ void ExchangeGuard::setBusy(QObject* source, bool busy) {
     }
     const bool isBusy = !busy_.isEmpty();
     if (isBusy != wasBusy) {
-        for (int id : kExclusiveCommands) {
-            QAction* action = window_.action(id);
-            if (action == nullptr) {
-                continue;
-            }
+        for (QAction* action : exclusive_) {
             if (isBusy) {
                 // A hidden action reads as disabled (recent-file entries not
                 // in use); it must come back usable once it is shown.
-                enabledBefore_.insert(id, action->isEnabled() || !action->isVisible());
+                enabledBefore_.insert(action, action->isEnabled() || !action->isVisible());
                 action->setEnabled(false);
             } else {
-                action->setEnabled(enabledBefore_.value(id, true));
+                action->setEnabled(enabledBefore_.value(action, true));
             }
         }
     }

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QHash>
+#include <QList>
 #include <QObject>
 #include <QSet>
 
 #include <functional>
+
+class QAction;
 
 namespace zem::gui {
 
@@ -24,6 +27,9 @@ public:
 
     // The question asked when the window is closed during an exchange.
     static const char* const kAskStopAndQuit;
+
+    // The actions that would start another exchange or replace the document.
+    void setExclusive(const QList<QAction*>& actions);
 
     // A command whose busy state comes through setBusy. exchanging says
     // whether it is talking to a radio right now; stop makes it stop at
@@ -45,7 +51,8 @@ private:
     CommandHost& window_;
     QHash<QObject*, Watched> watched_;
     QSet<QObject*> busy_;
-    QHash<int, bool> enabledBefore_;
+    QList<QAction*> exclusive_;
+    QHash<QAction*, bool> enabledBefore_;
     bool quitting_ = false;  // Yes was chosen: the window closes once nothing is busy
 };
 

@@ -1,3 +1,4 @@
+#include "app/document_files.h"
 #include "app/main_window.h"
 
 #include "common/app_title.h"
@@ -61,7 +62,7 @@ int main(int argc, char* argv[]) {
 
     zem::gui::MainWindow window(commandLine.options);
     // A file named on the command line that cannot be opened ends the start.
-    if (!window.openCommandLineFile()) return 1;
+    if (!window.files().openCommandLineFile()) return 1;
     window.show();
     zem::gui::RunStartupOptions(window, sinceStart);
     return app.exec();

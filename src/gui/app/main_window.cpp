@@ -5,27 +5,32 @@
 #include "accessibility/menu_item_names.h"
 #include "app/about_dialog.h"
 #include "app/help_window.h"
-#include "app/recent_files.h"
-#include "channels/channel_page.h"
 #include "app/device_commands.h"
-#include "app/edit_commands.h"
+#include "app/document_files.h"
 #include "app/undo_router.h"
+#include "app/window_commands.h"
+#include "channels/channel_page.h"
 #include "view/kivu_view.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QIcon>
 #include <QLabel>
-#include <QLayout>
-#include <QPointer>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
+#include <QUrl>
 #include <QWhatsThis>
 
+#include <algorithm>
 #include <utility>
+#include <vector>
 
 // The pictures and help pages live in the static library zemgui, whose
 // resources must be registered by name.
@@ -56,9 +61,28 @@ private:
     bool byKey_ = false;
 };
 
-// A themed icon where the desktop has one, else the one we ship.
-QIcon Icon(const char* themeName, const char* bundled) {
-    return QIcon::fromTheme(QLatin1String(themeName), QIcon(QStringLiteral(":/icons/") + QLatin1String(bundled)));
+// A themed icon where the desktop has one, else the picture we ship or the style's own.
+QIcon MakeIcon(const Icon& icon, const QStyle& style) {
+    const QIcon fallback = icon.file != nullptr ? QIcon(QStringLiteral(":/icons/") + QLatin1String(icon.file))
+                                                : style.standardIcon(icon.standard);
+    return QIcon::fromTheme(QLatin1String(icon.theme), fallback);
+}
+
+void SetKeys(QAction& action, const Keys& keys) {
+    action.setShortcutContext(keys.context);
+    if (keys.allStandard) {
+        action.setShortcuts(keys.standard);
+    } else if (keys.standard != QKeySequence::UnknownKey) {
+        action.setShortcut(QKeySequence(keys.standard));
+    } else if (keys.key.key() != Qt::Key_unknown) {
+        QList<QKeySequence> sequences{QKeySequence(keys.key)};
+        if (keys.alternative.key() != Qt::Key_unknown) sequences.append(QKeySequence(keys.alternative));
+        action.setShortcuts(sequences);
+    } else {
+        return;
+    }
+    // The commands that tell the mouse from the keyboard ask it.
+    new ShortcutWatch(&action);
 }
 
 }  // namespace
@@ -69,8 +93,7 @@ MainWindow::MainWindow(const CommandLine& commandLine, QWidget* parent)
       boxes_(this),
       messenger_(&boxes_),
       desktopDialogs_(this),
-      dialogs_(&desktopDialogs_),
-      recent_(std::make_unique<RecentFiles>()) {
+      dialogs_(&desktopDialogs_) {
     InitZemResources();
     InstallAccessibleNames();
     setObjectName(QStringLiteral("mainWindow"));
@@ -79,35 +102,30 @@ MainWindow::MainWindow(const CommandLine& commandLine, QWidget* parent)
     setWindowIcon(QIcon(QStringLiteral(":/icons/zemprog.png")));
     setAcceptDrops(true);
 
-    view_ = new CKivuView(doc_, messenger_, this);
-    setCentralWidget(view_);
-    doc_.attachView(view_);
+    view_ = std::make_unique<CKivuView>(doc_, messenger_, this);
+    setCentralWidget(view_.get());
+    doc_.attachView(view_.get());
+    device_ = std::make_unique<DeviceCommands>(*this, this);
 
     createActions();
-    new UndoRouter(doc_.undoStack(), *action(kCmdEditUndo), *action(kCmdEditRedo), this);
+    undo_ = std::make_unique<UndoRouter>(doc_.undoStack(), *action(kCmdEditUndo), *action(kCmdEditRedo), this);
     createMenus();
     createToolBar();
     createStatusBar();
-    updateRecentFileActions();
 
-    afterDocumentLoaded(true);
+    files_ = std::make_unique<DocumentFiles>(*this, recentLabel_, this);
+    targets_ = std::make_unique<CommandTargets>(CommandTargets{*this, *files_, *device_});
+    QList<QAction*> exclusive;
+    for (const WindowCommand& command : WindowCommandTable())
+        if (command.flags & kExclusive) exclusive.append(action(command.id));
+    device_->actionsReady(exclusive);
+
+    files_->showNewDocument();
     // Never larger than the screen, whatever its size and scale.
     resize(QSize(1200, 700).boundedTo(screen()->availableGeometry().size()));
-
-    InstallDeviceCommands(*this);
-    InstallEditCommands(*this);
 }
 
-MainWindow::~MainWindow() {
-    // The pages and the radio commands refer to the document and the
-    // messenger, which are members: they go first, newest first, while both
-    // still exist.
-    QList<QPointer<QObject>> children;
-    for (QObject* child : QObject::children())
-        if (!qobject_cast<QLayout*>(child)) children.prepend(child);
-    for (const QPointer<QObject>& child : children) delete child.data();
-    doc_.attachView(nullptr);
-}
+MainWindow::~MainWindow() { doc_.attachView(nullptr); }
 
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
@@ -123,246 +141,54 @@ void MainWindow::setMessenger(zem::Messenger* target) { messenger_.setTarget(tar
 
 void MainWindow::setUserDialogs(UserDialogs* dialogs) { dialogs_ = dialogs ? dialogs : &desktopDialogs_; }
 
-QAction* MainWindow::makeAction(int id, const QString& text, const QString& prompt) {
-    auto* act = new QAction(text, this);
-    act->setObjectName(QStringLiteral("cmd%1").arg(id));
+QAction* MainWindow::makeAction(const WindowCommand& command) {
+    auto* act = new QAction(CommandText(command.text), this);
+    act->setObjectName(QStringLiteral("cmd%1").arg(command.id));
     // The prompt's first line goes to the status bar, the second is the tooltip.
+    const QString prompt = CommandText(command.prompt);
     const int split = prompt.indexOf(QLatin1Char('\n'));
     act->setStatusTip(split < 0 ? prompt : prompt.left(split));
     if (split >= 0) act->setToolTip(prompt.mid(split + 1));
-    actions_.insert(id, act);
+    if (command.icon.theme != nullptr) act->setIcon(MakeIcon(command.icon, *style()));
+    SetKeys(*act, command.keys);
+    if (command.flags & kHintWithoutKeys) HideShortcutHint(act);
+    if (command.flags & kCheckable) {
+        act->setCheckable(true);
+        act->setChecked(command.flags & kChecked);
+        if (command.run)
+            connect(act, &QAction::toggled, this, [this, run = command.run](bool on) { run(*targets_, on); });
+    } else if (command.run) {
+        connect(act, &QAction::triggered, this, [this, run = command.run] { run(*targets_, false); });
+    }
+    actions_.insert(command.id, act);
     addAction(act);  // shortcuts work with the toolbar and menu hidden too
     return act;
 }
 
 void MainWindow::createActions() {
-    auto shortcut = [](QAction* act, const QKeySequence& keys) {
-        act->setShortcut(keys);
-        act->setShortcutContext(Qt::WindowShortcut);
-    };
-    QAction* a = nullptr;
-
-    a = makeAction(kCmdFileNew, QStringLiteral("New(&N)\tCtrl+N"), QStringLiteral("Create a new document\nNew"));
-    a->setIcon(Icon("document-new", "new.png"));
-    shortcut(a, QKeySequence(Qt::CTRL | Qt::Key_N));
-    connect(a, &QAction::triggered, this, [this] { fileNew(); });
-
-    a = makeAction(kCmdFileOpen, QStringLiteral("Open(&O)...\tCtrl+O"), QStringLiteral("Open an existing document\nOpen"));
-    a->setIcon(Icon("document-open", "open.png"));
-    shortcut(a, QKeySequence(Qt::CTRL | Qt::Key_O));
-    connect(a, &QAction::triggered, this, [this] { fileOpen(); });
-
-    a = makeAction(kCmdFileSave, QStringLiteral("Save(&S)\tCtrl+S"), QStringLiteral("Save the active document\nSave"));
-    a->setIcon(Icon("document-save", "save.png"));
-    shortcut(a, QKeySequence(Qt::CTRL | Qt::Key_S));
-    connect(a, &QAction::triggered, this, [this] { fileSave(); });
-
-    a = makeAction(kCmdFileSaveAs, QStringLiteral("Save as(&A)..."),
-                   QStringLiteral("Save the active document with a new name\nSave As"));
-    connect(a, &QAction::triggered, this, [this] { fileSaveAs(); });
-
-    // Cut, copy, paste and delete of the channel table's cells (and of a
-    // text field's text) are connected by InstallEditCommands.
-    a = makeAction(kCmdEditCut, QStringLiteral("Cut(&T)\tCtrl+X"),
-                   QStringLiteral("Cut the selected cells and put them on the Clipboard\nCut"));
-    shortcut(a, QKeySequence::Cut);
-    a = makeAction(kCmdEditCopy, QStringLiteral("Copy(&C)\tCtrl+C"),
-                   QStringLiteral("Copy the selected cells to the Clipboard\nCopy"));
-    shortcut(a, QKeySequence::Copy);
-    a = makeAction(kCmdEditPaste, QStringLiteral("Paste(&P)\tCtrl+V"),
-                   QStringLiteral("Insert the Clipboard contents at the selected cell\nPaste"));
-    shortcut(a, QKeySequence::Paste);
-    a = makeAction(kCmdEditClear, QStringLiteral("Delete(&D)\tDel"), QStringLiteral("Empty the selected cells\nDelete"));
-    shortcut(a, QKeySequence(Qt::Key_Delete));
-
-    // The channel list as CSV, printing, the radio, the ports and the
-    // service mode are connected and enabled by InstallDeviceCommands.
-    a = makeAction(kCmdImportCsv, QStringLiteral("&Import channel list..."),
-                   QStringLiteral("Replace the channels by those of a channel list: this program's CSV or the "
-                                  "memory list of other programming tools\nImport channel list"));
-    a->setEnabled(false);
-    a = makeAction(kCmdExportCsv, QStringLiteral("&Export channel list..."),
-                   QStringLiteral("Save the channels as this program's CSV or as the memory list of other "
-                                  "programming tools\nExport channel list"));
-    a->setEnabled(false);
-    a = makeAction(kCmdRadioHistory, QStringLiteral("&Radio history..."),
-                   QStringLiteral("Open one of the radios read before\nRadio history"));
-    connect(a, &QAction::triggered, this, [this] { showRadioHistory(); });
-
-    a = makeAction(kCmdPrint, QStringLiteral("Print(&P)...\tCtrl+P"), QStringLiteral("Print the active document\nPrint"));
-    a->setIcon(Icon("document-print", "print.png"));
-    shortcut(a, QKeySequence(Qt::CTRL | Qt::Key_P));
-    a->setEnabled(false);
-    a = makeAction(kCmdPrintPreview, QStringLiteral("Print Preview(&V)"), QStringLiteral("Display full pages\nPrint Preview"));
-    a->setEnabled(false);
-    a = makeAction(kCmdPrintSetup, QStringLiteral("Print Setup(&S)..."),
-                   QStringLiteral("Change the printer and printing options\nPrint Setup"));
-    a->setEnabled(false);
-
-    for (int i = 0; i < RecentFiles::kMaxEntries; ++i) {
-        a = makeAction(kCmdRecentFile1 + i, QString(), QStringLiteral("Open this file"));
-        a->setVisible(false);
-        connect(a, &QAction::triggered, this, [this, i] { openRecentFile(i); });
-    }
-
-    // Undo and Redo act on the document's history; inside a text field or
-    // an open cell editor their keys act on the typing there alone.
-    a = makeAction(kCmdEditUndo, QString(), QStringLiteral("Undo the last change\nUndo"));
-    a->setIcon(QIcon::fromTheme(QStringLiteral("edit-undo"), style()->standardIcon(QStyle::SP_ArrowBack)));
-    a->setShortcuts(QKeySequence::Undo);
-    a->setShortcutContext(Qt::WindowShortcut);
-    a = makeAction(kCmdEditRedo, QString(), QStringLiteral("Redo the change undone last\nRedo"));
-    a->setIcon(QIcon::fromTheme(QStringLiteral("edit-redo"), style()->standardIcon(QStyle::SP_ArrowForward)));
-    a->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    a->setShortcutContext(Qt::WindowShortcut);
-
-    a = makeAction(kCmdExit, QStringLiteral("Exit(&X)"),
-                   QStringLiteral("Quit the application; prompts to save documents\nExit"));
-    connect(a, &QAction::triggered, this, &QWidget::close);
-
-    a = makeAction(kCmdReadFromRadio, QStringLiteral("Read From Radio(&U)\tCtrl+R"),
-                   QStringLiteral("Read Data From interphone \nRead"));
-    a->setIcon(Icon("go-down", "read.png"));
-    shortcut(a, QKeySequence(Qt::CTRL | Qt::Key_R));
-    a->setEnabled(false);
-    a = makeAction(kCmdWriteToRadio, QStringLiteral("&Write to Radio\tCtrl+W"), QStringLiteral("Write Data to interphone\nWrite"));
-    a->setIcon(Icon("go-up", "write.png"));
-    shortcut(a, QKeySequence(Qt::CTRL | Qt::Key_W));
-    a->setEnabled(false);
-
-    a = makeAction(kCmdWriteSeveral, QStringLiteral("Write to &several radios..."),
-                   QStringLiteral("Write this document into many radios, at once or one after another\nWrite to several radios"));
-    a->setIcon(Icon("mail-send", "write.png"));
-    a->setEnabled(false);
-
-    a = makeAction(kCmdCompareWithRadio, QStringLiteral("&Compare with radio..."),
-                   QStringLiteral("Read the radio and list where it differs from the document; the document stays as it is\n"
-                                  "Compare with radio"));
-    a->setEnabled(false);
-    a = makeAction(kCmdCompareWithFile, QStringLiteral("Compare with &file..."),
-                   QStringLiteral("List where a program file differs from the document\nCompare with file"));
-    a->setEnabled(false);
-
-    a = makeAction(kCmdEditChannel, QStringLiteral("&Edit Channel\tCtrl+G"), QStringLiteral("Edit channel Data \nEdit"));
-    a->setIcon(Icon("document-edit", "edit.png"));
-    shortcut(a, QKeySequence(Qt::CTRL | Qt::Key_G));
-    new ShortcutWatch(a);
-    connect(a, &QAction::triggered, this, &MainWindow::editChannel);
-
-    a = makeAction(kCmdOnLinePowerSet, QStringLiteral("On Line Power Set(&Y)\tCtrl+T"), QString());
-    a->setEnabled(false);
-    // The toolbar's power button; Ctrl+T reaches it.
-    a = makeAction(kCmdDebugTxPower, QStringLiteral("Debug TX Power,Squelch Level,Low Power Alert on line"),
-                   QStringLiteral("Debug TX Power,Squelch Level,Low Power Alert on line"));
-    a->setIcon(Icon("preferences-system", "power.png"));
-    shortcut(a, QKeySequence(Qt::CTRL | Qt::Key_T));
-    a->setEnabled(false);
-
-    // The hints Ctrl+C .. Ctrl+F in these texts have no keys behind them, so
-    // copying text never switches the port.
-    const struct {
-        int id;
-        const char* text;
-        const char* prompt;
-    } ports[] = {
-        {kCmdCom1, "COM1(&P)\tCtrl+C", "Choose Com1"},
-        {kCmdCom2, "COM2(&Q)\tCtrl+D", "Choose Com2"},
-        {kCmdCom3, "COM3(&S)\tCtrl+E", "Choose Com3"},
-        {kCmdCom4, "COM4(&T\tCtrl+F", "Choose Com4"},
-        {kCmdOtherPort, "&Other ....", "Choose other Com Port"},
-    };
-    for (const auto& port : ports) {
-        a = makeAction(port.id, QLatin1String(port.text), QLatin1String(port.prompt));
-        a->setEnabled(false);
-        HideShortcutHint(a);
-    }
-
-    a = makeAction(kCmdVerifyAfterWrite, QStringLiteral("&Verify after write"),
-                   QStringLiteral("Read the radio back after a write and compare it with what was written\nVerify"));
-    a->setCheckable(true);
-    a->setEnabled(false);
-
-    a = makeAction(kCmdViewToolbar, QStringLiteral("Toolbar(&T)"), QStringLiteral("Show or hide the toolbar\nToggle ToolBar"));
-    a->setCheckable(true);
-    a->setChecked(true);
-    a = makeAction(kCmdViewStatusBar, QStringLiteral("Status Bar(&S)"),
-                   QStringLiteral("Show or hide the status bar\nToggle StatusBar"));
-    a->setCheckable(true);
-    a->setChecked(true);
-
-    a = makeAction(kCmdHelpContents, QStringLiteral("Help Content(&H)"), QString());
-    connect(a, &QAction::triggered, this, [this] { showHelpTopic(QStringLiteral("contents.html")); });
-    a = makeAction(kCmdHelpIndex, QStringLiteral("Help List"), QStringLiteral("List the catalog of help \nHelp List"));
-    connect(a, &QAction::triggered, this, [this] { showHelpTopic(QStringLiteral("contents.html")); });
-    a = makeAction(kCmdHelp, QStringLiteral("Help"), QStringLiteral("Show the help about current task\nhelp"));
-    shortcut(a, QKeySequence(Qt::Key_F1));
-    connect(a, &QAction::triggered, this, &MainWindow::showCurrentHelp);
-    a = makeAction(kCmdContextHelp, QStringLiteral("What's This"), QStringLiteral("Show the context of help\nhelp"));
-    a->setIcon(Icon("help-contextual", "whatsthis.png"));
-    shortcut(a, QKeySequence(Qt::SHIFT | Qt::Key_F1));
-    new ShortcutWatch(a);
-    connect(a, &QAction::triggered, this, &MainWindow::showContextHelp);
-
-    a = makeAction(kCmdAbout, QStringLiteral("About Me(&A)..."),
-                   QStringLiteral("Display the version,copyright of this software \n about"));
-    a->setIcon(Icon("help-about", "about.png"));
-    connect(a, &QAction::triggered, this, &MainWindow::showAbout);
+    for (const WindowCommand& command : WindowCommandTable())
+        if (command.id != 0) makeAction(command);
 }
 
 void MainWindow::createMenus() {
-    fileMenu_ = menuBar()->addMenu(QStringLiteral("File(&F)"));
-    fileMenu_->addAction(action(kCmdFileNew));
-    fileMenu_->addAction(action(kCmdFileOpen));
-    fileMenu_->addAction(action(kCmdFileSave));
-    fileMenu_->addAction(action(kCmdFileSaveAs));
-    fileMenu_->addSeparator();
-    fileMenu_->addAction(action(kCmdImportCsv));
-    fileMenu_->addAction(action(kCmdExportCsv));
-    fileMenu_->addAction(action(kCmdRadioHistory));
-    fileMenu_->addSeparator();
-    fileMenu_->addAction(action(kCmdPrint));
-    fileMenu_->addAction(action(kCmdPrintPreview));
-    fileMenu_->addAction(action(kCmdPrintSetup));
-    fileMenu_->addSeparator();
-    recentPlaceholder_ = fileMenu_->addAction(tr("Recent File"));
-    recentPlaceholder_->setEnabled(false);
-    for (int i = 0; i < RecentFiles::kMaxEntries; ++i) fileMenu_->addAction(action(kCmdRecentFile1 + i));
-    fileMenu_->addSeparator();
-    fileMenu_->addAction(action(kCmdExit));
-
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit(&E)"));
-    edit->setObjectName(QStringLiteral("editMenu"));
-    edit->addAction(action(kCmdEditUndo));
-    edit->addAction(action(kCmdEditRedo));
-    edit->addSeparator();
-    for (int id : {kCmdEditCut, kCmdEditCopy, kCmdEditPaste, kCmdEditClear}) edit->addAction(action(id));
-
-    QMenu* program = menuBar()->addMenu(QStringLiteral("Program(&P)"));
-    program->addAction(action(kCmdReadFromRadio));
-    program->addSeparator();
-    program->addAction(action(kCmdWriteToRadio));
-    program->addAction(action(kCmdWriteSeveral));
-    program->addSeparator();
-    program->addAction(action(kCmdCompareWithRadio));
-    program->addAction(action(kCmdCompareWithFile));
-    program->addSeparator();
-    program->addAction(action(kCmdEditChannel));
-    program->addSeparator();
-    program->addAction(action(kCmdOnLinePowerSet));
-
-    QMenu* setup = menuBar()->addMenu(QStringLiteral("Setup(&S)"));
-    for (int id : {kCmdCom1, kCmdCom2, kCmdCom3, kCmdCom4, kCmdOtherPort}) setup->addAction(action(id));
-    setup->addSeparator();
-    setup->addAction(action(kCmdVerifyAfterWrite));
-
-    QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("View(&V)"));
-    viewMenu->addAction(action(kCmdViewToolbar));
-    viewMenu->addAction(action(kCmdViewStatusBar));
-
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Help(&H)"));
-    help->addAction(action(kCmdHelpContents));
-    help->addSeparator();
-    help->addAction(action(kCmdAbout));
+    QMenu* menu = nullptr;
+    Menu current = Menu::None;
+    for (const WindowCommand& command : WindowCommandTable()) {
+        if (command.menu == Menu::None) continue;
+        if (command.menu != current) {
+            current = command.menu;
+            menu = menuBar()->addMenu(MenuTitle(current));
+            if (current == Menu::Edit) menu->setObjectName(QStringLiteral("editMenu"));
+        } else if (command.flags & kNewGroup) {
+            menu->addSeparator();
+        }
+        if (command.id != 0) {
+            menu->addAction(action(command.id));
+        } else {
+            recentLabel_ = menu->addAction(CommandText(command.text));
+            recentLabel_->setEnabled(false);
+        }
+    }
 }
 
 void MainWindow::createToolBar() {
@@ -370,16 +196,21 @@ void MainWindow::createToolBar() {
     toolBar_->setObjectName(QStringLiteral("standardToolBar"));
     toolBar_->setIconSize(QSize(18, 18));
     toolBar_->setAllowedAreas(Qt::AllToolBarAreas);
-    for (int id : {kCmdFileNew, kCmdFileOpen, kCmdFileSave}) toolBar_->addAction(action(id));
-    toolBar_->addSeparator();
-    for (int id : {kCmdEditUndo, kCmdEditRedo}) toolBar_->addAction(action(id));
-    toolBar_->addSeparator();
-    for (int id : {kCmdReadFromRadio, kCmdWriteToRadio, kCmdWriteSeveral, kCmdEditChannel, kCmdPrint, kCmdContextHelp, kCmdAbout,
-                   kCmdDebugTxPower})
-        toolBar_->addAction(action(id));
-    connect(action(kCmdViewToolbar), &QAction::toggled, toolBar_, &QToolBar::setVisible);
+    std::vector<const WindowCommand*> buttons;
+    for (const WindowCommand& command : WindowCommandTable())
+        if (command.toolbar > 0) buttons.push_back(&command);
+    std::sort(buttons.begin(), buttons.end(),
+              [](const WindowCommand* a, const WindowCommand* b) { return a->toolbar < b->toolbar; });
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        if (i > 0 && buttons[i]->toolbar / 10 != buttons[i - 1]->toolbar / 10) toolBar_->addSeparator();
+        toolBar_->addAction(action(buttons[i]->id));
+    }
     connect(toolBar_, &QToolBar::visibilityChanged, action(kCmdViewToolbar), &QAction::setChecked);
 }
+
+void MainWindow::showToolBar(bool shown) { toolBar_->setVisible(shown); }
+
+void MainWindow::showStatusBar(bool shown) { statusBar()->setVisible(shown); }
 
 void MainWindow::createStatusBar() {
     QStatusBar* bar = statusBar();
@@ -394,27 +225,8 @@ void MainWindow::createStatusBar() {
         pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         bar->addPermanentWidget(pane);
     }
-    connect(view_, &CKivuView::statusHint, bar, [bar](const QString& hint) { bar->showMessage(hint); });
-    connect(action(kCmdViewStatusBar), &QAction::toggled, bar, &QStatusBar::setVisible);
+    connect(view_.get(), &CKivuView::statusHint, bar, [bar](const QString& hint) { bar->showMessage(hint); });
 }
-
-void MainWindow::updateRecentFileActions() {
-    const QStringList& files = recent_->entries();
-    for (int i = 0; i < RecentFiles::kMaxEntries; ++i) {
-        QAction* a = action(kCmdRecentFile1 + i);
-        if (i < files.size()) {
-            QString shown = files.at(i);
-            shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
-            a->setText(tr("&%1 %2").arg(i + 1).arg(shown));
-            a->setVisible(true);
-        } else {
-            a->setVisible(false);
-        }
-    }
-    recentPlaceholder_->setVisible(files.isEmpty());
-}
-
-QStringList MainWindow::recentFiles() const { return recent_->entries(); }
 
 void MainWindow::editChannel() {
     // The hint to double-click is for the mouse; Ctrl+G goes straight to the table.
@@ -431,9 +243,7 @@ void MainWindow::showAbout() {
 
 void MainWindow::showHelpTopic(const QString& page) { HelpWindow::Instance(this).showTopic(page); }
 
-void MainWindow::showCurrentHelp() {
-    showHelpTopic(view_->currentPage().helpTopic());
-}
+void MainWindow::showCurrentHelp() { showHelpTopic(view_->currentPage().helpTopic()); }
 
 void MainWindow::showContextHelp() {
     // From the keyboard the help is the focused control's (or its nearest
@@ -449,6 +259,27 @@ void MainWindow::showContextHelp() {
     }
     statusBar()->showMessage(tr(kContextHelpPrompt));
     QWhatsThis::enterWhatsThisMode();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (files_->maybeSave())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile()) {
+            event->acceptProposedAction();
+            files_->openFile(url.toLocalFile());
+            return;
+        }
+    }
 }
 
 }  // namespace zem::gui

@@ -14,7 +14,6 @@
 
 class QAction;
 class QLabel;
-class QMenu;
 class QToolBar;
 
 namespace zem {
@@ -24,12 +23,16 @@ class Messenger;
 namespace zem::gui {
 
 class CKivuView;
-class RecentFiles;
+class DeviceCommands;
+class DocumentFiles;
+class UndoRouter;
+struct CommandTargets;
+struct WindowCommand;
 
-// The program's one window: menus, toolbar, status bar, the form view with
-// the three pages, and the file commands. The radio, port, service and
-// print commands are created disabled here and are connected and enabled
-// by InstallDeviceCommands, called once at the end of construction.
+// The program's one window: menus, toolbar and shortcuts built from the
+// command table (app/window_commands.h), status bar, and the form view with
+// the three pages. The program file's life is DocumentFiles', the radio,
+// port, service and print commands are DeviceCommands'.
 class MainWindow : public QMainWindow, public CommandHost {
     Q_OBJECT
 
@@ -58,36 +61,20 @@ public:
 
     const CommandLine& commandLine() const override { return commandLine_; }
 
-    // Opens the program file named on the command line, if any. False when
-    // that file cannot be opened; the message has been shown then.
-    bool openCommandLineFile();
-
-    // The file commands. Each returns false when it did not happen (the
-    // user cancelled, or the file was refused, with a message).
-    bool fileNew();
-    bool fileOpen();
-    bool openFile(const QString& path);
-    bool fileSave();
-    bool fileSaveAs();
-    bool openRecentFile(int entry);  // 0-3
-
-    // File, Radio history...: lists the radios read before and opens the
-    // one chosen as an untitled document.
-    bool showRadioHistory();
-    // Opens a program file as a new, untitled document: Save asks for a
-    // name, and the file does not join the recent files.
-    bool openUntitled(const QString& path);
-
-    // Offers to save when the pages hold changes. False when the user
-    // cancelled (or the save failed): the caller must not go on.
-    bool maybeSave();
-
-    // The recent-file list, most recent first, at most 4 entries.
-    QStringList recentFiles() const;
+    // New, open, save, the recent files and the save-changes question.
+    DocumentFiles& files() { return *files_; }
 
     // Opens the help window at a topic page ("contents.html",
     // "channel_table.html", ...); gui dialogs use it for their F1.
     void showHelpTopic(const QString& page);
+
+    // The window's own commands.
+    void editChannel();
+    void showCurrentHelp();
+    void showContextHelp();
+    void showAbout();
+    void showToolBar(bool shown);
+    void showStatusBar(bool shown);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -96,20 +83,11 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    QAction* makeAction(int id, const QString& text, const QString& prompt);
+    QAction* makeAction(const WindowCommand& command);
     void createActions();
     void createMenus();
     void createToolBar();
     void createStatusBar();
-    void updateRecentFileActions();
-    void afterDocumentLoaded(bool isNewDocument);
-    bool loadFile(const QString& path);
-    bool saveTo(const QString& path);
-    void showCurrentHelp();
-    void editChannel();
-    void showAbout();
-    void showContextHelp();
-    QString documentName() const;
 
     CommandLine commandLine_;
     CKivuDoc doc_;
@@ -117,13 +95,17 @@ private:
     ForwardingMessenger messenger_;
     QtUserDialogs desktopDialogs_;
     UserDialogs* dialogs_;
-    std::unique_ptr<RecentFiles> recent_;
-    CKivuView* view_ = nullptr;
     QMap<int, QAction*> actions_;
-    QMenu* fileMenu_ = nullptr;
-    QAction* recentPlaceholder_ = nullptr;
+    QAction* recentLabel_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     QLabel* idleText_ = nullptr;
+    // Children of the window that use the document and the messenger: they
+    // are deleted first, while both still exist, newest first.
+    std::unique_ptr<CKivuView> view_;
+    std::unique_ptr<UndoRouter> undo_;
+    std::unique_ptr<DocumentFiles> files_;
+    std::unique_ptr<DeviceCommands> device_;
+    std::unique_ptr<CommandTargets> targets_;
 };
 
 }  // namespace zem::gui

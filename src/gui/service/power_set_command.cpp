@@ -3,6 +3,7 @@
 #include "channels/channel_page.h"
 #include "commands/command_host.h"
 #include "doc/kivu_doc.h"
+#include "link/link_messages.h"
 #include "link/link_worker.h"
 #include "link/port_selection.h"
 #include "service/access_code.h"
@@ -24,6 +25,16 @@ constexpr std::size_t kChannelAreaEnd = 0x0B0;
 
 void CopyBytes(const zem::RadioImage& from, zem::RadioImage& to, std::size_t begin, std::size_t end) {
     std::copy(from.bytes.begin() + begin, from.bytes.begin() + end, to.bytes.begin() + begin);
+}
+
+// The exchange says nothing itself: a radio that does not answer the
+// handshake is asked about through the worker's messenger, which asks on the
+// window's thread.
+zem::LinkSession AskingThrough(zem::Messenger& messenger, zem::LinkSession session) {
+    session.hooks.retryHandshake = [&messenger](const std::string& detail) {
+        return messenger.retryWithDetail(zem::kMsgCommunicationError, detail);
+    };
+    return session;
 }
 
 }  // namespace
@@ -90,7 +101,9 @@ void PowerSetCommand::readFromRadio(CPowerSetDlg& dialog, LinkWorker& worker) {
     session.hooks = worker.hooks({}, {}, {});
     worker.start(
         [session, working, refresh](zem::Messenger& messenger) {
-            const zem::PowerReadOutcome outcome = zem::ReadPowerSetting(*working, session, messenger);
+            const zem::PowerReadOutcome outcome = zem::ReadPowerSetting(*working, AskingThrough(messenger, session));
+            // The worker shows them once the exchange has ended.
+            for (const std::string& message : outcome.messages) messenger.notice(message);
             *refresh = outcome.refreshValues;
             return outcome.link;
         },
@@ -124,7 +137,10 @@ void PowerSetCommand::writeToRadio(CPowerSetDlg& dialog, LinkWorker& worker) {
     session.hooks = worker.hooks({}, {}, {});
     worker.start(
         [session, working, values](zem::Messenger& messenger) {
-            return zem::WritePowerSetting(values, *working, session, messenger);
+            const zem::LinkOutcome outcome =
+                zem::WritePowerSetting(values, *working, AskingThrough(messenger, session));
+            if (!outcome.message.empty()) messenger.notice(outcome.message);
+            return outcome;
         },
         [this, &dialog, working](const zem::LinkOutcome&) {
             // What was stored before the radio stopped answering stays in

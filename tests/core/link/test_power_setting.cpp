@@ -35,15 +35,14 @@ TEST(PowerSetting, ReadTakesEachStageWholeOrNotAtAllAndAFailedStageDoesNotStopTh
         SimLine line(ServiceRadio(), c.faults);
         RadioImage image = PatternImage(60);
         const RadioImage before = image;
-        RecordingMessenger messenger;
 
-        PowerReadOutcome outcome = ReadPowerSetting(image, FastSession(line.device()), messenger);
+        PowerReadOutcome outcome = ReadPowerSetting(image, FastSession(line.device()));
         line.stop();
 
         const bool failed = !c.channelsArrive || !c.powerArrives;
         EXPECT_EQ(outcome.link.status, failed ? LinkStatus::Failed : LinkStatus::Completed) << outcome.link.detail;
         EXPECT_TRUE(outcome.refreshValues);
-        EXPECT_EQ(messenger.texts(), failed ? std::vector<std::string>{kMsgShortReply} : std::vector<std::string>{});
+        EXPECT_EQ(outcome.messages, failed ? std::vector<std::string>{kMsgShortReply} : std::vector<std::string>{});
         EXPECT_TRUE(SameRange(image, c.channelsArrive ? line.radio().memory() : before, 0x000, 0x0B0));
         EXPECT_TRUE(SameRange(image, before, 0x0B0, 0x3D0));
         EXPECT_TRUE(SameRange(image, c.powerArrives ? line.radio().memory() : before, 0x3D0, 0x3E0));
@@ -74,13 +73,12 @@ TEST(PowerSetting, WriteSendsTheChosenValuesWithTheRadiosLastTwoBytesAndStopsAtA
         const RadioImage before = image;
         PowerValues values = PowerValuesFromImage(ServiceRadio());
         values.low[0] = 200;
-        RecordingMessenger messenger;
 
-        LinkOutcome outcome = WritePowerSetting(values, image, FastSession(line.device()), messenger);
+        LinkOutcome outcome = WritePowerSetting(values, image, FastSession(line.device()));
         line.stop();
 
         EXPECT_EQ(outcome.status, c.message ? LinkStatus::Failed : LinkStatus::Completed) << outcome.detail;
-        EXPECT_EQ(messenger.texts(), c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{});
+        EXPECT_EQ(outcome.message, c.message ? c.message : "");
         const std::string sent = Hex(line.radio().received());
         EXPECT_NE(sent.find(c.sent), std::string::npos) << sent;
         EXPECT_EQ(sent.find(c.unsent), std::string::npos) << sent;

@@ -90,7 +90,7 @@ TEST_F(FileCommandsTest, SavedFileHoldsExactlyWhatThePagesStoreTheValueBeingType
     EXPECT_EQ(readFile(path), bytesOf(expected));
     EXPECT_EQ(window->document().pathName(), path);
     EXPECT_EQ(window->windowTitle(), "Zem Electronics Co., Ltd. Programing Software");
-    EXPECT_EQ(window->recentFiles(), QStringList{path});
+    EXPECT_EQ(window->files().recentFiles(), QStringList{path});
 }
 
 TEST_F(FileCommandsTest, FileOnTheCommandLineShowsItsOwnBandAndSavesBackUnchanged) {
@@ -127,7 +127,7 @@ TEST_F(FileCommandsTest, RefusedFileLeavesDocumentAndPagesAsTheyWere) {
     EXPECT_EQ(window->document().image(), before);
     EXPECT_TRUE(window->document().pathName().isEmpty());
     EXPECT_EQ(cell(1, 1), "145.00000");
-    EXPECT_TRUE(window->recentFiles().isEmpty());
+    EXPECT_TRUE(window->files().recentFiles().isEmpty());
 }
 
 TEST_F(FileCommandsTest, SaveChangesIsAskedOnlyWhenSomethingChanged) {
@@ -171,7 +171,7 @@ TEST_F(FileCommandsTest, RecentListKeepsFourEntriesOpensEachAndDropsFilesThatAre
         dialogs.openNames = {paths.last()};
         trigger(gui::kCmdFileOpen);
     }
-    EXPECT_EQ(window->recentFiles(), (QStringList{paths[4], paths[3], paths[2], paths[1]}));
+    EXPECT_EQ(window->files().recentFiles(), (QStringList{paths[4], paths[3], paths[2], paths[1]}));
     EXPECT_TRUE(window->action(gui::kCmdRecentFile1 + 3)->isVisible());
 
     // The first entry opens like any other.
@@ -181,7 +181,7 @@ TEST_F(FileCommandsTest, RecentListKeepsFourEntriesOpensEachAndDropsFilesThatAre
     EXPECT_EQ(page().bandCombo().currentText(), "400-470MHZ");
     trigger(gui::kCmdRecentFile1 + 1);
     EXPECT_EQ(window->document().pathName(), paths[3]);
-    EXPECT_EQ(window->recentFiles(), (QStringList{paths[3], paths[4], paths[2], paths[1]}));
+    EXPECT_EQ(window->files().recentFiles(), (QStringList{paths[3], paths[4], paths[2], paths[1]}));
     EXPECT_EQ(dialogs.saveQuestions, 0);
     EXPECT_TRUE(messages.empty());
 
@@ -190,7 +190,7 @@ TEST_F(FileCommandsTest, RecentListKeepsFourEntriesOpensEachAndDropsFilesThatAre
     trigger(gui::kCmdRecentFile1 + 2);
     EXPECT_EQ(messages.texts().size(), 1u);
     EXPECT_EQ(window->document().pathName(), paths[3]);
-    EXPECT_EQ(window->recentFiles(), (QStringList{paths[3], paths[4], paths[1]}));
+    EXPECT_EQ(window->files().recentFiles(), (QStringList{paths[3], paths[4], paths[1]}));
 }
 
 }  // namespace

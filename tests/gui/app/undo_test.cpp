@@ -223,7 +223,7 @@ TEST_F(UndoTest, UndoBackToTheSavedDocumentIsNoChangeAndNewOrOpenStartAfresh) {
     EXPECT_EQ(history().count(), 0);
     enterValue(1, 1, "147");
     dialogs.saveChoices = {gui::UserDialogs::SaveChoice::Discard};
-    EXPECT_TRUE(window->openFile(path));
+    EXPECT_TRUE(window->files().openFile(path));
     EXPECT_EQ(history().count(), 0);
     EXPECT_FALSE(undoAction().isEnabled());
     EXPECT_EQ(shown(undoAction()), "Undo");

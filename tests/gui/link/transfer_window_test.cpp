@@ -177,7 +177,7 @@ TEST_F(TransferWindow, ReadFillsThePagesAndIsKeptInTheHistoryAndWriteSendsWhatTh
     EXPECT_EQ(image(), read);
     EXPECT_TRUE(window->document().pathName().isEmpty()) << "untitled";
     EXPECT_FALSE(window->document().isModified());
-    EXPECT_TRUE(window->recentFiles().isEmpty());
+    EXPECT_TRUE(window->files().recentFiles().isEmpty());
     EXPECT_EQ(view().channelPage().values().bandIndex, 2);
 
     // Another document, with an edit not yet stored, goes to the radio.
@@ -429,7 +429,7 @@ TEST_F(TransferWindow, AReadTheHistoryCannotKeepIsReportedOnceAndRecentFilesStay
         plans << files.filePath(QStringLiteral("plan %1.Zem").arg(band));
         ASSERT_TRUE(SaveProgramFile(FilePath(plans.back()), test::BandImage(band)).ok);
     }
-    ASSERT_TRUE(window->openFile(plans.front()));
+    ASSERT_TRUE(window->files().openFile(plans.front()));
     const QString folder = RadioHistory().folder();
     const QString parent = QFileInfo(folder).absolutePath();
     QDir().mkpath(QFileInfo(parent).absolutePath());
@@ -450,7 +450,7 @@ TEST_F(TransferWindow, AReadTheHistoryCannotKeepIsReportedOnceAndRecentFilesStay
     EXPECT_NE(said.find(QDir::toNativeSeparators(folder).toStdString()), std::string::npos) << said;
     EXPECT_NE(said.find("Not a directory"), std::string::npos) << said;
 
-    ASSERT_TRUE(window->openFile(plans.back()));
+    ASSERT_TRUE(window->files().openFile(plans.back()));
     QAction* older = window->action(kCmdRecentFile1 + 1);
     ASSERT_TRUE(older->isVisible());
     EXPECT_TRUE(older->isEnabled());

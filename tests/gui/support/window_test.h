@@ -6,6 +6,7 @@
 // user does, a virtual radio on a pseudo-terminal, and answering the
 // program's modal dialogs as a user would.
 
+#include "app/document_files.h"
 #include "app/main_window.h"
 #include "commands/user_dialogs.h"
 #include "channels/channel_page.h"
@@ -141,7 +142,7 @@ protected:
         window = std::make_unique<gui::MainWindow>(gui::ParseCommandLine(arguments).options);
         window->setMessenger(&messages);
         window->setUserDialogs(&dialogs);
-        openedCommandLineFile = window->openCommandLineFile();
+        openedCommandLineFile = window->files().openCommandLineFile();
         window->show();
         QApplication::setActiveWindow(window.get());
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));

@@ -1,0 +1,185 @@
+#include "app/document_files.h"
+
+#include "accessibility/announcement.h"
+#include "app/recent_files.h"
+#include "channels/channel_page.h"
+#include "commands/command_host.h"
+#include "commands/command_ids.h"
+#include "commands/user_dialogs.h"
+#include "doc/kivu_doc.h"
+#include "view/kivu_view.h"
+#include "workbench/radio_history.h"
+
+#include <QAction>
+#include <QFileInfo>
+
+#include "messenger.h"
+
+namespace zem::gui {
+
+namespace {
+
+// What a new document is called until it is saved.
+const char* const kNewDocumentName = QT_TRANSLATE_NOOP("zem::gui::DocumentFiles", "Programing Data");
+
+}  // namespace
+
+DocumentFiles::DocumentFiles(CommandHost& host, QAction* recentLabel, QObject* parent)
+    : QObject(parent), host_(host), recentLabel_(recentLabel), recent_(std::make_unique<RecentFiles>()) {
+    setObjectName(QStringLiteral("documentFiles"));
+    updateRecentFileActions();
+}
+
+DocumentFiles::~DocumentFiles() = default;
+
+void DocumentFiles::showNewDocument() { afterDocumentLoaded(true); }
+
+bool DocumentFiles::openCommandLineFile() {
+    const QString& file = host_.commandLine().file;
+    return file.isEmpty() || loadFile(file);
+}
+
+void DocumentFiles::afterDocumentLoaded(bool isNewDocument) {
+    CKivuView& view = host_.view();
+    view.initialUpdate();
+    // A new document starts on the first type and band; a file shows its own.
+    if (isNewDocument) view.channelPage().selectFirstEntries();
+    host_.document().markUnmodified();
+    // A new or opened document starts a history of its own.
+    host_.document().resetHistory();
+}
+
+bool DocumentFiles::maybeSave() {
+    // A value still being typed into the grid counts as a change.
+    host_.view().channelPage().commitOpenEditor();
+    if (!host_.document().isModified()) return true;
+    switch (host_.dialogs().askSaveChanges(documentName())) {
+        case UserDialogs::SaveChoice::Save:
+            return fileSave();
+        case UserDialogs::SaveChoice::Discard:
+            return true;
+        case UserDialogs::SaveChoice::Cancel:
+        default:
+            return false;
+    }
+}
+
+QString DocumentFiles::documentName() const {
+    const QString& path = host_.document().pathName();
+    if (path.isEmpty()) return tr(kNewDocumentName);
+    return QFileInfo(path).fileName();
+}
+
+bool DocumentFiles::fileNew() {
+    if (!maybeSave()) return false;
+    host_.document().newDocument();
+    afterDocumentLoaded(true);
+    return true;
+}
+
+bool DocumentFiles::fileOpen() {
+    if (!maybeSave()) return false;
+    const QString path = host_.dialogs().openFileName();
+    if (path.isEmpty()) return false;
+    return loadFile(path);
+}
+
+bool DocumentFiles::openFile(const QString& path) {
+    if (!maybeSave()) return false;
+    return loadFile(path);
+}
+
+bool DocumentFiles::openRecentFile(int entry) {
+    const QStringList files = recent_->entries();
+    if (entry < 0 || entry >= files.size()) return false;
+    if (!maybeSave()) return false;
+    const QString path = files.at(entry);
+    if (loadFile(path)) return true;
+    // A file that cannot be opened any more leaves the list.
+    recent_->remove(path);
+    updateRecentFileActions();
+    return false;
+}
+
+bool DocumentFiles::showRadioHistory() {
+    RadioHistory history;
+    RadioHistoryDialog dialog(history, host_.messenger(), &host_.hostWidget());
+    if (dialog.exec() != QDialog::Accepted) return false;
+    const QString path = dialog.chosenPath();
+    return !path.isEmpty() && openUntitled(path);
+}
+
+bool DocumentFiles::openUntitled(const QString& path) {
+    if (!maybeSave()) return false;
+    const zem::FileResult result = host_.document().open(path);
+    if (!result.ok) {
+        host_.messenger().notice(result.message);
+        return false;
+    }
+    host_.document().setPathName(QString());
+    afterDocumentLoaded(false);
+    return true;
+}
+
+bool DocumentFiles::loadFile(const QString& path) {
+    // A refused file leaves the document and the pages as they were.
+    const zem::FileResult result = host_.document().open(path);
+    if (!result.ok) {
+        host_.messenger().notice(result.message);
+        return false;
+    }
+    recent_->add(path);
+    updateRecentFileActions();
+    afterDocumentLoaded(false);
+    return true;
+}
+
+bool DocumentFiles::fileSave() {
+    const QString path = host_.document().pathName();
+    if (path.isEmpty()) return fileSaveAs();
+    return saveTo(path);
+}
+
+bool DocumentFiles::fileSaveAs() {
+    const QString current = host_.document().pathName();
+    const QString suggested =
+        current.isEmpty() ? tr(kNewDocumentName) + QStringLiteral(".Zem") : current;
+    const QString path = host_.dialogs().saveFileName(suggested);
+    if (path.isEmpty()) return false;
+    return saveTo(path);
+}
+
+bool DocumentFiles::saveTo(const QString& path) {
+    // What reaches the disk is what the pages show, an open editor included.
+    host_.view().storeAllPages();
+    const zem::FileResult result = host_.document().save(path);
+    if (!result.ok) {
+        host_.messenger().notice(result.message);
+        return false;
+    }
+    recent_->add(path);
+    updateRecentFileActions();
+    Announce(&host_.hostWidget(), tr("Saved %1").arg(QFileInfo(path).fileName()));
+    return true;
+}
+
+QStringList DocumentFiles::recentFiles() const { return recent_->entries(); }
+
+void DocumentFiles::updateRecentFileActions() {
+    const QStringList& files = recent_->entries();
+    for (int i = 0; i < RecentFiles::kMaxEntries; ++i) {
+        QAction* a = host_.action(kCmdRecentFile1 + i);
+        if (a == nullptr) continue;
+        if (i < files.size()) {
+            QString shown = files.at(i);
+            shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+            a->setText(tr("&%1 %2").arg(i + 1).arg(shown));
+            a->setVisible(true);
+        } else {
+            a->setVisible(false);
+        }
+    }
+    if (recentLabel_ != nullptr) recentLabel_->setVisible(files.isEmpty());
+}
+
+}  // namespace zem::gui
