@@ -1,7 +1,7 @@
 #include "channels/band.h"
 #include "cli/cli_support.h"
 #include "cli/file_commands.h"
-#include "cli/json_writer.h"
+#include "document/json_writer.h"
 #include "compare/document_diff.h"
 
 #include <algorithm>

@@ -5,8 +5,8 @@
 #include "channels/channel_commit.h"
 #include "channels/channel_csv.h"
 #include "channels/tone_table.h"
+#include "document/json_writer.h"
 
-#include <cstdio>
 #include <cstdlib>
 
 namespace zem::web {
@@ -83,23 +83,7 @@ const KeyChoice kKeyChoices[] = {
     {"bottom_short", &KeyValues::bottomShort, &KeyEntries::shortPress},
 };
 
-std::string Json(const std::string& text) {
-    std::string out = "\"";
-    for (char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (byte < 0x20 || byte == 0x7F) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
-            out += escaped;
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
-}
+std::string Json(const std::string& text) { return JsonString(text); }
 
 std::string Json(const std::vector<std::string>& entries) {
     std::string out = "[";

@@ -1,8 +1,8 @@
-#include "cli/json_writer.h"
+#include "document/json_writer.h"
 
 #include <cstdio>
 
-namespace zem::cli {
+namespace zem {
 
 std::string JsonString(const std::string& text) {
     std::string out = "\"";
@@ -102,4 +102,4 @@ JsonWriter& JsonWriter::value(bool flag) {
     return *this;
 }
 
-}  // namespace zem::cli
+}  // namespace zem

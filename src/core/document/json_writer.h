@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-namespace zem::cli {
+namespace zem {
 
 // The text as a JSON string literal: quotes, backslashes and control
 // characters escaped, every other byte (UTF-8 included) passed through.
@@ -37,4 +37,4 @@ private:
     bool afterKey_ = false;
 };
 
-}  // namespace zem::cli
+}  // namespace zem
