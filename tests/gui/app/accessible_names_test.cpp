@@ -6,7 +6,6 @@
 #include <QAccessible>
 #include <QAccessibleInterface>
 #include <QAction>
-#include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>

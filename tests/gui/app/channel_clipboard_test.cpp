@@ -6,12 +6,10 @@
 #include "common/refusal_list_dialog.h"
 
 #include <QClipboard>
-#include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScreen>
-#include <QTimer>
 
 namespace zem::test {
 namespace {

@@ -5,10 +5,8 @@
 
 #include <QAccessible>
 #include <QClipboard>
-#include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QTimer>
 
 namespace zem::test {
 namespace {

@@ -4,10 +4,7 @@
 #include "workbench/compare_commands.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QLabel>
-#include <QPushButton>
-#include <QTimer>
 #include <QTreeWidget>
 
 namespace zem::test {

@@ -7,8 +7,6 @@
 #include <QAction>
 #include <QUndoStack>
 
-#include <algorithm>
-
 namespace zem::test {
 namespace {
 

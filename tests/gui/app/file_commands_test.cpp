@@ -2,13 +2,11 @@
 // question whether to save changes.
 #include "gui/support/window_test.h"
 
-#include "channels/channel_codec.h"
 #include "document/program_file.h"
 #include "pages/key_values.h"
 #include "pages/option_values.h"
 
 #include <QAction>
-#include <QComboBox>
 
 namespace zem::test {
 namespace {

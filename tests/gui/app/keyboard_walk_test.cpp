@@ -4,21 +4,14 @@
 // keys. Not a single click.
 #include "gui/support/window_test.h"
 
-#include "channels/band.h"
-#include "channels/channel_codec.h"
 #include "document/program_file.h"
 #include "pages/key_values.h"
 #include "pages/option_values.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
-#include <QTimer>
-
-#include <functional>
-#include <memory>
 
 namespace zem::test {
 namespace {

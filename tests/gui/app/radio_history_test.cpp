@@ -7,7 +7,6 @@
 
 #include <QInputMethodEvent>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTreeWidget>
 
 namespace zem::test {

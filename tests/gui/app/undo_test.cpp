@@ -4,9 +4,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QUndoStack>
 
 namespace zem::test {

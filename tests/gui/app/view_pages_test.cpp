@@ -6,7 +6,6 @@
 #include "pages/option_values.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QLineEdit>
 #include <QStatusBar>
 

@@ -11,11 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTableWidget>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 #include <fstream>
 

@@ -14,7 +14,6 @@
 #include <QProgressBar>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTableWidget>
 #include <QToolBar>
 

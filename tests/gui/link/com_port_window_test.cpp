@@ -15,10 +15,8 @@
 #include "printing/print_listing.h"
 
 #include <QAction>
-#include <QFile>
 #include <QPrinter>
 #include <QProgressBar>
-#include <QPushButton>
 
 namespace zem::gui {
 namespace {

@@ -2,9 +2,6 @@
 // writing the power values of the virtual radio.
 #include "gui/support/window_test.h"
 
-#include "channels/channel_codec.h"
-#include "channels/channel_page.h"
-#include "channels/ms_flex_grid.h"
 #include "link/port_selection.h"
 #include "service/access_code.h"
 #include "service/password_dialog.h"
@@ -13,7 +10,6 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QSignalSpy>
 
 namespace zem::gui {
