@@ -2,13 +2,8 @@
 // the files it leaves behind.
 #include "cli/command.h"
 #include "core/channels/channel_test_support.h"
-#include "document/program_file.h"
-#include "document/radio_image.h"
 #include "support/program_run.h"
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
 #include <fstream>
 
 namespace zem {
@@ -18,58 +13,27 @@ namespace fs = std::filesystem;
 using Outcome = test::RunResult;
 using test::ReadAll;
 
-class Zemtool : public ::testing::Test {
+class Zemtool : public test::ProgramTest {
 protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = fs::path(::testing::TempDir()) / (std::string("zemtool_") + info->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    fs::path path(const std::string& name) const { return dir_ / name; }
+    fs::path path(const std::string& name) const { return fs::path(dir) / name; }
     void write(const std::string& name, const std::string& text) const {
         std::ofstream(path(name), std::ios::binary) << text;
     }
 
     // Runs zemtool in the test's folder; arguments must not need quoting.
-    Outcome run(const std::string& args) const { return test::RunIn(dir_, ProgramPath() + " " + args); }
-
-    // zemtool quoted for the shell; on Windows the build's path in Windows
-    // form, since a cross-build under Wine sees the build machine's root as
-    // drive Z:.
-    static std::string ProgramPath() {
-        std::string program = ZEMTOOL_PATH;
-#ifdef _WIN32
-        if (!program.empty() && program[0] == '/') program = "Z:" + program;
-        for (char& c : program)
-            if (c == '/') c = '\\';
-        return "\"" + program + "\"";
-#else
-        return "'" + program + "'";
-#endif
-    }
+    Outcome run(const std::string& args) const { return Run(test::ZemtoolProgram() + " " + args); }
 #ifndef _WIN32
     // Runs zemtool with its standard output on a full device.
     Outcome runToFullDevice(const std::string& args) const {
-        const std::string command = "cd '" + dir_.string() + "' && " + ProgramPath() + " " + args + " >/dev/full 2>stderr.txt";
+        const std::string command = "cd '" + dir + "' && " + test::ZemtoolProgram() + " " + args + " >/dev/full 2>stderr.txt";
         return {test::ExitStatus(std::system(command.c_str())), "", test::ReadAll(path("stderr.txt"))};
     }
 #endif
 
-    RadioImage load(const std::string& name) const {
-        RadioImage image;
-        EXPECT_TRUE(LoadProgramFile(path(name).string(), image).ok) << name;
-        return image;
-    }
-
+    RadioImage load(const std::string& name) const { return Load(path(name).string()); }
     void save(const std::string& name, const RadioImage& image) const {
         ASSERT_TRUE(SaveProgramFile(path(name).string(), image).ok);
     }
-
-private:
-    fs::path dir_;
 };
 
 // The band tables are the core's; here the --band option picks one.

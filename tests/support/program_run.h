@@ -1,11 +1,16 @@
 #pragma once
 // A built program run to its end from a test, as a script runs it (on
 // Windows under cmd.exe): its exit status, and its standard output and
-// error captured through files in the test's folder.
+// error captured through files in the test's folder of its own.
+
+#include "document/program_file.h"
+
+#include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
 #ifndef _WIN32
@@ -48,5 +53,44 @@ inline RunResult RunIn(const std::filesystem::path& folder, const std::string& c
     const int raw = std::system(line.c_str());
     return {ExitStatus(raw), ReadAll(folder / "stdout.txt"), ReadAll(folder / "stderr.txt")};
 }
+
+#ifdef ZEMTOOL_PATH
+// zemtool quoted for the shell; on Windows the build's path in Windows
+// form, since a cross-build under Wine sees the build machine's root as
+// drive Z:.
+inline std::string ZemtoolProgram() {
+    std::string program = ZEMTOOL_PATH;
+#ifdef _WIN32
+    if (!program.empty() && program[0] == '/') program = "Z:" + program;
+    for (char& c : program)
+        if (c == '/') c = '\\';
+    return "\"" + program + "\"";
+#else
+    return "'" + program + "'";
+#endif
+}
+#endif
+
+// A fresh folder for each test, removed afterwards: a name no other run
+// holds, since several builds' suites may run at once.
+class ProgramTest : public ::testing::Test {
+protected:
+    std::string dir = [] {
+        std::random_device random;
+        std::filesystem::path folder;
+        do folder = std::filesystem::path(::testing::TempDir()) / ("zemtool-test-" + std::to_string(random()));
+        while (!std::filesystem::create_directory(folder));
+        return folder.string();
+    }();
+    void TearDown() override { std::filesystem::remove_all(dir); }
+
+    // Runs command, quoted for the shell, in dir to its end.
+    RunResult Run(const std::string& command) const { return RunIn(dir, command); }
+    RadioImage Load(const std::string& path) const {
+        RadioImage image;
+        EXPECT_TRUE(LoadProgramFile(path, image).ok) << path;
+        return image;
+    }
+};
 
 }  // namespace zem::test

@@ -11,13 +11,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class ZemtoolFleet : public ProgramTest {
+class ZemtoolFleet : public ZemtoolTest {
 protected:
     std::string plan = dir + "/plan.zem";
     std::string memory = dir + "/radio.zem";  // radio k keeps its memory in radio-k.zem
     std::string report = dir + "/report.csv";
     void SetUp() override {
-        ASSERT_FALSE(dir.empty());
         ASSERT_TRUE(SaveProgramFile(plan, Pattern(40)).ok);
         for (int k = 1; k <= 4; ++k) ASSERT_TRUE(SaveProgramFile(Memory(k), Pattern(k)).ok);
     }

@@ -5,10 +5,10 @@
 namespace zem::test {
 namespace {
 
-class ZemtoolLink : public ProgramTest {
+class ZemtoolLink : public ZemtoolTest {
 protected:
     std::string memory = dir + "/radio.zem";
-    void SetUp() override { ASSERT_TRUE(!dir.empty() && SaveProgramFile(memory, Pattern(1)).ok); }
+    void SetUp() override { ASSERT_TRUE(SaveProgramFile(memory, Pattern(1)).ok); }
 };
 
 TEST_F(ZemtoolLink, WriteWithBackupAndVerifyThenReadIntoANewDocumentOrIntoTheBase) {

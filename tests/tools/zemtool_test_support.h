@@ -3,18 +3,12 @@
 // program, zemtool run to its end with its output captured, a folder of
 // their own, and the images they compare.
 
-#include "document/program_file.h"
-#include "document/radio_image.h"
 #include "support/program_run.h"
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
-#include <filesystem>
 #include <stdexcept>
-#include <string>
 #include <vector>
 
 namespace zem::test {
@@ -78,30 +72,15 @@ inline bool SameRange(const RadioImage& a, const RadioImage& b, std::size_t begi
 
 // The zemtool command line with each argument quoted for the shell.
 inline std::string ZemtoolCommand(const std::vector<std::string>& args) {
-    std::string command = "'" ZEMTOOL_PATH "'";
+    std::string command = ZemtoolProgram();
     for (const auto& a : args) command += " '" + a + "'";
     return command;
 }
 
-// A fresh folder for each test, removed afterwards.
-class ProgramTest : public ::testing::Test {
+// zemtool run in the test's folder.
+class ZemtoolTest : public ProgramTest {
 protected:
-    std::string dir = [] {
-        char pattern[] = "/tmp/zemtool-test-XXXXXX";
-        return std::string(::mkdtemp(pattern) ? pattern : "");
-    }();
-    void TearDown() override { std::filesystem::remove_all(dir); }
-
-    // Runs command, quoted for the shell, in dir to its end.
-    RunResult Run(const std::string& command) const {
-        return RunIn(dir, command);
-    }
     RunResult Zemtool(const std::vector<std::string>& args) const { return Run(ZemtoolCommand(args)); }
-    RadioImage Load(const std::string& path) const {
-        RadioImage image;
-        EXPECT_TRUE(LoadProgramFile(path, image).ok) << path;
-        return image;
-    }
 };
 
 }  // namespace zem::test
