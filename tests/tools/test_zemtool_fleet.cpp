@@ -155,10 +155,7 @@ TEST_F(ZemtoolFleet, AStoppedRunSaysWhatEachRadioHoldsAndTheReportPutsThemBack) 
     for (const Moment& m : moments) {
         SCOPED_TRACE(m.seen);
         for (int k = 1; k <= 2; ++k) ASSERT_TRUE(SaveProgramFile(Memory(k), Pattern(k)).ok);
-        fs::remove_all(dir + "/a");
-        fs::remove_all(dir + "/b");
-        fs::remove_all(dir + "/backups");
-        fs::remove(report);
+        for (const char* made : {"/a", "/b", "/backups", "/report.csv"}) fs::remove_all(dir + made);
         ZemsimProcess sim("--paced --baud 19200 --memory " + memory, 2);
         const std::vector<std::string> ports = SameNamedLinks(sim.ports);
         const std::string progress = dir + "/progress";

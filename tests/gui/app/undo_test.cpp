@@ -17,13 +17,8 @@ protected:
     static QString shown(const QAction& action) { return QString(action.text()).remove(QLatin1Char('&')); }
     QUndoStack& history() { return window->document().undoStack(); }
 
-    // Keys go to the widget with the focus, or to the window.
-    void keys(Qt::Key key, Qt::KeyboardModifiers modifiers) {
-        QWidget* target = focus() ? focus() : window.get();
-        QTest::keyClick(target, key, modifiers);
-    }
-    void undo() { keys(Qt::Key_Z, Qt::ControlModifier); }
-    void redo() { keys(Qt::Key_Y, Qt::ControlModifier); }
+    void undo() { press(Qt::Key_Z, Qt::ControlModifier); }
+    void redo() { press(Qt::Key_Y, Qt::ControlModifier); }
 
     // The next entry of a drop-down, chosen with the keyboard.
     void pickNext(QComboBox* combo) {
@@ -61,7 +56,7 @@ TEST_F(UndoTest, WrongFrequencyComesBackWithCtrlZAndGoesAgainWithRedo) {
 
     redo();
     EXPECT_EQ(cell(5, 5), "Yes");
-    keys(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(cell(5, 1), "146.25000");
     EXPECT_FALSE(redoAction().isEnabled());
     EXPECT_TRUE(messages.empty());

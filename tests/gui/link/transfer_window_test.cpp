@@ -4,7 +4,6 @@
 #include "gui/support/window_test.h"
 
 #include "common/file_names.h"
-#include "common/user_settings.h"
 #include "document/program_file.h"
 #include "link/link_messages.h"
 #include "link/port_dialog.h"
@@ -415,8 +414,6 @@ TEST_F(TransferWindow, CancelLeavesEverythingAsItWasAndClosingDuringAWriteAsksFi
 // once, naming the folder and why. Recent-file entries that were hidden
 // during the exchanges can be used once they are shown.
 TEST_F(TransferWindow, AReadTheHistoryCannotKeepIsReportedOnceAndRecentFilesStayUsable) {
-    UserSettings().remove(QStringLiteral("Recent File List"));
-    startWindow();
     QTemporaryDir files;
     QStringList plans;
     for (int band : {0, 1}) {

@@ -9,6 +9,7 @@
 #include "app/document_files.h"
 #include "app/main_window.h"
 #include "commands/user_dialogs.h"
+#include "common/user_settings.h"
 #include "channels/channel_page.h"
 #include "channels/ms_flex_grid.h"
 #include "core/channels/channel_test_support.h"
@@ -26,7 +27,6 @@
 #include <QFile>
 #include <QPointer>
 #include <QPushButton>
-#include <QSettings>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -131,9 +131,8 @@ private:
 class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        // Every test starts with an empty recent-file list.
-        QSettings(QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("Zem Programming Software"))
-            .clear();
+        // Every test starts with the user's settings cleared: no recent files.
+        gui::UserSettings().clear();
         startWindow();
     }
 
@@ -182,13 +181,19 @@ protected:
         QTest::mouseClick(grid().viewport(), button, {}, grid().visualRect(index).center());
     }
 
-    // Keys go where the user's keys go: to the widget with the focus.
-    static QWidget* focus() { return QApplication::focusWidget(); }
-    static void type(const QString& text) {
-        for (QChar c : text) QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+    // Keys go where the user's keys go: to the widget with the focus, else
+    // to the window. The desktop gives the focus back to the window when a
+    // dialog closes; the test platform leaves no window active.
+    QWidget* focus() {
+        if (!QApplication::activeWindow()) QApplication::setActiveWindow(window.get());
+        return QApplication::focusWidget();
     }
-    static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    void type(const QString& text) {
+        for (QChar c : text) QTest::keyClick(focus(), c.toLatin1());
+    }
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QWidget* target = focus();
+        QTest::keyClick(target ? target : window.get(), key, modifiers);
     }
 
     // Opens the cell with a click and types a value, then Enter.
