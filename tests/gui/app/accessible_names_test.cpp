@@ -7,11 +7,9 @@
 #include <QAccessibleInterface>
 #include <QAction>
 #include <QGroupBox>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSet>
-#include <QVBoxLayout>
 
 namespace zem::test {
 namespace {

@@ -23,9 +23,7 @@ TEST(RadioHistory, KeepsTheNewest200NamedByDateAndTime) {
     QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/张伟-XXXXXX"));  // a profile in Chinese
     gui::RadioHistory history(folder.path());
     const QDateTime start(QDate(2026, 3, 1), QTime(9, 0, 0));
-    for (int i = 0; i < 203; ++i) {
-        ASSERT_FALSE(history.add(Demo(i % 3, i), start.addSecs(i * 3600)).isEmpty()) << i;
-    }
+    for (int i = 0; i < 203; ++i) ASSERT_FALSE(history.add(Demo(i % 3, i), start.addSecs(i * 3600)).isEmpty()) << i;
     // Two reads in one second both stay.
     const QString again = history.add(Demo(0, 1), start.addSecs(202 * 3600));
     EXPECT_TRUE(again.endsWith("2026-03-09_19-00-00_2.Zem")) << again.toStdString();

@@ -93,9 +93,7 @@ constexpr std::size_t kPowerValues = 0x3D0;
 // values of its own.
 RadioImage DemoRadio() {
     RadioImage image = test::BandImage(2);
-    for (std::size_t i = kPowerValues; i < kImageSize; ++i) {
-        image[i] = static_cast<std::uint8_t>(i * 7);
-    }
+    for (std::size_t i = kPowerValues; i < kImageSize; ++i) image[i] = static_cast<std::uint8_t>(i * 7);
     return image;
 }
 
@@ -141,9 +139,7 @@ TEST_F(TransferWindow, ReadFillsThePagesAndIsKeptInTheHistoryAndWriteSendsWhatTh
     run(kCmdReadFromRadio);
 
     QStringList expectedStatus = {QString::fromUtf8(kMsgDetectingPort), QString::fromUtf8(kMsgWaitingForRadio)};
-    for (int block = 1; block <= 122; ++block) {
-        expectedStatus << QString::number(block);
-    }
+    for (int block = 1; block <= 122; ++block) expectedStatus << QString::number(block);
     EXPECT_EQ(shown, expectedStatus);
     EXPECT_TRUE(messages.empty()) << ::testing::PrintToString(messages.texts());
     EXPECT_FALSE(progress().isVisible());
@@ -328,9 +324,8 @@ TEST_F(TransferWindow, ShortcutsOpenTheWindowAndCancelBeforeStartSendsNothing) {
     RadioOnPty& radio = plugIn();
 
     // Ctrl+R and Ctrl+W belong to this program's windows, never the desktop.
-    for (int id : {kCmdReadFromRadio, kCmdWriteToRadio}) {
+    for (int id : {kCmdReadFromRadio, kCmdWriteToRadio})
         EXPECT_EQ(window->action(id)->shortcutContext(), Qt::ApplicationShortcut) << id;
-    }
     window->activateWindow();
     QApplication::setActiveWindow(window.get());
     QTest::keyClick(window.get(), Qt::Key_R, Qt::ControlModifier);
@@ -365,9 +360,7 @@ TEST_F(TransferWindow, CancelLeavesEverythingAsItWasAndClosingDuringAWriteAsksFi
 
     // While the read runs no command may start another exchange or turn it
     // into a write.
-    for (int id : kExchangeCommands) {
-        EXPECT_FALSE(window->action(id)->isEnabled()) << id;
-    }
+    for (int id : kExchangeCommands) EXPECT_FALSE(window->action(id)->isEnabled()) << id;
     transfer().prepare(TransferDirection::Write);
     EXPECT_EQ(transfer().direction(), TransferDirection::Read);
     EXPECT_EQ(progress().windowTitle(), QString::fromUtf8(kTitleReading));
@@ -382,9 +375,7 @@ TEST_F(TransferWindow, CancelLeavesEverythingAsItWasAndClosingDuringAWriteAsksFi
     EXPECT_EQ(image(), before);
     EXPECT_EQ(view().storedImage(), shownBefore) << "the pages still show what they showed";
     EXPECT_EQ(view().currentTab(), CKivuView::kOptionTab);
-    for (int id : kExchangeCommands) {
-        EXPECT_TRUE(window->action(id)->isEnabled()) << id;
-    }
+    for (int id : kExchangeCommands) EXPECT_TRUE(window->action(id)->isEnabled()) << id;
 
     // Closing the window during a write asks first: No goes on; Yes stops
     // it at its next block, says the radio holds part of the program, and
@@ -501,11 +492,8 @@ TEST_F(TransferWindow, PortMenuCheckMarkFollowsThePort) {
     const int items[] = {kCmdOtherPort, kCmdCom1, kCmdCom2, kCmdCom3, kCmdCom4};
     auto checked = [&] {
         std::vector<int> on;
-        for (int n = 0; n <= 4; ++n) {
-            if (window->action(items[n])->isChecked()) {
-                on.push_back(n);
-            }
-        }
+        for (int n = 0; n <= 4; ++n)
+            if (window->action(items[n])->isChecked()) on.push_back(n);
         return on;
     };
     EXPECT_EQ(checked(), std::vector<int>{1});

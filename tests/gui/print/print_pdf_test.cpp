@@ -48,9 +48,8 @@ protected:
     QTemporaryDir dir;
 
     void SetUp() override {
-        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
             GTEST_SKIP() << "pdftotext is not installed";
-        }
         WindowTest::SetUp();
         load(test::BandImage(2));  // 400-470 MHz demonstration channels
     }
@@ -81,9 +80,7 @@ TEST_F(PrintedListing, TextsSitAtTheLayoutsPositions) {
     int checked = 0;
     for (const PrintItem& item : items) {
         const QString text = QString::fromStdString(item.text).simplified();
-        if (text.isEmpty()) {
-            continue;
-        }
+        if (text.isEmpty()) continue;
         const bool labelled = text.at(0).unicode() > 0x7F;
         const QString word = text.section(QLatin1Char(' '), labelled ? -1 : 0, labelled ? -1 : 0);
         const double x = area.left() + item.x / 20.0;

@@ -68,9 +68,7 @@ TEST(PowerDialog, ExitDuringAnExchangeWaitsForItsEnd) {
 // bytes AB CD behind them.
 RadioImage RadioWithPowerValues() {
     RadioImage image = test::BandImage(0);
-    for (int i = 0; i < 14; ++i) {
-        image[0x3D0 + i] = static_cast<std::uint8_t>(10 + i);
-    }
+    for (int i = 0; i < 14; ++i) image[0x3D0 + i] = static_cast<std::uint8_t>(10 + i);
     image[0x3DE] = 0xAB;
     image[0x3DF] = 0xCD;
     return image;
