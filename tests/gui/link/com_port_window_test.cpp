@@ -10,13 +10,10 @@
 #include "common/file_names.h"
 #include "document/program_file.h"
 #include "link/port_selection.h"
-#include "link/progress_dialog.h"
-#include "link/transfer_controller.h"
 #include "printing/print_listing.h"
 
 #include <QAction>
 #include <QPrinter>
-#include <QProgressBar>
 
 namespace zem::gui {
 namespace {
@@ -38,16 +35,6 @@ protected:
     void SetUp() override {
         if (port.isEmpty() || radioFile.isEmpty() || pdf.isEmpty()) GTEST_SKIP() << "no radio behind a COM port";
         WindowTest::SetUp();
-    }
-    TransferController& transfer() { return *window->findChild<TransferController*>(); }
-
-    // The menu command, then Start in the progress window, to the end.
-    void run(int command) {
-        window->action(command)->trigger();
-        CProgressDlg& progress = transfer().progressDialog();
-        ASSERT_TRUE(progress.isVisible());
-        QTest::mouseClick(progress.startButton(), Qt::LeftButton);
-        ASSERT_TRUE(test::WaitUntil([&] { return !transfer().isRunning(); }));
     }
 };
 

@@ -8,8 +8,6 @@
 #include "link/link_messages.h"
 #include "link/port_dialog.h"
 #include "link/port_selection.h"
-#include "link/progress_dialog.h"
-#include "link/transfer_controller.h"
 #include "workbench/compare_commands.h"
 #include "workbench/radio_history.h"
 
@@ -18,7 +16,6 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QProgressBar>
 #include <QTreeWidget>
 
 namespace zem::gui {
@@ -101,8 +98,6 @@ const int kExchangeCommands[] = {kCmdReadFromRadio, kCmdWriteToRadio, kCmdOnLine
 
 class TransferWindow : public test::WindowTest {
 protected:
-    TransferController& transfer() { return *window->findChild<TransferController*>(); }
-    CProgressDlg& progress() { return transfer().progressDialog(); }
     PortSelection& port() { return *window->findChild<PortSelection*>(); }
     // A virtual radio on its own pseudo-terminal, chosen as the port; it
     // replaces the one plugged in before.
@@ -110,15 +105,6 @@ protected:
         radio_ = std::make_unique<RadioOnPty>(memory, faults, paced);
         port().setPort(radio_->path());
         return *radio_;
-    }
-
-    // The command, then Start; with blocks, returns once that many blocks
-    // went, otherwise at the end of the exchange.
-    void run(int command, int blocks = 0) {
-        window->action(command)->trigger();
-        ASSERT_TRUE(progress().isVisible());
-        QTest::mouseClick(progress().startButton(), Qt::LeftButton);
-        ASSERT_TRUE(WaitUntil([&] { return blocks ? progress().bar()->value() >= blocks : !transfer().isRunning(); }));
     }
 
 private:

@@ -13,6 +13,8 @@
 #include "channels/channel_page.h"
 #include "channels/ms_flex_grid.h"
 #include "core/channels/channel_test_support.h"
+#include "link/progress_dialog.h"
+#include "link/transfer_controller.h"
 #include "pages/key_page.h"
 #include "pages/option_page.h"
 #include "support/recording_messenger.h"
@@ -26,6 +28,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPointer>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -145,6 +148,17 @@ protected:
         window->show();
         QApplication::setActiveWindow(window.get());
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    gui::TransferController& transfer() { return *window->findChild<gui::TransferController*>(); }
+    gui::CProgressDlg& progress() { return transfer().progressDialog(); }
+    // A radio command, then Start in the progress window; with blocks,
+    // returns once that many blocks went, otherwise at the end of the exchange.
+    void run(int command, int blocks = 0) {
+        window->action(command)->trigger();
+        ASSERT_TRUE(progress().isVisible());
+        QTest::mouseClick(progress().startButton(), Qt::LeftButton);
+        ASSERT_TRUE(WaitUntil([&] { return blocks ? progress().bar()->value() >= blocks : !transfer().isRunning(); }));
     }
 
     gui::CKivuView& view() { return window->view(); }
