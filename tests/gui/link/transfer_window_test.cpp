@@ -187,8 +187,7 @@ TEST_F(TransferWindow, ReadOverAnUnsavedPlanIsUndoneWithCtrlZ) {
     QAction* undo = window->action(kCmdEditUndo);
     EXPECT_EQ(undo->text().remove('&'), QStringLiteral("Undo Read from radio"));
     view().selectTab(CKivuView::kKeyTab);
-    QApplication::setActiveWindow(window.get());
-    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    press(Qt::Key_Z, Qt::ControlModifier);
 
     EXPECT_EQ(view().storedImage(), plan);
     EXPECT_EQ(view().currentTab(), CKivuView::kKeyTab);
@@ -312,9 +311,7 @@ TEST_F(TransferWindow, ShortcutsOpenTheWindowAndCancelBeforeStartSendsNothing) {
     // Ctrl+R and Ctrl+W belong to this program's windows, never the desktop.
     for (int id : {kCmdReadFromRadio, kCmdWriteToRadio})
         EXPECT_EQ(window->action(id)->shortcutContext(), Qt::ApplicationShortcut) << id;
-    window->activateWindow();
-    QApplication::setActiveWindow(window.get());
-    QTest::keyClick(window.get(), Qt::Key_R, Qt::ControlModifier);
+    press(Qt::Key_R, Qt::ControlModifier);
     EXPECT_TRUE(progress().isVisible());
     EXPECT_EQ(progress().windowTitle(), QString::fromUtf8(kTitleReading));
     EXPECT_EQ(progress().statusText(), QStringLiteral("Ready ......"));

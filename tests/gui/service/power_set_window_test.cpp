@@ -97,7 +97,7 @@ protected:
         delete power.data();
     }
 
-    static void press(QPushButton* button, CPowerSetDlg* dialog) {
+    static void clickAndWait(QPushButton* button, CPowerSetDlg* dialog) {
         QTest::mouseClick(button, Qt::LeftButton);
         ASSERT_TRUE(WaitUntil([dialog] { return dialog->readButton()->isEnabled(); }));
     }
@@ -118,8 +118,7 @@ TEST_F(PowerSetWindow, WrongCodesAreRefusedWithoutTheDialog) {
         asked = true;
         dialog->reject();
     });
-    QApplication::setActiveWindow(window.get());
-    QTest::keyClick(window.get(), Qt::Key_T, Qt::ControlModifier);
+    press(Qt::Key_T, Qt::ControlModifier);
     delete waiting.data();
     EXPECT_TRUE(asked);
     EXPECT_TRUE(messages.empty());
@@ -164,13 +163,13 @@ TEST_F(PowerSetWindow, ReadRefreshesTheChannelsAndWriteSendsOnlyThePowerRow) {
     StoreToImage(page.values(), before);
 
     runCommand(kCmdOnLinePowerSet, kAccessCode, [](CPowerSetDlg* dialog) {
-        press(dialog->readButton(), dialog);
+        clickAndWait(dialog->readButton(), dialog);
         for (int p = 1; p <= 7; ++p) {
             EXPECT_EQ(dialog->lowCombo(p)->currentText(), QString::number(9 + p));
             EXPECT_EQ(dialog->highCombo(p)->currentText(), QString::number(16 + p));
         }
         dialog->lowCombo(1)->setCurrentIndex(200);
-        press(dialog->writeButton(), dialog);
+        clickAndWait(dialog->writeButton(), dialog);
         QTest::mouseClick(dialog->exitButton(), Qt::LeftButton);
     });
 
