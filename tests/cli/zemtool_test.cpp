@@ -11,6 +11,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using Outcome = test::RunResult;
+using test::Contains;
 using test::ReadAll;
 
 class Zemtool : public test::ProgramTest {
@@ -25,7 +26,8 @@ protected:
 #ifndef _WIN32
     // Runs zemtool with its standard output on a full device.
     Outcome runToFullDevice(const std::string& args) const {
-        const std::string command = "cd '" + dir + "' && " + test::ZemtoolProgram() + " " + args + " >/dev/full 2>stderr.txt";
+        const std::string command =
+            "cd '" + dir + "' && " + test::ZemtoolProgram() + " " + args + " >/dev/full 2>stderr.txt";
         return {test::ExitStatus(std::system(command.c_str())), "", test::ReadAll(path("stderr.txt"))};
     }
 #endif
@@ -76,7 +78,7 @@ TEST_F(Zemtool, ResultsThatCannotBeWrittenAreAnError) {
     for (const char* args : {"show a.zem --json", "csv export a.zem -o -", "diff a.zem b.zem", "--help"}) {
         const Outcome result = runToFullDevice(args);
         EXPECT_EQ(result.status, 2) << args;
-        EXPECT_NE(result.err.find("zemtool: the results could not be written to standard output"), std::string::npos)
+        EXPECT_TRUE(Contains(result.err, "zemtool: the results could not be written to standard output"))
             << args << ": " << result.err;
     }
     // Nothing to print is no error.
@@ -145,8 +147,8 @@ TEST_F(Zemtool, CsvExportImportAndDiffGiveTheirFilesStreamsAndStatuses) {
     const Outcome first = run("diff a.zem b.zem");
     EXPECT_EQ(first.status, 1);
     EXPECT_EQ(first.out, "");
-    EXPECT_NE(first.err.find(" differ only in how the radio holds values that the pages show the same way\n"),
-              std::string::npos) << first.err;
+    EXPECT_TRUE(Contains(first.err, " differ only in how the radio holds values that the pages show the same way\n"))
+        << first.err;
     RadioImage quieter = load("b.zem");
     quieter[0x134] = 4;
     save("c.zem", quieter);

@@ -183,8 +183,7 @@ TEST_F(ZemtoolLink, BadArgumentsAreRefusedBeforeThePortIsTouched) {
         EXPECT_EQ(r.out, "");
     }
     // The help names the same band numbers the check accepts.
-    EXPECT_NE(Zemtool({"power", "--help"}).out.find("3 470-512MHZ,\n                    4 Other...."),
-              std::string::npos);
+    EXPECT_TRUE(Contains(Zemtool({"power", "--help"}).out, "3 470-512MHZ,\n                    4 Other...."));
 }
 
 }  // namespace

@@ -13,10 +13,6 @@
 
 namespace zem::test {
 
-inline bool Contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
-
 // zemsim started with the given options, serving one radio or, with
 // radios > 0, that many (--radios). The shell prints its own process id and
 // then becomes zemsim, which prints one device path per radio when they are
