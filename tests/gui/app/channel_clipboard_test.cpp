@@ -186,8 +186,7 @@ TEST_F(ChannelClipboardTest, PasteCutAndDeleteAreOneUndoStepEachAndActOnTheTable
     EXPECT_TRUE(window->action(gui::kCmdCom1)->shortcut().isEmpty());
     // A paste whose every value is refused changes nothing and is no step.
     QApplication::clipboard()->setText(QStringLiteral("999"));
-    grid().setFocus();
-    grid().SetCurrentCell(9, 1);
+    goToCell(9, 1);
     press(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(window->action(gui::kCmdEditUndo)->text(), "&Undo Cut");
 }

@@ -62,16 +62,14 @@ TEST_F(ChannelGridTest, TypedCharacterStartsAnEditWithoutTouchingTheClipboard) {
     QApplication::clipboard()->setText("kept by the user");
     enterValue(1, 1, "145");
     // A letter in a frequency column is refused with a notice first.
-    grid().setFocus();
-    grid().SetCurrentCell(1, 1);
+    goToCell(1, 1);
     messages.clear();
     type("a");
     EXPECT_EQ(messages.texts(), std::vector<std::string>{"Please input Number"});
 
     // The tone combo's field takes the typed character.
     press(Qt::Key_Escape);
-    grid().setFocus();
-    grid().SetCurrentCell(1, 3);
+    goToCell(1, 3);
     type("d");
     auto* combo = qobject_cast<QComboBox*>(grid().OpenEditor());
     ASSERT_TRUE(combo);
@@ -81,8 +79,7 @@ TEST_F(ChannelGridTest, TypedCharacterStartsAnEditWithoutTouchingTheClipboard) {
 
 TEST_F(ChannelGridTest, PowerCellOpensOnClickButNotOnTypingOrRightClick) {
     enterValue(1, 1, "145");
-    grid().setFocus();
-    grid().SetCurrentCell(1, 6);
+    goToCell(1, 6);
     type("L");
     EXPECT_EQ(grid().OpenEditor(), nullptr);
 
@@ -100,8 +97,7 @@ TEST_F(ChannelGridTest, PowerCellOpensOnClickButNotOnTypingOrRightClick) {
 
 TEST_F(ChannelGridTest, EnterMovesRightAndRunsFromPttToTheNextChannel) {
     // Without an editor Enter moves right, and leaves the table after PTT.
-    grid().setFocus();
-    grid().SetCurrentCell(3, 7);
+    goToCell(3, 7);
     press(Qt::Key_Return);
     EXPECT_EQ(grid().Col(), 8);
     EXPECT_EQ(grid().OpenEditor(), nullptr);

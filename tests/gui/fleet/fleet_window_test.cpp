@@ -29,13 +29,13 @@ class FleetFromWindow : public WindowTest {
 protected:
     std::string dir = temp.path().toStdString();
 
-    // Clicks the toolbar button and ticks Verify and Repeat as asked, Backup as the folder is given.
     static std::vector<std::string> Lines(const std::string& file) {
         std::ifstream in(file);
         std::vector<std::string> lines;
         for (std::string line; std::getline(in, line);) lines.push_back(line);
         return lines;
     }
+    // Clicks the toolbar button and ticks Verify and Repeat as asked, Backup as the folder is given.
     gui::FleetDialog* openDialog(bool repeat, const std::string& backupFolder) {
         QAction* command = window->action(gui::kCmdWriteSeveral);
         auto* toolBar = window->findChild<QToolBar*>(QStringLiteral("standardToolBar"));

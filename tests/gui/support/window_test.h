@@ -178,6 +178,8 @@ protected:
     gui::CChannelPage& page() { return window->view().channelPage(); }
     gui::CMSFlexGrid& grid() { return page().grid(); }
     QString cell(int row, int col) { return grid().TextMatrix(row, col); }
+    // The table focused on that cell, no editor open, as the arrow keys leave it.
+    void goToCell(int row, int col) { grid().setFocus(); grid().SetCurrentCell(row, col); }
     void trigger(int id) { window->action(id)->trigger(); }
     QTabBar& tabs() { return *view().findChild<QTabBar*>("pageTabs"); }
     void clickTab(int tab) { QTest::mouseClick(&tabs(), Qt::LeftButton, {}, tabs().tabRect(tab).center()); }
