@@ -3,7 +3,6 @@
 #include "link/link_messages.h"
 #include "link/link_session.h"
 #include "pty_radio.h"
-#include "support/recording_messenger.h"
 
 #include <gtest/gtest.h>
 
@@ -29,13 +28,6 @@ inline std::string Hex(const std::vector<std::uint8_t>& bytes) {
         text += (text.empty() ? "" : " ") + std::string(item);
     }
     return text;
-}
-
-// The handshake's question as the window and zemtool ask it, here of messenger.
-inline std::function<bool(const std::string&)> AskingThrough(Messenger& messenger) {
-    return [&messenger](const std::string& detail) {
-        return messenger.retryWithDetail(kMsgCommunicationError, detail);
-    };
 }
 
 // One ordered record of what an exchange did on its port and through its
