@@ -45,10 +45,6 @@ inline std::string Folded(const EventLog& log) {
     return text;
 }
 
-inline int Count(const EventLog& log, const std::string& event) {
-    return static_cast<int>(std::count(log.begin(), log.end(), event));
-}
-
 // A port with no time: a read answers at once with the next scripted answer,
 // or else with what the peer radio has sent; silence costs nothing.
 class FakePort : public SerialPort {

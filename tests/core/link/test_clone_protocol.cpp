@@ -85,8 +85,8 @@ TEST_F(CloneProtocolTest, WakeUpIsRepeatedFifteenTimesBeforeTheRetryQuestionButN
         if (c.deadLine) port.script = {{{}, /*ioError=*/true}};
 
         EXPECT_EQ(Enter(port), c.result);
-        EXPECT_EQ(Count(log, "tx 77"), c.wakeUps);
-        EXPECT_EQ(Count(log, "sleep 2"), c.pauses);
+        EXPECT_EQ(std::count(log.begin(), log.end(), "tx 77"), c.wakeUps);
+        EXPECT_EQ(std::count(log.begin(), log.end(), "sleep 2"), c.pauses);
         ASSERT_EQ(asked.size(), c.questions);
         EXPECT_EQ(detail.find("line failed") != std::string::npos, c.deadLine) << detail;
         if (*c.detail) { EXPECT_NE(asked[0].find(c.detail), std::string::npos) << asked[0]; }
