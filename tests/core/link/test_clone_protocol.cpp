@@ -138,7 +138,7 @@ TEST_F(CloneProtocolTest, BlockReadAndWriteArePacedByTheirTimingSet) {
               "purge 0C; tx 57 03 C8 08; sleep 1; purge 0C; tx 40 41 42 43 44 45 46 47; rx 1/1; pump x51; sleep 1");
 }
 
-TEST_F(CloneProtocolTest, ShortReplyOrMissingAcknowledgementEndsTheBlockWithItsMessage) {
+TEST_F(CloneProtocolTest, ShortReplyOrMissingAcknowledgementEndsTheBlock) {
     struct Case {
         std::vector<FakePort::Answer> answers;
         bool write;
@@ -165,8 +165,6 @@ TEST_F(CloneProtocolTest, ShortReplyOrMissingAcknowledgementEndsTheBlockWithItsM
         SCOPED_TRACE(&c - cases);
         EXPECT_EQ(outcome.result, c.result);
         EXPECT_EQ(outcome.lineFailed, c.lineFailed);
-        EXPECT_EQ(BlockFailureMessage(outcome.result),
-                  c.result == BlockResult::ShortReply ? kMsgShortReply : kMsgProgramInterrupted);
         // Only a whole reply is data.
         if (c.result == BlockResult::ShortReply) {
             EXPECT_EQ(Hex({block, block + 8}), "09 09 09 09 09 09 09 09");
