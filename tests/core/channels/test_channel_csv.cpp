@@ -87,16 +87,12 @@ TEST(ChannelCsv, ExportThenImportGivesTheSameChannelsAlsoAsASpreadsheetSavesIt) 
         ChannelPageValues edited = PageOf(BandImage(band));
         // Values the defaults do not use: tones, narrow, low power, busy
         // locks, PTT ID, inverted codes, a channel without scan, an empty channel.
-        edited.cells.setText(1, kColDecode, "67.0");
-        edited.cells.setText(2, kColDecode, "D754I");
-        edited.cells.setText(2, kColEncode, "100.0");
-        edited.cells.setText(2, kColBusy, "DT/DQT");
-        edited.cells.setText(3, kColDecode, "D023N");
-        edited.cells.setText(3, kColPower, "Low");
-        edited.cells.setText(3, kColBandwidth, "Narrow");
-        edited.cells.setText(8, kColScan, "No");
-        edited.cells.setText(8, kColBusy, "Carrier");
-        edited.cells.setText(8, kColPtt, "On");
+        const std::tuple<int, int, const char*> edits[] = {
+            {1, kColDecode, "67.0"},  {2, kColDecode, "D754I"}, {2, kColEncode, "100.0"},     {2, kColBusy, "DT/DQT"},
+            {3, kColDecode, "D023N"}, {3, kColPower, "Low"},    {3, kColBandwidth, "Narrow"}, {8, kColScan, "No"},
+            {8, kColBusy, "Carrier"}, {8, kColPtt, "On"},
+        };
+        for (const auto& [row, col, text] : edits) edited.cells.setText(row, col, text);
         for (int col = kColReceive; col < kGridCols; ++col) edited.cells.setText(16, col, "");
         RadioImage source = NewDocumentImage();
         StoreToImage(edited, source);

@@ -30,7 +30,7 @@ TEST(MemoryListTest, EachDuplexToneModeCrossModePolarityAndPowerComesInAsTheRadi
         std::string row;  // Location 1 onwards
         Texts expected;   // Receive .. PTT after the import
     };
-    const std::vector<Case> cases = {
+    std::vector<Case> cases = {
         {"146.520000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,,",
          {"146.52000", "146.52000", "", "", "Yes", "High", "Wide", "Off", "Off"}},
         {"145.500000,-,0.600000,Tone,88.5,100.0,023,NN,023,Tone->Tone,NFM,5.00,S,low,,",
@@ -41,21 +41,17 @@ TEST(MemoryListTest, EachDuplexToneModeCrossModePolarityAndPowerComesInAsTheRadi
          {"150.00000", "160.00000", "D023N", "D023I", "Yes", "High", "Wide", "Off", "Off"}},
         {"162.550000,off,0.000000,DTCS,88.5,88.5,754,NR,023,Tone->Tone,FM,5.00,,,,",
          {"162.55000", "", "D754I", "D754N", "Yes", "High", "Wide", "Off", "Off"}},
-        {"146.000000,,0,Cross,67.0,71.9,023,NN,025,Tone->Tone,FM,5.00,,,,",
-         {"146.00000", "146.00000", "71.9", "67.0", "Yes", "High", "Wide", "Off", "Off"}},
-        {"146.000000,,0,Cross,67.0,71.9,023,NR,025,Tone->DTCS,FM,5.00,,,,",
-         {"146.00000", "146.00000", "D025I", "67.0", "Yes", "High", "Wide", "Off", "Off"}},
-        {"146.000000,,0,Cross,67.0,71.9,031,RN,025,DTCS->Tone,FM,5.00,,,,",
-         {"146.00000", "146.00000", "71.9", "D031I", "Yes", "High", "Wide", "Off", "Off"}},
-        {"146.000000,,0,Cross,67.0,71.9,031,NN,025,->Tone,FM,5.00,,,,",
-         {"146.00000", "146.00000", "71.9", "", "Yes", "High", "Wide", "Off", "Off"}},
-        {"146.000000,,0,Cross,67.0,71.9,031,NN,025,->DTCS,FM,5.00,,,,",
-         {"146.00000", "146.00000", "D025N", "", "Yes", "High", "Wide", "Off", "Off"}},
-        {"146.000000,,0,Cross,67.0,71.9,031,NN,025,DTCS->,FM,5.00,,,,",
-         {"146.00000", "146.00000", "", "D031N", "Yes", "High", "Wide", "Off", "Off"}},
-        {"146.000000,,0,Cross,67.0,71.9,031,RR,025,DTCS->DTCS,FM,5.00,,,,",
-         {"146.00000", "146.00000", "D025I", "D031I", "Yes", "High", "Wide", "Off", "Off"}},
     };
+    // Cross: rToneFreq 67.0, cToneFreq 71.9, RxDtcsCode 025; DtcsCode, polarity and mode vary.
+    const std::tuple<const char*, const char*, const char*> cross[] = {
+        {"023,NN,025,Tone->Tone", "71.9", "67.0"}, {"023,NR,025,Tone->DTCS", "D025I", "67.0"},
+        {"031,RN,025,DTCS->Tone", "71.9", "D031I"}, {"031,NN,025,->Tone", "71.9", ""},
+        {"031,NN,025,->DTCS", "D025N", ""},        {"031,NN,025,DTCS->", "", "D031N"},
+        {"031,RR,025,DTCS->DTCS", "D025I", "D031I"},
+    };
+    for (const auto& [fields, decode, encode] : cross)
+        cases.push_back({std::string("146.000000,,0,Cross,67.0,71.9,") + fields + ",FM,5.00,,,,",
+                         {"146.00000", "146.00000", decode, encode, "Yes", "High", "Wide", "Off", "Off"}});
     for (const Case& c : cases) {
         ChannelPageValues page = Band0();
         const MemoryImport result = ImportMemoryList(kHeader + "1,Name," + c.row + "\n", page, {});

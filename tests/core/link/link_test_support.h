@@ -3,7 +3,6 @@
 #include "link/link_messages.h"
 #include "link/link_session.h"
 #include "pty_radio.h"
-#include "support/recording_messenger.h"
 
 #include <gtest/gtest.h>
 
@@ -31,13 +30,6 @@ inline std::string Hex(const std::vector<std::uint8_t>& bytes) {
     return text;
 }
 
-// The handshake's question as the window and zemtool ask it, here of messenger.
-inline std::function<bool(const std::string&)> AskingThrough(Messenger& messenger) {
-    return [&messenger](const std::string& detail) {
-        return messenger.retryWithDetail(kMsgCommunicationError, detail);
-    };
-}
-
 // One ordered record of what an exchange did on its port and through its
 // hooks: "purge 0C", "tx 52 00 00 08", "rx 12/12", "sleep 3", "pump",
 // "status ...", "close".
@@ -51,10 +43,6 @@ inline std::string Folded(const EventLog& log) {
         text += (text.empty() ? "" : "; ") + log[i] + (run > 1 ? " x" + std::to_string(run) : "");
     }
     return text;
-}
-
-inline int Count(const EventLog& log, const std::string& event) {
-    return static_cast<int>(std::count(log.begin(), log.end(), event));
 }
 
 // A port with no time: a read answers at once with the next scripted answer,

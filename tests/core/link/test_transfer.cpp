@@ -5,9 +5,9 @@
 #include "link/clone_constants.h"
 #include "link/link_messages.h"
 #include "link/transfer.h"
-#include "channels/band.h"
 #include "compare/document_diff.h"
 #include "compare/verify_mismatch.h"
+#include "core/channels/channel_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -21,15 +21,6 @@
 
 namespace zem::test {
 namespace {
-
-// A transfer as the window and zemtool run it: the handshake's question and
-// the outcome's message go to messenger.
-TransferOutcome Transfer(TransferDirection direction, RadioImage& image, LinkSession session, Messenger& messenger) {
-    session.hooks.retryHandshake = AskingThrough(messenger);
-    TransferOutcome outcome = RunTransfer(direction, image, session);
-    if (!outcome.link.message.empty()) messenger.notice(outcome.link.message);
-    return outcome;
-}
 
 constexpr auto kRead = TransferDirection::Read, kWrite = TransferDirection::Write;
 constexpr auto npos = std::string::npos;
@@ -49,15 +40,15 @@ TEST(Transfer, MovesBlocks0To121AndLeavesThePowerValuesAndTheRestAloneOnBothSide
             EXPECT_EQ(total, kTransferBlockCount);
             progress.push_back(done);
         };
-        RecordingMessenger messenger;
 
-        TransferOutcome outcome = Transfer(direction, image, session, messenger);
+        // No retry hook: a handshake question would end the transfer.
+        TransferOutcome outcome = RunTransfer(direction, image, session);
         line.stop();
 
         ASSERT_TRUE(outcome.link.completed()) << outcome.link.detail;
+        EXPECT_EQ(outcome.link.message, "");
         EXPECT_EQ(outcome.refreshPages, read);
         EXPECT_TRUE(outcome.returnToChannelTab);
-        EXPECT_TRUE(messenger.empty());
         const RadioImage& source = read ? radioBefore : imageBefore;
         EXPECT_TRUE(SameRange(image, source, 0x000, 0x3D0));
         EXPECT_TRUE(SameRange(line.radio().memory(), source, 0x000, 0x3D0));
@@ -104,19 +95,12 @@ TEST(Transfer, UnfinishedTransferKeepsTheImageClosesThePortAndSaysWhyOnce) {
         int done = 0;
         session.hooks.progress = [&](int blocks, int) { done = blocks; };
         if (!c.message) session.hooks.cancelled = [&] { return done >= 50; };
-        RecordingMessenger messenger;
 
-        TransferOutcome outcome = Transfer(c.direction, image, session, messenger);
+        TransferOutcome outcome = RunTransfer(c.direction, image, session);
 
-        if (c.message) {
-            EXPECT_EQ(outcome.link.status, LinkStatus::Failed);
-            EXPECT_EQ(messenger.texts(), std::vector<std::string>{c.message});
-            EXPECT_EQ(outcome.link.message, c.message);
-        } else {
-            EXPECT_EQ(outcome.link.status, LinkStatus::Cancelled);
-            EXPECT_TRUE(messenger.empty());
-            EXPECT_EQ(done, 50);
-        }
+        EXPECT_EQ(outcome.link.status, c.message ? LinkStatus::Failed : LinkStatus::Cancelled);
+        EXPECT_EQ(outcome.link.message, c.message ? c.message : "");
+        if (!c.message) { EXPECT_EQ(done, 50); }
         EXPECT_EQ(image, before);
         EXPECT_FALSE(outcome.refreshPages);
         // A write that got past the handshake shows the channel tab again; a cancel does not.
@@ -145,10 +129,9 @@ TEST(Transfer, PortThatCannotBeOpenedSaysSoAndWhy) {
           Case{notes, "not a serial port"}, Case{dir.string(), "not a serial port"}, Case{fifo, "not a serial port"},
           Case{"/dev/null", "not a serial port"}}) {
         RadioImage image = NewDocumentImage();
-        RecordingMessenger messenger;
-        TransferOutcome outcome = Transfer(kWrite, image, FastSession(port), messenger);
+        TransferOutcome outcome = RunTransfer(kWrite, image, FastSession(port));
         EXPECT_EQ(outcome.link.status, LinkStatus::OpenFailed) << port;
-        EXPECT_EQ(messenger.texts(), std::vector<std::string>{kMsgOpenPortFailed});
+        EXPECT_EQ(outcome.link.message, kMsgOpenPortFailed);
         EXPECT_NE(outcome.link.detail.find(why), std::string::npos) << outcome.link.detail;
     }
     std::ifstream in(notes, std::ios::binary);
@@ -161,9 +144,7 @@ TEST(Transfer, PortThatCannotBeOpenedSaysSoAndWhy) {
 // difference is named in the pages' words; one whose read-back fails is
 // said to hold the whole write, unchecked.
 TEST(Transfer, VerifyAfterWriteCatchesARadioThatKeepsItsOldMemory) {
-    RecordingMessenger quiet;
-    RadioImage old = NewDocumentImage();
-    ApplyChannelDefaults(old, 0, 0, quiet);
+    const RadioImage old = BandImage(0);
     RadioImage plan = old;
     plan[0x010] = 0x50;  // channel 1 receive 136.0125 -> ...
     Faults keepsMemory;
@@ -182,24 +163,18 @@ TEST(Transfer, VerifyAfterWriteCatchesARadioThatKeepsItsOldMemory) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         SimLine line(old, c.faults);
-        RecordingMessenger messenger;
         RadioImage image = plan;
-        const TransferOutcome write = Transfer(kWrite, image, FastSession(line.device()), messenger);
-        ASSERT_TRUE(write.link.completed());
+        ASSERT_TRUE(RunTransfer(kWrite, image, FastSession(line.device())).link.completed());
         const VerifyOutcome verify = VerifyWrite(plan, FastSession(line.device()));
-        if (!verify.link.message.empty()) messenger.notice(verify.link.message);
         EXPECT_EQ(verify.checked, c.message.empty());
         EXPECT_EQ(verify.matches(), c.message.empty() && !*c.where);
         EXPECT_EQ(SplitDiffLine(FirstWriteDifference(plan, verify.differences)).where, c.where);
-        EXPECT_EQ(messenger.texts(), c.message.empty() ? std::vector<std::string>{} : std::vector{c.message});
         EXPECT_EQ(verify.link.message, c.message);
     }
 }
 
 TEST(Transfer, WriteMismatchCountsOnlyTheBytesAWriteSends) {
-    RecordingMessenger quiet;
-    RadioImage written = NewDocumentImage();
-    ApplyChannelDefaults(written, 0, 2, quiet);
+    const RadioImage written = BandImage(2);
     const struct {
         std::size_t offset;
         const char* where;  // empty: no mismatch
