@@ -127,8 +127,7 @@ TEST_F(ZemtoolFleet, NothingIsWrittenWhenThePlanAFolderOrTheReportIsWrong) {
         EXPECT_EQ(r.status, 2) << c.why;
         EXPECT_TRUE(Contains(r.err, c.why)) << r.err;
     }
-    RunResult noPort = Fleet({plan});
-    EXPECT_EQ(noPort.status, 2);
+    EXPECT_EQ(Fleet({plan}).status, 2);  // no port
     // A program file and one byte more, through a pipe: counted all the same.
     RunResult piped = Run("(cat '" + plan + "'; printf x) | " + Command(WithPorts({"/dev/stdin"}, sim.ports)));
     EXPECT_EQ(piped.status, 2);
@@ -201,8 +200,7 @@ TEST_F(ZemtoolFleet, OneCableRepeatsUntilTheCountOrUntilStopped) {
     std::string script = Command(WithPorts({plan, "--repeat", "--report", report, "--overwrite"}, sim.ports)) + " 2>'" + dir +
                          "/stopped' & pid=$!; for i in $(seq 200); do grep -q 'done in' '" + dir +
                          "/stopped' && break; sleep 0.05; done; kill -TERM $pid; wait $pid";
-    int status = ExitStatus(std::system(script.c_str()));
-    EXPECT_EQ(status, 0) << ReadAll(dir + "/stopped");
+    EXPECT_EQ(ExitStatus(std::system(script.c_str())), 0) << ReadAll(dir + "/stopped");
     rows = Report();
     ASSERT_GE(rows.size(), 2u) << ReadAll(dir + "/stopped");
     EXPECT_EQ(rows[1][1], "ok");
