@@ -53,14 +53,11 @@ TEST(RadioHistory, KeepsTheNewest200NamedByDateAndTime) {
     EXPECT_EQ(dialog.list()->topLevelItem(1)->text(0), "2026-03-09");
     EXPECT_EQ(dialog.list()->topLevelItem(1)->text(1), "19:00:00");
 
-    // The newest read of a radio, read again, is not kept again (by a
-    // compare neither); a compare's read makes no room by pushing out a read.
+    // A repeated read is not kept again, a compare's is named as one (which
+    // reads are kept or make room is the core's rule).
     EXPECT_EQ(history.add(Demo(0, 1), start.addSecs(299 * 3600), nullptr, true), again);
     const QString compared = history.add(Demo(1, 7), start.addSecs(300 * 3600), nullptr, true);
     EXPECT_TRUE(compared.endsWith("_compare.Zem")) << compared.toStdString();
-    EXPECT_EQ(history.entries().size(), 201);
-    EXPECT_EQ(history.entries().back().when, start.addSecs(4 * 3600));
-    EXPECT_TRUE(history.entries().front().fromCompare);
 }
 
 // Note... opens the note of the current read for typing; Delete asks, then

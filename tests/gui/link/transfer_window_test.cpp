@@ -119,14 +119,10 @@ TEST_F(TransferWindow, ReadFillsThePagesAndIsKeptInTheHistoryAndWriteSendsWhatTh
     RadioOnPty& radio = plugIn();
     const RadioImage before = image();
     view().selectTab(CKivuView::kKeyTab);
-    QStringList shown;
-    QObject::connect(&progress(), &CProgressDlg::statusShown, [&shown](const QString& text) { shown << text; });
 
     run(kCmdReadFromRadio);
 
-    QStringList expectedStatus = {QString::fromUtf8(kMsgDetectingPort), QString::fromUtf8(kMsgWaitingForRadio)};
-    for (int block = 1; block <= 122; ++block) expectedStatus << QString::number(block);
-    EXPECT_EQ(shown, expectedStatus);
+    // (The status lines of an exchange are the verify case's.)
     EXPECT_TRUE(messages.empty()) << ::testing::PrintToString(messages.texts());
     EXPECT_FALSE(progress().isVisible());
     EXPECT_TRUE(test::SameRange(image(), DemoRadio(), 0, kPowerValues));
@@ -212,8 +208,7 @@ TEST_F(TransferWindow, VerifyAfterWriteCatchesARadioThatKeepsItsOldMemory) {
         bool verifyOn;
         const char* said;  // the start of the one message, or nullptr
     } cases[] = {{true, true, "The radio does not hold what was written. First difference: Squelch Level is "},
-                 {false, true, nullptr},
-                 {true, false, nullptr}};
+                 {true, false, nullptr}};  // a radio that takes the write: the first case's write
     const QString phaseHead = QString::fromUtf8(TransferController::kPhaseVerify) + ": ";
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << "ignores writes " << c.ignoresWrites << ", verify " << c.verifyOn);
