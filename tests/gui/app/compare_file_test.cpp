@@ -16,11 +16,7 @@ protected:
     // ("where|document|file") and the summary line.
     QStringList compareWith(const QString& path, QString* summary = nullptr, bool* copyEnabled = nullptr) {
         QStringList rows;
-        QTimer answer;
-        QObject::connect(&answer, &QTimer::timeout, [&] {
-            auto* dialog = qobject_cast<gui::CompareDialog*>(QApplication::activeModalWidget());
-            if (!dialog) return;
-            answer.stop();
+        WhenModal<gui::CompareDialog>([&](gui::CompareDialog* dialog) {
             for (int i = 0; i < dialog->list()->topLevelItemCount(); ++i) {
                 const QTreeWidgetItem* item = dialog->list()->topLevelItem(i);
                 rows << item->text(0) + "|" + item->text(1) + "|" + item->text(2);
@@ -29,7 +25,6 @@ protected:
             if (copyEnabled) *copyEnabled = dialog->findChild<QPushButton*>("copy")->isEnabled();
             dialog->reject();
         });
-        answer.start(10);
         dialogs.openNames = {path};
         window->action(gui::kCmdCompareWithFile)->trigger();
         return rows;
