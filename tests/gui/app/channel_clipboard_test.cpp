@@ -157,9 +157,6 @@ TEST_F(ChannelClipboardTest, PasteCutAndDeleteAreOneUndoStepEachAndActOnTheTable
     press(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(rowTexts(2), channel2);
     EXPECT_EQ(rowTexts(3), channel3);
-    press(Qt::Key_Y, Qt::ControlModifier);
-    EXPECT_EQ(cell(2, 2), "150.00000");
-    EXPECT_EQ(cell(3, 1), "151.00000");
 
     // Delete empties whole channels, from the Edit menu too.
     const QStringList channel5 = rowTexts(5);
