@@ -189,10 +189,8 @@ TEST_F(ZemtoolFleet, OneCableRepeatsUntilTheCountOrUntilStopped) {
     ASSERT_EQ(counted.status, 0) << counted.err;
     auto rows = Report();
     ASSERT_EQ(rows.size(), 3u);
-    for (std::size_t i = 1; i <= 2; ++i) {
-        EXPECT_EQ(rows[i][1], "ok");
-        EXPECT_EQ(rows[i][5], std::to_string(i));  // in the order the radios were put on
-    }
+    for (std::size_t i = 1; i <= 2; ++i)  // ok, in the order the radios were put on
+        EXPECT_EQ(rows[i][1] + " " + rows[i][5], "ok " + std::to_string(i));
 
     // Without a count it runs until SIGTERM, and still writes its report,
     // over the last one as asked.

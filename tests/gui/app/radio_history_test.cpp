@@ -46,7 +46,8 @@ TEST(RadioHistory, KeepsTheNewest200NamedByDateAndTime) {
     ASSERT_EQ(dialog.list()->topLevelItemCount(), 200);
     EXPECT_EQ(dialog.list()->topLevelItem(1)->text(0), "2026-03-09");
     EXPECT_EQ(dialog.list()->topLevelItem(1)->text(1), "19:00:00");
-    EXPECT_EQ(dialog.list()->topLevelItem(1)->text(gui::RadioHistoryDialog::kFirstChannel), entries.at(1).firstFrequency);
+    EXPECT_EQ(dialog.list()->topLevelItem(1)->text(gui::RadioHistoryDialog::kFirstChannel),
+              entries.at(1).firstFrequency);
 
     // A repeated read is not kept again, a compare's is named as one (which
     // reads are kept or make room is the core's rule).
