@@ -10,18 +10,6 @@
 #include <cstdint>
 #include <string>
 
-namespace {
-
-class Silent : public zem::Messenger {
-public:
-    void notice(const std::string& text) override { shown += text.size(); }
-    bool confirm(const std::string&) override { return false; }
-    bool retry(const std::string&) override { return false; }
-    std::size_t shown = 0;
-};
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     // The first byte picks the band the rows are checked against.
     const int band = size > 0 ? data[0] % 5 : 0;
@@ -39,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     zem::ChannelPageValues filled;
     zem::FillFromImage(image, filled);
     if (filled.bandIndex != band) __builtin_trap();
-    Silent silent;
+    zem::SilentMessenger silent;
     for (int row = 1; row <= zem::kChannelCount; ++row) {
         for (int col : {zem::kColReceive, zem::kColTransmit}) {
             const std::string& cell = filled.cells.text(row, col);

@@ -8,8 +8,7 @@
 #include "channels/memory_list.h"
 #include "cli/file_commands.h"
 #include "document/program_file.h"
-
-#include <unistd.h>
+#include "fuzz_support.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -19,33 +18,17 @@
 
 namespace {
 
-class Silent : public zem::Messenger {
-public:
-    void notice(const std::string&) override {}
-    bool confirm(const std::string&) override { return false; }
-    bool retry(const std::string&) override { return false; }
-};
-
-// A folder of this process's own, removed again when the run ends.
-struct Scratch {
-    std::filesystem::path path;
-    ~Scratch() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
-    }
-};
-
+// The scratch folder, holding base.zem: a band 0 program file.
 const std::filesystem::path& Folder() {
-    static const Scratch scratch{[] {
-        auto path = std::filesystem::temp_directory_path() / ("fuzz_memory_list." + std::to_string(::getpid()));
-        std::filesystem::create_directories(path);
+    static const std::filesystem::path& path = []() -> const std::filesystem::path& {
+        const auto& folder = zem::fuzz::ScratchFolder("fuzz_memory_list");
         zem::RadioImage image = zem::NewDocumentImage();
-        Silent silent;
+        zem::SilentMessenger silent;
         zem::ApplyChannelDefaults(image, 0, 0, silent);
-        zem::SaveProgramFile((path / "base.zem").string(), image);
-        return path;
-    }()};
-    return scratch.path;
+        zem::SaveProgramFile((folder / "base.zem").string(), image);
+        return folder;
+    }();
+    return path;
 }
 
 }  // namespace
@@ -72,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!zem::LoadProgramFile(out, image).ok) __builtin_trap();
     zem::ChannelPageValues page;
     zem::FillFromImage(image, page);
-    Silent silent;
+    zem::SilentMessenger silent;
     for (int row = 1; row <= zem::kChannelCount; ++row) {
         for (int col : {zem::kColReceive, zem::kColTransmit}) {
             const std::string& cell = page.cells.text(row, col);

@@ -3,12 +3,10 @@
 // the very same bytes.
 #include "cli/file_commands.h"
 #include "document/program_file.h"
+#include "fuzz_support.h"
 #include "plan/plan_text.h"
 
 #include <cstdint>
-#include <unistd.h>
-
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -16,23 +14,7 @@
 
 namespace {
 
-// A folder of this process's own, removed again when the run ends.
-struct Scratch {
-    std::filesystem::path path;
-    ~Scratch() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
-    }
-};
-
-const std::filesystem::path& Folder() {
-    static const Scratch scratch{[] {
-        auto path = std::filesystem::temp_directory_path() / ("fuzz_plan_text." + std::to_string(::getpid()));
-        std::filesystem::create_directories(path);
-        return path;
-    }()};
-    return scratch.path;
-}
+const std::filesystem::path& Folder() { return zem::fuzz::ScratchFolder("fuzz_plan_text"); }
 
 }  // namespace
 

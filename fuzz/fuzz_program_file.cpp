@@ -18,13 +18,6 @@
 
 namespace {
 
-class Silent : public zem::Messenger {
-public:
-    void notice(const std::string&) override {}
-    bool confirm(const std::string&) override { return false; }
-    bool retry(const std::string&) override { return false; }
-};
-
 // The loader reads from a path, so each input goes through one file of this
 // process (in memory where the system offers a RAM disk), removed at exit.
 struct ScratchFile {
@@ -68,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)zem::KeyTexts(pages.keys);
 
     zem::RadioImage stored = image;
-    Silent silent;
+    zem::SilentMessenger silent;
     zem::StoreToImage(pages.channels, stored);
     zem::StoreToImage(pages.options, stored, silent);
     zem::StoreToImage(pages.keys, stored);

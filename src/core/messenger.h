@@ -42,4 +42,14 @@ public:
     }
 };
 
+// Says nothing and answers every question with Cancel: for storing pages
+// into a scratch image only to look at it (a comparison, a plan's
+// footprint), where nobody is to be asked.
+class SilentMessenger : public Messenger {
+public:
+    void notice(const std::string&) override {}
+    bool confirm(const std::string&) override { return false; }
+    bool retry(const std::string&) override { return false; }
+};
+
 }  // namespace zem

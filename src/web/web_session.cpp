@@ -279,12 +279,7 @@ void WebSession::takeRead(const RadioImage& image) {
 }
 
 RadioImage WebSession::currentImage() const {
-    class Silent : public Messenger {
-    public:
-        void notice(const std::string&) override {}
-        bool confirm(const std::string&) override { return false; }
-        bool retry(const std::string&) override { return false; }
-    } silent;
+    SilentMessenger silent;
     RadioImage image = image_;
     StoreToImage(channel_, image);
     StoreToImage(options_, image, silent);

@@ -14,15 +14,6 @@ constexpr std::size_t kRecordSize = 16;
 constexpr std::size_t kTypeOffset = 0x22C;
 constexpr std::size_t kBandOffset = 0x220;
 
-// Stores without a word to anyone: a plan's codes are checked before they
-// get here, and the footprints are worked out with codes of every length.
-class SilentMessenger : public Messenger {
-public:
-    void notice(const std::string&) override {}
-    bool confirm(const std::string&) override { return false; }
-    bool retry(const std::string&) override { return false; }
-};
-
 SettingAccess Choice(const char* key, const std::vector<std::string>& (*entries)(), int OptionValues::*member)
 {
     SettingAccess access{key, entries};
@@ -212,6 +203,8 @@ PlanValues ShownValues(const RadioImage& image)
 
 void StoreValues(const PlanValues& values, RadioImage& image)
 {
+    // A plan's codes are checked before they get here, and the footprints
+    // are worked out with codes of every length: nothing to say to anyone.
     SilentMessenger silent;
     StoreToImage(values.channels, image);
     StoreToImage(values.options, image, silent);

@@ -48,13 +48,4 @@ private:
     zem::Messenger* target_;
 };
 
-// Swallows every message and answers Cancel: used when the pages are stored
-// into a scratch image only to compare it, where the user must not be asked.
-class SilentMessenger : public zem::Messenger {
-public:
-    void notice(const std::string&) override {}
-    bool confirm(const std::string&) override { return false; }
-    bool retry(const std::string&) override { return false; }
-};
-
 }  // namespace zem::gui

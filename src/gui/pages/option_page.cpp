@@ -1,6 +1,5 @@
 #include "pages/option_page.h"
 
-#include "common/qt_messenger.h"
 #include "messenger.h"
 
 #include <QCheckBox>
