@@ -16,6 +16,7 @@
 #include <iostream>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 #include <utility>
@@ -53,6 +54,14 @@ at the device path printed on start; stop with Ctrl+C.
   --hang-up A          drop the line when the block at address A is asked for
   --drop-write A       acknowledge the written block at address A but keep
                        the old bytes (shows in a verify)
+  --repeat-byte A[:N]  the cable doubles byte N (0-11, default 6) of the reply
+                       to the block read at address A: the bytes after it
+                       shift, and one byte too many arrives
+  --misaddress A[:B]   answer the read of the block at address A with the
+                       header and bytes of the block at B (default: the next
+                       block, A + 8)
+  --ack-only           no radio, a faulty adapter: every byte received is
+                       answered with twelve 0x06 bytes and nothing else
   --echo               send every received byte back (a faulty cable)
   --ignore-writes      acknowledge written blocks but keep the old memory
   --help               this text
@@ -157,19 +166,43 @@ int main(int argc, char** argv) {
             fault([number](auto& f) { f.ignoreWakeUps = static_cast<int>(number); });
         } else if (arg == "--no-final-ack") {
             fault([](auto& f) { f.noFinalAck = true; });
-        } else if (arg == "--short-reply") {
+        } else if (arg == "--short-reply" || arg == "--repeat-byte" || arg == "--misaddress") {
+            // ADDRESS[:SECOND]: the length of a short reply, the doubled byte,
+            // or the block answered for.
+            const bool misaddress = arg == "--misaddress", repeat = arg == "--repeat-byte";
+            const char* secondName = misaddress ? "ADDRESS" : repeat ? "BYTE" : "LENGTH";
             std::string where = text();
             auto colon = where.find(':');
-            unsigned long length = zem::sim::RadioFaults{}.shortReplyLength;
+            unsigned long second = 0;
+            const bool secondGiven = colon != std::string::npos;
+            const unsigned long secondLimit = misaddress ? 0x3F8 : repeat ? 11 : ~0UL;
             if (!ParseNumber(where.substr(0, colon), number) ||
-                (colon != std::string::npos && !ParseNumber(where.substr(colon + 1), length))) {
-                std::cerr << "zemsim: --short-reply needs ADDRESS[:LENGTH]\n";
+                (secondGiven && (!ParseNumber(where.substr(colon + 1), second) || second > secondLimit))) {
+                std::cerr << "zemsim: " << arg << " needs ADDRESS[:" << secondName << "]"
+                          << (repeat ? " with BYTE 0-11" : misaddress ? " with ADDRESS up to 0x3F8" : "") << "\n";
                 return 2;
             }
-            fault([number, length](auto& f) {
-                f.shortReplyAt = static_cast<std::uint16_t>(number);
-                f.shortReplyLength = length;
-            });
+            const auto address = static_cast<std::uint16_t>(number);
+            if (arg == "--short-reply") {
+                const std::size_t length = secondGiven ? second : zem::sim::RadioFaults{}.shortReplyLength;
+                fault([address, length](auto& f) {
+                    f.shortReplyAt = address;
+                    f.shortReplyLength = length;
+                });
+            } else if (repeat) {
+                const std::size_t index = secondGiven ? second : zem::sim::RadioFaults{}.repeatedByte;
+                fault([address, index](auto& f) {
+                    f.repeatByteAt = address;
+                    f.repeatedByte = index;
+                });
+            } else {
+                std::optional<std::uint16_t> other;
+                if (secondGiven) other = static_cast<std::uint16_t>(second);
+                fault([address, other](auto& f) {
+                    f.misaddressAt = address;
+                    f.answerFor = other;
+                });
+            }
         } else if (arg == "--no-ack") {
             value(number);
             fault([number](auto& f) { f.noAckAt = static_cast<std::uint16_t>(number); });
@@ -182,6 +215,8 @@ int main(int argc, char** argv) {
         } else if (arg == "--drop-write") {
             value(number);
             fault([number](auto& f) { f.dropWriteAt = static_cast<std::uint16_t>(number); });
+        } else if (arg == "--ack-only") {
+            fault([](auto& f) { f.ackOnly = true; });
         } else if (arg == "--echo") {
             fault([](auto& f) { f.echo = true; });
         } else if (arg == "--ignore-writes") {

@@ -13,6 +13,11 @@ VirtualRadio::VirtualRadio(RadioImage memory, RadioFaults faults) : memory_(memo
 RadioReply VirtualRadio::receive(std::uint8_t byte) {
     RadioReply reply;
     if (recording_) received_.push_back(byte);
+    if (faults_.ackOnly) {
+        // As much filler as a block reply, so that every read is filled.
+        reply.bytes.assign(kReadReplySize, kAck);
+        return reply;
+    }
     switch (state_) {
     case State::Idle:
         reply = matchWakeUp(byte);
@@ -113,9 +118,18 @@ RadioReply VirtualRadio::frameComplete() {
         if (faults_.noAckAt != address && faults_.noWriteAckAt != address) reply.bytes.push_back(kAck);
         return reply;
     }
-    reply.bytes = {kWriteCommand, frame[1], frame[2], kBlockLengthByte};
-    reply.bytes.insert(reply.bytes.end(), memory_.data() + address, memory_.data() + address + kBlockSize);
+    std::uint16_t answered = address;
+    if (faults_.misaddressAt == address) {
+        answered = faults_.answerFor.value_or(static_cast<std::uint16_t>(address + kBlockSize));
+        if (answered + kBlockSize > kImageSize) answered = 0;
+    }
+    reply.bytes = {kWriteCommand, static_cast<std::uint8_t>(answered >> 8), static_cast<std::uint8_t>(answered & 0xFF),
+                   kBlockLengthByte};
+    reply.bytes.insert(reply.bytes.end(), memory_.data() + answered, memory_.data() + answered + kBlockSize);
     if (faults_.shortReplyAt == address) reply.bytes.resize(std::min(faults_.shortReplyLength, reply.bytes.size()));
+    if (faults_.repeatByteAt == address && faults_.repeatedByte < reply.bytes.size())
+        reply.bytes.insert(reply.bytes.begin() + static_cast<std::ptrdiff_t>(faults_.repeatedByte),
+                           reply.bytes[faults_.repeatedByte]);
     pendingReadAck_ = address;
     state_ = State::ReadAck;
     return reply;

@@ -21,6 +21,11 @@ struct RadioFaults {
     std::optional<std::uint16_t> hangUpAt;      // drops the line when this block is asked for
     std::optional<std::uint16_t> dropWriteAt;   // acknowledges this written block but keeps its old bytes
     bool echo = false;               // every byte received comes straight back (a cable fault)
+    std::optional<std::uint16_t> repeatByteAt;  // the cable doubles one byte of the reply to this block
+    std::size_t repeatedByte = 6;               // which byte of the 12, 0-11
+    std::optional<std::uint16_t> misaddressAt;  // answers the read of this block for another one:
+    std::optional<std::uint16_t> answerFor;     // that block's header and bytes (default: the next block)
+    bool ackOnly = false;            // no radio, a faulty adapter: every byte is answered with 12 x 0x06
     bool ignoreWrites = false;       // acknowledges written blocks but keeps its old memory
 };
 

@@ -24,6 +24,7 @@ public:
     void purge(PurgeMask mask) override { port_.purge(mask); }
     bool write(const std::uint8_t* bytes, std::size_t count) override { return port_.write(bytes, count); }
     ReadResult read(std::uint8_t* buffer, std::size_t count) override { return port_.read(buffer, count); }
+    std::size_t bytesWaiting() override { return port_.bytesWaiting(); }
     void close() override {}
     std::string lastError() const override { return port_.lastError(); }
 

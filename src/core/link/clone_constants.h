@@ -28,7 +28,7 @@ constexpr std::uint8_t kAfterWriteAckByte = 0x09;
 
 constexpr std::size_t kBlockSize = 8;
 constexpr std::size_t kRequestSize = 4;        // command, address high, address low, length
-constexpr std::size_t kReplyHeaderSize = 4;    // not examined
+constexpr std::size_t kReplyHeaderSize = 4;    // the radio's own byte, then the request's address and length
 constexpr std::size_t kReadReplySize = kReplyHeaderSize + kBlockSize;
 constexpr std::size_t kIdentificationSize = 8;  // not examined
 

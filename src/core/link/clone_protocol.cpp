@@ -21,6 +21,45 @@ BlockOutcome MissingAck(bool lineFailed, const char* exchange, std::uint16_t add
     return outcome;
 }
 
+// A reply the program does not take; it is not acknowledged either.
+BlockOutcome RefusedReply(const std::string& why) {
+    BlockOutcome outcome;
+    outcome.result = BlockResult::BadReply;
+    outcome.detail = why;
+    return outcome;
+}
+
+// Why a whole reply is not the answer to request, "" when it is; stray is
+// the count of bytes that came after it. The reply header repeats the
+// request's address and length; its first byte is the radio's own and is
+// not looked at. Address, length and the bytes after the reply are enough
+// to tell a reply for another block, a reply with a byte the cable doubled
+// and a line that answers anything with filler.
+std::string ReplyFault(const std::uint8_t* reply, std::size_t stray,
+                       const std::array<std::uint8_t, kRequestSize>& request) {
+    const unsigned asked = request[1] << 8 | request[2];
+    char text[192];
+    if (std::all_of(reply, reply + kReadReplySize, [](std::uint8_t b) { return b == kAck; })) {
+        std::snprintf(text, sizeof text,
+                      "the reply to block 0x%04X is nothing but 0x06 bytes: something on the line answers 0x06 "
+                      "to everything, not a radio; check the programming cable or adapter",
+                      asked);
+    } else if (stray == 1) {
+        std::snprintf(text, sizeof text, "one byte too many in the reply to block 0x%04X", asked);
+    } else if (stray > 1) {
+        std::snprintf(text, sizeof text, "%zu bytes too many in the reply to block 0x%04X", stray, asked);
+    } else if (reply[1] != request[1] || reply[2] != request[2]) {
+        std::snprintf(text, sizeof text, "the radio answered for block 0x%04X when 0x%04X was asked for",
+                      static_cast<unsigned>(reply[1] << 8 | reply[2]), asked);
+    } else if (reply[3] != request[3]) {
+        std::snprintf(text, sizeof text, "the reply to block 0x%04X gives the length 0x%02X instead of 0x%02X",
+                      asked, reply[3], request[3]);
+    } else {
+        return {};
+    }
+    return text;
+}
+
 }  // namespace
 
 CloneProtocol::CloneProtocol(SerialPort& port, LinkHooks hooks) : port_(port), hooks_(std::move(hooks)) {
@@ -168,10 +207,16 @@ BlockOutcome CloneProtocol::ReadBlock(std::uint16_t address, const TimingSet& ti
         if (!r.ok) outcome.detail += "; the line failed: " + port_.lastError();
         return outcome;
     }
+    pause(timing.beforeReadAck);
+    // A byte takes about 1 ms on the line, so after this pause whatever
+    // waits behind the reply came with it: a byte the cable doubled, which
+    // shifts the data after it. The look comes before the purge, which
+    // would throw the evidence away, and costs no time on the line.
+    if (std::string why = ReplyFault(buffer_.data(), port_.bytesWaiting(), request); !why.empty())
+        return RefusedReply(why);
     std::copy_n(buffer_.begin() + kReplyHeaderSize, kBlockSize, destination);
     stepProgress();
 
-    pause(timing.beforeReadAck);
     port_.purge(PurgeMask::Clear);
     sendByte(kAck);
     std::string why;
@@ -216,6 +261,7 @@ std::string BlockFailureMessage(BlockResult result) {
     case BlockResult::ShortReply:
         return kMsgShortReply;
     case BlockResult::NoAck:
+    case BlockResult::BadReply:
         return kMsgProgramInterrupted;
     default:
         return {};

@@ -45,6 +45,8 @@ enum class BlockResult {
     Ok,
     ShortReply,  // the radio sent fewer than 12 bytes for a block read
     NoAck,       // the radio did not acknowledge
+    BadReply,    // a whole reply came, but not the one asked for: another
+                 // block's, or with a byte too many; it was not taken
     Cancelled,   // the user cancelled in the pumps after the block
 };
 
@@ -67,7 +69,8 @@ public:
     HandshakeResult EnterProgrammingMode();
 
     // Reads the 8 bytes at address into destination. destination changes
-    // only when the whole 12-byte reply arrived.
+    // only when the whole 12-byte reply arrived, its header echoes the
+    // request's address and length, and nothing followed it.
     BlockOutcome ReadBlock(std::uint16_t address, const TimingSet& timing, std::uint8_t* destination);
 
     // Writes the 8 bytes of source to address.

@@ -42,6 +42,14 @@ public:
         return r;
     }
 
+    // Only bytes that are there are logged: the purge that follows throws
+    // them away unseen, and a sound exchange's log stays as it was.
+    std::size_t bytesWaiting() override {
+        std::size_t waiting = inner_->bytesWaiting();
+        if (waiting > 0) line(("waiting " + std::to_string(waiting)).c_str());
+        return waiting;
+    }
+
     void close() override {
         if (closed_) return;
         closed_ = true;

@@ -54,6 +54,9 @@ public:
     // False when the line failed; a caller need not look.
     virtual bool write(const std::uint8_t* bytes, std::size_t count) = 0;
     virtual ReadResult read(std::uint8_t* buffer, std::size_t count) = 0;
+    // How many received bytes wait to be read just now; never waits, and
+    // reads nothing. 0 when the port cannot tell or is closed.
+    virtual std::size_t bytesWaiting() = 0;
     virtual void close() = 0;
     // Why the last failed call failed, in the user's words ("" when none).
     virtual std::string lastError() const = 0;

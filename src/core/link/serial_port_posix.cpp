@@ -109,6 +109,12 @@ public:
         return result;
     }
 
+    std::size_t bytesWaiting() override {
+        int count = 0;
+        if (fd_ < 0 || ::ioctl(fd_, FIONREAD, &count) != 0 || count < 0) return 0;
+        return static_cast<std::size_t>(count);
+    }
+
     void close() override {
         if (fd_ < 0) return;
         ::ioctl(fd_, TIOCNXCL);

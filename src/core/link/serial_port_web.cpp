@@ -22,6 +22,9 @@ EM_ASYNC_JS(int, zem_serial_open, (), { return await globalThis.zemSerial.open()
 // Drops what has arrived and not been read yet.
 EM_JS(void, zem_serial_purge, (), { globalThis.zemSerial.purge(); });
 
+// How many bytes have arrived and not been read yet.
+EM_JS(int, zem_serial_waiting, (), { return globalThis.zemSerial.waiting(); });
+
 // 1 when the bytes went to the line.
 EM_ASYNC_JS(int, zem_serial_write, (const std::uint8_t* bytes, int count), {
     const data = HEAPU8.slice(bytes, bytes + count);
@@ -73,6 +76,8 @@ public:
         result.count = static_cast<std::size_t>(got >= 0 ? got : -got - 1);
         return result;
     }
+
+    std::size_t bytesWaiting() override { return closed_ ? 0 : static_cast<std::size_t>(zem_serial_waiting()); }
 
     void close() override {
         if (closed_) return;

@@ -124,6 +124,13 @@ public:
         return result;
     }
 
+    std::size_t bytesWaiting() override {
+        DWORD errors = 0;
+        COMSTAT status{};
+        if (handle_ == INVALID_HANDLE_VALUE || !ClearCommError(handle_, &errors, &status)) return 0;
+        return status.cbInQue;
+    }
+
     void close() override {
         if (handle_ == INVALID_HANDLE_VALUE) return;
         CloseHandle(handle_);

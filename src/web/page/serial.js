@@ -43,6 +43,9 @@ globalThis.zemSerial = {
 
   purge() { this.bytes = []; },
 
+  // How many bytes have arrived and not been read yet; never waits.
+  waiting() { return this.bytes.length; },
+
   async write(data) {
     try { await this.writer.write(data); return true; }
     catch (error) { this.lastError = error.message || String(error); return false; }

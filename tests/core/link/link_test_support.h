@@ -31,8 +31,8 @@ inline std::string Hex(const std::vector<std::uint8_t>& bytes) {
 }
 
 // One ordered record of what an exchange did on its port and through its
-// hooks: "purge 0C", "tx 52 00 00 08", "rx 12/12", "sleep 3", "pump",
-// "status ...", "close".
+// hooks: "purge 0C", "tx 52 00 00 08", "rx 12/12", "waiting 0", "sleep 3",
+// "pump", "status ...", "close".
 using EventLog = std::vector<std::string>;
 
 // Joins the log with "; ", folding runs of one event into "event xN".
@@ -74,13 +74,18 @@ public:
             script.pop_front();
         } else {
             answer.bytes.swap(pending_);
-            if (answer.bytes.size() > count) pending_.assign(answer.bytes.begin() + count, answer.bytes.end());
         }
+        // What the read does not take waits on the line.
+        if (answer.bytes.size() > count) pending_.assign(answer.bytes.begin() + count, answer.bytes.end());
         ReadResult result{!answer.ioError, std::min(count, answer.bytes.size())};
         std::copy_n(answer.bytes.begin(), result.count, buffer);
         log_.push_back("rx " + std::to_string(result.count) + "/" + std::to_string(count) +
                        (result.ok ? "" : " error"));
         return result;
+    }
+    std::size_t bytesWaiting() override {
+        log_.push_back("waiting " + std::to_string(pending_.size()));
+        return pending_.size();
     }
     void close() override { log_.push_back("close"); }
     std::string lastError() const override { return "scripted failure"; }

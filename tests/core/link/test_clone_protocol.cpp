@@ -31,10 +31,18 @@ protected:
         detail = protocol.handshakeDetail();
         return result;
     }
-    // A block reply: a header that is not examined, then the data 40 .. 47; cut to length.
+    // The reply to the read of block 0x10: the radio's own first byte (not
+    // looked at), the address and length, then the data 40 .. 47; cut to length.
     static std::vector<std::uint8_t> Reply(std::size_t length = 12) {
-        std::vector<std::uint8_t> bytes = {0xA0, 0xA1, 0xA2, 0xA3, 0x40, 0x41, 0x42, 0x43, 0x44, 0x45, 0x46, 0x47};
+        std::vector<std::uint8_t> bytes = {0xA0, 0x00, 0x10, 0x08, 0x40, 0x41, 0x42, 0x43, 0x44, 0x45, 0x46, 0x47};
         bytes.resize(length);
+        return bytes;
+    }
+    // The reply with byte index changed to value, or with value inserted there.
+    static std::vector<std::uint8_t> Reply(std::size_t index, std::uint8_t value, bool insert = false) {
+        std::vector<std::uint8_t> bytes = Reply();
+        if (insert) bytes.insert(bytes.begin() + static_cast<std::ptrdiff_t>(index), value);
+        else bytes[index] = value;
         return bytes;
     }
 };
@@ -128,7 +136,9 @@ TEST_F(CloneProtocolTest, BlockReadAndWriteArePacedByTheirTimingSet) {
     std::uint8_t block[8] = {1, 2, 3, 4, 5, 6, 7, 8};
     port.script = {{Reply()}, {{kAck}}};
     EXPECT_EQ(protocol.ReadBlock(0x10, kFullReadTiming, block).result, BlockResult::Ok);
-    EXPECT_EQ(Folded(log), "purge 0C; tx 52 00 10 08; rx 12/12; sleep 3; purge 0C; tx 06; rx 1/1; pump x49; sleep 4");
+    // Whether more than the reply came is looked at after the pause and before the purge.
+    EXPECT_EQ(Folded(log),
+              "purge 0C; tx 52 00 10 08; rx 12/12; sleep 3; waiting 0; purge 0C; tx 06; rx 1/1; pump x49; sleep 4");
     EXPECT_EQ(Hex({block, block + 8}), "40 41 42 43 44 45 46 47");  // the reply's last eight bytes
 
     log.clear();
@@ -138,36 +148,53 @@ TEST_F(CloneProtocolTest, BlockReadAndWriteArePacedByTheirTimingSet) {
               "purge 0C; tx 57 03 C8 08; sleep 1; purge 0C; tx 40 41 42 43 44 45 46 47; rx 1/1; pump x51; sleep 1");
 }
 
-TEST_F(CloneProtocolTest, ShortReplyOrMissingAcknowledgementEndsTheBlock) {
+// A reply is taken only whole, for the block asked for and with nothing
+// behind it; one that is not taken is not acknowledged either.
+TEST_F(CloneProtocolTest, ShortForeignOrOverlongReplyOrMissingAcknowledgementEndsTheBlock) {
     struct Case {
         std::vector<FakePort::Answer> answers;
         bool write;
         BlockResult result;
         bool lineFailed;
+        const char* detail = "";
     };
     const Case cases[] = {
         {{{Reply(0)}}, false, BlockResult::ShortReply, false},
         {{{Reply(9)}}, false, BlockResult::ShortReply, false},
         {{{Reply(11)}}, false, BlockResult::ShortReply, false},
         {{{Reply(10), true}}, false, BlockResult::ShortReply, true},
+        {{{Reply(2, 0x18)}}, false, BlockResult::BadReply, false,
+         "the radio answered for block 0x0018 when 0x0010 was asked for"},
+        {{{Reply(1, 0x01)}}, false, BlockResult::BadReply, false, "answered for block 0x0110 when 0x0010"},
+        {{{Reply(3, 0x10)}}, false, BlockResult::BadReply, false,
+         "the reply to block 0x0010 gives the length 0x10 instead of 0x08"},
+        {{{Reply(6, 0x42, true)}}, false, BlockResult::BadReply, false,
+         "one byte too many in the reply to block 0x0010"},
+        {{{Reply(0, 0xA0, true)}}, false, BlockResult::BadReply, false, "one byte too many"},  // doubled in the head
+        {{{std::vector<std::uint8_t>(14, 0x06)}}, false, BlockResult::BadReply, false, "is nothing but 0x06"},
+        {{{Reply(0, 0x57)}, {{kAck}}}, false, BlockResult::Ok, false},  // the first byte is the radio's own
         {{{Reply()}, {{}}}, false, BlockResult::NoAck, false},
         {{{Reply()}, {{}, true}}, false, BlockResult::NoAck, true},
         {{{{0x15}}}, true, BlockResult::NoAck, false},
         {{{{}, true}}, true, BlockResult::NoAck, true},
     };
     for (const Case& c : cases) {
+        log.clear();
         FakePort port(log);
         port.script.assign(c.answers.begin(), c.answers.end());
         CloneProtocol protocol(port, LoggingHooks(log));
         std::uint8_t block[8] = {9, 9, 9, 9, 9, 9, 9, 9};
-        BlockOutcome outcome = c.write ? protocol.WriteBlock(0, kFullWriteTiming, block)
-                                       : protocol.ReadBlock(0, kFullReadTiming, block);
+        BlockOutcome outcome = c.write ? protocol.WriteBlock(0x10, kFullWriteTiming, block)
+                                       : protocol.ReadBlock(0x10, kFullReadTiming, block);
         SCOPED_TRACE(&c - cases);
         EXPECT_EQ(outcome.result, c.result);
         EXPECT_EQ(outcome.lineFailed, c.lineFailed);
-        // Only a whole reply is data.
-        if (c.result == BlockResult::ShortReply) {
+        EXPECT_NE(outcome.detail.find(c.detail), std::string::npos) << outcome.detail;
+        if (c.result == BlockResult::ShortReply || c.result == BlockResult::BadReply) {
             EXPECT_EQ(Hex({block, block + 8}), "09 09 09 09 09 09 09 09");
+            EXPECT_EQ(std::count(log.begin(), log.end(), "tx 06"), 0);
+            EXPECT_EQ(BlockFailureMessage(c.result), c.result == BlockResult::ShortReply ? kMsgShortReply
+                                                                                          : kMsgProgramInterrupted);
         }
     }
 }

@@ -28,10 +28,12 @@ TEST(PowerSetting, ReadTakesEachStageWholeOrNotAtAllAndAFailedStageDoesNotStopTh
     struct Case {
         Faults faults;
         bool channelsArrive, powerArrives;
+        const char* message = kMsgShortReply;  // of the failed stage
     };
     for (const Case& c : {Case{{}, true, true}, Case{FaultAt(&Faults::shortReplyAt, 0x050), false, true},
-                          Case{FaultAt(&Faults::shortReplyAt, 0x3D8), true, false}}) {
-        SCOPED_TRACE(c.faults.shortReplyAt.value_or(0));
+                          Case{FaultAt(&Faults::shortReplyAt, 0x3D8), true, false},
+                          Case{FaultAt(&Faults::misaddressAt, 0x050), false, true, kMsgProgramInterrupted}}) {
+        SCOPED_TRACE(c.faults.shortReplyAt.value_or(c.faults.misaddressAt.value_or(0)));
         SimLine line(ServiceRadio(), c.faults);
         RadioImage image = PatternImage(60);
         const RadioImage before = image;
@@ -42,7 +44,7 @@ TEST(PowerSetting, ReadTakesEachStageWholeOrNotAtAllAndAFailedStageDoesNotStopTh
         const bool failed = !c.channelsArrive || !c.powerArrives;
         EXPECT_EQ(outcome.link.status, failed ? LinkStatus::Failed : LinkStatus::Completed) << outcome.link.detail;
         EXPECT_TRUE(outcome.refreshValues);
-        EXPECT_EQ(outcome.messages, failed ? std::vector<std::string>{kMsgShortReply} : std::vector<std::string>{});
+        EXPECT_EQ(outcome.messages, failed ? std::vector<std::string>{c.message} : std::vector<std::string>{});
         EXPECT_TRUE(SameRange(image, c.channelsArrive ? line.radio().memory() : before, 0x000, 0x0B0));
         EXPECT_TRUE(SameRange(image, before, 0x0B0, 0x3D0));
         EXPECT_TRUE(SameRange(image, c.powerArrives ? line.radio().memory() : before, 0x3D0, 0x3E0));

@@ -76,9 +76,19 @@ TEST(Transfer, UnfinishedTransferKeepsTheImageClosesThePortAndSaysWhyOnce) {
         Faults faults;
         const char* message;  // nullptr: the user cancels once 50 blocks are done
         bool lineGone;
+        const char* why = "";
     };
+    Faults ackOnly;
+    ackOnly.ackOnly = true;
+    Faults misaddressed = FaultAt(&Faults::misaddressAt, 0x040);
+    misaddressed.answerFor = 0x080;
     const Case cases[] = {
         {"short reply of the last block", kRead, FaultAt(&Faults::shortReplyAt, 0x3C8, 11), kMsgShortReply, false},
+        {"a byte doubled by the cable", kRead, FaultAt(&Faults::repeatByteAt, 0x010), kMsgProgramInterrupted, false,
+         "one byte too many in the reply to block 0x0010"},
+        {"a reply for another block", kRead, misaddressed, kMsgProgramInterrupted, false,
+         "the radio answered for block 0x0080 when 0x0040 was asked for"},
+        {"a line of 0x06 and no radio", kRead, ackOnly, kMsgProgramInterrupted, false, "nothing but 0x06"},
         {"read not acknowledged", kRead, FaultAt(&Faults::noAckAt, 0x200), kMsgProgramInterrupted, false},
         {"write not acknowledged", kWrite, FaultAt(&Faults::noAckAt, 0x100), kMsgProgramInterrupted, false},
         {"hang-up in a read", kRead, FaultAt(&Faults::hangUpAt, 0x180), kMsgShortReply, true},
@@ -107,6 +117,7 @@ TEST(Transfer, UnfinishedTransferKeepsTheImageClosesThePortAndSaysWhyOnce) {
         EXPECT_EQ(outcome.returnToChannelTab, c.message && c.direction == kWrite);
         // Silence is a time-out; only a line that is gone reports an error.
         EXPECT_EQ(outcome.link.detail.find("line failed") != std::string::npos, c.lineGone) << outcome.link.detail;
+        EXPECT_NE(outcome.link.detail.find(c.why), npos) << outcome.link.detail;
         if (!c.lineGone) ExpectPortReleased(line.device());
     }
 }
@@ -147,8 +158,9 @@ TEST(Transfer, VerifyAfterWriteCatchesARadioThatKeepsItsOldMemory) {
     const RadioImage old = BandImage(0);
     RadioImage plan = old;
     plan[0x010] = 0x50;  // channel 1 receive 136.0125 -> ...
-    Faults keepsMemory;
+    Faults keepsMemory, ackOnly;
     keepsMemory.ignoreWrites = true;
+    ackOnly.ackOnly = true;  // takes every written block: only the read-back shows there is no radio
     const struct {
         const char* name;
         Faults faults;
@@ -159,6 +171,7 @@ TEST(Transfer, VerifyAfterWriteCatchesARadioThatKeepsItsOldMemory) {
         {"keeps its memory", keepsMemory, "channel 1 Receive", ""},
         {"read-back fails", FaultAt(&Faults::shortReplyAt, 0x100), "",
          std::string(kMsgVerifyReadFailed) + kMsgShortReply},
+        {"no radio, a line of 0x06", ackOnly, "", std::string(kMsgVerifyReadFailed) + kMsgProgramInterrupted},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
