@@ -38,7 +38,9 @@ const Command kRead{"read", "read the radio's memory into a program file",
 Reads the radio's bytes 0x000-0x3CF (all but the power values) into the
 image of a new document, or of FILE with --base, and saves it as OUT.zem.
 The file is written only after a complete read; a failed or cancelled read
-writes nothing.
+writes nothing. A reply is taken only when it answers for the block asked
+for, with nothing behind it: a reply for another block or with a byte too
+many fails the read with the reason.
 
   --port P       a port number 1-99 or a device path (see 'zemtool ports')
   -o, --output   the program file to write
@@ -52,6 +54,11 @@ const Command kWrite{"write", "write a program file to the radio",
                      R"(Usage: zemtool write --port P FILE [--verify] [--backup OUT.zem] [--retries N] [--trace LOG]
 
 Writes the bytes 0x000-0x3CF of program file FILE to the radio.
+
+A plain write cannot see what the radio stored: the radio only acknowledges
+each block, and a radio that keeps its old bytes, or an adapter that answers
+0x06 with no radio behind it, acknowledges as well. Only --verify reads the
+radio back and compares.
 
   --port P        a port number 1-99 or a device path (see 'zemtool ports')
   --backup OUT    first read the radio into OUT (nothing is written if that fails)

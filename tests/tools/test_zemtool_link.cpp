@@ -42,12 +42,30 @@ TEST_F(ZemtoolLink, WriteWithBackupAndVerifyThenReadIntoANewDocumentOrIntoTheBas
     EXPECT_NE(ReadAll(dir + "/t.log").find("TX 52 03 C8 08"), std::string::npos);
 }
 
-TEST_F(ZemtoolLink, FailedReadWritesNoFileAndSaysWhy) {
-    ZemsimProcess radio("--memory " + memory + " --hang-up 0x100");
-    RunResult r = Zemtool({"read", "--port", radio.device(), "-o", dir + "/out.zem"});
-    EXPECT_NE(r.status, 0);
-    EXPECT_NE(r.err.find("zemtool: Not received enough byte"), std::string::npos) << r.err;
-    EXPECT_FALSE(std::filesystem::exists(dir + "/out.zem"));
+// A read that fails leaves an older file of the same name as it was.
+TEST_F(ZemtoolLink, FailedReadLeavesTheOutputFileAndSaysWhy) {
+    const std::string out = dir + "/out.zem";
+    const struct {
+        const char* fault;
+        const char* message;
+        const char* why;
+    } cases[] = {
+        {"--hang-up 0x100", "Not received enough byte", "line failed"},
+        {"--repeat-byte 0x010", "Program interruput,please reset the radio and try again",
+         "one byte too many in the reply to block 0x0010"},
+        {"--misaddress 0x040:0x080", "Program interruput,please reset the radio and try again",
+         "the radio answered for block 0x0080 when 0x0040 was asked for"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.fault);
+        ASSERT_TRUE(SaveProgramFile(out, Pattern(7)).ok);
+        ZemsimProcess radio("--memory " + memory + " " + c.fault);
+        RunResult r = Zemtool({"read", "--port", radio.device(), "-o", out});
+        EXPECT_EQ(r.status, 2);
+        EXPECT_NE(r.err.find(std::string("zemtool: ") + c.message + "\n"), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find(c.why), std::string::npos) << r.err;
+        EXPECT_TRUE(SameRange(Load(out), Pattern(7), 0, 0x400));
+    }
 }
 
 // A write that stops among the blocks leaves the radio partly written: the
