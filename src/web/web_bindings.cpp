@@ -66,6 +66,11 @@ PageMessenger& Messenger() {
     return messenger;
 }
 
+// An exchange's message, with why it failed under the box's details.
+void ShowLinkMessage(const zem::LinkOutcome& link) {
+    if (!link.message.empty()) zem_page_message(0, link.message.c_str(), link.detail.c_str());
+}
+
 WebSession& Session() {
     static WebSession session(Messenger());
     return session;
@@ -186,14 +191,14 @@ EMSCRIPTEN_KEEPALIVE int zem_transfer(int direction, int verify) {
     // A read fills a copy of the document, whose bytes from 0x3D0 on never travel.
     zem::RadioImage working = way == zem::TransferDirection::Write ? session.imageForWrite() : session.image();
     const zem::TransferOutcome outcome = zem::RunTransfer(way, working, link);
-    if (!outcome.link.message.empty()) Messenger().notice(outcome.link.message);
+    ShowLinkMessage(outcome.link);
     if (outcome.refreshPages) session.takeRead(working);
     else if (outcome.returnToChannelTab) session.returnToChannelTab();
     int status = static_cast<int>(outcome.link.status);
     if (way == zem::TransferDirection::Write && verify && outcome.link.completed()) {
         zem_page_phase(kTitleVerifying, kStatusVerifying);
         const zem::VerifyOutcome check = zem::VerifyWrite(working, link);
-        if (!check.link.message.empty()) Messenger().notice(check.link.message);
+        ShowLinkMessage(check.link);
         status = static_cast<int>(check.link.status);
         if (check.checked && !check.matches()) {
             // The document keeps what was meant to be written.
