@@ -2,6 +2,7 @@
 
 #include "channels/band.h"
 #include "compare/document_diff.h"
+#include "document/input_text.h"
 #include "plan/plan_build.h"
 
 #include <array>
@@ -125,7 +126,7 @@ std::string PlanTextError::describe() const
     if (!key.empty()) {
         out += (out.empty() ? "" : ", ") + key;
         if (!value.empty())
-            out += " \"" + value + "\"";
+            out += " \"" + ShownValue(value) + "\"";
     }
     return out + (out.empty() ? "" : ": ") + message;
 }
