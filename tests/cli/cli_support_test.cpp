@@ -89,7 +89,9 @@ TEST(SayRefusals, SaysAtMostFiftyThenHowManyMore) {
         SayRefusals(io, std::vector<std::string>(count, "r"));
         const std::string said = err.str();
         EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), static_cast<long>(count > 50 ? 51 : count)) << count;
-        if (count > 50) EXPECT_NE(said.find("zemtool: ... and " + std::to_string(count - 50) + " more\n"), std::string::npos);
+        if (count > 50) {
+            EXPECT_NE(said.find("zemtool: ... and " + std::to_string(count - 50) + " more\n"), std::string::npos);
+        }
     }
 }
 
