@@ -127,12 +127,10 @@ TEST_F(FileCommandsTest, FileChangedByAnotherWindowIsNotOverwrittenUnasked) {
     other.show();
     QApplication::setActiveWindow(window.get());
     const auto otherSaves = [&](const char* receive) {
-        RadioImage changed = other.document().image();
         ChannelPageValues values;
-        FillFromImage(changed, values);
+        FillFromImage(other.document().image(), values);
         values.cells.setText(1, 1, receive);
-        StoreToImage(values, changed);
-        other.document().image() = changed;
+        StoreToImage(values, other.document().image());
         other.view().fillAllPages();
         ASSERT_TRUE(other.files().fileSave());
     };
@@ -145,8 +143,7 @@ TEST_F(FileCommandsTest, FileChangedByAnotherWindowIsNotOverwrittenUnasked) {
     enterValue(1, 1, "402");
     otherSaves("401.00000");
     const QByteArray first = readFile(path);
-    const QString overwrite =
-        "The file shared.Zem was changed by another program since you opened it. Overwrite it?";
+    const QString overwrite = "The file shared.Zem was changed by another program since you opened it. Overwrite it?";
     dialogs.yesNoAnswers = {false, true};
     trigger(gui::kCmdFileSave);  // No: the other window's save stays, this work stays unsaved
     EXPECT_EQ(readFile(path), first);
