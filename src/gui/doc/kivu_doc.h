@@ -68,9 +68,8 @@ public:
     // document last opened or saved it (another window or program wrote
     // it); false without a file.
     bool changedOnDisk() const;
-    // The file as it is now, and as the document last opened or saved it.
+    // The document's file as it is now.
     zem::FileStamp stampOnDisk() const;
-    const zem::FileStamp& stampAtOpen() const { return stamp_; }
 
     // The pages that decide whether the document holds changes and that
     // undo and redo refill.
