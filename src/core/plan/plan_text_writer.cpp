@@ -124,7 +124,7 @@ std::string PlanTextError::describe() const
     if (line > 0)
         out = "line " + std::to_string(line) + ", column " + std::to_string(column);
     if (!key.empty()) {
-        out += (out.empty() ? "" : ", ") + key;
+        out += (out.empty() ? "" : ", ") + ShownValue(key);  // an unknown key is the text's own
         if (!value.empty())
             out += " \"" + ShownValue(value) + "\"";
     }
