@@ -1,7 +1,9 @@
 #include "cli/cli_support.h"
 
+#include "document/input_text.h"
 #include "document/program_file.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -221,24 +223,19 @@ bool ReadImage(Io& io, const std::string& path, RadioImage& image) {
 
 namespace zem::cli {
 
-bool ReadTextFile(Io& io, const std::string& path, std::string& text) {
-    if (path == "-") {
-        text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-        return true;
-    }
-    std::ifstream in(PathFromUtf8(path), std::ios::binary);
-    if (!in) {
-        Fail(io, path + ": cannot be opened for reading");
-        return false;
-    }
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    if (in.bad()) {
-        Fail(io, path + ": read error");
-        return false;
-    }
-    text = buffer.str();
-    return true;
+bool ReadTextFile(Io& io, const std::string& path, const std::string& what, std::string& text) {
+    const FileResult result =
+        path == "-" ? ReadInputText(std::cin, "standard input", what, text) : ReadInputText(PathFromUtf8(path), what, text);
+    if (!result.ok) Fail(io, result.message);
+    return result.ok;
+}
+
+void SayRefusals(Io& io, const std::vector<std::string>& refusals) {
+    // A file that is no such text at all gives a refusal for nearly every
+    // line; the first ones say what is wrong.
+    const std::size_t shown = std::min(refusals.size(), kShownRefusals);
+    for (std::size_t i = 0; i < shown; ++i) Say(io, refusals[i]);
+    if (refusals.size() > shown) Say(io, "... and " + std::to_string(refusals.size() - shown) + " more");
 }
 
 }  // namespace zem::cli

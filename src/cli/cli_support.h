@@ -5,6 +5,7 @@
 #include "document/radio_image.h"
 #include "messenger.h"
 
+#include <cstddef>
 #include <iosfwd>
 #include <map>
 #include <optional>
@@ -149,7 +150,14 @@ bool ReadImage(Io& io, const std::string& path, RadioImage& image);
 
 namespace zem::cli {
 
-// Reads a whole text file, or standard input for "-"; false after reporting.
-bool ReadTextFile(Io& io, const std::string& path, std::string& text);
+// Reads a whole text file, or standard input for "-"; false after
+// reporting. A folder and a text above the input bound are refused before
+// they are read; what names the kind of text in that message ("a plan text").
+bool ReadTextFile(Io& io, const std::string& path, const std::string& what, std::string& text);
+
+// Says refusals a line each, at most kShownRefusals of them and then how
+// many more there were.
+constexpr std::size_t kShownRefusals = 50;
+void SayRefusals(Io& io, const std::vector<std::string>& refusals);
 
 }  // namespace zem::cli

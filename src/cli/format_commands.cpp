@@ -51,13 +51,14 @@ int RunImport(const ExchangeFormat& format, const Command& self, const std::vect
     RadioImage image;
     if (!format.wholePlan && !ReadImage(io, parsed.positionals[0], image)) return kExitError;
     std::string text;
-    if (!ReadTextFile(io, parsed.positionals.back(), text)) return kExitError;
+    const char* what = format.wholePlan ? "a plan text" : "a channel list";
+    if (!ReadTextFile(io, parsed.positionals.back(), what, text)) return kExitError;
     ChannelPageValues channels;
     FillFromImage(image, channels);
     const ExchangeImport result = format.importText(text, channels, image, choices);
     for (const auto& line : result.ignored) Say(io, line);
     if (!result.ok()) {
-        for (const auto& refusal : result.refusals) Say(io, refusal);
+        SayRefusals(io, result.refusals);
         return Fail(io, "nothing written: " + std::to_string(result.refusals.size()) + " " + format.refusedWhat);
     }
     for (const auto& line : result.notStored) Say(io, line);

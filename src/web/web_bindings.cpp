@@ -3,6 +3,7 @@
 // asynchronous call (ccall with async), since any of them may wait for the
 // user to answer a message or for the serial port.
 #include "compare/verify_mismatch.h"
+#include "document/input_text.h"
 #include "link/link_messages.h"
 #include "link/link_session.h"
 #include "link/transfer.h"
@@ -97,8 +98,6 @@ std::string FileName(const char* name) {
 const char* const kTitleVerifying = "Verifying Written Data";
 const char* const kStatusVerifying = "Reading the radio back to compare...";
 const char* const kMsgCannotRead = "Could not read ";
-// A channel list is small; anything far larger is not one.
-constexpr int kMaxCsvBytes = 1 << 20;
 
 }  // namespace
 
@@ -162,8 +161,11 @@ EMSCRIPTEN_KEEPALIVE int zem_redo() { return Session().redo() ? 1 : 0; }
 EMSCRIPTEN_KEEPALIVE const char* zem_export_csv() { return Hand(Session().exportCsv()); }
 
 EMSCRIPTEN_KEEPALIVE int zem_import_csv(const char* name, const char* text, int size) {
-    if (size > kMaxCsvBytes) {
-        Messenger().notice(kMsgCannotRead + FileName(name));
+    // A channel list is small; anything far larger is not one, and is refused before it is parsed.
+    if (size < 0 || static_cast<std::uintmax_t>(size) > zem::kMaxInputTextBytes) {
+        Messenger().notice(size < 0 ? kMsgCannotRead + FileName(name)
+                                    : zem::TooLargeText(FileName(name), static_cast<std::uintmax_t>(size),
+                                                        "a channel list"));
         return 0;
     }
     return Session().importCsv(std::string(text, static_cast<std::size_t>(size))) ? 1 : 0;

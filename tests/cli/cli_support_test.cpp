@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 namespace zem::cli {
@@ -77,6 +78,21 @@ TEST(CliMessenger, AnswersQuestionsFromItsOptions) {
     bold.notice("Done");
     EXPECT_EQ(bold.shown().size(), 5u);
     EXPECT_NE(err.str().find("zemtool: Done\n"), std::string::npos);
+}
+
+// A text that is no plan at all refuses nearly every line: the first ones
+// are said, then how many more.
+TEST(SayRefusals, SaysAtMostFiftyThenHowManyMore) {
+    for (const std::size_t count : {std::size_t(0), std::size_t(50), std::size_t(51), std::size_t(320897)}) {
+        std::ostringstream out, err;
+        Io io{out, err};
+        SayRefusals(io, std::vector<std::string>(count, "r"));
+        const std::string said = err.str();
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), static_cast<long>(count > 50 ? 51 : count)) << count;
+        if (count > 50) {
+            EXPECT_NE(said.find("zemtool: ... and " + std::to_string(count - 50) + " more\n"), std::string::npos);
+        }
+    }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "channels/channel_clipboard.h"
 
 #include "channels/channel_commit.h"
+#include "document/input_text.h"
 #include "trimmed.h"
 
 #include <algorithm>
@@ -119,7 +120,7 @@ std::optional<std::string> SingleValue(const std::string& text)
 
 std::string CellRefusal::describe() const
 {
-    return "channel " + std::to_string(row) + ", " + kColumnHeaders[col] + ": \"" + value + "\": " + message;
+    return "channel " + std::to_string(row) + ", " + kColumnHeaders[col] + ": \"" + ShownValue(value) + "\": " + message;
 }
 
 EditorPaste PasteIntoEditor(int row, int col, const std::string& value)

@@ -1,6 +1,7 @@
 #include "channels/channel_csv.h"
 
 #include "channels/channel_commit.h"
+#include "document/input_text.h"
 #include "trimmed.h"
 
 #include <algorithm>
@@ -163,7 +164,7 @@ std::string CsvRejection::describe() const {
     if (line == 0) return message;
     std::string out = "line " + std::to_string(line);
     if (channel > 0) out += ", channel " + std::to_string(channel);
-    if (!column.empty()) out += ", " + column + " \"" + value + "\"";
+    if (!column.empty()) out += ", " + column + " \"" + ShownValue(value) + "\"";
     return out + ": " + message;
 }
 
@@ -195,7 +196,7 @@ std::array<int, kGridCols> MatchColumns(const CsvRecord& header, char separator,
         for (const auto& field : header.fields) found += (found.empty() ? "" : std::string(1, separator)) + field;
         result.rejections.push_back({header.line, 0, "", "",
                                      "expected a header row with the column \"Ch\" and any of " + expected +
-                                         ", separated by commas, semicolons or tabs; found \"" + found + "\""});
+                                         ", separated by commas, semicolons or tabs; found \"" + ShownValue(found) + "\""});
     }
     return index;
 }

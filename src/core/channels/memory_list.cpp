@@ -6,6 +6,7 @@
 #include "channels/channel_csv.h"
 #include "channels/frequency.h"
 #include "channels/memory_row.h"
+#include "document/input_text.h"
 #include "trimmed.h"
 #include "channels/tone_table.h"
 
@@ -73,7 +74,7 @@ std::string MemoryRefusal::describe() const
     if (!location.empty())
         out += ", Location " + location;
     if (!column.empty())
-        out += ", " + column + " \"" + value + "\"";
+        out += ", " + column + " \"" + ShownValue(value) + "\"";
     return out + ": " + message;
 }
 
@@ -235,7 +236,7 @@ MemoryImport ImportMemoryList(const std::string& text, ChannelPageValues& page, 
         }
         // The names this program writes itself say nothing the channel number does not.
         if (!memory.name.empty() && memory.name != "CH" + std::to_string(row))
-            names += (names.empty() ? "" : ", ") + ("Location " + memory.locationText + " \"" + memory.name + "\"");
+            names += (names.empty() ? "" : ", ") + ("Location " + memory.locationText + " \"" + ShownValue(memory.name) + "\"");
     }
     if (!names.empty())
         result.notStored.push_back("names not stored: " + names);

@@ -2,6 +2,7 @@
 
 #include "document/radio_image.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 
@@ -46,5 +47,31 @@ FileResult SaveProgramFile(const std::filesystem::path& path, const RadioImage& 
 // Writes any bytes to path atomically, with the same temporary-file and
 // rename steps as SaveProgramFile (CSV exports and other outputs use it).
 FileResult WriteFileAtomically(const std::filesystem::path& path, const std::string& contents);
+
+// A file as it was when a document last read or wrote it, to tell later
+// whether another program changed it since.
+struct FileStamp {
+    bool exists = false;
+    std::uintmax_t size = 0;
+    std::filesystem::file_time_type written{};
+    std::string sha256;  // of the whole file
+
+    bool operator==(const FileStamp& other) const {
+        return exists == other.exists && size == other.size && written == other.written && sha256 == other.sha256;
+    }
+    bool operator!=(const FileStamp& other) const { return !(*this == other); }
+};
+
+// The file at path now; exists is false for a missing file or a folder.
+// The content is hashed only up to readLimit bytes (a larger file gets no
+// hash), so a file grown huge behind the document costs no more than its size.
+FileStamp StampFile(const std::filesystem::path& path, std::uintmax_t readLimit = std::uintmax_t(1) << 24);
+
+// Whether the file at path holds other bytes than when before was taken:
+// another size, or the same size with other content. A file only touched
+// (new time, same bytes) is unchanged; a file that was not there before or
+// is gone now is not one anybody's work would be lost in, and counts as
+// unchanged too.
+bool ChangedOnDisk(const FileStamp& before, const std::filesystem::path& path);
 
 }  // namespace zem

@@ -3,6 +3,7 @@
 #include "channels/channel_codec.h"
 #include "channels/channel_csv.h"
 #include "channels/memory_list.h"
+#include "document/input_text.h"
 #include "plan/plan_text.h"
 
 namespace zem {
@@ -75,7 +76,7 @@ ExchangeImport ImportCsv(const std::string& text, ChannelPageValues& channels, R
     const CsvImport csv = ImportChannelsCsv(text, channels);
     ExchangeImport result;
     for (const auto& column : csv.ignoredColumns)
-        result.ignored.push_back("column \"" + column + "\" is not a channel table column; ignored");
+        result.ignored.push_back("column \"" + ShownValue(column) + "\" is not a channel table column; ignored");
     for (const auto& rejection : csv.rejections)
         result.refusals.push_back(rejection.describe());
     if (result.ok())

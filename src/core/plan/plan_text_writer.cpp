@@ -2,6 +2,7 @@
 
 #include "channels/band.h"
 #include "compare/document_diff.h"
+#include "document/input_text.h"
 #include "plan/plan_build.h"
 
 #include <array>
@@ -123,9 +124,9 @@ std::string PlanTextError::describe() const
     if (line > 0)
         out = "line " + std::to_string(line) + ", column " + std::to_string(column);
     if (!key.empty()) {
-        out += (out.empty() ? "" : ", ") + key;
+        out += (out.empty() ? "" : ", ") + ShownValue(key);  // an unknown key is the text's own
         if (!value.empty())
-            out += " \"" + value + "\"";
+            out += " \"" + ShownValue(value) + "\"";
     }
     return out + (out.empty() ? "" : ": ") + message;
 }

@@ -11,6 +11,7 @@
 #include "workbench/radio_history.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFileInfo>
 
 #include "messenger.h"
@@ -150,6 +151,14 @@ bool DocumentFiles::fileSaveAs() {
 }
 
 bool DocumentFiles::saveTo(const QString& path) {
+    // Another window or program wrote the document's file since it was
+    // opened or saved here: its work would be lost without a word.
+    CKivuDoc& doc = host_.document();
+    if (!doc.pathName().isEmpty() && QFileInfo(path) == QFileInfo(doc.pathName()) && doc.changedOnDisk() &&
+        !host_.dialogs().askYesNo(
+            tr("The file %1 was changed by another program since you opened it. Overwrite it?")
+                .arg(QFileInfo(path).fileName())))
+        return false;
     // What reaches the disk is what the pages show, an open editor included.
     host_.view().storeAllPages();
     const zem::FileResult result = host_.document().save(path);
@@ -161,6 +170,23 @@ bool DocumentFiles::saveTo(const QString& path) {
     updateRecentFileActions();
     Announce(&host_.hostWidget(), tr("Saved %1").arg(QFileInfo(path).fileName()));
     return true;
+}
+
+void DocumentFiles::offerReloadIfChanged() {
+    CKivuDoc& doc = host_.document();
+    // The question's own box takes the focus and gives it back: one question
+    // at a time, and none while another box (a transfer's) is up.
+    if (askingReload_ || QApplication::activeModalWidget() || doc.pathName().isEmpty() || !doc.changedOnDisk())
+        return;
+    if (doc.isModified()) return;  // Save asks before it overwrites
+    const zem::FileStamp now = doc.stampOnDisk();
+    if (now == declinedReload_) return;
+    askingReload_ = true;
+    const QString path = doc.pathName();
+    const bool reload = host_.dialogs().askYesNo(
+        tr("The file %1 was changed by another program. Reload it?").arg(QFileInfo(path).fileName()));
+    askingReload_ = false;
+    if (!reload || !loadFile(path)) declinedReload_ = now;
 }
 
 QStringList DocumentFiles::recentFiles() const { return recent_->entries(); }

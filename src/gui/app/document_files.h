@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "document/program_file.h"
+
 #include <memory>
 
 class QAction;
@@ -55,6 +57,11 @@ public:
     // cancelled (or the save failed): the caller must not go on.
     bool maybeSave();
 
+    // When the window gets the focus back: if the document holds no changes
+    // and its file was changed on disk meanwhile, offers to reload it. A
+    // change the user chose to keep out is not offered again.
+    void offerReloadIfChanged();
+
     // The recent-file list, most recent first, at most 4 entries.
     QStringList recentFiles() const;
 
@@ -67,6 +74,8 @@ private:
 
     CommandHost& host_;
     QAction* recentLabel_;
+    zem::FileStamp declinedReload_;  // the file as the user last chose not to reload it
+    bool askingReload_ = false;
     std::unique_ptr<RecentFiles> recent_;
 };
 

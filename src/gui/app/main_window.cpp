@@ -268,6 +268,14 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
 }
 
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // Back in the window: the file may have been changed meanwhile. Asked
+    // once the activation is over, so the question's box does not nest in it.
+    if (files_ && event->type() == QEvent::ActivationChange && isActiveWindow())
+        QMetaObject::invokeMethod(files_.get(), &DocumentFiles::offerReloadIfChanged, Qt::QueuedConnection);
+}
+
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
     if (event->mimeData()->hasUrls()) event->acceptProposedAction();
 }

@@ -108,6 +108,8 @@ UserDialogs::SaveChoice QtUserDialogs::askSaveChanges(const QString& documentNam
     return SaveChoice::Cancel;
 }
 
+bool QtUserDialogs::askYesNo(const QString& question) { return AskYesNo(parent_, question); }
+
 bool AskYesNo(QWidget* parent, const QString& question) {
     return QMessageBox::question(parent, ApplicationTitle(), question, QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::No) == QMessageBox::Yes;

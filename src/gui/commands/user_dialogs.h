@@ -23,6 +23,9 @@ public:
     virtual QString saveFileName(const QString& suggested) = 0;
     // "Save the changes to <name>?" with Save, Discard and Cancel.
     virtual SaveChoice askSaveChanges(const QString& documentName) = 0;
+    // A Yes/No question about the document's file (overwrite a file another
+    // program changed, reload it); No is the default. True for Yes.
+    virtual bool askYesNo(const QString& question) = 0;
     // A comma-separated channel list to import, and where to export one;
     // empty when the user cancelled.
     virtual QString openCsvFileName() = 0;
@@ -47,6 +50,7 @@ public:
     QString openFileName() override;
     QString saveFileName(const QString& suggested) override;
     SaveChoice askSaveChanges(const QString& documentName) override;
+    bool askYesNo(const QString& question) override;
     QString openCsvFileName() override;
     QString saveCsvFileName(const QString& suggested) override;
     QString saveChannelListName(const QString& suggested, QString& format) override;

@@ -13,6 +13,8 @@
 #include <QStyle>
 
 #include <algorithm>
+#include <functional>
+#include <vector>
 
 namespace zem::gui {
 
@@ -28,6 +30,9 @@ RefusalListDialog::RefusalListDialog(const QString& text, const QStringList& ite
     label->setWordWrap(true);
 
     list_ = new QListWidget(this);
+    // One line a refusal, all alike: thousands of them lay out and scroll
+    // without measuring each.
+    list_->setUniformItemSizes(true);
     list_->addItems(items);
     list_->setAccessibleName(text);
     label->setBuddy(list_);
@@ -54,7 +59,20 @@ RefusalListDialog::RefusalListDialog(const QString& text, const QStringList& ite
     const int rowHeight = std::max(list_->sizeHintForRow(0), fontMetrics().height());
     const int lines = static_cast<int>(std::min<qsizetype>(items.size(), 100));
     list_->setMinimumHeight(std::min(rowHeight * lines + 2 * list_->frameWidth() + 4, area.height() / 2));
-    const int widest = list_->sizeHintForColumn(0) + 2 * list_->frameWidth() + 24;
+    // As wide as the longest lines need: measured on the longest hundred
+    // texts only, so thousands of refusals open as fast as a few.
+    std::vector<qsizetype> lengths;
+    lengths.reserve(static_cast<std::size_t>(items.size()));
+    for (const QString& item : items) lengths.push_back(item.size());
+    const std::size_t measured = std::min<std::size_t>(lengths.size(), 100);
+    std::nth_element(lengths.begin(), lengths.begin() + static_cast<std::ptrdiff_t>(measured) - (measured ? 1 : 0),
+                     lengths.end(), std::greater<>());
+    const qsizetype shortestMeasured = measured ? lengths[measured - 1] : 0;
+    int textWidth = 0;
+    for (const QString& item : items) {
+        if (item.size() >= shortestMeasured) textWidth = std::max(textWidth, list_->fontMetrics().horizontalAdvance(item));
+    }
+    const int widest = textWidth + 2 * list_->frameWidth() + 24;
     list_->setMinimumWidth(std::min(std::max(widest, 360), area.width() * 2 / 3));
     setMaximumHeight(area.height());
     adjustSize();

@@ -1,6 +1,7 @@
 #include "doc/kivu_doc.h"
 
 #include "common/file_names.h"
+#include "document/input_text.h"
 #include "plan/plan_text.h"
 
 #include <QCoreApplication>
@@ -48,6 +49,13 @@ CKivuDoc::CKivuDoc() : image_(zem::NewDocumentImage()), baseline_(image_), recor
 void CKivuDoc::newDocument() {
     image_ = zem::NewDocumentImage();
     path_.clear();
+    stamp_ = {};
+}
+
+bool CKivuDoc::changedOnDisk() const { return !path_.isEmpty() && zem::ChangedOnDisk(stamp_, FilePath(path_)); }
+
+zem::FileStamp CKivuDoc::stampOnDisk() const {
+    return path_.isEmpty() ? zem::FileStamp() : zem::StampFile(FilePath(path_));
 }
 
 bool IsPlanTextPath(const QString& path) {
@@ -58,16 +66,18 @@ bool IsPlanTextPath(const QString& path) {
 
 namespace {
 
-// A plan is a few kilobytes; anything far larger is not one.
-constexpr qint64 kMaxPlanTextBytes = 1 << 20;
-
 zem::FileResult LoadPlanText(const QString& path, zem::RadioImage& image) {
+    // A folder or a file far larger than any plan is refused before it is parsed.
+    const zem::FileResult checked = zem::CheckInputFile(
+        FilePath(path), QCoreApplication::translate("zem::gui::CKivuDoc", "a plan text").toStdString());
+    if (!checked.ok) return checked;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxPlanTextBytes)
+    const QByteArray text = file.open(QIODevice::ReadOnly) ? file.read(zem::kMaxInputTextBytes + 1) : QByteArray();
+    if (file.error() != QFileDevice::NoError || text.size() > static_cast<qsizetype>(zem::kMaxInputTextBytes))
         return zem::FileResult::failure(QCoreApplication::translate("zem::gui::CKivuDoc", "Could not read %1")
                                             .arg(QDir::toNativeSeparators(path))
                                             .toStdString());
-    const zem::PlanTextImport result = zem::ImportPlanText(file.readAll().toStdString());
+    const zem::PlanTextImport result = zem::ImportPlanText(text.toStdString());
     if (!result.ok()) {
         std::string message = QCoreApplication::translate("zem::gui::CKivuDoc", "The plan %1 was not opened:")
                                    .arg(QFileInfo(path).fileName())
@@ -96,6 +106,7 @@ zem::FileResult CKivuDoc::open(const QString& path) {
     if (result.ok) {
         image_ = loaded;
         path_ = path;
+        stamp_ = stampOnDisk();
     }
     return result;
 }
@@ -107,6 +118,7 @@ zem::FileResult CKivuDoc::save(const QString& path) {
     if (result.ok) {
         path_ = path;
         baseline_ = currentImage();
+        stamp_ = stampOnDisk();
     }
     return result;
 }

@@ -64,6 +64,13 @@ public:
     const QString& pathName() const { return path_; }
     void setPathName(const QString& path) { path_ = path; }
 
+    // Whether the document's file now holds other bytes than when the
+    // document last opened or saved it (another window or program wrote
+    // it); false without a file.
+    bool changedOnDisk() const;
+    // The document's file as it is now.
+    zem::FileStamp stampOnDisk() const;
+
     // The pages that decide whether the document holds changes and that
     // undo and redo refill.
     void attachView(DocumentPages* view) { view_ = view; }
@@ -131,6 +138,7 @@ private:
     zem::RadioImage baseline_;
     zem::RadioImage recorded_;  // the document as of the newest step
     QString path_;
+    zem::FileStamp stamp_;  // the file as open or save left it
     DocumentPages* view_ = nullptr;
     QUndoStack undoStack_;
     int scopeDepth_ = 0;

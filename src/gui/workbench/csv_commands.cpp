@@ -4,7 +4,9 @@
 #include "channels/channel_page.h"
 #include "commands/command_host.h"
 #include "commands/user_dialogs.h"
+#include "common/file_names.h"
 #include "doc/kivu_doc.h"
+#include "document/input_text.h"
 #include "messenger.h"
 #include "plan/exchange_formats.h"
 #include "view/kivu_view.h"
@@ -24,9 +26,6 @@ const char* const CsvCommands::kMsgCannotRead = QT_TRANSLATE_NOOP("zem::gui::Csv
 const char* const CsvCommands::kMsgCannotWrite = QT_TRANSLATE_NOOP("zem::gui::CsvCommands", "Could not write %1");
 
 namespace {
-
-// A channel list is small; anything far larger is not one.
-constexpr qint64 kMaxCsvBytes = 1 << 20;
 
 std::string Formatted(const char* pattern, const QString& path) {
     return CsvCommands::tr(pattern).arg(QDir::toNativeSeparators(path)).toStdString();
@@ -53,12 +52,19 @@ bool CsvCommands::exportCsv() {
 }
 
 bool CsvCommands::importFrom(const QString& path) {
+    // A folder or a file far larger than any channel list is refused before it is parsed.
+    if (const zem::FileResult checked = zem::CheckInputFile(FilePath(path), tr("a channel list").toStdString());
+        !checked.ok) {
+        host_.messenger().notice(checked.message);
+        return false;
+    }
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxCsvBytes) {
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.read(zem::kMaxInputTextBytes + 1) : QByteArray();
+    if (file.error() != QFileDevice::NoError || bytes.size() > static_cast<qsizetype>(zem::kMaxInputTextBytes)) {
         host_.messenger().notice(Formatted(kMsgCannotRead, path));
         return false;
     }
-    const std::string text = file.readAll().toStdString();
+    const std::string text = bytes.toStdString();
     CChannelPage& page = host_.view().channelPage();
     page.commitOpenEditor();
 

@@ -3,9 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
+
+#ifndef _WIN32
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 namespace zem {
 namespace {
@@ -146,6 +154,81 @@ TEST_F(ProgramFileTest, FailedSaveReportsAndLeavesWhatWasThere)
     EXPECT_EQ(read("locked.Zem"), saved ? "new" : "previous");
     fs::permissions(dir_, fs::perms::owner_all);
 }
+
+// Whether another program changed a file: by its bytes, not by its time.
+TEST_F(ProgramFileTest, ChangedOnDiskOnlyWhenTheBytesDiffer)
+{
+    const struct {
+        const char* name;
+        const char* later;  // null: the file is removed
+        bool changed;
+    } cases[] = {
+        {"same.Zem", "0123456789", false},   // written again with the same bytes
+        {"swapped.Zem", "0123456780", true},  // same size, other bytes
+        {"longer.Zem", "01234567890", true},
+        {"gone.Zem", nullptr, false},
+    };
+    for (const auto& c : cases) {
+        write(c.name, "0123456789");
+        const FileStamp before = StampFile(path(c.name));
+        ASSERT_TRUE(before.exists);
+        if (c.later)
+            write(c.name, c.later);
+        else
+            fs::remove(path(c.name));
+        std::error_code touched;  // none for the removed file
+        fs::last_write_time(path(c.name), before.written + std::chrono::seconds(5), touched);
+        EXPECT_EQ(ChangedOnDisk(before, path(c.name)), c.changed) << c.name;
+    }
+    EXPECT_FALSE(ChangedOnDisk(StampFile(path("never.Zem")), path("same.Zem")));  // no file when stamped
+}
+
+#ifndef _WIN32
+// A save killed at any point leaves no temporary behind once the next save
+// into the folder is done; temporaries of live processes and the user's
+// own files that only look alike stay.
+TEST_F(ProgramFileTest, SavesKilledMidwayLeaveNoTemporaryBehind)
+{
+    const std::string big(4 << 20, 'z');  // long enough to be killed while writing
+    write("big.Zem", big);
+    for (int round = 0; round < 20; ++round) {
+        const pid_t child = fork();
+        if (child == 0) {
+            for (;;)
+                WriteFileAtomically(path("big.Zem"), big);
+        }
+        usleep(static_cast<useconds_t>(2000 + round * 500));
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+    }
+    // Temporaries named as a killed save names them: those whose process
+    // is gone go, unless written after the save began; the rest stay.
+    const pid_t gone = fork();
+    if (gone == 0)
+        _exit(0);
+    waitpid(gone, nullptr, 0);
+    const std::string dead = std::to_string(gone), alive = std::to_string(getppid());
+    const std::set<std::string> kept = {
+        "a.Zem.tmp" + alive + "-0a1b2",  // its save still runs
+        "c.Zem.tmp" + dead + "-00000",   // written "later"
+        "notes.tmp1", "a.Zem.tmp" + dead + "-0a1b2c", "a.Zem.tmp" + dead + "-0A1B2", "a.Zem.tmp-0a1b2",
+        ".tmp" + dead + "-0a1b2",  // look alike, but are not our naming
+    };
+    for (const auto& name : kept)
+        write(name, "x");
+    write("a.Zem.tmp" + dead + "-0a1b2", "x");
+    write("b.yaml.tmp" + dead + "-fffff", "x");
+    fs::last_write_time(path("c.Zem.tmp" + dead + "-00000"), fs::file_time_type::clock::now() + std::chrono::hours(1));
+
+    ASSERT_TRUE(WriteFileAtomically(path("a.Zem"), "saved").ok);
+    std::set<std::string> left, expected = kept;
+    for (const auto& entry : fs::directory_iterator(dir_))
+        left.insert(entry.path().filename().string());
+    expected.insert({"a.Zem", "big.Zem"});
+    EXPECT_EQ(left, expected);
+    EXPECT_EQ(read("big.Zem").size(), big.size());  // never half a file under the target's name
+}
+#endif
 
 }  // namespace
 }  // namespace zem

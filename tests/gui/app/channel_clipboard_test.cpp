@@ -71,10 +71,11 @@ TEST_F(ChannelClipboardTest, CtrlVAfterAClickPutsOneValueInTheEditorAndSeveralIn
         std::vector<std::tuple<int, int, const char*>> cells;  // afterwards, an open editor committed with Enter
         std::vector<std::string> messages;
     } cases[] = {
-        // A quoted cell holding a line break stays one value of its row.
+        // A quoted cell holding a line break stays one value of its row, and
+        // its refusal one line.
         {13, 1, "", "\"150.0\"\t\"note\r\nline\"\r\n150.5\t150.5\r\n151\t151\r\n",
          {{13, 1, "150.00000"}, {13, 2, "161.92500"}, {14, 2, "150.50000"}, {15, 1, "151.00000"}},
-         {"channel 13, Transmit: \"note\r\nline\": Error Data Format，Please input again"}},
+         {"channel 13, Transmit: \"note\\x0D\\x0Aline\": Error Data Format，Please input again"}},
         // Several values drop what was typed in the editor.
         {5, 1, "9", "150.0\r\n150.5\r\n151.0\r\n", {{5, 1, "150.00000"}, {6, 1, "150.50000"}, {7, 1, "151.00000"}}, {}},
         // One value goes into the editor (what a list cell takes is the core's rule).

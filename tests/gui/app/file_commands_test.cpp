@@ -112,6 +112,66 @@ TEST_F(FileCommandsTest, FileOnTheCommandLineShowsItsOwnBandAndSavesBackUnchange
     EXPECT_EQ(dialogs.saveQuestions, 0);
 }
 
+// Two windows on one file: the second save does not silently drop the
+// first one's work, and a window without changes offers to reload a file
+// the other window saved, once for each change.
+TEST_F(FileCommandsTest, FileChangedByAnotherWindowIsNotOverwrittenUnasked) {
+    const QString path = writeBand2File("shared.Zem");
+    ASSERT_TRUE(window->files().openFile(path));
+    gui::MainWindow other;
+    RecordingMessenger otherMessages;
+    ScriptedDialogs otherDialogs;
+    other.setMessenger(&otherMessages);
+    other.setUserDialogs(&otherDialogs);
+    ASSERT_TRUE(other.files().openFile(path));
+    other.show();
+    QApplication::setActiveWindow(window.get());
+    const auto otherSaves = [&](const char* receive) {
+        ChannelPageValues values;
+        FillFromImage(other.document().image(), values);
+        values.cells.setText(1, 1, receive);
+        StoreToImage(values, other.document().image());
+        other.view().fillAllPages();
+        ASSERT_TRUE(other.files().fileSave());
+    };
+    const auto comeBack = [&] {
+        QApplication::setActiveWindow(&other);
+        QApplication::setActiveWindow(window.get());
+        QCoreApplication::processEvents();
+    };
+
+    enterValue(1, 1, "402");
+    otherSaves("401.00000");
+    const QByteArray first = readFile(path);
+    const QString overwrite = "The file shared.Zem was changed by another program since you opened it. Overwrite it?";
+    dialogs.yesNoAnswers = {false, true};
+    trigger(gui::kCmdFileSave);  // No: the other window's save stays, this work stays unsaved
+    EXPECT_EQ(readFile(path), first);
+    EXPECT_TRUE(window->document().isModified());
+    trigger(gui::kCmdFileSave);  // Yes
+    EXPECT_EQ(dialogs.yesNoQuestions, QStringList({overwrite, overwrite}));
+    EXPECT_FALSE(window->document().isModified());
+    trigger(gui::kCmdFileSave);  // nobody else wrote since: not asked
+    EXPECT_EQ(dialogs.yesNoQuestions.size(), 2);
+
+    // Back in the window without changes after the other window saved.
+    const QString reload = "The file shared.Zem was changed by another program. Reload it?";
+    dialogs.yesNoAnswers = {false, true};
+    otherDialogs.yesNoAnswers = {true};  // the other window was overwritten meanwhile
+    otherSaves("403.00000");
+    comeBack();  // No: this window keeps what it shows
+    EXPECT_EQ(cell(1, 1), "402.00000");
+    comeBack();  // the same change is not offered again
+    EXPECT_EQ(dialogs.yesNoQuestions.size(), 3);
+    otherSaves("404.00000");
+    comeBack();  // a new change is; Yes reloads
+    EXPECT_EQ(dialogs.yesNoQuestions.mid(2), QStringList({reload, reload}));
+    EXPECT_EQ(cell(1, 1), "404.00000");
+    EXPECT_FALSE(window->document().isModified());
+    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(otherMessages.empty());
+}
+
 TEST_F(FileCommandsTest, RefusedFileLeavesDocumentAndPagesAsTheyWere) {
     enterValue(1, 1, "145");
     const RadioImage before = window->document().image();

@@ -105,6 +105,8 @@ public:
     std::deque<QString> csvSaveNames;
     std::deque<QString> listFormats;  // with csvSaveNames; this program's CSV ("csv") when empty
     int saveQuestions = 0;
+    std::deque<bool> yesNoAnswers;  // to askYesNo, which records its questions
+    QStringList yesNoQuestions;
 
     QString openFileName() override { return take(openNames, QString()); }
     QString saveFileName(const QString&) override { return take(saveNames, QString()); }
@@ -118,6 +120,12 @@ public:
         ++saveQuestions;
         if (saveChoices.empty()) ADD_FAILURE() << "unexpected save-changes question";
         return take(saveChoices, SaveChoice::Cancel);
+    }
+
+    bool askYesNo(const QString& question) override {
+        yesNoQuestions << question;
+        if (yesNoAnswers.empty()) ADD_FAILURE() << "unexpected question: " << question.toStdString();
+        return take(yesNoAnswers, false);
     }
 
 private:
