@@ -60,6 +60,7 @@ int RunImport(const ExchangeFormat& format, const Command& self, const std::vect
         for (const auto& refusal : result.refusals) Say(io, refusal);
         return Fail(io, "nothing written: " + std::to_string(result.refusals.size()) + " " + format.refusedWhat);
     }
+    for (const auto& line : result.skipped) Say(io, "skipped: " + line);
     for (const auto& line : result.notStored) Say(io, line);
     return WriteImage(io, *output, image) ? kExitOk : kExitError;
 }
