@@ -235,8 +235,9 @@ void TypeCell(ChannelTable& table, int channel, int col, const std::string& raw,
 namespace {
 
 // One pass over the rows, leaving out those on the lines in skip; headerLine
-// is set to the line of the header row.
-CsvImport ImportRows(const std::string& text, ChannelPageValues& page, const std::set<int>& skip, int& headerLine) {
+// is set to the line of the header row, rows counts the rows typed.
+CsvImport ImportRows(const std::string& text, ChannelPageValues& page, const std::set<int>& skip, int& headerLine,
+                     int& rows) {
     CsvImport result;
     const std::vector<std::string> names(kColumnHeaders.begin(), kColumnHeaders.end());
     const SpreadsheetCsv sheet = ReadSpreadsheetCsv(text, names);
@@ -287,6 +288,7 @@ CsvImport ImportRows(const std::string& text, ChannelPageValues& page, const std
             continue;
         }
         seen[static_cast<std::size_t>(channel)] = true;
+        ++rows;
         for (int col = kColReceive; col < kGridCols; ++col) {
             if (index[col] < 0) continue;
             TypeCell(page.cells, channel, col, record.fields[static_cast<std::size_t>(index[col])], page.bandIndex,
@@ -301,17 +303,20 @@ CsvImport ImportRows(const std::string& text, ChannelPageValues& page, const std
 CsvImport ImportChannelsCsv(const std::string& text, ChannelPageValues& page, bool skipRefused) {
     const ChannelPageValues before = page;
     int headerLine = 0;
-    CsvImport result = ImportRows(text, page, {}, headerLine);
+    int rows = 0;
+    CsvImport result = ImportRows(text, page, {}, headerLine, rows);
     if (!skipRefused || result.ok()) return result;
     // The rows with a refusal are left out whole; a refusal of the text
-    // itself or of its header row leaves nothing to take.
+    // itself or of its header row, or no row left, leaves nothing to take.
     std::set<int> refusedRows;
     for (const CsvRejection& rejection : result.rejections) {
         if (rejection.line == 0 || rejection.line == headerLine) return result;
         refusedRows.insert(rejection.line);
     }
     page = before;
-    CsvImport taken = ImportRows(text, page, refusedRows, headerLine);
+    rows = 0;
+    CsvImport taken = ImportRows(text, page, refusedRows, headerLine, rows);
+    if (rows == 0) return result;
     taken.skipped = std::move(result.rejections);
     return taken;
 }

@@ -95,7 +95,8 @@ struct CsvImport {
 // is collected; page.cells then holds a partial result and must be thrown
 // away by the caller. With skipRefused, the rows with a refused value are
 // left out whole and listed in skipped, the others taken; a refusal of the
-// text itself (its header, its quoting) still refuses it all.
+// text itself (its header, its quoting), or no row left to take, still
+// refuses it all.
 CsvImport ImportChannelsCsv(const std::string& text, ChannelPageValues& page, bool skipRefused = false);
 
 }  // namespace zem

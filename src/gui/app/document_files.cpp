@@ -118,6 +118,7 @@ bool DocumentFiles::openUntitled(const QString& path) {
     }
     host_.document().setPathName(QString());
     afterDocumentLoaded(false);
+    if (!result.message.empty()) host_.messenger().notice(result.message);
     return true;
 }
 
@@ -131,6 +132,7 @@ bool DocumentFiles::loadFile(const QString& path) {
     recent_->add(path);
     updateRecentFileActions();
     afterDocumentLoaded(false);
+    if (!result.message.empty()) host_.messenger().notice(result.message);
     return true;
 }
 
