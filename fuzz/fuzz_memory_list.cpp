@@ -1,5 +1,5 @@
 // Runs `zemtool memories import` on arbitrary text into a band 0 program
-// file. A refused list must leave no output file; an accepted one may only
+// file, with or without --clear and --skip-refused. A refused list must leave no output file; an accepted one may only
 // leave frequencies the band accepts, and its table exported as a memory
 // list must import back to the same table.
 #include "channels/band.h"
@@ -42,11 +42,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::ostringstream said;
     zem::cli::Io io{said, said};
-    const bool clear = size > 0 && data[0] % 2;
-    const int status = zem::cli::FileCommand("memories")
-                           .run(clear ? std::vector<std::string>{"import", base, in, "-o", out, "--clear"}
-                                      : std::vector<std::string>{"import", base, in, "-o", out},
-                                io);
+    // The first byte also picks the options: bit 0 --clear, bit 1 --skip-refused.
+    std::vector<std::string> args = {"import", base, in, "-o", out};
+    if (size > 0 && data[0] & 1) args.push_back("--clear");
+    if (size > 0 && data[0] & 2) args.push_back("--skip-refused");
+    const int status = zem::cli::FileCommand("memories").run(args, io);
     if (status != 0) {
         if (std::filesystem::exists(out)) __builtin_trap();
         return 0;

@@ -76,9 +76,9 @@ _zemtool()
     case $command in
         new) options="-o --output --band" ;;
         show) options="--json" ;;
-        csv) [[ $action == import ]] && options="-o --output --band" || options="-o --output" ;;
+        csv) [[ $action == import ]] && options="-o --output --band --skip-refused" || options="-o --output" ;;
         plan) options="-o --output" ;;
-        memories) [[ $action == import ]] && options="-o --output --from --clear" || options="-o --output" ;;
+        memories) [[ $action == import ]] && options="-o --output --from --clear --band --skip-refused" || options="-o --output" ;;
         read) options="--port -o --output --base --retries --trace" ;;
         write) options="--port --backup --verify --retries --trace" ;;
         power)

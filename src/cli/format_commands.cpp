@@ -61,6 +61,7 @@ int RunImport(const ExchangeFormat& format, const Command& self, const std::vect
         SayRefusals(io, result.refusals);
         return Fail(io, "nothing written: " + std::to_string(result.refusals.size()) + " " + format.refusedWhat);
     }
+    for (const auto& line : result.skipped) Say(io, "skipped: " + line);
     for (const auto& line : result.notStored) Say(io, line);
     return WriteImage(io, *output, image) ? kExitOk : kExitError;
 }

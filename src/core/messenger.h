@@ -40,6 +40,16 @@ public:
             all += "\n" + item;
         notice(all);
     }
+
+    // The same list under a question with OK and Cancel (take what can be
+    // taken, leaving these out?); true when the user chose OK. Without a
+    // place for a list it is one question, a line each.
+    virtual bool confirmList(const std::string& text, const std::vector<std::string>& items) {
+        std::string all = text;
+        for (const std::string& item : items)
+            all += "\n" + item;
+        return confirm(all);
+    }
 };
 
 // Says nothing and answers every question with Cancel: for storing pages

@@ -110,11 +110,12 @@ TEST_F(Zemtool, UsageErrorsAndRefusedFilesWriteNothing) {
     save("ok.zem", NewDocumentImage());
     write("typo.yaml", "zem-plan: 1\ntpye: \"ZEM-KR-M4\"\n");
     write("refused.csv", "Location,Name,Frequency,Duplex\n1,A,999.000000,\n");
+    write("header.csv", "Location,Name,Frequency,Duplex\n");
     for (const char* args : {"new --band 4 -o out.zem", "new --band x -o out.zem", "new", "new -o",
                              "new -o out.zem extra", "new --colour -o out.zem", "frobnicate", "", "show short.zem",
                              "show empty.zem --json", "csv export short.zem -o out.zem", "diff short.zem short.zem",
                              "show missing.zem", "plan import typo.yaml -o out.zem", "plan export short.zem -o out.zem",
-                             "plan import ok.zem", "memories import ok.zem refused.csv -o out.zem",
+                             "plan import ok.zem", "memories import ok.zem refused.csv -o out.zem", "memories import ok.zem header.csv -o out.zem",
                              "memories import ok.zem refused.csv --from x -o out.zem", "memories frob"}) {
         const Outcome result = run(args);
         EXPECT_EQ(result.status, 2) << args;
@@ -131,6 +132,20 @@ TEST_F(Zemtool, UsageErrorsAndRefusedFilesWriteNothing) {
     const std::string full = path("short.zem").string();
     message.replace(message.find(full), full.size(), "short.zem");
     EXPECT_EQ(run("show short.zem").err, "zemtool: " + message + "\n");
+}
+
+// Which rows are skipped is the core's; here the statuses and streams.
+TEST_F(Zemtool, SkipRefusedWritesTheRowsThatFitAndListsTheOthers) {
+    save("new.zem", NewDocumentImage());
+    write("list.csv", "Location,Frequency,Duplex,Mode\n1,145.5,,FM\n2,145.5,,AM\n");
+    const Outcome refused = run("memories import new.zem list.csv -o out.zem --band 0");
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_FALSE(fs::exists(path("out.zem")));
+    const Outcome skipped = run("memories import new.zem list.csv -o out.zem --band 0 --skip-refused");
+    EXPECT_EQ(skipped.status, 0) << skipped.err;
+    EXPECT_EQ(skipped.err, "zemtool: skipped: line 3, Location 2, Mode \"AM\": this radio stores only FM (Wide) and "
+                           "NFM (Narrow)\n");
+    EXPECT_EQ(test::PageOf(load("out.zem")).cells.text(1, kColReceive), "145.50000");
 }
 
 // The round trip and the diff's lines are the core's to check; here the

@@ -110,6 +110,24 @@ BandLimits ValidationLimits(int bandIndex)
     }
 }
 
+std::string OutOfBandNote(int bandIndex)
+{
+    const BandLimits limits = ValidationLimits(bandIndex);
+    auto mhz = [](std::int64_t units) {
+        std::string text = std::to_string(units / 100000);
+        if (const std::int64_t rest = units % 100000) {
+            std::string digits = std::to_string(100000 + rest).substr(1);
+            text += "." + digits.substr(0, digits.find_last_not_of('0') + 1);
+        }
+        return text;
+    };
+    const auto& bands = BandEntries();
+    const std::string band = bandIndex >= 0 && static_cast<std::size_t>(bandIndex) < bands.size()
+                                 ? "is for band " + bands[static_cast<std::size_t>(bandIndex)]
+                                 : "has no band chosen";
+    return "outside " + mhz(limits.lower) + "-" + mhz(limits.upper) + " MHz; this plan " + band;
+}
+
 void ApplyChannelDefaults(RadioImage& image, int typeIndex, int bandIndex, Messenger& messenger)
 {
     // Another radio type means starting over: the whole image is cleared, but

@@ -23,6 +23,10 @@ struct BandLimits {
 };
 BandLimits ValidationLimits(int bandIndex);
 
+// What an out-of-band frequency is outside of, for the refusal lists:
+// "outside 400-470 MHz; this plan is for band 400-470MHZ".
+std::string OutOfBandNote(int bandIndex);
+
 // Bytes 0x220-0x227 (upper limit, then lower limit) of each of the four
 // bands, in band-list order.
 extern const std::array<std::array<std::uint8_t, 8>, 4> kBandLimitBytes;

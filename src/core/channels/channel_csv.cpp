@@ -1,12 +1,15 @@
 #include "channels/channel_csv.h"
 
+#include "channels/band.h"
 #include "channels/channel_commit.h"
+#include "channels/frequency.h"
 #include "document/input_text.h"
 #include "trimmed.h"
 
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <set>
 
 namespace zem {
 
@@ -113,24 +116,36 @@ CsvParse ParseCsv(const std::string& text, char separator) {
     return parse;
 }
 
-char DetectCsvSeparator(const std::string& text) {
-    char best = ',';
+SpreadsheetCsv ReadSpreadsheetCsv(const std::string& text, const std::vector<std::string>& columnNames) {
+    SpreadsheetCsv sheet;
     int bestCount = 0;
+    const std::string header = text.substr(0, text.find('\n'));
     for (char separator : {',', ';', '\t'}) {
-        const CsvParse parse = ParseCsv(text, separator);
+        const CsvParse parse = ParseCsv(header, separator);
         if (!parse.ok || parse.records.empty()) continue;
         int count = 0;
         for (const std::string& field : parse.records.front().fields) {
             const std::string name = Trimmed(field);
-            count += static_cast<int>(std::count_if(kColumnHeaders.begin(), kColumnHeaders.end(),
-                                                    [&](const char* header) { return SameIgnoringCase(name, header); }));
+            count += static_cast<int>(std::count_if(columnNames.begin(), columnNames.end(),
+                                                    [&](const std::string& known) { return SameIgnoringCase(name, known); }));
         }
         if (count > bestCount) {
-            best = separator;
+            sheet.separator = separator;
             bestCount = count;
         }
     }
-    return best;
+    sheet.parse = ParseCsv(text, sheet.separator);
+    return sheet;
+}
+
+std::string WithDecimalPoint(const std::string& value) {
+    const std::size_t comma = value.find(',');
+    if (comma == std::string::npos || comma == 0 || comma + 1 == value.size() ||
+        value.find_first_not_of("0123456789,") != std::string::npos || value.find(',', comma + 1) != std::string::npos)
+        return value;
+    std::string number = value;
+    number[comma] = '.';
+    return number;
 }
 
 std::string CsvField(const std::string& text) {
@@ -158,14 +173,14 @@ std::string ExportChannelsCsv(const ChannelTable& table) {
     return out;
 }
 
-std::string CsvRejection::describe() const {
+std::string CsvRejection::describe(const std::string& remedy) const {
     // A problem of the whole text (no header, broken quoting) has no line
     // of its own, or names it in its message.
     if (line == 0) return message;
     std::string out = "line " + std::to_string(line);
     if (channel > 0) out += ", channel " + std::to_string(channel);
     if (!column.empty()) out += ", " + column + " \"" + ShownValue(value) + "\"";
-    return out + ": " + message;
+    return out + ": " + message + (note.empty() ? "" : " (" + note + remedy + ")");
 }
 
 namespace {
@@ -201,17 +216,6 @@ std::array<int, kGridCols> MatchColumns(const CsvRecord& header, char separator,
     return index;
 }
 
-// A number written with a decimal comma ("145,5") as the grid reads it.
-std::string WithDecimalPoint(const std::string& value) {
-    const std::size_t comma = value.find(',');
-    if (comma == std::string::npos || comma == 0 || comma + 1 == value.size() ||
-        value.find_first_not_of("0123456789,") != std::string::npos || value.find(',', comma + 1) != std::string::npos)
-        return value;
-    std::string number = value;
-    number[comma] = '.';
-    return number;
-}
-
 // Types one cell's value into the table the way the grid's editor would,
 // by the rules every paste and import shares.
 void TypeCell(ChannelTable& table, int channel, int col, const std::string& raw, int bandIndex, bool decimalComma,
@@ -219,15 +223,27 @@ void TypeCell(ChannelTable& table, int channel, int col, const std::string& raw,
     const bool number = col >= kColReceive && col <= kColEncode;
     const std::string value = number && decimalComma ? WithDecimalPoint(Trimmed(raw)) : raw;
     std::string refusal = TypeCellValue(table, channel, col, value, bandIndex);
-    if (!refusal.empty()) result.rejections.push_back({line, channel, kColumnHeaders[col], raw, std::move(refusal)});
+    if (refusal.empty()) return;
+    // A number outside the band says which band the file is for.
+    const bool outOfBand = (col == kColReceive || col == kColTransmit) && refusal == kMsgErrorDataFormat &&
+                           TextToUnits(value) > 0;
+    result.rejections.push_back(
+        {line, channel, kColumnHeaders[col], raw, std::move(refusal), outOfBand ? OutOfBandNote(bandIndex) : ""});
 }
 
 }  // namespace
 
-CsvImport ImportChannelsCsv(const std::string& text, ChannelPageValues& page) {
+namespace {
+
+// One pass over the rows, leaving out those on the lines in skip; headerLine
+// is set to the line of the header row, rows counts the rows typed.
+CsvImport ImportRows(const std::string& text, ChannelPageValues& page, const std::set<int>& skip, int& headerLine,
+                     int& rows) {
     CsvImport result;
-    const char separator = DetectCsvSeparator(text);
-    const CsvParse parse = ParseCsv(text, separator);
+    const std::vector<std::string> names(kColumnHeaders.begin(), kColumnHeaders.end());
+    const SpreadsheetCsv sheet = ReadSpreadsheetCsv(text, names);
+    const char separator = sheet.separator;
+    const CsvParse& parse = sheet.parse;
     if (!parse.ok) {
         result.rejections.push_back({0, 0, "", "", parse.message});
         return result;
@@ -237,12 +253,14 @@ CsvImport ImportChannelsCsv(const std::string& text, ChannelPageValues& page) {
         return result;
     }
     const CsvRecord& header = parse.records.front();
+    headerLine = header.line;
     const std::array<int, kGridCols> index = MatchColumns(header, separator, result);
     if (index[kColChannel] < 0) return result;
 
     std::array<bool, kChannelCount + 1> seen{};
     for (std::size_t r = 1; r < parse.records.size(); ++r) {
         const CsvRecord& record = parse.records[r];
+        if (skip.count(record.line)) continue;
         // Spreadsheets write a row of bare separators for an empty row.
         if (std::all_of(record.fields.begin(), record.fields.end(),
                         [](const std::string& field) { return Trimmed(field).empty(); }))
@@ -271,13 +289,37 @@ CsvImport ImportChannelsCsv(const std::string& text, ChannelPageValues& page) {
             continue;
         }
         seen[static_cast<std::size_t>(channel)] = true;
+        ++rows;
         for (int col = kColReceive; col < kGridCols; ++col) {
             if (index[col] < 0) continue;
             TypeCell(page.cells, channel, col, record.fields[static_cast<std::size_t>(index[col])], page.bandIndex,
-                     separator != ',', record.line, result);
+                     sheet.decimalComma(), record.line, result);
         }
     }
     return result;
+}
+
+}  // namespace
+
+CsvImport ImportChannelsCsv(const std::string& text, ChannelPageValues& page, bool skipRefused) {
+    const ChannelPageValues before = page;
+    int headerLine = 0;
+    int rows = 0;
+    CsvImport result = ImportRows(text, page, {}, headerLine, rows);
+    if (!skipRefused || result.ok()) return result;
+    // The rows with a refusal are left out whole; a refusal of the text
+    // itself or of its header row, or no row left, leaves nothing to take.
+    std::set<int> refusedRows;
+    for (const CsvRejection& rejection : result.rejections) {
+        if (rejection.line == 0 || rejection.line == headerLine) return result;
+        refusedRows.insert(rejection.line);
+    }
+    page = before;
+    rows = 0;
+    CsvImport taken = ImportRows(text, page, refusedRows, headerLine, rows);
+    if (rows == 0) return result;
+    taken.skipped = std::move(result.rejections);
+    return taken;
 }
 
 }  // namespace zem

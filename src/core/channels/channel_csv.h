@@ -3,6 +3,7 @@
 #include "channels/channel_table.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zem {
@@ -30,11 +31,21 @@ struct CsvParse {
 // text after a closing quote is refused.
 CsvParse ParseCsv(const std::string& text, char separator = ',');
 
-// The separator of a channel list, found from its header row: the one of
-// comma, semicolon and tab that splits it into the most column headers
-// (spreadsheets where the comma is the decimal mark save with semicolons).
-// A comma when none does.
-char DetectCsvSeparator(const std::string& text);
+// A list as a spreadsheet saves it. The separator is found from the header
+// row: the one of comma, semicolon and tab that splits it into the most of
+// the expected column names (letter case ignored); a comma when none does.
+// Spreadsheets where the comma is the decimal mark save with semicolons or
+// tabs, and a comma inside a number is then its decimal mark.
+struct SpreadsheetCsv {
+    char separator = ',';
+    CsvParse parse;
+    bool decimalComma() const { return separator != ','; }
+};
+SpreadsheetCsv ReadSpreadsheetCsv(const std::string& text, const std::vector<std::string>& columnNames);
+
+// A number written with a decimal comma ("145,5") with a decimal point
+// instead; any other text as it is.
+std::string WithDecimalPoint(const std::string& value);
 
 // One field as written: quoted when it holds a comma, quote, line break or
 // leading/trailing blank, with quotes doubled.
@@ -45,18 +56,28 @@ std::string ExportChannelsCsv(const ChannelTable& table);
 
 // A value of the text that the channel table refused.
 struct CsvRejection {
+    CsvRejection() = default;
+    CsvRejection(int line, int channel, std::string column, std::string value, std::string message,
+                 std::string note = {})
+        : line(line), channel(channel), column(std::move(column)), value(std::move(value)),
+          message(std::move(message)), note(std::move(note)) {}
+
     int line = 0;
     int channel = 0;      // 1-16, 0 when the row has no valid channel
     std::string column;   // header of the column, empty for a row problem
     std::string value;
     std::string message;  // the program's own message for the refusal
+    std::string note;     // what a frequency is outside of (OutOfBandNote), empty for other refusals
 
-    // "line 4, channel 3, Receive "999": Error Data Format，Please input again"
-    std::string describe() const;
+    // "line 4, channel 3, Receive "999": Error Data Format，Please input
+    // again (outside 136-174 MHz; this plan is for band 136-174MHZ — try
+    // --band)", remedy being " — try --band".
+    std::string describe(const std::string& remedy = {}) const;
 };
 
 struct CsvImport {
     std::vector<CsvRejection> rejections;   // any entry means nothing may be saved
+    std::vector<CsvRejection> skipped;      // with skipRefused: the refusals of the rows left out
     std::vector<std::string> ignoredColumns;  // headers that name no grid column
     bool ok() const { return rejections.empty(); }
 };
@@ -72,7 +93,10 @@ struct CsvImport {
 // and tone cells one of the tone list, a tone also as its number ("67"), or
 // nothing; frequencies must pass the band and raster checks. Every refusal
 // is collected; page.cells then holds a partial result and must be thrown
-// away by the caller.
-CsvImport ImportChannelsCsv(const std::string& text, ChannelPageValues& page);
+// away by the caller. With skipRefused, the rows with a refused value are
+// left out whole and listed in skipped, the others taken; a refusal of the
+// text itself (its header, its quoting), or no row left to take, still
+// refuses it all.
+CsvImport ImportChannelsCsv(const std::string& text, ChannelPageValues& page, bool skipRefused = false);
 
 }  // namespace zem

@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <map>
+#include <set>
 
 namespace zem {
 
@@ -53,11 +54,16 @@ std::string ToneMode(const std::string& text, std::string& ctcss, std::string& c
     return "DTCS";
 }
 
+SpreadsheetCsv ReadList(const std::string& text)
+{
+    return ReadSpreadsheetCsv(text, std::vector<std::string>(kHeader.begin(), kHeader.end()));
+}
+
 }  // namespace
 
 bool IsMemoryListHeader(const std::string& text)
 {
-    const CsvParse parse = ParseCsv(text.substr(0, text.find('\n')));
+    const CsvParse parse = ReadList(text.substr(0, text.find('\n'))).parse;
     if (!parse.ok || parse.records.empty())
         return false;
     const auto& fields = parse.records.front().fields;
@@ -68,14 +74,18 @@ bool IsMemoryListHeader(const std::string& text)
     return true;
 }
 
-std::string MemoryRefusal::describe() const
+std::string MemoryRefusal::describe(const std::string& remedy) const
 {
+    if (line == 0)
+        return message;
     std::string out = "line " + std::to_string(line);
     if (!location.empty())
         out += ", Location " + location;
     if (!column.empty())
         out += ", " + column + " \"" + ShownValue(value) + "\"";
-    return out + ": " + message;
+    if (!computed.empty())
+        out += " (" + computed + ")";
+    return out + ": " + message + (note.empty() ? "" : " (" + note + remedy + ")");
 }
 
 std::string ExportMemoryList(const ChannelTable& table, int bandIndex)
@@ -140,22 +150,39 @@ std::string ExportMemoryList(const ChannelTable& table, int bandIndex)
     return out;
 }
 
-MemoryImport ImportMemoryList(const std::string& text, ChannelPageValues& page, const MemoryImportOptions& options)
+namespace {
+
+// The columns of numbers, whose decimal commas a spreadsheet may have written.
+const Field kNumberFields[] = {kFrequency, kOffset, kRTone, kCTone, kStep};
+
+// One pass over the list, leaving out the rows on the lines in skip;
+// headerLine is set to the line of the header row.
+MemoryImport ImportRows(const std::string& text, ChannelPageValues& page, const MemoryImportOptions& options,
+                        const std::set<int>& skip, int& headerLine)
 {
     MemoryImport result;
-    const CsvParse parse = ParseCsv(text);
+    SpreadsheetCsv sheet = ReadList(text);
+    CsvParse& parse = sheet.parse;
     if (!parse.ok || parse.records.empty()) {
         result.refusals.push_back({0, "", "", "", parse.ok ? "the file has no header row" : parse.message});
         return result;
     }
     const CsvRecord& header = parse.records.front();
+    headerLine = header.line;
     Columns index;
     index.fill(-1);
+    std::vector<std::size_t> unused;  // columns the radio has no place for
     for (std::size_t i = 0; i < header.fields.size(); ++i) {
+        bool known = false;
         for (std::size_t f = 0; f < kHeader.size(); ++f) {
-            if (Trimmed(header.fields[i]) == kHeader[f] && index[f] < 0)
+            if (Trimmed(header.fields[i]) == kHeader[f] && index[f] < 0) {
                 index[f] = static_cast<int>(i);
+                known = f != kStep && f != kComment;
+                break;
+            }
         }
+        if (!known)
+            unused.push_back(i);
     }
     for (Field f : {kLocation, kFrequency}) {
         if (index[f] < 0)
@@ -167,7 +194,14 @@ MemoryImport ImportMemoryList(const std::string& text, ChannelPageValues& page, 
     // Rows by Location; the first 16 from `from` on are taken.
     std::map<long, const CsvRecord*> rows;
     for (std::size_t r = 1; r < parse.records.size(); ++r) {
-        const CsvRecord& record = parse.records[r];
+        CsvRecord& record = parse.records[r];
+        if (skip.count(record.line))
+            continue;
+        for (Field f : kNumberFields) {
+            const int at = index[f];
+            if (sheet.decimalComma() && at >= 0 && static_cast<std::size_t>(at) < record.fields.size())
+                record.fields[static_cast<std::size_t>(at)] = WithDecimalPoint(Trimmed(record.fields[static_cast<std::size_t>(at)]));
+        }
         std::int64_t location = 0;
         if (!ParseFixed(FieldText(record, index, kLocation), 0, location) || location > 1'000'000) {
             result.refusals.push_back(Refusal(record, index, kLocation, "not a whole number"));
@@ -177,6 +211,7 @@ MemoryImport ImportMemoryList(const std::string& text, ChannelPageValues& page, 
             result.refusals.push_back(Refusal(record, index, kLocation, "the Location appears twice"));
     }
     std::vector<Memory> taken;
+    std::vector<const CsvRecord*> takenRows;
     std::vector<std::string> past;
     for (const auto& [location, record] : rows) {
         if (options.from && location < *options.from)
@@ -189,6 +224,11 @@ MemoryImport ImportMemoryList(const std::string& text, ChannelPageValues& page, 
         memory.readable = ReadRow(*record, index, result, memory);
         memory.location = location;
         taken.push_back(memory);
+        takenRows.push_back(record);
+    }
+    if (taken.empty() && result.ok()) {
+        result.refusals.push_back({0, "", "", "", "no memory to import"});
+        return result;
     }
 
     // The highest wattage among the taken rows is High, any lower one Low.
@@ -228,11 +268,17 @@ MemoryImport ImportMemoryList(const std::string& text, ChannelPageValues& page, 
         for (int col : {kColReceive, kColTransmit, kColDecode, kColEncode, kColScan, kColPower, kColBandwidth}) {
             const bool sameAsReceive = col == kColTransmit && memory.cells[col] == memory.cells[kColReceive];
             const std::string refusal = TypeCellValue(table, row, col, memory.cells[col], page.bandIndex);
-            if (!refusal.empty() && !sameAsReceive) {
-                const Field source = col == kColReceive ? kFrequency : col == kColTransmit ? kOffset : kMode;
-                result.refusals.push_back({memory.line, memory.locationText, kHeader[source], memory.cells[col],
-                                           refusal});
-            }
+            if (refusal.empty() || sameAsReceive)
+                continue;
+            const bool frequency = col == kColReceive || col == kColTransmit;
+            const Field source = col == kColReceive ? kFrequency : col == kColTransmit ? kOffset : kMode;
+            MemoryRefusal said{memory.line, memory.locationText, kHeader[source],
+                               frequency ? memory.written[col] : memory.cells[col], refusal};
+            if (col == kColTransmit)
+                said.computed = memory.computed;
+            if (frequency && refusal == kMsgErrorDataFormat)
+                said.note = OutOfBandNote(page.bandIndex);
+            result.refusals.push_back(std::move(said));
         }
         // The names this program writes itself say nothing the channel number does not.
         if (!memory.name.empty() && memory.name != "CH" + std::to_string(row))
@@ -240,6 +286,18 @@ MemoryImport ImportMemoryList(const std::string& text, ChannelPageValues& page, 
     }
     if (!names.empty())
         result.notStored.push_back("names not stored: " + names);
+    // Columns the radio has no place for, once each with the rows that hold
+    // something there; the step this program writes itself says nothing.
+    for (std::size_t column : unused) {
+        int filled = 0;
+        for (const CsvRecord* record : takenRows) {
+            const std::string value = column < record->fields.size() ? Trimmed(record->fields[column]) : std::string();
+            filled += !value.empty() && !(static_cast<int>(column) == index[kStep] && value == "5.00");
+        }
+        if (filled > 0)
+            result.notStored.push_back("column \"" + Trimmed(header.fields[column]) + "\" not stored: " +
+                                       std::to_string(filled) + " row(s) hold a value there");
+    }
     if (options.clear) {
         std::vector<ChannelCell> cells;
         for (int row = 1; row <= kChannelCount; ++row) {
@@ -253,7 +311,40 @@ MemoryImport ImportMemoryList(const std::string& text, ChannelPageValues& page, 
     if (!past.empty())
         result.notStored.push_back(std::to_string(past.size()) + " row(s) past the sixteen taken: Location " +
                                    past.front() + (past.size() > 1 ? " to " + past.back() : "") + " not stored");
+    std::stable_sort(result.refusals.begin(), result.refusals.end(),
+                     [](const MemoryRefusal& a, const MemoryRefusal& b) { return a.line < b.line; });
     return result;
+}
+
+}  // namespace
+
+MemoryImport ImportMemoryList(const std::string& text, ChannelPageValues& page, const MemoryImportOptions& options)
+{
+    const ChannelPageValues before = page;
+    int headerLine = 0;
+    MemoryImport result = ImportRows(text, page, options, {}, headerLine);
+    if (!options.skipRefused || result.ok())
+        return result;
+    // Rows with a refusal are left out whole; the rows after them move up,
+    // and may bring refusals of their own, until every row taken fits. A
+    // refusal of the file or its header row leaves nothing to take.
+    std::set<int> refusedRows;
+    std::vector<MemoryRefusal> skipped;
+    MemoryImport taken = result;
+    while (!taken.ok()) {
+        for (const MemoryRefusal& refusal : taken.refusals) {
+            if (refusal.line == 0 || refusal.line == headerLine)
+                return result;
+            refusedRows.insert(refusal.line);
+            skipped.push_back(refusal);
+        }
+        page = before;
+        taken = ImportRows(text, page, options, refusedRows, headerLine);
+    }
+    std::stable_sort(skipped.begin(), skipped.end(),
+                     [](const MemoryRefusal& a, const MemoryRefusal& b) { return a.line < b.line; });
+    taken.skipped = std::move(skipped);
+    return taken;
 }
 
 }  // namespace zem

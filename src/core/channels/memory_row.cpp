@@ -81,7 +81,19 @@ public:
 
     std::string field(Field f) const { return FieldText(record_, index_, f); }
 
-    void refuse(Field f, const std::string& message) { result_.refusals.push_back(Refusal(record_, index_, f, message)); }
+    // A field's refusal, said once however often the row reads the field.
+    void refuse(Field f, const std::string& message) {
+        MemoryRefusal refusal = Refusal(record_, index_, f, message);
+        if (refusal.value.empty()) {  // an empty cell has nothing to quote
+            refusal.message = refusal.column + " is empty";
+            refusal.column.clear();
+        }
+        for (const MemoryRefusal& said : result_.refusals) {
+            if (said.line == refusal.line && said.column == refusal.column && said.message == refusal.message)
+                return;
+        }
+        result_.refusals.push_back(std::move(refusal));
+    }
 
     // A CTCSS tone in Hz as the tone list writes it; empty after a refusal.
     std::string ctcss(Field f) {
@@ -119,6 +131,7 @@ public:
         if (!ParseFixed(field(kFrequency), 6, rx) || rx == 0)
             refuse(kFrequency, "not a frequency in MHz");
         memory.cells[kColReceive] = HzText(rx);
+        memory.written[kColReceive] = field(kFrequency);
         transmit(memory, rx);
         tones(memory);
         const std::string mode = field(kMode);
@@ -158,6 +171,9 @@ private:
                 return;
             }
             memory.cells[kColTransmit] = HzText(tx);
+            memory.written[kColTransmit] = field(kOffset);
+            if (duplex != "split")
+                memory.computed = "transmit " + HzText(tx);
         } else {
             refuse(kDuplex, "must be empty, +, -, split or off");
         }

@@ -36,6 +36,8 @@ struct Memory {
     long location = 0;
     std::string locationText;
     std::string cells[kGridCols];
+    std::string written[kGridCols];  // receive and transmit as the file has them (Frequency, Offset)
+    std::string computed;            // "transmit 439.100000" when an offset gave it
     std::string name;
     std::string power;      // as written; wattages are decided once all rows are read
     bool readable = false;  // every field could be read

@@ -8,11 +8,14 @@
 
 namespace zem {
 
+const char* const kChoiceInWindow = "window";
+const char* const kSkipRefused = "--skip-refused";
+
 namespace {
 
 const char* const kCsvUsage =
     "Usage: zemtool csv export FILE.zem [-o OUT.csv]\n"
-    "       zemtool csv import FILE.zem IN.csv -o OUT.zem [--band 0-4]\n"
+    "       zemtool csv import FILE.zem IN.csv -o OUT.zem [--band 0-4] [--skip-refused]\n"
     "\n"
     "export  writes the channel table as CSV (to standard output without -o).\n"
     "import  types each CSV row into the channel table of FILE.zem, checking every\n"
@@ -21,11 +24,14 @@ const char* const kCsvUsage =
     "        (\"Ch\", \"Receive\", \"Transmit\", \"QT/DQT DEC\", \"QT/DQT ENC\", \"Scan\",\n"
     "        \"Power\", \"W/N\", \"Busy\", \"PTT\"); a missing column leaves those cells\n"
     "        as they are. Every refused value is listed and then nothing is written.\n"
+    "        Semicolons or tabs between the fields and decimal commas are taken.\n"
     "        IN.csv may be - for standard input.\n"
     "\n"
     "  -o, --output FILE  the file to write\n"
     "  --band N           check frequencies against band N and store it (0-3 the\n"
-    "                     four bands, 4 Other....); default: the file's band\n";
+    "                     four bands, 4 Other....); default: the file's band\n"
+    "  --skip-refused     write the rows the radio can hold and list the others\n"
+    "                     with their line and reason, instead of writing nothing\n";
 
 const char* const kPlanUsage =
     "Usage: zemtool plan export FILE.zem [-o OUT.yaml]\n"
@@ -44,6 +50,7 @@ const char* const kPlanUsage =
 const char* const kMemoriesUsage =
     "Usage: zemtool memories export FILE.zem [-o OUT.csv]\n"
     "       zemtool memories import FILE.zem IN.csv -o OUT.zem [--from LOCATION] [--clear]\n"
+    "                                [--band 0-4] [--skip-refused]\n"
     "\n"
     "The memory-list CSV that other programming tools exchange (Location, Name,\n"
     "Frequency, Duplex, Offset, Tone, rToneFreq, cToneFreq, DtcsCode, DtcsPolarity,\n"
@@ -52,14 +59,23 @@ const char* const kMemoriesUsage =
     "export  one row per channel with a frequency (to standard output without -o).\n"
     "import  types the first 16 rows in Location order (from --from on) into\n"
     "        channels 1-16, checking every value as the channel page does, and\n"
-    "        writes the result to OUT.zem. A value the radio cannot hold is listed\n"
-    "        with its line, Location and column, and then nothing is written.\n"
-    "        Channels without a row keep what they had, unless --clear is given.\n"
-    "        IN.csv may be - for standard input.\n"
+    "        writes the result to OUT.zem. Location n goes to channel n (n + 1 for\n"
+    "        a list counted from 0; n - LOCATION + 1 with --from), gaps kept, when\n"
+    "        all of them fit; otherwise the rows fill the channels in order.\n"
+    "        A value the radio cannot hold is listed with its line, Location and\n"
+    "        column, and then nothing is written; so is a list with no row to\n"
+    "        take. Names, columns the radio has no place for and rows past the\n"
+    "        sixteen are named as not stored. Channels without a row keep what\n"
+    "        they had, unless --clear is given. Semicolons or tabs between the\n"
+    "        fields and decimal commas are taken. IN.csv may be - for standard input.\n"
     "\n"
     "  -o, --output FILE  the file to write\n"
     "  --from LOCATION    the first Location to take\n"
-    "  --clear            empty the channels that get no row\n";
+    "  --clear            empty the channels that get no row\n"
+    "  --band N           check frequencies against band N and store it (0-3 the\n"
+    "                     four bands, 4 Other....); default: the file's band\n"
+    "  --skip-refused     write the rows the radio can hold and list the others\n"
+    "                     with their line and reason, instead of writing nothing\n";
 
 std::string Available() { return {}; }
 
@@ -68,17 +84,31 @@ std::string ExportCsv(const RadioImage&, const ChannelPageValues& channels)
     return ExportChannelsCsv(channels.cells);
 }
 
-ExchangeImport ImportCsv(const std::string& text, ChannelPageValues& channels, RadioImage& image,
-                         const ImportChoices& choices)
+// How an out-of-band frequency's refusal ends: where to choose another band.
+std::string BandRemedy(const ImportChoices& choices)
+{
+    return choices.count(kChoiceInWindow) ? " — choose the band on the Channel Setting page" : " — try --band";
+}
+
+void ChooseBand(const ImportChoices& choices, ChannelPageValues& channels)
 {
     if (const auto band = choices.find("--band"); band != choices.end())
         channels.bandIndex = band->second;
-    const CsvImport csv = ImportChannelsCsv(text, channels);
+}
+
+ExchangeImport ImportCsv(const std::string& text, ChannelPageValues& channels, RadioImage& image,
+                         const ImportChoices& choices)
+{
+    ChooseBand(choices, channels);
+    const CsvImport csv = ImportChannelsCsv(text, channels, choices.count(kSkipRefused) != 0);
+    const std::string remedy = BandRemedy(choices);
     ExchangeImport result;
     for (const auto& column : csv.ignoredColumns)
         result.ignored.push_back("column \"" + ShownValue(column) + "\" is not a channel table column; ignored");
     for (const auto& rejection : csv.rejections)
-        result.refusals.push_back(rejection.describe());
+        result.refusals.push_back(rejection.describe(remedy));
+    for (const auto& rejection : csv.skipped)
+        result.skipped.push_back(rejection.describe(remedy));
     if (result.ok())
         StoreToImage(channels, image);
     return result;
@@ -98,6 +128,7 @@ ExchangeImport ImportPlan(const std::string& text, ChannelPageValues& channels, 
     ExchangeImport result;
     for (const auto& error : plan.errors)
         result.refusals.push_back(error.describe());
+    result.notStored = plan.notes;
     image = plan.image;
     FillFromImage(image, channels);
     return result;
@@ -113,17 +144,24 @@ ExchangeImport ImportMemories(const std::string& text, ChannelPageValues& channe
 {
     MemoryImportOptions options;
     options.clear = choices.count("--clear") != 0;
+    options.skipRefused = choices.count(kSkipRefused) != 0;
     if (const auto from = choices.find("--from"); from != choices.end())
         options.from = from->second;
+    ChooseBand(choices, channels);
     const MemoryImport memories = ImportMemoryList(text, channels, options);
+    const std::string remedy = BandRemedy(choices);
     ExchangeImport result;
     for (const auto& refusal : memories.refusals)
-        result.refusals.push_back(refusal.describe());
+        result.refusals.push_back(refusal.describe(remedy));
+    for (const auto& refusal : memories.skipped)
+        result.skipped.push_back(refusal.describe(remedy));
     result.notStored = memories.notStored;
     if (result.ok())
         StoreToImage(channels, image);
     return result;
 }
+
+const ImportOption kBandOption = {"--band", true, 0, 4, "--band must be a number from 0 to 4"};
 
 }  // namespace
 
@@ -131,12 +169,13 @@ const std::vector<ExchangeFormat>& ExchangeFormats()
 {
     static const std::vector<ExchangeFormat> formats = {
         {"csv", "export or import the channel table as CSV", kCsvUsage, false,
-         {{"--band", true, 0, 4, "--band must be a number from 0 to 4"}}, "value(s) refused",
+         {kBandOption, {kSkipRefused}}, "value(s) refused",
          "Channel list of this program (*.csv)", "csv", "Import CSV", nullptr, Available, ExportCsv, ImportCsv},
         {"plan", "export or import the whole plan as YAML text", kPlanUsage, true, {}, "error(s)", nullptr, "yaml",
          nullptr, nullptr, PlanUnavailable, ExportPlan, ImportPlan},
         {"memories", "export or import the memory-list CSV of other programming tools", kMemoriesUsage, false,
-         {{"--from", true, 0, 1'000'000, "--from must be a Location number"}, {"--clear"}}, "value(s) refused",
+         {{"--from", true, 0, 1'000'000, "--from must be a Location number"}, {"--clear"}, kBandOption, {kSkipRefused}},
+         "value(s) refused",
          "Memory list of other programming tools (*.csv)", "csv", "Import memory list", IsMemoryListHeader,
          Available, ExportMemories, ImportMemories},
     };

@@ -26,12 +26,18 @@ struct ImportOption {
     const char* refusal = "";  // "--band must be a number from 0 to 4"
 };
 
-// The options given, by name: a value, or 1 for a flag.
+// The options given, by name: a value, or 1 for a flag. The window adds
+// kChoiceInWindow, so that a refusal names its remedy in the window's words
+// instead of an option's.
 using ImportChoices = std::map<std::string, int>;
+extern const char* const kChoiceInWindow;
+// The flag that takes the rows the radio can hold and skips the others.
+extern const char* const kSkipRefused;
 
 struct ExchangeImport {
     std::vector<std::string> ignored;    // what of the text is not read, said first
     std::vector<std::string> refusals;   // one line each; any entry: nothing may be saved
+    std::vector<std::string> skipped;    // with kSkipRefused: the refusals of the rows left out
     std::vector<std::string> notStored;  // what the radio does not keep, said after an import
     bool ok() const { return refusals.empty(); }
 };

@@ -65,8 +65,24 @@ void TypeChannels(const PlanValues& values, const std::set<int>& knownCells, Pla
     }
 }
 
+// A pick that the page sets to the radio's own value, said when it differs.
+void Pick(int given, int stored, const PlanField& field, const SettingAccess& s, int& typed,
+          std::vector<PlanRefusal>& adjusted)
+{
+    typed = stored;
+    if (given == stored)
+        return;
+    const auto& entries = s.entries();
+    auto text = [&](int index) {
+        return "\"" + (index >= 0 && static_cast<std::size_t>(index) < entries.size() ? entries[static_cast<std::size_t>(index)]
+                                                                                      : std::to_string(index)) + "\"";
+    };
+    adjusted.push_back({field, text(given), "the radio keeps " + text(stored) + "; " + text(given) +
+                                                " was stored as " + text(stored)});
+}
+
 void TypeSettings(const PlanValues& values, const std::set<std::size_t>& knownOptions, PlanValues& typed,
-                  std::vector<PlanRefusal>& refusals)
+                  std::vector<PlanRefusal>& refusals, std::vector<PlanRefusal>& adjusted)
 {
     const auto& access = OptionAccess();
     for (std::size_t i = 0; i < access.size(); ++i) {
@@ -74,10 +90,11 @@ void TypeSettings(const PlanValues& values, const std::set<std::size_t>& knownOp
             continue;
         const SettingAccess& s = access[i];
         const PlanField field{PlanField::Kind::Option, static_cast<int>(i), 0};
+        const int given = s.optionIndex ? values.options.*s.optionIndex : 0;
         if (s.optionIndex == &OptionValues::squelchLevel)
-            typed.options.squelchLevel = SquelchLevelAfterPick(values.options.squelchLevel);
+            Pick(given, SquelchLevelAfterPick(given), field, s, typed.options.squelchLevel, adjusted);
         else if (s.optionIndex == &OptionValues::dtmfSpeed)
-            typed.options.dtmfSpeed = DtmfSpeedAfterPick(values.options.dtmfSpeed);
+            Pick(given, DtmfSpeedAfterPick(given), field, s, typed.options.dtmfSpeed, adjusted);
         if (!s.optionCode)
             continue;
         const std::string& code = values.options.*s.optionCode;
@@ -130,7 +147,7 @@ PlanBuild BuildPlanImage(const PlanValues& values, const PlanBytes& bytes)
 
     PlanValues typed = values;
     TypeChannels(values, knownCells, typed, build.refusals);
-    TypeSettings(values, knownOptions, typed, build.refusals);
+    TypeSettings(values, knownOptions, typed, build.refusals, build.adjusted);
     if (!build.ok())
         return build;
 

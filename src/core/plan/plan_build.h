@@ -25,6 +25,9 @@ struct PlanRefusal {
 struct PlanBuild {
     RadioImage image;
     std::vector<PlanRefusal> refusals;  // any entry: the image must not be used
+    // Values the page stores otherwise than given (a pick of "Squelch
+    // Level" the radio keeps at its own value): the message says both.
+    std::vector<PlanRefusal> adjusted;
     bool ok() const { return refusals.empty(); }
 };
 
@@ -35,7 +38,7 @@ struct PlanBuild {
 // commit rules (a first frequency of an empty channel brings the
 // new-channel defaults; a row that gives a frequency and no choices at all
 // keeps those defaults), a pick of "Squelch Level" or "DTMF Speed" becomes
-// what the page makes of it, a PTT ID code must be eight digits. A typed
+// what the page makes of it (listed in adjusted), a PTT ID code must be eight digits. A typed
 // value then changes only its own bits of the bytes.
 PlanBuild BuildPlanImage(const PlanValues& values, const PlanBytes& bytes);
 

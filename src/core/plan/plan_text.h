@@ -33,6 +33,10 @@ struct PlanTextError {
 struct PlanTextImport {
     RadioImage image;
     std::vector<PlanTextError> errors;  // any entry: the image must not be used
+    // What was taken otherwise than the text says, one line each: a pick the
+    // radio keeps at its own value, bytes the text lacks that a new
+    // document gave.
+    std::vector<std::string> notes;
     bool ok() const { return errors.empty(); }
 };
 
@@ -41,7 +45,9 @@ bool PlanTextReadable();
 
 // Reads a plan text and builds its image (see BuildPlanImage): a YAML
 // error, an unknown or missing key, a missing channel or a value the
-// page's rules refuse is an error naming its line, column and key.
+// page's rules refuse is an error naming its line, column and key; an
+// address of the bytes may be hex text or a number in any YAML notation,
+// and "zem-plan" may stand anywhere among the top-level keys.
 PlanTextImport ImportPlanText(const std::string& text);
 
 }  // namespace zem

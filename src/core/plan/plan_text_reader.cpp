@@ -1,6 +1,7 @@
 #include "plan/plan_text.h"
 
 #include "channels/band.h"
+#include "channels/channel_commit.h"
 #include "plan/plan_build.h"
 #include "trimmed.h"
 
@@ -9,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cstdio>
 #include <map>
 #include <set>
 
@@ -45,6 +47,7 @@ public:
     PlanValues values;
     PlanBytes bytes;
     std::map<int, Place> places;  // by field number, for the refusals of the build
+    bool hasBytes = false;        // the text has a bytes section
 
     void fail(const Place& place, const std::string& value, const std::string& message) {
         errors.push_back({place.line, place.column, place.key, value, message});
@@ -239,8 +242,8 @@ public:
             const std::string address = pair.first.IsScalar() ? pair.first.Scalar() : std::string();
             const Place keyPlace = At(pair.first, "bytes." + address);
             std::size_t start = 0;
-            if (!ParseHex(address, 2, start) || start >= kImageSize) {
-                fail(keyPlace, "", "not an address 0x000 to 0x3FF");
+            if (!ParseAddress(pair.first, start)) {
+                fail(keyPlace, "", "not an address: hex text 0x000 to 0x3FF or a number 0 to 1023");
                 continue;
             }
             std::string run;
@@ -275,6 +278,39 @@ public:
         return static_cast<int>(field.kind) * 1000 + field.index * kGridCols + field.col;
     }
 
+    // An address key: the hex text this program writes ("0x01D", also
+    // quoted), or, unquoted, a whole number in any YAML notation (29, 0x1D,
+    // 0o35, 0b11101), as YAML tools write the key back once they have read
+    // it as a number. A bare number with a leading zero (035) is octal to
+    // some readers and decimal to others, so it is no address.
+    static bool ParseAddress(const YAML::Node& key, std::size_t& out) {
+        if (!key.IsScalar())
+            return false;
+        const std::string text = key.Scalar();
+        if (key.Tag() == "!")  // quoted: text, which must be the hex form
+            return ParseHex(text, 2, out) && out < kImageSize;
+        int base = 10;
+        std::size_t skip = 0;
+        if (text.size() > 2 && text[0] == '0' && std::isalpha(static_cast<unsigned char>(text[1]))) {
+            const char mark = static_cast<char>(std::tolower(static_cast<unsigned char>(text[1])));
+            base = mark == 'x' ? 16 : mark == 'o' ? 8 : mark == 'b' ? 2 : 0;
+            skip = 2;
+        } else if (text.size() > 1 && text[0] == '0') {
+            return false;
+        }
+        if (base == 0 || text.size() == skip || text.size() - skip > 12)
+            return false;
+        out = 0;
+        for (std::size_t i = skip; i < text.size(); ++i) {
+            const char c = static_cast<char>(std::toupper(static_cast<unsigned char>(text[i])));
+            const int digit = c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : 99;
+            if (digit >= base)
+                return false;
+            out = out * static_cast<std::size_t>(base) + static_cast<std::size_t>(digit);
+        }
+        return out < kImageSize;
+    }
+
     // Hex digits after a prefix of skip characters that must read "0x".
     static bool ParseHex(const std::string& text, std::size_t skip, std::size_t& out) {
         if (skip == 2 && (text.size() < 3 || text[0] != '0' || (text[1] != 'x' && text[1] != 'X')))
@@ -294,12 +330,22 @@ public:
 
     void read(const YAML::Node& root) {
         const Place top{1, 1, ""};
-        if (!root.IsMap() || root.size() == 0 || !root.begin()->first.IsScalar() ||
-            root.begin()->first.Scalar() != "zem-plan") {
-            fail(top, "", "not a plan text: the first line must be \"zem-plan: 1\"");
+        // "zem-plan" names the format; it is written first, but a tool that
+        // sorts the keys moves it, so it may stand anywhere at the top.
+        YAML::Node version;
+        bool named = false;
+        if (root.IsMap()) {
+            for (const auto& pair : root) {
+                if (!named && pair.first.IsScalar() && pair.first.Scalar() == "zem-plan") {
+                    version.reset(pair.second);
+                    named = true;
+                }
+            }
+        }
+        if (!named) {
+            fail(top, "", "not a plan text: it has no top-level key \"zem-plan: 1\"");
             return;
         }
-        const YAML::Node version = root.begin()->second;
         if (!version.IsScalar() || version.Scalar() != "1") {
             fail(At(version, "zem-plan"), version.IsScalar() ? version.Scalar() : "",
                  "this program reads version 1 of the plan text");
@@ -329,10 +375,33 @@ public:
             settings(node("keys"), place("keys"), KeyAccess(), PlanField::Kind::Key, "keys.");
         if (found.count("power"))
             power(node("power"), place("power"));
-        if (found.count("bytes"))
+        hasBytes = found.count("bytes") != 0;
+        if (hasBytes)
             byteRuns(node("bytes"), place("bytes"));
     }
 };
+
+// The bytes that no value determines and the text does not give, as
+// address ranges ("0x000-0x00F, 0x3E0"); an exported plan gives them all.
+std::string MissingBytes(const PlanBytes& bytes)
+{
+    std::string out;
+    char text[16];
+    for (std::size_t at = 0; at < kImageSize; ++at) {
+        if (!IsKeptOffset(at) || bytes.count(at))
+            continue;
+        std::size_t end = at;
+        while (end + 1 < kImageSize && IsKeptOffset(end + 1) && !bytes.count(end + 1))
+            ++end;
+        if (end == at)
+            std::snprintf(text, sizeof text, "0x%03zX", at);
+        else
+            std::snprintf(text, sizeof text, "0x%03zX-0x%03zX", at, end);
+        out += (out.empty() ? "" : ", ") + std::string(text);
+        at = end;
+    }
+    return out;
+}
 
 }  // namespace
 
@@ -358,8 +427,22 @@ PlanTextImport ImportPlanText(const std::string& text)
     const PlanBuild build = BuildPlanImage(reader.values, reader.bytes);
     for (const PlanRefusal& refusal : build.refusals) {
         const Place place = reader.places[Reader::FieldNumber(refusal.field)];
-        result.errors.push_back({place.line, place.column, place.key, refusal.value, refusal.message});
+        std::string message = refusal.message;
+        if (refusal.field.kind == PlanField::Kind::Cell &&
+            (refusal.field.col == kColReceive || refusal.field.col == kColTransmit) && message == kMsgErrorDataFormat)
+            message += " (" + OutOfBandNote(reader.values.channels.bandIndex) + ")";
+        result.errors.push_back({place.line, place.column, place.key, refusal.value, message});
     }
+    for (const PlanRefusal& adjusted : build.adjusted)
+        result.notes.push_back(std::string(OptionAccess()[static_cast<std::size_t>(adjusted.field.index)].key) + ": " +
+                               adjusted.message);
+    if (const std::string missing = MissingBytes(reader.bytes); !missing.empty())
+        result.notes.push_back(!reader.bytes.empty() ? "bytes: nothing given for " + missing +
+                                                           "; a new document's bytes were taken there"
+                                                     : std::string("bytes: the section is ") +
+                                                           (reader.hasBytes ? "empty" : "missing") +
+                                                           "; the bytes no value above determines were taken "
+                                                           "from a new document");
     result.image = build.image;
     return result;
 }

@@ -62,7 +62,9 @@ std::string Hex(unsigned value, int digits)
     return text;
 }
 
-// Runs of listed bytes, cut at every 16-byte row of the image.
+// Runs of listed bytes, cut at every 16-byte row of the image. Address and
+// run are quoted: YAML tools read a bare 0x01D as the number 29 and a bare
+// run "07" as 7, and would write them back so.
 void WriteBytes(std::string& out, const PlanBytes& bytes)
 {
     std::size_t runStart = 0;
@@ -70,7 +72,7 @@ void WriteBytes(std::string& out, const PlanBytes& bytes)
     std::string line;
     auto flush = [&] {
         if (!line.empty())
-            out += "  0x" + Hex(static_cast<unsigned>(runStart), 3) + ":" + line + '\n';
+            out += "  \"0x" + Hex(static_cast<unsigned>(runStart), 3) + "\": \"" + line.substr(1) + "\"\n";
         line.clear();
     };
     for (const auto& [offset, value] : bytes) {

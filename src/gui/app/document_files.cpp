@@ -119,6 +119,7 @@ bool DocumentFiles::openUntitled(const QString& path) {
     }
     host_.document().setPathName(QString());
     afterDocumentLoaded(false);
+    if (!result.message.empty()) host_.messenger().notice(result.message);
     return true;
 }
 
@@ -132,6 +133,7 @@ bool DocumentFiles::loadFile(const QString& path) {
     recent_->add(path);
     updateRecentFileActions();
     afterDocumentLoaded(false);
+    if (!result.message.empty()) host_.messenger().notice(result.message);
     return true;
 }
 

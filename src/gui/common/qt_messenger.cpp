@@ -37,11 +37,24 @@ bool QtMessenger::retryWithDetail(const std::string& text, const std::string& de
     return box.exec() == QMessageBox::Retry;
 }
 
-void QtMessenger::noticeList(const std::string& text, const std::vector<std::string>& items) {
+namespace {
+
+QStringList Lines(const std::vector<std::string>& items) {
     QStringList lines;
     for (const std::string& item : items) lines << QString::fromStdString(item);
-    RefusalListDialog dialog(QString::fromStdString(text), lines, parent_);
+    return lines;
+}
+
+}  // namespace
+
+void QtMessenger::noticeList(const std::string& text, const std::vector<std::string>& items) {
+    RefusalListDialog dialog(QString::fromStdString(text), Lines(items), parent_);
     dialog.exec();
+}
+
+bool QtMessenger::confirmList(const std::string& text, const std::vector<std::string>& items) {
+    RefusalListDialog dialog(QString::fromStdString(text), Lines(items), parent_, RefusalListDialog::Buttons::OkCancel);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 }  // namespace zem::gui

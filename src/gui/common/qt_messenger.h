@@ -19,6 +19,8 @@ public:
     bool retryWithDetail(const std::string& text, const std::string& detail) override;
     // The text over a scrollable list with Copy (RefusalListDialog).
     void noticeList(const std::string& text, const std::vector<std::string>& items) override;
+    // The same dialog with OK and Cancel.
+    bool confirmList(const std::string& text, const std::vector<std::string>& items) override;
 
 private:
     QWidget* parent_;
@@ -42,6 +44,9 @@ public:
     }
     void noticeList(const std::string& text, const std::vector<std::string>& items) override {
         target_->noticeList(text, items);
+    }
+    bool confirmList(const std::string& text, const std::vector<std::string>& items) override {
+        return target_->confirmList(text, items);
     }
 
 private:

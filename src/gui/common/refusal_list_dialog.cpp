@@ -18,7 +18,8 @@
 
 namespace zem::gui {
 
-RefusalListDialog::RefusalListDialog(const QString& text, const QStringList& items, QWidget* parent)
+RefusalListDialog::RefusalListDialog(const QString& text, const QStringList& items, QWidget* parent,
+                                     Buttons choice)
     : QDialog(parent) {
     setObjectName(QStringLiteral("refusalList"));
     setWindowTitle(ApplicationTitle());
@@ -37,13 +38,15 @@ RefusalListDialog::RefusalListDialog(const QString& text, const QStringList& ite
     list_->setAccessibleName(text);
     label->setBuddy(list_);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    auto* buttons = new QDialogButtonBox(
+        choice == Buttons::OkCancel ? QDialogButtonBox::Ok | QDialogButtonBox::Cancel : QDialogButtonBox::Ok, this);
     QPushButton* copy = buttons->addButton(tr("&Copy"), QDialogButtonBox::ActionRole);
     copy->setObjectName(QStringLiteral("copy"));
     copy->setAutoDefault(false);
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
     connect(copy, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(copyText()); });
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(icon, 0, 0, Qt::AlignTop);

@@ -15,7 +15,10 @@ class RefusalListDialog : public QDialog {
     Q_OBJECT
 
 public:
-    RefusalListDialog(const QString& text, const QStringList& items, QWidget* parent = nullptr);
+    // OkCancel makes the text a question: OK accepts, Cancel rejects.
+    enum class Buttons { Ok, OkCancel };
+    RefusalListDialog(const QString& text, const QStringList& items, QWidget* parent = nullptr,
+                      Buttons buttons = Buttons::Ok);
 
     QListWidget& list() { return *list_; }
     // The lines as Copy puts them on the clipboard, one refusal a line.

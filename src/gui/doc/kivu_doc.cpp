@@ -93,7 +93,14 @@ zem::FileResult LoadPlanText(const QString& path, zem::RadioImage& image) {
         return zem::FileResult::failure(message);
     }
     image = result.image;
-    return zem::FileResult::success();
+    // An opened plan that was stored otherwise than written says so.
+    std::string notes;
+    for (const std::string& note : result.notes) notes += "\n" + note;
+    if (notes.empty()) return zem::FileResult::success();
+    return {true, QCoreApplication::translate("zem::gui::CKivuDoc", "The plan %1 was opened with these changes:")
+                          .arg(QFileInfo(path).fileName())
+                          .toStdString() +
+                      notes};
 }
 
 }  // namespace

@@ -79,7 +79,9 @@ public:
     void newDocument();
 
     // Loads a program file or a plan as text. On failure the image and the path are left as
-    // they were and the result carries the message to show.
+    // they were and the result carries the message to show; a plan stored
+    // otherwise than written (a pick the radio keeps, missing bytes) opens
+    // with a message that says so.
     zem::FileResult open(const QString& path);
 
     // Saves the image as it is (the caller stores the pages first), as a

@@ -16,10 +16,15 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace zem::gui {
 
 const char* const CsvCommands::kMsgImportRefused = QT_TRANSLATE_NOOP(
     "zem::gui::CsvCommands", "The channel list was not imported; nothing has changed. These values were refused:");
+const char* const CsvCommands::kMsgSkipRefused = QT_TRANSLATE_NOOP(
+    "zem::gui::CsvCommands",
+    "These values were refused. Import the other rows of the channel list and leave these rows out?");
 const char* const CsvCommands::kMsgNotStored =
     QT_TRANSLATE_NOOP("zem::gui::CsvCommands", "The channel list was imported. This radio does not store:");
 const char* const CsvCommands::kMsgCannotRead = QT_TRANSLATE_NOOP("zem::gui::CsvCommands", "Could not read %1");
@@ -29,6 +34,12 @@ namespace {
 
 std::string Formatted(const char* pattern, const QString& path) {
     return CsvCommands::tr(pattern).arg(QDir::toNativeSeparators(path)).toStdString();
+}
+
+bool CanSkipRefused(const zem::ExchangeFormat& format) {
+    return std::any_of(format.options.begin(), format.options.end(), [](const zem::ImportOption& option) {
+        return std::string(option.name) == zem::kSkipRefused;
+    });
 }
 
 }  // namespace
@@ -74,10 +85,22 @@ bool CsvCommands::importFrom(const QString& path) {
     const zem::ExchangeFormat& format = zem::FormatOfText(text);
     zem::ChannelPageValues values = page.values();
     zem::RadioImage scratch = host_.document().image();
-    const zem::ExchangeImport result = format.importText(text, values, scratch, {});
+    zem::ImportChoices choices = {{zem::kChoiceInWindow, 1}};
+    zem::ExchangeImport result = format.importText(text, values, scratch, choices);
     if (!result.ok()) {
-        host_.messenger().noticeList(tr(kMsgImportRefused).toStdString(), result.refusals);
-        return false;
+        // When other rows fit, the user may take them and leave the refused ones out.
+        choices[zem::kSkipRefused] = 1;
+        zem::ChannelPageValues skipping = page.values();
+        scratch = host_.document().image();
+        zem::ExchangeImport taken;
+        if (CanSkipRefused(format)) taken = format.importText(text, skipping, scratch, choices);
+        if (!CanSkipRefused(format) || !taken.ok()) {
+            host_.messenger().noticeList(tr(kMsgImportRefused).toStdString(), result.refusals);
+            return false;
+        }
+        if (!host_.messenger().confirmList(tr(kMsgSkipRefused).toStdString(), taken.skipped)) return false;
+        values = skipping;
+        result = taken;
     }
 
     CKivuDoc& doc = host_.document();

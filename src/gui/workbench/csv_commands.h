@@ -26,7 +26,8 @@ public:
 
     // Imports the list in path, in the format its header row names: every
     // row must be accepted, or nothing changes and one message lists every
-    // refused value. An accepted import is one undo step and shows the
+    // refused value; when the other rows fit, that message asks whether to
+    // take them and leave the refused rows out. An accepted import is one undo step and shows the
     // channel tab; what the radio does not store is then listed.
     bool importFrom(const QString& path);
     // Writes the channel table as the page shows it, an open editor's value
@@ -35,6 +36,7 @@ public:
     bool exportTo(const QString& path, const QString& format = QStringLiteral("csv"));
 
     static const char* const kMsgImportRefused;  // heads the list of refused values
+    static const char* const kMsgSkipRefused;    // heads them when the other rows can be taken: a question
     static const char* const kMsgNotStored;      // heads what a memory list held that the radio does not store
     static const char* const kMsgCannotRead;     // "Could not read %1"
     static const char* const kMsgCannotWrite;    // "Could not write %1"

@@ -124,12 +124,18 @@ TEST(ChannelCsv, ReportsEveryRefusedValueWithChannelAndColumn) {
                              "5,161.12500,,12.3,,Maybe,high,,Off,Off\n"
                              "17,145.00000,,,,,,,,\n"
                              "6,1,2\n"
-                             "5,,,,,,,,,\n";
+                             "5,,,,,,,,,\n"
+                             "1,150.00000,150.00000,,,Yes,High,Wide,Off,Off\n";
+    const ChannelPageValues before = page;
     const CsvImport result = ImportChannelsCsv(text, page);
-    std::vector<std::string> described;
-    for (const auto& rejection : result.rejections) described.push_back(rejection.describe());
+    auto describe = [](const std::vector<CsvRejection>& rejections) {
+        std::vector<std::string> described;
+        for (const auto& rejection : rejections) described.push_back(rejection.describe(" — try --band"));
+        return described;
+    };
     const std::vector<std::string> expected = {
-        std::string("line 2, channel 3, Receive \"450.00000\": ") + kMsgErrorDataFormat,
+        std::string("line 2, channel 3, Receive \"450.00000\": ") + kMsgErrorDataFormat +
+            " (outside 136-174 MHz; this plan is for band 136-174MHZ — try --band)",
         std::string("line 3, channel 4, Receive \"145.00100\": ") + kMsgErrorDataValue,
         "line 4, channel 5, QT/DQT DEC \"12.3\": not an entry of the tone list",
         "line 4, channel 5, Scan \"Maybe\": must be one of Yes, No",
@@ -138,7 +144,16 @@ TEST(ChannelCsv, ReportsEveryRefusedValueWithChannelAndColumn) {
         "line 6: the row has 3 fields, the header 10",
         "line 7, channel 5, Ch \"5\": the channel has a row already",
     };
-    EXPECT_EQ(described, expected);
+    EXPECT_EQ(describe(result.rejections), expected);
+
+    // Skipping the refused rows takes the one that fits and only it.
+    page = before;
+    const CsvImport skipping = ImportChannelsCsv(text, page, true);
+    ASSERT_TRUE(skipping.ok());
+    EXPECT_EQ(describe(skipping.skipped), expected);
+    EXPECT_EQ(page.cells.text(1, kColReceive), "150.00000");
+    for (int row = 2; row <= kChannelCount; ++row)
+        EXPECT_EQ(test::RowTexts(page.cells, row), test::RowTexts(before.cells, row)) << row;
 }
 
 TEST(ChannelCsv, RefusesAHeaderWithoutChannelsOrWithATwiceNamedColumn) {

@@ -122,12 +122,64 @@ TEST(MemoryListTest, EachKindOfRefusalIsListedAndNamesLineLocationAndColumn)
         {"1,A,145.000000,x,0,,88.5,88.5,023,NN,023,,FM,,,,,", "line 2, Location 1, Duplex \"x\": must be"},
         {"1,A,145.000000,,0,,88.5,88.5,023,NN,023,,FM,,,Mid,,", "line 2, Location 1, Power \"Mid\": must be"},
         {"x,A,145.000000," + ok, "line 2, Location x, Location \"x\": not a whole number"},
+        // The cell as written first, then what was made of it, then the band.
+        {"1,A,170.000000,+,5,,88.5,88.5,023,NN,023,,FM,,,,,",
+         "line 2, Location 1, Offset \"5\" (transmit 175.000000): Error Data Format，Please input again "
+         "(outside 136-174 MHz; this plan is for band 136-174MHZ)"},
+        // Both codes of the row come from the one empty cell: said once.
+        {"1,A,145.000000,,0,DTCS,88.5,88.5,,NN,023,,FM,,,,,", "line 2, Location 1: DtcsCode is empty"},
     };
     for (const Case& c : cases) {
         ChannelPageValues page = Band0();
         const MemoryImport result = ImportMemoryList(kHeader + c.row + "\n", page, {});
-        ASSERT_FALSE(result.ok()) << c.row;
+        ASSERT_EQ(result.refusals.size(), 1u) << c.row;
         EXPECT_EQ(result.refusals.front().describe().substr(0, c.expected.size()), c.expected) << c.row;
+    }
+}
+
+// A spreadsheet's list (semicolons, decimal commas, a column of its own),
+// its refusals in line order, the refused rows skipped on request, and
+// lists with nothing to take.
+TEST(MemoryListTest, SpreadsheetListRefusedRowsSkippedAndNothingToImport)
+{
+    const std::string text =
+        "Location;Name;Frequency;Duplex;Offset;Tone;rToneFreq;cToneFreq;DtcsCode;DtcsPolarity;RxDtcsCode;CrossMode;"
+        "Mode;TStep;Skip;Power;Comment;latitude\n"
+        "4;D;145,0;;0;DTCS;88,5;88,5;;NN;23;;FM;5,00;;High;;\n"
+        "1;A;145,5;-;0,6;Tone;88,5;88,5;23;NN;23;;NFM;12,50;;High;club;52,1\n"
+        "2;B;145,0;;0;;88,5;88,5;23;NN;23;;AM;5,00;;High;;52,2\n"
+        "3;C;146,5;;0;;88,5;88,5;23;NN;23;;FM;5,00;;High;;\n";
+    const std::vector<std::string> refused = {
+        "line 2, Location 4: DtcsCode is empty",
+        "line 4, Location 2, Mode \"AM\": this radio stores only FM (Wide) and NFM (Narrow)",
+    };
+    auto describe = [](const std::vector<MemoryRefusal>& refusals) {
+        std::vector<std::string> described;
+        for (const auto& refusal : refusals) described.push_back(refusal.describe());
+        return described;
+    };
+    ChannelPageValues page = Band0();
+    EXPECT_EQ(describe(ImportMemoryList(text, page, {}).refusals), refused);
+
+    page = Band0();
+    MemoryImportOptions skip;
+    skip.skipRefused = true;
+    const MemoryImport result = ImportMemoryList(text, page, skip);
+    ASSERT_TRUE(result.ok()) << result.refusals.front().describe();
+    EXPECT_EQ(describe(result.skipped), refused);
+    EXPECT_EQ(StoredRow(page, 1), (Texts{"145.50000", "144.90000", "", "88.5", "Yes", "High", "Narrow", "Off", "Off"}));
+    EXPECT_EQ(StoredRow(page, 3)[0], "146.50000");
+    EXPECT_EQ(StoredRow(page, 2), StoredRow(Band0(), 2));
+    EXPECT_EQ(result.notStored, (Texts{"names not stored: Location 1 \"A\", Location 3 \"C\"",
+                                       "column \"TStep\" not stored: 1 row(s) hold a value there",
+                                       "column \"Comment\" not stored: 1 row(s) hold a value there",
+                                       "column \"latitude\" not stored: 1 row(s) hold a value there"}));
+
+    MemoryImportOptions pastTheEnd;
+    pastTheEnd.from = 5;
+    for (const auto& [list, options] : {std::pair(text, pastTheEnd), std::pair(kHeader, MemoryImportOptions{})}) {
+        page = Band0();
+        EXPECT_EQ(describe(ImportMemoryList(list, page, options).refusals), Texts{"no memory to import"});
     }
 }
 

@@ -94,6 +94,11 @@ TEST(PlanTextTest, AChangedValueChangesOnlyItsBytesAndWhatTheCommitRulesBring)
         // A first frequency of an empty channel brings the new-channel defaults.
         // Its tones were 00 00, which reads as off, so they stay.
         {&fresh, "{ch: 2, receive: \"\"", "{ch: 2, receive: \"145.00000\"", {0x22, 0x23, 0x26, 0x27, 0x2C}},
+        // An address as a number in any YAML notation is the same address.
+        {&band0, "\"0x000\":", "0:", {}},
+        {&band0, "\"0x110\":", "0o420:", {}},
+        {&band0, "\"0x120\":", "0b100100000:", {}},
+        {&band0, "\"0x140\":", "0x140:", {}},
     };
     for (const Case& c : cases) {
         const PlanTextImport back = ImportPlanText(Replaced(ExportPlanText(*c.image), c.from, c.to));
@@ -129,11 +134,57 @@ TEST(PlanTextTest, ErrorsNameLineColumnAndKeyAndGiveNoImage)
         {"  - {ch: 16", "  - {ch: 15", "line 22, column 10, ch \"15\": the channel appears twice"},
         {"power:\n  low: [", "power:\n  low: [[", "line 62"},  // a YAML syntax error
         {"zem-plan: 1", "zem-plan: 2", "line 1, column 11, zem-plan \"2\": this program reads version 1"},
+        {"zem-plan: 1\n", "", "line 1, column 1: not a plan text: it has no top-level key \"zem-plan: 1\""},
+        // Octal to some readers and decimal to others; quoted, it is text.
+        {"\"0x110\":", "0420:", "line 94, column 3, bytes.0420: not an address: hex text 0x000 to 0x3FF or a number"},
+        {"\"0x110\":", "\"272\":", "line 94, column 3, bytes.272: not an address"},
     };
     for (const Case& c : cases) {
         const PlanTextImport back = ImportPlanText(Replaced(text, c.from, c.to));
         ASSERT_FALSE(back.ok()) << c.to;
         EXPECT_EQ(back.errors.front().describe().substr(0, c.expected.size()), c.expected) << c.to;
+    }
+}
+
+// A plan saved back by a YAML library: keys sorted ("zem-plan" last) and
+// the addresses of the bytes as decimal numbers.
+TEST(PlanTextTest, APlanSavedBackByAYamlLibraryGivesTheSameBytes)
+{
+    SKIP_WITHOUT_READER();
+    const std::string resaved =
+#include "plan_resaved_sorted.inc"
+        ;
+    const PlanTextImport back = ImportPlanText(resaved);
+    ASSERT_TRUE(back.ok()) << back.errors.front().describe();
+    EXPECT_EQ(ChangedOffsets(back.image, Images()[5]), std::vector<std::size_t>());
+    EXPECT_EQ(back.notes, std::vector<std::string>());
+}
+
+TEST(PlanTextTest, WhatIsStoredOtherwiseThanWrittenIsSaid)
+{
+    SKIP_WITHOUT_READER();
+    const std::string text = ExportPlanText(BandImage(0));
+    const std::string bytes = text.substr(text.find("bytes:"));
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"squelch_level: \"5\"", "squelch_level: \"7\""},
+        {"dtmf_speed: \"6\"", "dtmf_speed: \"8\""},
+        {bytes, ""},
+        {bytes, "bytes:\n"},
+        {"  \"0x3E0\"", "  #"},
+    };
+    // Without the bytes the squelch level's stored 5 is typed, and kept at 4.
+    const std::string squelch = "squelch_level: the radio keeps \"4\"; \"5\" was stored as \"4\"";
+    const std::vector<std::vector<std::string>> expected = {
+        {"squelch_level: the radio keeps \"4\"; \"7\" was stored as \"4\""},
+        {"dtmf_speed: the radio keeps \"6\"; \"8\" was stored as \"6\""},
+        {squelch, "bytes: the section is missing; the bytes no value above determines were taken from a new document"},
+        {squelch, "bytes: the section is empty; the bytes no value above determines were taken from a new document"},
+        {"bytes: nothing given for 0x3E0-0x3EF; a new document's bytes were taken there"},
+    };
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        const PlanTextImport back = ImportPlanText(Replaced(text, cases[i].first, cases[i].second));
+        ASSERT_TRUE(back.ok()) << back.errors.front().describe();
+        EXPECT_EQ(back.notes, expected[i]) << cases[i].second;
     }
 }
 

@@ -66,6 +66,22 @@ TEST_F(CsvWindowTest, ListWithBadRowsChangesNothingAndListsEveryRefusalOnce) {
     trigger(gui::kCmdImportCsv);
     EXPECT_EQ(messages.texts().size(), 1u);
     EXPECT_EQ(view().storedImage(), shown);
+
+    // When other rows fit, the refusals ask whether to take those: Cancel
+    // changes nothing, OK takes them as one step.
+    writeFile(path, "Ch,Receive,PTT\r\n1,146,Maybe\r\n3,147,Off\r\n");
+    dialogs.csvOpenNames = {path, path};
+    messages.clear();
+    messages.scriptAnswers({false, true});
+    trigger(gui::kCmdImportCsv);
+    EXPECT_EQ(view().storedImage(), shown);
+    trigger(gui::kCmdImportCsv);
+    ASSERT_EQ(messages.texts().size(), 2u);
+    EXPECT_EQ(messages.texts().back(), std::string(gui::CsvCommands::kMsgSkipRefused) +
+                                           "\nline 2, channel 1, PTT \"Maybe\": must be one of On, Off");
+    EXPECT_EQ(cell(3, 1), "147.00000");
+    EXPECT_EQ(cell(1, 1), QString::fromStdString(PageOf(shown).cells.text(1, kColReceive)));
+    EXPECT_EQ(history().count(), steps + 1);
 }
 
 class PlanWindowTest : public CsvWindowTest {};
@@ -124,6 +140,14 @@ TEST_F(PlanWindowTest, APlanSavedAsTextIsSavedBackAsTextAndOpensAgain) {
     trigger(gui::kCmdFileOpen);
     EXPECT_TRUE(messages.empty()) << ::testing::PrintToString(messages.texts());
     EXPECT_EQ(view().storedImage(), saved);
+
+    // What was stored otherwise than written is said once the plan is open.
+    writeFile(path, readFile(path).replace("squelch_level: \"5\"", "squelch_level: \"7\""));
+    dialogs.openNames = {path};
+    trigger(gui::kCmdFileOpen);
+    ASSERT_EQ(messages.texts().size(), 1u);
+    EXPECT_NE(messages.texts().front().find("\nsquelch_level: the radio keeps \"4\"; \"7\" was stored as \"4\""),
+              std::string::npos) << messages.texts().front();
 }
 
 }  // namespace
