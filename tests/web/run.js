@@ -439,10 +439,17 @@ test('a save counts only once the page sees the file written or the user says it
 });
 
 test('without WebAssembly the page says what is missing and where it works', async () => {
-  const page = await openPage({script: () => { delete window.WebAssembly; }}, 'failed');
-  const alert = await page.getByRole('alert').textContent();
-  check(alert.includes('WebAssembly') && alert.includes('Chrome') && alert.includes('Firefox'), `alert: ${alert}`);
-  check(await button(page, 'Open').isDisabled(), 'Open still offered');
+  const refuse = () => {
+    const refusal = () => Promise.reject(new WebAssembly.CompileError("'wasm-unsafe-eval' is not an allowed source"));
+    WebAssembly.instantiate = WebAssembly.instantiateStreaming = refusal;
+  };
+  for (const [script, missing] of [[() => { delete window.WebAssembly; }, 'does not run WebAssembly'],
+                                    [refuse, 'wasm-unsafe-eval']]) {
+    const page = await openPage({script}, 'failed');
+    const alert = await page.getByRole('alert').textContent();
+    check(alert.includes(missing) && alert.includes('Chrome') && alert.includes('Firefox'), `alert: ${alert}`);
+    check(await button(page, 'Open').isDisabled(), 'Open still offered');
+  }
 });
 
 // axe-core over every page of the window, light and dark.

@@ -569,6 +569,10 @@ function loadFailed(text) {
 if (typeof WebAssembly !== 'object') loadFailed(NO_WASM);
 document.querySelector('script[src="zem.js"]').addEventListener('error', () =>
   loadFailed(WASM_FAILED + 'zem.js did not arrive' + WASM_BLOCKED));
+// zem.wasm that never arrives ends in a rejected promise rather than an abort.
+window.addEventListener('unhandledrejection', event => {
+  if (!lists) loadFailed(WASM_FAILED + String(event.reason && event.reason.message || event.reason) + WASM_BLOCKED);
+});
 
 var Module = {
   onAbort(what) {
