@@ -89,6 +89,7 @@ async function openPage(init, ready = '1') {
   page.on('pageerror', error => page.errors.push(error.message));
   await page.addInitScript(() => {
     delete window.showSaveFilePicker;
+    delete window.showOpenFilePicker;
     window.refused = [];
     document.addEventListener('securitypolicyviolation', event => window.refused.push(event.violatedDirective));
   });
@@ -396,21 +397,24 @@ test('a save counts only once the page sees the file written or the user says it
 
   // A file the page may write: Save writes back, Save as picks anew; a
   // closed dialog or a refused write leaves the work unsaved.
-  const picking = await openPage({script: () => {
+  const picking = await openPage({script: memory => {
     window.picked = {dialogs: 0, written: [], mode: 'ok'};
-    window.showSaveFilePicker = async options => {
-      ++window.picked.dialogs;
-      if (window.picked.mode === 'abort') throw new DOMException('closed', 'AbortError');
-      return {name: 'picked ' + window.picked.dialogs + '.Zem', async createWritable() {
+    const file = name => ({name, async getFile() { return new File([Uint8Array.from(memory)], name); },
+      async createWritable() {
         const parts = [];
         return {async write(data) { parts.push(...data); },
                 async close() {
                   if (window.picked.mode === 'refuse') throw new DOMException('disk full', 'QuotaExceededError');
                   window.picked.written.push(parts.length);
                 }};
-      }};
+      }});
+    window.showSaveFilePicker = async () => {
+      ++window.picked.dialogs;
+      if (window.picked.mode === 'abort') throw new DOMException('closed', 'AbortError');
+      return file('picked ' + window.picked.dialogs + '.Zem');
     };
-  }});
+    window.showOpenFilePicker = async () => [file('opened.Zem')];
+  }, arg: [...fs.readFileSync(craft('opened.Zem', 2, 0))]});
   const picked = () => picking.evaluate(() => ({dialogs: window.picked.dialogs, written: window.picked.written}));
   let edits = 0;
   const step = async (name, mode) => {
@@ -435,6 +439,14 @@ test('a save counts only once the page sees the file written or the user says it
   check((await answer(picking)).startsWith('Could not save picked 2.Zem: '), 'message of a refused write');
   check(await isUnsaved(picking), 'a refused write counted as saved');
   same(await picked(), {dialogs: 3, written: [1024, 1024, 1024]}, 'files written');
+  // An opened file: Save writes back to it without asking where.
+  await picking.evaluate(() => { window.picked.mode = 'ok'; });
+  await button(picking, 'Open').click();
+  same(await answer(picking, 'Discard'), 'Save the changes to picked 2.Zem?', 'question before Open');
+  await picking.waitForFunction(() => document.getElementById('docName').textContent === 'opened.Zem');
+  await step('Save', 'ok');
+  await picking.waitForFunction(() => window.picked.written.length === 4);
+  same(await picked(), {dialogs: 3, written: [1024, 1024, 1024, 1024]}, 'Save of an opened file');
   await clean(picking);
 });
 

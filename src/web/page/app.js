@@ -278,6 +278,9 @@ function download(bytes, name, type) {
 async function save(pickAnew) {
   if (editor) await closeEditor(true, false);
   let handle = pickAnew ? null : fileHandle;
+  // An opened file is written only with the user's leave; without it, Save asks where.
+  if (handle && handle.requestPermission &&
+      (await handle.requestPermission({mode: 'readwrite'}).catch(() => 'denied')) !== 'granted') handle = null;
   if (!handle && 'showSaveFilePicker' in window) {
     try {
       handle = await window.showSaveFilePicker({suggestedName: documentName(),
@@ -322,13 +325,31 @@ function forgetFile(name) {
   unconfirmed = false;
 }
 
-async function openFile(file) {
+// Open: where the browser lets the page keep the chosen file, Save later
+// writes back to it, as the window's Save does.
+async function chooseFile() {
+  if (!('showOpenFilePicker' in window)) { $('openFile').click(); return; }
+  let handle;
+  try {
+    [handle] = await window.showOpenFilePicker({types: [{description: 'Program file',
+                                                         accept: {'application/octet-stream': ['.Zem', '.zem']}}]});
+  } catch (error) {
+    if (error.name !== 'AbortError') $('openFile').click();
+    return;
+  }
+  await openFile(await handle.getFile(), handle);
+}
+
+async function openFile(file, handle) {
   if (!file || transfer) return;
   if (!(await maybeSave())) return;
   // A program file is 1024 bytes; more than that is never looked at.
   const bytes = new Uint8Array(await file.slice(0, 4096).arrayBuffer());
   const ok = await core('zem_open', 'number', ['string', 'array', 'number'], [file.name, bytes, bytes.length]);
-  if (ok) forgetFile(file.name);
+  if (ok) {
+    forgetFile(file.name);
+    fileHandle = handle || null;
+  }
   await refresh();
   setCurrent(1, 1, false);
   $('type').focus();
@@ -409,7 +430,7 @@ function wire() {
     await act('zem_new');
     setCurrent(1, 1, false);
   };
-  $('open').onclick = () => $('openFile').click();
+  $('open').onclick = () => chooseFile();
   $('openFile').onchange = event => { openFile(event.target.files[0]); event.target.value = ''; };
   $('save').onclick = () => save(false);
   $('saveAs').onclick = () => save(true);
@@ -485,7 +506,7 @@ function wire() {
     const key = event.key.toLowerCase();
     const typing = event.target.matches('input[type=text]');
     if (key === 's') { event.preventDefault(); save(event.shiftKey); }
-    else if (key === 'o') { event.preventDefault(); $('openFile').click(); }
+    else if (key === 'o') { event.preventDefault(); chooseFile(); }
     else if (key === 'z' && !typing) { event.preventDefault(); act(event.shiftKey ? 'zem_redo' : 'zem_undo'); }
     else if (key === 'y' && !typing) { event.preventDefault(); act('zem_redo'); }
   });
