@@ -7,6 +7,7 @@
 #include "link/link_messages.h"
 #include "link/link_session.h"
 #include "link/transfer.h"
+#include "print/channel_listing_layout.h"
 #include "web/web_session.h"
 
 #include <emscripten.h>
@@ -107,7 +108,11 @@ EMSCRIPTEN_KEEPALIVE const char* zem_lists() {
     std::string lists = WebSession::listsJson();
     lists.pop_back();
     lists += std::string(",\"titles\":{\"read\":\"") + zem::kTitleReading + "\",\"write\":\"" + zem::kTitleWriting +
-             "\",\"ready\":\"" + zem::kProgressReady + "\"}}";
+             "\",\"ready\":\"" + zem::kProgressReady + "\"}";
+    // The printed channel listing's texts, as the window prints them.
+    lists += std::string(",\"print\":{\"title\":\"") + zem::kPrintTitle + "\",\"options\":\"" +
+             zem::kPrintOptionHeading + "\",\"type\":\"" + zem::kPrintTypeLabel + "\",\"band\":\"" +
+             zem::kPrintBandLabel + "\",\"channels\":\"" + zem::kPrintChannelHeading + "\"}}";
     return Hand(lists);
 }
 
@@ -196,6 +201,10 @@ EMSCRIPTEN_KEEPALIVE int zem_transfer(int direction, int verify) {
     ShowLinkMessage(outcome.link);
     if (outcome.refreshPages) session.takeRead(working);
     else if (outcome.returnToChannelTab) session.returnToChannelTab();
+    // Stopped among the blocks: the radio is neither as it was nor as the
+    // document, and must not be used like that.
+    if (way == zem::TransferDirection::Write && outcome.link.status == zem::LinkStatus::Cancelled)
+        Messenger().notice(zem::kMsgWriteStopped);
     int status = static_cast<int>(outcome.link.status);
     if (way == zem::TransferDirection::Write && verify && outcome.link.completed()) {
         zem_page_phase(kTitleVerifying, kStatusVerifying);

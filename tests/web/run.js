@@ -2,7 +2,9 @@
 // program files opened and compared with zemtool show --json, keyboard
 // edits saved and compared byte for byte with the same edits made by
 // zemtool, read and write against a test radio in place of navigator.serial,
-// and a browser without Web Serial.
+// a browser without Web Serial or without WebAssembly, saves the page can
+// and cannot see done, offline opening on a network that never answers, a
+// phone's width, dark mode, axe-core, help and print.
 //   node run.js WEB_DIR ZEMTOOL
 'use strict';
 const {chromium} = require('playwright-core');
@@ -58,14 +60,20 @@ function craft(name, band, seed) {
 // ---- the page ---------------------------------------------------------------
 const TYPES = {'.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm',
                '.png': 'image/png', '.svg': 'image/svg+xml', '.webmanifest': 'application/manifest+json'};
+// network.hang: requests are taken and never answered; network.swVersion:
+// the offline worker is served as that version.
+const network = {hang: false, hanging: [], swVersion: 0};
 function serve() {
   const server = http.createServer((request, response) => {
+    if (network.hang) { network.hanging.push(response); return; }
     let name = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
     if (name.endsWith('/')) name += 'index.html';
     const file = path.join(webDir, path.normalize(name));
     fs.readFile(file, (error, data) => {
       if (error || !file.startsWith(webDir)) { response.writeHead(404); response.end(); return; }
       response.writeHead(200, {'Content-Type': TYPES[path.extname(file)] || 'application/octet-stream'});
+      if (name === '/sw.js' && network.swVersion)
+        data = String(data).replace(/const VERSION = \d+;/, `const VERSION = ${network.swVersion};`);
       response.end(data);
     });
   });
@@ -73,15 +81,29 @@ function serve() {
 }
 
 let context, url;
-async function openPage(init) {
+// Every page keeps its script errors and the policy's refusals; the
+// browser's own file dialogs are taken away unless a test puts its own.
+async function openPage(init, ready = '1') {
   const page = await context.newPage();
   page.errors = [];
   page.on('pageerror', error => page.errors.push(error.message));
+  await page.addInitScript(() => {
+    delete window.showSaveFilePicker;
+    delete window.showOpenFilePicker;
+    window.refused = [];
+    document.addEventListener('securitypolicyviolation', event => window.refused.push(event.violatedDirective));
+  });
   if (init) await page.addInitScript(init.script, init.arg);
   await page.goto(url);
-  await page.waitForSelector('body[data-ready="1"]', {timeout: 30000});
+  await page.waitForSelector(`body[data-ready="${ready}"]`, {timeout: 30000});
   return page;
 }
+async function clean(page) {
+  check(page.errors.length === 0, page.errors.join('\n'));
+  same(await page.evaluate(() => window.refused), [], "content the page's policy refused");
+}
+const DOWNLOADED = ' was handed to the browser\'s downloads.\nDid the file save?';
+const isUnsaved = page => page.evaluate(() => document.getElementById('docName').textContent.endsWith(' *'));
 
 const button = (page, name) => page.getByRole('button', {name, exact: true});
 
@@ -92,9 +114,12 @@ async function openFile(page, file) {
                              path.basename(file));
 }
 
-async function save(page) {
-  const [download] = await Promise.all([page.waitForEvent('download'), button(page, 'Save').click()]);
-  return {name: download.suggestedFilename(), bytes: fs.readFileSync(await download.path())};
+// A save handed to the downloads, confirmed (or not) when the page asks.
+async function save(page, confirm = 'Yes', press = () => button(page, 'Save').click()) {
+  const [download] = await Promise.all([page.waitForEvent('download'), press()]);
+  const name = download.suggestedFilename();
+  same(await answer(page, confirm), name + DOWNLOADED, 'question after a download');
+  return {name, bytes: fs.readFileSync(await download.path())};
 }
 
 // The open message box's text, closed with the named button.
@@ -160,7 +185,10 @@ test('program files show the same three pages as zemtool show', async () => {
     await openFile(page, file);
     await expectPages(page, file);
   }
-  check(page.errors.length === 0, page.errors.join('\n'));
+  same(await page.locator('meta[http-equiv="Content-Security-Policy"]').getAttribute('content'),
+       "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; style-src 'self'; object-src 'none'; base-uri 'none'",
+       "the page's policy");
+  await clean(page);
 });
 
 test('keyboard edits save the bytes zemtool makes of the same edits', async () => {
@@ -250,14 +278,25 @@ test('read, a verified write and Cancel against the test radio', async () => {
   check(radio.subarray(0, TRANSFER_END).equals(written.subarray(0, TRANSFER_END)), 'the radio holds other bytes');
   same(await page.evaluate(() => window.testRadio.opened.length), 3, 'port opened for read, write and read-back');
 
-  // Cancel during a read: no message, the document as it was.
+  // Escape during a read cancels it: the focus stays on Cancel throughout,
+  // the progress counts blocks, no message, the document as it was.
   await transfer(page, 'Read');
   await page.waitForFunction(() => document.getElementById('progressBar').value >= 10);
-  await button(page, 'Cancel').click();
+  same(await page.evaluate(() => document.activeElement.id), 'cancel', 'focus during a read');
+  check(/^Read \d+ of 122 blocks$/.test(await page.locator('#progressStatus').textContent()), 'progress text');
+  await page.keyboard.press('Escape');
   await transferDone(page);
   check(await page.getByRole('alertdialog').count() === 0, 'a message after Cancel');
   same(await cellOf(page, 1, 1).textContent(), '401.00000', 'document after a cancelled read');
-  check(page.errors.length === 0, page.errors.join('\n'));
+
+  // A write stopped among its blocks says what the radio now holds.
+  await transfer(page, 'Write');
+  await page.waitForFunction(() => document.getElementById('progressBar').value >= 10);
+  check(/^Wrote \d+ of 122 blocks$/.test(await page.locator('#progressStatus').textContent()), 'write progress text');
+  await page.keyboard.press('Escape');
+  check((await answer(page)).includes('the radio now holds part of this program'), 'message of a stopped write');
+  await transferDone(page);
+  await clean(page);
 });
 
 test('a write the radio does not keep is reported by the verify', async () => {
@@ -296,18 +335,202 @@ test('a browser without Web Serial opens and saves files', async () => {
   same(show(path.join(work, 'saved.Zem')), show(file), 'pages of the opened and saved file');
 });
 
-test('once loaded, the page opens offline', async () => {
+test('once loaded, the page opens within a second offline and on a network that never answers', async () => {
   const page = await openPage();
   await page.evaluate(() => navigator.serviceWorker.ready);
   await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
-  await context.setOffline(true);
-  try {
+  const reopen = async what => {
+    const start = Date.now();
     await page.reload();
     await page.waitForSelector('body[data-ready="1"]');
-    same((await pagesShown(page)).channels.length, 16, 'channels offline');
-  } finally {
-    await context.setOffline(false);
+    const took = Date.now() - start;
+    console.log(`  ${what}: ready in ${took} ms`);
+    check(took < 1000, `${what}: ${took} ms`);
+    same((await pagesShown(page)).channels.length, 16, `channels ${what}`);
+  };
+  await context.setOffline(true);
+  try { await reopen('offline'); } finally { await context.setOffline(false); }
+  network.hang = true;
+  try { await reopen('network never answering'); } finally {
+    network.hang = false;
+    for (const response of network.hanging.splice(0)) response.destroy();
   }
+  // A new worker version takes over and removes the older cache.
+  network.swVersion = 3;
+  await page.evaluate(async () => {
+    const registration = await navigator.serviceWorker.getRegistration();
+    await registration.update();
+    await new Promise(resolve => {
+      if (!registration.installing && !registration.waiting) resolve(); else navigator.serviceWorker.oncontrollerchange = resolve;
+    });
+  });
+  await page.waitForFunction(async () => JSON.stringify(await caches.keys()) === '["zemprog-web-3"]');
+  network.swVersion = 0;
+});
+
+test('a save counts only once the page sees the file written or the user says it arrived', async () => {
+  // Downloads: "No" keeps the work unsaved and New asks; a confirmed save does not.
+  const page = await openPage();
+  const edit = async (text, col = 1) => {
+    await cellOf(page, 1, col).click();
+    await page.keyboard.type(text);
+    await page.keyboard.press('Enter');
+    await page.keyboard.press('Escape');
+  };
+  await edit('146');
+  await save(page, 'No');
+  check(await isUnsaved(page), 'an unconfirmed download counted as saved');
+  await button(page, 'New').click();
+  same(await answer(page, 'Cancel'), 'Save the changes to untitled.Zem?', 'New after an unconfirmed download');
+  await save(page, 'Yes');
+  check(!(await isUnsaved(page)), 'a confirmed download still unsaved');
+  // A PTT ID counts while it is typed: Ctrl+S from the field saves it.
+  await page.getByRole('tab', {name: 'Optional features'}).click();
+  await page.locator('#ptt_id_start').click();
+  await page.keyboard.press('Control+a');
+  await page.keyboard.type('87654321');
+  await page.waitForFunction(() => document.getElementById('docName').textContent.endsWith(' *'), null, {timeout: 5000});
+  const saved = await save(page, 'Yes', () => page.keyboard.press('Control+s'));
+  fs.writeFileSync(path.join(work, 'ptt.Zem'), saved.bytes);
+  same(show(path.join(work, 'ptt.Zem')).options.ptt_id_start, '87654321', 'PTT ID saved from the field');
+  await clean(page);
+
+  // A file the page may write: Save writes back, Save as picks anew; a
+  // closed dialog or a refused write leaves the work unsaved.
+  const picking = await openPage({script: memory => {
+    window.picked = {dialogs: 0, written: [], mode: 'ok'};
+    const file = name => ({name, async getFile() { return new File([Uint8Array.from(memory)], name); },
+      async createWritable() {
+        const parts = [];
+        return {async write(data) { parts.push(...data); },
+                async close() {
+                  if (window.picked.mode === 'refuse') throw new DOMException('disk full', 'QuotaExceededError');
+                  window.picked.written.push(parts.length);
+                }};
+      }});
+    window.showSaveFilePicker = async () => {
+      ++window.picked.dialogs;
+      if (window.picked.mode === 'abort') throw new DOMException('closed', 'AbortError');
+      return file('picked ' + window.picked.dialogs + '.Zem');
+    };
+    window.showOpenFilePicker = async () => [file('opened.Zem')];
+  }, arg: [...fs.readFileSync(craft('opened.Zem', 2, 0))]});
+  const picked = () => picking.evaluate(() => ({dialogs: window.picked.dialogs, written: window.picked.written}));
+  let edits = 0;
+  const step = async (name, mode) => {
+    await picking.evaluate(m => { window.picked.mode = m; }, mode);
+    await cellOf(picking, 2, 1).click();
+    await picking.keyboard.type(`145.${++edits}`);
+    await picking.keyboard.press('Enter');
+    await picking.keyboard.press('Escape');
+    await button(picking, name).click();
+  };
+  await step('Save', 'ok');
+  await picking.waitForFunction(() => document.getElementById('docName').textContent === 'picked 1.Zem');
+  await step('Save', 'ok');
+  await picking.waitForFunction(() => window.picked.written.length === 2);
+  same(await picked(), {dialogs: 1, written: [1024, 1024]}, 'Save writes back to the chosen file');
+  await step('Save as', 'ok');
+  await picking.waitForFunction(() => document.getElementById('docName').textContent === 'picked 2.Zem');
+  await step('Save as', 'abort');
+  await picking.waitForFunction(() => window.picked.dialogs === 3);
+  check(await isUnsaved(picking), 'a closed save dialog counted as saved');
+  await step('Save', 'refuse');
+  check((await answer(picking)).startsWith('Could not save picked 2.Zem: '), 'message of a refused write');
+  check(await isUnsaved(picking), 'a refused write counted as saved');
+  same(await picked(), {dialogs: 3, written: [1024, 1024, 1024]}, 'files written');
+  // An opened file: Save writes back to it without asking where.
+  await picking.evaluate(() => { window.picked.mode = 'ok'; });
+  await button(picking, 'Open').click();
+  same(await answer(picking, 'Discard'), 'Save the changes to picked 2.Zem?', 'question before Open');
+  await picking.waitForFunction(() => document.getElementById('docName').textContent === 'opened.Zem');
+  await step('Save', 'ok');
+  await picking.waitForFunction(() => window.picked.written.length === 4);
+  same(await picked(), {dialogs: 3, written: [1024, 1024, 1024, 1024]}, 'Save of an opened file');
+  await clean(picking);
+});
+
+test('without WebAssembly the page says what is missing and where it works', async () => {
+  const refuse = () => {
+    const refusal = () => Promise.reject(new WebAssembly.CompileError("'wasm-unsafe-eval' is not an allowed source"));
+    WebAssembly.instantiate = WebAssembly.instantiateStreaming = refusal;
+  };
+  for (const [script, missing] of [[() => { delete window.WebAssembly; }, 'does not run WebAssembly'],
+                                    [refuse, 'wasm-unsafe-eval']]) {
+    const page = await openPage({script}, 'failed');
+    const alert = await page.getByRole('alert').textContent();
+    check(alert.includes(missing) && alert.includes('Chrome') && alert.includes('Firefox'), `alert: ${alert}`);
+    check(await button(page, 'Open').isDisabled(), 'Open still offered');
+  }
+});
+
+// axe-core over every page of the window, light and dark.
+async function axe(page, what) {
+  await page.evaluate(fs.readFileSync(require.resolve('axe-core/axe.min.js'), 'utf8'));
+  const found = await page.evaluate(async () => (await window.axe.run()).violations
+    .map(v => `${v.id}: ${v.nodes.map(n => n.target.join(' ')).join(', ')}`));
+  same(found, [], `axe-core, ${what}`);
+}
+
+test("every screen: a phone's width, dark mode, axe-core, one heading, help", async () => {
+  const page = await openPage();
+  same(await page.evaluate(() => [document.querySelectorAll('h1').length,
+                                  document.querySelectorAll('header [role=toolbar]').length]), [1, 1], 'h1 and toolbar');
+  for (const scheme of ['light', 'dark']) {
+    await page.emulateMedia({colorScheme: scheme});
+    for (const tab of ['Channel Setting', 'Optional features', 'Key assignment']) {
+      await page.getByRole('tab', {name: tab}).click();
+      await axe(page, `${tab}, ${scheme}`);
+    }
+  }
+  await page.emulateMedia({colorScheme: 'light'});
+  // A phone: the options in one column, nothing past the right edge.
+  await page.setViewportSize({width: 390, height: 844});
+  await page.getByRole('tab', {name: 'Optional features'}).click();
+  const fits = await page.evaluate(() => {
+    const width = document.documentElement.clientWidth;
+    const past = [...document.querySelectorAll('#page1 label, #page1 select, #page1 input, #page1 legend')]
+      .filter(e => e.getBoundingClientRect().right > width).map(e => e.id || e.textContent);
+    const [first, second] = document.querySelectorAll('#page1 .columns > div');
+    return {scroll: document.documentElement.scrollWidth <= width, past,
+            oneColumn: second.getBoundingClientRect().top >= first.getBoundingClientRect().bottom};
+  });
+  same(fits, {scroll: true, past: [], oneColumn: true}, 'Optional features at 390 px');
+  await axe(page, '390 px');
+  await page.setViewportSize({width: 1280, height: 800});
+  // F1 opens the help of the page shown; Escape closes it.
+  same(await page.locator('#statusLine').textContent(), 'For help，please press F1', 'status hint');
+  const helpShows = title => page.waitForFunction(t => {
+    const help = document.getElementById('helpFrame').contentDocument;
+    return help && help.readyState === 'complete' && help.title === t;
+  }, title, {timeout: 5000});
+  await page.keyboard.press('F1');
+  await helpShows('Optional features');
+  await page.keyboard.press('Escape');
+  await page.locator('#helpBox').waitFor({state: 'hidden'});
+  await button(page, 'Help').click();
+  await helpShows('Zem Programming Software Help');
+  await clean(page);
+});
+
+test('Print prints the channel listing and nothing else', async () => {
+  const file = craft('print.Zem', 1, 5);
+  const page = await openPage({script: () => { window.print = () => { window.printed = (window.printed || 0) + 1; }; }});
+  await openFile(page, file);
+  await button(page, 'Print').click();
+  await page.waitForFunction(() => window.printed === 1);
+  await page.emulateMedia({media: 'print'});
+  const expected = show(file);
+  const shown = await page.evaluate(() => ({
+    toolbar: document.querySelector('header').getBoundingClientRect().height,
+    lines: [...document.querySelectorAll('#printListing tr')].map(tr => [...tr.cells].map(c => c.textContent))}));
+  same(shown.toolbar, 0, 'toolbar printed');
+  same(shown.lines[0], ['Ch', 'Receive', 'Transmit', 'QT/DQT DEC', 'QT/DQT ENC', 'Scan'], 'printed headings');
+  same(shown.lines.slice(1), expected.channels.map(c => [String(c.ch), c.receive, c.transmit, c.decode, c.encode, c.scan]),
+       'printed channels');
+  check((await page.locator('#printListing').textContent()).includes(expected.type), 'printed type');
+  await page.emulateMedia({media: 'screen'});
+  await clean(page);
 });
 
 // ---- running ----------------------------------------------------------------
@@ -328,7 +551,9 @@ test('once loaded, the page opens offline', async () => {
   const ready = await first.evaluate(() => performance.getEntriesByName('zem-ready')[0].startTime);
   const bytes = ['index.html', 'style.css', 'serial.js', 'dialogs.js', 'app.js', 'zem.js', 'zem.wasm']
     .reduce((sum, name) => sum + fs.statSync(path.join(webDir, name)).size, 0);
-  console.log(`page: ${bytes} bytes with its WebAssembly; first view ${Math.round(ready)} ms from localhost`);
+  console.log(`page: ${bytes} bytes with its WebAssembly (at most 1500000); first view ${Math.round(ready)} ms from ` +
+              'localhost (at most 1000)');
+  check(bytes <= 1500000, 'the page outgrew 1.5 MB');
   await first.close();
 
   // The silent radio waits out the radio's time-outs: it runs beside the others.

@@ -14,5 +14,8 @@ const char* const kTitleWriting = "Writing Data Progress";
 const char* const kProgressReady = "Ready ......";
 const char* const kMsgVerifyReadFailed =
     "The radio took the whole write, but reading it back to check it failed: ";
+const char* const kMsgWriteStopped =
+    "The write was stopped before the end: the radio now holds part of this program and part of what it held "
+    "before. Write it again before using the radio.";
 
 }  // namespace zem

@@ -15,5 +15,7 @@ extern const char* const kTitleWriting;            // "Writing Data Progress"
 extern const char* const kProgressReady;           // "Ready ......"
 // Heads the message of a verify whose read-back failed after a complete write.
 extern const char* const kMsgVerifyReadFailed;     // "The radio took the whole write, but reading it back ..."
+// A write cancelled among its blocks: what the radio now holds.
+extern const char* const kMsgWriteStopped;         // "The write was stopped before the end: ..."
 
 }  // namespace zem

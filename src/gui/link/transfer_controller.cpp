@@ -28,10 +28,6 @@ struct TransferController::RunResult {
 };
 
 const char* const TransferController::kTitleVerifying = QT_TRANSLATE_NOOP("zem::gui::TransferController", "Verifying Written Data");
-const char* const TransferController::kMsgWriteStopped = QT_TRANSLATE_NOOP(
-    "zem::gui::TransferController",
-    "The write was stopped before the end: the radio now holds part of this program and part of what it held "
-    "before. Write it again before using the radio.");
 const char* const TransferController::kStatusVerifying = QT_TRANSLATE_NOOP("zem::gui::TransferController", "Reading the radio back to compare...");
 const char* const TransferController::kPhaseVerify = QT_TRANSLATE_NOOP("zem::gui::TransferController", "Verify");
 
@@ -184,7 +180,7 @@ void TransferController::finished(const RunResult& result) {
     if (direction_ == zem::TransferDirection::Write && outcome.link.status == zem::LinkStatus::Cancelled) {
         // Stopped among the blocks (Cancel, or quitting): the radio is neither
         // as it was nor as the document, and must not be used like that.
-        window_.messenger().notice(tr(kMsgWriteStopped).toStdString());
+        window_.messenger().notice(zem::kMsgWriteStopped);
     }
     if (result.verify.checked && !result.verify.matches()) {
         // The document keeps what was meant to be written.

@@ -44,7 +44,6 @@ public:
     static const char* const kTitleVerifying;   // the progress window's caption while it verifies
     static const char* const kStatusVerifying;  // its status line as the read-back begins
     static const char* const kPhaseVerify;      // heads the status line and names the bar meanwhile
-    static const char* const kMsgWriteStopped;  // a write cancelled among its blocks
     zem::TransferDirection direction() const { return direction_; }
     CProgressDlg& progressDialog() { return *dialog_; }
 

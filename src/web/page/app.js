@@ -11,6 +11,14 @@ const HINT_GRID = 'Please Click the cell to edit or input data';
 const HINT_COMBO = 'Please click the CommBox to choose value';
 const HINT_HELP = 'For help，please press F1';
 const INPUT_NUMBER = 'Please input Number';
+const WORKS_IN = 'The page works in current Chrome, Edge, Firefox and Safari; reading and writing the radio needs ' +
+  'Chrome or Edge (version 89 or later) on a desktop computer.';
+const NO_WASM = 'This browser does not run WebAssembly, which the program\'s core needs, so nothing here can work. ' + WORKS_IN;
+const WASM_FAILED = 'The program\'s core (zem.wasm, WebAssembly) could not be loaded, so nothing here can work: ';
+const WASM_BLOCKED = '. The browser or the site\'s policy may block WebAssembly. ' + WORKS_IN;
+const DOWNLOADED = ' was handed to the browser\'s downloads.\nDid the file save?';
+const SAVE_FAILED = 'Could not save ';
+const HELP_PAGES = ['channel_table.html', 'optional_features.html', 'key_assignment.html'];
 const BAR_MAXIMUM = 123;
 const COL_RECEIVE = 1, COL_TRANSMIT = 2, COL_DECODE = 3, COL_ENCODE = 4, COL_POWER = 6, COL_PTT = 9;
 
@@ -21,6 +29,14 @@ let docName = '';      // the opened file's name, '' for a new document
 let current = {row: 1, col: 1};
 let editor = null;     // the open cell editor: {row, col, element}
 let transfer = null;   // the running exchange: {cancel}
+let fileHandle = null; // where Save writes back, when the browser lets the page keep a file
+// A save handed to the browser's downloads, not confirmed by the user: the
+// page cannot see whether the file was written, so the work stays unsaved.
+let unconfirmed = false;
+let blockVerb = 'Read'; // what the progress counts: read or written blocks
+
+// The document holds work that no file the page saw written has.
+function unsaved() { return !!state && (state.modified || unconfirmed); }
 
 // ---- calls into the core, one at a time ---------------------------------
 let queue = Promise.resolve();
@@ -99,7 +115,7 @@ function render() {
   showTab(state.tab);
   $('undo').disabled = !state.canUndo;
   $('redo').disabled = !state.canRedo;
-  $('docName').textContent = documentName() + (state.modified ? ' *' : '');
+  $('docName').textContent = documentName() + (unsaved() ? ' *' : '');
   document.title = documentName() + ' - ' + APP_TITLE;
 }
 
@@ -238,7 +254,7 @@ function onGridKey(event) {
 async function maybeSave() {
   if (editor) await closeEditor(true, false);
   await refresh();
-  if (!state.modified) return true;
+  if (!unsaved()) return true;
   const answer = await messageBox(3, 'Save the changes to ' + documentName() + '?');
   if (answer === 0) return save();
   return answer === 1;
@@ -255,27 +271,85 @@ function download(bytes, name, type) {
   setTimeout(() => URL.revokeObjectURL(url), 10000);
 }
 
-async function save() {
+// Saves through a file the browser lets the page write (the one last saved,
+// or a new one when pickAnew or there is none yet); where the browser has no
+// such files, hands the file to its downloads and asks whether it arrived.
+// True only when the page saw the file written or the user said it was.
+async function save(pickAnew) {
   if (editor) await closeEditor(true, false);
-  const name = documentName();
+  let handle = pickAnew ? null : fileHandle;
+  // An opened file is written only with the user's leave; without it, Save asks where.
+  if (handle && handle.requestPermission &&
+      (await handle.requestPermission({mode: 'readwrite'}).catch(() => 'denied')) !== 'granted') handle = null;
+  if (!handle && 'showSaveFilePicker' in window) {
+    try {
+      handle = await window.showSaveFilePicker({suggestedName: documentName(),
+        types: [{description: 'Program file', accept: {'application/octet-stream': ['.Zem']}}]});
+    } catch (error) {
+      if (error.name === 'AbortError') return false;  // the user closed the dialog: nothing saved
+      handle = null;                                   // refused here: the downloads take it
+    }
+  }
+  const name = handle ? handle.name : documentName();
   const pointer = await core('zem_save', 'number', ['string'], [name]);
-  let saved = false;
-  if (pointer) {
-    const size = await core('zem_saved_size', 'number');
-    download(Module.HEAPU8.slice(pointer, pointer + size), name, 'application/octet-stream');
-    saved = true;
+  if (!pointer) { await refresh(); return false; }
+  const size = await core('zem_saved_size', 'number');
+  const bytes = Module.HEAPU8.slice(pointer, pointer + size);
+  // The core counts the document saved; the page does only once it sees the file.
+  unconfirmed = true;
+  if (handle) {
+    try {
+      const writable = await handle.createWritable();
+      await writable.write(bytes);
+      await writable.close();
+      fileHandle = handle;
+      docName = handle.name;
+      unconfirmed = false;
+    } catch (error) {
+      await refresh();
+      await notice(SAVE_FAILED + name + ': ' + (error.message || error.name));
+    }
+  } else {
+    download(bytes, name, 'application/octet-stream');
+    await refresh();
+    if ((await messageBox(4, name + DOWNLOADED)) === 0) unconfirmed = false;
   }
   await refresh();
-  return saved;
+  return !unconfirmed;
 }
 
-async function openFile(file) {
+// A document from elsewhere: no file to write back to, nothing pending.
+function forgetFile(name) {
+  docName = name;
+  fileHandle = null;
+  unconfirmed = false;
+}
+
+// Open: where the browser lets the page keep the chosen file, Save later
+// writes back to it, as the window's Save does.
+async function chooseFile() {
+  if (!('showOpenFilePicker' in window)) { $('openFile').click(); return; }
+  let handle;
+  try {
+    [handle] = await window.showOpenFilePicker({types: [{description: 'Program file',
+                                                         accept: {'application/octet-stream': ['.Zem', '.zem']}}]});
+  } catch (error) {
+    if (error.name !== 'AbortError') $('openFile').click();
+    return;
+  }
+  await openFile(await handle.getFile(), handle);
+}
+
+async function openFile(file, handle) {
   if (!file || transfer) return;
   if (!(await maybeSave())) return;
   // A program file is 1024 bytes; more than that is never looked at.
   const bytes = new Uint8Array(await file.slice(0, 4096).arrayBuffer());
   const ok = await core('zem_open', 'number', ['string', 'array', 'number'], [file.name, bytes, bytes.length]);
-  if (ok) docName = file.name;
+  if (ok) {
+    forgetFile(file.name);
+    fileHandle = handle || null;
+  }
   await refresh();
   setCurrent(1, 1, false);
   $('type').focus();
@@ -304,6 +378,7 @@ function prepareTransfer(direction) {
   transfer = null;
   const box = $('progressBox');
   box.dataset.direction = direction;
+  blockVerb = direction === 0 ? 'Read' : 'Wrote';
   $('progressTitle').textContent = direction === 0 ? lists.titles.read : lists.titles.write;
   $('progressStatus').textContent = lists.titles.ready;
   $('progressBar').value = 0;
@@ -317,6 +392,8 @@ async function startTransfer() {
   const box = $('progressBox');
   const direction = +box.dataset.direction;
   transfer = {cancel: false};
+  // The focus stays in the box for the whole exchange, on Cancel.
+  $('cancel').focus();
   $('start').disabled = true;
   try {
     if (!zemSerial.port) {
@@ -349,13 +426,21 @@ async function selectTab(tab) {
 function wire() {
   $('new').onclick = async () => {
     if (transfer || !(await maybeSave())) return;
-    docName = '';
+    forgetFile('');
     await act('zem_new');
     setCurrent(1, 1, false);
   };
-  $('open').onclick = () => $('openFile').click();
+  $('open').onclick = () => chooseFile();
   $('openFile').onchange = event => { openFile(event.target.files[0]); event.target.value = ''; };
-  $('save').onclick = () => save();
+  $('save').onclick = () => save(false);
+  $('saveAs').onclick = () => save(true);
+  $('print').onclick = () => printListing();
+  $('help').onclick = () => openHelp('contents.html');
+  $('helpClose').onclick = () => closeHelp();
+  $('helpBox').onkeydown = event => {
+    if (event.key === 'Escape') { event.preventDefault(); closeHelp(); }
+    trapTab(event, $('helpBox'));
+  };
   $('undo').onclick = () => act('zem_undo');
   $('redo').onclick = () => act('zem_redo');
   $('importCsv').onclick = () => $('csvFile').click();
@@ -389,11 +474,14 @@ function wire() {
       await act('zem_default_setting', ['number'], [+button.dataset.tab]);
     };
   for (const control of document.querySelectorAll('.control')) {
-    control.onchange = () => {
+    const commit = () => {
       const value = control.type === 'checkbox' ? (control.checked ? '1' : '0')
         : control.tagName === 'SELECT' ? String(control.selectedIndex) : control.value;
       act('zem_set_control', ['string', 'string'], [control.id, value]);
     };
+    // A PTT ID code counts at every keystroke, so a tab closed while it is
+    // typed still asks about it.
+    if (control.type === 'text') control.oninput = commit; else control.onchange = commit;
   }
 
   const grid = $('grid');
@@ -410,11 +498,15 @@ function wire() {
     select.addEventListener('mouseover', () => { $('statusLine').textContent = HINT_COMBO; });
 
   document.addEventListener('keydown', event => {
+    // Escape stops a running exchange wherever the focus went.
+    if (event.key === 'Escape' && transfer) { event.preventDefault(); cancelTransfer(); return; }
+    const idle = $('messageBox').hidden && $('progressBox').hidden && $('helpBox').hidden;
+    if (event.key === 'F1' && idle && state) { event.preventDefault(); openHelp(HELP_PAGES[state.tab]); return; }
     if (!(event.ctrlKey || event.metaKey) || !$('messageBox').hidden || !$('progressBox').hidden) return;
     const key = event.key.toLowerCase();
     const typing = event.target.matches('input[type=text]');
-    if (key === 's') { event.preventDefault(); save(); }
-    else if (key === 'o') { event.preventDefault(); $('openFile').click(); }
+    if (key === 's') { event.preventDefault(); save(event.shiftKey); }
+    else if (key === 'o') { event.preventDefault(); chooseFile(); }
     else if (key === 'z' && !typing) { event.preventDefault(); act(event.shiftKey ? 'zem_redo' : 'zem_undo'); }
     else if (key === 'y' && !typing) { event.preventDefault(); act('zem_redo'); }
   });
@@ -434,11 +526,79 @@ function wire() {
 
   // The browser's own question before leaving unsaved changes.
   window.addEventListener('beforeunload', event => {
-    if (state && (state.modified || editor)) { event.preventDefault(); event.returnValue = ''; }
+    if (unsaved() || editor) { event.preventDefault(); event.returnValue = ''; }
   });
 }
 
+// ---- help and print ----------------------------------------------------------
+let helpReturn = null;
+function openHelp(name) {
+  if (!$('helpBox').hidden) return;
+  helpReturn = document.activeElement;
+  $('helpFrame').src = 'help/' + name;
+  $('helpBox').hidden = false;
+  $('helpClose').focus();
+}
+function closeHelp() {
+  $('helpBox').hidden = true;
+  if (helpReturn && helpReturn.isConnected) helpReturn.focus();
+}
+
+// The channel listing as the window prints it: its title, the type and band,
+// and the first six columns of the 16 channels; the print stylesheet shows
+// only this.
+async function printListing() {
+  if (editor) await closeEditor(true, false);
+  await refresh();
+  const texts = lists.print;
+  const sheet = $('printListing');
+  sheet.textContent = '';
+  const add = (parent, tag, text, className) => {
+    const element = document.createElement(tag);
+    if (text !== undefined) element.textContent = text;
+    if (className) element.className = className;
+    parent.appendChild(element);
+    return element;
+  };
+  add(sheet, 'p', texts.title, 'print-title');
+  add(sheet, 'p', texts.options, 'print-heading');
+  const kind = add(sheet, 'p', undefined, 'print-kind');
+  add(kind, 'span', texts.type + (lists.types[state.type] || ''));
+  add(kind, 'span', texts.band + (lists.bands[state.band] || ''));
+  add(sheet, 'p', texts.channels, 'print-heading');
+  const table = add(sheet, 'table');
+  const head = add(add(table, 'thead'), 'tr');
+  for (const header of lists.headers.slice(0, 6)) add(head, 'th', header);
+  const body = add(table, 'tbody');
+  state.cells.forEach((row, index) => {
+    const tr = add(body, 'tr');
+    add(tr, 'td', String(index + 1));
+    for (const text of row.slice(0, 5)) add(tr, 'td', text);
+  });
+  window.print();
+}
+
+// ---- start ---------------------------------------------------------------------
+// Without its core the page can do nothing: it says so and why, and its
+// controls are disabled rather than silently dead.
+function loadFailed(text) {
+  if ($('loadAlert').textContent) return;
+  $('loadAlert').textContent = text;
+  for (const control of document.querySelectorAll('button, input, select')) control.disabled = true;
+  document.body.dataset.ready = 'failed';
+}
+if (typeof WebAssembly !== 'object') loadFailed(NO_WASM);
+document.querySelector('script[src="zem.js"]').addEventListener('error', () =>
+  loadFailed(WASM_FAILED + 'zem.js did not arrive' + WASM_BLOCKED));
+// zem.wasm that never arrives ends in a rejected promise rather than an abort.
+window.addEventListener('unhandledrejection', event => {
+  if (!lists) loadFailed(WASM_FAILED + String(event.reason && event.reason.message || event.reason) + WASM_BLOCKED);
+});
+
 var Module = {
+  onAbort(what) {
+    if (!lists) loadFailed(typeof WebAssembly !== 'object' ? NO_WASM : WASM_FAILED + String(what || 'aborted') + WASM_BLOCKED);
+  },
   async onRuntimeInitialized() {
     lists = JSON.parse(await core('zem_lists', 'string'));
     const toneList = document.createElement('datalist');

@@ -3,7 +3,7 @@
 // Save, Discard and Cancel) and the progress of a radio exchange.
 'use strict';
 
-const BUTTONS = [['OK'], ['OK', 'Cancel'], ['Retry', 'Cancel'], ['Save', 'Discard', 'Cancel']];
+const BUTTONS = [['OK'], ['OK', 'Cancel'], ['Retry', 'Cancel'], ['Save', 'Discard', 'Cancel'], ['Yes', 'No']];
 let messageOpen = Promise.resolve();
 // Shows a message box; resolves with the index of the button chosen
 // (Escape chooses the last one).
@@ -31,7 +31,7 @@ function messageBox(kind, text, detail) {
       buttons.appendChild(button);
     });
     box.onkeydown = event => {
-      if (event.key === 'Escape') { event.preventDefault(); close(names.length - 1); }
+      if (event.key === 'Escape') { event.preventDefault(); event.stopPropagation(); close(names.length - 1); }
       trapTab(event, box);
     };
     box.hidden = false;
@@ -55,15 +55,16 @@ function trapTab(event, box) {
 globalThis.zemPage = {
   async message(kind, text, detail) { return (await messageBox(kind, text, detail)) === 0; },
   status(text) { $('progressStatus').textContent = text; },
-  progress() {
+  progress(done, total) {
     const bar = $('progressBar');
     if (bar.value < BAR_MAXIMUM - 1) {
       bar.value += 1;
-      $('progressStatus').textContent = String(bar.value);
+      $('progressStatus').textContent = `${blockVerb} ${done} of ${total} blocks`;
     }
   },
   cancelled() { return !!(transfer && transfer.cancel); },
   phase(title, status) {
+    blockVerb = 'Read';
     $('progressTitle').textContent = title;
     $('progressBar').value = 0;
     $('progressStatus').textContent = status;

@@ -364,7 +364,7 @@ TEST_F(TransferWindow, CancelLeavesEverythingAsItWasAndClosingDuringAWriteAsksFi
     EXPECT_TRUE(progress().cancelFlag().load());
     ASSERT_TRUE(WaitUntil([this] { return !window->isVisible(); }));
     EXPECT_FALSE(transfer().isRunning());
-    EXPECT_EQ(messages.texts(), std::vector<std::string>{TransferController::kMsgWriteStopped});
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{zem::kMsgWriteStopped});
     const RadioImage& memory = second.memory();
     EXPECT_FALSE(test::SameRange(memory, DemoRadio(), 0, kPowerValues));
     EXPECT_FALSE(test::SameRange(memory, image(), 0, kPowerValues));
