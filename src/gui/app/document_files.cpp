@@ -36,7 +36,15 @@ void DocumentFiles::showNewDocument() { afterDocumentLoaded(true); }
 
 bool DocumentFiles::openCommandLineFile() {
     const QString& file = host_.commandLine().file;
-    return file.isEmpty() || loadFile(file);
+    if (file.isEmpty()) return true;
+    if (!loadFile(file, false)) return false;
+    // The window is not shown yet; the caption never names the file.
+    AnnounceWhenActive(&host_.hostWidget(), openedText(file));
+    return true;
+}
+
+QString DocumentFiles::openedText(const QString& path) const {
+    return tr("Opened %1").arg(QFileInfo(path).fileName());
 }
 
 void DocumentFiles::afterDocumentLoaded(bool isNewDocument) {
@@ -121,7 +129,7 @@ bool DocumentFiles::openUntitled(const QString& path) {
     return true;
 }
 
-bool DocumentFiles::loadFile(const QString& path) {
+bool DocumentFiles::loadFile(const QString& path, bool announce) {
     // A refused file leaves the document and the pages as they were.
     const zem::FileResult result = host_.document().open(path);
     if (!result.ok) {
@@ -131,6 +139,8 @@ bool DocumentFiles::loadFile(const QString& path) {
     recent_->add(path);
     updateRecentFileActions();
     afterDocumentLoaded(false);
+    // Heard once the file dialog has closed and the window has its focus back.
+    if (announce) AnnounceWhenSettled(&host_.hostWidget(), openedText(path));
     return true;
 }
 
