@@ -341,18 +341,14 @@ def main():
             keys((key, CTRL))
             wm.focus(dialog)
             orca.listen(contains("Start"), 10)
-            said = expect(orca, what, words, lambda: keys("space"), timeout)
-            return said
+            return expect(orca, what, words, lambda: keys("space"), timeout)
 
-        heard = 0
-        for run in range(3):
-            said = exchange(f"read {run + 1} at full speed", "r", "Reading Data Progress", [],
-                            ["Read from the radio"])
-            heard += contains("Read from the radio")(said)
+        heard = sum(contains("Read from the radio")(exchange(f"read {run + 1} at full speed", "r",
+                    "Reading Data Progress", [], ["Read from the radio"])) for run in range(3))
         print(f"read results heard at full speed: {heard} of 3")
         exchange("a paced read", "r", "Reading Data Progress", ["--paced"], ["Read from the radio"])
-        said = exchange("a write with its check", "w", "Writing Data Progress", [],
-                        ["Verifying written data", "Written to the radio and verified"], 60)
+        exchange("a write with its check", "w", "Writing Data Progress", [],
+                 ["Verifying written data", "Written to the radio and verified"], 60)
         # A radio that answers short while the write is read back: the
         # message box says so, and nothing then calls the write done.
         said = exchange("a write whose read-back fails", "w", "Writing Data Progress", ["--short-reply", "0x200"],
