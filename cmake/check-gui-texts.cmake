@@ -19,6 +19,8 @@ set(allowed
   "accessibility/announcement.cpp:kAnnouncerName ="
   "accessibility/announcement.cpp:kTextProperty ="
   "accessibility/menu_item_names.cpp:kHintHidden ="
+  "accessibility/accessible_events.cpp:kReported ="
+  "accessibility/accessible_events.h:kQuietRenamesProperty ="
   # Qt's own command-line options, and the usage text printed on the
   # terminal, which the manual page repeats word for word.
   "common/command_line.cpp:kQtFlags[] ="

@@ -3,7 +3,9 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 
 namespace zem::gui {
 
@@ -61,6 +63,34 @@ void AnnounceCurrentItem(QAbstractItemView* view) {
     Forward(&focus);
 }
 
+// A progress bar's move is reported only when it reaches another step of
+// kReportedPercentStep percent: a fast exchange steps the bar a hundred
+// times a second and more, and a screen reader flooded with the steps (even
+// one a whole percent) drops what comes next, the result among it. A screen
+// reader tells a bar's progress every few seconds at most anyway.
+constexpr int kReportedPercentStep = 5;
+
+bool IsPercentStep(QObject* object) {
+    auto* bar = qobject_cast<QProgressBar*>(object);
+    if (!bar) return true;
+    const int span = bar->maximum() - bar->minimum();
+    const int percent = span > 0 ? static_cast<int>(100LL * (bar->value() - bar->minimum()) / span) : 0;
+    const int step = percent / kReportedPercentStep;
+    const char* const kReported = "zemReportedPercentStep";
+    const QVariant reported = bar->property(kReported);
+    if (reported.isValid() && reported.toInt() == step) return false;
+    bar->setProperty(kReported, step);
+    return true;
+}
+
+// A label that counts as it goes (the progress window's block count) is not
+// reported renamed at every count, for the same reason; it is read as it
+// stands when asked.
+bool IsQuietLabel(QObject* object) {
+    const auto* label = qobject_cast<QLabel*>(object);
+    return label && label->property(kQuietRenamesProperty).toBool();
+}
+
 bool HasFocus(QObject* object) {
     const auto* widget = qobject_cast<QWidget*>(object);
     return !widget || widget->hasFocus();
@@ -108,7 +138,11 @@ void FilterEvent(QAccessibleEvent* event) {
             return;
         }
         break;
+    case QAccessible::NameChanged:
+        if (IsQuietLabel(object)) return;
+        break;
     case QAccessible::ValueChanged:
+        if (!IsPercentStep(object)) return;
         if (auto* combo = qobject_cast<QComboBox*>(object); combo && !combo->isEditable()) {
             Forward(event);
             AnnounceEntry(combo);

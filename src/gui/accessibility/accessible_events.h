@@ -9,7 +9,14 @@ namespace zem::gui {
 //   what makes a screen reader speak it;
 // - a masked field (an access code) reports typed, removed and replaced
 //   characters as the asterisks the screen shows, never the characters.
+// - a progress bar reports its moves only in steps of 5 percent, and a label whose kQuietRenamesProperty is true is not reported
+//   renamed at all: a fast exchange would otherwise flood a screen reader,
+//   which then drops what comes after.
 // Installed by InstallAccessibleNames.
 void InstallAccessibleEventFilter();
+
+// A dynamic property set true on a label whose text changes too often to
+// be told each time.
+inline constexpr const char* kQuietRenamesProperty = "zemQuietRenames";
 
 }  // namespace zem::gui

@@ -5,7 +5,11 @@
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QValidator>
 
 namespace zem::gui {
 
@@ -112,9 +116,144 @@ private:
     }
 };
 
+// A text field as assistive technology sees it: Qt's own field interface
+// with one run of text attributes over the whole text, where Qt reports an
+// empty run at every offset and a screen reader then reads the field one
+// character short ("446.0062" for 446.00625). A masked field (the access
+// code) shows, and gives as its text, one asterisk per character.
+class WholeLineEditAccessible : public QAccessibleWidget,
+                                public QAccessibleTextInterface,
+                                public QAccessibleEditableTextInterface {
+public:
+    explicit WholeLineEditAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::EditableText) {
+        addControllingSignal(QStringLiteral("textChanged(const QString&)"));
+        addControllingSignal(QStringLiteral("returnPressed()"));
+    }
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+        if (type == QAccessible::EditableTextInterface) return static_cast<QAccessibleEditableTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(QAccessible::Text t) const override {
+        QString str;
+        if (t == QAccessible::Value) str = shown();
+        if (str.isEmpty()) str = QAccessibleWidget::text(t);
+        if (str.isEmpty() && t == QAccessible::Description) str = field()->placeholderText();
+        return str;
+    }
+
+    void setText(QAccessible::Text t, const QString& text) override {
+        if (t != QAccessible::Value) {
+            QAccessibleWidget::setText(t, text);
+            return;
+        }
+        QString value = text;
+        int position = 0;
+        if (field()->validator() && field()->validator()->validate(value, position) != QValidator::Acceptable) return;
+        field()->setText(value);
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.editable = true;
+        s.readOnly = field()->isReadOnly();
+        s.passwordEdit = field()->echoMode() != QLineEdit::Normal;
+        s.selectableText = true;
+        return s;
+    }
+
+    // The text interface, over what the field shows.
+    QString text(int startOffset, int endOffset) const override {
+        if (startOffset > endOffset) return {};
+        return shown().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return static_cast<int>(shown().size()); }
+    QString attributes(int, int* startOffset, int* endOffset) const override {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType type, int* start, int* end) const override {
+        return QAccessibleTextInterface::textBeforeOffset(offset == -2 ? cursorPosition() : offset, type, start, end);
+    }
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType type, int* start, int* end) const override {
+        return QAccessibleTextInterface::textAfterOffset(offset == -2 ? cursorPosition() : offset, type, start, end);
+    }
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType type, int* start, int* end) const override {
+        return QAccessibleTextInterface::textAtOffset(offset == -2 ? cursorPosition() : offset, type, start, end);
+    }
+    int cursorPosition() const override { return field()->cursorPosition(); }
+    void setCursorPosition(int position) override { field()->setCursorPosition(position); }
+    int selectionCount() const override { return field()->hasSelectedText() ? 1 : 0; }
+    void selection(int index, int* startOffset, int* endOffset) const override {
+        *startOffset = *endOffset = 0;
+        if (index != 0 || !field()->hasSelectedText()) return;
+        *startOffset = field()->selectionStart();
+        *endOffset = *startOffset + static_cast<int>(field()->selectedText().size());
+    }
+    void addSelection(int startOffset, int endOffset) override { setSelection(0, startOffset, endOffset); }
+    void removeSelection(int index) override {
+        if (index == 0) field()->deselect();
+    }
+    void setSelection(int index, int startOffset, int endOffset) override {
+        if (index == 0) field()->setSelection(startOffset, endOffset - startOffset);
+    }
+    QRect characterRect(int offset) const override {
+        const QString ch = text(offset, offset + 1);
+        if (ch.isEmpty()) return {};
+        const QFontMetrics metrics(field()->font());
+        const QRect area = textArea();
+        QRect r(area.left() + metrics.horizontalAdvance(field()->displayText().left(offset)), area.top(),
+                metrics.horizontalAdvance(ch), metrics.height());
+        r.moveTo(field()->mapToGlobal(r.topLeft()));
+        return r;
+    }
+    int offsetAtPoint(const QPoint& point) const override {
+        return field()->cursorPositionAt(field()->mapFromGlobal(point));
+    }
+    void scrollToSubstring(int startIndex, int endIndex) override {
+        field()->setCursorPosition(endIndex);
+        field()->setCursorPosition(startIndex);
+    }
+
+    // The editable text interface.
+    void deleteText(int startOffset, int endOffset) override {
+        field()->setText(field()->text().remove(startOffset, endOffset - startOffset));
+    }
+    void insertText(int offset, const QString& text) override { field()->setText(field()->text().insert(offset, text)); }
+    void replaceText(int startOffset, int endOffset, const QString& text) override {
+        field()->setText(field()->text().replace(startOffset, endOffset - startOffset, text));
+    }
+
+private:
+    QLineEdit* field() const { return static_cast<QLineEdit*>(widget()); }
+
+    QString shown() const {
+        switch (field()->echoMode()) {
+        case QLineEdit::Normal: return field()->text();
+        case QLineEdit::NoEcho: return {};
+        default: return QString(field()->text().size(), QLatin1Char('*'));
+        }
+    }
+
+    // Where the field draws its text, in its own coordinates.
+    QRect textArea() const {
+        QStyleOptionFrame option;
+        option.initFrom(field());
+        option.rect = field()->contentsRect();
+        option.lineWidth = field()->hasFrame() ? field()->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field()) : 0;
+        return field()->style()->subElementRect(QStyle::SE_LineEditContents, &option, field())
+            .marginsRemoved(field()->textMargins());
+    }
+};
+
 QAccessibleInterface* LabelledControls(const QString& className, QObject* object) {
     if (className == QLatin1String("QComboBox") && object && object->isWidgetType())
         return new LabelledComboAccessible(static_cast<QWidget*>(object));
+    if (className == QLatin1String("QLineEdit") && object && object->isWidgetType())
+        return new WholeLineEditAccessible(static_cast<QWidget*>(object));
     return nullptr;
 }
 

@@ -37,7 +37,15 @@ void DocumentFiles::showNewDocument() { afterDocumentLoaded(true); }
 
 bool DocumentFiles::openCommandLineFile() {
     const QString& file = host_.commandLine().file;
-    return file.isEmpty() || loadFile(file);
+    if (file.isEmpty()) return true;
+    if (!loadFile(file, false)) return false;
+    // The window is not shown yet; the caption never names the file.
+    AnnounceWhenActive(&host_.hostWidget(), openedText(file));
+    return true;
+}
+
+QString DocumentFiles::openedText(const QString& path) const {
+    return tr("Opened %1").arg(QFileInfo(path).fileName());
 }
 
 void DocumentFiles::afterDocumentLoaded(bool isNewDocument) {
@@ -123,7 +131,7 @@ bool DocumentFiles::openUntitled(const QString& path) {
     return true;
 }
 
-bool DocumentFiles::loadFile(const QString& path) {
+bool DocumentFiles::loadFile(const QString& path, bool announce) {
     // A refused file leaves the document and the pages as they were.
     const zem::FileResult result = host_.document().open(path);
     if (!result.ok) {
@@ -134,6 +142,8 @@ bool DocumentFiles::loadFile(const QString& path) {
     updateRecentFileActions();
     afterDocumentLoaded(false);
     if (!result.message.empty()) host_.messenger().notice(result.message);
+    // Heard once the file dialog has closed and the window has its focus back.
+    if (announce) AnnounceWhenSettled(&host_.hostWidget(), openedText(path));
     return true;
 }
 

@@ -67,7 +67,9 @@ public:
 
 private:
     void afterDocumentLoaded(bool isNewDocument);
-    bool loadFile(const QString& path);
+    // Opens path into the document; announce says "Opened NAME" when done.
+    bool loadFile(const QString& path, bool announce = true);
+    QString openedText(const QString& path) const;
     bool saveTo(const QString& path);
     void updateRecentFileActions();
     QString documentName() const;

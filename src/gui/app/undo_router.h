@@ -11,7 +11,8 @@ namespace zem::gui {
 // toolbar's actions (and their keys when no text field or cell editor has
 // the focus; those keep the keys for their own typing) undo and redo its
 // steps, and the actions name the step they would undo or redo and are
-// enabled only when there is one.
+// enabled only when there is one. Undoing or redoing a step through them
+// tells a screen reader which step it was ("Undo: Paste").
 class UndoRouter : public QObject {
     Q_OBJECT
 
@@ -20,6 +21,8 @@ public:
 
 private:
     void updateActions();
+    // Says pattern ("Undo: %1") with the step's name, or its head alone for an unnamed step.
+    void announce(const QString& pattern, const QString& step);
 
     QUndoStack& history_;
     QAction& undo_;

@@ -159,8 +159,14 @@ FleetDialog::FleetDialog(zem::Messenger& messenger, PlanSource takePlan, QWidget
     // Several ports may be given at once, e.g. the paths zemsim printed, pasted.
     connect(add_, &QPushButton::clicked, this, [this] {
         static const QRegularExpression separators(QStringLiteral("[\\s,;]+"));
-        for (const QString& port : portEdit_->text().split(separators, Qt::SkipEmptyParts)) addPort(port);
+        const QStringList added = portEdit_->text().split(separators, Qt::SkipEmptyParts);
+        for (const QString& port : added) addPort(port);
         portEdit_->clear();
+        // The list grows out of sight of a screen reader, which stays on the field.
+        if (added.size() == 1)
+            Announce(this, tr("1 port added: %1").arg(added.first()));
+        else if (added.size() > 1)
+            Announce(this, tr("%1 ports added: %2").arg(added.size()).arg(added.join(QStringLiteral(", "))));
     });
     connect(browse_, &QPushButton::clicked, this, &FleetDialog::chooseBackupFolder);
     connect(backup_, &QCheckBox::toggled, this, [this](bool on) {

@@ -1,5 +1,7 @@
 #include "link/progress_dialog.h"
 
+#include "accessibility/accessible_events.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -66,7 +68,11 @@ void CProgressDlg::setStatusText(const QString& text) {
 void CProgressDlg::stepBlock() {
     if (bar_->value() < kBarMaximum - 1) {
         bar_->setValue(bar_->value() + 1);
+        // The count is shown, not told at every block: a screen reader
+        // hears the bar's percentage instead.
+        status_->setProperty(kQuietRenamesProperty, true);
         setStatusText(QString::number(bar_->value()));
+        status_->setProperty(kQuietRenamesProperty, false);
     }
 }
 

@@ -18,11 +18,25 @@
 
 namespace zem::gui {
 
+namespace {
+
+// Why a write's read-back did not check it, as its message says after
+// its head ("Not received enough byte").
+QString UncheckedReason(const zem::VerifyOutcome& verify) {
+    QString message = QString::fromStdString(verify.link.message);
+    const QString head = QString::fromUtf8(zem::kMsgVerifyReadFailed);
+    if (message.startsWith(head)) message = message.mid(head.size());
+    return message.isEmpty() ? TransferController::tr("the check was stopped") : message;
+}
+
+}  // namespace
+
 // What the worker hands back besides the link's outcome.
 struct TransferController::RunResult {
     zem::TransferOutcome outcome;
     zem::RadioImage working;
     zem::VerifyOutcome verify;  // of a write read back
+    bool verifyTried = false;   // the write went through and was read back, whatever came of it
     zem::RadioImage document;   // a compare's document side
     bool compare = false;
 };
@@ -122,8 +136,9 @@ void TransferController::start() {
         QMetaObject::invokeMethod(
             this,
             [this] {
-                if (dialog_ != nullptr)
-                    dialog_->beginPhase(tr(kTitleVerifying), tr(kStatusVerifying), tr(kPhaseVerify));
+                if (dialog_ == nullptr) return;
+                dialog_->beginPhase(tr(kTitleVerifying), tr(kStatusVerifying), tr(kPhaseVerify));
+                Announce(dialog_, tr("Verifying written data"));
             },
             Qt::QueuedConnection);
     };
@@ -139,6 +154,7 @@ void TransferController::start() {
             zem::LinkOutcome link = result->outcome.link;
             if (verify && link.completed()) {
                 beginVerify();
+                result->verifyTried = true;
                 result->verify = zem::VerifyWrite(result->working, asking);
                 link = result->verify.link;  // a failed read-back's message says the write went through
             }
@@ -187,14 +203,19 @@ void TransferController::finished(const RunResult& result) {
         window_.messenger().notice(zem::VerifyMismatchMessage(result.working, result.verify.differences));
     }
     if (outcome.refreshPages) emit radioRead(working, false);
-    // The outcome is heard as well as seen; a failure has said why in a message box.
+    // The outcome is heard as well as seen, once the progress window has
+    // closed and its last steps have been told; a failure has said why in a
+    // message box. A write whose check failed is never called done.
+    QWidget* window = &window_.hostWidget();
     if (outcome.link.completed()) {
         if (direction_ == zem::TransferDirection::Read)
-            Announce(&window_.hostWidget(), tr("Read from the radio"));
-        else if (!result.verify.checked)
-            Announce(&window_.hostWidget(), tr("Written to the radio"));
+            AnnounceWhenSettled(window, tr("Read from the radio"));
+        else if (!result.verifyTried)
+            AnnounceWhenSettled(window, tr("Written to the radio"));
         else if (result.verify.matches())
-            Announce(&window_.hostWidget(), tr("Written to the radio and verified"));
+            AnnounceWhenSettled(window, tr("Written to the radio and verified"));
+        else if (!result.verify.checked)
+            AnnounceWhenSettled(window, tr("Written to the radio, but not checked: %1").arg(UncheckedReason(result.verify)));
     }
 }
 

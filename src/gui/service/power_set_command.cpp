@@ -1,5 +1,6 @@
 #include "service/power_set_command.h"
 
+#include "accessibility/announcement.h"
 #include "channels/channel_page.h"
 #include "commands/command_host.h"
 #include "doc/kivu_doc.h"
@@ -107,7 +108,7 @@ void PowerSetCommand::readFromRadio(CPowerSetDlg& dialog, LinkWorker& worker) {
             *refresh = outcome.refreshValues;
             return outcome.link;
         },
-        [this, &dialog, working, refresh](const zem::LinkOutcome&) {
+        [this, &dialog, working, refresh](const zem::LinkOutcome& link) {
             if (*refresh) {
                 CKivuDoc::ChangeScope step(window_.document(), tr("On Line Power Set"));
                 CKivuView& view = window_.view();
@@ -125,6 +126,8 @@ void PowerSetCommand::readFromRadio(CPowerSetDlg& dialog, LinkWorker& worker) {
                 view.returnToChannelTab();
             }
             dialog.setExchanging(false);
+            // Heard as well as seen; a failure has said why in a message box.
+            if (link.completed()) AnnounceWhenSettled(&dialog, tr("Read the power values from the radio"));
         });
 }
 
@@ -142,13 +145,14 @@ void PowerSetCommand::writeToRadio(CPowerSetDlg& dialog, LinkWorker& worker) {
             if (!outcome.message.empty()) messenger.notice(outcome.message);
             return outcome;
         },
-        [this, &dialog, working](const zem::LinkOutcome&) {
+        [this, &dialog, working](const zem::LinkOutcome& link) {
             // What was stored before the radio stopped answering stays in
             // the document, as the values the user chose.
             CKivuDoc::ChangeScope step(window_.document(), tr("On Line Power Set"));
             CopyBytes(*working, window_.document().image(), zem::kPowerCalibrationOffset,
                       zem::kPowerCalibrationOffset + zem::kPowerCalibrationSize);
             dialog.setExchanging(false);
+            if (link.completed()) AnnounceWhenSettled(&dialog, tr("Written"));
         });
 }
 

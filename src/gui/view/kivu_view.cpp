@@ -1,5 +1,6 @@
 #include "view/kivu_view.h"
 
+#include "accessibility/announcement.h"
 #include "channels/channel_page.h"
 #include "pages/key_page.h"
 #include "pages/option_page.h"
@@ -45,6 +46,9 @@ CKivuView::CKivuView(CKivuDoc& doc, zem::Messenger& messenger, QWidget* parent) 
     scroller->setObjectName(QStringLiteral("pageScroller"));
     scroller->setFrameShape(QFrame::NoFrame);
     scroller->setWidgetResizable(true);
+    // Not a stop of Tab of its own: it has no name and nothing to say, and
+    // it brings every control it holds into sight as that gets the focus.
+    scroller->setFocusPolicy(Qt::NoFocus);
     scroller->setWidget(stack_);
     auto* frameLayout = new QVBoxLayout(frame);
     frameLayout->setContentsMargins(8, 8, 8, 8);
@@ -57,9 +61,11 @@ CKivuView::CKivuView(CKivuDoc& doc, zem::Messenger& messenger, QWidget* parent) 
     connect(tabBar_, &QTabBar::currentChanged, this, &CKivuView::onTabBarChanged);
     // Ctrl+Tab and Ctrl+Shift+Tab step through the pages from anywhere in
     // the window, as in every tabbed window.
+    // The keyboard stays where it was, so the new page's name is announced.
     const auto stepTab = [this](int step) {
         const int count = static_cast<int>(pages_.size());
         selectTab((currentTab_ + step + count) % count);
+        Announce(this, tabBar_->tabText(currentTab_).remove(QLatin1Char('&')));
     };
     for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)})
         connect(new QShortcut(keys, this), &QShortcut::activated, this, [stepTab] { stepTab(1); });

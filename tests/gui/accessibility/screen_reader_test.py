@@ -2,8 +2,9 @@
 """What a blind dealer hears: runs the screen reader Orca (its speech going to
 a silent speech-dispatcher, what it says read from its debug output) against
 the real zemprog and goes through the keyboard journeys of a day's work:
-open a program file, walk the channel table, change a list, type the access
-code, write two radios at once.
+open a program file, walk the channel table, change a list and undo it, type
+the access code, read and write a radio (at full speed and paced, with a
+read-back that fails), the power dialog, write two radios at once.
 
     screen_reader_test.py ZEMPROG ZEMTOOL ZEMSIM
 
@@ -27,7 +28,7 @@ import pyatspi
 from accessible_tree_test import WindowManager, check, children, failures, find_all, walk, window_of
 
 XK = {"Tab": 0xFF09, "Return": 0xFF0D, "Escape": 0xFF1B, "Down": 0xFF54, "Up": 0xFF52, "Right": 0xFF53,
-      "F1": 0xFFBE, "F2": 0xFFBF, "space": 0x20, "Control": 0xFFE3, "Alt": 0xFFE9, "Shift": 0xFFE1}
+      "F1": 0xFFBE, "F2": 0xFFBF, "Prior": 0xFF55, "space": 0x20, "Control": 0xFFE3, "Alt": 0xFFE9, "Shift": 0xFFE1}
 CTRL, ALT, SHIFT = "Control", "Alt", "Shift"
 
 
@@ -65,11 +66,11 @@ class Keyboard:
 keyboard = None
 
 
-def start(program, folder):
-    """zemprog, started in folder (where its file dialogs open), once it is on the accessibility bus."""
+def start(program, folder, port):
+    """zemprog, started in folder (where its file dialogs open) on port, once it is on the accessibility bus."""
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", XDG_CONFIG_HOME=os.path.join(folder, ".settings"))
     env.pop("QT_QPA_PLATFORM", None)
-    process = subprocess.Popen([program, "-platform", "xcb"], env=env, cwd=folder)
+    process = subprocess.Popen([program, "-platform", "xcb", "--port", port], env=env, cwd=folder)
     end = time.time() + 30
     while time.time() < end:
         for app in pyatspi.Registry.getDesktop(0):
@@ -204,11 +205,35 @@ def wait_for_gone(app, title, timeout=15):
         time.sleep(0.2)
 
 
+class Radio:
+    """One zemsim radio at a fixed path, started afresh with its options for each exchange."""
+
+    def __init__(self, zemsim, link):
+        self.zemsim, self.link, self.process = zemsim, link, None
+
+    def plug_in(self, *options):
+        self.unplug()
+        self.process = subprocess.Popen([self.zemsim, "--link", self.link, *options], stdout=subprocess.PIPE,
+                                        text=True)
+        self.process.stdout.readline()
+
+    def unplug(self):
+        if self.process:
+            self.process.terminate()
+            self.process.wait(10)
+            self.process = None
+
+
+def written(said):
+    """What was said that calls the write done."""
+    return [s for s in said if s.startswith("Written to the radio") and "not checked" not in s]
+
+
 def main():
     program, zemtool, zemsim = sys.argv[1:4]
     scratch = tempfile.mkdtemp()
     orca = Orca(scratch)
-    process = radios = None
+    process = radios = radio = None
     try:
         end = time.time() + 60
         while not orca.ready() and time.time() < end:
@@ -225,7 +250,8 @@ def main():
                                              text=True).stdout)["channels"]
         global keyboard
         keyboard = Keyboard()
-        process, app = start(program, folder)
+        radio = Radio(zemsim, os.path.join(scratch, "radio"))
+        process, app = start(program, folder, radio.link)
         if not app:
             return 3
         wm = WindowManager()
@@ -242,7 +268,8 @@ def main():
         wait_for_gone(app, "Open")
         orca.skip()
         wm.focus(title)
-        orca.listen(contains(title), 20)
+        said = orca.listen(contains("Opened plan.zem"), 20)
+        check(contains("Opened plan.zem")(said), f"the opened file is named ({said})")
 
         # From anywhere, Ctrl+G puts the first channel's receive frequency under the cursor.
         orca.skip()
@@ -257,8 +284,9 @@ def main():
         check(joined.find("channel 2") < joined.find(second), f"the channel is heard before the cell ({said})")
         expect(orca, "Right moves to channel 2's transmit frequency", ["Transmit", channels[1]["transmit"]],
                lambda: keys("Right"))
-        expect(orca, "F2 opens the cell editor", ["Transmit, channel 2", channels[1]["transmit"][:7]],
-               lambda: keys("F2"))
+        said = expect(orca, "F2 opens the cell editor", ["Transmit, channel 2"], lambda: keys("F2"))
+        check(contains(channels[1]["transmit"] + " selected")(said),
+              f"the cell editor's value is heard whole, {channels[1]['transmit']} ({said})")
         keys("Escape")
         orca.listen(lambda said: True, 5)
 
@@ -269,6 +297,7 @@ def main():
         expect(orca, "Tab to Field", ["Field"], lambda: keys("Tab"))
         expect(orca, "Down on Field", ["470-512MHZ"], lambda: keys("Down"))
         expect(orca, "Ctrl+S saves the plan", ["Saved plan.zem"], lambda: keys(("s", CTRL)))
+        expect(orca, "Ctrl+Z undoes the band", ["Undo: "], lambda: keys(("z", CTRL)))
         # Shift+F1 tells what the focused control is for; F1 opens the help
         # page, read line by line with the arrow keys.
         expect(orca, "Shift+F1 on Field", ["frequencies outside it are refused"], lambda: keys(("F1", SHIFT)))
@@ -276,10 +305,16 @@ def main():
         expect(orca, "F1 opens the help", ["Help page"], lambda: keys("F1"))
         wm.focus("Zem Programming Software Help")
         orca.listen(lambda said: False, 2)
-        expect(orca, "Down reads the help", ["Type and band"], lambda: keys("Down", "Down"))
+        expect(orca, "Down reads the help's picture in words", ["Picture: The Channel Setting page"],
+               lambda: keys("Down", "Down"))
+        expect(orca, "Down reads on", ["Type and band"], lambda: keys("Down"))
         keys("Escape")
         wm.focus(title)
         orca.listen(contains("Channel Setting"), 15)
+
+        # Ctrl+Tab and Ctrl+PageUp name the page they go to.
+        expect(orca, "Ctrl+Tab goes to the next page", ["Optional features"], lambda: keys(("Tab", CTRL)))
+        expect(orca, "Ctrl+PageUp goes back", ["Channel Setting"], lambda: keys(("Prior", CTRL)))
 
         # The access code: its prompt is heard, none of its digits.
         expect(orca, "Alt+P opens the Program menu", ["Read From Radio"], lambda: keys(("p", ALT)))
@@ -296,6 +331,63 @@ def main():
         wm.focus(title)
         orca.listen(contains("Channel Setting"), 15)
 
+        # Reads and writes: each result is heard, at full speed (a flood of
+        # progress steps) and at the line speed of a real cable.
+        def exchange(what, key, dialog, options, words, timeout=40):
+            radio.plug_in(*options)
+            orca.skip()
+            wm.focus(title)
+            orca.listen(lambda said: False, 1)
+            keys((key, CTRL))
+            wm.focus(dialog)
+            orca.listen(contains("Start"), 10)
+            return expect(orca, what, words, lambda: keys("space"), timeout)
+
+        heard = sum(contains("Read from the radio")(exchange(f"read {run + 1} at full speed", "r",
+                    "Reading Data Progress", [], ["Read from the radio"])) for run in range(3))
+        print(f"read results heard at full speed: {heard} of 3")
+        exchange("a paced read", "r", "Reading Data Progress", ["--paced"], ["Read from the radio"])
+        exchange("a write with its check", "w", "Writing Data Progress", [],
+                 ["Verifying written data", "Written to the radio and verified"], 60)
+        # A radio that answers short while the write is read back: the
+        # message box says so, and nothing then calls the write done.
+        said = exchange("a write whose read-back fails", "w", "Writing Data Progress", ["--short-reply", "0x200"],
+                        ["reading it back to check it failed"], 60)
+        keys("Return")
+        said += orca.listen(contains("Written to the radio, but not checked"), 15)
+        check(contains("Written to the radio, but not checked")(said) and not written(said),
+              f"a failed read-back is never called written ({said})")
+
+        # The power dialog's values, read and written, are heard.
+        radio.plug_in()
+        orca.skip()
+        wm.focus(title)
+        orca.listen(contains("Channel Setting"), 15)
+        expect(orca, "Alt+P opens the Program menu", ["Read From Radio"], lambda: keys(("p", ALT)))
+        expect(orca, "Y asks for the access code", ["Please input password"], lambda: keys("y"))
+        wm.focus("Zem Programming Software")
+        type_text("52038417")
+        dialog_title = "Zem Electronics Co., Ltd. On Line Power Setting"
+        keys("Return")
+        end = time.time() + 15
+        while time.time() < end and not any(d.name == dialog_title for d in children(app)):
+            time.sleep(0.2)
+        wm.focus(dialog_title)
+        orca.listen(contains(dialog_title), 10)
+        dialog = next((d for d in children(app) if d.name == dialog_title), None)
+        for button, result in (("Read", "Read the power values from the radio"), ("Write", "Written")):
+            if not check(dialog is not None, f"the power dialog is open for {button}"):
+                break
+            find_all(dialog, "push button", button)[0].queryComponent().grabFocus()
+            time.sleep(0.5)
+            expect(orca, f"the power dialog's {button}", [result], lambda: keys("space"))
+        keys("Escape")
+        wait_for_gone(app, dialog_title)
+        radio.unplug()
+        orca.skip()
+        wm.focus(title)
+        orca.listen(contains("Channel Setting"), 15)
+
         # Two radios written at once: the result is heard.
         radios = subprocess.Popen([zemsim, "--radios", "2"], stdout=subprocess.PIPE, text=True)
         ports = [radios.stdout.readline().strip() for _ in range(2)]
@@ -307,11 +399,14 @@ def main():
         field.queryComponent().grabFocus()
         time.sleep(0.5)
         type_text(" ".join(ports))
-        keys("Return")
+        expect(orca, "Return adds the typed ports", [f"2 ports added: {ports[0]}, {ports[1]}"], lambda: keys("Return"))
         start_button = find_all(dialog, "push button", "Start")[0]
         start_button.queryComponent().grabFocus()
         time.sleep(0.5)
         expect(orca, "Start writes both radios", ["2 done, 0 failed"], lambda: keys("space"), timeout=60)
+        # Every frequency heard is heard whole, with its five decimals.
+        cut = [s for s in orca.heard() if re.search(r"(?<![\d.])\d{3}\.\d{2,4}(?![\d])", s)]
+        check(not cut, f"no frequency is heard short of its last digits ({cut})")
     finally:
         if process:
             process.terminate()
@@ -319,6 +414,8 @@ def main():
         if radios:
             radios.terminate()
             radios.wait(10)
+        if radio:
+            radio.unplug()
         orca.stop()
         if failures:
             kept = os.path.join(tempfile.gettempdir(), "zemprog-orca.log")
