@@ -123,9 +123,9 @@ TEST(PasteCellsTest, PastesABlockFromTheTopLeftCellAndListsEachRefusalWithItsCel
     RecordingMessenger messenger;
     ChannelTable table;
     const CellBlock block = PasteCells(table, {{15, kColScan}, {15, kColTransmit}},
-                                       "999\t1\t2\n145\t3\t4\n146\t5\t6\n147\t7\t8\n\n", 0, messenger);
+                                       "999\t1\t2\n445\t3\t4\n146\t5\t6\n147\t7\t8\n\n", 2, messenger);
     EXPECT_EQ(table.text(15, kColTransmit), "");
-    EXPECT_EQ(table.text(16, kColTransmit), "145.00000");
+    EXPECT_EQ(table.text(16, kColTransmit), "445.00000");  // the band's limits, band 2
     EXPECT_EQ(table.text(16, kColReceive), "");  // a transmit frequency alone leaves receive empty
     EXPECT_EQ(table.text(16, kColDecode), "Off");  // the refused tone leaves the new channel's own
     EXPECT_EQ(block.top * 100 + block.left * 10, 1520);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <vector>
 
 namespace zem {
@@ -18,23 +19,37 @@ constexpr int kRow = 3;
 TEST(ValidateFrequencyTest, ChecksBandLimitsAndRaster)
 {
     // Text typed, band, normalised text (empty when refused), message said.
-    const std::tuple<const char*, int, const char*, const char*> cases[] = {
+    std::vector<std::tuple<std::string, int, std::string, const char*>> cases = {
         {"145.5", 0, "145.50000", nullptr},         {"145.005", 0, "145.00500", nullptr},
-        {"136", 0, "136.00000", nullptr},           {"174", 0, "174.00000", nullptr},
-        {"145.001", 0, "", kMsgErrorDataValue},     {"135.99375", 0, "", kMsgErrorDataFormat},
-        {"174.00625", 0, "", kMsgErrorDataFormat},  {"-145", 0, "", kMsgErrorDataFormat},
-        {"256.02", 1, "256.02000", nullptr},        {"145.5", 2, "", kMsgErrorDataFormat},
-        {"470", 2, "470.00000", nullptr},           {"512", 3, "512.00000", nullptr},
-        {"512.005", 3, "", kMsgErrorDataFormat},    {"60", 4, "60.00000", nullptr},
-        {"59.995", 4, "", kMsgErrorDataFormat},     {"600.005", -1, "", kMsgErrorDataFormat},
+        {"-145", 0, "", kMsgErrorDataFormat},       {"145.5", 2, "", kMsgErrorDataFormat},
+        {"256.02", 1, "256.02000", nullptr},        {"600.005", -1, "", kMsgErrorDataFormat},
+        // Both rasters, and a value one neighbouring step off each (half a step, or on neither).
+        {"145.00625", 0, "145.00625", nullptr},     {"145.0025", 0, "", kMsgErrorDataValue},
+        {"145.003125", 0, "", kMsgErrorDataValue},  {"145.001", 0, "", kMsgErrorDataValue},
+        {"145.01", 0, "145.01000", nullptr},        {"145.0075", 0, "", kMsgErrorDataValue},
         // Rounded to the nearest 10 Hz first, then checked and shown as rounded.
         {"145.004995", 0, "145.00500", nullptr},    {"145.0062501", 0, "145.00625", nullptr},
     };
+    // Each band's edges: one 6.25 kHz step outside, the edge, one step inside,
+    // at the lower and then the upper end; only the outer two are refused.
+    const std::pair<int, std::array<const char*, 6>> edges[] = {
+        {0, {"135.99375", "136.00000", "136.00625", "173.99375", "174.00000", "174.00625"}},
+        {1, {"219.99375", "220.00000", "220.00625", "279.99375", "280.00000", "280.00625"}},
+        {2, {"399.99375", "400.00000", "400.00625", "469.99375", "470.00000", "470.00625"}},
+        {3, {"469.99375", "470.00000", "470.00625", "511.99375", "512.00000", "512.00625"}},
+        {4, {"59.99375", "60.00000", "60.00625", "599.99375", "600.00000", "600.00625"}},
+    };
+    for (const auto& [band, texts] : edges) {
+        for (std::size_t k = 0; k < texts.size(); ++k) {
+            const bool outside = k == 0 || k == texts.size() - 1;
+            cases.emplace_back(texts[k], band, outside ? "" : texts[k], outside ? kMsgErrorDataFormat : nullptr);
+        }
+    }
     for (const auto& [text, band, result, message] : cases) {
         RecordingMessenger messenger;
         const FrequencyCheck check = ValidateFrequency(text, band, messenger);
         EXPECT_EQ(check.text, result) << text << " band " << band;
-        EXPECT_EQ(check.result, *result ? FrequencyCheck::Result::Valid : FrequencyCheck::Result::Invalid) << text;
+        EXPECT_EQ(check.result, result.empty() ? FrequencyCheck::Result::Invalid : FrequencyCheck::Result::Valid) << text;
         EXPECT_EQ(messenger.texts(), message ? Texts{message} : Texts{}) << text;
     }
 

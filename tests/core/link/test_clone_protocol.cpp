@@ -129,23 +129,29 @@ TEST_F(CloneProtocolTest, IdentificationIsNotExaminedButNeverPassesForTheConfirm
     }
 }
 
-// The block exchanges take the radio to be in programming mode already.
+// The block exchanges take the radio to be in programming mode already. Each
+// timing set paces its blocks: a read's pause before its acknowledgement or a
+// write's between header and data, the pumps after a block, one pause after them.
+// A read looks for bytes behind its reply after its pause and before the purge.
 TEST_F(CloneProtocolTest, BlockReadAndWriteArePacedByTheirTimingSet) {
-    FakePort port(log);
-    CloneProtocol protocol(port, LoggingHooks(log));
-    std::uint8_t block[8] = {1, 2, 3, 4, 5, 6, 7, 8};
-    port.script = {{Reply()}, {{kAck}}};
-    EXPECT_EQ(protocol.ReadBlock(0x10, kFullReadTiming, block).result, BlockResult::Ok);
-    // Whether more than the reply came is looked at after the pause and before the purge.
-    EXPECT_EQ(Folded(log),
-              "purge 0C; tx 52 00 10 08; rx 12/12; sleep 3; waiting 0; purge 0C; tx 06; rx 1/1; pump x49; sleep 4");
-    EXPECT_EQ(Hex({block, block + 8}), "40 41 42 43 44 45 46 47");  // the reply's last eight bytes
-
-    log.clear();
-    port.script = {{{kAck}}};
-    EXPECT_EQ(protocol.WriteBlock(0x3C8, kFullWriteTiming, block).result, BlockResult::Ok);
-    EXPECT_EQ(Folded(log),
-              "purge 0C; tx 57 03 C8 08; sleep 1; purge 0C; tx 40 41 42 43 44 45 46 47; rx 1/1; pump x51; sleep 1");
+    const std::tuple<const TimingSet*, bool, const char*> sets[] = {
+        {&kFullReadTiming, false, "sleep 3; waiting 0; purge 0C; tx 06; rx 1/1; pump x49; sleep 4"},
+        {&kPowerReadTiming, false, "sleep 15; waiting 0; purge 0C; tx 06; rx 1/1; pump x99; sleep 20"},
+        {&kFullWriteTiming, true, "sleep 1; purge 0C; tx 40 41 42 43 44 45 46 47; rx 1/1; pump x51; sleep 1"},
+        {&kPowerWriteTiming, true, "sleep 1; purge 0C; tx 40 41 42 43 44 45 46 47; rx 1/1; pump x201; sleep 2"},
+    };
+    std::uint8_t block[8] = {};
+    for (const auto& [timing, write, events] : sets) {
+        log.clear();
+        FakePort port(log);
+        port.script = {{write ? std::vector<std::uint8_t>{kAck} : Reply()}, {{kAck}}};
+        CloneProtocol protocol(port, LoggingHooks(log));
+        EXPECT_EQ((write ? protocol.WriteBlock(0x3C8, *timing, block) : protocol.ReadBlock(0x10, *timing, block)).result,
+                  BlockResult::Ok);
+        EXPECT_EQ(Folded(log), (write ? "purge 0C; tx 57 03 C8 08; " : "purge 0C; tx 52 00 10 08; rx 12/12; ") +
+                                   std::string(events));
+    }
+    EXPECT_EQ(Hex({block, block + 8}), "40 41 42 43 44 45 46 47");  // a read reply's last eight bytes
 }
 
 // A reply is taken only whole, for the block asked for and with nothing

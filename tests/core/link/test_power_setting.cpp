@@ -38,10 +38,14 @@ TEST(PowerSetting, ReadTakesEachStageWholeOrNotAtAllAndAFailedStageDoesNotStopTh
         RadioImage image = PatternImage(60);
         const RadioImage before = image;
 
-        PowerReadOutcome outcome = ReadPowerSetting(image, FastSession(line.device()));
+        LinkSession session = FastSession(line.device());
+        int ackPauses = 0;  // the power read's own 15 ms before each acknowledgement
+        session.hooks.sleep = [&ackPauses](std::chrono::milliseconds pause) { ackPauses += pause.count() == 15; };
+        PowerReadOutcome outcome = ReadPowerSetting(image, session);
         line.stop();
 
         const bool failed = !c.channelsArrive || !c.powerArrives;
+        EXPECT_TRUE(failed || ackPauses == 22 + 2) << ackPauses;
         EXPECT_EQ(outcome.link.status, failed ? LinkStatus::Failed : LinkStatus::Completed) << outcome.link.detail;
         EXPECT_TRUE(outcome.refreshValues);
         EXPECT_EQ(outcome.messages, failed ? std::vector<std::string>{c.message} : std::vector<std::string>{});

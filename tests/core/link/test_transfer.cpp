@@ -193,7 +193,7 @@ TEST(Transfer, WriteMismatchCountsOnlyTheBytesAWriteSends) {
         const char* where;  // empty: no mismatch
     } cases[] = {
         {0x3D0, ""}, {0x3E5, ""}, {0x3FF, ""},  // power values and the kept tail never go
-        {0x3C8, "byte 0x3C8"},                   // the last block written (names are the diff's)
+        {0x000, "byte 0x000"}, {0x3C8, "byte 0x3C8"}, {0x3CF, "byte 0x3CF"},  // both ends (names are the diff's)
     };
     for (const auto& c : cases) {
         RadioImage readBack = written;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace zem {
@@ -114,20 +115,19 @@ TEST(OptionStoreTest, PttIdCodesAreCheckedAndPadded)
     }
 }
 
-TEST(OptionFillTest, PttIdBytesAboveNineShowAsAPlaceholderTheStoreRefuses)
+TEST(OptionFillTest, PttIdDigitsReadBackAsThemselvesAndBytesAboveNineAsAPlaceholderTheStoreRefuses)
 {
     RadioImage image = NewDocumentImage();
-    for (std::size_t k = 0; k < 8; ++k)
-        image[0x218 + k] = 0xFF;  // an erased end code
-    image[0x213] = 12;
+    const std::vector<std::uint8_t> bytes = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12, 0xFF, 0xFF, 0xFF, 0xFF};
+    std::copy(bytes.begin(), bytes.end(), image.data() + 0x210);
     const OptionValues values = Filled(image);
-    EXPECT_EQ(values.pttIdEnd.size(), 8u);
-    EXPECT_EQ(values.pttIdStart.size(), 8u);
+    EXPECT_EQ(values.pttIdStart, "01234567");
+    EXPECT_EQ(values.pttIdEnd, "89??????");
 
     RecordingMessenger messenger;
     StoreToImage(values, image, messenger);
-    EXPECT_EQ(messenger.texts(), (std::vector<std::string>{kMsgPttIdNotCorrect, kMsgPttIdNotCorrect}));
-    EXPECT_EQ(Bytes(image, 0x210, 16), (std::vector<std::uint8_t>{1, 2, 3, 0, 5, 6, 7, 8, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(messenger.texts(), (std::vector<std::string>{kMsgPttIdNotCorrect}));
+    EXPECT_EQ(Bytes(image, 0x210, 16), (std::vector<std::uint8_t>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 0, 0, 0, 0, 0}));
 }
 
 TEST(OptionDefaultsTest, WritesTheFactoryBytesOnlyPicksAreSetBackAndNoSelectionKeepsBytes)

@@ -70,6 +70,7 @@ TEST_F(ChannelClipboardTest, CtrlVAfterAClickPutsOneValueInTheEditorAndSeveralIn
         const char* clipboard;
         std::vector<std::tuple<int, int, const char*>> cells;  // afterwards, an open editor committed with Enter
         std::vector<std::string> messages;
+        int band = 0;  // chosen before Default Setting: the band, not the radio type, decides
     } cases[] = {
         // A quoted cell holding a line break stays one value of its row, and
         // its refusal one line.
@@ -82,8 +83,11 @@ TEST_F(ChannelClipboardTest, CtrlVAfterAClickPutsOneValueInTheEditorAndSeveralIn
         {2, 3, "", "100.0\r\n", {{2, 3, "100.0"}}, {}},
         // A tone that is not in the list is refused; the cell keeps its tone.
         {4, 3, "", "100.5\r\n", {{4, 3, "67.0"}}, {"channel 4, QT/DQT DEC: \"100.5\": not an entry of the tone list"}},
+        {1, 1, "", "440.0\r\n470.00625\r\n", {{1, 1, "440.00000"}, {2, 1, "435.55500"}},
+         {"channel 2, Receive: \"470.00625\": Error Data Format，Please input again"}, 2},
     };
     for (const auto& c : cases) {
+        page().bandCombo().setCurrentIndex(c.band);
         page().defaultButton().click();
         messages.clear();
         QApplication::clipboard()->setText(QString::fromUtf8(c.clipboard));
