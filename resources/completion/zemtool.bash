@@ -17,7 +17,7 @@ _zemtool()
     local cur prev words cword
     _init_completion || return
 
-    local commands="new show csv diff plan memories ports read write power fleet --help --version"
+    local commands="new show csv diff plan memories share ports read write power fleet --help --version"
     if ((cword == 1)); then
         COMPREPLY=($(compgen -W "$commands" -- "$cur"))
         return
@@ -67,7 +67,7 @@ _zemtool()
             _filedir
             return
             ;;
-        --retries | --access-code | --low | --high)
+        --retries | --access-code | --low | --high | --base-url)
             return
             ;;
     esac
@@ -76,6 +76,7 @@ _zemtool()
     case $command in
         new) options="-o --output --band" ;;
         show) options="--json" ;;
+        share) options="--base-url" ;;
         csv) [[ $action == import ]] && options="-o --output --band --skip-refused" || options="-o --output" ;;
         plan) options="-o --output" ;;
         memories) [[ $action == import ]] && options="-o --output --from --clear --band --skip-refused" || options="-o --output" ;;

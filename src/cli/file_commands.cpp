@@ -4,6 +4,7 @@
 #include "cli/cli_support.h"
 #include "compare/document_diff.h"
 #include "document/radio_image.h"
+#include "document/share_link.h"
 #include "plan/exchange_formats.h"
 
 #include <cstring>
@@ -40,6 +41,21 @@ const char* const kDiffUsage =
     "(an off tone as 00 00 or FF FF) are counted on standard error, not listed.\n"
     "Exit status 0 when the files are equal, 1 when they differ, 2 on error.\n";
 
+const char* const kShareUsage =
+    "Usage: zemtool share FILE.zem [--base-url URL]\n"
+    "\n"
+    "Prints a link that opens the program file's plan in the browser edition,\n"
+    "ready for Write: the file's 1024 bytes, base64url-encoded in the link's\n"
+    "fragment (after #plan=), so no web server ever sees them. The browser\n"
+    "edition's \"Share as link\" makes the same link.\n"
+    "\n"
+    "  --base-url URL  where the browser edition is published\n"
+    "                  (default https://zemprog.example/web/)\n";
+
+const std::vector<OptionRule> kShareOptions = {
+    {"--base-url", "", true},
+};
+
 const std::vector<OptionRule> kNewOptions = {
     {"--output", "-o", true},
     {"--band", "", true},
@@ -55,6 +71,7 @@ const std::vector<Command>& FileCommands() {
             {"new", "write the program file of a new document", kNewUsage, RunNew},
             {"show", "show the pages of a program file, as text or JSON", kShowUsage, RunShow},
             {"diff", "list the differences between two program files", kDiffUsage, RunDiff},
+            {"share", "print a link that opens a program file in the browser edition", kShareUsage, RunShare},
         };
         // One command per exchange format; the channel list's own CSV has
         // always been listed before diff.
@@ -64,7 +81,7 @@ const std::vector<Command>& FileCommands() {
                             [&format = *format](const std::vector<std::string>& args, Io& io) {
                                 return RunFormat(format, args, io);
                             }};
-            list.insert(format == formats.begin() ? list.end() - 1 : list.end(), std::move(command));
+            list.insert(format == formats.begin() ? list.end() - 2 : list.end() - 1, std::move(command));
         }
         return list;
     }();
@@ -113,6 +130,17 @@ int RunDiff(const std::vector<std::string>& args, Io& io) {
     const std::string note = SameAsShownNote(a, b);
     if (!note.empty()) Say(io, note);
     return lines.empty() && note.empty() ? kExitOk : kExitDiffers;
+}
+
+int RunShare(const std::vector<std::string>& args, Io& io) {
+    Prepared prepared = PrepareCommand(FileCommand("share"), args, kShareOptions, 1, 1, io);
+    if (!prepared.args) return prepared.exitStatus;
+    RadioImage image;
+    if (!ReadImage(io, prepared.args->positionals[0], image)) return kExitError;
+    const auto base = prepared.args->value("--base-url");
+    io.out << ShareLink(image, base ? *base : kShareBaseUrl) << '\n';
+    io.out.flush();
+    return kExitOk;
 }
 
 }  // namespace zem::cli

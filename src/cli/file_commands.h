@@ -18,6 +18,7 @@ const Command& FileCommand(const char* name);
 int RunNew(const std::vector<std::string>& args, Io& io);
 int RunShow(const std::vector<std::string>& args, Io& io);
 int RunDiff(const std::vector<std::string>& args, Io& io);
+int RunShare(const std::vector<std::string>& args, Io& io);
 
 // The command of an exchange format: its export and import actions.
 int RunFormat(const ExchangeFormat& format, const std::vector<std::string>& args, Io& io);
