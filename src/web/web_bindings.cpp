@@ -4,18 +4,25 @@
 // user to answer a message or for the serial port.
 #include "compare/verify_mismatch.h"
 #include "document/input_text.h"
+#include "document/json_writer.h"
+#include "document/share_link.h"
 #include "link/link_messages.h"
 #include "link/link_session.h"
 #include "link/transfer.h"
+#include "plan/exchange_formats.h"
+#include "service/access_code.h"
+#include "service/power_setting.h"
 #include "print/channel_listing_layout.h"
 #include "web/web_session.h"
 
 #include <emscripten.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 
 namespace {
@@ -96,6 +103,19 @@ std::string FileName(const char* name) {
     return path.empty() ? std::string("untitled.Zem") : path;
 }
 
+// The link over the page's port. The exchange says nothing itself: the page
+// asks the user about a radio that does not answer and shows the outcome's
+// message.
+zem::LinkSession PageLink() {
+    zem::LinkSession link;
+    link.port = "web";
+    link.hooks.sleep = Pause;
+    link.hooks.retryHandshake = [](const std::string& detail) {
+        return Messenger().retryWithDetail(zem::kMsgCommunicationError, detail);
+    };
+    return link;
+}
+
 const char* const kTitleVerifying = "Verifying Written Data";
 const char* const kStatusVerifying = "Reading the radio back to compare...";
 const char* const kMsgCannotRead = "Could not read ";
@@ -112,7 +132,16 @@ EMSCRIPTEN_KEEPALIVE const char* zem_lists() {
     // The printed channel listing's texts, as the window prints them.
     lists += std::string(",\"print\":{\"title\":\"") + zem::kPrintTitle + "\",\"options\":\"" +
              zem::kPrintOptionHeading + "\",\"type\":\"" + zem::kPrintTypeLabel + "\",\"band\":\"" +
-             zem::kPrintBandLabel + "\",\"channels\":\"" + zem::kPrintChannelHeading + "\"}}";
+             zem::kPrintBandLabel + "\",\"channels\":\"" + zem::kPrintChannelHeading + "\"}";
+    // The formats Export channel list offers: the window's filters, and the plan as text.
+    lists += ",\"formats\":[";
+    for (const zem::ExchangeFormat& format : zem::ExchangeFormats()) {
+        if (lists.back() != '[') lists += ',';
+        lists += "{\"name\":" + zem::JsonString(format.name) + ",\"label\":" +
+                 zem::JsonString(format.filter ? format.filter : "Plan as text (*.yaml)") +
+                 ",\"extension\":" + zem::JsonString(format.extension) + "}";
+    }
+    lists += "]}";
     return Hand(lists);
 }
 
@@ -122,6 +151,7 @@ EMSCRIPTEN_KEEPALIVE void zem_new() { Session().newDocument(); }
 
 // Loads the bytes of a program file the user chose; 1 when it was taken.
 EMSCRIPTEN_KEEPALIVE int zem_open(const char* name, const std::uint8_t* bytes, int size) {
+    if (size < 0) return 0;
     const std::string path = FileName(name);
     {
         std::ofstream file(path, std::ios::binary | std::ios::trunc);
@@ -163,17 +193,86 @@ EMSCRIPTEN_KEEPALIVE void zem_default_setting(int tab) { Session().defaultSettin
 EMSCRIPTEN_KEEPALIVE void zem_show_tab(int tab) { Session().showTab(tab); }
 EMSCRIPTEN_KEEPALIVE int zem_undo() { return Session().undo() ? 1 : 0; }
 EMSCRIPTEN_KEEPALIVE int zem_redo() { return Session().redo() ? 1 : 0; }
-EMSCRIPTEN_KEEPALIVE const char* zem_export_csv() { return Hand(Session().exportCsv()); }
+EMSCRIPTEN_KEEPALIVE const char* zem_export_list(const char* format) {
+    return Hand(Session().exportText(format ? format : ""));
+}
 
-EMSCRIPTEN_KEEPALIVE int zem_import_csv(const char* name, const char* text, int size) {
-    // A channel list is small; anything far larger is not one, and is refused before it is parsed.
-    if (size < 0 || static_cast<std::uintmax_t>(size) > zem::kMaxInputTextBytes) {
-        Messenger().notice(size < 0 ? kMsgCannotRead + FileName(name)
-                                    : zem::TooLargeText(FileName(name), static_cast<std::uintmax_t>(size),
-                                                        "a channel list"));
+namespace {
+// A text file's bytes, refused with the window's words when there are none
+// to read or far more than any channel list or plan has.
+bool TextFits(const char* name, int size, const char* what) {
+    if (size >= 0 && static_cast<std::uintmax_t>(size) <= zem::kMaxInputTextBytes) return true;
+    Messenger().notice(size < 0 ? kMsgCannotRead + FileName(name)
+                                : zem::TooLargeText(FileName(name), static_cast<std::uintmax_t>(size), what));
+    return false;
+}
+}  // namespace
+
+// Import channel list: the format told by the text itself.
+EMSCRIPTEN_KEEPALIVE int zem_import_list(const char* name, const char* text, int size) {
+    if (!TextFits(name, size, "a channel list")) return 0;
+    return Session().importText(std::string(text, static_cast<std::size_t>(size))) ? 1 : 0;
+}
+
+// Opens a plan text (.yaml) as the document; 1 when it was taken.
+EMSCRIPTEN_KEEPALIVE int zem_open_plan(const char* name, const char* text, int size) {
+    if (!TextFits(name, size, "a plan text")) return 0;
+    const zem::FileResult result = Session().openPlan(std::string(text, static_cast<std::size_t>(size)), FileName(name));
+    if (!result.message.empty()) Messenger().notice(result.message);
+    return result.ok ? 1 : 0;
+}
+
+// Share as link: what the pages show, as a link to the page at base.
+EMSCRIPTEN_KEEPALIVE const char* zem_share(const char* base) {
+    return Hand(zem::ShareLink(Session().imageForShare(), base ? base : ""));
+}
+
+// Opens the plan a link holds, through the checks of an opened file; a
+// damaged link says so and changes nothing. 1 when it was taken.
+EMSCRIPTEN_KEEPALIVE int zem_open_link(const char* link) {
+    const std::optional<zem::RadioImage> image = zem::ImageOfShareLink(link ? link : "");
+    if (!image) {
+        Messenger().notice(zem::kMsgDamagedLink);
         return 0;
     }
-    return Session().importCsv(std::string(text, static_cast<std::size_t>(size))) ? 1 : 0;
+    return zem_open("shared plan.Zem", image->data(), static_cast<int>(zem::kImageSize));
+}
+
+// On Line Power Set opens only for the service access code.
+EMSCRIPTEN_KEEPALIVE int zem_check_access_code(const char* typed) {
+    if (zem::CheckAccessCode(typed ? typed : "")) return 1;
+    Messenger().notice(zem::kMsgWrongAccessCode);
+    return 0;
+}
+
+EMSCRIPTEN_KEEPALIVE const char* zem_power_state() { return Hand(Session().powerJson()); }
+
+// Reads the power values from the radio (direction 0), or writes values (1:
+// seven low, then seven high, 0-255, separated by commas) with the service
+// exchanges' time-outs and pauses. Returns the link's status as zem_transfer.
+EMSCRIPTEN_KEEPALIVE int zem_power(int direction, const char* values) {
+    WebSession& session = Session();
+    zem::RadioImage working = session.image();
+    if (direction == 0) {
+        const zem::PowerReadOutcome outcome = zem::ReadPowerSetting(working, PageLink());
+        for (const std::string& message : outcome.messages) Messenger().notice(message);
+        if (outcome.refreshValues) session.takeServiceBytes(working, true);
+        return static_cast<int>(outcome.link.status);
+    }
+    zem::PowerValues chosen;
+    std::string text = values ? values : "";
+    for (int i = 0; i < 2 * zem::kPowerPointCount; ++i) {
+        const std::size_t comma = text.find(',');
+        const int value = std::atoi(text.substr(0, comma).c_str());
+        auto& list = i < zem::kPowerPointCount ? chosen.low : chosen.high;
+        list[i % zem::kPowerPointCount] = static_cast<std::uint8_t>(value < 0 ? 0 : value > 255 ? 255 : value);
+        text = comma == std::string::npos ? std::string() : text.substr(comma + 1);
+    }
+    const zem::LinkOutcome outcome = zem::WritePowerSetting(chosen, working, PageLink());
+    if (!outcome.message.empty()) Messenger().notice(outcome.message);
+    // What was stored before the radio stopped answering stays in the document.
+    session.takeServiceBytes(working, false);
+    return static_cast<int>(outcome.status);
 }
 
 // Reads the radio (direction 0) or writes it (1, read back and compared when
@@ -182,17 +281,10 @@ EMSCRIPTEN_KEEPALIVE int zem_import_csv(const char* name, const char* text, int 
 // 5 for a write whose read-back differs.
 EMSCRIPTEN_KEEPALIVE int zem_transfer(int direction, int verify) {
     WebSession& session = Session();
-    zem::LinkSession link;
-    link.port = "web";
+    zem::LinkSession link = PageLink();
     link.hooks.status = [](const std::string& text) { zem_page_status(text.c_str()); };
     link.hooks.progress = [](int done, int total) { zem_page_progress(done, total); };
     link.hooks.cancelled = [] { return zem_page_cancelled() != 0; };
-    link.hooks.sleep = Pause;
-    // The exchange says nothing itself: the page asks the user about a radio
-    // that does not answer and shows the outcome's message.
-    link.hooks.retryHandshake = [](const std::string& detail) {
-        return Messenger().retryWithDetail(zem::kMsgCommunicationError, detail);
-    };
 
     const auto way = direction == 0 ? zem::TransferDirection::Read : zem::TransferDirection::Write;
     // A read fills a copy of the document, whose bytes from 0x3D0 on never travel.

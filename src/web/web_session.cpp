@@ -6,6 +6,11 @@
 #include "channels/channel_csv.h"
 #include "channels/tone_table.h"
 #include "document/json_writer.h"
+#include "plan/exchange_formats.h"
+#include "plan/plan_text.h"
+#include "service/power_points.h"
+
+#include <algorithm>
 
 #include <cstdlib>
 
@@ -18,6 +23,14 @@ constexpr std::size_t kUndoLimit = 500;
 
 const char* const kMsgImportRefused =
     "The channel list was not imported; nothing has changed. These values were refused:";
+const char* const kMsgSkipRefused =
+    "These values were refused. Import the other rows of the channel list and leave these rows out?";
+const char* const kMsgNotStored = "The channel list was imported. This radio does not store:";
+
+bool CanSkipRefused(const ExchangeFormat& format) {
+    return std::any_of(format.options.begin(), format.options.end(),
+                       [](const ImportOption& option) { return std::string(option.name) == kSkipRefused; });
+}
 
 // The controls of the options and key pages by the names zemtool's JSON
 // gives them: drop-downs, check boxes and the two PTT ID codes.
@@ -219,6 +232,41 @@ void WebSession::showTab(int tab) {
     fillPage(tab);
 }
 
+void WebSession::takeServiceBytes(const RadioImage& exchanged, bool channelArea) {
+    // The service read refreshes channels 1-10 only: the page's other edits
+    // go into the image first, or the refill would throw them away.
+    constexpr std::size_t kChannelAreaEnd = 0x0B0;
+    recordChange();
+    returnToChannelTab();
+    StoreToImage(channel_, image_);
+    const auto copy = [&](std::size_t begin, std::size_t end) {
+        std::copy(exchanged.bytes.begin() + begin, exchanged.bytes.begin() + end, image_.bytes.begin() + begin);
+    };
+    if (channelArea) copy(0, kChannelAreaEnd);
+    copy(kPowerCalibrationOffset, kPowerCalibrationOffset + kPowerCalibrationSize);
+    fillPage(kChannelTab);
+    recordChange();
+}
+
+std::string WebSession::powerJson() const {
+    const PowerValues values = PowerValuesFromImage(image_);
+    const PowerFrequencyRange range = PowerRangeForBand(channel_.bandIndex);
+    const auto list = [](const auto& items) {
+        std::string text = "[";
+        for (const auto& item : items) text += (text.size() > 1 ? "," : "") + item;
+        return text + "]";
+    };
+    std::vector<std::string> low, high, labels;
+    for (int p = 0; p < kPowerPointCount; ++p) {
+        low.push_back(std::to_string(values.low[p]));
+        high.push_back(std::to_string(values.high[p]));
+        labels.push_back(JsonString(PowerPointLabels(range.maxMHz)[p]));
+    }
+    return "{\"low\":" + list(low) + ",\"high\":" + list(high) + ",\"labels\":" + list(labels) +
+           ",\"max\":" + JsonString(FormatPowerFrequency(range.maxMHz)) +
+           ",\"min\":" + JsonString(FormatPowerFrequency(range.minMHz)) + "}";
+}
+
 void WebSession::returnToChannelTab() {
     if (tab_ != kChannelTab) storePage(tab_);
     tab_ = kChannelTab;
@@ -240,25 +288,66 @@ bool WebSession::redo() {
     return true;
 }
 
-std::string WebSession::exportCsv() const { return ExportChannelsCsv(channel_.cells); }
+std::string WebSession::exportText(const std::string& format) const {
+    const ExchangeFormat* chosen = FindExchangeFormat(format);
+    if (!chosen) chosen = &ExchangeFormats().front();
+    return chosen->exportText(currentImage(), channel_);
+}
 
-bool WebSession::importCsv(const std::string& text) {
+bool WebSession::importText(const std::string& text) {
     // The rows go into a copy of what the page shows; the page and the
-    // document change only when every row was accepted.
+    // document change only when every row was accepted, or the user took
+    // the rows that fit. The header row tells the formats apart.
+    const ExchangeFormat& format = FormatOfText(text);
     ChannelPageValues values = channel_;
-    const CsvImport result = ImportChannelsCsv(text, values);
+    RadioImage scratch = image_;
+    ImportChoices choices = {{kChoiceInWindow, 1}};
+    ExchangeImport result = format.importText(text, values, scratch, choices);
     if (!result.ok()) {
-        std::string message = kMsgImportRefused;
-        for (const CsvRejection& rejection : result.rejections) message += "\n" + rejection.describe();
-        messenger_.notice(message);
-        return false;
+        choices[kSkipRefused] = 1;
+        ChannelPageValues skipping = channel_;
+        scratch = image_;
+        ExchangeImport taken;
+        if (CanSkipRefused(format)) taken = format.importText(text, skipping, scratch, choices);
+        if (!CanSkipRefused(format) || !taken.ok()) {
+            messenger_.noticeList(kMsgImportRefused, result.refusals);
+            return false;
+        }
+        if (!messenger_.confirmList(kMsgSkipRefused, taken.skipped)) return false;
+        values = skipping;
+        result = taken;
     }
     recordChange();
     returnToChannelTab();
     StoreToImage(values, image_);
     fillPage(kChannelTab);
     recordChange();
+    if (!result.notStored.empty()) messenger_.noticeList(kMsgNotStored, result.notStored);
     return true;
+}
+
+FileResult WebSession::openPlan(const std::string& text, const std::string& name) {
+    const PlanTextImport plan = ImportPlanText(text);
+    if (!plan.ok()) {
+        std::string message = "The plan " + name + " was not opened:";
+        // The first errors say what is wrong; a file that is no plan at all gives many.
+        constexpr std::size_t kShown = 10;
+        for (std::size_t i = 0; i < plan.errors.size() && i < kShown; ++i)
+            message += "\n" + plan.errors[i].describe();
+        if (plan.errors.size() > kShown)
+            message += "\n(" + std::to_string(plan.errors.size() - kShown) + " more)";
+        return FileResult::failure(message);
+    }
+    image_ = plan.image;
+    fillAllPages();
+    tab_ = kChannelTab;
+    baseline_ = currentImage();
+    resetHistory();
+    // An opened plan that was stored otherwise than written says so.
+    std::string notes;
+    for (const std::string& note : plan.notes) notes += "\n" + note;
+    if (notes.empty()) return FileResult::success();
+    return {true, "The plan " + name + " was opened with these changes:" + notes};
 }
 
 const RadioImage& WebSession::imageForWrite() {

@@ -54,17 +54,32 @@ public:
     bool canUndo() const { return position_ > 0; }
     bool canRedo() const { return position_ < steps_.size(); }
 
-    std::string exportCsv() const;
-    // Types the CSV rows into the channel table; refused values are listed
-    // in one message and nothing changes.
-    bool importCsv(const std::string& text);
+    // The channel list or plan text in the exchange format called format.
+    std::string exportText(const std::string& format) const;
+    // Types a channel list (the format told by its header) into the channel
+    // table; refused values are listed and nothing changes, unless the user
+    // takes the rows that fit. What the radio does not store is said after.
+    bool importText(const std::string& text);
+    // Opens a plan text as the document; a refused one changes nothing and
+    // says why, one opened with changes says which (in message).
+    FileResult openPlan(const std::string& text, const std::string& name);
 
     // The radio exchanges: what a write sends (every page stored first),
     // and a completed read taken in as one undo step.
     const RadioImage& imageForWrite();
     const RadioImage& image() const { return image_; }
+    // What Share as link hands on: the bytes opened, saved or read while the
+    // pages show them unchanged (so the link is the one zemtool share makes
+    // of the file), else what the pages show.
+    RadioImage imageForShare() const { return isModified() ? currentImage() : image_; }
     void takeRead(const RadioImage& image);
     void returnToChannelTab();
+    // On Line Power Set: the power values (and after a read, the channel
+    // area the service read refreshes) taken from the exchange's image as
+    // one undo step.
+    void takeServiceBytes(const RadioImage& exchanged, bool channelArea);
+    // The power values and the dialog's frequency range for the band shown, as JSON.
+    std::string powerJson() const;
 
     // What the page shows, as JSON: pages, selections, modified, undo state.
     std::string stateJson() const;

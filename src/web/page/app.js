@@ -18,6 +18,9 @@ const WASM_FAILED = 'The program\'s core (zem.wasm, WebAssembly) could not be lo
 const WASM_BLOCKED = '. The browser or the site\'s policy may block WebAssembly. ' + WORKS_IN;
 const DOWNLOADED = ' was handed to the browser\'s downloads.\nDid the file save?';
 const SAVE_FAILED = 'Could not save ';
+const LINK_COPIED = 'The link to this plan was copied to the clipboard. Whoever opens it sees the plan, ready for Write.';
+const LINK_NOT_COPIED = 'The browser did not let the page copy the link. Copy it from here:';
+const PLAN_TEXT = /\.ya?ml$/i;
 const HELP_PAGES = ['channel_table.html', 'optional_features.html', 'key_assignment.html'];
 const BAR_MAXIMUM = 123;
 const COL_RECEIVE = 1, COL_TRANSMIT = 2, COL_DECODE = 3, COL_ENCODE = 4, COL_POWER = 6, COL_PTT = 9;
@@ -331,8 +334,8 @@ async function chooseFile() {
   if (!('showOpenFilePicker' in window)) { $('openFile').click(); return; }
   let handle;
   try {
-    [handle] = await window.showOpenFilePicker({types: [{description: 'Program file',
-                                                         accept: {'application/octet-stream': ['.Zem', '.zem']}}]});
+    [handle] = await window.showOpenFilePicker({types: [{description: 'Program file or plan',
+      accept: {'application/octet-stream': ['.Zem', '.zem'], 'text/plain': ['.yaml', '.yml']}}]});
   } catch (error) {
     if (error.name !== 'AbortError') $('openFile').click();
     return;
@@ -343,31 +346,109 @@ async function chooseFile() {
 async function openFile(file, handle) {
   if (!file || transfer) return;
   if (!(await maybeSave())) return;
-  // A program file is 1024 bytes; more than that is never looked at.
-  const bytes = new Uint8Array(await file.slice(0, 4096).arrayBuffer());
-  const ok = await core('zem_open', 'number', ['string', 'array', 'number'], [file.name, bytes, bytes.length]);
-  if (ok) {
-    forgetFile(file.name);
-    fileHandle = handle || null;
+  let ok;
+  if (PLAN_TEXT.test(file.name)) {
+    // A plan text opens as the document; Save then asks for a program file's name.
+    const {text, size} = await readText(file);
+    ok = await core('zem_open_plan', 'number', ['string', 'string', 'number'], [file.name, text, size]);
+    if (ok) forgetFile(file.name.replace(PLAN_TEXT, '.Zem'));
+  } else {
+    // A program file is 1024 bytes; more than that is never looked at.
+    const bytes = new Uint8Array(await file.slice(0, 4096).arrayBuffer());
+    ok = await core('zem_open', 'number', ['string', 'array', 'number'], [file.name, bytes, bytes.length]);
+    if (ok) {
+      forgetFile(file.name);
+      fileHandle = handle || null;
+    }
   }
   await refresh();
   setCurrent(1, 1, false);
   $('type').focus();
 }
 
-async function importCsv(file) {
-  if (!file) return;
-  if (editor) await closeEditor(true, false);
-  const text = file.size > (1 << 20) ? '' : await file.text();
-  const size = file.size > (1 << 20) ? file.size : new TextEncoder().encode(text).length;
-  await act('zem_import_csv', ['string', 'string', 'number'], [file.name, text, size]);
+// A text file's text and its size in bytes; a file far larger than any
+// list or plan is not read, and the core refuses it by its size.
+async function readText(file) {
+  if (file.size > (1 << 20)) return {text: '', size: file.size};
+  const text = await file.text();
+  return {text, size: new TextEncoder().encode(text).length};
 }
 
-async function exportCsv() {
+async function importList(file) {
+  if (!file) return;
   if (editor) await closeEditor(true, false);
-  const text = await core('zem_export_csv', 'string');
+  const {text, size} = await readText(file);
+  await act('zem_import_list', ['string', 'string', 'number'], [file.name, text, size]);
+}
+
+async function exportList(format) {
+  if (editor) await closeEditor(true, false);
+  const text = await core('zem_export_list', 'string', ['string'], [format.name]);
   const base = docName ? docName.replace(/\.[^.]*$/, '') : 'channels';
-  download(text, base + '.csv', 'text/csv');
+  download(text, base + '.' + format.extension, format.extension === 'csv' ? 'text/csv' : 'text/plain');
+}
+
+// ---- the export menu -----------------------------------------------------------
+function buildExportMenu() {
+  const menu = $('exportMenu');
+  for (const format of lists.formats) {
+    const item = document.createElement('button');
+    item.type = 'button';
+    item.setAttribute('role', 'menuitem');
+    item.tabIndex = -1;
+    item.textContent = format.label;
+    item.onclick = () => { closeMenu(false); exportList(format); };
+    menu.appendChild(item);
+  }
+  $('exportList').onclick = () => (menu.hidden ? openMenu() : closeMenu(true));
+  $('exportList').onkeydown = event => {
+    if (event.key === 'ArrowDown') { event.preventDefault(); openMenu(); }
+  };
+  menu.onkeydown = event => {
+    const items = [...menu.children];
+    const at = items.indexOf(document.activeElement);
+    const step = {ArrowDown: 1, ArrowUp: items.length - 1}[event.key];
+    if (step) { event.preventDefault(); items[(at + step) % items.length].focus(); }
+    else if (event.key === 'Escape' || event.key === 'Tab') { event.preventDefault(); closeMenu(true); }
+  };
+  menu.addEventListener('focusout', event => { if (!menu.contains(event.relatedTarget)) closeMenu(false); });
+}
+function openMenu() {
+  $('exportMenu').hidden = false;
+  $('exportList').setAttribute('aria-expanded', 'true');
+  $('exportMenu').firstChild.focus();
+}
+function closeMenu(refocus) {
+  $('exportMenu').hidden = true;
+  $('exportList').setAttribute('aria-expanded', 'false');
+  if (refocus) $('exportList').focus();
+}
+
+// ---- a plan shared as a link ----------------------------------------------------
+// The link holds the plan's 1024 bytes in its fragment, which the browser
+// never sends to a server; the core makes it as zemtool share does.
+async function shareLink() {
+  if (editor) await closeEditor(true, false);
+  const link = await core('zem_share', 'string', ['string'], [location.href.split('#')[0]]);
+  await refresh();
+  try {
+    await navigator.clipboard.writeText(link);
+    await notice(LINK_COPIED);
+  } catch (error) {
+    await messageBox(0, LINK_NOT_COPIED, link);
+  }
+}
+
+// A link's plan replaces the document after the save question; the link
+// leaves the address, so a reload does not replace later work with it.
+async function openLink() {
+  const link = location.hash;
+  if (!link.startsWith('#plan=') || transfer) return;
+  history.replaceState(null, '', location.pathname + location.search);
+  if (!(await maybeSave())) return;
+  if (await core('zem_open_link', 'number', ['string'], [link])) forgetFile('');
+  await refresh();
+  setCurrent(1, 1, false);
 }
 
 // ---- the radio -------------------------------------------------------------
@@ -417,6 +498,84 @@ function cancelTransfer() {
   $('progressBox').hidden = true;
 }
 
+// ---- On Line Power Set ---------------------------------------------------------
+// Behind the service access code: the radio's low and high power values of
+// seven frequency points, read and written with the service exchanges.
+const POWER_DEFAULTS = {low: [65, 65, 65, 60, 60, 50, 50], high: [45, 50, 50, 65, 65, 65, 60]};
+let powerReturn = null;
+
+async function askAccessCode() {
+  if (transfer || !lists) return;
+  if (editor) await closeEditor(true, false);
+  powerReturn = document.activeElement;
+  $('password').value = '';
+  $('passwordBox').hidden = false;
+  $('password').focus();
+}
+
+async function openPowerSet() {
+  $('passwordBox').hidden = true;
+  if (!(await core('zem_check_access_code', 'number', ['string'], [$('password').value]))) { closePower(); return; }
+  const power = JSON.parse(await core('zem_power_state', 'string'));
+  $('powerMax').value = power.max;
+  $('powerMin').value = power.min;
+  const rows = $('powerRows');
+  rows.textContent = '';
+  const values = [...Array(256).keys()].map(String);
+  power.labels.forEach((label, point) => {
+    const tr = rows.insertRow();
+    const th = document.createElement('th');
+    th.scope = 'row';
+    th.textContent = label;
+    tr.appendChild(th);
+    for (const [list, head] of [['low', 'Low Power Value'], ['high', 'High Power Value']]) {
+      const select = document.createElement('select');
+      select.id = list + (point + 1);
+      select.setAttribute('aria-label', head + ' ' + label);
+      fillSelect(select, values);
+      tr.insertCell().appendChild(select);
+    }
+  });
+  showPowerValues(power);
+  $('powerBox').hidden = false;
+  $('powerRead').focus();
+}
+
+function showPowerValues(power) {
+  for (const list of ['low', 'high'])
+    power[list].forEach((value, point) => { $(list + (point + 1)).selectedIndex = value; });
+}
+
+async function powerExchange(direction) {
+  if (transfer) return;
+  if (!('serial' in navigator)) { notice(NO_SERIAL); return; }
+  transfer = {cancel: false};
+  for (const id of ['powerDefault', 'powerRead', 'powerWrite', 'powerExit']) $(id).disabled = true;
+  try {
+    if (!zemSerial.port) {
+      const granted = await navigator.serial.getPorts();
+      zemSerial.port = granted.length === 1 ? granted[0] : await navigator.serial.requestPort();
+    }
+  } catch (error) {
+    zemSerial.port = null;  // no port chosen: the core says it could not open one
+  }
+  const values = ['low', 'high'].flatMap(list => [1, 2, 3, 4, 5, 6, 7].map(p => $(list + p).selectedIndex));
+  const status = await core('zem_power', 'number', ['number', 'string'], [direction, values.join(',')]);
+  transfer = null;
+  for (const id of ['powerDefault', 'powerRead', 'powerWrite', 'powerExit']) $(id).disabled = false;
+  if (direction === 0) showPowerValues(JSON.parse(await core('zem_power_state', 'string')));
+  await refresh();
+  $('statusLine').textContent = status === 0 ? (direction === 0 ? 'Read the power values from the radio' : 'Written') : '';
+  $(direction === 0 ? 'powerRead' : 'powerWrite').focus();
+}
+
+function closePower() {
+  if (transfer) return;
+  $('passwordBox').hidden = true;
+  $('powerBox').hidden = true;
+  if (powerReturn && powerReturn.isConnected) powerReturn.focus();
+}
+
 // ---- wiring ----------------------------------------------------------------
 async function selectTab(tab) {
   if (editor) await closeEditor(true, false);
@@ -443,18 +602,32 @@ function wire() {
   };
   $('undo').onclick = () => act('zem_undo');
   $('redo').onclick = () => act('zem_redo');
-  $('importCsv').onclick = () => $('csvFile').click();
-  $('csvFile').onchange = event => { importCsv(event.target.files[0]); event.target.value = ''; };
-  $('exportCsv').onclick = () => exportCsv();
+  $('importList').onclick = () => $('listFile').click();
+  $('listFile').onchange = event => { importList(event.target.files[0]); event.target.value = ''; };
+  buildExportMenu();
+  $('share').onclick = () => shareLink();
+  window.addEventListener('hashchange', () => openLink());
   $('read').onclick = () => prepareTransfer(0);
   $('write').onclick = () => prepareTransfer(1);
   $('start').onclick = () => startTransfer();
+  $('powerSet').onclick = () => askAccessCode();
+  $('passwordForm').onsubmit = event => { event.preventDefault(); openPowerSet(); };
+  $('passwordCancel').onclick = () => closePower();
+  $('powerRead').onclick = () => powerExchange(0);
+  $('powerWrite').onclick = () => powerExchange(1);
+  $('powerDefault').onclick = () => showPowerValues(POWER_DEFAULTS);
+  $('powerExit').onclick = () => closePower();
+  for (const box of ['passwordBox', 'powerBox'])
+    $(box).onkeydown = event => {
+      if (event.key === 'Escape') { event.preventDefault(); closePower(); }
+      trapTab(event, $(box));
+    };
   $('cancel').onclick = () => cancelTransfer();
   $('progressBox').onkeydown = event => {
     if (event.key === 'Escape') { event.preventDefault(); cancelTransfer(); }
     trapTab(event, $('progressBox'));
   };
-  if (!('serial' in navigator)) for (const id of ['read', 'write']) $(id).title = NO_SERIAL;
+  if (!('serial' in navigator)) for (const id of ['read', 'write', 'powerSet']) $(id).title = NO_SERIAL;
 
   for (let tab = 0; tab < 3; ++tab) {
     $('tab' + tab).onclick = () => selectTab(tab);
@@ -500,7 +673,8 @@ function wire() {
   document.addEventListener('keydown', event => {
     // Escape stops a running exchange wherever the focus went.
     if (event.key === 'Escape' && transfer) { event.preventDefault(); cancelTransfer(); return; }
-    const idle = $('messageBox').hidden && $('progressBox').hidden && $('helpBox').hidden;
+    const idle = $('messageBox').hidden && $('progressBox').hidden && $('helpBox').hidden && $('powerBox').hidden &&
+      $('passwordBox').hidden;
     if (event.key === 'F1' && idle && state) { event.preventDefault(); openHelp(HELP_PAGES[state.tab]); return; }
     if (!(event.ctrlKey || event.metaKey) || !$('messageBox').hidden || !$('progressBox').hidden) return;
     const key = event.key.toLowerCase();
@@ -611,6 +785,7 @@ var Module = {
     setCurrent(1, 1, false);
     document.body.dataset.ready = '1';
     performance.mark('zem-ready');
+    openLink();
     if (!('serial' in navigator)) $('statusLine').textContent = NO_SERIAL;
   },
 };

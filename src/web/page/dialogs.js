@@ -44,7 +44,7 @@ function notice(text) { return messageBox(0, text); }
 
 function trapTab(event, box) {
   if (event.key !== 'Tab') return;
-  const items = [...box.querySelectorAll('button:not([disabled]), summary')];
+  const items = [...box.querySelectorAll('button:not([disabled]), summary, select, input:not([readonly])')];
   if (!items.length) return;
   const first = items[0], last = items[items.length - 1];
   if (event.shiftKey && document.activeElement === first) { event.preventDefault(); last.focus(); }
