@@ -2,6 +2,7 @@
 // WebSession and the radio link. The page calls every one of them as an
 // asynchronous call (ccall with async), since any of them may wait for the
 // user to answer a message or for the serial port.
+#include "compare/document_diff.h"
 #include "compare/verify_mismatch.h"
 #include "document/input_text.h"
 #include "document/json_writer.h"
@@ -24,6 +25,7 @@
 #include <iterator>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -115,6 +117,30 @@ zem::LinkSession PageLink() {
     };
     return link;
 }
+
+// The window's Compare: the differences between what the pages show and
+// other, in the pages' words, as JSON for the page's list.
+std::string CompareJson(const zem::RadioImage& other, const std::string& otherSide) {
+    const zem::RadioImage document = Session().currentImage();
+    const std::vector<std::string> lines = zem::DiffAsShown(document, other);
+    const std::string note = zem::SameAsShownNote(document, other);
+    const std::string summary =
+        !lines.empty() ? std::to_string(lines.size()) + " difference(s) between the document and " + otherSide + ":"
+        : note.empty() ? "No differences: both hold the same data."
+                       : "No differences on the pages: " + note + ".";
+    std::string json = "{\"title\":" + zem::JsonString("Compare with " + otherSide) +
+                       ",\"summary\":" + zem::JsonString(summary) + ",\"heads\":[\"Where\",\"Document\"," +
+                       zem::JsonString(otherSide) + "],\"rows\":[";
+    for (const std::string& line : lines) {
+        const zem::DiffLine parts = zem::SplitDiffLine(line);
+        if (json.back() != '[') json += ',';
+        json += "[" + zem::JsonString(parts.where) + "," + zem::JsonString(parts.before) + "," +
+                zem::JsonString(parts.after) + "]";
+    }
+    return json + "]}";
+}
+
+std::string compared;  // the list of the last Compare with radio
 
 const char* const kTitleVerifying = "Verifying Written Data";
 const char* const kStatusVerifying = "Reading the radio back to compare...";
@@ -222,6 +248,27 @@ EMSCRIPTEN_KEEPALIVE int zem_open_plan(const char* name, const char* text, int s
     return result.ok ? 1 : 0;
 }
 
+// Compare with file: the list, or null when the file was refused and said why.
+EMSCRIPTEN_KEEPALIVE const char* zem_compare_file(const char* name, const std::uint8_t* bytes, int size) {
+    if (size < 0) return nullptr;
+    const std::string path = FileName(name);
+    {
+        std::ofstream file(path, std::ios::binary | std::ios::trunc);
+        file.write(reinterpret_cast<const char*>(bytes), size);
+    }
+    zem::RadioImage other;
+    const zem::FileResult result = zem::LoadProgramFile(zem::PathFromUtf8(path), other);
+    std::remove(path.c_str());
+    if (!result.ok) {
+        Messenger().notice(result.message);
+        return nullptr;
+    }
+    return Hand(CompareJson(other, FileName(name)));
+}
+
+// The list of the last completed Compare with radio.
+EMSCRIPTEN_KEEPALIVE const char* zem_compare_radio() { return compared.c_str(); }
+
 // Share as link: what the pages show, as a link to the page at base.
 EMSCRIPTEN_KEEPALIVE const char* zem_share(const char* base) {
     return Hand(zem::ShareLink(Session().imageForShare(), base ? base : ""));
@@ -276,7 +323,8 @@ EMSCRIPTEN_KEEPALIVE int zem_power(int direction, const char* values) {
 }
 
 // Reads the radio (direction 0) or writes it (1, read back and compared when
-// verify is set) over the port the page chose. Returns the link's status:
+// verify is set) over the port the page chose; 2 reads it into a copy that
+// Compare with radio lists against the document (zem_compare_radio). Returns the link's status:
 // 0 completed, 1 port not opened, 2 abandoned, 3 cancelled, 4 failed, and
 // 5 for a write whose read-back differs.
 EMSCRIPTEN_KEEPALIVE int zem_transfer(int direction, int verify) {
@@ -286,11 +334,15 @@ EMSCRIPTEN_KEEPALIVE int zem_transfer(int direction, int verify) {
     link.hooks.progress = [](int done, int total) { zem_page_progress(done, total); };
     link.hooks.cancelled = [] { return zem_page_cancelled() != 0; };
 
-    const auto way = direction == 0 ? zem::TransferDirection::Read : zem::TransferDirection::Write;
+    const auto way = direction == 1 ? zem::TransferDirection::Write : zem::TransferDirection::Read;
     // A read fills a copy of the document, whose bytes from 0x3D0 on never travel.
     zem::RadioImage working = way == zem::TransferDirection::Write ? session.imageForWrite() : session.image();
     const zem::TransferOutcome outcome = zem::RunTransfer(way, working, link);
     ShowLinkMessage(outcome.link);
+    if (direction == 2) {
+        compared = outcome.link.completed() ? CompareJson(working, "Radio") : std::string();
+        return static_cast<int>(outcome.link.status);
+    }
     if (outcome.refreshPages) session.takeRead(working);
     else if (outcome.returnToChannelTab) session.returnToChannelTab();
     // Stopped among the blocks: the radio is neither as it was nor as the

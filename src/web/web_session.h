@@ -86,8 +86,9 @@ public:
     // Every list the page offers, as JSON.
     static std::string listsJson();
 
-private:
     RadioImage currentImage() const;  // the image with every page stored, silently
+
+private:
     void storePage(int tab);
     void fillPage(int tab);
     void fillAllPages();

@@ -167,6 +167,16 @@ async function expectPages(page, file) {
       same(shown[group][key], expected[group][key], `${path.basename(file)}: ${key}`);
 }
 
+// The list of Compare, closed with Escape.
+async function differences(page) {
+  await page.locator('#compareBox').waitFor();
+  const shown = await page.evaluate(() => ({title: document.getElementById('compareTitle').textContent,
+    rows: [...document.querySelectorAll('#compareRows tr')].map(tr => [...tr.cells].map(cell => cell.textContent))}));
+  await page.keyboard.press('Escape');
+  await page.locator('#compareBox').waitFor({state: 'hidden'});
+  return shown;
+}
+
 const cellOf = (page, row, col) => page.locator('#gridBody').locator('tr').nth(row - 1).locator('td').nth(col - 1);
 
 async function transfer(page, name) {
@@ -187,6 +197,15 @@ test('program files show the same three pages as zemtool show', async () => {
     await openFile(page, file);
     await expectPages(page, file);
   }
+  // Compare with file lists what zemtool diff lists.
+  const other = path.join(work, 'José.Zem');
+  let lines = [];
+  try { tool('diff', path.join(work, 'stirred.zem'), other); } catch (error) { lines = String(error.stdout).trim().split('\n'); }
+  const [chooser] = await Promise.all([page.waitForEvent('filechooser'), button(page, 'Compare with file').click()]);
+  await chooser.setFiles(other);
+  const shown = await differences(page);
+  same([shown.title, shown.rows.map(([where, before, after]) => (before || after ? `${where}: ${before} -> ${after}` : where))],
+       ['Compare with José.Zem', lines], 'Compare with file');
   same(await page.locator('meta[http-equiv="Content-Security-Policy"]').getAttribute('content'),
        "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; style-src 'self'; object-src 'none'; base-uri 'none'",
        "the page's policy");
@@ -430,6 +449,11 @@ test('a write the radio does not keep is reported by the verify', async () => {
   const text = await answer(page);
   check(text.includes('channel 1 Receive'), `verify message: ${text}`);
   await transferDone(page);
+  // Compare with radio names what the radio did not keep.
+  await transfer(page, 'Compare with radio');
+  const shown = await differences(page);
+  same([shown.title, shown.rows[0].slice(0, 2)], ['Compare with Radio', ['channel 1 Receive', '150.00000']],
+       'Compare with radio');
 });
 
 test('a silent radio: the message, then the page still works', async () => {

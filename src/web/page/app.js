@@ -459,8 +459,8 @@ function prepareTransfer(direction) {
   transfer = null;
   const box = $('progressBox');
   box.dataset.direction = direction;
-  blockVerb = direction === 0 ? 'Read' : 'Wrote';
-  $('progressTitle').textContent = direction === 0 ? lists.titles.read : lists.titles.write;
+  blockVerb = direction === 1 ? 'Wrote' : 'Read';
+  $('progressTitle').textContent = direction === 1 ? lists.titles.write : lists.titles.read;
   $('progressStatus').textContent = lists.titles.ready;
   $('progressBar').value = 0;
   $('start').disabled = false;
@@ -491,6 +491,44 @@ async function startTransfer() {
   box.hidden = true;
   await refresh();
   $('tab' + state.tab).focus();
+  // Compare with radio lists the differences once the port is released.
+  if (direction === 2 && status === 0) showCompare(await core('zem_compare_radio', 'string'));
+}
+
+// ---- Compare ---------------------------------------------------------------------
+// The differences between the document and a file or the radio, in the pages' words.
+let compareReturn = null;
+function showCompare(json) {
+  const list = JSON.parse(json);
+  compareReturn = document.activeElement;
+  $('compareTitle').textContent = list.title;
+  $('compareSummary').textContent = list.summary;
+  $('compareHead').textContent = '';
+  for (const head of list.heads) {
+    const th = document.createElement('th');
+    th.scope = 'col';
+    th.textContent = head;
+    $('compareHead').appendChild(th);
+  }
+  const rows = $('compareRows');
+  rows.textContent = '';
+  for (const row of list.rows) {
+    const tr = rows.insertRow();
+    for (const text of row) tr.insertCell().textContent = text;
+  }
+  $('compareBox').hidden = false;
+  $('compareClose').focus();
+}
+function closeCompare() {
+  $('compareBox').hidden = true;
+  if (compareReturn && compareReturn.isConnected) compareReturn.focus();
+}
+async function compareFile(file) {
+  if (!file || transfer) return;
+  if (editor) await closeEditor(true, false);
+  const bytes = new Uint8Array(await file.slice(0, 4096).arrayBuffer());
+  const list = await core('zem_compare_file', 'string', ['string', 'array', 'number'], [file.name, bytes, bytes.length]);
+  if (list) showCompare(list);
 }
 
 function cancelTransfer() {
@@ -611,6 +649,14 @@ function wire() {
   $('write').onclick = () => prepareTransfer(1);
   $('start').onclick = () => startTransfer();
   $('powerSet').onclick = () => askAccessCode();
+  $('compareRadio').onclick = () => prepareTransfer(2);
+  $('compareFile').onclick = () => $('compareInput').click();
+  $('compareInput').onchange = event => { compareFile(event.target.files[0]); event.target.value = ''; };
+  $('compareClose').onclick = () => closeCompare();
+  $('compareBox').onkeydown = event => {
+    if (event.key === 'Escape') { event.preventDefault(); closeCompare(); }
+    trapTab(event, $('compareBox'));
+  };
   $('passwordForm').onsubmit = event => { event.preventDefault(); openPowerSet(); };
   $('passwordCancel').onclick = () => closePower();
   $('powerRead').onclick = () => powerExchange(0);
@@ -627,7 +673,7 @@ function wire() {
     if (event.key === 'Escape') { event.preventDefault(); cancelTransfer(); }
     trapTab(event, $('progressBox'));
   };
-  if (!('serial' in navigator)) for (const id of ['read', 'write', 'powerSet']) $(id).title = NO_SERIAL;
+  if (!('serial' in navigator)) for (const id of ['read', 'write', 'powerSet', 'compareRadio']) $(id).title = NO_SERIAL;
 
   for (let tab = 0; tab < 3; ++tab) {
     $('tab' + tab).onclick = () => selectTab(tab);
@@ -674,7 +720,7 @@ function wire() {
     // Escape stops a running exchange wherever the focus went.
     if (event.key === 'Escape' && transfer) { event.preventDefault(); cancelTransfer(); return; }
     const idle = $('messageBox').hidden && $('progressBox').hidden && $('helpBox').hidden && $('powerBox').hidden &&
-      $('passwordBox').hidden;
+      $('passwordBox').hidden && $('compareBox').hidden;
     if (event.key === 'F1' && idle && state) { event.preventDefault(); openHelp(HELP_PAGES[state.tab]); return; }
     if (!(event.ctrlKey || event.metaKey) || !$('messageBox').hidden || !$('progressBox').hidden) return;
     const key = event.key.toLowerCase();
