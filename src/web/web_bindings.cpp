@@ -24,6 +24,7 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -146,6 +147,25 @@ const char* const kTitleVerifying = "Verifying Written Data";
 const char* const kStatusVerifying = "Reading the radio back to compare...";
 const char* const kMsgCannotRead = "Could not read ";
 
+// Cells as the page names them: "row,col" pairs separated by blanks.
+std::vector<zem::ChannelCell> Cells(const char* text) {
+    std::vector<zem::ChannelCell> cells;
+    std::istringstream in(text ? text : "");
+    zem::ChannelCell cell;
+    char comma = 0;
+    while (in >> cell.row >> comma >> cell.col) cells.push_back(cell);
+    return cells;
+}
+
+// A text file's bytes, refused with the window's words when there are none
+// to read or far more than any channel list or plan has.
+bool TextFits(const char* name, int size, const char* what) {
+    if (size >= 0 && static_cast<std::uintmax_t>(size) <= zem::kMaxInputTextBytes) return true;
+    Messenger().notice(size < 0 ? kMsgCannotRead + FileName(name)
+                                : zem::TooLargeText(FileName(name), static_cast<std::uintmax_t>(size), what));
+    return false;
+}
+
 }  // namespace
 
 extern "C" {
@@ -223,17 +243,6 @@ EMSCRIPTEN_KEEPALIVE const char* zem_export_list(const char* format) {
     return Hand(Session().exportText(format ? format : ""));
 }
 
-namespace {
-// A text file's bytes, refused with the window's words when there are none
-// to read or far more than any channel list or plan has.
-bool TextFits(const char* name, int size, const char* what) {
-    if (size >= 0 && static_cast<std::uintmax_t>(size) <= zem::kMaxInputTextBytes) return true;
-    Messenger().notice(size < 0 ? kMsgCannotRead + FileName(name)
-                                : zem::TooLargeText(FileName(name), static_cast<std::uintmax_t>(size), what));
-    return false;
-}
-}  // namespace
-
 // Import channel list: the format told by the text itself.
 EMSCRIPTEN_KEEPALIVE int zem_import_list(const char* name, const char* text, int size) {
     if (!TextFits(name, size, "a channel list")) return 0;
@@ -268,6 +277,22 @@ EMSCRIPTEN_KEEPALIVE const char* zem_compare_file(const char* name, const std::u
 
 // The list of the last completed Compare with radio.
 EMSCRIPTEN_KEEPALIVE const char* zem_compare_radio() { return compared.c_str(); }
+
+// Copy and Cut: the cells' tab-separated text; Cut then empties them as Delete does.
+EMSCRIPTEN_KEEPALIVE const char* zem_copy_cells(const char* cells, int cut) {
+    const std::string text = Session().copyCells(Cells(cells));
+    if (cut) Session().deleteCells(Cells(cells));
+    return Hand(text);
+}
+
+EMSCRIPTEN_KEEPALIVE void zem_delete_cells(const char* cells) { Session().deleteCells(Cells(cells)); }
+
+// Paste: returns the block the values went into as "top left bottom right".
+EMSCRIPTEN_KEEPALIVE const char* zem_paste_cells(const char* cells, const char* text) {
+    const zem::CellBlock block = Session().pasteCells(Cells(cells), text ? text : "");
+    return Hand(std::to_string(block.top) + " " + std::to_string(block.left) + " " + std::to_string(block.bottom) +
+                " " + std::to_string(block.right));
+}
 
 // Share as link: what the pages show, as a link to the page at base.
 EMSCRIPTEN_KEEPALIVE const char* zem_share(const char* base) {

@@ -161,6 +161,21 @@ void WebSession::commitCell(int row, int col, const std::string& text, bool onEn
     recordChange();
 }
 
+std::string WebSession::copyCells(const std::vector<ChannelCell>& cells) const {
+    return CopyCells(channel_.cells, cells);
+}
+
+CellBlock WebSession::pasteCells(const std::vector<ChannelCell>& selection, const std::string& text) {
+    const CellBlock block = PasteCells(channel_.cells, selection, text, channel_.bandIndex, messenger_);
+    recordChange();
+    return block;
+}
+
+void WebSession::deleteCells(const std::vector<ChannelCell>& cells) {
+    DeleteCells(channel_.cells, cells);
+    recordChange();
+}
+
 void WebSession::setType(int index) {
     if (index < 0 || index >= static_cast<int>(TypeEntries().size())) return;
     channel_.typeIndex = index;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "channels/channel_clipboard.h"
 #include "channels/channel_table.h"
 #include "document/program_file.h"
 #include "document/radio_image.h"
@@ -37,6 +38,12 @@ public:
 
     // Typing text into a channel cell, as its editor commits it.
     void commitCell(int row, int col, const std::string& text, bool onEnter);
+    // Copy, cut, paste and delete over channel cells, as the window's channel
+    // page does them: tab-separated text, every value typed through the
+    // commit rules. Paste returns the block the values went into.
+    std::string copyCells(const std::vector<ChannelCell>& cells) const;
+    CellBlock pasteCells(const std::vector<ChannelCell>& selection, const std::string& text);
+    void deleteCells(const std::vector<ChannelCell>& cells);
     void setType(int index);
     void setBand(int index);
     // An option or key control by its name (the names of zemtool's JSON):

@@ -355,6 +355,25 @@ test('channel lists and plan texts in and out; a shared link opens its plan byte
   }
   await expectPages(page, shared);
   check(!(await isUnsaved(page)), 'a damaged link changed the document');
+
+  // Copy, Paste and Delete over selected cells: tab-separated text, as a spreadsheet's.
+  const channels = show(shared).channels;
+  await cellOf(page, 1, 1).focus();
+  for (const key of ['Shift+ArrowDown', 'Shift+ArrowRight', 'Control+c']) await page.keyboard.press(key);
+  await page.waitForFunction(() => window.copied && !window.copied.startsWith('http'));
+  const copied = await page.evaluate(() => window.copied);
+  same(copied.replace(/\n$/, ''), channels.slice(0, 2).map(c => `${c.receive}\t${c.transmit}`).join('\n'), 'copied cells');
+  await cellOf(page, 5, 1).focus();
+  await page.evaluate(text => {
+    const data = new DataTransfer();
+    data.setData('text/plain', text);
+    document.activeElement.dispatchEvent(new ClipboardEvent('paste', {clipboardData: data, bubbles: true}));
+  }, copied);
+  const block = () => page.evaluate(() => [...document.querySelectorAll('#gridBody td.selected')].map(td => td.textContent));
+  await page.waitForFunction(() => document.querySelectorAll('#gridBody td.selected').length === 4);
+  same(await block(), channels.slice(0, 2).flatMap(c => [c.receive, c.transmit]), 'pasted cells, selected');
+  await page.keyboard.press('Delete');
+  await page.waitForFunction(() => [...document.querySelectorAll('#gridBody td.selected')].every(td => !td.textContent));
   await clean(page);
 });
 

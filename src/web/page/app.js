@@ -30,6 +30,7 @@ let lists = null;      // every list the pages offer, from the core
 let state = null;      // what the pages show, from the core
 let docName = '';      // the opened file's name, '' for a new document
 let current = {row: 1, col: 1};
+let anchor = {row: 1, col: 1};  // the other corner of the selected cells
 let editor = null;     // the open cell editor: {row, col, element}
 let transfer = null;   // the running exchange: {cancel}
 let fileHandle = null; // where Save writes back, when the browser lets the page keep a file
@@ -134,14 +135,42 @@ function showTab(tab) {
 function documentName() { return docName || 'untitled.Zem'; }
 
 // ---- the channel table ---------------------------------------------------
-function setCurrent(row, col, focus) {
+// Makes a cell current; extend keeps the selection's other corner, so the
+// cells between the two are selected.
+function setCurrent(row, col, focus, extend) {
   cell(current.row, current.col).tabIndex = -1;
   cell(current.row, current.col).classList.remove('current');
   current = {row, col};
+  if (!extend) anchor = {row, col};
   const td = cell(row, col);
   td.tabIndex = 0;
   td.classList.add('current');
   if (focus) td.focus();
+  const [top, bottom] = [Math.min(row, anchor.row), Math.max(row, anchor.row)];
+  const [left, right] = [Math.min(col, anchor.col), Math.max(col, anchor.col)];
+  for (let r = 1; r <= 16; ++r)
+    for (let c = 1; c <= 9; ++c) cell(r, c).classList.toggle('selected', r >= top && r <= bottom && c >= left && c <= right);
+}
+
+// The selected cells as the core takes them: "row,col" pairs.
+function selection() {
+  return [...$('gridBody').querySelectorAll('td.selected')].map(td => td.dataset.row + ',' + td.dataset.col).join(' ');
+}
+
+// Copy and Cut put the cells' tab-separated text on the clipboard, as the window does.
+async function copyCells(cut) {
+  const text = await core('zem_copy_cells', 'string', ['string', 'number'], [selection(), cut ? 1 : 0]);
+  if (cut) await refresh();
+  await navigator.clipboard.writeText(text).catch(() => {});
+}
+async function pasteCells(text) {
+  const block = (await core('zem_paste_cells', 'string', ['string', 'string'], [selection(), text])).split(' ').map(Number);
+  await refresh();
+  const [top, left, bottom, right] = block;
+  if (bottom >= top && right >= left) {
+    setCurrent(top, left, false);
+    setCurrent(bottom, right, true, true);
+  }
 }
 
 // Preselects the first entry that starts with the cell's text, as the
@@ -229,7 +258,7 @@ function onGridKey(event) {
   if (moves[event.key]) {
     event.preventDefault();
     const [dr, dc] = moves[event.key];
-    setCurrent(Math.min(16, Math.max(1, row + dr)), Math.min(9, Math.max(1, col + dc)), true);
+    setCurrent(Math.min(16, Math.max(1, row + dr)), Math.min(9, Math.max(1, col + dc)), true, event.shiftKey);
   } else if (event.key === 'Home' || event.key === 'End') {
     event.preventDefault();
     setCurrent(row, event.key === 'Home' ? 1 : 9, true);
@@ -238,7 +267,10 @@ function onGridKey(event) {
     openEditor(row, col);
   } else if (event.key === 'Delete') {
     event.preventDefault();
-    act('zem_commit_cell', ['number', 'number', 'string', 'number'], [row, col, '', 0]);
+    act('zem_delete_cells', ['string'], [selection()]);
+  } else if ((event.ctrlKey || event.metaKey) && ['c', 'x'].includes(event.key.toLowerCase())) {
+    event.preventDefault();
+    copyCells(event.key.toLowerCase() === 'x');
   } else if (event.key.length === 1 && !event.ctrlKey && !event.metaKey && !event.altKey) {
     event.preventDefault();
     // A character typed on a Power cell opens nothing: the list is chosen with the mouse.
@@ -708,10 +740,24 @@ function wire() {
     const td = event.target.closest('td');
     if (!td || (editor && editor.element.parentNode === td)) return;
     const row = +td.dataset.row, col = +td.dataset.col;
+    if (event.shiftKey && !editor) { setCurrent(row, col, true, true); return; }
     const open = () => { setCurrent(row, col, true); openEditor(row, col); };
     if (editor) closeEditor(true, false).then(open); else open();
   });
   grid.addEventListener('keydown', event => { if (!editor) onGridKey(event); });
+  // A cell that gets the focus otherwise (Tab, a screen reader) becomes the current one.
+  grid.addEventListener('focusin', event => {
+    const td = event.target.closest('td');
+    if (td && !editor && (+td.dataset.row !== current.row || +td.dataset.col !== current.col))
+      setCurrent(+td.dataset.row, +td.dataset.col, false);
+  });
+  // Shift+click extends the selection: the cell is not focused first.
+  grid.addEventListener('mousedown', event => { if (event.shiftKey) event.preventDefault(); });
+  grid.addEventListener('paste', event => {
+    if (editor) return;
+    event.preventDefault();
+    pasteCells(event.clipboardData.getData('text/plain'));
+  });
   grid.addEventListener('mouseover', () => { $('statusLine').textContent = HINT_GRID; });
   for (const select of document.querySelectorAll('select'))
     select.addEventListener('mouseover', () => { $('statusLine').textContent = HINT_COMBO; });
