@@ -3,6 +3,8 @@
 // asynchronous call (ccall with async), since any of them may wait for the
 // user to answer a message or for the serial port.
 #include "compare/document_diff.h"
+#include "channels/band.h"
+#include "compare/read_history.h"
 #include "compare/verify_mismatch.h"
 #include "document/input_text.h"
 #include "document/json_writer.h"
@@ -142,6 +144,7 @@ std::string CompareJson(const zem::RadioImage& other, const std::string& otherSi
 }
 
 std::string compared;  // the list of the last Compare with radio
+zem::RadioImage lastRead;  // the last complete read of Read or Compare with radio
 
 const char* const kTitleVerifying = "Verifying Written Data";
 const char* const kStatusVerifying = "Reading the radio back to compare...";
@@ -294,6 +297,43 @@ EMSCRIPTEN_KEEPALIVE const char* zem_paste_cells(const char* cells, const char* 
                 " " + std::to_string(block.right));
 }
 
+// Radio history, kept by the page in the browser's storage as links'
+// fragments, oldest first (kept: one a line; fromCompare: 'C' or 'R' for
+// each). For the last read: "" when it repeats the newest read of the same
+// radio, else its fragment and, on the next line, the indexes of the kept
+// reads (the new one last) that go to make room.
+EMSCRIPTEN_KEEPALIVE const char* zem_history_add(const char* kept, const char* fromCompare, int compare) {
+    constexpr std::size_t kMaxEntries = 200;
+    std::vector<zem::KeptRead> reads;
+    std::istringstream lines(kept ? kept : "");
+    std::string line;
+    const std::string flags = fromCompare ? fromCompare : "";
+    while (std::getline(lines, line)) {
+        const std::optional<zem::RadioImage> image = zem::ImageOfShareLink(line);
+        if (image) reads.push_back({*image, reads.size() < flags.size() && flags[reads.size()] == 'C'});
+    }
+    if (zem::RepeatsNewestRead(reads, lastRead)) return Hand("");
+    std::vector<bool> compares;
+    for (const zem::KeptRead& read : reads) compares.push_back(read.fromCompare);
+    compares.push_back(compare != 0);
+    std::string answer = zem::ShareLink(lastRead, "").substr(1) + "\n";
+    for (std::size_t index : zem::ReadsToDrop(compares, kMaxEntries)) answer += std::to_string(index) + " ";
+    return Hand(answer);
+}
+
+// A kept read's line of the history: its type, band and first channel's Receive.
+EMSCRIPTEN_KEEPALIVE const char* zem_history_entry(const char* kept) {
+    const std::optional<zem::RadioImage> image = zem::ImageOfShareLink(kept ? kept : "");
+    if (!image) return Hand("null");
+    const zem::PagesSnapshot pages = zem::FillPages(*image);
+    std::string first;
+    for (int channel = 1; channel <= zem::kChannelCount && first.empty(); ++channel)
+        first = pages.channels.cells.text(channel, zem::kColReceive);
+    return Hand("{\"type\":" + zem::JsonString(zem::EntryText(zem::TypeEntries(), pages.channels.typeIndex)) +
+                ",\"band\":" + zem::JsonString(zem::EntryText(zem::BandEntries(), pages.channels.bandIndex)) +
+                ",\"first\":" + zem::JsonString(first) + "}");
+}
+
 // Share as link: what the pages show, as a link to the page at base.
 EMSCRIPTEN_KEEPALIVE const char* zem_share(const char* base) {
     return Hand(zem::ShareLink(Session().imageForShare(), base ? base : ""));
@@ -364,6 +404,7 @@ EMSCRIPTEN_KEEPALIVE int zem_transfer(int direction, int verify) {
     zem::RadioImage working = way == zem::TransferDirection::Write ? session.imageForWrite() : session.image();
     const zem::TransferOutcome outcome = zem::RunTransfer(way, working, link);
     ShowLinkMessage(outcome.link);
+    if (way == zem::TransferDirection::Read && outcome.link.completed()) lastRead = working;
     if (direction == 2) {
         compared = outcome.link.completed() ? CompareJson(working, "Radio") : std::string();
         return static_cast<int>(outcome.link.status);

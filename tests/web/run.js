@@ -392,6 +392,20 @@ test('read, a verified write and Cancel against the test radio', async () => {
   await expectPages(page, radioFile);
   same(await page.evaluate(() => window.testRadio.opened[0]), {baudRate: 9600, dataBits: 8, stopBits: 1, parity: 'none'},
        'port options');
+  // The read is kept in the radio history, with a note, until deleted.
+  await button(page, 'Radio history').click();
+  const history = () => page.evaluate(() => [...document.querySelectorAll('#historyRows tr')]
+    .map(tr => [...tr.cells].slice(2, 6).map(cell => cell.textContent)));
+  const shownRadio = show(radioFile);
+  same(await history(), [[shownRadio.type, shownRadio.band, shownRadio.channels.find(c => c.receive).receive, 'Read']],
+       'radio history');
+  await page.getByRole('textbox', {name: /^Note of the read of/}).fill('club radio');
+  await page.keyboard.press('Tab');
+  same(await page.evaluate(() => JSON.parse(localStorage.getItem('zemprog-radio-history'))[0].note), 'club radio', 'note');
+  await button(page, 'Delete').click();
+  check((await answer(page)).startsWith('Delete the read of '), 'question before a read is deleted');
+  await page.waitForFunction(() => document.getElementById('historyWhere').textContent === 'No radio has been read yet.');
+  await page.keyboard.press('Escape');
 
   await cellOf(page, 1, 1).click();
   await page.keyboard.type('401');
@@ -639,6 +653,8 @@ test("every screen: a phone's width, dark mode, axe-core, one heading, help", as
   const page = await openPage();
   same(await page.evaluate(() => [document.querySelectorAll('h1').length,
                                   document.querySelectorAll('header [role=toolbar]').length]), [1, 1], 'h1 and toolbar');
+  // Before the mouse passes over a list, which changes the hint.
+  same(await page.locator('#statusLine').textContent(), 'For help，please press F1', 'status hint');
   for (const scheme of ['light', 'dark']) {
     await page.emulateMedia({colorScheme: scheme});
     for (const tab of ['Channel Setting', 'Optional features', 'Key assignment']) {
@@ -662,7 +678,6 @@ test("every screen: a phone's width, dark mode, axe-core, one heading, help", as
   await axe(page, '390 px');
   await page.setViewportSize({width: 1280, height: 800});
   // F1 opens the help of the page shown; Escape closes it.
-  same(await page.locator('#statusLine').textContent(), 'For help，please press F1', 'status hint');
   const helpShows = title => page.waitForFunction(t => {
     const help = document.getElementById('helpFrame').contentDocument;
     return help && help.readyState === 'complete' && help.title === t;

@@ -523,8 +523,91 @@ async function startTransfer() {
   box.hidden = true;
   await refresh();
   $('tab' + state.tab).focus();
+  if (direction !== 1 && status === 0) await keepRead(direction === 2);
   // Compare with radio lists the differences once the port is released.
   if (direction === 2 && status === 0) showCompare(await core('zem_compare_radio', 'string'));
+}
+
+// ---- Radio history ------------------------------------------------------------------
+// Every complete read, kept in the browser's own storage as the fragment of a
+// shared link, oldest first, with the user's note; the core says which
+// reads repeat the newest and which make room.
+const HISTORY_KEY = 'zemprog-radio-history';
+let historyChosen = -1;
+function historyEntries() {
+  try { return JSON.parse(localStorage.getItem(HISTORY_KEY)) || []; } catch (error) { return []; }
+}
+function keepHistory(entries) {
+  try { localStorage.setItem(HISTORY_KEY, JSON.stringify(entries)); } catch (error) { notice('Could not save the radio history.'); }
+}
+async function keepRead(fromCompare) {
+  const entries = historyEntries();
+  const answer = await core('zem_history_add', 'string', ['string', 'string', 'number'],
+    [entries.map(e => e.plan).join('\n'), entries.map(e => (e.compare ? 'C' : 'R')).join(''), fromCompare ? 1 : 0]);
+  if (!answer) return;
+  const [plan, drops] = answer.split('\n');
+  const now = new Date(), two = n => String(n).padStart(2, '0');
+  entries.push({date: `${now.getFullYear()}-${two(now.getMonth() + 1)}-${two(now.getDate())}`,
+                time: `${two(now.getHours())}:${two(now.getMinutes())}:${two(now.getSeconds())}`,
+                plan, compare: fromCompare, note: ''});
+  const dropped = new Set(drops.trim().split(' ').filter(Boolean).map(Number));
+  keepHistory(entries.filter((entry, index) => !dropped.has(index)));
+}
+async function showHistory() {
+  const entries = historyEntries();
+  const rows = $('historyRows');
+  rows.textContent = '';
+  for (let index = entries.length - 1; index >= 0; --index) {
+    const entry = entries[index];
+    const shown = JSON.parse(await core('zem_history_entry', 'string', ['string'], [entry.plan])) || {};
+    const tr = rows.insertRow();
+    tr.dataset.index = index;
+    for (const text of [entry.date, entry.time, shown.type, shown.band, shown.first, entry.compare ? 'Compare' : 'Read'])
+      tr.insertCell().textContent = text || '';
+    const note = document.createElement('input');
+    note.type = 'text';
+    note.value = entry.note;
+    note.setAttribute('aria-label', `Note of the read of ${entry.date} ${entry.time}`);
+    note.onchange = () => {
+      const all = historyEntries();
+      if (all[index]) { all[index].note = note.value.trim(); keepHistory(all); }
+    };
+    tr.insertCell().appendChild(note);
+    tr.onclick = () => chooseHistory(index);
+    note.onfocus = () => chooseHistory(index);
+  }
+  $('historyWhere').textContent = entries.length ? 'Every complete read from a radio, newest first (the newest 200 are kept).'
+                                                 : 'No radio has been read yet.';
+  chooseHistory(entries.length - 1);
+  if ($('historyBox').hidden) { compareReturn = document.activeElement; $('historyBox').hidden = false; }
+  $('historyClose').focus();
+}
+function chooseHistory(index) {
+  historyChosen = index;
+  for (const tr of $('historyRows').rows) tr.classList.toggle('chosen', +tr.dataset.index === index);
+  for (const id of ['historyOpen', 'historyDelete']) $(id).disabled = index < 0;
+}
+async function deleteHistory() {
+  const entries = historyEntries();
+  const entry = entries[historyChosen];
+  if (!entry) return;
+  if ((await messageBox(1, `Delete the read of ${entry.date} ${entry.time} from the radio history?`)) !== 0) return;
+  entries.splice(historyChosen, 1);
+  keepHistory(entries);
+  await showHistory();
+}
+async function openHistory() {
+  const entry = historyEntries()[historyChosen];
+  if (!entry) return;
+  closeHistory();
+  if (!(await maybeSave())) return;
+  if (await core('zem_open_link', 'number', ['string'], [entry.plan])) forgetFile('');
+  await refresh();
+  setCurrent(1, 1, false);
+}
+function closeHistory() {
+  $('historyBox').hidden = true;
+  if (compareReturn && compareReturn.isConnected) compareReturn.focus();
 }
 
 // ---- Compare ---------------------------------------------------------------------
@@ -685,6 +768,14 @@ function wire() {
   $('compareFile').onclick = () => $('compareInput').click();
   $('compareInput').onchange = event => { compareFile(event.target.files[0]); event.target.value = ''; };
   $('compareClose').onclick = () => closeCompare();
+  $('history').onclick = () => showHistory();
+  $('historyOpen').onclick = () => openHistory();
+  $('historyDelete').onclick = () => deleteHistory();
+  $('historyClose').onclick = () => closeHistory();
+  $('historyBox').onkeydown = event => {
+    if (event.key === 'Escape') { event.preventDefault(); closeHistory(); }
+    trapTab(event, $('historyBox'));
+  };
   $('compareBox').onkeydown = event => {
     if (event.key === 'Escape') { event.preventDefault(); closeCompare(); }
     trapTab(event, $('compareBox'));
@@ -766,7 +857,7 @@ function wire() {
     // Escape stops a running exchange wherever the focus went.
     if (event.key === 'Escape' && transfer) { event.preventDefault(); cancelTransfer(); return; }
     const idle = $('messageBox').hidden && $('progressBox').hidden && $('helpBox').hidden && $('powerBox').hidden &&
-      $('passwordBox').hidden && $('compareBox').hidden;
+      $('passwordBox').hidden && $('compareBox').hidden && $('historyBox').hidden;
     if (event.key === 'F1' && idle && state) { event.preventDefault(); openHelp(HELP_PAGES[state.tab]); return; }
     if (!(event.ctrlKey || event.metaKey) || !$('messageBox').hidden || !$('progressBox').hidden) return;
     const key = event.key.toLowerCase();
