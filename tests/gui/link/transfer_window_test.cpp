@@ -225,9 +225,8 @@ TEST_F(TransferWindow, VerifyAfterWriteCatchesARadioThatKeepsItsOldMemory) {
     EXPECT_EQ(titles.at(phase), QString::fromUtf8(TransferController::kTitleVerifying));
     EXPECT_EQ(bars.last(), TransferController::kPhaseVerify);
     ASSERT_EQ(messages.texts().size(), 1u);
-    EXPECT_EQ(messages.texts().front().rfind("The radio does not hold what was written. First difference: Squelch Level is ", 0),
-              0u)
-        << messages.texts().front();
+    const std::string said = "The radio does not hold what was written. First difference: Squelch Level is ";
+    EXPECT_EQ(messages.texts().front().rfind(said, 0), 0u) << messages.texts().front();
     EXPECT_EQ(view().storedImage(), plan) << "the document keeps what was meant for the radio";
     EXPECT_FALSE(progress().isVisible());
 }
