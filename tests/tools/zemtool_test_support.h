@@ -4,6 +4,7 @@
 // their own, and the images they compare.
 
 #include "support/program_run.h"
+#include "support/radio_images.h"
 
 #include <algorithm>
 #include <csignal>
@@ -54,17 +55,6 @@ private:
     int pid_ = 0;
     int status_ = -1;
 };
-
-// An image whose bytes follow offset * 13 + salt.
-inline RadioImage Pattern(int salt) {
-    RadioImage image;
-    for (std::size_t i = 0; i < kImageSize; ++i) image[i] = static_cast<std::uint8_t>(i * 13 + salt);
-    return image;
-}
-
-inline bool SameRange(const RadioImage& a, const RadioImage& b, std::size_t begin, std::size_t end) {
-    return std::equal(a.data() + begin, a.data() + end, b.data() + begin);
-}
 
 // The zemtool command line with each argument quoted for the shell.
 inline std::string ZemtoolCommand(const std::vector<std::string>& args) {

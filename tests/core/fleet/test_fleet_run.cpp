@@ -175,33 +175,50 @@ TEST_F(Fleet, ABackupThatCannotBeSavedWritesNothingToThatRadio) {
     EXPECT_EQ(FindFrame(line.radio().received(), kFirstWrite), std::string::npos);
 }
 
+// Cancelled while backing up, writing or verifying, each radio stops at its
+// next block and says what it holds.
 TEST_F(Fleet, CancelStopsEveryRadioAtItsNextBlockAndReleasesEveryPort) {
-    Radios radios{9, 9, 9};
-    FleetOptions options = QuickOptions();
-    options.job.sleep = {};  // real pauses: the write takes long enough to cancel
-    FleetRun run(plan, radios.ports, options);
-    run.start();
-    for (bool writing = false; !writing && !run.finished();) {
-        std::this_thread::sleep_for(milliseconds(2));
-        for (const PortStatus& s : run.snapshot()) writing = writing || s.percent >= 20;
-    }
-    run.cancel();
-    run.wait();
-    radios.stop();
+    const struct {
+        RadioState seen;  // every radio has reached it
+        RadioHolds holds;
+        const char* detail;
+    } moments[] = {
+        {RadioState::BackingUp, RadioHolds::Unchanged, "cancelled before the first block was written); the radio is"},
+        {RadioState::Writing, RadioHolds::PartialWrite, " of 122); the radio holds a partial write"},
+        {RadioState::Verifying, RadioHolds::WrittenUnchecked, "cancelled during verify, after the whole write)"},
+    };
+    for (const auto& m : moments) {
+        SCOPED_TRACE(static_cast<int>(m.seen));
+        Radios radios{9, 9, 9};
+        FleetOptions options = QuickOptions();
+        options.job.sleep = {};  // real pauses: the write takes long enough to cancel
+        options.job.verify = true;
+        options.job.backupFolder = dir;
+        FleetRun run(plan, radios.ports, options);
+        run.start();
+        for (bool there = false; !there && !run.finished();) {
+            std::this_thread::sleep_for(milliseconds(2));
+            there = true;
+            for (const PortStatus& s : run.snapshot())
+                there = there && s.state == m.seen && (m.seen != RadioState::Writing || s.percent >= 40);
+        }
+        run.cancel();
+        run.wait();
+        radios.stop();
 
-    // Each radio holds exactly the blocks it acknowledged, and says so.
-    for (const RadioResult& r : run.results()) {
-        EXPECT_FALSE(r.job.ok);
-        EXPECT_EQ(r.job.message, "Cancelled");
-        ASSERT_EQ(r.job.holds, RadioHolds::PartialWrite) << r.job.describe();
-        const std::size_t written = static_cast<std::size_t>(r.job.blocksWritten) * 8;
-        const RadioImage& memory = radios.lines[r.portIndex]->radio().memory();
-        EXPECT_TRUE(SameRange(memory, plan, 0, written));
-        EXPECT_TRUE(SameRange(memory, PatternImage(9), written + 8, 0x3D0));
-        EXPECT_TRUE(Contains(r.job.describe(), "cancelled at block " + std::to_string(r.job.blocksWritten) +
-                                                   " of 122); the radio holds a partial write"))
-            << r.job.describe();
-        ExpectPortReleased(r.port);
+        // Each radio holds exactly the blocks it acknowledged, and says so.
+        for (const RadioResult& r : run.results()) {
+            EXPECT_EQ(r.job.message, "Cancelled");
+            ASSERT_EQ(r.job.holds, m.holds) << r.job.describe();
+            EXPECT_TRUE(Contains(r.job.describe(), m.detail)) << r.job.describe();
+            const std::size_t written = static_cast<std::size_t>(r.job.blocksWritten) * 8;
+            const RadioImage& memory = radios.lines[r.portIndex]->radio().memory();
+            EXPECT_TRUE(SameRange(memory, plan, 0, written));
+            if (m.holds != RadioHolds::WrittenUnchecked) {
+                EXPECT_TRUE(SameRange(memory, PatternImage(9), written + 8, 0x3D0));
+            }
+            ExpectPortReleased(r.port);
+        }
     }
 }
 

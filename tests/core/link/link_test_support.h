@@ -3,6 +3,7 @@
 #include "link/link_messages.h"
 #include "link/link_session.h"
 #include "pty_radio.h"
+#include "support/radio_images.h"
 
 #include <gtest/gtest.h>
 
@@ -145,15 +146,6 @@ inline LinkSession FastSession(const std::string& device) {
     return session;
 }
 
-// An image whose every byte differs from its neighbours: offset * 7 + salt.
-// Every byte value occurs, so a transfer of it also shows that the line
-// passes flow-control, line-end and other control bytes unchanged.
-inline RadioImage PatternImage(int salt) {
-    RadioImage image;
-    for (std::size_t i = 0; i < kImageSize; ++i) image[i] = static_cast<std::uint8_t>(i * 7 + salt);
-    return image;
-}
-
 using Faults = sim::RadioFaults;
 
 // A radio that misbehaves at the block at address.
@@ -163,10 +155,6 @@ inline Faults FaultAt(std::optional<std::uint16_t> Faults::*fault, std::uint16_t
     faults.*fault = address;
     faults.shortReplyLength = shortReplyLength;
     return faults;
-}
-
-inline bool SameRange(const RadioImage& a, const RadioImage& b, std::size_t begin, std::size_t end) {
-    return std::equal(a.data() + begin, a.data() + end, b.data() + begin);
 }
 
 // Where a frame first starts in what a radio received (npos when never).

@@ -17,6 +17,7 @@
 #include "link/transfer_controller.h"
 #include "pages/key_page.h"
 #include "pages/option_page.h"
+#include "support/radio_images.h"
 #include "support/recording_messenger.h"
 #include "view/kivu_view.h"
 #ifndef _WIN32
@@ -64,10 +65,6 @@ private:
         return options;
     }
 };
-#else
-inline bool SameRange(const RadioImage& a, const RadioImage& b, std::size_t begin, std::size_t end) {
-    return std::equal(a.data() + begin, a.data() + end, b.data() + begin);
-}
 #endif
 
 // Runs answer on the next modal dialog of type T that comes up (for up to a
