@@ -500,6 +500,19 @@ function prepareTransfer(direction) {
   $('start').focus();
 }
 
+// The cable's port: the one the browser already granted, or the user's pick.
+// No port chosen leaves it empty, and the core says it could not open one.
+async function choosePort() {
+  try {
+    if (!zemSerial.port) {
+      const granted = await navigator.serial.getPorts();
+      zemSerial.port = granted.length === 1 ? granted[0] : await navigator.serial.requestPort();
+    }
+  } catch (error) {
+    zemSerial.port = null;
+  }
+}
+
 async function startTransfer() {
   if (transfer) return;
   const box = $('progressBox');
@@ -508,14 +521,7 @@ async function startTransfer() {
   // The focus stays in the box for the whole exchange, on Cancel.
   $('cancel').focus();
   $('start').disabled = true;
-  try {
-    if (!zemSerial.port) {
-      const granted = await navigator.serial.getPorts();
-      zemSerial.port = granted.length === 1 ? granted[0] : await navigator.serial.requestPort();
-    }
-  } catch (error) {
-    zemSerial.port = null;  // no port chosen: the core says it could not open one
-  }
+  await choosePort();
   const status = await core('zem_transfer', 'number', ['number', 'number'],
                             [direction, direction === 1 && $('verify').checked ? 1 : 0]);
   if (status === 0) $('progressBar').value = BAR_MAXIMUM;
@@ -704,14 +710,7 @@ async function powerExchange(direction) {
   if (!('serial' in navigator)) { notice(NO_SERIAL); return; }
   transfer = {cancel: false};
   for (const id of ['powerDefault', 'powerRead', 'powerWrite', 'powerExit']) $(id).disabled = true;
-  try {
-    if (!zemSerial.port) {
-      const granted = await navigator.serial.getPorts();
-      zemSerial.port = granted.length === 1 ? granted[0] : await navigator.serial.requestPort();
-    }
-  } catch (error) {
-    zemSerial.port = null;  // no port chosen: the core says it could not open one
-  }
+  await choosePort();
   const values = ['low', 'high'].flatMap(list => [1, 2, 3, 4, 5, 6, 7].map(p => $(list + p).selectedIndex));
   const status = await core('zem_power', 'number', ['number', 'string'], [direction, values.join(',')]);
   transfer = null;
