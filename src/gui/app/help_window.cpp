@@ -1,6 +1,8 @@
 #include "app/help_window.h"
 
+#include <QFile>
 #include <QHBoxLayout>
+#include <QLocale>
 #include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
@@ -9,6 +11,21 @@
 #include <QVBoxLayout>
 
 namespace zem::gui {
+
+namespace {
+
+// The help's folder in the language the window speaks ("zh_CN", or "es" for
+// every Spanish), falling back to the English pages at the top.
+QString HelpFolder() {
+    const QString name = QLocale().name();
+    for (const QString& language : {name, name.section(QLatin1Char('_'), 0, 0)}) {
+        if (QFile::exists(QStringLiteral(":/help/") + language + QStringLiteral("/contents.html")))
+            return QStringLiteral("qrc:/help/") + language + QLatin1Char('/');
+    }
+    return QStringLiteral("qrc:/help/");
+}
+
+}  // namespace
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("helpWindow"));
@@ -44,7 +61,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 void HelpWindow::showTopic(const QString& page) {
-    browser_->setSource(QUrl(QStringLiteral("qrc:/help/") + page));
+    browser_->setSource(QUrl(HelpFolder() + page));
     show();
     raise();
     activateWindow();

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QStatusBar>
+#include <QTextBrowser>
 
 namespace zem::test {
 namespace {
@@ -121,6 +122,16 @@ TEST_F(ViewPagesTest, HoverHintsNameTheControlAndF1OpensTheTopicOfThePageShown) 
     EXPECT_EQ(help->currentTopic(), "optional_features.html");
     window->action(gui::kCmdHelpContents)->trigger();
     EXPECT_EQ(help->currentTopic(), "contents.html");
+    // In Spanish the Spanish pages show; a language without pages falls back to English.
+    const QLocale before;
+    for (const auto& [locale, title] : {std::pair{"es_MX", "Ayuda de Zem Programming Software"},
+                                        std::pair{"zh_CN", "Zem 写频软件帮助"},
+                                        std::pair{"ru_RU", "Zem Programming Software Help"}}) {
+        QLocale::setDefault(QLocale(QString::fromLatin1(locale)));
+        help->showTopic(QStringLiteral("contents.html"));
+        EXPECT_EQ(help->findChild<QTextBrowser*>()->documentTitle(), QString::fromUtf8(title)) << locale;
+    }
+    QLocale::setDefault(before);
     // The page has the focus and Escape closes the help.
     QApplication::setActiveWindow(help);
     ASSERT_TRUE(help->isAncestorOf(QApplication::focusWidget()));
