@@ -953,7 +953,7 @@ Stop every radio at its next block and close this window?</source>
 <context>
     <name>zem::gui::MainWindow</name>
     <message>
-        <location filename="../src/gui/app/main_window.cpp" line="+43"/>
+        <location filename="../src/gui/app/main_window.cpp" line="+46"/>
         <source>Zem Electronics Co., Ltd. Programing Software</source>
         <translation type="unfinished"></translation>
     </message>
@@ -969,11 +969,21 @@ Stop every radio at its next block and close this window?</source>
     </message>
     <message>
         <location line="+1"/>
+        <source>System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The language changes when the program starts again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Please directly double click inside the table</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+149"/>
+        <location line="+179"/>
         <source>Standard</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1609,6 +1619,17 @@ Toggle ToolBar</source>
         <location line="+1"/>
         <source>Show or hide the status bar
 Toggle StatusBar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Language(&amp;L)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Choose the language of the window
+Language</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
