@@ -54,11 +54,13 @@ endforeach()
 
 # The resource file lists the .qm files; the library's code registers it
 # by name (Q_INIT_RESOURCE(zemprog_translations)), as a static library's
-# resources must be.
+# resources must be. Every file is compressed, with zlib, which every Qt
+# reads: some of Qt's .qm files carry library messages in English as they
+# are, which lintian would take for an embedded copy of that library.
 set(qrc_entries)
 foreach(qm ${qm_files})
   get_filename_component(name ${qm} NAME)
-  string(APPEND qrc_entries "    <file>${name}</file>\n")
+  string(APPEND qrc_entries "    <file compression-algorithm=\"zlib\" compress=\"9\" threshold=\"0\">${name}</file>\n")
 endforeach()
 file(CONFIGURE OUTPUT ${qm_dir}/zemprog_translations.qrc
   CONTENT "<RCC>\n  <qresource prefix=\"/translations\">\n${qrc_entries}  </qresource>\n</RCC>\n")

@@ -40,8 +40,10 @@ TEST(Language, ShowsTheTranslatedWindowAndArabicRightToLeft) {
         EXPECT_EQ(window.menuBar()->actions().value(0)->text(), "Datei(&D)");
         EXPECT_EQ(window.layoutDirection(), Qt::LeftToRight);
     }
+    // Qt's own texts (the message boxes' buttons) come embedded with the program's.
     gui::UseLanguage(QStringLiteral("ar"));
     EXPECT_EQ(QApplication::layoutDirection(), Qt::RightToLeft);
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "ألغِ");
     gui::UseLanguage(QStringLiteral("en"));
     gui::MainWindow window;
     EXPECT_EQ(window.menuBar()->actions().value(0)->text(), "File(&F)");
