@@ -5,9 +5,8 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLocale>
+#include <QPointer>
 #include <QTranslator>
-
-#include <memory>
 
 // The translations live in the static library zemgui, whose resources must
 // be registered by name.
@@ -89,20 +88,20 @@ QString StartLanguage(const QStringList& systemLanguages) {
 
 void UseLanguage(const QString& code, const QString& dir) {
     InitTranslationResources();
-    static std::unique_ptr<QTranslator> program;
-    static std::unique_ptr<QTranslator> qt;
-    for (std::unique_ptr<QTranslator>* translator : {&program, &qt}) {
-        if (*translator) QCoreApplication::removeTranslator(translator->get());
-        translator->reset();
-    }
+    // The translators belong to the application and end with it.
+    static QPointer<QTranslator> program;
+    static QPointer<QTranslator> qt;
+    delete program;
+    delete qt;
     Current() = code;
     const bool english = code == QLatin1String("en");
     QGuiApplication::setLayoutDirection(english ? Qt::LeftToRight : QLocale(code).textDirection());
     if (english) return;
-    program = std::make_unique<QTranslator>();
-    if (program->load(QStringLiteral("zemprog_") + code, dir)) QCoreApplication::installTranslator(program.get());
-    qt = std::make_unique<QTranslator>();
-    if (qt->load(QStringLiteral("qtbase_") + code, dir)) QCoreApplication::installTranslator(qt.get());
+    QCoreApplication* app = QCoreApplication::instance();
+    program = new QTranslator(app);
+    if (program->load(QStringLiteral("zemprog_") + code, dir)) QCoreApplication::installTranslator(program);
+    qt = new QTranslator(app);
+    if (qt->load(QStringLiteral("qtbase_") + code, dir)) QCoreApplication::installTranslator(qt);
 }
 
 QString CurrentLanguage() { return Current(); }
