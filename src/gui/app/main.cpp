@@ -4,10 +4,12 @@
 #include "common/app_title.h"
 #include "app/startup_options.h"
 #include "common/command_line.h"
+#include "common/languages.h"
 #include "zem_version.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLocale>
 
 #include <cstdio>
 
@@ -59,6 +61,9 @@ int main(int argc, char* argv[]) {
     QApplication::setOrganizationName(zem::gui::SettingsOrganisation());
     QApplication::setApplicationName(zem::gui::ApplicationTitle());
     zem::gui::FollowDarkPalette();
+    // The language chosen under View -> Language, else the system's
+    // (LANGUAGE and LANG on Linux, the user's display language on Windows).
+    zem::gui::UseLanguage(zem::gui::StartLanguage(QLocale::system().uiLanguages()));
 
     zem::gui::MainWindow window(commandLine.options);
     // A file named on the command line that cannot be opened ends the start.

@@ -10,15 +10,18 @@
 #include "app/undo_router.h"
 #include "app/window_commands.h"
 #include "channels/channel_page.h"
+#include "common/languages.h"
 #include "view/kivu_view.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QIcon>
 #include <QLabel>
+#include <QLocale>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
@@ -43,6 +46,9 @@ namespace {
 const char* const kCaption = QT_TRANSLATE_NOOP("zem::gui::MainWindow", "Zem Electronics Co., Ltd. Programing Software");
 const char* const kIdleText = QT_TRANSLATE_NOOP("zem::gui::MainWindow", "Please press F1 for Help");
 const char* const kContextHelpPrompt = QT_TRANSLATE_NOOP("zem::gui::MainWindow", "Choose a Object for help");
+const char* const kSystemLanguage = QT_TRANSLATE_NOOP("zem::gui::MainWindow", "System");
+const char* const kLanguageNotice =
+    QT_TRANSLATE_NOOP("zem::gui::MainWindow", "The language changes when the program starts again.");
 const char* const kEditChannelNotice = QT_TRANSLATE_NOOP("zem::gui::MainWindow", "Please directly double click inside the table");
 
 // Tells whether an action's last trigger came from its shortcut key.
@@ -182,13 +188,43 @@ void MainWindow::createMenus() {
         } else if (command.flags & kNewGroup) {
             menu->addSeparator();
         }
-        if (command.id != 0) {
+        if (command.flags & kSubmenu) {
+            QMenu* languages = menu->addMenu(CommandText(command.text));
+            languages->menuAction()->setStatusTip(CommandText(command.prompt).section(QLatin1Char('\n'), 0, 0));
+            createLanguageMenu(*languages);
+        } else if (command.id != 0) {
             menu->addAction(action(command.id));
         } else {
             recentLabel_ = menu->addAction(CommandText(command.text));
             recentLabel_->setEnabled(false);
         }
     }
+}
+
+void MainWindow::createLanguageMenu(QMenu& menu) {
+    menu.setObjectName(QStringLiteral("languageMenu"));
+    auto* group = new QActionGroup(&menu);
+    const QString chosen = ChosenLanguage();
+    auto add = [&](const QString& code, const QString& name) {
+        QAction* item = menu.addAction(name);
+        item->setObjectName(QStringLiteral("language_") + (code.isEmpty() ? QStringLiteral("system") : code));
+        item->setCheckable(true);
+        item->setChecked(code == chosen);
+        group->addAction(item);
+        connect(item, &QAction::triggered, this, [this, code] { chooseLanguage(code); });
+    };
+    add(QString(), tr(kSystemLanguage));
+    menu.addSeparator();
+    for (const Language& language : Languages())
+        add(QLatin1String(language.code), QString::fromUtf8(language.name));
+}
+
+void MainWindow::chooseLanguage(const QString& code) {
+    SetChosenLanguage(code);
+    // The window's texts were set when it was built; the new language takes
+    // over when the program starts again.
+    if (StartLanguage(QLocale::system().uiLanguages()) != CurrentLanguage())
+        messenger_.notice(tr(kLanguageNotice).toStdString());
 }
 
 void MainWindow::createToolBar() {

@@ -14,6 +14,7 @@
 
 class QAction;
 class QLabel;
+class QMenu;
 class QToolBar;
 
 namespace zem {
@@ -87,6 +88,8 @@ private:
     QAction* makeAction(const WindowCommand& command);
     void createActions();
     void createMenus();
+    void createLanguageMenu(QMenu& menu);
+    void chooseLanguage(const QString& code);
     void createToolBar();
     void createStatusBar();
 

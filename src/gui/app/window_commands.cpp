@@ -216,6 +216,11 @@ const std::vector<WindowCommand>& WindowCommandTable() {
          QT_TRANSLATE_NOOP("zem::gui::WindowCommands", "Show or hide the status bar\nToggle StatusBar"),
          kNoKeys, kNoIcon, Menu::View, 0, kCheckable | kChecked,
          [](To& to, bool on) { to.window.showStatusBar(on); }},
+        // The languages of the window, listed by the window.
+        {0, QT_TRANSLATE_NOOP("zem::gui::WindowCommands", "Language(&L)"),
+         QT_TRANSLATE_NOOP("zem::gui::WindowCommands", "Choose the language of the window\nLanguage"),
+         kNoKeys, kNoIcon, Menu::View, 0, kNewGroup | kSubmenu,
+         nullptr},
 
         {kCmdHelpContents, QT_TRANSLATE_NOOP("zem::gui::WindowCommands", "Help Content(&H)"),
          nullptr,

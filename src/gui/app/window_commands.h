@@ -50,13 +50,14 @@ enum CommandFlag : unsigned {
     kCheckable = 1u << 2,          // an on/off item; the handler gets the new state
     kChecked = 1u << 3,            // on at the start
     kHintWithoutKeys = 1u << 4,    // the hint after the tab names keys that do nothing
+    kSubmenu = 1u << 5,            // a submenu the window fills (id 0)
 };
 
 // One command of the window: its menu item, toolbar button and shortcut
 // are one QAction named "cmd<id>". Texts are marked for translation in the
 // context "zem::gui::WindowCommands".
 struct WindowCommand {
-    int id;              // commands/command_ids.h; 0 for a greyed label that is no command
+    int id;              // commands/command_ids.h; 0 for a greyed label or a submenu, no command
     const char* text;    // menu text with its & mnemonic and, after a tab, the keys' hint
     const char* prompt;  // status-bar line, then after a line break the tooltip
     Keys keys;
