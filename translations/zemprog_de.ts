@@ -6,29 +6,31 @@
     <message>
         <location filename="../src/gui/app/about_dialog.cpp" line="+13"/>
         <source>About Zem Electronics Co., Ltd.</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Zem Electronics Co., Ltd.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Program icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmsymbol</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zem  Communication Software-1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem Kommunikationssoftware 1.0</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Programs the 16-channel handheld radio over its serial cable.
 Copyright (C) Zem Electronics Co., Ltd.
 All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmiert das 16-Kanal-Handfunkgerät über sein serielles Kabel.
+Copyright (C) Zem Electronics Co., Ltd.
+Alle Rechte vorbehalten.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -36,74 +38,74 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/channels/channel_page.cpp" line="+25"/>
         <source>Please input Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie eine Zahl ein</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>%1 of channel %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von Kanal %2</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Type Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Typeinstellung</translation>
     </message>
     <message>
         <location line="+10"/>
         <location line="+110"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <location line="-108"/>
         <source>Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Band</translation>
     </message>
     <message>
         <location line="+40"/>
         <location line="+59"/>
         <source>Channel Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanaleinstellung</translation>
     </message>
     <message>
         <location line="-33"/>
         <source>The 16 channels of the radio. Click a cell to edit it, or start typing: frequencies in MHz (for example 145.5), tones and choices from the lists. Enter moves on to the next cell.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die 16 Kanäle des Funkgeräts. Klicken Sie auf eine Zelle, um sie zu bearbeiten, oder beginnen Sie einfach zu tippen: Frequenzen in MHz (zum Beispiel 145.5), Töne und Auswahlwerte aus den Listen. Die Eingabetaste springt zur nächsten Zelle.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The radio type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Typ des Funkgeräts.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The frequency band of the radio; frequencies outside it are refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Frequenzband des Funkgeräts; Frequenzen außerhalb davon werden abgelehnt.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Fills the channel table with demonstration channels of the band.</source>
-        <translation type="unfinished"></translation>
+        <translation>Füllt die Kanaltabelle mit Beispielkanälen des Bandes.</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Band</source>
-        <translation type="unfinished"></translation>
+        <translation>Band</translation>
     </message>
     <message>
         <location line="+111"/>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausschneiden</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <location line="+42"/>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügen</translation>
     </message>
 </context>
 <context>
@@ -111,57 +113,57 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/pages/key_page.cpp" line="+29"/>
         <source>Long Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Langer Druck</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Short Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurzer Druck</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Long Press Duration(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer des langen Drucks (s)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>   Top Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Obere Taste</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Middle Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittlere Taste</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bottom Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Untere Taste</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Picture of the radio&apos;s programmable keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild der programmierbaren Tasten des Funkgeräts</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>A handheld radio seen from the front. Red leader lines point to its three programmable keys: the top key on its top, the middle key high on its left side and the bottom key below it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Handfunkgerät von vorn. Rote Hinweislinien zeigen auf seine drei programmierbaren Tasten: die obere Taste auf der Oberseite, die mittlere Taste oben an der linken Seite und die untere Taste darunter.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The radio&apos;s three programmable keys: top, middle (upper side) and bottom (lower side).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die drei programmierbaren Tasten des Funkgeräts: oben, Mitte (obere Seite) und unten (untere Seite).</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Sets the three keys and the long-press duration back to the factory values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Setzt die drei Tasten und die Dauer des langen Drucks auf die Werkseinstellungen zurück.</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Key assignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenbelegung</translation>
     </message>
 </context>
 <context>
@@ -169,27 +171,27 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/doc/kivu_doc.cpp" line="+72"/>
         <source>a plan text</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Plantext</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Could not read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gelesen werden</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The plan %1 was not opened:</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Plan %1 wurde nicht geöffnet:</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>(%1 more)</source>
-        <translation type="unfinished"></translation>
+        <translation>(%1 weitere)</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>The plan %1 was opened with these changes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Plan %1 wurde mit diesen Änderungen geöffnet:</translation>
     </message>
 </context>
 <context>
@@ -197,7 +199,7 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/view/kivu_view.cpp" line="+76"/>
         <source>The three pages of the program: the channel table, the optional features and the key assignment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die drei Seiten des Programms: die Kanaltabelle, die Zusatzfunktionen und die Tastenbelegung.</translation>
     </message>
 </context>
 <context>
@@ -205,227 +207,227 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/pages/option_page.cpp" line="+49"/>
         <source>Whisper  Function Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Flüstermodus aktivieren</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Vox Function Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>VOX aktivieren</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Start Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Am Anfang aktivieren</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>End Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Am Ende aktivieren</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>DTMF Side Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMF-Mithörton</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Energy Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Akkuprüfung</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wired Clone Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Kabel-Klonmodus</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Scramble</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrambler</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Alarm Function Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarmfunktion aktivieren</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Compand Expand</source>
-        <translation type="unfinished"></translation>
+        <translation>Kompander</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save Energy</source>
-        <translation type="unfinished"></translation>
+        <translation>Batteriesparmodus</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Carrier: scanning stops on a channel while a carrier is received.</source>
-        <translation type="unfinished"></translation>
+        <translation>Carrier: Der Suchlauf hält auf einem Kanal an, solange ein Träger empfangen wird.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>How long scanning waits on a channel after the signal has gone, in seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie lange der Suchlauf nach dem Wegfall des Signals auf einem Kanal wartet, in Sekunden.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>How long scanning waits after you have transmitted, in seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie lange der Suchlauf nach Ihrer eigenen Sendung wartet, in Sekunden.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ends a transmission that lasts longer than this; Off for no limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beendet eine Sendung, die länger als diese Zeit dauert; Off bedeutet keine Begrenzung.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>What the radio says or sounds when a key is pressed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Was das Funkgerät bei einem Tastendruck ansagt oder als Ton ausgibt.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>How strong a signal must be to open the loudspeaker.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie stark ein Signal sein muss, damit der Lautsprecher eingeschaltet wird.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Microphone gain for speaking quietly, when the whisper function is on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mikrofonverstärkung für leises Sprechen, wenn der Flüstermodus eingeschaltet ist.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>How loud you must speak to start transmitting, when VOX is on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie laut Sie sprechen müssen, damit das Senden beginnt, wenn VOX eingeschaltet ist.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>How fast the PTT ID digits are sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie schnell die PTT-ID-Ziffern gesendet werden.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The receiver sleeps between checks for a signal, to save the battery.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Empfänger schaltet sich zwischen den Prüfungen auf ein Signal ab, um den Akku zu schonen.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The PTT ID code sent when transmission starts: up to 8 digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der PTT-ID-Code, der zu Beginn der Sendung gesendet wird: bis zu 8 Ziffern.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The PTT ID code sent when transmission ends: up to 8 digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der PTT-ID-Code, der am Ende der Sendung gesendet wird: bis zu 8 Ziffern.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sets every optional feature back to the factory values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Setzt alle Zusatzfunktionen auf die Werkseinstellungen zurück.</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Whisper  Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Flüstermodus</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Whisper  </source>
-        <translation type="unfinished"></translation>
+        <translation>Flüstern</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>VOX</source>
-        <translation type="unfinished"></translation>
+        <translation>VOX</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Vox Function</source>
-        <translation type="unfinished"></translation>
+        <translation>VOX-Funktion</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>PTT ID</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT ID</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfang</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>DTMF</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMF</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>DTMF Speed  Digit/sec</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMF-Geschwindigkeit (Ziffern/s)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>First Digit Time(ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer der ersten Ziffer (ms)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>First Digit Delay Time(ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzögerung der ersten Ziffer (ms)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Scan information</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchlauf</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Scan Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchlaufmodus</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Receive recovery time (sec)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartezeit nach Empfang (s)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Transmission  recovery time (sec)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartezeit nach Senden (s)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Other Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Funktionen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Radiate Time Out Timer(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendezeitbegrenzung (s)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Voice/Beep Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprachansage/Signalton</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Squelch Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Rauschsperren-Pegel</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Lock Detect</source>
-        <translation type="unfinished"></translation>
+        <translation>Lock-Erkennung</translation>
     </message>
     <message>
         <location line="+106"/>
         <source>Optional features</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusatzfunktionen</translation>
     </message>
 </context>
 <context>
@@ -433,7 +435,7 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/service/password_dialog.cpp" line="+21"/>
         <source>Please input password</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie das Passwort ein</translation>
     </message>
 </context>
 <context>
@@ -441,37 +443,37 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/link/port_dialog.cpp" line="+25"/>
         <source>Please enter an integer between 1 and 99.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie eine ganze Zahl zwischen 1 und 99 ein.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source> Please Choose serial ports</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie die serielle Schnittstelle</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Please input the serial ports number,For example1,2,3and so on,The maximum is 99,If you have no idea,Please see Ports(COM and LPT) in Device Manager of Control Panel in Windows XP/9X</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie die Nummer der seriellen Schnittstelle ein, zum Beispiel 1, 2, 3 usw. Der Höchstwert ist 99. Wenn Sie die Nummer nicht kennen, sehen Sie unter Windows XP/9x in der Systemsteuerung im Geräte-Manager unter „Anschlüsse (COM und LPT)“ nach.</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Serial ports of this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Serielle Schnittstellen dieses Computers</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Anschluss</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung</translation>
     </message>
 </context>
 <context>
@@ -479,57 +481,57 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/service/power_set_dialog.cpp" line="+20"/>
         <source>Default Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkseinstellung</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zem Electronics Co., Ltd. On Line Power Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem Electronics Co., Ltd. – Online-Leistungseinstellung</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The Frequency Range Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellung des Frequenzbereichs</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The Maximum Frequency  (MHZ)</source>
-        <translation type="unfinished"></translation>
+        <translation>Höchste Frequenz (MHz)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>The Minimum Frequency (MHZ)</source>
-        <translation type="unfinished"></translation>
+        <translation>Niedrigste Frequenz (MHz)</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Frequency Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenzbereich</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Low Power Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert für niedrige Leistung</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>High Power Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert für hohe Leistung</translation>
     </message>
 </context>
 <context>
@@ -537,27 +539,27 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/link/progress_dialog.cpp" line="+15"/>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Progress:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt:</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Ready ......</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereit ...</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -565,7 +567,7 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/channels/cell_delegates.cpp" line="+60"/>
         <source>%1, channel %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Kanal %2</translation>
     </message>
 </context>
 <context>
@@ -573,7 +575,7 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/channels/channel_grid_model.cpp" line="+31"/>
         <source>channel %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal %1, %2</translation>
     </message>
 </context>
 <context>
@@ -581,7 +583,7 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/app/device_commands.cpp" line="+102"/>
         <source>Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkgerät</translation>
     </message>
 </context>
 <context>
@@ -589,47 +591,47 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/workbench/compare_commands.cpp" line="+25"/>
         <source>No differences: both hold the same data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Unterschiede: Beide enthalten dieselben Daten.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Compare with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleich mit %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Where</source>
-        <translation type="unfinished"></translation>
+        <translation>Stelle</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Document</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokument</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterschiede</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 difference(s) between the document and %2:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Unterschied(e) zwischen dem Dokument und %2:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>No differences on the pages: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Unterschiede auf den Seiten: %1.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
 </context>
 <context>
@@ -637,32 +639,32 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/workbench/csv_commands.cpp" line="+23"/>
         <source>The channel list was not imported; nothing has changed. These values were refused:</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kanalliste wurde nicht importiert; nichts wurde geändert. Diese Werte wurden abgelehnt:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>These values were refused. Import the other rows of the channel list and leave these rows out?</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Werte wurden abgelehnt. Die übrigen Zeilen der Kanalliste importieren und diese Zeilen auslassen?</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The channel list was imported. This radio does not store:</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kanalliste wurde importiert. Dieses Funkgerät speichert nicht:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Could not read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gelesen werden</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Could not write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geschrieben werden</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>a channel list</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Kanalliste</translation>
     </message>
 </context>
 <context>
@@ -672,7 +674,9 @@ All rights reserved.</source>
         <source>The read is complete, but it could not be kept in the radio history.
 Folder: %1
 Reason: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Auslesen ist abgeschlossen, konnte aber nicht im Funkgeräte-Verlauf gespeichert werden.
+Ordner: %1
+Grund: %2</translation>
     </message>
 </context>
 <context>
@@ -680,32 +684,32 @@ Reason: %2</source>
     <message>
         <location filename="../src/gui/app/document_files.cpp" line="+24"/>
         <source>Programing Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmierdaten</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Opened %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geöffnet</translation>
     </message>
     <message>
         <location line="+123"/>
         <source>The file %1 was changed by another program since you opened it. Overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 wurde seit dem Öffnen von einem anderen Programm geändert. Überschreiben?</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Saved %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gespeichert</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>The file %1 was changed by another program. Reload it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 wurde von einem anderen Programm geändert. Neu laden?</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>&amp;%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;%1 %2</translation>
     </message>
 </context>
 <context>
@@ -714,7 +718,8 @@ Reason: %2</source>
         <location filename="../src/gui/app/exchange_guard.cpp" line="+14"/>
         <source>A radio is still being read or written.
 Stop every radio at its next block and quit the program?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Funkgerät wird noch gelesen oder beschrieben.
+Alle Funkgeräte beim nächsten Block anhalten und das Programm beenden?</translation>
     </message>
 </context>
 <context>
@@ -722,232 +727,233 @@ Stop every radio at its next block and quit the program?</source>
     <message>
         <location filename="../src/gui/fleet/fleet_dialog.cpp" line="+45"/>
         <source> (%1 failed)</source>
-        <translation type="unfinished"></translation>
+        <translation> (%1 fehlgeschlagen)</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>; backup: %1; to put it back: put it on the cable again and write the backup to it (Open, then Write)</source>
-        <translation type="unfinished"></translation>
+        <translation>; Sicherung: %1; zum Zurückspielen: das Gerät wieder an das Kabel anschließen und die Sicherung hineinschreiben (Öffnen, dann Schreiben)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>; backup: %1; to put it back: Restore from backups</source>
-        <translation type="unfinished"></translation>
+        <translation>; Sicherung: %1; zum Zurückspielen: Aus Sicherungen wiederherstellen</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>The radios are still being written.
 Stop every radio at its next block and close this window?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Funkgeräte werden noch beschrieben.
+Alle Funkgeräte beim nächsten Block anhalten und dieses Fenster schließen?</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Write to Several Radios</source>
-        <translation type="unfinished"></translation>
+        <translation>In mehrere Funkgeräte schreiben</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+3"/>
         <source>Ports</source>
-        <translation type="unfinished"></translation>
+        <translation>Anschlüsse</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Port numbers or device paths</source>
-        <translation type="unfinished"></translation>
+        <translation>Anschlussnummern oder Gerätepfade</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>For every radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Für jedes Funkgerät</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Verify</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Read each radio back and compare it with the plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes Funkgerät zurücklesen und mit dem Plan vergleichen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Backup into</source>
-        <translation type="unfinished"></translation>
+        <translation>Sichern nach</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>First read each radio into a program file of its own in this folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes Funkgerät zuerst in eine eigene Programmdatei in diesem Ordner auslesen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsuchen...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Repeat: one cable, many radios</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholen: ein Kabel, viele Funkgeräte</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>After each radio, wait until it is taken off and program the next one put on, until Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach jedem Funkgerät warten, bis es abgenommen wird, und das nächste angeschlossene programmieren, bis Stopp</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Radios</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkgeräte</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Anschluss</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldung</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Save report...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht speichern...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Restore from backups</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus Sicherungen wiederherstellen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Write each failed radio&apos;s own backup back into it</source>
-        <translation type="unfinished"></translation>
+        <translation>Die eigene Sicherung jedes fehlgeschlagenen Funkgeräts wieder hineinschreiben</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <location line="+35"/>
         <source>1 port added: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Anschluss hinzugefügt: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 ports added: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Anschlüsse hinzugefügt: %2</translation>
     </message>
     <message>
         <location line="+60"/>
         <source>Tick the ports of the radios to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Markieren Sie die Anschlüsse der Funkgeräte, die beschrieben werden sollen.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Choose the folder for the backups.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie den Ordner für die Sicherungen.</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>the backups</source>
-        <translation type="unfinished"></translation>
+        <translation>die Sicherungen</translation>
     </message>
     <message>
         <location line="+74"/>
         <source>Restore: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellen: %1</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>The report &quot;%1&quot; exists already. Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht „%1“ existiert bereits. Ersetzen?</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>put it on the cable again and write the backup to it</source>
-        <translation type="unfinished"></translation>
+        <translation>das Gerät wieder an das Kabel anschließen und die Sicherung hineinschreiben</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;Restore from backups&quot; in the window, or zemtool fleet restore %1</source>
-        <translation type="unfinished"></translation>
+        <translation>„Aus Sicherungen wiederherstellen“ im Fenster oder zemtool fleet restore %1</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Save report</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht speichern</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>CSV file (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Datei (*.csv)</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>The report goes to %1 when the run ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht wird nach Ende des Durchlaufs in %1 gespeichert.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Backup folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherungsordner</translation>
     </message>
 </context>
 <context>
     <name>zem::gui::HelpWindow</name>
     <message>
-        <location filename="../src/gui/app/help_window.cpp" line="+15"/>
+        <location filename="../src/gui/app/help_window.cpp" line="+33"/>
         <source>Zem Programming Software Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe zur Zem-Programmiersoftware</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhalt</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Help page</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfeseite</translation>
     </message>
 </context>
 <context>
@@ -955,37 +961,37 @@ Stop every radio at its next block and close this window?</source>
     <message>
         <location filename="../src/gui/app/main_window.cpp" line="+46"/>
         <source>Zem Electronics Co., Ltd. Programing Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem Electronics Co., Ltd. Programmiersoftware</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please press F1 for Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Drücken Sie F1 für die Hilfe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Choose a Object for help</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie ein Objekt für die Hilfe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>System</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The language changes when the program starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprache ändert sich beim nächsten Start des Programms.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please directly double click inside the table</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte doppelklicken Sie direkt in die Tabelle</translation>
     </message>
     <message>
         <location line="+179"/>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
 </context>
 <context>
@@ -994,17 +1000,17 @@ Stop every radio at its next block and close this window?</source>
         <location filename="../src/gui/service/power_set_command.cpp" line="+113"/>
         <location line="+38"/>
         <source>On Line Power Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Online-Leistungseinstellung</translation>
     </message>
     <message>
         <location line="-21"/>
         <source>Read the power values from the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Leistungswerte aus dem Funkgerät gelesen</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Written</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschrieben</translation>
     </message>
 </context>
 <context>
@@ -1012,52 +1018,52 @@ Stop every radio at its next block and close this window?</source>
     <message>
         <location filename="../src/gui/commands/user_dialogs.cpp" line="+15"/>
         <source>Program file(*.Zem)</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmdatei (*.Zem)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Plan as text (*.yaml)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan als Text (*.yaml)</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Program file or plan (*.Zem *.zem *.yaml *.yml);;Program file(*.Zem *.zem);;</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmdatei oder Plan (*.Zem *.zem *.yaml *.yml);;Programmdatei (*.Zem *.zem);;</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Channel list (%1);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanalliste (%1);;Alle Dateien (*)</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Import channel list</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanalliste importieren</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV exportieren</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Export channel list</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanalliste exportieren</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Save the changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen an %1 speichern?</translation>
     </message>
 </context>
 <context>
@@ -1065,7 +1071,7 @@ Stop every radio at its next block and close this window?</source>
     <message>
         <location filename="../src/gui/workbench/radio_history.cpp" line="+91"/>
         <source>it is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist kein Ordner</translation>
     </message>
 </context>
 <context>
@@ -1073,92 +1079,92 @@ Stop every radio at its next block and close this window?</source>
     <message>
         <location line="+64"/>
         <source>Radio history</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkgeräte-Verlauf</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Radios read</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgelesene Funkgeräte</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhrzeit</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Band</source>
-        <translation type="unfinished"></translation>
+        <translation>Band</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>First channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Erster Kanal</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Taken by</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfasst durch</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>&amp;Note...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notiz...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Could not save the note.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Notiz konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleich</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Auslesen</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Every complete read from a radio, newest first (the newest %1 are kept).</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes vollständige Auslesen eines Funkgeräts, neueste zuerst (die neuesten %1 werden aufbewahrt).</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>No radio has been read yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde noch kein Funkgerät ausgelesen.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Delete the read of %1 %2 from the radio history?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Auslesen vom %1 %2 aus dem Funkgeräte-Verlauf löschen?</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Could not delete the read of %1 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Auslesen vom %1 %2 konnte nicht gelöscht werden.</translation>
     </message>
 </context>
 <context>
@@ -1166,23 +1172,23 @@ Stop every radio at its next block and close this window?</source>
     <message>
         <location filename="../src/gui/pages/radio_page.cpp" line="+11"/>
         <source>Please click the CommBox to choose value</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte klicken Sie auf das Auswahlfeld, um einen Wert zu wählen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please Click the cell to edit or input data</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte klicken Sie auf die Zelle, um Daten zu bearbeiten oder einzugeben</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>For help，please press F1</source>
-        <translation type="unfinished"></translation>
+        <translation>Für Hilfe drücken Sie bitte F1</translation>
     </message>
     <message>
         <location line="+10"/>
         <location line="+4"/>
         <source>Default Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkseinstellung</translation>
     </message>
 </context>
 <context>
@@ -1190,7 +1196,7 @@ Stop every radio at its next block and close this window?</source>
     <message>
         <location filename="../src/gui/common/refusal_list_dialog.cpp" line="+43"/>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
 </context>
 <context>
@@ -1198,52 +1204,52 @@ Stop every radio at its next block and close this window?</source>
     <message>
         <location filename="../src/gui/link/transfer_controller.cpp" line="+29"/>
         <source>the check was stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>die Prüfung wurde abgebrochen</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Verifying Written Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschriebene Daten werden geprüft</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Reading the radio back to compare...</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkgerät wird zum Vergleich zurückgelesen...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Verify</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfen</translation>
     </message>
     <message>
         <location line="+95"/>
         <source>Verifying written data</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschriebene Daten werden geprüft</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>Read from radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Auslesen des Funkgeräts</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Read from the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus dem Funkgerät gelesen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Written to the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>In das Funkgerät geschrieben</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Written to the radio and verified</source>
-        <translation type="unfinished"></translation>
+        <translation>In das Funkgerät geschrieben und geprüft</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Written to the radio, but not checked: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>In das Funkgerät geschrieben, aber nicht geprüft: %1</translation>
     </message>
 </context>
 <context>
@@ -1251,22 +1257,22 @@ Stop every radio at its next block and close this window?</source>
     <message>
         <location filename="../src/gui/app/undo_router.cpp" line="+18"/>
         <source>Undo: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig: %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Redo: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellen: %1</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederherstellen</translation>
     </message>
 </context>
 <context>
@@ -1274,117 +1280,127 @@ Stop every radio at its next block and close this window?</source>
     <message>
         <location filename="../src/gui/app/window_commands.cpp" line="+44"/>
         <source>New(&amp;N)	Ctrl+N</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu	Ctrl+N</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Create a new document
 New</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein neues Dokument erstellen
+Neu</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Open(&amp;O)...	Ctrl+O</source>
-        <translation type="unfinished"></translation>
+        <translation>Ö&amp;ffnen...	Ctrl+O</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Open an existing document
 Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein vorhandenes Dokument öffnen
+Öffnen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Save(&amp;S)	Ctrl+S</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern	Ctrl+S</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save the active document
 Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Das aktive Dokument speichern
+Speichern</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Save as(&amp;A)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern &amp;unter...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save the active document with a new name
 Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Das aktive Dokument unter einem neuen Namen speichern
+Speichern unter</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Import channel list...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanalliste &amp;importieren...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Replace the channels by those of a channel list: this program&apos;s CSV or the memory list of other programming tools
 Import channel list</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kanäle durch die einer Kanalliste ersetzen: die CSV-Datei dieses Programms oder die Speicherliste anderer Programmiersoftware
+Kanalliste importieren</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Export channel list...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanalliste e&amp;xportieren...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save the channels as this program&apos;s CSV or as the memory list of other programming tools
 Export channel list</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kanäle als CSV-Datei dieses Programms oder als Speicherliste anderer Programmiersoftware speichern
+Kanalliste exportieren</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Radio history...</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkgeräte-&amp;Verlauf...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Open one of the radios read before
 Radio history</source>
-        <translation type="unfinished"></translation>
+        <translation>Eines der früher ausgelesenen Funkgeräte öffnen
+Funkgeräte-Verlauf</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Print(&amp;P)...	Ctrl+P</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken...	Ctrl+P</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Print the active document
 Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Das aktive Dokument drucken
+Drucken</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Print Preview(&amp;V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Seiten&amp;ansicht</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Display full pages
 Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganze Seiten anzeigen
+Seitenansicht</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Print Setup(&amp;S)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Druck&amp;einrichtung...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Change the printer and printing options
 Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker und Druckoptionen ändern
+Druckeinrichtung</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Recent File</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt geöffnete Datei</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1392,324 +1408,345 @@ Print Setup</source>
         <location line="+4"/>
         <location line="+4"/>
         <source>Open this file</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datei öffnen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Exit(&amp;X)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Quit the application; prompts to save documents
 Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anwendung beenden; fragt nach dem Speichern der Dokumente
+Beenden</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Undo the last change
 Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Die letzte Änderung rückgängig machen
+Rückgängig</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Redo the change undone last
 Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Die zuletzt rückgängig gemachte Änderung wiederherstellen
+Wiederherstellen</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Cut(&amp;T)	Ctrl+X</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ausschneiden	Ctrl+X</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cut the selected cells and put them on the Clipboard
 Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Die markierten Zellen ausschneiden und in die Zwischenablage legen
+Ausschneiden</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Copy(&amp;C)	Ctrl+C</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren	Ctrl+C</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Copy the selected cells to the Clipboard
 Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Die markierten Zellen in die Zwischenablage kopieren
+Kopieren</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Paste(&amp;P)	Ctrl+V</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einfügen	Ctrl+V</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Insert the Clipboard contents at the selected cell
 Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Inhalt der Zwischenablage an der markierten Zelle einfügen
+Einfügen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Delete(&amp;D)	Del</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen	Del</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Empty the selected cells
 Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Die markierten Zellen leeren
+Löschen</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Read From Radio(&amp;U)	Ctrl+R</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkgerät &amp;auslesen	Ctrl+R</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Read Data From interphone 
 Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten aus dem Funkgerät lesen
+Lesen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Write to Radio	Ctrl+W</source>
-        <translation type="unfinished"></translation>
+        <translation>In Funkgerät &amp;schreiben	Ctrl+W</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Write Data to interphone
 Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten in das Funkgerät schreiben
+Schreiben</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Write to &amp;several radios...</source>
-        <translation type="unfinished"></translation>
+        <translation>In &amp;mehrere Funkgeräte schreiben...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Write this document into many radios, at once or one after another
 Write to several radios</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Dokument in viele Funkgeräte schreiben, gleichzeitig oder nacheinander
+In mehrere Funkgeräte schreiben</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Compare with radio...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Funkgerät &amp;vergleichen...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Read the radio and list where it differs from the document; the document stays as it is
 Compare with radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Funkgerät auslesen und die Abweichungen vom Dokument auflisten; das Dokument bleibt unverändert
+Mit Funkgerät vergleichen</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Compare with &amp;file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit &amp;Datei vergleichen...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>List where a program file differs from the document
 Compare with file</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Abweichungen einer Programmdatei vom Dokument auflisten
+Mit Datei vergleichen</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;Edit Channel	Ctrl+G</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kanal bearbeiten	Ctrl+G</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Edit channel Data 
 Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanaldaten bearbeiten
+Bearbeiten</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>On Line Power Set(&amp;Y)	Ctrl+T</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Online-Leistungseinstellung	Ctrl+T</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+1"/>
         <source>Debug TX Power,Squelch Level,Low Power Alert on line</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendeleistung, Rauschsperren-Pegel und Unterspannungswarnung online einstellen</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>COM1(&amp;P)	Ctrl+C</source>
-        <translation type="unfinished"></translation>
+        <translation>COM&amp;1	Ctrl+C</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Choose Com1</source>
-        <translation type="unfinished"></translation>
+        <translation>COM1 wählen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>COM2(&amp;Q)	Ctrl+D</source>
-        <translation type="unfinished"></translation>
+        <translation>COM&amp;2	Ctrl+D</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Choose Com2</source>
-        <translation type="unfinished"></translation>
+        <translation>COM2 wählen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>COM3(&amp;S)	Ctrl+E</source>
-        <translation type="unfinished"></translation>
+        <translation>COM&amp;3	Ctrl+E</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Choose Com3</source>
-        <translation type="unfinished"></translation>
+        <translation>COM3 wählen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>COM4(&amp;T	Ctrl+F</source>
-        <translation type="unfinished"></translation>
+        <translation>COM&amp;4	Ctrl+F</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Choose Com4</source>
-        <translation type="unfinished"></translation>
+        <translation>COM4 wählen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Other ....</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Andere ...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Choose other Com Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere COM-Schnittstelle wählen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Verify after write</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach dem Schreiben &amp;prüfen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Read the radio back after a write and compare it with what was written
 Verify</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Funkgerät nach dem Schreiben zurücklesen und mit dem Geschriebenen vergleichen
+Prüfen</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Toolbar(&amp;T)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Symbolleiste</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Show or hide the toolbar
 Toggle ToolBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbolleiste ein- oder ausblenden
+Symbolleiste</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Status Bar(&amp;S)</source>
-        <translation type="unfinished"></translation>
+        <translation>Status&amp;leiste</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Show or hide the status bar
 Toggle StatusBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Statusleiste ein- oder ausblenden
+Statusleiste</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Language(&amp;L)</source>
-        <translation type="unfinished"></translation>
+        <translation>Spr<translation>&amp;Sprache</translation>amp;ache</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Choose the language of the window
 Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprache des Fensters wählen
+Sprache</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Help Content(&amp;H)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfeinhalt</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>About Me(&amp;A)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Display the version,copyright of this software 
  about</source>
-        <translation type="unfinished"></translation>
+        <translation>Version und Copyright dieser Software anzeigen
+Über</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Help List</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfeverzeichnis</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>List the catalog of help 
 Help List</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Verzeichnis der Hilfe anzeigen
+Hilfeverzeichnis</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Show the help about current task
 help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe zur aktuellen Aufgabe anzeigen
+Hilfe</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>What&apos;s This</source>
-        <translation type="unfinished"></translation>
+        <translation>Was ist das?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Show the context of help
 help</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontexthilfe anzeigen
+Hilfe</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>File(&amp;F)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Edit(&amp;E)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Program(&amp;P)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Programmieren</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Setup(&amp;S)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einstellungen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>View(&amp;V)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Help(&amp;H)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
 </context>
 </TS>

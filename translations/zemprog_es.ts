@@ -6,29 +6,31 @@
     <message>
         <location filename="../src/gui/app/about_dialog.cpp" line="+13"/>
         <source>About Zem Electronics Co., Ltd.</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Zem Electronics Co., Ltd.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Program icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Icono del programa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zem  Communication Software-1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Software de comunicación Zem 1.0</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Programs the 16-channel handheld radio over its serial cable.
 Copyright (C) Zem Electronics Co., Ltd.
 All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa la radio portátil de 16 canales a través de su cable serie.
+Copyright (C) Zem Electronics Co., Ltd.
+Todos los derechos reservados.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
@@ -36,74 +38,74 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/channels/channel_page.cpp" line="+25"/>
         <source>Please input Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca un número</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>%1 of channel %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 del canal %2</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Type Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste de tipo</translation>
     </message>
     <message>
         <location line="+10"/>
         <location line="+110"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <location line="-108"/>
         <source>Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Banda</translation>
     </message>
     <message>
         <location line="+40"/>
         <location line="+59"/>
         <source>Channel Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste de canales</translation>
     </message>
     <message>
         <location line="-33"/>
         <source>The 16 channels of the radio. Click a cell to edit it, or start typing: frequencies in MHz (for example 145.5), tones and choices from the lists. Enter moves on to the next cell.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los 16 canales de la radio. Haga clic en una celda para editarla o empiece a escribir: frecuencias en MHz (por ejemplo, 145.5), tonos y opciones de las listas. Intro pasa a la celda siguiente.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The radio type.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tipo de radio.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The frequency band of the radio; frequencies outside it are refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>La banda de frecuencias de la radio; se rechazan las frecuencias fuera de ella.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Fills the channel table with demonstration channels of the band.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rellena la tabla de canales con canales de demostración de la banda.</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Band</source>
-        <translation type="unfinished"></translation>
+        <translation>Banda</translation>
     </message>
     <message>
         <location line="+111"/>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Cortar</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <location line="+42"/>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar</translation>
     </message>
 </context>
 <context>
@@ -111,57 +113,57 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/pages/key_page.cpp" line="+29"/>
         <source>Long Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsación larga</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Short Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsación corta</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Long Press Duration(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración de la pulsación larga (s)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>   Top Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla superior</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Middle Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla central</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bottom Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla inferior</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Picture of the radio&apos;s programmable keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen de las teclas programables de la radio</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>A handheld radio seen from the front. Red leader lines point to its three programmable keys: the top key on its top, the middle key high on its left side and the bottom key below it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una radio portátil vista de frente. Unas líneas rojas señalan sus tres teclas programables: la tecla superior, en la parte de arriba; la tecla central, en la parte alta del lateral izquierdo, y la tecla inferior, debajo de esta.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The radio&apos;s three programmable keys: top, middle (upper side) and bottom (lower side).</source>
-        <translation type="unfinished"></translation>
+        <translation>Las tres teclas programables de la radio: superior, central (lateral, arriba) e inferior (lateral, abajo).</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Sets the three keys and the long-press duration back to the factory values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablece los valores de fábrica de las tres teclas y de la duración de la pulsación larga.</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Key assignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Asignación de teclas</translation>
     </message>
 </context>
 <context>
@@ -169,27 +171,27 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/doc/kivu_doc.cpp" line="+72"/>
         <source>a plan text</source>
-        <translation type="unfinished"></translation>
+        <translation>un plan en texto</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Could not read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The plan %1 was not opened:</source>
-        <translation type="unfinished"></translation>
+        <translation>No se abrió el plan %1:</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>(%1 more)</source>
-        <translation type="unfinished"></translation>
+        <translation>(%1 más)</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>The plan %1 was opened with these changes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Se abrió el plan %1 con estos cambios:</translation>
     </message>
 </context>
 <context>
@@ -197,7 +199,7 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/view/kivu_view.cpp" line="+76"/>
         <source>The three pages of the program: the channel table, the optional features and the key assignment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las tres páginas del programa: la tabla de canales, las funciones opcionales y la asignación de teclas.</translation>
     </message>
 </context>
 <context>
@@ -205,227 +207,227 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/pages/option_page.cpp" line="+49"/>
         <source>Whisper  Function Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar función susurro</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Vox Function Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar VOX</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Start Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar al inicio</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>End Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar al final</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>DTMF Side Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono local DTMF</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Energy Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobación de batería</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wired Clone Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de clonación por cable</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Scramble</source>
-        <translation type="unfinished"></translation>
+        <translation>Codificación de voz</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Alarm Function Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar función de alarma</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Compand Expand</source>
-        <translation type="unfinished"></translation>
+        <translation>Compansor</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save Energy</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahorro de batería</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Carrier: scanning stops on a channel while a carrier is received.</source>
-        <translation type="unfinished"></translation>
+        <translation>Portadora: la exploración se detiene en un canal mientras se recibe una portadora.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>How long scanning waits on a channel after the signal has gone, in seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo que la exploración espera en un canal después de que desaparece la señal, en segundos.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>How long scanning waits after you have transmitted, in seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo que la exploración espera después de transmitir, en segundos.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ends a transmission that lasts longer than this; Off for no limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Finaliza una transmisión que dure más que este tiempo; Off para no limitarla.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>What the radio says or sounds when a key is pressed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso de voz o pitido que emite la radio al pulsar una tecla.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>How strong a signal must be to open the loudspeaker.</source>
-        <translation type="unfinished"></translation>
+        <translation>Intensidad mínima de la señal para que se abra el altavoz.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Microphone gain for speaking quietly, when the whisper function is on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganancia del micrófono para hablar en voz baja, con la función susurro activada.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>How loud you must speak to start transmitting, when VOX is on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen de voz necesario para empezar a transmitir, con el VOX activado.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>How fast the PTT ID digits are sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad de envío de los dígitos del PTT ID.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The receiver sleeps between checks for a signal, to save the battery.</source>
-        <translation type="unfinished"></translation>
+        <translation>El receptor se desactiva entre las comprobaciones de señal para ahorrar batería.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The PTT ID code sent when transmission starts: up to 8 digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Código PTT ID que se envía al empezar la transmisión: hasta 8 dígitos.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The PTT ID code sent when transmission ends: up to 8 digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Código PTT ID que se envía al terminar la transmisión: hasta 8 dígitos.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sets every optional feature back to the factory values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablece los valores de fábrica de todas las funciones opcionales.</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Whisper  Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Función susurro</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Whisper  </source>
-        <translation type="unfinished"></translation>
+        <translation>Susurro</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>VOX</source>
-        <translation type="unfinished"></translation>
+        <translation>VOX</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Vox Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Función VOX</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>PTT ID</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT ID</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>Final</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>DTMF</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMF</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>DTMF Speed  Digit/sec</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad DTMF (dígitos/s)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>First Digit Time(ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración del primer dígito (ms)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>First Digit Delay Time(ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>Retardo del primer dígito (ms)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Scan information</source>
-        <translation type="unfinished"></translation>
+        <translation>Exploración</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Scan Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de exploración</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Receive recovery time (sec)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de reanudación tras recepción (s)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Transmission  recovery time (sec)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de reanudación tras transmisión (s)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Other Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Otras funciones</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Radiate Time Out Timer(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporizador de transmisión (TOT) (s)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Voice/Beep Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Voz/Pitido</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Squelch Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel de squelch</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Lock Detect</source>
-        <translation type="unfinished"></translation>
+        <translation>Detección de bloqueo</translation>
     </message>
     <message>
         <location line="+106"/>
         <source>Optional features</source>
-        <translation type="unfinished"></translation>
+        <translation>Funciones opcionales</translation>
     </message>
 </context>
 <context>
@@ -433,7 +435,7 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/service/password_dialog.cpp" line="+21"/>
         <source>Please input password</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca la contraseña</translation>
     </message>
 </context>
 <context>
@@ -441,37 +443,37 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/link/port_dialog.cpp" line="+25"/>
         <source>Please enter an integer between 1 and 99.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca un número entero entre 1 y 99.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source> Please Choose serial ports</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija el puerto serie</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Please input the serial ports number,For example1,2,3and so on,The maximum is 99,If you have no idea,Please see Ports(COM and LPT) in Device Manager of Control Panel in Windows XP/9X</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca el número del puerto serie, por ejemplo 1, 2, 3, etc. El máximo es 99. Si no lo conoce, consulte «Puertos (COM y LPT)» en el Administrador de dispositivos del Panel de control de Windows XP/9X.</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Serial ports of this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Puertos serie de este equipo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción</translation>
     </message>
 </context>
 <context>
@@ -479,57 +481,57 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/service/power_set_dialog.cpp" line="+20"/>
         <source>Default Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Valores predeterminados</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zem Electronics Co., Ltd. On Line Power Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem Electronics Co., Ltd. – Ajuste de potencia en línea</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The Frequency Range Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste del rango de frecuencias</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The Maximum Frequency  (MHZ)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia máxima (MHz)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>The Minimum Frequency (MHZ)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia mínima (MHz)</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Frequency Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Rango de frecuencias</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Low Power Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor de potencia baja</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>High Power Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor de potencia alta</translation>
     </message>
 </context>
 <context>
@@ -537,27 +539,27 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/link/progress_dialog.cpp" line="+15"/>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Progress:</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso:</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Ready ......</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo...</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -565,7 +567,7 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/channels/cell_delegates.cpp" line="+60"/>
         <source>%1, channel %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, canal %2</translation>
     </message>
 </context>
 <context>
@@ -573,7 +575,7 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/channels/channel_grid_model.cpp" line="+31"/>
         <source>channel %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>canal %1, %2</translation>
     </message>
 </context>
 <context>
@@ -581,7 +583,7 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/app/device_commands.cpp" line="+102"/>
         <source>Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio</translation>
     </message>
 </context>
 <context>
@@ -589,47 +591,47 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/workbench/compare_commands.cpp" line="+25"/>
         <source>No differences: both hold the same data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin diferencias: ambos contienen los mismos datos.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Compare with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar con %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Where</source>
-        <translation type="unfinished"></translation>
+        <translation>Ubicación</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Document</source>
-        <translation type="unfinished"></translation>
+        <translation>Documento</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Diferencias</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 difference(s) between the document and %2:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 diferencia(s) entre el documento y %2:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>No differences on the pages: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin diferencias en las páginas: %1.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
 </context>
 <context>
@@ -637,32 +639,32 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/workbench/csv_commands.cpp" line="+23"/>
         <source>The channel list was not imported; nothing has changed. These values were refused:</source>
-        <translation type="unfinished"></translation>
+        <translation>No se importó la lista de canales; no ha cambiado nada. Se rechazaron estos valores:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>These values were refused. Import the other rows of the channel list and leave these rows out?</source>
-        <translation type="unfinished"></translation>
+        <translation>Se rechazaron estos valores. ¿Importar las demás filas de la lista de canales y omitir estas?</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The channel list was imported. This radio does not store:</source>
-        <translation type="unfinished"></translation>
+        <translation>Se importó la lista de canales. Esta radio no almacena:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Could not read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Could not write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir %1</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>a channel list</source>
-        <translation type="unfinished"></translation>
+        <translation>una lista de canales</translation>
     </message>
 </context>
 <context>
@@ -672,7 +674,9 @@ All rights reserved.</source>
         <source>The read is complete, but it could not be kept in the radio history.
 Folder: %1
 Reason: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La lectura ha finalizado, pero no se pudo guardar en el historial de radios.
+Carpeta: %1
+Motivo: %2</translation>
     </message>
 </context>
 <context>
@@ -680,32 +684,32 @@ Reason: %2</source>
     <message>
         <location filename="../src/gui/app/document_files.cpp" line="+24"/>
         <source>Programing Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos de programación</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Opened %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Se abrió %1</translation>
     </message>
     <message>
         <location line="+123"/>
         <source>The file %1 was changed by another program since you opened it. Overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa ha modificado el archivo %1 desde que se abrió. ¿Sobrescribirlo?</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Saved %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Se guardó %1</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>The file %1 was changed by another program. Reload it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa ha modificado el archivo %1. ¿Volver a cargarlo?</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>&amp;%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;%1 %2</translation>
     </message>
 </context>
 <context>
@@ -714,7 +718,8 @@ Reason: %2</source>
         <location filename="../src/gui/app/exchange_guard.cpp" line="+14"/>
         <source>A radio is still being read or written.
 Stop every radio at its next block and quit the program?</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía se está leyendo o escribiendo una radio.
+¿Detener cada radio en su siguiente bloque y salir del programa?</translation>
     </message>
 </context>
 <context>
@@ -722,232 +727,233 @@ Stop every radio at its next block and quit the program?</source>
     <message>
         <location filename="../src/gui/fleet/fleet_dialog.cpp" line="+45"/>
         <source> (%1 failed)</source>
-        <translation type="unfinished"></translation>
+        <translation> (errores: %1)</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>; backup: %1; to put it back: put it on the cable again and write the backup to it (Open, then Write)</source>
-        <translation type="unfinished"></translation>
+        <translation>; copia de seguridad: %1; para restaurarla: vuelva a conectar la radio al cable y escriba en ella la copia de seguridad (Abrir y luego Escribir)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>; backup: %1; to put it back: Restore from backups</source>
-        <translation type="unfinished"></translation>
+        <translation>; copia de seguridad: %1; para restaurarla: Restaurar desde copias de seguridad</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>The radios are still being written.
 Stop every radio at its next block and close this window?</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía se están escribiendo las radios.
+¿Detener cada radio en su siguiente bloque y cerrar esta ventana?</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Write to Several Radios</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir en varias radios</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+3"/>
         <source>Ports</source>
-        <translation type="unfinished"></translation>
+        <translation>Puertos</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Port numbers or device paths</source>
-        <translation type="unfinished"></translation>
+        <translation>Números de puerto o rutas de dispositivo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Agregar</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>For every radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Para cada radio</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Verify</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificar</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Read each radio back and compare it with the plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a leer cada radio y compararla con el plan</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Backup into</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia de seguridad en</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>First read each radio into a program file of its own in this folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer antes cada radio en un archivo de programa propio en esta carpeta</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Examinar...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Repeat: one cable, many radios</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetir: un cable, muchas radios</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>After each radio, wait until it is taken off and program the next one put on, until Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Tras cada radio, esperar a que se desconecte y programar la siguiente que se conecte, hasta pulsar Detener</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Radios</source>
-        <translation type="unfinished"></translation>
+        <translation>Radios</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Cantidad</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Save report...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar informe...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Restore from backups</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar desde copias de seguridad</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Write each failed radio&apos;s own backup back into it</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir en cada radio con error su propia copia de seguridad</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <location line="+35"/>
         <source>1 port added: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 puerto agregado: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 ports added: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 puertos agregados: %2</translation>
     </message>
     <message>
         <location line="+60"/>
         <source>Tick the ports of the radios to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque los puertos de las radios que desea escribir.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Choose the folder for the backups.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija la carpeta para las copias de seguridad.</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>the backups</source>
-        <translation type="unfinished"></translation>
+        <translation>las copias de seguridad</translation>
     </message>
     <message>
         <location line="+74"/>
         <source>Restore: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Restauración: %1</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>The report &quot;%1&quot; exists already. Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>El informe &quot;%1&quot; ya existe. ¿Reemplazarlo?</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>put it on the cable again and write the backup to it</source>
-        <translation type="unfinished"></translation>
+        <translation>vuelva a conectar la radio al cable y escriba en ella la copia de seguridad</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;Restore from backups&quot; in the window, or zemtool fleet restore %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;Restaurar desde copias de seguridad&quot; en la ventana, o zemtool fleet restore %1</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Save report</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar informe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>CSV file (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo CSV (*.csv)</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>The report goes to %1 when the run ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>El informe se guardará en %1 cuando termine la ejecución.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Backup folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta de copias de seguridad</translation>
     </message>
 </context>
 <context>
     <name>zem::gui::HelpWindow</name>
     <message>
-        <location filename="../src/gui/app/help_window.cpp" line="+15"/>
+        <location filename="../src/gui/app/help_window.cpp" line="+33"/>
         <source>Zem Programming Software Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda del software de programación Zem</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenido</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Help page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página de ayuda</translation>
     </message>
 </context>
 <context>
@@ -955,37 +961,37 @@ Stop every radio at its next block and close this window?</source>
     <message>
         <location filename="../src/gui/app/main_window.cpp" line="+46"/>
         <source>Zem Electronics Co., Ltd. Programing Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem Electronics Co., Ltd. – Software de programación</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please press F1 for Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse F1 para obtener ayuda</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Choose a Object for help</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija un objeto para obtener ayuda</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The language changes when the program starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>El idioma cambiará cuando se vuelva a iniciar el programa.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please directly double click inside the table</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga doble clic directamente dentro de la tabla</translation>
     </message>
     <message>
         <location line="+179"/>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Estándar</translation>
     </message>
 </context>
 <context>
@@ -994,17 +1000,17 @@ Stop every radio at its next block and close this window?</source>
         <location filename="../src/gui/service/power_set_command.cpp" line="+113"/>
         <location line="+38"/>
         <source>On Line Power Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste de potencia en línea</translation>
     </message>
     <message>
         <location line="-21"/>
         <source>Read the power values from the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer los valores de potencia de la radio</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Written</source>
-        <translation type="unfinished"></translation>
+        <translation>Escrito</translation>
     </message>
 </context>
 <context>
@@ -1012,52 +1018,52 @@ Stop every radio at its next block and close this window?</source>
     <message>
         <location filename="../src/gui/commands/user_dialogs.cpp" line="+15"/>
         <source>Program file(*.Zem)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de programa (*.Zem)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Plan as text (*.yaml)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan en texto (*.yaml)</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Program file or plan (*.Zem *.zem *.yaml *.yml);;Program file(*.Zem *.zem);;</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de programa o plan (*.Zem *.zem *.yaml *.yml);;Archivo de programa (*.Zem *.zem);;</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Channel list (%1);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de canales (%1);;Todos los archivos (*)</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Import channel list</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar lista de canales</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar CSV</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Export channel list</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar lista de canales</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Save the changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardar los cambios en %1?</translation>
     </message>
 </context>
 <context>
@@ -1065,7 +1071,7 @@ Stop every radio at its next block and close this window?</source>
     <message>
         <location filename="../src/gui/workbench/radio_history.cpp" line="+91"/>
         <source>it is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una carpeta</translation>
     </message>
 </context>
 <context>
@@ -1073,92 +1079,92 @@ Stop every radio at its next block and close this window?</source>
     <message>
         <location line="+64"/>
         <source>Radio history</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de radios</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Radios read</source>
-        <translation type="unfinished"></translation>
+        <translation>Radios leídas</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Band</source>
-        <translation type="unfinished"></translation>
+        <translation>Banda</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>First channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Primer canal</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Taken by</source>
-        <translation type="unfinished"></translation>
+        <translation>Origen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>&amp;Note...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nota...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eliminar</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Could not save the note.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la nota.</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparación</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lectura</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Every complete read from a radio, newest first (the newest %1 are kept).</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las lecturas completas de una radio, de la más reciente a la más antigua (se conservan las %1 más recientes).</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>No radio has been read yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no se ha leído ninguna radio.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Delete the read of %1 %2 from the radio history?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar del historial de radios la lectura del %1 a las %2?</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Could not delete the read of %1 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo eliminar la lectura del %1 a las %2.</translation>
     </message>
 </context>
 <context>
@@ -1166,23 +1172,23 @@ Stop every radio at its next block and close this window?</source>
     <message>
         <location filename="../src/gui/pages/radio_page.cpp" line="+11"/>
         <source>Please click the CommBox to choose value</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic en la lista desplegable para elegir un valor</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please Click the cell to edit or input data</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic en la celda para editar o introducir datos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>For help，please press F1</source>
-        <translation type="unfinished"></translation>
+        <translation>Para obtener ayuda, pulse F1</translation>
     </message>
     <message>
         <location line="+10"/>
         <location line="+4"/>
         <source>Default Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Valores predeterminados</translation>
     </message>
 </context>
 <context>
@@ -1190,7 +1196,7 @@ Stop every radio at its next block and close this window?</source>
     <message>
         <location filename="../src/gui/common/refusal_list_dialog.cpp" line="+43"/>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
 </context>
 <context>
@@ -1198,52 +1204,52 @@ Stop every radio at its next block and close this window?</source>
     <message>
         <location filename="../src/gui/link/transfer_controller.cpp" line="+29"/>
         <source>the check was stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>se detuvo la comprobación</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Verifying Written Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificación de los datos escritos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Reading the radio back to compare...</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo de nuevo la radio para comparar...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Verify</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificar</translation>
     </message>
     <message>
         <location line="+95"/>
         <source>Verifying written data</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificando los datos escritos</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>Read from radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Lectura de la radio</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Read from the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Leído de la radio</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Written to the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Escrito en la radio</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Written to the radio and verified</source>
-        <translation type="unfinished"></translation>
+        <translation>Escrito en la radio y verificado</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Written to the radio, but not checked: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Escrito en la radio, pero sin comprobar: %1</translation>
     </message>
 </context>
 <context>
@@ -1251,22 +1257,22 @@ Stop every radio at its next block and close this window?</source>
     <message>
         <location filename="../src/gui/app/undo_router.cpp" line="+18"/>
         <source>Undo: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer: %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Redo: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer: %1</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer</translation>
     </message>
 </context>
 <context>
@@ -1274,117 +1280,127 @@ Stop every radio at its next block and close this window?</source>
     <message>
         <location filename="../src/gui/app/window_commands.cpp" line="+44"/>
         <source>New(&amp;N)	Ctrl+N</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuevo	Ctrl+N</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Create a new document
 New</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear un documento nuevo
+Nuevo</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Open(&amp;O)...	Ctrl+O</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir...	Ctrl+O</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Open an existing document
 Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir un documento existente
+Abrir</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Save(&amp;S)	Ctrl+S</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar	Ctrl+S</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save the active document
 Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el documento activo
+Guardar</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Save as(&amp;A)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar &amp;como...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save the active document with a new name
 Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el documento activo con otro nombre
+Guardar como</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Import channel list...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar lista de canales...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Replace the channels by those of a channel list: this program&apos;s CSV or the memory list of other programming tools
 Import channel list</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemplazar los canales por los de una lista de canales: el CSV de este programa o la lista de memorias de otras herramientas de programación
+Importar lista de canales</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Export channel list...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar lista de canales...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save the channels as this program&apos;s CSV or as the memory list of other programming tools
 Export channel list</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar los canales como CSV de este programa o como lista de memorias de otras herramientas de programación
+Exportar lista de canales</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Radio history...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historial de radios...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Open one of the radios read before
 Radio history</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir una de las radios leídas anteriormente
+Historial de radios</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Print(&amp;P)...	Ctrl+P</source>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;primir...	Ctrl+P</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Print the active document
 Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir el documento activo
+Imprimir</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Print Preview(&amp;V)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vista previa de impresión</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Display full pages
 Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar páginas completas
+Vista previa de impresión</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Print Setup(&amp;S)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Con&amp;figurar impresión...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Change the printer and printing options
 Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar la impresora y las opciones de impresión
+Configurar impresión</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Recent File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos recientes</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1392,324 +1408,345 @@ Print Setup</source>
         <location line="+4"/>
         <location line="+4"/>
         <source>Open this file</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir este archivo</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Exit(&amp;X)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Quit the application; prompts to save documents
 Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir de la aplicación; ofrece guardar los documentos
+Salir</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Undo the last change
 Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer el último cambio
+Deshacer</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Redo the change undone last
 Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer el último cambio deshecho
+Rehacer</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Cut(&amp;T)	Ctrl+X</source>
-        <translation type="unfinished"></translation>
+        <translation>Cor&amp;tar	Ctrl+X</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cut the selected cells and put them on the Clipboard
 Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Cortar las celdas seleccionadas y ponerlas en el Portapapeles
+Cortar</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Copy(&amp;C)	Ctrl+C</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar	Ctrl+C</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Copy the selected cells to the Clipboard
 Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar las celdas seleccionadas al Portapapeles
+Copiar</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Paste(&amp;P)	Ctrl+V</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pegar	Ctrl+V</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Insert the Clipboard contents at the selected cell
 Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar el contenido del Portapapeles en la celda seleccionada
+Pegar</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Delete(&amp;D)	Del</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eliminar	Del</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Empty the selected cells
 Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaciar las celdas seleccionadas
+Eliminar</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Read From Radio(&amp;U)	Ctrl+R</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Leer de la radio	Ctrl+R</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Read Data From interphone 
 Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer los datos de la radio
+Leer</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Write to Radio	Ctrl+W</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Escribir en la radio	Ctrl+W</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Write Data to interphone
 Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir los datos en la radio
+Escribir</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Write to &amp;several radios...</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir en &amp;varias radios...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Write this document into many radios, at once or one after another
 Write to several radios</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir este documento en muchas radios, a la vez o una tras otra
+Escribir en varias radios</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Compare with radio...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Comparar con la radio...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Read the radio and list where it differs from the document; the document stays as it is
 Compare with radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer la radio y mostrar en qué difiere del documento; el documento no se modifica
+Comparar con la radio</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Compare with &amp;file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar con &amp;archivo...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>List where a program file differs from the document
 Compare with file</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar en qué difiere un archivo de programa del documento
+Comparar con archivo</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;Edit Channel	Ctrl+G</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;ditar canal	Ctrl+G</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Edit channel Data 
 Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar los datos del canal
+Editar</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>On Line Power Set(&amp;Y)	Ctrl+T</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste de &amp;potencia en línea	Ctrl+T</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+1"/>
         <source>Debug TX Power,Squelch Level,Low Power Alert on line</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar en línea la potencia de TX, el nivel de squelch y el aviso de batería baja</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>COM1(&amp;P)	Ctrl+C</source>
-        <translation type="unfinished"></translation>
+        <translation>COM&amp;1	Ctrl+C</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Choose Com1</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir COM1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>COM2(&amp;Q)	Ctrl+D</source>
-        <translation type="unfinished"></translation>
+        <translation>COM&amp;2	Ctrl+D</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Choose Com2</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir COM2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>COM3(&amp;S)	Ctrl+E</source>
-        <translation type="unfinished"></translation>
+        <translation>COM&amp;3	Ctrl+E</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Choose Com3</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir COM3</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>COM4(&amp;T	Ctrl+F</source>
-        <translation type="unfinished"></translation>
+        <translation>COM&amp;4	Ctrl+F</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Choose Com4</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir COM4</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Other ....</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Otro...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Choose other Com Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir otro puerto COM</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Verify after write</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verificar tras escribir</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Read the radio back after a write and compare it with what was written
 Verify</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a leer la radio después de escribir y compararla con lo escrito
+Verificar</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Toolbar(&amp;T)</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de &amp;herramientas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Show or hide the toolbar
 Toggle ToolBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar u ocultar la barra de herramientas
+Barra de herramientas</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Status Bar(&amp;S)</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de &amp;estado</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Show or hide the status bar
 Toggle StatusBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar u ocultar la barra de estado
+Barra de estado</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Language(&amp;L)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Idioma</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Choose the language of the window
 Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir el idioma de la ventana
+Idioma</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Help Content(&amp;H)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contenido de la ayuda</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>About Me(&amp;A)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Display the version,copyright of this software 
  about</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la versión y el copyright de este software
+Acerca de</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Help List</source>
-        <translation type="unfinished"></translation>
+        <translation>Índice de la ayuda</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>List the catalog of help 
 Help List</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar el índice de la ayuda
+Índice de la ayuda</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Show the help about current task
 help</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la ayuda sobre la tarea actual
+Ayuda</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>What&apos;s This</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Qué es esto?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Show the context of help
 help</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la ayuda contextual
+Ayuda</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>File(&amp;F)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Edit(&amp;E)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edición</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Program(&amp;P)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Programa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Setup(&amp;S)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Configuración</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>View(&amp;V)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Help(&amp;H)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
 </context>
 </TS>

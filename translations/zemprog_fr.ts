@@ -6,29 +6,31 @@
     <message>
         <location filename="../src/gui/app/about_dialog.cpp" line="+13"/>
         <source>About Zem Electronics Co., Ltd.</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Zem Electronics Co., Ltd.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Program icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Icône du programme</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zem  Communication Software-1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Logiciel de communication Zem 1.0</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Programs the 16-channel handheld radio over its serial cable.
 Copyright (C) Zem Electronics Co., Ltd.
 All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Programme la radio portative 16 canaux par son câble série.
+Copyright (C) Zem Electronics Co., Ltd.
+Tous droits réservés.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -36,74 +38,74 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/channels/channel_page.cpp" line="+25"/>
         <source>Please input Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir un nombre</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>%1 of channel %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 du canal %2</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Type Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage du type</translation>
     </message>
     <message>
         <location line="+10"/>
         <location line="+110"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <location line="-108"/>
         <source>Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Bande</translation>
     </message>
     <message>
         <location line="+40"/>
         <location line="+59"/>
         <source>Channel Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage des canaux</translation>
     </message>
     <message>
         <location line="-33"/>
         <source>The 16 channels of the radio. Click a cell to edit it, or start typing: frequencies in MHz (for example 145.5), tones and choices from the lists. Enter moves on to the next cell.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les 16 canaux de la radio. Cliquez sur une cellule pour la modifier, ou commencez à taper&#xa0;: fréquences en MHz (par exemple 145.5), tonalités et choix dans les listes. Entrée passe à la cellule suivante.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The radio type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le type de radio.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The frequency band of the radio; frequencies outside it are refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>La bande de fréquences de la radio&#xa0;; les fréquences hors de cette bande sont refusées.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Fills the channel table with demonstration channels of the band.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplit le tableau des canaux avec des canaux de démonstration de la bande.</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Band</source>
-        <translation type="unfinished"></translation>
+        <translation>Bande</translation>
     </message>
     <message>
         <location line="+111"/>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Couper</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <location line="+42"/>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller</translation>
     </message>
 </context>
 <context>
@@ -111,57 +113,57 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/pages/key_page.cpp" line="+29"/>
         <source>Long Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Appui long</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Short Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Appui court</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Long Press Duration(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée de l&apos;appui long (s)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>   Top Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Touche supérieure</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Middle Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Touche centrale</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bottom Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Touche inférieure</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Picture of the radio&apos;s programmable keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Image des touches programmables de la radio</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>A handheld radio seen from the front. Red leader lines point to its three programmable keys: the top key on its top, the middle key high on its left side and the bottom key below it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une radio portative vue de face. Des traits rouges désignent ses trois touches programmables&#xa0;: la touche supérieure sur le dessus, la touche centrale en haut du flanc gauche et la touche inférieure juste en dessous.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The radio&apos;s three programmable keys: top, middle (upper side) and bottom (lower side).</source>
-        <translation type="unfinished"></translation>
+        <translation>Les trois touches programmables de la radio&#xa0;: supérieure, centrale (flanc, en haut) et inférieure (flanc, en bas).</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Sets the three keys and the long-press duration back to the factory values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablit les valeurs d&apos;usine des trois touches et de la durée de l&apos;appui long.</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Key assignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Affectation des touches</translation>
     </message>
 </context>
 <context>
@@ -169,27 +171,27 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/doc/kivu_doc.cpp" line="+72"/>
         <source>a plan text</source>
-        <translation type="unfinished"></translation>
+        <translation>un plan au format texte</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Could not read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The plan %1 was not opened:</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plan %1 n&apos;a pas été ouvert&#xa0;:</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>(%1 more)</source>
-        <translation type="unfinished"></translation>
+        <translation>(%1 de plus)</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>The plan %1 was opened with these changes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plan %1 a été ouvert avec ces modifications&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -197,7 +199,7 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/view/kivu_view.cpp" line="+76"/>
         <source>The three pages of the program: the channel table, the optional features and the key assignment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les trois pages du programme&#xa0;: le tableau des canaux, les fonctions optionnelles et l&apos;affectation des touches.</translation>
     </message>
 </context>
 <context>
@@ -205,227 +207,227 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/pages/option_page.cpp" line="+49"/>
         <source>Whisper  Function Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer la fonction chuchotement</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Vox Function Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer le VOX</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Start Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer au début</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>End Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer à la fin</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>DTMF Side Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonalité locale DTMF</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Energy Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôle de batterie</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wired Clone Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode clonage par câble</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Scramble</source>
-        <translation type="unfinished"></translation>
+        <translation>Brouilleur (scrambler)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Alarm Function Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer la fonction alarme</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Compand Expand</source>
-        <translation type="unfinished"></translation>
+        <translation>Compandeur</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save Energy</source>
-        <translation type="unfinished"></translation>
+        <translation>Économie de batterie</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Carrier: scanning stops on a channel while a carrier is received.</source>
-        <translation type="unfinished"></translation>
+        <translation>Porteuse&#xa0;: le balayage s&apos;arrête sur un canal tant qu&apos;une porteuse est reçue.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>How long scanning waits on a channel after the signal has gone, in seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée pendant laquelle le balayage attend sur un canal après la disparition du signal, en secondes.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>How long scanning waits after you have transmitted, in seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée pendant laquelle le balayage attend après une émission, en secondes.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ends a transmission that lasts longer than this; Off for no limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Interrompt une émission qui dure plus longtemps&#xa0;; Off pour aucune limite.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>What the radio says or sounds when a key is pressed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Annonce vocale ou bip émis par la radio à l&apos;appui sur une touche.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>How strong a signal must be to open the loudspeaker.</source>
-        <translation type="unfinished"></translation>
+        <translation>Intensité minimale du signal pour ouvrir le haut-parleur.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Microphone gain for speaking quietly, when the whisper function is on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gain du microphone pour parler à voix basse, lorsque la fonction chuchotement est activée.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>How loud you must speak to start transmitting, when VOX is on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau de voix nécessaire pour déclencher l&apos;émission, lorsque le VOX est activé.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>How fast the PTT ID digits are sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse d&apos;envoi des chiffres du PTT ID.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The receiver sleeps between checks for a signal, to save the battery.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le récepteur se met en veille entre deux recherches de signal, pour économiser la batterie.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The PTT ID code sent when transmission starts: up to 8 digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Code PTT ID envoyé au début de l&apos;émission&#xa0;: 8 chiffres au maximum.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The PTT ID code sent when transmission ends: up to 8 digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Code PTT ID envoyé à la fin de l&apos;émission&#xa0;: 8 chiffres au maximum.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sets every optional feature back to the factory values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablit les valeurs d&apos;usine de toutes les fonctions optionnelles.</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Whisper  Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonction chuchotement</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Whisper  </source>
-        <translation type="unfinished"></translation>
+        <translation>Chuchotement</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>VOX</source>
-        <translation type="unfinished"></translation>
+        <translation>VOX</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Vox Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonction VOX</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>PTT ID</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT ID</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Début</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>DTMF</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMF</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>DTMF Speed  Digit/sec</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse DTMF (chiffres/s)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>First Digit Time(ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée du premier chiffre (ms)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>First Digit Delay Time(ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai avant le premier chiffre (ms)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Scan information</source>
-        <translation type="unfinished"></translation>
+        <translation>Balayage</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Scan Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode de balayage</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Receive recovery time (sec)</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps de reprise après réception (s)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Transmission  recovery time (sec)</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps de reprise après émission (s)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Other Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres fonctions</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Radiate Time Out Timer(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporisation d&apos;émission (TOT) (s)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Voice/Beep Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Voix/Bip</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Squelch Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau de squelch</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Lock Detect</source>
-        <translation type="unfinished"></translation>
+        <translation>Détection de verrouillage</translation>
     </message>
     <message>
         <location line="+106"/>
         <source>Optional features</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonctions optionnelles</translation>
     </message>
 </context>
 <context>
@@ -433,7 +435,7 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/service/password_dialog.cpp" line="+21"/>
         <source>Please input password</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir le mot de passe</translation>
     </message>
 </context>
 <context>
@@ -441,37 +443,37 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/link/port_dialog.cpp" line="+25"/>
         <source>Please enter an integer between 1 and 99.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir un nombre entier entre 1 et 99.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source> Please Choose serial ports</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le port série</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Please input the serial ports number,For example1,2,3and so on,The maximum is 99,If you have no idea,Please see Ports(COM and LPT) in Device Manager of Control Panel in Windows XP/9X</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le numéro du port série, par exemple 1, 2, 3, etc. Le maximum est 99. En cas de doute, consultez «&#xa0;Ports (COM et LPT)&#xa0;» dans le Gestionnaire de périphériques du Panneau de configuration de Windows XP/9X.</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Serial ports of this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ports série de cet ordinateur</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Périphérique</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
 </context>
 <context>
@@ -479,57 +481,57 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/service/power_set_dialog.cpp" line="+20"/>
         <source>Default Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeurs par défaut</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zem Electronics Co., Ltd. On Line Power Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem Electronics Co., Ltd. – Réglage de puissance en ligne</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The Frequency Range Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage de la plage de fréquences</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The Maximum Frequency  (MHZ)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence maximale (MHz)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>The Minimum Frequency (MHZ)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence minimale (MHz)</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Frequency Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Plage de fréquences</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Low Power Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur de puissance basse</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>High Power Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur de puissance haute</translation>
     </message>
 </context>
 <context>
@@ -537,27 +539,27 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/link/progress_dialog.cpp" line="+15"/>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Progress:</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression&#xa0;:</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Ready ......</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêt...</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -565,7 +567,7 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/channels/cell_delegates.cpp" line="+60"/>
         <source>%1, channel %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, canal %2</translation>
     </message>
 </context>
 <context>
@@ -573,7 +575,7 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/channels/channel_grid_model.cpp" line="+31"/>
         <source>channel %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>canal %1, %2</translation>
     </message>
 </context>
 <context>
@@ -581,7 +583,7 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/app/device_commands.cpp" line="+102"/>
         <source>Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio</translation>
     </message>
 </context>
 <context>
@@ -589,47 +591,47 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/workbench/compare_commands.cpp" line="+25"/>
         <source>No differences: both hold the same data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune différence&#xa0;: les deux contiennent les mêmes données.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Compare with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer avec %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Where</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplacement</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Document</source>
-        <translation type="unfinished"></translation>
+        <translation>Document</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Différences</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 difference(s) between the document and %2:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 différence(s) entre le document et %2&#xa0;:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>No differences on the pages: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune différence sur les pages&#xa0;: %1.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
 </context>
 <context>
@@ -637,32 +639,32 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/workbench/csv_commands.cpp" line="+23"/>
         <source>The channel list was not imported; nothing has changed. These values were refused:</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste de canaux n&apos;a pas été importée&#xa0;; rien n&apos;a été modifié. Ces valeurs ont été refusées&#xa0;:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>These values were refused. Import the other rows of the channel list and leave these rows out?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces valeurs ont été refusées. Importer les autres lignes de la liste de canaux en laissant de côté ces lignes&#xa0;?</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The channel list was imported. This radio does not store:</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste de canaux a été importée. Cette radio ne mémorise pas&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Could not read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Could not write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire %1</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>a channel list</source>
-        <translation type="unfinished"></translation>
+        <translation>une liste de canaux</translation>
     </message>
 </context>
 <context>
@@ -672,7 +674,9 @@ All rights reserved.</source>
         <source>The read is complete, but it could not be kept in the radio history.
 Folder: %1
 Reason: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La lecture est terminée, mais elle n&apos;a pas pu être conservée dans l&apos;historique des radios.
+Dossier&#xa0;: %1
+Motif&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -680,32 +684,32 @@ Reason: %2</source>
     <message>
         <location filename="../src/gui/app/document_files.cpp" line="+24"/>
         <source>Programing Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Données de programmation</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Opened %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ouvert</translation>
     </message>
     <message>
         <location line="+123"/>
         <source>The file %1 was changed by another program since you opened it. Overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 a été modifié par un autre programme depuis son ouverture. L&apos;écraser&#xa0;?</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Saved %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enregistré</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>The file %1 was changed by another program. Reload it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 a été modifié par un autre programme. Le recharger&#xa0;?</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>&amp;%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;%1 %2</translation>
     </message>
 </context>
 <context>
@@ -714,7 +718,8 @@ Reason: %2</source>
         <location filename="../src/gui/app/exchange_guard.cpp" line="+14"/>
         <source>A radio is still being read or written.
 Stop every radio at its next block and quit the program?</source>
-        <translation type="unfinished"></translation>
+        <translation>Une radio est encore en cours de lecture ou d&apos;écriture.
+Arrêter chaque radio à son prochain bloc et quitter le programme&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -722,232 +727,233 @@ Stop every radio at its next block and quit the program?</source>
     <message>
         <location filename="../src/gui/fleet/fleet_dialog.cpp" line="+45"/>
         <source> (%1 failed)</source>
-        <translation type="unfinished"></translation>
+        <translation> (échecs&#xa0;: %1)</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>; backup: %1; to put it back: put it on the cable again and write the backup to it (Open, then Write)</source>
-        <translation type="unfinished"></translation>
+        <translation>&#xa0;; sauvegarde&#xa0;: %1&#xa0;; pour la restaurer&#xa0;: remettez la radio sur le câble et écrivez-y la sauvegarde (Ouvrir, puis Écrire)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>; backup: %1; to put it back: Restore from backups</source>
-        <translation type="unfinished"></translation>
+        <translation>&#xa0;; sauvegarde&#xa0;: %1&#xa0;; pour la restaurer&#xa0;: Restaurer depuis les sauvegardes</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>The radios are still being written.
 Stop every radio at its next block and close this window?</source>
-        <translation type="unfinished"></translation>
+        <translation>Les radios sont encore en cours d&apos;écriture.
+Arrêter chaque radio à son prochain bloc et fermer cette fenêtre&#xa0;?</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Write to Several Radios</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire dans plusieurs radios</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+3"/>
         <source>Ports</source>
-        <translation type="unfinished"></translation>
+        <translation>Ports</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Port numbers or device paths</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéros de port ou chemins de périphérique</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>For every radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour chaque radio</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Verify</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Read each radio back and compare it with the plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Relire chaque radio et la comparer avec le plan</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Backup into</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarder dans</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>First read each radio into a program file of its own in this folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire d&apos;abord chaque radio dans son propre fichier de programme, dans ce dossier</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Repeat: one cable, many radios</source>
-        <translation type="unfinished"></translation>
+        <translation>Répéter&#xa0;: un câble, plusieurs radios</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>After each radio, wait until it is taken off and program the next one put on, until Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Après chaque radio, attendre qu&apos;elle soit retirée et programmer la suivante branchée, jusqu&apos;à Arrêter</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Radios</source>
-        <translation type="unfinished"></translation>
+        <translation>Radios</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Message</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Save report...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le rapport...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Restore from backups</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer depuis les sauvegardes</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Write each failed radio&apos;s own backup back into it</source>
-        <translation type="unfinished"></translation>
+        <translation>Réécrire dans chaque radio en échec sa propre sauvegarde</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <location line="+35"/>
         <source>1 port added: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 port ajouté&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 ports added: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ports ajoutés&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+60"/>
         <source>Tick the ports of the radios to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cochez les ports des radios à écrire.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Choose the folder for the backups.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le dossier des sauvegardes.</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>the backups</source>
-        <translation type="unfinished"></translation>
+        <translation>les sauvegardes</translation>
     </message>
     <message>
         <location line="+74"/>
         <source>Restore: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Restauration&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>The report &quot;%1&quot; exists already. Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rapport «&#xa0;%1&#xa0;» existe déjà. Le remplacer&#xa0;?</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>put it on the cable again and write the backup to it</source>
-        <translation type="unfinished"></translation>
+        <translation>remettez la radio sur le câble et écrivez-y la sauvegarde</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;Restore from backups&quot; in the window, or zemtool fleet restore %1</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;Restaurer depuis les sauvegardes&#xa0;» dans la fenêtre, ou zemtool fleet restore %1</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Save report</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le rapport</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>CSV file (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier CSV (*.csv)</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>The report goes to %1 when the run ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rapport sera enregistré dans %1 à la fin de l&apos;exécution.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Backup folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier de sauvegarde</translation>
     </message>
 </context>
 <context>
     <name>zem::gui::HelpWindow</name>
     <message>
-        <location filename="../src/gui/app/help_window.cpp" line="+15"/>
+        <location filename="../src/gui/app/help_window.cpp" line="+33"/>
         <source>Zem Programming Software Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide du logiciel de programmation Zem</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommaire</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Précédent</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Help page</source>
-        <translation type="unfinished"></translation>
+        <translation>Page d&apos;aide</translation>
     </message>
 </context>
 <context>
@@ -955,37 +961,37 @@ Stop every radio at its next block and close this window?</source>
     <message>
         <location filename="../src/gui/app/main_window.cpp" line="+46"/>
         <source>Zem Electronics Co., Ltd. Programing Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem Electronics Co., Ltd. – Logiciel de programmation</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please press F1 for Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyez sur F1 pour obtenir de l&apos;aide</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Choose a Object for help</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un objet pour obtenir de l&apos;aide</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Système</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The language changes when the program starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La langue changera au prochain démarrage du programme.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please directly double click inside the table</source>
-        <translation type="unfinished"></translation>
+        <translation>Double-cliquez directement dans le tableau</translation>
     </message>
     <message>
         <location line="+179"/>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
 </context>
 <context>
@@ -994,17 +1000,17 @@ Stop every radio at its next block and close this window?</source>
         <location filename="../src/gui/service/power_set_command.cpp" line="+113"/>
         <location line="+38"/>
         <source>On Line Power Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage de puissance en ligne</translation>
     </message>
     <message>
         <location line="-21"/>
         <source>Read the power values from the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire les valeurs de puissance de la radio</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Written</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit</translation>
     </message>
 </context>
 <context>
@@ -1012,52 +1018,52 @@ Stop every radio at its next block and close this window?</source>
     <message>
         <location filename="../src/gui/commands/user_dialogs.cpp" line="+15"/>
         <source>Program file(*.Zem)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de programme (*.Zem)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Plan as text (*.yaml)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan au format texte (*.yaml)</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Program file or plan (*.Zem *.zem *.yaml *.yml);;Program file(*.Zem *.zem);;</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de programme ou plan (*.Zem *.zem *.yaml *.yml);;Fichier de programme (*.Zem *.zem);;</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Channel list (%1);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste de canaux (%1);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Import channel list</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer une liste de canaux</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en CSV</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Export channel list</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter la liste de canaux</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Save the changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les modifications de %1&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -1065,7 +1071,7 @@ Stop every radio at its next block and close this window?</source>
     <message>
         <location filename="../src/gui/workbench/radio_history.cpp" line="+91"/>
         <source>it is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un dossier</translation>
     </message>
 </context>
 <context>
@@ -1073,92 +1079,92 @@ Stop every radio at its next block and close this window?</source>
     <message>
         <location line="+64"/>
         <source>Radio history</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des radios</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Radios read</source>
-        <translation type="unfinished"></translation>
+        <translation>Radios lues</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Band</source>
-        <translation type="unfinished"></translation>
+        <translation>Bande</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>First channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier canal</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Taken by</source>
-        <translation type="unfinished"></translation>
+        <translation>Origine</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>&amp;Note...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Note...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Could not save the note.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer la note.</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparaison</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Every complete read from a radio, newest first (the newest %1 are kept).</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque lecture complète d&apos;une radio, de la plus récente à la plus ancienne (les %1 plus récentes sont conservées).</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>No radio has been read yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune radio n&apos;a encore été lue.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Delete the read of %1 %2 from the radio history?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer de l&apos;historique des radios la lecture du %1 à %2&#xa0;?</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Could not delete the read of %1 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer la lecture du %1 à %2.</translation>
     </message>
 </context>
 <context>
@@ -1166,23 +1172,23 @@ Stop every radio at its next block and close this window?</source>
     <message>
         <location filename="../src/gui/pages/radio_page.cpp" line="+11"/>
         <source>Please click the CommBox to choose value</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur la liste déroulante pour choisir une valeur</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please Click the cell to edit or input data</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur la cellule pour modifier ou saisir des données</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>For help，please press F1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour obtenir de l&apos;aide, appuyez sur F1</translation>
     </message>
     <message>
         <location line="+10"/>
         <location line="+4"/>
         <source>Default Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeurs par défaut</translation>
     </message>
 </context>
 <context>
@@ -1190,7 +1196,7 @@ Stop every radio at its next block and close this window?</source>
     <message>
         <location filename="../src/gui/common/refusal_list_dialog.cpp" line="+43"/>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
 </context>
 <context>
@@ -1198,52 +1204,52 @@ Stop every radio at its next block and close this window?</source>
     <message>
         <location filename="../src/gui/link/transfer_controller.cpp" line="+29"/>
         <source>the check was stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>la vérification a été interrompue</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Verifying Written Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérification des données écrites</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Reading the radio back to compare...</source>
-        <translation type="unfinished"></translation>
+        <translation>Relecture de la radio pour comparaison...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Verify</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier</translation>
     </message>
     <message>
         <location line="+95"/>
         <source>Verifying written data</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérification des données écrites</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>Read from radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture de la radio</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Read from the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Lu depuis la radio</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Written to the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit dans la radio</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Written to the radio and verified</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit dans la radio et vérifié</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Written to the radio, but not checked: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit dans la radio, mais non vérifié&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1251,22 +1257,22 @@ Stop every radio at its next block and close this window?</source>
     <message>
         <location filename="../src/gui/app/undo_router.cpp" line="+18"/>
         <source>Undo: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Redo: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir</translation>
     </message>
 </context>
 <context>
@@ -1274,117 +1280,127 @@ Stop every radio at its next block and close this window?</source>
     <message>
         <location filename="../src/gui/app/window_commands.cpp" line="+44"/>
         <source>New(&amp;N)	Ctrl+N</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau	Ctrl+N</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Create a new document
 New</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un nouveau document
+Nouveau</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Open(&amp;O)...	Ctrl+O</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir...	Ctrl+O</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Open an existing document
 Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un document existant
+Ouvrir</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Save(&amp;S)	Ctrl+S</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer	Ctrl+S</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save the active document
 Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le document actif
+Enregistrer</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Save as(&amp;A)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer &amp;sous...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save the active document with a new name
 Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le document actif sous un nouveau nom
+Enregistrer sous</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Import channel list...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer une liste de canaux...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Replace the channels by those of a channel list: this program&apos;s CSV or the memory list of other programming tools
 Import channel list</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer les canaux par ceux d&apos;une liste de canaux&#xa0;: le CSV de ce programme ou la liste de mémoires d&apos;autres logiciels de programmation
+Importer une liste de canaux</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Export channel list...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xporter la liste de canaux...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save the channels as this program&apos;s CSV or as the memory list of other programming tools
 Export channel list</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les canaux au format CSV de ce programme ou comme liste de mémoires d&apos;autres logiciels de programmation
+Exporter la liste de canaux</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Radio history...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historique des radios...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Open one of the radios read before
 Radio history</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir l&apos;une des radios lues précédemment
+Historique des radios</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Print(&amp;P)...	Ctrl+P</source>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;primer...	Ctrl+P</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Print the active document
 Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer le document actif
+Imprimer</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Print Preview(&amp;V)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aperçu avant impression</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Display full pages
 Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher des pages entières
+Aperçu avant impression</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Print Setup(&amp;S)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Configuration de l&apos;impression...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Change the printer and printing options
 Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer d&apos;imprimante et d&apos;options d&apos;impression
+Configuration de l&apos;impression</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Recent File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers récents</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1392,324 +1408,345 @@ Print Setup</source>
         <location line="+4"/>
         <location line="+4"/>
         <source>Open this file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir ce fichier</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Exit(&amp;X)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Quit the application; prompts to save documents
 Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter l&apos;application&#xa0;; propose d&apos;enregistrer les documents
+Quitter</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Undo the last change
 Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler la dernière modification
+Annuler</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Redo the change undone last
 Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir la dernière modification annulée
+Rétablir</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Cut(&amp;T)	Ctrl+X</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;uper	Ctrl+X</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cut the selected cells and put them on the Clipboard
 Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Couper les cellules sélectionnées et les placer dans le Presse-papiers
+Couper</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Copy(&amp;C)	Ctrl+C</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier	Ctrl+C</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Copy the selected cells to the Clipboard
 Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier les cellules sélectionnées dans le Presse-papiers
+Copier</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Paste(&amp;P)	Ctrl+V</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;oller	Ctrl+V</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Insert the Clipboard contents at the selected cell
 Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer le contenu du Presse-papiers dans la cellule sélectionnée
+Coller</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Delete(&amp;D)	Del</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer	Del</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Empty the selected cells
 Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Vider les cellules sélectionnées
+Supprimer</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Read From Radio(&amp;U)	Ctrl+R</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lire depuis la radio	Ctrl+R</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Read Data From interphone 
 Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire les données de la radio
+Lire</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Write to Radio	Ctrl+W</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;crire dans la radio	Ctrl+W</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Write Data to interphone
 Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire les données dans la radio
+Écrire</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Write to &amp;several radios...</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire dans &amp;plusieurs radios...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Write this document into many radios, at once or one after another
 Write to several radios</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire ce document dans plusieurs radios, simultanément ou l&apos;une après l&apos;autre
+Écrire dans plusieurs radios</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Compare with radio...</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;mparer avec la radio...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Read the radio and list where it differs from the document; the document stays as it is
 Compare with radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire la radio et lister ses différences avec le document&#xa0;; le document reste inchangé
+Comparer avec la radio</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Compare with &amp;file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer avec un &amp;fichier...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>List where a program file differs from the document
 Compare with file</source>
-        <translation type="unfinished"></translation>
+        <translation>Lister les différences entre un fichier de programme et le document
+Comparer avec un fichier</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;Edit Channel	Ctrl+G</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le ca&amp;nal	Ctrl+G</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Edit channel Data 
 Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les données du canal
+Modifier</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>On Line Power Set(&amp;Y)	Ctrl+T</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réglage de puissance en ligne	Ctrl+T</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+1"/>
         <source>Debug TX Power,Squelch Level,Low Power Alert on line</source>
-        <translation type="unfinished"></translation>
+        <translation>Régler en ligne la puissance d&apos;émission, le niveau de squelch et l&apos;alerte de batterie faible</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>COM1(&amp;P)	Ctrl+C</source>
-        <translation type="unfinished"></translation>
+        <translation>COM&amp;1	Ctrl+C</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Choose Com1</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir COM1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>COM2(&amp;Q)	Ctrl+D</source>
-        <translation type="unfinished"></translation>
+        <translation>COM&amp;2	Ctrl+D</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Choose Com2</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir COM2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>COM3(&amp;S)	Ctrl+E</source>
-        <translation type="unfinished"></translation>
+        <translation>COM&amp;3	Ctrl+E</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Choose Com3</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir COM3</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>COM4(&amp;T	Ctrl+F</source>
-        <translation type="unfinished"></translation>
+        <translation>COM&amp;4	Ctrl+F</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Choose Com4</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir COM4</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Other ....</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Autre...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Choose other Com Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un autre port COM</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Verify after write</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vérifier après l&apos;écriture</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Read the radio back after a write and compare it with what was written
 Verify</source>
-        <translation type="unfinished"></translation>
+        <translation>Relire la radio après une écriture et la comparer avec ce qui a été écrit
+Vérifier</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Toolbar(&amp;T)</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d&apos;&amp;outils</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Show or hide the toolbar
 Toggle ToolBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher ou masquer la barre d&apos;outils
+Barre d&apos;outils</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Status Bar(&amp;S)</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d&apos;é&amp;tat</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Show or hide the status bar
 Toggle StatusBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher ou masquer la barre d&apos;état
+Barre d&apos;état</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Language(&amp;L)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Choose the language of the window
 Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir la langue de la fenêtre
+Langue</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Help Content(&amp;H)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sommaire de l&apos;aide</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>About Me(&amp;A)...</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Display the version,copyright of this software 
  about</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la version et le copyright de ce logiciel
+À propos</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Help List</source>
-        <translation type="unfinished"></translation>
+        <translation>Index de l&apos;aide</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>List the catalog of help 
 Help List</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher l&apos;index de l&apos;aide
+Index de l&apos;aide</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Show the help about current task
 help</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher l&apos;aide sur la tâche en cours
+Aide</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>What&apos;s This</source>
-        <translation type="unfinished"></translation>
+        <translation>Qu&apos;est-ce que c&apos;est&#xa0;?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Show the context of help
 help</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher l&apos;aide contextuelle
+Aide</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>File(&amp;F)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Edit(&amp;E)</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Program(&amp;P)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Programmation</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Setup(&amp;S)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Configuration</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>View(&amp;V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aff&amp;ichage</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Help(&amp;H)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
 </context>
 </TS>

@@ -6,29 +6,31 @@
     <message>
         <location filename="../src/gui/app/about_dialog.cpp" line="+13"/>
         <source>About Zem Electronics Co., Ltd.</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su Zem Electronics Co., Ltd.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Program icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Icona del programma</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zem  Communication Software-1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Software di comunicazione Zem 1.0</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Programs the 16-channel handheld radio over its serial cable.
 Copyright (C) Zem Electronics Co., Ltd.
 All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Programma la radio portatile a 16 canali tramite il cavo seriale.
+Copyright (C) Zem Electronics Co., Ltd.
+Tutti i diritti riservati.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -36,74 +38,74 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/channels/channel_page.cpp" line="+25"/>
         <source>Please input Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire un numero</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>%1 of channel %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 del canale %2</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Type Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazione del tipo</translation>
     </message>
     <message>
         <location line="+10"/>
         <location line="+110"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <location line="-108"/>
         <source>Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Banda</translation>
     </message>
     <message>
         <location line="+40"/>
         <location line="+59"/>
         <source>Channel Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazione dei canali</translation>
     </message>
     <message>
         <location line="-33"/>
         <source>The 16 channels of the radio. Click a cell to edit it, or start typing: frequencies in MHz (for example 145.5), tones and choices from the lists. Enter moves on to the next cell.</source>
-        <translation type="unfinished"></translation>
+        <translation>I 16 canali della radio. Fare clic su una cella per modificarla oppure iniziare a digitare: frequenze in MHz (ad esempio 145.5), toni e scelte dagli elenchi. Invio passa alla cella successiva.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The radio type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tipo di radio.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The frequency band of the radio; frequencies outside it are refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>La banda di frequenze della radio; le frequenze fuori banda vengono rifiutate.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Fills the channel table with demonstration channels of the band.</source>
-        <translation type="unfinished"></translation>
+        <translation>Riempie la tabella dei canali con canali dimostrativi della banda.</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Band</source>
-        <translation type="unfinished"></translation>
+        <translation>Banda</translation>
     </message>
     <message>
         <location line="+111"/>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Taglia</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <location line="+42"/>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Incolla</translation>
     </message>
 </context>
 <context>
@@ -111,57 +113,57 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/pages/key_page.cpp" line="+29"/>
         <source>Long Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Pressione lunga</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Short Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Pressione breve</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Long Press Duration(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Durata della pressione lunga (s)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>   Top Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasto superiore</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Middle Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasto centrale</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bottom Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasto inferiore</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Picture of the radio&apos;s programmable keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine dei tasti programmabili della radio</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>A handheld radio seen from the front. Red leader lines point to its three programmable keys: the top key on its top, the middle key high on its left side and the bottom key below it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una radio portatile vista di fronte. Linee rosse indicano i suoi tre tasti programmabili: il tasto superiore sulla parte alta, il tasto centrale in alto sul lato sinistro e il tasto inferiore subito sotto.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The radio&apos;s three programmable keys: top, middle (upper side) and bottom (lower side).</source>
-        <translation type="unfinished"></translation>
+        <translation>I tre tasti programmabili della radio: superiore, centrale (lato, in alto) e inferiore (lato, in basso).</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Sets the three keys and the long-press duration back to the factory values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina i valori di fabbrica dei tre tasti e della durata della pressione lunga.</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Key assignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Assegnazione dei tasti</translation>
     </message>
 </context>
 <context>
@@ -169,27 +171,27 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/doc/kivu_doc.cpp" line="+72"/>
         <source>a plan text</source>
-        <translation type="unfinished"></translation>
+        <translation>un piano in formato testo</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Could not read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The plan %1 was not opened:</source>
-        <translation type="unfinished"></translation>
+        <translation>Il piano %1 non è stato aperto:</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>(%1 more)</source>
-        <translation type="unfinished"></translation>
+        <translation>(altri %1)</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>The plan %1 was opened with these changes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Il piano %1 è stato aperto con queste modifiche:</translation>
     </message>
 </context>
 <context>
@@ -197,7 +199,7 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/view/kivu_view.cpp" line="+76"/>
         <source>The three pages of the program: the channel table, the optional features and the key assignment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le tre pagine del programma: la tabella dei canali, le funzioni opzionali e l&apos;assegnazione dei tasti.</translation>
     </message>
 </context>
 <context>
@@ -205,227 +207,227 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/pages/option_page.cpp" line="+49"/>
         <source>Whisper  Function Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Attiva funzione sussurro</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Vox Function Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Attiva VOX</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Start Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia all&apos;inizio</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>End Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia alla fine</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>DTMF Side Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono locale DTMF</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Energy Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Controllo batteria</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wired Clone Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità clonazione via cavo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Scramble</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrambler</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Alarm Function Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Attiva funzione allarme</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Compand Expand</source>
-        <translation type="unfinished"></translation>
+        <translation>Compander</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save Energy</source>
-        <translation type="unfinished"></translation>
+        <translation>Risparmio batteria</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Carrier: scanning stops on a channel while a carrier is received.</source>
-        <translation type="unfinished"></translation>
+        <translation>Portante: la scansione si ferma su un canale finché riceve una portante.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>How long scanning waits on a channel after the signal has gone, in seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quanto la scansione attende su un canale dopo la scomparsa del segnale, in secondi.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>How long scanning waits after you have transmitted, in seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quanto la scansione attende dopo una trasmissione, in secondi.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ends a transmission that lasts longer than this; Off for no limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Interrompe una trasmissione che dura più di questo tempo; Off per nessun limite.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>What the radio says or sounds when a key is pressed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Messaggio vocale o beep emesso dalla radio alla pressione di un tasto.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>How strong a signal must be to open the loudspeaker.</source>
-        <translation type="unfinished"></translation>
+        <translation>Intensità minima del segnale per aprire l&apos;altoparlante.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Microphone gain for speaking quietly, when the whisper function is on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guadagno del microfono per parlare sottovoce, quando la funzione sussurro è attiva.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>How loud you must speak to start transmitting, when VOX is on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Livello di voce necessario per avviare la trasmissione, quando il VOX è attivo.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>How fast the PTT ID digits are sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità di invio delle cifre del PTT ID.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The receiver sleeps between checks for a signal, to save the battery.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il ricevitore si spegne tra un controllo del segnale e l&apos;altro, per risparmiare la batteria.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The PTT ID code sent when transmission starts: up to 8 digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice PTT ID inviato all&apos;inizio della trasmissione: fino a 8 cifre.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The PTT ID code sent when transmission ends: up to 8 digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice PTT ID inviato alla fine della trasmissione: fino a 8 cifre.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sets every optional feature back to the factory values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina i valori di fabbrica di tutte le funzioni opzionali.</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Whisper  Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Funzione sussurro</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Whisper  </source>
-        <translation type="unfinished"></translation>
+        <translation>Sussurro</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>VOX</source>
-        <translation type="unfinished"></translation>
+        <translation>VOX</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Vox Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Funzione VOX</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>PTT ID</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT ID</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizio</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>Fine</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>DTMF</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMF</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>DTMF Speed  Digit/sec</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità DTMF (cifre/s)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>First Digit Time(ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>Durata della prima cifra (ms)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>First Digit Delay Time(ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritardo della prima cifra (ms)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Scan information</source>
-        <translation type="unfinished"></translation>
+        <translation>Scansione</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Scan Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità di scansione</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Receive recovery time (sec)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo di ripresa dopo la ricezione (s)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Transmission  recovery time (sec)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo di ripresa dopo la trasmissione (s)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Other Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Altre funzioni</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Radiate Time Out Timer(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Timer di trasmissione (TOT) (s)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Voice/Beep Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Voce/Beep</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Squelch Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Livello squelch</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Lock Detect</source>
-        <translation type="unfinished"></translation>
+        <translation>Rilevamento blocco</translation>
     </message>
     <message>
         <location line="+106"/>
         <source>Optional features</source>
-        <translation type="unfinished"></translation>
+        <translation>Funzioni opzionali</translation>
     </message>
 </context>
 <context>
@@ -433,7 +435,7 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/service/password_dialog.cpp" line="+21"/>
         <source>Please input password</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire la password</translation>
     </message>
 </context>
 <context>
@@ -441,37 +443,37 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/link/port_dialog.cpp" line="+25"/>
         <source>Please enter an integer between 1 and 99.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire un numero intero compreso tra 1 e 99.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source> Please Choose serial ports</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegliere la porta seriale</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Please input the serial ports number,For example1,2,3and so on,The maximum is 99,If you have no idea,Please see Ports(COM and LPT) in Device Manager of Control Panel in Windows XP/9X</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire il numero della porta seriale, ad esempio 1, 2, 3 e così via. Il massimo è 99. Se non lo si conosce, vedere &quot;Porte (COM e LPT)&quot; in Gestione dispositivi del Pannello di controllo di Windows XP/9X.</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Serial ports of this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Porte seriali di questo computer</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descrizione</translation>
     </message>
 </context>
 <context>
@@ -479,57 +481,57 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/service/power_set_dialog.cpp" line="+20"/>
         <source>Default Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni predefinite</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Leggi</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zem Electronics Co., Ltd. On Line Power Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem Electronics Co., Ltd. – Impostazione potenza online</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The Frequency Range Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazione dell&apos;intervallo di frequenze</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The Maximum Frequency  (MHZ)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza massima (MHz)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>The Minimum Frequency (MHZ)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza minima (MHz)</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Frequency Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervallo di frequenze</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Low Power Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore potenza bassa</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>High Power Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore potenza alta</translation>
     </message>
 </context>
 <context>
@@ -537,27 +539,27 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/link/progress_dialog.cpp" line="+15"/>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Progress:</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanzamento:</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Ready ......</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronto...</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -565,7 +567,7 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/channels/cell_delegates.cpp" line="+60"/>
         <source>%1, channel %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, canale %2</translation>
     </message>
 </context>
 <context>
@@ -573,7 +575,7 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/channels/channel_grid_model.cpp" line="+31"/>
         <source>channel %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>canale %1, %2</translation>
     </message>
 </context>
 <context>
@@ -581,7 +583,7 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/app/device_commands.cpp" line="+102"/>
         <source>Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio</translation>
     </message>
 </context>
 <context>
@@ -589,47 +591,47 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/workbench/compare_commands.cpp" line="+25"/>
         <source>No differences: both hold the same data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna differenza: entrambi contengono gli stessi dati.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Compare with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Confronta con %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Where</source>
-        <translation type="unfinished"></translation>
+        <translation>Posizione</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Document</source>
-        <translation type="unfinished"></translation>
+        <translation>Documento</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Differenze</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 difference(s) between the document and %2:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 differenza/e tra il documento e %2:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>No differences on the pages: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna differenza nelle pagine: %1.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia</translation>
     </message>
 </context>
 <context>
@@ -637,32 +639,32 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/workbench/csv_commands.cpp" line="+23"/>
         <source>The channel list was not imported; nothing has changed. These values were refused:</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;elenco dei canali non è stato importato; non è cambiato nulla. Questi valori sono stati rifiutati:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>These values were refused. Import the other rows of the channel list and leave these rows out?</source>
-        <translation type="unfinished"></translation>
+        <translation>Questi valori sono stati rifiutati. Importare le altre righe dell&apos;elenco dei canali escludendo queste?</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The channel list was imported. This radio does not store:</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;elenco dei canali è stato importato. Questa radio non memorizza:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Could not read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Could not write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere %1</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>a channel list</source>
-        <translation type="unfinished"></translation>
+        <translation>un elenco di canali</translation>
     </message>
 </context>
 <context>
@@ -672,7 +674,9 @@ All rights reserved.</source>
         <source>The read is complete, but it could not be kept in the radio history.
 Folder: %1
 Reason: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La lettura è completa, ma non è stato possibile conservarla nella cronologia radio.
+Cartella: %1
+Motivo: %2</translation>
     </message>
 </context>
 <context>
@@ -680,32 +684,32 @@ Reason: %2</source>
     <message>
         <location filename="../src/gui/app/document_files.cpp" line="+24"/>
         <source>Programing Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Dati di programmazione</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Opened %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 aperto</translation>
     </message>
     <message>
         <location line="+123"/>
         <source>The file %1 was changed by another program since you opened it. Overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file %1 è stato modificato da un altro programma dopo l&apos;apertura. Sovrascriverlo?</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Saved %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 salvato</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>The file %1 was changed by another program. Reload it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file %1 è stato modificato da un altro programma. Ricaricarlo?</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>&amp;%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;%1 %2</translation>
     </message>
 </context>
 <context>
@@ -714,7 +718,8 @@ Reason: %2</source>
         <location filename="../src/gui/app/exchange_guard.cpp" line="+14"/>
         <source>A radio is still being read or written.
 Stop every radio at its next block and quit the program?</source>
-        <translation type="unfinished"></translation>
+        <translation>È ancora in corso la lettura o la scrittura di una radio.
+Fermare ogni radio al blocco successivo e uscire dal programma?</translation>
     </message>
 </context>
 <context>
@@ -722,232 +727,233 @@ Stop every radio at its next block and quit the program?</source>
     <message>
         <location filename="../src/gui/fleet/fleet_dialog.cpp" line="+45"/>
         <source> (%1 failed)</source>
-        <translation type="unfinished"></translation>
+        <translation> (non riuscite: %1)</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>; backup: %1; to put it back: put it on the cable again and write the backup to it (Open, then Write)</source>
-        <translation type="unfinished"></translation>
+        <translation>; backup: %1; per ripristinarla: rimetterla sul cavo e scrivervi il backup (Apri, poi Scrivi)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>; backup: %1; to put it back: Restore from backups</source>
-        <translation type="unfinished"></translation>
+        <translation>; backup: %1; per ripristinarla: Ripristina dai backup</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>The radios are still being written.
 Stop every radio at its next block and close this window?</source>
-        <translation type="unfinished"></translation>
+        <translation>È ancora in corso la scrittura delle radio.
+Fermare ogni radio al blocco successivo e chiudere questa finestra?</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Write to Several Radios</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi su più radio</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+3"/>
         <source>Ports</source>
-        <translation type="unfinished"></translation>
+        <translation>Porte</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Port numbers or device paths</source>
-        <translation type="unfinished"></translation>
+        <translation>Numeri di porta o percorsi di dispositivo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>For every radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Per ogni radio</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Verify</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Read each radio back and compare it with the plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Rileggere ogni radio e confrontarla con il piano</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Backup into</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup in</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>First read each radio into a program file of its own in this folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Leggere prima ogni radio in un proprio file di programma in questa cartella</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfoglia...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Repeat: one cable, many radios</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripeti: un cavo, molte radio</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>After each radio, wait until it is taken off and program the next one put on, until Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Dopo ogni radio, attendere che venga staccata e programmare la successiva collegata, fino a Ferma</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Radios</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanzamento</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Conteggio</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Messaggio</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferma</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Save report...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva rapporto...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Restore from backups</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina dai backup</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Write each failed radio&apos;s own backup back into it</source>
-        <translation type="unfinished"></translation>
+        <translation>Riscrivere in ogni radio non riuscita il proprio backup</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <location line="+35"/>
         <source>1 port added: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 porta aggiunta: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 ports added: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 porte aggiunte: %2</translation>
     </message>
     <message>
         <location line="+60"/>
         <source>Tick the ports of the radios to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezionare le porte delle radio da scrivere.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Choose the folder for the backups.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegliere la cartella per i backup.</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>the backups</source>
-        <translation type="unfinished"></translation>
+        <translation>i backup</translation>
     </message>
     <message>
         <location line="+74"/>
         <source>Restore: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristino: %1</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>The report &quot;%1&quot; exists already. Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Il rapporto &quot;%1&quot; esiste già. Sostituirlo?</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>put it on the cable again and write the backup to it</source>
-        <translation type="unfinished"></translation>
+        <translation>rimetterla sul cavo e scrivervi il backup</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;Restore from backups&quot; in the window, or zemtool fleet restore %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;Ripristina dai backup&quot; nella finestra, oppure zemtool fleet restore %1</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Save report</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva rapporto</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>CSV file (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>File CSV (*.csv)</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>The report goes to %1 when the run ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il rapporto verrà salvato in %1 al termine dell&apos;esecuzione.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Backup folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella di backup</translation>
     </message>
 </context>
 <context>
     <name>zem::gui::HelpWindow</name>
     <message>
-        <location filename="../src/gui/app/help_window.cpp" line="+15"/>
+        <location filename="../src/gui/app/help_window.cpp" line="+33"/>
         <source>Zem Programming Software Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida del software di programmazione Zem</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommario</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Indietro</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Help page</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina della guida</translation>
     </message>
 </context>
 <context>
@@ -955,37 +961,37 @@ Stop every radio at its next block and close this window?</source>
     <message>
         <location filename="../src/gui/app/main_window.cpp" line="+46"/>
         <source>Zem Electronics Co., Ltd. Programing Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem Electronics Co., Ltd. – Software di programmazione</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please press F1 for Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Premere F1 per la guida</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Choose a Object for help</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegliere un oggetto per la guida</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The language changes when the program starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lingua cambia al prossimo avvio del programma.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please directly double click inside the table</source>
-        <translation type="unfinished"></translation>
+        <translation>Fare doppio clic direttamente all&apos;interno della tabella</translation>
     </message>
     <message>
         <location line="+179"/>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
 </context>
 <context>
@@ -994,17 +1000,17 @@ Stop every radio at its next block and close this window?</source>
         <location filename="../src/gui/service/power_set_command.cpp" line="+113"/>
         <location line="+38"/>
         <source>On Line Power Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazione potenza online</translation>
     </message>
     <message>
         <location line="-21"/>
         <source>Read the power values from the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Leggi i valori di potenza dalla radio</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Written</source>
-        <translation type="unfinished"></translation>
+        <translation>Scritto</translation>
     </message>
 </context>
 <context>
@@ -1012,52 +1018,52 @@ Stop every radio at its next block and close this window?</source>
     <message>
         <location filename="../src/gui/commands/user_dialogs.cpp" line="+15"/>
         <source>Program file(*.Zem)</source>
-        <translation type="unfinished"></translation>
+        <translation>File di programma (*.Zem)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Plan as text (*.yaml)</source>
-        <translation type="unfinished"></translation>
+        <translation>Piano in formato testo (*.yaml)</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Program file or plan (*.Zem *.zem *.yaml *.yml);;Program file(*.Zem *.zem);;</source>
-        <translation type="unfinished"></translation>
+        <translation>File di programma o piano (*.Zem *.zem *.yaml *.yml);;File di programma (*.Zem *.zem);;</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Channel list (%1);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenco canali (%1);;Tutti i file (*)</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva con nome</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Import channel list</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa elenco canali</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta CSV</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Export channel list</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta elenco canali</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Save the changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvare le modifiche in %1?</translation>
     </message>
 </context>
 <context>
@@ -1065,7 +1071,7 @@ Stop every radio at its next block and close this window?</source>
     <message>
         <location filename="../src/gui/workbench/radio_history.cpp" line="+91"/>
         <source>it is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>non è una cartella</translation>
     </message>
 </context>
 <context>
@@ -1073,92 +1079,92 @@ Stop every radio at its next block and close this window?</source>
     <message>
         <location line="+64"/>
         <source>Radio history</source>
-        <translation type="unfinished"></translation>
+        <translation>Cronologia radio</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Radios read</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio lette</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Band</source>
-        <translation type="unfinished"></translation>
+        <translation>Banda</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>First channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Primo canale</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Taken by</source>
-        <translation type="unfinished"></translation>
+        <translation>Origine</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>&amp;Note...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nota...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elimina</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Could not save the note.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare la nota.</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>Confronto</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Every complete read from a radio, newest first (the newest %1 are kept).</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutte le letture complete di una radio, dalla più recente alla meno recente (vengono conservate le %1 più recenti).</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>No radio has been read yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna radio è stata ancora letta.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Delete the read of %1 %2 from the radio history?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare dalla cronologia radio la lettura del %1 alle %2?</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Could not delete the read of %1 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile eliminare la lettura del %1 alle %2.</translation>
     </message>
 </context>
 <context>
@@ -1166,23 +1172,23 @@ Stop every radio at its next block and close this window?</source>
     <message>
         <location filename="../src/gui/pages/radio_page.cpp" line="+11"/>
         <source>Please click the CommBox to choose value</source>
-        <translation type="unfinished"></translation>
+        <translation>Fare clic sull&apos;elenco a discesa per scegliere un valore</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please Click the cell to edit or input data</source>
-        <translation type="unfinished"></translation>
+        <translation>Fare clic sulla cella per modificare o inserire dati</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>For help，please press F1</source>
-        <translation type="unfinished"></translation>
+        <translation>Per la guida, premere F1</translation>
     </message>
     <message>
         <location line="+10"/>
         <location line="+4"/>
         <source>Default Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni predefinite</translation>
     </message>
 </context>
 <context>
@@ -1190,7 +1196,7 @@ Stop every radio at its next block and close this window?</source>
     <message>
         <location filename="../src/gui/common/refusal_list_dialog.cpp" line="+43"/>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copia</translation>
     </message>
 </context>
 <context>
@@ -1198,52 +1204,52 @@ Stop every radio at its next block and close this window?</source>
     <message>
         <location filename="../src/gui/link/transfer_controller.cpp" line="+29"/>
         <source>the check was stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>il controllo è stato interrotto</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Verifying Written Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica dei dati scritti</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Reading the radio back to compare...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rilettura della radio per il confronto...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Verify</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica</translation>
     </message>
     <message>
         <location line="+95"/>
         <source>Verifying written data</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica dei dati scritti in corso</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>Read from radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura dalla radio</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Read from the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Letto dalla radio</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Written to the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Scritto sulla radio</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Written to the radio and verified</source>
-        <translation type="unfinished"></translation>
+        <translation>Scritto sulla radio e verificato</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Written to the radio, but not checked: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Scritto sulla radio, ma non controllato: %1</translation>
     </message>
 </context>
 <context>
@@ -1251,22 +1257,22 @@ Stop every radio at its next block and close this window?</source>
     <message>
         <location filename="../src/gui/app/undo_router.cpp" line="+18"/>
         <source>Undo: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla: %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Redo: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripeti: %1</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ripeti</translation>
     </message>
 </context>
 <context>
@@ -1274,117 +1280,127 @@ Stop every radio at its next block and close this window?</source>
     <message>
         <location filename="../src/gui/app/window_commands.cpp" line="+44"/>
         <source>New(&amp;N)	Ctrl+N</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuovo	Ctrl+N</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Create a new document
 New</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea un nuovo documento
+Nuovo</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Open(&amp;O)...	Ctrl+O</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apri...	Ctrl+O</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Open an existing document
 Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Apre un documento esistente
+Apri</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Save(&amp;S)	Ctrl+S</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salva	Ctrl+S</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save the active document
 Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva il documento attivo
+Salva</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Save as(&amp;A)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva &amp;con nome...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save the active document with a new name
 Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva il documento attivo con un nuovo nome
+Salva con nome</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Import channel list...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importa elenco canali...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Replace the channels by those of a channel list: this program&apos;s CSV or the memory list of other programming tools
 Import channel list</source>
-        <translation type="unfinished"></translation>
+        <translation>Sostituisce i canali con quelli di un elenco di canali: il CSV di questo programma o l&apos;elenco memorie di altri software di programmazione
+Importa elenco canali</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Export channel list...</source>
-        <translation type="unfinished"></translation>
+        <translation>Es&amp;porta elenco canali...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save the channels as this program&apos;s CSV or as the memory list of other programming tools
 Export channel list</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva i canali come CSV di questo programma o come elenco memorie di altri software di programmazione
+Esporta elenco canali</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Radio history...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cronologia &amp;radio...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Open one of the radios read before
 Radio history</source>
-        <translation type="unfinished"></translation>
+        <translation>Apre una delle radio lette in precedenza
+Cronologia radio</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Print(&amp;P)...	Ctrl+P</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;tampa...	Ctrl+P</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Print the active document
 Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa il documento attivo
+Stampa</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Print Preview(&amp;V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Antepri&amp;ma di stampa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Display full pages
 Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Visualizza pagine intere
+Anteprima di stampa</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Print Setup(&amp;S)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imp&amp;ostazioni di stampa...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Change the printer and printing options
 Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia la stampante e le opzioni di stampa
+Impostazioni di stampa</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Recent File</source>
-        <translation type="unfinished"></translation>
+        <translation>File recenti</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1392,324 +1408,345 @@ Print Setup</source>
         <location line="+4"/>
         <location line="+4"/>
         <source>Open this file</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri questo file</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Exit(&amp;X)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Quit the application; prompts to save documents
 Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiude l&apos;applicazione; chiede se salvare i documenti
+Esci</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Undo the last change
 Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla l&apos;ultima modifica
+Annulla</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Redo the change undone last
 Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripete l&apos;ultima modifica annullata
+Ripeti</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Cut(&amp;T)	Ctrl+X</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taglia	Ctrl+X</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cut the selected cells and put them on the Clipboard
 Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Taglia le celle selezionate e le copia negli Appunti
+Taglia</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Copy(&amp;C)	Ctrl+C</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copia	Ctrl+C</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Copy the selected cells to the Clipboard
 Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia le celle selezionate negli Appunti
+Copia</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Paste(&amp;P)	Ctrl+V</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Incolla	Ctrl+V</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Insert the Clipboard contents at the selected cell
 Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisce il contenuto degli Appunti nella cella selezionata
+Incolla</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Delete(&amp;D)	Del</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elimina	Del</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Empty the selected cells
 Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Svuota le celle selezionate
+Elimina</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Read From Radio(&amp;U)	Ctrl+R</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Leggi dalla radio	Ctrl+R</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Read Data From interphone 
 Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Legge i dati dalla radio
+Leggi</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Write to Radio	Ctrl+W</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Scrivi sulla radio	Ctrl+W</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Write Data to interphone
 Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrive i dati sulla radio
+Scrivi</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Write to &amp;several radios...</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi su &amp;più radio...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Write this document into many radios, at once or one after another
 Write to several radios</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrive questo documento su più radio, contemporaneamente o una dopo l&apos;altra
+Scrivi su più radio</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Compare with radio...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Confronta con la radio...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Read the radio and list where it differs from the document; the document stays as it is
 Compare with radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Legge la radio ed elenca dove differisce dal documento; il documento resta invariato
+Confronta con la radio</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Compare with &amp;file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Confronta con &amp;file...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>List where a program file differs from the document
 Compare with file</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenca dove un file di programma differisce dal documento
+Confronta con file</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;Edit Channel	Ctrl+G</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica canale	Ctrl+G</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Edit channel Data 
 Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica i dati del canale
+Modifica</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>On Line Power Set(&amp;Y)	Ctrl+T</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazione potenza &amp;online	Ctrl+T</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+1"/>
         <source>Debug TX Power,Squelch Level,Low Power Alert on line</source>
-        <translation type="unfinished"></translation>
+        <translation>Regola online potenza TX, livello squelch e avviso di batteria scarica</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>COM1(&amp;P)	Ctrl+C</source>
-        <translation type="unfinished"></translation>
+        <translation>COM&amp;1	Ctrl+C</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Choose Com1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sceglie COM1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>COM2(&amp;Q)	Ctrl+D</source>
-        <translation type="unfinished"></translation>
+        <translation>COM&amp;2	Ctrl+D</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Choose Com2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sceglie COM2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>COM3(&amp;S)	Ctrl+E</source>
-        <translation type="unfinished"></translation>
+        <translation>COM&amp;3	Ctrl+E</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Choose Com3</source>
-        <translation type="unfinished"></translation>
+        <translation>Sceglie COM3</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>COM4(&amp;T	Ctrl+F</source>
-        <translation type="unfinished"></translation>
+        <translation>COM&amp;4	Ctrl+F</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Choose Com4</source>
-        <translation type="unfinished"></translation>
+        <translation>Sceglie COM4</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Other ....</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Altra...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Choose other Com Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Sceglie un&apos;altra porta COM</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Verify after write</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verifica dopo la scrittura</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Read the radio back after a write and compare it with what was written
 Verify</source>
-        <translation type="unfinished"></translation>
+        <translation>Rilegge la radio dopo una scrittura e la confronta con quanto scritto
+Verifica</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Toolbar(&amp;T)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Barra degli strumenti</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Show or hide the toolbar
 Toggle ToolBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra o nasconde la barra degli strumenti
+Barra degli strumenti</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Status Bar(&amp;S)</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra di &amp;stato</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Show or hide the status bar
 Toggle StatusBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra o nasconde la barra di stato
+Barra di stato</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Language(&amp;L)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lingua</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Choose the language of the window
 Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegliere la lingua della finestra
+Lingua</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Help Content(&amp;H)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sommario della guida</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>About Me(&amp;A)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informazioni su...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Display the version,copyright of this software 
  about</source>
-        <translation type="unfinished"></translation>
+        <translation>Visualizza la versione e il copyright di questo software
+Informazioni su</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Help List</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice della guida</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>List the catalog of help 
 Help List</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenca l&apos;indice della guida
+Indice della guida</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Show the help about current task
 help</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra la guida sull&apos;attività corrente
+Guida</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>What&apos;s This</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida rapida</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Show the context of help
 help</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra la guida contestuale
+Guida</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>File(&amp;F)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Edit(&amp;E)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Program(&amp;P)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Programma</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Setup(&amp;S)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Impostazioni</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>View(&amp;V)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visualizza</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Help(&amp;H)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aiuto</translation>
     </message>
 </context>
 </TS>

@@ -6,29 +6,31 @@
     <message>
         <location filename="../src/gui/app/about_dialog.cpp" line="+13"/>
         <source>About Zem Electronics Co., Ltd.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem Electronics Co., Ltd. について</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Program icon</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラムのアイコン</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zem  Communication Software-1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem 通信ソフトウェア-1.0</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Programs the 16-channel handheld radio over its serial cable.
 Copyright (C) Zem Electronics Co., Ltd.
 All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>シリアルケーブルを使って 16 チャンネルのハンディ無線機をプログラムします。
+著作権 (C) Zem Electronics Co., Ltd.
+無断複製・転載を禁じます。</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -36,74 +38,74 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/channels/channel_page.cpp" line="+25"/>
         <source>Please input Number</source>
-        <translation type="unfinished"></translation>
+        <translation>数値を入力してください</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>%1 of channel %2</source>
-        <translation type="unfinished"></translation>
+        <translation>チャンネル %2 の%1</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Type Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>機種設定</translation>
     </message>
     <message>
         <location line="+10"/>
         <location line="+110"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>機種</translation>
     </message>
     <message>
         <location line="-108"/>
         <source>Field</source>
-        <translation type="unfinished"></translation>
+        <translation>バンド</translation>
     </message>
     <message>
         <location line="+40"/>
         <location line="+59"/>
         <source>Channel Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>チャンネル設定</translation>
     </message>
     <message>
         <location line="-33"/>
         <source>The 16 channels of the radio. Click a cell to edit it, or start typing: frequencies in MHz (for example 145.5), tones and choices from the lists. Enter moves on to the next cell.</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機の 16 チャンネルです。セルをクリックして編集するか、そのまま入力してください。周波数は MHz 単位（例: 145.5）、トーンや選択項目はリストから選びます。Enter キーで次のセルに移動します。</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The radio type.</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機の機種です。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The frequency band of the radio; frequencies outside it are refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機の周波数バンドです。範囲外の周波数は受け付けられません。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Fills the channel table with demonstration channels of the band.</source>
-        <translation type="unfinished"></translation>
+        <translation>チャンネル表をこのバンドのデモ用チャンネルで埋めます。</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Band</source>
-        <translation type="unfinished"></translation>
+        <translation>バンド</translation>
     </message>
     <message>
         <location line="+111"/>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>切り取り</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message>
         <location line="+42"/>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>貼り付け</translation>
     </message>
 </context>
 <context>
@@ -111,57 +113,57 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/pages/key_page.cpp" line="+29"/>
         <source>Long Press</source>
-        <translation type="unfinished"></translation>
+        <translation>長押し</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Short Press</source>
-        <translation type="unfinished"></translation>
+        <translation>短押し</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Long Press Duration(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>長押し時間(s)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>   Top Key</source>
-        <translation type="unfinished"></translation>
+        <translation>トップキー</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Middle Key</source>
-        <translation type="unfinished"></translation>
+        <translation>ミドルキー</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bottom Key</source>
-        <translation type="unfinished"></translation>
+        <translation>ボトムキー</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Picture of the radio&apos;s programmable keys</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機のプログラマブルキーの図</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>A handheld radio seen from the front. Red leader lines point to its three programmable keys: the top key on its top, the middle key high on its left side and the bottom key below it.</source>
-        <translation type="unfinished"></translation>
+        <translation>正面から見たハンディ無線機です。赤い引き出し線が 3 つのプログラマブルキーを示しています。上面のトップキー、左側面上部のミドルキー、その下のボトムキーです。</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The radio&apos;s three programmable keys: top, middle (upper side) and bottom (lower side).</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機の 3 つのプログラマブルキー: トップ、ミドル（側面上部）、ボトム（側面下部）。</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Sets the three keys and the long-press duration back to the factory values.</source>
-        <translation type="unfinished"></translation>
+        <translation>3 つのキーと長押し時間を工場出荷時の値に戻します。</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Key assignment</source>
-        <translation type="unfinished"></translation>
+        <translation>キー割り当て</translation>
     </message>
 </context>
 <context>
@@ -169,27 +171,27 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/doc/kivu_doc.cpp" line="+72"/>
         <source>a plan text</source>
-        <translation type="unfinished"></translation>
+        <translation>プランのテキスト</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Could not read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を読み込めませんでした</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The plan %1 was not opened:</source>
-        <translation type="unfinished"></translation>
+        <translation>プラン %1 は開かれませんでした:</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>(%1 more)</source>
-        <translation type="unfinished"></translation>
+        <translation>（ほか %1 件）</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>The plan %1 was opened with these changes:</source>
-        <translation type="unfinished"></translation>
+        <translation>プラン %1 は次の変更を加えて開かれました:</translation>
     </message>
 </context>
 <context>
@@ -197,7 +199,7 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/view/kivu_view.cpp" line="+76"/>
         <source>The three pages of the program: the channel table, the optional features and the key assignment.</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラムの 3 つのページ: チャンネル表、オプション機能、キー割り当て。</translation>
     </message>
 </context>
 <context>
@@ -205,227 +207,227 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/pages/option_page.cpp" line="+49"/>
         <source>Whisper  Function Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィスパー機能を有効にする</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Vox Function Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>VOX 機能を有効にする</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Start Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>開始コードを有効にする</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>End Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>終了コードを有効にする</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>DTMF Side Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMF サイドトーン</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Energy Check</source>
-        <translation type="unfinished"></translation>
+        <translation>バッテリー残量チェック</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wired Clone Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>有線クローンモード</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Scramble</source>
-        <translation type="unfinished"></translation>
+        <translation>スクランブル</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Alarm Function Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>アラーム機能を有効にする</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Compand Expand</source>
-        <translation type="unfinished"></translation>
+        <translation>コンパンダー</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save Energy</source>
-        <translation type="unfinished"></translation>
+        <translation>バッテリーセーブ</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Carrier: scanning stops on a channel while a carrier is received.</source>
-        <translation type="unfinished"></translation>
+        <translation>キャリア: キャリアを受信している間、スキャンはそのチャンネルで停止します。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>How long scanning waits on a channel after the signal has gone, in seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>信号がなくなった後、スキャンがそのチャンネルで待機する時間（秒）です。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>How long scanning waits after you have transmitted, in seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>送信した後、スキャンが待機する時間（秒）です。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ends a transmission that lasts longer than this; Off for no limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>この時間を超えた送信を終了します。Off にすると制限はありません。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>What the radio says or sounds when a key is pressed.</source>
-        <translation type="unfinished"></translation>
+        <translation>キーを押したときに無線機が出す音声またはビープ音です。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>How strong a signal must be to open the loudspeaker.</source>
-        <translation type="unfinished"></translation>
+        <translation>スピーカーを開くのに必要な信号の強さです。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Microphone gain for speaking quietly, when the whisper function is on.</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィスパー機能がオンのときの、小声で話すためのマイクゲインです。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>How loud you must speak to start transmitting, when VOX is on.</source>
-        <translation type="unfinished"></translation>
+        <translation>VOX がオンのとき、送信を開始するのに必要な声の大きさです。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>How fast the PTT ID digits are sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT ID の桁を送出する速さです。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The receiver sleeps between checks for a signal, to save the battery.</source>
-        <translation type="unfinished"></translation>
+        <translation>バッテリーを節約するため、受信機は信号のチェックの合間にスリープします。</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The PTT ID code sent when transmission starts: up to 8 digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>送信開始時に送出する PTT ID コード: 最大 8 桁。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The PTT ID code sent when transmission ends: up to 8 digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>送信終了時に送出する PTT ID コード: 最大 8 桁。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sets every optional feature back to the factory values.</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのオプション機能を工場出荷時の値に戻します。</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Whisper  Function</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィスパー機能</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Whisper  </source>
-        <translation type="unfinished"></translation>
+        <translation>ウィスパー</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>VOX</source>
-        <translation type="unfinished"></translation>
+        <translation>VOX</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Vox Function</source>
-        <translation type="unfinished"></translation>
+        <translation>VOX 機能</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>PTT ID</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT ID</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>開始コード</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>終了コード</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>DTMF</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMF</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>DTMF Speed  Digit/sec</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMF 速度（桁/秒）</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>First Digit Time(ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>先頭桁の時間(ms)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>First Digit Delay Time(ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>先頭桁の遅延時間(ms)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Scan information</source>
-        <translation type="unfinished"></translation>
+        <translation>スキャン設定</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Scan Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>スキャンモード</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Receive recovery time (sec)</source>
-        <translation type="unfinished"></translation>
+        <translation>受信復帰時間（秒）</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Transmission  recovery time (sec)</source>
-        <translation type="unfinished"></translation>
+        <translation>送信復帰時間（秒）</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Other Function</source>
-        <translation type="unfinished"></translation>
+        <translation>その他の機能</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Radiate Time Out Timer(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>送信制限タイマー(s)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Voice/Beep Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>音声/ビープ音</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Squelch Level</source>
-        <translation type="unfinished"></translation>
+        <translation>スケルチレベル</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Lock Detect</source>
-        <translation type="unfinished"></translation>
+        <translation>ロック検出</translation>
     </message>
     <message>
         <location line="+106"/>
         <source>Optional features</source>
-        <translation type="unfinished"></translation>
+        <translation>オプション機能</translation>
     </message>
 </context>
 <context>
@@ -433,7 +435,7 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/service/password_dialog.cpp" line="+21"/>
         <source>Please input password</source>
-        <translation type="unfinished"></translation>
+        <translation>パスワードを入力してください</translation>
     </message>
 </context>
 <context>
@@ -441,37 +443,37 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/link/port_dialog.cpp" line="+25"/>
         <source>Please enter an integer between 1 and 99.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 から 99 までの整数を入力してください。</translation>
     </message>
     <message>
         <location line="+4"/>
         <source> Please Choose serial ports</source>
-        <translation type="unfinished"></translation>
+        <translation>シリアルポートを選択してください</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Please input the serial ports number,For example1,2,3and so on,The maximum is 99,If you have no idea,Please see Ports(COM and LPT) in Device Manager of Control Panel in Windows XP/9X</source>
-        <translation type="unfinished"></translation>
+        <translation>シリアルポートの番号（1、2、3 など、最大 99）を入力してください。わからない場合は、Windows XP/9X のコントロール パネルのデバイス マネージャーで「ポート (COM と LPT)」を確認してください。</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Serial ports of this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>このコンピューターのシリアルポート</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイス</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>ポート</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>説明</translation>
     </message>
 </context>
 <context>
@@ -479,57 +481,57 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/service/power_set_dialog.cpp" line="+20"/>
         <source>Default Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>初期設定</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込み</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>書き込み</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>終了</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zem Electronics Co., Ltd. On Line Power Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem Electronics Co., Ltd. オンライン出力設定</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The Frequency Range Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>周波数範囲の設定</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The Maximum Frequency  (MHZ)</source>
-        <translation type="unfinished"></translation>
+        <translation>上限周波数 (MHz)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>The Minimum Frequency (MHZ)</source>
-        <translation type="unfinished"></translation>
+        <translation>下限周波数 (MHz)</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Frequency Range</source>
-        <translation type="unfinished"></translation>
+        <translation>周波数範囲</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Low Power Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Low 出力値</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>High Power Value</source>
-        <translation type="unfinished"></translation>
+        <translation>High 出力値</translation>
     </message>
 </context>
 <context>
@@ -537,27 +539,27 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/link/progress_dialog.cpp" line="+15"/>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>開始</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Progress:</source>
-        <translation type="unfinished"></translation>
+        <translation>進行状況:</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Ready ......</source>
-        <translation type="unfinished"></translation>
+        <translation>準備完了......</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -565,7 +567,7 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/channels/cell_delegates.cpp" line="+60"/>
         <source>%1, channel %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1、チャンネル %2</translation>
     </message>
 </context>
 <context>
@@ -573,7 +575,7 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/channels/channel_grid_model.cpp" line="+31"/>
         <source>channel %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>チャンネル %1、%2</translation>
     </message>
 </context>
 <context>
@@ -581,7 +583,7 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/app/device_commands.cpp" line="+102"/>
         <source>Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機</translation>
     </message>
 </context>
 <context>
@@ -589,47 +591,47 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/workbench/compare_commands.cpp" line="+25"/>
         <source>No differences: both hold the same data.</source>
-        <translation type="unfinished"></translation>
+        <translation>相違はありません。両方とも同じデータです。</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Compare with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 と比較</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Where</source>
-        <translation type="unfinished"></translation>
+        <translation>場所</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Document</source>
-        <translation type="unfinished"></translation>
+        <translation>ドキュメント</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Differences</source>
-        <translation type="unfinished"></translation>
+        <translation>相違点</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 difference(s) between the document and %2:</source>
-        <translation type="unfinished"></translation>
+        <translation>ドキュメントと %2 の間に %1 件の相違があります:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>No differences on the pages: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>次のページには相違がありません: %1。</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>コピー</translation>
     </message>
 </context>
 <context>
@@ -637,32 +639,32 @@ All rights reserved.</source>
     <message>
         <location filename="../src/gui/workbench/csv_commands.cpp" line="+23"/>
         <source>The channel list was not imported; nothing has changed. These values were refused:</source>
-        <translation type="unfinished"></translation>
+        <translation>チャンネルリストはインポートされませんでした。何も変更されていません。次の値は受け付けられませんでした:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>These values were refused. Import the other rows of the channel list and leave these rows out?</source>
-        <translation type="unfinished"></translation>
+        <translation>次の値は受け付けられませんでした。これらの行を除いて、チャンネルリストのほかの行をインポートしますか?</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The channel list was imported. This radio does not store:</source>
-        <translation type="unfinished"></translation>
+        <translation>チャンネルリストをインポートしました。この無線機には次の項目は保存されません:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Could not read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を読み込めませんでした</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Could not write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 に書き込めませんでした</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>a channel list</source>
-        <translation type="unfinished"></translation>
+        <translation>チャンネルリスト</translation>
     </message>
 </context>
 <context>
@@ -672,7 +674,9 @@ All rights reserved.</source>
         <source>The read is complete, but it could not be kept in the radio history.
 Folder: %1
 Reason: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込みは完了しましたが、無線機の履歴に保存できませんでした。
+フォルダー: %1
+理由: %2</translation>
     </message>
 </context>
 <context>
@@ -680,32 +684,32 @@ Reason: %2</source>
     <message>
         <location filename="../src/gui/app/document_files.cpp" line="+24"/>
         <source>Programing Data</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラムデータ</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Opened %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を開きました</translation>
     </message>
     <message>
         <location line="+123"/>
         <source>The file %1 was changed by another program since you opened it. Overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル %1 は、開いた後に別のプログラムによって変更されています。上書きしますか?</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Saved %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を保存しました</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>The file %1 was changed by another program. Reload it?</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル %1 は別のプログラムによって変更されました。再読み込みしますか?</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>&amp;%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;%1 %2</translation>
     </message>
 </context>
 <context>
@@ -714,7 +718,8 @@ Reason: %2</source>
         <location filename="../src/gui/app/exchange_guard.cpp" line="+14"/>
         <source>A radio is still being read or written.
 Stop every radio at its next block and quit the program?</source>
-        <translation type="unfinished"></translation>
+        <translation>まだ無線機の読み込みまたは書き込み中です。
+すべての無線機を次のブロックで停止し、プログラムを終了しますか?</translation>
     </message>
 </context>
 <context>
@@ -722,232 +727,233 @@ Stop every radio at its next block and quit the program?</source>
     <message>
         <location filename="../src/gui/fleet/fleet_dialog.cpp" line="+45"/>
         <source> (%1 failed)</source>
-        <translation type="unfinished"></translation>
+        <translation> (%1 台失敗)</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>; backup: %1; to put it back: put it on the cable again and write the backup to it (Open, then Write)</source>
-        <translation type="unfinished"></translation>
+        <translation>; バックアップ: %1; 元に戻すには: 無線機をもう一度ケーブルにつなぎ、バックアップを書き込んでください（「開く」の後「書き込み」）</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>; backup: %1; to put it back: Restore from backups</source>
-        <translation type="unfinished"></translation>
+        <translation>; バックアップ: %1; 元に戻すには: バックアップから復元</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>The radios are still being written.
 Stop every radio at its next block and close this window?</source>
-        <translation type="unfinished"></translation>
+        <translation>まだ無線機への書き込み中です。
+すべての無線機を次のブロックで停止し、このウィンドウを閉じますか?</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Write to Several Radios</source>
-        <translation type="unfinished"></translation>
+        <translation>複数の無線機に書き込み</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+3"/>
         <source>Ports</source>
-        <translation type="unfinished"></translation>
+        <translation>ポート</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Port numbers or device paths</source>
-        <translation type="unfinished"></translation>
+        <translation>ポート番号またはデバイスのパス</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>追加</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>For every radio</source>
-        <translation type="unfinished"></translation>
+        <translation>各無線機に対して</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Verify</source>
-        <translation type="unfinished"></translation>
+        <translation>ベリファイ</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Read each radio back and compare it with the plan</source>
-        <translation type="unfinished"></translation>
+        <translation>各無線機を読み戻してプランと比較する</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Backup into</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップ先</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>First read each radio into a program file of its own in this folder</source>
-        <translation type="unfinished"></translation>
+        <translation>最初に各無線機をこのフォルダー内のそれぞれのプログラムファイルに読み込む</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>参照...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Repeat: one cable, many radios</source>
-        <translation type="unfinished"></translation>
+        <translation>繰り返し: 1 本のケーブルで複数の無線機</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>After each radio, wait until it is taken off and program the next one put on, until Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>1 台ごとに、取り外されるのを待ち、次に接続された無線機をプログラムします（停止するまで）</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Radios</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>ポート</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>進行状況</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>状態</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Count</source>
-        <translation type="unfinished"></translation>
+        <translation>回数</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>開始</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>停止</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Save report...</source>
-        <translation type="unfinished"></translation>
+        <translation>レポートを保存...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Restore from backups</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップから復元</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Write each failed radio&apos;s own backup back into it</source>
-        <translation type="unfinished"></translation>
+        <translation>失敗した各無線機に、その無線機自身のバックアップを書き戻す</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <location line="+35"/>
         <source>1 port added: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 個のポートを追加しました: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 ports added: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 個のポートを追加しました: %2</translation>
     </message>
     <message>
         <location line="+60"/>
         <source>Tick the ports of the radios to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>書き込む無線機のポートにチェックを付けてください。</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Choose the folder for the backups.</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップ用のフォルダーを選択してください。</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>the backups</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップ</translation>
     </message>
     <message>
         <location line="+74"/>
         <source>Restore: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>復元: %1</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>The report &quot;%1&quot; exists already. Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>レポート「%1」は既に存在します。置き換えますか?</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>put it on the cable again and write the backup to it</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機をもう一度ケーブルにつなぎ、バックアップを書き込んでください</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;Restore from backups&quot; in the window, or zemtool fleet restore %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウの「バックアップから復元」、または zemtool fleet restore %1</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Save report</source>
-        <translation type="unfinished"></translation>
+        <translation>レポートの保存</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>CSV file (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV ファイル (*.csv)</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>The report goes to %1 when the run ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>実行の終了時にレポートは %1 に保存されます。</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Backup folder</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップフォルダー</translation>
     </message>
 </context>
 <context>
     <name>zem::gui::HelpWindow</name>
     <message>
-        <location filename="../src/gui/app/help_window.cpp" line="+15"/>
+        <location filename="../src/gui/app/help_window.cpp" line="+33"/>
         <source>Zem Programming Software Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem プログラミングソフトウェア ヘルプ</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>目次</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>戻る</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Help page</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプページ</translation>
     </message>
 </context>
 <context>
@@ -955,37 +961,37 @@ Stop every radio at its next block and close this window?</source>
     <message>
         <location filename="../src/gui/app/main_window.cpp" line="+46"/>
         <source>Zem Electronics Co., Ltd. Programing Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem Electronics Co., Ltd. プログラミングソフトウェア</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please press F1 for Help</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプを表示するには F1 キーを押してください</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Choose a Object for help</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプを表示する対象を選択してください</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>システム</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The language changes when the program starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>言語はプログラムの次回起動時に切り替わります。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please directly double click inside the table</source>
-        <translation type="unfinished"></translation>
+        <translation>表の中を直接ダブルクリックしてください</translation>
     </message>
     <message>
         <location line="+179"/>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>標準</translation>
     </message>
 </context>
 <context>
@@ -994,17 +1000,17 @@ Stop every radio at its next block and close this window?</source>
         <location filename="../src/gui/service/power_set_command.cpp" line="+113"/>
         <location line="+38"/>
         <source>On Line Power Set</source>
-        <translation type="unfinished"></translation>
+        <translation>オンライン出力設定</translation>
     </message>
     <message>
         <location line="-21"/>
         <source>Read the power values from the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機から出力値を読み込む</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Written</source>
-        <translation type="unfinished"></translation>
+        <translation>書き込みました</translation>
     </message>
 </context>
 <context>
@@ -1012,52 +1018,52 @@ Stop every radio at its next block and close this window?</source>
     <message>
         <location filename="../src/gui/commands/user_dialogs.cpp" line="+15"/>
         <source>Program file(*.Zem)</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラムファイル(*.Zem)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Plan as text (*.yaml)</source>
-        <translation type="unfinished"></translation>
+        <translation>テキスト形式のプラン (*.yaml)</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Program file or plan (*.Zem *.zem *.yaml *.yml);;Program file(*.Zem *.zem);;</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラムファイルまたはプラン (*.Zem *.zem *.yaml *.yml);;プログラムファイル(*.Zem *.zem);;</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Channel list (%1);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>チャンネルリスト (%1);;すべてのファイル (*)</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>開く</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>名前を付けて保存</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Import channel list</source>
-        <translation type="unfinished"></translation>
+        <translation>チャンネルリストのインポート</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV のエクスポート</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Export channel list</source>
-        <translation type="unfinished"></translation>
+        <translation>チャンネルリストのエクスポート</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Save the changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 への変更を保存しますか?</translation>
     </message>
 </context>
 <context>
@@ -1065,7 +1071,7 @@ Stop every radio at its next block and close this window?</source>
     <message>
         <location filename="../src/gui/workbench/radio_history.cpp" line="+91"/>
         <source>it is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーではありません</translation>
     </message>
 </context>
 <context>
@@ -1073,92 +1079,92 @@ Stop every radio at its next block and close this window?</source>
     <message>
         <location line="+64"/>
         <source>Radio history</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機の履歴</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Radios read</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込んだ無線機</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日付</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>時刻</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>機種</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Band</source>
-        <translation type="unfinished"></translation>
+        <translation>バンド</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>First channel</source>
-        <translation type="unfinished"></translation>
+        <translation>最初のチャンネル</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Taken by</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込んだ人</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>メモ</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>&amp;Note...</source>
-        <translation type="unfinished"></translation>
+        <translation>メモ(&amp;N)...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除(&amp;D)</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Could not save the note.</source>
-        <translation type="unfinished"></translation>
+        <translation>メモを保存できませんでした。</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>比較</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込み</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Every complete read from a radio, newest first (the newest %1 are kept).</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機からの完全な読み込みをすべて新しい順に表示します（最新の %1 件を保持）。</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>No radio has been read yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>まだ無線機を読み込んでいません。</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Delete the read of %1 %2 from the radio history?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 の読み込みを無線機の履歴から削除しますか?</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Could not delete the read of %1 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 の読み込みを削除できませんでした。</translation>
     </message>
 </context>
 <context>
@@ -1166,23 +1172,23 @@ Stop every radio at its next block and close this window?</source>
     <message>
         <location filename="../src/gui/pages/radio_page.cpp" line="+11"/>
         <source>Please click the CommBox to choose value</source>
-        <translation type="unfinished"></translation>
+        <translation>コンボボックスをクリックして値を選択してください</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please Click the cell to edit or input data</source>
-        <translation type="unfinished"></translation>
+        <translation>セルをクリックして編集するか、データを入力してください</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>For help，please press F1</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプを表示するには F1 キーを押してください</translation>
     </message>
     <message>
         <location line="+10"/>
         <location line="+4"/>
         <source>Default Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>初期設定</translation>
     </message>
 </context>
 <context>
@@ -1190,7 +1196,7 @@ Stop every radio at its next block and close this window?</source>
     <message>
         <location filename="../src/gui/common/refusal_list_dialog.cpp" line="+43"/>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>コピー(&amp;C)</translation>
     </message>
 </context>
 <context>
@@ -1198,52 +1204,52 @@ Stop every radio at its next block and close this window?</source>
     <message>
         <location filename="../src/gui/link/transfer_controller.cpp" line="+29"/>
         <source>the check was stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>ベリファイは中止されました</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Verifying Written Data</source>
-        <translation type="unfinished"></translation>
+        <translation>書き込んだデータをベリファイ中</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Reading the radio back to compare...</source>
-        <translation type="unfinished"></translation>
+        <translation>比較のため無線機を読み戻しています...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Verify</source>
-        <translation type="unfinished"></translation>
+        <translation>ベリファイ</translation>
     </message>
     <message>
         <location line="+95"/>
         <source>Verifying written data</source>
-        <translation type="unfinished"></translation>
+        <translation>書き込んだデータをベリファイ中</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>Read from radio</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機から読み込み</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Read from the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機から読み込みました</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Written to the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機に書き込みました</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Written to the radio and verified</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機に書き込み、ベリファイしました</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Written to the radio, but not checked: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機に書き込みましたが、ベリファイしていません: %1</translation>
     </message>
 </context>
 <context>
@@ -1251,22 +1257,22 @@ Stop every radio at its next block and close this window?</source>
     <message>
         <location filename="../src/gui/app/undo_router.cpp" line="+18"/>
         <source>Undo: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>元に戻す: %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Redo: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>やり直し: %1</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>元に戻す(&amp;U)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>やり直し(&amp;R)</translation>
     </message>
 </context>
 <context>
@@ -1274,117 +1280,127 @@ Stop every radio at its next block and close this window?</source>
     <message>
         <location filename="../src/gui/app/window_commands.cpp" line="+44"/>
         <source>New(&amp;N)	Ctrl+N</source>
-        <translation type="unfinished"></translation>
+        <translation>新規作成(&amp;N)	Ctrl+N</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Create a new document
 New</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいドキュメントを作成します
+新規作成</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Open(&amp;O)...	Ctrl+O</source>
-        <translation type="unfinished"></translation>
+        <translation>開く(&amp;O)...	Ctrl+O</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Open an existing document
 Open</source>
-        <translation type="unfinished"></translation>
+        <translation>既存のドキュメントを開きます
+開く</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Save(&amp;S)	Ctrl+S</source>
-        <translation type="unfinished"></translation>
+        <translation>上書き保存(&amp;S)	Ctrl+S</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save the active document
 Save</source>
-        <translation type="unfinished"></translation>
+        <translation>作業中のドキュメントを保存します
+上書き保存</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Save as(&amp;A)...</source>
-        <translation type="unfinished"></translation>
+        <translation>名前を付けて保存(&amp;A)...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save the active document with a new name
 Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>作業中のドキュメントを新しい名前で保存します
+名前を付けて保存</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Import channel list...</source>
-        <translation type="unfinished"></translation>
+        <translation>チャンネルリストのインポート(&amp;I)...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Replace the channels by those of a channel list: this program&apos;s CSV or the memory list of other programming tools
 Import channel list</source>
-        <translation type="unfinished"></translation>
+        <translation>チャンネルをチャンネルリストの内容で置き換えます: このプログラムの CSV、またはほかのプログラミングツールのメモリーリスト
+チャンネルリストのインポート</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Export channel list...</source>
-        <translation type="unfinished"></translation>
+        <translation>チャンネルリストのエクスポート(&amp;E)...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save the channels as this program&apos;s CSV or as the memory list of other programming tools
 Export channel list</source>
-        <translation type="unfinished"></translation>
+        <translation>チャンネルをこのプログラムの CSV、またはほかのプログラミングツールのメモリーリストとして保存します
+チャンネルリストのエクスポート</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Radio history...</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機の履歴(&amp;R)...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Open one of the radios read before
 Radio history</source>
-        <translation type="unfinished"></translation>
+        <translation>以前に読み込んだ無線機を開きます
+無線機の履歴</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Print(&amp;P)...	Ctrl+P</source>
-        <translation type="unfinished"></translation>
+        <translation>印刷(&amp;P)...	Ctrl+P</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Print the active document
 Print</source>
-        <translation type="unfinished"></translation>
+        <translation>作業中のドキュメントを印刷します
+印刷</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Print Preview(&amp;V)</source>
-        <translation type="unfinished"></translation>
+        <translation>印刷プレビュー(&amp;V)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Display full pages
 Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>ページ全体を表示します
+印刷プレビュー</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Print Setup(&amp;S)...</source>
-        <translation type="unfinished"></translation>
+        <translation>印刷設定(&amp;S)...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Change the printer and printing options
 Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>プリンターと印刷オプションを変更します
+印刷設定</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Recent File</source>
-        <translation type="unfinished"></translation>
+        <translation>最近使ったファイル</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1392,324 +1408,345 @@ Print Setup</source>
         <location line="+4"/>
         <location line="+4"/>
         <source>Open this file</source>
-        <translation type="unfinished"></translation>
+        <translation>このファイルを開きます</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Exit(&amp;X)</source>
-        <translation type="unfinished"></translation>
+        <translation>終了(&amp;X)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Quit the application; prompts to save documents
 Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリケーションを終了します。ドキュメントの保存を確認します
+終了</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Undo the last change
 Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>最後の変更を元に戻します
+元に戻す</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Redo the change undone last
 Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>最後に元に戻した変更をやり直します
+やり直し</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Cut(&amp;T)	Ctrl+X</source>
-        <translation type="unfinished"></translation>
+        <translation>切り取り(&amp;T)	Ctrl+X</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cut the selected cells and put them on the Clipboard
 Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したセルを切り取り、クリップボードに置きます
+切り取り</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Copy(&amp;C)	Ctrl+C</source>
-        <translation type="unfinished"></translation>
+        <translation>コピー(&amp;C)	Ctrl+C</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Copy the selected cells to the Clipboard
 Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したセルをクリップボードにコピーします
+コピー</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Paste(&amp;P)	Ctrl+V</source>
-        <translation type="unfinished"></translation>
+        <translation>貼り付け(&amp;P)	Ctrl+V</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Insert the Clipboard contents at the selected cell
 Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したセルにクリップボードの内容を挿入します
+貼り付け</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Delete(&amp;D)	Del</source>
-        <translation type="unfinished"></translation>
+        <translation>削除(&amp;D)	Del</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Empty the selected cells
 Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したセルを空にします
+削除</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Read From Radio(&amp;U)	Ctrl+R</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機から読み込み(&amp;U)	Ctrl+R</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Read Data From interphone 
 Read</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機からデータを読み込みます
+読み込み</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Write to Radio	Ctrl+W</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機へ書き込み(&amp;W)	Ctrl+W</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Write Data to interphone
 Write</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機へデータを書き込みます
+書き込み</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Write to &amp;several radios...</source>
-        <translation type="unfinished"></translation>
+        <translation>複数の無線機に書き込み(&amp;S)...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Write this document into many radios, at once or one after another
 Write to several radios</source>
-        <translation type="unfinished"></translation>
+        <translation>このドキュメントを複数の無線機に、同時にまたは 1 台ずつ書き込みます
+複数の無線機に書き込み</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Compare with radio...</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機と比較(&amp;C)...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Read the radio and list where it differs from the document; the document stays as it is
 Compare with radio</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機を読み込み、ドキュメントと異なる箇所を一覧表示します。ドキュメントは変更されません
+無線機と比較</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Compare with &amp;file...</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルと比較(&amp;F)...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>List where a program file differs from the document
 Compare with file</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラムファイルとドキュメントの異なる箇所を一覧表示します
+ファイルと比較</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;Edit Channel	Ctrl+G</source>
-        <translation type="unfinished"></translation>
+        <translation>チャンネルの編集(&amp;E)	Ctrl+G</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Edit channel Data 
 Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>チャンネルデータを編集します
+編集</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>On Line Power Set(&amp;Y)	Ctrl+T</source>
-        <translation type="unfinished"></translation>
+        <translation>オンライン出力設定(&amp;Y)	Ctrl+T</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+1"/>
         <source>Debug TX Power,Squelch Level,Low Power Alert on line</source>
-        <translation type="unfinished"></translation>
+        <translation>送信出力、スケルチレベル、バッテリー低下警告をオンラインで調整します</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>COM1(&amp;P)	Ctrl+C</source>
-        <translation type="unfinished"></translation>
+        <translation>COM1(&amp;P)	Ctrl+C</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Choose Com1</source>
-        <translation type="unfinished"></translation>
+        <translation>COM1 を選択します</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>COM2(&amp;Q)	Ctrl+D</source>
-        <translation type="unfinished"></translation>
+        <translation>COM2(&amp;Q)	Ctrl+D</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Choose Com2</source>
-        <translation type="unfinished"></translation>
+        <translation>COM2 を選択します</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>COM3(&amp;S)	Ctrl+E</source>
-        <translation type="unfinished"></translation>
+        <translation>COM3(&amp;S)	Ctrl+E</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Choose Com3</source>
-        <translation type="unfinished"></translation>
+        <translation>COM3 を選択します</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>COM4(&amp;T	Ctrl+F</source>
-        <translation type="unfinished"></translation>
+        <translation>COM4(&amp;T)	Ctrl+F</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Choose Com4</source>
-        <translation type="unfinished"></translation>
+        <translation>COM4 を選択します</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Other ....</source>
-        <translation type="unfinished"></translation>
+        <translation>その他(&amp;O)...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Choose other Com Port</source>
-        <translation type="unfinished"></translation>
+        <translation>ほかの COM ポートを選択します</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Verify after write</source>
-        <translation type="unfinished"></translation>
+        <translation>書き込み後にベリファイ(&amp;V)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Read the radio back after a write and compare it with what was written
 Verify</source>
-        <translation type="unfinished"></translation>
+        <translation>書き込み後に無線機を読み戻し、書き込んだ内容と比較します
+ベリファイ</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Toolbar(&amp;T)</source>
-        <translation type="unfinished"></translation>
+        <translation>ツールバー(&amp;T)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Show or hide the toolbar
 Toggle ToolBar</source>
-        <translation type="unfinished"></translation>
+        <translation>ツールバーの表示/非表示を切り替えます
+ツールバーの切り替え</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Status Bar(&amp;S)</source>
-        <translation type="unfinished"></translation>
+        <translation>ステータスバー(&amp;S)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Show or hide the status bar
 Toggle StatusBar</source>
-        <translation type="unfinished"></translation>
+        <translation>ステータスバーの表示/非表示を切り替えます
+ステータスバーの切り替え</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Language(&amp;L)</source>
-        <translation type="unfinished"></translation>
+        <translation>言語(&amp;L)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Choose the language of the window
 Language</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウの言語を選択します
+言語</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Help Content(&amp;H)</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプの内容(&amp;H)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>About Me(&amp;A)...</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン情報(&amp;A)...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Display the version,copyright of this software 
  about</source>
-        <translation type="unfinished"></translation>
+        <translation>このソフトウェアのバージョンと著作権を表示します
+バージョン情報</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Help List</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ一覧</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>List the catalog of help 
 Help List</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプの目次を表示します
+ヘルプ一覧</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Show the help about current task
 help</source>
-        <translation type="unfinished"></translation>
+        <translation>現在の作業についてのヘルプを表示します
+ヘルプ</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>What&apos;s This</source>
-        <translation type="unfinished"></translation>
+        <translation>ヒント</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Show the context of help
 help</source>
-        <translation type="unfinished"></translation>
+        <translation>状況に応じたヘルプを表示します
+ヘルプ</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>File(&amp;F)</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル(&amp;F)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Edit(&amp;E)</source>
-        <translation type="unfinished"></translation>
+        <translation>編集(&amp;E)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Program(&amp;P)</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラム(&amp;P)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Setup(&amp;S)</source>
-        <translation type="unfinished"></translation>
+        <translation>設定(&amp;S)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>View(&amp;V)</source>
-        <translation type="unfinished"></translation>
+        <translation>表示(&amp;V)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Help(&amp;H)</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ(&amp;H)</translation>
     </message>
 </context>
 </TS>

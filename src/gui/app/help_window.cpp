@@ -1,8 +1,9 @@
 #include "app/help_window.h"
 
+#include "common/languages.h"
+
 #include <QFile>
 #include <QHBoxLayout>
-#include <QLocale>
 #include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
@@ -14,10 +15,10 @@ namespace zem::gui {
 
 namespace {
 
-// The help's folder in the language the window speaks ("zh_CN", or "es" for
-// every Spanish), falling back to the English pages at the top.
+// The help's folder in the language the window speaks, falling back to the
+// English pages at the top.
 QString HelpFolder() {
-    const QString name = QLocale().name();
+    const QString name = CurrentLanguage();
     for (const QString& language : {name, name.section(QLatin1Char('_'), 0, 0)}) {
         if (QFile::exists(QStringLiteral(":/help/") + language + QStringLiteral("/contents.html")))
             return QStringLiteral("qrc:/help/") + language + QLatin1Char('/');

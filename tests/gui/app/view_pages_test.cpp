@@ -3,6 +3,7 @@
 #include "gui/support/window_test.h"
 
 #include "app/help_window.h"
+#include "common/languages.h"
 #include "pages/option_values.h"
 
 #include <QAction>
@@ -123,15 +124,14 @@ TEST_F(ViewPagesTest, HoverHintsNameTheControlAndF1OpensTheTopicOfThePageShown) 
     window->action(gui::kCmdHelpContents)->trigger();
     EXPECT_EQ(help->currentTopic(), "contents.html");
     // In Spanish the Spanish pages show; a language without pages falls back to English.
-    const QLocale before;
-    for (const auto& [locale, title] : {std::pair{"es_MX", "Ayuda de Zem Programming Software"},
-                                        std::pair{"zh_CN", "Zem 写频软件帮助"},
-                                        std::pair{"ru_RU", "Zem Programming Software Help"}}) {
-        QLocale::setDefault(QLocale(QString::fromLatin1(locale)));
+    for (const auto& [language, title] : {std::pair{"es", "Ayuda de Zem Programming Software"},
+                                          std::pair{"zh_CN", "Zem 写频软件帮助"},
+                                          std::pair{"ru", "Zem Programming Software Help"}}) {
+        gui::UseLanguage(QString::fromLatin1(language));
         help->showTopic(QStringLiteral("contents.html"));
-        EXPECT_EQ(help->findChild<QTextBrowser*>()->documentTitle(), QString::fromUtf8(title)) << locale;
+        EXPECT_EQ(help->findChild<QTextBrowser*>()->documentTitle(), QString::fromUtf8(title)) << language;
     }
-    QLocale::setDefault(before);
+    gui::UseLanguage(QStringLiteral("en"));
     // The page has the focus and Escape closes the help.
     QApplication::setActiveWindow(help);
     ASSERT_TRUE(help->isAncestorOf(QApplication::focusWidget()));
