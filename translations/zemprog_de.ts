@@ -1656,7 +1656,7 @@ Statusleiste</translation>
     <message>
         <location line="+4"/>
         <source>Language(&amp;L)</source>
-        <translation>Spr<translation>&amp;Sprache</translation>amp;ache</translation>
+        <translation>Spr&amp;ache</translation>
     </message>
     <message>
         <location line="+1"/>
