@@ -1,4 +1,5 @@
 #include "pages/option_values.h"
+#include "pages/radio_settings.h"
 
 #include "support/recording_messenger.h"
 
@@ -141,8 +142,8 @@ TEST(OptionDefaultsTest, WritesTheFactoryBytesOnlyPicksAreSetBackAndNoSelectionK
 
     // A pick in either firmware-fixed list goes back, and is what gets stored.
     OptionValues values = Filled(image);
-    values.squelchLevel = SquelchLevelAfterPick(9);
-    values.dtmfSpeed = DtmfSpeedAfterPick(0);
+    values.squelchLevel = AfterPick(*FindSetting("squelch_level"), 9);
+    values.dtmfSpeed = AfterPick(*FindSetting("dtmf_speed"), 0);
     RecordingMessenger messenger;
     StoreToImage(values, image, messenger);
     EXPECT_EQ(image[0x134], 4);
