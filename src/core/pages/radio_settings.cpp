@@ -4,6 +4,7 @@
 #include "document/memory_map.h"
 #include "translate.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 
@@ -296,6 +297,18 @@ void CopySetting(const SettingSpec& spec, const OptionValues& fromOptions, const
     case SettingKind::Check: CheckIn(spec, toOptions) = fromOptions.*spec.optionCheck; break;
     case SettingKind::Code: CodeIn(spec, toOptions) = CodeIn(spec, fromOptions); break;
     }
+}
+
+const char* CodeRefusal(const SettingSpec& spec, const std::string& code)
+{
+    static const char* const kMsgCodeTooLong = "a PTT ID has at most 8 digits";
+    if (!std::all_of(code.begin(), code.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return kMsgPttIdNotCorrect;
+    if (code.size() < spec.length)
+        return kMsgPttIdTooShort;
+    if (code.size() > spec.length)
+        return kMsgCodeTooLong;
+    return nullptr;
 }
 
 int AfterPick(const SettingSpec& spec, int picked) { return spec.fixedPick >= 0 ? spec.fixedPick : picked; }

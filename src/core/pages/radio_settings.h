@@ -77,6 +77,10 @@ void CopySetting(const SettingSpec& spec, const OptionValues& fromOptions, const
 // firmware fixes ("Squelch Level" goes back to "4"), the pick otherwise.
 int AfterPick(const SettingSpec& spec, int picked);
 
+// Why a code given as text cannot be stored as it is (not all digits, too
+// short, too long); nullptr when it can.
+const char* CodeRefusal(const SettingSpec& spec, const std::string& code);
+
 // Sets a setting from what a page's control gives: an entry index ("3"), a
 // check box state ("1" or "0"), a code text (cut to its length). A pick
 // outside the list or no number is refused (false) and changes nothing.

@@ -10,8 +10,6 @@ namespace zem {
 
 namespace {
 
-const char* const kMsgPttIdTooLong = "a PTT ID has at most 8 digits";
-
 RadioImage CanonicalImage(const PlanValues& values, const PlanBytes& bytes)
 {
     RadioImage image = NewDocumentImage();
@@ -99,12 +97,8 @@ void TypeSettings(const PlanValues& values, const std::set<std::pair<PlanField::
             if (s.kind != SettingKind::Code)
                 continue;
             const std::string& code = CodeIn(s, values.options);
-            if (!std::all_of(code.begin(), code.end(), [](char c) { return c >= '0' && c <= '9'; }))
-                refusals.push_back({field, code, kMsgPttIdNotCorrect});
-            else if (code.size() < static_cast<std::size_t>(kPttIdLength))
-                refusals.push_back({field, code, kMsgPttIdTooShort});
-            else if (code.size() > static_cast<std::size_t>(kPttIdLength))
-                refusals.push_back({field, code, kMsgPttIdTooLong});
+            if (const char* refusal = CodeRefusal(s, code))
+                refusals.push_back({field, code, refusal});
         }
     }
 }
@@ -181,7 +175,7 @@ PlanBytes PlanBytesFor(const RadioImage& image)
             bytes[at] = image[at];
     }
     // Values that typing would not give back (a frequency outside the band,
-    // a squelch level the page would set back) are carried as bytes too.
+    // a pick in a list the page would set back) are carried as bytes too.
     for (int round = 0; round < 8; ++round) {
         const PlanBuild build = BuildPlanImage(values, bytes);
         if (build.ok() && build.image == image)
