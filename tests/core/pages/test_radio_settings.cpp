@@ -1,5 +1,7 @@
 #include "pages/radio_settings.h"
 
+#include "messenger.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
@@ -27,6 +29,39 @@ TEST(RadioSettingsTest, KeysAndBitsAreEachSettingsOwn)
                                                          {0x20F, 0x00}, {0x21F, 0xFF}, {0x220, 0x00}};
     for (const auto& [offset, mask] : bits)
         EXPECT_EQ(SettingBits(offset), mask) << std::hex << offset;
+}
+
+// A byte the radio holds outside a list shows a fixed entry, which a store
+// then writes: option lists and key nibbles alike.
+TEST(RadioSettingsTest, OutOfRangeBytesShowTheirFallBackAndStoreIt)
+{
+    // Byte, as read, the setting, the entry shown, the byte after fill and store.
+    const std::tuple<std::size_t, std::uint8_t, const char*, int, std::uint8_t> cases[] = {
+        {0x13B, 21, "first_digit_time", 0, 0x00},       {0x135, 0x04, "vox_level", 2, 0x03},
+        {0x136, 0x00, "whisper_level", 2, 0x03},        {0x133, 0x3B, "dtmf_speed", 7, 0x0B},
+        {0x133, 0x13, "dtmf_speed", 2, 0x06},           {0x138, 0xFF, "receive_recovery", 128, 0x80},
+        {0x139, 130, "transmission_recovery", 0, 0x00},
+        // Every recovery entry shows as itself, "Scan Pause" (129) included.
+        {0x138, 0x81, "receive_recovery", 129, 0x81},   {0x139, 0x81, "transmission_recovery", 129, 0x81},
+        {0x139, 128, "transmission_recovery", 128, 0x80},
+        {0x13A, 0x05, "long_press_duration", 0, 0x00},  {0x13A, 0x04, "long_press_duration", 4, 0x04},
+        {0x13F, 0xA6, "top_short", 6, 0x06},            {0x13F, 0xA6, "top_long", 0, 0x06},
+        {0x13E, 0x38, "middle_short", 0, 0x30},         {0x13D, 0xFF, "bottom_long", 0, 0x00},
+        {0x13D, 0x97, "bottom_long", 9, 0x97},
+    };
+    for (const auto& [offset, read, key, entry, written] : cases) {
+        RadioImage image = NewDocumentImage();
+        image[offset] = read;
+        OptionValues options;
+        KeyValues keys;
+        FillFromImage(image, options);
+        FillFromImage(image, keys);
+        EXPECT_EQ(IndexIn(*FindSetting(key), options, keys), entry) << key << " " << int(read);
+        SilentMessenger silent;
+        StoreToImage(options, image, silent);
+        StoreToImage(keys, image);
+        EXPECT_EQ(image[offset], written) << key << " " << int(read);
+    }
 }
 
 TEST(RadioSettingsTest, ControlsSetValuesWithTheFirmwaresFixedPicks)
