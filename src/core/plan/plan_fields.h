@@ -44,7 +44,7 @@ const std::vector<PlanField>& AllPlanFields();
 // What the pages show for an image.
 PlanValues ShownValues(const RadioImage& image);
 
-// Stores all values into the image as the pages' stores do (PTT ID codes
+// Stores all values into the image as the pages' stores do (codes
 // as given, without messages).
 void StoreValues(const PlanValues& values, RadioImage& image);
 

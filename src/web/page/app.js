@@ -879,7 +879,7 @@ function wire() {
         : control.tagName === 'SELECT' ? String(control.selectedIndex) : control.value;
       act('zem_set_control', ['string', 'string'], [control.id, value]);
     };
-    // A PTT ID code counts at every keystroke, so a tab closed while it is
+    // A code counts at every keystroke, so a tab closed while it is
     // typed still asks about it.
     if (control.type === 'text') control.oninput = commit; else control.onchange = commit;
   }
