@@ -80,10 +80,6 @@ TEST(RadioSettingsTest, ControlsSetValuesWithTheFirmwaresFixedPicks)
         EXPECT_EQ(SetFromControl(spec, value, options, keys), accepted) << key << " " << value;
         EXPECT_NE(SettingValuesJson(spec.page, options, keys).find(json), std::string::npos) << key << " " << value;
     }
-    EXPECT_NE(SettingsDescriptionJson().find("{\"key\":\"whisper_level\",\"page\":\"options\",\"kind\":\"choice\","
-                                             "\"label\":\"Whisper level\",\"caption\":\"Whisper  \","
-                                             "\"group\":\"Whisper  Function\",\"column\":0,"),
-              std::string::npos);
 }
 
 }  // namespace
