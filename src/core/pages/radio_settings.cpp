@@ -12,8 +12,6 @@ namespace zem {
 
 namespace {
 
-#define ZEM_SETTING(text) ZEM_TRANSLATE_NOOP("RadioSettings", text)
-
 constexpr char kUnknownDigit = '?';  // a stored code byte that is no digit
 
 int Shift(std::uint8_t mask)
@@ -33,7 +31,7 @@ bool InList(const SettingSpec& spec, int index)
 
 // The builders of the table below: a setting's name and value first, then
 // where the radio keeps it, then how the page shows it.
-SettingSpec Option(const char* key, SettingKind kind, const char* label, std::size_t offset, std::uint8_t mask)
+SettingSpec Setting(const char* key, SettingKind kind, const char* label, std::size_t offset, std::uint8_t mask)
 {
     SettingSpec spec;
     spec.key = key;
@@ -48,7 +46,7 @@ SettingSpec Option(const char* key, SettingKind kind, const char* label, std::si
 SettingSpec Choice(const char* key, int OptionValues::*member, const std::vector<std::string>& (*entries)(),
                    const char* label, std::size_t offset, std::uint8_t mask = 0xFF)
 {
-    SettingSpec spec = Option(key, SettingKind::Choice, label, offset, mask);
+    SettingSpec spec = Setting(key, SettingKind::Choice, label, offset, mask);
     spec.optionIndex = member;
     spec.entries = entries;
     return spec;
@@ -57,14 +55,14 @@ SettingSpec Choice(const char* key, int OptionValues::*member, const std::vector
 SettingSpec Check(const char* key, bool OptionValues::*member, const char* label, std::size_t offset,
                   std::uint8_t mask)
 {
-    SettingSpec spec = Option(key, SettingKind::Check, label, offset, mask);
+    SettingSpec spec = Setting(key, SettingKind::Check, label, offset, mask);
     spec.optionCheck = member;
     return spec;
 }
 
 SettingSpec Code(const char* key, std::string OptionValues::*member, const char* label, std::size_t offset)
 {
-    SettingSpec spec = Option(key, SettingKind::Code, label, offset, 0xFF);
+    SettingSpec spec = Setting(key, SettingKind::Code, label, offset, 0xFF);
     spec.optionCode = member;
     spec.length = kPttIdLength;
     return spec;
@@ -75,7 +73,7 @@ SettingSpec Code(const char* key, std::string OptionValues::*member, const char*
 SettingSpec Key(const char* key, int KeyValues::*member, const std::vector<std::string>& (*entries)(),
                 const char* label, const char* caption, const char* group, std::size_t offset, std::uint8_t mask)
 {
-    SettingSpec spec = Option(key, SettingKind::Choice, label, offset, mask);
+    SettingSpec spec = Setting(key, SettingKind::Choice, label, offset, mask);
     spec.page = SettingPage::Keys;
     spec.caption = caption;
     spec.group = group;
@@ -109,68 +107,105 @@ std::vector<SettingSpec> OptionTable()
 {
     using E = OptionEntries;
     using V = OptionValues;
-    const char* const scan = ZEM_SETTING("Scan information");
-    const char* const other = ZEM_SETTING("Other Function");
-    const char* const whisper = ZEM_SETTING("Whisper  Function");
-    const char* const vox = ZEM_SETTING("VOX");
-    const char* const pttId = ZEM_SETTING("PTT ID");
-    const char* const dtmf = ZEM_SETTING("DTMF");
+    const char* const scan = ZEM_TRANSLATE_NOOP("RadioSettings", "Scan information");
+    const char* const other = ZEM_TRANSLATE_NOOP("RadioSettings", "Other Function");
+    const char* const whisper = ZEM_TRANSLATE_NOOP("RadioSettings", "Whisper  Function");
+    const char* const vox = ZEM_TRANSLATE_NOOP("RadioSettings", "VOX");
+    const char* const pttId = ZEM_TRANSLATE_NOOP("RadioSettings", "PTT ID");
+    const char* const dtmf = ZEM_TRANSLATE_NOOP("RadioSettings", "DTMF");
     return {
-        Shown(Choice("scan_mode", &V::scanMode, E::scanMode, ZEM_SETTING("Scan Mode"), 0x131, 0x02), scan, 1,
-              nullptr, ZEM_SETTING("Carrier: scanning stops on a channel while a carrier is received.")),
-        Shown(Kept(Choice("receive_recovery", &V::receiveRecovery, E::recoveryTime,
-                          ZEM_SETTING("Receive recovery time (sec)"), 0x138), 0, 128),
+        Shown(Choice("scan_mode", &V::scanMode, E::scanMode, ZEM_TRANSLATE_NOOP("RadioSettings", "Scan Mode"), 0x131,
+                     0x02),
               scan, 1, nullptr,
-              ZEM_SETTING("How long scanning waits on a channel after the signal has gone, in seconds.")),
+              ZEM_TRANSLATE_NOOP("RadioSettings", "Carrier: scanning stops on a channel while a carrier is received.")),
+        Shown(Kept(Choice("receive_recovery", &V::receiveRecovery, E::recoveryTime,
+                          ZEM_TRANSLATE_NOOP("RadioSettings", "Receive recovery time (sec)"), 0x138),
+                   0, 128),
+              scan, 1, nullptr,
+              ZEM_TRANSLATE_NOOP("RadioSettings",
+                                 "How long scanning waits on a channel after the signal has gone, in seconds.")),
         Shown(Choice("transmission_recovery", &V::transmissionRecovery, E::recoveryTime,
-                     ZEM_SETTING("Transmission  recovery time (sec)"), 0x139),
-              scan, 1, nullptr, ZEM_SETTING("How long scanning waits after you have transmitted, in seconds.")),
-        Shown(Choice("time_out_timer", &V::timeOutTimer, E::timeOutTimer, ZEM_SETTING("Radiate Time Out Timer(s)"),
-                     0x137),
-              other, 1, nullptr, ZEM_SETTING("Ends a transmission that lasts longer than this; Off for no limit.")),
-        Shown(Choice("voice_beep_tone", &V::voiceBeepTone, E::voiceBeepTone, ZEM_SETTING("Voice/Beep Tone"), 0x130,
-                     0x03),
-              other, 1, nullptr, ZEM_SETTING("What the radio says or sounds when a key is pressed.")),
-        Shown(Kept(Choice("squelch_level", &V::squelchLevel, E::squelchLevel, ZEM_SETTING("Squelch Level"), 0x134),
+                     ZEM_TRANSLATE_NOOP("RadioSettings", "Transmission  recovery time (sec)"), 0x139),
+              scan, 1, nullptr,
+              ZEM_TRANSLATE_NOOP("RadioSettings", "How long scanning waits after you have transmitted, in seconds.")),
+        Shown(
+            Choice("time_out_timer", &V::timeOutTimer, E::timeOutTimer,
+                   ZEM_TRANSLATE_NOOP("RadioSettings", "Radiate Time Out Timer(s)"), 0x137),
+            other, 1, nullptr,
+            ZEM_TRANSLATE_NOOP("RadioSettings", "Ends a transmission that lasts longer than this; Off for no limit.")),
+        Shown(Choice("voice_beep_tone", &V::voiceBeepTone, E::voiceBeepTone,
+                     ZEM_TRANSLATE_NOOP("RadioSettings", "Voice/Beep Tone"), 0x130, 0x03),
+              other, 1, nullptr,
+              ZEM_TRANSLATE_NOOP("RadioSettings", "What the radio says or sounds when a key is pressed.")),
+        Shown(Kept(Choice("squelch_level", &V::squelchLevel, E::squelchLevel,
+                          ZEM_TRANSLATE_NOOP("RadioSettings", "Squelch Level"), 0x134),
                    0, 0, 0, 4),
-              other, 1, nullptr, ZEM_SETTING("How strong a signal must be to open the loudspeaker.")),
-        Shown(Choice("lock_detect", &V::lockDetect, E::lockDetect, ZEM_SETTING("Lock Detect"), 0x131, 0x04), other,
-              1),
-        Shown(Kept(Choice("whisper_level", &V::whisperLevel, E::whisperLevel, ZEM_SETTING("Whisper level"), 0x136),
+              other, 1, nullptr,
+              ZEM_TRANSLATE_NOOP("RadioSettings", "How strong a signal must be to open the loudspeaker.")),
+        Shown(Choice("lock_detect", &V::lockDetect, E::lockDetect, ZEM_TRANSLATE_NOOP("RadioSettings", "Lock Detect"),
+                     0x131, 0x04),
+              other, 1),
+        Shown(Kept(Choice("whisper_level", &V::whisperLevel, E::whisperLevel,
+                          ZEM_TRANSLATE_NOOP("RadioSettings", "Whisper level"), 0x136),
                    1, 2),
-              whisper, 0, ZEM_SETTING("Whisper  "),
-              ZEM_SETTING("Microphone gain for speaking quietly, when the whisper function is on.")),
-        Shown(Check("whisper_enable", &V::whisperEnable, ZEM_SETTING("Whisper  Function Enable"), 0x131, 0x80),
+              whisper, 0, ZEM_TRANSLATE_NOOP("RadioSettings", "Whisper  "),
+              ZEM_TRANSLATE_NOOP("RadioSettings",
+                                 "Microphone gain for speaking quietly, when the whisper function is on.")),
+        Shown(Check("whisper_enable", &V::whisperEnable,
+                    ZEM_TRANSLATE_NOOP("RadioSettings", "Whisper  Function Enable"), 0x131, 0x80),
               whisper, 0),
-        Shown(Kept(Choice("vox_level", &V::voxLevel, E::voxLevel, ZEM_SETTING("VOX level"), 0x135), 1, 2), vox, 0,
-              ZEM_SETTING("Vox Function"), ZEM_SETTING("How loud you must speak to start transmitting, when VOX is on.")),
-        Shown(Check("vox_enable", &V::voxEnable, ZEM_SETTING("Vox Function Enable"), 0x130, 0x20), vox, 0),
-        Shown(Code("ptt_id_start", &V::pttIdStart, ZEM_SETTING("PTT ID Start"), kPttIdAreaOffset), pttId, 0,
-              ZEM_SETTING("Start"), ZEM_SETTING("The PTT ID code sent when transmission starts: up to 8 digits.")),
-        Shown(Code("ptt_id_end", &V::pttIdEnd, ZEM_SETTING("PTT ID End"), kPttIdAreaOffset + kPttIdLength), pttId, 0,
-              ZEM_SETTING("End"), ZEM_SETTING("The PTT ID code sent when transmission ends: up to 8 digits.")),
-        Shown(Check("ptt_id_start_enable", &V::pttIdStartEnable, ZEM_SETTING("PTT ID Start Enable"), 0x132, 0x80),
-              pttId, 0, ZEM_SETTING("Start Enable")),
-        Shown(Check("ptt_id_end_enable", &V::pttIdEndEnable, ZEM_SETTING("PTT ID End Enable"), 0x132, 0x40), pttId,
-              0, ZEM_SETTING("End Enable")),
+        Shown(Kept(Choice("vox_level", &V::voxLevel, E::voxLevel, ZEM_TRANSLATE_NOOP("RadioSettings", "VOX level"),
+                          0x135),
+                   1, 2),
+              vox, 0, ZEM_TRANSLATE_NOOP("RadioSettings", "Vox Function"),
+              ZEM_TRANSLATE_NOOP("RadioSettings", "How loud you must speak to start transmitting, when VOX is on.")),
+        Shown(
+            Check("vox_enable", &V::voxEnable, ZEM_TRANSLATE_NOOP("RadioSettings", "Vox Function Enable"), 0x130, 0x20),
+            vox, 0),
+        Shown(
+            Code("ptt_id_start", &V::pttIdStart, ZEM_TRANSLATE_NOOP("RadioSettings", "PTT ID Start"), kPttIdAreaOffset),
+            pttId, 0, ZEM_TRANSLATE_NOOP("RadioSettings", "Start"),
+            ZEM_TRANSLATE_NOOP("RadioSettings", "The PTT ID code sent when transmission starts: up to 8 digits.")),
+        Shown(Code("ptt_id_end", &V::pttIdEnd, ZEM_TRANSLATE_NOOP("RadioSettings", "PTT ID End"),
+                   kPttIdAreaOffset + kPttIdLength),
+              pttId, 0, ZEM_TRANSLATE_NOOP("RadioSettings", "End"),
+              ZEM_TRANSLATE_NOOP("RadioSettings", "The PTT ID code sent when transmission ends: up to 8 digits.")),
+        Shown(Check("ptt_id_start_enable", &V::pttIdStartEnable,
+                    ZEM_TRANSLATE_NOOP("RadioSettings", "PTT ID Start Enable"), 0x132, 0x80),
+              pttId, 0, ZEM_TRANSLATE_NOOP("RadioSettings", "Start Enable")),
+        Shown(Check("ptt_id_end_enable", &V::pttIdEndEnable, ZEM_TRANSLATE_NOOP("RadioSettings", "PTT ID End Enable"),
+                    0x132, 0x40),
+              pttId, 0, ZEM_TRANSLATE_NOOP("RadioSettings", "End Enable")),
         // The whole speed byte is written, so its high nibble becomes 0.
-        Shown(Kept(Choice("dtmf_speed", &V::dtmfSpeed, E::dtmfSpeed, ZEM_SETTING("DTMF Speed  Digit/sec"), 0x133, 0x0F),
+        Shown(Kept(Choice("dtmf_speed", &V::dtmfSpeed, E::dtmfSpeed,
+                          ZEM_TRANSLATE_NOOP("RadioSettings", "DTMF Speed  Digit/sec"), 0x133, 0x0F),
                    4, 2, 0xFF, 2),
-              dtmf, 0, nullptr, ZEM_SETTING("How fast the PTT ID digits are sent.")),
-        Shown(Choice("first_digit_time", &V::firstDigitTime, E::firstDigitTime, ZEM_SETTING("First Digit Time(ms)"),
-                     0x13B),
+              dtmf, 0, nullptr, ZEM_TRANSLATE_NOOP("RadioSettings", "How fast the PTT ID digits are sent.")),
+        Shown(Choice("first_digit_time", &V::firstDigitTime, E::firstDigitTime,
+                     ZEM_TRANSLATE_NOOP("RadioSettings", "First Digit Time(ms)"), 0x13B),
               dtmf, 0),
         Shown(Choice("first_digit_delay", &V::firstDigitDelay, E::firstDigitDelay,
-                     ZEM_SETTING("First Digit Delay Time(ms)"), 0x13C),
+                     ZEM_TRANSLATE_NOOP("RadioSettings", "First Digit Delay Time(ms)"), 0x13C),
               dtmf, 0),
-        Shown(Check("dtmf_side_tone", &V::dtmfSideTone, ZEM_SETTING("DTMF Side Tone"), 0x132, 0x20), dtmf, 0),
-        Shown(Check("energy_check", &V::energyCheck, ZEM_SETTING("Energy Check"), 0x131, 0x01), other, 1),
-        Shown(Check("wired_clone_mode", &V::wiredCloneMode, ZEM_SETTING("Wired Clone Mode"), 0x130, 0x40), other, 1),
-        Shown(Check("scramble", &V::scramble, ZEM_SETTING("Scramble"), 0x130, 0x04), other, 1),
-        Shown(Check("alarm_enable", &V::alarmEnable, ZEM_SETTING("Alarm Function Enable"), 0x130, 0x08), other, 1),
-        Shown(Check("compand_expand", &V::compandExpand, ZEM_SETTING("Compand Expand"), 0x130, 0x10), other, 1),
-        Shown(Check("save_energy", &V::saveEnergy, ZEM_SETTING("Save Energy"), 0x131, 0x40), other, 1, nullptr,
-              ZEM_SETTING("The receiver sleeps between checks for a signal, to save the battery.")),
+        Shown(Check("dtmf_side_tone", &V::dtmfSideTone, ZEM_TRANSLATE_NOOP("RadioSettings", "DTMF Side Tone"), 0x132,
+                    0x20),
+              dtmf, 0),
+        Shown(Check("energy_check", &V::energyCheck, ZEM_TRANSLATE_NOOP("RadioSettings", "Energy Check"), 0x131, 0x01),
+              other, 1),
+        Shown(Check("wired_clone_mode", &V::wiredCloneMode, ZEM_TRANSLATE_NOOP("RadioSettings", "Wired Clone Mode"),
+                    0x130, 0x40),
+              other, 1),
+        Shown(Check("scramble", &V::scramble, ZEM_TRANSLATE_NOOP("RadioSettings", "Scramble"), 0x130, 0x04), other, 1),
+        Shown(Check("alarm_enable", &V::alarmEnable, ZEM_TRANSLATE_NOOP("RadioSettings", "Alarm Function Enable"),
+                    0x130, 0x08),
+              other, 1),
+        Shown(Check("compand_expand", &V::compandExpand, ZEM_TRANSLATE_NOOP("RadioSettings", "Compand Expand"), 0x130,
+                    0x10),
+              other, 1),
+        Shown(Check("save_energy", &V::saveEnergy, ZEM_TRANSLATE_NOOP("RadioSettings", "Save Energy"), 0x131, 0x40),
+              other, 1, nullptr,
+              ZEM_TRANSLATE_NOOP("RadioSettings",
+                                 "The receiver sleeps between checks for a signal, to save the battery.")),
     };
 }
 
@@ -178,24 +213,27 @@ std::vector<SettingSpec> KeyTable()
 {
     using E = KeyEntries;
     using V = KeyValues;
-    const char* const longPress = ZEM_SETTING("Long Press");
-    const char* const shortPress = ZEM_SETTING("Short Press");
-    const char* const top = ZEM_SETTING("   Top Key");
-    const char* const middle = ZEM_SETTING("Middle Key");
-    const char* const bottom = ZEM_SETTING("Bottom Key");
+    const char* const longPress = ZEM_TRANSLATE_NOOP("RadioSettings", "Long Press");
+    const char* const shortPress = ZEM_TRANSLATE_NOOP("RadioSettings", "Short Press");
+    const char* const top = ZEM_TRANSLATE_NOOP("RadioSettings", "   Top Key");
+    const char* const middle = ZEM_TRANSLATE_NOOP("RadioSettings", "Middle Key");
+    const char* const bottom = ZEM_TRANSLATE_NOOP("RadioSettings", "Bottom Key");
     return {
-        Key("long_press_duration", &V::longPressDuration, E::longPressDuration, ZEM_SETTING("Long Press Duration(s)"),
-            ZEM_SETTING("Long Press Duration(s)"), "", 0x13A, 0xFF),
-        Key("top_long", &V::topLong, E::longPress, ZEM_SETTING("Top Key Long Press"), longPress, top, 0x13F, 0xF0),
-        Key("top_short", &V::topShort, E::shortPress, ZEM_SETTING("Top Key Short Press"), shortPress, top, 0x13F, 0x0F),
-        Key("middle_long", &V::middleLong, E::longPress, ZEM_SETTING("Middle Key Long Press"), longPress, middle, 0x13E,
-            0xF0),
-        Key("middle_short", &V::middleShort, E::shortPress, ZEM_SETTING("Middle Key Short Press"), shortPress, middle,
-            0x13E, 0x0F),
-        Key("bottom_long", &V::bottomLong, E::longPress, ZEM_SETTING("Bottom Key Long Press"), longPress, bottom, 0x13D,
-            0xF0),
-        Key("bottom_short", &V::bottomShort, E::shortPress, ZEM_SETTING("Bottom Key Short Press"), shortPress, bottom,
-            0x13D, 0x0F),
+        Key("long_press_duration", &V::longPressDuration, E::longPressDuration,
+            ZEM_TRANSLATE_NOOP("RadioSettings", "Long Press Duration(s)"),
+            ZEM_TRANSLATE_NOOP("RadioSettings", "Long Press Duration(s)"), "", 0x13A, 0xFF),
+        Key("top_long", &V::topLong, E::longPress, ZEM_TRANSLATE_NOOP("RadioSettings", "Top Key Long Press"), longPress,
+            top, 0x13F, 0xF0),
+        Key("top_short", &V::topShort, E::shortPress, ZEM_TRANSLATE_NOOP("RadioSettings", "Top Key Short Press"),
+            shortPress, top, 0x13F, 0x0F),
+        Key("middle_long", &V::middleLong, E::longPress, ZEM_TRANSLATE_NOOP("RadioSettings", "Middle Key Long Press"),
+            longPress, middle, 0x13E, 0xF0),
+        Key("middle_short", &V::middleShort, E::shortPress,
+            ZEM_TRANSLATE_NOOP("RadioSettings", "Middle Key Short Press"), shortPress, middle, 0x13E, 0x0F),
+        Key("bottom_long", &V::bottomLong, E::longPress, ZEM_TRANSLATE_NOOP("RadioSettings", "Bottom Key Long Press"),
+            longPress, bottom, 0x13D, 0xF0),
+        Key("bottom_short", &V::bottomShort, E::shortPress,
+            ZEM_TRANSLATE_NOOP("RadioSettings", "Bottom Key Short Press"), shortPress, bottom, 0x13D, 0x0F),
     };
 }
 
