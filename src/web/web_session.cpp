@@ -6,13 +6,12 @@
 #include "channels/channel_csv.h"
 #include "channels/tone_table.h"
 #include "document/json_writer.h"
+#include "pages/radio_settings.h"
 #include "plan/exchange_formats.h"
 #include "plan/plan_text.h"
 #include "service/power_points.h"
 
 #include <algorithm>
-
-#include <cstdlib>
 
 namespace zem::web {
 
@@ -32,70 +31,6 @@ bool CanSkipRefused(const ExchangeFormat& format) {
                        [](const ImportOption& option) { return std::string(option.name) == kSkipRefused; });
 }
 
-// The controls of the options and key pages by the names zemtool's JSON
-// gives them: drop-downs, check boxes and the two PTT ID codes.
-struct OptionChoice {
-    const char* name;
-    int OptionValues::*member;
-    const std::vector<std::string>& (*entries)();
-};
-const OptionChoice kOptionChoices[] = {
-    {"scan_mode", &OptionValues::scanMode, &OptionEntries::scanMode},
-    {"receive_recovery", &OptionValues::receiveRecovery, &OptionEntries::recoveryTime},
-    {"transmission_recovery", &OptionValues::transmissionRecovery, &OptionEntries::recoveryTime},
-    {"time_out_timer", &OptionValues::timeOutTimer, &OptionEntries::timeOutTimer},
-    {"voice_beep_tone", &OptionValues::voiceBeepTone, &OptionEntries::voiceBeepTone},
-    {"squelch_level", &OptionValues::squelchLevel, &OptionEntries::squelchLevel},
-    {"lock_detect", &OptionValues::lockDetect, &OptionEntries::lockDetect},
-    {"whisper_level", &OptionValues::whisperLevel, &OptionEntries::whisperLevel},
-    {"vox_level", &OptionValues::voxLevel, &OptionEntries::voxLevel},
-    {"dtmf_speed", &OptionValues::dtmfSpeed, &OptionEntries::dtmfSpeed},
-    {"first_digit_time", &OptionValues::firstDigitTime, &OptionEntries::firstDigitTime},
-    {"first_digit_delay", &OptionValues::firstDigitDelay, &OptionEntries::firstDigitDelay},
-};
-
-struct OptionCheck {
-    const char* name;
-    bool OptionValues::*member;
-};
-const OptionCheck kOptionChecks[] = {
-    {"whisper_enable", &OptionValues::whisperEnable},
-    {"vox_enable", &OptionValues::voxEnable},
-    {"ptt_id_start_enable", &OptionValues::pttIdStartEnable},
-    {"ptt_id_end_enable", &OptionValues::pttIdEndEnable},
-    {"dtmf_side_tone", &OptionValues::dtmfSideTone},
-    {"energy_check", &OptionValues::energyCheck},
-    {"wired_clone_mode", &OptionValues::wiredCloneMode},
-    {"scramble", &OptionValues::scramble},
-    {"alarm_enable", &OptionValues::alarmEnable},
-    {"compand_expand", &OptionValues::compandExpand},
-    {"save_energy", &OptionValues::saveEnergy},
-};
-
-struct OptionCode {
-    const char* name;
-    std::string OptionValues::*member;
-};
-const OptionCode kOptionCodes[] = {
-    {"ptt_id_start", &OptionValues::pttIdStart},
-    {"ptt_id_end", &OptionValues::pttIdEnd},
-};
-
-struct KeyChoice {
-    const char* name;
-    int KeyValues::*member;
-    const std::vector<std::string>& (*entries)();
-};
-const KeyChoice kKeyChoices[] = {
-    {"long_press_duration", &KeyValues::longPressDuration, &KeyEntries::longPressDuration},
-    {"top_long", &KeyValues::topLong, &KeyEntries::longPress},
-    {"top_short", &KeyValues::topShort, &KeyEntries::shortPress},
-    {"middle_long", &KeyValues::middleLong, &KeyEntries::longPress},
-    {"middle_short", &KeyValues::middleShort, &KeyEntries::shortPress},
-    {"bottom_long", &KeyValues::bottomLong, &KeyEntries::longPress},
-    {"bottom_short", &KeyValues::bottomShort, &KeyEntries::shortPress},
-};
-
 std::string Json(const std::string& text) { return JsonString(text); }
 
 std::string Json(const std::vector<std::string>& entries) {
@@ -107,14 +42,6 @@ std::string Json(const std::vector<std::string>& entries) {
 std::string Json(const char* text) { return Json(std::string(text)); }
 
 std::string Json(bool flag) { return flag ? "true" : "false"; }
-
-// An entry index from the page; -1 for anything that is not a number.
-int ParseIndex(const std::string& text) {
-    char* end = nullptr;
-    const long value = std::strtol(text.c_str(), &end, 10);
-    if (text.empty() || *end != '\0' || value < -1 || value > 1000) return -1;
-    return static_cast<int>(value);
-}
 
 }  // namespace
 
@@ -189,36 +116,12 @@ void WebSession::setBand(int index) {
 }
 
 bool WebSession::setControl(const std::string& name, const std::string& value) {
-    bool known = false;
-    for (const auto& choice : kOptionChoices) {
-        if (name != choice.name) continue;
-        int index = ParseIndex(value);
-        if (index < 0 || index >= static_cast<int>(choice.entries().size())) return false;
-        // The radio's firmware fixes these two lists: a pick goes back to its fixed entry.
-        if (choice.member == &OptionValues::squelchLevel) index = SquelchLevelAfterPick(index);
-        if (choice.member == &OptionValues::dtmfSpeed) index = DtmfSpeedAfterPick(index);
-        options_.*choice.member = index;
-        known = true;
-    }
-    for (const auto& check : kOptionChecks) {
-        if (name != check.name) continue;
-        options_.*check.member = value == "1";
-        known = true;
-    }
-    for (const auto& code : kOptionCodes) {
-        if (name != code.name) continue;
-        options_.*code.member = value.substr(0, kPttIdLength);
-        known = true;
-    }
-    for (const auto& choice : kKeyChoices) {
-        if (name != choice.name) continue;
-        const int index = ParseIndex(value);
-        if (index < 0 || index >= static_cast<int>(choice.entries().size())) return false;
-        keys_.*choice.member = index;
-        known = true;
-    }
-    if (known) recordChange();
-    return known;
+    // The controls carry the keys of the settings; a pick in a list the
+    // firmware fixes goes back to its fixed entry.
+    const SettingSpec* spec = FindSetting(name);
+    if (!spec || !SetFromControl(*spec, value, options_, keys_)) return false;
+    recordChange();
+    return true;
 }
 
 void WebSession::defaultSetting(int tab) {
@@ -437,19 +340,8 @@ std::string WebSession::stateJson() const {
         for (int col = kColReceive; col <= kColPtt; ++col) texts.push_back(channel_.cells.text(row, col));
         out += (row > 1 ? "," : "") + Json(texts);
     }
-    out += "],\"options\":{";
-    std::string members;
-    for (const auto& choice : kOptionChoices)
-        members += std::string(members.empty() ? "" : ",") + Json(choice.name) + ":" +
-                   std::to_string(options_.*choice.member);
-    for (const auto& check : kOptionChecks) members += "," + Json(check.name) + ":" + Json(options_.*check.member);
-    for (const auto& code : kOptionCodes) members += "," + Json(code.name) + ":" + Json(options_.*code.member);
-    out += members + "},\"keys\":{";
-    members.clear();
-    for (const auto& choice : kKeyChoices)
-        members += std::string(members.empty() ? "" : ",") + Json(choice.name) + ":" +
-                   std::to_string(keys_.*choice.member);
-    return out + members + "}}";
+    return out + "],\"options\":" + SettingValuesJson(SettingPage::Options, options_, keys_) +
+           ",\"keys\":" + SettingValuesJson(SettingPage::Keys, options_, keys_) + "}";
 }
 
 std::string WebSession::listsJson() {
@@ -460,12 +352,7 @@ std::string WebSession::listsJson() {
     for (int col = kColScan; col <= kColPtt; ++col) {
         out += std::string(col > kColScan ? "," : "") + "\"" + std::to_string(col) + "\":" + Json(ChoiceEntries(col));
     }
-    out += "},\"options\":{";
-    std::string members;
-    for (const auto& choice : kOptionChoices)
-        members += std::string(members.empty() ? "" : ",") + Json(choice.name) + ":" + Json(choice.entries());
-    for (const auto& choice : kKeyChoices) members += "," + Json(choice.name) + ":" + Json(choice.entries());
-    return out + members + "}}";
+    return out + "},\"settings\":" + SettingsDescriptionJson() + "}";
 }
 
 }  // namespace zem::web

@@ -47,7 +47,7 @@ public:
     void setType(int index);
     void setBand(int index);
     // An option or key control by its name (the names of zemtool's JSON):
-    // a list's entry index, a check box as 0 or 1, or a PTT ID code text.
+    // a list's entry index, a check box as 0 or 1, or a code text.
     // False for a name no control has.
     bool setControl(const std::string& name, const std::string& value);
     // A page's "Default Setting" button.

@@ -1,5 +1,7 @@
 #include "channels/band.h"
 
+#include "document/memory_map.h"
+
 #include <cstddef>
 
 namespace zem {
@@ -47,7 +49,6 @@ constexpr std::array<std::array<std::uint8_t, 4>, 4> kDefaultTones = {{
     {0x56, 0x06, 0x56, 0x06},
 }};
 
-constexpr std::size_t kRecordSize = 16;
 constexpr std::uint8_t kDefaultFlags = 0x38;  // scan, high power, wide; busy lock and PTT ID off
 
 void ClearWholeImage(RadioImage& image) { image.bytes.fill(0xFF); }
@@ -61,7 +62,7 @@ void WriteBandChannels(RadioImage& image, int band)
             record[1 + k] = kDefaultChannels[band][channel - 1][k];
     }
     for (std::size_t k : {2u, 3u, 6u, 7u})
-        image[0x220 + k] = kBandLimitBytes[band][k];
+        image[kBandLimitOffset + k] = kBandLimitBytes[band][k];
 }
 
 // Written for every band, and also when clearing for an other band is declined.
@@ -70,19 +71,17 @@ void WriteCommonDefaults(RadioImage& image)
     for (int channel = 1; channel <= 16; ++channel) {
         std::uint8_t* record = image.data() + channel * kRecordSize;
         for (std::size_t k = 0; k < 4; ++k)
-            record[4 + k] = record[k];  // transmit starts equal to receive
-        record[12] = kDefaultFlags;
+            record[kRecordTransmit + k] = record[kRecordReceive + k];  // transmit starts equal to receive
+        record[kRecordFlags] = kDefaultFlags;
     }
-    image[0x22C] = 0xFF;
+    image[kTypeOffset] = 0xFF;
     for (std::size_t t = 0; t < kDefaultTones.size(); ++t) {
         std::uint8_t* record = image.data() + (4 + t) * kRecordSize;
         for (std::size_t k = 0; k < 4; ++k)
-            record[8 + k] = kDefaultTones[t][k];
+            record[kRecordDecode + k] = kDefaultTones[t][k];
     }
-    image[0x225] = 0x00;
-    image[0x224] = 0x00;
-    image[0x220] = 0x00;
-    image[0x221] = 0x00;
+    for (std::size_t k : {5u, 4u, 0u, 1u})  // the low bytes of both limits
+        image[kBandLimitOffset + k] = 0x00;
 }
 
 }  // namespace

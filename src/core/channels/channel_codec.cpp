@@ -2,16 +2,13 @@
 
 #include "channels/band.h"
 #include "channels/frequency.h"
+#include "document/memory_map.h"
 
 #include <cstddef>
 
 namespace zem {
 
 namespace {
-
-constexpr std::size_t kRecordSize = 16;
-constexpr std::size_t kTypeOffset = 0x22C;
-constexpr std::size_t kBandLimitOffset = 0x220;
 
 constexpr std::uint8_t kBusyMask = 0x03;
 constexpr std::uint8_t kBusyCarrier = 0x01;
@@ -98,17 +95,17 @@ void FillFromImage(const RadioImage& image, ChannelPageValues& page)
     for (int row = 1; row <= kChannelCount; ++row) {
         const std::uint8_t* record = image.data() + row * kRecordSize;
         cells.setText(row, kColReceive, FrequencyText(record));
-        cells.setText(row, kColTransmit, FrequencyText(record + 4));
-        cells.setText(row, kColDecode, DecodeToneWord(record[8], record[9]));
-        cells.setText(row, kColEncode, DecodeToneWord(record[10], record[11]));
+        cells.setText(row, kColTransmit, FrequencyText(record + kRecordTransmit));
+        cells.setText(row, kColDecode, DecodeToneWord(record[kRecordDecode], record[kRecordDecode + 1]));
+        cells.setText(row, kColEncode, DecodeToneWord(record[kRecordEncode], record[kRecordEncode + 1]));
 
         // An empty channel shows no settings, whatever its flags byte holds.
-        if (IsAbsentFrequency(record) && IsAbsentFrequency(record + 4)) {
+        if (IsAbsentFrequency(record) && IsAbsentFrequency(record + kRecordTransmit)) {
             for (int col = kColScan; col <= kColPtt; ++col)
                 cells.setText(row, col, std::string());
             continue;
         }
-        const std::uint8_t flags = record[12];
+        const std::uint8_t flags = record[kRecordFlags];
         const std::uint8_t busy = flags & kBusyMask;
         cells.setText(row, kColBusy, busy == kBusyCarrier ? "Carrier" : busy == kBusyDtDqt ? "DT/DQT" : "Off");
         cells.setText(row, kColPtt, (flags & kPttBit) ? "On" : "Off");
@@ -136,11 +133,11 @@ void StoreToImage(const ChannelPageValues& page, RadioImage& image)
     for (int row = 1; row <= kChannelCount; ++row) {
         std::uint8_t* record = image.data() + row * kRecordSize;
         EncodeBcd(TextToUnits(cells.text(row, kColReceive)), record);
-        EncodeBcd(TextToUnits(cells.text(row, kColTransmit)), record + 4);
-        EncodeToneText(cells.text(row, kColDecode), record[8], record[9]);
-        EncodeToneText(cells.text(row, kColEncode), record[10], record[11]);
+        EncodeBcd(TextToUnits(cells.text(row, kColTransmit)), record + kRecordTransmit);
+        EncodeToneText(cells.text(row, kColDecode), record[kRecordDecode], record[kRecordDecode + 1]);
+        EncodeToneText(cells.text(row, kColEncode), record[kRecordEncode], record[kRecordEncode + 1]);
 
-        std::uint8_t flags = record[12];  // bits 7-6 are the radio's own and stay
+        std::uint8_t flags = record[kRecordFlags];  // bits 7-6 are the radio's own and stay
         SetBit(flags, kScanBit, cells.text(row, kColScan) == "Yes");
         SetBit(flags, kHighPowerBit, cells.text(row, kColPower) == "High");
         SetBit(flags, kWideBit, cells.text(row, kColBandwidth) == "Wide");
@@ -153,13 +150,11 @@ void StoreToImage(const ChannelPageValues& page, RadioImage& image)
         else if (busy != "Off")
             flags |= kBusyCarrier | kScanBit;  // what the radio has always been sent for an unset busy lock
         SetBit(flags, kPttBit, cells.text(row, kColPtt) == "On");
-        record[12] = flags;
+        record[kRecordFlags] = flags;
     }
 
-    image[0x220] = 0x00;
-    image[0x221] = 0x00;
-    image[0x224] = 0x00;
-    image[0x225] = 0x00;
+    for (std::size_t k : {0u, 1u, 4u, 5u})
+        image[kBandLimitOffset + k] = 0x00;
     const bool knownBand = page.bandIndex >= 0 && page.bandIndex < static_cast<int>(kBandLimitBytes.size());
     for (std::size_t k : {2u, 3u, 6u, 7u})
         image[kBandLimitOffset + k] = knownBand ? kBandLimitBytes[page.bandIndex][k] : 0xFF;

@@ -2,7 +2,9 @@
 
 #include "channels/band.h"
 #include "channels/channel_codec.h"
+#include "document/memory_map.h"
 #include "messenger.h"
+#include "pages/radio_settings.h"
 #include "service/power_points.h"
 
 #include <cstdio>
@@ -29,60 +31,30 @@ std::string EntryText(const std::vector<std::string>& entries, int index) {
 
 namespace {
 
-SettingText Choice(const char* key, const char* label, const std::vector<std::string>& entries, int index) {
-    return {key, label, false, false, EntryText(entries, index)};
+std::vector<SettingText> Texts(SettingPage page, const OptionValues& options, const KeyValues& keys) {
+    std::vector<SettingText> texts;
+    for (const SettingSpec& spec : PageSettings(page)) {
+        SettingText text{spec.key, spec.label, false, false, {}};
+        switch (spec.kind) {
+            case SettingKind::Choice: text.text = EntryText(spec.entries(), IndexIn(spec, options, keys)); break;
+            case SettingKind::Check:
+                text.isCheckBox = true;
+                text.checked = options.*spec.optionCheck;
+                break;
+            case SettingKind::Code: text.text = CodeIn(spec, options); break;
+        }
+        texts.push_back(std::move(text));
+    }
+    return texts;
 }
-
-SettingText Check(const char* key, const char* label, bool checked) { return {key, label, true, checked, {}}; }
-
-SettingText Code(const char* key, const char* label, const std::string& text) { return {key, label, false, false, text}; }
 
 }  // namespace
 
-std::vector<SettingText> OptionTexts(const OptionValues& v) {
-    using E = OptionEntries;
-    return {
-        Choice("scan_mode", "Scan Mode", E::scanMode(), v.scanMode),
-        Choice("receive_recovery", "Receive recovery time (sec)", E::recoveryTime(), v.receiveRecovery),
-        Choice("transmission_recovery", "Transmission  recovery time (sec)", E::recoveryTime(),
-               v.transmissionRecovery),
-        Choice("time_out_timer", "Radiate Time Out Timer(s)", E::timeOutTimer(), v.timeOutTimer),
-        Choice("voice_beep_tone", "Voice/Beep Tone", E::voiceBeepTone(), v.voiceBeepTone),
-        Choice("squelch_level", "Squelch Level", E::squelchLevel(), v.squelchLevel),
-        Choice("lock_detect", "Lock Detect", E::lockDetect(), v.lockDetect),
-        Choice("whisper_level", "Whisper level", E::whisperLevel(), v.whisperLevel),
-        Check("whisper_enable", "Whisper  Function Enable", v.whisperEnable),
-        Choice("vox_level", "VOX level", E::voxLevel(), v.voxLevel),
-        Check("vox_enable", "Vox Function Enable", v.voxEnable),
-        Code("ptt_id_start", "PTT ID Start", v.pttIdStart),
-        Code("ptt_id_end", "PTT ID End", v.pttIdEnd),
-        Check("ptt_id_start_enable", "PTT ID Start Enable", v.pttIdStartEnable),
-        Check("ptt_id_end_enable", "PTT ID End Enable", v.pttIdEndEnable),
-        Choice("dtmf_speed", "DTMF Speed  Digit/sec", E::dtmfSpeed(), v.dtmfSpeed),
-        Choice("first_digit_time", "First Digit Time(ms)", E::firstDigitTime(), v.firstDigitTime),
-        Choice("first_digit_delay", "First Digit Delay Time(ms)", E::firstDigitDelay(), v.firstDigitDelay),
-        Check("dtmf_side_tone", "DTMF Side Tone", v.dtmfSideTone),
-        Check("energy_check", "Energy Check", v.energyCheck),
-        Check("wired_clone_mode", "Wired Clone Mode", v.wiredCloneMode),
-        Check("scramble", "Scramble", v.scramble),
-        Check("alarm_enable", "Alarm Function Enable", v.alarmEnable),
-        Check("compand_expand", "Compand Expand", v.compandExpand),
-        Check("save_energy", "Save Energy", v.saveEnergy),
-    };
+std::vector<SettingText> OptionTexts(const OptionValues& values) {
+    return Texts(SettingPage::Options, values, KeyValues{});
 }
 
-std::vector<SettingText> KeyTexts(const KeyValues& v) {
-    using E = KeyEntries;
-    return {
-        Choice("long_press_duration", "Long Press Duration(s)", E::longPressDuration(), v.longPressDuration),
-        Choice("top_long", "Top Key Long Press", E::longPress(), v.topLong),
-        Choice("top_short", "Top Key Short Press", E::shortPress(), v.topShort),
-        Choice("middle_long", "Middle Key Long Press", E::longPress(), v.middleLong),
-        Choice("middle_short", "Middle Key Short Press", E::shortPress(), v.middleShort),
-        Choice("bottom_long", "Bottom Key Long Press", E::longPress(), v.bottomLong),
-        Choice("bottom_short", "Bottom Key Short Press", E::shortPress(), v.bottomShort),
-    };
-}
+std::vector<SettingText> KeyTexts(const KeyValues& values) { return Texts(SettingPage::Keys, OptionValues{}, values); }
 
 namespace {
 
@@ -105,36 +77,35 @@ int ChannelGroup(int channel, int col) {
 }
 
 int GroupOf(std::size_t offset) {
-    if (offset >= 0x010 && offset <= 0x10F) {
-        const int channel = static_cast<int>(offset / 16);
-        const int byte = static_cast<int>(offset % 16);
-        if (byte <= 3) return ChannelGroup(channel, kColReceive);
-        if (byte <= 7) return ChannelGroup(channel, kColTransmit);
-        if (byte <= 9) return ChannelGroup(channel, kColDecode);
-        if (byte <= 11) return ChannelGroup(channel, kColEncode);
-        if (byte == 12) return ChannelGroup(channel, kColScan);
+    if (offset >= kChannelAreaOffset && offset < kChannelAreaEnd) {
+        const int channel = static_cast<int>(offset / kRecordSize);
+        const std::size_t byte = offset % kRecordSize;
+        if (byte < kRecordTransmit) return ChannelGroup(channel, kColReceive);
+        if (byte < kRecordDecode) return ChannelGroup(channel, kColTransmit);
+        if (byte < kRecordEncode) return ChannelGroup(channel, kColDecode);
+        if (byte < kRecordFlags) return ChannelGroup(channel, kColEncode);
+        if (byte == kRecordFlags) return ChannelGroup(channel, kColScan);
         return kKept;
     }
-    if (offset == 0x13A || (offset >= 0x13D && offset <= 0x13F)) return kKeys;
-    if ((offset >= 0x130 && offset <= 0x13C) || (offset >= 0x210 && offset <= 0x21F)) return kOptions;
-    if (offset >= 0x220 && offset <= 0x227) return kBand;
-    if (offset == 0x22C) return kType;
-    if (offset >= 0x3D0 && offset <= 0x3D6) return kPowerLow + static_cast<int>(offset - 0x3D0);
-    if (offset >= 0x3D7 && offset <= 0x3DD) return kPowerHigh + static_cast<int>(offset - 0x3D7);
+    SettingPage page = SettingPage::Options;
+    if (SettingPageOf(offset, page)) return page == SettingPage::Keys ? kKeys : kOptions;
+    if (offset >= kBandLimitOffset && offset < kBandLimitOffset + kBandLimitSize) return kBand;
+    if (offset == kTypeOffset) return kType;
+    if (offset >= kPowerLowOffset && offset < kPowerLowOffset + kPowerPointCount) return kPowerLow + static_cast<int>(offset - kPowerLowOffset);
+    if (offset >= kPowerHighOffset && offset < kPowerHighOffset + kPowerPointCount)
+        return kPowerHigh + static_cast<int>(offset - kPowerHighOffset);
     return kKept;
 }
 
 // Bits of interpreted bytes that no page shows: a change in them is listed
 // as a byte even when the page's value beside them changed as well.
 std::uint8_t UnshownBits(std::size_t offset) {
-    if (offset >= 0x010 && offset <= 0x10F && offset % 16 == 12) return 0xC0;  // channel flags 7-6
-    switch (offset) {
-        case 0x130: return 0x80;
-        case 0x131: return 0x38;
-        case 0x132: return 0x1F;
-        case 0x133: return 0xF0;
-        default: return 0x00;
-    }
+    constexpr std::uint8_t kRadiosFlags = 0xC0;  // bits 7-6 of a channel's flags byte
+    if (offset >= kChannelAreaOffset && offset < kChannelAreaEnd && offset % kRecordSize == kRecordFlags)
+        return kRadiosFlags;
+    SettingPage page = SettingPage::Options;
+    if (!SettingPageOf(offset, page)) return 0x00;
+    return static_cast<std::uint8_t>(~SettingBits(offset));
 }
 
 std::string Hex(std::size_t value, int digits) {

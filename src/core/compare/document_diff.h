@@ -27,8 +27,8 @@ PagesSnapshot FillPages(const RadioImage& image);
 // One setting of the options or the key page as the user sees it: the entry
 // text the drop-down selects, the code text, or a check box state.
 struct SettingText {
-    const char* key;    // stable name for scripts, e.g. "squelch_level"
-    const char* label;  // the page's words, e.g. "Squelch Level"
+    const char* key;    // stable name for scripts: the setting's key
+    const char* label;  // the page's words: the setting's label
     bool isCheckBox = false;
     bool checked = false;   // when isCheckBox
     std::string text;       // when not isCheckBox
@@ -42,7 +42,7 @@ std::string EntryText(const std::vector<std::string>& entries, int index);
 
 // The differences between two images in the user's terms, one line each:
 // channel cells ("channel 3 Receive: 145.00000 -> 146.00000"), type and
-// band, option and key settings ("Squelch Level: 5 -> 4"), power values,
+// band, option and key settings ("label: 5 -> 4"), power values,
 // then bytes that no page shows ("byte 0x3E0: FF -> 00"). Empty exactly
 // when the images are equal byte for byte.
 std::vector<std::string> DiffDocuments(const RadioImage& before, const RadioImage& after);

@@ -1,5 +1,7 @@
 #include "document/radio_image.h"
 
+#include "document/memory_map.h"
+
 namespace zem {
 
 namespace {
@@ -14,18 +16,16 @@ constexpr std::uint8_t kDefaultRow19[kImageRowSize] = {0xCA, 0x7F, 0x00, 0x02, 0
 RadioImage NewDocumentImage()
 {
     RadioImage image;  // all 0xFF
-    for (std::size_t channel = 1; channel <= 16; ++channel) {
-        const std::size_t base = channel * kImageRowSize;
-        for (std::size_t k = 0; k < 12; ++k)
+    for (std::size_t base = kChannelAreaOffset; base < kChannelAreaEnd; base += kRecordSize) {
+        for (std::size_t k = 0; k < kRecordFlags; ++k)
             image[base + k] = 0x00;
-        image[base + 12] = 0x2E;
+        image[base + kRecordFlags] = 0x2E;
     }
     for (std::size_t k = 0; k < kImageRowSize; ++k)
-        image[0x130 + k] = kDefaultRow19[k];
-    for (std::size_t k = 0; k < 8; ++k) {
-        image[0x210 + k] = static_cast<std::uint8_t>(k + 1);  // PTT ID start code 12345678
-        image[0x218 + k] = static_cast<std::uint8_t>(k + 1);  // PTT ID end code 12345678
-    }
+        image[kSettingsRowOffset + k] = kDefaultRow19[k];
+    // Both PTT ID codes 12345678.
+    for (std::size_t k = 0; k < kPttIdAreaEnd - kPttIdAreaOffset; ++k)
+        image[kPttIdAreaOffset + k] = static_cast<std::uint8_t>(k % 8 + 1);
     return image;
 }
 

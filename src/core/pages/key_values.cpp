@@ -1,5 +1,8 @@
 #include "pages/key_values.h"
 
+#include "pages/radio_settings.h"
+#include "translate.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <tuple>
@@ -12,25 +15,6 @@ constexpr std::size_t kDurationOffset = 0x13A;
 constexpr std::size_t kBottomKeyOffset = 0x13D;
 constexpr std::size_t kMiddleKeyOffset = 0x13E;
 constexpr std::size_t kTopKeyOffset = 0x13F;
-
-int EntryOr0(int value, const std::vector<std::string>& entries)
-{
-    return value >= 0 && value < static_cast<int>(entries.size()) ? value : 0;
-}
-
-void FillKey(std::uint8_t byte, int& longPress, int& shortPress)
-{
-    longPress = EntryOr0(byte >> 4, KeyEntries::longPress());
-    shortPress = EntryOr0(byte & 0x0F, KeyEntries::shortPress());
-}
-
-// One key byte: long-press function in the high nibble, short press in the
-// low one. A list without a valid selection stores its "Off" entry.
-std::uint8_t KeyByte(int longPress, int shortPress)
-{
-    return static_cast<std::uint8_t>(EntryOr0(longPress, KeyEntries::longPress()) * 16 +
-                                     EntryOr0(shortPress, KeyEntries::shortPress()));
-}
 
 }  // namespace
 
@@ -49,31 +33,46 @@ const std::vector<std::string>& KeyEntries::longPressDuration()
 
 const std::vector<std::string>& KeyEntries::longPress()
 {
-    static const std::vector<std::string> entries = {"Off", "Monitor Momentary", "Monitor ", "Scramble", "Alarm", "Vox", "Whisper", "Compand Expand", "Power", "Energy Check"};
+    static const std::vector<std::string> entries = {
+        ZEM_TRANSLATE_NOOP("RadioSettings", "Off"),
+        ZEM_TRANSLATE_NOOP("RadioSettings", "Monitor Momentary"),
+        ZEM_TRANSLATE_NOOP("RadioSettings", "Monitor "),
+        ZEM_TRANSLATE_NOOP("RadioSettings", "Scramble"),
+        ZEM_TRANSLATE_NOOP("RadioSettings", "Alarm"),
+        ZEM_TRANSLATE_NOOP("RadioSettings", "Vox"),
+        ZEM_TRANSLATE_NOOP("RadioSettings", "Whisper"),
+        ZEM_TRANSLATE_NOOP("RadioSettings", "Compand Expand"),
+        ZEM_TRANSLATE_NOOP("RadioSettings", "Power"),
+        ZEM_TRANSLATE_NOOP("RadioSettings", "Energy Check")};
     return entries;
 }
 
 const std::vector<std::string>& KeyEntries::shortPress()
 {
-    static const std::vector<std::string> entries = {"Off", "Monitor", "Scramble", "Vox", "Whisper", "Compand Expand", "Power", "Energy Check"};
+    static const std::vector<std::string> entries = {
+        ZEM_TRANSLATE_NOOP("RadioSettings", "Off"),
+        ZEM_TRANSLATE_NOOP("RadioSettings", "Monitor"),
+        ZEM_TRANSLATE_NOOP("RadioSettings", "Scramble"),
+        ZEM_TRANSLATE_NOOP("RadioSettings", "Vox"),
+        ZEM_TRANSLATE_NOOP("RadioSettings", "Whisper"),
+        ZEM_TRANSLATE_NOOP("RadioSettings", "Compand Expand"),
+        ZEM_TRANSLATE_NOOP("RadioSettings", "Power"),
+        ZEM_TRANSLATE_NOOP("RadioSettings", "Energy Check")};
     return entries;
 }
 
 void FillFromImage(const RadioImage& image, KeyValues& values)
 {
-    values.longPressDuration = EntryOr0(image[kDurationOffset], KeyEntries::longPressDuration());
-    FillKey(image[kBottomKeyOffset], values.bottomLong, values.bottomShort);
-    FillKey(image[kMiddleKeyOffset], values.middleLong, values.middleShort);
-    FillKey(image[kTopKeyOffset], values.topLong, values.topShort);
+    OptionValues unused;
+    for (const SettingSpec& spec : PageSettings(SettingPage::Keys))
+        FillSetting(spec, image, unused, values);
 }
 
 void StoreToImage(const KeyValues& values, RadioImage& image)
 {
-    image[kDurationOffset] = static_cast<std::uint8_t>(EntryOr0(values.longPressDuration,
-                                                                KeyEntries::longPressDuration()));
-    image[kBottomKeyOffset] = KeyByte(values.bottomLong, values.bottomShort);
-    image[kMiddleKeyOffset] = KeyByte(values.middleLong, values.middleShort);
-    image[kTopKeyOffset] = KeyByte(values.topLong, values.topShort);
+    const OptionValues unused;
+    for (const SettingSpec& spec : PageSettings(SettingPage::Keys))
+        StoreSetting(spec, unused, values, image);
 }
 
 void ApplyKeyDefaults(RadioImage& image)

@@ -1,5 +1,8 @@
 #include "pages/option_values.h"
 
+#include "pages/radio_settings.h"
+#include "translate.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -12,42 +15,8 @@ const char* const kMsgPttIdTooShort = "The  PTT ID you input is too short,It wil
 
 namespace {
 
-constexpr std::size_t kVoiceOffset = 0x130;     // voice/beep, VOX, clone, compander, alarm, scramble
-constexpr std::size_t kFunctionOffset = 0x131;  // whisper, save energy, lock detect, scan, energy check
-constexpr std::size_t kPttIdOffset = 0x132;     // PTT ID enables, DTMF side tone
-constexpr std::size_t kDtmfSpeedOffset = 0x133;
-constexpr std::size_t kSquelchOffset = 0x134;
-constexpr std::size_t kVoxLevelOffset = 0x135;
-constexpr std::size_t kWhisperLevelOffset = 0x136;
-constexpr std::size_t kTimeOutOffset = 0x137;
-constexpr std::size_t kReceiveRecoveryOffset = 0x138;
-constexpr std::size_t kTransmitRecoveryOffset = 0x139;
-constexpr std::size_t kFirstDigitTimeOffset = 0x13B;
-constexpr std::size_t kFirstDigitDelayOffset = 0x13C;
-constexpr std::size_t kPttIdStartOffset = 0x210;
-constexpr std::size_t kPttIdEndOffset = 0x218;
-
-constexpr int kScanPause = 129;        // the last recovery entry
-constexpr int kDtmfSpeedBase = 4;      // entry 0 is 4 digits per second
-constexpr char kUnknownDigit = '?';    // a stored code byte that is no digit
-
-bool Bit(std::uint8_t byte, int bit) { return (byte >> bit) & 1; }
-
-int EntryOr(int value, int last, int fallback) { return value >= 0 && value <= last ? value : fallback; }
-
-bool InList(int index, const std::vector<std::string>& entries)
-{
-    return index >= 0 && index < static_cast<int>(entries.size());
-}
-
-// A list with no valid selection leaves its byte as the radio had it rather
-// than writing a value the radio never offered.
-void StoreIndex(RadioImage& image, std::size_t offset, int index, const std::vector<std::string>& entries,
-                int add = 0)
-{
-    if (InList(index, entries))
-        image[offset] = static_cast<std::uint8_t>(index + add);
-}
+constexpr std::size_t kVoiceOffset = 0x130;  // voice/beep, VOX, clone, compander, alarm, scramble
+constexpr int kScanPause = 129;              // the last recovery entry
 
 std::vector<std::string> Numbers(int first, int last, int step)
 {
@@ -55,16 +24,6 @@ std::vector<std::string> Numbers(int first, int last, int step)
     for (int n = first; n <= last; n += step)
         entries.push_back(std::to_string(n));
     return entries;
-}
-
-std::string FillCode(const RadioImage& image, std::size_t offset)
-{
-    std::string code;
-    for (std::size_t i = 0; i < kPttIdLength; ++i) {
-        const std::uint8_t digit = image[offset + i];
-        code += digit <= 9 ? static_cast<char>('0' + digit) : kUnknownDigit;
-    }
-    return code;
 }
 
 // The number of bytes of the UTF-8 character that starts at text[at]: a
@@ -112,7 +71,7 @@ std::vector<std::string> RecoveryEntries()
     std::vector<std::string> entries;
     for (int halves = 1; halves <= kScanPause; ++halves)
         entries.push_back(std::to_string(halves / 2) + (halves % 2 ? ".5 " : ".0 "));
-    entries.emplace_back("Scan Pause");
+    entries.emplace_back(ZEM_TRANSLATE_NOOP("RadioSettings", "Scan Pause"));
     return entries;
 }
 
@@ -131,7 +90,7 @@ bool operator==(const OptionValues& a, const OptionValues& b) { return Tied(a) =
 
 const std::vector<std::string>& OptionEntries::scanMode()
 {
-    static const std::vector<std::string> entries = {"Off", "Carrier"};
+    static const std::vector<std::string> entries = {ZEM_TRANSLATE_NOOP("RadioSettings", "Off"), ZEM_TRANSLATE_NOOP("RadioSettings", "Carrier")};
     return entries;
 }
 
@@ -143,13 +102,13 @@ const std::vector<std::string>& OptionEntries::recoveryTime()
 
 const std::vector<std::string>& OptionEntries::timeOutTimer()
 {
-    static const std::vector<std::string> entries = {"Off", "30s", "60s", "90s", "120s", "150s", "180s", "210s", "240s", "270s", "300s"};
+    static const std::vector<std::string> entries = {ZEM_TRANSLATE_NOOP("RadioSettings", "Off"), "30s", "60s", "90s", "120s", "150s", "180s", "210s", "240s", "270s", "300s"};
     return entries;
 }
 
 const std::vector<std::string>& OptionEntries::voiceBeepTone()
 {
-    static const std::vector<std::string> entries = {"Off", "Tone", "Chinese", "English"};
+    static const std::vector<std::string> entries = {ZEM_TRANSLATE_NOOP("RadioSettings", "Off"), ZEM_TRANSLATE_NOOP("RadioSettings", "Tone"), ZEM_TRANSLATE_NOOP("RadioSettings", "Chinese"), ZEM_TRANSLATE_NOOP("RadioSettings", "English")};
     return entries;
 }
 
@@ -161,7 +120,7 @@ const std::vector<std::string>& OptionEntries::squelchLevel()
 
 const std::vector<std::string>& OptionEntries::lockDetect()
 {
-    static const std::vector<std::string> entries = {"Off", "Detect"};
+    static const std::vector<std::string> entries = {ZEM_TRANSLATE_NOOP("RadioSettings", "Off"), ZEM_TRANSLATE_NOOP("RadioSettings", "Detect")};
     return entries;
 }
 
@@ -197,97 +156,30 @@ const std::vector<std::string>& OptionEntries::firstDigitDelay()
 
 void FillFromImage(const RadioImage& image, OptionValues& values)
 {
-    values.firstDigitTime = EntryOr(image[kFirstDigitTimeOffset], 20, 0);
-    values.firstDigitDelay = EntryOr(image[kFirstDigitDelayOffset], 18, 0);
-    values.squelchLevel = EntryOr(image[kSquelchOffset], 9, 0);
-    values.voxLevel = EntryOr(image[kVoxLevelOffset] - 1, 2, 2);
-    values.whisperLevel = EntryOr(image[kWhisperLevelOffset] - 1, 2, 2);
-    values.timeOutTimer = EntryOr(image[kTimeOutOffset], 10, 0);
-    // Every stored recovery index the list offers, "Scan Pause" included,
-    // shows as itself; the two lists keep their own fall-backs for the rest.
-    values.receiveRecovery = EntryOr(image[kReceiveRecoveryOffset], kScanPause, 128);
-    values.transmissionRecovery = EntryOr(image[kTransmitRecoveryOffset], kScanPause, 0);
-
-    const std::uint8_t functions = image[kFunctionOffset];
-    values.lockDetect = Bit(functions, 2) ? 1 : 0;
-    values.whisperEnable = Bit(functions, 7);
-    values.saveEnergy = Bit(functions, 6);
-    values.scanMode = Bit(functions, 1) ? 1 : 0;
-    values.energyCheck = Bit(functions, 0);
-
-    const int speed = image[kDtmfSpeedOffset] & 0x0F;
-    values.dtmfSpeed = speed >= kDtmfSpeedBase ? speed - kDtmfSpeedBase : 2;
-
-    const std::uint8_t voice = image[kVoiceOffset];
-    values.voiceBeepTone = voice & 0x03;
-    values.wiredCloneMode = Bit(voice, 6);
-    values.voxEnable = Bit(voice, 5);
-    values.compandExpand = Bit(voice, 4);
-    values.alarmEnable = Bit(voice, 3);
-    values.scramble = Bit(voice, 2);
-
-    const std::uint8_t ptt = image[kPttIdOffset];
-    values.pttIdStartEnable = Bit(ptt, 7);
-    values.pttIdEndEnable = Bit(ptt, 6);
-    values.dtmfSideTone = Bit(ptt, 5);
-
-    values.pttIdStart = FillCode(image, kPttIdStartOffset);
-    values.pttIdEnd = FillCode(image, kPttIdEndOffset);
+    KeyValues unused;
+    for (const SettingSpec& spec : PageSettings(SettingPage::Options))
+        FillSetting(spec, image, values, unused);
 }
 
 void StoreToImage(const OptionValues& values, RadioImage& image, Messenger& messenger)
 {
-    StoreIndex(image, kSquelchOffset, values.squelchLevel, OptionEntries::squelchLevel());
-    StoreIndex(image, kVoxLevelOffset, values.voxLevel, OptionEntries::voxLevel(), 1);
-    StoreIndex(image, kWhisperLevelOffset, values.whisperLevel, OptionEntries::whisperLevel(), 1);
-    StoreIndex(image, kTimeOutOffset, values.timeOutTimer, OptionEntries::timeOutTimer());
-    StoreIndex(image, kReceiveRecoveryOffset, values.receiveRecovery, OptionEntries::recoveryTime());
-    StoreIndex(image, kTransmitRecoveryOffset, values.transmissionRecovery, OptionEntries::recoveryTime());
-    StoreIndex(image, kFirstDigitTimeOffset, values.firstDigitTime, OptionEntries::firstDigitTime());
-    StoreIndex(image, kFirstDigitDelayOffset, values.firstDigitDelay, OptionEntries::firstDigitDelay());
-
-    if (InList(values.scanMode, OptionEntries::scanMode()))
-        SetBit(image[kFunctionOffset], 1 << 1, values.scanMode == 1);
-
-    // The whole speed byte is written, so its high nibble becomes 0.
-    StoreIndex(image, kDtmfSpeedOffset, values.dtmfSpeed, OptionEntries::dtmfSpeed(), kDtmfSpeedBase);
-    if (InList(values.voiceBeepTone, OptionEntries::voiceBeepTone()))
-        image[kVoiceOffset] = static_cast<std::uint8_t>((image[kVoiceOffset] & ~0x03) | values.voiceBeepTone);
+    const KeyValues unused;
+    for (const SettingSpec& spec : PageSettings(SettingPage::Options)) {
+        if (spec.kind == SettingKind::Code)
+            StoreCode(CodeIn(spec, values), image, spec.offset, messenger);
+        else
+            StoreSetting(spec, values, unused, image);
+    }
     image[kVoiceOffset] |= 0x80;  // the radio expects bit 7 always set
-
-    SetBit(image[kFunctionOffset], 1 << 7, values.whisperEnable);
-    SetBit(image[kFunctionOffset], 1 << 6, values.saveEnergy);
-    if (InList(values.lockDetect, OptionEntries::lockDetect()))
-        SetBit(image[kFunctionOffset], 1 << 2, values.lockDetect == 1);
-    SetBit(image[kFunctionOffset], 1 << 0, values.energyCheck);
-
-    SetBit(image[kVoiceOffset], 1 << 6, values.wiredCloneMode);
-    SetBit(image[kVoiceOffset], 1 << 5, values.voxEnable);
-    SetBit(image[kVoiceOffset], 1 << 4, values.compandExpand);
-    SetBit(image[kVoiceOffset], 1 << 3, values.alarmEnable);
-    SetBit(image[kVoiceOffset], 1 << 2, values.scramble);
-
-    SetBit(image[kPttIdOffset], 1 << 7, values.pttIdStartEnable);
-    SetBit(image[kPttIdOffset], 1 << 6, values.pttIdEndEnable);
-    SetBit(image[kPttIdOffset], 1 << 5, values.dtmfSideTone);
-
-    StoreCode(values.pttIdStart, image, kPttIdStartOffset, messenger);
-    StoreCode(values.pttIdEnd, image, kPttIdEndOffset, messenger);
 }
 
 void ApplyOptionDefaults(RadioImage& image)
 {
     const RadioImage defaults = NewDocumentImage();
-    for (std::size_t offset = 0x130; offset <= 0x13C; ++offset) {
-        if (offset != 0x13A)  // the long-press duration belongs to the key page
-            image[offset] = defaults[offset];
+    for (const SettingSpec& spec : PageSettings(SettingPage::Options)) {
+        for (std::size_t i = 0; i < spec.length; ++i)
+            image[spec.offset + i] = defaults[spec.offset + i];
     }
-    for (std::size_t offset = kPttIdStartOffset; offset < kPttIdEndOffset + kPttIdLength; ++offset)
-        image[offset] = defaults[offset];
 }
-
-int SquelchLevelAfterPick(int /*picked*/) { return 4; }
-
-int DtmfSpeedAfterPick(int /*picked*/) { return 2; }
 
 }  // namespace zem

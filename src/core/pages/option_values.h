@@ -75,10 +75,4 @@ void StoreToImage(const OptionValues& values, RadioImage& image, Messenger& mess
 // The caller then fills the page.
 void ApplyOptionDefaults(RadioImage& image);
 
-// What a user's pick in "Squelch Level" and in "DTMF Speed  Digit/sec"
-// becomes: the radio's firmware fixes these two lists, so any pick is set
-// back to entry 4 ("4") and entry 2 ("6") respectively.
-int SquelchLevelAfterPick(int picked);
-int DtmfSpeedAfterPick(int picked);
-
 }  // namespace zem

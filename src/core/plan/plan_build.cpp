@@ -4,12 +4,11 @@
 
 #include <algorithm>
 #include <set>
+#include <utility>
 
 namespace zem {
 
 namespace {
-
-const char* const kMsgPttIdTooLong = "a PTT ID has at most 8 digits";
 
 RadioImage CanonicalImage(const PlanValues& values, const PlanBytes& bytes)
 {
@@ -66,7 +65,7 @@ void TypeChannels(const PlanValues& values, const std::set<int>& knownCells, Pla
 }
 
 // A pick that the page sets to the radio's own value, said when it differs.
-void Pick(int given, int stored, const PlanField& field, const SettingAccess& s, int& typed,
+void Pick(int given, int stored, const PlanField& field, const SettingSpec& s, int& typed,
           std::vector<PlanRefusal>& adjusted)
 {
     typed = stored;
@@ -81,29 +80,26 @@ void Pick(int given, int stored, const PlanField& field, const SettingAccess& s,
                                                 " was stored as " + text(stored)});
 }
 
-void TypeSettings(const PlanValues& values, const std::set<std::size_t>& knownOptions, PlanValues& typed,
-                  std::vector<PlanRefusal>& refusals, std::vector<PlanRefusal>& adjusted)
+void TypeSettings(const PlanValues& values, const std::set<std::pair<PlanField::Kind, int>>& known,
+                  PlanValues& typed, std::vector<PlanRefusal>& refusals, std::vector<PlanRefusal>& adjusted)
 {
-    const auto& access = OptionAccess();
-    for (std::size_t i = 0; i < access.size(); ++i) {
-        if (knownOptions.count(i))
-            continue;
-        const SettingAccess& s = access[i];
-        const PlanField field{PlanField::Kind::Option, static_cast<int>(i), 0};
-        const int given = s.optionIndex ? values.options.*s.optionIndex : 0;
-        if (s.optionIndex == &OptionValues::squelchLevel)
-            Pick(given, SquelchLevelAfterPick(given), field, s, typed.options.squelchLevel, adjusted);
-        else if (s.optionIndex == &OptionValues::dtmfSpeed)
-            Pick(given, DtmfSpeedAfterPick(given), field, s, typed.options.dtmfSpeed, adjusted);
-        if (!s.optionCode)
-            continue;
-        const std::string& code = values.options.*s.optionCode;
-        if (!std::all_of(code.begin(), code.end(), [](char c) { return c >= '0' && c <= '9'; }))
-            refusals.push_back({field, code, kMsgPttIdNotCorrect});
-        else if (code.size() < static_cast<std::size_t>(kPttIdLength))
-            refusals.push_back({field, code, kMsgPttIdTooShort});
-        else if (code.size() > static_cast<std::size_t>(kPttIdLength))
-            refusals.push_back({field, code, kMsgPttIdTooLong});
+    for (PlanField::Kind kind : {PlanField::Kind::Option, PlanField::Kind::Key}) {
+        const auto& specs = PlanSettings(kind);
+        for (std::size_t i = 0; i < specs.size(); ++i) {
+            const PlanField field{kind, static_cast<int>(i), 0};
+            if (known.count({kind, field.index}))
+                continue;
+            const SettingSpec& s = specs[i];
+            if (s.kind == SettingKind::Choice && s.fixedPick >= 0) {
+                const int given = IndexIn(s, values.options, values.keys);
+                Pick(given, AfterPick(s, given), field, s, IndexIn(s, typed.options, typed.keys), adjusted);
+            }
+            if (s.kind != SettingKind::Code)
+                continue;
+            const std::string& code = CodeIn(s, values.options);
+            if (const char* refusal = CodeRefusal(s, code))
+                refusals.push_back({field, code, refusal});
+        }
     }
 }
 
@@ -135,19 +131,19 @@ PlanBuild BuildPlanImage(const PlanValues& values, const PlanBytes& bytes)
     PlanBuild build;
     const PlanValues shownFirst = ShownValues(CanonicalImage(values, bytes));
     std::set<int> knownCells;
-    std::set<std::size_t> knownOptions;
+    std::set<std::pair<PlanField::Kind, int>> knownSettings;
     for (const PlanField& field : AllPlanFields()) {
         if (!Covered(field, bytes) || !SameValue(shownFirst, values, field))
             continue;
         if (field.kind == PlanField::Kind::Cell)
             knownCells.insert(field.index * kGridCols + field.col);
-        else if (field.kind == PlanField::Kind::Option)
-            knownOptions.insert(static_cast<std::size_t>(field.index));
+        else if (field.kind == PlanField::Kind::Option || field.kind == PlanField::Kind::Key)
+            knownSettings.insert({field.kind, field.index});
     }
 
     PlanValues typed = values;
     TypeChannels(values, knownCells, typed, build.refusals);
-    TypeSettings(values, knownOptions, typed, build.refusals, build.adjusted);
+    TypeSettings(values, knownSettings, typed, build.refusals, build.adjusted);
     if (!build.ok())
         return build;
 
@@ -179,7 +175,7 @@ PlanBytes PlanBytesFor(const RadioImage& image)
             bytes[at] = image[at];
     }
     // Values that typing would not give back (a frequency outside the band,
-    // a squelch level the page would set back) are carried as bytes too.
+    // a pick in a list the page would set back) are carried as bytes too.
     for (int round = 0; round < 8; ++round) {
         const PlanBuild build = BuildPlanImage(values, bytes);
         if (build.ok() && build.image == image)

@@ -25,8 +25,8 @@ struct PlanRefusal {
 struct PlanBuild {
     RadioImage image;
     std::vector<PlanRefusal> refusals;  // any entry: the image must not be used
-    // Values the page stores otherwise than given (a pick of "Squelch
-    // Level" the radio keeps at its own value): the message says both.
+    // Values the page stores otherwise than given (a pick in a list the
+    // radio keeps at its own value): the message says both.
     std::vector<PlanRefusal> adjusted;
     bool ok() const { return refusals.empty(); }
 };
@@ -37,8 +37,8 @@ struct PlanBuild {
 // value is typed as on its page: channel cells row by row through the
 // commit rules (a first frequency of an empty channel brings the
 // new-channel defaults; a row that gives a frequency and no choices at all
-// keeps those defaults), a pick of "Squelch Level" or "DTMF Speed" becomes
-// what the page makes of it (listed in adjusted), a PTT ID code must be eight digits. A typed
+// keeps those defaults), a pick in a list the firmware fixes becomes what
+// the page makes of it (listed in adjusted), a code must be all its digits. A typed
 // value then changes only its own bits of the bytes.
 PlanBuild BuildPlanImage(const PlanValues& values, const PlanBytes& bytes);
 

@@ -2,6 +2,7 @@
 
 #include "channels/channel_codec.h"
 #include "channels/frequency.h"
+#include "document/memory_map.h"
 
 #include <array>
 #include <cstdint>
@@ -9,73 +10,6 @@
 namespace zem {
 
 namespace {
-
-constexpr std::size_t kRecordSize = 16;
-constexpr std::size_t kTypeOffset = 0x22C;
-constexpr std::size_t kBandOffset = 0x220;
-
-SettingAccess Choice(const char* key, const std::vector<std::string>& (*entries)(), int OptionValues::*member)
-{
-    SettingAccess access{key, entries};
-    access.optionIndex = member;
-    return access;
-}
-
-SettingAccess Check(const char* key, bool OptionValues::*member)
-{
-    SettingAccess access{key, nullptr};
-    access.optionCheck = member;
-    return access;
-}
-
-SettingAccess Code(const char* key, std::string OptionValues::*member)
-{
-    SettingAccess access{key, nullptr};
-    access.optionCode = member;
-    return access;
-}
-
-SettingAccess KeyChoice(const char* key, const std::vector<std::string>& (*entries)(), int KeyValues::*member)
-{
-    SettingAccess access{key, entries};
-    access.keyIndex = member;
-    return access;
-}
-
-// Sets one setting to a value other than the one it has; a code to the
-// given digit repeated.
-void ChangeSetting(const SettingAccess& access, OptionValues& options, KeyValues& keys, char digit)
-{
-    if (access.optionIndex)
-        options.*access.optionIndex = options.*access.optionIndex == 0 ? 1 : 0;
-    else if (access.optionCheck)
-        options.*access.optionCheck = !(options.*access.optionCheck);
-    else if (access.optionCode)
-        options.*access.optionCode = std::string(kPttIdLength, digit);
-    else
-        keys.*access.keyIndex = keys.*access.keyIndex == 0 ? 1 : 0;
-}
-
-// The bytes a setting is stored in: those that differ when only it changes.
-std::vector<std::size_t> SettingFootprint(const SettingAccess& access)
-{
-    const RadioImage base = NewDocumentImage();
-    PlanValues a = ShownValues(base);
-    if (access.optionCode)
-        a.options.*access.optionCode = std::string(kPttIdLength, '0');
-    PlanValues b = a;
-    ChangeSetting(access, b.options, b.keys, '1');
-    RadioImage ia = base;
-    RadioImage ib = base;
-    StoreValues(a, ia);
-    StoreValues(b, ib);
-    std::vector<std::size_t> offsets;
-    for (std::size_t i = 0; i < kImageSize; ++i) {
-        if (ia[i] != ib[i])
-            offsets.push_back(i);
-    }
-    return offsets;
-}
 
 std::vector<std::size_t> Range(std::size_t first, std::size_t count)
 {
@@ -89,12 +23,20 @@ std::vector<std::size_t> CellFootprint(int row, int col)
 {
     const std::size_t record = static_cast<std::size_t>(row) * kRecordSize;
     switch (col) {
-    case kColReceive: return Range(record, 4);
-    case kColTransmit: return Range(record + 4, 4);
-    case kColDecode: return Range(record + 8, 2);
-    case kColEncode: return Range(record + 10, 2);
-    default: return {record + 12};
+    case kColReceive: return Range(record + kRecordReceive, 4);
+    case kColTransmit: return Range(record + kRecordTransmit, 4);
+    case kColDecode: return Range(record + kRecordDecode, 2);
+    case kColEncode: return Range(record + kRecordEncode, 2);
+    default: return {record + kRecordFlags};
     }
+}
+
+std::vector<std::vector<std::size_t>> SettingFootprints(PlanField::Kind kind)
+{
+    std::vector<std::vector<std::size_t>> all;
+    for (const SettingSpec& spec : PlanSettings(kind))
+        all.push_back(Range(spec.offset, spec.length));
+    return all;
 }
 
 std::array<std::uint8_t, 4> FrequencyBytes(const std::string& text)
@@ -121,54 +63,14 @@ bool SameCell(const std::string& a, const std::string& b, int col)
 
 }  // namespace
 
-const std::vector<SettingAccess>& OptionAccess()
+const std::vector<SettingSpec>& PlanSettings(PlanField::Kind kind)
 {
-    using E = OptionEntries;
-    using V = OptionValues;
-    static const std::vector<SettingAccess> access = {
-        Choice("scan_mode", E::scanMode, &V::scanMode),
-        Choice("receive_recovery", E::recoveryTime, &V::receiveRecovery),
-        Choice("transmission_recovery", E::recoveryTime, &V::transmissionRecovery),
-        Choice("time_out_timer", E::timeOutTimer, &V::timeOutTimer),
-        Choice("voice_beep_tone", E::voiceBeepTone, &V::voiceBeepTone),
-        Choice("squelch_level", E::squelchLevel, &V::squelchLevel),
-        Choice("lock_detect", E::lockDetect, &V::lockDetect),
-        Choice("whisper_level", E::whisperLevel, &V::whisperLevel),
-        Check("whisper_enable", &V::whisperEnable),
-        Choice("vox_level", E::voxLevel, &V::voxLevel),
-        Check("vox_enable", &V::voxEnable),
-        Code("ptt_id_start", &V::pttIdStart),
-        Code("ptt_id_end", &V::pttIdEnd),
-        Check("ptt_id_start_enable", &V::pttIdStartEnable),
-        Check("ptt_id_end_enable", &V::pttIdEndEnable),
-        Choice("dtmf_speed", E::dtmfSpeed, &V::dtmfSpeed),
-        Choice("first_digit_time", E::firstDigitTime, &V::firstDigitTime),
-        Choice("first_digit_delay", E::firstDigitDelay, &V::firstDigitDelay),
-        Check("dtmf_side_tone", &V::dtmfSideTone),
-        Check("energy_check", &V::energyCheck),
-        Check("wired_clone_mode", &V::wiredCloneMode),
-        Check("scramble", &V::scramble),
-        Check("alarm_enable", &V::alarmEnable),
-        Check("compand_expand", &V::compandExpand),
-        Check("save_energy", &V::saveEnergy),
-    };
-    return access;
+    return PageSettings(kind == PlanField::Kind::Key ? SettingPage::Keys : SettingPage::Options);
 }
 
-const std::vector<SettingAccess>& KeyAccess()
+const SettingSpec& PlanSetting(const PlanField& field)
 {
-    using E = KeyEntries;
-    using V = KeyValues;
-    static const std::vector<SettingAccess> access = {
-        KeyChoice("long_press_duration", E::longPressDuration, &V::longPressDuration),
-        KeyChoice("top_long", E::longPress, &V::topLong),
-        KeyChoice("top_short", E::shortPress, &V::topShort),
-        KeyChoice("middle_long", E::longPress, &V::middleLong),
-        KeyChoice("middle_short", E::shortPress, &V::middleShort),
-        KeyChoice("bottom_long", E::longPress, &V::bottomLong),
-        KeyChoice("bottom_short", E::shortPress, &V::bottomShort),
-    };
-    return access;
+    return PlanSettings(field.kind)[static_cast<std::size_t>(field.index)];
 }
 
 const std::vector<PlanField>& AllPlanFields()
@@ -180,9 +82,9 @@ const std::vector<PlanField>& AllPlanFields()
             for (int col = kColReceive; col <= kColPtt; ++col)
                 all.push_back({K::Cell, row, col});
         }
-        for (int i = 0; i < static_cast<int>(OptionAccess().size()); ++i)
+        for (int i = 0; i < static_cast<int>(PlanSettings(K::Option).size()); ++i)
             all.push_back({K::Option, i, 0});
-        for (int i = 0; i < static_cast<int>(KeyAccess().size()); ++i)
+        for (int i = 0; i < static_cast<int>(PlanSettings(K::Key).size()); ++i)
             all.push_back({K::Key, i, 0});
         for (int i = 0; i < 2 * kPowerPointCount; ++i)
             all.push_back({K::Power, i, 0});
@@ -216,7 +118,7 @@ const std::vector<std::size_t>& Footprint(const PlanField& field)
 {
     using K = PlanField::Kind;
     static const std::vector<std::size_t> type = {kTypeOffset};
-    static const std::vector<std::size_t> band = Range(kBandOffset, 8);
+    static const std::vector<std::size_t> band = Range(kBandLimitOffset, kBandLimitSize);
     static const std::vector<std::vector<std::size_t>> cells = [] {
         std::vector<std::vector<std::size_t>> all;
         for (int row = 0; row <= kChannelCount; ++row) {
@@ -225,18 +127,9 @@ const std::vector<std::size_t>& Footprint(const PlanField& field)
         }
         return all;
     }();
-    static const std::vector<std::vector<std::size_t>> options = [] {
-        std::vector<std::vector<std::size_t>> all;
-        for (const auto& access : OptionAccess())
-            all.push_back(SettingFootprint(access));
-        return all;
-    }();
-    static const std::vector<std::vector<std::size_t>> keys = [] {
-        std::vector<std::vector<std::size_t>> all;
-        for (const auto& access : KeyAccess())
-            all.push_back(SettingFootprint(access));
-        return all;
-    }();
+    // A setting is stored in its bytes, whichever of their bits it keeps.
+    static const std::vector<std::vector<std::size_t>> settings[2] = {SettingFootprints(K::Option),
+                                                                      SettingFootprints(K::Key)};
     static const std::vector<std::vector<std::size_t>> power = [] {
         std::vector<std::vector<std::size_t>> all;
         for (int i = 0; i < 2 * kPowerPointCount; ++i)
@@ -247,8 +140,8 @@ const std::vector<std::size_t>& Footprint(const PlanField& field)
     case K::Type: return type;
     case K::Band: return band;
     case K::Cell: return cells[static_cast<std::size_t>(field.index * kGridCols + field.col)];
-    case K::Option: return options[static_cast<std::size_t>(field.index)];
-    case K::Key: return keys[static_cast<std::size_t>(field.index)];
+    case K::Option: return settings[0][static_cast<std::size_t>(field.index)];
+    case K::Key: return settings[1][static_cast<std::size_t>(field.index)];
     case K::Power: return power[static_cast<std::size_t>(field.index)];
     }
     return type;
@@ -277,18 +170,8 @@ bool SameValue(const PlanValues& a, const PlanValues& b, const PlanField& field)
     case K::Cell:
         return SameCell(a.channels.cells.text(field.index, field.col), b.channels.cells.text(field.index, field.col),
                         field.col);
-    case K::Option: {
-        const SettingAccess& s = OptionAccess()[static_cast<std::size_t>(field.index)];
-        if (s.optionIndex)
-            return a.options.*s.optionIndex == b.options.*s.optionIndex;
-        if (s.optionCheck)
-            return a.options.*s.optionCheck == b.options.*s.optionCheck;
-        return a.options.*s.optionCode == b.options.*s.optionCode;
-    }
-    case K::Key: {
-        const SettingAccess& s = KeyAccess()[static_cast<std::size_t>(field.index)];
-        return a.keys.*s.keyIndex == b.keys.*s.keyIndex;
-    }
+    case K::Option:
+    case K::Key: return SameSetting(PlanSetting(field), a.options, a.keys, b.options, b.keys);
     case K::Power: {
         const auto i = static_cast<std::size_t>(field.index % kPowerPointCount);
         return field.index < kPowerPointCount ? a.power.low[i] == b.power.low[i] : a.power.high[i] == b.power.high[i];
@@ -306,21 +189,8 @@ void CopyValue(const PlanValues& from, PlanValues& to, const PlanField& field)
     case K::Cell:
         to.channels.cells.setText(field.index, field.col, from.channels.cells.text(field.index, field.col));
         break;
-    case K::Option: {
-        const SettingAccess& s = OptionAccess()[static_cast<std::size_t>(field.index)];
-        if (s.optionIndex)
-            to.options.*s.optionIndex = from.options.*s.optionIndex;
-        else if (s.optionCheck)
-            to.options.*s.optionCheck = from.options.*s.optionCheck;
-        else
-            to.options.*s.optionCode = from.options.*s.optionCode;
-        break;
-    }
-    case K::Key: {
-        const SettingAccess& s = KeyAccess()[static_cast<std::size_t>(field.index)];
-        to.keys.*s.keyIndex = from.keys.*s.keyIndex;
-        break;
-    }
+    case K::Option:
+    case K::Key: CopySetting(PlanSetting(field), from.options, from.keys, to.options, to.keys); break;
     case K::Power: {
         const auto i = static_cast<std::size_t>(field.index % kPowerPointCount);
         if (field.index < kPowerPointCount)

@@ -4,6 +4,7 @@
 #include "document/radio_image.h"
 #include "pages/key_values.h"
 #include "pages/option_values.h"
+#include "pages/radio_settings.h"
 #include "service/power_points.h"
 
 #include <cstddef>
@@ -24,7 +25,7 @@ struct PlanValues {
 
 // One value of a plan: the radio type, the band, one channel cell (row
 // 1-16, column kColReceive..kColPtt), one setting of the options or the key
-// page (its index in OptionTexts / KeyTexts order), or one power value
+// page (its index in PageSettings order), or one power value
 // (0-6 the low values, 7-13 the high ones).
 struct PlanField {
     enum class Kind { Type, Band, Cell, Option, Key, Power };
@@ -43,7 +44,7 @@ const std::vector<PlanField>& AllPlanFields();
 // What the pages show for an image.
 PlanValues ShownValues(const RadioImage& image);
 
-// Stores all values into the image as the pages' stores do (PTT ID codes
+// Stores all values into the image as the pages' stores do (codes
 // as given, without messages).
 void StoreValues(const PlanValues& values, RadioImage& image);
 
@@ -60,17 +61,9 @@ bool SameValue(const PlanValues& a, const PlanValues& b, const PlanField& field)
 // Sets the field of to from the field of from.
 void CopyValue(const PlanValues& from, PlanValues& to, const PlanField& field);
 
-// The option and key settings in OptionTexts / KeyTexts order: how the plan
-// reads and sets each one.
-struct SettingAccess {
-    const char* key;
-    const std::vector<std::string>& (*entries)();  // nullptr for check boxes and codes
-    int OptionValues::*optionIndex = nullptr;
-    bool OptionValues::*optionCheck = nullptr;
-    std::string OptionValues::*optionCode = nullptr;
-    int KeyValues::*keyIndex = nullptr;
-};
-const std::vector<SettingAccess>& OptionAccess();
-const std::vector<SettingAccess>& KeyAccess();
+// The option or key settings a field kind counts through (PageSettings of
+// its page), and the setting of one field.
+const std::vector<SettingSpec>& PlanSettings(PlanField::Kind kind);
+const SettingSpec& PlanSetting(const PlanField& field);
 
 }  // namespace zem

@@ -22,7 +22,7 @@ std::string ExportPlanText(const RadioImage& image);
 struct PlanTextError {
     int line = 0;    // from 1; 0 when the place is unknown
     int column = 0;  // from 1
-    std::string key;    // "channel 3 receive", "options.squelch_level", "bytes.0x3E0"
+    std::string key;    // "channel 3 receive", "options." and a setting's key, "bytes.0x3E0"
     std::string value;
     std::string message;
 

@@ -167,39 +167,35 @@ public:
         }
     }
 
-    void settings(const YAML::Node& map, const Place& place, const std::vector<SettingAccess>& access,
-                  PlanField::Kind kind, const std::string& prefix) {
+    void settings(const YAML::Node& map, const Place& place, PlanField::Kind kind, const std::string& prefix) {
+        const std::vector<SettingSpec>& specs = PlanSettings(kind);
         std::vector<std::string> names;
-        for (const auto& s : access)
+        for (const auto& s : specs)
             names.push_back(s.key);
         auto found = pairs(map, place, names, prefix, true);
-        for (std::size_t i = 0; i < access.size(); ++i) {
-            const SettingAccess& s = access[i];
+        for (std::size_t i = 0; i < specs.size(); ++i) {
+            const SettingSpec& s = specs[i];
             const auto it = found.find(s.key);
             if (it == found.end())
                 continue;
             const YAML::Node& node = it->second.second;
             const Place valuePlace = At(node, prefix + s.key);
             places[FieldNumber({kind, static_cast<int>(i), 0})] = valuePlace;
-            if (s.optionCheck) {
+            if (s.kind == SettingKind::Check) {
                 std::string value;
                 if (!text(node, valuePlace, value))
                     continue;
                 const std::string word = Lower(Trimmed(value));
                 if (word == "true" || word == "false")
-                    values.options.*s.optionCheck = word == "true";
+                    CheckIn(s, values.options) = word == "true";
                 else
                     fail(valuePlace, value, "must be true or false");
-            } else if (s.optionCode) {
-                text(node, valuePlace, values.options.*s.optionCode);
+            } else if (s.kind == SettingKind::Code) {
+                text(node, valuePlace, CodeIn(s, values.options));
             } else {
                 const int index = entry(node, valuePlace, s.entries());
-                if (index < 0)
-                    continue;
-                if (s.optionIndex)
-                    values.options.*s.optionIndex = index;
-                else
-                    values.keys.*s.keyIndex = index;
+                if (index >= 0)
+                    IndexIn(s, values.options, values.keys) = index;
             }
         }
     }
@@ -370,9 +366,9 @@ public:
         if (found.count("channels"))
             channels(node("channels"), place("channels"));
         if (found.count("options"))
-            settings(node("options"), place("options"), OptionAccess(), PlanField::Kind::Option, "options.");
+            settings(node("options"), place("options"), PlanField::Kind::Option, "options.");
         if (found.count("keys"))
-            settings(node("keys"), place("keys"), KeyAccess(), PlanField::Kind::Key, "keys.");
+            settings(node("keys"), place("keys"), PlanField::Kind::Key, "keys.");
         if (found.count("power"))
             power(node("power"), place("power"));
         hasBytes = found.count("bytes") != 0;
@@ -434,7 +430,7 @@ PlanTextImport ImportPlanText(const std::string& text)
         result.errors.push_back({place.line, place.column, place.key, refusal.value, message});
     }
     for (const PlanRefusal& adjusted : build.adjusted)
-        result.notes.push_back(std::string(OptionAccess()[static_cast<std::size_t>(adjusted.field.index)].key) + ": " +
+        result.notes.push_back(std::string(PlanSetting(adjusted.field).key) + ": " +
                                adjusted.message);
     if (const std::string missing = MissingBytes(reader.bytes); !missing.empty())
         result.notes.push_back(!reader.bytes.empty() ? "bytes: nothing given for " + missing +

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/memory_map.h"
 #include "document/radio_image.h"
 
 #include <array>
@@ -13,10 +14,6 @@ namespace zem {
 // seven frequency points of its band, at image bytes 0x3D0-0x3DD. 0x3DE and
 // 0x3DF are the radio's own and go back as they were read.
 constexpr int kPowerPointCount = 7;
-constexpr std::size_t kPowerLowOffset = 0x3D0;
-constexpr std::size_t kPowerHighOffset = 0x3D7;
-constexpr std::size_t kPowerCalibrationOffset = 0x3D0;
-constexpr std::size_t kPowerCalibrationSize = 16;
 
 struct PowerValues {
     std::array<std::uint8_t, kPowerPointCount> low{};

@@ -1,6 +1,5 @@
 #include "pages/key_page.h"
 
-#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -12,60 +11,37 @@
 
 namespace zem::gui {
 
-namespace {
-
-QComboBox* MakeCombo(QWidget* parent, const char* name, const std::vector<std::string>& entries) {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(QLatin1String(name));
-    for (const auto& entry : entries) combo->addItem(QString::fromStdString(entry));
-    return combo;
-}
-
-QGroupBox* KeyGroup(QWidget* parent, const QString& title, QComboBox* longPress, QComboBox* shortPress) {
-    auto* group = new QGroupBox(title, parent);
+QWidget* CKeyPage::keyGroup(const QString& title, const char* longPress, const char* shortPress) {
+    auto* group = new QGroupBox(title, this);
     auto* grid = new QGridLayout(group);
     const QString key = title.trimmed();
-    QComboBox* const lists[] = {longPress, shortPress};
-    const QString labels[] = {CKeyPage::tr("Long Press"), CKeyPage::tr("Short Press")};
+    const char* const lists[] = {longPress, shortPress};
     for (int row = 0; row < 2; ++row) {
-        auto* label = new QLabel(labels[row], group);
-        label->setBuddy(lists[row]);
         // Which key the list belongs to, for a screen reader that reads the
         // list without its group.
-        lists[row]->setAccessibleDescription(key);
-        grid->addWidget(label, row, 0);
-        grid->addWidget(lists[row], row, 1);
+        control(lists[row])->setAccessibleDescription(key);
+        grid->addWidget(caption(lists[row]), row, 0);
+        grid->addWidget(control(lists[row]), row, 1);
     }
     grid->setColumnStretch(1, 1);
     return group;
 }
 
-}  // namespace
-
 CKeyPage::CKeyPage(zem::RadioImage& image, QWidget* parent) : SettingsPage(parent), image_(image) {
     setObjectName(QStringLiteral("keyPage"));
-    using E = zem::KeyEntries;
-    longPressDuration_ = MakeCombo(this, "longPressDuration", E::longPressDuration());
-    topLong_ = MakeCombo(this, "topLong", E::longPress());
-    topShort_ = MakeCombo(this, "topShort", E::shortPress());
-    middleLong_ = MakeCombo(this, "middleLong", E::longPress());
-    middleShort_ = MakeCombo(this, "middleShort", E::shortPress());
-    bottomLong_ = MakeCombo(this, "bottomLong", E::longPress());
-    bottomShort_ = MakeCombo(this, "bottomShort", E::shortPress());
+    makeControls(zem::SettingPage::Keys);
     defaultButton_ = makeDefaultButton(this);
 
     auto* durationRow = new QHBoxLayout;
-    auto* durationLabel = new QLabel(tr("Long Press Duration(s)"), this);
-    durationLabel->setBuddy(longPressDuration_);
-    durationRow->addWidget(durationLabel);
-    durationRow->addWidget(longPressDuration_);
+    durationRow->addWidget(caption("long_press_duration"));
+    durationRow->addWidget(control("long_press_duration"));
     durationRow->addStretch();
 
     auto* left = new QVBoxLayout;
     left->addLayout(durationRow);
-    left->addWidget(KeyGroup(this, tr("   Top Key"), topLong_, topShort_));
-    left->addWidget(KeyGroup(this, tr("Middle Key"), middleLong_, middleShort_));
-    left->addWidget(KeyGroup(this, tr("Bottom Key"), bottomLong_, bottomShort_));
+    left->addWidget(keyGroup(tr("   Top Key"), "top_long", "top_short"));
+    left->addWidget(keyGroup(tr("Middle Key"), "middle_long", "middle_short"));
+    left->addWidget(keyGroup(tr("Bottom Key"), "bottom_long", "bottom_short"));
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addWidget(defaultButton_);
     buttonRow->addStretch();
@@ -93,8 +69,9 @@ CKeyPage::CKeyPage(zem::RadioImage& image, QWidget* parent) : SettingsPage(paren
     columns->addWidget(picture, 0, Qt::AlignTop);
     columns->addStretch(1);
 
-    QWidget* const order[] = {topLong_, topShort_, middleLong_, middleShort_, bottomLong_, bottomShort_,
-                              longPressDuration_, defaultButton_};
+    QWidget* const order[] = {control("top_long"),    control("top_short"),   control("middle_long"),
+                              control("middle_short"), control("bottom_long"), control("bottom_short"),
+                              control("long_press_duration"), defaultButton_};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
     defaultButton_->setWhatsThis(tr("Sets the three keys and the long-press duration back to the factory values."));
@@ -104,26 +81,13 @@ CKeyPage::CKeyPage(zem::RadioImage& image, QWidget* parent) : SettingsPage(paren
 }
 
 zem::KeyValues CKeyPage::values() const {
+    zem::OptionValues unused;
     zem::KeyValues v;
-    v.longPressDuration = longPressDuration_->currentIndex();
-    v.topLong = topLong_->currentIndex();
-    v.topShort = topShort_->currentIndex();
-    v.middleLong = middleLong_->currentIndex();
-    v.middleShort = middleShort_->currentIndex();
-    v.bottomLong = bottomLong_->currentIndex();
-    v.bottomShort = bottomShort_->currentIndex();
+    readControls(unused, v);
     return v;
 }
 
-void CKeyPage::setValues(const zem::KeyValues& v) {
-    selectEntry(longPressDuration_, v.longPressDuration);
-    selectEntry(topLong_, v.topLong);
-    selectEntry(topShort_, v.topShort);
-    selectEntry(middleLong_, v.middleLong);
-    selectEntry(middleShort_, v.middleShort);
-    selectEntry(bottomLong_, v.bottomLong);
-    selectEntry(bottomShort_, v.bottomShort);
-}
+void CKeyPage::setValues(const zem::KeyValues& v) { showValues(zem::OptionValues{}, v); }
 
 void CKeyPage::FillFromImage() {
     zem::KeyValues v;

@@ -5,15 +5,15 @@
 
 #include "pages/settings_page.h"
 
-class QComboBox;
 class QPushButton;
 
 namespace zem::gui {
 
 // The "Key assignment" page: long and short press functions of the three
 // programmable keys and the long-press duration, beside a picture of the
-// radio whose leader lines point at the keys. Controls carry object names
-// after their KeyValues field ("topLong", "longPressDuration", ...).
+// radio whose leader lines point at the keys. The controls come from the
+// core's description of the settings and carry their keys in camel case
+// ("topLong", "longPressDuration"); this page places them.
 class CKeyPage : public SettingsPage {
     Q_OBJECT
 
@@ -33,14 +33,9 @@ public:
 private:
     void applyDefaults() override;
 
+    QWidget* keyGroup(const QString& title, const char* longPress, const char* shortPress);
+
     zem::RadioImage& image_;
-    QComboBox* longPressDuration_;
-    QComboBox* topLong_;
-    QComboBox* topShort_;
-    QComboBox* middleLong_;
-    QComboBox* middleShort_;
-    QComboBox* bottomLong_;
-    QComboBox* bottomShort_;
     QPushButton* defaultButton_;
 };
 

@@ -5,9 +5,6 @@
 
 #include "pages/settings_page.h"
 
-class QCheckBox;
-class QComboBox;
-class QLineEdit;
 class QPushButton;
 
 namespace zem {
@@ -18,8 +15,9 @@ namespace zem::gui {
 
 // The "Optional features" page: the radio-wide settings. The controls hold
 // the user's edits between a fill and the next store; the image is their
-// only home. Controls carry object names after their OptionValues field
-// ("scanMode", "pttIdStart", "defaultSetting", ...).
+// only home. The controls come from the core's description of the
+// settings and carry their keys in camel case ("scanMode", "pttIdStart");
+// this page places them.
 class COptionPage : public SettingsPage {
     Q_OBJECT
 
@@ -39,39 +37,11 @@ public:
     void setValues(const zem::OptionValues& values);
 
 private:
-    QComboBox* addCombo(const char* name, const std::vector<std::string>& entries);
-    QCheckBox* addCheck(const char* name, const QString& text);
     void buildLayout();
     void applyDefaults() override;
 
     zem::RadioImage& image_;
     zem::Messenger& messenger_;
-
-    QComboBox* scanMode_;
-    QComboBox* receiveRecovery_;
-    QComboBox* transmissionRecovery_;
-    QComboBox* timeOutTimer_;
-    QComboBox* voiceBeepTone_;
-    QComboBox* squelchLevel_;
-    QComboBox* lockDetect_;
-    QComboBox* whisperLevel_;
-    QCheckBox* whisperEnable_;
-    QComboBox* voxLevel_;
-    QCheckBox* voxEnable_;
-    QLineEdit* pttIdStart_;
-    QLineEdit* pttIdEnd_;
-    QCheckBox* pttIdStartEnable_;
-    QCheckBox* pttIdEndEnable_;
-    QComboBox* dtmfSpeed_;
-    QComboBox* firstDigitTime_;
-    QComboBox* firstDigitDelay_;
-    QCheckBox* dtmfSideTone_;
-    QCheckBox* energyCheck_;
-    QCheckBox* wiredCloneMode_;
-    QCheckBox* scramble_;
-    QCheckBox* alarmEnable_;
-    QCheckBox* compandExpand_;
-    QCheckBox* saveEnergy_;
     QPushButton* defaultButton_;
 };
 

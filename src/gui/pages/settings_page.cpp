@@ -2,7 +2,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 
 namespace zem::gui {
@@ -17,6 +19,92 @@ void SettingsPage::keyPressEvent(QKeyEvent* event) {
         return;
     default:
         QWidget::keyPressEvent(event);
+    }
+}
+
+namespace {
+
+QString Translated(const char* text) { return QCoreApplication::translate("RadioSettings", text); }
+
+QString CamelCase(const char* key) {
+    QString name;
+    bool upper = false;
+    for (const char* c = key; *c != '\0'; ++c) {
+        if (*c == '_') {
+            upper = true;
+            continue;
+        }
+        name += upper ? QChar(*c).toUpper() : QChar(*c);
+        upper = false;
+    }
+    return name;
+}
+
+}  // namespace
+
+void SettingsPage::makeControls(zem::SettingPage page) {
+    page_ = page;
+    for (const zem::SettingSpec& spec : zem::PageSettings(page)) {
+        QWidget* widget = nullptr;
+        switch (spec.kind) {
+        case zem::SettingKind::Choice: {
+            auto* combo = new QComboBox(this);
+            for (const auto& entry : spec.entries()) combo->addItem(QString::fromStdString(entry));
+            if (spec.fixedPick >= 0)
+                connect(combo, &QComboBox::activated, this,
+                        [combo, &spec](int picked) { combo->setCurrentIndex(zem::AfterPick(spec, picked)); });
+            widget = combo;
+            break;
+        }
+        case zem::SettingKind::Check: widget = new QCheckBox(Translated(spec.caption), this); break;
+        case zem::SettingKind::Code: {
+            auto* field = new QLineEdit(this);
+            field->setMaxLength(static_cast<int>(spec.length));
+            widget = field;
+            break;
+        }
+        }
+        widget->setObjectName(CamelCase(spec.key));
+        if (*spec.help != '\0') widget->setWhatsThis(Translated(spec.help));
+        controls_[spec.key] = widget;
+    }
+}
+
+QWidget* SettingsPage::control(const std::string& key) const { return controls_.at(key); }
+
+QLabel* SettingsPage::caption(const std::string& key) {
+    auto* label = new QLabel(Translated(zem::FindSetting(key)->caption), this);
+    label->setBuddy(control(key));
+    return label;
+}
+
+void SettingsPage::readControls(zem::OptionValues& options, zem::KeyValues& keys) const {
+    for (const zem::SettingSpec& spec : zem::PageSettings(page_)) {
+        QWidget* widget = controls_.at(spec.key);
+        switch (spec.kind) {
+        case zem::SettingKind::Choice:
+            zem::IndexIn(spec, options, keys) = static_cast<QComboBox*>(widget)->currentIndex();
+            break;
+        case zem::SettingKind::Check: zem::CheckIn(spec, options) = static_cast<QCheckBox*>(widget)->isChecked(); break;
+        case zem::SettingKind::Code:
+            zem::CodeIn(spec, options) = static_cast<QLineEdit*>(widget)->text().toStdString();
+            break;
+        }
+    }
+}
+
+void SettingsPage::showValues(const zem::OptionValues& options, const zem::KeyValues& keys) {
+    for (const zem::SettingSpec& spec : zem::PageSettings(page_)) {
+        QWidget* widget = controls_.at(spec.key);
+        switch (spec.kind) {
+        case zem::SettingKind::Choice:
+            selectEntry(static_cast<QComboBox*>(widget), zem::IndexIn(spec, options, keys));
+            break;
+        case zem::SettingKind::Check: static_cast<QCheckBox*>(widget)->setChecked(options.*spec.optionCheck); break;
+        case zem::SettingKind::Code:
+            static_cast<QLineEdit*>(widget)->setText(QString::fromStdString(zem::CodeIn(spec, options)));
+            break;
+        }
     }
 }
 

@@ -1,11 +1,15 @@
 #pragma once
 
 #include "compare/document_diff.h"
+#include "pages/radio_settings.h"
 #include "pages/radio_page.h"
 
+#include <map>
+#include <string>
 #include <vector>
 
 class QComboBox;
+class QLabel;
 
 namespace zem::gui {
 
@@ -22,6 +26,21 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
+    // Makes one control for each setting of page, as the core's description
+    // has it: a drop-down with its entries, a check box with its caption, a
+    // code field of its length; named after the key in camel case
+    // ("scan_mode" -> "scanMode"), with its help as What's This, and a pick
+    // in a list the firmware fixes set back to its fixed entry. The page's
+    // layout then places each by its key.
+    void makeControls(zem::SettingPage page);
+    QWidget* control(const std::string& key) const;
+    // The words beside a control, buddy of it.
+    QLabel* caption(const std::string& key);
+
+    // The controls as values, and back, for every setting of the page.
+    void readControls(zem::OptionValues& options, zem::KeyValues& keys) const;
+    void showValues(const zem::OptionValues& options, const zem::KeyValues& keys);
+
     // Makes every drop-down pick, check box click and finished text of the
     // page an edit. Called once the page's own handlers are connected, so
     // the step holds what they made of the user's input.
@@ -35,6 +54,10 @@ protected:
     // ("Squelch Level"); empty when all are shown the same.
     static QString FirstChange(const std::vector<zem::SettingText>& before,
                                const std::vector<zem::SettingText>& after);
+
+private:
+    zem::SettingPage page_ = zem::SettingPage::Options;
+    std::map<std::string, QWidget*> controls_;
 };
 
 }  // namespace zem::gui

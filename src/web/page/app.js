@@ -96,7 +96,66 @@ function buildPages() {
     body.appendChild(tr);
   }
   cell(1, 1).tabIndex = 0;
-  for (const [name, entries] of Object.entries(lists.options)) fillSelect($(name), entries);
+  buildSettings();
+}
+
+// The options and key pages, built from the core's description of the
+// settings: each setting's control goes into the box of its group in its
+// column, lists and codes as labelled rows, check boxes after them. The
+// controls carry the settings' keys as ids.
+function buildSettings() {
+  const pages = {options: $('page1'), keys: $('page2')};
+  const boxes = new Map();
+  const add = (parent, tag, className) => {
+    const element = document.createElement(tag);
+    if (className) element.className = className;
+    parent.appendChild(element);
+    return element;
+  };
+  const shared = caption => lists.settings.filter(s => s.caption === caption).length > 1;
+  for (const setting of lists.settings) {
+    const column = pages[setting.page].querySelectorAll('.columns > div')[setting.column];
+    const where = setting.page + '/' + setting.column + '/' + setting.group;
+    if (!boxes.has(where)) {
+      const box = setting.group ? add(column, 'fieldset') : add(column, 'div');
+      if (setting.group) add(box, 'legend').textContent = setting.group;
+      // Before the page's own buttons, which stay last in their column.
+      const buttons = column.querySelector(':scope > .buttons');
+      if (buttons) column.insertBefore(box, buttons);
+      boxes.set(where, {box, checks: null});
+    }
+    const place = boxes.get(where);
+    let control;
+    if (setting.kind === 'check') {
+      if (!place.checks) place.checks = lists.settings.filter(s => s.page === setting.page && s.group === setting.group &&
+        s.kind === 'check').length > 2 ? add(place.box, 'div', 'checks') : place.box;
+      const label = add(place.checks, 'label', 'check');
+      control = add(label, 'input');
+      control.type = 'checkbox';
+      label.appendChild(document.createTextNode(' ' + setting.caption));
+    } else {
+      const row = document.createElement('div');
+      row.className = 'row';
+      place.box.insertBefore(row, place.checks && place.checks !== place.box ? place.checks :
+        [...place.box.children].find(e => e.classList.contains('check')) || null);
+      const label = add(row, 'label');
+      label.textContent = setting.caption;
+      label.htmlFor = setting.key;
+      control = add(row, setting.kind === 'choice' ? 'select' : 'input');
+      if (setting.kind === 'choice') fillSelect(control, setting.entries);
+      else Object.assign(control, {type: 'text', maxLength: setting.length, autocomplete: 'off'});
+    }
+    control.id = setting.key;
+    control.className = 'control';
+    // A caption several controls share ("Long Press") is told apart by its box.
+    if (setting.group && shared(setting.caption)) control.setAttribute('aria-description', setting.group.trim());
+    else if (setting.help) control.title = setting.help;
+  }
+  // A button row marked so goes into the last box of its column.
+  for (const buttons of document.querySelectorAll('.columns .buttons[data-in-box]')) {
+    const inside = buttons.parentNode.querySelectorAll(':scope > fieldset');
+    if (inside.length) inside[inside.length - 1].appendChild(buttons);
+  }
 }
 
 function cell(row, col) { return $('gridBody').rows[row - 1].cells[col]; }
@@ -820,7 +879,7 @@ function wire() {
         : control.tagName === 'SELECT' ? String(control.selectedIndex) : control.value;
       act('zem_set_control', ['string', 'string'], [control.id, value]);
     };
-    // A PTT ID code counts at every keystroke, so a tab closed while it is
+    // A code counts at every keystroke, so a tab closed while it is
     // typed still asks about it.
     if (control.type === 'text') control.oninput = commit; else control.onchange = commit;
   }

@@ -1,4 +1,6 @@
+#include "pages/key_values.h"
 #include "pages/option_values.h"
+#include "pages/radio_settings.h"
 
 #include "support/recording_messenger.h"
 
@@ -22,30 +24,6 @@ OptionValues Filled(const RadioImage& image)
 std::vector<std::uint8_t> Bytes(const RadioImage& image, std::size_t offset, std::size_t count)
 {
     return std::vector<std::uint8_t>(image.bytes.begin() + offset, image.bytes.begin() + offset + count);
-}
-
-TEST(OptionFillTest, OutOfRangeBytesFallBackToFixedEntries)
-{
-    struct Case {
-        std::size_t offset;
-        std::uint8_t byte;
-        int OptionValues::*field;
-        int entry;
-    };
-    const Case cases[] = {
-        {0x13B, 21, &OptionValues::firstDigitTime, 0},      {0x135, 0x04, &OptionValues::voxLevel, 2},
-        {0x136, 0x00, &OptionValues::whisperLevel, 2},      {0x133, 0x3B, &OptionValues::dtmfSpeed, 7},
-        {0x133, 0x13, &OptionValues::dtmfSpeed, 2},         {0x138, 0xFF, &OptionValues::receiveRecovery, 128},
-        {0x139, 130, &OptionValues::transmissionRecovery, 0},
-        // Every recovery entry shows as itself, "Scan Pause" (129) included.
-        {0x138, 0x81, &OptionValues::receiveRecovery, 129}, {0x139, 0x81, &OptionValues::transmissionRecovery, 129},
-        {0x139, 128, &OptionValues::transmissionRecovery, 128},
-    };
-    for (const Case& c : cases) {
-        RadioImage image = NewDocumentImage();
-        image[c.offset] = c.byte;
-        EXPECT_EQ(Filled(image).*c.field, c.entry) << "0x" << std::hex << c.offset << " = " << int(c.byte);
-    }
 }
 
 TEST(OptionStoreTest, WritesBitsAndKeepsWhatThePageDoesNotOwn)
@@ -141,8 +119,8 @@ TEST(OptionDefaultsTest, WritesTheFactoryBytesOnlyPicksAreSetBackAndNoSelectionK
 
     // A pick in either firmware-fixed list goes back, and is what gets stored.
     OptionValues values = Filled(image);
-    values.squelchLevel = SquelchLevelAfterPick(9);
-    values.dtmfSpeed = DtmfSpeedAfterPick(0);
+    values.squelchLevel = AfterPick(*FindSetting("squelch_level"), 9);
+    values.dtmfSpeed = AfterPick(*FindSetting("dtmf_speed"), 0);
     RecordingMessenger messenger;
     StoreToImage(values, image, messenger);
     EXPECT_EQ(image[0x134], 4);
@@ -156,6 +134,21 @@ TEST(OptionDefaultsTest, WritesTheFactoryBytesOnlyPicksAreSetBackAndNoSelectionK
     StoreToImage(values, image, messenger);
     EXPECT_EQ(Bytes(image, 0x133, 5), Bytes(before, 0x133, 5));
     EXPECT_EQ(image[0x130] & 0x03, before[0x130] & 0x03);
+}
+
+TEST(KeyDefaultsTest, SurviveAStoreAndLeaveOptionBytes)
+{
+    RadioImage image;
+    ApplyKeyDefaults(image);
+    KeyValues values;
+    FillFromImage(image, values);
+    EXPECT_EQ(KeyEntries::longPress()[values.bottomLong], "Energy Check");
+    EXPECT_EQ(KeyEntries::longPress()[values.topLong], "Alarm");
+    StoreToImage(values, image);
+    RadioImage expected;
+    for (const auto& [offset, byte] : {std::pair{0x13A, 0x01}, {0x13D, 0x91}, {0x13E, 0x33}, {0x13F, 0x46}})
+        expected[offset] = static_cast<std::uint8_t>(byte);
+    EXPECT_EQ(image, expected);
 }
 
 }  // namespace
