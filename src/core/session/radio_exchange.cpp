@@ -21,10 +21,10 @@ const char* RadioHoldsWord(RadioHolds holds) {
 RadioHolds HoldsAfterWrite(LinkStatus status) {
     switch (status) {
     case LinkStatus::Completed: return RadioHolds::WrittenUnchecked;
-    case LinkStatus::Cancelled:
+    case LinkStatus::Cancelled: return RadioHolds::PartialWrite;
     case LinkStatus::Failed: return RadioHolds::PartialWrite;
-    case LinkStatus::OpenFailed:
-    case LinkStatus::Abandoned: break;
+    case LinkStatus::OpenFailed: return RadioHolds::Unchanged;
+    case LinkStatus::Abandoned: return RadioHolds::Unchanged;
     }
     return RadioHolds::Unchanged;
 }

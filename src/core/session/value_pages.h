@@ -29,7 +29,12 @@ public:
     OptionValues options;
     KeyValues keys;
 
-    int shown() const { return shown_; }
+    const int& shown() const { return shown_; }
+    // A new or opened document: every page filled, the channel page shown.
+    void restart() {
+        fillAllPages();
+        shown_ = kChannelPage;
+    }
     // Leaves the page shown (storing it) and shows tab (filled).
     void show(int tab);
     // Stores the page shown unless it is the channel page, which is then shown.
