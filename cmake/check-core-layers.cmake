@@ -4,8 +4,10 @@
 # (the image and the program file) is the bottom; the codecs and page
 # values sit on it, the link above them, then the service exchanges and
 # the print layout, the comparisons in the pages' words (the diff, the
-# radio history's rules), the channel plans, and the fleet on top.
-set(layers "fleet" "plan" "compare" "service+print" "link" "channels+pages" "document")
+# radio history's rules), the channel plans, the session (one document
+# with its undo history and pages, and the exchanges with a radio), and the
+# fleet on top, which runs one session per radio.
+set(layers "fleet" "session" "plan" "compare" "service+print" "link" "channels+pages" "document")
 
 
 set(what "Core folders")

@@ -3,13 +3,12 @@
 #include "cli/cli_support.h"
 #include "cli/command.h"
 #include "cli/link_options.h"
-#include "compare/verify_mismatch.h"
 
 #include "document/program_file.h"
 #include "link/clone_constants.h"
 #include "link/link_messages.h"
 #include "link/serial_port.h"
-#include "link/transfer.h"
+#include "session/radio_exchange.h"
 
 #include <cstdio>
 #include <ostream>
@@ -84,17 +83,11 @@ int RunPorts(const std::vector<std::string>& args, Io& io) {
     return kExitOk;
 }
 
-TransferOutcome Transfer(TransferDirection direction, RadioImage& image, const LinkSession& session,
-                         Messenger& messenger) {
-    TransferOutcome outcome = RunTransfer(direction, image, AskingThrough(messenger, session));
-    if (!outcome.link.message.empty()) messenger.notice(outcome.link.message);
-    return outcome;
-}
-
 // Reads the whole transfer area of the radio into image; false after the
 // messages were printed.
 bool ReadRadio(Io& io, const LinkSession& session, Messenger& messenger, RadioImage& image) {
-    TransferOutcome outcome = Transfer(TransferDirection::Read, image, session, messenger);
+    const ExchangeOutcome outcome = zem::ReadRadio(image, AskingThrough(messenger, session));
+    if (!outcome.link.message.empty()) messenger.notice(outcome.link.message);
     return ReportLinkOutcome(io, outcome.link);
 }
 
@@ -113,8 +106,8 @@ std::string ShellWord(const std::string& word) {
 // file and part of what it held before; say so, and how to put the backup
 // back when there is one. A write that never got past the handshake or the
 // port changed nothing.
-void ReportPartialWrite(Io& io, const LinkOutcome& outcome, const ParsedArgs& parsed) {
-    if (outcome.status != LinkStatus::Failed && outcome.status != LinkStatus::Cancelled) return;
+void ReportPartialWrite(Io& io, const ExchangeOutcome& outcome, const ParsedArgs& parsed) {
+    if (outcome.holds != RadioHolds::PartialWrite) return;
     Say(io, "the radio now holds a partial write: part of " + parsed.positionals[0] +
                 " and part of what it held before");
     if (auto backup = parsed.value("--backup"))
@@ -161,22 +154,21 @@ int RunWrite(const std::vector<std::string>& args, Io& io) {
         Say(io, "Backed up the radio into " + *backup);
     }
 
-    TransferOutcome written = Transfer(TransferDirection::Write, image, session, messenger);
+    // The window's check: a failed read-back says the write went through.
+    const std::string wrote =
+        "Wrote " + std::to_string(kTransferEnd) + " bytes of " + parsed.positionals[0] + " to the radio";
+    const ExchangeOutcome written =
+        WriteRadio(image, AskingThrough(messenger, session), parsed.has("--verify"), [&] { Say(io, wrote); });
+    if (!written.link.message.empty()) messenger.notice(written.link.message);
     if (!ReportLinkOutcome(io, written.link)) {
-        ReportPartialWrite(io, written.link, parsed);
+        ReportPartialWrite(io, written, parsed);
         return kExitError;
     }
-    Say(io, "Wrote " + std::to_string(kTransferEnd) + " bytes of " + parsed.positionals[0] + " to the radio");
-
-    if (parsed.has("--verify")) {
-        // The window's check: a failed read-back says the write went through.
-        const VerifyOutcome verify = VerifyWrite(image, AskingThrough(messenger, session));
-        if (!verify.link.message.empty()) messenger.notice(verify.link.message);
-        if (!ReportLinkOutcome(io, verify.link)) return kExitError;
-        if (!verify.matches()) {
-            const std::string message = VerifyMismatchMessage(image, verify.differences);
-            return Fail(io, message.substr(0, message.find('\n')));
-        }
+    if (!written.verifyTried) {
+        Say(io, wrote);
+    } else if (written.holds == RadioHolds::WrittenDiffers) {
+        return Fail(io, written.holdsMessage.substr(0, written.holdsMessage.find('\n')));
+    } else {
         Say(io, "Verified: the radio holds the same bytes");
     }
     return kExitOk;

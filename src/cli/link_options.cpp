@@ -35,13 +35,6 @@ bool SessionFrom(Io& io, const Command& command, const ParsedArgs& args, LinkSes
     return true;
 }
 
-LinkSession AskingThrough(Messenger& messenger, LinkSession session) {
-    session.hooks.retryHandshake = [&messenger](const std::string& detail) {
-        return messenger.retryWithDetail(kMsgCommunicationError, detail);
-    };
-    return session;
-}
-
 bool ReportLinkOutcome(Io& io, const LinkOutcome& outcome) {
     if (outcome.completed()) return true;
     if (outcome.status == LinkStatus::Abandoned && outcome.message.empty())

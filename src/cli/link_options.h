@@ -3,6 +3,7 @@
 #include "cli/cli_support.h"
 #include "cli/command.h"
 #include "link/link_session.h"
+#include "session/radio_exchange.h"
 
 #include <vector>
 
@@ -15,11 +16,9 @@ std::vector<OptionRule> LinkOptions(std::vector<OptionRule> own);
 // Fills the session from --port and --trace; false after a usage error.
 bool SessionFrom(Io& io, const Command& command, const ParsedArgs& args, LinkSession& session);
 
-// zemtool speaks for an exchange, which says nothing itself: the
-// handshake's Retry/Cancel question goes to messenger (answered from
-// --retries), and the caller prints the outcome's message once the exchange
-// has ended.
-LinkSession AskingThrough(Messenger& messenger, LinkSession session);
+// The handshake's Retry/Cancel question goes to the messenger (answered from
+// --retries) through the session's AskingThrough; the caller prints the
+// outcome's message once the exchange has ended.
 
 // Prints why an exchange did not complete (its message has been printed
 // before). True when it completed.

@@ -5,7 +5,6 @@
 #include "compare/document_diff.h"
 #include "channels/band.h"
 #include "compare/read_history.h"
-#include "compare/verify_mismatch.h"
 #include "document/input_text.h"
 #include "document/json_writer.h"
 #include "document/share_link.h"
@@ -15,6 +14,7 @@
 #include "plan/exchange_formats.h"
 #include "service/access_code.h"
 #include "service/power_setting.h"
+#include "session/radio_exchange.h"
 #include "print/channel_listing_layout.h"
 #include "web/web_session.h"
 
@@ -115,10 +115,7 @@ zem::LinkSession PageLink() {
     zem::LinkSession link;
     link.port = "web";
     link.hooks.sleep = Pause;
-    link.hooks.retryHandshake = [](const std::string& detail) {
-        return Messenger().retryWithDetail(zem::kMsgCommunicationError, detail);
-    };
-    return link;
+    return zem::AskingThrough(Messenger(), link);
 }
 
 // The window's Compare: the differences between what the pages show and
@@ -399,35 +396,27 @@ EMSCRIPTEN_KEEPALIVE int zem_transfer(int direction, int verify) {
     link.hooks.progress = [](int done, int total) { zem_page_progress(done, total); };
     link.hooks.cancelled = [] { return zem_page_cancelled() != 0; };
 
-    const auto way = direction == 1 ? zem::TransferDirection::Write : zem::TransferDirection::Read;
     // A read fills a copy of the document, whose bytes from 0x3D0 on never travel.
-    zem::RadioImage working = way == zem::TransferDirection::Write ? session.imageForWrite() : session.image();
-    const zem::TransferOutcome outcome = zem::RunTransfer(way, working, link);
+    zem::RadioImage working = direction == 1 ? session.imageForWrite() : session.image();
+    const zem::ExchangeOutcome outcome =
+        direction == 1
+            ? zem::WriteRadio(working, link, verify != 0, [] { zem_page_phase(kTitleVerifying, kStatusVerifying); })
+            : zem::ReadRadio(working, link);
+    // A failed read-back's message says the write went through.
     ShowLinkMessage(outcome.link);
-    if (way == zem::TransferDirection::Read && outcome.link.completed()) lastRead = working;
+    if (direction != 1 && outcome.completed()) lastRead = working;
     if (direction == 2) {
-        compared = outcome.link.completed() ? CompareJson(working, "Radio") : std::string();
+        compared = outcome.completed() ? CompareJson(working, "Radio") : std::string();
         return static_cast<int>(outcome.link.status);
     }
     if (outcome.refreshPages) session.takeRead(working);
     else if (outcome.returnToChannelTab) session.returnToChannelTab();
-    // Stopped among the blocks: the radio is neither as it was nor as the
-    // document, and must not be used like that.
-    if (way == zem::TransferDirection::Write && outcome.link.status == zem::LinkStatus::Cancelled)
-        Messenger().notice(zem::kMsgWriteStopped);
-    int status = static_cast<int>(outcome.link.status);
-    if (way == zem::TransferDirection::Write && verify && outcome.link.completed()) {
-        zem_page_phase(kTitleVerifying, kStatusVerifying);
-        const zem::VerifyOutcome check = zem::VerifyWrite(working, link);
-        ShowLinkMessage(check.link);
-        status = static_cast<int>(check.link.status);
-        if (check.checked && !check.matches()) {
-            // The document keeps what was meant to be written.
-            Messenger().notice(zem::VerifyMismatchMessage(working, check.differences));
-            status = 5;
-        }
-    }
-    return status;
+    // What the radio now holds, as the window says it: stopped among the
+    // blocks, whatever stopped it, it is neither as it was nor as the
+    // document; a read-back that differs names the first difference (the
+    // document keeps what was meant to be written).
+    if (!outcome.holdsMessage.empty()) Messenger().notice(outcome.holdsMessage);
+    return outcome.holds == zem::RadioHolds::WrittenDiffers ? 5 : static_cast<int>(outcome.link.status);
 }
 
 }  // extern "C"

@@ -17,9 +17,6 @@ namespace zem::web {
 
 namespace {
 
-// Enough for a long session at the bench; a step holds two images.
-constexpr std::size_t kUndoLimit = 500;
-
 const char* const kMsgImportRefused =
     "The channel list was not imported; nothing has changed. These values were refused:";
 const char* const kMsgSkipRefused =
@@ -49,12 +46,11 @@ WebSession::WebSession(Messenger& messenger) : messenger_(messenger) { newDocume
 
 void WebSession::newDocument() {
     image_ = NewDocumentImage();
-    fillAllPages();
-    tab_ = kChannelTab;
+    pages_.restart();
     // A new document starts on the first type and band.
     channel_.typeIndex = 0;
     channel_.bandIndex = 0;
-    baseline_ = currentImage();
+    doc_.markUnmodified();
     resetHistory();
 }
 
@@ -64,22 +60,21 @@ FileResult WebSession::open(const std::string& path) {
     FileResult result = LoadProgramFile(PathFromUtf8(path), loaded);
     if (!result.ok) return result;
     image_ = loaded;
-    fillAllPages();
-    tab_ = kChannelTab;
-    baseline_ = currentImage();
+    pages_.restart();
+    doc_.markUnmodified();
     resetHistory();
     return result;
 }
 
 FileResult WebSession::save(const std::string& path) {
     // What is saved is what the pages show.
-    storeAllPages();
+    pages_.storeAllPages();
     FileResult result = SaveProgramFile(PathFromUtf8(path), image_);
-    if (result.ok) baseline_ = currentImage();
+    if (result.ok) doc_.markUnmodified();
     return result;
 }
 
-bool WebSession::isModified() const { return currentImage() != baseline_; }
+bool WebSession::isModified() const { return doc_.isModified(); }
 
 void WebSession::commitCell(int row, int col, const std::string& text, bool onEnter) {
     if (row < 1 || row > kChannelCount || col < kColReceive || col > kColPtt) return;
@@ -142,13 +137,7 @@ void WebSession::defaultSetting(int tab) {
     recordChange();
 }
 
-void WebSession::showTab(int tab) {
-    if (tab < kChannelTab || tab > kKeyTab || tab == tab_) return;
-    // The page being left is stored (its messages said), the one chosen filled.
-    storePage(tab_);
-    tab_ = tab;
-    fillPage(tab);
-}
+void WebSession::showTab(int tab) { pages_.show(tab); }
 
 void WebSession::takeServiceBytes(const RadioImage& exchanged, bool channelArea) {
     // The service read refreshes channels 1-10 only: the page's other edits
@@ -185,26 +174,11 @@ std::string WebSession::powerJson() const {
            ",\"min\":" + JsonString(FormatPowerFrequency(range.minMHz)) + "}";
 }
 
-void WebSession::returnToChannelTab() {
-    if (tab_ != kChannelTab) storePage(tab_);
-    tab_ = kChannelTab;
-}
+void WebSession::returnToChannelTab() { pages_.returnToChannelPage(); }
 
-bool WebSession::undo() {
-    if (!canUndo()) return false;
-    image_ = steps_[--position_].before;
-    fillAllPages();
-    recorded_ = currentImage();
-    return true;
-}
+bool WebSession::undo() { return doc_.undo(); }
 
-bool WebSession::redo() {
-    if (!canRedo()) return false;
-    image_ = steps_[position_++].after;
-    fillAllPages();
-    recorded_ = currentImage();
-    return true;
-}
+bool WebSession::redo() { return doc_.redo(); }
 
 std::string WebSession::exportText(const std::string& format) const {
     const ExchangeFormat* chosen = FindExchangeFormat(format);
@@ -257,9 +231,8 @@ FileResult WebSession::openPlan(const std::string& text, const std::string& name
         return FileResult::failure(message);
     }
     image_ = plan.image;
-    fillAllPages();
-    tab_ = kChannelTab;
-    baseline_ = currentImage();
+    pages_.restart();
+    doc_.markUnmodified();
     resetHistory();
     // An opened plan that was stored otherwise than written says so.
     std::string notes;
@@ -270,7 +243,7 @@ FileResult WebSession::openPlan(const std::string& text, const std::string& name
 
 const RadioImage& WebSession::imageForWrite() {
     // The radio gets what the pages show.
-    storeAllPages();
+    pages_.storeAllPages();
     return image_;
 }
 
@@ -280,54 +253,9 @@ void WebSession::takeRead(const RadioImage& image) {
     // what the radio holds overwrites it.
     returnToChannelTab();
     image_ = image;
-    fillAllPages();
-    baseline_ = currentImage();
+    pages_.fillAllPages();
+    doc_.markUnmodified();
     recordChange();
-}
-
-RadioImage WebSession::currentImage() const {
-    SilentMessenger silent;
-    RadioImage image = image_;
-    StoreToImage(channel_, image);
-    StoreToImage(options_, image, silent);
-    StoreToImage(keys_, image);
-    return image;
-}
-
-void WebSession::storePage(int tab) {
-    if (tab == kChannelTab) StoreToImage(channel_, image_);
-    if (tab == kOptionTab) StoreToImage(options_, image_, messenger_);
-    if (tab == kKeyTab) StoreToImage(keys_, image_);
-}
-
-void WebSession::fillPage(int tab) {
-    if (tab == kChannelTab) FillFromImage(image_, channel_);
-    if (tab == kOptionTab) FillFromImage(image_, options_);
-    if (tab == kKeyTab) FillFromImage(image_, keys_);
-}
-
-void WebSession::fillAllPages() {
-    for (int tab : {kChannelTab, kOptionTab, kKeyTab}) fillPage(tab);
-}
-
-void WebSession::storeAllPages() {
-    for (int tab : {kChannelTab, kOptionTab, kKeyTab}) storePage(tab);
-}
-
-void WebSession::recordChange() {
-    const RadioImage now = currentImage();
-    if (now == recorded_) return;  // a control touched without a change
-    steps_.resize(position_);
-    steps_.push_back({recorded_, now});
-    if (steps_.size() > kUndoLimit) steps_.erase(steps_.begin());
-    position_ = steps_.size();
-    recorded_ = now;
-}
-
-void WebSession::resetHistory() {
-    steps_.clear();
-    position_ = 0;
-    recorded_ = currentImage();
 }
 
 std::string WebSession::stateJson() const {

@@ -7,6 +7,8 @@
 #include "messenger.h"
 #include "pages/key_values.h"
 #include "pages/option_values.h"
+#include "session/document_session.h"
+#include "session/value_pages.h"
 
 #include <string>
 #include <vector>
@@ -14,14 +16,14 @@
 namespace zem::web {
 
 // The three pages of the browser edition, in tab order.
-enum Tab : int { kChannelTab = 0, kOptionTab = 1, kKeyTab = 2 };
+enum Tab : int { kChannelTab = kChannelPage, kOptionTab = kOptionPage, kKeyTab = kKeyPage };
 
-// The document and the three pages behind the web page, kept the way the
-// window keeps them: the image holds what was last stored, each page holds
-// the values it shows; a page is stored when it is left, before a save and
-// before a write, and filled when it is shown. Every edit becomes one undo
-// step of image snapshots. Standard C++ only: the page reaches it through
-// the bindings, tests and tools may use it directly.
+// The browser edition's commands on the core's session: the document with
+// its undo history, and the three pages as values (the image holds what was
+// last stored, each page the values it shows; a page is stored when it is
+// left, before a save and before a write, and filled when it is shown).
+// Every edit becomes one undo step. Standard C++ only: the page reaches it
+// through the bindings, tests and tools may use it directly.
 class WebSession {
 public:
     explicit WebSession(Messenger& messenger);
@@ -58,8 +60,8 @@ public:
 
     bool undo();
     bool redo();
-    bool canUndo() const { return position_ > 0; }
-    bool canRedo() const { return position_ < steps_.size(); }
+    bool canUndo() const { return doc_.canUndo(); }
+    bool canRedo() const { return doc_.canRedo(); }
 
     // The channel list or plan text in the exchange format called format.
     std::string exportText(const std::string& format) const;
@@ -74,11 +76,11 @@ public:
     // The radio exchanges: what a write sends (every page stored first),
     // and a completed read taken in as one undo step.
     const RadioImage& imageForWrite();
-    const RadioImage& image() const { return image_; }
+    const RadioImage& image() const { return doc_.image(); }
     // What Share as link hands on: the bytes opened, saved or read while the
     // pages show them unchanged (so the link is the one zemtool share makes
     // of the file), else what the pages show.
-    RadioImage imageForShare() const { return isModified() ? currentImage() : image_; }
+    RadioImage imageForShare() const { return isModified() ? currentImage() : doc_.image(); }
     void takeRead(const RadioImage& image);
     void returnToChannelTab();
     // On Line Power Set: the power values (and after a read, the channel
@@ -93,31 +95,22 @@ public:
     // Every list the page offers, as JSON.
     static std::string listsJson();
 
-    RadioImage currentImage() const;  // the image with every page stored, silently
+    RadioImage currentImage() const { return doc_.currentImage(); }  // every page stored, silently
 
 private:
-    void storePage(int tab);
-    void fillPage(int tab);
-    void fillAllPages();
-    void storeAllPages();
-    void recordChange();
-    void resetHistory();
-
-    struct Step {
-        RadioImage before;
-        RadioImage after;
-    };
+    void fillPage(int tab) { pages_.fillPage(tab); }
+    void recordChange() { doc_.recordChange(); }
+    void resetHistory() { doc_.resetHistory(); }
 
     Messenger& messenger_;
-    RadioImage image_;
-    ChannelPageValues channel_;
-    OptionValues options_;
-    KeyValues keys_;
-    int tab_ = kChannelTab;
-    RadioImage baseline_;  // as last opened, saved or read
-    RadioImage recorded_;  // as at the last recorded step
-    std::vector<Step> steps_;
-    std::size_t position_ = 0;  // steps before it are done, from it on undone
+    DocumentSession doc_;
+    ValuePages pages_{doc_, messenger_};
+    // The session's image and page values under the names the commands use.
+    RadioImage& image_ = doc_.image();
+    ChannelPageValues& channel_ = pages_.channel;
+    OptionValues& options_ = pages_.options;
+    KeyValues& keys_ = pages_.keys;
+    const int& tab_ = pages_.shown();
 };
 
 }  // namespace zem::web

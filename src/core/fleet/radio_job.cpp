@@ -53,17 +53,6 @@ const char* RadioStateText(RadioState state) {
     return "";
 }
 
-const char* RadioHoldsWord(RadioHolds holds) {
-    switch (holds) {
-    case RadioHolds::Unchanged: return "unchanged";
-    case RadioHolds::PartialWrite: return "partial";
-    case RadioHolds::WrittenUnchecked: return "unchecked";
-    case RadioHolds::WrittenDiffers: return "differs";
-    case RadioHolds::Checked: return "checked";
-    }
-    return "";
-}
-
 std::string RadioJobResult::holdsText() const {
     if (ok || noRadio) return {};
     switch (holds) {
@@ -106,9 +95,8 @@ RadioJobResult ProgramRadio(SerialPort& port, const std::string& portName, const
     RadioJobResult result;
     const bool backup = !options.backupFolder.empty();
     const int total = kTransferBlockCount * (1 + (backup ? 1 : 0) + (options.verify ? 1 : 0));
-    int stepsDone = 0;
-    int stepBlocks = 0;  // blocks of the current step done
 
+    // One session per radio, on the job's own port.
     LinkSession session;
     session.port = portName;
     session.opener = [&port](const std::string&, const PortTimeouts&) {
@@ -120,33 +108,14 @@ RadioJobResult ProgramRadio(SerialPort& port, const std::string& portName, const
     session.hooks.sleep = options.sleep;
     // Nobody sits in front of a radio of a fleet: a radio that does not
     // answer is woken again as often as the retry count allows.
-    int retriesLeft = options.retries;
-    session.hooks.retryHandshake = [&retriesLeft, &cancelled](const std::string&) {
-        if (cancelled.load() || retriesLeft <= 0) return false;
-        --retriesLeft;
-        return true;
+    session.hooks.retryHandshake = RetryTimes(options.retries, [&cancelled] { return cancelled.load(); });
+    int base = 0;  // blocks of the steps before the current one
+    session.hooks.progress = [&hooks, &base, total](int done, int) {
+        if (hooks.progress) hooks.progress(base + done, total);
     };
 
-    // One step: a fresh handshake and the 122 blocks. False after the
-    // failure was put into result.
-    auto step = [&](RadioState state, TransferDirection direction, RadioImage& image) {
-        if (hooks.state) hooks.state(state);
-        const int base = stepsDone * kTransferBlockCount;
-        stepBlocks = 0;
-        session.hooks.progress = [&hooks, &stepBlocks, base, total](int done, int) {
-            stepBlocks = done;
-            if (hooks.progress) hooks.progress(base + done, total);
-        };
-        TransferOutcome outcome = RunTransfer(direction, image, session);
-        ++stepsDone;
-        if (state == RadioState::Writing) {
-            result.blocksWritten = stepBlocks;
-            // Past the handshake a block may have been taken before its
-            // acknowledgement was lost: the radio is no longer as it was.
-            if (outcome.link.completed()) result.holds = RadioHolds::WrittenUnchecked;
-            else if (outcome.returnToChannelTab || stepBlocks > 0) result.holds = RadioHolds::PartialWrite;
-        }
-        if (outcome.link.completed()) return true;
+    // A step that did not end: its failure into result.
+    auto fail = [&](RadioState state, const LinkOutcome& link) {
         result.failedIn = state;
         if (cancelled.load()) {
             result.message = kMsgCancelled;
@@ -155,19 +124,26 @@ RadioJobResult ProgramRadio(SerialPort& port, const std::string& portName, const
                                 ? "cancelled at block " + std::to_string(result.blocksWritten) + " of " +
                                       std::to_string(kTransferBlockCount)
                                 : "cancelled before the first block was written";
-            return false;
+            return result;
         }
         // A radio given up on has no message of its own: the fleet's retry
-        // count answered the question the window would have asked.
-        result.message = outcome.link.status == LinkStatus::Abandoned ? std::string(kMsgCommunicationError)
-                                                                      : outcome.link.message;
-        result.detail = outcome.link.detail;
-        return false;
+        // count answered the question the window would have asked. A
+        // read-back's message is the radio's own, the report says the step.
+        std::string message = link.message;
+        const std::string head = kMsgVerifyReadFailed;
+        if (state == RadioState::Verifying && message.compare(0, head.size(), head) == 0)
+            message.erase(0, head.size());
+        result.message = link.status == LinkStatus::Abandoned ? std::string(kMsgCommunicationError) : message;
+        result.detail = link.detail;
+        return result;
     };
 
     if (backup) {
+        if (hooks.state) hooks.state(RadioState::BackingUp);
         RadioImage radio = NewDocumentImage();
-        if (!step(RadioState::BackingUp, TransferDirection::Read, radio)) return result;
+        const ExchangeOutcome read = ReadRadio(radio, session);
+        if (!read.completed()) return fail(RadioState::BackingUp, read.link);
+        base += kTransferBlockCount;
         // Saved before the first block is written: whatever happens next,
         // what the radio held is on disk, under a name no other radio has.
         std::string error;
@@ -183,22 +159,27 @@ RadioJobResult ProgramRadio(SerialPort& port, const std::string& portName, const
         }
         result.backupPath = path;
     }
-    RadioImage written = plan;
-    if (!step(RadioState::Writing, TransferDirection::Write, written)) return result;
-    if (options.verify) {
-        RadioImage readBack = plan;
-        if (!step(RadioState::Verifying, TransferDirection::Read, readBack)) return result;
-        const std::vector<ByteDifference> differences = WriteDifferences(plan, readBack);
-        if (!differences.empty()) {
-            result.failedIn = RadioState::Verifying;
-            // The verify's one message, on one line as a report has it.
-            const std::string message = VerifyMismatchMessage(plan, differences);
-            result.message = message.substr(0, message.find('\n'));
-            result.detail = DescribeMismatch(plan, readBack);
-            result.holds = RadioHolds::WrittenDiffers;
-            return result;
-        }
-        result.holds = RadioHolds::Checked;
+    // The write and its check, each with a fresh handshake.
+    if (hooks.state) hooks.state(RadioState::Writing);
+    RadioState state = RadioState::Writing;
+    RadioImage readBack = plan;
+    const ExchangeOutcome written = WriteRadio(
+        plan, session, options.verify,
+        [&] {
+            state = RadioState::Verifying;
+            base += kTransferBlockCount;
+            if (hooks.state) hooks.state(state);
+        },
+        &readBack);
+    result.blocksWritten = written.blocksWritten;
+    result.holds = written.holds;
+    if (!written.completed()) return fail(state, written.link);
+    if (written.holds == RadioHolds::WrittenDiffers) {
+        result.failedIn = RadioState::Verifying;
+        // The verify's one message, on one line as a report has it.
+        result.message = written.holdsMessage.substr(0, written.holdsMessage.find('\n'));
+        result.detail = DescribeMismatch(plan, readBack);
+        return result;
     }
     result.ok = true;
     return result;

@@ -2,6 +2,7 @@
 
 #include "document/radio_image.h"
 #include "link/serial_port.h"
+#include "session/radio_exchange.h"
 
 #include <atomic>
 #include <chrono>
@@ -35,18 +36,6 @@ struct RadioJobOptions {
     // A pause; empty means a real sleep (tests pass a shorter one).
     std::function<void(std::chrono::milliseconds)> sleep;
 };
-
-// What a radio holds after its job, as far as the job knows.
-enum class RadioHolds {
-    Unchanged,         // no block was written
-    PartialWrite,      // the write stopped after blocksWritten blocks
-    WrittenUnchecked,  // the whole write was taken; no verify, or it did not end
-    WrittenDiffers,    // the whole write was taken, but the verify found a difference
-    Checked,           // the whole write was taken and the verify found the plan
-};
-
-// The report's short word: "unchanged", "partial", "unchecked", "differs", "checked".
-const char* RadioHoldsWord(RadioHolds holds);
 
 // The outcome of one radio.
 struct RadioJobResult {

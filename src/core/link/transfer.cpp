@@ -78,10 +78,10 @@ TransferOutcome RunTransfer(TransferDirection direction, RadioImage& image, cons
     return outcome;
 }
 
-VerifyOutcome VerifyWrite(const RadioImage& written, const LinkSession& session) {
+VerifyOutcome VerifyWrite(const RadioImage& written, const LinkSession& session, RadioImage* readBack) {
     VerifyOutcome outcome;
-    RadioImage readBack = written;
-    const TransferOutcome read = RunTransfer(TransferDirection::Read, readBack, session);
+    RadioImage radio = written;
+    const TransferOutcome read = RunTransfer(TransferDirection::Read, radio, session);
     outcome.link = read.link;
     // The read-back's message says that the write itself went through, so a
     // failed check is never taken for a failed write. When the user gave up
@@ -92,7 +92,8 @@ VerifyOutcome VerifyWrite(const RadioImage& written, const LinkSession& session)
         outcome.link.message = std::string(kMsgVerifyReadFailed) + "the radio did not answer";
     if (!read.refreshPages) return outcome;
     outcome.checked = true;
-    outcome.differences = WriteDifferences(written, readBack);
+    outcome.differences = WriteDifferences(written, radio);
+    if (readBack) *readBack = radio;
     return outcome;
 }
 

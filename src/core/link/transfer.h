@@ -59,8 +59,9 @@ struct VerifyOutcome {
 // went through whole, so a read-back that fails says so: its message is
 // kMsgVerifyReadFailed followed by the failure ("Not received enough
 // byte"), also when the user gave up on a radio that did not answer. A
-// cancelled read-back has no message.
-VerifyOutcome VerifyWrite(const RadioImage& written, const LinkSession& session);
+// cancelled read-back has no message. readBack, when given, receives what
+// a complete read-back found.
+VerifyOutcome VerifyWrite(const RadioImage& written, const LinkSession& session, RadioImage* readBack = nullptr);
 
 // The bytes 0x000-0x3CF, the bytes a write sends, in which readBack differs
 // from written, in address order.

@@ -12,42 +12,35 @@
 
 namespace zem::gui {
 
-namespace {
-
-// Enough for a long session at the bench; a step holds two images.
-constexpr int kUndoLimit = 500;
-
-}  // namespace
-
-// One change of the document: the image before and after it.
-class SnapshotStep : public QUndoCommand {
+// One step of the session on the window's undo stack.
+class SessionStep : public QUndoCommand {
 public:
-    SnapshotStep(CKivuDoc& doc, const QString& text, const zem::RadioImage& before, const zem::RadioImage& after)
-        : QUndoCommand(text), doc_(doc), before_(before), after_(after) {}
+    SessionStep(CKivuDoc& doc, const QString& text) : QUndoCommand(text), doc_(doc) {}
 
-    void undo() override { doc_.applySnapshot(before_); }
+    void undo() override { doc_.session_.undo(); }
     void redo() override {
         // The change is already made when the step is recorded.
         if (recorded_) {
             recorded_ = false;
             return;
         }
-        doc_.applySnapshot(after_);
+        doc_.session_.redo();
     }
 
 private:
     CKivuDoc& doc_;
-    zem::RadioImage before_;
-    zem::RadioImage after_;
     bool recorded_ = true;
 };
 
-CKivuDoc::CKivuDoc() : image_(zem::NewDocumentImage()), baseline_(image_), recorded_(image_) {
-    undoStack_.setUndoLimit(kUndoLimit);
+CKivuDoc::CKivuDoc() {
+    undoStack_.setUndoLimit(static_cast<int>(zem::DocumentSession::kUndoLimit));
+    session_.stepRecorded = [this](const std::string& name) {
+        undoStack_.push(new SessionStep(*this, QString::fromStdString(name)));
+    };
 }
 
 void CKivuDoc::newDocument() {
-    image_ = zem::NewDocumentImage();
+    session_.image() = zem::NewDocumentImage();
     path_.clear();
     stamp_ = {};
 }
@@ -107,11 +100,11 @@ zem::FileResult LoadPlanText(const QString& path, zem::RadioImage& image) {
 
 zem::FileResult CKivuDoc::open(const QString& path) {
     // Loading goes into a copy, so a refused file leaves the document as it was.
-    zem::RadioImage loaded = image_;
+    zem::RadioImage loaded = image();
     zem::FileResult result =
         IsPlanTextPath(path) ? LoadPlanText(path, loaded) : zem::LoadProgramFile(FilePath(path), loaded);
     if (result.ok) {
-        image_ = loaded;
+        image() = loaded;
         path_ = path;
         stamp_ = stampOnDisk();
     }
@@ -120,53 +113,25 @@ zem::FileResult CKivuDoc::open(const QString& path) {
 
 zem::FileResult CKivuDoc::save(const QString& path) {
     const std::filesystem::path file = FilePath(path);
-    zem::FileResult result = IsPlanTextPath(path) ? zem::WriteFileAtomically(file, zem::ExportPlanText(image_))
-                                                  : zem::SaveProgramFile(file, image_);
+    zem::FileResult result = IsPlanTextPath(path) ? zem::WriteFileAtomically(file, zem::ExportPlanText(image()))
+                                                  : zem::SaveProgramFile(file, image());
     if (result.ok) {
         path_ = path;
-        baseline_ = currentImage();
+        session_.markUnmodified();
         stamp_ = stampOnDisk();
     }
     return result;
 }
 
-zem::RadioImage CKivuDoc::currentImage() const { return view_ ? view_->storedImage() : image_; }
-
-void CKivuDoc::markUnmodified() { baseline_ = currentImage(); }
-
-bool CKivuDoc::isModified() const { return currentImage() != baseline_; }
-
 void CKivuDoc::resetHistory() {
     undoStack_.clear();
-    recorded_ = currentImage();
+    session_.resetHistory();
 }
 
-bool CKivuDoc::recordChange(const QString& text) {
-    if (scopeDepth_ > 0 || applying_) return false;
-    const zem::RadioImage now = currentImage();
-    if (now == recorded_) return false;
-    const QString name = text.isEmpty() && view_ ? view_->stepName(recorded_, now) : text;
-    const zem::RadioImage before = recorded_;
-    recorded_ = now;
-    undoStack_.push(new SnapshotStep(*this, name, before, now));
-    return true;
-}
+bool CKivuDoc::recordChange(const QString& text) { return session_.recordChange(text.toStdString()); }
 
-void CKivuDoc::applySnapshot(const zem::RadioImage& image) {
-    image_ = image;
-    applying_ = true;
-    if (view_) view_->fillAllPages();
-    applying_ = false;
-    recorded_ = currentImage();
-}
+CKivuDoc::ChangeScope::ChangeScope(CKivuDoc& doc, const QString& text) : scope_(doc.session_, text.toStdString()) {}
 
-CKivuDoc::ChangeScope::ChangeScope(CKivuDoc& doc, const QString& text) : doc_(doc), text_(text) {
-    if (doc_.scopeDepth_ == 0) doc_.recordChange();
-    ++doc_.scopeDepth_;
-}
-
-CKivuDoc::ChangeScope::~ChangeScope() {
-    if (--doc_.scopeDepth_ == 0) doc_.recordChange(text_);
-}
+CKivuDoc::ChangeScope::~ChangeScope() = default;
 
 }  // namespace zem::gui

@@ -2,6 +2,7 @@
 
 #include "document/program_file.h"
 #include "document/radio_image.h"
+#include "session/document_session.h"
 
 #include <QString>
 #include <QUndoStack>
@@ -32,10 +33,11 @@ protected:
     ~DocumentPages() = default;
 };
 
-// The one document of the program: the radio image that every page shows,
-// the path of the program file it came from, the baseline that tells
-// whether the user has changed anything since it was last loaded, saved or
-// read from the radio, and the undo history of its changes.
+// The one document of the program: the core's session (the radio image that
+// every page shows, the baseline that tells whether the user has changed
+// anything since it was last loaded, saved or read from the radio, and the
+// undo history of its changes) with the path of the program file it came
+// from, and the session's steps on a QUndoStack for the Edit menu.
 //
 // Every change of the document is one undo step holding the image before
 // and after it. Steps are recorded by whoever changes the document:
@@ -57,8 +59,8 @@ public:
     CKivuDoc(const CKivuDoc&) = delete;
     CKivuDoc& operator=(const CKivuDoc&) = delete;
 
-    zem::RadioImage& image() { return image_; }
-    const zem::RadioImage& image() const { return image_; }
+    zem::RadioImage& image() { return session_.image(); }
+    const zem::RadioImage& image() const { return session_.image(); }
 
     // The program file the document belongs to; empty for a new document.
     const QString& pathName() const { return path_; }
@@ -73,7 +75,10 @@ public:
 
     // The pages that decide whether the document holds changes and that
     // undo and redo refill.
-    void attachView(DocumentPages* view) { view_ = view; }
+    void attachView(DocumentPages* view) {
+        view_ = view;
+        session_.attachPages(view ? &pages_ : nullptr);
+    }
 
     // Builds the image of a new document and forgets the path.
     void newDocument();
@@ -92,18 +97,19 @@ public:
 
     // The pages now show exactly what the document holds on disk or in the
     // radio: what they store from here on is the baseline to compare with.
-    void markUnmodified();
+    void markUnmodified() { session_.markUnmodified(); }
 
     // True when the pages, stored as they stand, would give an image other
     // than the baseline. Nothing is stored into the document's image. An
     // undo back to the baseline is no change.
-    bool isModified() const;
+    bool isModified() const { return session_.isModified(); }
 
     // What the pages would store now: the document as the user sees it.
-    zem::RadioImage currentImage() const;
+    zem::RadioImage currentImage() const { return session_.currentImage(); }
 
-    // The undo history. Undo and redo put the step's image back and refill
-    // the pages; the page shown stays shown.
+    // The undo history: one command for each of the session's steps, whose
+    // undo and redo put the step's image back and refill the pages; the
+    // page shown stays shown.
     QUndoStack& undoStack() { return undoStack_; }
 
     // Forgets every step: the document as the pages show it now is where
@@ -128,23 +134,32 @@ public:
         ChangeScope& operator=(const ChangeScope&) = delete;
 
     private:
-        CKivuDoc& doc_;
-        QString text_;
+        zem::DocumentSession::ChangeScope scope_;
     };
 
 private:
-    friend class SnapshotStep;
-    void applySnapshot(const zem::RadioImage& image);
+    friend class SessionStep;
 
-    zem::RadioImage image_;
-    zem::RadioImage baseline_;
-    zem::RadioImage recorded_;  // the document as of the newest step
+    // The window's pages in the session's words.
+    class PagesAdapter final : public zem::SessionPages {
+    public:
+        explicit PagesAdapter(CKivuDoc& doc) : doc_(doc) {}
+        zem::RadioImage storedImage() const override { return doc_.view_->storedImage(); }
+        void fillAllPages() override { doc_.view_->fillAllPages(); }
+        std::string stepName(const zem::RadioImage& before, const zem::RadioImage& after) const override {
+            return doc_.view_->stepName(before, after).toStdString();
+        }
+
+    private:
+        CKivuDoc& doc_;
+    };
+
+    zem::DocumentSession session_;
+    PagesAdapter pages_{*this};
     QString path_;
     zem::FileStamp stamp_;  // the file as open or save left it
     DocumentPages* view_ = nullptr;
     QUndoStack undoStack_;
-    int scopeDepth_ = 0;
-    bool applying_ = false;
 };
 
 }  // namespace zem::gui

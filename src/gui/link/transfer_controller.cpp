@@ -3,12 +3,12 @@
 #include "accessibility/announcement.h"
 #include "channels/channel_page.h"
 #include "commands/command_host.h"
-#include "compare/verify_mismatch.h"
 #include "doc/kivu_doc.h"
 #include "link/link_messages.h"
 #include "link/link_worker.h"
 #include "link/port_selection.h"
 #include "link/progress_dialog.h"
+#include "session/radio_exchange.h"
 #include "view/kivu_view.h"
 
 
@@ -33,10 +33,8 @@ QString UncheckedReason(const zem::VerifyOutcome& verify) {
 
 // What the worker hands back besides the link's outcome.
 struct TransferController::RunResult {
-    zem::TransferOutcome outcome;
+    zem::ExchangeOutcome outcome;  // of the read, or of the write and its read-back
     zem::RadioImage working;
-    zem::VerifyOutcome verify;  // of a write read back
-    bool verifyTried = false;   // the write went through and was read back, whatever came of it
     zem::RadioImage document;   // a compare's document side
     bool compare = false;
 };
@@ -145,21 +143,14 @@ void TransferController::start() {
     worker_->start(
         [direction, session, result, verify, beginVerify](zem::Messenger& messenger) {
             // The worker asks the user on the window's thread and shows the
-            // outcome's message once the exchange has ended.
-            zem::LinkSession asking = session;
-            asking.hooks.retryHandshake = [&messenger](const std::string& detail) {
-                return messenger.retryWithDetail(zem::kMsgCommunicationError, detail);
-            };
-            result->outcome = zem::RunTransfer(direction, result->working, asking);
-            zem::LinkOutcome link = result->outcome.link;
-            if (verify && link.completed()) {
-                beginVerify();
-                result->verifyTried = true;
-                result->verify = zem::VerifyWrite(result->working, asking);
-                link = result->verify.link;  // a failed read-back's message says the write went through
-            }
-            if (!link.message.empty()) messenger.notice(link.message);
-            return link;
+            // outcome's message once the exchange has ended; a failed
+            // read-back's message says the write went through.
+            const zem::LinkSession asking = zem::AskingThrough(messenger, session);
+            result->outcome = direction == zem::TransferDirection::Write
+                                  ? zem::WriteRadio(result->working, asking, verify, beginVerify)
+                                  : zem::ReadRadio(result->working, asking);
+            if (!result->outcome.link.message.empty()) messenger.notice(result->outcome.link.message);
+            return result->outcome.link;
         },
         [this, result](const zem::LinkOutcome&) { finished(*result); });
 }
@@ -168,7 +159,7 @@ void TransferController::finished(const RunResult& result) {
     if (dialog_ == nullptr) {
         return;  // the window is going away
     }
-    const zem::TransferOutcome& outcome = result.outcome;
+    const zem::ExchangeOutcome& outcome = result.outcome;
     const zem::RadioImage& working = result.working;
     if (result.compare) {
         // The document and the pages stay exactly as they are.
@@ -193,29 +184,25 @@ void TransferController::finished(const RunResult& result) {
     } else if (outcome.returnToChannelTab) {
         view.returnToChannelTab();
     }
-    if (direction_ == zem::TransferDirection::Write && outcome.link.status == zem::LinkStatus::Cancelled) {
-        // Stopped among the blocks (Cancel, or quitting): the radio is neither
-        // as it was nor as the document, and must not be used like that.
-        window_.messenger().notice(zem::kMsgWriteStopped);
-    }
-    if (result.verify.checked && !result.verify.matches()) {
-        // The document keeps what was meant to be written.
-        window_.messenger().notice(zem::VerifyMismatchMessage(result.working, result.verify.differences));
-    }
+    // What the radio now holds: stopped among the blocks (a failed block,
+    // Cancel, or quitting), it is neither as it was nor as the document and
+    // must not be used like that; a read-back that differs names the first
+    // difference. The document keeps what was meant to be written.
+    if (!outcome.holdsMessage.empty()) window_.messenger().notice(outcome.holdsMessage);
     if (outcome.refreshPages) emit radioRead(working, false);
     // The outcome is heard as well as seen, once the progress window has
     // closed and its last steps have been told; a failure has said why in a
     // message box. A write whose check failed is never called done.
     QWidget* window = &window_.hostWidget();
-    if (outcome.link.completed()) {
+    if (outcome.completed() || outcome.verifyTried) {
         if (direction_ == zem::TransferDirection::Read)
             AnnounceWhenSettled(window, tr("Read from the radio"));
-        else if (!result.verifyTried)
+        else if (!outcome.verifyTried)
             AnnounceWhenSettled(window, tr("Written to the radio"));
-        else if (result.verify.matches())
+        else if (outcome.verify.matches())
             AnnounceWhenSettled(window, tr("Written to the radio and verified"));
-        else if (!result.verify.checked)
-            AnnounceWhenSettled(window, tr("Written to the radio, but not checked: %1").arg(UncheckedReason(result.verify)));
+        else if (!outcome.verify.checked)
+            AnnounceWhenSettled(window, tr("Written to the radio, but not checked: %1").arg(UncheckedReason(outcome.verify)));
     }
 }
 

@@ -11,6 +11,7 @@
 #include "service/password_dialog.h"
 #include "service/power_set_dialog.h"
 #include "service/power_setting.h"
+#include "session/radio_exchange.h"
 #include "view/kivu_view.h"
 
 #include <algorithm>
@@ -26,16 +27,6 @@ constexpr std::size_t kChannelAreaEnd = 0x0B0;
 
 void CopyBytes(const zem::RadioImage& from, zem::RadioImage& to, std::size_t begin, std::size_t end) {
     std::copy(from.bytes.begin() + begin, from.bytes.begin() + end, to.bytes.begin() + begin);
-}
-
-// The exchange says nothing itself: a radio that does not answer the
-// handshake is asked about through the worker's messenger, which asks on the
-// window's thread.
-zem::LinkSession AskingThrough(zem::Messenger& messenger, zem::LinkSession session) {
-    session.hooks.retryHandshake = [&messenger](const std::string& detail) {
-        return messenger.retryWithDetail(zem::kMsgCommunicationError, detail);
-    };
-    return session;
 }
 
 }  // namespace
@@ -102,7 +93,7 @@ void PowerSetCommand::readFromRadio(CPowerSetDlg& dialog, LinkWorker& worker) {
     session.hooks = worker.hooks({}, {}, {});
     worker.start(
         [session, working, refresh](zem::Messenger& messenger) {
-            const zem::PowerReadOutcome outcome = zem::ReadPowerSetting(*working, AskingThrough(messenger, session));
+            const zem::PowerReadOutcome outcome = zem::ReadPowerSetting(*working, zem::AskingThrough(messenger, session));
             // The worker shows them once the exchange has ended.
             for (const std::string& message : outcome.messages) messenger.notice(message);
             *refresh = outcome.refreshValues;
@@ -141,7 +132,7 @@ void PowerSetCommand::writeToRadio(CPowerSetDlg& dialog, LinkWorker& worker) {
     worker.start(
         [session, working, values](zem::Messenger& messenger) {
             const zem::LinkOutcome outcome =
-                zem::WritePowerSetting(values, *working, AskingThrough(messenger, session));
+                zem::WritePowerSetting(values, *working, zem::AskingThrough(messenger, session));
             if (!outcome.message.empty()) messenger.notice(outcome.message);
             return outcome;
         },

@@ -150,42 +150,6 @@ TEST(Transfer, PortThatCannotBeOpenedSaysSoAndWhy) {
     std::filesystem::remove_all(dir);
 }
 
-// A write, then its read-back: a radio that takes the blocks agrees; one
-// that acknowledges them but keeps its old memory is caught, and the first
-// difference is named in the pages' words; one whose read-back fails is
-// said to hold the whole write, unchecked.
-TEST(Transfer, VerifyAfterWriteCatchesARadioThatKeepsItsOldMemory) {
-    const RadioImage old = BandImage(0);
-    RadioImage plan = old;
-    plan[0x010] = 0x50;  // channel 1 receive 136.0125 -> ...
-    Faults keepsMemory, ackOnly;
-    keepsMemory.ignoreWrites = true;
-    ackOnly.ackOnly = true;  // takes every written block: only the read-back shows there is no radio
-    const struct {
-        const char* name;
-        Faults faults;
-        const char* where;    // the first difference, empty when none
-        std::string message;  // of a failed read-back
-    } cases[] = {
-        {"takes the write", {}, "", ""},
-        {"keeps its memory", keepsMemory, "channel 1 Receive", ""},
-        {"read-back fails", FaultAt(&Faults::shortReplyAt, 0x100), "",
-         std::string(kMsgVerifyReadFailed) + kMsgShortReply},
-        {"no radio, a line of 0x06", ackOnly, "", std::string(kMsgVerifyReadFailed) + kMsgProgramInterrupted},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        SimLine line(old, c.faults);
-        RadioImage image = plan;
-        ASSERT_TRUE(RunTransfer(kWrite, image, FastSession(line.device())).link.completed());
-        const VerifyOutcome verify = VerifyWrite(plan, FastSession(line.device()));
-        EXPECT_EQ(verify.checked, c.message.empty());
-        EXPECT_EQ(verify.matches(), c.message.empty() && !*c.where);
-        EXPECT_EQ(SplitDiffLine(FirstWriteDifference(plan, verify.differences)).where, c.where);
-        EXPECT_EQ(verify.link.message, c.message);
-    }
-}
-
 TEST(Transfer, WriteMismatchCountsOnlyTheBytesAWriteSends) {
     const RadioImage written = BandImage(2);
     const struct {

@@ -1,0 +1,86 @@
+#include "session/radio_exchange.h"
+
+#include "compare/verify_mismatch.h"
+#include "link/link_messages.h"
+
+#include <memory>
+
+namespace zem {
+
+const char* RadioHoldsWord(RadioHolds holds) {
+    switch (holds) {
+    case RadioHolds::Unchanged: return "unchanged";
+    case RadioHolds::PartialWrite: return "partial";
+    case RadioHolds::WrittenUnchecked: return "unchecked";
+    case RadioHolds::WrittenDiffers: return "differs";
+    case RadioHolds::Checked: return "checked";
+    }
+    return "";
+}
+
+RadioHolds HoldsAfterWrite(LinkStatus status) {
+    switch (status) {
+    case LinkStatus::Completed: return RadioHolds::WrittenUnchecked;
+    case LinkStatus::Cancelled: return RadioHolds::PartialWrite;
+    case LinkStatus::Failed: return RadioHolds::PartialWrite;
+    case LinkStatus::OpenFailed: return RadioHolds::Unchanged;
+    case LinkStatus::Abandoned: return RadioHolds::Unchanged;
+    }
+    return RadioHolds::Unchanged;
+}
+
+ExchangeOutcome ReadRadio(RadioImage& image, const LinkSession& link) {
+    const TransferOutcome transfer = RunTransfer(TransferDirection::Read, image, link);
+    ExchangeOutcome outcome;
+    outcome.link = transfer.link;
+    outcome.refreshPages = transfer.refreshPages;
+    outcome.returnToChannelTab = transfer.returnToChannelTab;
+    return outcome;
+}
+
+ExchangeOutcome WriteRadio(const RadioImage& image, const LinkSession& link, bool verify,
+                           const std::function<void()>& verifying, RadioImage* readBack) {
+    ExchangeOutcome outcome;
+    LinkSession counting = link;
+    counting.hooks.progress = [&outcome, &link](int done, int total) {
+        outcome.blocksWritten = done;
+        if (link.hooks.progress) link.hooks.progress(done, total);
+    };
+    RadioImage written = image;  // a write never changes it
+    const TransferOutcome transfer = RunTransfer(TransferDirection::Write, written, counting);
+    outcome.link = transfer.link;
+    outcome.returnToChannelTab = transfer.returnToChannelTab;
+    outcome.holds = HoldsAfterWrite(transfer.link.status);
+    if (outcome.holds == RadioHolds::PartialWrite) outcome.holdsMessage = kMsgWriteStopped;
+    if (!verify || !transfer.link.completed()) return outcome;
+
+    if (verifying) verifying();
+    outcome.verifyTried = true;
+    outcome.verify = VerifyWrite(image, link, readBack);
+    outcome.link = outcome.verify.link;
+    if (outcome.verify.matches()) {
+        outcome.holds = RadioHolds::Checked;
+    } else if (outcome.verify.checked) {
+        outcome.holds = RadioHolds::WrittenDiffers;
+        outcome.holdsMessage = VerifyMismatchMessage(image, outcome.verify.differences);
+    }
+    return outcome;
+}
+
+LinkSession AskingThrough(Messenger& messenger, LinkSession link) {
+    link.hooks.retryHandshake = [&messenger](const std::string& detail) {
+        return messenger.retryWithDetail(kMsgCommunicationError, detail);
+    };
+    return link;
+}
+
+std::function<bool(const std::string&)> RetryTimes(int times, std::function<bool()> cancelled) {
+    auto left = std::make_shared<int>(times);
+    return [left, cancelled](const std::string&) {
+        if ((cancelled && cancelled()) || *left <= 0) return false;
+        --*left;
+        return true;
+    };
+}
+
+}  // namespace zem
