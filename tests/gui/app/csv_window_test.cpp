@@ -1,6 +1,7 @@
 // File, Import channel list... and Export channel list..., and plans as text, from the window.
 #include "gui/support/window_test.h"
 
+#include "plan/exchange_formats.h"
 #include "plan/plan_text.h"
 #include "workbench/csv_commands.h"
 
@@ -54,7 +55,7 @@ TEST_F(CsvWindowTest, ListWithBadRowsChangesNothingAndListsEveryRefusalOnce) {
     ASSERT_EQ(messages.texts().size(), 1u);
     const QStringList lines = QString::fromStdString(messages.texts().front()).split('\n');
     ASSERT_EQ(lines.size(), 1 + 2);
-    EXPECT_EQ(lines.front().toStdString(), gui::CsvCommands::kMsgImportRefused);
+    EXPECT_EQ(lines.front().toStdString(), zem::kMsgImportRefused);
     EXPECT_EQ(view().storedImage(), shown);
     EXPECT_EQ(cell(2, 1), "150.00000");
     EXPECT_EQ(history().count(), steps);
@@ -77,7 +78,7 @@ TEST_F(CsvWindowTest, ListWithBadRowsChangesNothingAndListsEveryRefusalOnce) {
     EXPECT_EQ(view().storedImage(), shown);
     trigger(gui::kCmdImportCsv);
     ASSERT_EQ(messages.texts().size(), 2u);
-    EXPECT_EQ(messages.texts().back(), std::string(gui::CsvCommands::kMsgSkipRefused) +
+    EXPECT_EQ(messages.texts().back(), std::string(zem::kMsgSkipRefused) +
                                            "\nline 2, channel 1, PTT \"Maybe\": must be one of On, Off");
     EXPECT_EQ(cell(3, 1), "147.00000");
     EXPECT_EQ(cell(1, 1), QString::fromStdString(PageOf(shown).cells.text(1, kColReceive)));
@@ -105,7 +106,7 @@ TEST_F(PlanWindowTest, MemoryListGoesOutAndComesBackThroughTheDialogsAsOneUndoSt
     dialogs.csvOpenNames = {path};
     trigger(gui::kCmdImportCsv);
     ASSERT_EQ(messages.texts().size(), 1u);
-    EXPECT_EQ(messages.texts().front(), std::string(gui::CsvCommands::kMsgNotStored) +
+    EXPECT_EQ(messages.texts().front(), std::string(zem::kMsgNotStored) +
                                              "\nnames not stored: Location 2 \"Repeater\"");
     EXPECT_EQ(cell(1, 4), "D023N");
     EXPECT_EQ(cell(2, 4), "100.0");
