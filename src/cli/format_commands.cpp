@@ -55,7 +55,8 @@ int RunImport(const ExchangeFormat& format, const Command& self, const std::vect
     if (!ReadTextFile(io, parsed.positionals.back(), what, text)) return kExitError;
     ChannelPageValues channels;
     FillFromImage(image, channels);
-    const ExchangeImport result = format.importText(text, channels, image, choices);
+    const RefusedRows refused = choices.count(kSkipRefused) ? RefusedRows::Take : RefusedRows::Refuse;
+    const ExchangeImport result = ImportChannelList(format, text, channels, image, choices, refused).result;
     for (const auto& line : result.ignored) Say(io, line);
     if (!result.ok()) {
         SayRefusals(io, result.refusals);

@@ -17,17 +17,6 @@ namespace zem::web {
 
 namespace {
 
-const char* const kMsgImportRefused =
-    "The channel list was not imported; nothing has changed. These values were refused:";
-const char* const kMsgSkipRefused =
-    "These values were refused. Import the other rows of the channel list and leave these rows out?";
-const char* const kMsgNotStored = "The channel list was imported. This radio does not store:";
-
-bool CanSkipRefused(const ExchangeFormat& format) {
-    return std::any_of(format.options.begin(), format.options.end(),
-                       [](const ImportOption& option) { return std::string(option.name) == kSkipRefused; });
-}
-
 std::string Json(const std::string& text) { return JsonString(text); }
 
 std::string Json(const std::vector<std::string>& entries) {
@@ -190,32 +179,14 @@ bool WebSession::importText(const std::string& text) {
     // The rows go into a copy of what the page shows; the page and the
     // document change only when every row was accepted, or the user took
     // the rows that fit. The header row tells the formats apart.
-    const ExchangeFormat& format = FormatOfText(text);
-    ChannelPageValues values = channel_;
-    RadioImage scratch = image_;
-    ImportChoices choices = {{kChoiceInWindow, 1}};
-    ExchangeImport result = format.importText(text, values, scratch, choices);
-    if (!result.ok()) {
-        choices[kSkipRefused] = 1;
-        ChannelPageValues skipping = channel_;
-        scratch = image_;
-        ExchangeImport taken;
-        if (CanSkipRefused(format)) taken = format.importText(text, skipping, scratch, choices);
-        if (!CanSkipRefused(format) || !taken.ok()) {
-            messenger_.noticeList(kMsgImportRefused, result.refusals);
-            return false;
-        }
-        if (!messenger_.confirmList(kMsgSkipRefused, taken.skipped)) return false;
-        values = skipping;
-        result = taken;
-    }
-    recordChange();
-    returnToChannelTab();
-    StoreToImage(values, image_);
-    fillPage(kChannelTab);
-    recordChange();
-    if (!result.notStored.empty()) messenger_.noticeList(kMsgNotStored, result.notStored);
-    return true;
+    return ImportChannelList(text, channel_, image_, messenger_, {},
+                             [this](const ExchangeFormat&, const ChannelPageValues& values) {
+                                 recordChange();
+                                 returnToChannelTab();
+                                 StoreToImage(values, image_);
+                                 fillPage(kChannelTab);
+                                 recordChange();
+                             });
 }
 
 FileResult WebSession::openPlan(const std::string& text, const std::string& name) {

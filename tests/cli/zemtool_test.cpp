@@ -155,6 +155,10 @@ TEST_F(Zemtool, CsvExportImportAndDiffGiveTheirFilesStreamsAndStatuses) {
     ASSERT_EQ(run("csv export a.zem -o a.csv").status, 0);
     EXPECT_EQ(run("csv export a.zem").out, ReadAll(path("a.csv")));
     ASSERT_EQ(run("csv import a.zem a.csv -o b.zem").status, 0);
+    // A channel the list empties is saved as the window saves it: empty, not with its old flags.
+    write("empty.csv", "Ch,Receive,Transmit\n6,,\n");
+    ASSERT_EQ(run("csv import a.zem empty.csv -o e.zem").status, 0);
+    EXPECT_EQ(load("e.zem")[0x06C], (load("a.zem")[0x06C] & 0xC0) | 0x11);
 
     // The store writes the demonstration digits and empty tones its own
     // way: bytes differ that the pages show the same, which the diff says

@@ -315,6 +315,15 @@ test('channel lists and plan texts in and out; a shared link opens its plan byte
   check(question.startsWith('These values were refused.') && question.includes('446'), `skip question: ${question}`);
   check((await answer(page)).startsWith('The channel list was imported. This radio does not store:'), 'not stored');
   sameBytes((await save(page)).bytes, expected, 'memory list imported');
+  // A list that empties a channel: the page saves what zemtool writes.
+  const emptying = path.join(work, 'emptying.csv');
+  fs.writeFileSync(emptying, 'Ch,Receive,Transmit\n1,,\n');
+  tool('csv', 'import', expected, emptying, '-o', path.join(work, 'emptied.Zem'));
+  const [emptyChooser] = await Promise.all([page.waitForEvent('filechooser'), button(page, 'Import channel list').click()]);
+  await emptyChooser.setFiles(emptying);
+  sameBytes((await save(page)).bytes, path.join(work, 'emptied.Zem'), 'channel emptied by a list');
+  await button(page, 'Undo').click();
+  sameBytes((await save(page)).bytes, expected, 'the emptying undone');
   const exported = async (name, format) => {
     await button(page, 'Export channel list').click();
     const [download] = await Promise.all([page.waitForEvent('download'),

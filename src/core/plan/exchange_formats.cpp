@@ -5,11 +5,22 @@
 #include "channels/memory_list.h"
 #include "document/input_text.h"
 #include "plan/plan_text.h"
+#include "translate.h"
+
+#include <algorithm>
 
 namespace zem {
 
 const char* const kChoiceInWindow = "window";
 const char* const kSkipRefused = "--skip-refused";
+
+const char* const kMsgImportRefused = ZEM_TRANSLATE_NOOP(
+    "zem::gui::CsvCommands", "The channel list was not imported; nothing has changed. These values were refused:");
+const char* const kMsgSkipRefused = ZEM_TRANSLATE_NOOP(
+    "zem::gui::CsvCommands",
+    "These values were refused. Import the other rows of the channel list and leave these rows out?");
+const char* const kMsgNotStored =
+    ZEM_TRANSLATE_NOOP("zem::gui::CsvCommands", "The channel list was imported. This radio does not store:");
 
 namespace {
 
@@ -203,6 +214,67 @@ const ExchangeFormat& FormatOfText(const std::string& text)
             return format;
     }
     return *fallback;
+}
+
+ChannelListImport ImportChannelList(const ExchangeFormat& format, const std::string& text, ChannelPageValues& channels,
+                                    RadioImage& image, ImportChoices choices, RefusedRows refused,
+                                    const std::function<bool(const std::vector<std::string>&)>& ask)
+{
+    // Every pass works on copies: a refused import leaves both as they were.
+    choices.erase(kSkipRefused);
+    ChannelListImport out;
+    ChannelPageValues values = channels;
+    RadioImage scratch = image;
+    out.result = format.importText(text, values, scratch, choices);
+    const bool canSkip = std::any_of(format.options.begin(), format.options.end(),
+                                     [](const ImportOption& option) { return std::string(option.name) == kSkipRefused; });
+    if (!out.result.ok()) {
+        if (refused == RefusedRows::Refuse || !canSkip)
+            return out;
+        choices[kSkipRefused] = 1;
+        values = channels;
+        scratch = image;
+        ExchangeImport taken = format.importText(text, values, scratch, choices);
+        if (!taken.ok())
+            return out;  // no row fits: the refusals of the whole text stand
+        if (refused == RefusedRows::Ask && !(ask && ask(taken.skipped)))
+            return out;
+        out.result = std::move(taken);
+    }
+    if (!format.wholePlan) {
+        // The image is what the pages are filled from after an import, and
+        // a save stores the pages as they were filled.
+        FillFromImage(scratch, values);
+        StoreToImage(values, scratch);
+    }
+    channels = values;
+    image = scratch;
+    out.taken = true;
+    return out;
+}
+
+bool ImportChannelList(const std::string& text, ChannelPageValues shown, RadioImage image, Messenger& messenger,
+                       const ImportTexts& texts,
+                       const std::function<void(const ExchangeFormat&, const ChannelPageValues&)>& take)
+{
+    const ExchangeFormat& format = FormatOfText(text);
+    bool asked = false;
+    const ChannelListImport imported =
+        ImportChannelList(format, text, shown, image, {{kChoiceInWindow, 1}}, RefusedRows::Ask,
+                          [&](const std::vector<std::string>& skipped) {
+                              asked = true;
+                              return messenger.confirmList(texts.skipRefused, skipped);
+                          });
+    if (!imported.taken) {
+        // Declining the rows that fit says nothing more.
+        if (!asked)
+            messenger.noticeList(texts.refused, imported.result.refusals);
+        return false;
+    }
+    take(format, shown);
+    if (!imported.result.notStored.empty())
+        messenger.noticeList(texts.notStored, imported.result.notStored);
+    return true;
 }
 
 }  // namespace zem

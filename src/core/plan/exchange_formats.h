@@ -2,7 +2,9 @@
 
 #include "channels/channel_table.h"
 #include "document/radio_image.h"
+#include "messenger.h"
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -81,5 +83,57 @@ const ExchangeFormat* FindExchangeFormat(const std::string& name);
 // The format of a text for the window's import: the first with a filter
 // that recognises it, else the one with a filter that needs no recognising.
 const ExchangeFormat& FormatOfText(const std::string& text);
+
+// The one import of a channel list or plan, under the window, the browser
+// edition and zemtool alike.
+
+// What is done with the rows the radio refuses, when the format can leave
+// rows out.
+enum class RefusedRows {
+    Refuse,  // nothing is taken (zemtool without --skip-refused)
+    Take,    // the other rows are taken (zemtool --skip-refused)
+    Ask,     // the user is asked whether to take the other rows
+};
+
+struct ChannelListImport {
+    // What the import found: with the refused rows left out when the other
+    // rows were taken, else the refusals of the whole text.
+    ExchangeImport result;
+    bool taken = false;  // the channels and the image hold the import
+};
+
+// Types text into channels (a whole plan: builds image from the text). The
+// text is tried whole first; when rows are refused and the format can leave
+// rows out, refused says whether the others are taken, asking ask (with
+// the refusals of the rows left out) for RefusedRows::Ask. A channel list taken is stored into image and the
+// channels filled back from it, as the pages show it after the import, and
+// image then holds what a save of those pages writes: a channel emptied by
+// the list shows no Power, W/N, Busy or PTT any more and stores as an empty
+// channel, whichever front end imported it. Nothing changes when nothing is
+// taken. choices: the format's options; kSkipRefused among them is ignored.
+ChannelListImport ImportChannelList(const ExchangeFormat& format, const std::string& text, ChannelPageValues& channels,
+                                    RadioImage& image, ImportChoices choices, RefusedRows refused,
+                                    const std::function<bool(const std::vector<std::string>&)>& ask = {});
+
+// What the window and the browser edition say around an import; the window
+// shows them translated in the context "zem::gui::CsvCommands".
+extern const char* const kMsgImportRefused;  // heads the list of refused values
+extern const char* const kMsgSkipRefused;    // heads them when the other rows can be taken: a question
+extern const char* const kMsgNotStored;      // heads what the list held that the radio does not store
+struct ImportTexts {
+    std::string refused = kMsgImportRefused;
+    std::string skipRefused = kMsgSkipRefused;
+    std::string notStored = kMsgNotStored;
+};
+
+// Import channel list of the window and the browser edition: the format told
+// by the text, typed into a copy of the channel page shown (and image, the
+// document's); refusals listed through messenger, or the user asked whether
+// to take the rows that fit. take gets the format and the channel page as
+// it is to show after the import; then what the radio does not store is
+// said. False when nothing was taken.
+bool ImportChannelList(const std::string& text, ChannelPageValues shown, RadioImage image, Messenger& messenger,
+                       const ImportTexts& texts,
+                       const std::function<void(const ExchangeFormat&, const ChannelPageValues&)>& take);
 
 }  // namespace zem

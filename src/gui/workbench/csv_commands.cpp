@@ -16,17 +16,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include <algorithm>
 
 namespace zem::gui {
 
-const char* const CsvCommands::kMsgImportRefused = QT_TRANSLATE_NOOP(
-    "zem::gui::CsvCommands", "The channel list was not imported; nothing has changed. These values were refused:");
-const char* const CsvCommands::kMsgSkipRefused = QT_TRANSLATE_NOOP(
-    "zem::gui::CsvCommands",
-    "These values were refused. Import the other rows of the channel list and leave these rows out?");
-const char* const CsvCommands::kMsgNotStored =
-    QT_TRANSLATE_NOOP("zem::gui::CsvCommands", "The channel list was imported. This radio does not store:");
 const char* const CsvCommands::kMsgCannotRead = QT_TRANSLATE_NOOP("zem::gui::CsvCommands", "Could not read %1");
 const char* const CsvCommands::kMsgCannotWrite = QT_TRANSLATE_NOOP("zem::gui::CsvCommands", "Could not write %1");
 
@@ -34,12 +26,6 @@ namespace {
 
 std::string Formatted(const char* pattern, const QString& path) {
     return CsvCommands::tr(pattern).arg(QDir::toNativeSeparators(path)).toStdString();
-}
-
-bool CanSkipRefused(const zem::ExchangeFormat& format) {
-    return std::any_of(format.options.begin(), format.options.end(), [](const zem::ImportOption& option) {
-        return std::string(option.name) == zem::kSkipRefused;
-    });
 }
 
 }  // namespace
@@ -80,38 +66,20 @@ bool CsvCommands::importFrom(const QString& path) {
     page.commitOpenEditor();
 
     // The rows go into a copy of what the page shows; the page and the
-    // document change only when every row was accepted. The header row
-    // tells the formats apart.
-    const zem::ExchangeFormat& format = zem::FormatOfText(text);
-    zem::ChannelPageValues values = page.values();
-    zem::RadioImage scratch = host_.document().image();
-    zem::ImportChoices choices = {{zem::kChoiceInWindow, 1}};
-    zem::ExchangeImport result = format.importText(text, values, scratch, choices);
-    if (!result.ok()) {
-        // When other rows fit, the user may take them and leave the refused ones out.
-        choices[zem::kSkipRefused] = 1;
-        zem::ChannelPageValues skipping = page.values();
-        scratch = host_.document().image();
-        zem::ExchangeImport taken;
-        if (CanSkipRefused(format)) taken = format.importText(text, skipping, scratch, choices);
-        if (!CanSkipRefused(format) || !taken.ok()) {
-            host_.messenger().noticeList(tr(kMsgImportRefused).toStdString(), result.refusals);
-            return false;
-        }
-        if (!host_.messenger().confirmList(tr(kMsgSkipRefused).toStdString(), taken.skipped)) return false;
-        values = skipping;
-        result = taken;
-    }
-
-    CKivuDoc& doc = host_.document();
-    CKivuDoc::ChangeScope step(doc, tr(format.undoStep));
-    CKivuView& view = host_.view();
-    // The page being left is stored first, so its edits stay.
-    view.returnToChannelTab();
-    zem::StoreToImage(values, doc.image());
-    page.FillFromImage();
-    if (!result.notStored.empty()) host_.messenger().noticeList(tr(kMsgNotStored).toStdString(), result.notStored);
-    return true;
+    // document change only when every row was accepted or the user took the
+    // rows that fit. The header row tells the formats apart.
+    const zem::ImportTexts texts = {tr(zem::kMsgImportRefused).toStdString(), tr(zem::kMsgSkipRefused).toStdString(),
+                                    tr(zem::kMsgNotStored).toStdString()};
+    return zem::ImportChannelList(
+        text, page.values(), host_.document().image(), host_.messenger(), texts,
+        [this, &page](const zem::ExchangeFormat& format, const zem::ChannelPageValues& values) {
+            CKivuDoc& doc = host_.document();
+            CKivuDoc::ChangeScope step(doc, tr(format.undoStep));
+            // The page being left is stored first, so its edits stay.
+            host_.view().returnToChannelTab();
+            zem::StoreToImage(values, doc.image());
+            page.FillFromImage();
+        });
 }
 
 bool CsvCommands::exportTo(const QString& path, const QString& format) {

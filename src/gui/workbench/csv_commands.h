@@ -35,9 +35,6 @@ public:
     // format names an exchange format ("csv", "memories").
     bool exportTo(const QString& path, const QString& format = QStringLiteral("csv"));
 
-    static const char* const kMsgImportRefused;  // heads the list of refused values
-    static const char* const kMsgSkipRefused;    // heads them when the other rows can be taken: a question
-    static const char* const kMsgNotStored;      // heads what a memory list held that the radio does not store
     static const char* const kMsgCannotRead;     // "Could not read %1"
     static const char* const kMsgCannotWrite;    // "Could not write %1"
 
