@@ -123,6 +123,10 @@ CChannelPage::CChannelPage(zem::RadioImage& image, zem::Messenger& messenger, QW
     connect(grid_, &CMSFlexGrid::DblClick, this, [this] { pressCellKey(KeyPlace::Grid, CellKey::DoubleClick); });
     connect(grid_, &CMSFlexGrid::KeyPress, this, [this](QChar key) { pressCellKey(KeyPlace::Grid, CellKey::Typed, key); });
     connect(grid_, &CMSFlexGrid::EnterKey, this, [this] { pressCellKey(KeyPlace::Grid, CellKey::Enter); });
+    grid_->SetMoveRule([this](int row, int col, CellKey key) {
+        const zem::CellAction action = zem::CellKeyAction(values_, KeyPlace::Grid, row, col, key);
+        return std::pair{action.row, action.col};
+    });
     auto* editKey = new QShortcut(QKeySequence(Qt::Key_F2), grid_, nullptr, nullptr, Qt::WidgetShortcut);
     connect(editKey, &QShortcut::activated, this, [this] { pressCellKey(KeyPlace::Grid, CellKey::F2); });
 
