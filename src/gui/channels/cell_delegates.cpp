@@ -82,7 +82,10 @@ QString FrequencyDelegate::editorText(QWidget* editor) const { return static_cas
 
 void FrequencyDelegate::show(QWidget* editor, const zem::CellAction& action) const {
     auto* edit = static_cast<QLineEdit*>(editor);
-    edit->setText(QString::fromStdString(action.text));
+    // The text the editor opened with is left alone, so a screen reader
+    // hears it once, selected, and no deletion.
+    const QString text = QString::fromStdString(action.text);
+    if (edit->text() != text) edit->setText(text);
     if (action.selectAll) edit->selectAll();
     else edit->end(false);
 }
@@ -155,9 +158,10 @@ QString ComboDelegate::editorText(QWidget* editor) const { return static_cast<QC
 
 void ComboDelegate::show(QWidget* editor, const zem::CellAction& action) const {
     auto* combo = static_cast<QComboBox*>(editor);
-    combo->setCurrentIndex(action.entry);
+    if (combo->currentIndex() != action.entry) combo->setCurrentIndex(action.entry);
     if (!editable_) return;
-    combo->setEditText(QString::fromStdString(action.text));
+    const QString text = QString::fromStdString(action.text);
+    if (combo->currentText() != text) combo->setEditText(text);
     if (action.selectAll) combo->lineEdit()->selectAll();
     else combo->lineEdit()->end(false);
 }
