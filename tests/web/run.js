@@ -307,6 +307,11 @@ test('keys on the table do what the core says: Enter never presses Default Setti
   await page.keyboard.press('Escape');
   await page.keyboard.type('a');
   same(await answer(page), 'Please input Number', 'a letter on a frequency');
+  // On the settings pages too Enter moves on from "Default Setting".
+  await page.getByRole('tab', {name: 'Optional features'}).click();
+  await page.locator('#page1 .default-setting').focus();
+  await page.keyboard.press('Enter');
+  check(await page.evaluate(() => !document.activeElement.matches('.default-setting')), 'Enter stayed on the button');
   await clean(page);
 });
 

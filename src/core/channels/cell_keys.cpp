@@ -136,10 +136,6 @@ CellAction InEditor(const ChannelPageValues& page, int row, int col, CellKey key
 
 }  // namespace
 
-bool CellAction::ignored() const {
-    return !native && notice.empty() && !commit && !close && !emptySelection && !focusNext && open == CellEditor::None;
-}
-
 CellEditor EditorOf(int col) {
     if (IsFrequencyColumn(col)) return CellEditor::Text;
     if (col == kColDecode || col == kColEncode) return CellEditor::Tone;

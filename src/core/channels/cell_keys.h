@@ -75,9 +75,6 @@ struct CellAction {
     std::string text;
     int entry = -1;
     bool selectAll = false;
-
-    // Nothing happens: the key is taken and ignored.
-    bool ignored() const;
 };
 
 // The editor of column col; None outside the channel columns.

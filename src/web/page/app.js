@@ -798,9 +798,9 @@ function wire() {
       if (editor) await closeEditor(false);
       await act('zem_default_setting', ['number'], [+button.dataset.tab]);
     };
-  // Enter on the channel page's lists and its button moves on as Tab does;
-  // it never presses "Default Setting".
-  for (const control of [$('type'), $('band'), $('page0').querySelector('.default-setting')])
+  // Enter on the channel page's lists and on a "Default Setting" button
+  // moves on as Tab does; it never presses the button, as in the window.
+  for (const control of [$('type'), $('band'), ...document.querySelectorAll('.default-setting')])
     control.addEventListener('keydown', event => {
       if (event.key !== 'Enter') return;
       event.preventDefault();

@@ -109,7 +109,6 @@ TEST(CellKeysTest, KeyOnACellGivesTheTablesAction)
             EXPECT_EQ(action.notice, kMsgInputNumber);
         }
     }
-    EXPECT_TRUE(CellKeyAction(page, P::Grid, 1, 6, K::Typed, "L").ignored());
 }
 
 TEST(CellKeysTest, BrowserKeyNames)
