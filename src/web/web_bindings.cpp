@@ -420,3 +420,43 @@ EMSCRIPTEN_KEEPALIVE int zem_transfer(int direction, int verify) {
 }
 
 }  // extern "C"
+
+// ---- the channel table's keys ----------------------------------------------
+// What a key, a typed character or a mouse press does on a cell, by the
+// table's rules in the core; the page carries the action out. place is
+// "grid", "editor" or "control"; text the typed character or the open
+// editor's text. Null for a key the rules do not know: it stays the browser's.
+#include "channels/cell_keys.h"
+
+namespace {
+
+const char* CellEditorName(zem::CellEditor editor) {
+    switch (editor) {
+    case zem::CellEditor::Text: return "text";
+    case zem::CellEditor::Tone: return "tone";
+    case zem::CellEditor::List: return "list";
+    case zem::CellEditor::None: break;
+    }
+    return "";
+}
+
+}  // namespace
+
+extern "C" EMSCRIPTEN_KEEPALIVE const char* zem_cell_key(const char* place, int row, int col, const char* key,
+                                                        const char* text) {
+    const std::string where = place ? place : "";
+    const std::optional<zem::CellKey> named = zem::CellKeyNamed(key ? key : "");
+    if (!named) return nullptr;
+    const zem::KeyPlace at = where == "editor"  ? zem::KeyPlace::Editor
+                             : where == "grid" ? zem::KeyPlace::Grid
+                                               : zem::KeyPlace::Control;
+    const std::string typed = *named == zem::CellKey::Typed ? std::string(key) : std::string(text ? text : "");
+    const zem::CellAction a = zem::CellKeyAction(Session().channelValues(), at, row, col, *named, typed);
+    const auto flag = [](bool value) { return value ? "true" : "false"; };
+    return Hand(std::string("{\"native\":") + flag(a.native) + ",\"notice\":" + zem::JsonString(a.notice) +
+                ",\"commit\":" + flag(a.commit) + ",\"onEnter\":" + flag(a.onEnter) + ",\"close\":" + flag(a.close) +
+                ",\"emptySelection\":" + flag(a.emptySelection) + ",\"row\":" + std::to_string(a.row) +
+                ",\"col\":" + std::to_string(a.col) + ",\"focusNext\":" + flag(a.focusNext) + ",\"open\":\"" +
+                CellEditorName(a.open) + "\",\"text\":" + zem::JsonString(a.text) +
+                ",\"entry\":" + std::to_string(a.entry) + ",\"selectAll\":" + flag(a.selectAll) + "}");
+}

@@ -40,6 +40,8 @@ public:
 
     // Typing text into a channel cell, as its editor commits it.
     void commitCell(int row, int col, const std::string& text, bool onEnter);
+    // The channel table and the band as the page shows them.
+    const ChannelPageValues& channelValues() const { return channel_; }
     // Copy, cut, paste and delete over channel cells, as the window's channel
     // page does them: tab-separated text, every value typed through the
     // commit rules. Paste returns the block the values went into.

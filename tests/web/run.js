@@ -287,6 +287,34 @@ test('keyboard edits save the bytes zemtool makes of the same edits', async () =
   check(page.errors.length === 0, page.errors.join('\n'));
 });
 
+test('keys on the table do what the core says: Enter never presses Default Setting', async () => {
+  const page = await openPage();
+  await cellOf(page, 1, 1).click();
+  await page.keyboard.type('150');
+  await page.keyboard.press('Enter');
+  await page.keyboard.press('Escape');
+  // From channel 16's PTT list: Enter commits and leaves the table, the
+  // next ones move on past "Default Setting" without pressing it.
+  await cellOf(page, 16, 9).click();
+  for (let i = 0; i < 3; ++i) await page.keyboard.press('Enter');
+  await page.waitForTimeout(200);
+  same(await cellOf(page, 1, 1).textContent(), '150.00000', 'channel 1 after Enter, Enter, Enter from channel 16');
+  // In channel 5 Enter runs on to channel 6's receive frequency; a letter
+  // typed on a frequency is refused first.
+  await cellOf(page, 5, 9).click();
+  await page.keyboard.press('Enter');
+  await page.getByRole('textbox', {name: 'Receive, channel 6'}).waitFor();
+  await page.keyboard.press('Escape');
+  await page.keyboard.type('a');
+  same(await answer(page), 'Please input Number', 'a letter on a frequency');
+  // On the settings pages too Enter moves on from "Default Setting".
+  await page.getByRole('tab', {name: 'Optional features'}).click();
+  await page.locator('#page1 .default-setting').focus();
+  await page.keyboard.press('Enter');
+  check(await page.evaluate(() => !document.activeElement.matches('.default-setting')), 'Enter stayed on the button');
+  await clean(page);
+});
+
 test('channel lists and plan texts in and out; a shared link opens its plan byte for byte', async () => {
   const page = await openPage({script: () => {
     Object.defineProperty(Navigator.prototype, 'clipboard', {get: () => ({async writeText(text) { window.copied = text; }})});

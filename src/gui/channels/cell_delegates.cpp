@@ -35,16 +35,18 @@ bool CellDelegate::eventFilter(QObject* watched, QEvent* event) {
         }
         break;
     case QEvent::KeyPress: {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            QWidget* editor = qobject_cast<QWidget*>(watched);
-            // The tone combo's edit field reports for the combo.
-            if (editor && editor->parentWidget() && qobject_cast<QComboBox*>(editor->parentWidget()))
-                editor = editor->parentWidget();
-            emit enterPressed(editor);
-            return true;
-        }
-        break;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const bool plain = !(static_cast<QKeyEvent*>(event)->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier));
+        zem::CellKey cellKey = zem::CellKey::Enter;
+        if (key == Qt::Key_Escape) cellKey = zem::CellKey::Escape;
+        else if (key == Qt::Key_Tab && plain) cellKey = zem::CellKey::Tab;
+        else if (key != Qt::Key_Return && key != Qt::Key_Enter) break;
+        QWidget* editor = qobject_cast<QWidget*>(watched);
+        // The tone combo's edit field reports for the combo.
+        if (editor && editor->parentWidget() && qobject_cast<QComboBox*>(editor->parentWidget()))
+            editor = editor->parentWidget();
+        emit keyPressed(editor, cellKey);
+        return true;
     }
     default:
         break;
@@ -78,15 +80,14 @@ void FrequencyDelegate::setEditorData(QWidget* editor, const QModelIndex& index)
 
 QString FrequencyDelegate::editorText(QWidget* editor) const { return static_cast<QLineEdit*>(editor)->text(); }
 
-void FrequencyDelegate::typeInto(QWidget* editor, QChar key, bool cellHadText) const {
+void FrequencyDelegate::show(QWidget* editor, const zem::CellAction& action) const {
     auto* edit = static_cast<QLineEdit*>(editor);
-    // A typed character replaces the cell's value. Into an empty cell only a
-    // digit starts the number; anything else leaves the box empty.
-    if (cellHadText || key.isDigit())
-        edit->setText(QString(key));
-    else
-        edit->clear();
-    edit->end(false);
+    // The text the editor opened with is left alone, so a screen reader
+    // hears it once, selected, and no deletion.
+    const QString text = QString::fromStdString(action.text);
+    if (edit->text() != text) edit->setText(text);
+    if (action.selectAll) edit->selectAll();
+    else edit->end(false);
 }
 
 void FrequencyDelegate::pasteInto(QWidget* editor, const QString& value) const {
@@ -135,7 +136,7 @@ QWidget* ComboDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem
     combo->addItems(entries_);
     combo->setMaxVisibleItems(12);
     auto* self = const_cast<ComboDelegate*>(this);
-    new ListEnterFilter(combo, [self, combo] { emit self->enterPressed(combo); });
+    new ListEnterFilter(combo, [self, combo] { emit self->keyPressed(combo, zem::CellKey::Enter); });
     if (editable_) {
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
@@ -147,26 +148,22 @@ QWidget* ComboDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem
     return combo;
 }
 
-int ComboDelegate::PreloadIndex(const QStringList& entries, const QString& text) {
-    for (int i = 0; i < entries.size(); ++i)
-        if (entries.at(i).startsWith(text, Qt::CaseInsensitive)) return i;
-    return 0;
-}
-
 void ComboDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
     auto* combo = static_cast<QComboBox*>(editor);
-    combo->setCurrentIndex(PreloadIndex(entries_, index.data(Qt::EditRole).toString()));
+    combo->setCurrentIndex(zem::PreselectedEntry(index.column() + 1, index.data(Qt::EditRole).toString().toStdString()));
     if (editable_) combo->lineEdit()->selectAll();
 }
 
 QString ComboDelegate::editorText(QWidget* editor) const { return static_cast<QComboBox*>(editor)->currentText(); }
 
-void ComboDelegate::typeInto(QWidget* editor, QChar key, bool) const {
+void ComboDelegate::show(QWidget* editor, const zem::CellAction& action) const {
     auto* combo = static_cast<QComboBox*>(editor);
-    // A pure list takes no typed text; the tone combo's field starts with it.
+    if (combo->currentIndex() != action.entry) combo->setCurrentIndex(action.entry);
     if (!editable_) return;
-    combo->setEditText(QString(key));
-    combo->lineEdit()->end(false);
+    const QString text = QString::fromStdString(action.text);
+    if (combo->currentText() != text) combo->setEditText(text);
+    if (action.selectAll) combo->lineEdit()->selectAll();
+    else combo->lineEdit()->end(false);
 }
 
 void ComboDelegate::pasteInto(QWidget* editor, const QString& value) const {

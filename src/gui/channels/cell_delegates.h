@@ -1,5 +1,7 @@
 #pragma once
 
+#include "channels/cell_keys.h"
+
 #include <QStringList>
 #include <QStyledItemDelegate>
 
@@ -10,8 +12,9 @@ namespace zem::gui {
 // The floating editors of the channel grid, one delegate per editor kind.
 // They differ from Qt's defaults in three ways the channel page relies on:
 // losing the focus commits nothing (a message box may take it in the middle
-// of a commit), Enter is handed to the page, which commits and moves on,
-// and a combo opens on the first entry that begins with the cell's text.
+// of a commit), Enter, Tab and Escape are handed to the page, which does
+// what the table's rules say, and a combo opens on the entry the rules
+// preselect for the cell's text.
 class CellDelegate : public QStyledItemDelegate {
     Q_OBJECT
 
@@ -20,8 +23,9 @@ public:
 
     // The text an editor of this kind would commit.
     virtual QString editorText(QWidget* editor) const = 0;
-    // Puts a typed character into an editor that has just opened.
-    virtual void typeInto(QWidget* editor, QChar key, bool cellHadText) const = 0;
+    // Shows what the table's rules opened the editor with: its text (caret
+    // after it, or all selected) or its entry.
+    virtual void show(QWidget* editor, const zem::CellAction& action) const = 0;
     // Puts one pasted value into an open editor: an edit box takes it as
     // typed text, a combo shows it as its entry.
     virtual void pasteInto(QWidget* editor, const QString& value) const = 0;
@@ -31,7 +35,7 @@ public:
                               const QModelIndex& index) const override;
 
 signals:
-    void enterPressed(QWidget* editor);
+    void keyPressed(QWidget* editor, zem::CellKey key);
 
 protected:
     // What assistive technology calls an editor: its column and channel,
@@ -51,7 +55,7 @@ public:
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
     QString editorText(QWidget* editor) const override;
-    void typeInto(QWidget* editor, QChar key, bool cellHadText) const override;
+    void show(QWidget* editor, const zem::CellAction& action) const override;
     void pasteInto(QWidget* editor, const QString& value) const override;
 };
 
@@ -66,13 +70,10 @@ public:
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
     QString editorText(QWidget* editor) const override;
-    void typeInto(QWidget* editor, QChar key, bool cellHadText) const override;
+    void show(QWidget* editor, const zem::CellAction& action) const override;
     void pasteInto(QWidget* editor, const QString& value) const override;
 
     const QStringList& entries() const { return entries_; }
-
-    // The first entry that begins with text, letter case ignored; 0 when none does.
-    static int PreloadIndex(const QStringList& entries, const QString& text);
 
 private:
     QStringList entries_;

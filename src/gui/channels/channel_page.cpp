@@ -22,8 +22,6 @@
 
 namespace zem::gui {
 
-const char* const CChannelPage::kMsgInputNumber = QT_TRANSLATE_NOOP("zem::gui::CChannelPage", "Please input Number");
-
 namespace {
 
 QStringList ToQStringList(const std::vector<std::string>& entries) {
@@ -87,9 +85,9 @@ CChannelPage::CChannelPage(zem::RadioImage& image, zem::Messenger& messenger, QW
     for (int col = zem::kColReceive; col <= zem::kColPtt; ++col)
         grid_->setItemDelegateForColumn(grid_->CellIndex(1, col).column(), delegateFor(col));
     for (CellDelegate* delegate : {frequencyDelegate_, toneDelegate_})
-        connect(delegate, &CellDelegate::enterPressed, this, &CChannelPage::onEditorEnter);
+        connect(delegate, &CellDelegate::keyPressed, this, &CChannelPage::onEditorKey);
     for (CellDelegate* delegate : choiceDelegates_)
-        connect(delegate, &CellDelegate::enterPressed, this, &CChannelPage::onEditorEnter);
+        connect(delegate, &CellDelegate::keyPressed, this, &CChannelPage::onEditorKey);
 
     // Row 0 and column 0 are the grid's fixed title row and channel numbers.
     grid_->SetCornerText(QString::fromUtf8(zem::kColumnHeaders[zem::kColChannel]));
@@ -116,15 +114,21 @@ CChannelPage::CChannelPage(zem::RadioImage& image, zem::Messenger& messenger, QW
     connect(model_, &ChannelGridModel::cellCommitted, this, [this](int row, int col) { emit edited(CellStep(row, col)); });
     for (QComboBox* combo : {typeCombo_, bandCombo_})
         connect(combo, &QComboBox::activated, this, [this] { emit edited(QString()); });
+    // The grid's keys and presses go to the table's rules.
+    using zem::CellKey;
+    using zem::KeyPlace;
     connect(grid_, &CMSFlexGrid::MouseDown, this, [this](Qt::MouseButton button) {
-        if (button != Qt::RightButton) showCellEditor(QChar(0));
+        pressCellKey(KeyPlace::Grid, button == Qt::RightButton ? CellKey::RightPress : CellKey::Press);
     });
-    connect(grid_, &CMSFlexGrid::DblClick, this, [this] { showCellEditor(QChar(0)); });
-    connect(grid_, &CMSFlexGrid::KeyPress, this, &CChannelPage::onGridKeyPress);
-    connect(grid_, &CMSFlexGrid::EnterKey, this, &CChannelPage::onGridEnterKey);
-    // F2 opens the current cell's editor with its value, as in a spreadsheet.
+    connect(grid_, &CMSFlexGrid::DblClick, this, [this] { pressCellKey(KeyPlace::Grid, CellKey::DoubleClick); });
+    connect(grid_, &CMSFlexGrid::KeyPress, this, [this](QChar key) { pressCellKey(KeyPlace::Grid, CellKey::Typed, key); });
+    connect(grid_, &CMSFlexGrid::EnterKey, this, [this] { pressCellKey(KeyPlace::Grid, CellKey::Enter); });
+    grid_->SetMoveRule([this](int row, int col, CellKey key) {
+        const zem::CellAction action = zem::CellKeyAction(values_, KeyPlace::Grid, row, col, key);
+        return std::pair{action.row, action.col};
+    });
     auto* editKey = new QShortcut(QKeySequence(Qt::Key_F2), grid_, nullptr, nullptr, Qt::WidgetShortcut);
-    connect(editKey, &QShortcut::activated, this, [this] { showCellEditor(QChar(13)); });
+    connect(editKey, &QShortcut::activated, this, [this] { pressCellKey(KeyPlace::Grid, CellKey::F2); });
 
     grid_->setWhatsThis(tr(
         "The 16 channels of the radio. Click a cell to edit it, or start typing: frequencies in MHz "
@@ -215,54 +219,37 @@ CellDelegate* CChannelPage::delegateFor(int col) const {
     }
 }
 
-void CChannelPage::showCellEditor(QChar key) {
+bool CChannelPage::pressCellKey(zem::KeyPlace place, zem::CellKey key, const QString& typed) {
     const int row = grid_->Row();
     const int col = grid_->Col();
-    if (row < 1 || col < 1) return;
-    const bool typed = key.unicode() >= 32;
-    if (typed && !key.isDigit() && (col == zem::kColReceive || col == zem::kColTransmit))
-        messenger_.notice(tr(kMsgInputNumber).toStdString());
-    const bool cellHadText = !grid_->Text().isEmpty();
+    QWidget* editor = grid_->OpenEditor();
+    if (place == zem::KeyPlace::Editor && (!editor || row < 1 || col < 1)) return true;
+    const QString text = place == zem::KeyPlace::Editor ? delegateFor(col)->editorText(editor) : typed;
+    const zem::CellAction action = zem::CellKeyAction(values_, place, row, col, key, text.toStdString());
+    if (action.native) return false;
+    if (!action.notice.empty()) messenger_.notice(tr(action.notice.c_str()).toStdString());
+    if (action.commit && editor) model_->commit(row, col, text, action.onEnter);
+    if (action.close) {
+        grid_->CloseOpenEditor(false);
+        grid_->setFocus();
+    }
+    if (action.emptySelection) deleteSelection();
+    if (action.row > 0 && (action.row != row || action.col != col)) grid_->SetCurrentCell(action.row, action.col);
+    if (action.focusNext) focusNextChild();
+    if (action.open != zem::CellEditor::None) openEditor(action);
+    return true;
+}
+
+void CChannelPage::openEditor(const zem::CellAction& action) {
     if (!grid_->OpenCellEditor()) return;
     QWidget* editor = grid_->OpenEditor();
     if (!editor) return;
-    if (typed) delegateFor(col)->typeInto(editor, key, cellHadText);
+    delegateFor(action.col)->show(editor, action);
     editor->setFocus();
 }
 
-void CChannelPage::onGridKeyPress(QChar key) {
-    // A character typed on a Power cell opens nothing: the list is chosen with the mouse.
-    if (grid_->Col() == zem::kColPower) return;
-    showCellEditor(key);
-}
-
-void CChannelPage::onGridEnterKey() {
-    const int col = grid_->Col();
-    if (col < zem::kColPtt)
-        grid_->SetCurrentCell(std::max(grid_->Row(), 1), col + 1);
-    else
-        moveToNextControl();
-}
-
-void CChannelPage::onEditorEnter(QWidget* editor) {
-    const int row = grid_->Row();
-    const int col = grid_->Col();
-    if (row < 1 || col < 1 || editor != grid_->OpenEditor()) return;
-    const QString text = delegateFor(col)->editorText(editor);
-    model_->commit(row, col, text, true);
-    grid_->CloseOpenEditor(false);
-    if (col == zem::kColPtt) {
-        // Enter runs on to the next channel's receive frequency.
-        if (row >= zem::kChannelCount) {
-            grid_->setFocus();
-            moveToNextControl();
-            return;
-        }
-        grid_->SetCurrentCell(row + 1, zem::kColReceive);
-    } else {
-        grid_->SetCurrentCell(row, col + 1);
-    }
-    showCellEditor(QChar(13));
+void CChannelPage::onEditorKey(QWidget* editor, zem::CellKey key) {
+    if (editor == grid_->OpenEditor()) pressCellKey(zem::KeyPlace::Editor, key);
 }
 
 std::vector<zem::ChannelCell> CChannelPage::selectedCells() const {
@@ -351,8 +338,6 @@ void CChannelPage::applyDefaults() {
     FillFromImage();
 }
 
-void CChannelPage::moveToNextControl() { focusNextChild(); }
-
 void CChannelPage::hideEvent(QHideEvent* event) {
     // Leaving the page drops a value not yet committed; minimising the
     // window does not.
@@ -361,10 +346,10 @@ void CChannelPage::hideEvent(QHideEvent* event) {
 }
 
 void CChannelPage::keyPressEvent(QKeyEvent* event) {
-    // Enter on the combos or the button moves on as Tab does; it does not
-    // press the button.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        moveToNextControl();
+    // Enter on the combos or the button goes to the table's rules: it moves
+    // on as Tab does and does not press the button.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        pressCellKey(zem::KeyPlace::Control, zem::CellKey::Enter)) {
         event->accept();
         return;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "channels/cell_keys.h"
 #include "channels/channel_clipboard.h"
 #include "channels/channel_table.h"
 #include "document/radio_image.h"
@@ -63,9 +64,10 @@ public:
     // Makes (row, col) the current cell and gives the grid the focus.
     void setCurrentCell(int row, int col);
 
-    // Opens the current cell's editor: key 0 for a mouse start, 13 for an
-    // Enter start, otherwise the character the user typed.
-    void showCellEditor(QChar key);
+    // A key, a typed character or a mouse press on the current cell (in its
+    // open editor for KeyPlace::Editor): does what the table's rules say.
+    // False when the rules leave the key to the control it reached.
+    bool pressCellKey(zem::KeyPlace place, zem::CellKey key, const QString& typed = {});
 
     // The selected cells' texts as tab-separated lines, one per channel;
     // whole channels give the nine columns Receive to PTT. An open editor is
@@ -91,8 +93,6 @@ public:
     QComboBox& bandCombo() { return *bandCombo_; }
     QPushButton& defaultButton() { return *defaultButton_; }
 
-    static const char* const kMsgInputNumber;  // "Please input Number"
-
 protected:
     void applyDefaults() override;
     const char* areaHint(const QWidget& widget) const override;
@@ -101,10 +101,8 @@ protected:
 
 private:
     CellDelegate* delegateFor(int col) const;
-    void onGridKeyPress(QChar key);
-    void onGridEnterKey();
-    void onEditorEnter(QWidget* editor);
-    void moveToNextControl();
+    void onEditorKey(QWidget* editor, zem::CellKey key);
+    void openEditor(const zem::CellAction& action);
     // Every paste, cut and delete goes through here: the open editor is
     // committed, then change runs on the cell texts as one edit.
     void changeCells(const QString& what, const std::function<void(zem::ChannelTable&)>& change);

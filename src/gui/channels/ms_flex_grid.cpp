@@ -220,6 +220,21 @@ void CMSFlexGrid::currentChanged(const QModelIndex& current, const QModelIndex& 
     if (current.isValid()) emit EnterCell();
 }
 
+QModelIndex CMSFlexGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+    static const std::pair<CursorAction, zem::CellKey> kKeys[] = {
+        {MoveUp, zem::CellKey::Up},       {MoveDown, zem::CellKey::Down}, {MoveLeft, zem::CellKey::Left},
+        {MoveRight, zem::CellKey::Right}, {MoveHome, zem::CellKey::Home}, {MoveEnd, zem::CellKey::End},
+    };
+    if (moveRule_ && !(modifiers & Qt::ControlModifier) && currentIndex().isValid()) {
+        for (const auto& [cursor, key] : kKeys) {
+            if (cursor != action) continue;
+            const auto [row, col] = moveRule_(Row(), Col(), key);
+            return CellIndex(row, col);
+        }
+    }
+    return QTableView::moveCursor(action, modifiers);
+}
+
 void CMSFlexGrid::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         emit EnterKey();

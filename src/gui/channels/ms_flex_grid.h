@@ -1,9 +1,12 @@
 #pragma once
 
+#include "channels/cell_keys.h"
+
 #include <QRect>
 #include <QString>
 #include <QTableView>
 
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -62,6 +65,12 @@ public:
     // Selects the cells top..bottom, left..right.
     void SelectCells(int top, int left, int bottom, int right);
 
+    // Where the arrow keys, Home and End move the current cell from (row,
+    // col): the table's rules, which the page sets. Shift still extends the
+    // selection to the cell moved to.
+    using MoveRule = std::function<std::pair<int, int>(int row, int col, zem::CellKey key)>;
+    void SetMoveRule(MoveRule rule) { moveRule_ = std::move(rule); }
+
     // The editor open over the current cell, or nullptr.
     QWidget* OpenEditor() const;
     // Opens the current cell's editor (no-op without a current cell).
@@ -83,6 +92,7 @@ signals:
 
 protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -93,6 +103,7 @@ protected:
 private:
     QString cornerText_;
     bool movingByProgram_ = false;
+    MoveRule moveRule_;
 };
 
 }  // namespace zem::gui

@@ -10,7 +10,6 @@ const NO_SERIAL = 'This browser cannot reach a serial cable. To read or write th
 const HINT_GRID = 'Please Click the cell to edit or input data';
 const HINT_COMBO = 'Please click the CommBox to choose value';
 const HINT_HELP = 'For help，please press F1';
-const INPUT_NUMBER = 'Please input Number';
 const WORKS_IN = 'The page works in current Chrome, Edge, Firefox and Safari; reading and writing the radio needs ' +
   'Chrome or Edge (version 89 or later) on a desktop computer.';
 const NO_WASM = 'This browser does not run WebAssembly, which the program\'s core needs, so nothing here can work. ' + WORKS_IN;
@@ -23,7 +22,6 @@ const LINK_NOT_COPIED = 'The browser did not let the page copy the link. Copy it
 const PLAN_TEXT = /\.ya?ml$/i;
 const HELP_PAGES = ['channel_table.html', 'optional_features.html', 'key_assignment.html'];
 const BAR_MAXIMUM = 123;
-const COL_RECEIVE = 1, COL_TRANSMIT = 2, COL_DECODE = 3, COL_ENCODE = 4, COL_POWER = 6, COL_PTT = 9;
 
 const $ = id => document.getElementById(id);
 let lists = null;      // every list the pages offer, from the core
@@ -232,36 +230,55 @@ async function pasteCells(text) {
   }
 }
 
-// Preselects the first entry that starts with the cell's text, as the
-// window's lists do.
-function preloadIndex(entries, text) {
-  const lower = text.toLowerCase();
-  const index = entries.findIndex(entry => entry.toLowerCase().startsWith(lower));
-  return index < 0 ? 0 : index;
+// The table's editing rules are the core's: for a key, a typed character or
+// a mouse press on a cell it says what happens (which editor opens with
+// what, what is committed, where the current cell goes, when the focus
+// leaves the table). The page carries the action out. place: 'grid',
+// 'editor' or 'control'; text: the open editor's text.
+async function cellKey(place, row, col, key, text, extend) {
+  const json = await core('zem_cell_key', 'string', ['string', 'number', 'number', 'string', 'string'],
+                          [place, row, col, key, text || '']);
+  const action = json && JSON.parse(json);
+  if (!action || action.native) return;
+  if (action.notice) await notice(action.notice);
+  if (action.close && editor) await closeEditor(action.commit, action.onEnter);
+  if (action.emptySelection) await act('zem_delete_cells', ['string'], [selection()]);
+  if (action.row) setCurrent(action.row, action.col, !action.focusNext, extend);
+  if (action.focusNext) focusNext(place === 'control' ? document.activeElement : null);
+  if (action.open) openEditor(action);
 }
 
-function openEditor(row, col, typed) {
+// The focus moves on as Tab moves it: from the table to the control after
+// it (the window's order: type, band, the table, "Default Setting").
+function focusNext(from) {
+  const page = $('page0');
+  const order = [$('type'), $('band'), cell(current.row, current.col), page.querySelector('.default-setting')];
+  const at = from ? order.indexOf(from) : 2;
+  if (at >= 0 && at + 1 < order.length) { order[at + 1].focus(); return; }
+  const focusable = [...document.querySelectorAll('button, select, input, [tabindex="0"]')]
+    .filter(element => !element.disabled && element.offsetParent !== null);
+  const next = focusable[focusable.indexOf(from || order[3]) + 1] || focusable[0];
+  if (next) next.focus();
+}
+
+// Opens the editor an action names over its cell, with its text or entry.
+function openEditor(action) {
   if (editor || transfer) return;
+  const {row, col} = action;
   const td = cell(row, col);
-  const text = state.cells[row - 1][col - 1];
-  const name = lists.headers[col] + ', channel ' + row;
   let element;
-  if (col === COL_RECEIVE || col === COL_TRANSMIT) {
-    element = document.createElement('input');
-    element.type = 'text';
-    element.value = typed === undefined ? text : (text !== '' || /[0-9]/.test(typed) ? typed : '');
-  } else if (col === COL_DECODE || col === COL_ENCODE) {
-    element = document.createElement('input');
-    element.type = 'text';
-    element.setAttribute('list', 'toneList');
-    element.value = typed === undefined ? lists.tones[preloadIndex(lists.tones, text)] : typed;
-  } else {
+  if (action.open === 'list') {
     element = document.createElement('select');
     fillSelect(element, lists.choices[col]);
-    element.selectedIndex = preloadIndex(lists.choices[col], text);
+    element.selectedIndex = action.entry;
+  } else {
+    element = document.createElement('input');
+    element.type = 'text';
+    if (action.open === 'tone') element.setAttribute('list', 'toneList');
+    element.value = action.text;
   }
   element.className = 'cell-editor';
-  element.setAttribute('aria-label', name);
+  element.setAttribute('aria-label', lists.headers[col] + ', channel ' + row);
   element.autocomplete = 'off';
   td.textContent = '';
   td.appendChild(element);
@@ -269,7 +286,9 @@ function openEditor(row, col, typed) {
   element.addEventListener('keydown', onEditorKey);
   element.addEventListener('blur', () => { if (editor && editor.element === element) closeEditor(true, false); });
   element.focus();
-  if (element.select && typed === undefined) element.select();
+  if (!element.select) return;
+  if (action.selectAll) element.select();
+  else element.setSelectionRange(element.value.length, element.value.length);
 }
 
 async function closeEditor(commit, onEnter) {
@@ -282,63 +301,28 @@ async function closeEditor(commit, onEnter) {
   if (commit) await act('zem_commit_cell', ['number', 'number', 'string', 'number'], [row, col, value, onEnter ? 1 : 0]);
 }
 
-async function onEditorKey(event) {
-  if (!editor) return;
-  if (event.key === 'Escape') {
-    event.preventDefault();
-    const {row, col} = editor;
-    await closeEditor(false);
-    setCurrent(row, col, true);
-  } else if (event.key === 'Enter') {
-    event.preventDefault();
-    const {row, col} = editor;
-    await closeEditor(true, true);
-    // Enter runs on to the next cell, after PTT to the next channel's Receive.
-    if (col === COL_PTT) {
-      if (row >= 16) { setCurrent(row, col, false); $('page0').querySelector('.default-setting').focus(); return; }
-      setCurrent(row + 1, COL_RECEIVE, true);
-    } else {
-      setCurrent(row, col + 1, true);
-    }
-    openEditor(current.row, current.col);
-  } else if (event.key === 'Tab') {
-    event.preventDefault();
-    const {row, col} = editor;
-    await closeEditor(true, false);
-    setCurrent(row, col, true);
-  }
+// Keys the rules decide; every other key stays the browser's.
+const EDITOR_KEYS = ['Enter', 'Tab', 'Escape'];
+const GRID_KEYS = ['Enter', 'F2', 'Delete', 'Home', 'End', 'ArrowUp', 'ArrowDown', 'ArrowLeft', 'ArrowRight'];
+
+function onEditorKey(event) {
+  if (!editor || !EDITOR_KEYS.includes(event.key) || (event.key === 'Tab' && event.shiftKey)) return;
+  event.preventDefault();
+  const {row, col, element} = editor;
+  cellKey('editor', row, col, event.key, element.value);
 }
 
 function onGridKey(event) {
   const td = event.target.closest('td');
   if (!td || editor) return;
   const row = +td.dataset.row, col = +td.dataset.col;
-  const moves = {ArrowUp: [-1, 0], ArrowDown: [1, 0], ArrowLeft: [0, -1], ArrowRight: [0, 1]};
-  if (moves[event.key]) {
-    event.preventDefault();
-    const [dr, dc] = moves[event.key];
-    setCurrent(Math.min(16, Math.max(1, row + dr)), Math.min(9, Math.max(1, col + dc)), true, event.shiftKey);
-  } else if (event.key === 'Home' || event.key === 'End') {
-    event.preventDefault();
-    setCurrent(row, event.key === 'Home' ? 1 : 9, true);
-  } else if (event.key === 'Enter' || event.key === 'F2') {
-    event.preventDefault();
-    openEditor(row, col);
-  } else if (event.key === 'Delete') {
-    event.preventDefault();
-    act('zem_delete_cells', ['string'], [selection()]);
-  } else if ((event.ctrlKey || event.metaKey) && ['c', 'x'].includes(event.key.toLowerCase())) {
+  if ((event.ctrlKey || event.metaKey) && ['c', 'x'].includes(event.key.toLowerCase())) {
     event.preventDefault();
     copyCells(event.key.toLowerCase() === 'x');
-  } else if (event.key.length === 1 && !event.ctrlKey && !event.metaKey && !event.altKey) {
+  } else if (GRID_KEYS.includes(event.key) ||
+             (event.key.length === 1 && !event.ctrlKey && !event.metaKey && !event.altKey)) {
     event.preventDefault();
-    // A character typed on a Power cell opens nothing: the list is chosen with the mouse.
-    if (col === COL_POWER) return;
-    if ((col === COL_RECEIVE || col === COL_TRANSMIT) && !/[0-9]/.test(event.key)) {
-      notice(INPUT_NUMBER).then(() => openEditor(row, col, event.key));
-      return;
-    }
-    openEditor(row, col, event.key);
+    cellKey('grid', row, col, event.key, '', event.shiftKey);
   }
 }
 
@@ -873,6 +857,14 @@ function wire() {
       if (editor) await closeEditor(false);
       await act('zem_default_setting', ['number'], [+button.dataset.tab]);
     };
+  // Enter on the channel page's lists and on a "Default Setting" button
+  // moves on as Tab does; it never presses the button, as in the window.
+  for (const control of [$('type'), $('band'), ...document.querySelectorAll('.default-setting')])
+    control.addEventListener('keydown', event => {
+      if (event.key !== 'Enter') return;
+      event.preventDefault();
+      cellKey('control', 0, 0, 'Enter');
+    });
   for (const control of document.querySelectorAll('.control')) {
     const commit = () => {
       const value = control.type === 'checkbox' ? (control.checked ? '1' : '0')
@@ -890,7 +882,7 @@ function wire() {
     if (!td || (editor && editor.element.parentNode === td)) return;
     const row = +td.dataset.row, col = +td.dataset.col;
     if (event.shiftKey && !editor) { setCurrent(row, col, true, true); return; }
-    const open = () => { setCurrent(row, col, true); openEditor(row, col); };
+    const open = () => cellKey('grid', row, col, 'Press');
     if (editor) closeEditor(true, false).then(open); else open();
   });
   grid.addEventListener('keydown', event => { if (!editor) onGridKey(event); });

@@ -58,96 +58,68 @@ TEST_F(ChannelGridTest, RefusedFrequencyShowsOneWarningBoxAndKeepsTheRow) {
     EXPECT_TRUE(qobject_cast<QLineEdit*>(grid().OpenEditor()));  // the clicked cell's editor
 }
 
-TEST_F(ChannelGridTest, TypedCharacterStartsAnEditWithoutTouchingTheClipboard) {
+// Which editor a key opens with what, and where Enter runs on to, are the
+// table's rules (test_core_channels); here the window carries them out.
+TEST_F(ChannelGridTest, KeysAndPressesReachTheTablesRules) {
     QApplication::clipboard()->setText("kept by the user");
     enterValue(1, 1, "145");
-    // A letter in a frequency column is refused with a notice first.
+    // A notice, then the editor with the typed character, the clipboard untouched.
     goToCell(1, 1);
     messages.clear();
     type("a");
     EXPECT_EQ(messages.texts(), std::vector<std::string>{"Please input Number"});
-
-    // The tone combo's field takes the typed character.
-    press(Qt::Key_Escape);
-    goToCell(1, 3);
-    type("d");
-    auto* combo = qobject_cast<QComboBox*>(grid().OpenEditor());
-    ASSERT_TRUE(combo);
-    EXPECT_EQ(combo->currentText(), "d");
+    auto* edit = qobject_cast<QLineEdit*>(grid().OpenEditor());
+    ASSERT_TRUE(edit);
+    EXPECT_EQ(edit->text(), "a");
     EXPECT_EQ(QApplication::clipboard()->text(), "kept by the user");
-}
-
-TEST_F(ChannelGridTest, ListCellsOpenOnClickButNotOnTypingOrRightClick) {
-    enterValue(1, 1, "145");
-    goToCell(1, 6);
-    type("L");
+    press(Qt::Key_Escape);
     EXPECT_EQ(grid().OpenEditor(), nullptr);
+    EXPECT_EQ(cell(1, 1), "145.00000");
 
+    // A right press opens nothing, a press the list on the cell's entry.
     clickCell(1, 6, Qt::RightButton);
     EXPECT_EQ(grid().OpenEditor(), nullptr);
-
     clickCell(1, 6);
     auto* combo = qobject_cast<QComboBox*>(grid().OpenEditor());
     ASSERT_TRUE(combo);
-    EXPECT_EQ(combo->currentText(), "High");  // preloaded from the cell
+    EXPECT_EQ(combo->currentText(), "High");
     combo->setCurrentIndex(1);
     press(Qt::Key_Return);
     EXPECT_EQ(cell(1, 6), "Low");
+    EXPECT_EQ(grid().Col(), 7);
 
-    // The busy list offers Off twice, as the radio's byte has it; either is Off.
-    clickCell(1, 8);
-    combo = qobject_cast<QComboBox*>(grid().OpenEditor());
-    ASSERT_TRUE(combo);
-    ASSERT_EQ(combo->count(), 4);
-    EXPECT_EQ(combo->itemText(3), "Off");
-    combo->setCurrentIndex(3);
-    clickCell(2, 2);
-    EXPECT_EQ(cell(1, 8), "Off");
-}
+    // Tab commits and runs on as Enter does.
+    press(Qt::Key_Escape);
+    clickCell(1, 3);
+    type("d023n");
+    press(Qt::Key_Tab);
+    EXPECT_EQ(cell(1, 3), "d023n");
+    EXPECT_EQ(grid().Col(), 4);
+    ASSERT_TRUE(qobject_cast<QComboBox*>(grid().OpenEditor()));
 
-TEST_F(ChannelGridTest, EnterMovesRightAndRunsFromPttToTheNextChannel) {
-    // Without an editor Enter moves right, and leaves the table after PTT.
+    // Without an editor Enter moves right; from channel 16's PTT editor it leaves the table.
+    press(Qt::Key_Escape);
     goToCell(3, 7);
     press(Qt::Key_Return);
-    EXPECT_EQ(grid().Col(), 8);
+    EXPECT_EQ(grid().Row() * 10 + grid().Col(), 38);
     EXPECT_EQ(grid().OpenEditor(), nullptr);
-    press(Qt::Key_Return);
-    press(Qt::Key_Return);
-    EXPECT_EQ(grid().Col(), 9);
-    EXPECT_NE(focus(), &grid());
-
-    // In an editor, Enter in PTT opens the next channel's receive frequency.
-    enterValue(5, 1, "150");
-    clickCell(5, 9);
-    ASSERT_TRUE(qobject_cast<QComboBox*>(grid().OpenEditor()));
-    press(Qt::Key_Return);
-    EXPECT_EQ(grid().Row(), 6);
-    EXPECT_EQ(grid().Col(), 1);
-    EXPECT_TRUE(qobject_cast<QLineEdit*>(grid().OpenEditor()));
-
-    // In the last channel Enter leaves the table instead.
-    press(Qt::Key_Escape);
     clickCell(16, 9);
     press(Qt::Key_Return);
     EXPECT_EQ(grid().OpenEditor(), nullptr);
-    EXPECT_NE(focus(), &grid());
+    EXPECT_EQ(focus(), &page().defaultButton());
 }
 
 TEST_F(ChannelGridTest, EnterOnTheTypeSettingControlsMovesFocusWithoutPressingTheButton) {
     // A new window starts in the table, on channel 1's receive frequency.
     EXPECT_EQ(focus(), &grid());
     EXPECT_EQ(grid().Row() * 10 + grid().Col(), 11);
-    // From the type list Enter runs on through the band list into the table.
     page().typeCombo().setFocus();
     EXPECT_TRUE(window->testAttribute(Qt::WA_KeyboardFocusChange)) << "the focused list draws its focus frame";
-    press(Qt::Key_Return);
-    press(Qt::Key_Return);
-    ASSERT_EQ(focus(), &grid());
-    EXPECT_EQ(grid().Row() * 10 + grid().Col(), 11);
     enterValue(1, 1, "145");
     page().defaultButton().setFocus();
     press(Qt::Key_Return);
     EXPECT_EQ(cell(1, 1), "145.00000");  // no defaults written
+    EXPECT_NE(focus(), &page().defaultButton());
 }
 
 TEST_F(ChannelGridTest, HidingThePageOrDefaultSettingDropsAValueNotYetCommitted) {

@@ -148,7 +148,7 @@ TEST_F(PowerSetWindow, ReadRefreshesTheChannelsAndWriteSendsOnlyThePowerRow) {
     // A channel the radio's bytes do not cover, edited but not yet stored.
     CChannelPage& page = view().channelPage();
     page.setCurrentCell(16, 1);
-    page.showCellEditor(QChar(0));
+    page.pressCellKey(KeyPlace::Grid, CellKey::Press);
     auto* edit = qobject_cast<QLineEdit*>(page.grid().OpenEditor());
     ASSERT_NE(edit, nullptr);
     edit->setText(QStringLiteral("150.12500"));
