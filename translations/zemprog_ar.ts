@@ -2,7 +2,397 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar">
 <context>
-    <name>QGuiApplication</name>
+    <name>RadioSettings</name>
+    <message>
+        <location filename="../src/core/pages/key_values.cpp" line="+37"/>
+        <location line="+16"/>
+        <location filename="../src/core/pages/option_values.cpp" line="+93"/>
+        <location line="+12"/>
+        <location line="+6"/>
+        <location line="+12"/>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <source>Monitor Momentary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Monitor </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+15"/>
+        <location filename="../src/core/pages/radio_settings.cpp" line="+198"/>
+        <source>Scramble</source>
+        <translation>التشفير الصوتي (Scramble)</translation>
+    </message>
+    <message>
+        <location line="-14"/>
+        <source>Alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+14"/>
+        <source>Vox</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-13"/>
+        <location line="+14"/>
+        <source>Whisper</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-13"/>
+        <location line="+14"/>
+        <location filename="../src/core/pages/radio_settings.cpp" line="+4"/>
+        <source>Compand Expand</source>
+        <translation>الضغط والتمديد (Compander)</translation>
+    </message>
+    <message>
+        <location line="-13"/>
+        <location line="+14"/>
+        <source>Power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-13"/>
+        <location line="+14"/>
+        <location filename="../src/core/pages/radio_settings.cpp" line="-9"/>
+        <source>Energy Check</source>
+        <translation>فحص البطارية</translation>
+    </message>
+    <message>
+        <location line="-6"/>
+        <source>Monitor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/pages/option_values.cpp" line="-49"/>
+        <source>Scan Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Carrier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Tone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Chinese</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>English</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Detect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/pages/radio_settings.cpp" line="-83"/>
+        <source>Scan information</source>
+        <translation type="unfinished">إعدادات المسح</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Other Function</source>
+        <translation type="unfinished">وظائف أخرى</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Whisper  Function</source>
+        <translation type="unfinished">وظيفة الهمس</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>VOX</source>
+        <translation type="unfinished">VOX</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PTT ID</source>
+        <translation type="unfinished">PTT ID</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DTMF</source>
+        <translation type="unfinished">DTMF</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Scan Mode</source>
+        <translation>وضع المسح</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Carrier: scanning stops on a channel while a carrier is received.</source>
+        <translation>الموجة الحاملة: يتوقف المسح على القناة ما دامت تُستقبل موجة حاملة.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Receive recovery time (sec)</source>
+        <translation>زمن استئناف المسح بعد الاستقبال (ثانية)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>How long scanning waits on a channel after the signal has gone, in seconds.</source>
+        <translation>مدة انتظار المسح على القناة بعد زوال الإشارة، بالثواني.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Transmission  recovery time (sec)</source>
+        <translation>زمن استئناف المسح بعد الإرسال (ثانية)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>How long scanning waits after you have transmitted, in seconds.</source>
+        <translation>مدة انتظار المسح بعد انتهائك من الإرسال، بالثواني.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Radiate Time Out Timer(s)</source>
+        <translation>مؤقت مهلة الإرسال (s)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Ends a transmission that lasts longer than this; Off for no limit.</source>
+        <translation>يُنهي الإرسال الذي يتجاوز هذه المدة؛ اختر Off لإلغاء الحد.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Voice/Beep Tone</source>
+        <translation>النغمة الصوتية/الصفارة</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>What the radio says or sounds when a key is pressed.</source>
+        <translation>ما ينطقه الجهاز أو يصدره من صوت عند الضغط على مفتاح.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Squelch Level</source>
+        <translation>مستوى كاتم الضوضاء</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>How strong a signal must be to open the loudspeaker.</source>
+        <translation>قوة الإشارة اللازمة لفتح مكبر الصوت.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lock Detect</source>
+        <translation>كشف القفل</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Whisper level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Whisper  </source>
+        <translation>الهمس</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Microphone gain for speaking quietly, when the whisper function is on.</source>
+        <translation>كسب الميكروفون للتحدث بصوت منخفض، عند تشغيل وظيفة الهمس.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Whisper  Function Enable</source>
+        <translation>تفعيل وظيفة الهمس</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>VOX level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Vox Function</source>
+        <translation>وظيفة VOX</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>How loud you must speak to start transmitting, when VOX is on.</source>
+        <translation>مدى ارتفاع الصوت اللازم لبدء الإرسال، عند تشغيل VOX.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Vox Function Enable</source>
+        <translation>تفعيل وظيفة VOX</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>PTT ID Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Start</source>
+        <translation>رمز البداية</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The PTT ID code sent when transmission starts: up to 8 digits.</source>
+        <translation>رمز PTT ID المرسَل عند بدء الإرسال: حتى 8 أرقام.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PTT ID End</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>End</source>
+        <translation>رمز النهاية</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The PTT ID code sent when transmission ends: up to 8 digits.</source>
+        <translation>رمز PTT ID المرسَل عند انتهاء الإرسال: حتى 8 أرقام.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>PTT ID Start Enable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Start Enable</source>
+        <translation>تفعيل رمز البداية</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PTT ID End Enable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>End Enable</source>
+        <translation>تفعيل رمز النهاية</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>DTMF Speed  Digit/sec</source>
+        <translation>سرعة DTMF (رقم/ثانية)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>How fast the PTT ID digits are sent.</source>
+        <translation>سرعة إرسال أرقام PTT ID.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>First Digit Time(ms)</source>
+        <translation>زمن الرقم الأول (ms)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>First Digit Delay Time(ms)</source>
+        <translation>زمن تأخير الرقم الأول (ms)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>DTMF Side Tone</source>
+        <translation>النغمة الجانبية لـ DTMF</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Wired Clone Mode</source>
+        <translation>وضع النسخ السلكي</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Alarm Function Enable</source>
+        <translation>تفعيل وظيفة الإنذار</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Save Energy</source>
+        <translation>توفير البطارية</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The receiver sleeps between checks for a signal, to save the battery.</source>
+        <translation>ينام المستقبِل بين عمليات التحقق من وجود إشارة، لتوفير البطارية.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Long Press</source>
+        <translation>ضغطة طويلة</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Short Press</source>
+        <translation>ضغطة قصيرة</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>   Top Key</source>
+        <translation type="unfinished">المفتاح العلوي</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Middle Key</source>
+        <translation type="unfinished">المفتاح الأوسط</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bottom Key</source>
+        <translation type="unfinished">المفتاح السفلي</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+1"/>
+        <source>Long Press Duration(s)</source>
+        <translation>مدة الضغطة الطويلة (s)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Top Key Long Press</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Top Key Short Press</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Middle Key Long Press</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Middle Key Short Press</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bottom Key Long Press</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Bottom Key Short Press</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>zem::gui::CAboutDlg</name>
@@ -39,12 +429,12 @@ All rights reserved.</source>
 <context>
     <name>zem::gui::CChannelPage</name>
     <message>
-        <location filename="../src/gui/channels/channel_page.cpp" line="+25"/>
+        <location filename="../src/core/channels/cell_keys.cpp" line="+13"/>
         <source>Please input Number</source>
         <translation>يُرجى إدخال رقم</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location filename="../src/gui/channels/channel_page.cpp" line="+40"/>
         <source>%1 of channel %2</source>
         <translation>%1 للقناة %2</translation>
     </message>
@@ -55,18 +445,18 @@ All rights reserved.</source>
     </message>
     <message>
         <location line="+10"/>
-        <location line="+110"/>
+        <location line="+116"/>
         <source>Type</source>
         <translation>الطراز</translation>
     </message>
     <message>
-        <location line="-108"/>
+        <location line="-114"/>
         <source>Field</source>
         <translation>النطاق</translation>
     </message>
     <message>
         <location line="+40"/>
-        <location line="+59"/>
+        <location line="+65"/>
         <source>Channel Setting</source>
         <translation>إعداد القنوات</translation>
     </message>
@@ -96,7 +486,7 @@ All rights reserved.</source>
         <translation>النطاق</translation>
     </message>
     <message>
-        <location line="+111"/>
+        <location line="+94"/>
         <source>Cut</source>
         <translation>قص</translation>
     </message>
@@ -114,22 +504,7 @@ All rights reserved.</source>
 <context>
     <name>zem::gui::CKeyPage</name>
     <message>
-        <location filename="../src/gui/pages/key_page.cpp" line="+29"/>
-        <source>Long Press</source>
-        <translation>ضغطة طويلة</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Short Press</source>
-        <translation>ضغطة قصيرة</translation>
-    </message>
-    <message>
-        <location line="+29"/>
-        <source>Long Press Duration(s)</source>
-        <translation>مدة الضغطة الطويلة (s)</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location filename="../src/gui/pages/key_page.cpp" line="+42"/>
         <source>   Top Key</source>
         <translation>المفتاح العلوي</translation>
     </message>
@@ -159,12 +534,12 @@ All rights reserved.</source>
         <translation>المفاتيح الثلاثة القابلة للبرمجة في الجهاز: العلوي، والأوسط (أعلى الجانب)، والسفلي (أسفل الجانب).</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>Sets the three keys and the long-press duration back to the factory values.</source>
         <translation>يعيد المفاتيح الثلاثة ومدة الضغطة الطويلة إلى إعدادات المصنع.</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+25"/>
         <source>Key assignment</source>
         <translation>تعيين المفاتيح</translation>
     </message>
@@ -172,7 +547,7 @@ All rights reserved.</source>
 <context>
     <name>zem::gui::CKivuDoc</name>
     <message>
-        <location filename="../src/gui/doc/kivu_doc.cpp" line="+72"/>
+        <location filename="../src/gui/doc/kivu_doc.cpp" line="+65"/>
         <source>a plan text</source>
         <translation>خطة نصية</translation>
     </message>
@@ -208,227 +583,42 @@ All rights reserved.</source>
 <context>
     <name>zem::gui::COptionPage</name>
     <message>
-        <location filename="../src/gui/pages/option_page.cpp" line="+49"/>
-        <source>Whisper  Function Enable</source>
-        <translation>تفعيل وظيفة الهمس</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Vox Function Enable</source>
-        <translation>تفعيل وظيفة VOX</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Start Enable</source>
-        <translation>تفعيل رمز البداية</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>End Enable</source>
-        <translation>تفعيل رمز النهاية</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>DTMF Side Tone</source>
-        <translation>النغمة الجانبية لـ DTMF</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Energy Check</source>
-        <translation>فحص البطارية</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Wired Clone Mode</source>
-        <translation>وضع النسخ السلكي</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Scramble</source>
-        <translation>التشفير الصوتي (Scramble)</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Alarm Function Enable</source>
-        <translation>تفعيل وظيفة الإنذار</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Compand Expand</source>
-        <translation>الضغط والتمديد (Compander)</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Save Energy</source>
-        <translation>توفير البطارية</translation>
-    </message>
-    <message>
-        <location line="+13"/>
-        <source>Carrier: scanning stops on a channel while a carrier is received.</source>
-        <translation>الموجة الحاملة: يتوقف المسح على القناة ما دامت تُستقبل موجة حاملة.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>How long scanning waits on a channel after the signal has gone, in seconds.</source>
-        <translation>مدة انتظار المسح على القناة بعد زوال الإشارة، بالثواني.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>How long scanning waits after you have transmitted, in seconds.</source>
-        <translation>مدة انتظار المسح بعد انتهائك من الإرسال، بالثواني.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Ends a transmission that lasts longer than this; Off for no limit.</source>
-        <translation>يُنهي الإرسال الذي يتجاوز هذه المدة؛ اختر Off لإلغاء الحد.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>What the radio says or sounds when a key is pressed.</source>
-        <translation>ما ينطقه الجهاز أو يصدره من صوت عند الضغط على مفتاح.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>How strong a signal must be to open the loudspeaker.</source>
-        <translation>قوة الإشارة اللازمة لفتح مكبر الصوت.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Microphone gain for speaking quietly, when the whisper function is on.</source>
-        <translation>كسب الميكروفون للتحدث بصوت منخفض، عند تشغيل وظيفة الهمس.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>How loud you must speak to start transmitting, when VOX is on.</source>
-        <translation>مدى ارتفاع الصوت اللازم لبدء الإرسال، عند تشغيل VOX.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>How fast the PTT ID digits are sent.</source>
-        <translation>سرعة إرسال أرقام PTT ID.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>The receiver sleeps between checks for a signal, to save the battery.</source>
-        <translation>ينام المستقبِل بين عمليات التحقق من وجود إشارة، لتوفير البطارية.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The PTT ID code sent when transmission starts: up to 8 digits.</source>
-        <translation>رمز PTT ID المرسَل عند بدء الإرسال: حتى 8 أرقام.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>The PTT ID code sent when transmission ends: up to 8 digits.</source>
-        <translation>رمز PTT ID المرسَل عند انتهاء الإرسال: حتى 8 أرقام.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location filename="../src/gui/pages/option_page.cpp" line="+43"/>
         <source>Sets every optional feature back to the factory values.</source>
         <translation>يعيد جميع الميزات الاختيارية إلى إعدادات المصنع.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+6"/>
         <source>Whisper  Function</source>
         <translation>وظيفة الهمس</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Whisper  </source>
-        <translation>الهمس</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>VOX</source>
         <translation>VOX</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Vox Function</source>
-        <translation>وظيفة VOX</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>PTT ID</source>
         <translation>PTT ID</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Start</source>
-        <translation>رمز البداية</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>End</source>
-        <translation>رمز النهاية</translation>
-    </message>
-    <message>
-        <location line="+6"/>
+        <location line="+9"/>
         <source>DTMF</source>
         <translation>DTMF</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>DTMF Speed  Digit/sec</source>
-        <translation>سرعة DTMF (رقم/ثانية)</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>First Digit Time(ms)</source>
-        <translation>زمن الرقم الأول (ms)</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>First Digit Delay Time(ms)</source>
-        <translation>زمن تأخير الرقم الأول (ms)</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+7"/>
         <source>Scan information</source>
         <translation>إعدادات المسح</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Scan Mode</source>
-        <translation>وضع المسح</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Receive recovery time (sec)</source>
-        <translation>زمن استئناف المسح بعد الاستقبال (ثانية)</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Transmission  recovery time (sec)</source>
-        <translation>زمن استئناف المسح بعد الإرسال (ثانية)</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="+6"/>
         <source>Other Function</source>
         <translation>وظائف أخرى</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Radiate Time Out Timer(s)</source>
-        <translation>مؤقت مهلة الإرسال (s)</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Voice/Beep Tone</source>
-        <translation>النغمة الصوتية/الصفارة</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Squelch Level</source>
-        <translation>مستوى كاتم الضوضاء</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Lock Detect</source>
-        <translation>كشف القفل</translation>
-    </message>
-    <message>
-        <location line="+106"/>
+        <location line="+66"/>
         <source>Optional features</source>
         <translation>الميزات الاختيارية</translation>
     </message>
@@ -568,7 +758,7 @@ All rights reserved.</source>
 <context>
     <name>zem::gui::CellDelegate</name>
     <message>
-        <location filename="../src/gui/channels/cell_delegates.cpp" line="+60"/>
+        <location filename="../src/gui/channels/cell_delegates.cpp" line="+62"/>
         <source>%1, channel %2</source>
         <translation>%1، القناة %2</translation>
     </message>
@@ -640,7 +830,7 @@ All rights reserved.</source>
 <context>
     <name>zem::gui::CsvCommands</name>
     <message>
-        <location filename="../src/gui/workbench/csv_commands.cpp" line="+23"/>
+        <location filename="../src/core/plan/exchange_formats.cpp" line="+17"/>
         <source>The channel list was not imported; nothing has changed. These values were refused:</source>
         <translation>لم تُستورد قائمة القنوات؛ لم يتغير شيء. رُفضت القيم التالية:</translation>
     </message>
@@ -655,7 +845,7 @@ All rights reserved.</source>
         <translation>استُوردت قائمة القنوات. لا يخزّن هذا الجهاز ما يلي:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/gui/workbench/csv_commands.cpp" line="+22"/>
         <source>Could not read %1</source>
         <translation>تعذرت قراءة %1</translation>
     </message>
@@ -665,7 +855,7 @@ All rights reserved.</source>
         <translation>تعذرت الكتابة إلى %1</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+30"/>
         <source>a channel list</source>
         <translation>قائمة قنوات</translation>
     </message>
@@ -1000,7 +1190,7 @@ Stop every radio at its next block and close this window?</source>
 <context>
     <name>zem::gui::PowerSetCommand</name>
     <message>
-        <location filename="../src/gui/service/power_set_command.cpp" line="+113"/>
+        <location filename="../src/gui/service/power_set_command.cpp" line="+104"/>
         <location line="+38"/>
         <source>On Line Power Set</source>
         <translation>ضبط القدرة المباشر</translation>
@@ -1210,7 +1400,7 @@ Stop every radio at its next block and close this window?</source>
         <translation>أُوقف التحقق</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+13"/>
         <source>Verifying Written Data</source>
         <translation>جارٍ التحقق من البيانات المكتوبة</translation>
     </message>
@@ -1230,12 +1420,12 @@ Stop every radio at its next block and close this window?</source>
         <translation>جارٍ التحقق من البيانات المكتوبة</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+38"/>
         <source>Read from radio</source>
         <translation>القراءة من الجهاز</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+22"/>
         <source>Read from the radio</source>
         <translation>تمت القراءة من الجهاز</translation>
     </message>

@@ -2,6 +2,399 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>RadioSettings</name>
+    <message>
+        <location filename="../src/core/pages/key_values.cpp" line="+37"/>
+        <location line="+16"/>
+        <location filename="../src/core/pages/option_values.cpp" line="+93"/>
+        <location line="+12"/>
+        <location line="+6"/>
+        <location line="+12"/>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <source>Monitor Momentary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Monitor </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+15"/>
+        <location filename="../src/core/pages/radio_settings.cpp" line="+198"/>
+        <source>Scramble</source>
+        <translation>Scrambler</translation>
+    </message>
+    <message>
+        <location line="-14"/>
+        <source>Alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+14"/>
+        <source>Vox</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-13"/>
+        <location line="+14"/>
+        <source>Whisper</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-13"/>
+        <location line="+14"/>
+        <location filename="../src/core/pages/radio_settings.cpp" line="+4"/>
+        <source>Compand Expand</source>
+        <translation>Kompander</translation>
+    </message>
+    <message>
+        <location line="-13"/>
+        <location line="+14"/>
+        <source>Power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-13"/>
+        <location line="+14"/>
+        <location filename="../src/core/pages/radio_settings.cpp" line="-9"/>
+        <source>Energy Check</source>
+        <translation>Akkuprüfung</translation>
+    </message>
+    <message>
+        <location line="-6"/>
+        <source>Monitor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/pages/option_values.cpp" line="-49"/>
+        <source>Scan Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Carrier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Tone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Chinese</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>English</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Detect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/pages/radio_settings.cpp" line="-83"/>
+        <source>Scan information</source>
+        <translation type="unfinished">Suchlauf</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Other Function</source>
+        <translation type="unfinished">Weitere Funktionen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Whisper  Function</source>
+        <translation type="unfinished">Flüstermodus</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>VOX</source>
+        <translation type="unfinished">VOX</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PTT ID</source>
+        <translation type="unfinished">PTT ID</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DTMF</source>
+        <translation type="unfinished">DTMF</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Scan Mode</source>
+        <translation>Suchlaufmodus</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Carrier: scanning stops on a channel while a carrier is received.</source>
+        <translation>Carrier: Der Suchlauf hält auf einem Kanal an, solange ein Träger empfangen wird.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Receive recovery time (sec)</source>
+        <translation>Wartezeit nach Empfang (s)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>How long scanning waits on a channel after the signal has gone, in seconds.</source>
+        <translation>Wie lange der Suchlauf nach dem Wegfall des Signals auf einem Kanal wartet, in Sekunden.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Transmission  recovery time (sec)</source>
+        <translation>Wartezeit nach Senden (s)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>How long scanning waits after you have transmitted, in seconds.</source>
+        <translation>Wie lange der Suchlauf nach Ihrer eigenen Sendung wartet, in Sekunden.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Radiate Time Out Timer(s)</source>
+        <translation>Sendezeitbegrenzung (s)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Ends a transmission that lasts longer than this; Off for no limit.</source>
+        <translation>Beendet eine Sendung, die länger als diese Zeit dauert; Off bedeutet keine Begrenzung.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Voice/Beep Tone</source>
+        <translation>Sprachansage/Signalton</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>What the radio says or sounds when a key is pressed.</source>
+        <translation>Was das Funkgerät bei einem Tastendruck ansagt oder als Ton ausgibt.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Squelch Level</source>
+        <translation>Rauschsperren-Pegel</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>How strong a signal must be to open the loudspeaker.</source>
+        <translation>Wie stark ein Signal sein muss, damit der Lautsprecher eingeschaltet wird.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lock Detect</source>
+        <translation>Lock-Erkennung</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Whisper level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Whisper  </source>
+        <translation>Flüstern</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Microphone gain for speaking quietly, when the whisper function is on.</source>
+        <translation>Mikrofonverstärkung für leises Sprechen, wenn der Flüstermodus eingeschaltet ist.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Whisper  Function Enable</source>
+        <translation>Flüstermodus aktivieren</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>VOX level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Vox Function</source>
+        <translation>VOX-Funktion</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>How loud you must speak to start transmitting, when VOX is on.</source>
+        <translation>Wie laut Sie sprechen müssen, damit das Senden beginnt, wenn VOX eingeschaltet ist.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Vox Function Enable</source>
+        <translation>VOX aktivieren</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>PTT ID Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Start</source>
+        <translation>Anfang</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The PTT ID code sent when transmission starts: up to 8 digits.</source>
+        <translation>Der PTT-ID-Code, der zu Beginn der Sendung gesendet wird: bis zu 8 Ziffern.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PTT ID End</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>End</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The PTT ID code sent when transmission ends: up to 8 digits.</source>
+        <translation>Der PTT-ID-Code, der am Ende der Sendung gesendet wird: bis zu 8 Ziffern.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>PTT ID Start Enable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Start Enable</source>
+        <translation>Am Anfang aktivieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PTT ID End Enable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>End Enable</source>
+        <translation>Am Ende aktivieren</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>DTMF Speed  Digit/sec</source>
+        <translation>DTMF-Geschwindigkeit (Ziffern/s)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>How fast the PTT ID digits are sent.</source>
+        <translation>Wie schnell die PTT-ID-Ziffern gesendet werden.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>First Digit Time(ms)</source>
+        <translation>Dauer der ersten Ziffer (ms)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>First Digit Delay Time(ms)</source>
+        <translation>Verzögerung der ersten Ziffer (ms)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>DTMF Side Tone</source>
+        <translation>DTMF-Mithörton</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Wired Clone Mode</source>
+        <translation>Kabel-Klonmodus</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Alarm Function Enable</source>
+        <translation>Alarmfunktion aktivieren</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Save Energy</source>
+        <translation>Batteriesparmodus</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The receiver sleeps between checks for a signal, to save the battery.</source>
+        <translation>Der Empfänger schaltet sich zwischen den Prüfungen auf ein Signal ab, um den Akku zu schonen.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Long Press</source>
+        <translation>Langer Druck</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Short Press</source>
+        <translation>Kurzer Druck</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>   Top Key</source>
+        <translation type="unfinished">Obere Taste</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Middle Key</source>
+        <translation type="unfinished">Mittlere Taste</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bottom Key</source>
+        <translation type="unfinished">Untere Taste</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+1"/>
+        <source>Long Press Duration(s)</source>
+        <translation>Dauer des langen Drucks (s)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Top Key Long Press</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Top Key Short Press</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Middle Key Long Press</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Middle Key Short Press</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bottom Key Long Press</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Bottom Key Short Press</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>zem::gui::CAboutDlg</name>
     <message>
         <location filename="../src/gui/app/about_dialog.cpp" line="+13"/>
@@ -36,12 +429,12 @@ Alle Rechte vorbehalten.</translation>
 <context>
     <name>zem::gui::CChannelPage</name>
     <message>
-        <location filename="../src/gui/channels/channel_page.cpp" line="+25"/>
+        <location filename="../src/core/channels/cell_keys.cpp" line="+13"/>
         <source>Please input Number</source>
         <translation>Bitte geben Sie eine Zahl ein</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location filename="../src/gui/channels/channel_page.cpp" line="+40"/>
         <source>%1 of channel %2</source>
         <translation>%1 von Kanal %2</translation>
     </message>
@@ -52,18 +445,18 @@ Alle Rechte vorbehalten.</translation>
     </message>
     <message>
         <location line="+10"/>
-        <location line="+110"/>
+        <location line="+116"/>
         <source>Type</source>
         <translation>Typ</translation>
     </message>
     <message>
-        <location line="-108"/>
+        <location line="-114"/>
         <source>Field</source>
         <translation>Band</translation>
     </message>
     <message>
         <location line="+40"/>
-        <location line="+59"/>
+        <location line="+65"/>
         <source>Channel Setting</source>
         <translation>Kanaleinstellung</translation>
     </message>
@@ -93,7 +486,7 @@ Alle Rechte vorbehalten.</translation>
         <translation>Band</translation>
     </message>
     <message>
-        <location line="+111"/>
+        <location line="+94"/>
         <source>Cut</source>
         <translation>Ausschneiden</translation>
     </message>
@@ -111,22 +504,7 @@ Alle Rechte vorbehalten.</translation>
 <context>
     <name>zem::gui::CKeyPage</name>
     <message>
-        <location filename="../src/gui/pages/key_page.cpp" line="+29"/>
-        <source>Long Press</source>
-        <translation>Langer Druck</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Short Press</source>
-        <translation>Kurzer Druck</translation>
-    </message>
-    <message>
-        <location line="+29"/>
-        <source>Long Press Duration(s)</source>
-        <translation>Dauer des langen Drucks (s)</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location filename="../src/gui/pages/key_page.cpp" line="+42"/>
         <source>   Top Key</source>
         <translation>Obere Taste</translation>
     </message>
@@ -156,12 +534,12 @@ Alle Rechte vorbehalten.</translation>
         <translation>Die drei programmierbaren Tasten des Funkgeräts: oben, Mitte (obere Seite) und unten (untere Seite).</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>Sets the three keys and the long-press duration back to the factory values.</source>
         <translation>Setzt die drei Tasten und die Dauer des langen Drucks auf die Werkseinstellungen zurück.</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+25"/>
         <source>Key assignment</source>
         <translation>Tastenbelegung</translation>
     </message>
@@ -169,7 +547,7 @@ Alle Rechte vorbehalten.</translation>
 <context>
     <name>zem::gui::CKivuDoc</name>
     <message>
-        <location filename="../src/gui/doc/kivu_doc.cpp" line="+72"/>
+        <location filename="../src/gui/doc/kivu_doc.cpp" line="+65"/>
         <source>a plan text</source>
         <translation>ein Plantext</translation>
     </message>
@@ -205,227 +583,42 @@ Alle Rechte vorbehalten.</translation>
 <context>
     <name>zem::gui::COptionPage</name>
     <message>
-        <location filename="../src/gui/pages/option_page.cpp" line="+49"/>
-        <source>Whisper  Function Enable</source>
-        <translation>Flüstermodus aktivieren</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Vox Function Enable</source>
-        <translation>VOX aktivieren</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Start Enable</source>
-        <translation>Am Anfang aktivieren</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>End Enable</source>
-        <translation>Am Ende aktivieren</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>DTMF Side Tone</source>
-        <translation>DTMF-Mithörton</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Energy Check</source>
-        <translation>Akkuprüfung</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Wired Clone Mode</source>
-        <translation>Kabel-Klonmodus</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Scramble</source>
-        <translation>Scrambler</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Alarm Function Enable</source>
-        <translation>Alarmfunktion aktivieren</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Compand Expand</source>
-        <translation>Kompander</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Save Energy</source>
-        <translation>Batteriesparmodus</translation>
-    </message>
-    <message>
-        <location line="+13"/>
-        <source>Carrier: scanning stops on a channel while a carrier is received.</source>
-        <translation>Carrier: Der Suchlauf hält auf einem Kanal an, solange ein Träger empfangen wird.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>How long scanning waits on a channel after the signal has gone, in seconds.</source>
-        <translation>Wie lange der Suchlauf nach dem Wegfall des Signals auf einem Kanal wartet, in Sekunden.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>How long scanning waits after you have transmitted, in seconds.</source>
-        <translation>Wie lange der Suchlauf nach Ihrer eigenen Sendung wartet, in Sekunden.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Ends a transmission that lasts longer than this; Off for no limit.</source>
-        <translation>Beendet eine Sendung, die länger als diese Zeit dauert; Off bedeutet keine Begrenzung.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>What the radio says or sounds when a key is pressed.</source>
-        <translation>Was das Funkgerät bei einem Tastendruck ansagt oder als Ton ausgibt.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>How strong a signal must be to open the loudspeaker.</source>
-        <translation>Wie stark ein Signal sein muss, damit der Lautsprecher eingeschaltet wird.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Microphone gain for speaking quietly, when the whisper function is on.</source>
-        <translation>Mikrofonverstärkung für leises Sprechen, wenn der Flüstermodus eingeschaltet ist.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>How loud you must speak to start transmitting, when VOX is on.</source>
-        <translation>Wie laut Sie sprechen müssen, damit das Senden beginnt, wenn VOX eingeschaltet ist.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>How fast the PTT ID digits are sent.</source>
-        <translation>Wie schnell die PTT-ID-Ziffern gesendet werden.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>The receiver sleeps between checks for a signal, to save the battery.</source>
-        <translation>Der Empfänger schaltet sich zwischen den Prüfungen auf ein Signal ab, um den Akku zu schonen.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The PTT ID code sent when transmission starts: up to 8 digits.</source>
-        <translation>Der PTT-ID-Code, der zu Beginn der Sendung gesendet wird: bis zu 8 Ziffern.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>The PTT ID code sent when transmission ends: up to 8 digits.</source>
-        <translation>Der PTT-ID-Code, der am Ende der Sendung gesendet wird: bis zu 8 Ziffern.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location filename="../src/gui/pages/option_page.cpp" line="+43"/>
         <source>Sets every optional feature back to the factory values.</source>
         <translation>Setzt alle Zusatzfunktionen auf die Werkseinstellungen zurück.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+6"/>
         <source>Whisper  Function</source>
         <translation>Flüstermodus</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Whisper  </source>
-        <translation>Flüstern</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>VOX</source>
         <translation>VOX</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Vox Function</source>
-        <translation>VOX-Funktion</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>PTT ID</source>
         <translation>PTT ID</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Start</source>
-        <translation>Anfang</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>End</source>
-        <translation>Ende</translation>
-    </message>
-    <message>
-        <location line="+6"/>
+        <location line="+9"/>
         <source>DTMF</source>
         <translation>DTMF</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>DTMF Speed  Digit/sec</source>
-        <translation>DTMF-Geschwindigkeit (Ziffern/s)</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>First Digit Time(ms)</source>
-        <translation>Dauer der ersten Ziffer (ms)</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>First Digit Delay Time(ms)</source>
-        <translation>Verzögerung der ersten Ziffer (ms)</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+7"/>
         <source>Scan information</source>
         <translation>Suchlauf</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Scan Mode</source>
-        <translation>Suchlaufmodus</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Receive recovery time (sec)</source>
-        <translation>Wartezeit nach Empfang (s)</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Transmission  recovery time (sec)</source>
-        <translation>Wartezeit nach Senden (s)</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="+6"/>
         <source>Other Function</source>
         <translation>Weitere Funktionen</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Radiate Time Out Timer(s)</source>
-        <translation>Sendezeitbegrenzung (s)</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Voice/Beep Tone</source>
-        <translation>Sprachansage/Signalton</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Squelch Level</source>
-        <translation>Rauschsperren-Pegel</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Lock Detect</source>
-        <translation>Lock-Erkennung</translation>
-    </message>
-    <message>
-        <location line="+106"/>
+        <location line="+66"/>
         <source>Optional features</source>
         <translation>Zusatzfunktionen</translation>
     </message>
@@ -565,7 +758,7 @@ Alle Rechte vorbehalten.</translation>
 <context>
     <name>zem::gui::CellDelegate</name>
     <message>
-        <location filename="../src/gui/channels/cell_delegates.cpp" line="+60"/>
+        <location filename="../src/gui/channels/cell_delegates.cpp" line="+62"/>
         <source>%1, channel %2</source>
         <translation>%1, Kanal %2</translation>
     </message>
@@ -637,7 +830,7 @@ Alle Rechte vorbehalten.</translation>
 <context>
     <name>zem::gui::CsvCommands</name>
     <message>
-        <location filename="../src/gui/workbench/csv_commands.cpp" line="+23"/>
+        <location filename="../src/core/plan/exchange_formats.cpp" line="+17"/>
         <source>The channel list was not imported; nothing has changed. These values were refused:</source>
         <translation>Die Kanalliste wurde nicht importiert; nichts wurde geändert. Diese Werte wurden abgelehnt:</translation>
     </message>
@@ -652,7 +845,7 @@ Alle Rechte vorbehalten.</translation>
         <translation>Die Kanalliste wurde importiert. Dieses Funkgerät speichert nicht:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/gui/workbench/csv_commands.cpp" line="+22"/>
         <source>Could not read %1</source>
         <translation>%1 konnte nicht gelesen werden</translation>
     </message>
@@ -662,7 +855,7 @@ Alle Rechte vorbehalten.</translation>
         <translation>%1 konnte nicht geschrieben werden</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+30"/>
         <source>a channel list</source>
         <translation>eine Kanalliste</translation>
     </message>
@@ -997,7 +1190,7 @@ Alle Funkgeräte beim nächsten Block anhalten und dieses Fenster schließen?</t
 <context>
     <name>zem::gui::PowerSetCommand</name>
     <message>
-        <location filename="../src/gui/service/power_set_command.cpp" line="+113"/>
+        <location filename="../src/gui/service/power_set_command.cpp" line="+104"/>
         <location line="+38"/>
         <source>On Line Power Set</source>
         <translation>Online-Leistungseinstellung</translation>
@@ -1207,7 +1400,7 @@ Alle Funkgeräte beim nächsten Block anhalten und dieses Fenster schließen?</t
         <translation>die Prüfung wurde abgebrochen</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+13"/>
         <source>Verifying Written Data</source>
         <translation>Geschriebene Daten werden geprüft</translation>
     </message>
@@ -1227,12 +1420,12 @@ Alle Funkgeräte beim nächsten Block anhalten und dieses Fenster schließen?</t
         <translation>Geschriebene Daten werden geprüft</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+38"/>
         <source>Read from radio</source>
         <translation>Auslesen des Funkgeräts</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+22"/>
         <source>Read from the radio</source>
         <translation>Aus dem Funkgerät gelesen</translation>
     </message>

@@ -2,6 +2,399 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>RadioSettings</name>
+    <message>
+        <location filename="../src/core/pages/key_values.cpp" line="+37"/>
+        <location line="+16"/>
+        <location filename="../src/core/pages/option_values.cpp" line="+93"/>
+        <location line="+12"/>
+        <location line="+6"/>
+        <location line="+12"/>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <source>Monitor Momentary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Monitor </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+15"/>
+        <location filename="../src/core/pages/radio_settings.cpp" line="+198"/>
+        <source>Scramble</source>
+        <translation>Codificación de voz</translation>
+    </message>
+    <message>
+        <location line="-14"/>
+        <source>Alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+14"/>
+        <source>Vox</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-13"/>
+        <location line="+14"/>
+        <source>Whisper</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-13"/>
+        <location line="+14"/>
+        <location filename="../src/core/pages/radio_settings.cpp" line="+4"/>
+        <source>Compand Expand</source>
+        <translation>Compansor</translation>
+    </message>
+    <message>
+        <location line="-13"/>
+        <location line="+14"/>
+        <source>Power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-13"/>
+        <location line="+14"/>
+        <location filename="../src/core/pages/radio_settings.cpp" line="-9"/>
+        <source>Energy Check</source>
+        <translation>Comprobación de batería</translation>
+    </message>
+    <message>
+        <location line="-6"/>
+        <source>Monitor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/pages/option_values.cpp" line="-49"/>
+        <source>Scan Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Carrier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Tone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Chinese</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>English</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Detect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/pages/radio_settings.cpp" line="-83"/>
+        <source>Scan information</source>
+        <translation type="unfinished">Exploración</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Other Function</source>
+        <translation type="unfinished">Otras funciones</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Whisper  Function</source>
+        <translation type="unfinished">Función susurro</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>VOX</source>
+        <translation type="unfinished">VOX</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PTT ID</source>
+        <translation type="unfinished">PTT ID</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DTMF</source>
+        <translation type="unfinished">DTMF</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Scan Mode</source>
+        <translation>Modo de exploración</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Carrier: scanning stops on a channel while a carrier is received.</source>
+        <translation>Portadora: la exploración se detiene en un canal mientras se recibe una portadora.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Receive recovery time (sec)</source>
+        <translation>Tiempo de reanudación tras recepción (s)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>How long scanning waits on a channel after the signal has gone, in seconds.</source>
+        <translation>Tiempo que la exploración espera en un canal después de que desaparece la señal, en segundos.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Transmission  recovery time (sec)</source>
+        <translation>Tiempo de reanudación tras transmisión (s)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>How long scanning waits after you have transmitted, in seconds.</source>
+        <translation>Tiempo que la exploración espera después de transmitir, en segundos.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Radiate Time Out Timer(s)</source>
+        <translation>Temporizador de transmisión (TOT) (s)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Ends a transmission that lasts longer than this; Off for no limit.</source>
+        <translation>Finaliza una transmisión que dure más que este tiempo; Off para no limitarla.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Voice/Beep Tone</source>
+        <translation>Voz/Pitido</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>What the radio says or sounds when a key is pressed.</source>
+        <translation>Aviso de voz o pitido que emite la radio al pulsar una tecla.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Squelch Level</source>
+        <translation>Nivel de squelch</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>How strong a signal must be to open the loudspeaker.</source>
+        <translation>Intensidad mínima de la señal para que se abra el altavoz.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lock Detect</source>
+        <translation>Detección de bloqueo</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Whisper level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Whisper  </source>
+        <translation>Susurro</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Microphone gain for speaking quietly, when the whisper function is on.</source>
+        <translation>Ganancia del micrófono para hablar en voz baja, con la función susurro activada.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Whisper  Function Enable</source>
+        <translation>Activar función susurro</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>VOX level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Vox Function</source>
+        <translation>Función VOX</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>How loud you must speak to start transmitting, when VOX is on.</source>
+        <translation>Volumen de voz necesario para empezar a transmitir, con el VOX activado.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Vox Function Enable</source>
+        <translation>Activar VOX</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>PTT ID Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Start</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The PTT ID code sent when transmission starts: up to 8 digits.</source>
+        <translation>Código PTT ID que se envía al empezar la transmisión: hasta 8 dígitos.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PTT ID End</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>End</source>
+        <translation>Final</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The PTT ID code sent when transmission ends: up to 8 digits.</source>
+        <translation>Código PTT ID que se envía al terminar la transmisión: hasta 8 dígitos.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>PTT ID Start Enable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Start Enable</source>
+        <translation>Enviar al inicio</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PTT ID End Enable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>End Enable</source>
+        <translation>Enviar al final</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>DTMF Speed  Digit/sec</source>
+        <translation>Velocidad DTMF (dígitos/s)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>How fast the PTT ID digits are sent.</source>
+        <translation>Velocidad de envío de los dígitos del PTT ID.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>First Digit Time(ms)</source>
+        <translation>Duración del primer dígito (ms)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>First Digit Delay Time(ms)</source>
+        <translation>Retardo del primer dígito (ms)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>DTMF Side Tone</source>
+        <translation>Tono local DTMF</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Wired Clone Mode</source>
+        <translation>Modo de clonación por cable</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Alarm Function Enable</source>
+        <translation>Activar función de alarma</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Save Energy</source>
+        <translation>Ahorro de batería</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The receiver sleeps between checks for a signal, to save the battery.</source>
+        <translation>El receptor se desactiva entre las comprobaciones de señal para ahorrar batería.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Long Press</source>
+        <translation>Pulsación larga</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Short Press</source>
+        <translation>Pulsación corta</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>   Top Key</source>
+        <translation type="unfinished">Tecla superior</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Middle Key</source>
+        <translation type="unfinished">Tecla central</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bottom Key</source>
+        <translation type="unfinished">Tecla inferior</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+1"/>
+        <source>Long Press Duration(s)</source>
+        <translation>Duración de la pulsación larga (s)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Top Key Long Press</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Top Key Short Press</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Middle Key Long Press</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Middle Key Short Press</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bottom Key Long Press</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Bottom Key Short Press</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>zem::gui::CAboutDlg</name>
     <message>
         <location filename="../src/gui/app/about_dialog.cpp" line="+13"/>
@@ -36,12 +429,12 @@ Todos los derechos reservados.</translation>
 <context>
     <name>zem::gui::CChannelPage</name>
     <message>
-        <location filename="../src/gui/channels/channel_page.cpp" line="+25"/>
+        <location filename="../src/core/channels/cell_keys.cpp" line="+13"/>
         <source>Please input Number</source>
         <translation>Introduzca un número</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location filename="../src/gui/channels/channel_page.cpp" line="+40"/>
         <source>%1 of channel %2</source>
         <translation>%1 del canal %2</translation>
     </message>
@@ -52,18 +445,18 @@ Todos los derechos reservados.</translation>
     </message>
     <message>
         <location line="+10"/>
-        <location line="+110"/>
+        <location line="+116"/>
         <source>Type</source>
         <translation>Tipo</translation>
     </message>
     <message>
-        <location line="-108"/>
+        <location line="-114"/>
         <source>Field</source>
         <translation>Banda</translation>
     </message>
     <message>
         <location line="+40"/>
-        <location line="+59"/>
+        <location line="+65"/>
         <source>Channel Setting</source>
         <translation>Ajuste de canales</translation>
     </message>
@@ -93,7 +486,7 @@ Todos los derechos reservados.</translation>
         <translation>Banda</translation>
     </message>
     <message>
-        <location line="+111"/>
+        <location line="+94"/>
         <source>Cut</source>
         <translation>Cortar</translation>
     </message>
@@ -111,22 +504,7 @@ Todos los derechos reservados.</translation>
 <context>
     <name>zem::gui::CKeyPage</name>
     <message>
-        <location filename="../src/gui/pages/key_page.cpp" line="+29"/>
-        <source>Long Press</source>
-        <translation>Pulsación larga</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Short Press</source>
-        <translation>Pulsación corta</translation>
-    </message>
-    <message>
-        <location line="+29"/>
-        <source>Long Press Duration(s)</source>
-        <translation>Duración de la pulsación larga (s)</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location filename="../src/gui/pages/key_page.cpp" line="+42"/>
         <source>   Top Key</source>
         <translation>Tecla superior</translation>
     </message>
@@ -156,12 +534,12 @@ Todos los derechos reservados.</translation>
         <translation>Las tres teclas programables de la radio: superior, central (lateral, arriba) e inferior (lateral, abajo).</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>Sets the three keys and the long-press duration back to the factory values.</source>
         <translation>Restablece los valores de fábrica de las tres teclas y de la duración de la pulsación larga.</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+25"/>
         <source>Key assignment</source>
         <translation>Asignación de teclas</translation>
     </message>
@@ -169,7 +547,7 @@ Todos los derechos reservados.</translation>
 <context>
     <name>zem::gui::CKivuDoc</name>
     <message>
-        <location filename="../src/gui/doc/kivu_doc.cpp" line="+72"/>
+        <location filename="../src/gui/doc/kivu_doc.cpp" line="+65"/>
         <source>a plan text</source>
         <translation>un plan en texto</translation>
     </message>
@@ -205,227 +583,42 @@ Todos los derechos reservados.</translation>
 <context>
     <name>zem::gui::COptionPage</name>
     <message>
-        <location filename="../src/gui/pages/option_page.cpp" line="+49"/>
-        <source>Whisper  Function Enable</source>
-        <translation>Activar función susurro</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Vox Function Enable</source>
-        <translation>Activar VOX</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Start Enable</source>
-        <translation>Enviar al inicio</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>End Enable</source>
-        <translation>Enviar al final</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>DTMF Side Tone</source>
-        <translation>Tono local DTMF</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Energy Check</source>
-        <translation>Comprobación de batería</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Wired Clone Mode</source>
-        <translation>Modo de clonación por cable</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Scramble</source>
-        <translation>Codificación de voz</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Alarm Function Enable</source>
-        <translation>Activar función de alarma</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Compand Expand</source>
-        <translation>Compansor</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Save Energy</source>
-        <translation>Ahorro de batería</translation>
-    </message>
-    <message>
-        <location line="+13"/>
-        <source>Carrier: scanning stops on a channel while a carrier is received.</source>
-        <translation>Portadora: la exploración se detiene en un canal mientras se recibe una portadora.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>How long scanning waits on a channel after the signal has gone, in seconds.</source>
-        <translation>Tiempo que la exploración espera en un canal después de que desaparece la señal, en segundos.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>How long scanning waits after you have transmitted, in seconds.</source>
-        <translation>Tiempo que la exploración espera después de transmitir, en segundos.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Ends a transmission that lasts longer than this; Off for no limit.</source>
-        <translation>Finaliza una transmisión que dure más que este tiempo; Off para no limitarla.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>What the radio says or sounds when a key is pressed.</source>
-        <translation>Aviso de voz o pitido que emite la radio al pulsar una tecla.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>How strong a signal must be to open the loudspeaker.</source>
-        <translation>Intensidad mínima de la señal para que se abra el altavoz.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Microphone gain for speaking quietly, when the whisper function is on.</source>
-        <translation>Ganancia del micrófono para hablar en voz baja, con la función susurro activada.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>How loud you must speak to start transmitting, when VOX is on.</source>
-        <translation>Volumen de voz necesario para empezar a transmitir, con el VOX activado.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>How fast the PTT ID digits are sent.</source>
-        <translation>Velocidad de envío de los dígitos del PTT ID.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>The receiver sleeps between checks for a signal, to save the battery.</source>
-        <translation>El receptor se desactiva entre las comprobaciones de señal para ahorrar batería.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The PTT ID code sent when transmission starts: up to 8 digits.</source>
-        <translation>Código PTT ID que se envía al empezar la transmisión: hasta 8 dígitos.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>The PTT ID code sent when transmission ends: up to 8 digits.</source>
-        <translation>Código PTT ID que se envía al terminar la transmisión: hasta 8 dígitos.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location filename="../src/gui/pages/option_page.cpp" line="+43"/>
         <source>Sets every optional feature back to the factory values.</source>
         <translation>Restablece los valores de fábrica de todas las funciones opcionales.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+6"/>
         <source>Whisper  Function</source>
         <translation>Función susurro</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Whisper  </source>
-        <translation>Susurro</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>VOX</source>
         <translation>VOX</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Vox Function</source>
-        <translation>Función VOX</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>PTT ID</source>
         <translation>PTT ID</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Start</source>
-        <translation>Inicio</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>End</source>
-        <translation>Final</translation>
-    </message>
-    <message>
-        <location line="+6"/>
+        <location line="+9"/>
         <source>DTMF</source>
         <translation>DTMF</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>DTMF Speed  Digit/sec</source>
-        <translation>Velocidad DTMF (dígitos/s)</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>First Digit Time(ms)</source>
-        <translation>Duración del primer dígito (ms)</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>First Digit Delay Time(ms)</source>
-        <translation>Retardo del primer dígito (ms)</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+7"/>
         <source>Scan information</source>
         <translation>Exploración</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Scan Mode</source>
-        <translation>Modo de exploración</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Receive recovery time (sec)</source>
-        <translation>Tiempo de reanudación tras recepción (s)</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Transmission  recovery time (sec)</source>
-        <translation>Tiempo de reanudación tras transmisión (s)</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="+6"/>
         <source>Other Function</source>
         <translation>Otras funciones</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Radiate Time Out Timer(s)</source>
-        <translation>Temporizador de transmisión (TOT) (s)</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Voice/Beep Tone</source>
-        <translation>Voz/Pitido</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Squelch Level</source>
-        <translation>Nivel de squelch</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Lock Detect</source>
-        <translation>Detección de bloqueo</translation>
-    </message>
-    <message>
-        <location line="+106"/>
+        <location line="+66"/>
         <source>Optional features</source>
         <translation>Funciones opcionales</translation>
     </message>
@@ -565,7 +758,7 @@ Todos los derechos reservados.</translation>
 <context>
     <name>zem::gui::CellDelegate</name>
     <message>
-        <location filename="../src/gui/channels/cell_delegates.cpp" line="+60"/>
+        <location filename="../src/gui/channels/cell_delegates.cpp" line="+62"/>
         <source>%1, channel %2</source>
         <translation>%1, canal %2</translation>
     </message>
@@ -637,7 +830,7 @@ Todos los derechos reservados.</translation>
 <context>
     <name>zem::gui::CsvCommands</name>
     <message>
-        <location filename="../src/gui/workbench/csv_commands.cpp" line="+23"/>
+        <location filename="../src/core/plan/exchange_formats.cpp" line="+17"/>
         <source>The channel list was not imported; nothing has changed. These values were refused:</source>
         <translation>No se importó la lista de canales; no ha cambiado nada. Se rechazaron estos valores:</translation>
     </message>
@@ -652,7 +845,7 @@ Todos los derechos reservados.</translation>
         <translation>Se importó la lista de canales. Esta radio no almacena:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/gui/workbench/csv_commands.cpp" line="+22"/>
         <source>Could not read %1</source>
         <translation>No se pudo leer %1</translation>
     </message>
@@ -662,7 +855,7 @@ Todos los derechos reservados.</translation>
         <translation>No se pudo escribir %1</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+30"/>
         <source>a channel list</source>
         <translation>una lista de canales</translation>
     </message>
@@ -997,7 +1190,7 @@ Stop every radio at its next block and close this window?</source>
 <context>
     <name>zem::gui::PowerSetCommand</name>
     <message>
-        <location filename="../src/gui/service/power_set_command.cpp" line="+113"/>
+        <location filename="../src/gui/service/power_set_command.cpp" line="+104"/>
         <location line="+38"/>
         <source>On Line Power Set</source>
         <translation>Ajuste de potencia en línea</translation>
@@ -1207,7 +1400,7 @@ Stop every radio at its next block and close this window?</source>
         <translation>se detuvo la comprobación</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+13"/>
         <source>Verifying Written Data</source>
         <translation>Verificación de los datos escritos</translation>
     </message>
@@ -1227,12 +1420,12 @@ Stop every radio at its next block and close this window?</source>
         <translation>Verificando los datos escritos</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+38"/>
         <source>Read from radio</source>
         <translation>Lectura de la radio</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+22"/>
         <source>Read from the radio</source>
         <translation>Leído de la radio</translation>
     </message>

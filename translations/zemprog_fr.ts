@@ -2,6 +2,399 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>RadioSettings</name>
+    <message>
+        <location filename="../src/core/pages/key_values.cpp" line="+37"/>
+        <location line="+16"/>
+        <location filename="../src/core/pages/option_values.cpp" line="+93"/>
+        <location line="+12"/>
+        <location line="+6"/>
+        <location line="+12"/>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <source>Monitor Momentary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Monitor </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+15"/>
+        <location filename="../src/core/pages/radio_settings.cpp" line="+198"/>
+        <source>Scramble</source>
+        <translation>Brouilleur (scrambler)</translation>
+    </message>
+    <message>
+        <location line="-14"/>
+        <source>Alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+14"/>
+        <source>Vox</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-13"/>
+        <location line="+14"/>
+        <source>Whisper</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-13"/>
+        <location line="+14"/>
+        <location filename="../src/core/pages/radio_settings.cpp" line="+4"/>
+        <source>Compand Expand</source>
+        <translation>Compandeur</translation>
+    </message>
+    <message>
+        <location line="-13"/>
+        <location line="+14"/>
+        <source>Power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-13"/>
+        <location line="+14"/>
+        <location filename="../src/core/pages/radio_settings.cpp" line="-9"/>
+        <source>Energy Check</source>
+        <translation>Contrôle de batterie</translation>
+    </message>
+    <message>
+        <location line="-6"/>
+        <source>Monitor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/pages/option_values.cpp" line="-49"/>
+        <source>Scan Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Carrier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Tone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Chinese</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>English</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Detect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/pages/radio_settings.cpp" line="-83"/>
+        <source>Scan information</source>
+        <translation type="unfinished">Balayage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Other Function</source>
+        <translation type="unfinished">Autres fonctions</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Whisper  Function</source>
+        <translation type="unfinished">Fonction chuchotement</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>VOX</source>
+        <translation type="unfinished">VOX</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PTT ID</source>
+        <translation type="unfinished">PTT ID</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DTMF</source>
+        <translation type="unfinished">DTMF</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Scan Mode</source>
+        <translation>Mode de balayage</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Carrier: scanning stops on a channel while a carrier is received.</source>
+        <translation>Porteuse&#xa0;: le balayage s&apos;arrête sur un canal tant qu&apos;une porteuse est reçue.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Receive recovery time (sec)</source>
+        <translation>Temps de reprise après réception (s)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>How long scanning waits on a channel after the signal has gone, in seconds.</source>
+        <translation>Durée pendant laquelle le balayage attend sur un canal après la disparition du signal, en secondes.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Transmission  recovery time (sec)</source>
+        <translation>Temps de reprise après émission (s)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>How long scanning waits after you have transmitted, in seconds.</source>
+        <translation>Durée pendant laquelle le balayage attend après une émission, en secondes.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Radiate Time Out Timer(s)</source>
+        <translation>Temporisation d&apos;émission (TOT) (s)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Ends a transmission that lasts longer than this; Off for no limit.</source>
+        <translation>Interrompt une émission qui dure plus longtemps&#xa0;; Off pour aucune limite.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Voice/Beep Tone</source>
+        <translation>Voix/Bip</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>What the radio says or sounds when a key is pressed.</source>
+        <translation>Annonce vocale ou bip émis par la radio à l&apos;appui sur une touche.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Squelch Level</source>
+        <translation>Niveau de squelch</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>How strong a signal must be to open the loudspeaker.</source>
+        <translation>Intensité minimale du signal pour ouvrir le haut-parleur.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lock Detect</source>
+        <translation>Détection de verrouillage</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Whisper level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Whisper  </source>
+        <translation>Chuchotement</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Microphone gain for speaking quietly, when the whisper function is on.</source>
+        <translation>Gain du microphone pour parler à voix basse, lorsque la fonction chuchotement est activée.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Whisper  Function Enable</source>
+        <translation>Activer la fonction chuchotement</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>VOX level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Vox Function</source>
+        <translation>Fonction VOX</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>How loud you must speak to start transmitting, when VOX is on.</source>
+        <translation>Niveau de voix nécessaire pour déclencher l&apos;émission, lorsque le VOX est activé.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Vox Function Enable</source>
+        <translation>Activer le VOX</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>PTT ID Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The PTT ID code sent when transmission starts: up to 8 digits.</source>
+        <translation>Code PTT ID envoyé au début de l&apos;émission&#xa0;: 8 chiffres au maximum.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PTT ID End</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The PTT ID code sent when transmission ends: up to 8 digits.</source>
+        <translation>Code PTT ID envoyé à la fin de l&apos;émission&#xa0;: 8 chiffres au maximum.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>PTT ID Start Enable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Start Enable</source>
+        <translation>Envoyer au début</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PTT ID End Enable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>End Enable</source>
+        <translation>Envoyer à la fin</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>DTMF Speed  Digit/sec</source>
+        <translation>Vitesse DTMF (chiffres/s)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>How fast the PTT ID digits are sent.</source>
+        <translation>Vitesse d&apos;envoi des chiffres du PTT ID.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>First Digit Time(ms)</source>
+        <translation>Durée du premier chiffre (ms)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>First Digit Delay Time(ms)</source>
+        <translation>Délai avant le premier chiffre (ms)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>DTMF Side Tone</source>
+        <translation>Tonalité locale DTMF</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Wired Clone Mode</source>
+        <translation>Mode clonage par câble</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Alarm Function Enable</source>
+        <translation>Activer la fonction alarme</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Save Energy</source>
+        <translation>Économie de batterie</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The receiver sleeps between checks for a signal, to save the battery.</source>
+        <translation>Le récepteur se met en veille entre deux recherches de signal, pour économiser la batterie.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Long Press</source>
+        <translation>Appui long</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Short Press</source>
+        <translation>Appui court</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>   Top Key</source>
+        <translation type="unfinished">Touche supérieure</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Middle Key</source>
+        <translation type="unfinished">Touche centrale</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bottom Key</source>
+        <translation type="unfinished">Touche inférieure</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+1"/>
+        <source>Long Press Duration(s)</source>
+        <translation>Durée de l&apos;appui long (s)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Top Key Long Press</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Top Key Short Press</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Middle Key Long Press</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Middle Key Short Press</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bottom Key Long Press</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Bottom Key Short Press</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>zem::gui::CAboutDlg</name>
     <message>
         <location filename="../src/gui/app/about_dialog.cpp" line="+13"/>
@@ -36,12 +429,12 @@ Tous droits réservés.</translation>
 <context>
     <name>zem::gui::CChannelPage</name>
     <message>
-        <location filename="../src/gui/channels/channel_page.cpp" line="+25"/>
+        <location filename="../src/core/channels/cell_keys.cpp" line="+13"/>
         <source>Please input Number</source>
         <translation>Veuillez saisir un nombre</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location filename="../src/gui/channels/channel_page.cpp" line="+40"/>
         <source>%1 of channel %2</source>
         <translation>%1 du canal %2</translation>
     </message>
@@ -52,18 +445,18 @@ Tous droits réservés.</translation>
     </message>
     <message>
         <location line="+10"/>
-        <location line="+110"/>
+        <location line="+116"/>
         <source>Type</source>
         <translation>Type</translation>
     </message>
     <message>
-        <location line="-108"/>
+        <location line="-114"/>
         <source>Field</source>
         <translation>Bande</translation>
     </message>
     <message>
         <location line="+40"/>
-        <location line="+59"/>
+        <location line="+65"/>
         <source>Channel Setting</source>
         <translation>Réglage des canaux</translation>
     </message>
@@ -93,7 +486,7 @@ Tous droits réservés.</translation>
         <translation>Bande</translation>
     </message>
     <message>
-        <location line="+111"/>
+        <location line="+94"/>
         <source>Cut</source>
         <translation>Couper</translation>
     </message>
@@ -111,22 +504,7 @@ Tous droits réservés.</translation>
 <context>
     <name>zem::gui::CKeyPage</name>
     <message>
-        <location filename="../src/gui/pages/key_page.cpp" line="+29"/>
-        <source>Long Press</source>
-        <translation>Appui long</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Short Press</source>
-        <translation>Appui court</translation>
-    </message>
-    <message>
-        <location line="+29"/>
-        <source>Long Press Duration(s)</source>
-        <translation>Durée de l&apos;appui long (s)</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location filename="../src/gui/pages/key_page.cpp" line="+42"/>
         <source>   Top Key</source>
         <translation>Touche supérieure</translation>
     </message>
@@ -156,12 +534,12 @@ Tous droits réservés.</translation>
         <translation>Les trois touches programmables de la radio&#xa0;: supérieure, centrale (flanc, en haut) et inférieure (flanc, en bas).</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>Sets the three keys and the long-press duration back to the factory values.</source>
         <translation>Rétablit les valeurs d&apos;usine des trois touches et de la durée de l&apos;appui long.</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+25"/>
         <source>Key assignment</source>
         <translation>Affectation des touches</translation>
     </message>
@@ -169,7 +547,7 @@ Tous droits réservés.</translation>
 <context>
     <name>zem::gui::CKivuDoc</name>
     <message>
-        <location filename="../src/gui/doc/kivu_doc.cpp" line="+72"/>
+        <location filename="../src/gui/doc/kivu_doc.cpp" line="+65"/>
         <source>a plan text</source>
         <translation>un plan au format texte</translation>
     </message>
@@ -205,227 +583,42 @@ Tous droits réservés.</translation>
 <context>
     <name>zem::gui::COptionPage</name>
     <message>
-        <location filename="../src/gui/pages/option_page.cpp" line="+49"/>
-        <source>Whisper  Function Enable</source>
-        <translation>Activer la fonction chuchotement</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Vox Function Enable</source>
-        <translation>Activer le VOX</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Start Enable</source>
-        <translation>Envoyer au début</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>End Enable</source>
-        <translation>Envoyer à la fin</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>DTMF Side Tone</source>
-        <translation>Tonalité locale DTMF</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Energy Check</source>
-        <translation>Contrôle de batterie</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Wired Clone Mode</source>
-        <translation>Mode clonage par câble</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Scramble</source>
-        <translation>Brouilleur (scrambler)</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Alarm Function Enable</source>
-        <translation>Activer la fonction alarme</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Compand Expand</source>
-        <translation>Compandeur</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Save Energy</source>
-        <translation>Économie de batterie</translation>
-    </message>
-    <message>
-        <location line="+13"/>
-        <source>Carrier: scanning stops on a channel while a carrier is received.</source>
-        <translation>Porteuse&#xa0;: le balayage s&apos;arrête sur un canal tant qu&apos;une porteuse est reçue.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>How long scanning waits on a channel after the signal has gone, in seconds.</source>
-        <translation>Durée pendant laquelle le balayage attend sur un canal après la disparition du signal, en secondes.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>How long scanning waits after you have transmitted, in seconds.</source>
-        <translation>Durée pendant laquelle le balayage attend après une émission, en secondes.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Ends a transmission that lasts longer than this; Off for no limit.</source>
-        <translation>Interrompt une émission qui dure plus longtemps&#xa0;; Off pour aucune limite.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>What the radio says or sounds when a key is pressed.</source>
-        <translation>Annonce vocale ou bip émis par la radio à l&apos;appui sur une touche.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>How strong a signal must be to open the loudspeaker.</source>
-        <translation>Intensité minimale du signal pour ouvrir le haut-parleur.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Microphone gain for speaking quietly, when the whisper function is on.</source>
-        <translation>Gain du microphone pour parler à voix basse, lorsque la fonction chuchotement est activée.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>How loud you must speak to start transmitting, when VOX is on.</source>
-        <translation>Niveau de voix nécessaire pour déclencher l&apos;émission, lorsque le VOX est activé.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>How fast the PTT ID digits are sent.</source>
-        <translation>Vitesse d&apos;envoi des chiffres du PTT ID.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>The receiver sleeps between checks for a signal, to save the battery.</source>
-        <translation>Le récepteur se met en veille entre deux recherches de signal, pour économiser la batterie.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The PTT ID code sent when transmission starts: up to 8 digits.</source>
-        <translation>Code PTT ID envoyé au début de l&apos;émission&#xa0;: 8 chiffres au maximum.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>The PTT ID code sent when transmission ends: up to 8 digits.</source>
-        <translation>Code PTT ID envoyé à la fin de l&apos;émission&#xa0;: 8 chiffres au maximum.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location filename="../src/gui/pages/option_page.cpp" line="+43"/>
         <source>Sets every optional feature back to the factory values.</source>
         <translation>Rétablit les valeurs d&apos;usine de toutes les fonctions optionnelles.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+6"/>
         <source>Whisper  Function</source>
         <translation>Fonction chuchotement</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Whisper  </source>
-        <translation>Chuchotement</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>VOX</source>
         <translation>VOX</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Vox Function</source>
-        <translation>Fonction VOX</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>PTT ID</source>
         <translation>PTT ID</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Start</source>
-        <translation>Début</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>End</source>
-        <translation>Fin</translation>
-    </message>
-    <message>
-        <location line="+6"/>
+        <location line="+9"/>
         <source>DTMF</source>
         <translation>DTMF</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>DTMF Speed  Digit/sec</source>
-        <translation>Vitesse DTMF (chiffres/s)</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>First Digit Time(ms)</source>
-        <translation>Durée du premier chiffre (ms)</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>First Digit Delay Time(ms)</source>
-        <translation>Délai avant le premier chiffre (ms)</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+7"/>
         <source>Scan information</source>
         <translation>Balayage</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Scan Mode</source>
-        <translation>Mode de balayage</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Receive recovery time (sec)</source>
-        <translation>Temps de reprise après réception (s)</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Transmission  recovery time (sec)</source>
-        <translation>Temps de reprise après émission (s)</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="+6"/>
         <source>Other Function</source>
         <translation>Autres fonctions</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Radiate Time Out Timer(s)</source>
-        <translation>Temporisation d&apos;émission (TOT) (s)</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Voice/Beep Tone</source>
-        <translation>Voix/Bip</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Squelch Level</source>
-        <translation>Niveau de squelch</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Lock Detect</source>
-        <translation>Détection de verrouillage</translation>
-    </message>
-    <message>
-        <location line="+106"/>
+        <location line="+66"/>
         <source>Optional features</source>
         <translation>Fonctions optionnelles</translation>
     </message>
@@ -565,7 +758,7 @@ Tous droits réservés.</translation>
 <context>
     <name>zem::gui::CellDelegate</name>
     <message>
-        <location filename="../src/gui/channels/cell_delegates.cpp" line="+60"/>
+        <location filename="../src/gui/channels/cell_delegates.cpp" line="+62"/>
         <source>%1, channel %2</source>
         <translation>%1, canal %2</translation>
     </message>
@@ -637,7 +830,7 @@ Tous droits réservés.</translation>
 <context>
     <name>zem::gui::CsvCommands</name>
     <message>
-        <location filename="../src/gui/workbench/csv_commands.cpp" line="+23"/>
+        <location filename="../src/core/plan/exchange_formats.cpp" line="+17"/>
         <source>The channel list was not imported; nothing has changed. These values were refused:</source>
         <translation>La liste de canaux n&apos;a pas été importée&#xa0;; rien n&apos;a été modifié. Ces valeurs ont été refusées&#xa0;:</translation>
     </message>
@@ -652,7 +845,7 @@ Tous droits réservés.</translation>
         <translation>La liste de canaux a été importée. Cette radio ne mémorise pas&#xa0;:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/gui/workbench/csv_commands.cpp" line="+22"/>
         <source>Could not read %1</source>
         <translation>Impossible de lire %1</translation>
     </message>
@@ -662,7 +855,7 @@ Tous droits réservés.</translation>
         <translation>Impossible d&apos;écrire %1</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+30"/>
         <source>a channel list</source>
         <translation>une liste de canaux</translation>
     </message>
@@ -997,7 +1190,7 @@ Arrêter chaque radio à son prochain bloc et fermer cette fenêtre&#xa0;?</tran
 <context>
     <name>zem::gui::PowerSetCommand</name>
     <message>
-        <location filename="../src/gui/service/power_set_command.cpp" line="+113"/>
+        <location filename="../src/gui/service/power_set_command.cpp" line="+104"/>
         <location line="+38"/>
         <source>On Line Power Set</source>
         <translation>Réglage de puissance en ligne</translation>
@@ -1207,7 +1400,7 @@ Arrêter chaque radio à son prochain bloc et fermer cette fenêtre&#xa0;?</tran
         <translation>la vérification a été interrompue</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+13"/>
         <source>Verifying Written Data</source>
         <translation>Vérification des données écrites</translation>
     </message>
@@ -1227,12 +1420,12 @@ Arrêter chaque radio à son prochain bloc et fermer cette fenêtre&#xa0;?</tran
         <translation>Vérification des données écrites</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+38"/>
         <source>Read from radio</source>
         <translation>Lecture de la radio</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+22"/>
         <source>Read from the radio</source>
         <translation>Lu depuis la radio</translation>
     </message>

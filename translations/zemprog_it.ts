@@ -2,6 +2,399 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>RadioSettings</name>
+    <message>
+        <location filename="../src/core/pages/key_values.cpp" line="+37"/>
+        <location line="+16"/>
+        <location filename="../src/core/pages/option_values.cpp" line="+93"/>
+        <location line="+12"/>
+        <location line="+6"/>
+        <location line="+12"/>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <source>Monitor Momentary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Monitor </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+15"/>
+        <location filename="../src/core/pages/radio_settings.cpp" line="+198"/>
+        <source>Scramble</source>
+        <translation>Scrambler</translation>
+    </message>
+    <message>
+        <location line="-14"/>
+        <source>Alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+14"/>
+        <source>Vox</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-13"/>
+        <location line="+14"/>
+        <source>Whisper</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-13"/>
+        <location line="+14"/>
+        <location filename="../src/core/pages/radio_settings.cpp" line="+4"/>
+        <source>Compand Expand</source>
+        <translation>Compander</translation>
+    </message>
+    <message>
+        <location line="-13"/>
+        <location line="+14"/>
+        <source>Power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-13"/>
+        <location line="+14"/>
+        <location filename="../src/core/pages/radio_settings.cpp" line="-9"/>
+        <source>Energy Check</source>
+        <translation>Controllo batteria</translation>
+    </message>
+    <message>
+        <location line="-6"/>
+        <source>Monitor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/pages/option_values.cpp" line="-49"/>
+        <source>Scan Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Carrier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Tone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Chinese</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>English</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Detect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/pages/radio_settings.cpp" line="-83"/>
+        <source>Scan information</source>
+        <translation type="unfinished">Scansione</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Other Function</source>
+        <translation type="unfinished">Altre funzioni</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Whisper  Function</source>
+        <translation type="unfinished">Funzione sussurro</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>VOX</source>
+        <translation type="unfinished">VOX</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PTT ID</source>
+        <translation type="unfinished">PTT ID</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DTMF</source>
+        <translation type="unfinished">DTMF</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Scan Mode</source>
+        <translation>Modalità di scansione</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Carrier: scanning stops on a channel while a carrier is received.</source>
+        <translation>Portante: la scansione si ferma su un canale finché riceve una portante.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Receive recovery time (sec)</source>
+        <translation>Tempo di ripresa dopo la ricezione (s)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>How long scanning waits on a channel after the signal has gone, in seconds.</source>
+        <translation>Quanto la scansione attende su un canale dopo la scomparsa del segnale, in secondi.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Transmission  recovery time (sec)</source>
+        <translation>Tempo di ripresa dopo la trasmissione (s)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>How long scanning waits after you have transmitted, in seconds.</source>
+        <translation>Quanto la scansione attende dopo una trasmissione, in secondi.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Radiate Time Out Timer(s)</source>
+        <translation>Timer di trasmissione (TOT) (s)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Ends a transmission that lasts longer than this; Off for no limit.</source>
+        <translation>Interrompe una trasmissione che dura più di questo tempo; Off per nessun limite.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Voice/Beep Tone</source>
+        <translation>Voce/Beep</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>What the radio says or sounds when a key is pressed.</source>
+        <translation>Messaggio vocale o beep emesso dalla radio alla pressione di un tasto.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Squelch Level</source>
+        <translation>Livello squelch</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>How strong a signal must be to open the loudspeaker.</source>
+        <translation>Intensità minima del segnale per aprire l&apos;altoparlante.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lock Detect</source>
+        <translation>Rilevamento blocco</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Whisper level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Whisper  </source>
+        <translation>Sussurro</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Microphone gain for speaking quietly, when the whisper function is on.</source>
+        <translation>Guadagno del microfono per parlare sottovoce, quando la funzione sussurro è attiva.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Whisper  Function Enable</source>
+        <translation>Attiva funzione sussurro</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>VOX level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Vox Function</source>
+        <translation>Funzione VOX</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>How loud you must speak to start transmitting, when VOX is on.</source>
+        <translation>Livello di voce necessario per avviare la trasmissione, quando il VOX è attivo.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Vox Function Enable</source>
+        <translation>Attiva VOX</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>PTT ID Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Start</source>
+        <translation>Inizio</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The PTT ID code sent when transmission starts: up to 8 digits.</source>
+        <translation>Codice PTT ID inviato all&apos;inizio della trasmissione: fino a 8 cifre.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PTT ID End</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>End</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The PTT ID code sent when transmission ends: up to 8 digits.</source>
+        <translation>Codice PTT ID inviato alla fine della trasmissione: fino a 8 cifre.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>PTT ID Start Enable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Start Enable</source>
+        <translation>Invia all&apos;inizio</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PTT ID End Enable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>End Enable</source>
+        <translation>Invia alla fine</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>DTMF Speed  Digit/sec</source>
+        <translation>Velocità DTMF (cifre/s)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>How fast the PTT ID digits are sent.</source>
+        <translation>Velocità di invio delle cifre del PTT ID.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>First Digit Time(ms)</source>
+        <translation>Durata della prima cifra (ms)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>First Digit Delay Time(ms)</source>
+        <translation>Ritardo della prima cifra (ms)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>DTMF Side Tone</source>
+        <translation>Tono locale DTMF</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Wired Clone Mode</source>
+        <translation>Modalità clonazione via cavo</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Alarm Function Enable</source>
+        <translation>Attiva funzione allarme</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Save Energy</source>
+        <translation>Risparmio batteria</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The receiver sleeps between checks for a signal, to save the battery.</source>
+        <translation>Il ricevitore si spegne tra un controllo del segnale e l&apos;altro, per risparmiare la batteria.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Long Press</source>
+        <translation>Pressione lunga</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Short Press</source>
+        <translation>Pressione breve</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>   Top Key</source>
+        <translation type="unfinished">Tasto superiore</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Middle Key</source>
+        <translation type="unfinished">Tasto centrale</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bottom Key</source>
+        <translation type="unfinished">Tasto inferiore</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+1"/>
+        <source>Long Press Duration(s)</source>
+        <translation>Durata della pressione lunga (s)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Top Key Long Press</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Top Key Short Press</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Middle Key Long Press</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Middle Key Short Press</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bottom Key Long Press</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Bottom Key Short Press</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>zem::gui::CAboutDlg</name>
     <message>
         <location filename="../src/gui/app/about_dialog.cpp" line="+13"/>
@@ -36,12 +429,12 @@ Tutti i diritti riservati.</translation>
 <context>
     <name>zem::gui::CChannelPage</name>
     <message>
-        <location filename="../src/gui/channels/channel_page.cpp" line="+25"/>
+        <location filename="../src/core/channels/cell_keys.cpp" line="+13"/>
         <source>Please input Number</source>
         <translation>Inserire un numero</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location filename="../src/gui/channels/channel_page.cpp" line="+40"/>
         <source>%1 of channel %2</source>
         <translation>%1 del canale %2</translation>
     </message>
@@ -52,18 +445,18 @@ Tutti i diritti riservati.</translation>
     </message>
     <message>
         <location line="+10"/>
-        <location line="+110"/>
+        <location line="+116"/>
         <source>Type</source>
         <translation>Tipo</translation>
     </message>
     <message>
-        <location line="-108"/>
+        <location line="-114"/>
         <source>Field</source>
         <translation>Banda</translation>
     </message>
     <message>
         <location line="+40"/>
-        <location line="+59"/>
+        <location line="+65"/>
         <source>Channel Setting</source>
         <translation>Impostazione dei canali</translation>
     </message>
@@ -93,7 +486,7 @@ Tutti i diritti riservati.</translation>
         <translation>Banda</translation>
     </message>
     <message>
-        <location line="+111"/>
+        <location line="+94"/>
         <source>Cut</source>
         <translation>Taglia</translation>
     </message>
@@ -111,22 +504,7 @@ Tutti i diritti riservati.</translation>
 <context>
     <name>zem::gui::CKeyPage</name>
     <message>
-        <location filename="../src/gui/pages/key_page.cpp" line="+29"/>
-        <source>Long Press</source>
-        <translation>Pressione lunga</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Short Press</source>
-        <translation>Pressione breve</translation>
-    </message>
-    <message>
-        <location line="+29"/>
-        <source>Long Press Duration(s)</source>
-        <translation>Durata della pressione lunga (s)</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location filename="../src/gui/pages/key_page.cpp" line="+42"/>
         <source>   Top Key</source>
         <translation>Tasto superiore</translation>
     </message>
@@ -156,12 +534,12 @@ Tutti i diritti riservati.</translation>
         <translation>I tre tasti programmabili della radio: superiore, centrale (lato, in alto) e inferiore (lato, in basso).</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>Sets the three keys and the long-press duration back to the factory values.</source>
         <translation>Ripristina i valori di fabbrica dei tre tasti e della durata della pressione lunga.</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+25"/>
         <source>Key assignment</source>
         <translation>Assegnazione dei tasti</translation>
     </message>
@@ -169,7 +547,7 @@ Tutti i diritti riservati.</translation>
 <context>
     <name>zem::gui::CKivuDoc</name>
     <message>
-        <location filename="../src/gui/doc/kivu_doc.cpp" line="+72"/>
+        <location filename="../src/gui/doc/kivu_doc.cpp" line="+65"/>
         <source>a plan text</source>
         <translation>un piano in formato testo</translation>
     </message>
@@ -205,227 +583,42 @@ Tutti i diritti riservati.</translation>
 <context>
     <name>zem::gui::COptionPage</name>
     <message>
-        <location filename="../src/gui/pages/option_page.cpp" line="+49"/>
-        <source>Whisper  Function Enable</source>
-        <translation>Attiva funzione sussurro</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Vox Function Enable</source>
-        <translation>Attiva VOX</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Start Enable</source>
-        <translation>Invia all&apos;inizio</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>End Enable</source>
-        <translation>Invia alla fine</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>DTMF Side Tone</source>
-        <translation>Tono locale DTMF</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Energy Check</source>
-        <translation>Controllo batteria</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Wired Clone Mode</source>
-        <translation>Modalità clonazione via cavo</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Scramble</source>
-        <translation>Scrambler</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Alarm Function Enable</source>
-        <translation>Attiva funzione allarme</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Compand Expand</source>
-        <translation>Compander</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Save Energy</source>
-        <translation>Risparmio batteria</translation>
-    </message>
-    <message>
-        <location line="+13"/>
-        <source>Carrier: scanning stops on a channel while a carrier is received.</source>
-        <translation>Portante: la scansione si ferma su un canale finché riceve una portante.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>How long scanning waits on a channel after the signal has gone, in seconds.</source>
-        <translation>Quanto la scansione attende su un canale dopo la scomparsa del segnale, in secondi.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>How long scanning waits after you have transmitted, in seconds.</source>
-        <translation>Quanto la scansione attende dopo una trasmissione, in secondi.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Ends a transmission that lasts longer than this; Off for no limit.</source>
-        <translation>Interrompe una trasmissione che dura più di questo tempo; Off per nessun limite.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>What the radio says or sounds when a key is pressed.</source>
-        <translation>Messaggio vocale o beep emesso dalla radio alla pressione di un tasto.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>How strong a signal must be to open the loudspeaker.</source>
-        <translation>Intensità minima del segnale per aprire l&apos;altoparlante.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Microphone gain for speaking quietly, when the whisper function is on.</source>
-        <translation>Guadagno del microfono per parlare sottovoce, quando la funzione sussurro è attiva.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>How loud you must speak to start transmitting, when VOX is on.</source>
-        <translation>Livello di voce necessario per avviare la trasmissione, quando il VOX è attivo.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>How fast the PTT ID digits are sent.</source>
-        <translation>Velocità di invio delle cifre del PTT ID.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>The receiver sleeps between checks for a signal, to save the battery.</source>
-        <translation>Il ricevitore si spegne tra un controllo del segnale e l&apos;altro, per risparmiare la batteria.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The PTT ID code sent when transmission starts: up to 8 digits.</source>
-        <translation>Codice PTT ID inviato all&apos;inizio della trasmissione: fino a 8 cifre.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>The PTT ID code sent when transmission ends: up to 8 digits.</source>
-        <translation>Codice PTT ID inviato alla fine della trasmissione: fino a 8 cifre.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location filename="../src/gui/pages/option_page.cpp" line="+43"/>
         <source>Sets every optional feature back to the factory values.</source>
         <translation>Ripristina i valori di fabbrica di tutte le funzioni opzionali.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+6"/>
         <source>Whisper  Function</source>
         <translation>Funzione sussurro</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Whisper  </source>
-        <translation>Sussurro</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>VOX</source>
         <translation>VOX</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Vox Function</source>
-        <translation>Funzione VOX</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>PTT ID</source>
         <translation>PTT ID</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Start</source>
-        <translation>Inizio</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>End</source>
-        <translation>Fine</translation>
-    </message>
-    <message>
-        <location line="+6"/>
+        <location line="+9"/>
         <source>DTMF</source>
         <translation>DTMF</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>DTMF Speed  Digit/sec</source>
-        <translation>Velocità DTMF (cifre/s)</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>First Digit Time(ms)</source>
-        <translation>Durata della prima cifra (ms)</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>First Digit Delay Time(ms)</source>
-        <translation>Ritardo della prima cifra (ms)</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+7"/>
         <source>Scan information</source>
         <translation>Scansione</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Scan Mode</source>
-        <translation>Modalità di scansione</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Receive recovery time (sec)</source>
-        <translation>Tempo di ripresa dopo la ricezione (s)</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Transmission  recovery time (sec)</source>
-        <translation>Tempo di ripresa dopo la trasmissione (s)</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="+6"/>
         <source>Other Function</source>
         <translation>Altre funzioni</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Radiate Time Out Timer(s)</source>
-        <translation>Timer di trasmissione (TOT) (s)</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Voice/Beep Tone</source>
-        <translation>Voce/Beep</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Squelch Level</source>
-        <translation>Livello squelch</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Lock Detect</source>
-        <translation>Rilevamento blocco</translation>
-    </message>
-    <message>
-        <location line="+106"/>
+        <location line="+66"/>
         <source>Optional features</source>
         <translation>Funzioni opzionali</translation>
     </message>
@@ -565,7 +758,7 @@ Tutti i diritti riservati.</translation>
 <context>
     <name>zem::gui::CellDelegate</name>
     <message>
-        <location filename="../src/gui/channels/cell_delegates.cpp" line="+60"/>
+        <location filename="../src/gui/channels/cell_delegates.cpp" line="+62"/>
         <source>%1, channel %2</source>
         <translation>%1, canale %2</translation>
     </message>
@@ -637,7 +830,7 @@ Tutti i diritti riservati.</translation>
 <context>
     <name>zem::gui::CsvCommands</name>
     <message>
-        <location filename="../src/gui/workbench/csv_commands.cpp" line="+23"/>
+        <location filename="../src/core/plan/exchange_formats.cpp" line="+17"/>
         <source>The channel list was not imported; nothing has changed. These values were refused:</source>
         <translation>L&apos;elenco dei canali non è stato importato; non è cambiato nulla. Questi valori sono stati rifiutati:</translation>
     </message>
@@ -652,7 +845,7 @@ Tutti i diritti riservati.</translation>
         <translation>L&apos;elenco dei canali è stato importato. Questa radio non memorizza:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/gui/workbench/csv_commands.cpp" line="+22"/>
         <source>Could not read %1</source>
         <translation>Impossibile leggere %1</translation>
     </message>
@@ -662,7 +855,7 @@ Tutti i diritti riservati.</translation>
         <translation>Impossibile scrivere %1</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+30"/>
         <source>a channel list</source>
         <translation>un elenco di canali</translation>
     </message>
@@ -997,7 +1190,7 @@ Fermare ogni radio al blocco successivo e chiudere questa finestra?</translation
 <context>
     <name>zem::gui::PowerSetCommand</name>
     <message>
-        <location filename="../src/gui/service/power_set_command.cpp" line="+113"/>
+        <location filename="../src/gui/service/power_set_command.cpp" line="+104"/>
         <location line="+38"/>
         <source>On Line Power Set</source>
         <translation>Impostazione potenza online</translation>
@@ -1207,7 +1400,7 @@ Fermare ogni radio al blocco successivo e chiudere questa finestra?</translation
         <translation>il controllo è stato interrotto</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+13"/>
         <source>Verifying Written Data</source>
         <translation>Verifica dei dati scritti</translation>
     </message>
@@ -1227,12 +1420,12 @@ Fermare ogni radio al blocco successivo e chiudere questa finestra?</translation
         <translation>Verifica dei dati scritti in corso</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+38"/>
         <source>Read from radio</source>
         <translation>Lettura dalla radio</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+22"/>
         <source>Read from the radio</source>
         <translation>Letto dalla radio</translation>
     </message>
