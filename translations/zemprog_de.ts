@@ -11,17 +11,17 @@
         <location line="+6"/>
         <location line="+12"/>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <location line="-15"/>
         <source>Monitor Momentary</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor (solange gedrückt)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Monitor </source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -33,19 +33,19 @@
     <message>
         <location line="-14"/>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+14"/>
         <source>Vox</source>
-        <translation type="unfinished"></translation>
+        <translation>VOX</translation>
     </message>
     <message>
         <location line="-13"/>
         <location line="+14"/>
         <source>Whisper</source>
-        <translation type="unfinished"></translation>
+        <translation>Flüstern</translation>
     </message>
     <message>
         <location line="-13"/>
@@ -58,7 +58,7 @@
         <location line="-13"/>
         <location line="+14"/>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendeleistung</translation>
     </message>
     <message>
         <location line="-13"/>
@@ -70,67 +70,67 @@
     <message>
         <location line="-6"/>
         <source>Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor</translation>
     </message>
     <message>
         <location filename="../src/core/pages/option_values.cpp" line="-49"/>
         <source>Scan Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchlaufpause</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Carrier</source>
-        <translation type="unfinished"></translation>
+        <translation>Träger</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Signalton</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinesisch</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Englisch</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Detect</source>
-        <translation type="unfinished"></translation>
+        <translation>Erkennung</translation>
     </message>
     <message>
         <location filename="../src/core/pages/radio_settings.cpp" line="-83"/>
         <source>Scan information</source>
-        <translation type="unfinished">Suchlauf</translation>
+        <translation>Suchlauf</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Other Function</source>
-        <translation type="unfinished">Weitere Funktionen</translation>
+        <translation>Weitere Funktionen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Whisper  Function</source>
-        <translation type="unfinished">Flüstermodus</translation>
+        <translation>Flüstermodus</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>VOX</source>
-        <translation type="unfinished">VOX</translation>
+        <translation>VOX</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PTT ID</source>
-        <translation type="unfinished">PTT ID</translation>
+        <translation>PTT ID</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DTMF</source>
-        <translation type="unfinished">DTMF</translation>
+        <translation>DTMF</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -140,7 +140,7 @@
     <message>
         <location line="+3"/>
         <source>Carrier: scanning stops on a channel while a carrier is received.</source>
-        <translation>Carrier: Der Suchlauf hält auf einem Kanal an, solange ein Träger empfangen wird.</translation>
+        <translation>Träger: Der Suchlauf hält auf einem Kanal an, solange ein Träger empfangen wird.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -170,7 +170,7 @@
     <message>
         <location line="+2"/>
         <source>Ends a transmission that lasts longer than this; Off for no limit.</source>
-        <translation>Beendet eine Sendung, die länger als diese Zeit dauert; Off bedeutet keine Begrenzung.</translation>
+        <translation>Beendet eine Sendung, die länger als diese Zeit dauert; Aus bedeutet keine Begrenzung.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -200,7 +200,7 @@
     <message>
         <location line="+4"/>
         <source>Whisper level</source>
-        <translation type="unfinished"></translation>
+        <translation>Flüsterpegel</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -220,7 +220,7 @@
     <message>
         <location line="+2"/>
         <source>VOX level</source>
-        <translation type="unfinished"></translation>
+        <translation>VOX-Pegel</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -240,7 +240,7 @@
     <message>
         <location line="+3"/>
         <source>PTT ID Start</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT ID am Anfang</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -255,7 +255,7 @@
     <message>
         <location line="+1"/>
         <source>PTT ID End</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT ID am Ende</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -270,7 +270,7 @@
     <message>
         <location line="+2"/>
         <source>PTT ID Start Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT ID am Anfang aktivieren</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -280,7 +280,7 @@
     <message>
         <location line="+1"/>
         <source>PTT ID End Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT ID am Ende aktivieren</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -345,17 +345,17 @@
     <message>
         <location line="+1"/>
         <source>   Top Key</source>
-        <translation type="unfinished">Obere Taste</translation>
+        <translation>Obere Taste</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Middle Key</source>
-        <translation type="unfinished">Mittlere Taste</translation>
+        <translation>Mittlere Taste</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bottom Key</source>
-        <translation type="unfinished">Untere Taste</translation>
+        <translation>Untere Taste</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -366,32 +366,32 @@
     <message>
         <location line="+1"/>
         <source>Top Key Long Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Obere Taste, langer Druck</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Top Key Short Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Obere Taste, kurzer Druck</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Middle Key Long Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittlere Taste, langer Druck</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Middle Key Short Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittlere Taste, kurzer Druck</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bottom Key Long Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Untere Taste, langer Druck</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Bottom Key Short Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Untere Taste, kurzer Druck</translation>
     </message>
 </context>
 <context>

@@ -11,17 +11,17 @@
         <location line="+6"/>
         <location line="+12"/>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactivé</translation>
     </message>
     <message>
         <location line="-15"/>
         <source>Monitor Momentary</source>
-        <translation type="unfinished"></translation>
+        <translation>Moniteur momentané</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Monitor </source>
-        <translation type="unfinished"></translation>
+        <translation>Moniteur</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -33,19 +33,19 @@
     <message>
         <location line="-14"/>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarme</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+14"/>
         <source>Vox</source>
-        <translation type="unfinished"></translation>
+        <translation>VOX</translation>
     </message>
     <message>
         <location line="-13"/>
         <location line="+14"/>
         <source>Whisper</source>
-        <translation type="unfinished"></translation>
+        <translation>Chuchotement</translation>
     </message>
     <message>
         <location line="-13"/>
@@ -58,7 +58,7 @@
         <location line="-13"/>
         <location line="+14"/>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Puissance</translation>
     </message>
     <message>
         <location line="-13"/>
@@ -70,67 +70,67 @@
     <message>
         <location line="-6"/>
         <source>Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Moniteur</translation>
     </message>
     <message>
         <location filename="../src/core/pages/option_values.cpp" line="-49"/>
         <source>Scan Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause du balayage</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Carrier</source>
-        <translation type="unfinished"></translation>
+        <translation>Porteuse</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Bip</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinois</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Anglais</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Detect</source>
-        <translation type="unfinished"></translation>
+        <translation>Détection</translation>
     </message>
     <message>
         <location filename="../src/core/pages/radio_settings.cpp" line="-83"/>
         <source>Scan information</source>
-        <translation type="unfinished">Balayage</translation>
+        <translation>Balayage</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Other Function</source>
-        <translation type="unfinished">Autres fonctions</translation>
+        <translation>Autres fonctions</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Whisper  Function</source>
-        <translation type="unfinished">Fonction chuchotement</translation>
+        <translation>Fonction chuchotement</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>VOX</source>
-        <translation type="unfinished">VOX</translation>
+        <translation>VOX</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PTT ID</source>
-        <translation type="unfinished">PTT ID</translation>
+        <translation>PTT ID</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DTMF</source>
-        <translation type="unfinished">DTMF</translation>
+        <translation>DTMF</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -170,7 +170,7 @@
     <message>
         <location line="+2"/>
         <source>Ends a transmission that lasts longer than this; Off for no limit.</source>
-        <translation>Interrompt une émission qui dure plus longtemps&#xa0;; Off pour aucune limite.</translation>
+        <translation>Interrompt une émission qui dure plus longtemps&#xa0;; Désactivé pour aucune limite.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -200,7 +200,7 @@
     <message>
         <location line="+4"/>
         <source>Whisper level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau de chuchotement</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -220,7 +220,7 @@
     <message>
         <location line="+2"/>
         <source>VOX level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau VOX</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -240,7 +240,7 @@
     <message>
         <location line="+3"/>
         <source>PTT ID Start</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT ID de début</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -255,7 +255,7 @@
     <message>
         <location line="+1"/>
         <source>PTT ID End</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT ID de fin</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -270,7 +270,7 @@
     <message>
         <location line="+2"/>
         <source>PTT ID Start Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer le PTT ID au début</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -280,7 +280,7 @@
     <message>
         <location line="+1"/>
         <source>PTT ID End Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer le PTT ID à la fin</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -345,17 +345,17 @@
     <message>
         <location line="+1"/>
         <source>   Top Key</source>
-        <translation type="unfinished">Touche supérieure</translation>
+        <translation>Touche supérieure</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Middle Key</source>
-        <translation type="unfinished">Touche centrale</translation>
+        <translation>Touche centrale</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bottom Key</source>
-        <translation type="unfinished">Touche inférieure</translation>
+        <translation>Touche inférieure</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -366,32 +366,32 @@
     <message>
         <location line="+1"/>
         <source>Top Key Long Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Appui long sur la touche supérieure</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Top Key Short Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Appui court sur la touche supérieure</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Middle Key Long Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Appui long sur la touche centrale</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Middle Key Short Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Appui court sur la touche centrale</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bottom Key Long Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Appui long sur la touche inférieure</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Bottom Key Short Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Appui court sur la touche inférieure</translation>
     </message>
 </context>
 <context>

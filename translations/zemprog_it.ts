@@ -11,17 +11,17 @@
         <location line="+6"/>
         <location line="+12"/>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Disattivato</translation>
     </message>
     <message>
         <location line="-15"/>
         <source>Monitor Momentary</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor momentaneo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Monitor </source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -33,19 +33,19 @@
     <message>
         <location line="-14"/>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Allarme</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+14"/>
         <source>Vox</source>
-        <translation type="unfinished"></translation>
+        <translation>VOX</translation>
     </message>
     <message>
         <location line="-13"/>
         <location line="+14"/>
         <source>Whisper</source>
-        <translation type="unfinished"></translation>
+        <translation>Sussurro</translation>
     </message>
     <message>
         <location line="-13"/>
@@ -58,7 +58,7 @@
         <location line="-13"/>
         <location line="+14"/>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potenza</translation>
     </message>
     <message>
         <location line="-13"/>
@@ -70,67 +70,67 @@
     <message>
         <location line="-6"/>
         <source>Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor</translation>
     </message>
     <message>
         <location filename="../src/core/pages/option_values.cpp" line="-49"/>
         <source>Scan Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa scansione</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Carrier</source>
-        <translation type="unfinished"></translation>
+        <translation>Portante</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Beep</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinese</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Inglese</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Detect</source>
-        <translation type="unfinished"></translation>
+        <translation>Rilevamento</translation>
     </message>
     <message>
         <location filename="../src/core/pages/radio_settings.cpp" line="-83"/>
         <source>Scan information</source>
-        <translation type="unfinished">Scansione</translation>
+        <translation>Scansione</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Other Function</source>
-        <translation type="unfinished">Altre funzioni</translation>
+        <translation>Altre funzioni</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Whisper  Function</source>
-        <translation type="unfinished">Funzione sussurro</translation>
+        <translation>Funzione sussurro</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>VOX</source>
-        <translation type="unfinished">VOX</translation>
+        <translation>VOX</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PTT ID</source>
-        <translation type="unfinished">PTT ID</translation>
+        <translation>PTT ID</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DTMF</source>
-        <translation type="unfinished">DTMF</translation>
+        <translation>DTMF</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -170,7 +170,7 @@
     <message>
         <location line="+2"/>
         <source>Ends a transmission that lasts longer than this; Off for no limit.</source>
-        <translation>Interrompe una trasmissione che dura più di questo tempo; Off per nessun limite.</translation>
+        <translation>Interrompe una trasmissione che dura più di questo tempo; Disattivato per nessun limite.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -200,7 +200,7 @@
     <message>
         <location line="+4"/>
         <source>Whisper level</source>
-        <translation type="unfinished"></translation>
+        <translation>Livello sussurro</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -220,7 +220,7 @@
     <message>
         <location line="+2"/>
         <source>VOX level</source>
-        <translation type="unfinished"></translation>
+        <translation>Livello VOX</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -240,7 +240,7 @@
     <message>
         <location line="+3"/>
         <source>PTT ID Start</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT ID di inizio</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -255,7 +255,7 @@
     <message>
         <location line="+1"/>
         <source>PTT ID End</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT ID di fine</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -270,7 +270,7 @@
     <message>
         <location line="+2"/>
         <source>PTT ID Start Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia PTT ID all&apos;inizio</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -280,7 +280,7 @@
     <message>
         <location line="+1"/>
         <source>PTT ID End Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia PTT ID alla fine</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -345,17 +345,17 @@
     <message>
         <location line="+1"/>
         <source>   Top Key</source>
-        <translation type="unfinished">Tasto superiore</translation>
+        <translation>Tasto superiore</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Middle Key</source>
-        <translation type="unfinished">Tasto centrale</translation>
+        <translation>Tasto centrale</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bottom Key</source>
-        <translation type="unfinished">Tasto inferiore</translation>
+        <translation>Tasto inferiore</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -366,32 +366,32 @@
     <message>
         <location line="+1"/>
         <source>Top Key Long Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Pressione lunga tasto superiore</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Top Key Short Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Pressione breve tasto superiore</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Middle Key Long Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Pressione lunga tasto centrale</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Middle Key Short Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Pressione breve tasto centrale</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bottom Key Long Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Pressione lunga tasto inferiore</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Bottom Key Short Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Pressione breve tasto inferiore</translation>
     </message>
 </context>
 <context>

@@ -11,17 +11,17 @@
         <location line="+6"/>
         <location line="+12"/>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>オフ</translation>
     </message>
     <message>
         <location line="-15"/>
         <source>Monitor Momentary</source>
-        <translation type="unfinished"></translation>
+        <translation>モニター（押している間）</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Monitor </source>
-        <translation type="unfinished"></translation>
+        <translation>モニター</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -33,19 +33,19 @@
     <message>
         <location line="-14"/>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>アラーム</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+14"/>
         <source>Vox</source>
-        <translation type="unfinished"></translation>
+        <translation>VOX</translation>
     </message>
     <message>
         <location line="-13"/>
         <location line="+14"/>
         <source>Whisper</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィスパー</translation>
     </message>
     <message>
         <location line="-13"/>
@@ -58,7 +58,7 @@
         <location line="-13"/>
         <location line="+14"/>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>送信出力</translation>
     </message>
     <message>
         <location line="-13"/>
@@ -70,67 +70,67 @@
     <message>
         <location line="-6"/>
         <source>Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>モニター</translation>
     </message>
     <message>
         <location filename="../src/core/pages/option_values.cpp" line="-49"/>
         <source>Scan Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>スキャン一時停止</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Carrier</source>
-        <translation type="unfinished"></translation>
+        <translation>キャリア</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>ビープ音</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>中国語</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>英語</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Detect</source>
-        <translation type="unfinished"></translation>
+        <translation>検出</translation>
     </message>
     <message>
         <location filename="../src/core/pages/radio_settings.cpp" line="-83"/>
         <source>Scan information</source>
-        <translation type="unfinished">スキャン設定</translation>
+        <translation>スキャン設定</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Other Function</source>
-        <translation type="unfinished">その他の機能</translation>
+        <translation>その他の機能</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Whisper  Function</source>
-        <translation type="unfinished">ウィスパー機能</translation>
+        <translation>ウィスパー機能</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>VOX</source>
-        <translation type="unfinished">VOX</translation>
+        <translation>VOX</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PTT ID</source>
-        <translation type="unfinished">PTT ID</translation>
+        <translation>PTT ID</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DTMF</source>
-        <translation type="unfinished">DTMF</translation>
+        <translation>DTMF</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -170,7 +170,7 @@
     <message>
         <location line="+2"/>
         <source>Ends a transmission that lasts longer than this; Off for no limit.</source>
-        <translation>この時間を超えた送信を終了します。Off にすると制限はありません。</translation>
+        <translation>この時間を超えた送信を終了します。オフ にすると制限はありません。</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -200,7 +200,7 @@
     <message>
         <location line="+4"/>
         <source>Whisper level</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィスパーレベル</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -220,7 +220,7 @@
     <message>
         <location line="+2"/>
         <source>VOX level</source>
-        <translation type="unfinished"></translation>
+        <translation>VOX レベル</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -240,7 +240,7 @@
     <message>
         <location line="+3"/>
         <source>PTT ID Start</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT ID 開始コード</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -255,7 +255,7 @@
     <message>
         <location line="+1"/>
         <source>PTT ID End</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT ID 終了コード</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -270,7 +270,7 @@
     <message>
         <location line="+2"/>
         <source>PTT ID Start Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT ID 開始コードを有効にする</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -280,7 +280,7 @@
     <message>
         <location line="+1"/>
         <source>PTT ID End Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT ID 終了コードを有効にする</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -345,17 +345,17 @@
     <message>
         <location line="+1"/>
         <source>   Top Key</source>
-        <translation type="unfinished">トップキー</translation>
+        <translation>トップキー</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Middle Key</source>
-        <translation type="unfinished">ミドルキー</translation>
+        <translation>ミドルキー</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bottom Key</source>
-        <translation type="unfinished">ボトムキー</translation>
+        <translation>ボトムキー</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -366,32 +366,32 @@
     <message>
         <location line="+1"/>
         <source>Top Key Long Press</source>
-        <translation type="unfinished"></translation>
+        <translation>トップキー長押し</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Top Key Short Press</source>
-        <translation type="unfinished"></translation>
+        <translation>トップキー短押し</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Middle Key Long Press</source>
-        <translation type="unfinished"></translation>
+        <translation>ミドルキー長押し</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Middle Key Short Press</source>
-        <translation type="unfinished"></translation>
+        <translation>ミドルキー短押し</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bottom Key Long Press</source>
-        <translation type="unfinished"></translation>
+        <translation>ボトムキー長押し</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Bottom Key Short Press</source>
-        <translation type="unfinished"></translation>
+        <translation>ボトムキー短押し</translation>
     </message>
 </context>
 <context>

@@ -11,17 +11,17 @@
         <location line="+6"/>
         <location line="+12"/>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyłączone</translation>
     </message>
     <message>
         <location line="-15"/>
         <source>Monitor Momentary</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor (podczas przytrzymania)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Monitor </source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -33,19 +33,19 @@
     <message>
         <location line="-14"/>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+14"/>
         <source>Vox</source>
-        <translation type="unfinished"></translation>
+        <translation>VOX</translation>
     </message>
     <message>
         <location line="-13"/>
         <location line="+14"/>
         <source>Whisper</source>
-        <translation type="unfinished"></translation>
+        <translation>Szept</translation>
     </message>
     <message>
         <location line="-13"/>
@@ -58,7 +58,7 @@
         <location line="-13"/>
         <location line="+14"/>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Moc</translation>
     </message>
     <message>
         <location line="-13"/>
@@ -70,67 +70,67 @@
     <message>
         <location line="-6"/>
         <source>Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor</translation>
     </message>
     <message>
         <location filename="../src/core/pages/option_values.cpp" line="-49"/>
         <source>Scan Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pauza skanowania</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Carrier</source>
-        <translation type="unfinished"></translation>
+        <translation>Nośna</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Sygnał dźwiękowy</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiński</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Angielski</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Detect</source>
-        <translation type="unfinished"></translation>
+        <translation>Wykrywanie</translation>
     </message>
     <message>
         <location filename="../src/core/pages/radio_settings.cpp" line="-83"/>
         <source>Scan information</source>
-        <translation type="unfinished">Skanowanie</translation>
+        <translation>Skanowanie</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Other Function</source>
-        <translation type="unfinished">Inne funkcje</translation>
+        <translation>Inne funkcje</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Whisper  Function</source>
-        <translation type="unfinished">Tryb szeptu</translation>
+        <translation>Tryb szeptu</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>VOX</source>
-        <translation type="unfinished">VOX</translation>
+        <translation>VOX</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PTT ID</source>
-        <translation type="unfinished">PTT ID</translation>
+        <translation>PTT ID</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DTMF</source>
-        <translation type="unfinished">DTMF</translation>
+        <translation>DTMF</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -140,7 +140,7 @@
     <message>
         <location line="+3"/>
         <source>Carrier: scanning stops on a channel while a carrier is received.</source>
-        <translation>Carrier: skanowanie zatrzymuje się na kanale, dopóki odbierana jest nośna.</translation>
+        <translation>Nośna: skanowanie zatrzymuje się na kanale, dopóki odbierana jest nośna.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -170,7 +170,7 @@
     <message>
         <location line="+2"/>
         <source>Ends a transmission that lasts longer than this; Off for no limit.</source>
-        <translation>Przerywa nadawanie trwające dłużej niż ustawiony czas; Off oznacza brak ograniczenia.</translation>
+        <translation>Przerywa nadawanie trwające dłużej niż ustawiony czas; Wyłączone oznacza brak ograniczenia.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -200,7 +200,7 @@
     <message>
         <location line="+4"/>
         <source>Whisper level</source>
-        <translation type="unfinished"></translation>
+        <translation>Poziom szeptu</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -220,7 +220,7 @@
     <message>
         <location line="+2"/>
         <source>VOX level</source>
-        <translation type="unfinished"></translation>
+        <translation>Poziom VOX</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -240,7 +240,7 @@
     <message>
         <location line="+3"/>
         <source>PTT ID Start</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT ID na początku</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -255,7 +255,7 @@
     <message>
         <location line="+1"/>
         <source>PTT ID End</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT ID na końcu</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -270,7 +270,7 @@
     <message>
         <location line="+2"/>
         <source>PTT ID Start Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Włącz PTT ID na początku</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -280,7 +280,7 @@
     <message>
         <location line="+1"/>
         <source>PTT ID End Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Włącz PTT ID na końcu</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -345,17 +345,17 @@
     <message>
         <location line="+1"/>
         <source>   Top Key</source>
-        <translation type="unfinished">Przycisk górny</translation>
+        <translation>Przycisk górny</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Middle Key</source>
-        <translation type="unfinished">Przycisk środkowy</translation>
+        <translation>Przycisk środkowy</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bottom Key</source>
-        <translation type="unfinished">Przycisk dolny</translation>
+        <translation>Przycisk dolny</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -366,32 +366,32 @@
     <message>
         <location line="+1"/>
         <source>Top Key Long Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Długie naciśnięcie przycisku górnego</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Top Key Short Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Krótkie naciśnięcie przycisku górnego</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Middle Key Long Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Długie naciśnięcie przycisku środkowego</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Middle Key Short Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Krótkie naciśnięcie przycisku środkowego</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bottom Key Long Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Długie naciśnięcie przycisku dolnego</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Bottom Key Short Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Krótkie naciśnięcie przycisku dolnego</translation>
     </message>
 </context>
 <context>
