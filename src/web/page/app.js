@@ -983,24 +983,26 @@ async function printListing() {
 
 // ---- start ---------------------------------------------------------------------
 // Without its core the page can do nothing: it says so and why, and its
-// controls are disabled rather than silently dead.
-function loadFailed(text) {
+// controls are disabled rather than silently dead, all but the language's.
+// The alert is among the shown texts: it may come before the language's
+// texts arrive.
+function loadFailed(text, ...values) {
   if ($('loadAlert').textContent) return;
-  $('loadAlert').textContent = text;
-  for (const control of document.querySelectorAll('button, input, select')) control.disabled = true;
+  showText($('loadAlert'), () => tr(text, ...values));
+  for (const control of document.querySelectorAll('button, input, select:not(#language)')) control.disabled = true;
   document.body.dataset.ready = 'failed';
 }
-if (typeof WebAssembly !== 'object') loadFailed(tr(TEXTS.noWasm));
+if (typeof WebAssembly !== 'object') loadFailed(TEXTS.noWasm);
 document.querySelector('script[src="zem.js"]').addEventListener('error', () =>
-  loadFailed(tr(TEXTS.wasmFailed, 'zem.js did not arrive')));
+  loadFailed(TEXTS.wasmFailed, 'zem.js did not arrive'));
 // zem.wasm that never arrives ends in a rejected promise rather than an abort.
 window.addEventListener('unhandledrejection', event => {
-  if (!lists) loadFailed(tr(TEXTS.wasmFailed, String(event.reason && event.reason.message || event.reason)));
+  if (!lists) loadFailed(TEXTS.wasmFailed, String(event.reason && event.reason.message || event.reason));
 });
 
 var Module = {
   onAbort(what) {
-    if (!lists) loadFailed(typeof WebAssembly !== 'object' ? tr(TEXTS.noWasm) : tr(TEXTS.wasmFailed, String(what || 'aborted')));
+    if (!lists) loadFailed(...(typeof WebAssembly !== 'object' ? [TEXTS.noWasm] : [TEXTS.wasmFailed, String(what || 'aborted')]));
   },
   async onRuntimeInitialized() {
     lists = JSON.parse(await core('zem_lists', 'string'));
