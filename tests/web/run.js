@@ -762,6 +762,9 @@ test("the page in the browser's language and the Language choice", async () => {
     };
     const page = await inLocale('de-DE');
     same(await shown(page), german, 'German from the browser');
+    await cellOf(page, 1, 1).focus();
+    await page.keyboard.press('x');
+    same(await answer(page), 'Bitte geben Sie eine Zahl ein', "a core's message");
     // The choice shows at once and stays on reload; System follows the browser again.
     await choose(page, 'en', 'en');
     same(await shown(page), {lang: 'en', dir: 'ltr', energy: 'Energy Check', tab: 'Optional features',
