@@ -762,6 +762,8 @@ test("the page in the browser's language and the Language choice", async () => {
     };
     const page = await inLocale('de-DE');
     same(await shown(page), german, 'German from the browser');
+    same(await page.evaluate(() => [['zh-Hant-HK'], ['zh-TW'], ['zh'], ['pt-PT'], ['nl', 'uk-UA'], ['xx'], []]
+      .map(tags => matchLanguage(tags))), ['zh_TW', 'zh_TW', 'zh_CN', 'pt_BR', 'uk', 'en', 'en'], "the browser's languages");
     await cellOf(page, 1, 1).focus();
     await page.keyboard.press('x');
     same(await answer(page), 'Bitte geben Sie eine Zahl ein', "a core's message");
