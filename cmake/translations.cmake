@@ -69,11 +69,14 @@ set_source_files_properties(${translation_sources} PROPERTIES SKIP_AUTOGEN ON)
 target_sources(zemgui PRIVATE ${translation_sources})
 
 # Brings translations/*.ts up to date with the texts of the sources: the
-# window's tr() texts and the core's texts marked with ZEM_TRANSLATE_NOOP.
+# window's tr() texts, the core's texts marked with ZEM_TRANSLATE_NOOP and the
+# browser edition's texts (QT_TRANSLATE_NOOP in src/web/page/texts.js, the
+# page's one file of texts: lupdate's script reader stops at the async
+# functions of the page's other scripts).
 # Translations already made are kept; new texts arrive unfinished.
 if(ZEM_LUPDATE)
   add_custom_target(update-translations
-    COMMAND ${ZEM_LUPDATE} -recursive src/gui src/core
+    COMMAND ${ZEM_LUPDATE} -recursive src/gui src/core src/web/page/texts.js
             -tr-function-alias QT_TRANSLATE_NOOP+=ZEM_TRANSLATE_NOOP
             -locations relative -ts ${ts_files}
     WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}

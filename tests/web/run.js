@@ -59,7 +59,8 @@ function craft(name, band, seed) {
 
 // ---- the page ---------------------------------------------------------------
 const TYPES = {'.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm',
-               '.png': 'image/png', '.svg': 'image/svg+xml', '.webmanifest': 'application/manifest+json'};
+               '.png': 'image/png', '.svg': 'image/svg+xml', '.webmanifest': 'application/manifest+json',
+               '.json': 'application/json'};
 // network.hang: requests are taken and never answered; network.swVersion:
 // the offline worker is served as that version.
 const network = {hang: false, hanging: [], swVersion: 0};
@@ -83,8 +84,8 @@ function serve() {
 let context, url;
 // Every page keeps its script errors and the policy's refusals; the
 // browser's own file dialogs are taken away unless a test puts its own.
-async function openPage(init, ready = '1') {
-  const page = await context.newPage();
+async function openPage(init, ready = '1', where = context) {
+  const page = await where.newPage();
   page.errors = [];
   page.on('pageerror', error => page.errors.push(error.message));
   await page.addInitScript(() => {
@@ -728,6 +729,71 @@ test("every screen: a phone's width, dark mode, axe-core, one heading, help", as
   await clean(page);
 });
 
+// The page's marked texts, as shown and as index.html has them.
+const markedTexts = page => page.evaluate(async () => {
+  const html = new DOMParser().parseFromString(await (await fetch('index.html')).text(), 'text/html');
+  const marked = doc => [...doc.querySelectorAll('[data-tr], [data-tr-label], [data-tr-alt], [data-tr-title]')]
+    .map(e => [e.dataset.tr && e.textContent, e.dataset.trLabel && e.getAttribute('aria-label'),
+               e.dataset.trAlt && e.getAttribute('alt'), e.dataset.trTitle && e.getAttribute('title')]);
+  return {shown: marked(document), html: marked(html)};
+});
+
+test("the page in the browser's language and the Language choice", async () => {
+  // English: the texts exactly as index.html has them.
+  const english = await openPage();
+  const texts = await markedTexts(english);
+  same(texts.shown, texts.html, 'English texts');
+  await english.close();
+  const browser = await chromium.launch({executablePath: '/usr/bin/chromium', headless: true,
+                                         args: ['--no-sandbox', '--disable-gpu', '--lang=de-DE']});
+  try {
+    const inLocale = async locale => openPage(undefined, '1', await browser.newContext({locale}));
+    const shown = page => page.evaluate(() => ({
+      lang: document.documentElement.lang, dir: document.documentElement.dir,
+      energy: document.getElementById('energy_check').parentNode.textContent.trim(),
+      tab: document.getElementById('tab1').textContent, defaultSetting: document.querySelector('.default-setting').textContent,
+      power: document.querySelector('#powerBox th').textContent}));
+    const german = {lang: 'de', dir: 'ltr', energy: 'Akkuprüfung', tab: 'Zusatzfunktionen', defaultSetting: 'Werkseinstellung',
+                    power: 'Frequenzbereich'};
+    // A choice shows once its language's texts arrived, which sets the page's lang.
+    const choose = async (page, code, lang) => {
+      await page.selectOption('#language', code);
+      await page.waitForFunction(l => document.documentElement.lang === l, lang);
+    };
+    const page = await inLocale('de-DE');
+    same(await shown(page), german, 'German from the browser');
+    same(await page.evaluate(() => [['zh-Hant-HK'], ['zh-TW'], ['zh'], ['pt-PT'], ['nl', 'uk-UA'], ['xx'], []]
+      .map(tags => matchLanguage(tags))), ['zh_TW', 'zh_TW', 'zh_CN', 'pt_BR', 'uk', 'en', 'en'], "the browser's languages");
+    await cellOf(page, 1, 1).focus();
+    await page.keyboard.press('x');
+    same(await answer(page), 'Bitte geben Sie eine Zahl ein', "a core's message");
+    // The choice shows at once and stays on reload; System follows the browser again.
+    await choose(page, 'en', 'en');
+    same(await shown(page), {lang: 'en', dir: 'ltr', energy: 'Energy Check', tab: 'Optional features',
+                             defaultSetting: 'Default Setting', power: 'Frequency Range'}, 'English chosen');
+    await choose(page, 'es', 'es');
+    await page.reload();
+    await page.waitForSelector('body[data-ready="1"]');
+    same(await page.evaluate(() => [document.documentElement.lang, document.getElementById('language').value]),
+         ['es', 'es'], 'Español after reload');
+    await page.keyboard.press('F1');
+    await page.waitForFunction(() => /help\/es\/channel_table\.html$/.test(document.getElementById('helpFrame').src));
+    await page.keyboard.press('Escape');
+    await choose(page, '', 'de');
+    same(await shown(page), german, 'System chosen');
+    await clean(page);
+    // Arabic: right to left, clean for axe-core.
+    const arabic = await inLocale('ar-EG');
+    same((await shown(arabic)).dir, 'rtl', 'Arabic direction');
+    same((await shown(arabic)).energy, 'فحص البطارية', 'Arabic caption');
+    await arabic.getByRole('tab', {name: 'الميزات الاختيارية'}).click();
+    await axe(arabic, 'Arabic');
+    await clean(arabic);
+  } finally {
+    await browser.close();
+  }
+});
+
 test('Print prints the channel listing and nothing else', async () => {
   const file = craft('print.Zem', 1, 5);
   const page = await openPage({script: () => { window.print = () => { window.printed = (window.printed || 0) + 1; }; }});
@@ -764,8 +830,11 @@ test('Print prints the channel listing and nothing else', async () => {
   // The first view: the page ready with the core loaded and the table drawn.
   const first = await openPage();
   const ready = await first.evaluate(() => performance.getEntriesByName('zem-ready')[0].startTime);
-  const bytes = ['index.html', 'style.css', 'serial.js', 'dialogs.js', 'app.js', 'zem.js', 'zem.wasm']
-    .reduce((sum, name) => sum + fs.statSync(path.join(webDir, name)).size, 0);
+  // With the largest of the languages' texts, which the page loads beside English.
+  const texts = fs.readdirSync(path.join(webDir, 'translations'))
+    .map(name => fs.statSync(path.join(webDir, 'translations', name)).size);
+  const bytes = ['index.html', 'style.css', 'texts.js', 'serial.js', 'dialogs.js', 'app.js', 'zem.js', 'zem.wasm']
+    .reduce((sum, name) => sum + fs.statSync(path.join(webDir, name)).size, Math.max(...texts));
   console.log(`page: ${bytes} bytes with its WebAssembly (at most 1500000); first view ${Math.round(ready)} ms from ` +
               'localhost (at most 1000)');
   check(bytes <= 1500000, 'the page outgrew 1.5 MB');

@@ -4,21 +4,6 @@
 // all run in the core. This script only draws, asks and carries bytes.
 'use strict';
 
-const APP_TITLE = 'Zem Programming Software';
-const NO_SERIAL = 'This browser cannot reach a serial cable. To read or write the radio, open this page in ' +
-  'Chrome or Edge (version 89 or later) on a desktop computer; files can be opened, edited and saved here.';
-const HINT_GRID = 'Please Click the cell to edit or input data';
-const HINT_COMBO = 'Please click the CommBox to choose value';
-const HINT_HELP = 'For help，please press F1';
-const WORKS_IN = 'The page works in current Chrome, Edge, Firefox and Safari; reading and writing the radio needs ' +
-  'Chrome or Edge (version 89 or later) on a desktop computer.';
-const NO_WASM = 'This browser does not run WebAssembly, which the program\'s core needs, so nothing here can work. ' + WORKS_IN;
-const WASM_FAILED = 'The program\'s core (zem.wasm, WebAssembly) could not be loaded, so nothing here can work: ';
-const WASM_BLOCKED = '. The browser or the site\'s policy may block WebAssembly. ' + WORKS_IN;
-const DOWNLOADED = ' was handed to the browser\'s downloads.\nDid the file save?';
-const SAVE_FAILED = 'Could not save ';
-const LINK_COPIED = 'The link to this plan was copied to the clipboard. Whoever opens it sees the plan, ready for Write.';
-const LINK_NOT_COPIED = 'The browser did not let the page copy the link. Copy it from here:';
 const PLAN_TEXT = /\.ya?ml$/i;
 const HELP_PAGES = ['channel_table.html', 'optional_features.html', 'key_assignment.html'];
 const BAR_MAXIMUM = 123;
@@ -35,7 +20,7 @@ let fileHandle = null; // where Save writes back, when the browser lets the page
 // A save handed to the browser's downloads, not confirmed by the user: the
 // page cannot see whether the file was written, so the work stays unsaved.
 let unconfirmed = false;
-let blockVerb = 'Read'; // what the progress counts: read or written blocks
+let blockText = TEXTS.blocksRead; // what the progress counts: read or written blocks
 
 // The document holds work that no file the page saw written has.
 function unsaved() { return !!state && (state.modified || unconfirmed); }
@@ -58,40 +43,43 @@ async function act(name, argTypes, args) {
 }
 
 // ---- drawing -------------------------------------------------------------
-function fillSelect(select, entries) {
+// A list's entries: the core's own text is each entry's value, the text
+// shown is translate's (kept, so a change of language shows it anew).
+function fillSelect(select, entries, translate) {
   select.textContent = '';
   for (const entry of entries) {
     const option = document.createElement('option');
-    option.textContent = entry;
+    option.value = entry;
+    if (translate) showText(option, () => translate(entry)); else option.textContent = entry;
     select.appendChild(option);
   }
 }
 
 function buildPages() {
-  fillSelect($('type'), lists.types);
-  fillSelect($('band'), lists.bands);
+  fillSelect($('type'), lists.types, trCore);
+  fillSelect($('band'), lists.bands, trCore);
   const head = $('gridHead');
   for (const header of lists.headers) {
     const th = document.createElement('th');
     th.scope = 'col';
-    th.textContent = header;
+    showText(th, () => trCore(header));
     head.appendChild(th);
   }
   const body = $('gridBody');
   for (let row = 1; row <= 16; ++row) {
-    const tr = document.createElement('tr');
+    const line = document.createElement('tr');
     const th = document.createElement('th');
     th.scope = 'row';
     th.textContent = String(row);
-    tr.appendChild(th);
+    line.appendChild(th);
     for (let col = 1; col <= 9; ++col) {
       const td = document.createElement('td');
       td.dataset.row = row;
       td.dataset.col = col;
       td.tabIndex = -1;
-      tr.appendChild(td);
+      line.appendChild(td);
     }
-    body.appendChild(tr);
+    body.appendChild(line);
   }
   cell(1, 1).tabIndex = 0;
   buildSettings();
@@ -116,7 +104,7 @@ function buildSettings() {
     const where = setting.page + '/' + setting.column + '/' + setting.group;
     if (!boxes.has(where)) {
       const box = setting.group ? add(column, 'fieldset') : add(column, 'div');
-      if (setting.group) add(box, 'legend').textContent = setting.group;
+      if (setting.group) showText(add(box, 'legend'), () => trCore(setting.group));
       // Before the page's own buttons, which stay last in their column.
       const buttons = column.querySelector(':scope > .buttons');
       if (buttons) column.insertBefore(box, buttons);
@@ -130,24 +118,25 @@ function buildSettings() {
       const label = add(place.checks, 'label', 'check');
       control = add(label, 'input');
       control.type = 'checkbox';
-      label.appendChild(document.createTextNode(' ' + setting.caption));
+      showText(label.appendChild(document.createTextNode('')), () => ' ' + trCore(setting.caption));
     } else {
       const row = document.createElement('div');
       row.className = 'row';
       place.box.insertBefore(row, place.checks && place.checks !== place.box ? place.checks :
         [...place.box.children].find(e => e.classList.contains('check')) || null);
       const label = add(row, 'label');
-      label.textContent = setting.caption;
+      showText(label, () => trCore(setting.caption));
       label.htmlFor = setting.key;
       control = add(row, setting.kind === 'choice' ? 'select' : 'input');
-      if (setting.kind === 'choice') fillSelect(control, setting.entries);
+      if (setting.kind === 'choice') fillSelect(control, setting.entries, trCore);
       else Object.assign(control, {type: 'text', maxLength: setting.length, autocomplete: 'off'});
     }
     control.id = setting.key;
     control.className = 'control';
     // A caption several controls share ("Long Press") is told apart by its box.
-    if (setting.group && shared(setting.caption)) control.setAttribute('aria-description', setting.group.trim());
-    else if (setting.help) control.title = setting.help;
+    if (setting.group && shared(setting.caption))
+      showText(control, () => trCore(setting.group).trim(), 'aria-description');
+    else if (setting.help) showText(control, () => trCore(setting.help), 'title');
   }
   // A button row marked so goes into the last box of its column.
   for (const buttons of document.querySelectorAll('.columns .buttons[data-in-box]')) {
@@ -157,6 +146,11 @@ function buildSettings() {
 }
 
 function cell(row, col) { return $('gridBody').rows[row - 1].cells[col]; }
+// A cell's text as shown: a list's entry in the language shown.
+function cellText(row, col) {
+  const text = state.cells[row - 1][col - 1];
+  return lists.choices[col] ? trCore(text) : text;
+}
 
 function render() {
   $('type').selectedIndex = state.type;
@@ -165,7 +159,7 @@ function render() {
     for (let col = 1; col <= 9; ++col) {
       const td = cell(row, col);
       if (editor && editor.row === row && editor.col === col) continue;
-      td.textContent = state.cells[row - 1][col - 1];
+      td.textContent = cellText(row, col);
     }
   for (const [name, value] of Object.entries({...state.options, ...state.keys})) {
     const control = $(name);
@@ -177,7 +171,7 @@ function render() {
   $('undo').disabled = !state.canUndo;
   $('redo').disabled = !state.canRedo;
   $('docName').textContent = documentName() + (unsaved() ? ' *' : '');
-  document.title = documentName() + ' - ' + APP_TITLE;
+  document.title = documentName() + ' - ' + tr(TEXTS.title);
 }
 
 function showTab(tab) {
@@ -240,7 +234,7 @@ async function cellKey(place, row, col, key, text, extend) {
                           [place, row, col, key, text || '']);
   const action = json && JSON.parse(json);
   if (!action || action.native) return;
-  if (action.notice) await notice(action.notice);
+  if (action.notice) await notice(trMessage(action.notice));
   if (action.close && editor) await closeEditor(action.commit, action.onEnter);
   if (action.emptySelection) await act('zem_delete_cells', ['string'], [selection()]);
   if (action.row) setCurrent(action.row, action.col, !action.focusNext, extend);
@@ -270,6 +264,7 @@ function openEditor(action) {
   if (action.open === 'list') {
     element = document.createElement('select');
     fillSelect(element, lists.choices[col]);
+    for (const option of element.options) option.textContent = trCore(option.value);
     element.selectedIndex = action.entry;
   } else {
     element = document.createElement('input');
@@ -278,7 +273,7 @@ function openEditor(action) {
     element.value = action.text;
   }
   element.className = 'cell-editor';
-  element.setAttribute('aria-label', lists.headers[col] + ', channel ' + row);
+  element.setAttribute('aria-label', tr(TEXTS.cellOfChannel, trCore(lists.headers[col]), row));
   element.autocomplete = 'off';
   td.textContent = '';
   td.appendChild(element);
@@ -297,7 +292,7 @@ async function closeEditor(commit, onEnter) {
   const value = element.value;
   editor = null;
   element.remove();
-  cell(row, col).textContent = state.cells[row - 1][col - 1];
+  cell(row, col).textContent = cellText(row, col);
   if (commit) await act('zem_commit_cell', ['number', 'number', 'string', 'number'], [row, col, value, onEnter ? 1 : 0]);
 }
 
@@ -333,7 +328,7 @@ async function maybeSave() {
   if (editor) await closeEditor(true, false);
   await refresh();
   if (!unsaved()) return true;
-  const answer = await messageBox(3, 'Save the changes to ' + documentName() + '?');
+  const answer = await messageBox(3, tr(TEXTS.saveChanges, documentName()));
   if (answer === 0) return save();
   return answer === 1;
 }
@@ -362,7 +357,7 @@ async function save(pickAnew) {
   if (!handle && 'showSaveFilePicker' in window) {
     try {
       handle = await window.showSaveFilePicker({suggestedName: documentName(),
-        types: [{description: 'Program file', accept: {'application/octet-stream': ['.Zem']}}]});
+        types: [{description: tr(TEXTS.programFile), accept: {'application/octet-stream': ['.Zem']}}]});
     } catch (error) {
       if (error.name === 'AbortError') return false;  // the user closed the dialog: nothing saved
       handle = null;                                   // refused here: the downloads take it
@@ -385,12 +380,12 @@ async function save(pickAnew) {
       unconfirmed = false;
     } catch (error) {
       await refresh();
-      await notice(SAVE_FAILED + name + ': ' + (error.message || error.name));
+      await notice(tr(TEXTS.saveFailed, name, error.message || error.name));
     }
   } else {
     download(bytes, name, 'application/octet-stream');
     await refresh();
-    if ((await messageBox(4, name + DOWNLOADED)) === 0) unconfirmed = false;
+    if ((await messageBox(4, tr(TEXTS.downloaded, name))) === 0) unconfirmed = false;
   }
   await refresh();
   return !unconfirmed;
@@ -409,7 +404,7 @@ async function chooseFile() {
   if (!('showOpenFilePicker' in window)) { $('openFile').click(); return; }
   let handle;
   try {
-    [handle] = await window.showOpenFilePicker({types: [{description: 'Program file or plan',
+    [handle] = await window.showOpenFilePicker({types: [{description: tr(TEXTS.programFileOrPlan),
       accept: {'application/octet-stream': ['.Zem', '.zem'], 'text/plain': ['.yaml', '.yml']}}]});
   } catch (error) {
     if (error.name !== 'AbortError') $('openFile').click();
@@ -471,7 +466,7 @@ function buildExportMenu() {
     item.type = 'button';
     item.setAttribute('role', 'menuitem');
     item.tabIndex = -1;
-    item.textContent = format.label;
+    showText(item, () => trCore(format.label));
     item.onclick = () => { closeMenu(false); exportList(format); };
     menu.appendChild(item);
   }
@@ -508,9 +503,9 @@ async function shareLink() {
   await refresh();
   try {
     await navigator.clipboard.writeText(link);
-    await notice(LINK_COPIED);
+    await notice(tr(TEXTS.linkCopied));
   } catch (error) {
-    await messageBox(0, LINK_NOT_COPIED, link);
+    await messageBox(0, tr(TEXTS.linkNotCopied), link);
   }
 }
 
@@ -529,14 +524,14 @@ async function openLink() {
 // ---- the radio -------------------------------------------------------------
 function prepareTransfer(direction) {
   if (transfer || !lists) return;
-  if (!('serial' in navigator)) { notice(NO_SERIAL); return; }
+  if (!('serial' in navigator)) { notice(tr(TEXTS.noSerial)); return; }
   if (editor) closeEditor(true, false);
   transfer = null;
   const box = $('progressBox');
   box.dataset.direction = direction;
-  blockVerb = direction === 1 ? 'Wrote' : 'Read';
-  $('progressTitle').textContent = direction === 1 ? lists.titles.write : lists.titles.read;
-  $('progressStatus').textContent = lists.titles.ready;
+  blockText = direction === 1 ? TEXTS.blocksWritten : TEXTS.blocksRead;
+  $('progressTitle').textContent = trMessage(direction === 1 ? lists.titles.write : lists.titles.read);
+  $('progressStatus').textContent = trMessage(lists.titles.ready);
   $('progressBar').value = 0;
   $('start').disabled = false;
   box.hidden = false;
@@ -587,7 +582,7 @@ function historyEntries() {
   try { return JSON.parse(localStorage.getItem(HISTORY_KEY)) || []; } catch (error) { return []; }
 }
 function keepHistory(entries) {
-  try { localStorage.setItem(HISTORY_KEY, JSON.stringify(entries)); } catch (error) { notice('Could not save the radio history.'); }
+  try { localStorage.setItem(HISTORY_KEY, JSON.stringify(entries)); } catch (error) { notice(tr(TEXTS.historyNotSaved)); }
 }
 async function keepRead(fromCompare) {
   const entries = historyEntries();
@@ -609,38 +604,38 @@ async function showHistory() {
   for (let index = entries.length - 1; index >= 0; --index) {
     const entry = entries[index];
     const shown = JSON.parse(await core('zem_history_entry', 'string', ['string'], [entry.plan])) || {};
-    const tr = rows.insertRow();
-    tr.dataset.index = index;
-    for (const text of [entry.date, entry.time, shown.type, shown.band, shown.first, entry.compare ? 'Compare' : 'Read'])
-      tr.insertCell().textContent = text || '';
+    const line = rows.insertRow();
+    line.dataset.index = index;
+    for (const text of [entry.date, entry.time, trCore(shown.type), trCore(shown.band), shown.first,
+                        tr(entry.compare ? TEXTS.historyCompare : TEXTS.historyRead)])
+      line.insertCell().textContent = text || '';
     const note = document.createElement('input');
     note.type = 'text';
     note.value = entry.note;
-    note.setAttribute('aria-label', `Note of the read of ${entry.date} ${entry.time}`);
+    note.setAttribute('aria-label', tr(TEXTS.historyNote, entry.date, entry.time));
     note.onchange = () => {
       const all = historyEntries();
       if (all[index]) { all[index].note = note.value.trim(); keepHistory(all); }
     };
-    tr.insertCell().appendChild(note);
-    tr.onclick = () => chooseHistory(index);
+    line.insertCell().appendChild(note);
+    line.onclick = () => chooseHistory(index);
     note.onfocus = () => chooseHistory(index);
   }
-  $('historyWhere').textContent = entries.length ? 'Every complete read from a radio, newest first (the newest 200 are kept).'
-                                                 : 'No radio has been read yet.';
+  $('historyWhere').textContent = entries.length ? tr(TEXTS.historyKept, 200) : tr(TEXTS.historyEmpty);
   chooseHistory(entries.length - 1);
   if ($('historyBox').hidden) { compareReturn = document.activeElement; $('historyBox').hidden = false; }
   $('historyClose').focus();
 }
 function chooseHistory(index) {
   historyChosen = index;
-  for (const tr of $('historyRows').rows) tr.classList.toggle('chosen', +tr.dataset.index === index);
+  for (const line of $('historyRows').rows) line.classList.toggle('chosen', +line.dataset.index === index);
   for (const id of ['historyOpen', 'historyDelete']) $(id).disabled = index < 0;
 }
 async function deleteHistory() {
   const entries = historyEntries();
   const entry = entries[historyChosen];
   if (!entry) return;
-  if ((await messageBox(1, `Delete the read of ${entry.date} ${entry.time} from the radio history?`)) !== 0) return;
+  if ((await messageBox(1, tr(TEXTS.historyDelete, entry.date, entry.time))) !== 0) return;
   entries.splice(historyChosen, 1);
   keepHistory(entries);
   await showHistory();
@@ -665,20 +660,20 @@ let compareReturn = null;
 function showCompare(json) {
   const list = JSON.parse(json);
   compareReturn = document.activeElement;
-  $('compareTitle').textContent = list.title;
-  $('compareSummary').textContent = list.summary;
+  $('compareTitle').textContent = trMessage(list.title);
+  $('compareSummary').textContent = trMessage(list.summary);
   $('compareHead').textContent = '';
   for (const head of list.heads) {
     const th = document.createElement('th');
     th.scope = 'col';
-    th.textContent = head;
+    th.textContent = trCore(head);
     $('compareHead').appendChild(th);
   }
   const rows = $('compareRows');
   rows.textContent = '';
   for (const row of list.rows) {
-    const tr = rows.insertRow();
-    for (const text of row) tr.insertCell().textContent = text;
+    const line = rows.insertRow();
+    for (const text of row) line.insertCell().textContent = trMessage(text);
   }
   $('compareBox').hidden = false;
   $('compareClose').focus();
@@ -725,17 +720,17 @@ async function openPowerSet() {
   rows.textContent = '';
   const values = [...Array(256).keys()].map(String);
   power.labels.forEach((label, point) => {
-    const tr = rows.insertRow();
+    const line = rows.insertRow();
     const th = document.createElement('th');
     th.scope = 'row';
-    th.textContent = label;
-    tr.appendChild(th);
-    for (const [list, head] of [['low', 'Low Power Value'], ['high', 'High Power Value']]) {
+    th.textContent = trCore(label);
+    line.appendChild(th);
+    for (const [list, head] of [['low', tr(TEXTS.lowPower)], ['high', tr(TEXTS.highPower)]]) {
       const select = document.createElement('select');
       select.id = list + (point + 1);
       select.setAttribute('aria-label', head + ' ' + label);
       fillSelect(select, values);
-      tr.insertCell().appendChild(select);
+      line.insertCell().appendChild(select);
     }
   });
   showPowerValues(power);
@@ -750,7 +745,7 @@ function showPowerValues(power) {
 
 async function powerExchange(direction) {
   if (transfer) return;
-  if (!('serial' in navigator)) { notice(NO_SERIAL); return; }
+  if (!('serial' in navigator)) { notice(tr(TEXTS.noSerial)); return; }
   transfer = {cancel: false};
   for (const id of ['powerDefault', 'powerRead', 'powerWrite', 'powerExit']) $(id).disabled = true;
   await choosePort();
@@ -760,7 +755,7 @@ async function powerExchange(direction) {
   for (const id of ['powerDefault', 'powerRead', 'powerWrite', 'powerExit']) $(id).disabled = false;
   if (direction === 0) showPowerValues(JSON.parse(await core('zem_power_state', 'string')));
   await refresh();
-  $('statusLine').textContent = status === 0 ? (direction === 0 ? 'Read the power values from the radio' : 'Written') : '';
+  $('statusLine').textContent = status === 0 ? tr(direction === 0 ? TEXTS.powerRead : TEXTS.powerWritten) : '';
   $(direction === 0 ? 'powerRead' : 'powerWrite').focus();
 }
 
@@ -838,7 +833,8 @@ function wire() {
     if (event.key === 'Escape') { event.preventDefault(); cancelTransfer(); }
     trapTab(event, $('progressBox'));
   };
-  if (!('serial' in navigator)) for (const id of ['read', 'write', 'powerSet', 'compareRadio']) $(id).title = NO_SERIAL;
+  if (!('serial' in navigator))
+    for (const id of ['read', 'write', 'powerSet', 'compareRadio']) showText($(id), () => tr(TEXTS.noSerial), 'title');
 
   for (let tab = 0; tab < 3; ++tab) {
     $('tab' + tab).onclick = () => selectTab(tab);
@@ -899,9 +895,9 @@ function wire() {
     event.preventDefault();
     pasteCells(event.clipboardData.getData('text/plain'));
   });
-  grid.addEventListener('mouseover', () => { $('statusLine').textContent = HINT_GRID; });
+  grid.addEventListener('mouseover', () => { $('statusLine').textContent = tr(TEXTS.hintGrid); });
   for (const select of document.querySelectorAll('select'))
-    select.addEventListener('mouseover', () => { $('statusLine').textContent = HINT_COMBO; });
+    select.addEventListener('mouseover', () => { $('statusLine').textContent = tr(TEXTS.hintCombo); });
 
   document.addEventListener('keydown', event => {
     // Escape stops a running exchange wherever the focus went.
@@ -942,7 +938,7 @@ let helpReturn = null;
 function openHelp(name) {
   if (!$('helpBox').hidden) return;
   helpReturn = document.activeElement;
-  $('helpFrame').src = 'help/' + name;
+  $('helpFrame').src = helpPath(name);
   $('helpBox').hidden = false;
   $('helpClose').focus();
 }
@@ -967,47 +963,50 @@ async function printListing() {
     parent.appendChild(element);
     return element;
   };
-  add(sheet, 'p', texts.title, 'print-title');
-  add(sheet, 'p', texts.options, 'print-heading');
+  add(sheet, 'p', trCore(texts.title), 'print-title');
+  add(sheet, 'p', trCore(texts.options), 'print-heading');
   const kind = add(sheet, 'p', undefined, 'print-kind');
-  add(kind, 'span', texts.type + (lists.types[state.type] || ''));
-  add(kind, 'span', texts.band + (lists.bands[state.band] || ''));
-  add(sheet, 'p', texts.channels, 'print-heading');
+  add(kind, 'span', trCore(texts.type) + trCore(lists.types[state.type] || ''));
+  add(kind, 'span', trCore(texts.band) + trCore(lists.bands[state.band] || ''));
+  add(sheet, 'p', trCore(texts.channels), 'print-heading');
   const table = add(sheet, 'table');
   const head = add(add(table, 'thead'), 'tr');
-  for (const header of lists.headers.slice(0, 6)) add(head, 'th', header);
+  for (const header of lists.headers.slice(0, 6)) add(head, 'th', trCore(header));
   const body = add(table, 'tbody');
   state.cells.forEach((row, index) => {
-    const tr = add(body, 'tr');
-    add(tr, 'td', String(index + 1));
-    for (const text of row.slice(0, 5)) add(tr, 'td', text);
+    const line = add(body, 'tr');
+    add(line, 'td', String(index + 1));
+    row.slice(0, 5).forEach((text, col) => add(line, 'td', lists.choices[col + 1] ? trCore(text) : text));
   });
   window.print();
 }
 
 // ---- start ---------------------------------------------------------------------
 // Without its core the page can do nothing: it says so and why, and its
-// controls are disabled rather than silently dead.
-function loadFailed(text) {
+// controls are disabled rather than silently dead, all but the language's.
+// The alert is among the shown texts: it may come before the language's
+// texts arrive.
+function loadFailed(text, ...values) {
   if ($('loadAlert').textContent) return;
-  $('loadAlert').textContent = text;
-  for (const control of document.querySelectorAll('button, input, select')) control.disabled = true;
+  showText($('loadAlert'), () => tr(text, ...values));
+  for (const control of document.querySelectorAll('button, input, select:not(#language)')) control.disabled = true;
   document.body.dataset.ready = 'failed';
 }
-if (typeof WebAssembly !== 'object') loadFailed(NO_WASM);
+if (typeof WebAssembly !== 'object') loadFailed(TEXTS.noWasm);
 document.querySelector('script[src="zem.js"]').addEventListener('error', () =>
-  loadFailed(WASM_FAILED + 'zem.js did not arrive' + WASM_BLOCKED));
+  loadFailed(TEXTS.wasmFailed, 'zem.js did not arrive'));
 // zem.wasm that never arrives ends in a rejected promise rather than an abort.
 window.addEventListener('unhandledrejection', event => {
-  if (!lists) loadFailed(WASM_FAILED + String(event.reason && event.reason.message || event.reason) + WASM_BLOCKED);
+  if (!lists) loadFailed(TEXTS.wasmFailed, String(event.reason && event.reason.message || event.reason));
 });
 
 var Module = {
   onAbort(what) {
-    if (!lists) loadFailed(typeof WebAssembly !== 'object' ? NO_WASM : WASM_FAILED + String(what || 'aborted') + WASM_BLOCKED);
+    if (!lists) loadFailed(...(typeof WebAssembly !== 'object' ? [TEXTS.noWasm] : [TEXTS.wasmFailed, String(what || 'aborted')]));
   },
   async onRuntimeInitialized() {
     lists = JSON.parse(await core('zem_lists', 'string'));
+    await pageTranslated;
     const toneList = document.createElement('datalist');
     toneList.id = 'toneList';
     fillSelect(toneList, lists.tones);
@@ -1019,9 +1018,37 @@ var Module = {
     document.body.dataset.ready = '1';
     performance.mark('zem-ready');
     openLink();
-    if (!('serial' in navigator)) $('statusLine').textContent = NO_SERIAL;
+    idleStatus();
   },
 };
+
+// ---- the language ----------------------------------------------------------------
+// The status line when nothing is going on: F1's hint, or why the radio is
+// out of reach.
+function idleStatus() {
+  $('statusLine').textContent = tr('serial' in navigator ? TEXTS.hintHelp : TEXTS.noSerial);
+}
+const pageTranslated = languageReady.then(() => translatePage());
+// The Language choice: the browser's languages or one of the page's, kept
+// in the browser's storage and shown at once.
+(() => {
+  const select = $('language');
+  for (const [code, name] of LANGUAGES) {
+    const option = document.createElement('option');
+    option.value = code;
+    if (code) option.textContent = name; else showText(option, () => tr(TEXTS.system));
+    if (code && code !== 'en') option.lang = code.replace('_', '-');
+    select.appendChild(option);
+  }
+  select.value = chosenLanguage();
+  select.onchange = async () => {
+    keepLanguage(select.value);
+    await loadLanguage(select.value || matchLanguage(navigator.languages));
+    translatePage();
+    if (state) render();
+    if (lists) idleStatus();
+  };
+})();
 
 if ('serviceWorker' in navigator && location.protocol.startsWith('http'))
   window.addEventListener('load', () => navigator.serviceWorker.register('sw.js').catch(() => {}));

@@ -3,7 +3,8 @@
 // Save, Discard and Cancel) and the progress of a radio exchange.
 'use strict';
 
-const BUTTONS = [['OK'], ['OK', 'Cancel'], ['Retry', 'Cancel'], ['Save', 'Discard', 'Cancel'], ['Yes', 'No']];
+const BUTTONS = [[TEXTS.ok], [TEXTS.ok, TEXTS.cancel], [TEXTS.retry, TEXTS.cancel], [TEXTS.save, TEXTS.discard, TEXTS.cancel],
+                 [TEXTS.yes, TEXTS.no]];
 let messageOpen = Promise.resolve();
 // Shows a message box; resolves with the index of the button chosen
 // (Escape chooses the last one).
@@ -26,7 +27,7 @@ function messageBox(kind, text, detail) {
     names.forEach((name, index) => {
       const button = document.createElement('button');
       button.type = 'button';
-      button.textContent = name;
+      button.textContent = tr(name);
       button.onclick = () => close(index);
       buttons.appendChild(button);
     });
@@ -53,20 +54,20 @@ function trapTab(event, box) {
 
 // What the core calls while it runs.
 globalThis.zemPage = {
-  async message(kind, text, detail) { return (await messageBox(kind, text, detail)) === 0; },
-  status(text) { $('progressStatus').textContent = text; },
+  async message(kind, text, detail) { return (await messageBox(kind, trMessage(text), detail)) === 0; },
+  status(text) { $('progressStatus').textContent = trMessage(text); },
   progress(done, total) {
     const bar = $('progressBar');
     if (bar.value < BAR_MAXIMUM - 1) {
       bar.value += 1;
-      $('progressStatus').textContent = `${blockVerb} ${done} of ${total} blocks`;
+      $('progressStatus').textContent = tr(blockText, done, total);
     }
   },
   cancelled() { return !!(transfer && transfer.cancel); },
   phase(title, status) {
-    blockVerb = 'Read';
-    $('progressTitle').textContent = title;
+    blockText = TEXTS.blocksRead;
+    $('progressTitle').textContent = trMessage(title);
     $('progressBar').value = 0;
-    $('progressStatus').textContent = status;
+    $('progressStatus').textContent = trMessage(status);
   },
 };

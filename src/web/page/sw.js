@@ -4,12 +4,15 @@
 // carries its version; a new version removes the older caches once it takes
 // over, so they never mix.
 'use strict';
-const VERSION = 2;
+const VERSION = 3;
 const PREFIX = 'zemprog-web-';
 const CACHE = PREFIX + VERSION;
-const FILES = ['./', 'index.html', 'style.css', 'serial.js', 'dialogs.js', 'app.js', 'zem.js', 'zem.wasm', 'manifest.webmanifest',
+// The page's texts in each language it speaks are kept too, so a language
+// chosen offline is there.
+const LANGUAGES = ['zh_CN', 'zh_TW', 'es', 'pt_BR', 'ru', 'uk', 'de', 'fr', 'it', 'ja', 'pl', 'ar'];
+const FILES = ['./', 'index.html', 'style.css', 'texts.js', 'serial.js', 'dialogs.js', 'app.js', 'zem.js', 'zem.wasm', 'manifest.webmanifest',
                'key_picture.png', 'key_picture@2x.png', 'icons/zemprog-32.png', 'icons/zemprog-128.png', 'icons/zemprog-256.png',
-               'icons/zemprog.svg'];
+               'icons/zemprog.svg', ...LANGUAGES.map(code => `translations/zemprog_${code}.json`)];
 
 self.addEventListener('install', event => {
   event.waitUntil(caches.open(CACHE).then(cache => cache.addAll(FILES)).then(() => self.skipWaiting()));
