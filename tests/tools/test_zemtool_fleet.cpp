@@ -165,22 +165,16 @@ TEST_F(ZemtoolFleet, AStoppedRunSaysWhatEachRadioHoldsAndTheReportPutsThemBack) 
     for (int k = 1; k <= 2; ++k) EXPECT_TRUE(SameRange(Load(Memory(k)), PatternImage(k), 0, 0x3D0)) << k;
 }
 
-TEST_F(ZemtoolFleet, OneCableRepeatsUntilTheCountOrUntilStopped) {
+// Repeating up to a count is the core fleet run's case; here zemtool's
+// SIGTERM ends an endless run, and its report is still written.
+TEST_F(ZemtoolFleet, OneCableRepeatsUntilStopped) {
     ZemsimProcess sim("--memory " + memory + " --swap 400", 1);
-    RunResult counted = Fleet(WithPorts({plan, "--repeat", "--count", "2", "--verify", "--report", report}, sim.ports));
-    ASSERT_EQ(counted.status, 0) << counted.err;
-    auto rows = Report();
-    ASSERT_EQ(rows.size(), 3u);
-    for (std::size_t i = 1; i <= 2; ++i)  // ok, in the order the radios were put on
-        EXPECT_EQ(rows[i][1] + " " + rows[i][5], "ok " + std::to_string(i));
-
-    // Without a count it runs until SIGTERM, and still writes its report,
-    // over the last one as asked.
+    std::ofstream(report) << "an earlier run";
     std::string script = Command(WithPorts({plan, "--repeat", "--report", report, "--overwrite"}, sim.ports)) + " 2>'" + dir +
                          "/stopped' & pid=$!; for i in $(seq 200); do grep -q 'done in' '" + dir +
                          "/stopped' && break; sleep 0.05; done; kill -TERM $pid; wait $pid";
     EXPECT_EQ(ExitStatus(std::system(script.c_str())), 0) << ReadAll(dir + "/stopped");
-    rows = Report();
+    auto rows = Report();
     ASSERT_GE(rows.size(), 2u) << ReadAll(dir + "/stopped");
     EXPECT_EQ(rows[1][1], "ok");
 }

@@ -1,12 +1,15 @@
-// New, Open, Save, the recent files, the file on the command line, and the
-// question whether to save changes.
+// New, Open, Save, the recent files, the file on the command line, the
+// question whether to save changes, and Compare with file...
 #include "gui/support/window_test.h"
 
 #include "document/program_file.h"
 #include "pages/key_values.h"
 #include "pages/option_values.h"
+#include "workbench/compare_commands.h"
 
 #include <QAction>
+#include <QLabel>
+#include <QTreeWidget>
 
 namespace zem::test {
 namespace {
@@ -49,6 +52,23 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesWhatItDoesNotKnow) {
 
 class FileCommandsTest : public WindowTest {
 protected:
+    // Runs Compare with file... on path and returns the rows listed
+    // ("where|document|file") and the summary line.
+    QStringList compareWith(const QString& path, QString* summary = nullptr, bool* copyEnabled = nullptr) {
+        QStringList rows;
+        WhenModal<gui::CompareDialog>([&](gui::CompareDialog* dialog) {
+            for (int i = 0; i < dialog->list()->topLevelItemCount(); ++i) {
+                const QTreeWidgetItem* item = dialog->list()->topLevelItem(i);
+                rows << item->text(0) + "|" + item->text(1) + "|" + item->text(2);
+            }
+            if (summary) *summary = dialog->findChild<QLabel*>("summary")->text();
+            if (copyEnabled) *copyEnabled = dialog->findChild<QPushButton*>("copy")->isEnabled();
+            dialog->reject();
+        });
+        dialogs.openNames = {path};
+        window->action(gui::kCmdCompareWithFile)->trigger();
+        return rows;
+    }
     // A program file of band 2 ("400-470MHZ") with one channel and a kept
     // byte outside every page.
     QString writeBand2File(const QString& name) {
@@ -249,6 +269,41 @@ TEST_F(FileCommandsTest, RecentListKeepsFourEntriesOpensEachAndDropsFilesThatAre
     EXPECT_EQ(messages.texts().size(), 1u);
     EXPECT_EQ(window->document().pathName(), paths[3]);
     EXPECT_EQ(window->files().recentFiles(), (QStringList{paths[3], paths[4], paths[1]}));
+}
+
+// Program, Compare with file...: what the pages show against a program file.
+TEST_F(FileCommandsTest, CompareWithFileListsWhatThePagesShowDifferentlyAndNothingElse) {
+    enterValue(2, 1, "146.5");
+    const QString path = tempPath("plan.Zem");
+    dialogs.saveNames = {path};
+    window->action(gui::kCmdFileSaveAs)->trigger();
+
+    QString summary;
+    bool copyEnabled = true;
+    EXPECT_TRUE(compareWith(path, &summary, &copyEnabled).isEmpty());
+    EXPECT_EQ(summary.toStdString(), gui::CompareDialog::kNoDifference);
+    EXPECT_FALSE(copyEnabled);
+
+    // A settings edit not yet stored counts; an open editor is committed.
+    view().selectTab(gui::CKivuView::kKeyTab);
+    auto* duration = view().findChild<QComboBox*>("longPressDuration");
+    duration->setCurrentIndex((duration->currentIndex() + 1) % duration->count());
+    const QString shownDuration = duration->currentText();
+    view().selectTab(gui::CKivuView::kChannelTab);
+    clickCell(2, 5);
+    const RadioImage before = window->document().image();
+    const QStringList rows = compareWith(path);
+    ASSERT_EQ(rows.size(), 1) << rows.join("; ").toStdString();
+    EXPECT_TRUE(rows.front().startsWith("Long Press Duration(s)|" + shownDuration + "|")) << rows.front().toStdString();
+    EXPECT_EQ(window->document().image(), before) << "comparing stores nothing";
+    EXPECT_TRUE(messages.empty());
+
+    // A file that is no program file is refused with the file's message.
+    const QString shortFile = tempPath("short.Zem");
+    writeFile(shortFile, QByteArray(10, '\0'));
+    dialogs.openNames = {shortFile};
+    window->action(gui::kCmdCompareWithFile)->trigger();
+    EXPECT_EQ(messages.texts().size(), 1u);
 }
 
 }  // namespace
