@@ -4,7 +4,7 @@
 
 #include "service/access_code.h"
 #include "service/power_points.h"
-#include "service/power_setting.h"
+#include "session/radio_exchange.h"
 
 #include <ostream>
 #include <sstream>
@@ -110,15 +110,15 @@ int RunPower(const std::vector<std::string>& args, Io& io) {
     }
     RadioImage image = NewDocumentImage();
     if (action == "read") {
-        PowerReadOutcome outcome = ReadPowerSetting(image, AskingThrough(messenger, session));
-        for (const std::string& message : outcome.messages) messenger.notice(message);
+        const ExchangeOutcome outcome = ReadPower(image, AskingThrough(messenger, session));
+        for (const std::string& message : outcome.messages()) messenger.notice(message);
         if (!ReportLinkOutcome(io, outcome.link)) return kExitError;
         PrintValues(io, PowerValuesFromImage(image), band);
         return kExitOk;
     }
-    LinkOutcome outcome = WritePowerSetting(values, image, AskingThrough(messenger, session), lists);
-    if (!outcome.message.empty()) messenger.notice(outcome.message);
-    if (!ReportLinkOutcome(io, outcome)) return kExitError;
+    const ExchangeOutcome outcome = WritePower(values, image, AskingThrough(messenger, session), lists);
+    for (const std::string& message : outcome.messages()) messenger.notice(message);
+    if (!ReportLinkOutcome(io, outcome.link)) return kExitError;
     const PowerValues sent = PowerValuesFromImage(image);
     Say(io, "Wrote the power values to the radio: low " + ListText(sent.low) + ", high " + ListText(sent.high));
     return kExitOk;

@@ -363,9 +363,9 @@ EMSCRIPTEN_KEEPALIVE int zem_power(int direction, const char* values) {
     WebSession& session = Session();
     zem::RadioImage working = session.image();
     if (direction == 0) {
-        const zem::PowerReadOutcome outcome = zem::ReadPowerSetting(working, PageLink());
-        for (const std::string& message : outcome.messages) Messenger().notice(message);
-        if (outcome.refreshValues) session.takeServiceBytes(working, true);
+        const zem::ExchangeOutcome outcome = zem::ReadPower(working, PageLink());
+        for (const std::string& message : outcome.messages()) Messenger().notice(message);
+        if (outcome.refreshPages) session.takeServiceBytes(working, true);
         return static_cast<int>(outcome.link.status);
     }
     zem::PowerValues chosen;
@@ -377,11 +377,11 @@ EMSCRIPTEN_KEEPALIVE int zem_power(int direction, const char* values) {
         list[i % zem::kPowerPointCount] = static_cast<std::uint8_t>(value < 0 ? 0 : value > 255 ? 255 : value);
         text = comma == std::string::npos ? std::string() : text.substr(comma + 1);
     }
-    const zem::LinkOutcome outcome = zem::WritePowerSetting(chosen, working, PageLink());
-    if (!outcome.message.empty()) Messenger().notice(outcome.message);
+    const zem::ExchangeOutcome outcome = zem::WritePower(chosen, working, PageLink());
+    for (const std::string& message : outcome.messages()) Messenger().notice(message);
     // What was stored before the radio stopped answering stays in the document.
     session.takeServiceBytes(working, false);
-    return static_cast<int>(outcome.status);
+    return static_cast<int>(outcome.link.status);
 }
 
 // Reads the radio (direction 0) or writes it (1, read back and compared when

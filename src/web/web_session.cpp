@@ -8,7 +8,6 @@
 #include "document/json_writer.h"
 #include "pages/radio_settings.h"
 #include "plan/exchange_formats.h"
-#include "plan/plan_text.h"
 #include "service/power_points.h"
 
 #include <algorithm>
@@ -34,7 +33,7 @@ std::string Json(bool flag) { return flag ? "true" : "false"; }
 WebSession::WebSession(Messenger& messenger) : messenger_(messenger) { newDocument(); }
 
 void WebSession::newDocument() {
-    image_ = NewDocumentImage();
+    doc_.newDocument();
     pages_.restart();
     // A new document starts on the first type and band.
     channel_.typeIndex = 0;
@@ -44,11 +43,12 @@ void WebSession::newDocument() {
 }
 
 FileResult WebSession::open(const std::string& path) {
-    // Loading goes into a copy, so a refused file leaves the document as it was.
-    RadioImage loaded = image_;
-    FileResult result = LoadProgramFile(PathFromUtf8(path), loaded);
+    // A refused file leaves the document as it was.
+    return opened(doc_.open(PathFromUtf8(path)));
+}
+
+FileResult WebSession::opened(FileResult result) {
     if (!result.ok) return result;
-    image_ = loaded;
     pages_.restart();
     doc_.markUnmodified();
     resetHistory();
@@ -190,26 +190,7 @@ bool WebSession::importText(const std::string& text) {
 }
 
 FileResult WebSession::openPlan(const std::string& text, const std::string& name) {
-    const PlanTextImport plan = ImportPlanText(text);
-    if (!plan.ok()) {
-        std::string message = "The plan " + name + " was not opened:";
-        // The first errors say what is wrong; a file that is no plan at all gives many.
-        constexpr std::size_t kShown = 10;
-        for (std::size_t i = 0; i < plan.errors.size() && i < kShown; ++i)
-            message += "\n" + plan.errors[i].describe();
-        if (plan.errors.size() > kShown)
-            message += "\n(" + std::to_string(plan.errors.size() - kShown) + " more)";
-        return FileResult::failure(message);
-    }
-    image_ = plan.image;
-    pages_.restart();
-    doc_.markUnmodified();
-    resetHistory();
-    // An opened plan that was stored otherwise than written says so.
-    std::string notes;
-    for (const std::string& note : plan.notes) notes += "\n" + note;
-    if (notes.empty()) return FileResult::success();
-    return {true, "The plan " + name + " was opened with these changes:" + notes};
+    return opened(doc_.openPlanText(text, name));
 }
 
 const RadioImage& WebSession::imageForWrite() {

@@ -30,7 +30,8 @@ public:
 
     // A new document on the first type and band, unmodified, no history.
     void newDocument();
-    // Loads a program file; a refused file changes nothing and says why.
+    // Loads a program file (a plan text by its name); a refused file changes
+    // nothing and says why.
     FileResult open(const std::string& path);
     // Stores every page (its messages included) and saves the image.
     FileResult save(const std::string& path);
@@ -100,6 +101,9 @@ public:
     RadioImage currentImage() const { return doc_.currentImage(); }  // every page stored, silently
 
 private:
+    // An opened document shown from the channel page, unmodified, with a
+    // history of its own.
+    FileResult opened(FileResult result);
     void fillPage(int tab) { pages_.fillPage(tab); }
     void recordChange() { doc_.recordChange(); }
     void resetHistory() { doc_.resetHistory(); }

@@ -64,20 +64,22 @@ PowerReadOutcome ReadPowerSetting(RadioImage& image, const LinkSession& session)
     return outcome;
 }
 
-LinkOutcome WritePowerSetting(const PowerValues& values, RadioImage& image, const LinkSession& session,
-                              PowerLists lists) {
-    LinkOutcome outcome;
-    auto port = OpenSessionPort(session, ServiceTimeouts, outcome);
+PowerWriteOutcome WritePowerSetting(const PowerValues& values, RadioImage& image, const LinkSession& session,
+                                    PowerLists lists) {
+    PowerWriteOutcome outcome;
+    auto port = OpenSessionPort(session, ServiceTimeouts, outcome.link);
     if (!port) return outcome;
     CloneProtocol protocol(*port, ServiceHooks(session.hooks));
     if (protocol.EnterProgrammingMode() == HandshakeResult::Abandoned) {
         port->close();
-        return {LinkStatus::Abandoned, {}, protocol.handshakeDetail()};
+        outcome.link = {LinkStatus::Abandoned, {}, protocol.handshakeDetail()};
+        return outcome;
     }
     // The radio's own bytes 0x3DE and 0x3DF go back as they are, so read the
     // whole row first; without it nothing is written.
-    outcome = ReadStage(protocol, kPowerCalibrationOffset, kPowerCalibrationOffset + kPowerCalibrationSize, image);
-    if (!outcome.completed()) {
+    outcome.link =
+        ReadStage(protocol, kPowerCalibrationOffset, kPowerCalibrationOffset + kPowerCalibrationSize, image);
+    if (!outcome.link.completed()) {
         port->close();
         return outcome;
     }
@@ -85,13 +87,15 @@ LinkOutcome WritePowerSetting(const PowerValues& values, RadioImage& image, cons
     if (lists.low) sent.low = values.low;
     if (lists.high) sent.high = values.high;
     StorePowerValues(sent, image);
+    outcome.writing = true;
     for (std::size_t offset = 0; offset < kPowerCalibrationSize; offset += kBlockSize) {
         auto address = static_cast<std::uint16_t>(kPowerCalibrationOffset + offset);
         BlockOutcome r = protocol.WriteBlock(address, kPowerWriteTiming, image.data() + address);
         if (r.result != BlockResult::Ok) {
-            outcome = {LinkStatus::Failed, kMsgPowerWriteInterrupted, r.detail};
+            outcome.link = {LinkStatus::Failed, kMsgPowerWriteInterrupted, r.detail};
             break;
         }
+        ++outcome.blocksWritten;
     }
     port->close();
     return outcome;

@@ -42,13 +42,19 @@ struct PowerLists {
     bool high = true;
 };
 
+struct PowerWriteOutcome {
+    // The open failure, the failed read or the interrupted write; its
+    // message is the only one the caller shows.
+    LinkOutcome link;
+    bool writing = false;   // the preliminary read passed: the blocks went on the line
+    int blocksWritten = 0;  // of the two, acknowledged by the radio
+};
+
 // The dialog's "Write": reads the radio's 0x3D0-0x3DF first (so 0x3DE and
 // 0x3DF, and any list not in lists, go back unchanged), stores values into
 // image, then writes the blocks at 0x3D0 and 0x3D8. A failed preliminary read
 // ends the exchange before anything is written and leaves image as it was.
-// The outcome's message (the open failure, the failed read or the
-// interrupted write) is the only one the caller shows.
-LinkOutcome WritePowerSetting(const PowerValues& values, RadioImage& image, const LinkSession& session,
+PowerWriteOutcome WritePowerSetting(const PowerValues& values, RadioImage& image, const LinkSession& session,
                               PowerLists lists = {});
 
 }  // namespace zem

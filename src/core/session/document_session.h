@@ -1,13 +1,34 @@
 #pragma once
 
+#include "document/program_file.h"
 #include "document/radio_image.h"
 
 #include <cstddef>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
 
 namespace zem {
+
+// True for a plan as text (*.yaml, *.yml, in any case), which opens and
+// saves as YAML instead of the 1024 bytes of a program file.
+bool IsPlanTextPath(const std::filesystem::path& path);
+
+// What opening a document says. The window shows them translated in the
+// context "zem::gui::CKivuDoc" and hands them in; %1 stands for the file.
+extern const char* const kWhatPlanText;          // "a plan text", for the refusals of input_text
+extern const char* const kMsgPlanCannotRead;     // "Could not read %1" (the path)
+extern const char* const kMsgPlanNotOpened;      // "The plan %1 was not opened:" (the name), then its errors
+extern const char* const kMsgPlanMoreErrors;     // "(%1 more)": errors beyond the first ten
+extern const char* const kMsgPlanOpenedChanged;  // "The plan %1 was opened with these changes:" (the name)
+struct OpenTexts {
+    std::string planText = kWhatPlanText;
+    std::string cannotRead = kMsgPlanCannotRead;
+    std::string notOpened = kMsgPlanNotOpened;
+    std::string moreErrors = kMsgPlanMoreErrors;
+    std::string openedChanged = kMsgPlanOpenedChanged;
+};
 
 // What shows the document and may hold edits not yet stored into its image:
 // the window's form with its three pages, or the page values of a front end
@@ -52,6 +73,38 @@ public:
 
     RadioImage& image() { return image_; }
     const RadioImage& image() const { return image_; }
+
+    // The file the document belongs to; empty for a new document and for
+    // one opened from elsewhere (a plan text handed in, a radio's history).
+    const std::filesystem::path& path() const { return path_; }
+    // Takes path as the document's file as it is now on disk; an empty
+    // path leaves the document without one.
+    void setPath(const std::filesystem::path& path);
+    // Whether the document's file now holds other bytes than when the
+    // document last opened or saved it (another window or program wrote
+    // it); false without a file.
+    bool changedOnDisk() const;
+    // The document's file as it is now.
+    FileStamp stampOnDisk() const;
+
+    // The image of a new document, without a file. The caller fills the
+    // pages, marks it unmodified and resets the history.
+    void newDocument();
+    // Opens a program file, or a plan text when IsPlanTextPath(path) says
+    // so (read up to kMaxInputTextBytes, a folder or a larger file refused
+    // first). On failure the image and the file are left as they were and
+    // the result carries the message to show; a plan stored otherwise than
+    // written (a pick the radio keeps, missing bytes) opens with a message
+    // that says so. The caller then fills the pages, marks the document
+    // unmodified and resets the history, as after newDocument.
+    FileResult open(const std::filesystem::path& path, const OpenTexts& texts = {});
+    // The same for a plan text already in hand (the browser's file), name
+    // standing for it in the messages; the document keeps no file.
+    FileResult openPlanText(const std::string& text, const std::string& name, const OpenTexts& texts = {});
+    // Saves the image as it is (the caller stores the pages first), as a
+    // plan text when path names one; on success path is the document's
+    // file and the saved image the new baseline.
+    FileResult save(const std::filesystem::path& path);
 
     // The pages that decide whether the document holds changes and that
     // undo and redo refill; null: the image alone.
@@ -115,6 +168,8 @@ private:
     };
 
     RadioImage image_;
+    std::filesystem::path path_;
+    FileStamp stamp_;  // the file as open or save left it
     RadioImage baseline_;  // as last opened, saved or read
     RadioImage recorded_;  // as of the newest step
     SessionPages* pages_ = nullptr;

@@ -67,6 +67,26 @@ ExchangeOutcome WriteRadio(const RadioImage& image, const LinkSession& link, boo
     return outcome;
 }
 
+ExchangeOutcome ReadPower(RadioImage& image, const LinkSession& link) {
+    const PowerReadOutcome read = ReadPowerSetting(image, link);
+    ExchangeOutcome outcome;
+    outcome.link = read.link;
+    // The stages' messages end with link's own, which messages() adds.
+    if (!read.messages.empty()) outcome.earlierMessages.assign(read.messages.begin(), read.messages.end() - 1);
+    outcome.refreshPages = read.refreshValues;
+    outcome.returnToChannelTab = read.refreshValues;
+    return outcome;
+}
+
+ExchangeOutcome WritePower(const PowerValues& values, RadioImage& image, const LinkSession& link, PowerLists lists) {
+    const PowerWriteOutcome write = WritePowerSetting(values, image, link, lists);
+    ExchangeOutcome outcome;
+    outcome.link = write.link;
+    outcome.blocksWritten = write.blocksWritten;
+    outcome.holds = write.writing ? HoldsAfterWrite(write.link.status) : RadioHolds::Unchanged;
+    return outcome;
+}
+
 LinkSession AskingThrough(Messenger& messenger, LinkSession link) {
     link.hooks.retryHandshake = [&messenger](const std::string& detail) {
         return messenger.retryWithDetail(kMsgCommunicationError, detail);

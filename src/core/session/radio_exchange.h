@@ -4,9 +4,11 @@
 #include "link/link_session.h"
 #include "link/transfer.h"
 #include "messenger.h"
+#include "service/power_setting.h"
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace zem {
 
@@ -47,8 +49,18 @@ struct ExchangeOutcome {
     // partial-write warning, or the first difference the read-back found;
     // empty otherwise.
     std::string holdsMessage;
+    // The messages of stages that failed before the one link tells of (a
+    // power read's channel stage when its power stage failed too).
+    std::vector<std::string> earlierMessages;
 
     bool completed() const { return link.completed(); }
+    // What the exchange itself says once it has ended, in order: the
+    // earlier stages' messages, then link.message (holdsMessage follows).
+    std::vector<std::string> messages() const {
+        std::vector<std::string> all = earlierMessages;
+        if (!link.message.empty()) all.push_back(link.message);
+        return all;
+    }
 };
 
 // Reads the radio's bytes 0x000-0x3CF into image (changed only by a
@@ -60,6 +72,18 @@ ExchangeOutcome ReadRadio(RadioImage& image, const LinkSession& link);
 // between the two. readBack, when given, receives what the read-back found.
 ExchangeOutcome WriteRadio(const RadioImage& image, const LinkSession& link, bool verify,
                            const std::function<void()>& verifying = {}, RadioImage* readBack = nullptr);
+
+// On Line Power Set's Read (ReadPowerSetting): the radio is only read. A
+// read that got past the handshake refreshes the pages and the dialog's
+// values from image, whichever stage failed.
+ExchangeOutcome ReadPower(RadioImage& image, const LinkSession& link);
+
+// On Line Power Set's Write (WritePowerSetting): the values stored into
+// image are what the document keeps, however far the write came. Stopped
+// among its two blocks, the radio holds part of them (link.message says
+// so); a complete write is not read back.
+ExchangeOutcome WritePower(const PowerValues& values, RadioImage& image, const LinkSession& link,
+                           PowerLists lists = {});
 
 // The session's link with the one handshake question: a radio that does not
 // answer is asked about through messenger ("Communication error ,...", Retry

@@ -9,10 +9,6 @@
 
 namespace zem::gui {
 
-// True for a plan as text (*.yaml, *.yml), which opens and saves as YAML
-// instead of the 1024 bytes of a program file.
-bool IsPlanTextPath(const QString& path);
-
 // What shows the document and may hold edits not yet stored into its image:
 // the form with the three pages.
 class DocumentPages {
@@ -36,8 +32,8 @@ protected:
 // The one document of the program: the core's session (the radio image that
 // every page shows, the baseline that tells whether the user has changed
 // anything since it was last loaded, saved or read from the radio, and the
-// undo history of its changes) with the path of the program file it came
-// from, and the session's steps on a QUndoStack for the Edit menu.
+// undo history of its changes, the file it belongs to) in the window's
+// words, and the session's steps on a QUndoStack for the Edit menu.
 //
 // Every change of the document is one undo step holding the image before
 // and after it. Steps are recorded by whoever changes the document:
@@ -63,15 +59,15 @@ public:
     const zem::RadioImage& image() const { return session_.image(); }
 
     // The program file the document belongs to; empty for a new document.
-    const QString& pathName() const { return path_; }
-    void setPathName(const QString& path) { path_ = path; }
+    QString pathName() const;
+    void setPathName(const QString& path);
 
     // Whether the document's file now holds other bytes than when the
     // document last opened or saved it (another window or program wrote
     // it); false without a file.
-    bool changedOnDisk() const;
+    bool changedOnDisk() const { return session_.changedOnDisk(); }
     // The document's file as it is now.
-    zem::FileStamp stampOnDisk() const;
+    zem::FileStamp stampOnDisk() const { return session_.stampOnDisk(); }
 
     // The pages that decide whether the document holds changes and that
     // undo and redo refill.
@@ -83,16 +79,11 @@ public:
     // Builds the image of a new document and forgets the path.
     void newDocument();
 
-    // Loads a program file or a plan as text. On failure the image and the path are left as
-    // they were and the result carries the message to show; a plan stored
-    // otherwise than written (a pick the radio keeps, missing bytes) opens
-    // with a message that says so.
+    // The session's open, its messages in the window's language.
     zem::FileResult open(const QString& path);
 
-    // Saves the image as it is (the caller stores the pages first), as a
-    // plan text when path names one, and, on
-    // success, takes path as the document's path and the saved image as
-    // the new baseline.
+    // The session's save: a plan text when path names one; on success path
+    // is the document's file and the saved image the new baseline.
     zem::FileResult save(const QString& path);
 
     // The pages now show exactly what the document holds on disk or in the
@@ -156,8 +147,6 @@ private:
 
     zem::DocumentSession session_;
     PagesAdapter pages_{*this};
-    QString path_;
-    zem::FileStamp stamp_;  // the file as open or save left it
     DocumentPages* view_ = nullptr;
     QUndoStack undoStack_;
 };

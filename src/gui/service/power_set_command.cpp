@@ -10,7 +10,6 @@
 #include "service/access_code.h"
 #include "service/password_dialog.h"
 #include "service/power_set_dialog.h"
-#include "service/power_setting.h"
 #include "session/radio_exchange.h"
 #include "view/kivu_view.h"
 
@@ -93,10 +92,10 @@ void PowerSetCommand::readFromRadio(CPowerSetDlg& dialog, LinkWorker& worker) {
     session.hooks = worker.hooks({}, {}, {});
     worker.start(
         [session, working, refresh](zem::Messenger& messenger) {
-            const zem::PowerReadOutcome outcome = zem::ReadPowerSetting(*working, zem::AskingThrough(messenger, session));
+            const zem::ExchangeOutcome outcome = zem::ReadPower(*working, zem::AskingThrough(messenger, session));
             // The worker shows them once the exchange has ended.
-            for (const std::string& message : outcome.messages) messenger.notice(message);
-            *refresh = outcome.refreshValues;
+            for (const std::string& message : outcome.messages()) messenger.notice(message);
+            *refresh = outcome.refreshPages;
             return outcome.link;
         },
         [this, &dialog, working, refresh](const zem::LinkOutcome& link) {
@@ -131,10 +130,10 @@ void PowerSetCommand::writeToRadio(CPowerSetDlg& dialog, LinkWorker& worker) {
     session.hooks = worker.hooks({}, {}, {});
     worker.start(
         [session, working, values](zem::Messenger& messenger) {
-            const zem::LinkOutcome outcome =
-                zem::WritePowerSetting(values, *working, zem::AskingThrough(messenger, session));
-            if (!outcome.message.empty()) messenger.notice(outcome.message);
-            return outcome;
+            const zem::ExchangeOutcome outcome =
+                zem::WritePower(values, *working, zem::AskingThrough(messenger, session));
+            for (const std::string& message : outcome.messages()) messenger.notice(message);
+            return outcome.link;
         },
         [this, &dialog, working](const zem::LinkOutcome& link) {
             // What was stored before the radio stopped answering stays in

@@ -1,10 +1,11 @@
 // The service exchanges of the on-line power setting against the virtual
-// radio, and the dialog's data: labels, defaults and band ranges.
+// radio, as the session runs them, and the dialog's data: labels, defaults
+// and band ranges.
 #include "link_test_support.h"
 
 #include "link/link_messages.h"
 #include "service/power_points.h"
-#include "service/power_setting.h"
+#include "session/radio_exchange.h"
 
 #include <gtest/gtest.h>
 
@@ -29,10 +30,14 @@ TEST(PowerSetting, ReadTakesEachStageWholeOrNotAtAllAndAFailedStageDoesNotStopTh
         Faults faults;
         bool channelsArrive, powerArrives;
         const char* message = kMsgShortReply;  // of the failed stage
+        const char* powerMessage = nullptr;    // of the power stage when both failed
     };
+    Faults both = FaultAt(&Faults::shortReplyAt, 0x050);
+    both.misaddressAt = 0x3D8;
     for (const Case& c : {Case{{}, true, true}, Case{FaultAt(&Faults::shortReplyAt, 0x050), false, true},
                           Case{FaultAt(&Faults::shortReplyAt, 0x3D8), true, false},
-                          Case{FaultAt(&Faults::misaddressAt, 0x050), false, true, kMsgProgramInterrupted}}) {
+                          Case{FaultAt(&Faults::misaddressAt, 0x050), false, true, kMsgProgramInterrupted},
+                          Case{both, false, false, kMsgShortReply, kMsgProgramInterrupted}}) {
         SCOPED_TRACE(c.faults.shortReplyAt.value_or(c.faults.misaddressAt.value_or(0)));
         SimLine line(ServiceRadio(), c.faults);
         RadioImage image = PatternImage(60);
@@ -41,14 +46,18 @@ TEST(PowerSetting, ReadTakesEachStageWholeOrNotAtAllAndAFailedStageDoesNotStopTh
         LinkSession session = FastSession(line.device());
         int ackPauses = 0;  // the power read's own 15 ms before each acknowledgement
         session.hooks.sleep = [&ackPauses](std::chrono::milliseconds pause) { ackPauses += pause.count() == 15; };
-        PowerReadOutcome outcome = ReadPowerSetting(image, session);
+        const ExchangeOutcome outcome = ReadPower(image, session);
         line.stop();
 
         const bool failed = !c.channelsArrive || !c.powerArrives;
         EXPECT_TRUE(failed || ackPauses == 22 + 2) << ackPauses;
         EXPECT_EQ(outcome.link.status, failed ? LinkStatus::Failed : LinkStatus::Completed) << outcome.link.detail;
-        EXPECT_TRUE(outcome.refreshValues);
-        EXPECT_EQ(outcome.messages, failed ? std::vector<std::string>{c.message} : std::vector<std::string>{});
+        EXPECT_TRUE(outcome.refreshPages);
+        EXPECT_EQ(outcome.holds, RadioHolds::Unchanged);
+        std::vector<std::string> messages;
+        if (failed) messages.push_back(c.message);
+        if (c.powerMessage) messages.push_back(c.powerMessage);
+        EXPECT_EQ(outcome.messages(), messages);
         EXPECT_TRUE(SameRange(image, c.channelsArrive ? line.radio().memory() : before, 0x000, 0x0B0));
         EXPECT_TRUE(SameRange(image, before, 0x0B0, 0x3D0));
         EXPECT_TRUE(SameRange(image, c.powerArrives ? line.radio().memory() : before, 0x3D0, 0x3E0));
@@ -65,12 +74,18 @@ TEST(PowerSetting, WriteSendsTheChosenValuesWithTheRadiosLastTwoBytesAndStopsAtA
         const char* sent;
         const char* unsent;
         bool rowUnread;  // the preliminary read failed: nothing may be written
+        RadioHolds holds;
+        int blocksWritten;
     };
     const Case cases[] = {
-        {{}, nullptr, "57 03 D0 08 C8 0B 0C 0D 0E 0F 10 11 57 03 D8 08 12 13 14 15 16 17 AA BB", "57 03 E0", false},
-        {FaultAt(&Faults::noAckAt, 0x3D8), kMsgProgramInterrupted, "52 03 D8 08", "57 03", true},
+        {{}, nullptr, "57 03 D0 08 C8 0B 0C 0D 0E 0F 10 11 57 03 D8 08 12 13 14 15 16 17 AA BB", "57 03 E0", false,
+         RadioHolds::WrittenUnchecked, 2},
+        {FaultAt(&Faults::noAckAt, 0x3D8), kMsgProgramInterrupted, "52 03 D8 08", "57 03", true, RadioHolds::Unchanged,
+         0},
         {FaultAt(&Faults::noWriteAckAt, 0x3D0), kMsgPowerWriteInterrupted, "57 03 D0 08 C8 0B 0C 0D 0E 0F 10 11",
-         "57 03 D8", false},
+         "57 03 D8", false, RadioHolds::PartialWrite, 0},
+        {FaultAt(&Faults::noWriteAckAt, 0x3D8), kMsgPowerWriteInterrupted, "57 03 D8 08 12 13 14 15 16 17 AA BB",
+         "57 03 E0", false, RadioHolds::PartialWrite, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.unsent);
@@ -80,11 +95,14 @@ TEST(PowerSetting, WriteSendsTheChosenValuesWithTheRadiosLastTwoBytesAndStopsAtA
         PowerValues values = PowerValuesFromImage(ServiceRadio());
         values.low[0] = 200;
 
-        LinkOutcome outcome = WritePowerSetting(values, image, FastSession(line.device()));
+        const ExchangeOutcome outcome = WritePower(values, image, FastSession(line.device()));
         line.stop();
 
-        EXPECT_EQ(outcome.status, c.message ? LinkStatus::Failed : LinkStatus::Completed) << outcome.detail;
-        EXPECT_EQ(outcome.message, c.message ? c.message : "");
+        EXPECT_EQ(outcome.link.status, c.message ? LinkStatus::Failed : LinkStatus::Completed) << outcome.link.detail;
+        EXPECT_EQ(outcome.messages(), c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{});
+        EXPECT_EQ(outcome.holds, c.holds);
+        EXPECT_EQ(outcome.blocksWritten, c.blocksWritten);
+        EXPECT_TRUE(outcome.holdsMessage.empty());  // the link's message says it
         const std::string sent = Hex(line.radio().received());
         EXPECT_NE(sent.find(c.sent), std::string::npos) << sent;
         EXPECT_EQ(sent.find(c.unsent), std::string::npos) << sent;

@@ -3,10 +3,16 @@
 #include "session/document_session.h"
 #include "session/value_pages.h"
 
+#include "document/input_text.h"
+#include "plan/plan_text.h"
+
 #include "support/recording_messenger.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -142,6 +148,84 @@ TEST(DocumentSession, ValuePagesStoreWhenLeftAndFillWhenShown) {
     EXPECT_EQ(session.image(), before);
     EXPECT_EQ(session.currentImage(), before);
     EXPECT_FALSE(session.isModified());
+}
+
+std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+    return text;
+}
+
+// One open for program files and plan texts: a refused file leaves the
+// document and its file as they were and says why (a plan's first ten
+// errors, then how many more); a plan stored otherwise than written says
+// what changed; the texts come from the front end, translated.
+TEST(DocumentSession, OpensProgramFilesAndPlanTextsOrSaysWhyNot) {
+    namespace fs = std::filesystem;
+    if (!PlanTextReadable()) GTEST_SKIP() << "built without the plan-text reader";
+    const fs::path dir = fs::temp_directory_path() / "zem-core-session-open";
+    fs::remove_all(dir);
+    fs::create_directories(dir / "folder.yaml");
+    const std::string plan = ExportPlanText(NewDocumentImage());
+    std::string manyErrors = plan;
+    for (const char* key : {"receive:", "transmit:"}) manyErrors = Replaced(manyErrors, key, "x" + std::string(key));
+    OpenTexts german;
+    german.notOpened = "Der Plan %1 wurde nicht geöffnet:";
+    const struct {
+        const char* name;
+        std::string bytes;  // empty: not written
+        OpenTexts texts;
+        bool ok;
+        std::string message;  // the start of it
+        int lines;            // of the message; 0: not counted
+    } cases[] = {
+        {"a.Zem", std::string(kImageSize, '\x5A'), {}, true, "", 1},
+        {"short.Zem", "zem", {}, false, "The file", 0},
+        {"p.YML", plan, {}, true, "", 1},
+        {"folder.yaml", "", {}, false, PathText(dir / "folder.yaml") + " is a folder, not a plan text", 1},
+        {"bad.yaml", Replaced(plan, "squelch_level:", "squelch_levle:"), {}, false, "The plan bad.yaml was not opened:\n", 3},
+        {"bad.yml", Replaced(plan, "squelch_level:", "squelch_levle:"), german, false, "Der Plan bad.yml wurde nicht geöffnet:\n", 3},
+        {"many.yaml", manyErrors, {}, false, "The plan many.yaml was not opened:\n", 12},
+        {"kept.yaml", Replaced(plan, "squelch_level: \"5\"", "squelch_level: \"7\""), {}, true,
+         "The plan kept.yaml was opened with these changes:\nsquelch_level: the radio keeps \"4\"; \"7\" was stored as \"4\"", 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (!c.bytes.empty()) std::ofstream(dir / c.name, std::ios::binary) << c.bytes;
+        DocumentSession session;
+        session.setPath(dir / "before.Zem");
+        const RadioImage before = session.image();
+        const FileResult result = session.open(dir / c.name, c.texts);
+        EXPECT_EQ(result.ok, c.ok);
+        EXPECT_EQ(result.message.rfind(c.message, 0), 0u) << result.message;
+        if (c.lines) {
+            EXPECT_EQ(std::count(result.message.begin(), result.message.end(), '\n') + 1, c.lines) << result.message;
+        }
+        EXPECT_EQ(session.path(), c.ok ? dir / c.name : dir / "before.Zem");
+        if (!c.ok) {
+            EXPECT_EQ(session.image(), before);
+        }
+    }
+    // What the last one said beyond the ten errors shown.
+    DocumentSession session;
+    const std::string many = session.open(dir / "many.yaml").message;
+    EXPECT_EQ(many.substr(many.rfind('\n')), "\n(54 more)");
+    // A plan handed in as text is bounded as a file is, and keeps no file.
+    EXPECT_EQ(session.openPlanText(std::string(kMaxInputTextBytes + 1, ' '), "big.yaml").message,
+              "big.yaml is 1.1 MB; a plan text is at most 1 MB");
+    ASSERT_TRUE(session.openPlanText(plan, "given.yaml").ok);
+    EXPECT_TRUE(session.path().empty());
+    // Saved as a plan text it opens as the same document, unmodified.
+    session.image()[0x10] = 0x33;
+    ASSERT_TRUE(session.save(dir / "saved.yaml").ok);
+    EXPECT_FALSE(session.isModified());
+    EXPECT_EQ(session.path(), dir / "saved.yaml");
+    const RadioImage saved = session.image();
+    session.newDocument();
+    EXPECT_TRUE(session.path().empty());
+    ASSERT_TRUE(session.open(dir / "saved.yaml").ok);
+    EXPECT_EQ(session.image(), saved);
+    fs::remove_all(dir);
 }
 
 }  // namespace

@@ -99,14 +99,13 @@ TEST_F(PlanWindowTest, MemoryListGoesOutAndComesBackThroughTheDialogsAsOneUndoSt
     EXPECT_EQ(history().text(0), "Import memory list");
 }
 
-TEST_F(PlanWindowTest, APlanSavedAsTextIsSavedBackAsTextAndOpensAgain) {
+TEST_F(PlanWindowTest, APlanSavedAsTextIsSavedBackAsTextAndARefusedOneChangesNothing) {
     if (!PlanTextReadable()) GTEST_SKIP() << "built without the plan-text reader";
     enterValue(3, 1, "146.5");
     const QString path = tempPath(QStringLiteral("José plan.yaml"));
     dialogs.saveNames = {path};
     trigger(gui::kCmdFileSaveAs);
     ASSERT_TRUE(readFile(path).startsWith("zem-plan: 1\n"));
-    const RadioImage saved = view().storedImage();
 
     enterValue(3, 1, "147.5");
     trigger(gui::kCmdFileSave);
@@ -117,23 +116,9 @@ TEST_F(PlanWindowTest, APlanSavedAsTextIsSavedBackAsTextAndOpensAgain) {
     dialogs.openNames = {path};
     trigger(gui::kCmdFileOpen);
     ASSERT_EQ(messages.texts().size(), 1u);
-    EXPECT_NE(messages.texts().front().find(", recieve: unknown key"), std::string::npos) << messages.texts().front();
+    EXPECT_EQ(messages.texts().front().rfind("The plan José plan.yaml was not opened:\n", 0), 0u)
+        << messages.texts().front();
     EXPECT_EQ(cell(3, 1), "147.50000");
-
-    messages.clear();
-    writeFile(path, readFile(path).replace("recieve: \"147.50000\"", "receive: \"146.50000\""));
-    dialogs.openNames = {path};
-    trigger(gui::kCmdFileOpen);
-    EXPECT_TRUE(messages.empty()) << ::testing::PrintToString(messages.texts());
-    EXPECT_EQ(view().storedImage(), saved);
-
-    // What was stored otherwise than written is said once the plan is open.
-    writeFile(path, readFile(path).replace("squelch_level: \"5\"", "squelch_level: \"7\""));
-    dialogs.openNames = {path};
-    trigger(gui::kCmdFileOpen);
-    ASSERT_EQ(messages.texts().size(), 1u);
-    EXPECT_NE(messages.texts().front().find("\nsquelch_level: the radio keeps \"4\"; \"7\" was stored as \"4\""),
-              std::string::npos) << messages.texts().front();
 }
 
 }  // namespace
