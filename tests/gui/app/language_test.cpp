@@ -50,6 +50,29 @@ TEST(Language, ShowsTheTranslatedWindowAndArabicRightToLeft) {
     EXPECT_EQ(window.layoutDirection(), Qt::LeftToRight);
 }
 
+TEST_F(WindowTest, ListTextsOfTheTableAndSettingsShowTranslatedAndStayEnglishInTheTable) {
+    gui::UseLanguage(QStringLiteral("de"), QStringLiteral(ZEM_TEST_TRANSLATIONS));
+    startWindow();
+    enterValue(1, 1, "145");
+    press(Qt::Key_Escape);
+    EXPECT_EQ(cell(0, 1), "Empfang");
+    EXPECT_EQ(cell(0, 2), "Transmit");  // not translated in this file
+    EXPECT_EQ(cell(1, 6), "Hoch");
+    EXPECT_EQ(page().typeCombo().itemText(1), "Andere...");
+    EXPECT_EQ(window->findChild<QComboBox*>("scanMode")->itemText(1), "Träger");
+    // The choice list shows German and commits the table's own entry.
+    clickCell(1, 6);
+    auto* combo = qobject_cast<QComboBox*>(grid().OpenEditor());
+    ASSERT_TRUE(combo);
+    EXPECT_EQ(combo->itemText(1), "Niedrig");
+    press(Qt::Key_F4);
+    press(Qt::Key_Down);
+    press(Qt::Key_Return);
+    EXPECT_EQ(page().values().cells.text(1, 6), "Low");
+    EXPECT_EQ(cell(1, 6), "Niedrig");
+    gui::UseLanguage(QStringLiteral("en"));
+}
+
 TEST_F(WindowTest, ViewLanguageListsTheLanguagesAndKeepsTheChoiceForTheNextStart) {
     auto* menu = window->findChild<QMenu*>("languageMenu");
     ASSERT_NE(menu, nullptr);
