@@ -100,9 +100,11 @@ CChannelPage::CChannelPage(zem::RadioImage& image, zem::Messenger& messenger, QW
 
     // Row 0 and column 0 are the grid's fixed title row and channel numbers.
     grid_->SetCornerText(HeaderText(zem::kColChannel));
-    grid_->verticalHeader()->setFixedWidth(static_cast<int>(kBaseColumnWidth * kWidthFactors[zem::kColChannel]));
     // A column is at least as wide as its title in the window's language.
     const QFontMetrics titleMetrics(gridFont);
+    grid_->verticalHeader()->setFixedWidth(
+        std::max(static_cast<int>(kBaseColumnWidth * kWidthFactors[zem::kColChannel]),
+                 titleMetrics.horizontalAdvance(HeaderText(zem::kColChannel)) + 8));
     for (int col = zem::kColReceive; col < zem::kGridCols; ++col)
         grid_->setColumnWidth(grid_->CellIndex(1, col).column(),
                               std::max(static_cast<int>(kBaseColumnWidth * kWidthFactors[col]),
