@@ -1,6 +1,7 @@
 #include "channels/band.h"
 
 #include "document/memory_map.h"
+#include "translate.h"
 
 #include <cstddef>
 
@@ -88,13 +89,14 @@ void WriteCommonDefaults(RadioImage& image)
 
 const std::vector<std::string>& TypeEntries()
 {
-    static const std::vector<std::string> entries = {"ZEM-KR-M4", "Other..."};
+    static const std::vector<std::string> entries = {"ZEM-KR-M4", ZEM_TRANSLATE_NOOP("ChannelTable", "Other...")};
     return entries;
 }
 
 const std::vector<std::string>& BandEntries()
 {
-    static const std::vector<std::string> entries = {"136-174MHZ", "220-280MHZ", "400-470MHZ", "470-512MHZ", "Other...."};
+    static const std::vector<std::string> entries = {"136-174MHZ", "220-280MHZ", "400-470MHZ", "470-512MHZ",
+                                                       ZEM_TRANSLATE_NOOP("ChannelTable", "Other....")};
     return entries;
 }
 

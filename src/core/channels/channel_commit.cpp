@@ -3,6 +3,7 @@
 #include "channels/band.h"
 #include "channels/frequency.h"
 #include "channels/tone_table.h"
+#include "translate.h"
 #include "trimmed.h"
 
 #include <algorithm>
@@ -65,12 +66,14 @@ public:
 const std::vector<std::string>& ChoiceEntries(int col)
 {
     static const std::vector<std::string> none;
+    // The window shows them translated (context "ChannelTable").
     static const std::array<std::vector<std::string>, 5> entries = {{
-        {"Yes", "No"},
-        {"High", "Low"},
-        {"Wide", "Narrow"},
-        {"Off", "Carrier", "DT/DQT", "Off"},
-        {"On", "Off"},
+        {ZEM_TRANSLATE_NOOP("ChannelTable", "Yes"), ZEM_TRANSLATE_NOOP("ChannelTable", "No")},
+        {ZEM_TRANSLATE_NOOP("ChannelTable", "High"), ZEM_TRANSLATE_NOOP("ChannelTable", "Low")},
+        {ZEM_TRANSLATE_NOOP("ChannelTable", "Wide"), ZEM_TRANSLATE_NOOP("ChannelTable", "Narrow")},
+        {ZEM_TRANSLATE_NOOP("ChannelTable", "Off"), ZEM_TRANSLATE_NOOP("ChannelTable", "Carrier"),
+         ZEM_TRANSLATE_NOOP("ChannelTable", "DT/DQT"), ZEM_TRANSLATE_NOOP("ChannelTable", "Off")},
+        {ZEM_TRANSLATE_NOOP("ChannelTable", "On"), ZEM_TRANSLATE_NOOP("ChannelTable", "Off")},
     }};
     if (col < kColScan || col > kColPtt)
         return none;

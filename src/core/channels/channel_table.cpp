@@ -1,9 +1,17 @@
 #include "channels/channel_table.h"
 
+#include "translate.h"
+
 namespace zem {
 
+// The window shows them translated (context "ChannelTable"); the table,
+// zemtool and the files keep these.
 const std::array<const char*, kGridCols> kColumnHeaders = {
-    "Ch", "Receive", "Transmit", "QT/DQT DEC", "QT/DQT ENC", "Scan", "Power", "W/N", "Busy", "PTT",
+    ZEM_TRANSLATE_NOOP("ChannelTable", "Ch"),         ZEM_TRANSLATE_NOOP("ChannelTable", "Receive"),
+    ZEM_TRANSLATE_NOOP("ChannelTable", "Transmit"),   ZEM_TRANSLATE_NOOP("ChannelTable", "QT/DQT DEC"),
+    ZEM_TRANSLATE_NOOP("ChannelTable", "QT/DQT ENC"), ZEM_TRANSLATE_NOOP("ChannelTable", "Scan"),
+    ZEM_TRANSLATE_NOOP("ChannelTable", "Power"),      ZEM_TRANSLATE_NOOP("ChannelTable", "W/N"),
+    ZEM_TRANSLATE_NOOP("ChannelTable", "Busy"),       ZEM_TRANSLATE_NOOP("ChannelTable", "PTT"),
 };
 
 ChannelTable::ChannelTable()

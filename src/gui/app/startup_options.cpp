@@ -12,9 +12,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QMenuBar>
 #include <QPalette>
 #include <QPushButton>
 #include <QStyle>
+#include <QTabBar>
 #include <QTimer>
 
 #include <cstdio>
@@ -53,8 +56,21 @@ void SaveDialog(QDialog& dialog, const QString& dir, const char* name) {
     dialog.hide();
 }
 
+// The menu titles and the tabs, one a line in UTF-8: which language the
+// window came up in, readable without looking at the pictures.
+void SaveTitles(MainWindow& window, const QString& dir) {
+    QStringList titles;
+    for (const QAction* menu : window.menuBar()->actions()) titles << menu->text();
+    const QTabBar* tabs = window.view().findChild<QTabBar*>();
+    for (int tab = 0; tabs && tab < tabs->count(); ++tab) titles << tabs->tabText(tab);
+    QFile file(QDir(dir).filePath(QStringLiteral("titles.txt")));
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write((titles.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
+}
+
 void SaveScreenshots(MainWindow& window, const QString& dir) {
     QDir().mkpath(dir);
+    SaveTitles(window, dir);
     // A new document shows empty channels; the demonstration channels of
     // the first band make a more telling picture.
     if (window.document().pathName().isEmpty()) window.view().channelPage().defaultButton().click();

@@ -126,14 +126,14 @@ private:
 
 }  // namespace
 
-ComboDelegate::ComboDelegate(QStringList entries, bool editable, QObject* parent)
-    : CellDelegate(parent), entries_(std::move(entries)), editable_(editable) {}
+ComboDelegate::ComboDelegate(QStringList entries, QStringList shown, bool editable, QObject* parent)
+    : CellDelegate(parent), entries_(std::move(entries)), shown_(std::move(shown)), editable_(editable) {}
 
 QWidget* ComboDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const {
     auto* combo = new QComboBox(parent);
     combo->setObjectName(editable_ ? QStringLiteral("toneCombo") : QStringLiteral("choiceCombo"));
     combo->setAccessibleName(EditorName(index));
-    combo->addItems(entries_);
+    combo->addItems(shown_);
     combo->setMaxVisibleItems(12);
     auto* self = const_cast<ComboDelegate*>(this);
     new ListEnterFilter(combo, [self, combo] { emit self->keyPressed(combo, zem::CellKey::Enter); });
@@ -154,7 +154,10 @@ void ComboDelegate::setEditorData(QWidget* editor, const QModelIndex& index) con
     if (editable_) combo->lineEdit()->selectAll();
 }
 
-QString ComboDelegate::editorText(QWidget* editor) const { return static_cast<QComboBox*>(editor)->currentText(); }
+QString ComboDelegate::editorText(QWidget* editor) const {
+    const auto* combo = static_cast<QComboBox*>(editor);
+    return editable_ ? combo->currentText() : entries_.value(combo->currentIndex());
+}
 
 void ComboDelegate::show(QWidget* editor, const zem::CellAction& action) const {
     auto* combo = static_cast<QComboBox*>(editor);

@@ -60,12 +60,13 @@ public:
 };
 
 // A combo over fixed entries. The tone combo is editable, so a tone can be
-// typed; the choice combos are pure lists.
+// typed; the choice combos are pure lists, which show their entries in the
+// window's language (shown) and commit the table's own entry.
 class ComboDelegate : public CellDelegate {
     Q_OBJECT
 
 public:
-    ComboDelegate(QStringList entries, bool editable, QObject* parent = nullptr);
+    ComboDelegate(QStringList entries, QStringList shown, bool editable, QObject* parent = nullptr);
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
@@ -77,6 +78,7 @@ public:
 
 private:
     QStringList entries_;
+    QStringList shown_;
     bool editable_;
 };
 

@@ -1,6 +1,7 @@
 #include "channels/channel_grid_model.h"
 
 #include "channels/channel_commit.h"
+#include "common/languages.h"
 #include "messenger.h"
 
 #include <QBrush>
@@ -20,13 +21,14 @@ int ChannelGridModel::columnCount(const QModelIndex& parent) const {
 QVariant ChannelGridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
     switch (role) {
-    case Qt::DisplayRole:
     case Qt::EditRole:
         return QString::fromStdString(values_.cells.text(rowOf(index), colOf(index)));
+    case Qt::DisplayRole:
+        return shownText(index);
     case Qt::AccessibleTextRole: {
         // A screen reader reads a row without its header: the row's first
         // cell names the channel, "channel 5, 161.12500".
-        const QString text = QString::fromStdString(values_.cells.text(rowOf(index), colOf(index)));
+        const QString text = shownText(index);
         if (colOf(index) != zem::kColReceive) return text;
         return tr("channel %1, %2").arg(rowOf(index)).arg(text);
     }
@@ -39,13 +41,21 @@ QVariant ChannelGridModel::data(const QModelIndex& index, int role) const {
     }
 }
 
+QString ChannelGridModel::shownText(const QModelIndex& index) const {
+    // A choice is shown in the window's language; the table keeps its own
+    // entry, which the editors commit.
+    const std::string& text = values_.cells.text(rowOf(index), colOf(index));
+    return colOf(index) >= zem::kColScan ? CoreText("ChannelTable", text) : QString::fromStdString(text);
+}
+
 QVariant ChannelGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
     const bool across = orientation == Qt::Horizontal;
     if (section < 0 || section >= (across ? columnCount() : rowCount())) return {};
     switch (role) {
     case Qt::DisplayRole:
         // The titles and numbers are cells of the table's fixed row and column.
-        return QString::fromStdString(across ? values_.cells.text(0, section + 1) : values_.cells.text(section + 1, 0));
+        return across ? CoreText("ChannelTable", values_.cells.text(0, section + 1))
+                      : QString::fromStdString(values_.cells.text(section + 1, 0));
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
     default:

@@ -51,6 +51,8 @@ signals:
     void cellCommitted(int row, int col);
 
 private:
+    QString shownText(const QModelIndex& index) const;
+
     zem::ChannelPageValues& values_;
     zem::Messenger& messenger_;
 };

@@ -7,6 +7,7 @@
 #include "channels/channel_grid_model.h"
 #include "channels/ms_flex_grid.h"
 #include "channels/tone_table.h"
+#include "common/languages.h"
 #include "messenger.h"
 
 #include <QComboBox>
@@ -20,6 +21,8 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace zem::gui {
 
 namespace {
@@ -31,13 +34,15 @@ QStringList ToQStringList(const std::vector<std::string>& entries) {
     return list;
 }
 
+QString HeaderText(int col) { return CoreText("ChannelTable", zem::kColumnHeaders[col]); }
+
 // Column widths as multiples of the transmit column's width.
 constexpr double kWidthFactors[zem::kGridCols] = {0.6, 1.25, 1.25, 1.4, 1.4, 0.8, 0.8, 1.0, 1.0, 0.8};
 constexpr int kBaseColumnWidth = 88;
 
 // The undo step of a cell's edit: "Receive of channel 5".
 QString CellStep(int row, int col) {
-    return CChannelPage::tr("%1 of channel %2").arg(QLatin1String(zem::kColumnHeaders[col])).arg(row);
+    return CChannelPage::tr("%1 of channel %2").arg(HeaderText(col)).arg(row);
 }
 
 }  // namespace
@@ -49,10 +54,10 @@ CChannelPage::CChannelPage(zem::RadioImage& image, zem::Messenger& messenger, QW
     auto* typeGroup = new QGroupBox(tr("Type Setting"), this);
     typeCombo_ = new QComboBox(typeGroup);
     typeCombo_->setObjectName(QStringLiteral("typeCombo"));
-    typeCombo_->addItems(ToQStringList(zem::TypeEntries()));
+    typeCombo_->addItems(CoreTexts("ChannelTable", zem::TypeEntries()));
     bandCombo_ = new QComboBox(typeGroup);
     bandCombo_->setObjectName(QStringLiteral("bandCombo"));
-    bandCombo_->addItems(ToQStringList(zem::BandEntries()));
+    bandCombo_->addItems(CoreTexts("ChannelTable", zem::BandEntries()));
     defaultButton_ = makeDefaultButton(typeGroup);
 
     auto* typeRow = new QHBoxLayout(typeGroup);
@@ -79,9 +84,13 @@ CChannelPage::CChannelPage(zem::RadioImage& image, zem::Messenger& messenger, QW
     grid_->setModel(model_);
 
     frequencyDelegate_ = new FrequencyDelegate(this);
-    toneDelegate_ = new ComboDelegate(ToQStringList(zem::ToneTable()), true, this);
-    for (int i = 0; i < 5; ++i)
-        choiceDelegates_[i] = new ComboDelegate(ToQStringList(zem::ChoiceEntries(zem::kColScan + i)), false, this);
+    const QStringList tones = ToQStringList(zem::ToneTable());
+    toneDelegate_ = new ComboDelegate(tones, tones, true, this);
+    for (int i = 0; i < 5; ++i) {
+        const std::vector<std::string>& entries = zem::ChoiceEntries(zem::kColScan + i);
+        choiceDelegates_[i] =
+            new ComboDelegate(ToQStringList(entries), CoreTexts("ChannelTable", entries), false, this);
+    }
     for (int col = zem::kColReceive; col <= zem::kColPtt; ++col)
         grid_->setItemDelegateForColumn(grid_->CellIndex(1, col).column(), delegateFor(col));
     for (CellDelegate* delegate : {frequencyDelegate_, toneDelegate_})
@@ -90,10 +99,16 @@ CChannelPage::CChannelPage(zem::RadioImage& image, zem::Messenger& messenger, QW
         connect(delegate, &CellDelegate::keyPressed, this, &CChannelPage::onEditorKey);
 
     // Row 0 and column 0 are the grid's fixed title row and channel numbers.
-    grid_->SetCornerText(QString::fromUtf8(zem::kColumnHeaders[zem::kColChannel]));
-    grid_->verticalHeader()->setFixedWidth(static_cast<int>(kBaseColumnWidth * kWidthFactors[zem::kColChannel]));
+    grid_->SetCornerText(HeaderText(zem::kColChannel));
+    // A column is at least as wide as its title in the window's language.
+    const QFontMetrics titleMetrics(gridFont);
+    grid_->verticalHeader()->setFixedWidth(
+        std::max(static_cast<int>(kBaseColumnWidth * kWidthFactors[zem::kColChannel]),
+                 titleMetrics.horizontalAdvance(HeaderText(zem::kColChannel)) + 8));
     for (int col = zem::kColReceive; col < zem::kGridCols; ++col)
-        grid_->setColumnWidth(grid_->CellIndex(1, col).column(), static_cast<int>(kBaseColumnWidth * kWidthFactors[col]));
+        grid_->setColumnWidth(grid_->CellIndex(1, col).column(),
+                              std::max(static_cast<int>(kBaseColumnWidth * kWidthFactors[col]),
+                                       titleMetrics.horizontalAdvance(HeaderText(col)) + 8));
     const int rowHeight = static_cast<int>(QFontMetrics(gridFont).height() * 1.1) + 6;
     grid_->horizontalHeader()->setFixedHeight(rowHeight);
     grid_->verticalHeader()->setMinimumSectionSize(rowHeight);

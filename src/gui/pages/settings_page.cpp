@@ -1,8 +1,9 @@
 #include "pages/settings_page.h"
 
+#include "common/languages.h"
+
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,7 +25,7 @@ void SettingsPage::keyPressEvent(QKeyEvent* event) {
 
 namespace {
 
-QString Translated(const char* text) { return QCoreApplication::translate("RadioSettings", text); }
+QString Translated(const char* text) { return CoreText("RadioSettings", text); }
 
 QString CamelCase(const char* key) {
     QString name;
@@ -49,7 +50,8 @@ void SettingsPage::makeControls(zem::SettingPage page) {
         switch (spec.kind) {
         case zem::SettingKind::Choice: {
             auto* combo = new QComboBox(this);
-            for (const auto& entry : spec.entries()) combo->addItem(QString::fromStdString(entry));
+            // Shown translated; the page reads back the index.
+            combo->addItems(CoreTexts("RadioSettings", spec.entries()));
             if (spec.fixedPick >= 0)
                 connect(combo, &QComboBox::activated, this,
                         [combo, &spec](int picked) { combo->setCurrentIndex(zem::AfterPick(spec, picked)); });

@@ -3,6 +3,7 @@
 #include "channels/band.h"
 #include "channels/channel_table.h"
 #include "common/file_names.h"
+#include "common/languages.h"
 #include "compare/document_diff.h"
 #include "document/program_file.h"
 #include "compare/read_history.h"
@@ -198,8 +199,9 @@ void RadioHistoryDialog::fill() {
     list_->clear();
     for (const RadioHistory::Entry& entry : history_.entries()) {
         auto* item = new QTreeWidgetItem(list_, {entry.when.date().toString(Qt::ISODate),
-                                                 entry.when.time().toString(QStringLiteral("HH:mm:ss")), entry.type,
-                                                 entry.band, entry.firstFrequency,
+                                                 entry.when.time().toString(QStringLiteral("HH:mm:ss")),
+                                                 CoreText("ChannelTable", entry.type.toStdString()),
+                                                 CoreText("ChannelTable", entry.band.toStdString()), entry.firstFrequency,
                                                  entry.fromCompare ? tr("Compare") : tr("Read"), entry.note});
         item->setData(0, Qt::UserRole, entry.path);
         item->setFlags(item->flags() | Qt::ItemIsEditable);

@@ -8,6 +8,11 @@ lists, dialogs opened with Alt keys, and the channel table.
 
 Run it under an X server and a session bus (xvfb-run -a dbus-run-session);
 run_accessible_tree_test.sh does.
+
+Then it starts the program again with LANG set to each of LANGUAGES (and no
+language chosen in its settings) and checks that the menus, the tabs, the
+table's column titles and a setting's caption read in that language, as
+translations/zemprog_<lang>.ts has them, and that Arabic runs right to left.
 """
 import ctypes
 import ctypes.util
@@ -17,9 +22,16 @@ import subprocess
 import sys
 import tempfile
 import time
+import xml.etree.ElementTree as ET
+from pathlib import Path
 
 import pyatspi
 
+TRANSLATIONS = Path(__file__).resolve().parents[3] / "translations"
+LANGUAGES = ["zh_CN", "es", "ru", "ar"]
+MENU_TITLES = ["File(&F)", "Edit(&E)", "Program(&P)", "Setup(&S)", "View(&V)", "Help(&H)"]
+TAB_TITLES = [("zem::gui::CChannelPage", "Channel Setting"), ("zem::gui::COptionPage", "Optional features"),
+              ("zem::gui::CKeyPage", "Key assignment")]
 COLUMN_TITLES = ["Ch", "Receive", "Transmit", "QT/DQT DEC", "QT/DQT ENC", "Scan", "Power", "W/N", "Busy", "PTT"]
 JSON_KEYS = ["receive", "transmit", "decode", "encode", "scan", "power", "bandwidth", "busy", "ptt"]
 
@@ -164,10 +176,13 @@ ALT = 8  # the X modifier mask
 XK_RETURN, XK_ESCAPE = 0xFF0D, 0xFF1B
 
 
-def start(program):
+def start(program, language=None):
     settings = tempfile.mkdtemp()
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", XDG_CONFIG_HOME=settings)
-    env.pop("QT_QPA_PLATFORM", None)
+    for name in ("QT_QPA_PLATFORM", "LANGUAGE", "LC_ALL", "LC_MESSAGES"):
+        env.pop(name, None)
+    if language:
+        env["LANG"] = language + ".UTF-8"
     process = subprocess.Popen([program, "-platform", "xcb"], env=env)
 
     def application():
@@ -338,6 +353,55 @@ def check_channel_table(page, zemtool):
     check(not wrong, f"cells read as the demonstration channels of 136-174MHZ (wrong: {wrong[:5]})")
 
 
+def translator(language):
+    """(context, source) -> the text as the window shows it in language: the
+    translation where its file has one (lrelease keeps unfinished ones), else
+    the source."""
+    table = {}
+    for context in ET.parse(TRANSLATIONS / f"zemprog_{language}.ts").getroot().iter("context"):
+        for message in context.iter("message"):
+            translation = message.find("translation")
+            if translation is not None and translation.text and translation.get("type") not in ("vanished", "obsolete"):
+                table[(context.findtext("name"), message.findtext("source"))] = translation.text
+    return lambda context, source: table.get((context, source), source)
+
+
+def without_ampersands(text):
+    return text.replace("&&", "\0").replace("&", "").replace("\0", "&")
+
+
+def check_language(program, language):
+    tr = translator(language)
+    menus = [without_ampersands(tr("zem::gui::WindowCommands", t)) for t in MENU_TITLES]
+    check(menus != [without_ampersands(t) for t in MENU_TITLES], f"{language}: the menus are translated in its file")
+    process, app = start(program, language)
+    try:
+        if not app:
+            return
+        frame = window_of(app)
+        bar = find_all(frame, "menu bar")
+        found = [m.name for m in children(bar[0])] if bar else []
+        check(found == menus, f"{language}: menu titles {menus} (got {found})")
+        tabs = [t.name for t in find_all(frame, "page tab")]
+        check(tabs == [tr(*t) for t in TAB_TITLES], f"{language}: tabs {[tr(*t) for t in TAB_TITLES]} (got {tabs})")
+        caption = tr("RadioSettings", "Energy Check")
+        check(len(find_all(frame, "check box", caption)) == 1, f"{language}: the setting {caption!r}")
+        tables = find_all(frame, "table")
+        if check(len(tables) == 1, f"{language}: the channel table"):
+            table = tables[0].queryTable()
+            headers = [table.getColumnHeader(c).name if table.getColumnHeader(c) else "" for c in range(table.nColumns)]
+            titles = [tr("ChannelTable", t) for t in COLUMN_TITLES[10 - table.nColumns:]]
+            check(headers == titles, f"{language}: column titles {titles} (got {headers})")
+        if bar and len(found) > 1:
+            # Right to left: the first menu stands right of the last.
+            x = [m.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).x for m in children(bar[0])]
+            rtl = language == "ar"
+            check((x[0] > x[-1]) == rtl, f"{language}: the menu bar runs {'right to left' if rtl else 'left to right'}")
+    finally:
+        process.terminate()
+        process.wait(10)
+
+
 def main():
     program, zemtool = sys.argv[1], sys.argv[2]
     process, app = start(program)
@@ -364,6 +428,8 @@ def main():
     finally:
         process.terminate()
         process.wait(10)
+    for language in LANGUAGES:
+        check_language(program, language)
     print(f"{len(failures)} failure(s)" if failures else "all accessibility checks passed")
     return 1 if failures else 0
 

@@ -8,4 +8,15 @@
         <translation>Datei(&amp;D)</translation>
     </message>
 </context>
+<context>
+    <name>ChannelTable</name>
+    <message><source>Receive</source><translation>Empfang</translation></message>
+    <message><source>High</source><translation>Hoch</translation></message>
+    <message><source>Low</source><translation>Niedrig</translation></message>
+    <message><source>Other...</source><translation>Andere...</translation></message>
+</context>
+<context>
+    <name>RadioSettings</name>
+    <message><source>Carrier</source><translation>Träger</translation></message>
+</context>
 </TS>

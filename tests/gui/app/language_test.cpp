@@ -4,6 +4,10 @@
 
 #include "common/languages.h"
 
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
 
@@ -48,6 +52,83 @@ TEST(Language, ShowsTheTranslatedWindowAndArabicRightToLeft) {
     gui::MainWindow window;
     EXPECT_EQ(window.menuBar()->actions().value(0)->text(), "File(&F)");
     EXPECT_EQ(window.layoutDirection(), Qt::LeftToRight);
+}
+
+TEST_F(WindowTest, ListTextsOfTheTableAndSettingsShowTranslatedAndStayEnglishInTheTable) {
+    gui::UseLanguage(QStringLiteral("de"), QStringLiteral(ZEM_TEST_TRANSLATIONS));
+    startWindow();
+    enterValue(1, 1, "145");
+    press(Qt::Key_Escape);
+    EXPECT_EQ(cell(0, 1), "Empfang");
+    EXPECT_EQ(cell(0, 2), "Transmit");  // not translated in this file
+    EXPECT_EQ(cell(1, 6), "Hoch");
+    EXPECT_EQ(page().typeCombo().itemText(1), "Andere...");
+    EXPECT_EQ(window->findChild<QComboBox*>("scanMode")->itemText(1), "Träger");
+    // The choice list shows German and commits the table's own entry.
+    clickCell(1, 6);
+    auto* combo = qobject_cast<QComboBox*>(grid().OpenEditor());
+    ASSERT_TRUE(combo);
+    EXPECT_EQ(combo->itemText(1), "Niedrig");
+    press(Qt::Key_F4);
+    press(Qt::Key_Down);
+    press(Qt::Key_Return);
+    EXPECT_EQ(page().values().cells.text(1, 6), "Low");
+    EXPECT_EQ(cell(1, 6), "Niedrig");
+    gui::UseLanguage(QStringLiteral("en"));
+}
+
+// The texts of the shown labels, boxes, buttons, tabs, menu titles and
+// column titles under top that are cut: narrower (a wrapped label: lower)
+// than their size hint.
+QStringList CutTexts(QWidget& top) {
+    QStringList cut;
+    for (QWidget* widget : top.findChildren<QWidget*>()) {
+        if (!widget->isVisible()) continue;
+        const QSize hint = widget->sizeHint();
+        bool fits = widget->width() >= hint.width() && widget->height() >= hint.height();
+        QString text;
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            text = label->text();
+            if (label->wordWrap()) fits = label->height() >= label->heightForWidth(label->width());
+        } else if (auto* check = qobject_cast<QCheckBox*>(widget)) {
+            text = check->text();
+        } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+            text = button->text();
+        } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+            text = group->title();
+            fits = group->width() >= group->minimumSizeHint().width();
+        } else if (qobject_cast<QTabBar*>(widget) || qobject_cast<QMenuBar*>(widget)) {
+            text = QString::fromLatin1(widget->metaObject()->className());
+            fits = widget->width() >= hint.width();
+        } else if (auto* header = qobject_cast<QHeaderView*>(widget); header && header->orientation() == Qt::Horizontal) {
+            for (int section = 0; section < header->count(); ++section) {
+                const QString title = header->model()->headerData(section, Qt::Horizontal).toString();
+                if (header->sectionSize(section) < header->fontMetrics().horizontalAdvance(title) + 8) cut << title;
+            }
+            continue;
+        }
+        if (!text.isEmpty() && !fits) cut << text;
+    }
+    return cut;
+}
+
+TEST_F(WindowTest, EveryPageInEveryLanguageFitsItsTextsAt1366x768) {
+    // Screenshots of each page in each language, to look at.
+    const QDir shots(QStringLiteral(ZEM_SCREENSHOTS));
+    shots.mkpath(QStringLiteral("."));
+    for (const gui::Language& language : gui::Languages()) {
+        const QString code = QLatin1String(language.code);
+        gui::UseLanguage(code);
+        startWindow();
+        window->resize(1366, 768);
+        for (int tab = 0; tab < tabs().count(); ++tab) {
+            clickTab(tab);
+            QApplication::processEvents();
+            EXPECT_EQ(CutTexts(*window).join(" | ").toStdString(), "") << code.toStdString() << ", page " << tab;
+            window->grab().save(shots.filePath(QStringLiteral("%1-page%2.png").arg(code).arg(tab + 1)));
+        }
+    }
+    gui::UseLanguage(QStringLiteral("en"));
 }
 
 TEST_F(WindowTest, ViewLanguageListsTheLanguagesAndKeepsTheChoiceForTheNextStart) {
