@@ -2,6 +2,121 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar">
 <context>
+    <name>ChannelTable</name>
+    <message>
+        <location filename="../src/core/channels/band.cpp" line="+92"/>
+        <source>Other...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Other....</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/channels/channel_commit.cpp" line="+71"/>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>High</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Low</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Wide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Narrow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+1"/>
+        <location line="+1"/>
+        <source>Off</source>
+        <translation type="unfinished">إيقاف</translation>
+    </message>
+    <message>
+        <location line="-2"/>
+        <source>Carrier</source>
+        <translation type="unfinished">الموجة الحاملة</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DT/DQT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>On</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/channels/channel_table.cpp" line="+10"/>
+        <source>Ch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Receive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Transmit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>QT/DQT DEC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>QT/DQT ENC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Scan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Power</source>
+        <translation type="unfinished">قدرة الإرسال</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>W/N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Busy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>PTT</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RadioSettings</name>
     <message>
         <location filename="../src/core/pages/key_values.cpp" line="+37"/>
@@ -395,6 +510,195 @@
     </message>
 </context>
 <context>
+    <name>WebPage</name>
+    <message>
+        <location filename="../src/web/page/texts.js" line="+15"/>
+        <source>Zem Programming Software</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Commands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save as</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Share as link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Verify after write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Compare with radio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Compare with file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Picture of the radio&apos;s programmable keys: a handheld radio seen from the front, with red leader lines to its top key, the middle key high on its left side and the bottom key below it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Channel listing for printing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Delete</source>
+        <translation type="unfinished">حذف</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Help pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drop a program file (.Zem) to open it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Retry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Discard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>This browser cannot reach a serial cable. To read or write the radio, open this page in Chrome or Edge (version 89 or later) on a desktop computer; files can be opened, edited and saved here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>This browser does not run WebAssembly, which the program&apos;s core needs, so nothing here can work. The page works in current Chrome, Edge, Firefox and Safari; reading and writing the radio needs Chrome or Edge (version 89 or later) on a desktop computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The program&apos;s core (zem.wasm, WebAssembly) could not be loaded, so nothing here can work: %1. The browser or the site&apos;s policy may block WebAssembly. The page works in current Chrome, Edge, Firefox and Safari; reading and writing the radio needs Chrome or Edge (version 89 or later) on a desktop computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 was handed to the browser&apos;s downloads.
+Did the file save?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Could not save %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Program file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Program file or plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The link to this plan was copied to the clipboard. Whoever opens it sees the plan, ready for Write.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The browser did not let the page copy the link. Copy it from here:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Read %1 of %2 blocks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Wrote %1 of %2 blocks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Could not save the radio history.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Note of the read of %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>zem::gui::CAboutDlg</name>
     <message>
         <location filename="../src/gui/app/about_dialog.cpp" line="+13"/>
@@ -421,7 +725,8 @@ All rights reserved.</source>
 جميع الحقوق محفوظة.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location filename="../src/web/page/texts.js" line="-59"/>
+        <location filename="../src/gui/app/about_dialog.cpp" line="+4"/>
         <source>OK</source>
         <translation>موافق</translation>
     </message>
@@ -434,34 +739,38 @@ All rights reserved.</source>
         <translation>يُرجى إدخال رقم</translation>
     </message>
     <message>
-        <location filename="../src/gui/channels/channel_page.cpp" line="+40"/>
+        <location filename="../src/gui/channels/channel_page.cpp" line="+45"/>
         <source>%1 of channel %2</source>
         <translation>%1 للقناة %2</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location filename="../src/web/page/texts.js" line="-12"/>
+        <location filename="../src/gui/channels/channel_page.cpp" line="+9"/>
         <source>Type Setting</source>
         <translation>إعداد الطراز</translation>
     </message>
     <message>
-        <location line="+10"/>
-        <location line="+116"/>
+        <location line="+1"/>
+        <location filename="../src/gui/channels/channel_page.cpp" line="+10"/>
+        <location line="+126"/>
         <source>Type</source>
         <translation>الطراز</translation>
     </message>
     <message>
-        <location line="-114"/>
+        <location line="+1"/>
+        <location filename="../src/gui/channels/channel_page.cpp" line="-124"/>
         <source>Field</source>
         <translation>النطاق</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="-5"/>
+        <location filename="../src/gui/channels/channel_page.cpp" line="+50"/>
         <location line="+65"/>
         <source>Channel Setting</source>
         <translation>إعداد القنوات</translation>
     </message>
     <message>
-        <location line="-33"/>
+        <location filename="../src/gui/channels/channel_page.cpp" line="-33"/>
         <source>The 16 channels of the radio. Click a cell to edit it, or start typing: frequencies in MHz (for example 145.5), tones and choices from the lists. Enter moves on to the next cell.</source>
         <translation>القنوات الـ 16 لجهاز اللاسلكي. انقر خلية لتحريرها، أو ابدأ الكتابة مباشرة: الترددات بالميغاهرتز MHz (مثلًا 145.5)، والنغمات والخيارات من القوائم. يؤدي الضغط على Enter إلى الانتقال إلى الخلية التالية.</translation>
     </message>
@@ -539,7 +848,8 @@ All rights reserved.</source>
         <translation>يعيد المفاتيح الثلاثة ومدة الضغطة الطويلة إلى إعدادات المصنع.</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location filename="../src/web/page/texts.js" line="+2"/>
+        <location filename="../src/gui/pages/key_page.cpp" line="+25"/>
         <source>Key assignment</source>
         <translation>تعيين المفاتيح</translation>
     </message>
@@ -547,27 +857,27 @@ All rights reserved.</source>
 <context>
     <name>zem::gui::CKivuDoc</name>
     <message>
-        <location filename="../src/gui/doc/kivu_doc.cpp" line="+65"/>
+        <location filename="../src/core/session/document_session.cpp" line="+14"/>
         <source>a plan text</source>
         <translation>خطة نصية</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
         <source>Could not read %1</source>
         <translation>تعذرت قراءة %1</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
         <source>The plan %1 was not opened:</source>
         <translation>لم تُفتح الخطة %1:</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+1"/>
         <source>(%1 more)</source>
         <translation>(و%1 أخرى)</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+2"/>
         <source>The plan %1 was opened with these changes:</source>
         <translation>فُتحت الخطة %1 مع التغييرات التالية:</translation>
     </message>
@@ -618,7 +928,8 @@ All rights reserved.</source>
         <translation>وظائف أخرى</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location filename="../src/web/page/texts.js" line="-1"/>
+        <location filename="../src/gui/pages/option_page.cpp" line="+66"/>
         <source>Optional features</source>
         <translation>الميزات الاختيارية</translation>
     </message>
@@ -626,6 +937,7 @@ All rights reserved.</source>
 <context>
     <name>zem::gui::CPasswordDlg</name>
     <message>
+        <location line="+13"/>
         <location filename="../src/gui/service/password_dialog.cpp" line="+21"/>
         <source>Please input password</source>
         <translation>يُرجى إدخال كلمة المرور</translation>
@@ -672,57 +984,68 @@ All rights reserved.</source>
 <context>
     <name>zem::gui::CPowerSetDlg</name>
     <message>
+        <location filename="../src/web/page/texts.js" line="+9"/>
         <location filename="../src/gui/service/power_set_dialog.cpp" line="+20"/>
         <source>Default Setting</source>
         <translation>الإعدادات الافتراضية</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-35"/>
+        <location filename="../src/gui/service/power_set_dialog.cpp" line="+1"/>
         <source>Read</source>
         <translation>قراءة</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/gui/service/power_set_dialog.cpp" line="+1"/>
         <source>Write</source>
         <translation>كتابة</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+35"/>
+        <location filename="../src/gui/service/power_set_dialog.cpp" line="+1"/>
         <source>Exit</source>
         <translation>خروج</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-8"/>
+        <location filename="../src/gui/service/power_set_dialog.cpp" line="+1"/>
         <source>Zem Electronics Co., Ltd. On Line Power Setting</source>
         <translation>Zem Electronics Co., Ltd. - ضبط القدرة المباشر</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
+        <location filename="../src/gui/service/power_set_dialog.cpp" line="+5"/>
         <source>The Frequency Range Setting</source>
         <translation>إعداد نطاق التردد</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
+        <location filename="../src/gui/service/power_set_dialog.cpp" line="+3"/>
         <source>The Maximum Frequency  (MHZ)</source>
         <translation>أقصى تردد (MHz)</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
+        <location filename="../src/gui/service/power_set_dialog.cpp" line="+0"/>
         <source>The Minimum Frequency (MHZ)</source>
         <translation>أدنى تردد (MHz)</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+1"/>
+        <location filename="../src/gui/service/power_set_dialog.cpp" line="+14"/>
         <source>Frequency Range</source>
         <translation>نطاق التردد</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
+        <location filename="../src/gui/service/power_set_dialog.cpp" line="+0"/>
         <source>Low Power Value</source>
         <translation>قيمة القدرة المنخفضة</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
+        <location filename="../src/gui/service/power_set_dialog.cpp" line="+0"/>
         <source>High Power Value</source>
         <translation>قيمة القدرة العالية</translation>
     </message>
@@ -730,22 +1053,25 @@ All rights reserved.</source>
 <context>
     <name>zem::gui::CProgressDlg</name>
     <message>
+        <location line="-10"/>
         <location filename="../src/gui/link/progress_dialog.cpp" line="+15"/>
         <source>Start</source>
         <translation>بدء</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/gui/link/progress_dialog.cpp" line="+1"/>
         <source>Cancel</source>
         <translation>إلغاء</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="-2"/>
+        <location filename="../src/gui/link/progress_dialog.cpp" line="+13"/>
         <source>Progress:</source>
         <translation>التقدم:</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location filename="../src/gui/link/progress_dialog.cpp" line="+24"/>
         <source>Ready ......</source>
         <translation>جاهز ......</translation>
     </message>
@@ -758,6 +1084,7 @@ All rights reserved.</source>
 <context>
     <name>zem::gui::CellDelegate</name>
     <message>
+        <location filename="../src/web/page/texts.js" line="+55"/>
         <location filename="../src/gui/channels/cell_delegates.cpp" line="+62"/>
         <source>%1, channel %2</source>
         <translation>%1، القناة %2</translation>
@@ -766,7 +1093,7 @@ All rights reserved.</source>
 <context>
     <name>zem::gui::ChannelGridModel</name>
     <message>
-        <location filename="../src/gui/channels/channel_grid_model.cpp" line="+31"/>
+        <location filename="../src/gui/channels/channel_grid_model.cpp" line="+33"/>
         <source>channel %1, %2</source>
         <translation>القناة %1، %2</translation>
     </message>
@@ -802,12 +1129,13 @@ All rights reserved.</source>
         <translation>المستند</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/web/page/texts.js" line="-41"/>
+        <location filename="../src/gui/workbench/compare_commands.cpp" line="+1"/>
         <source>Differences</source>
         <translation>الاختلافات</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location filename="../src/gui/workbench/compare_commands.cpp" line="+10"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
@@ -1056,12 +1384,13 @@ Stop every radio at its next block and close this window?</source>
         <translation>إعادة كتابة النسخة الاحتياطية لكل جهاز فشلت الكتابة إليه إلى الجهاز نفسه</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/web/page/texts.js" line="+1"/>
+        <location filename="../src/gui/fleet/fleet_dialog.cpp" line="+2"/>
         <source>Close</source>
         <translation>إغلاق</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location filename="../src/gui/fleet/fleet_dialog.cpp" line="+35"/>
         <source>1 port added: %1</source>
         <translation>أُضيف منفذ واحد: %1</translation>
     </message>
@@ -1167,12 +1496,13 @@ Stop every radio at its next block and close this window?</source>
         <translation>اختر عنصرًا للحصول على تعليمات عنه</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/web/page/texts.js" line="-28"/>
+        <location filename="../src/gui/app/main_window.cpp" line="+1"/>
         <source>System</source>
         <translation>النظام</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/gui/app/main_window.cpp" line="+2"/>
         <source>The language changes when the program starts again.</source>
         <translation>تتغير اللغة عند تشغيل البرنامج مرة أخرى.</translation>
     </message>
@@ -1190,18 +1520,21 @@ Stop every radio at its next block and close this window?</source>
 <context>
     <name>zem::gui::PowerSetCommand</name>
     <message>
-        <location filename="../src/gui/service/power_set_command.cpp" line="+104"/>
+        <location filename="../src/web/page/texts.js" line="-7"/>
+        <location filename="../src/gui/service/power_set_command.cpp" line="+103"/>
         <location line="+38"/>
         <source>On Line Power Set</source>
         <translation>ضبط القدرة المباشر</translation>
     </message>
     <message>
-        <location line="-21"/>
+        <location line="+78"/>
+        <location filename="../src/gui/service/power_set_command.cpp" line="-21"/>
         <source>Read the power values from the radio</source>
         <translation>قراءة قيم القدرة من الجهاز</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+1"/>
+        <location filename="../src/gui/service/power_set_command.cpp" line="+25"/>
         <source>Written</source>
         <translation>تمت الكتابة</translation>
     </message>
@@ -1229,32 +1562,36 @@ Stop every radio at its next block and close this window?</source>
         <translation>قائمة القنوات (%1);;كل الملفات (*)</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location filename="../src/web/page/texts.js" line="-90"/>
+        <location filename="../src/gui/commands/user_dialogs.cpp" line="+16"/>
         <source>Open</source>
         <translation>فتح</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location filename="../src/gui/commands/user_dialogs.cpp" line="+7"/>
         <source>Save As</source>
         <translation>حفظ باسم</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location filename="../src/web/page/texts.js" line="+5"/>
+        <location filename="../src/gui/commands/user_dialogs.cpp" line="+13"/>
         <source>Import channel list</source>
         <translation>استيراد قائمة القنوات</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location filename="../src/gui/commands/user_dialogs.cpp" line="+4"/>
         <source>Export CSV</source>
         <translation>تصدير CSV</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location filename="../src/web/page/texts.js" line="+1"/>
+        <location filename="../src/gui/commands/user_dialogs.cpp" line="+16"/>
         <source>Export channel list</source>
         <translation>تصدير قائمة القنوات</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+74"/>
+        <location filename="../src/gui/commands/user_dialogs.cpp" line="+14"/>
         <source>Save the changes to %1?</source>
         <translation>هل تريد حفظ التغييرات في %1؟</translation>
     </message>
@@ -1262,7 +1599,7 @@ Stop every radio at its next block and close this window?</source>
 <context>
     <name>zem::gui::RadioHistory</name>
     <message>
-        <location filename="../src/gui/workbench/radio_history.cpp" line="+91"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+92"/>
         <source>it is not a folder</source>
         <translation>ليس مجلدًا</translation>
     </message>
@@ -1270,52 +1607,61 @@ Stop every radio at its next block and close this window?</source>
 <context>
     <name>zem::gui::RadioHistoryDialog</name>
     <message>
-        <location line="+64"/>
+        <location filename="../src/web/page/texts.js" line="-66"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+64"/>
         <source>Radio history</source>
         <translation>سجل الأجهزة</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+33"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+2"/>
         <source>Radios read</source>
         <translation>الأجهزة المقروءة</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+2"/>
         <source>Date</source>
         <translation>التاريخ</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+0"/>
         <source>Time</source>
         <translation>الوقت</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+0"/>
         <source>Type</source>
         <translation>الطراز</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+0"/>
         <source>Band</source>
         <translation>النطاق</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+0"/>
         <source>First channel</source>
         <translation>القناة الأولى</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+0"/>
         <source>Taken by</source>
         <translation>بواسطة</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+1"/>
         <source>Note</source>
         <translation>ملاحظة</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+7"/>
         <source>&amp;Note...</source>
         <translation>ملاحظة(&amp;N)...</translation>
     </message>
@@ -1330,32 +1676,37 @@ Stop every radio at its next block and close this window?</source>
         <translation>تعذر حفظ الملاحظة.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location filename="../src/web/page/texts.js" line="+38"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+18"/>
         <source>Compare</source>
         <translation>مقارنة</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+0"/>
         <source>Read</source>
         <translation>قراءة</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+2"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+7"/>
         <source>Every complete read from a radio, newest first (the newest %1 are kept).</source>
         <translation>كل قراءة كاملة من جهاز، الأحدث أولًا (يُحتفظ بأحدث %1).</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+2"/>
         <source>No radio has been read yet.</source>
         <translation>لم تتم قراءة أي جهاز بعد.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+1"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+7"/>
         <source>Delete the read of %1 %2 from the radio history?</source>
         <translation>هل تريد حذف قراءة %1 %2 من سجل الأجهزة؟</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+4"/>
         <source>Could not delete the read of %1 %2.</source>
         <translation>تعذر حذف قراءة %1 %2.</translation>
     </message>
@@ -1363,22 +1714,26 @@ Stop every radio at its next block and close this window?</source>
 <context>
     <name>zem::gui::RadioPage</name>
     <message>
+        <location filename="../src/web/page/texts.js" line="-29"/>
         <location filename="../src/gui/pages/radio_page.cpp" line="+11"/>
         <source>Please click the CommBox to choose value</source>
         <translation>يُرجى النقر على القائمة المنسدلة لاختيار قيمة</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-1"/>
+        <location filename="../src/gui/pages/radio_page.cpp" line="+1"/>
         <source>Please Click the cell to edit or input data</source>
         <translation>يُرجى النقر على الخلية لتحريرها أو لإدخال البيانات</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
+        <location filename="../src/gui/pages/radio_page.cpp" line="+1"/>
         <source>For help，please press F1</source>
         <translation>للحصول على التعليمات، يُرجى الضغط على F1</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="-44"/>
+        <location filename="../src/gui/pages/radio_page.cpp" line="+10"/>
         <location line="+4"/>
         <source>Default Setting</source>
         <translation>الإعدادات الافتراضية</translation>
@@ -1888,12 +2243,13 @@ Help List</source>
 فهرس التعليمات</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../src/web/page/texts.js" line="-10"/>
+        <location filename="../src/gui/app/window_commands.cpp" line="+3"/>
         <source>Help</source>
         <translation>تعليمات</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/gui/app/window_commands.cpp" line="+1"/>
         <source>Show the help about current task
 help</source>
         <translation>عرض التعليمات الخاصة بالمهمة الحالية

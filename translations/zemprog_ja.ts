@@ -2,6 +2,121 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>ChannelTable</name>
+    <message>
+        <location filename="../src/core/channels/band.cpp" line="+92"/>
+        <source>Other...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Other....</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/channels/channel_commit.cpp" line="+71"/>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>High</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Low</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Wide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Narrow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+1"/>
+        <location line="+1"/>
+        <source>Off</source>
+        <translation type="unfinished">オフ</translation>
+    </message>
+    <message>
+        <location line="-2"/>
+        <source>Carrier</source>
+        <translation type="unfinished">キャリア</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DT/DQT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>On</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/channels/channel_table.cpp" line="+10"/>
+        <source>Ch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Receive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Transmit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>QT/DQT DEC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>QT/DQT ENC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Scan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Power</source>
+        <translation type="unfinished">送信出力</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>W/N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Busy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>PTT</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RadioSettings</name>
     <message>
         <location filename="../src/core/pages/key_values.cpp" line="+37"/>
@@ -395,6 +510,195 @@
     </message>
 </context>
 <context>
+    <name>WebPage</name>
+    <message>
+        <location filename="../src/web/page/texts.js" line="+15"/>
+        <source>Zem Programming Software</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Commands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save as</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Share as link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Verify after write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Compare with radio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Compare with file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Picture of the radio&apos;s programmable keys: a handheld radio seen from the front, with red leader lines to its top key, the middle key high on its left side and the bottom key below it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Channel listing for printing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Delete</source>
+        <translation type="unfinished">削除</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Help pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drop a program file (.Zem) to open it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Retry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Discard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>This browser cannot reach a serial cable. To read or write the radio, open this page in Chrome or Edge (version 89 or later) on a desktop computer; files can be opened, edited and saved here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>This browser does not run WebAssembly, which the program&apos;s core needs, so nothing here can work. The page works in current Chrome, Edge, Firefox and Safari; reading and writing the radio needs Chrome or Edge (version 89 or later) on a desktop computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The program&apos;s core (zem.wasm, WebAssembly) could not be loaded, so nothing here can work: %1. The browser or the site&apos;s policy may block WebAssembly. The page works in current Chrome, Edge, Firefox and Safari; reading and writing the radio needs Chrome or Edge (version 89 or later) on a desktop computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 was handed to the browser&apos;s downloads.
+Did the file save?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Could not save %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Program file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Program file or plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The link to this plan was copied to the clipboard. Whoever opens it sees the plan, ready for Write.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The browser did not let the page copy the link. Copy it from here:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Read %1 of %2 blocks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Wrote %1 of %2 blocks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Could not save the radio history.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Note of the read of %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>zem::gui::CAboutDlg</name>
     <message>
         <location filename="../src/gui/app/about_dialog.cpp" line="+13"/>
@@ -421,7 +725,8 @@ All rights reserved.</source>
 無断複製・転載を禁じます。</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location filename="../src/web/page/texts.js" line="-59"/>
+        <location filename="../src/gui/app/about_dialog.cpp" line="+4"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -434,34 +739,38 @@ All rights reserved.</source>
         <translation>数値を入力してください</translation>
     </message>
     <message>
-        <location filename="../src/gui/channels/channel_page.cpp" line="+40"/>
+        <location filename="../src/gui/channels/channel_page.cpp" line="+45"/>
         <source>%1 of channel %2</source>
         <translation>チャンネル %2 の%1</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location filename="../src/web/page/texts.js" line="-12"/>
+        <location filename="../src/gui/channels/channel_page.cpp" line="+9"/>
         <source>Type Setting</source>
         <translation>機種設定</translation>
     </message>
     <message>
-        <location line="+10"/>
-        <location line="+116"/>
+        <location line="+1"/>
+        <location filename="../src/gui/channels/channel_page.cpp" line="+10"/>
+        <location line="+126"/>
         <source>Type</source>
         <translation>機種</translation>
     </message>
     <message>
-        <location line="-114"/>
+        <location line="+1"/>
+        <location filename="../src/gui/channels/channel_page.cpp" line="-124"/>
         <source>Field</source>
         <translation>バンド</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="-5"/>
+        <location filename="../src/gui/channels/channel_page.cpp" line="+50"/>
         <location line="+65"/>
         <source>Channel Setting</source>
         <translation>チャンネル設定</translation>
     </message>
     <message>
-        <location line="-33"/>
+        <location filename="../src/gui/channels/channel_page.cpp" line="-33"/>
         <source>The 16 channels of the radio. Click a cell to edit it, or start typing: frequencies in MHz (for example 145.5), tones and choices from the lists. Enter moves on to the next cell.</source>
         <translation>無線機の 16 チャンネルです。セルをクリックして編集するか、そのまま入力してください。周波数は MHz 単位（例: 145.5）、トーンや選択項目はリストから選びます。Enter キーで次のセルに移動します。</translation>
     </message>
@@ -539,7 +848,8 @@ All rights reserved.</source>
         <translation>3 つのキーと長押し時間を工場出荷時の値に戻します。</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location filename="../src/web/page/texts.js" line="+2"/>
+        <location filename="../src/gui/pages/key_page.cpp" line="+25"/>
         <source>Key assignment</source>
         <translation>キー割り当て</translation>
     </message>
@@ -547,27 +857,27 @@ All rights reserved.</source>
 <context>
     <name>zem::gui::CKivuDoc</name>
     <message>
-        <location filename="../src/gui/doc/kivu_doc.cpp" line="+65"/>
+        <location filename="../src/core/session/document_session.cpp" line="+14"/>
         <source>a plan text</source>
         <translation>プランのテキスト</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
         <source>Could not read %1</source>
         <translation>%1 を読み込めませんでした</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
         <source>The plan %1 was not opened:</source>
         <translation>プラン %1 は開かれませんでした:</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+1"/>
         <source>(%1 more)</source>
         <translation>（ほか %1 件）</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+2"/>
         <source>The plan %1 was opened with these changes:</source>
         <translation>プラン %1 は次の変更を加えて開かれました:</translation>
     </message>
@@ -618,7 +928,8 @@ All rights reserved.</source>
         <translation>その他の機能</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location filename="../src/web/page/texts.js" line="-1"/>
+        <location filename="../src/gui/pages/option_page.cpp" line="+66"/>
         <source>Optional features</source>
         <translation>オプション機能</translation>
     </message>
@@ -626,6 +937,7 @@ All rights reserved.</source>
 <context>
     <name>zem::gui::CPasswordDlg</name>
     <message>
+        <location line="+13"/>
         <location filename="../src/gui/service/password_dialog.cpp" line="+21"/>
         <source>Please input password</source>
         <translation>パスワードを入力してください</translation>
@@ -672,57 +984,68 @@ All rights reserved.</source>
 <context>
     <name>zem::gui::CPowerSetDlg</name>
     <message>
+        <location filename="../src/web/page/texts.js" line="+9"/>
         <location filename="../src/gui/service/power_set_dialog.cpp" line="+20"/>
         <source>Default Setting</source>
         <translation>初期設定</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-35"/>
+        <location filename="../src/gui/service/power_set_dialog.cpp" line="+1"/>
         <source>Read</source>
         <translation>読み込み</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/gui/service/power_set_dialog.cpp" line="+1"/>
         <source>Write</source>
         <translation>書き込み</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+35"/>
+        <location filename="../src/gui/service/power_set_dialog.cpp" line="+1"/>
         <source>Exit</source>
         <translation>終了</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-8"/>
+        <location filename="../src/gui/service/power_set_dialog.cpp" line="+1"/>
         <source>Zem Electronics Co., Ltd. On Line Power Setting</source>
         <translation>Zem Electronics Co., Ltd. オンライン出力設定</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
+        <location filename="../src/gui/service/power_set_dialog.cpp" line="+5"/>
         <source>The Frequency Range Setting</source>
         <translation>周波数範囲の設定</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
+        <location filename="../src/gui/service/power_set_dialog.cpp" line="+3"/>
         <source>The Maximum Frequency  (MHZ)</source>
         <translation>上限周波数 (MHz)</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
+        <location filename="../src/gui/service/power_set_dialog.cpp" line="+0"/>
         <source>The Minimum Frequency (MHZ)</source>
         <translation>下限周波数 (MHz)</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+1"/>
+        <location filename="../src/gui/service/power_set_dialog.cpp" line="+14"/>
         <source>Frequency Range</source>
         <translation>周波数範囲</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
+        <location filename="../src/gui/service/power_set_dialog.cpp" line="+0"/>
         <source>Low Power Value</source>
         <translation>Low 出力値</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
+        <location filename="../src/gui/service/power_set_dialog.cpp" line="+0"/>
         <source>High Power Value</source>
         <translation>High 出力値</translation>
     </message>
@@ -730,22 +1053,25 @@ All rights reserved.</source>
 <context>
     <name>zem::gui::CProgressDlg</name>
     <message>
+        <location line="-10"/>
         <location filename="../src/gui/link/progress_dialog.cpp" line="+15"/>
         <source>Start</source>
         <translation>開始</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/gui/link/progress_dialog.cpp" line="+1"/>
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="-2"/>
+        <location filename="../src/gui/link/progress_dialog.cpp" line="+13"/>
         <source>Progress:</source>
         <translation>進行状況:</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location filename="../src/gui/link/progress_dialog.cpp" line="+24"/>
         <source>Ready ......</source>
         <translation>準備完了......</translation>
     </message>
@@ -758,6 +1084,7 @@ All rights reserved.</source>
 <context>
     <name>zem::gui::CellDelegate</name>
     <message>
+        <location filename="../src/web/page/texts.js" line="+55"/>
         <location filename="../src/gui/channels/cell_delegates.cpp" line="+62"/>
         <source>%1, channel %2</source>
         <translation>%1、チャンネル %2</translation>
@@ -766,7 +1093,7 @@ All rights reserved.</source>
 <context>
     <name>zem::gui::ChannelGridModel</name>
     <message>
-        <location filename="../src/gui/channels/channel_grid_model.cpp" line="+31"/>
+        <location filename="../src/gui/channels/channel_grid_model.cpp" line="+33"/>
         <source>channel %1, %2</source>
         <translation>チャンネル %1、%2</translation>
     </message>
@@ -802,12 +1129,13 @@ All rights reserved.</source>
         <translation>ドキュメント</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/web/page/texts.js" line="-41"/>
+        <location filename="../src/gui/workbench/compare_commands.cpp" line="+1"/>
         <source>Differences</source>
         <translation>相違点</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location filename="../src/gui/workbench/compare_commands.cpp" line="+10"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
@@ -1056,12 +1384,13 @@ Stop every radio at its next block and close this window?</source>
         <translation>失敗した各無線機に、その無線機自身のバックアップを書き戻す</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/web/page/texts.js" line="+1"/>
+        <location filename="../src/gui/fleet/fleet_dialog.cpp" line="+2"/>
         <source>Close</source>
         <translation>閉じる</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location filename="../src/gui/fleet/fleet_dialog.cpp" line="+35"/>
         <source>1 port added: %1</source>
         <translation>1 個のポートを追加しました: %1</translation>
     </message>
@@ -1167,12 +1496,13 @@ Stop every radio at its next block and close this window?</source>
         <translation>ヘルプを表示する対象を選択してください</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/web/page/texts.js" line="-28"/>
+        <location filename="../src/gui/app/main_window.cpp" line="+1"/>
         <source>System</source>
         <translation>システム</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/gui/app/main_window.cpp" line="+2"/>
         <source>The language changes when the program starts again.</source>
         <translation>言語はプログラムの次回起動時に切り替わります。</translation>
     </message>
@@ -1190,18 +1520,21 @@ Stop every radio at its next block and close this window?</source>
 <context>
     <name>zem::gui::PowerSetCommand</name>
     <message>
-        <location filename="../src/gui/service/power_set_command.cpp" line="+104"/>
+        <location filename="../src/web/page/texts.js" line="-7"/>
+        <location filename="../src/gui/service/power_set_command.cpp" line="+103"/>
         <location line="+38"/>
         <source>On Line Power Set</source>
         <translation>オンライン出力設定</translation>
     </message>
     <message>
-        <location line="-21"/>
+        <location line="+78"/>
+        <location filename="../src/gui/service/power_set_command.cpp" line="-21"/>
         <source>Read the power values from the radio</source>
         <translation>無線機から出力値を読み込む</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+1"/>
+        <location filename="../src/gui/service/power_set_command.cpp" line="+25"/>
         <source>Written</source>
         <translation>書き込みました</translation>
     </message>
@@ -1229,32 +1562,36 @@ Stop every radio at its next block and close this window?</source>
         <translation>チャンネルリスト (%1);;すべてのファイル (*)</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location filename="../src/web/page/texts.js" line="-90"/>
+        <location filename="../src/gui/commands/user_dialogs.cpp" line="+16"/>
         <source>Open</source>
         <translation>開く</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location filename="../src/gui/commands/user_dialogs.cpp" line="+7"/>
         <source>Save As</source>
         <translation>名前を付けて保存</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location filename="../src/web/page/texts.js" line="+5"/>
+        <location filename="../src/gui/commands/user_dialogs.cpp" line="+13"/>
         <source>Import channel list</source>
         <translation>チャンネルリストのインポート</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location filename="../src/gui/commands/user_dialogs.cpp" line="+4"/>
         <source>Export CSV</source>
         <translation>CSV のエクスポート</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location filename="../src/web/page/texts.js" line="+1"/>
+        <location filename="../src/gui/commands/user_dialogs.cpp" line="+16"/>
         <source>Export channel list</source>
         <translation>チャンネルリストのエクスポート</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+74"/>
+        <location filename="../src/gui/commands/user_dialogs.cpp" line="+14"/>
         <source>Save the changes to %1?</source>
         <translation>%1 への変更を保存しますか?</translation>
     </message>
@@ -1262,7 +1599,7 @@ Stop every radio at its next block and close this window?</source>
 <context>
     <name>zem::gui::RadioHistory</name>
     <message>
-        <location filename="../src/gui/workbench/radio_history.cpp" line="+91"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+92"/>
         <source>it is not a folder</source>
         <translation>フォルダーではありません</translation>
     </message>
@@ -1270,52 +1607,61 @@ Stop every radio at its next block and close this window?</source>
 <context>
     <name>zem::gui::RadioHistoryDialog</name>
     <message>
-        <location line="+64"/>
+        <location filename="../src/web/page/texts.js" line="-66"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+64"/>
         <source>Radio history</source>
         <translation>無線機の履歴</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+33"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+2"/>
         <source>Radios read</source>
         <translation>読み込んだ無線機</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+2"/>
         <source>Date</source>
         <translation>日付</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+0"/>
         <source>Time</source>
         <translation>時刻</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+0"/>
         <source>Type</source>
         <translation>機種</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+0"/>
         <source>Band</source>
         <translation>バンド</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+0"/>
         <source>First channel</source>
         <translation>最初のチャンネル</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+0"/>
         <source>Taken by</source>
         <translation>読み込んだ人</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+1"/>
         <source>Note</source>
         <translation>メモ</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+7"/>
         <source>&amp;Note...</source>
         <translation>メモ(&amp;N)...</translation>
     </message>
@@ -1330,32 +1676,37 @@ Stop every radio at its next block and close this window?</source>
         <translation>メモを保存できませんでした。</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location filename="../src/web/page/texts.js" line="+38"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+18"/>
         <source>Compare</source>
         <translation>比較</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+0"/>
         <source>Read</source>
         <translation>読み込み</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+2"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+7"/>
         <source>Every complete read from a radio, newest first (the newest %1 are kept).</source>
         <translation>無線機からの完全な読み込みをすべて新しい順に表示します（最新の %1 件を保持）。</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+2"/>
         <source>No radio has been read yet.</source>
         <translation>まだ無線機を読み込んでいません。</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+1"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+7"/>
         <source>Delete the read of %1 %2 from the radio history?</source>
         <translation>%1 %2 の読み込みを無線機の履歴から削除しますか?</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+4"/>
         <source>Could not delete the read of %1 %2.</source>
         <translation>%1 %2 の読み込みを削除できませんでした。</translation>
     </message>
@@ -1363,22 +1714,26 @@ Stop every radio at its next block and close this window?</source>
 <context>
     <name>zem::gui::RadioPage</name>
     <message>
+        <location filename="../src/web/page/texts.js" line="-29"/>
         <location filename="../src/gui/pages/radio_page.cpp" line="+11"/>
         <source>Please click the CommBox to choose value</source>
         <translation>コンボボックスをクリックして値を選択してください</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-1"/>
+        <location filename="../src/gui/pages/radio_page.cpp" line="+1"/>
         <source>Please Click the cell to edit or input data</source>
         <translation>セルをクリックして編集するか、データを入力してください</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
+        <location filename="../src/gui/pages/radio_page.cpp" line="+1"/>
         <source>For help，please press F1</source>
         <translation>ヘルプを表示するには F1 キーを押してください</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="-44"/>
+        <location filename="../src/gui/pages/radio_page.cpp" line="+10"/>
         <location line="+4"/>
         <source>Default Setting</source>
         <translation>初期設定</translation>
@@ -1888,12 +2243,13 @@ Help List</source>
 ヘルプ一覧</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../src/web/page/texts.js" line="-10"/>
+        <location filename="../src/gui/app/window_commands.cpp" line="+3"/>
         <source>Help</source>
         <translation>ヘルプ</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/gui/app/window_commands.cpp" line="+1"/>
         <source>Show the help about current task
 help</source>
         <translation>現在の作業についてのヘルプを表示します

@@ -2,6 +2,121 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW">
 <context>
+    <name>ChannelTable</name>
+    <message>
+        <location filename="../src/core/channels/band.cpp" line="+92"/>
+        <source>Other...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Other....</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/channels/channel_commit.cpp" line="+71"/>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>High</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Low</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Wide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Narrow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+1"/>
+        <location line="+1"/>
+        <source>Off</source>
+        <translation type="unfinished">關閉</translation>
+    </message>
+    <message>
+        <location line="-2"/>
+        <source>Carrier</source>
+        <translation type="unfinished">載波</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DT/DQT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>On</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/channels/channel_table.cpp" line="+10"/>
+        <source>Ch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Receive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Transmit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>QT/DQT DEC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>QT/DQT ENC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Scan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Power</source>
+        <translation type="unfinished">功率</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>W/N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Busy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>PTT</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RadioSettings</name>
     <message>
         <location filename="../src/core/pages/key_values.cpp" line="+37"/>
@@ -395,6 +510,195 @@
     </message>
 </context>
 <context>
+    <name>WebPage</name>
+    <message>
+        <location filename="../src/web/page/texts.js" line="+15"/>
+        <source>Zem Programming Software</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Commands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save as</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Share as link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Verify after write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Compare with radio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Compare with file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Picture of the radio&apos;s programmable keys: a handheld radio seen from the front, with red leader lines to its top key, the middle key high on its left side and the bottom key below it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Channel listing for printing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Delete</source>
+        <translation type="unfinished">刪除</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Help pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drop a program file (.Zem) to open it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Retry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Discard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>This browser cannot reach a serial cable. To read or write the radio, open this page in Chrome or Edge (version 89 or later) on a desktop computer; files can be opened, edited and saved here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>This browser does not run WebAssembly, which the program&apos;s core needs, so nothing here can work. The page works in current Chrome, Edge, Firefox and Safari; reading and writing the radio needs Chrome or Edge (version 89 or later) on a desktop computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The program&apos;s core (zem.wasm, WebAssembly) could not be loaded, so nothing here can work: %1. The browser or the site&apos;s policy may block WebAssembly. The page works in current Chrome, Edge, Firefox and Safari; reading and writing the radio needs Chrome or Edge (version 89 or later) on a desktop computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 was handed to the browser&apos;s downloads.
+Did the file save?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Could not save %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Program file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Program file or plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The link to this plan was copied to the clipboard. Whoever opens it sees the plan, ready for Write.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The browser did not let the page copy the link. Copy it from here:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Read %1 of %2 blocks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Wrote %1 of %2 blocks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Could not save the radio history.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Note of the read of %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>zem::gui::CAboutDlg</name>
     <message>
         <location filename="../src/gui/app/about_dialog.cpp" line="+13"/>
@@ -421,7 +725,8 @@ All rights reserved.</source>
 保留一切權利。</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location filename="../src/web/page/texts.js" line="-59"/>
+        <location filename="../src/gui/app/about_dialog.cpp" line="+4"/>
         <source>OK</source>
         <translation>確定</translation>
     </message>
@@ -434,34 +739,38 @@ All rights reserved.</source>
         <translation>請輸入數字</translation>
     </message>
     <message>
-        <location filename="../src/gui/channels/channel_page.cpp" line="+40"/>
+        <location filename="../src/gui/channels/channel_page.cpp" line="+45"/>
         <source>%1 of channel %2</source>
         <translation>頻道 %2 的%1</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location filename="../src/web/page/texts.js" line="-12"/>
+        <location filename="../src/gui/channels/channel_page.cpp" line="+9"/>
         <source>Type Setting</source>
         <translation>機型設定</translation>
     </message>
     <message>
-        <location line="+10"/>
-        <location line="+116"/>
+        <location line="+1"/>
+        <location filename="../src/gui/channels/channel_page.cpp" line="+10"/>
+        <location line="+126"/>
         <source>Type</source>
         <translation>機型</translation>
     </message>
     <message>
-        <location line="-114"/>
+        <location line="+1"/>
+        <location filename="../src/gui/channels/channel_page.cpp" line="-124"/>
         <source>Field</source>
         <translation>頻段</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="-5"/>
+        <location filename="../src/gui/channels/channel_page.cpp" line="+50"/>
         <location line="+65"/>
         <source>Channel Setting</source>
         <translation>頻道設定</translation>
     </message>
     <message>
-        <location line="-33"/>
+        <location filename="../src/gui/channels/channel_page.cpp" line="-33"/>
         <source>The 16 channels of the radio. Click a cell to edit it, or start typing: frequencies in MHz (for example 145.5), tones and choices from the lists. Enter moves on to the next cell.</source>
         <translation>無線電的 16 個頻道。按一下儲存格即可編輯，也可直接輸入：頻率以 MHz 為單位（例如 145.5），亞音及其他選項從清單中選擇。按 Enter 鍵移至下一個儲存格。</translation>
     </message>
@@ -539,7 +848,8 @@ All rights reserved.</source>
         <translation>將三個按鍵與長按時間還原為原廠設定。</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location filename="../src/web/page/texts.js" line="+2"/>
+        <location filename="../src/gui/pages/key_page.cpp" line="+25"/>
         <source>Key assignment</source>
         <translation>按鍵設定</translation>
     </message>
@@ -547,27 +857,27 @@ All rights reserved.</source>
 <context>
     <name>zem::gui::CKivuDoc</name>
     <message>
-        <location filename="../src/gui/doc/kivu_doc.cpp" line="+65"/>
+        <location filename="../src/core/session/document_session.cpp" line="+14"/>
         <source>a plan text</source>
         <translation>方案文字檔</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
         <source>Could not read %1</source>
         <translation>無法讀取 %1</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
         <source>The plan %1 was not opened:</source>
         <translation>方案 %1 未開啟：</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+1"/>
         <source>(%1 more)</source>
         <translation>（另有 %1 項）</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+2"/>
         <source>The plan %1 was opened with these changes:</source>
         <translation>方案 %1 已開啟，並做了以下變更：</translation>
     </message>
@@ -618,7 +928,8 @@ All rights reserved.</source>
         <translation>其他功能</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location filename="../src/web/page/texts.js" line="-1"/>
+        <location filename="../src/gui/pages/option_page.cpp" line="+66"/>
         <source>Optional features</source>
         <translation>選用功能</translation>
     </message>
@@ -626,6 +937,7 @@ All rights reserved.</source>
 <context>
     <name>zem::gui::CPasswordDlg</name>
     <message>
+        <location line="+13"/>
         <location filename="../src/gui/service/password_dialog.cpp" line="+21"/>
         <source>Please input password</source>
         <translation>請輸入密碼</translation>
@@ -672,57 +984,68 @@ All rights reserved.</source>
 <context>
     <name>zem::gui::CPowerSetDlg</name>
     <message>
+        <location filename="../src/web/page/texts.js" line="+9"/>
         <location filename="../src/gui/service/power_set_dialog.cpp" line="+20"/>
         <source>Default Setting</source>
         <translation>預設值</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-35"/>
+        <location filename="../src/gui/service/power_set_dialog.cpp" line="+1"/>
         <source>Read</source>
         <translation>讀取</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/gui/service/power_set_dialog.cpp" line="+1"/>
         <source>Write</source>
         <translation>寫入</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+35"/>
+        <location filename="../src/gui/service/power_set_dialog.cpp" line="+1"/>
         <source>Exit</source>
         <translation>結束</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-8"/>
+        <location filename="../src/gui/service/power_set_dialog.cpp" line="+1"/>
         <source>Zem Electronics Co., Ltd. On Line Power Setting</source>
         <translation>Zem Electronics Co., Ltd. 線上功率設定</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
+        <location filename="../src/gui/service/power_set_dialog.cpp" line="+5"/>
         <source>The Frequency Range Setting</source>
         <translation>頻率範圍設定</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
+        <location filename="../src/gui/service/power_set_dialog.cpp" line="+3"/>
         <source>The Maximum Frequency  (MHZ)</source>
         <translation>最高頻率(MHz)</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
+        <location filename="../src/gui/service/power_set_dialog.cpp" line="+0"/>
         <source>The Minimum Frequency (MHZ)</source>
         <translation>最低頻率(MHz)</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+1"/>
+        <location filename="../src/gui/service/power_set_dialog.cpp" line="+14"/>
         <source>Frequency Range</source>
         <translation>頻率範圍</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
+        <location filename="../src/gui/service/power_set_dialog.cpp" line="+0"/>
         <source>Low Power Value</source>
         <translation>低功率值</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
+        <location filename="../src/gui/service/power_set_dialog.cpp" line="+0"/>
         <source>High Power Value</source>
         <translation>高功率值</translation>
     </message>
@@ -730,22 +1053,25 @@ All rights reserved.</source>
 <context>
     <name>zem::gui::CProgressDlg</name>
     <message>
+        <location line="-10"/>
         <location filename="../src/gui/link/progress_dialog.cpp" line="+15"/>
         <source>Start</source>
         <translation>開始</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/gui/link/progress_dialog.cpp" line="+1"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="-2"/>
+        <location filename="../src/gui/link/progress_dialog.cpp" line="+13"/>
         <source>Progress:</source>
         <translation>進度：</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location filename="../src/gui/link/progress_dialog.cpp" line="+24"/>
         <source>Ready ......</source>
         <translation>就緒......</translation>
     </message>
@@ -758,6 +1084,7 @@ All rights reserved.</source>
 <context>
     <name>zem::gui::CellDelegate</name>
     <message>
+        <location filename="../src/web/page/texts.js" line="+55"/>
         <location filename="../src/gui/channels/cell_delegates.cpp" line="+62"/>
         <source>%1, channel %2</source>
         <translation>%1，頻道 %2</translation>
@@ -766,7 +1093,7 @@ All rights reserved.</source>
 <context>
     <name>zem::gui::ChannelGridModel</name>
     <message>
-        <location filename="../src/gui/channels/channel_grid_model.cpp" line="+31"/>
+        <location filename="../src/gui/channels/channel_grid_model.cpp" line="+33"/>
         <source>channel %1, %2</source>
         <translation>頻道 %1，%2</translation>
     </message>
@@ -802,12 +1129,13 @@ All rights reserved.</source>
         <translation>文件</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/web/page/texts.js" line="-41"/>
+        <location filename="../src/gui/workbench/compare_commands.cpp" line="+1"/>
         <source>Differences</source>
         <translation>差異</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location filename="../src/gui/workbench/compare_commands.cpp" line="+10"/>
         <source>%1: %2</source>
         <translation>%1：%2</translation>
     </message>
@@ -1056,12 +1384,13 @@ Stop every radio at its next block and close this window?</source>
         <translation>將每台寫入失敗的無線電自己的備份寫回該機</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/web/page/texts.js" line="+1"/>
+        <location filename="../src/gui/fleet/fleet_dialog.cpp" line="+2"/>
         <source>Close</source>
         <translation>關閉</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location filename="../src/gui/fleet/fleet_dialog.cpp" line="+35"/>
         <source>1 port added: %1</source>
         <translation>已新增 1 個連接埠：%1</translation>
     </message>
@@ -1167,12 +1496,13 @@ Stop every radio at its next block and close this window?</source>
         <translation>請選擇需要說明的物件</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/web/page/texts.js" line="-28"/>
+        <location filename="../src/gui/app/main_window.cpp" line="+1"/>
         <source>System</source>
         <translation>系統</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/gui/app/main_window.cpp" line="+2"/>
         <source>The language changes when the program starts again.</source>
         <translation>程式重新啟動後才會變更語言。</translation>
     </message>
@@ -1190,18 +1520,21 @@ Stop every radio at its next block and close this window?</source>
 <context>
     <name>zem::gui::PowerSetCommand</name>
     <message>
-        <location filename="../src/gui/service/power_set_command.cpp" line="+104"/>
+        <location filename="../src/web/page/texts.js" line="-7"/>
+        <location filename="../src/gui/service/power_set_command.cpp" line="+103"/>
         <location line="+38"/>
         <source>On Line Power Set</source>
         <translation>線上功率設定</translation>
     </message>
     <message>
-        <location line="-21"/>
+        <location line="+78"/>
+        <location filename="../src/gui/service/power_set_command.cpp" line="-21"/>
         <source>Read the power values from the radio</source>
         <translation>從無線電讀取功率值</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+1"/>
+        <location filename="../src/gui/service/power_set_command.cpp" line="+25"/>
         <source>Written</source>
         <translation>已寫入</translation>
     </message>
@@ -1229,32 +1562,36 @@ Stop every radio at its next block and close this window?</source>
         <translation>頻道清單 (%1);;所有檔案 (*)</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location filename="../src/web/page/texts.js" line="-90"/>
+        <location filename="../src/gui/commands/user_dialogs.cpp" line="+16"/>
         <source>Open</source>
         <translation>開啟</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location filename="../src/gui/commands/user_dialogs.cpp" line="+7"/>
         <source>Save As</source>
         <translation>另存新檔</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location filename="../src/web/page/texts.js" line="+5"/>
+        <location filename="../src/gui/commands/user_dialogs.cpp" line="+13"/>
         <source>Import channel list</source>
         <translation>匯入頻道清單</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location filename="../src/gui/commands/user_dialogs.cpp" line="+4"/>
         <source>Export CSV</source>
         <translation>匯出 CSV</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location filename="../src/web/page/texts.js" line="+1"/>
+        <location filename="../src/gui/commands/user_dialogs.cpp" line="+16"/>
         <source>Export channel list</source>
         <translation>匯出頻道清單</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+74"/>
+        <location filename="../src/gui/commands/user_dialogs.cpp" line="+14"/>
         <source>Save the changes to %1?</source>
         <translation>是否儲存對 %1 的變更？</translation>
     </message>
@@ -1262,7 +1599,7 @@ Stop every radio at its next block and close this window?</source>
 <context>
     <name>zem::gui::RadioHistory</name>
     <message>
-        <location filename="../src/gui/workbench/radio_history.cpp" line="+91"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+92"/>
         <source>it is not a folder</source>
         <translation>不是資料夾</translation>
     </message>
@@ -1270,52 +1607,61 @@ Stop every radio at its next block and close this window?</source>
 <context>
     <name>zem::gui::RadioHistoryDialog</name>
     <message>
-        <location line="+64"/>
+        <location filename="../src/web/page/texts.js" line="-66"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+64"/>
         <source>Radio history</source>
         <translation>無線電歷史紀錄</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+33"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+2"/>
         <source>Radios read</source>
         <translation>已讀取的無線電</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+2"/>
         <source>Date</source>
         <translation>日期</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+0"/>
         <source>Time</source>
         <translation>時間</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+0"/>
         <source>Type</source>
         <translation>機型</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+0"/>
         <source>Band</source>
         <translation>頻段</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+0"/>
         <source>First channel</source>
         <translation>第一個頻道</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+0"/>
         <source>Taken by</source>
         <translation>讀取者</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+1"/>
         <source>Note</source>
         <translation>備註</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+7"/>
         <source>&amp;Note...</source>
         <translation>備註(&amp;N)...</translation>
     </message>
@@ -1330,32 +1676,37 @@ Stop every radio at its next block and close this window?</source>
         <translation>無法儲存備註。</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location filename="../src/web/page/texts.js" line="+38"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+18"/>
         <source>Compare</source>
         <translation>比較</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+0"/>
         <source>Read</source>
         <translation>讀取</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+2"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+7"/>
         <source>Every complete read from a radio, newest first (the newest %1 are kept).</source>
         <translation>每次從無線電完整讀取的紀錄，最新的在前（保留最新的 %1 筆）。</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+2"/>
         <source>No radio has been read yet.</source>
         <translation>尚未讀取過任何無線電。</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+1"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+7"/>
         <source>Delete the read of %1 %2 from the radio history?</source>
         <translation>是否從無線電歷史紀錄中刪除 %1 %2 的讀取紀錄？</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+4"/>
         <source>Could not delete the read of %1 %2.</source>
         <translation>無法刪除 %1 %2 的讀取紀錄。</translation>
     </message>
@@ -1363,22 +1714,26 @@ Stop every radio at its next block and close this window?</source>
 <context>
     <name>zem::gui::RadioPage</name>
     <message>
+        <location filename="../src/web/page/texts.js" line="-29"/>
         <location filename="../src/gui/pages/radio_page.cpp" line="+11"/>
         <source>Please click the CommBox to choose value</source>
         <translation>請按一下下拉式清單選擇數值</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-1"/>
+        <location filename="../src/gui/pages/radio_page.cpp" line="+1"/>
         <source>Please Click the cell to edit or input data</source>
         <translation>請按一下儲存格進行編輯或輸入資料</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
+        <location filename="../src/gui/pages/radio_page.cpp" line="+1"/>
         <source>For help，please press F1</source>
         <translation>如需說明，請按 F1</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="-44"/>
+        <location filename="../src/gui/pages/radio_page.cpp" line="+10"/>
         <location line="+4"/>
         <source>Default Setting</source>
         <translation>預設值</translation>
@@ -1888,12 +2243,13 @@ Help List</source>
 說明目錄</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../src/web/page/texts.js" line="-10"/>
+        <location filename="../src/gui/app/window_commands.cpp" line="+3"/>
         <source>Help</source>
         <translation>說明</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/gui/app/window_commands.cpp" line="+1"/>
         <source>Show the help about current task
 help</source>
         <translation>顯示目前工作的說明
