@@ -6,114 +6,114 @@
     <message>
         <location filename="../src/core/channels/band.cpp" line="+92"/>
         <source>Other...</source>
-        <translation type="unfinished"></translation>
+        <translation>أخرى...</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Other....</source>
-        <translation type="unfinished"></translation>
+        <translation>أخرى...</translation>
     </message>
     <message>
         <location filename="../src/core/channels/channel_commit.cpp" line="+71"/>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>نعم</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>لا</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>عالية</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Low</source>
-        <translation type="unfinished"></translation>
+        <translation>منخفضة</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wide</source>
-        <translation type="unfinished"></translation>
+        <translation>عريض</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Narrow</source>
-        <translation type="unfinished"></translation>
+        <translation>ضيق</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <location line="+1"/>
         <source>Off</source>
-        <translation type="unfinished">إيقاف</translation>
+        <translation>إيقاف</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>Carrier</source>
-        <translation type="unfinished">الموجة الحاملة</translation>
+        <translation>الموجة الحاملة</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DT/DQT</source>
-        <translation type="unfinished"></translation>
+        <translation>DT/DQT</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>تشغيل</translation>
     </message>
     <message>
         <location filename="../src/core/channels/channel_table.cpp" line="+10"/>
         <source>Ch</source>
-        <translation type="unfinished"></translation>
+        <translation>القناة</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Receive</source>
-        <translation type="unfinished"></translation>
+        <translation>الاستقبال</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Transmit</source>
-        <translation type="unfinished"></translation>
+        <translation>الإرسال</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>QT/DQT DEC</source>
-        <translation type="unfinished"></translation>
+        <translation>QT/DQT DEC</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>QT/DQT ENC</source>
-        <translation type="unfinished"></translation>
+        <translation>QT/DQT ENC</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>المسح</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Power</source>
-        <translation type="unfinished">قدرة الإرسال</translation>
+        <translation>القدرة</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>W/N</source>
-        <translation type="unfinished"></translation>
+        <translation>W/N</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Busy</source>
-        <translation type="unfinished"></translation>
+        <translation>قفل الانشغال</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>PTT</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT</translation>
     </message>
 </context>
 <context>
@@ -514,188 +514,189 @@
     <message>
         <location filename="../src/web/page/texts.js" line="+15"/>
         <source>Zem Programming Software</source>
-        <translation type="unfinished"></translation>
+        <translation>برنامج برمجة Zem</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Commands</source>
-        <translation type="unfinished"></translation>
+        <translation>الأوامر</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>جديد</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save as</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ باسم</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>تراجع</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Share as link</source>
-        <translation type="unfinished"></translation>
+        <translation>مشاركة كرابط</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Verify after write</source>
-        <translation type="unfinished"></translation>
+        <translation>التحقق بعد الكتابة</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Compare with radio</source>
-        <translation type="unfinished"></translation>
+        <translation>مقارنة مع الجهاز</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Compare with file</source>
-        <translation type="unfinished"></translation>
+        <translation>مقارنة مع ملف</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>طباعة</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>اللغة</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>الصفحات</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Picture of the radio&apos;s programmable keys: a handheld radio seen from the front, with red leader lines to its top key, the middle key high on its left side and the bottom key below it.</source>
-        <translation type="unfinished"></translation>
+        <translation>صورة للمفاتيح القابلة للبرمجة في الجهاز: جهاز لاسلكي محمول من الأمام، مع خطوط إرشادية حمراء تشير إلى مفتاحه العلوي، والمفتاح الأوسط في أعلى جانبه الأيسر، والمفتاح السفلي أسفله.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Channel listing for printing</source>
-        <translation type="unfinished"></translation>
+        <translation>قائمة القنوات للطباعة</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>التفاصيل</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Delete</source>
-        <translation type="unfinished">حذف</translation>
+        <translation>حذف</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Help pages</source>
-        <translation type="unfinished"></translation>
+        <translation>صفحات التعليمات</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Drop a program file (.Zem) to open it</source>
-        <translation type="unfinished"></translation>
+        <translation>أفلت ملف برنامج (.Zem) هنا لفتحه</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة المحاولة</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>تجاهل</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>نعم</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>لا</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This browser cannot reach a serial cable. To read or write the radio, open this page in Chrome or Edge (version 89 or later) on a desktop computer; files can be opened, edited and saved here.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يستطيع هذا المتصفح الوصول إلى كابل تسلسلي. لقراءة الجهاز أو الكتابة إليه، افتح هذه الصفحة في Chrome أو Edge (الإصدار 89 أو أحدث) على حاسوب مكتبي؛ يمكن هنا فتح الملفات وتحريرها وحفظها.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>This browser does not run WebAssembly, which the program&apos;s core needs, so nothing here can work. The page works in current Chrome, Edge, Firefox and Safari; reading and writing the radio needs Chrome or Edge (version 89 or later) on a desktop computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يشغّل هذا المتصفح WebAssembly الذي تحتاجه نواة البرنامج، لذا لا يمكن أن يعمل أي شيء هنا. تعمل الصفحة في الإصدارات الحالية من Chrome وEdge وFirefox وSafari؛ وتتطلب قراءة الجهاز والكتابة إليه Chrome أو Edge (الإصدار 89 أو أحدث) على حاسوب مكتبي.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The program&apos;s core (zem.wasm, WebAssembly) could not be loaded, so nothing here can work: %1. The browser or the site&apos;s policy may block WebAssembly. The page works in current Chrome, Edge, Firefox and Safari; reading and writing the radio needs Chrome or Edge (version 89 or later) on a desktop computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر تحميل نواة البرنامج (zem.wasm، WebAssembly)، لذا لا يمكن أن يعمل أي شيء هنا: %1. ربما يحظر المتصفح أو سياسة الموقع WebAssembly. تعمل الصفحة في الإصدارات الحالية من Chrome وEdge وFirefox وSafari؛ وتتطلب قراءة الجهاز والكتابة إليه Chrome أو Edge (الإصدار 89 أو أحدث) على حاسوب مكتبي.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 was handed to the browser&apos;s downloads.
 Did the file save?</source>
-        <translation type="unfinished"></translation>
+        <translation>سُلّم %1 إلى تنزيلات المتصفح.
+هل حُفظ الملف؟</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Could not save %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر حفظ %1: %2</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Program file</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف برنامج</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Program file or plan</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف برنامج أو خطة</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The link to this plan was copied to the clipboard. Whoever opens it sees the plan, ready for Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>نُسخ رابط هذه الخطة إلى الحافظة. من يفتحه يرى الخطة جاهزة للكتابة.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The browser did not let the page copy the link. Copy it from here:</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يسمح المتصفح للصفحة بنسخ الرابط. انسخه من هنا:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Read %1 of %2 blocks</source>
-        <translation type="unfinished"></translation>
+        <translation>قُرئت %1 من %2 كتلة</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wrote %1 of %2 blocks</source>
-        <translation type="unfinished"></translation>
+        <translation>كُتبت %1 من %2 كتلة</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Could not save the radio history.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر حفظ سجل الجهاز.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Note of the read of %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ملاحظة عن قراءة %1 %2</translation>
     </message>
 </context>
 <context>

@@ -6,114 +6,114 @@
     <message>
         <location filename="../src/core/channels/band.cpp" line="+92"/>
         <source>Other...</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere ...</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Other....</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere ...</translation>
     </message>
     <message>
         <location filename="../src/core/channels/channel_commit.cpp" line="+71"/>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoch</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Niedrig</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wide</source>
-        <translation type="unfinished"></translation>
+        <translation>Breit</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Narrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Schmal</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <location line="+1"/>
         <source>Off</source>
-        <translation type="unfinished">Aus</translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>Carrier</source>
-        <translation type="unfinished">Träger</translation>
+        <translation>Träger</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DT/DQT</source>
-        <translation type="unfinished"></translation>
+        <translation>DT/DQT</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein</translation>
     </message>
     <message>
         <location filename="../src/core/channels/channel_table.cpp" line="+10"/>
         <source>Ch</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Receive</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfang</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Transmit</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>QT/DQT DEC</source>
-        <translation type="unfinished"></translation>
+        <translation>QT/DQT DEC</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>QT/DQT ENC</source>
-        <translation type="unfinished"></translation>
+        <translation>QT/DQT ENC</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchlauf</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Power</source>
-        <translation type="unfinished">Sendeleistung</translation>
+        <translation>Leistung</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>W/N</source>
-        <translation type="unfinished"></translation>
+        <translation>W/N</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Busy</source>
-        <translation type="unfinished"></translation>
+        <translation>Belegtsperre</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>PTT</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT</translation>
     </message>
 </context>
 <context>
@@ -514,188 +514,189 @@
     <message>
         <location filename="../src/web/page/texts.js" line="+15"/>
         <source>Zem Programming Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem-Programmiersoftware</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehle</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save as</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Share as link</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Link teilen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Verify after write</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach dem Schreiben prüfen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Compare with radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Funkgerät vergleichen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Compare with file</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Datei vergleichen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Seiten</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Picture of the radio&apos;s programmable keys: a handheld radio seen from the front, with red leader lines to its top key, the middle key high on its left side and the bottom key below it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbildung der programmierbaren Tasten des Funkgeräts: ein Handfunkgerät von vorn, mit roten Hinweislinien zur oberen Taste, zur mittleren Taste oben an der linken Seite und zur unteren Taste darunter.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Channel listing for printing</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanalliste zum Drucken</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Details</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Delete</source>
-        <translation type="unfinished">Löschen</translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Help pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfeseiten</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Drop a program file (.Zem) to open it</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmdatei (.Zem) hier ablegen, um sie zu öffnen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwerfen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This browser cannot reach a serial cable. To read or write the radio, open this page in Chrome or Edge (version 89 or later) on a desktop computer; files can be opened, edited and saved here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Browser kann nicht auf ein serielles Kabel zugreifen. Um das Funkgerät auszulesen oder zu beschreiben, öffnen Sie diese Seite in Chrome oder Edge (Version 89 oder neuer) auf einem Desktop-Computer; Dateien können hier geöffnet, bearbeitet und gespeichert werden.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>This browser does not run WebAssembly, which the program&apos;s core needs, so nothing here can work. The page works in current Chrome, Edge, Firefox and Safari; reading and writing the radio needs Chrome or Edge (version 89 or later) on a desktop computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Browser unterstützt kein WebAssembly, das der Programmkern benötigt, daher funktioniert hier nichts. Die Seite funktioniert in aktuellen Versionen von Chrome, Edge, Firefox und Safari; zum Auslesen und Schreiben des Funkgeräts benötigen Sie Chrome oder Edge (Version 89 oder neuer) auf einem Desktop-Computer.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The program&apos;s core (zem.wasm, WebAssembly) could not be loaded, so nothing here can work: %1. The browser or the site&apos;s policy may block WebAssembly. The page works in current Chrome, Edge, Firefox and Safari; reading and writing the radio needs Chrome or Edge (version 89 or later) on a desktop computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Programmkern (zem.wasm, WebAssembly) konnte nicht geladen werden, daher funktioniert hier nichts: %1. Möglicherweise blockiert der Browser oder die Richtlinie der Website WebAssembly. Die Seite funktioniert in aktuellen Versionen von Chrome, Edge, Firefox und Safari; zum Auslesen und Schreiben des Funkgeräts benötigen Sie Chrome oder Edge (Version 89 oder neuer) auf einem Desktop-Computer.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 was handed to the browser&apos;s downloads.
 Did the file save?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde an die Downloads des Browsers übergeben.
+Wurde die Datei gespeichert?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Could not save %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gespeichert werden: %2</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Program file</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmdatei</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Program file or plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmdatei oder Plan</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The link to this plan was copied to the clipboard. Whoever opens it sees the plan, ready for Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Link zu diesem Plan wurde in die Zwischenablage kopiert. Wer ihn öffnet, sieht den Plan, bereit zum Schreiben.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The browser did not let the page copy the link. Copy it from here:</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Browser hat der Seite das Kopieren des Links nicht erlaubt. Kopieren Sie ihn von hier:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Read %1 of %2 blocks</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 Blöcken gelesen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wrote %1 of %2 blocks</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 Blöcken geschrieben</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Could not save the radio history.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Verlauf des Funkgeräts konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Note of the read of %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz zum Auslesen von %1 %2</translation>
     </message>
 </context>
 <context>

@@ -6,114 +6,114 @@
     <message>
         <location filename="../src/core/channels/band.cpp" line="+92"/>
         <source>Other...</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro...</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Other....</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro...</translation>
     </message>
     <message>
         <location filename="../src/core/channels/channel_commit.cpp" line="+71"/>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Alta</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Baja</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wide</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancha</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Narrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Estrecha</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <location line="+1"/>
         <source>Off</source>
-        <translation type="unfinished">Desactivado</translation>
+        <translation>Desactivado</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>Carrier</source>
-        <translation type="unfinished">Portadora</translation>
+        <translation>Portadora</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DT/DQT</source>
-        <translation type="unfinished"></translation>
+        <translation>DT/DQT</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Activado</translation>
     </message>
     <message>
         <location filename="../src/core/channels/channel_table.cpp" line="+10"/>
         <source>Ch</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Receive</source>
-        <translation type="unfinished"></translation>
+        <translation>Recepción</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Transmit</source>
-        <translation type="unfinished"></translation>
+        <translation>Transmisión</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>QT/DQT DEC</source>
-        <translation type="unfinished"></translation>
+        <translation>QT/DQT DEC</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>QT/DQT ENC</source>
-        <translation type="unfinished"></translation>
+        <translation>QT/DQT ENC</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Exploración</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Power</source>
-        <translation type="unfinished">Potencia</translation>
+        <translation>Potencia</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>W/N</source>
-        <translation type="unfinished"></translation>
+        <translation>W/N</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Busy</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloq. ocupado</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>PTT</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT</translation>
     </message>
 </context>
 <context>
@@ -514,188 +514,189 @@
     <message>
         <location filename="../src/web/page/texts.js" line="+15"/>
         <source>Zem Programming Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Software de programación Zem</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Comandos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save as</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Share as link</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartir como enlace</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Verify after write</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificar tras escribir</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Compare with radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar con la radio</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Compare with file</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar con un archivo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Páginas</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Picture of the radio&apos;s programmable keys: a handheld radio seen from the front, with red leader lines to its top key, the middle key high on its left side and the bottom key below it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen de las teclas programables de la radio: una radio portátil vista de frente, con líneas guía rojas hacia su tecla superior, la tecla central en la parte alta del lateral izquierdo y la tecla inferior debajo de ella.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Channel listing for printing</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de canales para imprimir</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Detalles</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Delete</source>
-        <translation type="unfinished">Eliminar</translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Help pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Páginas de ayuda</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Drop a program file (.Zem) to open it</source>
-        <translation type="unfinished"></translation>
+        <translation>Suelte aquí un archivo de programa (.Zem) para abrirlo</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Reintentar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>Descartar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This browser cannot reach a serial cable. To read or write the radio, open this page in Chrome or Edge (version 89 or later) on a desktop computer; files can be opened, edited and saved here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este navegador no puede acceder a un cable serie. Para leer o escribir la radio, abra esta página en Chrome o Edge (versión 89 o posterior) en un ordenador de escritorio; aquí se pueden abrir, editar y guardar archivos.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>This browser does not run WebAssembly, which the program&apos;s core needs, so nothing here can work. The page works in current Chrome, Edge, Firefox and Safari; reading and writing the radio needs Chrome or Edge (version 89 or later) on a desktop computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este navegador no ejecuta WebAssembly, que necesita el núcleo del programa, por lo que nada funcionará aquí. La página funciona en las versiones actuales de Chrome, Edge, Firefox y Safari; para leer y escribir la radio se necesita Chrome o Edge (versión 89 o posterior) en un ordenador de escritorio.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The program&apos;s core (zem.wasm, WebAssembly) could not be loaded, so nothing here can work: %1. The browser or the site&apos;s policy may block WebAssembly. The page works in current Chrome, Edge, Firefox and Safari; reading and writing the radio needs Chrome or Edge (version 89 or later) on a desktop computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cargar el núcleo del programa (zem.wasm, WebAssembly), por lo que nada funcionará aquí: %1. Es posible que el navegador o la política del sitio bloqueen WebAssembly. La página funciona en las versiones actuales de Chrome, Edge, Firefox y Safari; para leer y escribir la radio se necesita Chrome o Edge (versión 89 o posterior) en un ordenador de escritorio.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 was handed to the browser&apos;s downloads.
 Did the file save?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se ha pasado a las descargas del navegador.
+¿Se guardó el archivo?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Could not save %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar %1: %2</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Program file</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de programa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Program file or plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de programa o plan</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The link to this plan was copied to the clipboard. Whoever opens it sees the plan, ready for Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>El enlace a este plan se ha copiado al portapapeles. Quien lo abra verá el plan, listo para Escribir.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The browser did not let the page copy the link. Copy it from here:</source>
-        <translation type="unfinished"></translation>
+        <translation>El navegador no permitió que la página copiara el enlace. Cópielo desde aquí:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Read %1 of %2 blocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Leídos %1 de %2 bloques</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wrote %1 of %2 blocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Escritos %1 de %2 bloques</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Could not save the radio history.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el historial de la radio.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Note of the read of %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota de la lectura de %1 %2</translation>
     </message>
 </context>
 <context>

@@ -6,114 +6,114 @@
     <message>
         <location filename="../src/core/channels/band.cpp" line="+92"/>
         <source>Other...</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre...</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Other....</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre...</translation>
     </message>
     <message>
         <location filename="../src/core/channels/channel_commit.cpp" line="+71"/>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Haute</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Basse</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wide</source>
-        <translation type="unfinished"></translation>
+        <translation>Large</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Narrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Étroite</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <location line="+1"/>
         <source>Off</source>
-        <translation type="unfinished">Désactivé</translation>
+        <translation>Désactivé</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>Carrier</source>
-        <translation type="unfinished">Porteuse</translation>
+        <translation>Porteuse</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DT/DQT</source>
-        <translation type="unfinished"></translation>
+        <translation>DT/DQT</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Activé</translation>
     </message>
     <message>
         <location filename="../src/core/channels/channel_table.cpp" line="+10"/>
         <source>Ch</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Receive</source>
-        <translation type="unfinished"></translation>
+        <translation>Réception</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Transmit</source>
-        <translation type="unfinished"></translation>
+        <translation>Émission</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>QT/DQT DEC</source>
-        <translation type="unfinished"></translation>
+        <translation>QT/DQT DEC</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>QT/DQT ENC</source>
-        <translation type="unfinished"></translation>
+        <translation>QT/DQT ENC</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Balayage</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Power</source>
-        <translation type="unfinished">Puissance</translation>
+        <translation>Puissance</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>W/N</source>
-        <translation type="unfinished"></translation>
+        <translation>W/N</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Busy</source>
-        <translation type="unfinished"></translation>
+        <translation>Verr. occupé</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>PTT</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT</translation>
     </message>
 </context>
 <context>
@@ -514,188 +514,189 @@
     <message>
         <location filename="../src/web/page/texts.js" line="+15"/>
         <source>Zem Programming Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Logiciel de programmation Zem</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Commandes</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save as</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Share as link</source>
-        <translation type="unfinished"></translation>
+        <translation>Partager sous forme de lien</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Verify after write</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier après l&apos;écriture</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Compare with radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer avec la radio</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Compare with file</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer avec un fichier</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Pages</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Picture of the radio&apos;s programmable keys: a handheld radio seen from the front, with red leader lines to its top key, the middle key high on its left side and the bottom key below it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Image des touches programmables de la radio : une radio portative vue de face, avec des lignes de repère rouges vers sa touche supérieure, la touche centrale en haut du côté gauche et la touche inférieure juste en dessous.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Channel listing for printing</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des canaux pour l&apos;impression</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Détails</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Delete</source>
-        <translation type="unfinished">Supprimer</translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Help pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Pages d&apos;aide</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Drop a program file (.Zem) to open it</source>
-        <translation type="unfinished"></translation>
+        <translation>Déposez un fichier de programme (.Zem) pour l&apos;ouvrir</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Réessayer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This browser cannot reach a serial cable. To read or write the radio, open this page in Chrome or Edge (version 89 or later) on a desktop computer; files can be opened, edited and saved here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce navigateur ne peut pas accéder à un câble série. Pour lire ou écrire la radio, ouvrez cette page dans Chrome ou Edge (version 89 ou ultérieure) sur un ordinateur de bureau ; ici, vous pouvez ouvrir, modifier et enregistrer des fichiers.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>This browser does not run WebAssembly, which the program&apos;s core needs, so nothing here can work. The page works in current Chrome, Edge, Firefox and Safari; reading and writing the radio needs Chrome or Edge (version 89 or later) on a desktop computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce navigateur n&apos;exécute pas WebAssembly, dont le cœur du programme a besoin ; rien ne peut donc fonctionner ici. La page fonctionne dans les versions actuelles de Chrome, Edge, Firefox et Safari ; la lecture et l&apos;écriture de la radio nécessitent Chrome ou Edge (version 89 ou ultérieure) sur un ordinateur de bureau.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The program&apos;s core (zem.wasm, WebAssembly) could not be loaded, so nothing here can work: %1. The browser or the site&apos;s policy may block WebAssembly. The page works in current Chrome, Edge, Firefox and Safari; reading and writing the radio needs Chrome or Edge (version 89 or later) on a desktop computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le cœur du programme (zem.wasm, WebAssembly) n&apos;a pas pu être chargé ; rien ne peut donc fonctionner ici : %1. Le navigateur ou la politique du site bloque peut-être WebAssembly. La page fonctionne dans les versions actuelles de Chrome, Edge, Firefox et Safari ; la lecture et l&apos;écriture de la radio nécessitent Chrome ou Edge (version 89 ou ultérieure) sur un ordinateur de bureau.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 was handed to the browser&apos;s downloads.
 Did the file save?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été transmis aux téléchargements du navigateur.
+Le fichier a-t-il été enregistré ?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Could not save %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer %1 : %2</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Program file</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de programme</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Program file or plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de programme ou plan</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The link to this plan was copied to the clipboard. Whoever opens it sees the plan, ready for Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le lien vers ce plan a été copié dans le presse-papiers. Quiconque l&apos;ouvre voit le plan, prêt pour l&apos;écriture.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The browser did not let the page copy the link. Copy it from here:</source>
-        <translation type="unfinished"></translation>
+        <translation>Le navigateur n&apos;a pas permis à la page de copier le lien. Copiez-le ici :</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Read %1 of %2 blocks</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 blocs sur %2 lus</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wrote %1 of %2 blocks</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 blocs sur %2 écrits</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Could not save the radio history.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer l&apos;historique de la radio.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Note of the read of %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Note de la lecture de %1 %2</translation>
     </message>
 </context>
 <context>

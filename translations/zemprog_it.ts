@@ -6,114 +6,114 @@
     <message>
         <location filename="../src/core/channels/band.cpp" line="+92"/>
         <source>Other...</source>
-        <translation type="unfinished"></translation>
+        <translation>Altro...</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Other....</source>
-        <translation type="unfinished"></translation>
+        <translation>Altro...</translation>
     </message>
     <message>
         <location filename="../src/core/channels/channel_commit.cpp" line="+71"/>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sì</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Alta</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Bassa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wide</source>
-        <translation type="unfinished"></translation>
+        <translation>Larga</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Narrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Stretta</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <location line="+1"/>
         <source>Off</source>
-        <translation type="unfinished">Disattivato</translation>
+        <translation>Disattivato</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>Carrier</source>
-        <translation type="unfinished">Portante</translation>
+        <translation>Portante</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DT/DQT</source>
-        <translation type="unfinished"></translation>
+        <translation>DT/DQT</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Attivato</translation>
     </message>
     <message>
         <location filename="../src/core/channels/channel_table.cpp" line="+10"/>
         <source>Ch</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Receive</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricezione</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Transmit</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasmissione</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>QT/DQT DEC</source>
-        <translation type="unfinished"></translation>
+        <translation>QT/DQT DEC</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>QT/DQT ENC</source>
-        <translation type="unfinished"></translation>
+        <translation>QT/DQT ENC</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Scansione</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Power</source>
-        <translation type="unfinished">Potenza</translation>
+        <translation>Potenza</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>W/N</source>
-        <translation type="unfinished"></translation>
+        <translation>W/N</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Busy</source>
-        <translation type="unfinished"></translation>
+        <translation>Blocco occ.</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>PTT</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT</translation>
     </message>
 </context>
 <context>
@@ -514,188 +514,189 @@
     <message>
         <location filename="../src/web/page/texts.js" line="+15"/>
         <source>Zem Programming Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Software di programmazione Zem</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Comandi</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save as</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva con nome</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripeti</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Share as link</source>
-        <translation type="unfinished"></translation>
+        <translation>Condividi come link</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Verify after write</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica dopo la scrittura</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Compare with radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Confronta con la radio</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Compare with file</source>
-        <translation type="unfinished"></translation>
+        <translation>Confronta con un file</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagine</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Picture of the radio&apos;s programmable keys: a handheld radio seen from the front, with red leader lines to its top key, the middle key high on its left side and the bottom key below it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine dei tasti programmabili della radio: una radio portatile vista di fronte, con linee di richiamo rosse verso il tasto superiore, il tasto centrale in alto sul lato sinistro e il tasto inferiore sotto di esso.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Channel listing for printing</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenco canali per la stampa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Dettagli</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Delete</source>
-        <translation type="unfinished">Elimina</translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Help pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagine della guida</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Drop a program file (.Zem) to open it</source>
-        <translation type="unfinished"></translation>
+        <translation>Trascinare qui un file di programma (.Zem) per aprirlo</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Riprova</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>Scarta</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sì</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This browser cannot reach a serial cable. To read or write the radio, open this page in Chrome or Edge (version 89 or later) on a desktop computer; files can be opened, edited and saved here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo browser non può accedere a un cavo seriale. Per leggere o scrivere la radio, aprire questa pagina in Chrome o Edge (versione 89 o successiva) su un computer desktop; qui è possibile aprire, modificare e salvare i file.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>This browser does not run WebAssembly, which the program&apos;s core needs, so nothing here can work. The page works in current Chrome, Edge, Firefox and Safari; reading and writing the radio needs Chrome or Edge (version 89 or later) on a desktop computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo browser non esegue WebAssembly, necessario al nucleo del programma, quindi qui non può funzionare nulla. La pagina funziona nelle versioni attuali di Chrome, Edge, Firefox e Safari; per leggere e scrivere la radio serve Chrome o Edge (versione 89 o successiva) su un computer desktop.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The program&apos;s core (zem.wasm, WebAssembly) could not be loaded, so nothing here can work: %1. The browser or the site&apos;s policy may block WebAssembly. The page works in current Chrome, Edge, Firefox and Safari; reading and writing the radio needs Chrome or Edge (version 89 or later) on a desktop computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile caricare il nucleo del programma (zem.wasm, WebAssembly), quindi qui non può funzionare nulla: %1. Il browser o i criteri del sito potrebbero bloccare WebAssembly. La pagina funziona nelle versioni attuali di Chrome, Edge, Firefox e Safari; per leggere e scrivere la radio serve Chrome o Edge (versione 89 o successiva) su un computer desktop.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 was handed to the browser&apos;s downloads.
 Did the file save?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è stato passato ai download del browser.
+Il file è stato salvato?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Could not save %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare %1: %2</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Program file</source>
-        <translation type="unfinished"></translation>
+        <translation>File di programma</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Program file or plan</source>
-        <translation type="unfinished"></translation>
+        <translation>File di programma o piano</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The link to this plan was copied to the clipboard. Whoever opens it sees the plan, ready for Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il link a questo piano è stato copiato negli appunti. Chi lo apre vede il piano, pronto per la scrittura.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The browser did not let the page copy the link. Copy it from here:</source>
-        <translation type="unfinished"></translation>
+        <translation>Il browser non ha consentito alla pagina di copiare il link. Copiarlo da qui:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Read %1 of %2 blocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Letti %1 di %2 blocchi</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wrote %1 of %2 blocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Scritti %1 di %2 blocchi</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Could not save the radio history.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare la cronologia della radio.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Note of the read of %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota della lettura di %1 %2</translation>
     </message>
 </context>
 <context>
