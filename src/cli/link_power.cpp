@@ -117,7 +117,7 @@ int RunPower(const std::vector<std::string>& args, Io& io) {
         return kExitOk;
     }
     LinkOutcome outcome = WritePowerSetting(values, image, AskingThrough(messenger, session), lists);
-    if (!outcome.message.empty()) messenger.notice(outcome.message);
+    if (!outcome.message.empty()) messenger.notice(outcome.message.english());
     if (!ReportLinkOutcome(io, outcome)) return kExitError;
     const PowerValues sent = PowerValuesFromImage(image);
     Say(io, "Wrote the power values to the radio: low " + ListText(sent.low) + ", high " + ListText(sent.high));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text.h"
+
 #include <string>
 #include <vector>
 
@@ -15,6 +17,10 @@ public:
 
     // A notice with only an OK button.
     virtual void notice(const std::string& text) = 0;
+
+    // A core message with its values: the window translates it, everything
+    // else says its English.
+    virtual void notice(const Text& text) { notice(text.english()); }
 
     // A question with OK and Cancel; true when the user chose OK.
     virtual bool confirm(const std::string& text) = 0;

@@ -82,7 +82,7 @@ PageMessenger& Messenger() {
 
 // An exchange's message, with why it failed under the box's details.
 void ShowLinkMessage(const zem::LinkOutcome& link) {
-    if (!link.message.empty()) zem_page_message(0, link.message.c_str(), link.detail.c_str());
+    if (!link.message.empty()) zem_page_message(0, link.message.english().c_str(), link.detail.c_str());
 }
 
 WebSession& Session() {
@@ -378,7 +378,7 @@ EMSCRIPTEN_KEEPALIVE int zem_power(int direction, const char* values) {
         text = comma == std::string::npos ? std::string() : text.substr(comma + 1);
     }
     const zem::LinkOutcome outcome = zem::WritePowerSetting(chosen, working, PageLink());
-    if (!outcome.message.empty()) Messenger().notice(outcome.message);
+    if (!outcome.message.empty()) Messenger().notice(outcome.message.english());
     // What was stored before the radio stopped answering stays in the document.
     session.takeServiceBytes(working, false);
     return static_cast<int>(outcome.status);

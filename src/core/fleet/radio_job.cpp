@@ -129,7 +129,7 @@ RadioJobResult ProgramRadio(SerialPort& port, const std::string& portName, const
         // A radio given up on has no message of its own: the fleet's retry
         // count answered the question the window would have asked. A
         // read-back's message is the radio's own, the report says the step.
-        std::string message = link.message;
+        std::string message = link.message.english();
         const std::string head = kMsgVerifyReadFailed;
         if (state == RadioState::Verifying && message.compare(0, head.size(), head) == 0)
             message.erase(0, head.size());

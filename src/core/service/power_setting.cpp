@@ -40,7 +40,7 @@ PowerReadOutcome ReadPowerSetting(RadioImage& image, const LinkSession& session)
     PowerReadOutcome outcome;
     auto port = OpenSessionPort(session, ServiceTimeouts, outcome.link);
     if (!port) {
-        outcome.messages.push_back(outcome.link.message);
+        outcome.messages.push_back(outcome.link.message.english());
         return outcome;
     }
     CloneProtocol protocol(*port, ServiceHooks(session.hooks));
@@ -57,7 +57,7 @@ PowerReadOutcome ReadPowerSetting(RadioImage& image, const LinkSession& session)
         ReadStage(protocol, kPowerCalibrationOffset, kPowerCalibrationOffset + kPowerCalibrationSize, image);
     port->close();
     for (const LinkOutcome* stage : {&channels, &power})
-        if (!stage->completed()) outcome.messages.push_back(stage->message);
+        if (!stage->completed()) outcome.messages.push_back(stage->message.english());
     outcome.link = power.completed() ? channels : power;
     if (!channels.completed() && !power.completed()) outcome.link.detail = channels.detail + "; " + power.detail;
     outcome.refreshValues = true;
@@ -89,7 +89,7 @@ LinkOutcome WritePowerSetting(const PowerValues& values, RadioImage& image, cons
         auto address = static_cast<std::uint16_t>(kPowerCalibrationOffset + offset);
         BlockOutcome r = protocol.WriteBlock(address, kPowerWriteTiming, image.data() + address);
         if (r.result != BlockResult::Ok) {
-            outcome = {LinkStatus::Failed, kMsgPowerWriteInterrupted, r.detail};
+            outcome = {LinkStatus::Failed, LinkText(kMsgPowerWriteInterrupted), r.detail};
             break;
         }
     }

@@ -45,7 +45,8 @@ struct ExchangeOutcome {
     VerifyOutcome verify;
     // What the radio now holds in words, shown after link.message: the
     // partial-write warning, or the first difference the read-back found;
-    // empty otherwise.
+    // empty otherwise. holdsMessage is its English.
+    Text holdsText;
     std::string holdsMessage;
 
     bool completed() const { return link.completed(); }
