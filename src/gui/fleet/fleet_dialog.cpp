@@ -264,7 +264,7 @@ bool FleetDialog::restoreFromBackups() {
     QStringList ports;
     for (std::size_t i = 0; i < items.size(); ++i) {
         if (zem::FileResult loaded = zem::LoadFleetPlan(items[i].backupPath, backups[i]); !loaded.ok) {
-            messenger_.notice(loaded.message);
+            messenger_.notice(loaded.said());
             return false;
         }
         ports << QString::fromStdString(items[i].port);
@@ -389,7 +389,7 @@ bool FleetDialog::writeReport(const QString& path) {
                                     .arg(path)
                                     .toStdString();
     zem::FileResult written = zem::WriteFileAtomically(FilePath(path), zem::FleetReportCsv(results_, info));
-    if (!written.ok) messenger_.notice(written.message);
+    if (!written.ok) messenger_.notice(written.said());
     return written.ok;
 }
 
