@@ -47,6 +47,13 @@ public:
         notice(all);
     }
 
+    // The same with core messages as the list's lines.
+    virtual void noticeList(const std::string& text, const std::vector<Text>& items) {
+        std::vector<std::string> english;
+        for (const Text& item : items) english.push_back(item.english());
+        noticeList(text, english);
+    }
+
     // The same list under a question with OK and Cancel (take what can be
     // taken, leaving these out?); true when the user chose OK. Without a
     // place for a list it is one question, a line each.

@@ -27,22 +27,23 @@ public:
     Text() = default;
     // A plain value, never translated.
     Text(std::string value) : value_(std::move(value)) {}  // NOLINT: a value is a text
-    // context and source are static texts marked with ZEM_TRANSLATE_NOOP.
-    Text(const char* context, const char* source, std::vector<Text> args = {})
+    // context is static; source is marked with ZEM_TRANSLATE_NOOP in it
+    // (a source without a translation is said in English).
+    Text(const char* context, std::string source, std::vector<Text> args = {})
         : context_(context), source_(source), args_(std::move(args)) {}
 
     bool marked() const { return context_ != nullptr; }
     const char* context() const { return context_; }
-    const char* source() const { return source_; }
+    const char* source() const { return source_.c_str(); }
     const std::vector<Text>& args() const { return args_; }
     const std::string& value() const { return value_; }
 
-    bool empty() const { return marked() ? *source_ == '\0' : value_.empty(); }
+    bool empty() const { return marked() ? source_.empty() : value_.empty(); }
     std::string english() const;
 
 private:
     const char* context_ = nullptr;
-    const char* source_ = nullptr;
+    std::string source_;
     std::vector<Text> args_;
     std::string value_;
 };

@@ -57,6 +57,13 @@ void QtMessenger::noticeList(const std::string& text, const std::vector<std::str
     dialog.exec();
 }
 
+void QtMessenger::noticeList(const std::string& text, const std::vector<zem::Text>& items) {
+    QStringList lines;
+    for (const zem::Text& item : items) lines << Translated(item);
+    RefusalListDialog dialog(TranslatedEnglish(text), lines, parent_);
+    dialog.exec();
+}
+
 bool QtMessenger::confirmList(const std::string& text, const std::vector<std::string>& items) {
     RefusalListDialog dialog(TranslatedEnglish(text), Lines(items), parent_, RefusalListDialog::Buttons::OkCancel);
     return dialog.exec() == QDialog::Accepted;

@@ -22,6 +22,7 @@ public:
     bool retryWithDetail(const std::string& text, const std::string& detail) override;
     // The text over a scrollable list with Copy (RefusalListDialog).
     void noticeList(const std::string& text, const std::vector<std::string>& items) override;
+    void noticeList(const std::string& text, const std::vector<zem::Text>& items) override;
     // The same dialog with OK and Cancel.
     bool confirmList(const std::string& text, const std::vector<std::string>& items) override;
 
@@ -47,6 +48,9 @@ public:
         return target_->retryWithDetail(text, detail);
     }
     void noticeList(const std::string& text, const std::vector<std::string>& items) override {
+        target_->noticeList(text, items);
+    }
+    void noticeList(const std::string& text, const std::vector<zem::Text>& items) override {
         target_->noticeList(text, items);
     }
     bool confirmList(const std::string& text, const std::vector<std::string>& items) override {
