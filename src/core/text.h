@@ -14,7 +14,8 @@ inline constexpr const char* kTextLink = "zem::Link";          // the port, the 
 inline constexpr const char* kTextFile = "zem::File";          // opening and saving files
 inline constexpr const char* kTextChannels = "zem::Channels";  // refused values of the channel table and its lists
 inline constexpr const char* kTextPlan = "zem::Plan";          // a plan text's errors
-inline constexpr const char* kTextContexts[] = {kTextLink, kTextFile, kTextChannels, kTextPlan};
+inline constexpr const char* kTextSettings = "zem::Settings";  // refused values of the settings pages
+inline constexpr const char* kTextContexts[] = {kTextLink, kTextFile, kTextChannels, kTextPlan, kTextSettings};
 
 // A message of the core with the values it names: a marked source text with
 // numbered places (%1, %2 ...) and what fills them, so that a translation

@@ -1,5 +1,7 @@
 #include "fleet/radio_job.h"
 
+#include "translate.h"
+
 #include "compare/verify_mismatch.h"
 #include "fleet/fleet_checks.h"
 #include "link/clone_constants.h"
@@ -13,7 +15,7 @@ namespace zem {
 
 namespace {
 
-const char* const kMsgCancelled = "Cancelled";
+const char* const kMsgCancelled = ZEM_TRANSLATE_NOOP("zem::Link", "Cancelled");
 
 // The job's own port lent to each step: the step's "close" leaves it open,
 // so the radio keeps its cable for the whole job and nobody else takes it

@@ -2,6 +2,7 @@
 
 #include "accessibility/announcement.h"
 #include "commands/user_dialogs.h"
+#include "common/core_text.h"
 #include "common/file_names.h"
 #include "common/user_settings.h"
 #include "document/program_file.h"
@@ -49,7 +50,7 @@ QString CountText(const zem::PortStatus& s) {
 // A failed radio's message, what it holds, and the way back: with one
 // cable for many radios the radio is no longer on the cable.
 QString FailureText(const zem::RadioJobResult& job, bool repeat) {
-    QString text = QString::fromStdString(job.message);
+    QString text = TranslatedEnglish(job.message);
     if (const std::string holds = job.holdsText(); !holds.empty()) text += QStringLiteral("; ") + QString::fromStdString(holds);
     if (job.needsRestore() && !job.backupPath.empty())
         text += (repeat ? FleetDialog::tr("; backup: %1; to put it back: put it on the cable again and write the "
