@@ -159,7 +159,7 @@ int RunWrite(const std::vector<std::string>& args, Io& io) {
         "Wrote " + std::to_string(kTransferEnd) + " bytes of " + parsed.positionals[0] + " to the radio";
     const ExchangeOutcome written =
         WriteRadio(image, AskingThrough(messenger, session), parsed.has("--verify"), [&] { Say(io, wrote); });
-    if (!written.link.message.empty()) messenger.notice(written.link.message);
+    if (!written.link.message.empty()) messenger.notice(written.link.message.english());
     if (!ReportLinkOutcome(io, written.link)) {
         ReportPartialWrite(io, written, parsed);
         return kExitError;

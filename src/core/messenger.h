@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text.h"
+
 #include <string>
 #include <vector>
 
@@ -15,6 +17,10 @@ public:
 
     // A notice with only an OK button.
     virtual void notice(const std::string& text) = 0;
+
+    // A core message with its values: the window translates it, everything
+    // else says its English.
+    virtual void notice(const Text& text) { notice(text.english()); }
 
     // A question with OK and Cancel; true when the user chose OK.
     virtual bool confirm(const std::string& text) = 0;
@@ -39,6 +45,13 @@ public:
         for (const std::string& item : items)
             all += "\n" + item;
         notice(all);
+    }
+
+    // The same with core messages as the list's lines.
+    virtual void noticeList(const std::string& text, const std::vector<Text>& items) {
+        std::vector<std::string> english;
+        for (const Text& item : items) english.push_back(item.english());
+        noticeList(text, english);
     }
 
     // The same list under a question with OK and Cancel (take what can be

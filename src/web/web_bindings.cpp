@@ -82,7 +82,7 @@ PageMessenger& Messenger() {
 
 // An exchange's message, with why it failed under the box's details.
 void ShowLinkMessage(const zem::LinkOutcome& link) {
-    if (!link.message.empty()) zem_page_message(0, link.message.c_str(), link.detail.c_str());
+    if (!link.message.empty()) zem_page_message(0, link.message.english().c_str(), link.detail.c_str());
 }
 
 WebSession& Session() {
@@ -364,7 +364,7 @@ EMSCRIPTEN_KEEPALIVE int zem_power(int direction, const char* values) {
     zem::RadioImage working = session.image();
     if (direction == 0) {
         const zem::ExchangeOutcome outcome = zem::ReadPower(working, PageLink());
-        for (const std::string& message : outcome.messages()) Messenger().notice(message);
+        for (const zem::Text& message : outcome.messages()) Messenger().notice(message);
         if (outcome.refreshPages) session.takeServiceBytes(working, true);
         return static_cast<int>(outcome.link.status);
     }
@@ -378,7 +378,7 @@ EMSCRIPTEN_KEEPALIVE int zem_power(int direction, const char* values) {
         text = comma == std::string::npos ? std::string() : text.substr(comma + 1);
     }
     const zem::ExchangeOutcome outcome = zem::WritePower(chosen, working, PageLink());
-    for (const std::string& message : outcome.messages()) Messenger().notice(message);
+    for (const zem::Text& message : outcome.messages()) Messenger().notice(message);
     // What was stored before the radio stopped answering stays in the document.
     session.takeServiceBytes(working, false);
     return static_cast<int>(outcome.link.status);

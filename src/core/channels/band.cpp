@@ -1,5 +1,7 @@
 #include "channels/band.h"
 
+#include "translate.h"
+
 #include "document/memory_map.h"
 #include "translate.h"
 
@@ -7,7 +9,7 @@
 
 namespace zem {
 
-const char* const kMsgClearAllQuestion = "You select other Type ,this will clear all data as new document,are you sure?";
+const char* const kMsgClearAllQuestion = ZEM_TRANSLATE_NOOP("zem::Channels", "You select other Type ,this will clear all data as new document,are you sure?");
 
 const std::array<std::array<std::uint8_t, 8>, 4> kBandLimitBytes = {{
     {0x00, 0x00, 0x40, 0x17, 0x00, 0x00, 0x60, 0x13},  // 174.00000 / 136.00000

@@ -11,7 +11,7 @@ namespace zem {
 
 namespace {
 
-const char* const kPasteRefusals = "These values were not pasted:";
+const char* const kPasteRefusals = ZEM_TRANSLATE_NOOP("zem::Channels", "These values were not pasted:");
 
 bool IsChannelCell(int row, int col)
 {
@@ -118,9 +118,15 @@ std::optional<std::string> SingleValue(const std::string& text)
     return std::move(lines.front().front());
 }
 
+Text CellRefusal::said() const
+{
+    return Text(kTextChannels, ZEM_TRANSLATE_NOOP("zem::Channels", "channel %1, %2: \"%3\": %4"),
+                {std::to_string(row), std::string(kColumnHeaders[col]), ShownValue(value), Text(kTextChannels, message)});
+}
+
 std::string CellRefusal::describe() const
 {
-    return "channel " + std::to_string(row) + ", " + kColumnHeaders[col] + ": \"" + ShownValue(value) + "\": " + message;
+    return said().english();
 }
 
 EditorPaste PasteIntoEditor(int row, int col, const std::string& value)
@@ -134,7 +140,7 @@ EditorPaste PasteIntoEditor(int row, int col, const std::string& value)
     ListEntry entry = MatchListEntry(col, Trimmed(value));
     paste.text = std::move(entry.text);
     if (!entry.refusal.empty())
-        paste.refusal = CellRefusal{row, col, value, entry.refusal}.describe();
+        paste.refusal = CellRefusal{row, col, value, entry.refusal}.said();
     return paste;
 }
 
@@ -159,7 +165,7 @@ CellBlock PasteCells(ChannelTable& table, const std::vector<ChannelCell>& select
         if (!message.empty())
             refusals.push_back({row, col, value, std::move(message)});
     };
-    std::vector<std::string> said;
+    std::vector<Text> said;
 
     const std::optional<std::string> single = SingleValue(text);
     if (single && cells.size() > 1) {
@@ -195,14 +201,16 @@ CellBlock PasteCells(ChannelTable& table, const std::vector<ChannelCell>& select
             block.left = col;
         }
         if (leftOver > 0) {
-            said.push_back(std::to_string(leftOver) + (leftOver == 1 ? " row did not fit below channel 16 and was not pasted"
-                                                                      : " rows did not fit below channel 16 and were not pasted"));
+            said.push_back(Text(kTextChannels,
+                                leftOver == 1 ? ZEM_TRANSLATE_NOOP("zem::Channels", "%1 row did not fit below channel 16 and was not pasted")
+                                              : ZEM_TRANSLATE_NOOP("zem::Channels", "%1 rows did not fit below channel 16 and were not pasted"),
+                                {std::to_string(leftOver)}));
         }
     }
 
-    std::vector<std::string> items;
+    std::vector<Text> items;
     for (const CellRefusal& refusal : refusals)
-        items.push_back(refusal.describe());
+        items.push_back(refusal.said());
     items.insert(items.end(), said.begin(), said.end());
     if (items.size() == 1)
         messenger.notice(items.front());

@@ -59,6 +59,7 @@ struct CellRefusal {
 
     // channel 5, QT/DQT DEC: "100.5": not an entry of the tone list
     std::string describe() const;
+    Text said() const;  // the same for the window to translate
 };
 
 // What one pasted value puts into the open editor of (row, col): the text
@@ -67,7 +68,7 @@ struct CellRefusal {
 // is checked when the editor commits.
 struct EditorPaste {
     std::string text;
-    std::string refusal;  // empty when the value goes in
+    Text refusal;  // empty when the value goes in
 };
 EditorPaste PasteIntoEditor(int row, int col, const std::string& value);
 

@@ -12,12 +12,13 @@
 
 namespace zem {
 
-const char* const kMsgErrorDataFormat = "Error Data Format，Please input again";
-const char* const kMsgErrorDataValue = "Error data Value，Please input according the step value(6.25K/5k)";
+const char* const kMsgErrorDataFormat = ZEM_TRANSLATE_NOOP("zem::Channels", "Error Data Format，Please input again");
+const char* const kMsgErrorDataValue =
+    ZEM_TRANSLATE_NOOP("zem::Channels", "Error data Value，Please input according the step value(6.25K/5k)");
 
 namespace {
 
-const char* const kToneRefusal = "not an entry of the tone list";
+const char* const kToneRefusal = ZEM_TRANSLATE_NOOP("zem::Channels", "not an entry of the tone list");
 
 // Channel raster in 10 Hz units: 6.25 kHz and 5 kHz steps.
 constexpr std::int64_t kRaster625 = 625;

@@ -173,14 +173,25 @@ std::string ExportChannelsCsv(const ChannelTable& table) {
     return out;
 }
 
-std::string CsvRejection::describe(const std::string& remedy) const {
+Text RefusalText(const Text& place, const std::string& message, const std::string& note, const std::string& remedy) {
+    const Text said(kTextChannels, ZEM_TRANSLATE_NOOP("zem::Channels", "%1: %2"), {place, Text(kTextChannels, message)});
+    if (note.empty()) return said;
+    return Text(kTextChannels, ZEM_TRANSLATE_NOOP("zem::Channels", "%1 (%2%3)"), {said, Text(kTextChannels, note), Text(kTextChannels, remedy)});
+}
+
+Text CsvRejection::said(const std::string& remedy) const {
     // A problem of the whole text (no header, broken quoting) has no line
     // of its own, or names it in its message.
-    if (line == 0) return message;
-    std::string out = "line " + std::to_string(line);
-    if (channel > 0) out += ", channel " + std::to_string(channel);
-    if (!column.empty()) out += ", " + column + " \"" + ShownValue(value) + "\"";
-    return out + ": " + message + (note.empty() ? "" : " (" + note + remedy + ")");
+    if (line == 0) return Text(kTextChannels, message);
+    Text place(kTextChannels, ZEM_TRANSLATE_NOOP("zem::Channels", "line %1"), {std::to_string(line)});
+    if (channel > 0) place = Text(kTextChannels, ZEM_TRANSLATE_NOOP("zem::Channels", "%1, channel %2"), {place, std::to_string(channel)});
+    if (!column.empty())
+        place = Text(kTextChannels, ZEM_TRANSLATE_NOOP("zem::Channels", "%1, %2 \"%3\""), {place, column, ShownValue(value)});
+    return RefusalText(place, message, note, remedy);
+}
+
+std::string CsvRejection::describe(const std::string& remedy) const {
+    return said(remedy).english();
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "channels/channel_table.h"
+#include "text.h"
 
 #include <string>
 #include <utility>
@@ -73,6 +74,7 @@ struct CsvRejection {
     // again (outside 136-174 MHz; this plan is for band 136-174MHZ — try
     // --band)", remedy being " — try --band".
     std::string describe(const std::string& remedy = {}) const;
+    Text said(const std::string& remedy = {}) const;  // the same for the window to translate
 };
 
 struct CsvImport {
@@ -98,5 +100,9 @@ struct CsvImport {
 // text itself (its header, its quoting), or no row left to take, still
 // refuses it all.
 CsvImport ImportChannelsCsv(const std::string& text, ChannelPageValues& page, bool skipRefused = false);
+
+// A refused value's line: "%1: %2" with its place and message, and the
+// note with the remedy after it when there is one.
+Text RefusalText(const Text& place, const std::string& message, const std::string& note, const std::string& remedy);
 
 }  // namespace zem

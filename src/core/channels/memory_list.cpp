@@ -7,6 +7,7 @@
 #include "channels/frequency.h"
 #include "channels/memory_row.h"
 #include "document/input_text.h"
+#include "translate.h"
 #include "trimmed.h"
 #include "channels/tone_table.h"
 
@@ -74,18 +75,24 @@ bool IsMemoryListHeader(const std::string& text)
     return true;
 }
 
-std::string MemoryRefusal::describe(const std::string& remedy) const
+Text MemoryRefusal::said(const std::string& remedy) const
 {
     if (line == 0)
-        return message;
-    std::string out = "line " + std::to_string(line);
+        return Text(kTextChannels, message);
+    // The place grows piece by piece, each piece a text of its own.
+    Text place(kTextChannels, ZEM_TRANSLATE_NOOP("zem::Channels", "line %1"), {std::to_string(line)});
     if (!location.empty())
-        out += ", Location " + location;
+        place = Text(kTextChannels, ZEM_TRANSLATE_NOOP("zem::Channels", "%1, Location %2"), {place, location});
     if (!column.empty())
-        out += ", " + column + " \"" + ShownValue(value) + "\"";
+        place = Text(kTextChannels, ZEM_TRANSLATE_NOOP("zem::Channels", "%1, %2 \"%3\""), {place, column, ShownValue(value)});
     if (!computed.empty())
-        out += " (" + computed + ")";
-    return out + ": " + message + (note.empty() ? "" : " (" + note + remedy + ")");
+        place = Text(kTextChannels, ZEM_TRANSLATE_NOOP("zem::Channels", "%1 (%2)"), {place, computed});
+    return RefusalText(place, message, note, remedy);
+}
+
+std::string MemoryRefusal::describe(const std::string& remedy) const
+{
+    return said(remedy).english();
 }
 
 std::string ExportMemoryList(const ChannelTable& table, int bandIndex)
@@ -204,11 +211,11 @@ MemoryImport ImportRows(const std::string& text, ChannelPageValues& page, const 
         }
         std::int64_t location = 0;
         if (!ParseFixed(FieldText(record, index, kLocation), 0, location) || location > 1'000'000) {
-            result.refusals.push_back(Refusal(record, index, kLocation, "not a whole number"));
+            result.refusals.push_back(Refusal(record, index, kLocation, ZEM_TRANSLATE_NOOP("zem::Channels", "not a whole number")));
             continue;
         }
         if (!rows.emplace(static_cast<long>(location), &record).second)
-            result.refusals.push_back(Refusal(record, index, kLocation, "the Location appears twice"));
+            result.refusals.push_back(Refusal(record, index, kLocation, ZEM_TRANSLATE_NOOP("zem::Channels", "the Location appears twice")));
     }
     std::vector<Memory> taken;
     std::vector<const CsvRecord*> takenRows;

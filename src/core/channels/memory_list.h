@@ -1,6 +1,7 @@
 #pragma once
 
 #include "channels/channel_table.h"
+#include "text.h"
 
 #include <optional>
 #include <string>
@@ -47,6 +48,7 @@ struct MemoryRefusal {
     // Format，Please input again (outside 400-470 MHz; this plan is for band
     // 400-470MHZ — try --band)", remedy being " — try --band".
     std::string describe(const std::string& remedy = {}) const;
+    Text said(const std::string& remedy = {}) const;  // the same for the window to translate
 };
 
 struct MemoryImport {

@@ -1,6 +1,7 @@
 #include "channels/memory_row.h"
 
 #include "channels/tone_table.h"
+#include "translate.h"
 #include "trimmed.h"
 
 #include <algorithm>
@@ -129,7 +130,7 @@ public:
         memory.power = field(kPower);
         std::int64_t rx = 0;
         if (!ParseFixed(field(kFrequency), 6, rx) || rx == 0)
-            refuse(kFrequency, "not a frequency in MHz");
+            refuse(kFrequency, ZEM_TRANSLATE_NOOP("zem::Channels", "not a frequency in MHz"));
         memory.cells[kColReceive] = HzText(rx);
         memory.written[kColReceive] = field(kFrequency);
         transmit(memory, rx);
@@ -140,14 +141,14 @@ public:
         else if (mode == "NFM")
             memory.cells[kColBandwidth] = "Narrow";
         else
-            refuse(kMode, "this radio stores only FM (Wide) and NFM (Narrow)");
+            refuse(kMode, ZEM_TRANSLATE_NOOP("zem::Channels", "this radio stores only FM (Wide) and NFM (Narrow)"));
         const std::string skip = field(kSkip);
         if (skip == "S")
             memory.cells[kColScan] = "No";
         else if (skip.empty() || skip == "P")
             memory.cells[kColScan] = "Yes";
         else
-            refuse(kSkip, "must be S, P or empty");
+            refuse(kSkip, ZEM_TRANSLATE_NOOP("zem::Channels", "must be S, P or empty"));
         return result_.refusals.size() == before;
     }
 
@@ -162,12 +163,12 @@ private:
             memory.cells[kColTransmit].clear();
         } else if (duplex == "+" || duplex == "-" || duplex == "split") {
             if (!offsetOk) {
-                refuse(kOffset, "not a frequency in MHz");
+                refuse(kOffset, ZEM_TRANSLATE_NOOP("zem::Channels", "not a frequency in MHz"));
                 return;
             }
             const std::int64_t tx = duplex == "+" ? rx + offset : duplex == "-" ? rx - offset : offset;
             if (tx <= 0) {
-                refuse(kOffset, "the transmit frequency would be below zero");
+                refuse(kOffset, ZEM_TRANSLATE_NOOP("zem::Channels", "the transmit frequency would be below zero"));
                 return;
             }
             memory.cells[kColTransmit] = HzText(tx);
@@ -175,7 +176,7 @@ private:
             if (duplex != "split")
                 memory.computed = "transmit " + HzText(tx);
         } else {
-            refuse(kDuplex, "must be empty, +, -, split or off");
+            refuse(kDuplex, ZEM_TRANSLATE_NOOP("zem::Channels", "must be empty, +, -, split or off"));
         }
     }
 
@@ -190,7 +191,7 @@ private:
         std::string rx;
         if (mode == "DTCS" || mode == "Cross") {
             if (!polarityOk) {
-                refuse(kPolarity, "must be two letters N or R, transmit then receive");
+                refuse(kPolarity, ZEM_TRANSLATE_NOOP("zem::Channels", "must be two letters N or R, transmit then receive"));
                 return;
             }
         }
@@ -211,7 +212,7 @@ private:
                                (hearPart.empty() || hearPart == "Tone" || hearPart == "DTCS") &&
                                !(sendPart.empty() && hearPart.empty());
             if (!known) {
-                refuse(kCross, "not a cross mode this radio can hold");
+                refuse(kCross, ZEM_TRANSLATE_NOOP("zem::Channels", "not a cross mode this radio can hold"));
                 return;
             }
             if (sendPart == "Tone")
@@ -223,7 +224,7 @@ private:
             else if (hearPart == "DTCS")
                 rx = dcs(kRxDtcs, polarity[1]);
         } else {
-            refuse(kTone, "must be empty, Tone, TSQL, DTCS or Cross");
+            refuse(kTone, ZEM_TRANSLATE_NOOP("zem::Channels", "must be empty, Tone, TSQL, DTCS or Cross"));
         }
         memory.cells[kColEncode] = tx;
         memory.cells[kColDecode] = rx;

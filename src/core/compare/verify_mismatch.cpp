@@ -11,12 +11,24 @@ std::string FirstWriteDifference(const RadioImage& written, const std::vector<By
     return lines.empty() ? std::string() : lines.front();
 }
 
-std::string VerifyMismatchMessage(const RadioImage& written, const std::vector<ByteDifference>& differences) {
+Text VerifyMismatchText(const RadioImage& written, const std::vector<ByteDifference>& differences) {
     const DiffLine parts = SplitDiffLine(FirstWriteDifference(written, differences));
-    std::string message = "The radio does not hold what was written. First difference: " + parts.where;
-    if (!parts.before.empty() || !parts.after.empty())
-        message += " is " + parts.after + " in the radio, " + parts.before + " in the program";
-    return message + ".\nThe program has kept its data: write again, or check the radio and the cable.";
+    if (parts.before.empty() && parts.after.empty())
+        return Text(kTextLink,
+                    ZEM_TRANSLATE_NOOP("zem::Link", "The radio does not hold what was written. First difference: %1.\n"
+                                                    "The program has kept its data: write again, or check the radio "
+                                                    "and the cable."),
+                    {parts.where});
+    // The place, the radio's value, the program's.
+    return Text(kTextLink,
+                ZEM_TRANSLATE_NOOP("zem::Link", "The radio does not hold what was written. First difference: %1 is %2 "
+                                                "in the radio, %3 in the program.\nThe program has kept its data: "
+                                                "write again, or check the radio and the cable."),
+                {parts.where, parts.after, parts.before});
+}
+
+std::string VerifyMismatchMessage(const RadioImage& written, const std::vector<ByteDifference>& differences) {
+    return VerifyMismatchText(written, differences).english();
 }
 
 }  // namespace zem

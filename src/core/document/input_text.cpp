@@ -9,9 +9,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string TooLarge(const std::string& name, const std::string& size, const std::string& what)
+Text TooLarge(const std::string& name, Text size, const std::string& what)
 {
-    return name + " is " + size + "; " + what + " is at most " + SizeText(kMaxInputTextBytes);
+    return FileText(ZEM_TRANSLATE_NOOP("zem::File", "%1 is %2; %3 is at most %4"), {name, std::move(size), what, SizeText(kMaxInputTextBytes)});
 }
 
 // Reads at most one byte beyond the bound, so a stream without a size
@@ -88,16 +88,17 @@ std::string SizeText(std::uintmax_t bytes)
 
 std::string TooLargeText(const std::string& name, std::uintmax_t size, const std::string& what)
 {
-    return TooLarge(name, SizeText(size), what);
+    return TooLarge(name, SizeText(size), what).english();
 }
 
 FileResult ReadInputText(std::istream& in, const std::string& name, const std::string& what, std::string& text)
 {
     std::string read;
     if (!ReadBounded(in, read))
-        return FileResult::failure(TooLarge(name, "more than " + SizeText(kMaxInputTextBytes), what));
+        return FileResult::failure(
+            TooLarge(name, FileText(ZEM_TRANSLATE_NOOP("zem::File", "more than %1"), {SizeText(kMaxInputTextBytes)}), what));
     if (in.bad())
-        return FileResult::failure(name + ": read error");
+        return FileResult::failure(FileText(ZEM_TRANSLATE_NOOP("zem::File", "%1: read error"), {name}));
     text.swap(read);
     return FileResult::success();
 }
@@ -108,7 +109,7 @@ FileResult CheckInputFile(const fs::path& path, const std::string& what)
     std::error_code ec;
     const fs::file_status status = fs::status(path, ec);
     if (fs::is_directory(status))
-        return FileResult::failure(name + " is a folder, not " + what);
+        return FileResult::failure(FileText(ZEM_TRANSLATE_NOOP("zem::File", "%1 is a folder, not %2"), {name, what}));
     if (fs::is_regular_file(status)) {
         const std::uintmax_t size = fs::file_size(path, ec);
         if (!ec && size > kMaxInputTextBytes)
@@ -123,7 +124,7 @@ FileResult ReadInputText(const fs::path& path, const std::string& what, std::str
         return checked;
     std::ifstream in(path, std::ios::binary);
     if (!in)
-        return FileResult::failure(PathText(path) + ": cannot be opened for reading");
+        return FileResult::failure(FileText(ZEM_TRANSLATE_NOOP("zem::File", "%1: cannot be opened for reading"), {PathText(path)}));
     return ReadInputText(in, PathText(path), what, text);
 }
 

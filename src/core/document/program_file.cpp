@@ -295,27 +295,29 @@ FileResult LoadProgramFile(const fs::path& source, RadioImage& image)
     try {
         std::error_code ec;
         if (!fs::exists(source, ec))
-            return FileResult::failure("The file \"" + path + "\" does not exist.");
+            return FileResult::failure(FileText(ZEM_TRANSLATE_NOOP("zem::File", "The file \"%1\" does not exist."), {path}));
         if (fs::is_directory(source, ec))
-            return FileResult::failure("Cannot open \"" + path + "\": it is a folder, not a program file.");
+            return FileResult::failure(
+                FileText(ZEM_TRANSLATE_NOOP("zem::File", "Cannot open \"%1\": it is a folder, not a program file."), {path}));
 
         std::ifstream in(source, std::ios::binary);
         if (!in)
-            return FileResult::failure("Cannot open the file \"" + path + "\".");
+            return FileResult::failure(FileText(ZEM_TRANSLATE_NOOP("zem::File", "Cannot open the file \"%1\"."), {path}));
         RadioImage loaded;
         in.read(reinterpret_cast<char*>(loaded.data()), static_cast<std::streamsize>(kImageSize));
         const std::streamsize got = in.gcount();
         if (got < static_cast<std::streamsize>(kImageSize)) {
             if (in.bad())
-                return FileResult::failure("Cannot read the file \"" + path + "\".");
-            return FileResult::failure("The file \"" + path + "\" is not a program file: it holds " +
-                                       std::to_string(got) + " bytes, a program file holds " +
-                                       std::to_string(kImageSize) + ".");
+                return FileResult::failure(FileText(ZEM_TRANSLATE_NOOP("zem::File", "Cannot read the file \"%1\"."), {path}));
+            return FileResult::failure(FileText(
+                ZEM_TRANSLATE_NOOP("zem::File", "The file \"%1\" is not a program file: it holds %2 bytes, "
+                                               "a program file holds %3."),
+                {path, std::to_string(got), std::to_string(kImageSize)}));
         }
         image = loaded;  // only a complete image replaces the one being edited
         return FileResult::success();
     } catch (const std::exception& error) {  // e.g. a name the file system cannot represent
-        return FileResult::failure("Cannot open the file \"" + path + "\": " + error.what());
+        return FileResult::failure(FileText(ZEM_TRANSLATE_NOOP("zem::File", "Cannot open the file \"%1\": %2"), {path, std::string(error.what())}));
     }
 }
 
@@ -338,13 +340,13 @@ FileResult WriteFileAtomically(const fs::path& name, const std::string& contents
                 target = resolved;
         }
         if (fs::is_directory(target, ec))
-            return FileResult::failure("Cannot save the file \"" + path + "\": it is a folder.");
+            return FileResult::failure(FileText(ZEM_TRANSLATE_NOOP("zem::File", "Cannot save the file \"%1\": it is a folder."), {path}));
         // A file the user made read-only is one they want kept: the save
         // fails instead of putting a new file in its place.
         const fs::file_status existing = fs::status(target, ec);
         constexpr fs::perms kAnyWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
         if (!ec && fs::exists(existing) && (existing.permissions() & kAnyWrite) == fs::perms::none)
-            return FileResult::failure("Cannot save the file \"" + path + "\": it is read-only.");
+            return FileResult::failure(FileText(ZEM_TRANSLATE_NOOP("zem::File", "Cannot save the file \"%1\": it is read-only."), {path}));
 
         const fs::file_time_type began = fs::file_time_type::clock::now();
         fs::path tmp;
@@ -359,11 +361,11 @@ FileResult WriteFileAtomically(const fs::path& name, const std::string& contents
                 fs::remove(tmp, ec);
         }
         if (!written.ok)
-            return FileResult::failure("Cannot save the file \"" + path + "\": " + written.message + ".");
+            return FileResult::failure(FileText(ZEM_TRANSLATE_NOOP("zem::File", "Cannot save the file \"%1\": %2."), {path, written.text}));
         RemoveStaleTemporaries(target.parent_path(), began);
         return FileResult::success();
     } catch (const std::exception& error) {  // e.g. a name the file system cannot represent
-        return FileResult::failure("Cannot save the file \"" + path + "\": " + error.what());
+        return FileResult::failure(FileText(ZEM_TRANSLATE_NOOP("zem::File", "Cannot save the file \"%1\": %2"), {path, std::string(error.what())}));
     }
 }
 

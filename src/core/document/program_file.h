@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/radio_image.h"
+#include "text.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -24,14 +25,34 @@ namespace zem {
 std::filesystem::path PathFromUtf8(const std::string& text);
 std::string PathText(const std::filesystem::path& path);
 
-// The outcome of a file operation: ok, or the message to show the user.
+// The outcome of a file operation: ok, or the message to show the user:
+// text for the window to translate, message its English.
 struct FileResult {
     bool ok = false;
     std::string message;
+    Text text;
 
-    static FileResult success() { return {true, {}}; }
-    static FileResult failure(std::string text) { return {false, std::move(text)}; }
+    FileResult() = default;
+    FileResult(bool ok_, std::string message_, Text text_ = {})
+        : ok(ok_), message(std::move(message_)), text(std::move(text_)) {}
+
+    static FileResult success() { return {true, {}, {}}; }
+    static FileResult failure(std::string english) {
+        Text plain(english);
+        return {false, std::move(english), std::move(plain)};
+    }
+    static FileResult failure(Text text) {
+        std::string english = text.english();
+        return {false, std::move(english), std::move(text)};
+    }
+    // What the window shows: text, or the message when only that was given.
+    Text said() const { return text.empty() ? Text(message) : text; }
 };
+
+// A file message with its values, marked in context kTextFile ("zem::File").
+inline Text FileText(const char* source, std::vector<Text> values = {}) {
+    return Text(kTextFile, source, std::move(values));
+}
 
 // Loads a program file (the 1024 image bytes, nothing else) into image.
 // A file longer than 1024 bytes loads its first 1024. A file that cannot be

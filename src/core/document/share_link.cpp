@@ -1,5 +1,7 @@
 #include "document/share_link.h"
 
+#include "translate.h"
+
 #include <cstring>
 
 namespace zem {
@@ -7,7 +9,7 @@ namespace zem {
 const char* const kShareBaseUrl = "https://zemprog.example/web/";
 const char* const kShareMarker = "#plan=";
 const char* const kMsgDamagedLink =
-    "This link does not hold a whole plan: it may have been cut short or changed on its way. Nothing has changed.";
+    ZEM_TRANSLATE_NOOP("zem::File", "This link does not hold a whole plan: it may have been cut short or changed on its way. Nothing has changed.");
 
 namespace {
 

@@ -1,5 +1,7 @@
 #include "fleet/radio_job.h"
 
+#include "translate.h"
+
 #include "compare/verify_mismatch.h"
 #include "fleet/fleet_checks.h"
 #include "link/clone_constants.h"
@@ -13,7 +15,7 @@ namespace zem {
 
 namespace {
 
-const char* const kMsgCancelled = "Cancelled";
+const char* const kMsgCancelled = ZEM_TRANSLATE_NOOP("zem::Link", "Cancelled");
 
 // The job's own port lent to each step: the step's "close" leaves it open,
 // so the radio keeps its cable for the whole job and nobody else takes it
@@ -129,7 +131,7 @@ RadioJobResult ProgramRadio(SerialPort& port, const std::string& portName, const
         // A radio given up on has no message of its own: the fleet's retry
         // count answered the question the window would have asked. A
         // read-back's message is the radio's own, the report says the step.
-        std::string message = link.message;
+        std::string message = link.message.english();
         const std::string head = kMsgVerifyReadFailed;
         if (state == RadioState::Verifying && message.compare(0, head.size(), head) == 0)
             message.erase(0, head.size());

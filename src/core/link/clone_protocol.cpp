@@ -256,13 +256,13 @@ BlockOutcome CloneProtocol::WriteBlock(std::uint16_t address, const TimingSet& t
     return outcome;
 }
 
-std::string BlockFailureMessage(BlockResult result) {
+Text BlockFailureMessage(BlockResult result) {
     switch (result) {
     case BlockResult::ShortReply:
-        return kMsgShortReply;
+        return LinkText(kMsgShortReply);
     case BlockResult::NoAck:
     case BlockResult::BadReply:
-        return kMsgProgramInterrupted;
+        return LinkText(kMsgProgramInterrupted);
     default:
         return {};
     }

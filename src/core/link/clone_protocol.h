@@ -2,6 +2,7 @@
 
 #include "link/clone_constants.h"
 #include "link/serial_port.h"
+#include "text.h"
 
 #include <array>
 #include <chrono>
@@ -104,7 +105,7 @@ private:
 };
 
 // The message of a failed block ("Not received enough byte" or
-// "Program interruput,please reset the radio and try again"), "" otherwise.
-std::string BlockFailureMessage(BlockResult result);
+// "Program interruput,please reset the radio and try again"), empty otherwise.
+Text BlockFailureMessage(BlockResult result);
 
 }  // namespace zem

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "text.h"
+
 namespace zem {
 
-// The texts the radio link shows the user, word for word.
+// The texts the radio link shows the user, word for word, marked for
+// translation in the context kTextLink ("zem::Link").
 extern const char* const kMsgOpenPortFailed;       // "Could not Open the Port,Please check ..."
 extern const char* const kMsgDetectingPort;        // "Now are detecting communication port,Please wait..."
 extern const char* const kMsgWaitingForRadio;      // "Waiting the response from radio..."
@@ -13,9 +16,16 @@ extern const char* const kMsgPowerWriteInterrupted;  // the same with a leading 
 extern const char* const kTitleReading;            // "Reading Data Progress"
 extern const char* const kTitleWriting;            // "Writing Data Progress"
 extern const char* const kProgressReady;           // "Ready ......"
-// Heads the message of a verify whose read-back failed after a complete write.
-extern const char* const kMsgVerifyReadFailed;     // "The radio took the whole write, but reading it back ..."
+// The message of a verify whose read-back failed after a complete write, %1
+// the read-back's own message (or kMsgRadioDidNotAnswer); kMsgVerifyReadFailed
+// is its English head, what comes before the reason.
+extern const char* const kMsgVerifyReadFailedBecause;  // "The radio took the whole write, but ... failed: %1"
+extern const char* const kMsgVerifyReadFailed;     // "The radio took the whole write, but reading it back ... failed: "
+extern const char* const kMsgRadioDidNotAnswer;    // "the radio did not answer"
 // A write cancelled among its blocks: what the radio now holds.
 extern const char* const kMsgWriteStopped;         // "The write was stopped before the end: ..."
+
+// A fixed text of the link as a message.
+inline Text LinkText(const char* source) { return Text(kTextLink, source); }
 
 }  // namespace zem

@@ -10,7 +10,7 @@ std::unique_ptr<SerialPort> OpenSessionPort(const LinkSession& session, const Po
     OpenResult opened = session.opener ? session.opener(session.port, timeouts) : OpenSerialPort(session.port, timeouts);
     if (!opened.port) {
         failure.status = LinkStatus::OpenFailed;
-        failure.message = kMsgOpenPortFailed;
+        failure.message = LinkText(kMsgOpenPortFailed);
         failure.detail = opened.detail;
         return nullptr;
     }

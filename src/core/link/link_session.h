@@ -2,6 +2,7 @@
 
 #include "link/clone_protocol.h"
 #include "link/serial_port.h"
+#include "text.h"
 
 #include <filesystem>
 #include <functional>
@@ -31,11 +32,11 @@ enum class LinkStatus {
 
 // The result of one exchange. The exchange says nothing itself: message is
 // what its caller shows the user ("Not received enough byte"; empty when
-// there is nothing to say) and detail says why, in plain words, for the
-// user's details or a log.
+// there is nothing to say), a marked text the window translates, and detail
+// says why, in plain English words, for the user's details or a log.
 struct LinkOutcome {
     LinkStatus status = LinkStatus::Completed;
-    std::string message;
+    Text message;
     std::string detail;
 
     bool completed() const { return status == LinkStatus::Completed; }

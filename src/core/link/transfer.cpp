@@ -87,9 +87,10 @@ VerifyOutcome VerifyWrite(const RadioImage& written, const LinkSession& session,
     // failed check is never taken for a failed write. When the user gave up
     // on a radio that stopped answering, the question said nothing of the
     // write, so the message does.
-    if (!read.link.message.empty()) outcome.link.message = kMsgVerifyReadFailed + read.link.message;
+    if (!read.link.message.empty())
+        outcome.link.message = Text(kTextLink, kMsgVerifyReadFailedBecause, {read.link.message});
     else if (read.link.status == LinkStatus::Abandoned)
-        outcome.link.message = std::string(kMsgVerifyReadFailed) + "the radio did not answer";
+        outcome.link.message = Text(kTextLink, kMsgVerifyReadFailedBecause, {LinkText(kMsgRadioDidNotAnswer)});
     if (!read.refreshPages) return outcome;
     outcome.checked = true;
     outcome.differences = WriteDifferences(written, radio);

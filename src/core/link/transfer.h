@@ -57,7 +57,7 @@ struct VerifyOutcome {
 // Reads the radio back, as RunTransfer does, and compares bytes
 // 0x000-0x3CF, the bytes a write sends, with written. The write before it
 // went through whole, so a read-back that fails says so: its message is
-// kMsgVerifyReadFailed followed by the failure ("Not received enough
+// kMsgVerifyReadFailedBecause with the failure ("Not received enough
 // byte"), also when the user gave up on a radio that did not answer. A
 // cancelled read-back has no message. readBack, when given, receives what
 // a complete read-back found.

@@ -10,8 +10,8 @@
 
 namespace zem {
 
-const char* const kMsgPttIdNotCorrect = "The PTT ID you input are not correct,it will be changed to zero";
-const char* const kMsgPttIdTooShort = "The  PTT ID you input is too short,It will be suffixed with zero";
+const char* const kMsgPttIdNotCorrect = ZEM_TRANSLATE_NOOP("zem::Settings", "The PTT ID you input are not correct,it will be changed to zero");
+const char* const kMsgPttIdTooShort = ZEM_TRANSLATE_NOOP("zem::Settings", "The  PTT ID you input is too short,It will be suffixed with zero");
 
 namespace {
 

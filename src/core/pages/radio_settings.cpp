@@ -339,7 +339,7 @@ void CopySetting(const SettingSpec& spec, const OptionValues& fromOptions, const
 
 const char* CodeRefusal(const SettingSpec& spec, const std::string& code)
 {
-    static const char* const kMsgCodeTooLong = "a PTT ID has at most 8 digits";
+    static const char* const kMsgCodeTooLong = ZEM_TRANSLATE_NOOP("zem::Settings", "a PTT ID has at most 8 digits");
     if (!std::all_of(code.begin(), code.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return kMsgPttIdNotCorrect;
     if (code.size() < spec.length)

@@ -98,7 +98,8 @@ std::string ExportCsv(const RadioImage&, const ChannelPageValues& channels)
 // How an out-of-band frequency's refusal ends: where to choose another band.
 std::string BandRemedy(const ImportChoices& choices)
 {
-    return choices.count(kChoiceInWindow) ? " — choose the band on the Channel Setting page" : " — try --band";
+    return choices.count(kChoiceInWindow) ? ZEM_TRANSLATE_NOOP("zem::Channels", " — choose the band on the Channel Setting page")
+                                          : " — try --band";
 }
 
 void ChooseBand(const ImportChoices& choices, ChannelPageValues& channels)
@@ -116,8 +117,10 @@ ExchangeImport ImportCsv(const std::string& text, ChannelPageValues& channels, R
     ExchangeImport result;
     for (const auto& column : csv.ignoredColumns)
         result.ignored.push_back("column \"" + ShownValue(column) + "\" is not a channel table column; ignored");
-    for (const auto& rejection : csv.rejections)
-        result.refusals.push_back(rejection.describe(remedy));
+    for (const auto& rejection : csv.rejections) {
+        result.refusalTexts.push_back(rejection.said(remedy));
+        result.refusals.push_back(result.refusalTexts.back().english());
+    }
     for (const auto& rejection : csv.skipped)
         result.skipped.push_back(rejection.describe(remedy));
     if (result.ok())
@@ -162,8 +165,10 @@ ExchangeImport ImportMemories(const std::string& text, ChannelPageValues& channe
     const MemoryImport memories = ImportMemoryList(text, channels, options);
     const std::string remedy = BandRemedy(choices);
     ExchangeImport result;
-    for (const auto& refusal : memories.refusals)
-        result.refusals.push_back(refusal.describe(remedy));
+    for (const auto& refusal : memories.refusals) {
+        result.refusalTexts.push_back(refusal.said(remedy));
+        result.refusals.push_back(result.refusalTexts.back().english());
+    }
     for (const auto& refusal : memories.skipped)
         result.skipped.push_back(refusal.describe(remedy));
     result.notStored = memories.notStored;
@@ -267,8 +272,11 @@ bool ImportChannelList(const std::string& text, ChannelPageValues shown, RadioIm
                           });
     if (!imported.taken) {
         // Declining the rows that fit says nothing more.
-        if (!asked)
-            messenger.noticeList(texts.refused, imported.result.refusals);
+        const ExchangeImport& result = imported.result;
+        if (!asked && result.refusalTexts.size() == result.refusals.size())
+            messenger.noticeList(texts.refused, result.refusalTexts);
+        else if (!asked)
+            messenger.noticeList(texts.refused, result.refusals);
         return false;
     }
     take(format, shown);

@@ -41,6 +41,7 @@ struct ExchangeImport {
     std::vector<std::string> refusals;   // one line each; any entry: nothing may be saved
     std::vector<std::string> skipped;    // with kSkipRefused: the refusals of the rows left out
     std::vector<std::string> notStored;  // what the radio does not keep, said after an import
+    std::vector<Text> refusalTexts;      // refusals for the window to translate, when the format gives them
     bool ok() const { return refusals.empty(); }
 };
 

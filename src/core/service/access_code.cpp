@@ -1,8 +1,10 @@
 #include "service/access_code.h"
 
+#include "translate.h"
+
 namespace zem {
 
-const char* const kMsgWrongAccessCode = "Not the correct password";
+const char* const kMsgWrongAccessCode = ZEM_TRANSLATE_NOOP("zem::Link", "Not the correct password");
 
 namespace {
 

@@ -92,7 +92,7 @@ PowerWriteOutcome WritePowerSetting(const PowerValues& values, RadioImage& image
         auto address = static_cast<std::uint16_t>(kPowerCalibrationOffset + offset);
         BlockOutcome r = protocol.WriteBlock(address, kPowerWriteTiming, image.data() + address);
         if (r.result != BlockResult::Ok) {
-            outcome.link = {LinkStatus::Failed, kMsgPowerWriteInterrupted, r.detail};
+            outcome.link = {LinkStatus::Failed, LinkText(kMsgPowerWriteInterrupted), r.detail};
             break;
         }
         ++outcome.blocksWritten;

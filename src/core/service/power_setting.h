@@ -16,7 +16,7 @@ struct PowerReadOutcome {
     // What the caller shows the user once the exchange has ended, in order:
     // the open failure's message, or each failed stage's (channels, then
     // power). The last one is link.message.
-    std::vector<std::string> messages;
+    std::vector<Text> messages;
     // The handshake passed: the dialog's values and the channel page show
     // what the image now holds, even when a stage failed.
     bool refreshValues = false;

@@ -51,8 +51,11 @@ ExchangeOutcome WriteRadio(const RadioImage& image, const LinkSession& link, boo
     outcome.link = transfer.link;
     outcome.returnToChannelTab = transfer.returnToChannelTab;
     outcome.holds = HoldsAfterWrite(transfer.link.status);
-    if (outcome.holds == RadioHolds::PartialWrite) outcome.holdsMessage = kMsgWriteStopped;
-    if (!verify || !transfer.link.completed()) return outcome;
+    if (outcome.holds == RadioHolds::PartialWrite) outcome.holdsText = LinkText(kMsgWriteStopped);
+    if (!verify || !transfer.link.completed()) {
+        outcome.holdsMessage = outcome.holdsText.english();
+        return outcome;
+    }
 
     if (verifying) verifying();
     outcome.verifyTried = true;
@@ -62,8 +65,9 @@ ExchangeOutcome WriteRadio(const RadioImage& image, const LinkSession& link, boo
         outcome.holds = RadioHolds::Checked;
     } else if (outcome.verify.checked) {
         outcome.holds = RadioHolds::WrittenDiffers;
-        outcome.holdsMessage = VerifyMismatchMessage(image, outcome.verify.differences);
+        outcome.holdsText = VerifyMismatchText(image, outcome.verify.differences);
     }
+    outcome.holdsMessage = outcome.holdsText.english();
     return outcome;
 }
 

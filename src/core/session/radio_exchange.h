@@ -47,17 +47,18 @@ struct ExchangeOutcome {
     VerifyOutcome verify;
     // What the radio now holds in words, shown after link.message: the
     // partial-write warning, or the first difference the read-back found;
-    // empty otherwise.
+    // empty otherwise. holdsMessage is its English.
+    Text holdsText;
     std::string holdsMessage;
     // The messages of stages that failed before the one link tells of (a
     // power read's channel stage when its power stage failed too).
-    std::vector<std::string> earlierMessages;
+    std::vector<Text> earlierMessages;
 
     bool completed() const { return link.completed(); }
     // What the exchange itself says once it has ended, in order: the
     // earlier stages' messages, then link.message (holdsMessage follows).
-    std::vector<std::string> messages() const {
-        std::vector<std::string> all = earlierMessages;
+    std::vector<Text> messages() const {
+        std::vector<Text> all = earlierMessages;
         if (!link.message.empty()) all.push_back(link.message);
         return all;
     }

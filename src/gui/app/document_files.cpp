@@ -122,12 +122,12 @@ bool DocumentFiles::openUntitled(const QString& path) {
     if (!maybeSave()) return false;
     const zem::FileResult result = host_.document().open(path);
     if (!result.ok) {
-        host_.messenger().notice(result.message);
+        host_.messenger().notice(result.said());
         return false;
     }
     host_.document().setPathName(QString());
     afterDocumentLoaded(false);
-    if (!result.message.empty()) host_.messenger().notice(result.message);
+    if (!result.message.empty()) host_.messenger().notice(result.said());
     return true;
 }
 
@@ -135,13 +135,13 @@ bool DocumentFiles::loadFile(const QString& path, bool announce) {
     // A refused file leaves the document and the pages as they were.
     const zem::FileResult result = host_.document().open(path);
     if (!result.ok) {
-        host_.messenger().notice(result.message);
+        host_.messenger().notice(result.said());
         return false;
     }
     recent_->add(path);
     updateRecentFileActions();
     afterDocumentLoaded(false);
-    if (!result.message.empty()) host_.messenger().notice(result.message);
+    if (!result.message.empty()) host_.messenger().notice(result.said());
     // Heard once the file dialog has closed and the window has its focus back.
     if (announce) AnnounceWhenSettled(&host_.hostWidget(), openedText(path));
     return true;
@@ -175,7 +175,7 @@ bool DocumentFiles::saveTo(const QString& path) {
     host_.view().storeAllPages();
     const zem::FileResult result = host_.document().save(path);
     if (!result.ok) {
-        host_.messenger().notice(result.message);
+        host_.messenger().notice(result.said());
         return false;
     }
     recent_->add(path);

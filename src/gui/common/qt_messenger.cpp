@@ -1,6 +1,7 @@
 #include "common/qt_messenger.h"
 
 #include "common/app_title.h"
+#include "common/core_text.h"
 #include "common/refusal_list_dialog.h"
 
 #include <QMessageBox>
@@ -17,11 +18,15 @@ const QString& Caption() {
 }  // namespace
 
 void QtMessenger::notice(const std::string& text) {
-    QMessageBox::warning(parent_, Caption(), QString::fromStdString(text), QMessageBox::Ok);
+    QMessageBox::warning(parent_, Caption(), TranslatedEnglish(text), QMessageBox::Ok);
+}
+
+void QtMessenger::notice(const zem::Text& text) {
+    QMessageBox::warning(parent_, Caption(), Translated(text), QMessageBox::Ok);
 }
 
 bool QtMessenger::confirm(const std::string& text) {
-    return QMessageBox::warning(parent_, Caption(), QString::fromStdString(text),
+    return QMessageBox::warning(parent_, Caption(), TranslatedEnglish(text),
                                 QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) == QMessageBox::Ok;
 }
 
@@ -30,7 +35,7 @@ bool QtMessenger::retry(const std::string& text) {
 }
 
 bool QtMessenger::retryWithDetail(const std::string& text, const std::string& detail) {
-    QMessageBox box(QMessageBox::Question, Caption(), QString::fromStdString(text),
+    QMessageBox box(QMessageBox::Question, Caption(), TranslatedEnglish(text),
                     QMessageBox::Retry | QMessageBox::Cancel, parent_);
     box.setDefaultButton(QMessageBox::Retry);
     if (!detail.empty()) box.setDetailedText(QString::fromStdString(detail));
@@ -41,19 +46,26 @@ namespace {
 
 QStringList Lines(const std::vector<std::string>& items) {
     QStringList lines;
-    for (const std::string& item : items) lines << QString::fromStdString(item);
+    for (const std::string& item : items) lines << TranslatedEnglish(item);
     return lines;
 }
 
 }  // namespace
 
 void QtMessenger::noticeList(const std::string& text, const std::vector<std::string>& items) {
-    RefusalListDialog dialog(QString::fromStdString(text), Lines(items), parent_);
+    RefusalListDialog dialog(TranslatedEnglish(text), Lines(items), parent_);
+    dialog.exec();
+}
+
+void QtMessenger::noticeList(const std::string& text, const std::vector<zem::Text>& items) {
+    QStringList lines;
+    for (const zem::Text& item : items) lines << Translated(item);
+    RefusalListDialog dialog(TranslatedEnglish(text), lines, parent_);
     dialog.exec();
 }
 
 bool QtMessenger::confirmList(const std::string& text, const std::vector<std::string>& items) {
-    RefusalListDialog dialog(QString::fromStdString(text), Lines(items), parent_, RefusalListDialog::Buttons::OkCancel);
+    RefusalListDialog dialog(TranslatedEnglish(text), Lines(items), parent_, RefusalListDialog::Buttons::OkCancel);
     return dialog.exec() == QDialog::Accepted;
 }
 

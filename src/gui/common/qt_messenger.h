@@ -12,13 +12,17 @@ class QtMessenger : public zem::Messenger {
 public:
     explicit QtMessenger(QWidget* parent) : parent_(parent) {}
 
+    // Plain texts are shown translated when they are the core's fixed
+    // marked texts, core messages with their values translated.
     void notice(const std::string& text) override;
+    void notice(const zem::Text& text) override;
     bool confirm(const std::string& text) override;
     bool retry(const std::string& text) override;
     // The Retry/Cancel box with what the link found out under "Show Details...".
     bool retryWithDetail(const std::string& text, const std::string& detail) override;
     // The text over a scrollable list with Copy (RefusalListDialog).
     void noticeList(const std::string& text, const std::vector<std::string>& items) override;
+    void noticeList(const std::string& text, const std::vector<zem::Text>& items) override;
     // The same dialog with OK and Cancel.
     bool confirmList(const std::string& text, const std::vector<std::string>& items) override;
 
@@ -37,12 +41,16 @@ public:
     zem::Messenger* target() const { return target_; }
 
     void notice(const std::string& text) override { target_->notice(text); }
+    void notice(const zem::Text& text) override { target_->notice(text); }
     bool confirm(const std::string& text) override { return target_->confirm(text); }
     bool retry(const std::string& text) override { return target_->retry(text); }
     bool retryWithDetail(const std::string& text, const std::string& detail) override {
         return target_->retryWithDetail(text, detail);
     }
     void noticeList(const std::string& text, const std::vector<std::string>& items) override {
+        target_->noticeList(text, items);
+    }
+    void noticeList(const std::string& text, const std::vector<zem::Text>& items) override {
         target_->noticeList(text, items);
     }
     bool confirmList(const std::string& text, const std::vector<std::string>& items) override {

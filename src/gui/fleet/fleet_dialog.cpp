@@ -2,6 +2,7 @@
 
 #include "accessibility/announcement.h"
 #include "commands/user_dialogs.h"
+#include "common/core_text.h"
 #include "common/file_names.h"
 #include "common/user_settings.h"
 #include "document/program_file.h"
@@ -49,7 +50,7 @@ QString CountText(const zem::PortStatus& s) {
 // A failed radio's message, what it holds, and the way back: with one
 // cable for many radios the radio is no longer on the cable.
 QString FailureText(const zem::RadioJobResult& job, bool repeat) {
-    QString text = QString::fromStdString(job.message);
+    QString text = TranslatedEnglish(job.message);
     if (const std::string holds = job.holdsText(); !holds.empty()) text += QStringLiteral("; ") + QString::fromStdString(holds);
     if (job.needsRestore() && !job.backupPath.empty())
         text += (repeat ? FleetDialog::tr("; backup: %1; to put it back: put it on the cable again and write the "
@@ -264,7 +265,7 @@ bool FleetDialog::restoreFromBackups() {
     QStringList ports;
     for (std::size_t i = 0; i < items.size(); ++i) {
         if (zem::FileResult loaded = zem::LoadFleetPlan(items[i].backupPath, backups[i]); !loaded.ok) {
-            messenger_.notice(loaded.message);
+            messenger_.notice(loaded.said());
             return false;
         }
         ports << QString::fromStdString(items[i].port);
@@ -389,7 +390,7 @@ bool FleetDialog::writeReport(const QString& path) {
                                     .arg(path)
                                     .toStdString();
     zem::FileResult written = zem::WriteFileAtomically(FilePath(path), zem::FleetReportCsv(results_, info));
-    if (!written.ok) messenger_.notice(written.message);
+    if (!written.ok) messenger_.notice(written.said());
     return written.ok;
 }
 

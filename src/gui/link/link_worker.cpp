@@ -1,6 +1,7 @@
 #include "link/link_worker.h"
 
 #include "common/app_title.h"
+#include "common/core_text.h"
 #include "common/qt_messenger.h"
 
 #include <QMessageBox>
@@ -19,14 +20,15 @@ public:
     WorkerMessenger(LinkWorker& owner, std::shared_ptr<std::atomic<bool>> abandoned)
         : owner_(owner), abandoned_(std::move(abandoned)) {}
 
-    void notice(const std::string& text) override { notices_.push_back(text); }
+    void notice(const std::string& text) override { notices_.emplace_back(text); }
+    void notice(const zem::Text& text) override { notices_.push_back(text); }
     bool confirm(const std::string& text) override { return ask(&zem::Messenger::confirm, text); }
     bool retry(const std::string& text) override { return ask(&zem::Messenger::retry, text); }
     bool retryWithDetail(const std::string& text, const std::string& detail) override {
         return ask([text, detail](zem::Messenger& gui) { return gui.retryWithDetail(text, detail); });
     }
 
-    std::vector<std::string> takeNotices() { return std::move(notices_); }
+    std::vector<zem::Text> takeNotices() { return std::move(notices_); }
 
 private:
     using Question = bool (zem::Messenger::*)(const std::string&);
@@ -59,7 +61,7 @@ private:
 
     LinkWorker& owner_;
     std::shared_ptr<std::atomic<bool>> abandoned_;
-    std::vector<std::string> notices_;
+    std::vector<zem::Text> notices_;
 };
 
 LinkWorker::LinkWorker(zem::Messenger& guiMessenger, QWidget* boxParent, QObject* parent)
@@ -105,10 +107,10 @@ void LinkWorker::finish() {
     }
     // The link shows every message at the moment it arises; the last one is
     // the outcome's, and it carries the link's explanation.
-    const std::vector<std::string> notices = workerMessenger_->takeNotices();
+    const std::vector<zem::Text> notices = workerMessenger_->takeNotices();
     for (std::size_t i = 0; i < notices.size(); ++i) {
         const bool last = i + 1 == notices.size();
-        const bool explained = last && notices[i] == outcome_.message;
+        const bool explained = last && notices[i] == outcome_.message.english();
         ShowNotice(guiMessenger_, boxParent_, notices[i], explained ? outcome_.detail : std::string());
     }
     running_ = false;
@@ -129,7 +131,7 @@ zem::LinkHooks LinkWorker::hooks(std::function<void(const QString&)> status, std
     zem::LinkHooks hooks;
     if (status) {
         hooks.status = [self, status](const std::string& text) {
-            const QString shown = QString::fromStdString(text);
+            const QString shown = TranslatedEnglish(text);
             QMetaObject::invokeMethod(self, [status, shown] { status(shown); }, Qt::QueuedConnection);
         };
     }
@@ -145,15 +147,14 @@ zem::LinkHooks LinkWorker::hooks(std::function<void(const QString&)> status, std
     return hooks;
 }
 
-void ShowNotice(zem::Messenger& messenger, QWidget* parent, const std::string& text, const std::string& detail) {
+void ShowNotice(zem::Messenger& messenger, QWidget* parent, const zem::Text& text, const std::string& detail) {
     auto* forwarding = dynamic_cast<ForwardingMessenger*>(&messenger);
     zem::Messenger* target = forwarding != nullptr ? forwarding->target() : &messenger;
     if (detail.empty() || dynamic_cast<QtMessenger*>(target) == nullptr) {
         messenger.notice(text);
         return;
     }
-    QMessageBox box(QMessageBox::Warning, ApplicationTitle(),
-                    QString::fromStdString(text), QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Warning, ApplicationTitle(), Translated(text), QMessageBox::Ok, parent);
     box.setDetailedText(QString::fromStdString(detail));
     box.exec();
 }

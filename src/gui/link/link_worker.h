@@ -75,6 +75,6 @@ private:
 // Shows a notice through the window's messenger. When that messenger ends
 // in the desktop's message boxes, detail (when not empty) goes into the
 // box's details; any other messenger gets the text alone.
-void ShowNotice(zem::Messenger& messenger, QWidget* parent, const std::string& text, const std::string& detail);
+void ShowNotice(zem::Messenger& messenger, QWidget* parent, const zem::Text& text, const std::string& detail);
 
 }  // namespace zem::gui

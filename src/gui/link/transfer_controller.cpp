@@ -3,6 +3,7 @@
 #include "accessibility/announcement.h"
 #include "channels/channel_page.h"
 #include "commands/command_host.h"
+#include "common/core_text.h"
 #include "doc/kivu_doc.h"
 #include "link/link_messages.h"
 #include "link/link_worker.h"
@@ -23,10 +24,11 @@ namespace {
 // Why a write's read-back did not check it, as its message says after
 // its head ("Not received enough byte").
 QString UncheckedReason(const zem::VerifyOutcome& verify) {
-    QString message = QString::fromStdString(verify.link.message);
-    const QString head = QString::fromUtf8(zem::kMsgVerifyReadFailed);
-    if (message.startsWith(head)) message = message.mid(head.size());
-    return message.isEmpty() ? TransferController::tr("the check was stopped") : message;
+    const zem::Text& message = verify.link.message;
+    if (message.marked() && message.source() == std::string(zem::kMsgVerifyReadFailedBecause) &&
+        !message.args().empty())
+        return Translated(message.args().front());
+    return message.empty() ? TransferController::tr("the check was stopped") : Translated(message);
 }
 
 }  // namespace
@@ -72,8 +74,8 @@ void TransferController::prepare(zem::TransferDirection direction) {
     direction_ = direction;
     compare_ = false;
     // The caption always names what Start will do.
-    dialog_->prepare(QString::fromUtf8(direction == zem::TransferDirection::Read ? zem::kTitleReading
-                                                                                  : zem::kTitleWriting));
+    dialog_->prepare(Translated(zem::LinkText(direction == zem::TransferDirection::Read ? zem::kTitleReading
+                                                                                         : zem::kTitleWriting)));
     if (!placed_) {
         dialog_->adjustSize();
         QWidget* grid = &window_.view().channelPage();
@@ -188,7 +190,7 @@ void TransferController::finished(const RunResult& result) {
     // Cancel, or quitting), it is neither as it was nor as the document and
     // must not be used like that; a read-back that differs names the first
     // difference. The document keeps what was meant to be written.
-    if (!outcome.holdsMessage.empty()) window_.messenger().notice(outcome.holdsMessage);
+    if (!outcome.holdsText.empty()) window_.messenger().notice(outcome.holdsText);
     if (outcome.refreshPages) emit radioRead(working, false);
     // The outcome is heard as well as seen, once the progress window has
     // closed and its last steps have been told; a failure has said why in a

@@ -94,7 +94,7 @@ void PowerSetCommand::readFromRadio(CPowerSetDlg& dialog, LinkWorker& worker) {
         [session, working, refresh](zem::Messenger& messenger) {
             const zem::ExchangeOutcome outcome = zem::ReadPower(*working, zem::AskingThrough(messenger, session));
             // The worker shows them once the exchange has ended.
-            for (const std::string& message : outcome.messages()) messenger.notice(message);
+            for (const Text& message : outcome.messages()) messenger.notice(message);
             *refresh = outcome.refreshPages;
             return outcome.link;
         },
@@ -132,7 +132,7 @@ void PowerSetCommand::writeToRadio(CPowerSetDlg& dialog, LinkWorker& worker) {
         [session, working, values](zem::Messenger& messenger) {
             const zem::ExchangeOutcome outcome =
                 zem::WritePower(values, *working, zem::AskingThrough(messenger, session));
-            for (const std::string& message : outcome.messages()) messenger.notice(message);
+            for (const Text& message : outcome.messages()) messenger.notice(message);
             return outcome.link;
         },
         [this, &dialog, working](const zem::LinkOutcome& link) {

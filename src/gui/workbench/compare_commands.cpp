@@ -93,7 +93,7 @@ bool CompareCommands::compareWithFile(const QString& path) {
     zem::RadioImage file;
     const zem::FileResult result = zem::LoadProgramFile(FilePath(path), file);
     if (!result.ok) {
-        host_.messenger().notice(result.message);
+        host_.messenger().notice(result.said());
         return false;
     }
     host_.view().channelPage().commitOpenEditor();

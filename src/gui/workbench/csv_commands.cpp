@@ -52,7 +52,7 @@ bool CsvCommands::importFrom(const QString& path) {
     // A folder or a file far larger than any channel list is refused before it is parsed.
     if (const zem::FileResult checked = zem::CheckInputFile(FilePath(path), tr("a channel list").toStdString());
         !checked.ok) {
-        host_.messenger().notice(checked.message);
+        host_.messenger().notice(checked.said());
         return false;
     }
     QFile file(path);

@@ -2,6 +2,7 @@
 
 #include "channels/band.h"
 #include "channels/channel_table.h"
+#include "common/core_text.h"
 #include "common/file_names.h"
 #include "common/languages.h"
 #include "compare/document_diff.h"
@@ -99,7 +100,7 @@ QString RadioHistory::add(const zem::RadioImage& image, const QDateTime& when, Q
         path = dir.filePath(stamp + QStringLiteral("_%1").arg(n) + mark + kSuffix);
     const zem::FileResult saved = zem::SaveProgramFile(FilePath(path), image);
     if (!saved.ok) {
-        if (why) *why = QString::fromStdString(saved.message);
+        if (why) *why = Translated(saved.said());
         return {};
     }
 

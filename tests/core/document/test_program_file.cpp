@@ -119,15 +119,28 @@ TEST_F(ProgramFileTest, RefusesWhatIsNoWholeImageAndKeepsTheUsersWork)
     write("one-short.Zem", pattern(kImageSize - 1));
     write("empty.Zem", "");
     fs::create_directories(dir_ / "folder.Zem");
-    for (const char* name : {"short.Zem", "one-short.Zem", "empty.Zem", "missing.Zem", "folder.Zem"}) {
+    const struct {
+        const char* name;
+        const char* message;  // %1 the file's path
+    } cases[] = {
+        {"short.Zem", "The file \"%1\" is not a program file: it holds 1000 bytes, a program file holds 1024."},
+        {"one-short.Zem", "The file \"%1\" is not a program file: it holds 1023 bytes, a program file holds 1024."},
+        {"empty.Zem", "The file \"%1\" is not a program file: it holds 0 bytes, a program file holds 1024."},
+        {"missing.Zem", "The file \"%1\" does not exist."},
+        {"folder.Zem", "Cannot open \"%1\": it is a folder, not a program file."},
+    };
+    for (const auto& c : cases) {
         RadioImage image = NewDocumentImage();
         image[0x3E0] = 0x42;
         const RadioImage before = image;
-        const FileResult result = LoadProgramFile(path(name), image);
-        EXPECT_FALSE(result.ok) << name;
-        EXPECT_NE(result.message.find(std::string("José") + kSeparator + "张伟" + kSeparator + name), std::string::npos)
+        const FileResult result = LoadProgramFile(path(c.name), image);
+        EXPECT_FALSE(result.ok) << c.name;
+        EXPECT_NE(result.message.find(std::string("José") + kSeparator + "张伟" + kSeparator + c.name), std::string::npos)
             << result.message;
-        EXPECT_EQ(image, before) << name;
+        // The window's text with its values is the same English.
+        EXPECT_EQ(result.message, FillPlaces(c.message, {PathText(path(c.name))}));
+        EXPECT_EQ(result.text.english(), result.message);
+        EXPECT_EQ(image, before) << c.name;
     }
 }
 

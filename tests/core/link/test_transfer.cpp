@@ -173,5 +173,24 @@ TEST(Transfer, WriteMismatchCountsOnlyTheBytesAWriteSends) {
               "and the cable.");
 }
 
+TEST(CoreText, EnglishIsTodaysTextWithEachPlaceFilledOnce) {
+    const Text reason = LinkText(kMsgShortReply);
+    const struct {
+        Text text;
+        std::string english;
+    } cases[] = {
+        {Text(kTextLink, kMsgVerifyReadFailedBecause, {reason}), kMsgVerifyReadFailed + std::string(kMsgShortReply)},
+        {Text(kTextLink, kMsgVerifyReadFailedBecause, {LinkText(kMsgRadioDidNotAnswer)}),
+         kMsgVerifyReadFailed + std::string("the radio did not answer")},
+        {Text(kTextLink, "%2 of %1", {std::string("122"), std::string("12")}), "12 of 122"},  // reordered
+        {Text(kTextLink, "at %1, %2", {std::string("%2"), std::string("x")}), "at %2, x"},    // a value is never read
+        {Text(kTextLink, "%1 and %2", {std::string("a")}), "a and %2"},                      // a place with no value
+        {Text(kTextLink, "100% %"), "100% %"},
+        {Text(std::string("a plain value %1")), "a plain value %1"},
+        {Text(), ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(c.text.english(), c.english) << c.english;
+}
+
 }  // namespace
 }  // namespace zem::test

@@ -19,4 +19,16 @@
     <name>RadioSettings</name>
     <message><source>Carrier</source><translation>Träger</translation></message>
 </context>
+<context>
+    <name>zem::Link</name>
+    <message>
+        <source>The radio does not hold what was written. First difference: %1 is %2 in the radio, %3 in the program.
+The program has kept its data: write again, or check the radio and the cable.</source>
+        <translation>Erster Unterschied: %1 – im Programm %3, im Funkgerät %2.</translation>
+    </message>
+    <message>
+        <source>Communication error ,Please check all the connections and the radio power</source>
+        <translation>Kommunikationsfehler</translation>
+    </message>
+</context>
 </TS>

@@ -3,6 +3,9 @@
 #include "gui/support/window_test.h"
 
 #include "common/languages.h"
+#include "link/link_messages.h"
+
+#include <QMessageBox>
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -149,6 +152,29 @@ TEST_F(WindowTest, ViewLanguageListsTheLanguagesAndKeepsTheChoiceForTheNextStart
     EXPECT_EQ(messages.texts(), std::vector<std::string>{"The language changes when the program starts again."});
     window->findChild<QAction*>("language_system")->trigger();
     EXPECT_EQ(gui::StartLanguage({"en-US"}), "en");
+}
+
+TEST_F(WindowTest, ShowsTheCoresMessagesTranslatedWithTheirValuesInTheTranslationsOrder) {
+    gui::UseLanguage(QStringLiteral("de"), QStringLiteral(ZEM_TEST_TRANSLATIONS));
+    window->setMessenger(nullptr);
+    QStringList shown;
+    const auto answer = [&](QMessageBox* box) {
+        shown << box->text();
+        box->reject();
+    };
+    test::WhenModal<QMessageBox>(answer);
+    window->messenger().notice(Text(kTextLink,
+                                    ZEM_TRANSLATE_NOOP("zem::Link", "The radio does not hold what was written. First "
+                                                                    "difference: %1 is %2 in the radio, %3 in the "
+                                                                    "program.\nThe program has kept its data: write "
+                                                                    "again, or check the radio and the cable."),
+                                    {std::string("channel 2 Receive"), std::string("435.51200"), std::string("435.55500")}));
+    // A fixed text that reaches the window in English only.
+    test::WhenModal<QMessageBox>(answer);
+    window->messenger().retry(kMsgCommunicationError);
+    gui::UseLanguage(QStringLiteral("en"));
+    EXPECT_EQ(shown, QStringList({"Erster Unterschied: channel 2 Receive – im Programm 435.55500, im Funkgerät 435.51200.",
+                                  "Kommunikationsfehler"}));
 }
 
 }  // namespace
