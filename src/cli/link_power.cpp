@@ -111,13 +111,13 @@ int RunPower(const std::vector<std::string>& args, Io& io) {
     RadioImage image = NewDocumentImage();
     if (action == "read") {
         const ExchangeOutcome outcome = ReadPower(image, AskingThrough(messenger, session));
-        for (const Text& message : outcome.messages()) messenger.notice(message);
+        for (const Text& message : outcome.messages()) messenger.notice(message.english());
         if (!ReportLinkOutcome(io, outcome.link)) return kExitError;
         PrintValues(io, PowerValuesFromImage(image), band);
         return kExitOk;
     }
     const ExchangeOutcome outcome = WritePower(values, image, AskingThrough(messenger, session), lists);
-    for (const Text& message : outcome.messages()) messenger.notice(message);
+    for (const Text& message : outcome.messages()) messenger.notice(message.english());
     if (!ReportLinkOutcome(io, outcome.link)) return kExitError;
     const PowerValues sent = PowerValuesFromImage(image);
     Say(io, "Wrote the power values to the radio: low " + ListText(sent.low) + ", high " + ListText(sent.high));
