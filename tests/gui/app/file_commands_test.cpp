@@ -192,22 +192,9 @@ TEST_F(FileCommandsTest, FileChangedByAnotherWindowIsNotOverwrittenUnasked) {
     EXPECT_TRUE(otherMessages.empty());
 }
 
-TEST_F(FileCommandsTest, RefusedFileLeavesDocumentAndPagesAsTheyWere) {
-    enterValue(1, 1, "145");
-    const RadioImage before = window->document().image();
-    const QString shortFile = tempPath("short.Zem");
-    writeFile(shortFile, QByteArray(1000, '\x11'));
-    dialogs.saveChoices = {Choice::Discard};
-    dialogs.openNames = {shortFile};
-    trigger(gui::kCmdFileOpen);
-
-    ASSERT_EQ(messages.texts().size(), 1u);
-    EXPECT_EQ(window->document().image(), before);
-    EXPECT_TRUE(window->document().pathName().isEmpty());
-    EXPECT_EQ(cell(1, 1), "145.00000");
-    EXPECT_TRUE(window->files().recentFiles().isEmpty());
-}
-
+// (A refused file leaves the document and its name as they were: the
+// session's open cases; the window shows the message and keeps its pages:
+// the refused plan of the plan window test.)
 TEST_F(FileCommandsTest, SaveChangesIsAskedOnlyWhenSomethingChanged) {
     // A value changed and changed back is no change: New does not ask.
     view().selectTab(2);

@@ -421,19 +421,6 @@ TEST_F(TransferWindow, PortThatCannotBeOpenedIsReportedAfterThePagesWereStored) 
     EXPECT_NE(image(), before);
     EXPECT_EQ(image(), view().storedImage());
     EXPECT_EQ(view().currentTab(), CKivuView::kOptionTab);
-
-    // The desktop's box keeps the text and explains in its details.
-    window->setMessenger(nullptr);
-    QString text;
-    QString details;
-    test::WhenModal<QMessageBox>([&](QMessageBox* box) {
-        text = box->text();
-        details = box->detailedText();
-        box->accept();
-    });
-    run(kCmdReadFromRadio);
-    EXPECT_EQ(text, QString::fromUtf8(kMsgOpenPortFailed));
-    EXPECT_FALSE(details.isEmpty());
 }
 
 // The check mark of the port menu follows the port in use (1-4, or Other
