@@ -4,7 +4,7 @@
 <context>
     <name>ChannelTable</name>
     <message>
-        <location filename="../src/core/channels/band.cpp" line="+92"/>
+        <location filename="../src/core/channels/band.cpp" line="+94"/>
         <source>Other...</source>
         <translation>أخرى...</translation>
     </message>
@@ -14,7 +14,7 @@
         <translation>أخرى...</translation>
     </message>
     <message>
-        <location filename="../src/core/channels/channel_commit.cpp" line="+71"/>
+        <location filename="../src/core/channels/channel_commit.cpp" line="+72"/>
         <source>Yes</source>
         <translation>نعم</translation>
     </message>
@@ -700,6 +700,335 @@ Did the file save?</source>
     </message>
 </context>
 <context>
+    <name>zem::Channels</name>
+    <message>
+        <location filename="../src/core/channels/band.cpp" line="-89"/>
+        <source>You select other Type ,this will clear all data as new document,are you sure?</source>
+        <translation>اختيار نوع آخر سيمسح جميع البيانات ويبدأ مستندًا جديدًا. هل أنت متأكد؟</translation>
+    </message>
+    <message>
+        <location filename="../src/core/channels/channel_clipboard.cpp" line="+14"/>
+        <source>These values were not pasted:</source>
+        <translation>لم تُلصق هذه القيم:</translation>
+    </message>
+    <message>
+        <location line="+109"/>
+        <source>channel %1, %2: &quot;%3&quot;: %4</source>
+        <translation>القناة %1، %2: &quot;%3&quot;: %4</translation>
+    </message>
+    <message>
+        <location line="+82"/>
+        <source>%1 row did not fit below channel 16 and was not pasted</source>
+        <translation>%1 صف لم يتسع بعد القناة 16 ولم يُلصق</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 rows did not fit below channel 16 and were not pasted</source>
+        <translation>%1 صفوف لم تتسع بعد القناة 16 ولم تُلصق</translation>
+    </message>
+    <message>
+        <location filename="../src/core/channels/channel_commit.cpp" line="-62"/>
+        <source>Error Data Format，Please input again</source>
+        <translation>تنسيق البيانات غير صحيح، يُرجى الإدخال مرة أخرى</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Error data Value，Please input according the step value(6.25K/5k)</source>
+        <translation>قيمة البيانات غير صحيحة، يُرجى الإدخال وفق قيمة الخطوة (6.25K/5K)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>not an entry of the tone list</source>
+        <translation>ليست قيمة من قائمة النغمات</translation>
+    </message>
+    <message>
+        <location filename="../src/core/channels/channel_csv.cpp" line="+177"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 (%2%3)</source>
+        <translation>%1 (%2%3)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location filename="../src/core/channels/memory_list.cpp" line="+83"/>
+        <source>line %1</source>
+        <translation>السطر %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, channel %2</source>
+        <translation>%1، القناة %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../src/core/channels/memory_list.cpp" line="+4"/>
+        <source>%1, %2 &quot;%3&quot;</source>
+        <translation>%1، %2 &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <location filename="../src/core/channels/memory_list.cpp" line="-2"/>
+        <source>%1, Location %2</source>
+        <translation>%1، Location %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+125"/>
+        <source>not a whole number</source>
+        <translation>ليس عددًا صحيحًا</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the Location appears twice</source>
+        <translation>يتكرر Location مرتين</translation>
+    </message>
+    <message>
+        <location filename="../src/core/channels/memory_row.cpp" line="+133"/>
+        <location line="+33"/>
+        <source>not a frequency in MHz</source>
+        <translation>ليس ترددًا بوحدة MHz</translation>
+    </message>
+    <message>
+        <location line="-22"/>
+        <source>this radio stores only FM (Wide) and NFM (Narrow)</source>
+        <translation>هذا الجهاز يخزّن FM (عريض) وNFM (ضيق) فقط</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>must be S, P or empty</source>
+        <translation>يجب أن يكون S أو P أو فارغًا</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>the transmit frequency would be below zero</source>
+        <translation>سيصبح تردد الإرسال أقل من الصفر</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>must be empty, +, -, split or off</source>
+        <translation>يجب أن يكون فارغًا أو + أو - أو split أو off</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>must be two letters N or R, transmit then receive</source>
+        <translation>يجب أن يكون حرفين N أو R، للإرسال ثم للاستقبال</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>not a cross mode this radio can hold</source>
+        <translation>ليس وضعًا متقاطعًا يمكن لهذا الجهاز تخزينه</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>must be empty, Tone, TSQL, DTCS or Cross</source>
+        <translation>يجب أن يكون فارغًا أو Tone أو TSQL أو DTCS أو Cross</translation>
+    </message>
+    <message>
+        <location filename="../src/core/plan/exchange_formats.cpp" line="+101"/>
+        <source> — choose the band on the Channel Setting page</source>
+        <translation> — اختر النطاق في صفحة إعداد القنوات</translation>
+    </message>
+</context>
+<context>
+    <name>zem::File</name>
+    <message>
+        <location filename="../src/core/document/input_text.cpp" line="+14"/>
+        <source>%1 is %2; %3 is at most %4</source>
+        <translation>%1 حجمه %2؛ والحد الأقصى لـ %3 هو %4</translation>
+    </message>
+    <message>
+        <location line="+85"/>
+        <source>more than %1</source>
+        <translation>أكثر من %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: read error</source>
+        <translation>%1: خطأ في القراءة</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1 is a folder, not %2</source>
+        <translation>%1 مجلد، وليس %2</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>%1: cannot be opened for reading</source>
+        <translation>%1: تعذّر فتحه للقراءة</translation>
+    </message>
+    <message>
+        <location filename="../src/core/document/program_file.cpp" line="+298"/>
+        <source>The file &quot;%1&quot; does not exist.</source>
+        <translation>الملف &quot;%1&quot; غير موجود.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Cannot open &quot;%1&quot;: it is a folder, not a program file.</source>
+        <translation>تعذّر فتح &quot;%1&quot;: إنه مجلد، وليس ملف برنامج.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Cannot open the file &quot;%1&quot;.</source>
+        <translation>تعذّر فتح الملف &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Cannot read the file &quot;%1&quot;.</source>
+        <translation>تعذّرت قراءة الملف &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The file &quot;%1&quot; is not a program file: it holds %2 bytes, a program file holds %3.</source>
+        <translation>الملف &quot;%1&quot; ليس ملف برنامج: حجمه %2 بايت، بينما حجم ملف البرنامج %3 بايت.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Cannot open the file &quot;%1&quot;: %2</source>
+        <translation>تعذّر فتح الملف &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Cannot save the file &quot;%1&quot;: it is a folder.</source>
+        <translation>تعذّر حفظ الملف &quot;%1&quot;: إنه مجلد.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Cannot save the file &quot;%1&quot;: it is read-only.</source>
+        <translation>تعذّر حفظ الملف &quot;%1&quot;: إنه للقراءة فقط.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Cannot save the file &quot;%1&quot;: %2.</source>
+        <translation>تعذّر حفظ الملف &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Cannot save the file &quot;%1&quot;: %2</source>
+        <translation>تعذّر حفظ الملف &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/core/document/share_link.cpp" line="+12"/>
+        <source>This link does not hold a whole plan: it may have been cut short or changed on its way. Nothing has changed.</source>
+        <translation>هذا الرابط لا يحتوي على خطة كاملة: ربما اقتُطع أو تغيّر في الطريق. لم يتغير شيء.</translation>
+    </message>
+</context>
+<context>
+    <name>zem::Link</name>
+    <message>
+        <location filename="../src/core/compare/verify_mismatch.cpp" line="+18"/>
+        <source>The radio does not hold what was written. First difference: %1.
+The program has kept its data: write again, or check the radio and the cable.</source>
+        <translation>لا يحتوي الجهاز على ما كُتب إليه. أول اختلاف: %1.
+احتفظ البرنامج ببياناته: أعد الكتابة، أو افحص الجهاز والكابل.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The radio does not hold what was written. First difference: %1 is %2 in the radio, %3 in the program.
+The program has kept its data: write again, or check the radio and the cable.</source>
+        <translation>لا يحتوي الجهاز على ما كُتب إليه. أول اختلاف: %1 قيمته %2 في الجهاز و%3 في البرنامج.
+احتفظ البرنامج ببياناته: أعد الكتابة، أو افحص الجهاز والكابل.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/fleet/radio_job.cpp" line="+18"/>
+        <source>Cancelled</source>
+        <translation>تم الإلغاء</translation>
+    </message>
+    <message>
+        <location filename="../src/core/link/link_messages.cpp" line="+7"/>
+        <source>Could not Open the Port,Please check whether the Port are occupied or the device are ok</source>
+        <translation>تعذّر فتح المنفذ، يُرجى التحقق مما إذا كان المنفذ مشغولًا أو أن الجهاز يعمل بشكل سليم</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Now are detecting communication port,Please wait...</source>
+        <translation>جارٍ اكتشاف منفذ الاتصال، يُرجى الانتظار...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Waiting the response from radio...</source>
+        <translation>في انتظار استجابة الجهاز...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Communication error ,Please check all the connections and the radio power</source>
+        <translation>خطأ في الاتصال، يُرجى التحقق من جميع التوصيلات ومن تشغيل الجهاز</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Not received enough byte</source>
+        <translation>لم يُستقبل عدد كافٍ من البايتات</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Program interruput,please reset the radio and try again</source>
+        <translation>انقطعت البرمجة، يُرجى إعادة تشغيل الجهاز والمحاولة مرة أخرى</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Program interruput,please reset the radio and try again</source>
+        <translation>انقطعت البرمجة، يُرجى إعادة تشغيل الجهاز والمحاولة مرة أخرى</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Reading Data Progress</source>
+        <translation>تقدّم قراءة البيانات</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Writing Data Progress</source>
+        <translation>تقدّم كتابة البيانات</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ready ......</source>
+        <translation>جاهز ......</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The radio took the whole write, but reading it back to check it failed: %1</source>
+        <translation>استقبل الجهاز الكتابة كاملة، لكن فشلت قراءتها مجددًا للتحقق منها: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The write was stopped before the end: the radio now holds part of this program and part of what it held before. Write it again before using the radio.</source>
+        <translation>توقفت الكتابة قبل اكتمالها: يحتوي الجهاز الآن على جزء من هذا البرنامج وجزء مما كان فيه سابقًا. أعد الكتابة قبل استخدام الجهاز.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the radio did not answer</source>
+        <translation>لم يستجب الجهاز</translation>
+    </message>
+    <message>
+        <location filename="../src/core/service/access_code.cpp" line="+7"/>
+        <source>Not the correct password</source>
+        <translation>كلمة المرور غير صحيحة</translation>
+    </message>
+</context>
+<context>
+    <name>zem::Settings</name>
+    <message>
+        <location filename="../src/core/pages/option_values.cpp" line="-110"/>
+        <source>The PTT ID you input are not correct,it will be changed to zero</source>
+        <translation>قيمة PTT ID التي أدخلتها غير صحيحة، وستُغيَّر إلى صفر</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The  PTT ID you input is too short,It will be suffixed with zero</source>
+        <translation>قيمة PTT ID التي أدخلتها قصيرة جدًا، وستُضاف أصفار في نهايتها</translation>
+    </message>
+    <message>
+        <location filename="../src/core/pages/radio_settings.cpp" line="+106"/>
+        <source>a PTT ID has at most 8 digits</source>
+        <translation>يتكوّن PTT ID من 8 أرقام على الأكثر</translation>
+    </message>
+</context>
+<context>
     <name>zem::gui::CAboutDlg</name>
     <message>
         <location filename="../src/gui/app/about_dialog.cpp" line="+13"/>
@@ -1159,7 +1488,7 @@ All rights reserved.</source>
 <context>
     <name>zem::gui::CsvCommands</name>
     <message>
-        <location filename="../src/core/plan/exchange_formats.cpp" line="+17"/>
+        <location filename="../src/core/plan/exchange_formats.cpp" line="-84"/>
         <source>The channel list was not imported; nothing has changed. These values were refused:</source>
         <translation>لم تُستورد قائمة القنوات؛ لم يتغير شيء. رُفضت القيم التالية:</translation>
     </message>
@@ -1247,7 +1576,7 @@ Stop every radio at its next block and quit the program?</source>
 <context>
     <name>zem::gui::FleetDialog</name>
     <message>
-        <location filename="../src/gui/fleet/fleet_dialog.cpp" line="+45"/>
+        <location filename="../src/gui/fleet/fleet_dialog.cpp" line="+46"/>
         <source> (%1 failed)</source>
         <translation> (فشل %1)</translation>
     </message>
@@ -1600,7 +1929,7 @@ Stop every radio at its next block and close this window?</source>
 <context>
     <name>zem::gui::RadioHistory</name>
     <message>
-        <location filename="../src/gui/workbench/radio_history.cpp" line="+92"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+93"/>
         <source>it is not a folder</source>
         <translation>ليس مجلدًا</translation>
     </message>
@@ -1751,7 +2080,7 @@ Stop every radio at its next block and close this window?</source>
 <context>
     <name>zem::gui::TransferController</name>
     <message>
-        <location filename="../src/gui/link/transfer_controller.cpp" line="+29"/>
+        <location filename="../src/gui/link/transfer_controller.cpp" line="+31"/>
         <source>the check was stopped</source>
         <translation>أُوقف التحقق</translation>
     </message>

@@ -4,7 +4,7 @@
 <context>
     <name>ChannelTable</name>
     <message>
-        <location filename="../src/core/channels/band.cpp" line="+92"/>
+        <location filename="../src/core/channels/band.cpp" line="+94"/>
         <source>Other...</source>
         <translation>Andere ...</translation>
     </message>
@@ -14,7 +14,7 @@
         <translation>Andere ...</translation>
     </message>
     <message>
-        <location filename="../src/core/channels/channel_commit.cpp" line="+71"/>
+        <location filename="../src/core/channels/channel_commit.cpp" line="+72"/>
         <source>Yes</source>
         <translation>Ja</translation>
     </message>
@@ -700,6 +700,335 @@ Wurde die Datei gespeichert?</translation>
     </message>
 </context>
 <context>
+    <name>zem::Channels</name>
+    <message>
+        <location filename="../src/core/channels/band.cpp" line="-89"/>
+        <source>You select other Type ,this will clear all data as new document,are you sure?</source>
+        <translation>Wenn Sie einen anderen Typ wählen, werden alle Daten wie bei einem neuen Dokument gelöscht. Fortfahren?</translation>
+    </message>
+    <message>
+        <location filename="../src/core/channels/channel_clipboard.cpp" line="+14"/>
+        <source>These values were not pasted:</source>
+        <translation>Diese Werte wurden nicht eingefügt:</translation>
+    </message>
+    <message>
+        <location line="+109"/>
+        <source>channel %1, %2: &quot;%3&quot;: %4</source>
+        <translation>Kanal %1, %2: „%3“: %4</translation>
+    </message>
+    <message>
+        <location line="+82"/>
+        <source>%1 row did not fit below channel 16 and was not pasted</source>
+        <translation>%1 Zeile passte nicht unter Kanal 16 und wurde nicht eingefügt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 rows did not fit below channel 16 and were not pasted</source>
+        <translation>%1 Zeilen passten nicht unter Kanal 16 und wurden nicht eingefügt</translation>
+    </message>
+    <message>
+        <location filename="../src/core/channels/channel_commit.cpp" line="-62"/>
+        <source>Error Data Format，Please input again</source>
+        <translation>Ungültiges Datenformat. Bitte erneut eingeben.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Error data Value，Please input according the step value(6.25K/5k)</source>
+        <translation>Ungültiger Wert. Bitte im Kanalraster eingeben (6,25 kHz/5 kHz).</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>not an entry of the tone list</source>
+        <translation>kein Eintrag der Tonliste</translation>
+    </message>
+    <message>
+        <location filename="../src/core/channels/channel_csv.cpp" line="+177"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 (%2%3)</source>
+        <translation>%1 (%2%3)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location filename="../src/core/channels/memory_list.cpp" line="+83"/>
+        <source>line %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, channel %2</source>
+        <translation>%1, Kanal %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../src/core/channels/memory_list.cpp" line="+4"/>
+        <source>%1, %2 &quot;%3&quot;</source>
+        <translation>%1, %2 „%3“</translation>
+    </message>
+    <message>
+        <location filename="../src/core/channels/memory_list.cpp" line="-2"/>
+        <source>%1, Location %2</source>
+        <translation>%1, Location %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+125"/>
+        <source>not a whole number</source>
+        <translation>keine ganze Zahl</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the Location appears twice</source>
+        <translation>die Location kommt zweimal vor</translation>
+    </message>
+    <message>
+        <location filename="../src/core/channels/memory_row.cpp" line="+133"/>
+        <location line="+33"/>
+        <source>not a frequency in MHz</source>
+        <translation>keine Frequenz in MHz</translation>
+    </message>
+    <message>
+        <location line="-22"/>
+        <source>this radio stores only FM (Wide) and NFM (Narrow)</source>
+        <translation>dieses Funkgerät speichert nur FM (Breit) und NFM (Schmal)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>must be S, P or empty</source>
+        <translation>muss S, P oder leer sein</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>the transmit frequency would be below zero</source>
+        <translation>die Sendefrequenz wäre kleiner als null</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>must be empty, +, -, split or off</source>
+        <translation>muss leer, +, -, split oder off sein</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>must be two letters N or R, transmit then receive</source>
+        <translation>müssen zwei Buchstaben N oder R sein, erst Senden, dann Empfang</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>not a cross mode this radio can hold</source>
+        <translation>kein Cross-Modus, den dieses Funkgerät speichern kann</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>must be empty, Tone, TSQL, DTCS or Cross</source>
+        <translation>muss leer, Tone, TSQL, DTCS oder Cross sein</translation>
+    </message>
+    <message>
+        <location filename="../src/core/plan/exchange_formats.cpp" line="+101"/>
+        <source> — choose the band on the Channel Setting page</source>
+        <translation> – wählen Sie das Band auf der Seite „Kanaleinstellung“</translation>
+    </message>
+</context>
+<context>
+    <name>zem::File</name>
+    <message>
+        <location filename="../src/core/document/input_text.cpp" line="+14"/>
+        <source>%1 is %2; %3 is at most %4</source>
+        <translation>%1 ist %2 groß; %3 darf höchstens %4 groß sein</translation>
+    </message>
+    <message>
+        <location line="+85"/>
+        <source>more than %1</source>
+        <translation>mehr als %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: read error</source>
+        <translation>%1: Lesefehler</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1 is a folder, not %2</source>
+        <translation>%1 ist ein Ordner und nicht %2</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>%1: cannot be opened for reading</source>
+        <translation>%1: kann nicht zum Lesen geöffnet werden</translation>
+    </message>
+    <message>
+        <location filename="../src/core/document/program_file.cpp" line="+298"/>
+        <source>The file &quot;%1&quot; does not exist.</source>
+        <translation>Die Datei „%1“ existiert nicht.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Cannot open &quot;%1&quot;: it is a folder, not a program file.</source>
+        <translation>„%1“ kann nicht geöffnet werden: Es ist ein Ordner, keine Programmdatei.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Cannot open the file &quot;%1&quot;.</source>
+        <translation>Die Datei „%1“ kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Cannot read the file &quot;%1&quot;.</source>
+        <translation>Die Datei „%1“ kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The file &quot;%1&quot; is not a program file: it holds %2 bytes, a program file holds %3.</source>
+        <translation>Die Datei „%1“ ist keine Programmdatei: Sie enthält %2 Byte, eine Programmdatei enthält %3.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Cannot open the file &quot;%1&quot;: %2</source>
+        <translation>Die Datei „%1“ kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Cannot save the file &quot;%1&quot;: it is a folder.</source>
+        <translation>Die Datei „%1“ kann nicht gespeichert werden: Es ist ein Ordner.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Cannot save the file &quot;%1&quot;: it is read-only.</source>
+        <translation>Die Datei „%1“ kann nicht gespeichert werden: Sie ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Cannot save the file &quot;%1&quot;: %2.</source>
+        <translation>Die Datei „%1“ kann nicht gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Cannot save the file &quot;%1&quot;: %2</source>
+        <translation>Die Datei „%1“ kann nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/core/document/share_link.cpp" line="+12"/>
+        <source>This link does not hold a whole plan: it may have been cut short or changed on its way. Nothing has changed.</source>
+        <translation>Dieser Link enthält keinen vollständigen Plan: Er wurde unterwegs möglicherweise gekürzt oder verändert. Es wurde nichts geändert.</translation>
+    </message>
+</context>
+<context>
+    <name>zem::Link</name>
+    <message>
+        <location filename="../src/core/compare/verify_mismatch.cpp" line="+18"/>
+        <source>The radio does not hold what was written. First difference: %1.
+The program has kept its data: write again, or check the radio and the cable.</source>
+        <translation>Das Funkgerät enthält nicht, was geschrieben wurde. Erster Unterschied: %1.
+Das Programm hat seine Daten behalten: Schreiben Sie erneut, oder prüfen Sie Funkgerät und Kabel.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The radio does not hold what was written. First difference: %1 is %2 in the radio, %3 in the program.
+The program has kept its data: write again, or check the radio and the cable.</source>
+        <translation>Das Funkgerät enthält nicht, was geschrieben wurde. Erster Unterschied: %1 ist im Funkgerät %2, im Programm %3.
+Das Programm hat seine Daten behalten: Schreiben Sie erneut, oder prüfen Sie Funkgerät und Kabel.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/fleet/radio_job.cpp" line="+18"/>
+        <source>Cancelled</source>
+        <translation>Abgebrochen</translation>
+    </message>
+    <message>
+        <location filename="../src/core/link/link_messages.cpp" line="+7"/>
+        <source>Could not Open the Port,Please check whether the Port are occupied or the device are ok</source>
+        <translation>Der Anschluss konnte nicht geöffnet werden. Bitte prüfen Sie, ob der Anschluss belegt ist und das Gerät funktioniert.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Now are detecting communication port,Please wait...</source>
+        <translation>Kommunikationsanschluss wird gesucht, bitte warten ...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Waiting the response from radio...</source>
+        <translation>Warten auf Antwort vom Funkgerät ...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Communication error ,Please check all the connections and the radio power</source>
+        <translation>Kommunikationsfehler. Bitte prüfen Sie alle Verbindungen und die Stromversorgung des Funkgeräts.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Not received enough byte</source>
+        <translation>Zu wenige Bytes empfangen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Program interruput,please reset the radio and try again</source>
+        <translation>Programmierung unterbrochen. Bitte setzen Sie das Funkgerät zurück und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Program interruput,please reset the radio and try again</source>
+        <translation> Programmierung unterbrochen. Bitte setzen Sie das Funkgerät zurück und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Reading Data Progress</source>
+        <translation>Daten werden gelesen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Writing Data Progress</source>
+        <translation>Daten werden geschrieben</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ready ......</source>
+        <translation>Bereit ...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The radio took the whole write, but reading it back to check it failed: %1</source>
+        <translation>Das Funkgerät hat alle Daten übernommen, aber das Zurücklesen zur Prüfung ist fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The write was stopped before the end: the radio now holds part of this program and part of what it held before. Write it again before using the radio.</source>
+        <translation>Das Schreiben wurde vor dem Ende abgebrochen: Das Funkgerät enthält jetzt teils dieses Programm, teils seine vorherigen Daten. Schreiben Sie es erneut, bevor Sie das Funkgerät benutzen.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the radio did not answer</source>
+        <translation>das Funkgerät hat nicht geantwortet</translation>
+    </message>
+    <message>
+        <location filename="../src/core/service/access_code.cpp" line="+7"/>
+        <source>Not the correct password</source>
+        <translation>Falsches Passwort</translation>
+    </message>
+</context>
+<context>
+    <name>zem::Settings</name>
+    <message>
+        <location filename="../src/core/pages/option_values.cpp" line="-110"/>
+        <source>The PTT ID you input are not correct,it will be changed to zero</source>
+        <translation>Die eingegebene PTT ID ist ungültig, sie wird auf null gesetzt.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The  PTT ID you input is too short,It will be suffixed with zero</source>
+        <translation>Die eingegebene PTT ID ist zu kurz, sie wird mit Nullen aufgefüllt.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/pages/radio_settings.cpp" line="+106"/>
+        <source>a PTT ID has at most 8 digits</source>
+        <translation>eine PTT ID hat höchstens 8 Ziffern</translation>
+    </message>
+</context>
+<context>
     <name>zem::gui::CAboutDlg</name>
     <message>
         <location filename="../src/gui/app/about_dialog.cpp" line="+13"/>
@@ -1159,7 +1488,7 @@ Alle Rechte vorbehalten.</translation>
 <context>
     <name>zem::gui::CsvCommands</name>
     <message>
-        <location filename="../src/core/plan/exchange_formats.cpp" line="+17"/>
+        <location filename="../src/core/plan/exchange_formats.cpp" line="-84"/>
         <source>The channel list was not imported; nothing has changed. These values were refused:</source>
         <translation>Die Kanalliste wurde nicht importiert; nichts wurde geändert. Diese Werte wurden abgelehnt:</translation>
     </message>
@@ -1247,7 +1576,7 @@ Alle Funkgeräte beim nächsten Block anhalten und das Programm beenden?</transl
 <context>
     <name>zem::gui::FleetDialog</name>
     <message>
-        <location filename="../src/gui/fleet/fleet_dialog.cpp" line="+45"/>
+        <location filename="../src/gui/fleet/fleet_dialog.cpp" line="+46"/>
         <source> (%1 failed)</source>
         <translation> (%1 fehlgeschlagen)</translation>
     </message>
@@ -1600,7 +1929,7 @@ Alle Funkgeräte beim nächsten Block anhalten und dieses Fenster schließen?</t
 <context>
     <name>zem::gui::RadioHistory</name>
     <message>
-        <location filename="../src/gui/workbench/radio_history.cpp" line="+92"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+93"/>
         <source>it is not a folder</source>
         <translation>es ist kein Ordner</translation>
     </message>
@@ -1751,7 +2080,7 @@ Alle Funkgeräte beim nächsten Block anhalten und dieses Fenster schließen?</t
 <context>
     <name>zem::gui::TransferController</name>
     <message>
-        <location filename="../src/gui/link/transfer_controller.cpp" line="+29"/>
+        <location filename="../src/gui/link/transfer_controller.cpp" line="+31"/>
         <source>the check was stopped</source>
         <translation>die Prüfung wurde abgebrochen</translation>
     </message>

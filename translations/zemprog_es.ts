@@ -4,7 +4,7 @@
 <context>
     <name>ChannelTable</name>
     <message>
-        <location filename="../src/core/channels/band.cpp" line="+92"/>
+        <location filename="../src/core/channels/band.cpp" line="+94"/>
         <source>Other...</source>
         <translation>Otro...</translation>
     </message>
@@ -14,7 +14,7 @@
         <translation>Otro...</translation>
     </message>
     <message>
-        <location filename="../src/core/channels/channel_commit.cpp" line="+71"/>
+        <location filename="../src/core/channels/channel_commit.cpp" line="+72"/>
         <source>Yes</source>
         <translation>Sí</translation>
     </message>
@@ -700,6 +700,335 @@ Did the file save?</source>
     </message>
 </context>
 <context>
+    <name>zem::Channels</name>
+    <message>
+        <location filename="../src/core/channels/band.cpp" line="-89"/>
+        <source>You select other Type ,this will clear all data as new document,are you sure?</source>
+        <translation>Si elige otro tipo, se borrarán todos los datos y se creará un documento nuevo. ¿Desea continuar?</translation>
+    </message>
+    <message>
+        <location filename="../src/core/channels/channel_clipboard.cpp" line="+14"/>
+        <source>These values were not pasted:</source>
+        <translation>Estos valores no se pegaron:</translation>
+    </message>
+    <message>
+        <location line="+109"/>
+        <source>channel %1, %2: &quot;%3&quot;: %4</source>
+        <translation>canal %1, %2: «%3»: %4</translation>
+    </message>
+    <message>
+        <location line="+82"/>
+        <source>%1 row did not fit below channel 16 and was not pasted</source>
+        <translation>%1 fila no cabía después del canal 16 y no se pegó</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 rows did not fit below channel 16 and were not pasted</source>
+        <translation>%1 filas no cabían después del canal 16 y no se pegaron</translation>
+    </message>
+    <message>
+        <location filename="../src/core/channels/channel_commit.cpp" line="-62"/>
+        <source>Error Data Format，Please input again</source>
+        <translation>Formato de datos incorrecto. Vuelva a introducirlo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Error data Value，Please input according the step value(6.25K/5k)</source>
+        <translation>Valor de datos incorrecto. Introdúzcalo según el paso (6,25K/5K)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>not an entry of the tone list</source>
+        <translation>no es un valor de la lista de tonos</translation>
+    </message>
+    <message>
+        <location filename="../src/core/channels/channel_csv.cpp" line="+177"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 (%2%3)</source>
+        <translation>%1 (%2%3)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location filename="../src/core/channels/memory_list.cpp" line="+83"/>
+        <source>line %1</source>
+        <translation>línea %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, channel %2</source>
+        <translation>%1, canal %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../src/core/channels/memory_list.cpp" line="+4"/>
+        <source>%1, %2 &quot;%3&quot;</source>
+        <translation>%1, %2 «%3»</translation>
+    </message>
+    <message>
+        <location filename="../src/core/channels/memory_list.cpp" line="-2"/>
+        <source>%1, Location %2</source>
+        <translation>%1, Location %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+125"/>
+        <source>not a whole number</source>
+        <translation>no es un número entero</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the Location appears twice</source>
+        <translation>la Location aparece dos veces</translation>
+    </message>
+    <message>
+        <location filename="../src/core/channels/memory_row.cpp" line="+133"/>
+        <location line="+33"/>
+        <source>not a frequency in MHz</source>
+        <translation>no es una frecuencia en MHz</translation>
+    </message>
+    <message>
+        <location line="-22"/>
+        <source>this radio stores only FM (Wide) and NFM (Narrow)</source>
+        <translation>esta radio solo almacena FM (ancha) y NFM (estrecha)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>must be S, P or empty</source>
+        <translation>debe ser S, P o estar vacío</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>the transmit frequency would be below zero</source>
+        <translation>la frecuencia de transmisión sería inferior a cero</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>must be empty, +, -, split or off</source>
+        <translation>debe estar vacío o ser +, -, split u off</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>must be two letters N or R, transmit then receive</source>
+        <translation>deben ser dos letras N o R, primero transmisión y luego recepción</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>not a cross mode this radio can hold</source>
+        <translation>no es un modo cruzado que admita esta radio</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>must be empty, Tone, TSQL, DTCS or Cross</source>
+        <translation>debe estar vacío o ser Tone, TSQL, DTCS o Cross</translation>
+    </message>
+    <message>
+        <location filename="../src/core/plan/exchange_formats.cpp" line="+101"/>
+        <source> — choose the band on the Channel Setting page</source>
+        <translation> — elija la banda en la página Ajuste de canales</translation>
+    </message>
+</context>
+<context>
+    <name>zem::File</name>
+    <message>
+        <location filename="../src/core/document/input_text.cpp" line="+14"/>
+        <source>%1 is %2; %3 is at most %4</source>
+        <translation>%1 tiene %2; %3 tiene como máximo %4</translation>
+    </message>
+    <message>
+        <location line="+85"/>
+        <source>more than %1</source>
+        <translation>más de %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: read error</source>
+        <translation>%1: error de lectura</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1 is a folder, not %2</source>
+        <translation>%1 es una carpeta, no %2</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>%1: cannot be opened for reading</source>
+        <translation>%1: no se puede abrir para lectura</translation>
+    </message>
+    <message>
+        <location filename="../src/core/document/program_file.cpp" line="+298"/>
+        <source>The file &quot;%1&quot; does not exist.</source>
+        <translation>El archivo «%1» no existe.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Cannot open &quot;%1&quot;: it is a folder, not a program file.</source>
+        <translation>No se puede abrir «%1»: es una carpeta, no un archivo de programa.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Cannot open the file &quot;%1&quot;.</source>
+        <translation>No se puede abrir el archivo «%1».</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Cannot read the file &quot;%1&quot;.</source>
+        <translation>No se puede leer el archivo «%1».</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The file &quot;%1&quot; is not a program file: it holds %2 bytes, a program file holds %3.</source>
+        <translation>El archivo «%1» no es un archivo de programa: tiene %2 bytes y un archivo de programa tiene %3.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Cannot open the file &quot;%1&quot;: %2</source>
+        <translation>No se puede abrir el archivo «%1»: %2</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Cannot save the file &quot;%1&quot;: it is a folder.</source>
+        <translation>No se puede guardar el archivo «%1»: es una carpeta.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Cannot save the file &quot;%1&quot;: it is read-only.</source>
+        <translation>No se puede guardar el archivo «%1»: es de solo lectura.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Cannot save the file &quot;%1&quot;: %2.</source>
+        <translation>No se puede guardar el archivo «%1»: %2.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Cannot save the file &quot;%1&quot;: %2</source>
+        <translation>No se puede guardar el archivo «%1»: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/core/document/share_link.cpp" line="+12"/>
+        <source>This link does not hold a whole plan: it may have been cut short or changed on its way. Nothing has changed.</source>
+        <translation>Este enlace no contiene un plan completo: puede haberse cortado o modificado por el camino. No se ha cambiado nada.</translation>
+    </message>
+</context>
+<context>
+    <name>zem::Link</name>
+    <message>
+        <location filename="../src/core/compare/verify_mismatch.cpp" line="+18"/>
+        <source>The radio does not hold what was written. First difference: %1.
+The program has kept its data: write again, or check the radio and the cable.</source>
+        <translation>La radio no contiene lo que se escribió. Primera diferencia: %1.
+El programa conserva sus datos: vuelva a escribir o compruebe la radio y el cable.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The radio does not hold what was written. First difference: %1 is %2 in the radio, %3 in the program.
+The program has kept its data: write again, or check the radio and the cable.</source>
+        <translation>La radio no contiene lo que se escribió. Primera diferencia: %1 es %2 en la radio y %3 en el programa.
+El programa conserva sus datos: vuelva a escribir o compruebe la radio y el cable.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/fleet/radio_job.cpp" line="+18"/>
+        <source>Cancelled</source>
+        <translation>Cancelado</translation>
+    </message>
+    <message>
+        <location filename="../src/core/link/link_messages.cpp" line="+7"/>
+        <source>Could not Open the Port,Please check whether the Port are occupied or the device are ok</source>
+        <translation>No se pudo abrir el puerto. Compruebe si el puerto está ocupado o si el dispositivo funciona correctamente</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Now are detecting communication port,Please wait...</source>
+        <translation>Detectando el puerto de comunicación. Espere...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Waiting the response from radio...</source>
+        <translation>Esperando la respuesta de la radio...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Communication error ,Please check all the connections and the radio power</source>
+        <translation>Error de comunicación. Compruebe todas las conexiones y la alimentación de la radio</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Not received enough byte</source>
+        <translation>No se recibieron suficientes bytes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Program interruput,please reset the radio and try again</source>
+        <translation>Programación interrumpida. Reinicie la radio e inténtelo de nuevo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Program interruput,please reset the radio and try again</source>
+        <translation>Programación interrumpida. Reinicie la radio e inténtelo de nuevo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Reading Data Progress</source>
+        <translation>Progreso de lectura de datos</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Writing Data Progress</source>
+        <translation>Progreso de escritura de datos</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ready ......</source>
+        <translation>Listo...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The radio took the whole write, but reading it back to check it failed: %1</source>
+        <translation>La radio recibió toda la escritura, pero falló la relectura para comprobarla: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The write was stopped before the end: the radio now holds part of this program and part of what it held before. Write it again before using the radio.</source>
+        <translation>La escritura se detuvo antes del final: la radio contiene ahora parte de este programa y parte de lo que tenía antes. Vuelva a escribirla antes de usar la radio.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the radio did not answer</source>
+        <translation>la radio no respondió</translation>
+    </message>
+    <message>
+        <location filename="../src/core/service/access_code.cpp" line="+7"/>
+        <source>Not the correct password</source>
+        <translation>Contraseña incorrecta</translation>
+    </message>
+</context>
+<context>
+    <name>zem::Settings</name>
+    <message>
+        <location filename="../src/core/pages/option_values.cpp" line="-110"/>
+        <source>The PTT ID you input are not correct,it will be changed to zero</source>
+        <translation>El PTT ID introducido no es correcto; se cambiará a cero</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The  PTT ID you input is too short,It will be suffixed with zero</source>
+        <translation>El PTT ID introducido es demasiado corto; se completará con ceros</translation>
+    </message>
+    <message>
+        <location filename="../src/core/pages/radio_settings.cpp" line="+106"/>
+        <source>a PTT ID has at most 8 digits</source>
+        <translation>un PTT ID tiene como máximo 8 dígitos</translation>
+    </message>
+</context>
+<context>
     <name>zem::gui::CAboutDlg</name>
     <message>
         <location filename="../src/gui/app/about_dialog.cpp" line="+13"/>
@@ -1159,7 +1488,7 @@ Todos los derechos reservados.</translation>
 <context>
     <name>zem::gui::CsvCommands</name>
     <message>
-        <location filename="../src/core/plan/exchange_formats.cpp" line="+17"/>
+        <location filename="../src/core/plan/exchange_formats.cpp" line="-84"/>
         <source>The channel list was not imported; nothing has changed. These values were refused:</source>
         <translation>No se importó la lista de canales; no ha cambiado nada. Se rechazaron estos valores:</translation>
     </message>
@@ -1247,7 +1576,7 @@ Stop every radio at its next block and quit the program?</source>
 <context>
     <name>zem::gui::FleetDialog</name>
     <message>
-        <location filename="../src/gui/fleet/fleet_dialog.cpp" line="+45"/>
+        <location filename="../src/gui/fleet/fleet_dialog.cpp" line="+46"/>
         <source> (%1 failed)</source>
         <translation> (errores: %1)</translation>
     </message>
@@ -1600,7 +1929,7 @@ Stop every radio at its next block and close this window?</source>
 <context>
     <name>zem::gui::RadioHistory</name>
     <message>
-        <location filename="../src/gui/workbench/radio_history.cpp" line="+92"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+93"/>
         <source>it is not a folder</source>
         <translation>no es una carpeta</translation>
     </message>
@@ -1751,7 +2080,7 @@ Stop every radio at its next block and close this window?</source>
 <context>
     <name>zem::gui::TransferController</name>
     <message>
-        <location filename="../src/gui/link/transfer_controller.cpp" line="+29"/>
+        <location filename="../src/gui/link/transfer_controller.cpp" line="+31"/>
         <source>the check was stopped</source>
         <translation>se detuvo la comprobación</translation>
     </message>

@@ -4,7 +4,7 @@
 <context>
     <name>ChannelTable</name>
     <message>
-        <location filename="../src/core/channels/band.cpp" line="+92"/>
+        <location filename="../src/core/channels/band.cpp" line="+94"/>
         <source>Other...</source>
         <translation>Autre...</translation>
     </message>
@@ -14,7 +14,7 @@
         <translation>Autre...</translation>
     </message>
     <message>
-        <location filename="../src/core/channels/channel_commit.cpp" line="+71"/>
+        <location filename="../src/core/channels/channel_commit.cpp" line="+72"/>
         <source>Yes</source>
         <translation>Oui</translation>
     </message>
@@ -700,6 +700,335 @@ Le fichier a-t-il été enregistré ?</translation>
     </message>
 </context>
 <context>
+    <name>zem::Channels</name>
+    <message>
+        <location filename="../src/core/channels/band.cpp" line="-89"/>
+        <source>You select other Type ,this will clear all data as new document,are you sure?</source>
+        <translation>Choisir un autre type effacera toutes les données, comme pour un nouveau document. Continuer ?</translation>
+    </message>
+    <message>
+        <location filename="../src/core/channels/channel_clipboard.cpp" line="+14"/>
+        <source>These values were not pasted:</source>
+        <translation>Ces valeurs n&apos;ont pas été collées :</translation>
+    </message>
+    <message>
+        <location line="+109"/>
+        <source>channel %1, %2: &quot;%3&quot;: %4</source>
+        <translation>canal %1, %2 : « %3 » : %4</translation>
+    </message>
+    <message>
+        <location line="+82"/>
+        <source>%1 row did not fit below channel 16 and was not pasted</source>
+        <translation>%1 ligne ne tenait pas sous le canal 16 et n&apos;a pas été collée</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 rows did not fit below channel 16 and were not pasted</source>
+        <translation>%1 lignes ne tenaient pas sous le canal 16 et n&apos;ont pas été collées</translation>
+    </message>
+    <message>
+        <location filename="../src/core/channels/channel_commit.cpp" line="-62"/>
+        <source>Error Data Format，Please input again</source>
+        <translation>Format de données incorrect. Veuillez saisir à nouveau.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Error data Value，Please input according the step value(6.25K/5k)</source>
+        <translation>Valeur incorrecte. Veuillez saisir une valeur conforme au pas (6,25 kHz/5 kHz).</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>not an entry of the tone list</source>
+        <translation>ne figure pas dans la liste des tonalités</translation>
+    </message>
+    <message>
+        <location filename="../src/core/channels/channel_csv.cpp" line="+177"/>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 (%2%3)</source>
+        <translation>%1 (%2%3)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location filename="../src/core/channels/memory_list.cpp" line="+83"/>
+        <source>line %1</source>
+        <translation>ligne %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, channel %2</source>
+        <translation>%1, canal %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../src/core/channels/memory_list.cpp" line="+4"/>
+        <source>%1, %2 &quot;%3&quot;</source>
+        <translation>%1, %2 « %3 »</translation>
+    </message>
+    <message>
+        <location filename="../src/core/channels/memory_list.cpp" line="-2"/>
+        <source>%1, Location %2</source>
+        <translation>%1, Location %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+125"/>
+        <source>not a whole number</source>
+        <translation>n&apos;est pas un nombre entier</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the Location appears twice</source>
+        <translation>la Location apparaît deux fois</translation>
+    </message>
+    <message>
+        <location filename="../src/core/channels/memory_row.cpp" line="+133"/>
+        <location line="+33"/>
+        <source>not a frequency in MHz</source>
+        <translation>n&apos;est pas une fréquence en MHz</translation>
+    </message>
+    <message>
+        <location line="-22"/>
+        <source>this radio stores only FM (Wide) and NFM (Narrow)</source>
+        <translation>cette radio ne mémorise que FM (large) et NFM (étroite)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>must be S, P or empty</source>
+        <translation>doit être S, P ou vide</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>the transmit frequency would be below zero</source>
+        <translation>la fréquence d&apos;émission serait inférieure à zéro</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>must be empty, +, -, split or off</source>
+        <translation>doit être vide, +, -, split ou off</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>must be two letters N or R, transmit then receive</source>
+        <translation>doit être deux lettres N ou R, émission puis réception</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>not a cross mode this radio can hold</source>
+        <translation>n&apos;est pas un mode croisé que cette radio peut mémoriser</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>must be empty, Tone, TSQL, DTCS or Cross</source>
+        <translation>doit être vide, Tone, TSQL, DTCS ou Cross</translation>
+    </message>
+    <message>
+        <location filename="../src/core/plan/exchange_formats.cpp" line="+101"/>
+        <source> — choose the band on the Channel Setting page</source>
+        <translation> — choisissez la bande à la page « Réglage des canaux »</translation>
+    </message>
+</context>
+<context>
+    <name>zem::File</name>
+    <message>
+        <location filename="../src/core/document/input_text.cpp" line="+14"/>
+        <source>%1 is %2; %3 is at most %4</source>
+        <translation>%1 fait %2 ; %3 ne peut dépasser %4</translation>
+    </message>
+    <message>
+        <location line="+85"/>
+        <source>more than %1</source>
+        <translation>plus de %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: read error</source>
+        <translation>%1 : erreur de lecture</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1 is a folder, not %2</source>
+        <translation>%1 est un dossier, et non %2</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>%1: cannot be opened for reading</source>
+        <translation>%1 : impossible d&apos;ouvrir en lecture</translation>
+    </message>
+    <message>
+        <location filename="../src/core/document/program_file.cpp" line="+298"/>
+        <source>The file &quot;%1&quot; does not exist.</source>
+        <translation>Le fichier « %1 » n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Cannot open &quot;%1&quot;: it is a folder, not a program file.</source>
+        <translation>Impossible d&apos;ouvrir « %1 » : c&apos;est un dossier, pas un fichier de programme.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Cannot open the file &quot;%1&quot;.</source>
+        <translation>Impossible d&apos;ouvrir le fichier « %1 ».</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Cannot read the file &quot;%1&quot;.</source>
+        <translation>Impossible de lire le fichier « %1 ».</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The file &quot;%1&quot; is not a program file: it holds %2 bytes, a program file holds %3.</source>
+        <translation>Le fichier « %1 » n&apos;est pas un fichier de programme : il contient %2 octets, un fichier de programme en contient %3.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Cannot open the file &quot;%1&quot;: %2</source>
+        <translation>Impossible d&apos;ouvrir le fichier « %1 » : %2</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Cannot save the file &quot;%1&quot;: it is a folder.</source>
+        <translation>Impossible d&apos;enregistrer le fichier « %1 » : c&apos;est un dossier.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Cannot save the file &quot;%1&quot;: it is read-only.</source>
+        <translation>Impossible d&apos;enregistrer le fichier « %1 » : il est en lecture seule.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Cannot save the file &quot;%1&quot;: %2.</source>
+        <translation>Impossible d&apos;enregistrer le fichier « %1 » : %2.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Cannot save the file &quot;%1&quot;: %2</source>
+        <translation>Impossible d&apos;enregistrer le fichier « %1 » : %2</translation>
+    </message>
+    <message>
+        <location filename="../src/core/document/share_link.cpp" line="+12"/>
+        <source>This link does not hold a whole plan: it may have been cut short or changed on its way. Nothing has changed.</source>
+        <translation>Ce lien ne contient pas un plan complet : il a peut-être été tronqué ou modifié en chemin. Rien n&apos;a été modifié.</translation>
+    </message>
+</context>
+<context>
+    <name>zem::Link</name>
+    <message>
+        <location filename="../src/core/compare/verify_mismatch.cpp" line="+18"/>
+        <source>The radio does not hold what was written. First difference: %1.
+The program has kept its data: write again, or check the radio and the cable.</source>
+        <translation>La radio ne contient pas ce qui a été écrit. Première différence : %1.
+Le programme a conservé ses données : écrivez à nouveau, ou vérifiez la radio et le câble.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The radio does not hold what was written. First difference: %1 is %2 in the radio, %3 in the program.
+The program has kept its data: write again, or check the radio and the cable.</source>
+        <translation>La radio ne contient pas ce qui a été écrit. Première différence : %1 vaut %2 dans la radio, %3 dans le programme.
+Le programme a conservé ses données : écrivez à nouveau, ou vérifiez la radio et le câble.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/fleet/radio_job.cpp" line="+18"/>
+        <source>Cancelled</source>
+        <translation>Annulé</translation>
+    </message>
+    <message>
+        <location filename="../src/core/link/link_messages.cpp" line="+7"/>
+        <source>Could not Open the Port,Please check whether the Port are occupied or the device are ok</source>
+        <translation>Impossible d&apos;ouvrir le port. Vérifiez que le port n&apos;est pas occupé et que l&apos;appareil fonctionne.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Now are detecting communication port,Please wait...</source>
+        <translation>Détection du port de communication, veuillez patienter...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Waiting the response from radio...</source>
+        <translation>En attente de la réponse de la radio...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Communication error ,Please check all the connections and the radio power</source>
+        <translation>Erreur de communication. Vérifiez toutes les connexions et l&apos;alimentation de la radio.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Not received enough byte</source>
+        <translation>Nombre d&apos;octets reçus insuffisant</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Program interruput,please reset the radio and try again</source>
+        <translation>Programmation interrompue. Veuillez réinitialiser la radio et réessayer.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Program interruput,please reset the radio and try again</source>
+        <translation> Programmation interrompue. Veuillez réinitialiser la radio et réessayer.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Reading Data Progress</source>
+        <translation>Lecture des données</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Writing Data Progress</source>
+        <translation>Écriture des données</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ready ......</source>
+        <translation>Prêt...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The radio took the whole write, but reading it back to check it failed: %1</source>
+        <translation>La radio a reçu toute l&apos;écriture, mais la relecture de vérification a échoué : %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The write was stopped before the end: the radio now holds part of this program and part of what it held before. Write it again before using the radio.</source>
+        <translation>L&apos;écriture a été arrêtée avant la fin : la radio contient maintenant une partie de ce programme et une partie de ce qu&apos;elle contenait avant. Écrivez-le à nouveau avant d&apos;utiliser la radio.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the radio did not answer</source>
+        <translation>la radio n&apos;a pas répondu</translation>
+    </message>
+    <message>
+        <location filename="../src/core/service/access_code.cpp" line="+7"/>
+        <source>Not the correct password</source>
+        <translation>Mot de passe incorrect</translation>
+    </message>
+</context>
+<context>
+    <name>zem::Settings</name>
+    <message>
+        <location filename="../src/core/pages/option_values.cpp" line="-110"/>
+        <source>The PTT ID you input are not correct,it will be changed to zero</source>
+        <translation>Le PTT ID saisi est incorrect, il sera remplacé par zéro.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The  PTT ID you input is too short,It will be suffixed with zero</source>
+        <translation>Le PTT ID saisi est trop court, il sera complété par des zéros.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/pages/radio_settings.cpp" line="+106"/>
+        <source>a PTT ID has at most 8 digits</source>
+        <translation>un PTT ID comporte au plus 8 chiffres</translation>
+    </message>
+</context>
+<context>
     <name>zem::gui::CAboutDlg</name>
     <message>
         <location filename="../src/gui/app/about_dialog.cpp" line="+13"/>
@@ -1159,7 +1488,7 @@ Tous droits réservés.</translation>
 <context>
     <name>zem::gui::CsvCommands</name>
     <message>
-        <location filename="../src/core/plan/exchange_formats.cpp" line="+17"/>
+        <location filename="../src/core/plan/exchange_formats.cpp" line="-84"/>
         <source>The channel list was not imported; nothing has changed. These values were refused:</source>
         <translation>La liste de canaux n&apos;a pas été importée&#xa0;; rien n&apos;a été modifié. Ces valeurs ont été refusées&#xa0;:</translation>
     </message>
@@ -1247,7 +1576,7 @@ Arrêter chaque radio à son prochain bloc et quitter le programme&#xa0;?</trans
 <context>
     <name>zem::gui::FleetDialog</name>
     <message>
-        <location filename="../src/gui/fleet/fleet_dialog.cpp" line="+45"/>
+        <location filename="../src/gui/fleet/fleet_dialog.cpp" line="+46"/>
         <source> (%1 failed)</source>
         <translation> (échecs&#xa0;: %1)</translation>
     </message>
@@ -1600,7 +1929,7 @@ Arrêter chaque radio à son prochain bloc et fermer cette fenêtre&#xa0;?</tran
 <context>
     <name>zem::gui::RadioHistory</name>
     <message>
-        <location filename="../src/gui/workbench/radio_history.cpp" line="+92"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+93"/>
         <source>it is not a folder</source>
         <translation>ce n&apos;est pas un dossier</translation>
     </message>
@@ -1751,7 +2080,7 @@ Arrêter chaque radio à son prochain bloc et fermer cette fenêtre&#xa0;?</tran
 <context>
     <name>zem::gui::TransferController</name>
     <message>
-        <location filename="../src/gui/link/transfer_controller.cpp" line="+29"/>
+        <location filename="../src/gui/link/transfer_controller.cpp" line="+31"/>
         <source>the check was stopped</source>
         <translation>la vérification a été interrompue</translation>
     </message>

@@ -4,7 +4,7 @@
 <context>
     <name>ChannelTable</name>
     <message>
-        <location filename="../src/core/channels/band.cpp" line="+92"/>
+        <location filename="../src/core/channels/band.cpp" line="+94"/>
         <source>Other...</source>
         <translation>Altro...</translation>
     </message>
@@ -14,7 +14,7 @@
         <translation>Altro...</translation>
     </message>
     <message>
-        <location filename="../src/core/channels/channel_commit.cpp" line="+71"/>
+        <location filename="../src/core/channels/channel_commit.cpp" line="+72"/>
         <source>Yes</source>
         <translation>Sì</translation>
     </message>
@@ -700,6 +700,335 @@ Il file è stato salvato?</translation>
     </message>
 </context>
 <context>
+    <name>zem::Channels</name>
+    <message>
+        <location filename="../src/core/channels/band.cpp" line="-89"/>
+        <source>You select other Type ,this will clear all data as new document,are you sure?</source>
+        <translation>Scegliendo un altro tipo tutti i dati verranno cancellati come in un nuovo documento. Continuare?</translation>
+    </message>
+    <message>
+        <location filename="../src/core/channels/channel_clipboard.cpp" line="+14"/>
+        <source>These values were not pasted:</source>
+        <translation>Questi valori non sono stati incollati:</translation>
+    </message>
+    <message>
+        <location line="+109"/>
+        <source>channel %1, %2: &quot;%3&quot;: %4</source>
+        <translation>canale %1, %2: &quot;%3&quot;: %4</translation>
+    </message>
+    <message>
+        <location line="+82"/>
+        <source>%1 row did not fit below channel 16 and was not pasted</source>
+        <translation>%1 riga non rientrava sotto il canale 16 e non è stata incollata</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 rows did not fit below channel 16 and were not pasted</source>
+        <translation>%1 righe non rientravano sotto il canale 16 e non sono state incollate</translation>
+    </message>
+    <message>
+        <location filename="../src/core/channels/channel_commit.cpp" line="-62"/>
+        <source>Error Data Format，Please input again</source>
+        <translation>Formato dei dati non valido. Reinserire il valore.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Error data Value，Please input according the step value(6.25K/5k)</source>
+        <translation>Valore non valido. Inserire un valore secondo il passo di canalizzazione (6,25 kHz/5 kHz).</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>not an entry of the tone list</source>
+        <translation>non è una voce dell&apos;elenco dei toni</translation>
+    </message>
+    <message>
+        <location filename="../src/core/channels/channel_csv.cpp" line="+177"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 (%2%3)</source>
+        <translation>%1 (%2%3)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location filename="../src/core/channels/memory_list.cpp" line="+83"/>
+        <source>line %1</source>
+        <translation>riga %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, channel %2</source>
+        <translation>%1, canale %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../src/core/channels/memory_list.cpp" line="+4"/>
+        <source>%1, %2 &quot;%3&quot;</source>
+        <translation>%1, %2 &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <location filename="../src/core/channels/memory_list.cpp" line="-2"/>
+        <source>%1, Location %2</source>
+        <translation>%1, Location %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+125"/>
+        <source>not a whole number</source>
+        <translation>non è un numero intero</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the Location appears twice</source>
+        <translation>la Location compare due volte</translation>
+    </message>
+    <message>
+        <location filename="../src/core/channels/memory_row.cpp" line="+133"/>
+        <location line="+33"/>
+        <source>not a frequency in MHz</source>
+        <translation>non è una frequenza in MHz</translation>
+    </message>
+    <message>
+        <location line="-22"/>
+        <source>this radio stores only FM (Wide) and NFM (Narrow)</source>
+        <translation>questa radio memorizza solo FM (larga) e NFM (stretta)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>must be S, P or empty</source>
+        <translation>deve essere S, P o vuoto</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>the transmit frequency would be below zero</source>
+        <translation>la frequenza di trasmissione sarebbe inferiore a zero</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>must be empty, +, -, split or off</source>
+        <translation>deve essere vuoto, +, -, split o off</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>must be two letters N or R, transmit then receive</source>
+        <translation>devono essere due lettere N o R, prima trasmissione poi ricezione</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>not a cross mode this radio can hold</source>
+        <translation>non è un modo incrociato che questa radio può memorizzare</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>must be empty, Tone, TSQL, DTCS or Cross</source>
+        <translation>deve essere vuoto, Tone, TSQL, DTCS o Cross</translation>
+    </message>
+    <message>
+        <location filename="../src/core/plan/exchange_formats.cpp" line="+101"/>
+        <source> — choose the band on the Channel Setting page</source>
+        <translation> — scegliere la banda nella pagina &quot;Impostazione dei canali&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>zem::File</name>
+    <message>
+        <location filename="../src/core/document/input_text.cpp" line="+14"/>
+        <source>%1 is %2; %3 is at most %4</source>
+        <translation>%1 è di %2; %3 può essere al massimo di %4</translation>
+    </message>
+    <message>
+        <location line="+85"/>
+        <source>more than %1</source>
+        <translation>più di %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: read error</source>
+        <translation>%1: errore di lettura</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1 is a folder, not %2</source>
+        <translation>%1 è una cartella, non %2</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>%1: cannot be opened for reading</source>
+        <translation>%1: impossibile aprire in lettura</translation>
+    </message>
+    <message>
+        <location filename="../src/core/document/program_file.cpp" line="+298"/>
+        <source>The file &quot;%1&quot; does not exist.</source>
+        <translation>Il file &quot;%1&quot; non esiste.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Cannot open &quot;%1&quot;: it is a folder, not a program file.</source>
+        <translation>Impossibile aprire &quot;%1&quot;: è una cartella, non un file di programma.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Cannot open the file &quot;%1&quot;.</source>
+        <translation>Impossibile aprire il file &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Cannot read the file &quot;%1&quot;.</source>
+        <translation>Impossibile leggere il file &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The file &quot;%1&quot; is not a program file: it holds %2 bytes, a program file holds %3.</source>
+        <translation>Il file &quot;%1&quot; non è un file di programma: contiene %2 byte, un file di programma ne contiene %3.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Cannot open the file &quot;%1&quot;: %2</source>
+        <translation>Impossibile aprire il file &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Cannot save the file &quot;%1&quot;: it is a folder.</source>
+        <translation>Impossibile salvare il file &quot;%1&quot;: è una cartella.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Cannot save the file &quot;%1&quot;: it is read-only.</source>
+        <translation>Impossibile salvare il file &quot;%1&quot;: è di sola lettura.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Cannot save the file &quot;%1&quot;: %2.</source>
+        <translation>Impossibile salvare il file &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Cannot save the file &quot;%1&quot;: %2</source>
+        <translation>Impossibile salvare il file &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/core/document/share_link.cpp" line="+12"/>
+        <source>This link does not hold a whole plan: it may have been cut short or changed on its way. Nothing has changed.</source>
+        <translation>Questo link non contiene un piano completo: potrebbe essere stato troncato o modificato lungo il percorso. Non è stato modificato nulla.</translation>
+    </message>
+</context>
+<context>
+    <name>zem::Link</name>
+    <message>
+        <location filename="../src/core/compare/verify_mismatch.cpp" line="+18"/>
+        <source>The radio does not hold what was written. First difference: %1.
+The program has kept its data: write again, or check the radio and the cable.</source>
+        <translation>La radio non contiene ciò che è stato scritto. Prima differenza: %1.
+Il programma ha conservato i suoi dati: scrivere di nuovo oppure controllare la radio e il cavo.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The radio does not hold what was written. First difference: %1 is %2 in the radio, %3 in the program.
+The program has kept its data: write again, or check the radio and the cable.</source>
+        <translation>La radio non contiene ciò che è stato scritto. Prima differenza: %1 è %2 nella radio, %3 nel programma.
+Il programma ha conservato i suoi dati: scrivere di nuovo oppure controllare la radio e il cavo.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/fleet/radio_job.cpp" line="+18"/>
+        <source>Cancelled</source>
+        <translation>Annullato</translation>
+    </message>
+    <message>
+        <location filename="../src/core/link/link_messages.cpp" line="+7"/>
+        <source>Could not Open the Port,Please check whether the Port are occupied or the device are ok</source>
+        <translation>Impossibile aprire la porta. Verificare che la porta non sia occupata e che il dispositivo funzioni.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Now are detecting communication port,Please wait...</source>
+        <translation>Rilevamento della porta di comunicazione, attendere...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Waiting the response from radio...</source>
+        <translation>In attesa della risposta della radio...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Communication error ,Please check all the connections and the radio power</source>
+        <translation>Errore di comunicazione. Controllare tutti i collegamenti e l&apos;alimentazione della radio.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Not received enough byte</source>
+        <translation>Byte ricevuti insufficienti</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Program interruput,please reset the radio and try again</source>
+        <translation>Programmazione interrotta. Reimpostare la radio e riprovare.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Program interruput,please reset the radio and try again</source>
+        <translation> Programmazione interrotta. Reimpostare la radio e riprovare.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Reading Data Progress</source>
+        <translation>Lettura dei dati</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Writing Data Progress</source>
+        <translation>Scrittura dei dati</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ready ......</source>
+        <translation>Pronto...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The radio took the whole write, but reading it back to check it failed: %1</source>
+        <translation>La radio ha ricevuto tutta la scrittura, ma la rilettura di verifica non è riuscita: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The write was stopped before the end: the radio now holds part of this program and part of what it held before. Write it again before using the radio.</source>
+        <translation>La scrittura è stata interrotta prima della fine: la radio ora contiene in parte questo programma e in parte i dati precedenti. Scriverlo di nuovo prima di usare la radio.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the radio did not answer</source>
+        <translation>la radio non ha risposto</translation>
+    </message>
+    <message>
+        <location filename="../src/core/service/access_code.cpp" line="+7"/>
+        <source>Not the correct password</source>
+        <translation>Password errata</translation>
+    </message>
+</context>
+<context>
+    <name>zem::Settings</name>
+    <message>
+        <location filename="../src/core/pages/option_values.cpp" line="-110"/>
+        <source>The PTT ID you input are not correct,it will be changed to zero</source>
+        <translation>Il PTT ID inserito non è valido, verrà sostituito con zero.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The  PTT ID you input is too short,It will be suffixed with zero</source>
+        <translation>Il PTT ID inserito è troppo corto, verrà completato con zeri.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/pages/radio_settings.cpp" line="+106"/>
+        <source>a PTT ID has at most 8 digits</source>
+        <translation>un PTT ID ha al massimo 8 cifre</translation>
+    </message>
+</context>
+<context>
     <name>zem::gui::CAboutDlg</name>
     <message>
         <location filename="../src/gui/app/about_dialog.cpp" line="+13"/>
@@ -1159,7 +1488,7 @@ Tutti i diritti riservati.</translation>
 <context>
     <name>zem::gui::CsvCommands</name>
     <message>
-        <location filename="../src/core/plan/exchange_formats.cpp" line="+17"/>
+        <location filename="../src/core/plan/exchange_formats.cpp" line="-84"/>
         <source>The channel list was not imported; nothing has changed. These values were refused:</source>
         <translation>L&apos;elenco dei canali non è stato importato; non è cambiato nulla. Questi valori sono stati rifiutati:</translation>
     </message>
@@ -1247,7 +1576,7 @@ Fermare ogni radio al blocco successivo e uscire dal programma?</translation>
 <context>
     <name>zem::gui::FleetDialog</name>
     <message>
-        <location filename="../src/gui/fleet/fleet_dialog.cpp" line="+45"/>
+        <location filename="../src/gui/fleet/fleet_dialog.cpp" line="+46"/>
         <source> (%1 failed)</source>
         <translation> (non riuscite: %1)</translation>
     </message>
@@ -1600,7 +1929,7 @@ Fermare ogni radio al blocco successivo e chiudere questa finestra?</translation
 <context>
     <name>zem::gui::RadioHistory</name>
     <message>
-        <location filename="../src/gui/workbench/radio_history.cpp" line="+92"/>
+        <location filename="../src/gui/workbench/radio_history.cpp" line="+93"/>
         <source>it is not a folder</source>
         <translation>non è una cartella</translation>
     </message>
@@ -1751,7 +2080,7 @@ Fermare ogni radio al blocco successivo e chiudere questa finestra?</translation
 <context>
     <name>zem::gui::TransferController</name>
     <message>
-        <location filename="../src/gui/link/transfer_controller.cpp" line="+29"/>
+        <location filename="../src/gui/link/transfer_controller.cpp" line="+31"/>
         <source>the check was stopped</source>
         <translation>il controllo è stato interrotto</translation>
     </message>

@@ -364,7 +364,7 @@ EMSCRIPTEN_KEEPALIVE int zem_power(int direction, const char* values) {
     zem::RadioImage working = session.image();
     if (direction == 0) {
         const zem::ExchangeOutcome outcome = zem::ReadPower(working, PageLink());
-        for (const zem::Text& message : outcome.messages()) Messenger().notice(message);
+        for (const zem::Text& message : outcome.messages()) Messenger().notice(message.english());
         if (outcome.refreshPages) session.takeServiceBytes(working, true);
         return static_cast<int>(outcome.link.status);
     }
@@ -378,7 +378,7 @@ EMSCRIPTEN_KEEPALIVE int zem_power(int direction, const char* values) {
         text = comma == std::string::npos ? std::string() : text.substr(comma + 1);
     }
     const zem::ExchangeOutcome outcome = zem::WritePower(chosen, working, PageLink());
-    for (const zem::Text& message : outcome.messages()) Messenger().notice(message);
+    for (const zem::Text& message : outcome.messages()) Messenger().notice(message.english());
     // What was stored before the radio stopped answering stays in the document.
     session.takeServiceBytes(working, false);
     return static_cast<int>(outcome.link.status);
