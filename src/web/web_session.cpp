@@ -102,8 +102,8 @@ void WebSession::setBand(int index) {
 bool WebSession::setControl(const std::string& name, const std::string& value) {
     // The controls carry the keys of the settings; a pick in a list the
     // firmware fixes goes back to its fixed entry.
-    const SettingSpec* spec = FindSetting(name);
-    if (!spec || !SetFromControl(*spec, value, options_, keys_)) return false;
+    const SettingEntry* setting = FindSetting(name);
+    if (!setting || !SetFromControl(*setting, value, options_, keys_)) return false;
     recordChange();
     return true;
 }

@@ -33,15 +33,15 @@ namespace {
 
 std::vector<SettingText> Texts(SettingPage page, const OptionValues& options, const KeyValues& keys) {
     std::vector<SettingText> texts;
-    for (const SettingSpec& spec : PageSettings(page)) {
-        SettingText text{spec.key, spec.label, false, false, {}};
-        switch (spec.kind) {
-            case SettingKind::Choice: text.text = EntryText(spec.entries(), IndexIn(spec, options, keys)); break;
+    for (const SettingEntry& setting : PageSettings(page)) {
+        SettingText text{setting.key, setting.label, false, false, {}};
+        switch (setting.kind) {
+            case SettingKind::Choice: text.text = EntryText(setting.entries(), IndexIn(setting, options, keys)); break;
             case SettingKind::Check:
                 text.isCheckBox = true;
-                text.checked = options.*spec.optionCheck;
+                text.checked = options.*setting.optionCheck;
                 break;
-            case SettingKind::Code: text.text = CodeIn(spec, options); break;
+            case SettingKind::Code: text.text = CodeIn(setting, options); break;
         }
         texts.push_back(std::move(text));
     }

@@ -64,15 +64,15 @@ const std::vector<std::string>& KeyEntries::shortPress()
 void FillFromImage(const RadioImage& image, KeyValues& values)
 {
     OptionValues unused;
-    for (const SettingSpec& spec : PageSettings(SettingPage::Keys))
-        FillSetting(spec, image, unused, values);
+    for (const SettingEntry& setting : PageSettings(SettingPage::Keys))
+        FillSetting(setting, image, unused, values);
 }
 
 void StoreToImage(const KeyValues& values, RadioImage& image)
 {
     const OptionValues unused;
-    for (const SettingSpec& spec : PageSettings(SettingPage::Keys))
-        StoreSetting(spec, unused, values, image);
+    for (const SettingEntry& setting : PageSettings(SettingPage::Keys))
+        StoreSetting(setting, unused, values, image);
 }
 
 void ApplyKeyDefaults(RadioImage& image)

@@ -157,18 +157,18 @@ const std::vector<std::string>& OptionEntries::firstDigitDelay()
 void FillFromImage(const RadioImage& image, OptionValues& values)
 {
     KeyValues unused;
-    for (const SettingSpec& spec : PageSettings(SettingPage::Options))
-        FillSetting(spec, image, values, unused);
+    for (const SettingEntry& setting : PageSettings(SettingPage::Options))
+        FillSetting(setting, image, values, unused);
 }
 
 void StoreToImage(const OptionValues& values, RadioImage& image, Messenger& messenger)
 {
     const KeyValues unused;
-    for (const SettingSpec& spec : PageSettings(SettingPage::Options)) {
-        if (spec.kind == SettingKind::Code)
-            StoreCode(CodeIn(spec, values), image, spec.offset, messenger);
+    for (const SettingEntry& setting : PageSettings(SettingPage::Options)) {
+        if (setting.kind == SettingKind::Code)
+            StoreCode(CodeIn(setting, values), image, setting.offset, messenger);
         else
-            StoreSetting(spec, values, unused, image);
+            StoreSetting(setting, values, unused, image);
     }
     image[kVoiceOffset] |= 0x80;  // the radio expects bit 7 always set
 }
@@ -176,9 +176,9 @@ void StoreToImage(const OptionValues& values, RadioImage& image, Messenger& mess
 void ApplyOptionDefaults(RadioImage& image)
 {
     const RadioImage defaults = NewDocumentImage();
-    for (const SettingSpec& spec : PageSettings(SettingPage::Options)) {
-        for (std::size_t i = 0; i < spec.length; ++i)
-            image[spec.offset + i] = defaults[spec.offset + i];
+    for (const SettingEntry& setting : PageSettings(SettingPage::Options)) {
+        for (std::size_t i = 0; i < setting.length; ++i)
+            image[setting.offset + i] = defaults[setting.offset + i];
     }
 }
 

@@ -24,86 +24,86 @@ int Shift(std::uint8_t mask)
     return shift;
 }
 
-bool InList(const SettingSpec& spec, int index)
+bool InList(const SettingEntry& setting, int index)
 {
-    return index >= 0 && index < static_cast<int>(spec.entries().size());
+    return index >= 0 && index < static_cast<int>(setting.entries().size());
 }
 
 // The builders of the table below: a setting's name and value first, then
 // where the radio keeps it, then how the page shows it.
-SettingSpec Setting(const char* key, SettingKind kind, const char* label, std::size_t offset, std::uint8_t mask)
+SettingEntry Setting(const char* key, SettingKind kind, const char* label, std::size_t offset, std::uint8_t mask)
 {
-    SettingSpec spec;
-    spec.key = key;
-    spec.kind = kind;
-    spec.label = label;
-    spec.caption = label;
-    spec.offset = offset;
-    spec.mask = mask;
-    return spec;
+    SettingEntry setting;
+    setting.key = key;
+    setting.kind = kind;
+    setting.label = label;
+    setting.caption = label;
+    setting.offset = offset;
+    setting.mask = mask;
+    return setting;
 }
 
-SettingSpec Choice(const char* key, int OptionValues::*member, const std::vector<std::string>& (*entries)(),
+SettingEntry Choice(const char* key, int OptionValues::*member, const std::vector<std::string>& (*entries)(),
                    const char* label, std::size_t offset, std::uint8_t mask = 0xFF)
 {
-    SettingSpec spec = Setting(key, SettingKind::Choice, label, offset, mask);
-    spec.optionIndex = member;
-    spec.entries = entries;
-    return spec;
+    SettingEntry setting = Setting(key, SettingKind::Choice, label, offset, mask);
+    setting.optionIndex = member;
+    setting.entries = entries;
+    return setting;
 }
 
-SettingSpec Check(const char* key, bool OptionValues::*member, const char* label, std::size_t offset,
+SettingEntry Check(const char* key, bool OptionValues::*member, const char* label, std::size_t offset,
                   std::uint8_t mask)
 {
-    SettingSpec spec = Setting(key, SettingKind::Check, label, offset, mask);
-    spec.optionCheck = member;
-    return spec;
+    SettingEntry setting = Setting(key, SettingKind::Check, label, offset, mask);
+    setting.optionCheck = member;
+    return setting;
 }
 
-SettingSpec Code(const char* key, std::string OptionValues::*member, const char* label, std::size_t offset)
+SettingEntry Code(const char* key, std::string OptionValues::*member, const char* label, std::size_t offset)
 {
-    SettingSpec spec = Setting(key, SettingKind::Code, label, offset, 0xFF);
-    spec.optionCode = member;
-    spec.length = kPttIdLength;
-    return spec;
+    SettingEntry setting = Setting(key, SettingKind::Code, label, offset, 0xFF);
+    setting.optionCode = member;
+    setting.length = kPttIdLength;
+    return setting;
 }
 
 // Each key byte: the long-press function in the high nibble, the short
 // press in the low one. A list without a valid pick stores its "Off".
-SettingSpec Key(const char* key, int KeyValues::*member, const std::vector<std::string>& (*entries)(),
+SettingEntry Key(const char* key, int KeyValues::*member, const std::vector<std::string>& (*entries)(),
                 const char* label, const char* caption, const char* group, std::size_t offset, std::uint8_t mask)
 {
-    SettingSpec spec = Setting(key, SettingKind::Choice, label, offset, mask);
-    spec.page = SettingPage::Keys;
-    spec.caption = caption;
-    spec.group = group;
-    spec.keyIndex = member;
-    spec.entries = entries;
-    spec.storesFallback = true;
-    return spec;
+    SettingEntry setting = Setting(key, SettingKind::Choice, label, offset, mask);
+    setting.page = SettingPage::Keys;
+    setting.caption = caption;
+    setting.group = group;
+    setting.keyIndex = member;
+    setting.entries = entries;
+    setting.storesFallback = true;
+    return setting;
 }
 
-SettingSpec Shown(SettingSpec spec, const char* group, int column, const char* caption = nullptr,
+SettingEntry Shown(SettingEntry setting, const char* group, int column, const char* caption = nullptr,
                   const char* help = "")
 {
-    spec.group = group;
-    spec.column = column;
+    setting.group = group;
+    setting.column = column;
     if (caption)
-        spec.caption = caption;
-    spec.help = help;
-    return spec;
+        setting.caption = caption;
+    setting.help = help;
+    return setting;
 }
 
-SettingSpec Kept(SettingSpec spec, int add, int fallback, std::uint8_t storeMask = 0, int fixedPick = -1)
+SettingEntry Kept(SettingEntry setting, int add, int fallback, std::uint8_t storeMask = 0, int fixedPick = -1)
 {
-    spec.add = add;
-    spec.fallback = fallback;
-    spec.storeMask = storeMask;
-    spec.fixedPick = fixedPick;
-    return spec;
+    setting.add = add;
+    setting.fallback = fallback;
+    setting.storeMask = storeMask;
+    setting.fixedPick = fixedPick;
+    return setting;
 }
 
-std::vector<SettingSpec> OptionTable()
+std::vector<SettingEntry> OptionTable()
 {
     using E = OptionEntries;
     using V = OptionValues;
@@ -209,7 +209,7 @@ std::vector<SettingSpec> OptionTable()
     };
 }
 
-std::vector<SettingSpec> KeyTable()
+std::vector<SettingEntry> KeyTable()
 {
     using E = KeyEntries;
     using V = KeyValues;
@@ -248,10 +248,10 @@ const std::array<ByteUse, kImageSize>& ByteUses()
     static const std::array<ByteUse, kImageSize> uses = [] {
         std::array<ByteUse, kImageSize> all{};
         for (SettingPage page : {SettingPage::Options, SettingPage::Keys}) {
-            for (const SettingSpec& spec : PageSettings(page)) {
-                for (std::size_t i = 0; i < spec.length; ++i) {
-                    ByteUse& use = all[spec.offset + i];
-                    use.bits = static_cast<std::uint8_t>(use.bits | spec.mask);
+            for (const SettingEntry& setting : PageSettings(page)) {
+                for (std::size_t i = 0; i < setting.length; ++i) {
+                    ByteUse& use = all[setting.offset + i];
+                    use.bits = static_cast<std::uint8_t>(use.bits | setting.mask);
                     use.used = true;
                     use.page = page;
                 }
@@ -272,19 +272,19 @@ std::string ListJson(const std::vector<std::string>& entries)
 
 }  // namespace
 
-const std::vector<SettingSpec>& PageSettings(SettingPage page)
+const std::vector<SettingEntry>& PageSettings(SettingPage page)
 {
-    static const std::vector<SettingSpec> options = OptionTable();
-    static const std::vector<SettingSpec> keys = KeyTable();
+    static const std::vector<SettingEntry> options = OptionTable();
+    static const std::vector<SettingEntry> keys = KeyTable();
     return page == SettingPage::Options ? options : keys;
 }
 
-const SettingSpec* FindSetting(const std::string& key)
+const SettingEntry* FindSetting(const std::string& key)
 {
     for (SettingPage page : {SettingPage::Options, SettingPage::Keys}) {
-        for (const SettingSpec& spec : PageSettings(page)) {
-            if (key == spec.key)
-                return &spec;
+        for (const SettingEntry& setting : PageSettings(page)) {
+            if (key == setting.key)
+                return &setting;
         }
     }
     return nullptr;
@@ -300,70 +300,73 @@ bool SettingPageOf(std::size_t offset, SettingPage& page)
     return true;
 }
 
-int& IndexIn(const SettingSpec& spec, OptionValues& options, KeyValues& keys)
+int& IndexIn(const SettingEntry& setting, OptionValues& options, KeyValues& keys)
 {
-    return spec.optionIndex ? options.*spec.optionIndex : keys.*spec.keyIndex;
+    return setting.optionIndex ? options.*setting.optionIndex : keys.*setting.keyIndex;
 }
 
-int IndexIn(const SettingSpec& spec, const OptionValues& options, const KeyValues& keys)
+int IndexIn(const SettingEntry& setting, const OptionValues& options, const KeyValues& keys)
 {
-    return spec.optionIndex ? options.*spec.optionIndex : keys.*spec.keyIndex;
+    return setting.optionIndex ? options.*setting.optionIndex : keys.*setting.keyIndex;
 }
 
-bool& CheckIn(const SettingSpec& spec, OptionValues& options) { return options.*spec.optionCheck; }
+bool& CheckIn(const SettingEntry& setting, OptionValues& options) { return options.*setting.optionCheck; }
 
-std::string& CodeIn(const SettingSpec& spec, OptionValues& options) { return options.*spec.optionCode; }
+std::string& CodeIn(const SettingEntry& setting, OptionValues& options) { return options.*setting.optionCode; }
 
-const std::string& CodeIn(const SettingSpec& spec, const OptionValues& options) { return options.*spec.optionCode; }
+const std::string& CodeIn(const SettingEntry& setting, const OptionValues& options)
+{
+    return options.*setting.optionCode;
+}
 
-bool SameSetting(const SettingSpec& spec, const OptionValues& aOptions, const KeyValues& aKeys,
+bool SameSetting(const SettingEntry& setting, const OptionValues& aOptions, const KeyValues& aKeys,
                  const OptionValues& bOptions, const KeyValues& bKeys)
 {
-    switch (spec.kind) {
-    case SettingKind::Choice: return IndexIn(spec, aOptions, aKeys) == IndexIn(spec, bOptions, bKeys);
-    case SettingKind::Check: return aOptions.*spec.optionCheck == bOptions.*spec.optionCheck;
-    case SettingKind::Code: return CodeIn(spec, aOptions) == CodeIn(spec, bOptions);
+    switch (setting.kind) {
+    case SettingKind::Choice: return IndexIn(setting, aOptions, aKeys) == IndexIn(setting, bOptions, bKeys);
+    case SettingKind::Check: return aOptions.*setting.optionCheck == bOptions.*setting.optionCheck;
+    case SettingKind::Code: return CodeIn(setting, aOptions) == CodeIn(setting, bOptions);
     }
     return true;
 }
 
-void CopySetting(const SettingSpec& spec, const OptionValues& fromOptions, const KeyValues& fromKeys,
+void CopySetting(const SettingEntry& setting, const OptionValues& fromOptions, const KeyValues& fromKeys,
                  OptionValues& toOptions, KeyValues& toKeys)
 {
-    switch (spec.kind) {
-    case SettingKind::Choice: IndexIn(spec, toOptions, toKeys) = IndexIn(spec, fromOptions, fromKeys); break;
-    case SettingKind::Check: CheckIn(spec, toOptions) = fromOptions.*spec.optionCheck; break;
-    case SettingKind::Code: CodeIn(spec, toOptions) = CodeIn(spec, fromOptions); break;
+    switch (setting.kind) {
+    case SettingKind::Choice: IndexIn(setting, toOptions, toKeys) = IndexIn(setting, fromOptions, fromKeys); break;
+    case SettingKind::Check: CheckIn(setting, toOptions) = fromOptions.*setting.optionCheck; break;
+    case SettingKind::Code: CodeIn(setting, toOptions) = CodeIn(setting, fromOptions); break;
     }
 }
 
-const char* CodeRefusal(const SettingSpec& spec, const std::string& code)
+const char* CodeRefusal(const SettingEntry& setting, const std::string& code)
 {
     static const char* const kMsgCodeTooLong = ZEM_TRANSLATE_NOOP("zem::Settings", "a PTT ID has at most 8 digits");
     if (!std::all_of(code.begin(), code.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return kMsgPttIdNotCorrect;
-    if (code.size() < spec.length)
+    if (code.size() < setting.length)
         return kMsgPttIdTooShort;
-    if (code.size() > spec.length)
+    if (code.size() > setting.length)
         return kMsgCodeTooLong;
     return nullptr;
 }
 
-int AfterPick(const SettingSpec& spec, int picked) { return spec.fixedPick >= 0 ? spec.fixedPick : picked; }
+int AfterPick(const SettingEntry& setting, int picked) { return setting.fixedPick >= 0 ? setting.fixedPick : picked; }
 
-bool SetFromControl(const SettingSpec& spec, const std::string& value, OptionValues& options, KeyValues& keys)
+bool SetFromControl(const SettingEntry& setting, const std::string& value, OptionValues& options, KeyValues& keys)
 {
-    switch (spec.kind) {
+    switch (setting.kind) {
     case SettingKind::Choice: {
         char* end = nullptr;
         const long index = std::strtol(value.c_str(), &end, 10);
-        if (value.empty() || *end != '\0' || index < 0 || index >= static_cast<long>(spec.entries().size()))
+        if (value.empty() || *end != '\0' || index < 0 || index >= static_cast<long>(setting.entries().size()))
             return false;
-        IndexIn(spec, options, keys) = AfterPick(spec, static_cast<int>(index));
+        IndexIn(setting, options, keys) = AfterPick(setting, static_cast<int>(index));
         return true;
     }
-    case SettingKind::Check: CheckIn(spec, options) = value == "1"; return true;
-    case SettingKind::Code: CodeIn(spec, options) = value.substr(0, spec.length); return true;
+    case SettingKind::Check: CheckIn(setting, options) = value == "1"; return true;
+    case SettingKind::Code: CodeIn(setting, options) = value.substr(0, setting.length); return true;
     }
     return false;
 }
@@ -371,12 +374,12 @@ bool SetFromControl(const SettingSpec& spec, const std::string& value, OptionVal
 std::string SettingValuesJson(SettingPage page, const OptionValues& options, const KeyValues& keys)
 {
     std::string out = "{";
-    for (const SettingSpec& spec : PageSettings(page)) {
-        out += (out.size() > 1 ? "," : "") + JsonString(spec.key) + ":";
-        switch (spec.kind) {
-        case SettingKind::Choice: out += std::to_string(IndexIn(spec, options, keys)); break;
-        case SettingKind::Check: out += options.*spec.optionCheck ? "true" : "false"; break;
-        case SettingKind::Code: out += JsonString(CodeIn(spec, options)); break;
+    for (const SettingEntry& setting : PageSettings(page)) {
+        out += (out.size() > 1 ? "," : "") + JsonString(setting.key) + ":";
+        switch (setting.kind) {
+        case SettingKind::Choice: out += std::to_string(IndexIn(setting, options, keys)); break;
+        case SettingKind::Check: out += options.*setting.optionCheck ? "true" : "false"; break;
+        case SettingKind::Code: out += JsonString(CodeIn(setting, options)); break;
         }
     }
     return out + "}";
@@ -387,35 +390,36 @@ std::string SettingsDescriptionJson()
     static const char* const kKinds[] = {"choice", "check", "code"};
     std::string out = "[";
     for (SettingPage page : {SettingPage::Options, SettingPage::Keys}) {
-        for (const SettingSpec& spec : PageSettings(page)) {
+        for (const SettingEntry& setting : PageSettings(page)) {
             out += (out.size() > 1 ? "," : "");
-            out += "{\"key\":" + JsonString(spec.key) +
+            out += "{\"key\":" + JsonString(setting.key) +
                    ",\"page\":" + (page == SettingPage::Options ? "\"options\"" : "\"keys\"") +
-                   ",\"kind\":\"" + kKinds[static_cast<int>(spec.kind)] + "\",\"label\":" + JsonString(spec.label) +
-                   ",\"caption\":" + JsonString(spec.caption) + ",\"group\":" + JsonString(spec.group) +
-                   ",\"column\":" + std::to_string(spec.column) + ",\"help\":" + JsonString(spec.help) +
-                   ",\"entries\":" + (spec.entries ? ListJson(spec.entries()) : "[]") +
-                   ",\"length\":" + std::to_string(spec.length) + "}";
+                   ",\"kind\":\"" + kKinds[static_cast<int>(setting.kind)] + "\"" +
+                   ",\"label\":" + JsonString(setting.label) +
+                   ",\"caption\":" + JsonString(setting.caption) + ",\"group\":" + JsonString(setting.group) +
+                   ",\"column\":" + std::to_string(setting.column) + ",\"help\":" + JsonString(setting.help) +
+                   ",\"entries\":" + (setting.entries ? ListJson(setting.entries()) : "[]") +
+                   ",\"length\":" + std::to_string(setting.length) + "}";
         }
     }
     return out + "]";
 }
 
-void FillSetting(const SettingSpec& spec, const RadioImage& image, OptionValues& options, KeyValues& keys)
+void FillSetting(const SettingEntry& setting, const RadioImage& image, OptionValues& options, KeyValues& keys)
 {
-    const std::uint8_t byte = image[spec.offset];
-    switch (spec.kind) {
+    const std::uint8_t byte = image[setting.offset];
+    switch (setting.kind) {
     case SettingKind::Choice: {
-        const int index = ((byte & spec.mask) >> Shift(spec.mask)) - spec.add;
-        IndexIn(spec, options, keys) = InList(spec, index) ? index : spec.fallback;
+        const int index = ((byte & setting.mask) >> Shift(setting.mask)) - setting.add;
+        IndexIn(setting, options, keys) = InList(setting, index) ? index : setting.fallback;
         break;
     }
-    case SettingKind::Check: CheckIn(spec, options) = (byte & spec.mask) != 0; break;
+    case SettingKind::Check: CheckIn(setting, options) = (byte & setting.mask) != 0; break;
     case SettingKind::Code: {
-        std::string& code = CodeIn(spec, options);
+        std::string& code = CodeIn(setting, options);
         code.clear();
-        for (std::size_t i = 0; i < spec.length; ++i) {
-            const std::uint8_t digit = image[spec.offset + i];
+        for (std::size_t i = 0; i < setting.length; ++i) {
+            const std::uint8_t digit = image[setting.offset + i];
             code += digit <= 9 ? static_cast<char>('0' + digit) : kUnknownDigit;
         }
         break;
@@ -423,25 +427,25 @@ void FillSetting(const SettingSpec& spec, const RadioImage& image, OptionValues&
     }
 }
 
-void StoreSetting(const SettingSpec& spec, const OptionValues& options, const KeyValues& keys, RadioImage& image)
+void StoreSetting(const SettingEntry& setting, const OptionValues& options, const KeyValues& keys, RadioImage& image)
 {
-    std::uint8_t& byte = image[spec.offset];
-    switch (spec.kind) {
+    std::uint8_t& byte = image[setting.offset];
+    switch (setting.kind) {
     case SettingKind::Choice: {
         // A list with no valid selection leaves its bits as the radio had
         // them rather than writing a value the radio never offered.
-        int index = IndexIn(spec, options, keys);
-        if (!InList(spec, index)) {
-            if (!spec.storesFallback)
+        int index = IndexIn(setting, options, keys);
+        if (!InList(setting, index)) {
+            if (!setting.storesFallback)
                 return;
-            index = spec.fallback;
+            index = setting.fallback;
         }
-        const std::uint8_t written = spec.storeMask ? spec.storeMask : spec.mask;
-        const auto value = static_cast<std::uint8_t>(((index + spec.add) << Shift(spec.mask)) & written);
+        const std::uint8_t written = setting.storeMask ? setting.storeMask : setting.mask;
+        const auto value = static_cast<std::uint8_t>(((index + setting.add) << Shift(setting.mask)) & written);
         byte = static_cast<std::uint8_t>((byte & ~written) | value);
         break;
     }
-    case SettingKind::Check: SetBit(byte, spec.mask, options.*spec.optionCheck); break;
+    case SettingKind::Check: SetBit(byte, setting.mask, options.*setting.optionCheck); break;
     case SettingKind::Code: break;  // with its messages, by the options page
     }
 }

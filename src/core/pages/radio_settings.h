@@ -20,7 +20,7 @@ namespace zem {
 enum class SettingPage { Options, Keys };
 enum class SettingKind { Choice, Check, Code };
 
-struct SettingSpec {
+struct SettingEntry {
     const char* key = "";      // "scan_mode": the plan text's, zemtool show --json's and the browser page's name
     SettingPage page = SettingPage::Options;
     SettingKind kind = SettingKind::Choice;
@@ -49,10 +49,10 @@ struct SettingSpec {
 };
 
 // The settings of one page, in the order the plan text and zemtool list them.
-const std::vector<SettingSpec>& PageSettings(SettingPage page);
+const std::vector<SettingEntry>& PageSettings(SettingPage page);
 
 // The setting of that key on either page, or nullptr.
-const SettingSpec* FindSetting(const std::string& key);
+const SettingEntry* FindSetting(const std::string& key);
 
 // The bits of byte offset that some setting of either page keeps.
 std::uint8_t SettingBits(std::size_t offset);
@@ -61,30 +61,30 @@ std::uint8_t SettingBits(std::size_t offset);
 bool SettingPageOf(std::size_t offset, SettingPage& page);
 
 // A setting's value, whichever page holds it.
-int& IndexIn(const SettingSpec& spec, OptionValues& options, KeyValues& keys);
-int IndexIn(const SettingSpec& spec, const OptionValues& options, const KeyValues& keys);
-bool& CheckIn(const SettingSpec& spec, OptionValues& options);
-std::string& CodeIn(const SettingSpec& spec, OptionValues& options);
-const std::string& CodeIn(const SettingSpec& spec, const OptionValues& options);
+int& IndexIn(const SettingEntry& setting, OptionValues& options, KeyValues& keys);
+int IndexIn(const SettingEntry& setting, const OptionValues& options, const KeyValues& keys);
+bool& CheckIn(const SettingEntry& setting, OptionValues& options);
+std::string& CodeIn(const SettingEntry& setting, OptionValues& options);
+const std::string& CodeIn(const SettingEntry& setting, const OptionValues& options);
 
 // True when the setting has the same value in both.
-bool SameSetting(const SettingSpec& spec, const OptionValues& aOptions, const KeyValues& aKeys,
+bool SameSetting(const SettingEntry& setting, const OptionValues& aOptions, const KeyValues& aKeys,
                  const OptionValues& bOptions, const KeyValues& bKeys);
-void CopySetting(const SettingSpec& spec, const OptionValues& fromOptions, const KeyValues& fromKeys,
+void CopySetting(const SettingEntry& setting, const OptionValues& fromOptions, const KeyValues& fromKeys,
                  OptionValues& toOptions, KeyValues& toKeys);
 
 // The entry a user's pick becomes: the fixed entry for the lists the
 // firmware fixes ("Squelch Level" goes back to "4"), the pick otherwise.
-int AfterPick(const SettingSpec& spec, int picked);
+int AfterPick(const SettingEntry& setting, int picked);
 
 // Why a code given as text cannot be stored as it is (not all digits, too
 // short, too long); nullptr when it can.
-const char* CodeRefusal(const SettingSpec& spec, const std::string& code);
+const char* CodeRefusal(const SettingEntry& setting, const std::string& code);
 
 // Sets a setting from what a page's control gives: an entry index ("3"), a
 // check box state ("1" or "0"), a code text (cut to its length). A pick
 // outside the list or no number is refused (false) and changes nothing.
-bool SetFromControl(const SettingSpec& spec, const std::string& value, OptionValues& options, KeyValues& keys);
+bool SetFromControl(const SettingEntry& setting, const std::string& value, OptionValues& options, KeyValues& keys);
 
 // The values of one page's settings by key, as JSON: entry indexes, check
 // box states and code texts ({"scan_mode":0,"whisper_enable":true,...}).
@@ -96,7 +96,7 @@ std::string SettingValuesJson(SettingPage page, const OptionValues& options, con
 std::string SettingsDescriptionJson();
 
 // The fill and store of one setting (the option and key pages' loops).
-void FillSetting(const SettingSpec& spec, const RadioImage& image, OptionValues& options, KeyValues& keys);
-void StoreSetting(const SettingSpec& spec, const OptionValues& options, const KeyValues& keys, RadioImage& image);
+void FillSetting(const SettingEntry& setting, const RadioImage& image, OptionValues& options, KeyValues& keys);
+void StoreSetting(const SettingEntry& setting, const OptionValues& options, const KeyValues& keys, RadioImage& image);
 
 }  // namespace zem

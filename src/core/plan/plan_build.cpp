@@ -65,7 +65,7 @@ void TypeChannels(const PlanValues& values, const std::set<int>& knownCells, Pla
 }
 
 // A pick that the page sets to the radio's own value, said when it differs.
-void Pick(int given, int stored, const PlanField& field, const SettingSpec& s, int& typed,
+void Pick(int given, int stored, const PlanField& field, const SettingEntry& s, int& typed,
           std::vector<PlanRefusal>& adjusted)
 {
     typed = stored;
@@ -84,12 +84,12 @@ void TypeSettings(const PlanValues& values, const std::set<std::pair<PlanField::
                   PlanValues& typed, std::vector<PlanRefusal>& refusals, std::vector<PlanRefusal>& adjusted)
 {
     for (PlanField::Kind kind : {PlanField::Kind::Option, PlanField::Kind::Key}) {
-        const auto& specs = PlanSettings(kind);
-        for (std::size_t i = 0; i < specs.size(); ++i) {
+        const auto& described = PlanSettings(kind);
+        for (std::size_t i = 0; i < described.size(); ++i) {
             const PlanField field{kind, static_cast<int>(i), 0};
             if (known.count({kind, field.index}))
                 continue;
-            const SettingSpec& s = specs[i];
+            const SettingEntry& s = described[i];
             if (s.kind == SettingKind::Choice && s.fixedPick >= 0) {
                 const int given = IndexIn(s, values.options, values.keys);
                 Pick(given, AfterPick(s, given), field, s, IndexIn(s, typed.options, typed.keys), adjusted);

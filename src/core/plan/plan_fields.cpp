@@ -34,8 +34,8 @@ std::vector<std::size_t> CellFootprint(int row, int col)
 std::vector<std::vector<std::size_t>> SettingFootprints(PlanField::Kind kind)
 {
     std::vector<std::vector<std::size_t>> all;
-    for (const SettingSpec& spec : PlanSettings(kind))
-        all.push_back(Range(spec.offset, spec.length));
+    for (const SettingEntry& setting : PlanSettings(kind))
+        all.push_back(Range(setting.offset, setting.length));
     return all;
 }
 
@@ -63,12 +63,12 @@ bool SameCell(const std::string& a, const std::string& b, int col)
 
 }  // namespace
 
-const std::vector<SettingSpec>& PlanSettings(PlanField::Kind kind)
+const std::vector<SettingEntry>& PlanSettings(PlanField::Kind kind)
 {
     return PageSettings(kind == PlanField::Kind::Key ? SettingPage::Keys : SettingPage::Options);
 }
 
-const SettingSpec& PlanSetting(const PlanField& field)
+const SettingEntry& PlanSetting(const PlanField& field)
 {
     return PlanSettings(field.kind)[static_cast<std::size_t>(field.index)];
 }

@@ -63,7 +63,7 @@ void CopyValue(const PlanValues& from, PlanValues& to, const PlanField& field);
 
 // The option or key settings a field kind counts through (PageSettings of
 // its page), and the setting of one field.
-const std::vector<SettingSpec>& PlanSettings(PlanField::Kind kind);
-const SettingSpec& PlanSetting(const PlanField& field);
+const std::vector<SettingEntry>& PlanSettings(PlanField::Kind kind);
+const SettingEntry& PlanSetting(const PlanField& field);
 
 }  // namespace zem

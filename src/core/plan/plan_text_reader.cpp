@@ -168,13 +168,13 @@ public:
     }
 
     void settings(const YAML::Node& map, const Place& place, PlanField::Kind kind, const std::string& prefix) {
-        const std::vector<SettingSpec>& specs = PlanSettings(kind);
+        const std::vector<SettingEntry>& described = PlanSettings(kind);
         std::vector<std::string> names;
-        for (const auto& s : specs)
+        for (const auto& s : described)
             names.push_back(s.key);
         auto found = pairs(map, place, names, prefix, true);
-        for (std::size_t i = 0; i < specs.size(); ++i) {
-            const SettingSpec& s = specs[i];
+        for (std::size_t i = 0; i < described.size(); ++i) {
+            const SettingEntry& s = described[i];
             const auto it = found.find(s.key);
             if (it == found.end())
                 continue;

@@ -16,11 +16,11 @@ TEST(RadioSettingsTest, KeysAndBitsAreEachSettingsOwn)
     std::set<std::string> keys;
     std::uint8_t taken[kImageSize] = {};
     for (SettingPage page : {SettingPage::Options, SettingPage::Keys}) {
-        for (const SettingSpec& spec : PageSettings(page)) {
-            EXPECT_TRUE(keys.insert(spec.key).second && FindSetting(spec.key) == &spec) << spec.key;
-            for (std::size_t at = spec.offset; at < spec.offset + spec.length; ++at) {
-                EXPECT_EQ(taken[at] & spec.mask, 0) << spec.key;
-                taken[at] |= spec.mask;
+        for (const SettingEntry& setting : PageSettings(page)) {
+            EXPECT_TRUE(keys.insert(setting.key).second && FindSetting(setting.key) == &setting) << setting.key;
+            for (std::size_t at = setting.offset; at < setting.offset + setting.length; ++at) {
+                EXPECT_EQ(taken[at] & setting.mask, 0) << setting.key;
+                taken[at] |= setting.mask;
             }
         }
     }
@@ -76,9 +76,9 @@ TEST(RadioSettingsTest, ControlsSetValuesWithTheFirmwaresFixedPicks)
     for (const auto& [key, value, accepted, json] : cases) {
         OptionValues options;
         KeyValues keys;
-        const SettingSpec& spec = *FindSetting(key);
-        EXPECT_EQ(SetFromControl(spec, value, options, keys), accepted) << key << " " << value;
-        EXPECT_NE(SettingValuesJson(spec.page, options, keys).find(json), std::string::npos) << key << " " << value;
+        const SettingEntry& setting = *FindSetting(key);
+        EXPECT_EQ(SetFromControl(setting, value, options, keys), accepted) << key << " " << value;
+        EXPECT_NE(SettingValuesJson(setting.page, options, keys).find(json), std::string::npos) << key << " " << value;
     }
 }
 
