@@ -15,6 +15,10 @@ inline constexpr const char* kTextFile = "zem::File";          // opening and sa
 inline constexpr const char* kTextChannels = "zem::Channels";  // refused values of the channel table and its lists
 inline constexpr const char* kTextPlan = "zem::Plan";          // a plan text's errors
 inline constexpr const char* kTextSettings = "zem::Settings";  // refused values of the settings pages
+// The contexts of the core's list texts: the channel table's titles and
+// choices, the type and band lists; the settings' labels and entries.
+inline constexpr const char* kTextChannelTable = "ChannelTable";
+inline constexpr const char* kTextRadioSettings = "RadioSettings";
 inline constexpr const char* kTextContexts[] = {kTextLink, kTextFile, kTextChannels, kTextPlan, kTextSettings};
 
 // A message of the core with the values it names: a marked source text with

@@ -1,7 +1,7 @@
 #include "channels/channel_grid_model.h"
 
 #include "channels/channel_commit.h"
-#include "common/languages.h"
+#include "common/core_text.h"
 #include "messenger.h"
 
 #include <QBrush>
@@ -45,7 +45,7 @@ QString ChannelGridModel::shownText(const QModelIndex& index) const {
     // A choice is shown in the window's language; the table keeps its own
     // entry, which the editors commit.
     const std::string& text = values_.cells.text(rowOf(index), colOf(index));
-    return colOf(index) >= zem::kColScan ? CoreText("ChannelTable", text) : QString::fromStdString(text);
+    return colOf(index) >= zem::kColScan ? CoreText(zem::kTextChannelTable, text) : QString::fromStdString(text);
 }
 
 QVariant ChannelGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -54,7 +54,7 @@ QVariant ChannelGridModel::headerData(int section, Qt::Orientation orientation, 
     switch (role) {
     case Qt::DisplayRole:
         // The titles and numbers are cells of the table's fixed row and column.
-        return across ? CoreText("ChannelTable", values_.cells.text(0, section + 1))
+        return across ? CoreText(zem::kTextChannelTable, values_.cells.text(0, section + 1))
                       : QString::fromStdString(values_.cells.text(section + 1, 0));
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);

@@ -7,7 +7,7 @@
 #include "channels/channel_grid_model.h"
 #include "channels/ms_flex_grid.h"
 #include "channels/tone_table.h"
-#include "common/languages.h"
+#include "common/core_text.h"
 #include "messenger.h"
 
 #include <QComboBox>
@@ -34,7 +34,7 @@ QStringList ToQStringList(const std::vector<std::string>& entries) {
     return list;
 }
 
-QString HeaderText(int col) { return CoreText("ChannelTable", zem::kColumnHeaders[col]); }
+QString HeaderText(int col) { return CoreText(zem::kTextChannelTable, zem::kColumnHeaders[col]); }
 
 // Column widths as multiples of the transmit column's width.
 constexpr double kWidthFactors[zem::kGridCols] = {0.6, 1.25, 1.25, 1.4, 1.4, 0.8, 0.8, 1.0, 1.0, 0.8};
@@ -54,10 +54,10 @@ CChannelPage::CChannelPage(zem::RadioImage& image, zem::Messenger& messenger, QW
     auto* typeGroup = new QGroupBox(tr("Type Setting"), this);
     typeCombo_ = new QComboBox(typeGroup);
     typeCombo_->setObjectName(QStringLiteral("typeCombo"));
-    typeCombo_->addItems(CoreTexts("ChannelTable", zem::TypeEntries()));
+    typeCombo_->addItems(CoreTexts(zem::kTextChannelTable, zem::TypeEntries()));
     bandCombo_ = new QComboBox(typeGroup);
     bandCombo_->setObjectName(QStringLiteral("bandCombo"));
-    bandCombo_->addItems(CoreTexts("ChannelTable", zem::BandEntries()));
+    bandCombo_->addItems(CoreTexts(zem::kTextChannelTable, zem::BandEntries()));
     defaultButton_ = makeDefaultButton(typeGroup);
 
     auto* typeRow = new QHBoxLayout(typeGroup);
@@ -89,7 +89,7 @@ CChannelPage::CChannelPage(zem::RadioImage& image, zem::Messenger& messenger, QW
     for (int i = 0; i < 5; ++i) {
         const std::vector<std::string>& entries = zem::ChoiceEntries(zem::kColScan + i);
         choiceDelegates_[i] =
-            new ComboDelegate(ToQStringList(entries), CoreTexts("ChannelTable", entries), false, this);
+            new ComboDelegate(ToQStringList(entries), CoreTexts(zem::kTextChannelTable, entries), false, this);
     }
     for (int col = zem::kColReceive; col <= zem::kColPtt; ++col)
         grid_->setItemDelegateForColumn(grid_->CellIndex(1, col).column(), delegateFor(col));

@@ -106,15 +106,4 @@ void UseLanguage(const QString& code, const QString& dir) {
 
 QString CurrentLanguage() { return Current(); }
 
-QString CoreText(const char* context, const std::string& text) {
-    return QCoreApplication::translate(context, text.c_str());
-}
-
-QStringList CoreTexts(const char* context, const std::vector<std::string>& texts) {
-    QStringList shown;
-    shown.reserve(static_cast<qsizetype>(texts.size()));
-    for (const std::string& text : texts) shown << CoreText(context, text);
-    return shown;
-}
-
 }  // namespace zem::gui

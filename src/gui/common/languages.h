@@ -3,7 +3,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <string>
 #include <vector>
 
 namespace zem::gui {
@@ -40,12 +39,5 @@ void UseLanguage(const QString& code, const QString& dir = QStringLiteral(":/tra
 
 // The language UseLanguage installed last ("en" before any).
 QString CurrentLanguage();
-
-// A list text of the core (a column title, a choice, a setting's entry) as
-// the window shows it: translated under the core's context ("ChannelTable",
-// "RadioSettings"). The core keeps and compares the English text, so a
-// combo shows this and hands the core its index or the English entry.
-QString CoreText(const char* context, const std::string& text);
-QStringList CoreTexts(const char* context, const std::vector<std::string>& texts);
 
 }  // namespace zem::gui

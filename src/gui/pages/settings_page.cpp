@@ -1,6 +1,6 @@
 #include "pages/settings_page.h"
 
-#include "common/languages.h"
+#include "common/core_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,7 +25,7 @@ void SettingsPage::keyPressEvent(QKeyEvent* event) {
 
 namespace {
 
-QString Translated(const char* text) { return CoreText("RadioSettings", text); }
+QString Translated(const char* text) { return CoreText(zem::kTextRadioSettings, text); }
 
 QString CamelCase(const char* key) {
     QString name;
@@ -45,30 +45,30 @@ QString CamelCase(const char* key) {
 
 void SettingsPage::makeControls(zem::SettingPage page) {
     page_ = page;
-    for (const zem::SettingSpec& spec : zem::PageSettings(page)) {
+    for (const zem::SettingEntry& setting : zem::PageSettings(page)) {
         QWidget* widget = nullptr;
-        switch (spec.kind) {
+        switch (setting.kind) {
         case zem::SettingKind::Choice: {
             auto* combo = new QComboBox(this);
             // Shown translated; the page reads back the index.
-            combo->addItems(CoreTexts("RadioSettings", spec.entries()));
-            if (spec.fixedPick >= 0)
+            combo->addItems(CoreTexts(zem::kTextRadioSettings, setting.entries()));
+            if (setting.fixedPick >= 0)
                 connect(combo, &QComboBox::activated, this,
-                        [combo, &spec](int picked) { combo->setCurrentIndex(zem::AfterPick(spec, picked)); });
+                        [combo, &setting](int picked) { combo->setCurrentIndex(zem::AfterPick(setting, picked)); });
             widget = combo;
             break;
         }
-        case zem::SettingKind::Check: widget = new QCheckBox(Translated(spec.caption), this); break;
+        case zem::SettingKind::Check: widget = new QCheckBox(Translated(setting.caption), this); break;
         case zem::SettingKind::Code: {
             auto* field = new QLineEdit(this);
-            field->setMaxLength(static_cast<int>(spec.length));
+            field->setMaxLength(static_cast<int>(setting.length));
             widget = field;
             break;
         }
         }
-        widget->setObjectName(CamelCase(spec.key));
-        if (*spec.help != '\0') widget->setWhatsThis(Translated(spec.help));
-        controls_[spec.key] = widget;
+        widget->setObjectName(CamelCase(setting.key));
+        if (*setting.help != '\0') widget->setWhatsThis(Translated(setting.help));
+        controls_[setting.key] = widget;
     }
 }
 
@@ -81,30 +81,32 @@ QLabel* SettingsPage::caption(const std::string& key) {
 }
 
 void SettingsPage::readControls(zem::OptionValues& options, zem::KeyValues& keys) const {
-    for (const zem::SettingSpec& spec : zem::PageSettings(page_)) {
-        QWidget* widget = controls_.at(spec.key);
-        switch (spec.kind) {
+    for (const zem::SettingEntry& setting : zem::PageSettings(page_)) {
+        QWidget* widget = controls_.at(setting.key);
+        switch (setting.kind) {
         case zem::SettingKind::Choice:
-            zem::IndexIn(spec, options, keys) = static_cast<QComboBox*>(widget)->currentIndex();
+            zem::IndexIn(setting, options, keys) = static_cast<QComboBox*>(widget)->currentIndex();
             break;
-        case zem::SettingKind::Check: zem::CheckIn(spec, options) = static_cast<QCheckBox*>(widget)->isChecked(); break;
+        case zem::SettingKind::Check:
+            zem::CheckIn(setting, options) = static_cast<QCheckBox*>(widget)->isChecked();
+            break;
         case zem::SettingKind::Code:
-            zem::CodeIn(spec, options) = static_cast<QLineEdit*>(widget)->text().toStdString();
+            zem::CodeIn(setting, options) = static_cast<QLineEdit*>(widget)->text().toStdString();
             break;
         }
     }
 }
 
 void SettingsPage::showValues(const zem::OptionValues& options, const zem::KeyValues& keys) {
-    for (const zem::SettingSpec& spec : zem::PageSettings(page_)) {
-        QWidget* widget = controls_.at(spec.key);
-        switch (spec.kind) {
+    for (const zem::SettingEntry& setting : zem::PageSettings(page_)) {
+        QWidget* widget = controls_.at(setting.key);
+        switch (setting.kind) {
         case zem::SettingKind::Choice:
-            selectEntry(static_cast<QComboBox*>(widget), zem::IndexIn(spec, options, keys));
+            selectEntry(static_cast<QComboBox*>(widget), zem::IndexIn(setting, options, keys));
             break;
-        case zem::SettingKind::Check: static_cast<QCheckBox*>(widget)->setChecked(options.*spec.optionCheck); break;
+        case zem::SettingKind::Check: static_cast<QCheckBox*>(widget)->setChecked(options.*setting.optionCheck); break;
         case zem::SettingKind::Code:
-            static_cast<QLineEdit*>(widget)->setText(QString::fromStdString(zem::CodeIn(spec, options)));
+            static_cast<QLineEdit*>(widget)->setText(QString::fromStdString(zem::CodeIn(setting, options)));
             break;
         }
     }

@@ -1,7 +1,7 @@
 #include "printing/print_listing.h"
 
 #include "channels/channel_page.h"
-#include "common/languages.h"
+#include "common/core_text.h"
 
 #include <QComboBox>
 #include <QFont>
@@ -93,10 +93,10 @@ zem::ChannelListingTexts ListingTextsOf(const CChannelPage& page) {
     // The listing shows the titles and the choices as the grid does, in the
     // window's language.
     for (int col = 0; col < zem::kGridCols; ++col)
-        texts.cells.setText(0, col, CoreText("ChannelTable", texts.cells.text(0, col)).toStdString());
+        texts.cells.setText(0, col, CoreText(zem::kTextChannelTable, texts.cells.text(0, col)).toStdString());
     for (int row = 1; row < zem::kGridRows; ++row)
         for (int col = zem::kColScan; col <= zem::kColPtt; ++col)
-            texts.cells.setText(row, col, CoreText("ChannelTable", texts.cells.text(row, col)).toStdString());
+            texts.cells.setText(row, col, CoreText(zem::kTextChannelTable, texts.cells.text(row, col)).toStdString());
     texts.typeText = EntryText(shown.typeCombo(), page.values().typeIndex).toStdString();
     texts.bandText = EntryText(shown.bandCombo(), page.values().bandIndex).toStdString();
     return texts;

@@ -201,8 +201,8 @@ void RadioHistoryDialog::fill() {
     for (const RadioHistory::Entry& entry : history_.entries()) {
         auto* item = new QTreeWidgetItem(list_, {entry.when.date().toString(Qt::ISODate),
                                                  entry.when.time().toString(QStringLiteral("HH:mm:ss")),
-                                                 CoreText("ChannelTable", entry.type.toStdString()),
-                                                 CoreText("ChannelTable", entry.band.toStdString()), entry.firstFrequency,
+                                                 CoreText(zem::kTextChannelTable, entry.type.toStdString()),
+                                                 CoreText(zem::kTextChannelTable, entry.band.toStdString()), entry.firstFrequency,
                                                  entry.fromCompare ? tr("Compare") : tr("Read"), entry.note});
         item->setData(0, Qt::UserRole, entry.path);
         item->setFlags(item->flags() | Qt::ItemIsEditable);
