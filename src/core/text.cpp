@@ -1,5 +1,7 @@
 #include "text.h"
 
+#include <iterator>
+
 namespace zem {
 
 std::string FillPlaces(const std::string& pattern, const std::vector<std::string>& values) {
@@ -16,6 +18,22 @@ std::string FillPlaces(const std::string& pattern, const std::vector<std::string
         }
     }
     return filled;
+}
+
+Text Text::Joined(std::vector<Text> parts, const std::string& separator) {
+    if (parts.size() == 1) return std::move(parts.front());
+    // A pattern has nine places; more parts nest, the ninth joining the rest.
+    constexpr std::size_t kPlaces = 9;
+    if (parts.size() > kPlaces) {
+        std::vector<Text> rest(std::make_move_iterator(parts.begin() + kPlaces - 1),
+                               std::make_move_iterator(parts.end()));
+        parts.resize(kPlaces - 1);
+        parts.push_back(Joined(std::move(rest), separator));
+    }
+    std::string pattern;
+    for (std::size_t i = 0; i < parts.size(); ++i)
+        pattern += (i ? separator : std::string()) + "%" + std::to_string(i + 1);
+    return Text(kTextJoined, pattern, std::move(parts));
 }
 
 std::string Text::english() const {

@@ -20,6 +20,9 @@ inline constexpr const char* kTextSettings = "zem::Settings";  // refused values
 inline constexpr const char* kTextChannelTable = "ChannelTable";
 inline constexpr const char* kTextRadioSettings = "RadioSettings";
 inline constexpr const char* kTextContexts[] = {kTextLink, kTextFile, kTextChannels, kTextPlan, kTextSettings};
+// The context of texts that only join others ("%1\n%2"): nothing in it is
+// translated, its parts are.
+inline constexpr const char* kTextJoined = "zem::Joined";
 
 // A message of the core with the values it names: a marked source text with
 // numbered places (%1, %2 ...) and what fills them, so that a translation
@@ -36,6 +39,10 @@ public:
     // (a source without a translation is said in English).
     Text(const char* context, std::string source, std::vector<Text> args = {})
         : context_(context), source_(source), args_(std::move(args)) {}
+
+    // The parts one after another, separator between them ("\n" a line
+    // each); each part keeps its own translation.
+    static Text Joined(std::vector<Text> parts, const std::string& separator = "\n");
 
     bool marked() const { return context_ != nullptr; }
     const char* context() const { return context_; }
