@@ -29,6 +29,17 @@ std::string JsonString(const std::string& text) {
     return out + "\"";
 }
 
+std::string TextJson(const Text& text) {
+    if (!text.marked()) return JsonString(text.value());
+    std::string out = "{\"c\":" + JsonString(text.context()) + ",\"s\":" + JsonString(text.source());
+    if (!text.args().empty()) {
+        out += ",\"a\":[";
+        for (const Text& arg : text.args()) out += (out.back() == '[' ? "" : ",") + TextJson(arg);
+        out += ']';
+    }
+    return out + '}';
+}
+
 void JsonWriter::beforeValue() {
     if (afterKey_) {
         afterKey_ = false;

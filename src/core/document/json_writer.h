@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text.h"
+
 #include <string>
 #include <vector>
 
@@ -8,6 +10,12 @@ namespace zem {
 // The text as a JSON string literal: quotes, backslashes and control
 // characters escaped, every other byte (UTF-8 included) passed through.
 std::string JsonString(const std::string& text);
+
+// A core message as JSON, for a front end that translates it itself (the
+// browser edition): a marked text is {"c": context, "s": source, "a":
+// [values...]} ("a" left out when it has none), each value the same again;
+// a plain value is its string.
+std::string TextJson(const Text& text);
 
 // Writes indented JSON, keeping track of commas. Calls must nest properly:
 // inside an object every value is preceded by key().

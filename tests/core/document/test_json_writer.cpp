@@ -12,6 +12,14 @@ TEST(Json, EscapesStringsAndPassesUtf8Through) {
     EXPECT_EQ(JsonString("Error Data Format\xEF\xBC\x8C"), "\"Error Data Format\xEF\xBC\x8C\"");
 }
 
+TEST(Json, WritesAMessageAsItsTreeOfSourcesAndValues) {
+    const Text reason(kTextLink, "Not received enough byte");
+    const Text message(kTextFile, "Cannot open \"%1\": %2", {std::string("a \"b\".Zem"), reason});
+    EXPECT_EQ(TextJson(message), "{\"c\":\"zem::File\",\"s\":\"Cannot open \\\"%1\\\": %2\",\"a\":[\"a \\\"b\\\".Zem\","
+                                 "{\"c\":\"zem::Link\",\"s\":\"Not received enough byte\"}]}");
+    EXPECT_EQ(TextJson(Text("plain\nvalue")), "\"plain\\nvalue\"");
+}
+
 TEST(Json, WritesNestedContainersWithCommasInPlace) {
     JsonWriter json;
     json.beginObject();
