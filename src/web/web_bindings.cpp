@@ -35,9 +35,10 @@ namespace {
 using zem::web::WebSession;
 
 // Shows a message box on the page and waits for its answer: 0 OK only,
-// 1 OK and Cancel, 2 Retry and Cancel. 1 when OK or Retry was chosen.
-EM_ASYNC_JS(int, zem_page_message, (int kind, const char* text, const char* detail), {
-    return (await globalThis.zemPage.message(kind, UTF8ToString(text), UTF8ToString(detail))) ? 1 : 0;
+// 1 OK and Cancel, 2 Retry and Cancel. 1 when OK or Retry was chosen. The
+// text and its detail come as JSON (Said), which the page translates.
+EM_ASYNC_JS(int, zem_page_message, (int kind, const char* said, const char* detail), {
+    return (await globalThis.zemPage.message(kind, UTF8ToString(said), UTF8ToString(detail))) ? 1 : 0;
 });
 
 EM_JS(void, zem_page_status, (const char* text), { globalThis.zemPage.status(UTF8ToString(text)); });
@@ -65,13 +66,41 @@ void Pause(std::chrono::milliseconds duration) {
         zem_timer_wait(ms);
 }
 
+// What the core says, as the page's message box takes it (JSON): a core
+// message as its tree of marked source and values (TextJson), which the
+// page translates as the window does; a text the core has only in English
+// as a string, which the page looks up whole; lines one under the other
+// (a list under its heading) as an array of those.
+std::string Said(const zem::Text& text) { return zem::TextJson(text); }
+std::string Said(const std::string& english) { return zem::JsonString(english); }
+template <typename Heading, typename Item>
+std::string Said(const Heading& heading, const std::vector<Item>& items) {
+    std::string json = "[" + Said(heading);
+    for (const Item& item : items) json += "," + Said(item);
+    return json + "]";
+}
+
+int ShowMessage(int kind, const std::string& said, const std::string& detail = "\"\"") {
+    return zem_page_message(kind, said.c_str(), detail.c_str());
+}
+
 class PageMessenger : public zem::Messenger {
 public:
-    void notice(const std::string& text) override { zem_page_message(0, text.c_str(), ""); }
-    bool confirm(const std::string& text) override { return zem_page_message(1, text.c_str(), "") == 1; }
-    bool retry(const std::string& text) override { return zem_page_message(2, text.c_str(), "") == 1; }
+    void notice(const std::string& text) override { ShowMessage(0, Said(text)); }
+    void notice(const zem::Text& text) override { ShowMessage(0, Said(text)); }
+    bool confirm(const std::string& text) override { return ShowMessage(1, Said(text)) == 1; }
+    bool retry(const std::string& text) override { return ShowMessage(2, Said(text)) == 1; }
     bool retryWithDetail(const std::string& text, const std::string& detail) override {
-        return zem_page_message(2, text.c_str(), detail.c_str()) == 1;
+        return ShowMessage(2, Said(text), Said(detail)) == 1;
+    }
+    void noticeList(const std::string& text, const std::vector<std::string>& items) override {
+        ShowMessage(0, Said(text, items));
+    }
+    void noticeList(const std::string& text, const std::vector<zem::Text>& items) override {
+        ShowMessage(0, Said(text, items));
+    }
+    bool confirmList(const std::string& text, const std::vector<std::string>& items) override {
+        return ShowMessage(1, Said(text, items)) == 1;
     }
 };
 
@@ -82,7 +111,7 @@ PageMessenger& Messenger() {
 
 // An exchange's message, with why it failed under the box's details.
 void ShowLinkMessage(const zem::LinkOutcome& link) {
-    if (!link.message.empty()) zem_page_message(0, link.message.english().c_str(), link.detail.c_str());
+    if (!link.message.empty()) ShowMessage(0, Said(link.message), Said(link.detail));
 }
 
 WebSession& Session() {
@@ -118,19 +147,28 @@ zem::LinkSession PageLink() {
     return zem::AskingThrough(Messenger(), link);
 }
 
+// The texts of the window's Compare dialog, in its context, so that the
+// page shows them in the window's translations.
+zem::Text CompareText(const char* source, std::vector<zem::Text> values = {}) {
+    return zem::Text("zem::gui::CompareDialog", source, std::move(values));
+}
+const zem::Text kRadioSide("zem::gui::CompareCommands", "Radio");
+
 // The window's Compare: the differences between what the pages show and
-// other, in the pages' words, as JSON for the page's list.
-std::string CompareJson(const zem::RadioImage& other, const std::string& otherSide) {
+// other, in the pages' words, as JSON for the page's list: the title,
+// summary and column heads as messages (Said), the rows as the core words them.
+std::string CompareJson(const zem::RadioImage& other, const zem::Text& otherSide) {
     const zem::RadioImage document = Session().currentImage();
     const std::vector<std::string> lines = zem::DiffAsShown(document, other);
     const std::string note = zem::SameAsShownNote(document, other);
-    const std::string summary =
-        !lines.empty() ? std::to_string(lines.size()) + " difference(s) between the document and " + otherSide + ":"
-        : note.empty() ? "No differences: both hold the same data."
-                       : "No differences on the pages: " + note + ".";
-    std::string json = "{\"title\":" + zem::JsonString("Compare with " + otherSide) +
-                       ",\"summary\":" + zem::JsonString(summary) + ",\"heads\":[\"Where\",\"Document\"," +
-                       zem::JsonString(otherSide) + "],\"rows\":[";
+    const zem::Text summary =
+        !lines.empty()
+            ? CompareText("%1 difference(s) between the document and %2:", {std::to_string(lines.size()), otherSide})
+        : note.empty() ? CompareText("No differences: both hold the same data.")
+                       : CompareText("No differences on the pages: %1.", {note});
+    std::string json = "{\"title\":" + Said(CompareText("Compare with %1", {otherSide})) +
+                       ",\"summary\":" + Said(summary) + ",\"heads\":[" + Said(CompareText("Where")) + "," +
+                       Said(CompareText("Document")) + "," + Said(otherSide) + "],\"rows\":[";
     for (const std::string& line : lines) {
         const zem::DiffLine parts = zem::SplitDiffLine(line);
         if (json.back() != '[') json += ',';
@@ -157,12 +195,25 @@ std::vector<zem::ChannelCell> Cells(const char* text) {
     return cells;
 }
 
+// The refusal of a text far larger than any channel list or plan, as the
+// core words it. The core gives it in English only, so it is said here as
+// the core's marked text with its values, as long as that says the same.
+zem::Text TooLarge(const std::string& name, std::uintmax_t size, const char* what) {
+    const zem::Text said = zem::TooLargeText(name, size, what);
+    if (said.marked()) return said;
+    zem::Text text(zem::kTextFile, "%1 is %2; %3 is at most %4",
+                   {name, zem::SizeText(size), std::string(what), zem::SizeText(zem::kMaxInputTextBytes)});
+    return text.english() == said.english() ? text : said;
+}
+
 // A text file's bytes, refused with the window's words when there are none
 // to read or far more than any channel list or plan has.
 bool TextFits(const char* name, int size, const char* what) {
     if (size >= 0 && static_cast<std::uintmax_t>(size) <= zem::kMaxInputTextBytes) return true;
-    Messenger().notice(size < 0 ? kMsgCannotRead + FileName(name)
-                                : zem::TooLargeText(FileName(name), static_cast<std::uintmax_t>(size), what));
+    if (size < 0)
+        Messenger().notice(kMsgCannotRead + FileName(name));
+    else
+        Messenger().notice(TooLarge(FileName(name), static_cast<std::uintmax_t>(size), what));
     return false;
 }
 
@@ -205,7 +256,7 @@ EMSCRIPTEN_KEEPALIVE int zem_open(const char* name, const std::uint8_t* bytes, i
     }
     const zem::FileResult result = Session().open(path);
     std::remove(path.c_str());
-    if (!result.ok) Messenger().notice(result.message);
+    if (!result.ok) Messenger().notice(result.said());
     return result.ok ? 1 : 0;
 }
 
@@ -215,7 +266,7 @@ EMSCRIPTEN_KEEPALIVE const char* zem_save(const char* name) {
     const std::string path = FileName(name);
     const zem::FileResult result = Session().save(path);
     if (!result.ok) {
-        Messenger().notice(result.message);
+        Messenger().notice(result.said());
         return nullptr;
     }
     std::ifstream file(path, std::ios::binary);
@@ -253,7 +304,7 @@ EMSCRIPTEN_KEEPALIVE int zem_import_list(const char* name, const char* text, int
 EMSCRIPTEN_KEEPALIVE int zem_open_plan(const char* name, const char* text, int size) {
     if (!TextFits(name, size, "a plan text")) return 0;
     const zem::FileResult result = Session().openPlan(std::string(text, static_cast<std::size_t>(size)), FileName(name));
-    if (!result.message.empty()) Messenger().notice(result.message);
+    if (const zem::Text said = result.said(); !said.empty()) Messenger().notice(said);
     return result.ok ? 1 : 0;
 }
 
@@ -269,10 +320,10 @@ EMSCRIPTEN_KEEPALIVE const char* zem_compare_file(const char* name, const std::u
     const zem::FileResult result = zem::LoadProgramFile(zem::PathFromUtf8(path), other);
     std::remove(path.c_str());
     if (!result.ok) {
-        Messenger().notice(result.message);
+        Messenger().notice(result.said());
         return nullptr;
     }
-    return Hand(CompareJson(other, FileName(name)));
+    return Hand(CompareJson(other, zem::Text(FileName(name))));
 }
 
 // The list of the last completed Compare with radio.
@@ -364,7 +415,7 @@ EMSCRIPTEN_KEEPALIVE int zem_power(int direction, const char* values) {
     zem::RadioImage working = session.image();
     if (direction == 0) {
         const zem::ExchangeOutcome outcome = zem::ReadPower(working, PageLink());
-        for (const zem::Text& message : outcome.messages()) Messenger().notice(message.english());
+        for (const zem::Text& message : outcome.messages()) Messenger().notice(message);
         if (outcome.refreshPages) session.takeServiceBytes(working, true);
         return static_cast<int>(outcome.link.status);
     }
@@ -378,7 +429,7 @@ EMSCRIPTEN_KEEPALIVE int zem_power(int direction, const char* values) {
         text = comma == std::string::npos ? std::string() : text.substr(comma + 1);
     }
     const zem::ExchangeOutcome outcome = zem::WritePower(chosen, working, PageLink());
-    for (const zem::Text& message : outcome.messages()) Messenger().notice(message.english());
+    for (const zem::Text& message : outcome.messages()) Messenger().notice(message);
     // What was stored before the radio stopped answering stays in the document.
     session.takeServiceBytes(working, false);
     return static_cast<int>(outcome.link.status);
@@ -406,7 +457,7 @@ EMSCRIPTEN_KEEPALIVE int zem_transfer(int direction, int verify) {
     ShowLinkMessage(outcome.link);
     if (direction != 1 && outcome.completed()) lastRead = working;
     if (direction == 2) {
-        compared = outcome.completed() ? CompareJson(working, "Radio") : std::string();
+        compared = outcome.completed() ? CompareJson(working, kRadioSide) : std::string();
         return static_cast<int>(outcome.link.status);
     }
     if (outcome.refreshPages) session.takeRead(working);
@@ -415,7 +466,7 @@ EMSCRIPTEN_KEEPALIVE int zem_transfer(int direction, int verify) {
     // blocks, whatever stopped it, it is neither as it was nor as the
     // document; a read-back that differs names the first difference (the
     // document keeps what was meant to be written).
-    if (!outcome.holdsMessage.empty()) Messenger().notice(outcome.holdsMessage);
+    if (!outcome.holdsText.empty()) Messenger().notice(outcome.holdsText);
     return outcome.holds == zem::RadioHolds::WrittenDiffers ? 5 : static_cast<int>(outcome.link.status);
 }
 
@@ -453,7 +504,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE const char* zem_cell_key(const char* place, int 
     const std::string typed = *named == zem::CellKey::Typed ? std::string(key) : std::string(text ? text : "");
     const zem::CellAction a = zem::CellKeyAction(Session().channelValues(), at, row, col, *named, typed);
     const auto flag = [](bool value) { return value ? "true" : "false"; };
-    return Hand(std::string("{\"native\":") + flag(a.native) + ",\"notice\":" + zem::JsonString(a.notice) +
+    return Hand(std::string("{\"native\":") + flag(a.native) + ",\"notice\":" + Said(a.notice) +
                 ",\"commit\":" + flag(a.commit) + ",\"onEnter\":" + flag(a.onEnter) + ",\"close\":" + flag(a.close) +
                 ",\"emptySelection\":" + flag(a.emptySelection) + ",\"row\":" + std::to_string(a.row) +
                 ",\"col\":" + std::to_string(a.col) + ",\"focusNext\":" + flag(a.focusNext) + ",\"open\":\"" +

@@ -767,6 +767,22 @@ test("the page in the browser's language and the Language choice", async () => {
     await cellOf(page, 1, 1).focus();
     await page.keyboard.press('x');
     same(await answer(page), 'Bitte geben Sie eine Zahl ein', "a core's message");
+    // Messages with values: each in the place the translation gives it, a
+    // value that is itself a message translated too.
+    const short = path.join(work, 'kurz ist keine.Zem');
+    fs.writeFileSync(short, Buffer.alloc(10));
+    await page.setInputFiles('#openFile', short);
+    same(await answer(page), 'Die Datei „kurz ist keine.Zem“ ist keine Programmdatei: Sie enthält 10 Byte, eine ' +
+         'Programmdatei enthält 1024.', 'a file that is not a program file');
+    await cellOf(page, 1, 1).focus();
+    await page.evaluate(() => {
+      const data = new DataTransfer();
+      data.setData('text/plain', 'abc');
+      document.activeElement.dispatchEvent(new ClipboardEvent('paste', {clipboardData: data, bubbles: true}));
+    });
+    const refused = await answer(page);
+    check(refused.startsWith('Kanal 1, ') && refused.endsWith(': „abc“: Ungültiges Datenformat. Bitte erneut eingeben.'),
+          `a pasted value refused: ${refused}`);
     // The choice shows at once and stays on reload; System follows the browser again.
     await choose(page, 'en', 'en');
     same(await shown(page), {lang: 'en', dir: 'ltr', energy: 'Energy Check', tab: 'Optional features',

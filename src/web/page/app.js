@@ -234,7 +234,7 @@ async function cellKey(place, row, col, key, text, extend) {
                           [place, row, col, key, text || '']);
   const action = json && JSON.parse(json);
   if (!action || action.native) return;
-  if (action.notice) await notice(trMessage(action.notice));
+  if (action.notice) await notice(trSaid(action.notice));
   if (action.close && editor) await closeEditor(action.commit, action.onEnter);
   if (action.emptySelection) await act('zem_delete_cells', ['string'], [selection()]);
   if (action.row) setCurrent(action.row, action.col, !action.focusNext, extend);
@@ -530,8 +530,8 @@ function prepareTransfer(direction) {
   const box = $('progressBox');
   box.dataset.direction = direction;
   blockText = direction === 1 ? TEXTS.blocksWritten : TEXTS.blocksRead;
-  $('progressTitle').textContent = trMessage(direction === 1 ? lists.titles.write : lists.titles.read);
-  $('progressStatus').textContent = trMessage(lists.titles.ready);
+  $('progressTitle').textContent = trCore(direction === 1 ? lists.titles.write : lists.titles.read);
+  $('progressStatus').textContent = trCore(lists.titles.ready);
   $('progressBar').value = 0;
   $('start').disabled = false;
   box.hidden = false;
@@ -660,20 +660,20 @@ let compareReturn = null;
 function showCompare(json) {
   const list = JSON.parse(json);
   compareReturn = document.activeElement;
-  $('compareTitle').textContent = trMessage(list.title);
-  $('compareSummary').textContent = trMessage(list.summary);
+  $('compareTitle').textContent = trText(list.title);
+  $('compareSummary').textContent = trText(list.summary);
   $('compareHead').textContent = '';
   for (const head of list.heads) {
     const th = document.createElement('th');
     th.scope = 'col';
-    th.textContent = trCore(head);
+    th.textContent = trText(head);
     $('compareHead').appendChild(th);
   }
   const rows = $('compareRows');
   rows.textContent = '';
   for (const row of list.rows) {
     const line = rows.insertRow();
-    for (const text of row) line.insertCell().textContent = trMessage(text);
+    for (const text of row) line.insertCell().textContent = trCore(text);
   }
   $('compareBox').hidden = false;
   $('compareClose').focus();

@@ -54,8 +54,11 @@ function trapTab(event, box) {
 
 // What the core calls while it runs.
 globalThis.zemPage = {
-  async message(kind, text, detail) { return (await messageBox(kind, trMessage(text), detail)) === 0; },
-  status(text) { $('progressStatus').textContent = trMessage(text); },
+  // said and detail as the core's JSON (trSaid).
+  async message(kind, said, detail) {
+    return (await messageBox(kind, trSaid(JSON.parse(said)), trSaid(JSON.parse(detail)))) === 0;
+  },
+  status(text) { $('progressStatus').textContent = trCore(text); },
   progress(done, total) {
     const bar = $('progressBar');
     if (bar.value < BAR_MAXIMUM - 1) {
@@ -66,8 +69,8 @@ globalThis.zemPage = {
   cancelled() { return !!(transfer && transfer.cancel); },
   phase(title, status) {
     blockText = TEXTS.blocksRead;
-    $('progressTitle').textContent = trMessage(title);
+    $('progressTitle').textContent = trCore(title);
     $('progressBar').value = 0;
-    $('progressStatus').textContent = trMessage(status);
+    $('progressStatus').textContent = trCore(status);
   },
 };

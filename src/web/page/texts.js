@@ -155,7 +155,7 @@ function keepLanguage(code) {
   } catch (error) { /* the choice holds until the page closes */ }
 }
 
-const l10n = {code: 'en', texts: {}, any: null, patterns: null};
+const l10n = {code: 'en', texts: {}, any: null};
 
 // Loads the texts of a language; English, or a file that does not arrive,
 // leaves the page's own texts.
@@ -164,7 +164,7 @@ function loadLanguage(code) {
     fetch('translations/zemprog_' + code + '.json').then(response => (response.ok ? response.json() : {}))
       .catch(() => ({}));
   return texts.then(found => {
-    Object.assign(l10n, {code: code, texts: found || {}, any: null, patterns: null});
+    Object.assign(l10n, {code: code, texts: found || {}, any: null});
     document.documentElement.lang = code.replace('_', '-');
     document.documentElement.dir = RIGHT_TO_LEFT.indexOf(code) >= 0 ? 'rtl' : 'ltr';
   });
@@ -196,33 +196,20 @@ function trCore(source) {
   return l10n.any.has(source) ? l10n.any.get(source) : source;
 }
 
-// A message of the core's: as a whole, or as a translated text with
-// placeholders whose words around the values match it.
-function trMessage(text) {
-  if (l10n.code === 'en' || !text) return text;
-  const whole = trCore(text);
-  if (whole !== text) return whole;
-  if (!l10n.patterns) {
-    l10n.patterns = [];
-    for (const texts of Object.values(l10n.texts))
-      for (const [from, to] of Object.entries(texts)) {
-        const words = from.split(/%\d/);
-        // Only texts with words enough around their values tell a message apart.
-        if (words.length < 2 || words.join('').replace(/[^A-Za-z]/g, '').length < 8) continue;
-        const order = (from.match(/%\d/g) || []).map(place => +place[1]);
-        const escaped = words.map(word => word.replace(/[.*+?^${}()|[\]\\]/g, '\\$&'));
-        l10n.patterns.push({pattern: new RegExp('^' + escaped.join('([\\s\\S]*?)') + '$'), order: order, to: to});
-      }
-    l10n.patterns.sort((a, b) => b.pattern.source.length - a.pattern.source.length);
-  }
-  for (const {pattern, order, to} of l10n.patterns) {
-    const found = pattern.exec(text);
-    if (!found) continue;
-    const values = [];
-    order.forEach((n, i) => { values[n - 1] = found[i + 1]; });
-    return arg(to, values);
-  }
-  return text;
+// A core message as the core hands it over: {c: context, s: source, a:
+// [values]}, each value a plain string or such a message again. Translated
+// as the window does it: the source in its context, the places filled with
+// the values, themselves translated when they are marked texts.
+function trText(text) {
+  if (typeof text === 'string') return text;
+  return arg(trIn(text.c, text.s), (text.a || []).map(trText));
+}
+
+// What the core says in a message box: a core message (trText), a text it
+// has only in English (looked up whole, trCore), or lines of those.
+function trSaid(said) {
+  if (Array.isArray(said)) return said.map(trSaid).join('\n');
+  return typeof said === 'string' ? trCore(said) : trText(said);
 }
 
 // The texts shown by elements the page keeps: the page's marked HTML
