@@ -151,11 +151,14 @@ FileResult ReplaceTarget(const fs::path& tmp, const fs::path& target)
 
 unsigned long OwnProcess() { return static_cast<unsigned long>(::getpid()); }
 
+#ifndef __EMSCRIPTEN__
+// The browser edition has no processes to ask about and leaves no temporaries behind.
 bool ProcessGone(unsigned long pid)
 {
     const auto id = static_cast<pid_t>(pid);
     return id > 0 && static_cast<unsigned long>(id) == pid && ::kill(id, 0) != 0 && errno == ESRCH;
 }
+#endif
 
 // Writes all of contents to fd and flushes it to the disk; fd stays open.
 int WriteAndFlush(int fd, const std::string& contents)
