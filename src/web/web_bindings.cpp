@@ -161,8 +161,9 @@ std::vector<zem::ChannelCell> Cells(const char* text) {
 // to read or far more than any channel list or plan has.
 bool TextFits(const char* name, int size, const char* what) {
     if (size >= 0 && static_cast<std::uintmax_t>(size) <= zem::kMaxInputTextBytes) return true;
+    const auto bytes = static_cast<std::uintmax_t>(size);
     Messenger().notice(size < 0 ? kMsgCannotRead + FileName(name)
-                                : zem::TooLargeText(FileName(name), static_cast<std::uintmax_t>(size), what));
+                                : zem::TooLargeText(FileName(name), bytes, std::string(what)).english());
     return false;
 }
 
