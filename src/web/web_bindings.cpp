@@ -14,6 +14,7 @@
 #include "plan/exchange_formats.h"
 #include "service/access_code.h"
 #include "service/power_setting.h"
+#include "session/document_session.h"
 #include "session/radio_exchange.h"
 #include "print/channel_listing_layout.h"
 #include "web/web_session.h"
@@ -195,25 +196,14 @@ std::vector<zem::ChannelCell> Cells(const char* text) {
     return cells;
 }
 
-// The refusal of a text far larger than any channel list or plan, as the
-// core words it. The core gives it in English only, so it is said here as
-// the core's marked text with its values, as long as that says the same.
-zem::Text TooLarge(const std::string& name, std::uintmax_t size, const char* what) {
-    const zem::Text said = zem::TooLargeText(name, size, what);
-    if (said.marked()) return said;
-    zem::Text text(zem::kTextFile, "%1 is %2; %3 is at most %4",
-                   {name, zem::SizeText(size), std::string(what), zem::SizeText(zem::kMaxInputTextBytes)});
-    return text.english() == said.english() ? text : said;
-}
-
 // A text file's bytes, refused with the window's words when there are none
 // to read or far more than any channel list or plan has.
-bool TextFits(const char* name, int size, const char* what) {
+bool TextFits(const char* name, int size, const zem::Text& what) {
     if (size >= 0 && static_cast<std::uintmax_t>(size) <= zem::kMaxInputTextBytes) return true;
     if (size < 0)
         Messenger().notice(kMsgCannotRead + FileName(name));
     else
-        Messenger().notice(TooLarge(FileName(name), static_cast<std::uintmax_t>(size), what));
+        Messenger().notice(zem::TooLargeText(FileName(name), static_cast<std::uintmax_t>(size), what));
     return false;
 }
 
@@ -296,13 +286,13 @@ EMSCRIPTEN_KEEPALIVE const char* zem_export_list(const char* format) {
 
 // Import channel list: the format told by the text itself.
 EMSCRIPTEN_KEEPALIVE int zem_import_list(const char* name, const char* text, int size) {
-    if (!TextFits(name, size, "a channel list")) return 0;
+    if (!TextFits(name, size, zem::Text("zem::gui::CsvCommands", "a channel list"))) return 0;
     return Session().importText(std::string(text, static_cast<std::size_t>(size))) ? 1 : 0;
 }
 
 // Opens a plan text (.yaml) as the document; 1 when it was taken.
 EMSCRIPTEN_KEEPALIVE int zem_open_plan(const char* name, const char* text, int size) {
-    if (!TextFits(name, size, "a plan text")) return 0;
+    if (!TextFits(name, size, zem::Text("zem::gui::CKivuDoc", zem::kWhatPlanText))) return 0;
     const zem::FileResult result = Session().openPlan(std::string(text, static_cast<std::size_t>(size)), FileName(name));
     if (const zem::Text said = result.said(); !said.empty()) Messenger().notice(said);
     return result.ok ? 1 : 0;

@@ -9,7 +9,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-Text TooLarge(const std::string& name, Text size, const std::string& what)
+Text TooLarge(const std::string& name, Text size, const Text& what)
 {
     return FileText(ZEM_TRANSLATE_NOOP("zem::File", "%1 is %2; %3 is at most %4"), {name, std::move(size), what, SizeText(kMaxInputTextBytes)});
 }
@@ -86,12 +86,12 @@ std::string SizeText(std::uintmax_t bytes)
     return std::to_string(bytes) + (bytes == 1 ? " byte" : " bytes");
 }
 
-std::string TooLargeText(const std::string& name, std::uintmax_t size, const std::string& what)
+Text TooLargeText(const std::string& name, std::uintmax_t size, const Text& what)
 {
-    return TooLarge(name, SizeText(size), what).english();
+    return TooLarge(name, SizeText(size), what);
 }
 
-FileResult ReadInputText(std::istream& in, const std::string& name, const std::string& what, std::string& text)
+FileResult ReadInputText(std::istream& in, const std::string& name, const Text& what, std::string& text)
 {
     std::string read;
     if (!ReadBounded(in, read))
@@ -103,7 +103,7 @@ FileResult ReadInputText(std::istream& in, const std::string& name, const std::s
     return FileResult::success();
 }
 
-FileResult CheckInputFile(const fs::path& path, const std::string& what)
+FileResult CheckInputFile(const fs::path& path, const Text& what)
 {
     const std::string name = PathText(path);
     std::error_code ec;
@@ -118,7 +118,7 @@ FileResult CheckInputFile(const fs::path& path, const std::string& what)
     return FileResult::success();
 }
 
-FileResult ReadInputText(const fs::path& path, const std::string& what, std::string& text)
+FileResult ReadInputText(const fs::path& path, const Text& what, std::string& text)
 {
     if (FileResult checked = CheckInputFile(path, what); !checked.ok)
         return checked;

@@ -19,20 +19,20 @@ constexpr std::uintmax_t kMaxInputTextBytes = 1000000;
 
 // Refuses, before anything is read, a folder and a file above
 // kMaxInputTextBytes given as a text; what names the kind of text for the
-// message ("a plan text", "a channel list").
-FileResult CheckInputFile(const std::filesystem::path& path, const std::string& what);
+// message ("a plan text", "a channel list"), a marked text or a value.
+FileResult CheckInputFile(const std::filesystem::path& path, const Text& what);
 
 // "plan.yaml is 52 MB; a plan text is at most 1 MB"
-std::string TooLargeText(const std::string& name, std::uintmax_t size, const std::string& what);
+Text TooLargeText(const std::string& name, std::uintmax_t size, const Text& what);
 
 // Reads the text at path into text. what names the kind of text for the
 // refusals ("a plan text", "a channel list"). A folder, a file that cannot
 // be read and a file above kMaxInputTextBytes are refused with a message,
 // the size before anything is read; text is then left as it was.
-FileResult ReadInputText(const std::filesystem::path& path, const std::string& what, std::string& text);
+FileResult ReadInputText(const std::filesystem::path& path, const Text& what, std::string& text);
 
 // The same for a stream (standard input); name stands for it in messages.
-FileResult ReadInputText(std::istream& in, const std::string& name, const std::string& what, std::string& text);
+FileResult ReadInputText(std::istream& in, const std::string& name, const Text& what, std::string& text);
 
 // "52 MB", "1.1 MB", "840 KB": a file size for a message, never below the
 // size (so a file just above a bound never reads as the bound).

@@ -130,7 +130,7 @@ ExchangeImport ImportCsv(const std::string& text, ChannelPageValues& channels, R
 
 std::string PlanUnavailable()
 {
-    return PlanTextReadable() ? std::string() : ImportPlanText({}).errors.front().message;
+    return PlanTextReadable() ? std::string() : ImportPlanText({}).errors.front().message.english();
 }
 
 std::string ExportPlan(const RadioImage& image, const ChannelPageValues&) { return ExportPlanText(image); }
@@ -140,9 +140,12 @@ ExchangeImport ImportPlan(const std::string& text, ChannelPageValues& channels, 
 {
     const PlanTextImport plan = ImportPlanText(text);
     ExchangeImport result;
-    for (const auto& error : plan.errors)
-        result.refusals.push_back(error.describe());
-    result.notStored = plan.notes;
+    for (const auto& error : plan.errors) {
+        result.refusalTexts.push_back(error.said());
+        result.refusals.push_back(result.refusalTexts.back().english());
+    }
+    for (const auto& note : plan.notes)
+        result.notStored.push_back(note.english());
     image = plan.image;
     FillFromImage(image, channels);
     return result;

@@ -32,7 +32,7 @@ void TypeCell(ChannelTable& table, int row, int col, const std::string& text, in
 {
     const std::string refusal = TypeCellValue(table, row, col, text, band);
     if (!refusal.empty())
-        refusals.push_back({{PlanField::Kind::Cell, row, col}, text, refusal});
+        refusals.push_back({{PlanField::Kind::Cell, row, col}, text, Text(refusal)});
 }
 
 void TypeChannels(const PlanValues& values, const std::set<int>& knownCells, PlanValues& typed,
@@ -73,11 +73,13 @@ void Pick(int given, int stored, const PlanField& field, const SettingEntry& s, 
         return;
     const auto& entries = s.entries();
     auto text = [&](int index) {
-        return "\"" + (index >= 0 && static_cast<std::size_t>(index) < entries.size() ? entries[static_cast<std::size_t>(index)]
-                                                                                      : std::to_string(index)) + "\"";
+        return index >= 0 && static_cast<std::size_t>(index) < entries.size() ? entries[static_cast<std::size_t>(index)]
+                                                                              : std::to_string(index);
     };
-    adjusted.push_back({field, text(given), "the radio keeps " + text(stored) + "; " + text(given) +
-                                                " was stored as " + text(stored)});
+    adjusted.push_back({field, "\"" + text(given) + "\"",
+                        Text(kTextPlan,
+                             ZEM_TRANSLATE_NOOP("zem::Plan", "the radio keeps \"%1\"; \"%2\" was stored as \"%1\""),
+                             {text(stored), text(given)})});
 }
 
 void TypeSettings(const PlanValues& values, const std::set<std::pair<PlanField::Kind, int>>& known,
@@ -98,7 +100,7 @@ void TypeSettings(const PlanValues& values, const std::set<std::pair<PlanField::
                 continue;
             const std::string& code = CodeIn(s, values.options);
             if (const char* refusal = CodeRefusal(s, code))
-                refusals.push_back({field, code, refusal});
+                refusals.push_back({field, code, Text(kTextSettings, refusal)});  // marked in that context
         }
     }
 }

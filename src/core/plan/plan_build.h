@@ -2,6 +2,7 @@
 
 #include "document/radio_image.h"
 #include "plan/plan_fields.h"
+#include "text.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -19,7 +20,7 @@ using PlanBytes = std::map<std::size_t, std::uint8_t>;
 struct PlanRefusal {
     PlanField field;
     std::string value;
-    std::string message;
+    Text message;
 };
 
 struct PlanBuild {

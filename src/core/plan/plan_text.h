@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/radio_image.h"
+#include "text.h"
 
 #include <string>
 #include <vector>
@@ -24,11 +25,22 @@ struct PlanTextError {
     int column = 0;  // from 1
     std::string key;    // "channel 3 receive", "options." and a setting's key, "bytes.0x3E0"
     std::string value;
-    std::string message;
+    // What is wrong, marked in kTextPlan (a YAML reader's own words as a
+    // plain value).
+    Text message;
 
+    // The whole line with its place and value:
     // "line 12, column 30, channel 3 receive "999": Error Data Format，Please input again"
-    std::string describe() const;
+    Text said() const;
+    // The same in English, as zemtool prints it.
+    std::string describe() const { return said().english(); }
 };
+
+// A plan text's message with its values, marked in context kTextPlan ("zem::Plan").
+inline Text PlanText(const char* source, std::vector<Text> values = {})
+{
+    return Text(kTextPlan, source, std::move(values));
+}
 
 struct PlanTextImport {
     RadioImage image;
@@ -36,7 +48,7 @@ struct PlanTextImport {
     // What was taken otherwise than the text says, one line each: a pick the
     // radio keeps at its own value, bytes the text lacks that a new
     // document gave.
-    std::vector<std::string> notes;
+    std::vector<Text> notes;
     bool ok() const { return errors.empty(); }
 };
 

@@ -49,8 +49,8 @@ public:
     std::map<int, Place> places;  // by field number, for the refusals of the build
     bool hasBytes = false;        // the text has a bytes section
 
-    void fail(const Place& place, const std::string& value, const std::string& message) {
-        errors.push_back({place.line, place.column, place.key, value, message});
+    void fail(const Place& place, const std::string& value, Text message) {
+        errors.push_back({place.line, place.column, place.key, value, std::move(message)});
     }
 
     // The scalar text of a value; a null value reads as empty text.
@@ -60,7 +60,7 @@ public:
             return true;
         }
         if (!node.IsScalar()) {
-            fail(place, "", "must be a single value");
+            fail(place, "", PlanText(ZEM_TRANSLATE_NOOP("zem::Plan", "must be a single value")));
             return false;
         }
         out = node.Scalar();
@@ -74,23 +74,24 @@ public:
                                                                    const std::string& prefix, bool allRequired) {
         std::map<std::string, std::pair<YAML::Node, YAML::Node>> found;
         if (!map.IsMap()) {
-            fail(place, "", "must be a mapping of keys to values");
+            fail(place, "", PlanText(ZEM_TRANSLATE_NOOP("zem::Plan", "must be a mapping of keys to values")));
             return found;
         }
         for (const auto& pair : map) {
             const std::string name = pair.first.IsScalar() ? pair.first.Scalar() : std::string();
             const Place keyPlace = At(pair.first, prefix + name);
             if (std::find(known.begin(), known.end(), name) == known.end())
-                fail(keyPlace, "", "unknown key");
+                fail(keyPlace, "", PlanText(ZEM_TRANSLATE_NOOP("zem::Plan", "unknown key")));
             else if (found.count(name))
-                fail(keyPlace, "", "the key appears twice");
+                fail(keyPlace, "", PlanText(ZEM_TRANSLATE_NOOP("zem::Plan", "the key appears twice")));
             else
                 found[name] = {pair.first, pair.second};
         }
         if (allRequired) {
             for (const auto& name : known) {
                 if (!found.count(name))
-                    fail(place, "", "the key " + prefix + name + " is missing");
+                    fail(place, "", PlanText(ZEM_TRANSLATE_NOOP("zem::Plan", "the key %1 is missing"),
+                                             {prefix + name}));
             }
         }
         return found;
@@ -111,7 +112,7 @@ public:
         std::string list;
         for (const auto& e : entries)
             list += (list.empty() ? "\"" : ", \"") + e + "\"";
-        fail(place, value, "must be one of " + list);
+        fail(place, value, PlanText(ZEM_TRANSLATE_NOOP("zem::Plan", "must be one of %1"), {list}));
         return -1;
     }
 
@@ -123,7 +124,9 @@ public:
                             std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; });
         const int n = digits ? std::stoi(value) : -1;
         if (n < min || n > max) {
-            fail(place, value, "must be a whole number from " + std::to_string(min) + " to " + std::to_string(max));
+            fail(place, value,
+                 PlanText(ZEM_TRANSLATE_NOOP("zem::Plan", "must be a whole number from %1 to %2"),
+                          {std::to_string(min), std::to_string(max)}));
             return;
         }
         out = n;
@@ -131,7 +134,7 @@ public:
 
     void channels(const YAML::Node& list, const Place& place) {
         if (!list.IsSequence()) {
-            fail(place, "", "must be a list of the 16 channels");
+            fail(place, "", PlanText(ZEM_TRANSLATE_NOOP("zem::Plan", "must be a list of the 16 channels")));
             return;
         }
         const std::vector<std::string> keys(kChannelKeys.begin(), kChannelKeys.end());
@@ -146,7 +149,8 @@ public:
             if (ch == 0)
                 continue;
             if (!seen.insert(ch).second) {
-                fail(At(found["ch"].second, "ch"), std::to_string(ch), "the channel appears twice");
+                fail(At(found["ch"].second, "ch"), std::to_string(ch),
+                     PlanText(ZEM_TRANSLATE_NOOP("zem::Plan", "the channel appears twice")));
                 continue;
             }
             for (int col = kColReceive; col <= kColPtt; ++col) {
@@ -163,7 +167,8 @@ public:
         }
         for (int ch = 1; ch <= kChannelCount; ++ch) {
             if (!seen.count(ch))
-                fail(place, "", "channel " + std::to_string(ch) + " is missing");
+                fail(place, "", PlanText(ZEM_TRANSLATE_NOOP("zem::Plan", "channel %1 is missing"),
+                                         {std::to_string(ch)}));
         }
     }
 
@@ -189,7 +194,7 @@ public:
                 if (word == "true" || word == "false")
                     CheckIn(s, values.options) = word == "true";
                 else
-                    fail(valuePlace, value, "must be true or false");
+                    fail(valuePlace, value, PlanText(ZEM_TRANSLATE_NOOP("zem::Plan", "must be true or false")));
             } else if (s.kind == SettingKind::Code) {
                 text(node, valuePlace, CodeIn(s, values.options));
             } else {
@@ -210,7 +215,8 @@ public:
             const YAML::Node& list = it->second.second;
             const Place listPlace = At(list, std::string("power.") + name);
             if (!list.IsSequence() || list.size() != static_cast<std::size_t>(kPowerPointCount)) {
-                fail(listPlace, "", "must be a list of 7 values from 0 to 255");
+                fail(listPlace, "",
+                     PlanText(ZEM_TRANSLATE_NOOP("zem::Plan", "must be a list of 7 values from 0 to 255")));
                 continue;
             }
             for (int p = 0; p < kPowerPointCount; ++p) {
@@ -231,7 +237,7 @@ public:
         if (map.IsNull())
             return;
         if (!map.IsMap()) {
-            fail(place, "", "must be a mapping of addresses to bytes");
+            fail(place, "", PlanText(ZEM_TRANSLATE_NOOP("zem::Plan", "must be a mapping of addresses to bytes")));
             return;
         }
         for (const auto& pair : map) {
@@ -239,7 +245,9 @@ public:
             const Place keyPlace = At(pair.first, "bytes." + address);
             std::size_t start = 0;
             if (!ParseAddress(pair.first, start)) {
-                fail(keyPlace, "", "not an address: hex text 0x000 to 0x3FF or a number 0 to 1023");
+                fail(keyPlace, "",
+                     PlanText(ZEM_TRANSLATE_NOOP("zem::Plan",
+                                                 "not an address: hex text 0x000 to 0x3FF or a number 0 to 1023")));
                 continue;
             }
             std::string run;
@@ -257,12 +265,14 @@ public:
                 const std::string word = run.substr(pos, end - pos);
                 pos = end;
                 if (word.size() != 2 || !ParseHex(word, 0, value)) {
-                    fail(At(pair.second, keyPlace.key), word, "not a byte in hex (00 to FF)");
+                    fail(At(pair.second, keyPlace.key), word,
+                         PlanText(ZEM_TRANSLATE_NOOP("zem::Plan", "not a byte in hex (00 to FF)")));
                     break;
                 }
                 if (at >= kImageSize || bytes.count(at)) {
                     fail(At(pair.second, keyPlace.key), word,
-                         at >= kImageSize ? "runs past the end of the image" : "the byte is given twice");
+                         at >= kImageSize ? PlanText(ZEM_TRANSLATE_NOOP("zem::Plan", "runs past the end of the image"))
+                                          : PlanText(ZEM_TRANSLATE_NOOP("zem::Plan", "the byte is given twice")));
                     break;
                 }
                 bytes[at++] = static_cast<std::uint8_t>(value);
@@ -339,18 +349,19 @@ public:
             }
         }
         if (!named) {
-            fail(top, "", "not a plan text: it has no top-level key \"zem-plan: 1\"");
+            fail(top, "",
+                 PlanText(ZEM_TRANSLATE_NOOP("zem::Plan", "not a plan text: it has no top-level key \"zem-plan: 1\"")));
             return;
         }
         if (!version.IsScalar() || version.Scalar() != "1") {
             fail(At(version, "zem-plan"), version.IsScalar() ? version.Scalar() : "",
-                 "this program reads version 1 of the plan text");
+                 PlanText(ZEM_TRANSLATE_NOOP("zem::Plan", "this program reads version 1 of the plan text")));
             return;
         }
         auto found = pairs(root, top, std::vector<std::string>(std::begin(kSections), std::end(kSections)), "", false);
         for (const char* name : kSections) {
             if (!found.count(name) && std::string(name) != "bytes")
-                fail(top, "", std::string("the key ") + name + " is missing");
+                fail(top, "", PlanText(ZEM_TRANSLATE_NOOP("zem::Plan", "the key %1 is missing"), {std::string(name)}));
         }
         values = ShownValues(NewDocumentImage());
         auto node = [&](const char* name) { return found[name].second; };
@@ -423,22 +434,30 @@ PlanTextImport ImportPlanText(const std::string& text)
     const PlanBuild build = BuildPlanImage(reader.values, reader.bytes);
     for (const PlanRefusal& refusal : build.refusals) {
         const Place place = reader.places[Reader::FieldNumber(refusal.field)];
-        std::string message = refusal.message;
+        Text message = refusal.message;
         if (refusal.field.kind == PlanField::Kind::Cell &&
-            (refusal.field.col == kColReceive || refusal.field.col == kColTransmit) && message == kMsgErrorDataFormat)
-            message += " (" + OutOfBandNote(reader.values.channels.bandIndex) + ")";
-        result.errors.push_back({place.line, place.column, place.key, refusal.value, message});
+            (refusal.field.col == kColReceive || refusal.field.col == kColTransmit) &&
+            message.english() == kMsgErrorDataFormat)
+            message = PlanText(ZEM_TRANSLATE_NOOP("zem::Plan", "%1 (%2)"),
+                               {std::move(message), OutOfBandNote(reader.values.channels.bandIndex)});
+        result.errors.push_back({place.line, place.column, place.key, refusal.value, std::move(message)});
     }
     for (const PlanRefusal& adjusted : build.adjusted)
-        result.notes.push_back(std::string(PlanSetting(adjusted.field).key) + ": " +
-                               adjusted.message);
-    if (const std::string missing = MissingBytes(reader.bytes); !missing.empty())
-        result.notes.push_back(!reader.bytes.empty() ? "bytes: nothing given for " + missing +
-                                                           "; a new document's bytes were taken there"
-                                                     : std::string("bytes: the section is ") +
-                                                           (reader.hasBytes ? "empty" : "missing") +
-                                                           "; the bytes no value above determines were taken "
-                                                           "from a new document");
+        result.notes.push_back(Text::Joined({std::string(PlanSetting(adjusted.field).key), adjusted.message}, ": "));
+    if (const std::string missing = MissingBytes(reader.bytes); !missing.empty()) {
+        if (!reader.bytes.empty())
+            result.notes.push_back(PlanText(
+                ZEM_TRANSLATE_NOOP("zem::Plan", "bytes: nothing given for %1; a new document's bytes were taken there"),
+                {missing}));
+        else if (reader.hasBytes)
+            result.notes.push_back(PlanText(ZEM_TRANSLATE_NOOP(
+                "zem::Plan",
+                "bytes: the section is empty; the bytes no value above determines were taken from a new document")));
+        else
+            result.notes.push_back(PlanText(ZEM_TRANSLATE_NOOP(
+                "zem::Plan",
+                "bytes: the section is missing; the bytes no value above determines were taken from a new document")));
+    }
     result.image = build.image;
     return result;
 }

@@ -12,7 +12,9 @@ bool PlanTextReadable()
 PlanTextImport ImportPlanText(const std::string&)
 {
     PlanTextImport result;
-    result.errors.push_back({0, 0, "", "", "this build cannot read plan texts (it was made without yaml-cpp)"});
+    result.errors.push_back({0, 0, "", "",
+                             PlanText(ZEM_TRANSLATE_NOOP(
+                                 "zem::Plan", "this build cannot read plan texts (it was made without yaml-cpp)"))});
     return result;
 }
 

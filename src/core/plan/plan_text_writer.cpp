@@ -120,17 +120,25 @@ std::string ExportPlanText(const RadioImage& image)
     return out;
 }
 
-std::string PlanTextError::describe() const
+Text PlanTextError::said() const
 {
-    std::string out;
-    if (line > 0)
-        out = "line " + std::to_string(line) + ", column " + std::to_string(column);
-    if (!key.empty()) {
-        out += (out.empty() ? "" : ", ") + ShownValue(key);  // an unknown key is the text's own
-        if (!value.empty())
-            out += " \"" + ShownValue(value) + "\"";
+    const std::string shownKey = ShownValue(key);  // an unknown key is the text's own
+    const std::string shownValue = ShownValue(value);
+    if (line > 0) {
+        const std::string at = std::to_string(line);
+        const std::string col = std::to_string(column);
+        if (key.empty())
+            return Text(kTextPlan, ZEM_TRANSLATE_NOOP("zem::Plan", "line %1, column %2: %3"), {at, col, message});
+        if (value.empty())
+            return Text(kTextPlan, ZEM_TRANSLATE_NOOP("zem::Plan", "line %1, column %2, %3: %4"),
+                        {at, col, shownKey, message});
+        return Text(kTextPlan, ZEM_TRANSLATE_NOOP("zem::Plan", "line %1, column %2, %3 \"%4\": %5"),
+                    {at, col, shownKey, shownValue, message});
     }
-    return out + (out.empty() ? "" : ": ") + message;
+    // No place known: the key and the value, if any, said as they are.
+    if (key.empty())
+        return message;
+    return Text::Joined({value.empty() ? shownKey : shownKey + " \"" + shownValue + "\"", message}, ": ");
 }
 
 }  // namespace zem

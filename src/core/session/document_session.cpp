@@ -20,11 +20,9 @@ const char* const kMsgPlanOpenedChanged =
 
 namespace {
 
-// text with its %1 replaced by value.
-std::string Placed(std::string text, const std::string& value) {
-    const std::size_t at = text.find("%1");
-    if (at != std::string::npos) text.replace(at, 2, value);
-    return text;
+// A text of opening a document, in the context the window first had it in.
+Text OpenText(const char* source, std::vector<Text> values = {}) {
+    return Text("zem::gui::CKivuDoc", source, std::move(values));
 }
 
 }  // namespace
@@ -52,7 +50,7 @@ void DocumentSession::newDocument() {
     setPath({});
 }
 
-FileResult DocumentSession::open(const std::filesystem::path& path, const OpenTexts& texts) {
+FileResult DocumentSession::open(const std::filesystem::path& path) {
     if (!IsPlanTextPath(path)) {
         // Loading goes into a copy, so a refused file leaves the document as it was.
         RadioImage loaded = image_;
@@ -64,35 +62,40 @@ FileResult DocumentSession::open(const std::filesystem::path& path, const OpenTe
         return result;
     }
     // A folder or a file far larger than any plan is refused before it is read.
-    if (FileResult checked = CheckInputFile(path, texts.planText); !checked.ok) return checked;
+    const Text what = OpenText(kWhatPlanText);
+    if (FileResult checked = CheckInputFile(path, what); !checked.ok) return checked;
     std::string text;
     std::ifstream in(path, std::ios::binary);
-    if (!in || !ReadInputText(in, PathText(path), texts.planText, text).ok)
-        return FileResult::failure(Placed(texts.cannotRead, PathText(std::filesystem::path(path).make_preferred())));
-    const FileResult result = openPlanText(text, PathText(path.filename()), texts);
+    if (!in || !ReadInputText(in, PathText(path), what, text).ok)
+        return FileResult::failure(
+            OpenText(kMsgPlanCannotRead, {PathText(std::filesystem::path(path).make_preferred())}));
+    const FileResult result = openPlanText(text, PathText(path.filename()));
     if (result.ok) setPath(path);
     return result;
 }
 
-FileResult DocumentSession::openPlanText(const std::string& text, const std::string& name, const OpenTexts& texts) {
-    if (text.size() > kMaxInputTextBytes) return FileResult::failure(TooLargeText(name, text.size(), texts.planText));
+FileResult DocumentSession::openPlanText(const std::string& text, const std::string& name) {
+    if (text.size() > kMaxInputTextBytes)
+        return FileResult::failure(TooLargeText(name, text.size(), OpenText(kWhatPlanText)));
     const PlanTextImport plan = ImportPlanText(text);
     if (!plan.ok()) {
-        std::string message = Placed(texts.notOpened, name);
+        std::vector<Text> lines = {OpenText(kMsgPlanNotOpened, {name})};
         // The first errors say what is wrong; a file that is no plan at all gives many.
         constexpr std::size_t kShown = 10;
-        for (std::size_t i = 0; i < plan.errors.size() && i < kShown; ++i) message += "\n" + plan.errors[i].describe();
+        for (std::size_t i = 0; i < plan.errors.size() && i < kShown; ++i) lines.push_back(plan.errors[i].said());
         if (plan.errors.size() > kShown)
-            message += "\n" + Placed(texts.moreErrors, std::to_string(plan.errors.size() - kShown));
-        return FileResult::failure(message);
+            lines.push_back(OpenText(kMsgPlanMoreErrors, {std::to_string(plan.errors.size() - kShown)}));
+        return FileResult::failure(Text::Joined(std::move(lines)));
     }
     image_ = plan.image;
     setPath({});
     // An opened plan that was stored otherwise than written says so.
-    std::string notes;
-    for (const std::string& note : plan.notes) notes += "\n" + note;
-    if (notes.empty()) return FileResult::success();
-    return {true, Placed(texts.openedChanged, name) + notes};
+    if (plan.notes.empty()) return FileResult::success();
+    std::vector<Text> lines = {OpenText(kMsgPlanOpenedChanged, {name})};
+    lines.insert(lines.end(), plan.notes.begin(), plan.notes.end());
+    Text said = Text::Joined(std::move(lines));
+    std::string english = said.english();
+    return {true, std::move(english), std::move(said)};
 }
 
 FileResult DocumentSession::save(const std::filesystem::path& path) {

@@ -15,20 +15,13 @@ namespace zem {
 // saves as YAML instead of the 1024 bytes of a program file.
 bool IsPlanTextPath(const std::filesystem::path& path);
 
-// What opening a document says. The window shows them translated in the
-// context "zem::gui::CKivuDoc" and hands them in; %1 stands for the file.
+// What opening a document says, marked in the context "zem::gui::CKivuDoc"
+// (the window's, where they stood first); %1 stands for the file.
 extern const char* const kWhatPlanText;          // "a plan text", for the refusals of input_text
 extern const char* const kMsgPlanCannotRead;     // "Could not read %1" (the path)
 extern const char* const kMsgPlanNotOpened;      // "The plan %1 was not opened:" (the name), then its errors
 extern const char* const kMsgPlanMoreErrors;     // "(%1 more)": errors beyond the first ten
 extern const char* const kMsgPlanOpenedChanged;  // "The plan %1 was opened with these changes:" (the name)
-struct OpenTexts {
-    std::string planText = kWhatPlanText;
-    std::string cannotRead = kMsgPlanCannotRead;
-    std::string notOpened = kMsgPlanNotOpened;
-    std::string moreErrors = kMsgPlanMoreErrors;
-    std::string openedChanged = kMsgPlanOpenedChanged;
-};
 
 // What shows the document and may hold edits not yet stored into its image:
 // the window's form with its three pages, or the page values of a front end
@@ -95,12 +88,14 @@ public:
     // first). On failure the image and the file are left as they were and
     // the result carries the message to show; a plan stored otherwise than
     // written (a pick the radio keeps, missing bytes) opens with a message
-    // that says so. The caller then fills the pages, marks the document
-    // unmodified and resets the history, as after newDocument.
-    FileResult open(const std::filesystem::path& path, const OpenTexts& texts = {});
+    // that says so. The message is a Text with its values (said() for the
+    // front end to show in its language, message its English). The caller
+    // then fills the pages, marks the document unmodified and resets the
+    // history, as after newDocument.
+    FileResult open(const std::filesystem::path& path);
     // The same for a plan text already in hand (the browser's file), name
     // standing for it in the messages; the document keeps no file.
-    FileResult openPlanText(const std::string& text, const std::string& name, const OpenTexts& texts = {});
+    FileResult openPlanText(const std::string& text, const std::string& name);
     // Saves the image as it is (the caller stores the pages first), as a
     // plan text when path names one; on success path is the document's
     // file and the saved image the new baseline.

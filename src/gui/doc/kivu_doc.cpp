@@ -2,7 +2,6 @@
 
 #include "common/file_names.h"
 
-#include <QCoreApplication>
 #include <QUndoCommand>
 
 namespace zem::gui {
@@ -40,15 +39,7 @@ QString CKivuDoc::pathName() const { return FileNameText(session_.path()); }
 
 void CKivuDoc::setPathName(const QString& path) { session_.setPath(FilePath(path)); }
 
-zem::FileResult CKivuDoc::open(const QString& path) {
-    const auto translated = [](const char* text) {
-        return QCoreApplication::translate("zem::gui::CKivuDoc", text).toStdString();
-    };
-    const zem::OpenTexts texts = {translated(zem::kWhatPlanText), translated(zem::kMsgPlanCannotRead),
-                                  translated(zem::kMsgPlanNotOpened), translated(zem::kMsgPlanMoreErrors),
-                                  translated(zem::kMsgPlanOpenedChanged)};
-    return session_.open(FilePath(path), texts);
-}
+zem::FileResult CKivuDoc::open(const QString& path) { return session_.open(FilePath(path)); }
 
 zem::FileResult CKivuDoc::save(const QString& path) { return session_.save(FilePath(path)); }
 

@@ -79,7 +79,7 @@ public:
     // Builds the image of a new document and forgets the path.
     void newDocument();
 
-    // The session's open, its messages in the window's language.
+    // The session's open; its message (said()) is shown translated.
     zem::FileResult open(const QString& path);
 
     // The session's save: a plan text when path names one; on success path

@@ -66,7 +66,7 @@ TEST(ReadInputTextTest, RefusesFoldersAndOversizedTextsBeforeReadingThem)
     };
     for (const auto& c : cases) {
         std::string text = "before";
-        const FileResult result = ReadInputText(c.path, "a plan text", text);
+        const FileResult result = ReadInputText(c.path, std::string("a plan text"), text);
         const std::string expected = *c.message ? PathText(dir / c.message) : "";
         EXPECT_EQ(result.message, expected);
         EXPECT_EQ(text.size(), *c.message ? 6 : kMaxInputTextBytes) << c.message;
@@ -74,7 +74,7 @@ TEST(ReadInputTextTest, RefusesFoldersAndOversizedTextsBeforeReadingThem)
 
     std::istringstream pipe(std::string(kMaxInputTextBytes + 1, 'x'));
     std::string text;
-    EXPECT_EQ(ReadInputText(pipe, "standard input", "a channel list", text).message,
+    EXPECT_EQ(ReadInputText(pipe, "standard input", std::string("a channel list"), text).message,
               "standard input is more than 1 MB; a channel list is at most 1 MB");
     EXPECT_TRUE(text.empty());
     fs::remove_all(dir);

@@ -159,7 +159,8 @@ std::string Replaced(std::string text, const std::string& from, const std::strin
 // One open for program files and plan texts: a refused file leaves the
 // document and its file as they were and says why (a plan's first ten
 // errors, then how many more); a plan stored otherwise than written says
-// what changed; the texts come from the front end, translated.
+// what changed; the message is a text with its values for the front end
+// to translate.
 TEST(DocumentSession, OpensProgramFilesAndPlanTextsOrSaysWhyNot) {
     namespace fs = std::filesystem;
     if (!PlanTextReadable()) GTEST_SKIP() << "built without the plan-text reader";
@@ -169,24 +170,21 @@ TEST(DocumentSession, OpensProgramFilesAndPlanTextsOrSaysWhyNot) {
     const std::string plan = ExportPlanText(NewDocumentImage());
     std::string manyErrors = plan;
     for (const char* key : {"receive:", "transmit:"}) manyErrors = Replaced(manyErrors, key, "x" + std::string(key));
-    OpenTexts german;
-    german.notOpened = "Der Plan %1 wurde nicht geöffnet:";
     const struct {
         const char* name;
         std::string bytes;  // empty: not written
-        OpenTexts texts;
         bool ok;
         std::string message;  // the start of it
         int lines;            // of the message; 0: not counted
     } cases[] = {
-        {"a.Zem", std::string(kImageSize, '\x5A'), {}, true, "", 1},
-        {"short.Zem", "zem", {}, false, "The file", 0},
-        {"p.YML", plan, {}, true, "", 1},
-        {"folder.yaml", "", {}, false, PathText(dir / "folder.yaml") + " is a folder, not a plan text", 1},
-        {"bad.yaml", Replaced(plan, "squelch_level:", "squelch_levle:"), {}, false, "The plan bad.yaml was not opened:\n", 3},
-        {"bad.yml", Replaced(plan, "squelch_level:", "squelch_levle:"), german, false, "Der Plan bad.yml wurde nicht geöffnet:\n", 3},
-        {"many.yaml", manyErrors, {}, false, "The plan many.yaml was not opened:\n", 12},
-        {"kept.yaml", Replaced(plan, "squelch_level: \"5\"", "squelch_level: \"7\""), {}, true,
+        {"a.Zem", std::string(kImageSize, '\x5A'), true, "", 1},
+        {"short.Zem", "zem", false, "The file", 0},
+        {"p.YML", plan, true, "", 1},
+        {"folder.yaml", "", false, PathText(dir / "folder.yaml") + " is a folder, not a plan text", 1},
+        {"bad.yaml", Replaced(plan, "squelch_level:", "squelch_levle:"), false,
+         "The plan bad.yaml was not opened:\nline 30, column 3, options.squelch_levle: unknown key\n", 3},
+        {"many.yaml", manyErrors, false, "The plan many.yaml was not opened:\n", 12},
+        {"kept.yaml", Replaced(plan, "squelch_level: \"5\"", "squelch_level: \"7\""), true,
          "The plan kept.yaml was opened with these changes:\nsquelch_level: the radio keeps \"4\"; \"7\" was stored as \"4\"", 2},
     };
     for (const auto& c : cases) {
@@ -195,9 +193,10 @@ TEST(DocumentSession, OpensProgramFilesAndPlanTextsOrSaysWhyNot) {
         DocumentSession session;
         session.setPath(dir / "before.Zem");
         const RadioImage before = session.image();
-        const FileResult result = session.open(dir / c.name, c.texts);
+        const FileResult result = session.open(dir / c.name);
         EXPECT_EQ(result.ok, c.ok);
         EXPECT_EQ(result.message.rfind(c.message, 0), 0u) << result.message;
+        EXPECT_EQ(result.said().english(), result.message);
         if (c.lines) {
             EXPECT_EQ(std::count(result.message.begin(), result.message.end(), '\n') + 1, c.lines) << result.message;
         }

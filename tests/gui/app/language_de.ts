@@ -31,4 +31,14 @@ The program has kept its data: write again, or check the radio and the cable.</s
         <translation>Kommunikationsfehler</translation>
     </message>
 </context>
+<context>
+    <name>zem::gui::CKivuDoc</name>
+    <message><source>The plan %1 was not opened:</source><translation>Der Plan %1 wurde nicht geöffnet:</translation></message>
+</context>
+<context>
+    <name>zem::Plan</name>
+    <message><source>line %1, column %2, %3: %4</source><translation>%3 in Zeile %1, Spalte %2: %4</translation></message>
+    <message><source>unknown key</source><translation>unbekannter Schlüssel</translation></message>
+    <message><source>the key %1 is missing</source><translation>der Schlüssel %1 fehlt</translation></message>
+</context>
 </TS>

@@ -4,6 +4,7 @@
 
 #include "common/languages.h"
 #include "link/link_messages.h"
+#include "plan/plan_text.h"
 
 #include <QMessageBox>
 
@@ -13,6 +14,9 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
+#include <QTemporaryDir>
+
+#include <fstream>
 
 namespace zem::test {
 namespace {
@@ -172,9 +176,23 @@ TEST_F(WindowTest, ShowsTheCoresMessagesTranslatedWithTheirValuesInTheTranslatio
     // A fixed text that reaches the window in English only.
     test::WhenModal<QMessageBox>(answer);
     window->messenger().retry(kMsgCommunicationError);
+    // A plan text that is not opened: the heading and each error line in the
+    // window's language, the text's own keys as they are.
+    QTemporaryDir dir;
+    const QString bad = dir.filePath(QStringLiteral("bad.yaml"));
+    {
+        std::string plan = ExportPlanText(NewDocumentImage());
+        plan.replace(plan.find("squelch_level:"), 14, "squelch_levle:");
+        std::ofstream(bad.toStdString(), std::ios::binary) << plan;
+    }
+    test::WhenModal<QMessageBox>(answer);
+    EXPECT_FALSE(window->files().openFile(bad));
     gui::UseLanguage(QStringLiteral("en"));
     EXPECT_EQ(shown, QStringList({"Erster Unterschied: channel 2 Receive – im Programm 435.55500, im Funkgerät 435.51200.",
-                                  "Kommunikationsfehler"}));
+                                  "Kommunikationsfehler",
+                                  "Der Plan bad.yaml wurde nicht geöffnet:\n"
+                                  "options.squelch_levle in Zeile 30, Spalte 3: unbekannter Schlüssel\n"
+                                  "options in Zeile 24, Spalte 1: der Schlüssel options.squelch_level fehlt"}));
 }
 
 }  // namespace
