@@ -184,7 +184,6 @@ zem::RadioImage lastRead;  // the last complete read of Read or Compare with rad
 
 const char* const kTitleVerifying = "Verifying Written Data";
 const char* const kStatusVerifying = "Reading the radio back to compare...";
-const char* const kMsgCannotRead = "Could not read ";
 
 // Cells as the page names them: "row,col" pairs separated by blanks.
 std::vector<zem::ChannelCell> Cells(const char* text) {
@@ -201,7 +200,7 @@ std::vector<zem::ChannelCell> Cells(const char* text) {
 bool TextFits(const char* name, int size, const zem::Text& what) {
     if (size >= 0 && static_cast<std::uintmax_t>(size) <= zem::kMaxInputTextBytes) return true;
     if (size < 0)
-        Messenger().notice(kMsgCannotRead + FileName(name));
+        Messenger().notice(zem::Text("zem::gui::CKivuDoc", zem::kMsgPlanCannotRead, {FileName(name)}));
     else
         Messenger().notice(zem::TooLargeText(FileName(name), static_cast<std::uintmax_t>(size), what));
     return false;
