@@ -167,9 +167,7 @@ TEST_F(TransferWindow, ReadIsOneUndoStepKeptInTheHistoryAndWriteSendsWhatThePage
 // document keeps the plan. (A read-back that fails, and the words of each
 // outcome, are the core's cases.)
 TEST_F(TransferWindow, VerifyAfterWriteCatchesARadioThatKeepsItsOldMemory) {
-    QAction* verify = window->action(kCmdVerifyAfterWrite);
-    ASSERT_TRUE(verify->isCheckable());
-    ASSERT_TRUE(verify->isChecked()) << "on by default";
+    ASSERT_TRUE(window->action(kCmdVerifyAfterWrite)->isChecked()) << "on by default";
     sim::RadioFaults faults;
     faults.ignoreWrites = true;
     plugIn(DemoRadio(), faults);
@@ -243,8 +241,9 @@ TEST_F(TransferWindow, CompareWithRadioListsADifferenceMadeBehindTheProgramsBack
 
 // Ctrl+R and Ctrl+W open the progress window, whose caption always names
 // what Start will do; Escape before Start sends nothing. A port that cannot
-// be opened is reported after the pages were stored.
-TEST_F(TransferWindow, ShortcutsOpenTheWindowCancelBeforeStartSendsNothingAndABadPortIsReported) {
+// be opened is reported after the pages were stored; a line that never
+// answers asks whether to retry.
+TEST_F(TransferWindow, ShortcutsOpenTheWindowAndALinkThatCannotStartIsReported) {
     RadioOnPty& radio = plugIn();
 
     // Ctrl+R and Ctrl+W belong to this program's windows, never the desktop.
@@ -277,6 +276,25 @@ TEST_F(TransferWindow, ShortcutsOpenTheWindowCancelBeforeStartSendsNothingAndABa
     EXPECT_NE(image(), before);
     EXPECT_EQ(image(), view().storedImage());
     EXPECT_EQ(view().currentTab(), CKivuView::kOptionTab);
+
+    // A cable that sends every byte back never completes the handshake:
+    // Retry asks again, Cancel ends the run, and the box's details say why.
+    sim::RadioFaults faults;
+    faults.echo = true;
+    plugIn(DemoRadio(), faults);
+    const RadioImage stored = image();
+    messages.clear();
+    messages.scriptAnswers({true, false});
+    run(kCmdReadFromRadio);
+
+    ASSERT_EQ(messages.entries().size(), 2u);
+    for (const auto& entry : messages.entries()) {
+        EXPECT_EQ(entry.kind, test::RecordingMessenger::Kind::Retry);
+        EXPECT_EQ(entry.text, kMsgCommunicationError);
+        EXPECT_NE(entry.detail.find("echoes every byte"), std::string::npos) << entry.detail;
+    }
+    EXPECT_FALSE(progress().isVisible());
+    EXPECT_EQ(image(), stored);
 }
 
 // Cancel (here Escape) during the blocks only raises the flag: the window
@@ -369,26 +387,6 @@ TEST_F(TransferWindow, AReadTheHistoryCannotKeepIsReportedOnceAndRecentFilesStay
     EXPECT_TRUE(older->isEnabled());
     older->trigger();
     EXPECT_EQ(window->document().pathName().toStdString(), plans.front().toStdString());
-}
-
-TEST_F(TransferWindow, RetryAsksAgainAndCancelEndsTheRun) {
-    sim::RadioFaults faults;
-    faults.echo = true;  // a cable that sends every byte back never completes the handshake
-    plugIn(DemoRadio(), faults);
-    const RadioImage before = image();
-    messages.scriptAnswers({true, false});
-
-    run(kCmdReadFromRadio);
-
-    ASSERT_EQ(messages.entries().size(), 2u);
-    for (const auto& entry : messages.entries()) {
-        EXPECT_EQ(entry.kind, test::RecordingMessenger::Kind::Retry);
-        EXPECT_EQ(entry.text, kMsgCommunicationError);
-        // The box's details say why: the line hands back every byte.
-        EXPECT_NE(entry.detail.find("echoes every byte"), std::string::npos) << entry.detail;
-    }
-    EXPECT_FALSE(progress().isVisible());
-    EXPECT_EQ(image(), before);
 }
 
 // The check mark of the port menu follows the port in use (1-4, or Other
