@@ -22,17 +22,6 @@ using test::WhenModal;
 
 const QString kAccessCode = QStringLiteral("52038417");
 
-TEST(AccessCodeDialog, MasksTheEntryAndTakesElevenCharactersAtMost) {
-    CPasswordDlg dialog;
-    dialog.show();
-    EXPECT_EQ(dialog.edit()->echoMode(), QLineEdit::Password);
-    QTest::keyClicks(dialog.edit(), QStringLiteral("123456789012345"));
-    EXPECT_EQ(dialog.edit()->text(), QStringLiteral("12345678901"));
-    QTest::keyClick(dialog.edit(), Qt::Key_Return);
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(dialog.password(), QStringLiteral("12345678901"));
-}
-
 TEST(PowerDialog, ExitDuringAnExchangeWaitsForItsEnd) {
     CPowerSetDlg dialog(136.0, 174.0);
     QSignalSpy reads(&dialog, &CPowerSetDlg::readRequested);
@@ -89,16 +78,20 @@ protected:
     }
 };
 
-TEST_F(PowerSetWindow, WrongCodesAreRefusedWithoutTheDialog) {
+TEST_F(PowerSetWindow, WrongCodesAreRefusedWithoutTheDialogAndTheCodeIsTypedMasked) {
     // Which codes open is the core's rule; here a near one.
     runCommand(kCmdOnLinePowerSet, QStringLiteral("52038417 "));
     EXPECT_EQ(messages.texts(), std::vector<std::string>{kMsgWrongAccessCode});
     EXPECT_FALSE(powerDialogShown);
-    // Ctrl+T asks for the code as well; Cancel says nothing.
+    // Ctrl+T asks for the code as well, masked and eleven characters at
+    // most; Cancel says nothing.
     messages.clear();
     bool asked = false;
     QPointer<QTimer> waiting = WhenModal<CPasswordDlg>([&asked](CPasswordDlg* dialog) {
         asked = true;
+        EXPECT_EQ(dialog->edit()->echoMode(), QLineEdit::Password);
+        QTest::keyClicks(dialog->edit(), QStringLiteral("123456789012345"));
+        EXPECT_EQ(dialog->edit()->text(), QStringLiteral("12345678901"));
         dialog->reject();
     });
     press(Qt::Key_T, Qt::ControlModifier);
