@@ -3,9 +3,7 @@
 // menu commands and the progress window.
 #include "gui/support/window_test.h"
 
-#include "common/file_names.h"
 #include "compare/document_diff.h"
-#include "document/program_file.h"
 #include "link/link_messages.h"
 #include "link/port_dialog.h"
 #include "link/port_selection.h"
@@ -133,9 +131,7 @@ TEST_F(TransferWindow, ReadIsOneUndoStepKeptInTheHistoryAndWriteSendsWhatThePage
     const QList<RadioHistory::Entry> entries = history.entries();
     ASSERT_EQ(entries.size(), kept + 1);
     EXPECT_EQ(entries.front().band, "400-470MHZ");
-    RadioImage saved;
-    ASSERT_TRUE(LoadProgramFile(FilePath(entries.front().path), saved).ok);
-    EXPECT_EQ(saved, read);
+    EXPECT_EQ(readFile(entries.front().path), bytesOf(read));
     load(test::BandImage(0));
     window->document().markUnmodified();
     test::WhenModal<RadioHistoryDialog>([](RadioHistoryDialog* dialog) {
@@ -355,12 +351,8 @@ TEST_F(TransferWindow, CancelLeavesEverythingAsItWasAndClosingDuringAWriteAsksFi
 // once, naming the folder and why. Recent-file entries that were hidden
 // during the exchanges can be used once they are shown.
 TEST_F(TransferWindow, AReadTheHistoryCannotKeepIsReportedOnceAndRecentFilesStayUsable) {
-    QTemporaryDir files;
-    QStringList plans;
-    for (int band : {0, 1}) {
-        plans << files.filePath(QStringLiteral("plan %1.Zem").arg(band));
-        ASSERT_TRUE(SaveProgramFile(FilePath(plans.back()), test::BandImage(band)).ok);
-    }
+    const QStringList plans = {tempPath("plan 0.Zem"), tempPath("plan 1.Zem")};
+    for (int band : {0, 1}) writeFile(plans[band], bytesOf(test::BandImage(band)));
     ASSERT_TRUE(window->files().openFile(plans.front()));
     const QString folder = RadioHistory().folder();
     const QString parent = QFileInfo(folder).absolutePath();

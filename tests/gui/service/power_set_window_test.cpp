@@ -9,7 +9,6 @@
 #include "service/power_set_dialog.h"
 
 #include <QAction>
-#include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 
