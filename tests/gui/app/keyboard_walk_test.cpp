@@ -85,8 +85,7 @@ TEST_F(KeyboardWalkTest, PlanProgrammedFromOpenToSaveWithoutAClick) {
     EXPECT_EQ(focus(), &grid());
     key(Qt::Key_Down);
     key(Qt::Key_Down);
-    EXPECT_EQ(grid().Row(), 3);
-    EXPECT_EQ(grid().Col(), 1);
+    EXPECT_EQ(std::make_pair(grid().Row(), grid().Col()), std::make_pair(3, 1));
     type("435.0125");
     key(Qt::Key_Return);
     EXPECT_EQ(cell(3, 1), "435.01250");

@@ -55,8 +55,7 @@ TEST_F(ViewPagesTest, EditChannelKeepsTheEditsOfThePageItLeaves) {
     EXPECT_EQ(messages.texts(), std::vector<std::string>{"Please directly double click inside the table"});
     EXPECT_EQ(view().currentTab(), 0);
     EXPECT_EQ(tabs().currentIndex(), 0);
-    EXPECT_EQ(grid().Row(), 1);
-    EXPECT_EQ(grid().Col(), 1);
+    EXPECT_EQ(std::make_pair(grid().Row(), grid().Col()), std::make_pair(1, 1));
     EXPECT_EQ(focus(), &grid());
     EXPECT_EQ(image()[0x131] & 0x02, 0);
     clickTab(1);

@@ -329,13 +329,10 @@ TEST_F(TransferWindow, CancelLeavesEverythingAsItWasAndClosingDuringAWriteAsksFi
     RadioOnPty& second = plugIn(DemoRadio(), {}, /*paced=*/true);
     run(kCmdWriteToRadio, 5);
     EXPECT_FALSE(progress().cancelFlag().load()) << "a new run starts clean";
-    auto answer = [](QMessageBox::StandardButton button) {
-        test::WhenModal<QMessageBox>([button](QMessageBox* box) { box->button(button)->click(); });
-    };
-    answer(QMessageBox::No);
+    test::WhenModal<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::No)->click(); });
     EXPECT_FALSE(window->close());
     EXPECT_FALSE(progress().cancelFlag().load());
-    answer(QMessageBox::Yes);
+    test::WhenModal<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); });
     EXPECT_FALSE(window->close()) << "the window waits for the port";
     EXPECT_TRUE(progress().cancelFlag().load());
     ASSERT_TRUE(WaitUntil([this] { return !window->isVisible(); }));
