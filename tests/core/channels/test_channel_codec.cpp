@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 namespace zem {
@@ -77,10 +78,9 @@ TEST(ChannelCodecTest, ToneWordsByHighByteAndToneTextsInEitherCase)
         {"D023", 0x13, 0xA8}, {"d023n", 0x13, 0x28}, {"d754i", 0xEC, 0xA9}, {"", 0xFF, 0xFF}, {"Off", 0xFF, 0xFF},
     };
     for (const auto& [text, low, high] : encoded) {
-        std::uint8_t l = 0, h = 0;
-        EncodeToneText(text, l, h);
-        EXPECT_EQ(l, low) << text;
-        EXPECT_EQ(h, high) << text;
+        std::pair<std::uint8_t, std::uint8_t> word;
+        EncodeToneText(text, word.first, word.second);
+        EXPECT_EQ(word, std::make_pair(low, high)) << text;
     }
 
     // Every entry of the tone table comes back as itself.

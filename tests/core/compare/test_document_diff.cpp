@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace zem {
 namespace {
 
@@ -90,9 +92,8 @@ TEST(DocumentDiff, SplitsALineIntoWhereBeforeAndAfter) {
     };
     for (const auto& c : cases) {
         const DiffLine parts = SplitDiffLine(c.line);
-        EXPECT_EQ(parts.where, c.parts.where) << c.line;
-        EXPECT_EQ(parts.before, c.parts.before) << c.line;
-        EXPECT_EQ(parts.after, c.parts.after) << c.line;
+        EXPECT_EQ(std::tie(parts.where, parts.before, parts.after), std::tie(c.parts.where, c.parts.before, c.parts.after))
+            << c.line;
     }
 }
 

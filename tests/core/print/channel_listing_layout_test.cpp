@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 namespace zem {
 namespace {
@@ -24,12 +25,9 @@ TEST(PrintUnits, FollowThePrintableAreaWithIntegerTruncation) {
     };
     for (const auto& c : cases) {
         const PrintUnits u = ComputePrintUnits(c.printer);
-        EXPECT_EQ(u.lineUnit, c.lineUnit) << c.printer.right << "x" << c.printer.bottom;
-        EXPECT_EQ(u.columnUnit, c.columnUnit) << c.printer.right << "x" << c.printer.bottom;
-        EXPECT_EQ(u.title.height, c.titleHeight);
-        EXPECT_EQ(u.title.width, c.titleWidth);
-        EXPECT_EQ(u.body.height, u.lineUnit);
-        EXPECT_EQ(u.body.width, u.columnUnit);
+        EXPECT_EQ(std::tie(u.lineUnit, u.columnUnit, u.title.height, u.title.width, u.body.height, u.body.width),
+                  std::tie(c.lineUnit, c.columnUnit, c.titleHeight, c.titleWidth, c.lineUnit, c.columnUnit))
+            << c.printer.right << "x" << c.printer.bottom;
         EXPECT_EQ(LayoutChannelListing(c.printer, u, 100, 100, {}).size(), 6u + 16u * 6u);
     }
 }
@@ -73,9 +71,7 @@ TEST_F(ChannelListing, PlacesTitleLabelsAndHeadingsDownThePage) {
     for (const auto& e : expected) {
         const PrintItem* item = find(items, e.text);
         ASSERT_NE(item, nullptr) << e.text;
-        EXPECT_EQ(item->font, e.font) << e.text;
-        EXPECT_EQ(item->x, e.x) << e.text;
-        EXPECT_EQ(item->y, e.y) << e.text;
+        EXPECT_EQ(std::tie(item->font, item->x, item->y), std::tie(e.font, e.x, e.y)) << e.text;
     }
 
     // The gap before the headings truncates toward the top of the page: the

@@ -33,8 +33,14 @@ TEST_F(ViewPagesTest, TabChangeStoresThePageLeftAndRefillsThePageShown) {
     EXPECT_EQ(image()[0x213], 0);
     clickTab(1);
     EXPECT_EQ(start->text(), "12300000");
+    // Which picks fall back is the core's rule; here that a pick goes through it.
+    auto* squelch = control<QComboBox>("squelchLevel");
+    squelch->setCurrentIndex(9);
+    emit squelch->activated(9);
+    EXPECT_EQ(squelch->currentText(), "4");
 
     clickTab(0);
+    EXPECT_EQ(image()[0x134], 4);
     EXPECT_EQ(cell(1, 1), "145.01250");
     EXPECT_EQ(cell(2, 1), "146.50000");
 }
@@ -49,8 +55,7 @@ TEST_F(ViewPagesTest, EditChannelKeepsTheEditsOfThePageItLeaves) {
     EXPECT_EQ(messages.texts(), std::vector<std::string>{"Please directly double click inside the table"});
     EXPECT_EQ(view().currentTab(), 0);
     EXPECT_EQ(tabs().currentIndex(), 0);
-    EXPECT_EQ(grid().Row(), 1);
-    EXPECT_EQ(grid().Col(), 1);
+    EXPECT_EQ(std::make_pair(grid().Row(), grid().Col()), std::make_pair(1, 1));
     EXPECT_EQ(focus(), &grid());
     EXPECT_EQ(image()[0x131] & 0x02, 0);
     clickTab(1);
@@ -73,21 +78,10 @@ TEST_F(ViewPagesTest, NewWhileTheKeyPageIsShownRefillsEverythingAndShowsTheChann
     EXPECT_EQ(control<QComboBox>("topLong")->currentText(), "Alarm");  // a new document's bytes are the core's
 }
 
-// Which picks fall back is the core's rule; here that a pick goes through it.
-TEST_F(ViewPagesTest, ASquelchPickFallsBackToItsFixedEntry) {
-    clickTab(1);
-    auto* box = control<QComboBox>("squelchLevel");
-    box->setCurrentIndex(9);
-    emit box->activated(9);
-    EXPECT_EQ(box->currentText(), "4");
-    clickTab(0);
-    EXPECT_EQ(image()[0x134], 4);
-}
-
 TEST_F(ViewPagesTest, EnterAndEscapeMoveOnLikeTabOnTheSettingsPages) {
     struct Move { int tab; const char* from; Qt::Key key; const char* to; };
-    const Move moves[] = {{1, "lockDetect", Qt::Key_Return, "energyCheck"},
-                          {1, "dtmfSpeed", Qt::Key_Escape, "firstDigitTime"},
+    // (Enter on a list of the options page is the keyboard walk's.)
+    const Move moves[] = {{1, "dtmfSpeed", Qt::Key_Escape, "firstDigitTime"},
                           {1, "pttIdStart", Qt::Key_Return, "pttIdEnd"},
                           {2, "topLong", Qt::Key_Return, "topShort"}};
     for (const Move& move : moves) {
@@ -100,21 +94,37 @@ TEST_F(ViewPagesTest, EnterAndEscapeMoveOnLikeTabOnTheSettingsPages) {
 }
 
 TEST_F(ViewPagesTest, HoverHintsNameTheControlAndF1OpensTheTopicOfThePageShown) {
+    auto hint = [this] { return window->statusBar()->currentMessage(); };
+    const QString general = QString::fromUtf8("For help，please press F1");
+    const QString choose = QStringLiteral("Please click the CommBox to choose value");
     QEvent enter(QEvent::Enter);
     QApplication::sendEvent(&page().defaultButton(), &enter);
-    EXPECT_EQ(window->statusBar()->currentMessage(), QString::fromUtf8("For help，please press F1"));
+    EXPECT_EQ(hint(), general);
     // The combo that opens over a grid cell is one of the page's combos too.
     clickCell(3, 5);
     ASSERT_NE(qobject_cast<QComboBox*>(grid().OpenEditor()), nullptr);
     QApplication::sendEvent(grid().OpenEditor(), &enter);
-    EXPECT_EQ(window->statusBar()->currentMessage(), "Please click the CommBox to choose value");
-
+    EXPECT_EQ(hint(), choose);
     // Over the open frequency edit box the hint is the general one.
     clickCell(3, 1);
     ASSERT_NE(qobject_cast<QLineEdit*>(grid().OpenEditor()), nullptr);
     QApplication::sendEvent(grid().OpenEditor(), &enter);
-    EXPECT_EQ(window->statusBar()->currentMessage(), QString::fromUtf8("For help，please press F1"));
+    EXPECT_EQ(hint(), general);
     press(Qt::Key_Escape);
+
+    // The hint follows the pointer onto the bare "Type Setting" box around
+    // the type combo and onto the page's margin below the table, and back.
+    QWidget* typeBox = page().typeCombo().parentWidget();
+    QTest::mouseMove(&page().typeCombo());
+    EXPECT_EQ(hint(), choose);
+    QTest::mouseMove(typeBox, QPoint(typeBox->width() - 4, typeBox->height() / 2));
+    EXPECT_EQ(hint(), general);
+    QTest::mouseMove(grid().viewport(), grid().CellRect(2, 2).center());
+    EXPECT_EQ(hint(), "Please Click the cell to edit or input data");
+    QTest::mouseMove(&page(), QPoint(page().width() / 2, page().height() - 2));
+    EXPECT_EQ(hint(), general);
+    QTest::mouseMove(grid().viewport(), grid().CellRect(2, 2).center());
+    EXPECT_EQ(hint(), "Please Click the cell to edit or input data");
 
     clickTab(1);
     window->action(gui::kCmdHelp)->trigger();
@@ -137,24 +147,6 @@ TEST_F(ViewPagesTest, HoverHintsNameTheControlAndF1OpensTheTopicOfThePageShown) 
     ASSERT_TRUE(help->isAncestorOf(QApplication::focusWidget()));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     EXPECT_FALSE(help->isVisible());
-}
-
-TEST_F(ViewPagesTest, HoverHintFollowsThePointerOntoBackgrounds) {
-    auto hint = [this] { return window->statusBar()->currentMessage(); };
-    const QString help = QString::fromUtf8("For help，please press F1");
-    QWidget* typeBox = page().typeCombo().parentWidget();  // the bare "Type Setting" box
-    // From the type combo onto the box around it.
-    QTest::mouseMove(&page().typeCombo());
-    EXPECT_EQ(hint(), "Please click the CommBox to choose value");
-    QTest::mouseMove(typeBox, QPoint(typeBox->width() - 4, typeBox->height() / 2));
-    EXPECT_EQ(hint(), help);
-    // From the table onto the page's margin below it, and back.
-    QTest::mouseMove(grid().viewport(), grid().CellRect(2, 2).center());
-    EXPECT_EQ(hint(), "Please Click the cell to edit or input data");
-    QTest::mouseMove(&page(), QPoint(page().width() / 2, page().height() - 2));
-    EXPECT_EQ(hint(), help);
-    QTest::mouseMove(grid().viewport(), grid().CellRect(2, 2).center());
-    EXPECT_EQ(hint(), "Please Click the cell to edit or input data");
 }
 
 }  // namespace
