@@ -30,7 +30,7 @@ bool Covered(const PlanField& field, const PlanBytes& bytes)
 void TypeCell(ChannelTable& table, int row, int col, const std::string& text, int band,
               std::vector<PlanRefusal>& refusals)
 {
-    const std::string refusal = TypeCellValue(table, row, col, text, band);
+    const std::string refusal = TypeCellValue(table, row, col, text, band).english();
     if (!refusal.empty())
         refusals.push_back({{PlanField::Kind::Cell, row, col}, text, refusal});
 }

@@ -426,7 +426,7 @@ PlanTextImport ImportPlanText(const std::string& text)
         std::string message = refusal.message;
         if (refusal.field.kind == PlanField::Kind::Cell &&
             (refusal.field.col == kColReceive || refusal.field.col == kColTransmit) && message == kMsgErrorDataFormat)
-            message += " (" + OutOfBandNote(reader.values.channels.bandIndex) + ")";
+            message += " (" + OutOfBandNote(reader.values.channels.bandIndex).english() + ")";
         result.errors.push_back({place.line, place.column, place.key, refusal.value, message});
     }
     for (const PlanRefusal& adjusted : build.adjusted)

@@ -31,4 +31,8 @@ The program has kept its data: write again, or check the radio and the cable.</s
         <translation>Kommunikationsfehler</translation>
     </message>
 </context>
+<context>
+    <name>zem::Channels</name>
+    <message><source>must be one of %1</source><translation>muss eins von %1 sein</translation></message>
+</context>
 </TS>

@@ -8,6 +8,7 @@
 #include <QMessageBox>
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -156,6 +157,7 @@ TEST_F(WindowTest, ViewLanguageListsTheLanguagesAndKeepsTheChoiceForTheNextStart
 
 TEST_F(WindowTest, ShowsTheCoresMessagesTranslatedWithTheirValuesInTheTranslationsOrder) {
     gui::UseLanguage(QStringLiteral("de"), QStringLiteral(ZEM_TEST_TRANSLATIONS));
+    page().defaultButton().click();
     window->setMessenger(nullptr);
     QStringList shown;
     const auto answer = [&](QMessageBox* box) {
@@ -172,9 +174,14 @@ TEST_F(WindowTest, ShowsTheCoresMessagesTranslatedWithTheirValuesInTheTranslatio
     // A fixed text that reaches the window in English only.
     test::WhenModal<QMessageBox>(answer);
     window->messenger().retry(kMsgCommunicationError);
+    // A refusal of the channel table with the list of entries it names.
+    QApplication::clipboard()->setText(QStringLiteral("x"));
+    clickCell(1, 6);
+    test::WhenModal<QMessageBox>(answer);
+    press(Qt::Key_V, Qt::ControlModifier);
     gui::UseLanguage(QStringLiteral("en"));
     EXPECT_EQ(shown, QStringList({"Erster Unterschied: channel 2 Receive – im Programm 435.55500, im Funkgerät 435.51200.",
-                                  "Kommunikationsfehler"}));
+                                  "Kommunikationsfehler", "channel 1, Power: \"x\": muss eins von High, Low sein"}));
 }
 
 }  // namespace
