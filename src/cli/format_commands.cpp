@@ -57,13 +57,15 @@ int RunImport(const ExchangeFormat& format, const Command& self, const std::vect
     FillFromImage(image, channels);
     const RefusedRows refused = choices.count(kSkipRefused) ? RefusedRows::Take : RefusedRows::Refuse;
     const ExchangeImport result = ImportChannelList(format, text, channels, image, choices, refused).result;
-    for (const auto& line : result.ignored) Say(io, line);
+    for (const auto& line : result.ignored) Say(io, line.english());
     if (!result.ok()) {
-        SayRefusals(io, result.refusals);
+        std::vector<std::string> refusals;
+        for (const auto& refusal : result.refusals) refusals.push_back(refusal.english());
+        SayRefusals(io, refusals);
         return Fail(io, "nothing written: " + std::to_string(result.refusals.size()) + " " + format.refusedWhat);
     }
-    for (const auto& line : result.skipped) Say(io, "skipped: " + line);
-    for (const auto& line : result.notStored) Say(io, line);
+    for (const auto& line : result.skipped) Say(io, "skipped: " + line.english());
+    for (const auto& line : result.notStored) Say(io, line.english());
     return WriteImage(io, *output, image) ? kExitOk : kExitError;
 }
 

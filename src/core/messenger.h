@@ -63,6 +63,13 @@ public:
             all += "\n" + item;
         return confirm(all);
     }
+
+    // The same with core messages as the list's lines.
+    virtual bool confirmList(const std::string& text, const std::vector<Text>& items) {
+        std::vector<std::string> english;
+        for (const Text& item : items) english.push_back(item.english());
+        return confirmList(text, english);
+    }
 };
 
 // Says nothing and answers every question with Cancel: for storing pages

@@ -1,7 +1,5 @@
 #include "channels/band.h"
 
-#include "translate.h"
-
 #include "document/memory_map.h"
 #include "translate.h"
 
@@ -113,7 +111,7 @@ BandLimits ValidationLimits(int bandIndex)
     }
 }
 
-std::string OutOfBandNote(int bandIndex)
+Text OutOfBandNote(int bandIndex)
 {
     const BandLimits limits = ValidationLimits(bandIndex);
     auto mhz = [](std::int64_t units) {
@@ -125,10 +123,13 @@ std::string OutOfBandNote(int bandIndex)
         return text;
     };
     const auto& bands = BandEntries();
-    const std::string band = bandIndex >= 0 && static_cast<std::size_t>(bandIndex) < bands.size()
-                                 ? "is for band " + bands[static_cast<std::size_t>(bandIndex)]
-                                 : "has no band chosen";
-    return "outside " + mhz(limits.lower) + "-" + mhz(limits.upper) + " MHz; this plan " + band;
+    if (bandIndex < 0 || static_cast<std::size_t>(bandIndex) >= bands.size())
+        return Text(kTextChannels, ZEM_TRANSLATE_NOOP("zem::Channels", "outside %1-%2 MHz; this plan has no band chosen"),
+                    {mhz(limits.lower), mhz(limits.upper)});
+    // The band as its list shows it in the window.
+    const Text band(kTextChannelTable, bands[static_cast<std::size_t>(bandIndex)]);
+    return Text(kTextChannels, ZEM_TRANSLATE_NOOP("zem::Channels", "outside %1-%2 MHz; this plan is for band %3"),
+                {mhz(limits.lower), mhz(limits.upper), band});
 }
 
 void ApplyChannelDefaults(RadioImage& image, int typeIndex, int bandIndex, Messenger& messenger)

@@ -2,6 +2,7 @@
 
 #include "document/radio_image.h"
 #include "messenger.h"
+#include "text.h"
 
 #include <array>
 #include <cstdint>
@@ -25,7 +26,7 @@ BandLimits ValidationLimits(int bandIndex);
 
 // What an out-of-band frequency is outside of, for the refusal lists:
 // "outside 400-470 MHz; this plan is for band 400-470MHZ".
-std::string OutOfBandNote(int bandIndex);
+Text OutOfBandNote(int bandIndex);
 
 // Bytes 0x220-0x227 (upper limit, then lower limit) of each of the four
 // bands, in band-list order.

@@ -121,7 +121,7 @@ std::optional<std::string> SingleValue(const std::string& text)
 Text CellRefusal::said() const
 {
     return Text(kTextChannels, ZEM_TRANSLATE_NOOP("zem::Channels", "channel %1, %2: \"%3\": %4"),
-                {std::to_string(row), std::string(kColumnHeaders[col]), ShownValue(value), Text(kTextChannels, message)});
+                {std::to_string(row), std::string(kColumnHeaders[col]), ShownValue(value), message});
 }
 
 std::string CellRefusal::describe() const
@@ -161,7 +161,7 @@ CellBlock PasteCells(ChannelTable& table, const std::vector<ChannelCell>& select
 
     std::vector<CellRefusal> refusals;
     auto type = [&](int row, int col, const std::string& value) {
-        std::string message = TypeCellValue(table, row, col, value, bandIndex);
+        Text message = TypeCellValue(table, row, col, value, bandIndex);
         if (!message.empty())
             refusals.push_back({row, col, value, std::move(message)});
     };

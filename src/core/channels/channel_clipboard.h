@@ -55,7 +55,7 @@ struct CellRefusal {
     int row = 0;
     int col = 0;
     std::string value;
-    std::string message;  // the program's own words for the refusal
+    Text message;  // the program's own words for the refusal
 
     // channel 5, QT/DQT DEC: "100.5": not an entry of the tone list
     std::string describe() const;

@@ -89,7 +89,7 @@ std::string MatchChoice(int col, const std::string& text)
     return match == entries.end() ? std::string() : *match;
 }
 
-std::string ChoiceRefusal(int col)
+Text ChoiceRefusal(int col)
 {
     const auto& entries = ChoiceEntries(col);
     std::string list;
@@ -97,7 +97,7 @@ std::string ChoiceRefusal(int col)
         if (std::find(entries.begin(), entry, *entry) == entry)
             list += (list.empty() ? "" : ", ") + *entry;
     }
-    return "must be one of " + list;
+    return Text(kTextChannels, ZEM_TRANSLATE_NOOP("zem::Channels", "must be one of %1"), {list});
 }
 
 ListEntry MatchListEntry(int col, const std::string& value)
@@ -108,7 +108,7 @@ ListEntry MatchListEntry(int col, const std::string& value)
         // matters, since the image codec reads a code's polarity from it.
         const int tone = value.empty() ? 0 : MatchTone(value);
         if (tone < 0)
-            entry.refusal = kToneRefusal;
+            entry.refusal = Text(kTextChannels, kToneRefusal);
         else if (!value.empty())
             entry.text = ToneTable()[static_cast<std::size_t>(tone)];
         return entry;
@@ -200,17 +200,17 @@ void CommitChoice(ChannelTable& table, int row, int col, const std::string& text
 
 }  // namespace
 
-std::string TypeCellValue(ChannelTable& table, int row, int col, const std::string& text, int bandIndex,
-                          CellTyping typing)
+Text TypeCellValue(ChannelTable& table, int row, int col, const std::string& text, int bandIndex, CellTyping typing)
 {
     if (!IsCell(row, col))
-        return "not a cell of the channel table";
+        return Text(kTextChannels, ZEM_TRANSLATE_NOOP("zem::Channels", "not a cell of the channel table"));
     const std::string value = typing.fromEditor ? text : Trimmed(text);
     if (col == kColReceive || col == kColTransmit) {
         // The checks themselves say why a frequency is refused, and the row stays.
         KeepingMessenger commit;
         CommitFrequency(table, row, col, value, bandIndex, commit);
-        return commit.said;
+        // The checks say only their fixed texts (kMsgErrorDataFormat, kMsgErrorDataValue).
+        return commit.said.empty() ? Text() : Text(kTextChannels, commit.said);
     }
     if (col == kColDecode || col == kColEncode) {
         if (typing.fromEditor) {

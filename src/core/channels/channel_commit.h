@@ -26,8 +26,9 @@ const std::vector<std::string>& ChoiceEntries(int col);
 // when no entry matches.
 std::string MatchChoice(int col, const std::string& text);
 
-// Why a text was refused for choice column col: "must be one of Yes, No".
-std::string ChoiceRefusal(int col);
+// Why a text was refused for choice column col: "must be one of Yes, No",
+// the entries being its value.
+Text ChoiceRefusal(int col);
 
 // The list entry that a value from outside (a paste, an import) names in a
 // tone or choice column: a tone as MatchTone finds it ("67" is "67.0") or
@@ -35,7 +36,7 @@ std::string ChoiceRefusal(int col);
 // When it names none, text is empty and refusal says why.
 struct ListEntry {
     std::string text;
-    std::string refusal;
+    Text refusal;
 };
 ListEntry MatchListEntry(int col, const std::string& value);
 
@@ -74,7 +75,7 @@ struct CellTyping {
 // of its list's entries (any letter case, stored in the list's spelling).
 // Returns why the value was refused (the cell is then unchanged), in the
 // program's own words, or an empty text when it was taken.
-std::string TypeCellValue(ChannelTable& table, int row, int col, const std::string& text, int bandIndex,
+Text TypeCellValue(ChannelTable& table, int row, int col, const std::string& text, int bandIndex,
                           CellTyping typing = {});
 
 }  // namespace zem

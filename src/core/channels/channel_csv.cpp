@@ -91,7 +91,8 @@ CsvParse ParseCsv(const std::string& text, char separator) {
             continue;
         }
         if (afterQuote) {
-            parse.message = "line " + std::to_string(line) + ": text after a closing quote";
+            parse.message = Text(kTextChannels, ZEM_TRANSLATE_NOOP("zem::Channels", "line %1: text after a closing quote"),
+                                 {std::to_string(line)});
             parse.records.clear();
             return parse;
         }
@@ -107,7 +108,8 @@ CsvParse ParseCsv(const std::string& text, char separator) {
         ++pos;
     }
     if (quoted) {
-        parse.message = "line " + std::to_string(quoteLine) + ": a quoted field is not closed";
+        parse.message = Text(kTextChannels, ZEM_TRANSLATE_NOOP("zem::Channels", "line %1: a quoted field is not closed"),
+                             {std::to_string(quoteLine)});
         parse.records.clear();
         return parse;
     }
@@ -173,16 +175,16 @@ std::string ExportChannelsCsv(const ChannelTable& table) {
     return out;
 }
 
-Text RefusalText(const Text& place, const std::string& message, const std::string& note, const std::string& remedy) {
-    const Text said(kTextChannels, ZEM_TRANSLATE_NOOP("zem::Channels", "%1: %2"), {place, Text(kTextChannels, message)});
+Text RefusalText(const Text& place, const Text& message, const Text& note, const Text& remedy) {
+    const Text said(kTextChannels, ZEM_TRANSLATE_NOOP("zem::Channels", "%1: %2"), {place, message});
     if (note.empty()) return said;
-    return Text(kTextChannels, ZEM_TRANSLATE_NOOP("zem::Channels", "%1 (%2%3)"), {said, Text(kTextChannels, note), Text(kTextChannels, remedy)});
+    return Text(kTextChannels, ZEM_TRANSLATE_NOOP("zem::Channels", "%1 (%2%3)"), {said, note, remedy});
 }
 
-Text CsvRejection::said(const std::string& remedy) const {
+Text CsvRejection::said(const Text& remedy) const {
     // A problem of the whole text (no header, broken quoting) has no line
     // of its own, or names it in its message.
-    if (line == 0) return Text(kTextChannels, message);
+    if (line == 0) return message;
     Text place(kTextChannels, ZEM_TRANSLATE_NOOP("zem::Channels", "line %1"), {std::to_string(line)});
     if (channel > 0) place = Text(kTextChannels, ZEM_TRANSLATE_NOOP("zem::Channels", "%1, channel %2"), {place, std::to_string(channel)});
     if (!column.empty())
@@ -191,7 +193,7 @@ Text CsvRejection::said(const std::string& remedy) const {
 }
 
 std::string CsvRejection::describe(const std::string& remedy) const {
-    return said(remedy).english();
+    return said(Text(remedy)).english();
 }
 
 namespace {
@@ -210,7 +212,7 @@ std::array<int, kGridCols> MatchColumns(const CsvRecord& header, char separator,
             result.ignoredColumns.push_back(header.fields[i]);
         } else if (index[found] >= 0) {
             result.rejections.push_back({header.line, 0, kColumnHeaders[found], header.fields[i],
-                                         "the column appears twice"});
+                                         Text(kTextChannels, ZEM_TRANSLATE_NOOP("zem::Channels", "the column appears twice"))});
         } else {
             index[found] = static_cast<int>(i);
         }
@@ -220,9 +222,12 @@ std::array<int, kGridCols> MatchColumns(const CsvRecord& header, char separator,
         std::string found;
         for (const char* name : kColumnHeaders) expected += (expected.empty() ? "" : ", ") + std::string(name);
         for (const auto& field : header.fields) found += (found.empty() ? "" : std::string(1, separator)) + field;
-        result.rejections.push_back({header.line, 0, "", "",
-                                     "expected a header row with the column \"Ch\" and any of " + expected +
-                                         ", separated by commas, semicolons or tabs; found \"" + ShownValue(found) + "\""});
+        result.rejections.push_back(
+            {header.line, 0, "", "",
+             Text(kTextChannels,
+                  ZEM_TRANSLATE_NOOP("zem::Channels", "expected a header row with the column \"Ch\" and any of %1, "
+                                                      "separated by commas, semicolons or tabs; found \"%2\""),
+                  {expected, ShownValue(found)})});
     }
     return index;
 }
@@ -233,13 +238,13 @@ void TypeCell(ChannelTable& table, int channel, int col, const std::string& raw,
               int line, CsvImport& result) {
     const bool number = col >= kColReceive && col <= kColEncode;
     const std::string value = number && decimalComma ? WithDecimalPoint(Trimmed(raw)) : raw;
-    std::string refusal = TypeCellValue(table, channel, col, value, bandIndex);
+    Text refusal = TypeCellValue(table, channel, col, value, bandIndex);
     if (refusal.empty()) return;
     // A number outside the band says which band the file is for.
     const bool outOfBand = (col == kColReceive || col == kColTransmit) && refusal == kMsgErrorDataFormat &&
                            TextToUnits(value) > 0;
     result.rejections.push_back(
-        {line, channel, kColumnHeaders[col], raw, std::move(refusal), outOfBand ? OutOfBandNote(bandIndex) : ""});
+        {line, channel, kColumnHeaders[col], raw, std::move(refusal), outOfBand ? OutOfBandNote(bandIndex) : Text()});
 }
 
 }  // namespace
@@ -260,7 +265,8 @@ CsvImport ImportRows(const std::string& text, ChannelPageValues& page, const std
         return result;
     }
     if (parse.records.empty()) {
-        result.rejections.push_back({0, 0, "", "", "the text has no header row"});
+        result.rejections.push_back(
+            {0, 0, "", "", Text(kTextChannels, ZEM_TRANSLATE_NOOP("zem::Channels", "the text has no header row"))});
         return result;
     }
     const CsvRecord& header = parse.records.front();
@@ -277,9 +283,10 @@ CsvImport ImportRows(const std::string& text, ChannelPageValues& page, const std
                         [](const std::string& field) { return Trimmed(field).empty(); }))
             continue;
         if (record.fields.size() != header.fields.size()) {
-            result.rejections.push_back({record.line, 0, "", "",
-                                         "the row has " + std::to_string(record.fields.size()) +
-                                             " fields, the header " + std::to_string(header.fields.size())});
+            result.rejections.push_back(
+                {record.line, 0, "", "",
+                 Text(kTextChannels, ZEM_TRANSLATE_NOOP("zem::Channels", "the row has %1 fields, the header %2"),
+                      {std::to_string(record.fields.size()), std::to_string(header.fields.size())})});
             continue;
         }
         const std::string& chText = record.fields[static_cast<std::size_t>(index[kColChannel])];
@@ -290,13 +297,15 @@ CsvImport ImportRows(const std::string& text, ChannelPageValues& page, const std
             channel = std::stoi(trimmed);
         }
         if (channel < 1 || channel > kChannelCount) {
-            result.rejections.push_back({record.line, 0, kColumnHeaders[kColChannel], chText,
-                                         "not a channel number from 1 to 16"});
+            result.rejections.push_back(
+                {record.line, 0, kColumnHeaders[kColChannel], chText,
+                 Text(kTextChannels, ZEM_TRANSLATE_NOOP("zem::Channels", "not a channel number from 1 to 16"))});
             continue;
         }
         if (seen[static_cast<std::size_t>(channel)]) {
-            result.rejections.push_back({record.line, channel, kColumnHeaders[kColChannel], chText,
-                                         "the channel has a row already"});
+            result.rejections.push_back(
+                {record.line, channel, kColumnHeaders[kColChannel], chText,
+                 Text(kTextChannels, ZEM_TRANSLATE_NOOP("zem::Channels", "the channel has a row already"))});
             continue;
         }
         seen[static_cast<std::size_t>(channel)] = true;

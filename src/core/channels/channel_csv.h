@@ -21,7 +21,7 @@ struct CsvRecord {
 
 struct CsvParse {
     bool ok = false;
-    std::string message;  // what is wrong and on which line, when not ok
+    Text message;  // what is wrong and on which line, when not ok
     std::vector<CsvRecord> records;
 };
 
@@ -58,8 +58,7 @@ std::string ExportChannelsCsv(const ChannelTable& table);
 // A value of the text that the channel table refused.
 struct CsvRejection {
     CsvRejection() = default;
-    CsvRejection(int line, int channel, std::string column, std::string value, std::string message,
-                 std::string note = {})
+    CsvRejection(int line, int channel, std::string column, std::string value, Text message, Text note = {})
         : line(line), channel(channel), column(std::move(column)), value(std::move(value)),
           message(std::move(message)), note(std::move(note)) {}
 
@@ -67,14 +66,14 @@ struct CsvRejection {
     int channel = 0;      // 1-16, 0 when the row has no valid channel
     std::string column;   // header of the column, empty for a row problem
     std::string value;
-    std::string message;  // the program's own message for the refusal
-    std::string note;     // what a frequency is outside of (OutOfBandNote), empty for other refusals
+    Text message;         // the program's own message for the refusal
+    Text note;            // what a frequency is outside of (OutOfBandNote), empty for other refusals
 
     // "line 4, channel 3, Receive "999": Error Data Format，Please input
     // again (outside 136-174 MHz; this plan is for band 136-174MHZ — try
     // --band)", remedy being " — try --band".
     std::string describe(const std::string& remedy = {}) const;
-    Text said(const std::string& remedy = {}) const;  // the same for the window to translate
+    Text said(const Text& remedy = {}) const;  // the same for the window to translate
 };
 
 struct CsvImport {
@@ -103,6 +102,6 @@ CsvImport ImportChannelsCsv(const std::string& text, ChannelPageValues& page, bo
 
 // A refused value's line: "%1: %2" with its place and message, and the
 // note with the remedy after it when there is one.
-Text RefusalText(const Text& place, const std::string& message, const std::string& note, const std::string& remedy);
+Text RefusalText(const Text& place, const Text& message, const Text& note, const Text& remedy);
 
 }  // namespace zem

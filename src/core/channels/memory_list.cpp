@@ -75,10 +75,10 @@ bool IsMemoryListHeader(const std::string& text)
     return true;
 }
 
-Text MemoryRefusal::said(const std::string& remedy) const
+Text MemoryRefusal::said(const Text& remedy) const
 {
     if (line == 0)
-        return Text(kTextChannels, message);
+        return message;
     // The place grows piece by piece, each piece a text of its own.
     Text place(kTextChannels, ZEM_TRANSLATE_NOOP("zem::Channels", "line %1"), {std::to_string(line)});
     if (!location.empty())
@@ -92,7 +92,7 @@ Text MemoryRefusal::said(const std::string& remedy) const
 
 std::string MemoryRefusal::describe(const std::string& remedy) const
 {
-    return said(remedy).english();
+    return said(Text(remedy)).english();
 }
 
 std::string ExportMemoryList(const ChannelTable& table, int bandIndex)
@@ -171,7 +171,10 @@ MemoryImport ImportRows(const std::string& text, ChannelPageValues& page, const 
     SpreadsheetCsv sheet = ReadList(text);
     CsvParse& parse = sheet.parse;
     if (!parse.ok || parse.records.empty()) {
-        result.refusals.push_back({0, "", "", "", parse.ok ? "the file has no header row" : parse.message});
+        result.refusals.push_back(
+            {0, "", "", "",
+             parse.ok ? Text(kTextChannels, ZEM_TRANSLATE_NOOP("zem::Channels", "the file has no header row"))
+                      : parse.message});
         return result;
     }
     const CsvRecord& header = parse.records.front();
@@ -193,7 +196,9 @@ MemoryImport ImportRows(const std::string& text, ChannelPageValues& page, const 
     }
     for (Field f : {kLocation, kFrequency}) {
         if (index[f] < 0)
-            result.refusals.push_back({header.line, "", "", "", std::string("the header row has no ") + kHeader[f] + " column"});
+            result.refusals.push_back({header.line, "", "", "",
+                                       Text(kTextChannels, ZEM_TRANSLATE_NOOP("zem::Channels", "the header row has no %1 column"),
+                                            {std::string(kHeader[f])})});
     }
     if (!result.ok())
         return result;
@@ -211,11 +216,14 @@ MemoryImport ImportRows(const std::string& text, ChannelPageValues& page, const 
         }
         std::int64_t location = 0;
         if (!ParseFixed(FieldText(record, index, kLocation), 0, location) || location > 1'000'000) {
-            result.refusals.push_back(Refusal(record, index, kLocation, ZEM_TRANSLATE_NOOP("zem::Channels", "not a whole number")));
+            result.refusals.push_back(Refusal(record, index, kLocation,
+                                              Text(kTextChannels, ZEM_TRANSLATE_NOOP("zem::Channels", "not a whole number"))));
             continue;
         }
         if (!rows.emplace(static_cast<long>(location), &record).second)
-            result.refusals.push_back(Refusal(record, index, kLocation, ZEM_TRANSLATE_NOOP("zem::Channels", "the Location appears twice")));
+            result.refusals.push_back(
+                Refusal(record, index, kLocation,
+                        Text(kTextChannels, ZEM_TRANSLATE_NOOP("zem::Channels", "the Location appears twice"))));
     }
     std::vector<Memory> taken;
     std::vector<const CsvRecord*> takenRows;
@@ -234,7 +242,8 @@ MemoryImport ImportRows(const std::string& text, ChannelPageValues& page, const 
         takenRows.push_back(record);
     }
     if (taken.empty() && result.ok()) {
-        result.refusals.push_back({0, "", "", "", "no memory to import"});
+        result.refusals.push_back(
+            {0, "", "", "", Text(kTextChannels, ZEM_TRANSLATE_NOOP("zem::Channels", "no memory to import"))});
         return result;
     }
 
@@ -251,8 +260,9 @@ MemoryImport ImportRows(const std::string& text, ChannelPageValues& page, const 
         else if (Wattage(memory.power) >= 0)
             memory.cells[kColPower] = Wattage(memory.power) == highest ? "High" : "Low";
         else {
-            result.refusals.push_back({memory.line, memory.locationText, "Power", memory.power,
-                                       "must be High, Low or a wattage such as 5.0W"});
+            result.refusals.push_back(
+                {memory.line, memory.locationText, "Power", memory.power,
+                 Text(kTextChannels, ZEM_TRANSLATE_NOOP("zem::Channels", "must be High, Low or a wattage such as 5.0W"))});
             memory.readable = false;
         }
     }
@@ -265,7 +275,7 @@ MemoryImport ImportRows(const std::string& text, ChannelPageValues& page, const 
     const bool keepGaps = !taken.empty() && taken.front().location >= base && taken.back().location - base < kChannelCount;
     std::vector<bool> typed(kChannelCount + 1, false);
     ChannelTable& table = page.cells;
-    std::string names;
+    std::vector<Text> names;  // the names the channels cannot keep
     for (std::size_t i = 0; i < taken.size(); ++i) {
         const int row = keepGaps ? static_cast<int>(taken[i].location - base) + 1 : static_cast<int>(i) + 1;
         typed[static_cast<std::size_t>(row)] = true;
@@ -274,25 +284,28 @@ MemoryImport ImportRows(const std::string& text, ChannelPageValues& page, const 
             continue;
         for (int col : {kColReceive, kColTransmit, kColDecode, kColEncode, kColScan, kColPower, kColBandwidth}) {
             const bool sameAsReceive = col == kColTransmit && memory.cells[col] == memory.cells[kColReceive];
-            const std::string refusal = TypeCellValue(table, row, col, memory.cells[col], page.bandIndex);
+            Text refusal = TypeCellValue(table, row, col, memory.cells[col], page.bandIndex);
             if (refusal.empty() || sameAsReceive)
                 continue;
             const bool frequency = col == kColReceive || col == kColTransmit;
             const Field source = col == kColReceive ? kFrequency : col == kColTransmit ? kOffset : kMode;
+            const bool outOfBand = frequency && refusal == kMsgErrorDataFormat;
             MemoryRefusal said{memory.line, memory.locationText, kHeader[source],
-                               frequency ? memory.written[col] : memory.cells[col], refusal};
+                               frequency ? memory.written[col] : memory.cells[col], std::move(refusal)};
             if (col == kColTransmit)
                 said.computed = memory.computed;
-            if (frequency && refusal == kMsgErrorDataFormat)
+            if (outOfBand)
                 said.note = OutOfBandNote(page.bandIndex);
             result.refusals.push_back(std::move(said));
         }
         // The names this program writes itself say nothing the channel number does not.
         if (!memory.name.empty() && memory.name != "CH" + std::to_string(row))
-            names += (names.empty() ? "" : ", ") + ("Location " + memory.locationText + " \"" + ShownValue(memory.name) + "\"");
+            names.push_back(Text(kTextChannels, ZEM_TRANSLATE_NOOP("zem::Channels", "Location %1 \"%2\""),
+                                 {memory.locationText, ShownValue(memory.name)}));
     }
     if (!names.empty())
-        result.notStored.push_back("names not stored: " + names);
+        result.notStored.push_back(Text(kTextChannels, ZEM_TRANSLATE_NOOP("zem::Channels", "names not stored: %1"),
+                                        {Text::Joined(std::move(names), ", ")}));
     // Columns the radio has no place for, once each with the rows that hold
     // something there; the step this program writes itself says nothing.
     for (std::size_t column : unused) {
@@ -302,8 +315,9 @@ MemoryImport ImportRows(const std::string& text, ChannelPageValues& page, const 
             filled += !value.empty() && !(static_cast<int>(column) == index[kStep] && value == "5.00");
         }
         if (filled > 0)
-            result.notStored.push_back("column \"" + Trimmed(header.fields[column]) + "\" not stored: " +
-                                       std::to_string(filled) + " row(s) hold a value there");
+            result.notStored.push_back(
+                Text(kTextChannels, ZEM_TRANSLATE_NOOP("zem::Channels", "column \"%1\" not stored: %2 row(s) hold a value there"),
+                     {Trimmed(header.fields[column]), std::to_string(filled)}));
     }
     if (options.clear) {
         std::vector<ChannelCell> cells;
@@ -315,9 +329,14 @@ MemoryImport ImportRows(const std::string& text, ChannelPageValues& page, const 
         }
         DeleteCells(table, cells);
     }
-    if (!past.empty())
-        result.notStored.push_back(std::to_string(past.size()) + " row(s) past the sixteen taken: Location " +
-                                   past.front() + (past.size() > 1 ? " to " + past.back() : "") + " not stored");
+    if (past.size() == 1)
+        result.notStored.push_back(
+            Text(kTextChannels, ZEM_TRANSLATE_NOOP("zem::Channels", "%1 row(s) past the sixteen taken: Location %2 not stored"),
+                 {std::to_string(past.size()), past.front()}));
+    else if (!past.empty())
+        result.notStored.push_back(Text(
+            kTextChannels, ZEM_TRANSLATE_NOOP("zem::Channels", "%1 row(s) past the sixteen taken: Location %2 to %3 not stored"),
+            {std::to_string(past.size()), past.front(), past.back()}));
     std::stable_sort(result.refusals.begin(), result.refusals.end(),
                      [](const MemoryRefusal& a, const MemoryRefusal& b) { return a.line < b.line; });
     return result;

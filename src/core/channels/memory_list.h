@@ -32,7 +32,7 @@ std::string ExportMemoryList(const ChannelTable& table, int bandIndex);
 // A row value the radio cannot hold.
 struct MemoryRefusal {
     MemoryRefusal() = default;
-    MemoryRefusal(int line, std::string location, std::string column, std::string value, std::string message)
+    MemoryRefusal(int line, std::string location, std::string column, std::string value, Text message)
         : line(line), location(std::move(location)), column(std::move(column)), value(std::move(value)),
           message(std::move(message)) {}
 
@@ -40,15 +40,15 @@ struct MemoryRefusal {
     std::string location;  // the row's Location
     std::string column;    // empty when the message names what is wrong
     std::string value;     // the cell as the file has it
-    std::string message;
-    std::string computed;  // what was made of the cell: "transmit 439.100000"
-    std::string note;      // what a frequency is outside of (OutOfBandNote)
+    Text message;
+    Text computed;         // what was made of the cell: "transmit 439.100000"
+    Text note;             // what a frequency is outside of (OutOfBandNote)
 
     // "line 4, Location 3, Offset "5" (transmit 439.100000): Error Data
     // Format，Please input again (outside 400-470 MHz; this plan is for band
     // 400-470MHZ — try --band)", remedy being " — try --band".
     std::string describe(const std::string& remedy = {}) const;
-    Text said(const std::string& remedy = {}) const;  // the same for the window to translate
+    Text said(const Text& remedy = {}) const;  // the same for the window to translate
 };
 
 struct MemoryImport {
@@ -56,7 +56,7 @@ struct MemoryImport {
     std::vector<MemoryRefusal> skipped;   // with skipRefused: the refusals of the rows left out
     // What the radio does not keep: names, columns it has no place for,
     // rows past the sixteen.
-    std::vector<std::string> notStored;
+    std::vector<Text> notStored;
     bool ok() const { return refusals.empty(); }
 };
 

@@ -68,9 +68,10 @@ std::string FieldText(const CsvRecord& record, const Columns& columns, Field f)
                                                                         : Trimmed(record.fields[static_cast<std::size_t>(i)]);
 }
 
-MemoryRefusal Refusal(const CsvRecord& record, const Columns& columns, Field f, const std::string& message)
+MemoryRefusal Refusal(const CsvRecord& record, const Columns& columns, Field f, Text message)
 {
-    return {record.line, FieldText(record, columns, kLocation), kHeader[f], FieldText(record, columns, f), message};
+    return {record.line, FieldText(record, columns, kLocation), kHeader[f], FieldText(record, columns, f),
+            std::move(message)};
 }
 
 namespace {
@@ -82,15 +83,17 @@ public:
 
     std::string field(Field f) const { return FieldText(record_, index_, f); }
 
-    // A field's refusal, said once however often the row reads the field.
-    void refuse(Field f, const std::string& message) {
-        MemoryRefusal refusal = Refusal(record_, index_, f, message);
+    // A field's refusal, said once however often the row reads the field;
+    // message is marked in "zem::Channels".
+    void refuse(Field f, const char* message) {
+        MemoryRefusal refusal = Refusal(record_, index_, f, Text(kTextChannels, message));
         if (refusal.value.empty()) {  // an empty cell has nothing to quote
-            refusal.message = refusal.column + " is empty";
+            refusal.message = Text(kTextChannels, ZEM_TRANSLATE_NOOP("zem::Channels", "%1 is empty"), {refusal.column});
             refusal.column.clear();
         }
         for (const MemoryRefusal& said : result_.refusals) {
-            if (said.line == refusal.line && said.column == refusal.column && said.message == refusal.message)
+            if (said.line == refusal.line && said.column == refusal.column &&
+                said.message.english() == refusal.message.english())
                 return;
         }
         result_.refusals.push_back(std::move(refusal));
@@ -104,7 +107,7 @@ public:
             if (FindTone(text) > 0)
                 return text;
         }
-        refuse(f, "not a CTCSS tone of the tone list");
+        refuse(f, ZEM_TRANSLATE_NOOP("zem::Channels", "not a CTCSS tone of the tone list"));
         return {};
     }
 
@@ -118,7 +121,7 @@ public:
             if (FindTone(text) > 0)
                 return text;
         }
-        refuse(f, "not a DCS code of the tone list");
+        refuse(f, ZEM_TRANSLATE_NOOP("zem::Channels", "not a DCS code of the tone list"));
         return {};
     }
 
@@ -174,7 +177,7 @@ private:
             memory.cells[kColTransmit] = HzText(tx);
             memory.written[kColTransmit] = field(kOffset);
             if (duplex != "split")
-                memory.computed = "transmit " + HzText(tx);
+                memory.computed = Text(kTextChannels, ZEM_TRANSLATE_NOOP("zem::Channels", "transmit %1"), {HzText(tx)});
         } else {
             refuse(kDuplex, ZEM_TRANSLATE_NOOP("zem::Channels", "must be empty, +, -, split or off"));
         }

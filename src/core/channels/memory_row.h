@@ -37,7 +37,7 @@ struct Memory {
     std::string locationText;
     std::string cells[kGridCols];
     std::string written[kGridCols];  // receive and transmit as the file has them (Frequency, Offset)
-    std::string computed;            // "transmit 439.100000" when an offset gave it
+    Text computed;                   // "transmit 439.100000" when an offset gave it
     std::string name;
     std::string power;      // as written; wattages are decided once all rows are read
     bool readable = false;  // every field could be read
@@ -47,7 +47,7 @@ struct Memory {
 std::string FieldText(const CsvRecord& record, const Columns& columns, Field f);
 
 // The refusal of a field with its reason.
-MemoryRefusal Refusal(const CsvRecord& record, const Columns& columns, Field f, const std::string& message);
+MemoryRefusal Refusal(const CsvRecord& record, const Columns& columns, Field f, Text message);
 
 // Reads a row: receive and transmit from Frequency, Duplex and Offset, the
 // two tones from the tone mode, W/N from Mode, Scan from Skip. False after

@@ -95,11 +95,13 @@ std::string ExportCsv(const RadioImage&, const ChannelPageValues& channels)
     return ExportChannelsCsv(channels.cells);
 }
 
-// How an out-of-band frequency's refusal ends: where to choose another band.
-std::string BandRemedy(const ImportChoices& choices)
+// How an out-of-band frequency's refusal ends: where to choose another band
+// (zemtool's option is no text to translate).
+Text BandRemedy(const ImportChoices& choices)
 {
-    return choices.count(kChoiceInWindow) ? ZEM_TRANSLATE_NOOP("zem::Channels", " — choose the band on the Channel Setting page")
-                                          : " — try --band";
+    return choices.count(kChoiceInWindow)
+               ? Text(kTextChannels, ZEM_TRANSLATE_NOOP("zem::Channels", " — choose the band on the Channel Setting page"))
+               : Text(std::string(" — try --band"));
 }
 
 void ChooseBand(const ImportChoices& choices, ChannelPageValues& channels)
@@ -113,16 +115,16 @@ ExchangeImport ImportCsv(const std::string& text, ChannelPageValues& channels, R
 {
     ChooseBand(choices, channels);
     const CsvImport csv = ImportChannelsCsv(text, channels, choices.count(kSkipRefused) != 0);
-    const std::string remedy = BandRemedy(choices);
+    const Text remedy = BandRemedy(choices);
     ExchangeImport result;
     for (const auto& column : csv.ignoredColumns)
-        result.ignored.push_back("column \"" + ShownValue(column) + "\" is not a channel table column; ignored");
-    for (const auto& rejection : csv.rejections) {
-        result.refusalTexts.push_back(rejection.said(remedy));
-        result.refusals.push_back(result.refusalTexts.back().english());
-    }
+        result.ignored.push_back(Text(kTextChannels,
+                                      ZEM_TRANSLATE_NOOP("zem::Channels", "column \"%1\" is not a channel table column; ignored"),
+                                      {ShownValue(column)}));
+    for (const auto& rejection : csv.rejections)
+        result.refusals.push_back(rejection.said(remedy));
     for (const auto& rejection : csv.skipped)
-        result.skipped.push_back(rejection.describe(remedy));
+        result.skipped.push_back(rejection.said(remedy));
     if (result.ok())
         StoreToImage(channels, image);
     return result;
@@ -140,12 +142,8 @@ ExchangeImport ImportPlan(const std::string& text, ChannelPageValues& channels, 
 {
     const PlanTextImport plan = ImportPlanText(text);
     ExchangeImport result;
-    for (const auto& error : plan.errors) {
-        result.refusalTexts.push_back(error.said());
-        result.refusals.push_back(result.refusalTexts.back().english());
-    }
-    for (const auto& note : plan.notes)
-        result.notStored.push_back(note.english());
+    for (const auto& error : plan.errors) result.refusals.push_back(error.said());
+    result.notStored.assign(plan.notes.begin(), plan.notes.end());
     image = plan.image;
     FillFromImage(image, channels);
     return result;
@@ -166,14 +164,12 @@ ExchangeImport ImportMemories(const std::string& text, ChannelPageValues& channe
         options.from = from->second;
     ChooseBand(choices, channels);
     const MemoryImport memories = ImportMemoryList(text, channels, options);
-    const std::string remedy = BandRemedy(choices);
+    const Text remedy = BandRemedy(choices);
     ExchangeImport result;
-    for (const auto& refusal : memories.refusals) {
-        result.refusalTexts.push_back(refusal.said(remedy));
-        result.refusals.push_back(result.refusalTexts.back().english());
-    }
+    for (const auto& refusal : memories.refusals)
+        result.refusals.push_back(refusal.said(remedy));
     for (const auto& refusal : memories.skipped)
-        result.skipped.push_back(refusal.describe(remedy));
+        result.skipped.push_back(refusal.said(remedy));
     result.notStored = memories.notStored;
     if (result.ok())
         StoreToImage(channels, image);
@@ -189,13 +185,15 @@ const std::vector<ExchangeFormat>& ExchangeFormats()
     static const std::vector<ExchangeFormat> formats = {
         {"csv", "export or import the channel table as CSV", kCsvUsage, false,
          {kBandOption, {kSkipRefused}}, "value(s) refused",
-         "Channel list of this program (*.csv)", "csv", "Import CSV", nullptr, Available, ExportCsv, ImportCsv},
+         ZEM_TRANSLATE_NOOP("zem::gui::QtUserDialogs", "Channel list of this program (*.csv)"), "csv",
+         ZEM_TRANSLATE_NOOP("zem::gui::CsvCommands", "Import CSV"), nullptr, Available, ExportCsv, ImportCsv},
         {"plan", "export or import the whole plan as YAML text", kPlanUsage, true, {}, "error(s)", nullptr, "yaml",
          nullptr, nullptr, PlanUnavailable, ExportPlan, ImportPlan},
         {"memories", "export or import the memory-list CSV of other programming tools", kMemoriesUsage, false,
          {{"--from", true, 0, 1'000'000, "--from must be a Location number"}, {"--clear"}, kBandOption, {kSkipRefused}},
          "value(s) refused",
-         "Memory list of other programming tools (*.csv)", "csv", "Import memory list", IsMemoryListHeader,
+         ZEM_TRANSLATE_NOOP("zem::gui::QtUserDialogs", "Memory list of other programming tools (*.csv)"), "csv",
+         ZEM_TRANSLATE_NOOP("zem::gui::CsvCommands", "Import memory list"), IsMemoryListHeader,
          Available, ExportMemories, ImportMemories},
     };
     return formats;
@@ -226,7 +224,7 @@ const ExchangeFormat& FormatOfText(const std::string& text)
 
 ChannelListImport ImportChannelList(const ExchangeFormat& format, const std::string& text, ChannelPageValues& channels,
                                     RadioImage& image, ImportChoices choices, RefusedRows refused,
-                                    const std::function<bool(const std::vector<std::string>&)>& ask)
+                                    const std::function<bool(const std::vector<Text>&)>& ask)
 {
     // Every pass works on copies: a refused import leaves both as they were.
     choices.erase(kSkipRefused);
@@ -269,17 +267,14 @@ bool ImportChannelList(const std::string& text, ChannelPageValues shown, RadioIm
     bool asked = false;
     const ChannelListImport imported =
         ImportChannelList(format, text, shown, image, {{kChoiceInWindow, 1}}, RefusedRows::Ask,
-                          [&](const std::vector<std::string>& skipped) {
+                          [&](const std::vector<Text>& skipped) {
                               asked = true;
                               return messenger.confirmList(texts.skipRefused, skipped);
                           });
     if (!imported.taken) {
         // Declining the rows that fit says nothing more.
-        const ExchangeImport& result = imported.result;
-        if (!asked && result.refusalTexts.size() == result.refusals.size())
-            messenger.noticeList(texts.refused, result.refusalTexts);
-        else if (!asked)
-            messenger.noticeList(texts.refused, result.refusals);
+        if (!asked)
+            messenger.noticeList(texts.refused, imported.result.refusals);
         return false;
     }
     take(format, shown);

@@ -36,12 +36,12 @@ extern const char* const kChoiceInWindow;
 // The flag that takes the rows the radio can hold and skips the others.
 extern const char* const kSkipRefused;
 
+// Each line a core message: zemtool says its English, the window translates it.
 struct ExchangeImport {
-    std::vector<std::string> ignored;    // what of the text is not read, said first
-    std::vector<std::string> refusals;   // one line each; any entry: nothing may be saved
-    std::vector<std::string> skipped;    // with kSkipRefused: the refusals of the rows left out
-    std::vector<std::string> notStored;  // what the radio does not keep, said after an import
-    std::vector<Text> refusalTexts;      // refusals for the window to translate, when the format gives them
+    std::vector<Text> ignored;    // what of the text is not read, said first
+    std::vector<Text> refusals;   // one line each; any entry: nothing may be saved
+    std::vector<Text> skipped;    // with kSkipRefused: the refusals of the rows left out
+    std::vector<Text> notStored;  // what the radio does not keep, said after an import
     bool ok() const { return refusals.empty(); }
 };
 
@@ -55,11 +55,14 @@ struct ExchangeFormat {
     bool wholePlan = false;
     std::vector<ImportOption> options;
     const char* refusedWhat;  // how zemtool counts the refusals: "value(s) refused"
-    // The window's Export channel list... filter; none: the format is not
-    // offered there (a plan text opens and saves as a document).
+    // The window's Export channel list... filter, translated there in the
+    // context "zem::gui::QtUserDialogs"; none: the format is not offered
+    // there (a plan text opens and saves as a document).
     const char* filter;
     const char* extension;  // "csv"
-    const char* undoStep;   // the name of the window's undo step after an import (with a filter)
+    // The name of the window's undo step after an import (with a filter),
+    // translated in the context "zem::gui::CsvCommands".
+    const char* undoStep;
     // Whether text is in this format, for the window's import; none: the
     // format of a text that no other format recognises.
     bool (*recognises)(const std::string& text);
@@ -114,7 +117,7 @@ struct ChannelListImport {
 // taken. choices: the format's options; kSkipRefused among them is ignored.
 ChannelListImport ImportChannelList(const ExchangeFormat& format, const std::string& text, ChannelPageValues& channels,
                                     RadioImage& image, ImportChoices choices, RefusedRows refused,
-                                    const std::function<bool(const std::vector<std::string>&)>& ask = {});
+                                    const std::function<bool(const std::vector<Text>&)>& ask = {});
 
 // What the window and the browser edition say around an import; the window
 // shows them translated in the context "zem::gui::CsvCommands".

@@ -30,9 +30,9 @@ bool Covered(const PlanField& field, const PlanBytes& bytes)
 void TypeCell(ChannelTable& table, int row, int col, const std::string& text, int band,
               std::vector<PlanRefusal>& refusals)
 {
-    const std::string refusal = TypeCellValue(table, row, col, text, band);
+    Text refusal = TypeCellValue(table, row, col, text, band);
     if (!refusal.empty())
-        refusals.push_back({{PlanField::Kind::Cell, row, col}, text, Text(refusal)});
+        refusals.push_back({{PlanField::Kind::Cell, row, col}, text, std::move(refusal)});
 }
 
 void TypeChannels(const PlanValues& values, const std::set<int>& knownCells, PlanValues& typed,

@@ -81,7 +81,7 @@ QModelIndex ChannelGridModel::cellIndex(int row, int col) const {
 
 void ChannelGridModel::commit(int row, int col, const QString& text, bool onEnter) {
     if (!cellIndex(row, col).isValid()) return;
-    const std::string refusal =
+    const zem::Text refusal =
         zem::TypeCellValue(values_.cells, row, col, text.toStdString(), values_.bandIndex, {true, onEnter});
     if (!refusal.empty()) messenger_.notice(refusal);
     // A commit may rewrite the whole row (new-channel defaults, a cleared tone).

@@ -50,6 +50,12 @@ QStringList Lines(const std::vector<std::string>& items) {
     return lines;
 }
 
+QStringList Lines(const std::vector<zem::Text>& items) {
+    QStringList lines;
+    for (const zem::Text& item : items) lines << Translated(item);
+    return lines;
+}
+
 }  // namespace
 
 void QtMessenger::noticeList(const std::string& text, const std::vector<std::string>& items) {
@@ -58,13 +64,16 @@ void QtMessenger::noticeList(const std::string& text, const std::vector<std::str
 }
 
 void QtMessenger::noticeList(const std::string& text, const std::vector<zem::Text>& items) {
-    QStringList lines;
-    for (const zem::Text& item : items) lines << Translated(item);
-    RefusalListDialog dialog(TranslatedEnglish(text), lines, parent_);
+    RefusalListDialog dialog(TranslatedEnglish(text), Lines(items), parent_);
     dialog.exec();
 }
 
 bool QtMessenger::confirmList(const std::string& text, const std::vector<std::string>& items) {
+    RefusalListDialog dialog(TranslatedEnglish(text), Lines(items), parent_, RefusalListDialog::Buttons::OkCancel);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtMessenger::confirmList(const std::string& text, const std::vector<zem::Text>& items) {
     RefusalListDialog dialog(TranslatedEnglish(text), Lines(items), parent_, RefusalListDialog::Buttons::OkCancel);
     return dialog.exec() == QDialog::Accepted;
 }

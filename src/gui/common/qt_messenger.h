@@ -25,6 +25,7 @@ public:
     void noticeList(const std::string& text, const std::vector<zem::Text>& items) override;
     // The same dialog with OK and Cancel.
     bool confirmList(const std::string& text, const std::vector<std::string>& items) override;
+    bool confirmList(const std::string& text, const std::vector<zem::Text>& items) override;
 
 private:
     QWidget* parent_;
@@ -54,6 +55,9 @@ public:
         target_->noticeList(text, items);
     }
     bool confirmList(const std::string& text, const std::vector<std::string>& items) override {
+        return target_->confirmList(text, items);
+    }
+    bool confirmList(const std::string& text, const std::vector<zem::Text>& items) override {
         return target_->confirmList(text, items);
     }
 

@@ -37,4 +37,13 @@ inline std::vector<std::string> RowTexts(const ChannelTable& table, int row)
     return texts;
 }
 
+// Messages as zemtool says them.
+inline std::vector<std::string> English(const std::vector<Text>& texts)
+{
+    std::vector<std::string> english;
+    for (const Text& text : texts)
+        english.push_back(text.english());
+    return english;
+}
+
 }  // namespace zem::test

@@ -61,7 +61,7 @@ TEST(ValidateFrequencyTest, ChecksBandLimitsAndRaster)
 // Types as the grid's editor does; the window shows what is refused.
 std::string Edit(ChannelTable& table, int col, const std::string& text, bool onEnter = false, int row = kRow)
 {
-    return TypeCellValue(table, row, col, text, 0, {true, onEnter});
+    return TypeCellValue(table, row, col, text, 0, {true, onEnter}).english();
 }
 
 TEST(EditorTypingTest, FirstFrequencyBringsDefaultsInvalidKeepsTheRowAndEmptyingClearsTheToneThenTheScanCell)

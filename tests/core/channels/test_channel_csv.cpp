@@ -24,7 +24,7 @@ TEST(ParseCsv, ReadsQuotedFieldsLineEndsAndByteOrderMark) {
     };
     for (const auto& [name, text, expected] : cases) {
         const CsvParse parse = ParseCsv(text);
-        ASSERT_TRUE(parse.ok) << name << ": " << parse.message;
+        ASSERT_TRUE(parse.ok) << name << ": " << parse.message.english();
         std::vector<Fields> fields;
         for (const auto& record : parse.records) fields.push_back(record.fields);
         EXPECT_EQ(fields, expected) << name;
@@ -36,8 +36,8 @@ TEST(ParseCsv, CountsLinesAcrossQuotedLineBreaksAndRefusesBrokenQuoting) {
     ASSERT_EQ(parse.records.size(), 3u);
     EXPECT_EQ(parse.records[1].line, 2);
     EXPECT_EQ(parse.records[2].line, 5);
-    EXPECT_EQ(ParseCsv("a\n\"open,b\nc\n").message, "line 2: a quoted field is not closed");
-    EXPECT_EQ(ParseCsv("a\n\"x\"y,b\n").message, "line 2: text after a closing quote");
+    EXPECT_EQ(ParseCsv("a\n\"open,b\nc\n").message.english(), "line 2: a quoted field is not closed");
+    EXPECT_EQ(ParseCsv("a\n\"x\"y,b\n").message.english(), "line 2: text after a closing quote");
 }
 
 TEST(CsvField, QuotesOnlyWhatNeedsIt) {

@@ -77,8 +77,8 @@ TEST(MemoryListTest, SixteenRowsInLocationOrderWattagesAndWhatIsNotStored)
     EXPECT_EQ(test::RowTexts(page.cells, 1)[kColPower - 1], "Low");
     EXPECT_EQ(test::RowTexts(page.cells, 2)[kColPower - 1], "High");
     ASSERT_EQ(result.notStored.size(), 2u);
-    EXPECT_EQ(result.notStored[0].rfind("names not stored: Location 20 \"Rep 20\", Location 21", 0), 0u);
-    EXPECT_EQ(result.notStored[1], "5 row(s) past the sixteen taken: Location 36 to 40 not stored");
+    EXPECT_EQ(result.notStored[0].english().rfind("names not stored: Location 20 \"Rep 20\", Location 21", 0), 0u);
+    EXPECT_EQ(result.notStored[1].english(), "5 row(s) past the sixteen taken: Location 36 to 40 not stored");
 }
 
 TEST(MemoryListTest, ExportThenImportGivesTheSameChannelTable)
@@ -170,7 +170,7 @@ TEST(MemoryListTest, SpreadsheetListRefusedRowsSkippedAndNothingToImport)
     EXPECT_EQ(StoredRow(page, 1), (Texts{"145.50000", "144.90000", "", "88.5", "Yes", "High", "Narrow", "Off", "Off"}));
     EXPECT_EQ(StoredRow(page, 3)[0], "146.50000");
     EXPECT_EQ(StoredRow(page, 2), StoredRow(Band0(), 2));
-    EXPECT_EQ(result.notStored, (Texts{"names not stored: Location 1 \"A\", Location 3 \"C\"",
+    EXPECT_EQ(test::English(result.notStored), (Texts{"names not stored: Location 1 \"A\", Location 3 \"C\"",
                                        "column \"TStep\" not stored: 1 row(s) hold a value there",
                                        "column \"Comment\" not stored: 1 row(s) hold a value there",
                                        "column \"latitude\" not stored: 1 row(s) hold a value there"}));

@@ -23,7 +23,7 @@ TEST(ExchangeFormatsTest, EachExportImportsBackIntoTheImageAndIsRecognised)
         ChannelPageValues channels = test::PageOf(into);
         channels.bandIndex = shown.bandIndex;
         const ExchangeImport result = format.importText(text, channels, into, {});
-        EXPECT_TRUE(result.ok()) << format.name << ": " << (result.ok() ? "" : result.refusals.front());
+        EXPECT_TRUE(result.ok()) << format.name << ": " << (result.ok() ? "" : result.refusals.front().english());
         EXPECT_EQ(test::PageOf(into).cells, shown.cells) << format.name;
         if (format.filter) {
             EXPECT_EQ(FormatOfText(text).name, format.name);
@@ -52,7 +52,7 @@ TEST(ExchangeFormatsTest, ImportChannelListStoresTheSameBytesForEveryFrontEnd)
         int asked = 0;
         const ChannelListImport imported = ImportChannelList(
             *FindExchangeFormat("csv"), list, channels, image, {}, c.refused,
-            [&](const std::vector<std::string>& skipped) {
+            [&](const std::vector<Text>& skipped) {
                 asked += static_cast<int>(skipped.size());
                 return c.answer;
             });

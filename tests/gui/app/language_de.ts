@@ -41,4 +41,8 @@ The program has kept its data: write again, or check the radio and the cable.</s
     <message><source>unknown key</source><translation>unbekannter Schlüssel</translation></message>
     <message><source>the key %1 is missing</source><translation>der Schlüssel %1 fehlt</translation></message>
 </context>
+<context>
+    <name>zem::Channels</name>
+    <message><source>must be one of %1</source><translation>muss eins von %1 sein</translation></message>
+</context>
 </TS>

@@ -9,6 +9,7 @@
 #include <QMessageBox>
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -187,12 +188,19 @@ TEST_F(WindowTest, ShowsTheCoresMessagesTranslatedWithTheirValuesInTheTranslatio
     }
     test::WhenModal<QMessageBox>(answer);
     EXPECT_FALSE(window->files().openFile(bad));
+    // A refusal of the channel table with the list of entries it names.
+    page().defaultButton().click();
+    QApplication::clipboard()->setText(QStringLiteral("x"));
+    clickCell(1, 6);
+    test::WhenModal<QMessageBox>(answer);
+    press(Qt::Key_V, Qt::ControlModifier);
     gui::UseLanguage(QStringLiteral("en"));
     EXPECT_EQ(shown, QStringList({"Erster Unterschied: channel 2 Receive – im Programm 435.55500, im Funkgerät 435.51200.",
                                   "Kommunikationsfehler",
                                   "Der Plan bad.yaml wurde nicht geöffnet:\n"
                                   "options.squelch_levle in Zeile 30, Spalte 3: unbekannter Schlüssel\n"
-                                  "options in Zeile 24, Spalte 1: der Schlüssel options.squelch_level fehlt"}));
+                                  "options in Zeile 24, Spalte 1: der Schlüssel options.squelch_level fehlt",
+                                  "channel 1, Power: \"x\": muss eins von High, Low sein"}));
 }
 
 }  // namespace
