@@ -70,8 +70,8 @@ public:
     void notice(const std::string& text) override { zem_page_message(0, text.c_str(), ""); }
     bool confirm(const std::string& text) override { return zem_page_message(1, text.c_str(), "") == 1; }
     bool retry(const std::string& text) override { return zem_page_message(2, text.c_str(), "") == 1; }
-    bool retryWithDetail(const std::string& text, const std::string& detail) override {
-        return zem_page_message(2, text.c_str(), detail.c_str()) == 1;
+    bool retryWithDetail(const std::string& text, const zem::Text& detail) override {
+        return zem_page_message(2, text.c_str(), detail.english().c_str()) == 1;
     }
 };
 
@@ -82,7 +82,7 @@ PageMessenger& Messenger() {
 
 // An exchange's message, with why it failed under the box's details.
 void ShowLinkMessage(const zem::LinkOutcome& link) {
-    if (!link.message.empty()) zem_page_message(0, link.message.english().c_str(), link.detail.c_str());
+    if (!link.message.empty()) zem_page_message(0, link.message.english().c_str(), link.detail.english().c_str());
 }
 
 WebSession& Session() {
