@@ -100,7 +100,9 @@ OpenResult OpenSerialPort(const std::string& name, const PortTimeouts& timeouts)
 struct PortInfo {
     int number = 0;            // under the rule above, 0 when the device has none
     std::string device;        // the device path
-    std::string description;   // maker and product where the system tells them
+    // Maker and product where the system tells them, or a fixed text of
+    // kTextLink ("built-in serial port").
+    std::string description;
 };
 std::vector<PortInfo> ListSerialPorts();
 

@@ -338,7 +338,8 @@ std::vector<PortInfo> ListSerialPorts() {
         PortInfo info;
         info.device = "/dev/" + name;
         info.number = PortNumberForDevice(info.device);
-        info.description = builtIn ? "built-in serial port" : UsbDescription(entry.path());
+        info.description =
+            builtIn ? ZEM_TRANSLATE_NOOP("zem::Link", "built-in serial port") : UsbDescription(entry.path());
         ports.push_back(info);
     }
 #else

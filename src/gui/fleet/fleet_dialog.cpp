@@ -193,7 +193,7 @@ void FleetDialog::setAvailablePorts(const std::vector<zem::PortInfo>& ports) {
         const QString device = QString::fromStdString(info.device);
         auto* item = new QListWidgetItem(info.description.empty()
                                              ? device
-                                             : device + QStringLiteral("  ") + QString::fromStdString(info.description),
+                                             : device + QStringLiteral("  ") + TranslatedEnglish(info.description),
                                          ports_);
         item->setData(Qt::UserRole, device);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
