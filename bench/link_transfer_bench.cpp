@@ -34,7 +34,7 @@ double TransferMs(zem::TransferDirection direction) {
     zem::TransferOutcome outcome;
     const double ms = zem::bench::MsOf([&] { outcome = zem::RunTransfer(direction, image, session); });
     if (!outcome.link.completed()) {
-        std::fprintf(stderr, "bench: the transfer failed: %s\n", outcome.link.detail.c_str());
+        std::fprintf(stderr, "bench: the transfer failed: %s\n", outcome.link.detail.english().c_str());
         std::exit(1);
     }
     return ms;

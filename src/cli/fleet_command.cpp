@@ -93,7 +93,7 @@ std::string StatusLine(const PortStatus& s, std::size_t portWidth, bool repeat) 
                   Seconds(s.elapsed).c_str());
     std::string line = port + text;
     if (repeat) line += "  done " + std::to_string(s.done) + ", failed " + std::to_string(s.failed);
-    if (s.state == RadioState::Failed && !s.message.empty()) line += "  " + s.message;
+    if (s.state == RadioState::Failed && !s.message.empty()) line += "  " + s.message.english();
     return line;
 }
 
@@ -217,7 +217,7 @@ int RunRestore(const ParsedArgs& parsed, Io& io) {
     RunAndFollow(io, run, ports, false, [](const RadioResult&) { return std::string(); });
     const auto results = run.results();
     io.out << "Restored " << RadiosTried(results) << (RadiosTried(results) == 1 ? " radio: " : " radios: ")
-           << FleetSummary(results) << '\n';
+           << FleetSummary(results).english() << '\n';
     return run.allDone() ? kExitOk : kExitError;
 }
 
@@ -286,7 +286,7 @@ int RunFleet(const std::vector<std::string>& args, Io& io) {
 
     const auto results = run.results();
     const std::size_t tried = RadiosTried(results);
-    io.out << "Programmed " << tried << (tried == 1 ? " radio: " : " radios: ") << FleetSummary(results) << '\n';
+    io.out << "Programmed " << tried << (tried == 1 ? " radio: " : " radios: ") << FleetSummary(results).english() << '\n';
     bool ok = run.allDone();
     if (!report.empty()) {
         const FleetReportInfo info{planName, Sha256Hex(plan.data(), kImageSize),

@@ -39,7 +39,7 @@ bool ReportLinkOutcome(Io& io, const LinkOutcome& outcome) {
     if (outcome.completed()) return true;
     if (outcome.status == LinkStatus::Abandoned && outcome.message.empty())
         io.err << "zemtool: gave up: the radio did not answer\n";
-    if (!outcome.detail.empty()) io.err << "zemtool: " << outcome.detail << '\n';
+    if (!outcome.detail.empty()) io.err << "zemtool: " << outcome.detail.english() << '\n';
     return false;
 }
 

@@ -30,9 +30,9 @@ public:
 
     // The same question with what the program found out about the failure
     // (the radio echoing bytes back, a line that failed ...), for a box's
-    // details; the question's own text stays as it is. Without a place for
-    // details the detail is dropped.
-    virtual bool retryWithDetail(const std::string& text, const std::string& detail) {
+    // details, which the window translates; the question's own text stays
+    // as it is. Without a place for details the detail is dropped.
+    virtual bool retryWithDetail(const std::string& text, const Text& detail) {
         (void)detail;
         return retry(text);
     }

@@ -91,7 +91,7 @@ public:
     void notice(const zem::Text& text) override { ShowMessage(0, Said(text)); }
     bool confirm(const std::string& text) override { return ShowMessage(1, Said(text)) == 1; }
     bool retry(const std::string& text) override { return ShowMessage(2, Said(text)) == 1; }
-    bool retryWithDetail(const std::string& text, const std::string& detail) override {
+    bool retryWithDetail(const std::string& text, const zem::Text& detail) override {
         return ShowMessage(2, Said(text), Said(detail)) == 1;
     }
     void noticeList(const std::string& text, const std::vector<std::string>& items) override {

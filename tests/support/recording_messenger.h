@@ -28,9 +28,9 @@ public:
     void notice(const std::string& text) override { entries_.push_back({Kind::Notice, text}); }
     bool confirm(const std::string& text) override { return ask(Kind::Confirm, text); }
     bool retry(const std::string& text) override { return ask(Kind::Retry, text); }
-    bool retryWithDetail(const std::string& text, const std::string& detail) override
+    bool retryWithDetail(const std::string& text, const Text& detail) override
     {
-        return ask(Kind::Retry, text, detail);
+        return ask(Kind::Retry, text, detail.english());
     }
 
     const std::vector<Entry>& entries() const { return entries_; }

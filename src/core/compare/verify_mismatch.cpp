@@ -27,6 +27,18 @@ Text VerifyMismatchText(const RadioImage& written, const std::vector<ByteDiffere
                 {parts.where, parts.after, parts.before});
 }
 
+Text VerifyMismatchFinding(const RadioImage& written, const std::vector<ByteDifference>& differences) {
+    const DiffLine parts = SplitDiffLine(FirstWriteDifference(written, differences));
+    if (parts.before.empty() && parts.after.empty())
+        return Text(kTextLink,
+                    ZEM_TRANSLATE_NOOP("zem::Link", "The radio does not hold what was written. First difference: %1."),
+                    {parts.where});
+    return Text(kTextLink,
+                ZEM_TRANSLATE_NOOP("zem::Link", "The radio does not hold what was written. First difference: %1 is %2 "
+                                                "in the radio, %3 in the program."),
+                {parts.where, parts.after, parts.before});
+}
+
 std::string VerifyMismatchMessage(const RadioImage& written, const std::vector<ByteDifference>& differences) {
     return VerifyMismatchText(written, differences).english();
 }

@@ -19,6 +19,12 @@ namespace zem {
 std::string VerifyMismatchMessage(const RadioImage& written, const std::vector<ByteDifference>& differences);
 Text VerifyMismatchText(const RadioImage& written, const std::vector<ByteDifference>& differences);
 
+// The first line of that message alone, the difference without what the
+// user can do ("The radio does not hold what was written. First difference:
+// channel 2 Receive is 400.11250 in the radio, 400.01250 in the program."):
+// a fleet's row and report say it.
+Text VerifyMismatchFinding(const RadioImage& written, const std::vector<ByteDifference>& differences);
+
 // The first difference as a line of DiffDocuments, the written value first
 // ("channel 3 Receive: 145.00000 -> 146.00000"); empty when there is none.
 std::string FirstWriteDifference(const RadioImage& written, const std::vector<ByteDifference>& differences);

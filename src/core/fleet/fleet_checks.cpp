@@ -2,6 +2,7 @@
 
 #include "compare/document_diff.h"
 #include "link/clone_constants.h"
+#include "link/link_messages.h"
 #include "link/serial_port.h"
 
 #include <algorithm>
@@ -40,33 +41,42 @@ FileResult LoadFleetPlan(const std::string& path, RadioImage& plan) {
         count += static_cast<std::size_t>(in.gcount());
         if (count > kLimit) break;
     }
-    if (in.bad()) return FileResult::failure("Cannot read the file \"" + path + "\".");
+    if (in.bad())
+        return FileResult::failure(FileText(ZEM_TRANSLATE_NOOP("zem::File", "Cannot read the file \"%1\"."), {path}));
     if (count != kImageSize)
-        return FileResult::failure("The file \"" + path + "\" is not a program file: it holds " +
-                                   (count > kLimit ? "more than " + std::to_string(kLimit) : std::to_string(count)) +
-                                   " bytes, a program file holds " + std::to_string(kImageSize) + ".");
+        return FileResult::failure(
+            FileText(ZEM_TRANSLATE_NOOP("zem::File", "The file \"%1\" is not a program file: it holds %2 bytes, "
+                                                    "a program file holds %3."),
+                     {path,
+                      count > kLimit ? FileText(ZEM_TRANSLATE_NOOP("zem::File", "more than %1"), {std::to_string(kLimit)})
+                                     : Text(std::to_string(count)),
+                      std::to_string(kImageSize)}));
     std::copy(bytes.begin(), bytes.begin() + kImageSize, plan.data());
     return FileResult::success();
 }
 
 FileResult CheckWritableFolder(const std::string& folder) {
-    if (folder.empty()) return FileResult::failure("No folder given.");
+    if (folder.empty()) return FileResult::failure(FileText(ZEM_TRANSLATE_NOOP("zem::File", "No folder given.")));
     try {
         const fs::path dir = fs::u8path(folder);
         std::error_code ec;
         fs::create_directories(dir, ec);
         if (!fs::is_directory(dir))
-            return FileResult::failure("Cannot use the folder \"" + folder + "\": " +
-                                       (ec ? ec.message() : std::string("it is not a folder")) + ".");
+            return FileResult::failure(FileText(
+                ZEM_TRANSLATE_NOOP("zem::File", "Cannot use the folder \"%1\": %2."),
+                {folder, ec ? Text(ec.message()) : FileText(ZEM_TRANSLATE_NOOP("zem::File", "it is not a folder"))}));
         // The only sure test of a folder is a file made in it.
         std::random_device device;
         const fs::path probe = dir / (".zem-write-test-" + std::to_string(device()));
         bool written = static_cast<bool>(std::ofstream(probe, std::ios::binary) << 'x');
         fs::remove(probe, ec);
-        if (!written) return FileResult::failure("Cannot write into the folder \"" + folder + "\".");
+        if (!written)
+            return FileResult::failure(
+                FileText(ZEM_TRANSLATE_NOOP("zem::File", "Cannot write into the folder \"%1\"."), {folder}));
         return FileResult::success();
     } catch (const std::exception& error) {
-        return FileResult::failure("Cannot use the folder \"" + folder + "\": " + error.what());
+        return FileResult::failure(FileText(ZEM_TRANSLATE_NOOP("zem::File", "Cannot use the folder \"%1\": %2"),
+                                            {folder, std::string(error.what())}));
     }
 }
 
@@ -117,34 +127,39 @@ bool CreateNewFile(const fs::path& path, int& errorCode) {
 
 }  // namespace
 
-std::string ReserveNewFile(const std::string& base, const std::string& extension, std::string& error) {
+std::string ReserveNewFile(const std::string& base, const std::string& extension, Text& error) {
     for (int more = 1; more < 10000; ++more) {
         const std::string path = base + (more == 1 ? "" : "-" + std::to_string(more)) + extension;
         int code = 0;
         if (CreateNewFile(fs::u8path(path), code)) return path;
         if (code != EEXIST) {
-            error = "Cannot create \"" + path + "\": " + std::generic_category().message(code) + ".";
+            error = FileText(ZEM_TRANSLATE_NOOP("zem::File", "Cannot create \"%1\": %2."),
+                             {path, std::generic_category().message(code)});
             return {};
         }
     }
-    error = "Cannot find a free name for \"" + base + extension + "\".";
+    error = FileText(ZEM_TRANSLATE_NOOP("zem::File", "Cannot find a free name for \"%1\"."), {base + extension});
     return {};
 }
 
 FileResult CheckReportPath(const std::string& path, bool overwrite) {
     std::error_code ec;
     const fs::path file = fs::u8path(path);
-    if (fs::is_directory(file, ec)) return FileResult::failure("The report \"" + path + "\" is a folder.");
+    if (fs::is_directory(file, ec))
+        return FileResult::failure(FileText(ZEM_TRANSLATE_NOOP("zem::File", "The report \"%1\" is a folder."), {path}));
     if (fs::exists(file, ec)) {
-        if (!overwrite) return FileResult::failure("The report \"" + path + "\" exists already.");
+        if (!overwrite)
+            return FileResult::failure(
+                FileText(ZEM_TRANSLATE_NOOP("zem::File", "The report \"%1\" exists already."), {path}));
         if (!std::ofstream(file, std::ios::binary | std::ios::app))
-            return FileResult::failure("Cannot write the report \"" + path + "\".");
+            return FileResult::failure(
+                FileText(ZEM_TRANSLATE_NOOP("zem::File", "Cannot write the report \"%1\"."), {path}));
         return FileResult::success();
     }
     int code = 0;
     if (!CreateNewFile(file, code))
-        return FileResult::failure("Cannot write the report \"" + path + "\": " +
-                                   std::generic_category().message(code) + ".");
+        return FileResult::failure(FileText(ZEM_TRANSLATE_NOOP("zem::File", "Cannot write the report \"%1\": %2."),
+                                            {path, std::generic_category().message(code)}));
     return FileResult::success();
 }
 
@@ -153,7 +168,7 @@ std::string PortFileBase(const std::string& port, int portNumber) {
 }
 
 std::string ReserveBackupPath(const std::string& folder, const std::string& port, int portNumber, int nth,
-                              std::string& error) {
+                              Text& error) {
     std::time_t now = std::time(nullptr);
     std::tm utc{};
 #ifdef _WIN32
@@ -202,7 +217,7 @@ std::vector<std::size_t> FirstOfSamePort(const std::vector<std::string>& ports) 
     return first;
 }
 
-std::string DescribeMismatch(const RadioImage& plan, const RadioImage& radio) {
+Text DescribeMismatch(const RadioImage& plan, const RadioImage& radio) {
     std::size_t offset = 0;
     while (offset < kTransferEnd && plan[offset] == radio[offset]) ++offset;
     if (offset == kTransferEnd) return {};
@@ -213,17 +228,26 @@ std::string DescribeMismatch(const RadioImage& plan, const RadioImage& radio) {
     RadioImage mixed = plan;
     std::copy(radio.data() + first, radio.data() + first + kBlockSize, mixed.data() + first);
     std::vector<std::string> lines = DiffDocuments(plan, mixed);
-    char where[96];  // room for the widest numbers a size_t holds
-    std::snprintf(where, sizeof where, "block %zu (0x%03zX-0x%03zX) differs", block, first, first + kBlockSize - 1);
-    std::string text = where;
+    auto hex = [](std::size_t value) {
+        char text[32];  // room for the widest numbers a size_t holds
+        std::snprintf(text, sizeof text, "0x%03zX", value);
+        return std::string(text);
+    };
+    const std::vector<Text> where = {std::to_string(block), hex(first), hex(first + kBlockSize - 1)};
+    // The block's first two differences in the pages' words, each side named.
+    std::vector<Text> found;
     for (std::size_t i = 0; i < lines.size() && i < 2; ++i) {
         const DiffLine parts = SplitDiffLine(lines[i]);
-        text += (i == 0 ? ": " : "; ") + (parts.before.empty() && parts.after.empty()
-                                              ? parts.where
-                                              : parts.where + ": plan: " + parts.before + ", radio: " + parts.after);
+        found.push_back(parts.before.empty() && parts.after.empty()
+                            ? Text(parts.where)
+                            : LinkText(ZEM_TRANSLATE_NOOP("zem::Link", "%1: plan: %2, radio: %3"),
+                                       {parts.where, parts.before, parts.after}));
     }
-    if (lines.size() > 2) text += "; ...";
-    return text;
+    if (lines.size() > 2) found.push_back(std::string("..."));
+    if (found.empty()) return LinkText(ZEM_TRANSLATE_NOOP("zem::Link", "block %1 (%2-%3) differs"), where);
+    std::vector<Text> values = where;
+    values.push_back(Text::Joined(std::move(found), "; "));
+    return LinkText(ZEM_TRANSLATE_NOOP("zem::Link", "block %1 (%2-%3) differs: %4"), std::move(values));
 }
 
 }  // namespace zem

@@ -2,6 +2,7 @@
 
 #include "document/program_file.h"
 #include "document/radio_image.h"
+#include "text.h"
 
 #include <string>
 #include <vector>
@@ -20,7 +21,7 @@ FileResult LoadFleetPlan(const std::string& path, RadioImage& plan);
 // Creates the file "<base><extension>", or when that exists "<base>-2<extension>",
 // "-3" ..., with exclusive access, so that no two radios or runs ever get
 // one name and no file is ever replaced. The path made, or "" with error set.
-std::string ReserveNewFile(const std::string& base, const std::string& extension, std::string& error);
+std::string ReserveNewFile(const std::string& base, const std::string& extension, Text& error);
 
 // Checked before any radio is touched: the report can be written at path.
 // A folder is refused, and so is an existing file unless overwrite; a new
@@ -44,7 +45,7 @@ std::string PortFileBase(const std::string& port, int portNumber);
 // folder, "<port>-port<k>-<yyyymmdd-hhmmss>-<n>.zem" in UTC (see
 // ReserveNewFile). "" with error set when it cannot be made.
 std::string ReserveBackupPath(const std::string& folder, const std::string& port, int portNumber, int nth,
-                              std::string& error);
+                              Text& error);
 
 // The ports that stand for one device: a port number and its device path, a
 // symbolic link and the device it points at. For each port, the index of
@@ -54,7 +55,7 @@ std::vector<std::size_t> FirstOfSamePort(const std::vector<std::string>& ports);
 // Where the radio's bytes 0x000-0x3CF differ from the plan: the first
 // differing block and what it holds in the user's words, each side named, e.g.
 // "block 3 (0x018-0x01F) differs: channel 1 Name: plan: D626I, radio: (empty)".
-// Empty when they are the same.
-std::string DescribeMismatch(const RadioImage& plan, const RadioImage& radio);
+// Empty when they are the same. The places are the pages' words, values.
+Text DescribeMismatch(const RadioImage& plan, const RadioImage& radio);
 
 }  // namespace zem

@@ -36,13 +36,17 @@ std::string FleetReportCsv(const std::vector<RadioResult>& results, const FleetR
     return text;
 }
 
-std::string FleetSummary(const std::vector<RadioResult>& results) {
+Text FleetSummary(const std::vector<RadioResult>& results) {
     std::size_t done = 0, failed = 0, unused = 0;
     for (const RadioResult& r : results) ++(r.job.ok ? done : r.job.noRadio ? unused : failed);
-    std::string text = std::to_string(done) + " done, " + std::to_string(failed) + " failed";
-    if (unused > 0)
-        text += ", " + std::to_string(unused) + (unused == 1 ? " port" : " ports") + " not used (missing or given twice)";
-    return text;
+    std::vector<Text> counts = {std::to_string(done), std::to_string(failed)};
+    if (unused == 0) return Text(kTextLink, ZEM_TRANSLATE_NOOP("zem::Link", "%1 done, %2 failed"), std::move(counts));
+    counts.push_back(std::to_string(unused));
+    return Text(kTextLink,
+                unused == 1
+                    ? ZEM_TRANSLATE_NOOP("zem::Link", "%1 done, %2 failed, %3 port not used (missing or given twice)")
+                    : ZEM_TRANSLATE_NOOP("zem::Link", "%1 done, %2 failed, %3 ports not used (missing or given twice)"),
+                std::move(counts));
 }
 
 std::vector<RestoreItem> RadiosToRestore(const std::vector<RadioResult>& results) {
@@ -55,7 +59,7 @@ std::vector<RestoreItem> RadiosToRestore(const std::vector<RadioResult>& results
 FileResult RadiosToRestore(const std::string& reportText, const std::string& reportFolder,
                            std::vector<RestoreItem>& items) {
     const std::vector<CsvRecord> records = ParseCsv(reportText).records;
-    if (records.empty()) return FileResult::failure("The report is empty.");
+    if (records.empty()) return FileResult::failure(FileText(ZEM_TRANSLATE_NOOP("zem::File", "The report is empty.")));
     const std::vector<std::string>& header = records.front().fields;
     auto column = [&header](const char* name) {
         return static_cast<std::size_t>(std::find(header.begin(), header.end(), name) - header.begin());
@@ -63,7 +67,8 @@ FileResult RadiosToRestore(const std::string& reportText, const std::string& rep
     const std::size_t port = column("port"), result = column("result"), backup = column("backup"),
                       radio = column("radio");
     if (port == header.size() || result == header.size() || backup == header.size())
-        return FileResult::failure("This is no fleet report: its first line has no port, result and backup columns.");
+        return FileResult::failure(FileText(ZEM_TRANSLATE_NOOP(
+            "zem::File", "This is no fleet report: its first line has no port, result and backup columns.")));
     items.clear();
     // One cable, many radios: the radio on a port now is not the one that failed there.
     std::vector<std::string> ports;
@@ -71,9 +76,11 @@ FileResult RadiosToRestore(const std::string& reportText, const std::string& rep
         const std::vector<std::string>& row = records[i].fields;
         if (port >= row.size()) continue;
         if (std::find(ports.begin(), ports.end(), row[port]) != ports.end())
-            return FileResult::failure("The report has several radios on " + row[port] +
-                                       " (one cable, many radios): put each one on the cable again and write its "
-                                       "backup with zemtool write.");
+            return FileResult::failure(
+                FileText(ZEM_TRANSLATE_NOOP("zem::File", "The report has several radios on %1 (one cable, many radios): "
+                                                        "put each one on the cable again and write its backup with "
+                                                        "zemtool write."),
+                         {row[port]}));
         ports.push_back(row[port]);
     }
     for (std::size_t i = 1; i < records.size(); ++i) {

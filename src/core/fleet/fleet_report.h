@@ -33,7 +33,7 @@ std::string IsoUtcTime(std::chrono::system_clock::time_point time);
 
 // "2 done, 1 failed", and ", 1 port not used (missing or given twice)"
 // when there were such ports: they are no radios.
-std::string FleetSummary(const std::vector<RadioResult>& results);
+Text FleetSummary(const std::vector<RadioResult>& results);
 
 // A radio to put back as it was: its port and its backup.
 struct RestoreItem {

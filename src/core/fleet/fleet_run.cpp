@@ -119,12 +119,12 @@ std::unique_ptr<SerialPort> FleetRun::openPort(std::size_t index, RadioJobResult
     const std::string& name = ports_[index];
     OpenResult opened = options_.opener ? options_.opener(name, CloneTimeouts) : OpenSerialPort(name, CloneTimeouts);
     if (!opened.port) {
-        failure.message = kMsgOpenPortFailed;
+        failure.message = LinkText(kMsgOpenPortFailed);
         failure.detail = opened.detail;
         return nullptr;
     }
     if (options_.traceFolder.empty()) return std::move(opened.port);
-    std::string error;  // a log that cannot be written does not stop the radio
+    Text error;  // a log that cannot be written does not stop the radio
     // One log per port for the whole run, its name reserved at the first
     // open: ports whose paths end in the same name get logs of their own.
     std::string& log = tracePaths_[index];
@@ -213,8 +213,10 @@ void FleetRun::runPort(std::size_t index) {
     std::unique_ptr<SerialPort> port;
     if (firstOfSame_[index] != index) {
         const std::string& first = ports_[firstOfSame_[index]];
-        failure.message = "Port given twice";
-        failure.detail = first == name ? name + " is given more than once" : name + " is the same port as " + first;
+        failure.message = LinkText(ZEM_TRANSLATE_NOOP("zem::Link", "Port given twice"));
+        failure.detail =
+            first == name ? LinkText(ZEM_TRANSLATE_NOOP("zem::Link", "%1 is given more than once"), {name})
+                          : LinkText(ZEM_TRANSLATE_NOOP("zem::Link", "%1 is the same port as %2"), {name, first});
         failNow(failure);
     } else if (!(port = openPort(index, failure))) {
         failNow(failure);

@@ -35,8 +35,8 @@ struct PortStatus {
     int percent = 0;      // of the current radio's job
     int done = 0;         // radios done on this port
     int failed = 0;       // radios failed on this port
-    std::string message;  // of the last failure
-    std::string detail;
+    Text message;         // of the last failure
+    Text detail;
     std::string backupPath;  // of the current or last radio
     RadioJobResult last;     // the last radio finished on this port
     std::chrono::system_clock::time_point started{};  // of the current or last radio

@@ -28,7 +28,7 @@ public:
     ReadResult read(std::uint8_t* buffer, std::size_t count) override { return port_.read(buffer, count); }
     std::size_t bytesWaiting() override { return port_.bytesWaiting(); }
     void close() override {}
-    std::string lastError() const override { return port_.lastError(); }
+    Text lastError() const override { return port_.lastError(); }
 
 private:
     SerialPort& port_;
@@ -45,25 +45,27 @@ void Pause(const std::function<void(std::chrono::milliseconds)>& sleep, std::chr
 
 const char* RadioStateText(RadioState state) {
     switch (state) {
-    case RadioState::Waiting: return "waiting";
-    case RadioState::BackingUp: return "backing up";
-    case RadioState::Writing: return "writing";
-    case RadioState::Verifying: return "verifying";
-    case RadioState::Done: return "done";
-    case RadioState::Failed: return "failed";
+    case RadioState::Waiting: return ZEM_TRANSLATE_NOOP("zem::Link", "waiting");
+    case RadioState::BackingUp: return ZEM_TRANSLATE_NOOP("zem::Link", "backing up");
+    case RadioState::Writing: return ZEM_TRANSLATE_NOOP("zem::Link", "writing");
+    case RadioState::Verifying: return ZEM_TRANSLATE_NOOP("zem::Link", "verifying");
+    case RadioState::Done: return ZEM_TRANSLATE_NOOP("zem::Link", "done");
+    case RadioState::Failed: return ZEM_TRANSLATE_NOOP("zem::Link", "failed");
     }
     return "";
 }
 
-std::string RadioJobResult::holdsText() const {
+Text RadioJobResult::holdsText() const {
     if (ok || noRadio) return {};
     switch (holds) {
-    case RadioHolds::Unchanged: return "the radio is unchanged";
+    case RadioHolds::Unchanged: return LinkText(ZEM_TRANSLATE_NOOP("zem::Link", "the radio is unchanged"));
     case RadioHolds::PartialWrite:
-        return "the radio holds a partial write (" + std::to_string(blocksWritten) + " of " +
-               std::to_string(kTransferBlockCount) + " blocks)";
-    case RadioHolds::WrittenUnchecked: return "the radio holds the whole write, not checked";
-    case RadioHolds::WrittenDiffers: return "the radio holds a write that differs from the plan";
+        return LinkText(ZEM_TRANSLATE_NOOP("zem::Link", "the radio holds a partial write (%1 of %2 blocks)"),
+                        {std::to_string(blocksWritten), std::to_string(kTransferBlockCount)});
+    case RadioHolds::WrittenUnchecked:
+        return LinkText(ZEM_TRANSLATE_NOOP("zem::Link", "the radio holds the whole write, not checked"));
+    case RadioHolds::WrittenDiffers:
+        return LinkText(ZEM_TRANSLATE_NOOP("zem::Link", "the radio holds a write that differs from the plan"));
     case RadioHolds::Checked: break;
     }
     return {};
@@ -72,14 +74,15 @@ std::string RadioJobResult::holdsText() const {
 std::string RadioJobResult::describe(const std::string& wayBack) const {
     if (ok) return {};
     std::string text = describeFailure();
-    if (const std::string holding = holdsText(); !holding.empty()) text += "; " + holding;
+    if (const std::string holding = holdsText().english(); !holding.empty()) text += "; " + holding;
     if (!backupPath.empty()) text += "; backup: " + backupPath;
     if (needsRestore() && !backupPath.empty() && !wayBack.empty()) text += "; to put it back: " + wayBack;
     return text;
 }
 
 std::string RadioJobResult::describeFailure() const {
-    std::string text = message;
+    const std::string text = message.english();
+    const std::string why = detail.english();
     std::string step;
     switch (failedIn) {
     case RadioState::BackingUp: step = "backup"; break;
@@ -87,8 +90,8 @@ std::string RadioJobResult::describeFailure() const {
     case RadioState::Verifying: step = "verify"; break;
     default: break;
     }
-    if (detail.empty() && step.empty()) return text;
-    return text + " (" + (step.empty() ? "" : step + (detail.empty() ? "" : ": ")) + detail + ")";
+    if (why.empty() && step.empty()) return text;
+    return text + " (" + (step.empty() ? "" : step + (why.empty() ? "" : ": ")) + why + ")";
 }
 
 RadioJobResult ProgramRadio(SerialPort& port, const std::string& portName, const RadioImage& plan,
@@ -120,22 +123,24 @@ RadioJobResult ProgramRadio(SerialPort& port, const std::string& portName, const
     auto fail = [&](RadioState state, const LinkOutcome& link) {
         result.failedIn = state;
         if (cancelled.load()) {
-            result.message = kMsgCancelled;
-            result.detail = state == RadioState::Verifying ? "cancelled during verify, after the whole write"
-                            : result.blocksWritten > 0
-                                ? "cancelled at block " + std::to_string(result.blocksWritten) + " of " +
-                                      std::to_string(kTransferBlockCount)
-                                : "cancelled before the first block was written";
+            result.message = LinkText(kMsgCancelled);
+            result.detail =
+                state == RadioState::Verifying
+                    ? LinkText(ZEM_TRANSLATE_NOOP("zem::Link", "cancelled during verify, after the whole write"))
+                : result.blocksWritten > 0
+                    ? LinkText(ZEM_TRANSLATE_NOOP("zem::Link", "cancelled at block %1 of %2"),
+                               {std::to_string(result.blocksWritten), std::to_string(kTransferBlockCount)})
+                    : LinkText(ZEM_TRANSLATE_NOOP("zem::Link", "cancelled before the first block was written"));
             return result;
         }
         // A radio given up on has no message of its own: the fleet's retry
         // count answered the question the window would have asked. A
         // read-back's message is the radio's own, the report says the step.
-        std::string message = link.message.english();
-        const std::string head = kMsgVerifyReadFailed;
-        if (state == RadioState::Verifying && message.compare(0, head.size(), head) == 0)
-            message.erase(0, head.size());
-        result.message = link.status == LinkStatus::Abandoned ? std::string(kMsgCommunicationError) : message;
+        Text message = link.message;
+        if (state == RadioState::Verifying && message.marked() && message.args().size() == 1 &&
+            std::string(message.source()) == kMsgVerifyReadFailedBecause)
+            message = message.args().front();
+        result.message = link.status == LinkStatus::Abandoned ? LinkText(kMsgCommunicationError) : message;
         result.detail = link.detail;
         return result;
     };
@@ -148,15 +153,15 @@ RadioJobResult ProgramRadio(SerialPort& port, const std::string& portName, const
         base += kTransferBlockCount;
         // Saved before the first block is written: whatever happens next,
         // what the radio held is on disk, under a name no other radio has.
-        std::string error;
+        Text error;
         const std::string path = ReserveBackupPath(options.backupFolder, portName, portNumber, nth, error);
         FileResult saved = path.empty() ? FileResult::failure(error) : SaveProgramFile(PathFromUtf8(path), radio);
         if (!saved.ok) {
             std::error_code ec;
             if (!path.empty()) std::filesystem::remove(std::filesystem::u8path(path), ec);  // the empty reservation
             result.failedIn = RadioState::BackingUp;
-            result.message = saved.message;
-            result.detail = "no backup, so nothing was written";
+            result.message = saved.said();
+            result.detail = LinkText(ZEM_TRANSLATE_NOOP("zem::Link", "no backup, so nothing was written"));
             return result;
         }
         result.backupPath = path;
@@ -178,8 +183,8 @@ RadioJobResult ProgramRadio(SerialPort& port, const std::string& portName, const
     if (!written.completed()) return fail(state, written.link);
     if (written.holds == RadioHolds::WrittenDiffers) {
         result.failedIn = RadioState::Verifying;
-        // The verify's one message, on one line as a report has it.
-        result.message = written.holdsMessage.substr(0, written.holdsMessage.find('\n'));
+        // The verify's finding without its advice, on one line as a report has it.
+        result.message = VerifyMismatchFinding(plan, written.verify.differences);
         result.detail = DescribeMismatch(plan, readBack);
         return result;
     }

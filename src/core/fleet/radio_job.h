@@ -21,7 +21,8 @@ enum class RadioState {
     Failed,
 };
 
-// "waiting", "backing up", "writing", "verifying", "done", "failed".
+// "waiting", "backing up", "writing", "verifying", "done", "failed":
+// marked in kTextLink, so the window shows them in its language.
 const char* RadioStateText(RadioState state);
 
 // What one radio gets, in this order: an optional backup (a full read saved
@@ -43,8 +44,8 @@ struct RadioJobResult {
     // The port was missing or given twice: no radio was tried on it.
     bool noRadio = false;
     RadioState failedIn = RadioState::Waiting;  // the step that failed
-    std::string message;     // the message a user would have seen, e.g. "Not received enough byte"
-    std::string detail;      // what the link or the verify found out
+    Text message;            // the message a user would have seen, e.g. "Not received enough byte"
+    Text detail;             // what the link or the verify found out
     std::string backupPath;  // the backup written, or ""
     RadioHolds holds = RadioHolds::Unchanged;
     int blocksWritten = 0;   // blocks the radio acknowledged in the write
@@ -52,9 +53,10 @@ struct RadioJobResult {
     // The radio holds neither what it held before nor the plan: its backup
     // (when there is one) is the way back.
     bool needsRestore() const { return !ok && holds != RadioHolds::Unchanged && holds != RadioHolds::Checked; }
-    // "the radio holds a partial write (32 of 122 blocks)" and the like; ""
-    // when ok or when no radio was tried.
-    std::string holdsText() const;
+    // "the radio holds a partial write (32 of 122 blocks)" and the like;
+    // empty when ok or when no radio was tried.
+    Text holdsText() const;
+    // In English, for a report and zemtool:
     // "message (step: detail)", or "" when ok.
     std::string describeFailure() const;
     // "message (step: detail); what the radio holds; its backup", and, for a

@@ -10,22 +10,32 @@ namespace zem {
 
 namespace {
 
+// A number in hexadecimal as the details write it: "0x" and digits places,
+// upper case ("0x3C8" for 0x3C8, 3).
+std::string Hex(unsigned value, int digits) {
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%0*X", digits, value);
+    return text;
+}
+
+enum class Exchange { Read, Write };
+
 // The outcome of a block whose acknowledgement did not come: what, where and why.
-BlockOutcome MissingAck(bool lineFailed, const char* exchange, std::uint16_t address, const std::string& why) {
+BlockOutcome MissingAck(bool lineFailed, Exchange exchange, std::uint16_t address, Text why) {
     BlockOutcome outcome;
     outcome.result = BlockResult::NoAck;
     outcome.lineFailed = lineFailed;
-    char text[48];
-    std::snprintf(text, sizeof text, "block %s at 0x%03X: ", exchange, address);
-    outcome.detail = text + why;
+    outcome.detail = LinkText(exchange == Exchange::Read ? ZEM_TRANSLATE_NOOP("zem::Link", "block read at %1: %2")
+                                                         : ZEM_TRANSLATE_NOOP("zem::Link", "block write at %1: %2"),
+                              {Hex(address, 3), std::move(why)});
     return outcome;
 }
 
 // A reply the program does not take; it is not acknowledged either.
-BlockOutcome RefusedReply(const std::string& why) {
+BlockOutcome RefusedReply(Text why) {
     BlockOutcome outcome;
     outcome.result = BlockResult::BadReply;
-    outcome.detail = why;
+    outcome.detail = std::move(why);
     return outcome;
 }
 
@@ -35,29 +45,25 @@ BlockOutcome RefusedReply(const std::string& why) {
 // not looked at. Address, length and the bytes after the reply are enough
 // to tell a reply for another block, a reply with a byte the cable doubled
 // and a line that answers anything with filler.
-std::string ReplyFault(const std::uint8_t* reply, std::size_t stray,
-                       const std::array<std::uint8_t, kRequestSize>& request) {
-    const unsigned asked = request[1] << 8 | request[2];
-    char text[192];
-    if (std::all_of(reply, reply + kReadReplySize, [](std::uint8_t b) { return b == kAck; })) {
-        std::snprintf(text, sizeof text,
-                      "the reply to block 0x%04X is nothing but 0x06 bytes: something on the line answers 0x06 "
-                      "to everything, not a radio; check the programming cable or adapter",
-                      asked);
-    } else if (stray == 1) {
-        std::snprintf(text, sizeof text, "one byte too many in the reply to block 0x%04X", asked);
-    } else if (stray > 1) {
-        std::snprintf(text, sizeof text, "%zu bytes too many in the reply to block 0x%04X", stray, asked);
-    } else if (reply[1] != request[1] || reply[2] != request[2]) {
-        std::snprintf(text, sizeof text, "the radio answered for block 0x%04X when 0x%04X was asked for",
-                      static_cast<unsigned>(reply[1] << 8 | reply[2]), asked);
-    } else if (reply[3] != request[3]) {
-        std::snprintf(text, sizeof text, "the reply to block 0x%04X gives the length 0x%02X instead of 0x%02X",
-                      asked, reply[3], request[3]);
-    } else {
-        return {};
-    }
-    return text;
+Text ReplyFault(const std::uint8_t* reply, std::size_t stray, const std::array<std::uint8_t, kRequestSize>& request) {
+    const std::string asked = Hex(static_cast<unsigned>(request[1] << 8 | request[2]), 4);
+    if (std::all_of(reply, reply + kReadReplySize, [](std::uint8_t b) { return b == kAck; }))
+        return LinkText(ZEM_TRANSLATE_NOOP("zem::Link", "the reply to block %1 is nothing but 0x06 bytes: something on "
+                                                        "the line answers 0x06 to everything, not a radio; check the "
+                                                        "programming cable or adapter"),
+                        {asked});
+    if (stray == 1)
+        return LinkText(ZEM_TRANSLATE_NOOP("zem::Link", "one byte too many in the reply to block %1"), {asked});
+    if (stray > 1)
+        return LinkText(ZEM_TRANSLATE_NOOP("zem::Link", "%1 bytes too many in the reply to block %2"),
+                        {std::to_string(stray), asked});
+    if (reply[1] != request[1] || reply[2] != request[2])
+        return LinkText(ZEM_TRANSLATE_NOOP("zem::Link", "the radio answered for block %1 when %2 was asked for"),
+                        {Hex(static_cast<unsigned>(reply[1] << 8 | reply[2]), 4), asked});
+    if (reply[3] != request[3])
+        return LinkText(ZEM_TRANSLATE_NOOP("zem::Link", "the reply to block %1 gives the length %2 instead of %3"),
+                        {asked, Hex(reply[3], 2), Hex(request[3], 2)});
+    return {};
 }
 
 }  // namespace
@@ -116,21 +122,19 @@ void CloneProtocol::sendByte(std::uint8_t byte) { send(&byte, 1); }
 // Reads one byte and tells whether it is the radio's acknowledgement. The
 // buffer's first byte is preset, so a read that times out is a missing
 // acknowledgement and never the leftover of an earlier reply.
-CloneProtocol::AckRead CloneProtocol::readAck(std::string& why) {
+CloneProtocol::AckRead CloneProtocol::readAck(Text& why) {
     buffer_[0] = kNoReplyByte;
     ReadResult r = port_.read(buffer_.data(), 1);
     if (!r.ok) {
-        why = "the line failed: " + port_.lastError();
+        why = LinkText(kMsgLineFailed, {port_.lastError()});
         return AckRead::LineFailed;
     }
     if (r.count == 0) {
-        why = "no acknowledgement from the radio";
+        why = LinkText(ZEM_TRANSLATE_NOOP("zem::Link", "no acknowledgement from the radio"));
         return AckRead::Missing;
     }
     if (buffer_[0] != kAck) {
-        char text[64];
-        std::snprintf(text, sizeof text, "the radio answered 0x%02X instead of 0x06", buffer_[0]);
-        why = text;
+        why = LinkText(ZEM_TRANSLATE_NOOP("zem::Link", "the radio answered %1 instead of 0x06"), {Hex(buffer_[0], 2)});
         return AckRead::Missing;
     }
     return AckRead::Ack;
@@ -149,7 +153,7 @@ HandshakeResult CloneProtocol::EnterProgrammingMode() {
             port_.purge(PurgeMask::Clear);
             sendByte(byte);
         }
-        std::string why;
+        Text why;
         AckRead wakeUp = readAck(why);
         if (wakeUp == AckRead::Missing) {
             // The wake-up's own last byte coming back means the line hands
@@ -157,11 +161,13 @@ HandshakeResult CloneProtocol::EnterProgrammingMode() {
             if (buffer_[0] == kMagic.back()) echoed = true;
             pause(kMagicRetryPause);
             if (++attempt <= kMagicAttempts) continue;
-            handshakeDetail_ = "the radio did not answer the wake-up " + std::to_string(kMagicAttempts) +
-                               " times (" + why + ")";
-            if (echoed)
-                handshakeDetail_ += "; the line echoes every byte the program sends back to it: "
-                                    "check the programming cable or adapter";
+            handshakeDetail_ =
+                echoed ? LinkText(ZEM_TRANSLATE_NOOP("zem::Link", "the radio did not answer the wake-up %1 times (%2); "
+                                                                  "the line echoes every byte the program sends back "
+                                                                  "to it: check the programming cable or adapter"),
+                                  {std::to_string(kMagicAttempts), why})
+                       : LinkText(ZEM_TRANSLATE_NOOP("zem::Link", "the radio did not answer the wake-up %1 times (%2)"),
+                                  {std::to_string(kMagicAttempts), why});
         } else if (wakeUp == AckRead::LineFailed) {
             // A dead line will not come back by sending the wake-up again.
             handshakeDetail_ = why;
@@ -175,10 +181,11 @@ HandshakeResult CloneProtocol::EnterProgrammingMode() {
             sendByte(kAck);
             AckRead confirmation = readAck(why);
             if (confirmation == AckRead::Ack) {
-                handshakeDetail_.clear();
+                handshakeDetail_ = {};
                 return HandshakeResult::Entered;
             }
-            handshakeDetail_ = "the radio did not confirm programming mode (" + why + ")";
+            handshakeDetail_ = LinkText(ZEM_TRANSLATE_NOOP("zem::Link", "the radio did not confirm programming mode (%1)"),
+                                        {why});
             if (confirmation == AckRead::Missing && !pumpAndPoll(kPumpsAfterMissingFinalAck, true, true))
                 return HandshakeResult::Abandoned;
         }
@@ -200,11 +207,10 @@ BlockOutcome CloneProtocol::ReadBlock(std::uint16_t address, const TimingSet& ti
         // previous reply in the buffer.
         outcome.result = BlockResult::ShortReply;
         outcome.lineFailed = !r.ok;
-        char text[96];
-        std::snprintf(text, sizeof text, "block at 0x%03X: %zu of %zu reply bytes arrived", address, r.count,
-                      kReadReplySize);
-        outcome.detail = text;
-        if (!r.ok) outcome.detail += "; the line failed: " + port_.lastError();
+        Text arrived = LinkText(ZEM_TRANSLATE_NOOP("zem::Link", "block at %1: %2 of %3 reply bytes arrived"),
+                                {Hex(address, 3), std::to_string(r.count), std::to_string(kReadReplySize)});
+        outcome.detail = r.ok ? std::move(arrived)
+                              : Text::Joined({std::move(arrived), LinkText(kMsgLineFailed, {port_.lastError()})}, "; ");
         return outcome;
     }
     pause(timing.beforeReadAck);
@@ -212,16 +218,16 @@ BlockOutcome CloneProtocol::ReadBlock(std::uint16_t address, const TimingSet& ti
     // waits behind the reply came with it: a byte the cable doubled, which
     // shifts the data after it. The look comes before the purge, which
     // would throw the evidence away, and costs no time on the line.
-    if (std::string why = ReplyFault(buffer_.data(), port_.bytesWaiting(), request); !why.empty())
-        return RefusedReply(why);
+    if (Text why = ReplyFault(buffer_.data(), port_.bytesWaiting(), request); !why.empty())
+        return RefusedReply(std::move(why));
     std::copy_n(buffer_.begin() + kReplyHeaderSize, kBlockSize, destination);
     stepProgress();
 
     port_.purge(PurgeMask::Clear);
     sendByte(kAck);
-    std::string why;
+    Text why;
     if (AckRead ack = readAck(why); ack != AckRead::Ack)
-        return MissingAck(ack == AckRead::LineFailed, "read", address, why);
+        return MissingAck(ack == AckRead::LineFailed, Exchange::Read, address, std::move(why));
     if (!pumpAndPoll(timing.pumpsAfterBlock, false, timing.pollsCancel)) {
         outcome.result = BlockResult::Cancelled;
         return outcome;
@@ -240,9 +246,9 @@ BlockOutcome CloneProtocol::WriteBlock(std::uint16_t address, const TimingSet& t
     port_.purge(PurgeMask::Clear);
     send(source, kBlockSize);
 
-    std::string why;
+    Text why;
     if (AckRead ack = readAck(why); ack != AckRead::Ack)
-        return MissingAck(ack == AckRead::LineFailed, "write", address, why);
+        return MissingAck(ack == AckRead::LineFailed, Exchange::Write, address, std::move(why));
     buffer_[0] = kAfterWriteAckByte;
     stepProgress();
     for (int i = 0; i < timing.pumpsAfterBlock; ++i) {

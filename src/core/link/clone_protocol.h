@@ -30,11 +30,11 @@ struct LinkHooks {
     // A pause; empty means a real sleep of the calling thread.
     std::function<void(std::chrono::milliseconds)> sleep;
     // The caller's answer once the radio did not answer the handshake
-    // (detail says what the program found out): true wakes it again on the
-    // open port, false gives up. The window and zemtool ask the user
+    // (detail says what the program found out, a text marked in kTextLink):
+    // true wakes it again on the open port, false gives up. The window and zemtool ask the user
     // "Communication error ,..." with Retry and Cancel; a fleet answers by
     // its retry count. Empty: give up.
-    std::function<bool(const std::string& detail)> retryHandshake;
+    std::function<bool(const Text& detail)> retryHandshake;
 };
 
 enum class HandshakeResult {
@@ -54,7 +54,7 @@ enum class BlockResult {
 struct BlockOutcome {
     BlockResult result = BlockResult::Ok;
     bool lineFailed = false;  // the serial line reported an I/O error
-    std::string detail;       // what happened, for the user's details
+    Text detail;              // what happened, for the user's details
 };
 
 // The conversation with the radio over an open port: the handshake, then
@@ -84,14 +84,14 @@ public:
     void pause(std::chrono::milliseconds duration);
 
     // Why the last handshake attempt failed, for the user's details.
-    const std::string& handshakeDetail() const { return handshakeDetail_; }
+    const Text& handshakeDetail() const { return handshakeDetail_; }
 
 private:
     bool pumpAndPoll(int count, bool pauseEach, bool pollCancel);
     void sendByte(std::uint8_t byte);
     void send(const std::uint8_t* bytes, std::size_t count);
     enum class AckRead { Ack, Missing, LineFailed };
-    AckRead readAck(std::string& why);
+    AckRead readAck(Text& why);
     void status(const std::string& text);
     void stepProgress();
 
@@ -100,7 +100,7 @@ private:
     std::array<std::uint8_t, 20> buffer_;
     int blocksDone_ = 0;
     int progressTotal_ = 0;
-    std::string handshakeDetail_;
+    Text handshakeDetail_;
     std::chrono::steady_clock::duration overslept_{};
 };
 

@@ -20,6 +20,7 @@ const char* const kMsgVerifyReadFailedBecause =
 const char* const kMsgWriteStopped =
     ZEM_TRANSLATE_NOOP("zem::Link", "The write was stopped before the end: the radio now holds part of this program and part of what it held "
     "before. Write it again before using the radio.");
+const char* const kMsgLineFailed = ZEM_TRANSLATE_NOOP("zem::Link", "the line failed: %1");
 const char* const kMsgRadioDidNotAnswer = ZEM_TRANSLATE_NOOP("zem::Link", "the radio did not answer");
 
 }  // namespace zem

@@ -22,10 +22,14 @@ extern const char* const kProgressReady;           // "Ready ......"
 extern const char* const kMsgVerifyReadFailedBecause;  // "The radio took the whole write, but ... failed: %1"
 extern const char* const kMsgVerifyReadFailed;     // "The radio took the whole write, but reading it back ... failed: "
 extern const char* const kMsgRadioDidNotAnswer;    // "the radio did not answer"
+// The serial line reported an I/O error, %1 what the port says about it.
+extern const char* const kMsgLineFailed;           // "the line failed: %1"
 // A write cancelled among its blocks: what the radio now holds.
 extern const char* const kMsgWriteStopped;         // "The write was stopped before the end: ..."
 
-// A fixed text of the link as a message.
-inline Text LinkText(const char* source) { return Text(kTextLink, source); }
+// A text of the link as a message, with the values of its places.
+inline Text LinkText(const char* source, std::vector<Text> values = {}) {
+    return Text(kTextLink, source, std::move(values));
+}
 
 }  // namespace zem

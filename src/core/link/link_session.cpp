@@ -17,7 +17,7 @@ std::unique_ptr<SerialPort> OpenSessionPort(const LinkSession& session, const Po
     if (session.tracePath.empty()) return std::move(opened.port);
     // A log that cannot be written does not stop the exchange; the radio
     // matters more than its trace.
-    std::string traceError;
+    Text traceError;
     return TraceSerialPort(std::move(opened.port), session.tracePath, session.port, traceError);
 }
 

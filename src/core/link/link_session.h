@@ -32,12 +32,13 @@ enum class LinkStatus {
 
 // The result of one exchange. The exchange says nothing itself: message is
 // what its caller shows the user ("Not received enough byte"; empty when
-// there is nothing to say), a marked text the window translates, and detail
-// says why, in plain English words, for the user's details or a log.
+// there is nothing to say), and detail says why, for the user's details or a
+// log; both are marked texts the window translates, whose English zemtool
+// prints.
 struct LinkOutcome {
     LinkStatus status = LinkStatus::Completed;
     Text message;
-    std::string detail;
+    Text detail;
 
     bool completed() const { return status == LinkStatus::Completed; }
 };

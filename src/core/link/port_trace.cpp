@@ -1,6 +1,7 @@
 #include "link/port_trace.h"
 
 #include "document/program_file.h"
+#include "link/link_messages.h"
 
 #include <chrono>
 #include <cstdio>
@@ -27,7 +28,7 @@ public:
 
     bool write(const std::uint8_t* bytes, std::size_t count) override {
         bool ok = inner_->write(bytes, count);
-        line("TX", bytes, count, ok ? std::string() : " write failed: " + inner_->lastError());
+        line("TX", bytes, count, ok ? std::string() : " write failed: " + inner_->lastError().english());
         return ok;
     }
 
@@ -35,7 +36,7 @@ public:
         ReadResult r = inner_->read(buffer, count);
         std::string note;
         if (!r.ok)
-            note = " line failed: " + inner_->lastError();
+            note = " line failed: " + inner_->lastError().english();
         else if (r.count < count)
             note = " (" + std::to_string(r.count) + " of " + std::to_string(count) + ", timed out)";
         line("RX", buffer, r.count, note);
@@ -58,7 +59,7 @@ public:
         std::fflush(log_);
     }
 
-    std::string lastError() const override { return inner_->lastError(); }
+    Text lastError() const override { return inner_->lastError(); }
 
 private:
     void line(const char* what, const std::uint8_t* bytes = nullptr, std::size_t count = 0,
@@ -78,14 +79,14 @@ private:
 }  // namespace
 
 std::unique_ptr<SerialPort> TraceSerialPort(std::unique_ptr<SerialPort> port, const std::filesystem::path& logPath,
-                                            const std::string& portName, std::string& error) {
+                                            const std::string& portName, Text& error) {
 #ifdef _WIN32
     std::FILE* log = _wfopen(logPath.c_str(), L"a");  // the wide name: any folder name works
 #else
     std::FILE* log = std::fopen(logPath.c_str(), "a");
 #endif
     if (!log) {
-        error = "cannot open the trace log " + PathText(logPath);
+        error = LinkText(ZEM_TRANSLATE_NOOP("zem::Link", "cannot open the trace log %1"), {PathText(logPath)});
         return port;
     }
     std::time_t now = std::time(nullptr);

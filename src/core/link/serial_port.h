@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text.h"
+
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
@@ -58,8 +60,9 @@ public:
     // reads nothing. 0 when the port cannot tell or is closed.
     virtual std::size_t bytesWaiting() = 0;
     virtual void close() = 0;
-    // Why the last failed call failed, in the user's words ("" when none).
-    virtual std::string lastError() const = 0;
+    // Why the last failed call failed, in the user's words (empty when
+    // none), marked in kTextLink; the system's own error text is a value.
+    virtual Text lastError() const = 0;
 };
 
 // Why a port could not be opened.
@@ -76,7 +79,7 @@ enum class OpenError {
 struct OpenResult {
     std::unique_ptr<SerialPort> port;  // null when the open failed
     OpenError error = OpenError::None;
-    std::string detail;                // the why, for the user's details
+    Text detail;                       // the why, for the user's details
 };
 
 // The device a port name stands for. A name is either a port number 1-99 or
@@ -97,7 +100,9 @@ OpenResult OpenSerialPort(const std::string& name, const PortTimeouts& timeouts)
 struct PortInfo {
     int number = 0;            // under the rule above, 0 when the device has none
     std::string device;        // the device path
-    std::string description;   // maker and product where the system tells them
+    // Maker and product where the system tells them, or a fixed text of
+    // kTextLink ("built-in serial port").
+    std::string description;
 };
 std::vector<PortInfo> ListSerialPorts();
 

@@ -2,6 +2,8 @@
 // descriptor in raw mode, reads bounded by poll() against absolute deadlines.
 #include "link/serial_port.h"
 
+#include "link/link_messages.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -30,7 +32,13 @@ int MillisecondsUntil(Clock::time_point deadline) {
     return static_cast<int>(std::min<long long>(ms.count(), 60000));
 }
 
+// The system's own words for an error: a value of the link's texts.
 std::string ErrnoText(int error) { return std::strerror(error); }
+
+const char* const kPortClosed = ZEM_TRANSLATE_NOOP("zem::Link", "the port is closed");
+// The line gave out under a read (EIO, or readable with nothing to read).
+const char* const kLineHungUp =
+    ZEM_TRANSLATE_NOOP("zem::Link", "the line hung up (cable or adapter disconnected?)");
 
 class PosixSerialPort final : public SerialPort {
 public:
@@ -47,7 +55,7 @@ public:
     }
 
     bool write(const std::uint8_t* bytes, std::size_t count) override {
-        if (fd_ < 0) return fail("the port is closed");
+        if (fd_ < 0) return fail(LinkText(kPortClosed));
         auto deadline = Clock::now() + timeouts_.writeTotalMultiplier * static_cast<long long>(count) +
                         timeouts_.writeTotalConstant;
         std::size_t sent = 0;
@@ -58,14 +66,15 @@ public:
                 continue;
             }
             if (n < 0 && errno == EINTR) continue;
-            if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK) return fail("write failed: " + ErrnoText(errno));
+            if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK)
+                return fail(LinkText(ZEM_TRANSLATE_NOOP("zem::Link", "write failed: %1"), {ErrnoText(errno)}));
             int wait = MillisecondsUntil(deadline);
-            if (wait == 0) return fail("write timed out");
+            if (wait == 0) return fail(LinkText(ZEM_TRANSLATE_NOOP("zem::Link", "write timed out")));
             pollfd p{fd_, POLLOUT, 0};
             int r = ::poll(&p, 1, wait);
-            if (r < 0 && errno != EINTR) return fail("poll failed: " + ErrnoText(errno));
+            if (r < 0 && errno != EINTR) return fail(PollFailed(errno));
             if (r > 0 && (p.revents & (POLLERR | POLLHUP | POLLNVAL)) && !(p.revents & POLLOUT))
-                return fail("the line hung up");
+                return fail(LinkText(ZEM_TRANSLATE_NOOP("zem::Link", "the line hung up")));
         }
         return true;
     }
@@ -73,7 +82,7 @@ public:
     ReadResult read(std::uint8_t* buffer, std::size_t count) override {
         ReadResult result;
         if (fd_ < 0) {
-            result.ok = fail("the port is closed");
+            result.ok = fail(LinkText(kPortClosed));
             return result;
         }
         const auto total = Clock::now() + timeouts_.readTotal(count);
@@ -85,7 +94,7 @@ public:
             int r = ::poll(&p, 1, wait);
             if (r < 0) {
                 if (errno == EINTR) continue;
-                result.ok = fail("poll failed: " + ErrnoText(errno));
+                result.ok = fail(PollFailed(errno));
                 break;
             }
             if (r == 0) continue;
@@ -95,14 +104,15 @@ public:
                 gap = Clock::now() + timeouts_.readInterval;
             } else if (n == 0) {
                 // Readable but nothing to read: the other end is gone.
-                result.ok = fail("the line hung up (cable or adapter disconnected?)");
+                result.ok = fail(LinkText(kLineHungUp));
                 break;
             } else if (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) {
-                result.ok = fail(errno == EIO ? "the line hung up (cable or adapter disconnected?)"
-                                              : "read failed: " + ErrnoText(errno));
+                result.ok = fail(errno == EIO ? LinkText(kLineHungUp)
+                                              : LinkText(ZEM_TRANSLATE_NOOP("zem::Link", "read failed: %1"),
+                                                         {ErrnoText(errno)}));
                 break;
             } else if (p.revents & (POLLHUP | POLLERR | POLLNVAL)) {
-                result.ok = fail("the line hung up (cable or adapter disconnected?)");
+                result.ok = fail(LinkText(kLineHungUp));
                 break;
             }
         }
@@ -123,17 +133,21 @@ public:
         fd_ = -1;
     }
 
-    std::string lastError() const override { return error_; }
+    Text lastError() const override { return error_; }
 
 private:
-    bool fail(std::string why) {
+    static Text PollFailed(int error) {
+        return LinkText(ZEM_TRANSLATE_NOOP("zem::Link", "poll failed: %1"), {ErrnoText(error)});
+    }
+
+    bool fail(Text why) {
         error_ = std::move(why);
         return false;
     }
 
     int fd_;
     PortTimeouts timeouts_;
-    std::string error_;
+    Text error_;
 };
 
 // 9600 baud 8N1 in raw mode: no line editing, echo, or software or hardware
@@ -156,26 +170,30 @@ void ConfigureLine(int fd, termios tio) {
     ::tcsetattr(fd, TCSANOW, &tio);
 }
 
-std::string OpenErrorDetail(const std::string& device, int error) {
-    std::string text = device + ": ";
+Text NotSerialPort(const std::string& device) {
+    return LinkText(ZEM_TRANSLATE_NOOP("zem::Link", "%1: not a serial port"), {device});
+}
+
+Text OpenErrorDetail(const std::string& device, int error) {
     switch (error) {
     case ENOENT:
     case ENODEV:
     case ENXIO:
-        return text + "no such device";
+        return LinkText(ZEM_TRANSLATE_NOOP("zem::Link", "%1: no such device"), {device});
     case EACCES:
     case EPERM:
 #ifdef __linux__
-        return text + "permission denied (the user must be in the dialout group)";
+        return LinkText(ZEM_TRANSLATE_NOOP("zem::Link", "%1: permission denied (the user must be in the dialout group)"),
+                        {device});
 #else
-        return text + "permission denied";
+        return LinkText(ZEM_TRANSLATE_NOOP("zem::Link", "%1: permission denied"), {device});
 #endif
     case EBUSY:
-        return text + "in use by another program";
+        return LinkText(ZEM_TRANSLATE_NOOP("zem::Link", "%1: in use by another program"), {device});
     case EISDIR:
-        return text + "not a serial port";
+        return NotSerialPort(device);
     default:
-        return text + ErrnoText(error);
+        return Text::Joined({device, ErrnoText(error)}, ": ");
     }
 }
 
@@ -230,14 +248,15 @@ OpenResult OpenSerialPort(const std::string& name, const PortTimeouts& timeouts)
     std::string device = DeviceForPortName(name);
     if (device.empty()) {
         result.error = OpenError::BadName;
-        result.detail = "\"" + name + "\" is neither a port number 1-99 with a device nor a device path";
+        result.detail = LinkText(
+            ZEM_TRANSLATE_NOOP("zem::Link", "\"%1\" is neither a port number 1-99 with a device nor a device path"), {name});
         return result;
     }
     // A file, folder or pipe is refused before it is even opened.
     struct stat info{};
     if (::stat(device.c_str(), &info) == 0 && !S_ISCHR(info.st_mode)) {
         result.error = OpenError::NotSerialPort;
-        result.detail = device + ": not a serial port";
+        result.detail = NotSerialPort(device);
         return result;
     }
     // Non-blocking, so that opening a named pipe (which waits for a writer)
@@ -257,7 +276,7 @@ OpenResult OpenSerialPort(const std::string& name, const PortTimeouts& timeouts)
     if (::fstat(fd, &info) != 0 || !S_ISCHR(info.st_mode) || ::tcgetattr(fd, &tio) != 0) {
         ::close(fd);
         result.error = OpenError::NotSerialPort;
-        result.detail = device + ": not a serial port";
+        result.detail = NotSerialPort(device);
         return result;
     }
     // Exclusive use: the advisory lock stops a second opener even when it
@@ -266,7 +285,7 @@ OpenResult OpenSerialPort(const std::string& name, const PortTimeouts& timeouts)
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0 && (errno == EWOULDBLOCK || errno == EAGAIN)) {
         ::close(fd);
         result.error = OpenError::InUse;
-        result.detail = device + ": in use by another program";
+        result.detail = OpenErrorDetail(device, EBUSY);
         return result;
     }
     ::ioctl(fd, TIOCEXCL);
@@ -319,7 +338,8 @@ std::vector<PortInfo> ListSerialPorts() {
         PortInfo info;
         info.device = "/dev/" + name;
         info.number = PortNumberForDevice(info.device);
-        info.description = builtIn ? "built-in serial port" : UsbDescription(entry.path());
+        info.description =
+            builtIn ? ZEM_TRANSLATE_NOOP("zem::Link", "built-in serial port") : UsbDescription(entry.path());
         ports.push_back(info);
     }
 #else

@@ -85,7 +85,8 @@ public:
         zem_serial_close();
     }
 
-    std::string lastError() const override { return LastError(); }
+    // The page's own words, said as they are.
+    Text lastError() const override { return LastError(); }
 
 private:
     PortTimeouts timeouts_;

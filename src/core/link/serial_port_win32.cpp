@@ -3,6 +3,8 @@
 // The port list carries the names Device Manager shows.
 #include "link/serial_port.h"
 
+#include "link/link_messages.h"
+
 #include <windows.h>
 #include <setupapi.h>
 
@@ -21,6 +23,12 @@ std::string SystemErrorText(DWORD error) {
     while (n > 0 && (text[n - 1] == '\n' || text[n - 1] == '\r' || text[n - 1] == ' ')) text[--n] = '\0';
     if (n == 0) std::snprintf(text, sizeof text, "system error %lu", static_cast<unsigned long>(error));
     return text;
+}
+
+const char* const kPortClosed = ZEM_TRANSLATE_NOOP("zem::Link", "the port is closed");
+
+Text NotSerialPort(const std::string& device) {
+    return LinkText(ZEM_TRANSLATE_NOOP("zem::Link", "%1: not a serial port"), {device});
 }
 
 DWORD Ms(std::chrono::milliseconds value) { return static_cast<DWORD>(value.count()); }
@@ -102,24 +110,24 @@ public:
     }
 
     bool write(const std::uint8_t* bytes, std::size_t count) override {
-        if (handle_ == INVALID_HANDLE_VALUE) return fail("the port is closed");
+        if (handle_ == INVALID_HANDLE_VALUE) return fail(LinkText(kPortClosed));
         DWORD written = 0;
         if (!WriteFile(handle_, bytes, static_cast<DWORD>(count), &written, nullptr))
-            return fail("write failed: " + SystemErrorText(GetLastError()));
-        return written == count || fail("write timed out");
+            return fail(LinkText(ZEM_TRANSLATE_NOOP("zem::Link", "write failed: %1"), {SystemErrorText(GetLastError())}));
+        return written == count || fail(LinkText(ZEM_TRANSLATE_NOOP("zem::Link", "write timed out")));
     }
 
     ReadResult read(std::uint8_t* buffer, std::size_t count) override {
         ReadResult result;
         if (handle_ == INVALID_HANDLE_VALUE) {
-            result.ok = fail("the port is closed");
+            result.ok = fail(LinkText(kPortClosed));
             return result;
         }
         // The driver fills only what arrived; the rest of the buffer keeps
         // its contents.
         DWORD received = 0;
         if (!ReadFile(handle_, buffer, static_cast<DWORD>(count), &received, nullptr))
-            result.ok = fail("the line failed: " + SystemErrorText(GetLastError()));
+            result.ok = fail(LinkText(kMsgLineFailed, {SystemErrorText(GetLastError())}));
         result.count = received;
         return result;
     }
@@ -137,16 +145,16 @@ public:
         handle_ = INVALID_HANDLE_VALUE;
     }
 
-    std::string lastError() const override { return error_; }
+    Text lastError() const override { return error_; }
 
 private:
-    bool fail(std::string why) {
+    bool fail(Text why) {
         error_ = std::move(why);
         return false;
     }
 
     HANDLE handle_;
-    std::string error_;
+    Text error_;
 };
 
 }  // namespace
@@ -170,7 +178,8 @@ OpenResult OpenSerialPort(const std::string& name, const PortTimeouts& timeouts)
     std::string device = DeviceForPortName(name);
     if (device.empty()) {
         result.error = OpenError::BadName;
-        result.detail = "\"" + name + "\" is neither a port number 1-99 nor a device path";
+        result.detail =
+            LinkText(ZEM_TRANSLATE_NOOP("zem::Link", "\"%1\" is neither a port number 1-99 nor a device path"), {name});
         return result;
     }
     // The wide name: a device path is UTF-8 like every other name.
@@ -180,7 +189,7 @@ OpenResult OpenSerialPort(const std::string& name, const PortTimeouts& timeouts)
     const DWORD attributes = GetFileAttributesW(wide.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
         result.error = OpenError::NotSerialPort;
-        result.detail = device + ": not a serial port";
+        result.detail = NotSerialPort(device);
         return result;
     }
     HANDLE handle = CreateFileW(wide.c_str(), GENERIC_READ | GENERIC_WRITE, 0 /* exclusive */, nullptr,
@@ -191,17 +200,17 @@ OpenResult OpenSerialPort(const std::string& name, const PortTimeouts& timeouts)
         case ERROR_FILE_NOT_FOUND:
         case ERROR_PATH_NOT_FOUND:
             result.error = OpenError::NoSuchDevice;
-            result.detail = device + ": no such device";
+            result.detail = LinkText(ZEM_TRANSLATE_NOOP("zem::Link", "%1: no such device"), {device});
             break;
         case ERROR_ACCESS_DENIED:
         case ERROR_SHARING_VIOLATION:
             // Windows answers "access denied" for a COM port another program holds.
             result.error = OpenError::InUse;
-            result.detail = device + ": in use by another program";
+            result.detail = LinkText(ZEM_TRANSLATE_NOOP("zem::Link", "%1: in use by another program"), {device});
             break;
         default:
             result.error = OpenError::Other;
-            result.detail = device + ": " + SystemErrorText(error);
+            result.detail = Text::Joined({device, SystemErrorText(error)}, ": ");
         }
         return result;
     }
@@ -221,7 +230,7 @@ OpenResult OpenSerialPort(const std::string& name, const PortTimeouts& timeouts)
     if (!serial) {
         CloseHandle(handle);
         result.error = OpenError::NotSerialPort;
-        result.detail = device + ": not a serial port";
+        result.detail = NotSerialPort(device);
         return result;
     }
     // The results of the other configuration calls are not examined: a port

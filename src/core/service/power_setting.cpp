@@ -59,7 +59,7 @@ PowerReadOutcome ReadPowerSetting(RadioImage& image, const LinkSession& session)
     for (const LinkOutcome* stage : {&channels, &power})
         if (!stage->completed()) outcome.messages.push_back(stage->message);
     outcome.link = power.completed() ? channels : power;
-    if (!channels.completed() && !power.completed()) outcome.link.detail = channels.detail + "; " + power.detail;
+    if (!channels.completed() && !power.completed()) outcome.link.detail = Text::Joined({channels.detail, power.detail}, "; ");
     outcome.refreshValues = true;
     return outcome;
 }

@@ -92,15 +92,15 @@ ExchangeOutcome WritePower(const PowerValues& values, RadioImage& image, const L
 }
 
 LinkSession AskingThrough(Messenger& messenger, LinkSession link) {
-    link.hooks.retryHandshake = [&messenger](const std::string& detail) {
+    link.hooks.retryHandshake = [&messenger](const Text& detail) {
         return messenger.retryWithDetail(kMsgCommunicationError, detail);
     };
     return link;
 }
 
-std::function<bool(const std::string&)> RetryTimes(int times, std::function<bool()> cancelled) {
+std::function<bool(const Text&)> RetryTimes(int times, std::function<bool()> cancelled) {
     auto left = std::make_shared<int>(times);
-    return [left, cancelled](const std::string&) {
+    return [left, cancelled](const Text&) {
         if ((cancelled && cancelled()) || *left <= 0) return false;
         --*left;
         return true;

@@ -93,6 +93,6 @@ LinkSession AskingThrough(Messenger& messenger, LinkSession link);
 
 // The handshake answer where nobody sits in front of the radio: Retry this
 // many times, unless cancelled says the run was stopped.
-std::function<bool(const std::string&)> RetryTimes(int times, std::function<bool()> cancelled = {});
+std::function<bool(const Text&)> RetryTimes(int times, std::function<bool()> cancelled = {});
 
 }  // namespace zem

@@ -31,14 +31,14 @@ bool QtMessenger::confirm(const std::string& text) {
 }
 
 bool QtMessenger::retry(const std::string& text) {
-    return retryWithDetail(text, std::string());
+    return retryWithDetail(text, zem::Text());
 }
 
-bool QtMessenger::retryWithDetail(const std::string& text, const std::string& detail) {
+bool QtMessenger::retryWithDetail(const std::string& text, const zem::Text& detail) {
     QMessageBox box(QMessageBox::Question, Caption(), TranslatedEnglish(text),
                     QMessageBox::Retry | QMessageBox::Cancel, parent_);
     box.setDefaultButton(QMessageBox::Retry);
-    if (!detail.empty()) box.setDetailedText(QString::fromStdString(detail));
+    if (!detail.empty()) box.setDetailedText(Translated(detail));
     return box.exec() == QMessageBox::Retry;
 }
 

@@ -18,8 +18,9 @@ public:
     void notice(const zem::Text& text) override;
     bool confirm(const std::string& text) override;
     bool retry(const std::string& text) override;
-    // The Retry/Cancel box with what the link found out under "Show Details...".
-    bool retryWithDetail(const std::string& text, const std::string& detail) override;
+    // The Retry/Cancel box with what the link found out under "Show Details...",
+    // translated.
+    bool retryWithDetail(const std::string& text, const zem::Text& detail) override;
     // The text over a scrollable list with Copy (RefusalListDialog).
     void noticeList(const std::string& text, const std::vector<std::string>& items) override;
     void noticeList(const std::string& text, const std::vector<zem::Text>& items) override;
@@ -45,7 +46,7 @@ public:
     void notice(const zem::Text& text) override { target_->notice(text); }
     bool confirm(const std::string& text) override { return target_->confirm(text); }
     bool retry(const std::string& text) override { return target_->retry(text); }
-    bool retryWithDetail(const std::string& text, const std::string& detail) override {
+    bool retryWithDetail(const std::string& text, const zem::Text& detail) override {
         return target_->retryWithDetail(text, detail);
     }
     void noticeList(const std::string& text, const std::vector<std::string>& items) override {

@@ -50,8 +50,8 @@ QString CountText(const zem::PortStatus& s) {
 // A failed radio's message, what it holds, and the way back: with one
 // cable for many radios the radio is no longer on the cable.
 QString FailureText(const zem::RadioJobResult& job, bool repeat) {
-    QString text = TranslatedEnglish(job.message);
-    if (const std::string holds = job.holdsText(); !holds.empty()) text += QStringLiteral("; ") + QString::fromStdString(holds);
+    QString text = Translated(job.message);
+    if (const zem::Text holds = job.holdsText(); !holds.empty()) text += QStringLiteral("; ") + Translated(holds);
     if (job.needsRestore() && !job.backupPath.empty())
         text += (repeat ? FleetDialog::tr("; backup: %1; to put it back: put it on the cable again and write the "
                                           "backup to it (Open, then Write)")
@@ -193,7 +193,7 @@ void FleetDialog::setAvailablePorts(const std::vector<zem::PortInfo>& ports) {
         const QString device = QString::fromStdString(info.device);
         auto* item = new QListWidgetItem(info.description.empty()
                                              ? device
-                                             : device + QStringLiteral("  ") + QString::fromStdString(info.description),
+                                             : device + QStringLiteral("  ") + TranslatedEnglish(info.description),
                                          ports_);
         item->setData(Qt::UserRole, device);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
@@ -240,7 +240,7 @@ bool FleetDialog::start() {
         zem::FileResult usable = folder.empty() ? zem::FileResult::failure(tr("Choose the folder for the backups.").toStdString())
                                                 : zem::CheckWritableFolder(folder);
         if (!usable.ok) {
-            messenger_.notice(usable.message);
+            messenger_.notice(usable.said());
             return false;
         }
         options.job.backupFolder = folder;
@@ -322,13 +322,13 @@ void FleetDialog::poll() {
     for (int row = 0; row < static_cast<int>(statuses.size()) && row < table_->rowCount(); ++row) {
         const zem::PortStatus& s = statuses[static_cast<std::size_t>(row)];
         if (auto* bar = qobject_cast<QProgressBar*>(table_->cellWidget(row, kProgress))) bar->setValue(s.percent);
-        table_->item(row, kState)->setText(QString::fromUtf8(zem::RadioStateText(s.state)));
+        table_->item(row, kState)->setText(CoreText(zem::kTextLink, zem::RadioStateText(s.state)));
         table_->item(row, kCount)->setText(CountText(s));
         const bool showFailure = s.state == zem::RadioState::Failed || (s.failed > 0 && !s.message.empty());
         table_->item(row, kMessage)->setText(showFailure ? FailureText(s.last, repeatRun_) : QString());
         // The whole text too, since a narrow column cuts it off.
         table_->item(row, kMessage)->setToolTip(
-            showFailure ? FailureText(s.last, repeatRun_) + QLatin1Char('\n') + QString::fromStdString(s.detail) : QString());
+            showFailure ? FailureText(s.last, repeatRun_) + QLatin1Char('\n') + Translated(s.detail) : QString());
     }
     if (!ended) return;
     timer_->stop();
@@ -346,7 +346,7 @@ void FleetDialog::poll() {
                 r.job.blocksWritten = before.blocksWritten;
             }
         }
-    const QString summary = QString::fromStdString(zem::FleetSummary(results_));
+    const QString summary = Translated(zem::FleetSummary(results_));
     summary_->setText(restoring_ ? tr("Restore: %1").arg(summary) : summary);
     Announce(this, summary_->text());
     if (!reportAtEnd_.isEmpty()) {

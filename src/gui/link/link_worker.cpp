@@ -24,7 +24,7 @@ public:
     void notice(const zem::Text& text) override { notices_.push_back(text); }
     bool confirm(const std::string& text) override { return ask(&zem::Messenger::confirm, text); }
     bool retry(const std::string& text) override { return ask(&zem::Messenger::retry, text); }
-    bool retryWithDetail(const std::string& text, const std::string& detail) override {
+    bool retryWithDetail(const std::string& text, const zem::Text& detail) override {
         return ask([text, detail](zem::Messenger& gui) { return gui.retryWithDetail(text, detail); });
     }
 
@@ -111,7 +111,7 @@ void LinkWorker::finish() {
     for (std::size_t i = 0; i < notices.size(); ++i) {
         const bool last = i + 1 == notices.size();
         const bool explained = last && notices[i] == outcome_.message.english();
-        ShowNotice(guiMessenger_, boxParent_, notices[i], explained ? outcome_.detail : std::string());
+        ShowNotice(guiMessenger_, boxParent_, notices[i], explained ? outcome_.detail : zem::Text());
     }
     running_ = false;
     Done done = std::move(done_);
@@ -147,7 +147,7 @@ zem::LinkHooks LinkWorker::hooks(std::function<void(const QString&)> status, std
     return hooks;
 }
 
-void ShowNotice(zem::Messenger& messenger, QWidget* parent, const zem::Text& text, const std::string& detail) {
+void ShowNotice(zem::Messenger& messenger, QWidget* parent, const zem::Text& text, const zem::Text& detail) {
     auto* forwarding = dynamic_cast<ForwardingMessenger*>(&messenger);
     zem::Messenger* target = forwarding != nullptr ? forwarding->target() : &messenger;
     if (detail.empty() || dynamic_cast<QtMessenger*>(target) == nullptr) {
@@ -155,7 +155,7 @@ void ShowNotice(zem::Messenger& messenger, QWidget* parent, const zem::Text& tex
         return;
     }
     QMessageBox box(QMessageBox::Warning, ApplicationTitle(), Translated(text), QMessageBox::Ok, parent);
-    box.setDetailedText(QString::fromStdString(detail));
+    box.setDetailedText(Translated(detail));
     box.exec();
 }
 

@@ -74,7 +74,7 @@ private:
 
 // Shows a notice through the window's messenger. When that messenger ends
 // in the desktop's message boxes, detail (when not empty) goes into the
-// box's details; any other messenger gets the text alone.
-void ShowNotice(zem::Messenger& messenger, QWidget* parent, const zem::Text& text, const std::string& detail);
+// box's details, translated; any other messenger gets the text alone.
+void ShowNotice(zem::Messenger& messenger, QWidget* parent, const zem::Text& text, const zem::Text& detail);
 
 }  // namespace zem::gui

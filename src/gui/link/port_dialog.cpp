@@ -1,5 +1,6 @@
 #include "link/port_dialog.h"
 
+#include "common/core_text.h"
 #include "messenger.h"
 
 #include <QDialogButtonBox>
@@ -73,7 +74,7 @@ void CPortDlg::setAvailablePorts(const std::vector<zem::PortInfo>& ports) {
         auto* item = new QTreeWidgetItem(list_);
         item->setText(kDeviceColumn, QString::fromStdString(info.device));
         item->setText(kNumberColumn, info.number > 0 ? QString::number(info.number) : QString());
-        item->setText(kDescriptionColumn, QString::fromStdString(info.description));
+        item->setText(kDescriptionColumn, TranslatedEnglish(info.description));
     }
     list_->resizeColumnToContents(kDeviceColumn);
     list_->resizeColumnToContents(kNumberColumn);

@@ -72,7 +72,7 @@ TEST_F(FleetChecks, PortNamesAndBackupFiles) {
 
     // Two ports whose paths end in the same name, and the same radio twice:
     // every name is new and made at once, so none is ever taken twice.
-    std::string error;
+    Text error;
     const std::string names[] = {ReserveBackupPath(dir, "/a/radio", 1, 2, error),
                                  ReserveBackupPath(dir, "/b/radio", 2, 2, error),
                                  ReserveBackupPath(dir, "/a/radio", 1, 2, error)};
@@ -81,7 +81,7 @@ TEST_F(FleetChecks, PortNamesAndBackupFiles) {
     EXPECT_NE(names[2].find("-2-2.zem"), std::string::npos) << names[2];
     for (const std::string& name : names) EXPECT_TRUE(fs::exists(name)) << name;
     EXPECT_EQ(ReserveBackupPath(dir + "/missing", "/a/radio", 1, 1, error), "");
-    EXPECT_NE(error.find("Cannot create"), std::string::npos) << error;
+    EXPECT_NE(error.english().find("Cannot create"), std::string::npos) << error.english();
 }
 
 TEST_F(FleetChecks, TwoSpellingsOfOnePortAreTheSamePort) {
@@ -112,7 +112,7 @@ TEST(FleetMismatch, NamesTheFirstDifferingBlockAndWhatItHolds) {
     for (const Case& c : cases) {
         RadioImage radio = plan;
         radio[c.offset] = c.value;
-        const std::string text = DescribeMismatch(plan, radio);
+        const std::string text = DescribeMismatch(plan, radio).english();
         if (*c.expected)
             EXPECT_EQ(text.rfind(c.expected, 0), 0u) << c.offset << ": " << text;
         else
@@ -133,8 +133,8 @@ TEST(FleetReport, OneRowPerRadioNamingPlanTimeAndWhatItHoldsAndTheWayBack) {
     failed.sequence = 2;
     failed.started = std::chrono::system_clock::from_time_t(1796642425);
     failed.job.failedIn = RadioState::Writing;
-    failed.job.message = "Program interruput,please reset the radio and try again";
-    failed.job.detail = "block write at 0x100: \"no\" acknowledgement";
+    failed.job.message = std::string("Program interruput,please reset the radio and try again");
+    failed.job.detail = std::string("block write at 0x100: \"no\" acknowledgement");
     failed.job.holds = RadioHolds::PartialWrite;
     failed.job.blocksWritten = 32;
     failed.job.backupPath = "b/COM3.zem";
@@ -142,7 +142,7 @@ TEST(FleetReport, OneRowPerRadioNamingPlanTimeAndWhatItHoldsAndTheWayBack) {
     RadioResult missing;
     missing.port = "COM9";
     missing.job.noRadio = true;
-    missing.job.message = "Cannot open the port";
+    missing.job.message = std::string("Cannot open the port");
     const std::string csv = FleetReportCsv({ok, failed, missing}, {"José.zem", "ab12", "zemtool fleet restore r.csv"});
     const std::string rows = csv.substr(csv.find("\r\n") + 2);
     EXPECT_EQ(csv.substr(0, csv.find("\r\n")),

@@ -128,6 +128,8 @@ TEST_F(Fleet, ARadioThatFailsFailsAloneWithItsOwnMessage) {
          "The radio does not hold what was written. First difference: channel 1 QT/DQT DEC is D257I in the radio, "
          "D015N in the program.",
          "verify: block 3 (0x018-0x01F) differs: channel 1", false},
+        {"short read-back", FaultAt(&Faults::shortReplyAt, 0x100), kMsgShortReply,
+         "verify: block at 0x100: 9 of 12 reply bytes arrived", false},
         {"healthy too", {}, nullptr, "", false},
     };
     Radios radios{};
@@ -156,7 +158,7 @@ TEST_F(Fleet, ARadioThatFailsFailsAloneWithItsOwnMessage) {
         }
         if (!c.lineGone) ExpectPortReleased(ports[i]);
     }
-    EXPECT_EQ(results[5].job.message, "Port given twice");
+    EXPECT_EQ(results.back().job.message, "Port given twice");
 }
 
 TEST_F(Fleet, ABackupThatCannotBeSavedWritesNothingToThatRadio) {

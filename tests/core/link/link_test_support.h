@@ -89,7 +89,7 @@ public:
         return pending_.size();
     }
     void close() override { log_.push_back("close"); }
-    std::string lastError() const override { return "scripted failure"; }
+    Text lastError() const override { return std::string("scripted failure"); }
 
     // Scripted answers take the place of the peer for the next reads.
     std::deque<Answer> script;
@@ -166,7 +166,7 @@ inline std::size_t FindFrame(const std::vector<std::uint8_t>& received, const st
 // The port was closed: it can be opened again at once.
 inline void ExpectPortReleased(const std::string& device) {
     OpenResult again = OpenSerialPort(device, CloneTimeouts);
-    EXPECT_TRUE(again.port) << device << ": " << again.detail;
+    EXPECT_TRUE(again.port) << device << ": " << again.detail.english();
 }
 
 }  // namespace zem::test

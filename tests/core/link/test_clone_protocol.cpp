@@ -25,10 +25,10 @@ protected:
     std::string detail;              // of the last handshake
     HandshakeResult Enter(FakePort& port) {
         LinkHooks hooks = LoggingHooks(log);
-        hooks.retryHandshake = [this](const std::string& d) { return asked.push_back(d), retries-- > 0; };
+        hooks.retryHandshake = [this](const Text& d) { return asked.push_back(d.english()), retries-- > 0; };
         CloneProtocol protocol(port, hooks);
         HandshakeResult result = protocol.EnterProgrammingMode();
-        detail = protocol.handshakeDetail();
+        detail = protocol.handshakeDetail().english();
         return result;
     }
     // The reply to the read of block 0x10: the radio's own first byte (not
@@ -194,7 +194,7 @@ TEST_F(CloneProtocolTest, ShortForeignOrOverlongReplyOrMissingAcknowledgementEnd
         SCOPED_TRACE(&c - cases);
         EXPECT_EQ(outcome.result, c.result);
         EXPECT_EQ(outcome.lineFailed, c.lineFailed);
-        EXPECT_NE(outcome.detail.find(c.detail), std::string::npos) << outcome.detail;
+        EXPECT_NE(outcome.detail.english().find(c.detail), std::string::npos) << outcome.detail.english();
         if (c.result == BlockResult::ShortReply || c.result == BlockResult::BadReply) {
             EXPECT_EQ(Hex({block, block + 8}), "09 09 09 09 09 09 09 09");
             EXPECT_EQ(std::count(log.begin(), log.end(), "tx 06"), 0);

@@ -57,7 +57,7 @@ TEST(PowerSetting, ReadTakesEachStageWholeOrNotAtAllAndAFailedStageDoesNotStopTh
 
         const bool failed = !c.channelsArrive || !c.powerArrives;
         EXPECT_TRUE(failed || ackPauses == 22 + 2) << ackPauses;
-        EXPECT_EQ(outcome.link.status, failed ? LinkStatus::Failed : LinkStatus::Completed) << outcome.link.detail;
+        EXPECT_EQ(outcome.link.status, failed ? LinkStatus::Failed : LinkStatus::Completed) << outcome.link.detail.english();
         EXPECT_TRUE(outcome.refreshPages);
         EXPECT_EQ(outcome.holds, RadioHolds::Unchanged);
         std::vector<std::string> messages;
@@ -104,7 +104,7 @@ TEST(PowerSetting, WriteSendsTheChosenValuesWithTheRadiosLastTwoBytesAndStopsAtA
         const ExchangeOutcome outcome = WritePower(values, image, FastSession(line.device()));
         line.stop();
 
-        EXPECT_EQ(outcome.link.status, c.message ? LinkStatus::Failed : LinkStatus::Completed) << outcome.link.detail;
+        EXPECT_EQ(outcome.link.status, c.message ? LinkStatus::Failed : LinkStatus::Completed) << outcome.link.detail.english();
         EXPECT_EQ(English(outcome.messages()), c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{});
         EXPECT_EQ(outcome.holds, c.holds);
         EXPECT_EQ(outcome.blocksWritten, c.blocksWritten);

@@ -45,7 +45,7 @@ TEST(Transfer, MovesBlocks0To121AndLeavesThePowerValuesAndTheRestAloneOnBothSide
         TransferOutcome outcome = RunTransfer(direction, image, session);
         line.stop();
 
-        ASSERT_TRUE(outcome.link.completed()) << outcome.link.detail;
+        ASSERT_TRUE(outcome.link.completed()) << outcome.link.detail.english();
         EXPECT_EQ(outcome.link.message, "");
         EXPECT_EQ(outcome.refreshPages, read);
         EXPECT_TRUE(outcome.returnToChannelTab);
@@ -116,8 +116,8 @@ TEST(Transfer, UnfinishedTransferKeepsTheImageClosesThePortAndSaysWhyOnce) {
         // A write that got past the handshake shows the channel tab again; a cancel does not.
         EXPECT_EQ(outcome.returnToChannelTab, c.message && c.direction == kWrite);
         // Silence is a time-out; only a line that is gone reports an error.
-        EXPECT_EQ(outcome.link.detail.find("line failed") != std::string::npos, c.lineGone) << outcome.link.detail;
-        EXPECT_NE(outcome.link.detail.find(c.why), npos) << outcome.link.detail;
+        EXPECT_EQ(outcome.link.detail.english().find("line failed") != std::string::npos, c.lineGone) << outcome.link.detail.english();
+        EXPECT_NE(outcome.link.detail.english().find(c.why), npos) << outcome.link.detail.english();
         if (!c.lineGone) ExpectPortReleased(line.device());
     }
 }
@@ -143,7 +143,7 @@ TEST(Transfer, PortThatCannotBeOpenedSaysSoAndWhy) {
         TransferOutcome outcome = RunTransfer(kWrite, image, FastSession(port));
         EXPECT_EQ(outcome.link.status, LinkStatus::OpenFailed) << port;
         EXPECT_EQ(outcome.link.message, kMsgOpenPortFailed);
-        EXPECT_NE(outcome.link.detail.find(why), std::string::npos) << outcome.link.detail;
+        EXPECT_NE(outcome.link.detail.english().find(why), std::string::npos) << outcome.link.detail.english();
     }
     std::ifstream in(notes, std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), text);

@@ -85,12 +85,12 @@ TEST(RadioExchange, WriteSaysWhatTheRadioHoldsWhateverEndedIt) {
 TEST(RadioExchange, RetryTimesAnswersRetryThatOftenUnlessCancelled) {
     bool stop = false;
     auto retry = RetryTimes(2, [&] { return stop; });
-    EXPECT_TRUE(retry(""));
-    EXPECT_TRUE(retry(""));
-    EXPECT_FALSE(retry(""));
+    EXPECT_TRUE(retry({}));
+    EXPECT_TRUE(retry({}));
+    EXPECT_FALSE(retry({}));
     auto stopped = RetryTimes(5, [&] { return stop; });
     stop = true;
-    EXPECT_FALSE(stopped(""));
+    EXPECT_FALSE(stopped({}));
 }
 
 }  // namespace

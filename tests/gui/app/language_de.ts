@@ -30,6 +30,10 @@ The program has kept its data: write again, or check the radio and the cable.</s
         <source>Communication error ,Please check all the connections and the radio power</source>
         <translation>Kommunikationsfehler</translation>
     </message>
+    <message><source>the radio did not answer the wake-up %1 times (%2)</source><translation>%2, %1 Weckversuche</translation></message>
+    <message><source>no acknowledgement from the radio</source><translation>Keine Bestätigung vom Funkgerät</translation></message>
+    <message><source>Could not Open the Port,Please check whether the Port are occupied or the device are ok</source><translation>Anschluss nicht zu öffnen</translation></message>
+    <message><source>%1: not a serial port</source><translation>kein serieller Anschluss: %1</translation></message>
 </context>
 <context>
     <name>zem::gui::CKivuDoc</name>

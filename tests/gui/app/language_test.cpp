@@ -3,6 +3,7 @@
 #include "gui/support/window_test.h"
 
 #include "common/languages.h"
+#include "fleet/fleet_dialog.h"
 #include "link/link_messages.h"
 #include "plan/plan_text.h"
 
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 #include <fstream>
@@ -164,7 +166,7 @@ TEST_F(WindowTest, ShowsTheCoresMessagesTranslatedWithTheirValuesInTheTranslatio
     window->setMessenger(nullptr);
     QStringList shown;
     const auto answer = [&](QMessageBox* box) {
-        shown << box->text();
+        shown << box->text() << box->detailedText();
         box->reject();
     };
     test::WhenModal<QMessageBox>(answer);
@@ -174,9 +176,13 @@ TEST_F(WindowTest, ShowsTheCoresMessagesTranslatedWithTheirValuesInTheTranslatio
                                                                     "program.\nThe program has kept its data: write "
                                                                     "again, or check the radio and the cable."),
                                     {std::string("channel 2 Receive"), std::string("435.51200"), std::string("435.55500")}));
-    // A fixed text that reaches the window in English only.
+    // A fixed text that reaches the window in English only, and what the
+    // link found out under the box's details, its reason nested in it.
     test::WhenModal<QMessageBox>(answer);
-    window->messenger().retry(kMsgCommunicationError);
+    window->messenger().retryWithDetail(
+        kMsgCommunicationError,
+        LinkText(ZEM_TRANSLATE_NOOP("zem::Link", "the radio did not answer the wake-up %1 times (%2)"),
+                 {std::string("15"), LinkText(ZEM_TRANSLATE_NOOP("zem::Link", "no acknowledgement from the radio"))}));
     // A plan text that is not opened: the heading and each error line in the
     // window's language, the text's own keys as they are.
     QTemporaryDir dir;
@@ -194,13 +200,26 @@ TEST_F(WindowTest, ShowsTheCoresMessagesTranslatedWithTheirValuesInTheTranslatio
     clickCell(1, 6);
     test::WhenModal<QMessageBox>(answer);
     press(Qt::Key_V, Qt::ControlModifier);
+    // A fleet's row: a file given as its port, its message and, in the
+    // tooltip, its detail.
+    const std::string port = temp.path().toStdString() + "/port";
+    std::ofstream(port) << "x";
+    gui::FleetDialog fleet(window->messenger(), [](RadioImage& plan, std::string&) {
+        plan = NewDocumentImage();
+        return true;
+    });
+    fleet.addPort(QString::fromStdString(port));
+    const bool started = fleet.start();
+    EXPECT_TRUE(started && WaitUntil([&] { return !fleet.isRunning(); }));
+    shown << (started ? fleet.table()->item(0, 4)->toolTip() : QString());
     gui::UseLanguage(QStringLiteral("en"));
     EXPECT_EQ(shown, QStringList({"Erster Unterschied: channel 2 Receive – im Programm 435.55500, im Funkgerät 435.51200.",
-                                  "Kommunikationsfehler",
+                                  "", "Kommunikationsfehler", "Keine Bestätigung vom Funkgerät, 15 Weckversuche",
                                   "Der Plan bad.yaml wurde nicht geöffnet:\n"
                                   "options.squelch_levle in Zeile 30, Spalte 3: unbekannter Schlüssel\n"
                                   "options in Zeile 24, Spalte 1: der Schlüssel options.squelch_level fehlt",
-                                  "channel 1, Power: \"x\": muss eins von High, Low sein"}));
+                                  "", "channel 1, Power: \"x\": muss eins von High, Low sein", "",
+                                  QString::fromStdString("Anschluss nicht zu öffnen\nkein serieller Anschluss: " + port)}));
 }
 
 }  // namespace
