@@ -4,7 +4,7 @@
 <context>
     <name>ChannelTable</name>
     <message>
-        <location filename="../src/core/channels/band.cpp" line="+94"/>
+        <location filename="../src/core/channels/band.cpp" line="+92"/>
         <source>Other...</source>
         <translation>أخرى...</translation>
     </message>
@@ -707,6 +707,16 @@ Did the file save?</source>
         <translation>اختيار نوع آخر سيمسح جميع البيانات ويبدأ مستندًا جديدًا. هل أنت متأكد؟</translation>
     </message>
     <message>
+        <location line="+117"/>
+        <source>outside %1-%2 MHz; this plan has no band chosen</source>
+        <translation>خارج النطاق %1-%2 MHz؛ لم يُختر نطاق لهذه الخطة</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>outside %1-%2 MHz; this plan is for band %3</source>
+        <translation>خارج النطاق %1-%2 MHz؛ هذه الخطة للنطاق %3</translation>
+    </message>
+    <message>
         <location filename="../src/core/channels/channel_clipboard.cpp" line="+14"/>
         <source>These values were not pasted:</source>
         <translation>لم تُلصق هذه القيم:</translation>
@@ -742,7 +752,27 @@ Did the file save?</source>
         <translation>ليست قيمة من قائمة النغمات</translation>
     </message>
     <message>
-        <location filename="../src/core/channels/channel_csv.cpp" line="+177"/>
+        <location line="+79"/>
+        <source>must be one of %1</source>
+        <translation>يجب أن يكون واحدًا من %1</translation>
+    </message>
+    <message>
+        <location line="+106"/>
+        <source>not a cell of the channel table</source>
+        <translation>ليست خلية من جدول القنوات</translation>
+    </message>
+    <message>
+        <location filename="../src/core/channels/channel_csv.cpp" line="+94"/>
+        <source>line %1: text after a closing quote</source>
+        <translation>السطر %1: يوجد نص بعد علامة اقتباس الإغلاق</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>line %1: a quoted field is not closed</source>
+        <translation>السطر %1: حقل بين علامتي اقتباس لم يُغلق</translation>
+    </message>
+    <message>
+        <location line="+68"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
@@ -769,6 +799,36 @@ Did the file save?</source>
         <translation>%1، %2 &quot;%3&quot;</translation>
     </message>
     <message>
+        <location line="+24"/>
+        <source>the column appears twice</source>
+        <translation>يتكرر العمود مرتين</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>expected a header row with the column &quot;Ch&quot; and any of %1, separated by commas, semicolons or tabs; found &quot;%2&quot;</source>
+        <translation>المتوقع صف عناوين فيه العمود &quot;Ch&quot; وأيٌّ من %1، مفصولة بفواصل أو فواصل منقوطة أو علامات جدولة؛ لكن وُجد &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>the text has no header row</source>
+        <translation>لا يحتوي النص على صف عناوين</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>the row has %1 fields, the header %2</source>
+        <translation>عدد حقول الصف %1، وعدد حقول صف العناوين %2</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>not a channel number from 1 to 16</source>
+        <translation>ليس رقم قناة من 1 إلى 16</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>the channel has a row already</source>
+        <translation>للقناة صف بالفعل</translation>
+    </message>
+    <message>
         <location filename="../src/core/channels/memory_list.cpp" line="-2"/>
         <source>%1, Location %2</source>
         <translation>%1، Location %2</translation>
@@ -779,17 +839,77 @@ Did the file save?</source>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location line="+125"/>
+        <location line="+87"/>
+        <source>the file has no header row</source>
+        <translation>لا يحتوي الملف على صف عناوين</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>the header row has no %1 column</source>
+        <translation>لا يحتوي صف العناوين على العمود %1</translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source>not a whole number</source>
         <translation>ليس عددًا صحيحًا</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>the Location appears twice</source>
         <translation>يتكرر Location مرتين</translation>
     </message>
     <message>
-        <location filename="../src/core/channels/memory_row.cpp" line="+133"/>
+        <location line="+20"/>
+        <source>no memory to import</source>
+        <translation>لا توجد ذاكرة لاستيرادها</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>must be High, Low or a wattage such as 5.0W</source>
+        <translation>يجب أن يكون High أو Low أو قدرة بالواط مثل 5.0W</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Location %1 &quot;%2&quot;</source>
+        <translation>Location %1 &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>names not stored: %1</source>
+        <translation>أسماء لم تُخزَّن: %1</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>column &quot;%1&quot; not stored: %2 row(s) hold a value there</source>
+        <translation>لم يُخزَّن العمود &quot;%1&quot;: عدد الصفوف التي فيها قيمة في هذا العمود %2</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>%1 row(s) past the sixteen taken: Location %2 not stored</source>
+        <translation>صفوف زائدة بعد الستة عشر المأخوذة (%1): لم يُخزَّن Location %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 row(s) past the sixteen taken: Location %2 to %3 not stored</source>
+        <translation>صفوف زائدة بعد الستة عشر المأخوذة (%1): لم يُخزَّن Location من %2 إلى %3</translation>
+    </message>
+    <message>
+        <location filename="../src/core/channels/memory_row.cpp" line="+91"/>
+        <source>%1 is empty</source>
+        <translation>%1 فارغ</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>not a CTCSS tone of the tone list</source>
+        <translation>ليست نغمة CTCSS من قائمة النغمات</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>not a DCS code of the tone list</source>
+        <translation>ليس رمز DCS من قائمة النغمات</translation>
+    </message>
+    <message>
+        <location line="+12"/>
         <location line="+33"/>
         <source>not a frequency in MHz</source>
         <translation>ليس ترددًا بوحدة MHz</translation>
@@ -810,7 +930,12 @@ Did the file save?</source>
         <translation>سيصبح تردد الإرسال أقل من الصفر</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+6"/>
+        <source>transmit %1</source>
+        <translation>الإرسال %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>must be empty, +, -, split or off</source>
         <translation>يجب أن يكون فارغًا أو + أو - أو split أو off</translation>
     </message>
@@ -830,9 +955,14 @@ Did the file save?</source>
         <translation>يجب أن يكون فارغًا أو Tone أو TSQL أو DTCS أو Cross</translation>
     </message>
     <message>
-        <location filename="../src/core/plan/exchange_formats.cpp" line="+101"/>
+        <location filename="../src/core/plan/exchange_formats.cpp" line="+103"/>
         <source> — choose the band on the Channel Setting page</source>
         <translation> — اختر النطاق في صفحة إعداد القنوات</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>column &quot;%1&quot; is not a channel table column; ignored</source>
+        <translation>العمود &quot;%1&quot; ليس من أعمدة جدول القنوات؛ تم تجاهله</translation>
     </message>
 </context>
 <context>
@@ -844,6 +974,7 @@ Did the file save?</source>
     </message>
     <message>
         <location line="+85"/>
+        <location filename="../src/core/fleet/fleet_checks.cpp" line="+51"/>
         <source>more than %1</source>
         <translation>أكثر من %1</translation>
     </message>
@@ -863,7 +994,7 @@ Did the file save?</source>
         <translation>%1: تعذّر فتحه للقراءة</translation>
     </message>
     <message>
-        <location filename="../src/core/document/program_file.cpp" line="+298"/>
+        <location filename="../src/core/document/program_file.cpp" line="+301"/>
         <source>The file &quot;%1&quot; does not exist.</source>
         <translation>الملف &quot;%1&quot; غير موجود.</translation>
     </message>
@@ -879,11 +1010,13 @@ Did the file save?</source>
     </message>
     <message>
         <location line="+6"/>
+        <location filename="../src/core/fleet/fleet_checks.cpp" line="-6"/>
         <source>Cannot read the file &quot;%1&quot;.</source>
         <translation>تعذّرت قراءة الملف &quot;%1&quot;.</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../src/core/fleet/fleet_checks.cpp" line="+3"/>
         <source>The file &quot;%1&quot; is not a program file: it holds %2 bytes, a program file holds %3.</source>
         <translation>الملف &quot;%1&quot; ليس ملف برنامج: حجمه %2 بايت، بينما حجم ملف البرنامج %3 بايت.</translation>
     </message>
@@ -917,6 +1050,76 @@ Did the file save?</source>
         <source>This link does not hold a whole plan: it may have been cut short or changed on its way. Nothing has changed.</source>
         <translation>هذا الرابط لا يحتوي على خطة كاملة: ربما اقتُطع أو تغيّر في الطريق. لم يتغير شيء.</translation>
     </message>
+    <message>
+        <location filename="../src/core/fleet/fleet_checks.cpp" line="+11"/>
+        <source>No folder given.</source>
+        <translation>لم يُحدَّد مجلد.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Cannot use the folder &quot;%1&quot;: %2.</source>
+        <translation>تعذّر استخدام المجلد &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it is not a folder</source>
+        <translation>ليس مجلدًا</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Cannot write into the folder &quot;%1&quot;.</source>
+        <translation>تعذّرت الكتابة في المجلد &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Cannot use the folder &quot;%1&quot;: %2</source>
+        <translation>تعذّر استخدام المجلد &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <source>Cannot create &quot;%1&quot;: %2.</source>
+        <translation>تعذّر إنشاء &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Cannot find a free name for &quot;%1&quot;.</source>
+        <translation>تعذّر العثور على اسم متاح لـ &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The report &quot;%1&quot; is a folder.</source>
+        <translation>التقرير &quot;%1&quot; مجلد.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The report &quot;%1&quot; exists already.</source>
+        <translation>التقرير &quot;%1&quot; موجود بالفعل.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Cannot write the report &quot;%1&quot;.</source>
+        <translation>تعذّرت كتابة التقرير &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Cannot write the report &quot;%1&quot;: %2.</source>
+        <translation>تعذّرت كتابة التقرير &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/fleet/fleet_report.cpp" line="+62"/>
+        <source>The report is empty.</source>
+        <translation>التقرير فارغ.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>This is no fleet report: its first line has no port, result and backup columns.</source>
+        <translation>هذا ليس تقرير كتابة إلى عدة أجهزة: لا يحتوي سطره الأول على أعمدة المنفذ والنتيجة والنسخة الاحتياطية.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The report has several radios on %1 (one cable, many radios): put each one on the cable again and write its backup with zemtool write.</source>
+        <translation>يحتوي التقرير على عدة أجهزة على %1 (كابل واحد، أجهزة متعددة): أعد توصيل كل جهاز بالكابل واكتب نسخته الاحتياطية إليه باستخدام zemtool write.</translation>
+    </message>
 </context>
 <context>
     <name>zem::Link</name>
@@ -935,9 +1138,89 @@ The program has kept its data: write again, or check the radio and the cable.</s
 احتفظ البرنامج ببياناته: أعد الكتابة، أو افحص الجهاز والكابل.</translation>
     </message>
     <message>
+        <location line="+10"/>
+        <source>The radio does not hold what was written. First difference: %1.</source>
+        <translation>لا يحتوي الجهاز على ما كُتب إليه. أول اختلاف: %1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The radio does not hold what was written. First difference: %1 is %2 in the radio, %3 in the program.</source>
+        <translation>لا يحتوي الجهاز على ما كُتب إليه. أول اختلاف: %1 قيمته %2 في الجهاز و%3 في البرنامج.</translation>
+    </message>
+    <message>
         <location filename="../src/core/fleet/radio_job.cpp" line="+18"/>
         <source>Cancelled</source>
         <translation>تم الإلغاء</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>waiting</source>
+        <translation>في الانتظار</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>backing up</source>
+        <translation>جارٍ النسخ الاحتياطي</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>writing</source>
+        <translation>جارٍ الكتابة</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>verifying</source>
+        <translation>جارٍ التحقق</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>done</source>
+        <translation>اكتمل</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>failed</source>
+        <translation>فشل</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>the radio is unchanged</source>
+        <translation>لم يتغير الجهاز</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the radio holds a partial write (%1 of %2 blocks)</source>
+        <translation>يحتوي الجهاز على كتابة جزئية (%1 من %2 كتلة)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the radio holds the whole write, not checked</source>
+        <translation>يحتوي الجهاز على الكتابة كاملة، دون تحقق</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the radio holds a write that differs from the plan</source>
+        <translation>يحتوي الجهاز على كتابة تختلف عن الخطة</translation>
+    </message>
+    <message>
+        <location line="+61"/>
+        <source>cancelled during verify, after the whole write</source>
+        <translation>أُلغي أثناء التحقق، بعد اكتمال الكتابة</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>cancelled at block %1 of %2</source>
+        <translation>أُلغي عند الكتلة %1 من %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>cancelled before the first block was written</source>
+        <translation>أُلغي قبل كتابة الكتلة الأولى</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>no backup, so nothing was written</source>
+        <translation>لا توجد نسخة احتياطية، لذا لم يُكتب شيء</translation>
     </message>
     <message>
         <location filename="../src/core/link/link_messages.cpp" line="+7"/>
@@ -1001,6 +1284,11 @@ The program has kept its data: write again, or check the radio and the cable.</s
     </message>
     <message>
         <location line="+2"/>
+        <source>the line failed: %1</source>
+        <translation>فشل خط الاتصال: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>the radio did not answer</source>
         <translation>لم يستجب الجهاز</translation>
     </message>
@@ -1008,6 +1296,346 @@ The program has kept its data: write again, or check the radio and the cable.</s
         <location filename="../src/core/service/access_code.cpp" line="+7"/>
         <source>Not the correct password</source>
         <translation>كلمة المرور غير صحيحة</translation>
+    </message>
+    <message>
+        <location filename="../src/core/fleet/fleet_checks.cpp" line="+82"/>
+        <source>%1: plan: %2, radio: %3</source>
+        <translation>%1: الخطة: %2، الجهاز: %3</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>block %1 (%2-%3) differs</source>
+        <translation>الكتلة %1 (%2-%3) مختلفة</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>block %1 (%2-%3) differs: %4</source>
+        <translation>الكتلة %1 (%2-%3) مختلفة: %4</translation>
+    </message>
+    <message>
+        <location filename="../src/core/fleet/fleet_report.cpp" line="-37"/>
+        <source>%1 done, %2 failed</source>
+        <translation>اكتمل: %1، فشل: %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 done, %2 failed, %3 port not used (missing or given twice)</source>
+        <translation>اكتمل: %1، فشل: %2، منفذ غير مستخدم (مفقود أو محدد مرتين): %3</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 done, %2 failed, %3 ports not used (missing or given twice)</source>
+        <translation>اكتمل: %1، فشل: %2، منافذ غير مستخدمة (مفقودة أو محددة مرتين): %3</translation>
+    </message>
+    <message>
+        <location filename="../src/core/fleet/fleet_run.cpp" line="+216"/>
+        <source>Port given twice</source>
+        <translation>منفذ محدد مرتين</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is given more than once</source>
+        <translation>%1 محدد أكثر من مرة</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 is the same port as %2</source>
+        <translation>%1 هو نفس المنفذ %2</translation>
+    </message>
+    <message>
+        <location filename="../src/core/link/clone_protocol.cpp" line="+28"/>
+        <source>block read at %1: %2</source>
+        <translation>قراءة الكتلة عند %1: %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>block write at %1: %2</source>
+        <translation>كتابة الكتلة عند %1: %2</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>the reply to block %1 is nothing but 0x06 bytes: something on the line answers 0x06 to everything, not a radio; check the programming cable or adapter</source>
+        <translation>الرد على الكتلة %1 ليس سوى بايتات 0x06: شيء ما على خط الاتصال يجيب بـ 0x06 على كل شيء، وليس جهازًا لاسلكيًا؛ افحص كابل البرمجة أو المحوّل</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>one byte too many in the reply to block %1</source>
+        <translation>بايت زائد واحد في الرد على الكتلة %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 bytes too many in the reply to block %2</source>
+        <translation>عدد البايتات الزائدة في الرد على الكتلة %2: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the radio answered for block %1 when %2 was asked for</source>
+        <translation>أجاب الجهاز عن الكتلة %1 بينما طُلبت %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the reply to block %1 gives the length %2 instead of %3</source>
+        <translation>الرد على الكتلة %1 يذكر الطول %2 بدلًا من %3</translation>
+    </message>
+    <message>
+        <location line="+69"/>
+        <source>no acknowledgement from the radio</source>
+        <translation>لم يصل إقرار استلام من الجهاز</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the radio answered %1 instead of 0x06</source>
+        <translation>أجاب الجهاز بـ %1 بدلًا من 0x06</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>the radio did not answer the wake-up %1 times (%2); the line echoes every byte the program sends back to it: check the programming cable or adapter</source>
+        <translation>لم يستجب الجهاز لإشارة التنبيه %1 مرة (%2)؛ خط الاتصال يعيد إلى البرنامج كل بايت يرسله: افحص كابل البرمجة أو المحوّل</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the radio did not answer the wake-up %1 times (%2)</source>
+        <translation>لم يستجب الجهاز لإشارة التنبيه %1 مرة (%2)</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>the radio did not confirm programming mode (%1)</source>
+        <translation>لم يؤكد الجهاز الدخول في وضع البرمجة (%1)</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>block at %1: %2 of %3 reply bytes arrived</source>
+        <translation>الكتلة عند %1: وصل %2 من %3 بايت من الرد</translation>
+    </message>
+    <message>
+        <location filename="../src/core/link/port_trace.cpp" line="+89"/>
+        <source>cannot open the trace log %1</source>
+        <translation>تعذّر فتح سجل التتبع %1</translation>
+    </message>
+    <message>
+        <location filename="../src/core/link/serial_port_posix.cpp" line="+38"/>
+        <location filename="../src/core/link/serial_port_win32.cpp" line="+28"/>
+        <source>the port is closed</source>
+        <translation>المنفذ مغلق</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the line hung up (cable or adapter disconnected?)</source>
+        <translation>انقطع خط الاتصال (هل فُصل الكابل أو المحوّل؟)</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <location filename="../src/core/link/serial_port_win32.cpp" line="+88"/>
+        <source>write failed: %1</source>
+        <translation>فشلت الكتابة: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../src/core/link/serial_port_win32.cpp" line="+1"/>
+        <source>write timed out</source>
+        <translation>انتهت مهلة الكتابة</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the line hung up</source>
+        <translation>انقطع خط الاتصال</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>read failed: %1</source>
+        <translation>فشلت القراءة: %1</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>poll failed: %1</source>
+        <translation>فشل الاستطلاع: %1</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <location filename="../src/core/link/serial_port_win32.cpp" line="-86"/>
+        <source>%1: not a serial port</source>
+        <translation>%1: ليس منفذًا تسلسليًا</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location filename="../src/core/link/serial_port_win32.cpp" line="+172"/>
+        <source>%1: no such device</source>
+        <translation>%1: لا يوجد جهاز بهذا الاسم</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: permission denied (the user must be in the dialout group)</source>
+        <translation>%1: تم رفض الإذن (يجب أن يكون المستخدم عضوًا في المجموعة dialout)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: permission denied</source>
+        <translation>%1: تم رفض الإذن</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location filename="../src/core/link/serial_port_win32.cpp" line="+6"/>
+        <source>%1: in use by another program</source>
+        <translation>%1: قيد الاستخدام من قِبل برنامج آخر</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>&quot;%1&quot; is neither a port number 1-99 with a device nor a device path</source>
+        <translation>&quot;%1&quot; ليس رقم منفذ 1-99 مرتبطًا بجهاز، ولا مسار جهاز</translation>
+    </message>
+    <message>
+        <location line="+90"/>
+        <source>built-in serial port</source>
+        <translation>منفذ تسلسلي مدمج</translation>
+    </message>
+    <message>
+        <location filename="../src/core/link/serial_port_win32.cpp" line="-27"/>
+        <source>&quot;%1&quot; is neither a port number 1-99 nor a device path</source>
+        <translation>&quot;%1&quot; ليس رقم منفذ 1-99 ولا مسار جهاز</translation>
+    </message>
+</context>
+<context>
+    <name>zem::Plan</name>
+    <message>
+        <location filename="../src/core/plan/plan_build.cpp" line="+81"/>
+        <source>the radio keeps &quot;%1&quot;; &quot;%2&quot; was stored as &quot;%1&quot;</source>
+        <translation>يحتفظ الجهاز بـ &quot;%1&quot;؛ خُزّن &quot;%2&quot; على أنه &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <location filename="../src/core/plan/plan_text_reader.cpp" line="+63"/>
+        <source>must be a single value</source>
+        <translation>يجب أن يكون قيمة واحدة</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>must be a mapping of keys to values</source>
+        <translation>يجب أن يكون تعيينًا من المفاتيح إلى القيم</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>unknown key</source>
+        <translation>مفتاح غير معروف</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the key appears twice</source>
+        <translation>يتكرر المفتاح مرتين</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+271"/>
+        <source>the key %1 is missing</source>
+        <translation>المفتاح %1 مفقود</translation>
+    </message>
+    <message>
+        <location line="-249"/>
+        <source>must be one of %1</source>
+        <translation>يجب أن يكون واحدًا من %1</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>must be a whole number from %1 to %2</source>
+        <translation>يجب أن يكون عددًا صحيحًا من %1 إلى %2</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>must be a list of the 16 channels</source>
+        <translation>يجب أن يكون قائمة بالقنوات الـ 16</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>the channel appears twice</source>
+        <translation>تتكرر القناة مرتين</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>channel %1 is missing</source>
+        <translation>القناة %1 مفقودة</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>must be true or false</source>
+        <translation>يجب أن يكون true أو false</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>must be a list of 7 values from 0 to 255</source>
+        <translation>يجب أن يكون قائمة من 7 قيم بين 0 و255</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>must be a mapping of addresses to bytes</source>
+        <translation>يجب أن يكون تعيينًا من العناوين إلى البايتات</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>not an address: hex text 0x000 to 0x3FF or a number 0 to 1023</source>
+        <translation>ليس عنوانًا: يجب أن يكون نصًا ست عشريًا من 0x000 إلى 0x3FF أو رقمًا من 0 إلى 1023</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>not a byte in hex (00 to FF)</source>
+        <translation>ليس بايتًا بالنظام الست عشري (00 إلى FF)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>runs past the end of the image</source>
+        <translation>يتجاوز نهاية صورة الذاكرة</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the byte is given twice</source>
+        <translation>البايت محدد مرتين</translation>
+    </message>
+    <message>
+        <location line="+78"/>
+        <source>not a plan text: it has no top-level key &quot;zem-plan: 1&quot;</source>
+        <translation>ليس خطة نصية: لا يحتوي على المفتاح &quot;zem-plan: 1&quot; في المستوى الأعلى</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>this program reads version 1 of the plan text</source>
+        <translation>يقرأ هذا البرنامج الإصدار 1 من الخطة النصية</translation>
+    </message>
+    <message>
+        <location line="+83"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>bytes: nothing given for %1; a new document&apos;s bytes were taken there</source>
+        <translation>bytes: لم يُحدَّد شيء لـ %1؛ أُخذت بايتات مستند جديد في هذا الموضع</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>bytes: the section is empty; the bytes no value above determines were taken from a new document</source>
+        <translation>bytes: القسم فارغ؛ أُخذت البايتات التي لا تحددها أي قيمة أعلاه من مستند جديد</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>bytes: the section is missing; the bytes no value above determines were taken from a new document</source>
+        <translation>bytes: القسم مفقود؛ أُخذت البايتات التي لا تحددها أي قيمة أعلاه من مستند جديد</translation>
+    </message>
+    <message>
+        <location filename="../src/core/plan/plan_text_unreadable.cpp" line="+16"/>
+        <source>this build cannot read plan texts (it was made without yaml-cpp)</source>
+        <translation>لا يستطيع هذا الإصدار قراءة الخطط النصية (بُني دون yaml-cpp)</translation>
+    </message>
+    <message>
+        <location filename="../src/core/plan/plan_text_writer.cpp" line="+131"/>
+        <source>line %1, column %2: %3</source>
+        <translation>السطر %1، العمود %2: %3</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>line %1, column %2, %3: %4</source>
+        <translation>السطر %1، العمود %2، %3: %4</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>line %1, column %2, %3 &quot;%4&quot;: %5</source>
+        <translation>السطر %1، العمود %2، %3 &quot;%4&quot;: %5</translation>
     </message>
 </context>
 <context>
@@ -1023,7 +1651,7 @@ The program has kept its data: write again, or check the radio and the cable.</s
         <translation>قيمة PTT ID التي أدخلتها قصيرة جدًا، وستُضاف أصفار في نهايتها</translation>
     </message>
     <message>
-        <location filename="../src/core/pages/radio_settings.cpp" line="+106"/>
+        <location filename="../src/core/pages/radio_settings.cpp" line="+109"/>
         <source>a PTT ID has at most 8 digits</source>
         <translation>يتكوّن PTT ID من 8 أرقام على الأكثر</translation>
     </message>
@@ -1276,7 +1904,7 @@ All rights reserved.</source>
 <context>
     <name>zem::gui::CPortDlg</name>
     <message>
-        <location filename="../src/gui/link/port_dialog.cpp" line="+25"/>
+        <location filename="../src/gui/link/port_dialog.cpp" line="+26"/>
         <source>Please enter an integer between 1 and 99.</source>
         <translation>يُرجى إدخال عدد صحيح بين 1 و99.</translation>
     </message>
@@ -1488,7 +2116,7 @@ All rights reserved.</source>
 <context>
     <name>zem::gui::CsvCommands</name>
     <message>
-        <location filename="../src/core/plan/exchange_formats.cpp" line="-84"/>
+        <location filename="../src/core/plan/exchange_formats.cpp" line="-105"/>
         <source>The channel list was not imported; nothing has changed. These values were refused:</source>
         <translation>لم تُستورد قائمة القنوات؛ لم يتغير شيء. رُفضت القيم التالية:</translation>
     </message>
@@ -1501,6 +2129,16 @@ All rights reserved.</source>
         <location line="+4"/>
         <source>The channel list was imported. This radio does not store:</source>
         <translation>استُوردت قائمة القنوات. لا يخزّن هذا الجهاز ما يلي:</translation>
+    </message>
+    <message>
+        <location line="+166"/>
+        <source>Import CSV</source>
+        <translation>استيراد CSV</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Import memory list</source>
+        <translation>استيراد قائمة الذاكرة</translation>
     </message>
     <message>
         <location filename="../src/gui/workbench/csv_commands.cpp" line="+22"/>
@@ -1924,6 +2562,16 @@ Stop every radio at its next block and close this window?</source>
         <location filename="../src/gui/commands/user_dialogs.cpp" line="+14"/>
         <source>Save the changes to %1?</source>
         <translation>هل تريد حفظ التغييرات في %1؟</translation>
+    </message>
+    <message>
+        <location filename="../src/core/plan/exchange_formats.cpp" line="-8"/>
+        <source>Channel list of this program (*.csv)</source>
+        <translation>قائمة القنوات الخاصة بهذا البرنامج (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Memory list of other programming tools (*.csv)</source>
+        <translation>قائمة الذاكرة لبرامج البرمجة الأخرى (*.csv)</translation>
     </message>
 </context>
 <context>

@@ -4,7 +4,7 @@
 <context>
     <name>ChannelTable</name>
     <message>
-        <location filename="../src/core/channels/band.cpp" line="+94"/>
+        <location filename="../src/core/channels/band.cpp" line="+92"/>
         <source>Other...</source>
         <translation>Andere ...</translation>
     </message>
@@ -707,6 +707,16 @@ Wurde die Datei gespeichert?</translation>
         <translation>Wenn Sie einen anderen Typ wählen, werden alle Daten wie bei einem neuen Dokument gelöscht. Fortfahren?</translation>
     </message>
     <message>
+        <location line="+117"/>
+        <source>outside %1-%2 MHz; this plan has no band chosen</source>
+        <translation>außerhalb von %1-%2 MHz; in diesem Plan ist kein Band gewählt</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>outside %1-%2 MHz; this plan is for band %3</source>
+        <translation>außerhalb von %1-%2 MHz; dieser Plan ist für das Band %3</translation>
+    </message>
+    <message>
         <location filename="../src/core/channels/channel_clipboard.cpp" line="+14"/>
         <source>These values were not pasted:</source>
         <translation>Diese Werte wurden nicht eingefügt:</translation>
@@ -742,7 +752,27 @@ Wurde die Datei gespeichert?</translation>
         <translation>kein Eintrag der Tonliste</translation>
     </message>
     <message>
-        <location filename="../src/core/channels/channel_csv.cpp" line="+177"/>
+        <location line="+79"/>
+        <source>must be one of %1</source>
+        <translation>muss einer dieser Werte sein: %1</translation>
+    </message>
+    <message>
+        <location line="+106"/>
+        <source>not a cell of the channel table</source>
+        <translation>keine Zelle der Kanaltabelle</translation>
+    </message>
+    <message>
+        <location filename="../src/core/channels/channel_csv.cpp" line="+94"/>
+        <source>line %1: text after a closing quote</source>
+        <translation>Zeile %1: Text nach einem schließenden Anführungszeichen</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>line %1: a quoted field is not closed</source>
+        <translation>Zeile %1: ein Feld in Anführungszeichen wird nicht geschlossen</translation>
+    </message>
+    <message>
+        <location line="+68"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
@@ -769,6 +799,36 @@ Wurde die Datei gespeichert?</translation>
         <translation>%1, %2 „%3“</translation>
     </message>
     <message>
+        <location line="+24"/>
+        <source>the column appears twice</source>
+        <translation>die Spalte kommt zweimal vor</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>expected a header row with the column &quot;Ch&quot; and any of %1, separated by commas, semicolons or tabs; found &quot;%2&quot;</source>
+        <translation>erwartet wurde eine Kopfzeile mit der Spalte „Ch“ und beliebigen Spalten aus %1, getrennt durch Kommas, Semikolons oder Tabulatoren; gefunden: „%2“</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>the text has no header row</source>
+        <translation>der Text hat keine Kopfzeile</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>the row has %1 fields, the header %2</source>
+        <translation>die Zeile hat %1 Felder, die Kopfzeile %2</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>not a channel number from 1 to 16</source>
+        <translation>keine Kanalnummer von 1 bis 16</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>the channel has a row already</source>
+        <translation>für den Kanal gibt es bereits eine Zeile</translation>
+    </message>
+    <message>
         <location filename="../src/core/channels/memory_list.cpp" line="-2"/>
         <source>%1, Location %2</source>
         <translation>%1, Location %2</translation>
@@ -779,17 +839,77 @@ Wurde die Datei gespeichert?</translation>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location line="+125"/>
+        <location line="+87"/>
+        <source>the file has no header row</source>
+        <translation>die Datei hat keine Kopfzeile</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>the header row has no %1 column</source>
+        <translation>die Kopfzeile hat keine Spalte %1</translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source>not a whole number</source>
         <translation>keine ganze Zahl</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>the Location appears twice</source>
         <translation>die Location kommt zweimal vor</translation>
     </message>
     <message>
-        <location filename="../src/core/channels/memory_row.cpp" line="+133"/>
+        <location line="+20"/>
+        <source>no memory to import</source>
+        <translation>kein Speicherplatz zum Importieren</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>must be High, Low or a wattage such as 5.0W</source>
+        <translation>muss High, Low oder eine Leistung wie 5.0W sein</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Location %1 &quot;%2&quot;</source>
+        <translation>Location %1 „%2“</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>names not stored: %1</source>
+        <translation>Namen nicht gespeichert: %1</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>column &quot;%1&quot; not stored: %2 row(s) hold a value there</source>
+        <translation>Spalte „%1“ nicht gespeichert: %2 Zeile(n) enthalten dort einen Wert</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>%1 row(s) past the sixteen taken: Location %2 not stored</source>
+        <translation>%1 Zeile(n) nach den sechzehn übernommenen: Location %2 nicht gespeichert</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 row(s) past the sixteen taken: Location %2 to %3 not stored</source>
+        <translation>%1 Zeile(n) nach den sechzehn übernommenen: Location %2 bis %3 nicht gespeichert</translation>
+    </message>
+    <message>
+        <location filename="../src/core/channels/memory_row.cpp" line="+91"/>
+        <source>%1 is empty</source>
+        <translation>%1 ist leer</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>not a CTCSS tone of the tone list</source>
+        <translation>kein CTCSS-Ton der Tonliste</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>not a DCS code of the tone list</source>
+        <translation>kein DCS-Code der Tonliste</translation>
+    </message>
+    <message>
+        <location line="+12"/>
         <location line="+33"/>
         <source>not a frequency in MHz</source>
         <translation>keine Frequenz in MHz</translation>
@@ -810,7 +930,12 @@ Wurde die Datei gespeichert?</translation>
         <translation>die Sendefrequenz wäre kleiner als null</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+6"/>
+        <source>transmit %1</source>
+        <translation>Sendefrequenz %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>must be empty, +, -, split or off</source>
         <translation>muss leer, +, -, split oder off sein</translation>
     </message>
@@ -830,9 +955,14 @@ Wurde die Datei gespeichert?</translation>
         <translation>muss leer, Tone, TSQL, DTCS oder Cross sein</translation>
     </message>
     <message>
-        <location filename="../src/core/plan/exchange_formats.cpp" line="+101"/>
+        <location filename="../src/core/plan/exchange_formats.cpp" line="+103"/>
         <source> — choose the band on the Channel Setting page</source>
         <translation> – wählen Sie das Band auf der Seite „Kanaleinstellung“</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>column &quot;%1&quot; is not a channel table column; ignored</source>
+        <translation>Spalte „%1“ ist keine Spalte der Kanaltabelle; ignoriert</translation>
     </message>
 </context>
 <context>
@@ -844,6 +974,7 @@ Wurde die Datei gespeichert?</translation>
     </message>
     <message>
         <location line="+85"/>
+        <location filename="../src/core/fleet/fleet_checks.cpp" line="+51"/>
         <source>more than %1</source>
         <translation>mehr als %1</translation>
     </message>
@@ -863,7 +994,7 @@ Wurde die Datei gespeichert?</translation>
         <translation>%1: kann nicht zum Lesen geöffnet werden</translation>
     </message>
     <message>
-        <location filename="../src/core/document/program_file.cpp" line="+298"/>
+        <location filename="../src/core/document/program_file.cpp" line="+301"/>
         <source>The file &quot;%1&quot; does not exist.</source>
         <translation>Die Datei „%1“ existiert nicht.</translation>
     </message>
@@ -879,11 +1010,13 @@ Wurde die Datei gespeichert?</translation>
     </message>
     <message>
         <location line="+6"/>
+        <location filename="../src/core/fleet/fleet_checks.cpp" line="-6"/>
         <source>Cannot read the file &quot;%1&quot;.</source>
         <translation>Die Datei „%1“ kann nicht gelesen werden.</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../src/core/fleet/fleet_checks.cpp" line="+3"/>
         <source>The file &quot;%1&quot; is not a program file: it holds %2 bytes, a program file holds %3.</source>
         <translation>Die Datei „%1“ ist keine Programmdatei: Sie enthält %2 Byte, eine Programmdatei enthält %3.</translation>
     </message>
@@ -917,6 +1050,76 @@ Wurde die Datei gespeichert?</translation>
         <source>This link does not hold a whole plan: it may have been cut short or changed on its way. Nothing has changed.</source>
         <translation>Dieser Link enthält keinen vollständigen Plan: Er wurde unterwegs möglicherweise gekürzt oder verändert. Es wurde nichts geändert.</translation>
     </message>
+    <message>
+        <location filename="../src/core/fleet/fleet_checks.cpp" line="+11"/>
+        <source>No folder given.</source>
+        <translation>Kein Ordner angegeben.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Cannot use the folder &quot;%1&quot;: %2.</source>
+        <translation>Der Ordner „%1“ kann nicht verwendet werden: %2.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it is not a folder</source>
+        <translation>es ist kein Ordner</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Cannot write into the folder &quot;%1&quot;.</source>
+        <translation>In den Ordner „%1“ kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Cannot use the folder &quot;%1&quot;: %2</source>
+        <translation>Der Ordner „%1“ kann nicht verwendet werden: %2</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <source>Cannot create &quot;%1&quot;: %2.</source>
+        <translation>„%1“ kann nicht angelegt werden: %2.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Cannot find a free name for &quot;%1&quot;.</source>
+        <translation>Für „%1“ wurde kein freier Name gefunden.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The report &quot;%1&quot; is a folder.</source>
+        <translation>Der Bericht „%1“ ist ein Ordner.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The report &quot;%1&quot; exists already.</source>
+        <translation>Der Bericht „%1“ existiert bereits.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Cannot write the report &quot;%1&quot;.</source>
+        <translation>Der Bericht „%1“ kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Cannot write the report &quot;%1&quot;: %2.</source>
+        <translation>Der Bericht „%1“ kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/fleet/fleet_report.cpp" line="+62"/>
+        <source>The report is empty.</source>
+        <translation>Der Bericht ist leer.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>This is no fleet report: its first line has no port, result and backup columns.</source>
+        <translation>Dies ist kein Bericht von „In mehrere Funkgeräte schreiben“: Seine erste Zeile hat keine Spalten „port“, „result“ und „backup“.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The report has several radios on %1 (one cable, many radios): put each one on the cable again and write its backup with zemtool write.</source>
+        <translation>Der Bericht enthält mehrere Funkgeräte an %1 (ein Kabel, viele Funkgeräte): Schließen Sie jedes wieder an das Kabel an und schreiben Sie seine Sicherung mit zemtool write hinein.</translation>
+    </message>
 </context>
 <context>
     <name>zem::Link</name>
@@ -935,9 +1138,89 @@ The program has kept its data: write again, or check the radio and the cable.</s
 Das Programm hat seine Daten behalten: Schreiben Sie erneut, oder prüfen Sie Funkgerät und Kabel.</translation>
     </message>
     <message>
+        <location line="+10"/>
+        <source>The radio does not hold what was written. First difference: %1.</source>
+        <translation>Das Funkgerät enthält nicht, was geschrieben wurde. Erster Unterschied: %1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The radio does not hold what was written. First difference: %1 is %2 in the radio, %3 in the program.</source>
+        <translation>Das Funkgerät enthält nicht, was geschrieben wurde. Erster Unterschied: %1 ist im Funkgerät %2, im Programm %3.</translation>
+    </message>
+    <message>
         <location filename="../src/core/fleet/radio_job.cpp" line="+18"/>
         <source>Cancelled</source>
         <translation>Abgebrochen</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>waiting</source>
+        <translation>wartet</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>backing up</source>
+        <translation>sichert</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>writing</source>
+        <translation>schreibt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>verifying</source>
+        <translation>prüft</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>done</source>
+        <translation>fertig</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>failed</source>
+        <translation>fehlgeschlagen</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>the radio is unchanged</source>
+        <translation>das Funkgerät ist unverändert</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the radio holds a partial write (%1 of %2 blocks)</source>
+        <translation>das Funkgerät ist nur teilweise beschrieben (%1 von %2 Blöcken)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the radio holds the whole write, not checked</source>
+        <translation>das Funkgerät ist vollständig beschrieben, nicht geprüft</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the radio holds a write that differs from the plan</source>
+        <translation>das Funkgerät enthält geschriebene Daten, die vom Plan abweichen</translation>
+    </message>
+    <message>
+        <location line="+61"/>
+        <source>cancelled during verify, after the whole write</source>
+        <translation>beim Prüfen abgebrochen, nach dem vollständigen Schreiben</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>cancelled at block %1 of %2</source>
+        <translation>bei Block %1 von %2 abgebrochen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>cancelled before the first block was written</source>
+        <translation>abgebrochen, bevor der erste Block geschrieben wurde</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>no backup, so nothing was written</source>
+        <translation>keine Sicherung, daher wurde nichts geschrieben</translation>
     </message>
     <message>
         <location filename="../src/core/link/link_messages.cpp" line="+7"/>
@@ -1001,6 +1284,11 @@ Das Programm hat seine Daten behalten: Schreiben Sie erneut, oder prüfen Sie Fu
     </message>
     <message>
         <location line="+2"/>
+        <source>the line failed: %1</source>
+        <translation>die Leitung ist ausgefallen: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>the radio did not answer</source>
         <translation>das Funkgerät hat nicht geantwortet</translation>
     </message>
@@ -1008,6 +1296,346 @@ Das Programm hat seine Daten behalten: Schreiben Sie erneut, oder prüfen Sie Fu
         <location filename="../src/core/service/access_code.cpp" line="+7"/>
         <source>Not the correct password</source>
         <translation>Falsches Passwort</translation>
+    </message>
+    <message>
+        <location filename="../src/core/fleet/fleet_checks.cpp" line="+82"/>
+        <source>%1: plan: %2, radio: %3</source>
+        <translation>%1: Plan: %2, Funkgerät: %3</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>block %1 (%2-%3) differs</source>
+        <translation>Block %1 (%2-%3) weicht ab</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>block %1 (%2-%3) differs: %4</source>
+        <translation>Block %1 (%2-%3) weicht ab: %4</translation>
+    </message>
+    <message>
+        <location filename="../src/core/fleet/fleet_report.cpp" line="-37"/>
+        <source>%1 done, %2 failed</source>
+        <translation>%1 fertig, %2 fehlgeschlagen</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 done, %2 failed, %3 port not used (missing or given twice)</source>
+        <translation>%1 fertig, %2 fehlgeschlagen, %3 Anschluss nicht verwendet (fehlt oder doppelt angegeben)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 done, %2 failed, %3 ports not used (missing or given twice)</source>
+        <translation>%1 fertig, %2 fehlgeschlagen, %3 Anschlüsse nicht verwendet (fehlen oder doppelt angegeben)</translation>
+    </message>
+    <message>
+        <location filename="../src/core/fleet/fleet_run.cpp" line="+216"/>
+        <source>Port given twice</source>
+        <translation>Anschluss doppelt angegeben</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is given more than once</source>
+        <translation>%1 ist mehrfach angegeben</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 is the same port as %2</source>
+        <translation>%1 ist derselbe Anschluss wie %2</translation>
+    </message>
+    <message>
+        <location filename="../src/core/link/clone_protocol.cpp" line="+28"/>
+        <source>block read at %1: %2</source>
+        <translation>Lesen des Blocks bei %1: %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>block write at %1: %2</source>
+        <translation>Schreiben des Blocks bei %1: %2</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>the reply to block %1 is nothing but 0x06 bytes: something on the line answers 0x06 to everything, not a radio; check the programming cable or adapter</source>
+        <translation>die Antwort auf Block %1 besteht nur aus 0x06-Bytes: Etwas auf der Leitung antwortet auf alles mit 0x06, das ist kein Funkgerät; prüfen Sie das Programmierkabel oder den Adapter</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>one byte too many in the reply to block %1</source>
+        <translation>ein Byte zu viel in der Antwort auf Block %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 bytes too many in the reply to block %2</source>
+        <translation>%1 Bytes zu viel in der Antwort auf Block %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the radio answered for block %1 when %2 was asked for</source>
+        <translation>das Funkgerät hat für Block %1 geantwortet, angefordert war %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the reply to block %1 gives the length %2 instead of %3</source>
+        <translation>die Antwort auf Block %1 nennt die Länge %2 statt %3</translation>
+    </message>
+    <message>
+        <location line="+69"/>
+        <source>no acknowledgement from the radio</source>
+        <translation>keine Bestätigung vom Funkgerät</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the radio answered %1 instead of 0x06</source>
+        <translation>das Funkgerät hat %1 statt 0x06 geantwortet</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>the radio did not answer the wake-up %1 times (%2); the line echoes every byte the program sends back to it: check the programming cable or adapter</source>
+        <translation>das Funkgerät hat auf %1 Weckversuche nicht geantwortet (%2); die Leitung schickt jedes vom Programm gesendete Byte als Echo zurück: prüfen Sie das Programmierkabel oder den Adapter</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the radio did not answer the wake-up %1 times (%2)</source>
+        <translation>das Funkgerät hat auf %1 Weckversuche nicht geantwortet (%2)</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>the radio did not confirm programming mode (%1)</source>
+        <translation>das Funkgerät hat den Programmiermodus nicht bestätigt (%1)</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>block at %1: %2 of %3 reply bytes arrived</source>
+        <translation>Block bei %1: %2 von %3 Antwortbytes angekommen</translation>
+    </message>
+    <message>
+        <location filename="../src/core/link/port_trace.cpp" line="+89"/>
+        <source>cannot open the trace log %1</source>
+        <translation>das Mitschnittprotokoll %1 kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <location filename="../src/core/link/serial_port_posix.cpp" line="+38"/>
+        <location filename="../src/core/link/serial_port_win32.cpp" line="+28"/>
+        <source>the port is closed</source>
+        <translation>der Anschluss ist geschlossen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the line hung up (cable or adapter disconnected?)</source>
+        <translation>die Leitung wurde getrennt (Kabel oder Adapter abgezogen?)</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <location filename="../src/core/link/serial_port_win32.cpp" line="+88"/>
+        <source>write failed: %1</source>
+        <translation>Schreiben fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../src/core/link/serial_port_win32.cpp" line="+1"/>
+        <source>write timed out</source>
+        <translation>Zeitüberschreitung beim Schreiben</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the line hung up</source>
+        <translation>die Leitung wurde getrennt</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>read failed: %1</source>
+        <translation>Lesen fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>poll failed: %1</source>
+        <translation>Abfrage des Anschlusses fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <location filename="../src/core/link/serial_port_win32.cpp" line="-86"/>
+        <source>%1: not a serial port</source>
+        <translation>%1: keine serielle Schnittstelle</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location filename="../src/core/link/serial_port_win32.cpp" line="+172"/>
+        <source>%1: no such device</source>
+        <translation>%1: Gerät nicht vorhanden</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: permission denied (the user must be in the dialout group)</source>
+        <translation>%1: Zugriff verweigert (der Benutzer muss Mitglied der Gruppe dialout sein)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: permission denied</source>
+        <translation>%1: Zugriff verweigert</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location filename="../src/core/link/serial_port_win32.cpp" line="+6"/>
+        <source>%1: in use by another program</source>
+        <translation>%1: von einem anderen Programm belegt</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>&quot;%1&quot; is neither a port number 1-99 with a device nor a device path</source>
+        <translation>„%1“ ist weder eine Anschlussnummer 1-99 mit zugehörigem Gerät noch ein Gerätepfad</translation>
+    </message>
+    <message>
+        <location line="+90"/>
+        <source>built-in serial port</source>
+        <translation>eingebaute serielle Schnittstelle</translation>
+    </message>
+    <message>
+        <location filename="../src/core/link/serial_port_win32.cpp" line="-27"/>
+        <source>&quot;%1&quot; is neither a port number 1-99 nor a device path</source>
+        <translation>„%1“ ist weder eine Anschlussnummer 1-99 noch ein Gerätepfad</translation>
+    </message>
+</context>
+<context>
+    <name>zem::Plan</name>
+    <message>
+        <location filename="../src/core/plan/plan_build.cpp" line="+81"/>
+        <source>the radio keeps &quot;%1&quot;; &quot;%2&quot; was stored as &quot;%1&quot;</source>
+        <translation>das Funkgerät behält „%1“ bei; „%2“ wurde als „%1“ gespeichert</translation>
+    </message>
+    <message>
+        <location filename="../src/core/plan/plan_text_reader.cpp" line="+63"/>
+        <source>must be a single value</source>
+        <translation>muss ein einzelner Wert sein</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>must be a mapping of keys to values</source>
+        <translation>muss eine Zuordnung von Schlüsseln zu Werten sein</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>unknown key</source>
+        <translation>unbekannter Schlüssel</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the key appears twice</source>
+        <translation>der Schlüssel kommt zweimal vor</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+271"/>
+        <source>the key %1 is missing</source>
+        <translation>der Schlüssel %1 fehlt</translation>
+    </message>
+    <message>
+        <location line="-249"/>
+        <source>must be one of %1</source>
+        <translation>muss einer dieser Werte sein: %1</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>must be a whole number from %1 to %2</source>
+        <translation>muss eine ganze Zahl von %1 bis %2 sein</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>must be a list of the 16 channels</source>
+        <translation>muss eine Liste der 16 Kanäle sein</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>the channel appears twice</source>
+        <translation>der Kanal kommt zweimal vor</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>channel %1 is missing</source>
+        <translation>Kanal %1 fehlt</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>must be true or false</source>
+        <translation>muss true oder false sein</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>must be a list of 7 values from 0 to 255</source>
+        <translation>muss eine Liste von 7 Werten von 0 bis 255 sein</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>must be a mapping of addresses to bytes</source>
+        <translation>muss eine Zuordnung von Adressen zu Bytes sein</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>not an address: hex text 0x000 to 0x3FF or a number 0 to 1023</source>
+        <translation>keine Adresse: Hexadezimalwert 0x000 bis 0x3FF oder eine Zahl von 0 bis 1023</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>not a byte in hex (00 to FF)</source>
+        <translation>kein Byte in Hexadezimalschreibweise (00 bis FF)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>runs past the end of the image</source>
+        <translation>reicht über das Ende des Speicherabbilds hinaus</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the byte is given twice</source>
+        <translation>das Byte ist zweimal angegeben</translation>
+    </message>
+    <message>
+        <location line="+78"/>
+        <source>not a plan text: it has no top-level key &quot;zem-plan: 1&quot;</source>
+        <translation>kein Plantext: Es fehlt der Schlüssel „zem-plan: 1“ auf oberster Ebene</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>this program reads version 1 of the plan text</source>
+        <translation>dieses Programm liest Version 1 des Plantexts</translation>
+    </message>
+    <message>
+        <location line="+83"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>bytes: nothing given for %1; a new document&apos;s bytes were taken there</source>
+        <translation>bytes: für %1 nichts angegeben; dort wurden die Bytes eines neuen Dokuments übernommen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>bytes: the section is empty; the bytes no value above determines were taken from a new document</source>
+        <translation>bytes: der Abschnitt ist leer; die Bytes, die kein Wert weiter oben festlegt, wurden aus einem neuen Dokument übernommen</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>bytes: the section is missing; the bytes no value above determines were taken from a new document</source>
+        <translation>bytes: der Abschnitt fehlt; die Bytes, die kein Wert weiter oben festlegt, wurden aus einem neuen Dokument übernommen</translation>
+    </message>
+    <message>
+        <location filename="../src/core/plan/plan_text_unreadable.cpp" line="+16"/>
+        <source>this build cannot read plan texts (it was made without yaml-cpp)</source>
+        <translation>diese Programmversion kann keine Plantexte lesen (sie wurde ohne yaml-cpp erstellt)</translation>
+    </message>
+    <message>
+        <location filename="../src/core/plan/plan_text_writer.cpp" line="+131"/>
+        <source>line %1, column %2: %3</source>
+        <translation>Zeile %1, Spalte %2: %3</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>line %1, column %2, %3: %4</source>
+        <translation>Zeile %1, Spalte %2, %3: %4</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>line %1, column %2, %3 &quot;%4&quot;: %5</source>
+        <translation>Zeile %1, Spalte %2, %3 „%4“: %5</translation>
     </message>
 </context>
 <context>
@@ -1023,7 +1651,7 @@ Das Programm hat seine Daten behalten: Schreiben Sie erneut, oder prüfen Sie Fu
         <translation>Die eingegebene PTT ID ist zu kurz, sie wird mit Nullen aufgefüllt.</translation>
     </message>
     <message>
-        <location filename="../src/core/pages/radio_settings.cpp" line="+106"/>
+        <location filename="../src/core/pages/radio_settings.cpp" line="+109"/>
         <source>a PTT ID has at most 8 digits</source>
         <translation>eine PTT ID hat höchstens 8 Ziffern</translation>
     </message>
@@ -1276,7 +1904,7 @@ Alle Rechte vorbehalten.</translation>
 <context>
     <name>zem::gui::CPortDlg</name>
     <message>
-        <location filename="../src/gui/link/port_dialog.cpp" line="+25"/>
+        <location filename="../src/gui/link/port_dialog.cpp" line="+26"/>
         <source>Please enter an integer between 1 and 99.</source>
         <translation>Bitte geben Sie eine ganze Zahl zwischen 1 und 99 ein.</translation>
     </message>
@@ -1488,7 +2116,7 @@ Alle Rechte vorbehalten.</translation>
 <context>
     <name>zem::gui::CsvCommands</name>
     <message>
-        <location filename="../src/core/plan/exchange_formats.cpp" line="-84"/>
+        <location filename="../src/core/plan/exchange_formats.cpp" line="-105"/>
         <source>The channel list was not imported; nothing has changed. These values were refused:</source>
         <translation>Die Kanalliste wurde nicht importiert; nichts wurde geändert. Diese Werte wurden abgelehnt:</translation>
     </message>
@@ -1501,6 +2129,16 @@ Alle Rechte vorbehalten.</translation>
         <location line="+4"/>
         <source>The channel list was imported. This radio does not store:</source>
         <translation>Die Kanalliste wurde importiert. Dieses Funkgerät speichert nicht:</translation>
+    </message>
+    <message>
+        <location line="+166"/>
+        <source>Import CSV</source>
+        <translation>CSV importieren</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Import memory list</source>
+        <translation>Speicherliste importieren</translation>
     </message>
     <message>
         <location filename="../src/gui/workbench/csv_commands.cpp" line="+22"/>
@@ -1924,6 +2562,16 @@ Alle Funkgeräte beim nächsten Block anhalten und dieses Fenster schließen?</t
         <location filename="../src/gui/commands/user_dialogs.cpp" line="+14"/>
         <source>Save the changes to %1?</source>
         <translation>Änderungen an %1 speichern?</translation>
+    </message>
+    <message>
+        <location filename="../src/core/plan/exchange_formats.cpp" line="-8"/>
+        <source>Channel list of this program (*.csv)</source>
+        <translation>Kanalliste dieses Programms (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Memory list of other programming tools (*.csv)</source>
+        <translation>Speicherliste anderer Programmiersoftware (*.csv)</translation>
     </message>
 </context>
 <context>

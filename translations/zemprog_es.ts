@@ -4,7 +4,7 @@
 <context>
     <name>ChannelTable</name>
     <message>
-        <location filename="../src/core/channels/band.cpp" line="+94"/>
+        <location filename="../src/core/channels/band.cpp" line="+92"/>
         <source>Other...</source>
         <translation>Otro...</translation>
     </message>
@@ -707,6 +707,16 @@ Did the file save?</source>
         <translation>Si elige otro tipo, se borrarán todos los datos y se creará un documento nuevo. ¿Desea continuar?</translation>
     </message>
     <message>
+        <location line="+117"/>
+        <source>outside %1-%2 MHz; this plan has no band chosen</source>
+        <translation>fuera de %1-%2 MHz; este plan no tiene ninguna banda elegida</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>outside %1-%2 MHz; this plan is for band %3</source>
+        <translation>fuera de %1-%2 MHz; este plan es para la banda %3</translation>
+    </message>
+    <message>
         <location filename="../src/core/channels/channel_clipboard.cpp" line="+14"/>
         <source>These values were not pasted:</source>
         <translation>Estos valores no se pegaron:</translation>
@@ -742,7 +752,27 @@ Did the file save?</source>
         <translation>no es un valor de la lista de tonos</translation>
     </message>
     <message>
-        <location filename="../src/core/channels/channel_csv.cpp" line="+177"/>
+        <location line="+79"/>
+        <source>must be one of %1</source>
+        <translation>debe ser uno de %1</translation>
+    </message>
+    <message>
+        <location line="+106"/>
+        <source>not a cell of the channel table</source>
+        <translation>no es una celda de la tabla de canales</translation>
+    </message>
+    <message>
+        <location filename="../src/core/channels/channel_csv.cpp" line="+94"/>
+        <source>line %1: text after a closing quote</source>
+        <translation>línea %1: texto después de unas comillas de cierre</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>line %1: a quoted field is not closed</source>
+        <translation>línea %1: un campo entre comillas no está cerrado</translation>
+    </message>
+    <message>
+        <location line="+68"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
@@ -769,6 +799,36 @@ Did the file save?</source>
         <translation>%1, %2 «%3»</translation>
     </message>
     <message>
+        <location line="+24"/>
+        <source>the column appears twice</source>
+        <translation>la columna aparece dos veces</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>expected a header row with the column &quot;Ch&quot; and any of %1, separated by commas, semicolons or tabs; found &quot;%2&quot;</source>
+        <translation>se esperaba una fila de encabezado con la columna «Ch» y cualquiera de %1, separadas por comas, puntos y coma o tabulaciones; se encontró «%2»</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>the text has no header row</source>
+        <translation>el texto no tiene fila de encabezado</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>the row has %1 fields, the header %2</source>
+        <translation>la fila tiene %1 campos y el encabezado %2</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>not a channel number from 1 to 16</source>
+        <translation>no es un número de canal del 1 al 16</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>the channel has a row already</source>
+        <translation>el canal ya tiene una fila</translation>
+    </message>
+    <message>
         <location filename="../src/core/channels/memory_list.cpp" line="-2"/>
         <source>%1, Location %2</source>
         <translation>%1, Location %2</translation>
@@ -779,17 +839,77 @@ Did the file save?</source>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location line="+125"/>
+        <location line="+87"/>
+        <source>the file has no header row</source>
+        <translation>el archivo no tiene fila de encabezado</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>the header row has no %1 column</source>
+        <translation>la fila de encabezado no tiene la columna %1</translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source>not a whole number</source>
         <translation>no es un número entero</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>the Location appears twice</source>
         <translation>la Location aparece dos veces</translation>
     </message>
     <message>
-        <location filename="../src/core/channels/memory_row.cpp" line="+133"/>
+        <location line="+20"/>
+        <source>no memory to import</source>
+        <translation>no hay ninguna memoria que importar</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>must be High, Low or a wattage such as 5.0W</source>
+        <translation>debe ser High, Low o una potencia en vatios, como 5.0W</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Location %1 &quot;%2&quot;</source>
+        <translation>Location %1 «%2»</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>names not stored: %1</source>
+        <translation>nombres no almacenados: %1</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>column &quot;%1&quot; not stored: %2 row(s) hold a value there</source>
+        <translation>columna «%1» no almacenada: %2 fila(s) tienen un valor en ella</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>%1 row(s) past the sixteen taken: Location %2 not stored</source>
+        <translation>%1 fila(s) además de las dieciséis tomadas: Location %2 no almacenada</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 row(s) past the sixteen taken: Location %2 to %3 not stored</source>
+        <translation>%1 fila(s) además de las dieciséis tomadas: Location %2 a %3 no almacenadas</translation>
+    </message>
+    <message>
+        <location filename="../src/core/channels/memory_row.cpp" line="+91"/>
+        <source>%1 is empty</source>
+        <translation>%1 está vacío</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>not a CTCSS tone of the tone list</source>
+        <translation>no es un tono CTCSS de la lista de tonos</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>not a DCS code of the tone list</source>
+        <translation>no es un código DCS de la lista de tonos</translation>
+    </message>
+    <message>
+        <location line="+12"/>
         <location line="+33"/>
         <source>not a frequency in MHz</source>
         <translation>no es una frecuencia en MHz</translation>
@@ -810,7 +930,12 @@ Did the file save?</source>
         <translation>la frecuencia de transmisión sería inferior a cero</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+6"/>
+        <source>transmit %1</source>
+        <translation>transmisión en %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>must be empty, +, -, split or off</source>
         <translation>debe estar vacío o ser +, -, split u off</translation>
     </message>
@@ -830,9 +955,14 @@ Did the file save?</source>
         <translation>debe estar vacío o ser Tone, TSQL, DTCS o Cross</translation>
     </message>
     <message>
-        <location filename="../src/core/plan/exchange_formats.cpp" line="+101"/>
+        <location filename="../src/core/plan/exchange_formats.cpp" line="+103"/>
         <source> — choose the band on the Channel Setting page</source>
         <translation> — elija la banda en la página Ajuste de canales</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>column &quot;%1&quot; is not a channel table column; ignored</source>
+        <translation>la columna «%1» no es una columna de la tabla de canales; se ignora</translation>
     </message>
 </context>
 <context>
@@ -844,6 +974,7 @@ Did the file save?</source>
     </message>
     <message>
         <location line="+85"/>
+        <location filename="../src/core/fleet/fleet_checks.cpp" line="+51"/>
         <source>more than %1</source>
         <translation>más de %1</translation>
     </message>
@@ -863,7 +994,7 @@ Did the file save?</source>
         <translation>%1: no se puede abrir para lectura</translation>
     </message>
     <message>
-        <location filename="../src/core/document/program_file.cpp" line="+298"/>
+        <location filename="../src/core/document/program_file.cpp" line="+301"/>
         <source>The file &quot;%1&quot; does not exist.</source>
         <translation>El archivo «%1» no existe.</translation>
     </message>
@@ -879,11 +1010,13 @@ Did the file save?</source>
     </message>
     <message>
         <location line="+6"/>
+        <location filename="../src/core/fleet/fleet_checks.cpp" line="-6"/>
         <source>Cannot read the file &quot;%1&quot;.</source>
         <translation>No se puede leer el archivo «%1».</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../src/core/fleet/fleet_checks.cpp" line="+3"/>
         <source>The file &quot;%1&quot; is not a program file: it holds %2 bytes, a program file holds %3.</source>
         <translation>El archivo «%1» no es un archivo de programa: tiene %2 bytes y un archivo de programa tiene %3.</translation>
     </message>
@@ -917,6 +1050,76 @@ Did the file save?</source>
         <source>This link does not hold a whole plan: it may have been cut short or changed on its way. Nothing has changed.</source>
         <translation>Este enlace no contiene un plan completo: puede haberse cortado o modificado por el camino. No se ha cambiado nada.</translation>
     </message>
+    <message>
+        <location filename="../src/core/fleet/fleet_checks.cpp" line="+11"/>
+        <source>No folder given.</source>
+        <translation>No se ha indicado ninguna carpeta.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Cannot use the folder &quot;%1&quot;: %2.</source>
+        <translation>No se puede usar la carpeta «%1»: %2.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it is not a folder</source>
+        <translation>no es una carpeta</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Cannot write into the folder &quot;%1&quot;.</source>
+        <translation>No se puede escribir en la carpeta «%1».</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Cannot use the folder &quot;%1&quot;: %2</source>
+        <translation>No se puede usar la carpeta «%1»: %2</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <source>Cannot create &quot;%1&quot;: %2.</source>
+        <translation>No se puede crear «%1»: %2.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Cannot find a free name for &quot;%1&quot;.</source>
+        <translation>No se encuentra un nombre libre para «%1».</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The report &quot;%1&quot; is a folder.</source>
+        <translation>El informe «%1» es una carpeta.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The report &quot;%1&quot; exists already.</source>
+        <translation>El informe «%1» ya existe.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Cannot write the report &quot;%1&quot;.</source>
+        <translation>No se puede escribir el informe «%1».</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Cannot write the report &quot;%1&quot;: %2.</source>
+        <translation>No se puede escribir el informe «%1»: %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/fleet/fleet_report.cpp" line="+62"/>
+        <source>The report is empty.</source>
+        <translation>El informe está vacío.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>This is no fleet report: its first line has no port, result and backup columns.</source>
+        <translation>No es un informe de escritura en varias radios: su primera línea no tiene las columnas port, result y backup.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The report has several radios on %1 (one cable, many radios): put each one on the cable again and write its backup with zemtool write.</source>
+        <translation>El informe tiene varias radios en %1 (un cable, muchas radios): vuelva a conectar cada una al cable y escriba en ella su copia de seguridad con zemtool write.</translation>
+    </message>
 </context>
 <context>
     <name>zem::Link</name>
@@ -935,9 +1138,89 @@ The program has kept its data: write again, or check the radio and the cable.</s
 El programa conserva sus datos: vuelva a escribir o compruebe la radio y el cable.</translation>
     </message>
     <message>
+        <location line="+10"/>
+        <source>The radio does not hold what was written. First difference: %1.</source>
+        <translation>La radio no contiene lo que se escribió. Primera diferencia: %1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The radio does not hold what was written. First difference: %1 is %2 in the radio, %3 in the program.</source>
+        <translation>La radio no contiene lo que se escribió. Primera diferencia: %1 es %2 en la radio y %3 en el programa.</translation>
+    </message>
+    <message>
         <location filename="../src/core/fleet/radio_job.cpp" line="+18"/>
         <source>Cancelled</source>
         <translation>Cancelado</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>waiting</source>
+        <translation>en espera</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>backing up</source>
+        <translation>haciendo copia de seguridad</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>writing</source>
+        <translation>escribiendo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>verifying</source>
+        <translation>verificando</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>done</source>
+        <translation>terminado</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>failed</source>
+        <translation>error</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>the radio is unchanged</source>
+        <translation>la radio no ha cambiado</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the radio holds a partial write (%1 of %2 blocks)</source>
+        <translation>la radio contiene una escritura parcial (%1 de %2 bloques)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the radio holds the whole write, not checked</source>
+        <translation>la radio contiene toda la escritura, sin comprobar</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the radio holds a write that differs from the plan</source>
+        <translation>la radio contiene una escritura que difiere del plan</translation>
+    </message>
+    <message>
+        <location line="+61"/>
+        <source>cancelled during verify, after the whole write</source>
+        <translation>cancelado durante la verificación, después de toda la escritura</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>cancelled at block %1 of %2</source>
+        <translation>cancelado en el bloque %1 de %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>cancelled before the first block was written</source>
+        <translation>cancelado antes de escribir el primer bloque</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>no backup, so nothing was written</source>
+        <translation>sin copia de seguridad, así que no se escribió nada</translation>
     </message>
     <message>
         <location filename="../src/core/link/link_messages.cpp" line="+7"/>
@@ -1001,6 +1284,11 @@ El programa conserva sus datos: vuelva a escribir o compruebe la radio y el cabl
     </message>
     <message>
         <location line="+2"/>
+        <source>the line failed: %1</source>
+        <translation>falló la línea: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>the radio did not answer</source>
         <translation>la radio no respondió</translation>
     </message>
@@ -1008,6 +1296,346 @@ El programa conserva sus datos: vuelva a escribir o compruebe la radio y el cabl
         <location filename="../src/core/service/access_code.cpp" line="+7"/>
         <source>Not the correct password</source>
         <translation>Contraseña incorrecta</translation>
+    </message>
+    <message>
+        <location filename="../src/core/fleet/fleet_checks.cpp" line="+82"/>
+        <source>%1: plan: %2, radio: %3</source>
+        <translation>%1: plan: %2, radio: %3</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>block %1 (%2-%3) differs</source>
+        <translation>el bloque %1 (%2-%3) difiere</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>block %1 (%2-%3) differs: %4</source>
+        <translation>el bloque %1 (%2-%3) difiere: %4</translation>
+    </message>
+    <message>
+        <location filename="../src/core/fleet/fleet_report.cpp" line="-37"/>
+        <source>%1 done, %2 failed</source>
+        <translation>%1 terminadas, %2 con error</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 done, %2 failed, %3 port not used (missing or given twice)</source>
+        <translation>%1 terminadas, %2 con error, %3 puerto sin usar (no existe o se indicó dos veces)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 done, %2 failed, %3 ports not used (missing or given twice)</source>
+        <translation>%1 terminadas, %2 con error, %3 puertos sin usar (no existen o se indicaron dos veces)</translation>
+    </message>
+    <message>
+        <location filename="../src/core/fleet/fleet_run.cpp" line="+216"/>
+        <source>Port given twice</source>
+        <translation>Puerto indicado dos veces</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is given more than once</source>
+        <translation>%1 se indica más de una vez</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 is the same port as %2</source>
+        <translation>%1 es el mismo puerto que %2</translation>
+    </message>
+    <message>
+        <location filename="../src/core/link/clone_protocol.cpp" line="+28"/>
+        <source>block read at %1: %2</source>
+        <translation>lectura del bloque en %1: %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>block write at %1: %2</source>
+        <translation>escritura del bloque en %1: %2</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>the reply to block %1 is nothing but 0x06 bytes: something on the line answers 0x06 to everything, not a radio; check the programming cable or adapter</source>
+        <translation>la respuesta al bloque %1 solo contiene bytes 0x06: algo en la línea responde 0x06 a todo y no es una radio; compruebe el cable de programación o el adaptador</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>one byte too many in the reply to block %1</source>
+        <translation>un byte de más en la respuesta al bloque %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 bytes too many in the reply to block %2</source>
+        <translation>%1 bytes de más en la respuesta al bloque %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the radio answered for block %1 when %2 was asked for</source>
+        <translation>la radio respondió con el bloque %1 cuando se pidió el %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the reply to block %1 gives the length %2 instead of %3</source>
+        <translation>la respuesta al bloque %1 indica la longitud %2 en lugar de %3</translation>
+    </message>
+    <message>
+        <location line="+69"/>
+        <source>no acknowledgement from the radio</source>
+        <translation>no hay confirmación de la radio</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the radio answered %1 instead of 0x06</source>
+        <translation>la radio respondió %1 en lugar de 0x06</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>the radio did not answer the wake-up %1 times (%2); the line echoes every byte the program sends back to it: check the programming cable or adapter</source>
+        <translation>la radio no respondió a la señal de activación %1 veces (%2); la línea devuelve como eco cada byte que envía el programa: compruebe el cable de programación o el adaptador</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the radio did not answer the wake-up %1 times (%2)</source>
+        <translation>la radio no respondió a la señal de activación %1 veces (%2)</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>the radio did not confirm programming mode (%1)</source>
+        <translation>la radio no confirmó el modo de programación (%1)</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>block at %1: %2 of %3 reply bytes arrived</source>
+        <translation>bloque en %1: llegaron %2 de %3 bytes de respuesta</translation>
+    </message>
+    <message>
+        <location filename="../src/core/link/port_trace.cpp" line="+89"/>
+        <source>cannot open the trace log %1</source>
+        <translation>no se puede abrir el registro de seguimiento %1</translation>
+    </message>
+    <message>
+        <location filename="../src/core/link/serial_port_posix.cpp" line="+38"/>
+        <location filename="../src/core/link/serial_port_win32.cpp" line="+28"/>
+        <source>the port is closed</source>
+        <translation>el puerto está cerrado</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the line hung up (cable or adapter disconnected?)</source>
+        <translation>la línea se cortó (¿cable o adaptador desconectado?)</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <location filename="../src/core/link/serial_port_win32.cpp" line="+88"/>
+        <source>write failed: %1</source>
+        <translation>falló la escritura: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../src/core/link/serial_port_win32.cpp" line="+1"/>
+        <source>write timed out</source>
+        <translation>se agotó el tiempo de escritura</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the line hung up</source>
+        <translation>la línea se cortó</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>read failed: %1</source>
+        <translation>falló la lectura: %1</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>poll failed: %1</source>
+        <translation>falló la consulta del puerto: %1</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <location filename="../src/core/link/serial_port_win32.cpp" line="-86"/>
+        <source>%1: not a serial port</source>
+        <translation>%1: no es un puerto serie</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location filename="../src/core/link/serial_port_win32.cpp" line="+172"/>
+        <source>%1: no such device</source>
+        <translation>%1: el dispositivo no existe</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: permission denied (the user must be in the dialout group)</source>
+        <translation>%1: permiso denegado (el usuario debe pertenecer al grupo dialout)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: permission denied</source>
+        <translation>%1: permiso denegado</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location filename="../src/core/link/serial_port_win32.cpp" line="+6"/>
+        <source>%1: in use by another program</source>
+        <translation>%1: lo está usando otro programa</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>&quot;%1&quot; is neither a port number 1-99 with a device nor a device path</source>
+        <translation>«%1» no es un número de puerto 1-99 con dispositivo ni una ruta de dispositivo</translation>
+    </message>
+    <message>
+        <location line="+90"/>
+        <source>built-in serial port</source>
+        <translation>puerto serie integrado</translation>
+    </message>
+    <message>
+        <location filename="../src/core/link/serial_port_win32.cpp" line="-27"/>
+        <source>&quot;%1&quot; is neither a port number 1-99 nor a device path</source>
+        <translation>«%1» no es un número de puerto 1-99 ni una ruta de dispositivo</translation>
+    </message>
+</context>
+<context>
+    <name>zem::Plan</name>
+    <message>
+        <location filename="../src/core/plan/plan_build.cpp" line="+81"/>
+        <source>the radio keeps &quot;%1&quot;; &quot;%2&quot; was stored as &quot;%1&quot;</source>
+        <translation>la radio guarda «%1»; «%2» se almacenó como «%1»</translation>
+    </message>
+    <message>
+        <location filename="../src/core/plan/plan_text_reader.cpp" line="+63"/>
+        <source>must be a single value</source>
+        <translation>debe ser un solo valor</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>must be a mapping of keys to values</source>
+        <translation>debe ser una asignación de claves a valores</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>unknown key</source>
+        <translation>clave desconocida</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the key appears twice</source>
+        <translation>la clave aparece dos veces</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+271"/>
+        <source>the key %1 is missing</source>
+        <translation>falta la clave %1</translation>
+    </message>
+    <message>
+        <location line="-249"/>
+        <source>must be one of %1</source>
+        <translation>debe ser uno de %1</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>must be a whole number from %1 to %2</source>
+        <translation>debe ser un número entero de %1 a %2</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>must be a list of the 16 channels</source>
+        <translation>debe ser una lista de los 16 canales</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>the channel appears twice</source>
+        <translation>el canal aparece dos veces</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>channel %1 is missing</source>
+        <translation>falta el canal %1</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>must be true or false</source>
+        <translation>debe ser true o false</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>must be a list of 7 values from 0 to 255</source>
+        <translation>debe ser una lista de 7 valores de 0 a 255</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>must be a mapping of addresses to bytes</source>
+        <translation>debe ser una asignación de direcciones a bytes</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>not an address: hex text 0x000 to 0x3FF or a number 0 to 1023</source>
+        <translation>no es una dirección: texto hexadecimal de 0x000 a 0x3FF o un número de 0 a 1023</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>not a byte in hex (00 to FF)</source>
+        <translation>no es un byte en hexadecimal (00 a FF)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>runs past the end of the image</source>
+        <translation>sobrepasa el final de la imagen de memoria</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the byte is given twice</source>
+        <translation>el byte se indica dos veces</translation>
+    </message>
+    <message>
+        <location line="+78"/>
+        <source>not a plan text: it has no top-level key &quot;zem-plan: 1&quot;</source>
+        <translation>no es un plan en texto: no tiene la clave de nivel superior «zem-plan: 1»</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>this program reads version 1 of the plan text</source>
+        <translation>este programa lee la versión 1 del plan en texto</translation>
+    </message>
+    <message>
+        <location line="+83"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>bytes: nothing given for %1; a new document&apos;s bytes were taken there</source>
+        <translation>bytes: no se indica nada para %1; ahí se tomaron los bytes de un documento nuevo</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>bytes: the section is empty; the bytes no value above determines were taken from a new document</source>
+        <translation>bytes: la sección está vacía; los bytes que no determina ningún valor anterior se tomaron de un documento nuevo</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>bytes: the section is missing; the bytes no value above determines were taken from a new document</source>
+        <translation>bytes: falta la sección; los bytes que no determina ningún valor anterior se tomaron de un documento nuevo</translation>
+    </message>
+    <message>
+        <location filename="../src/core/plan/plan_text_unreadable.cpp" line="+16"/>
+        <source>this build cannot read plan texts (it was made without yaml-cpp)</source>
+        <translation>esta versión del programa no puede leer planes en texto (se compiló sin yaml-cpp)</translation>
+    </message>
+    <message>
+        <location filename="../src/core/plan/plan_text_writer.cpp" line="+131"/>
+        <source>line %1, column %2: %3</source>
+        <translation>línea %1, columna %2: %3</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>line %1, column %2, %3: %4</source>
+        <translation>línea %1, columna %2, %3: %4</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>line %1, column %2, %3 &quot;%4&quot;: %5</source>
+        <translation>línea %1, columna %2, %3 «%4»: %5</translation>
     </message>
 </context>
 <context>
@@ -1023,7 +1651,7 @@ El programa conserva sus datos: vuelva a escribir o compruebe la radio y el cabl
         <translation>El PTT ID introducido es demasiado corto; se completará con ceros</translation>
     </message>
     <message>
-        <location filename="../src/core/pages/radio_settings.cpp" line="+106"/>
+        <location filename="../src/core/pages/radio_settings.cpp" line="+109"/>
         <source>a PTT ID has at most 8 digits</source>
         <translation>un PTT ID tiene como máximo 8 dígitos</translation>
     </message>
@@ -1276,7 +1904,7 @@ Todos los derechos reservados.</translation>
 <context>
     <name>zem::gui::CPortDlg</name>
     <message>
-        <location filename="../src/gui/link/port_dialog.cpp" line="+25"/>
+        <location filename="../src/gui/link/port_dialog.cpp" line="+26"/>
         <source>Please enter an integer between 1 and 99.</source>
         <translation>Introduzca un número entero entre 1 y 99.</translation>
     </message>
@@ -1488,7 +2116,7 @@ Todos los derechos reservados.</translation>
 <context>
     <name>zem::gui::CsvCommands</name>
     <message>
-        <location filename="../src/core/plan/exchange_formats.cpp" line="-84"/>
+        <location filename="../src/core/plan/exchange_formats.cpp" line="-105"/>
         <source>The channel list was not imported; nothing has changed. These values were refused:</source>
         <translation>No se importó la lista de canales; no ha cambiado nada. Se rechazaron estos valores:</translation>
     </message>
@@ -1501,6 +2129,16 @@ Todos los derechos reservados.</translation>
         <location line="+4"/>
         <source>The channel list was imported. This radio does not store:</source>
         <translation>Se importó la lista de canales. Esta radio no almacena:</translation>
+    </message>
+    <message>
+        <location line="+166"/>
+        <source>Import CSV</source>
+        <translation>Importar CSV</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Import memory list</source>
+        <translation>Importar lista de memorias</translation>
     </message>
     <message>
         <location filename="../src/gui/workbench/csv_commands.cpp" line="+22"/>
@@ -1924,6 +2562,16 @@ Stop every radio at its next block and close this window?</source>
         <location filename="../src/gui/commands/user_dialogs.cpp" line="+14"/>
         <source>Save the changes to %1?</source>
         <translation>¿Guardar los cambios en %1?</translation>
+    </message>
+    <message>
+        <location filename="../src/core/plan/exchange_formats.cpp" line="-8"/>
+        <source>Channel list of this program (*.csv)</source>
+        <translation>Lista de canales de este programa (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Memory list of other programming tools (*.csv)</source>
+        <translation>Lista de memorias de otras herramientas de programación (*.csv)</translation>
     </message>
 </context>
 <context>

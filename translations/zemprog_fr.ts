@@ -4,7 +4,7 @@
 <context>
     <name>ChannelTable</name>
     <message>
-        <location filename="../src/core/channels/band.cpp" line="+94"/>
+        <location filename="../src/core/channels/band.cpp" line="+92"/>
         <source>Other...</source>
         <translation>Autre...</translation>
     </message>
@@ -704,17 +704,27 @@ Le fichier a-t-il été enregistré ?</translation>
     <message>
         <location filename="../src/core/channels/band.cpp" line="-89"/>
         <source>You select other Type ,this will clear all data as new document,are you sure?</source>
-        <translation>Choisir un autre type effacera toutes les données, comme pour un nouveau document. Continuer ?</translation>
+        <translation>Choisir un autre type effacera toutes les données, comme pour un nouveau document. Continuer&#xa0;?</translation>
+    </message>
+    <message>
+        <location line="+117"/>
+        <source>outside %1-%2 MHz; this plan has no band chosen</source>
+        <translation>hors de %1-%2 MHz&#xa0;; aucune bande n&apos;est choisie dans ce plan</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>outside %1-%2 MHz; this plan is for band %3</source>
+        <translation>hors de %1-%2 MHz&#xa0;; ce plan est pour la bande %3</translation>
     </message>
     <message>
         <location filename="../src/core/channels/channel_clipboard.cpp" line="+14"/>
         <source>These values were not pasted:</source>
-        <translation>Ces valeurs n&apos;ont pas été collées :</translation>
+        <translation>Ces valeurs n&apos;ont pas été collées&#xa0;:</translation>
     </message>
     <message>
         <location line="+109"/>
         <source>channel %1, %2: &quot;%3&quot;: %4</source>
-        <translation>canal %1, %2 : « %3 » : %4</translation>
+        <translation>canal %1, %2&#xa0;: «&#xa0;%3&#xa0;»&#xa0;: %4</translation>
     </message>
     <message>
         <location line="+82"/>
@@ -742,9 +752,29 @@ Le fichier a-t-il été enregistré ?</translation>
         <translation>ne figure pas dans la liste des tonalités</translation>
     </message>
     <message>
-        <location filename="../src/core/channels/channel_csv.cpp" line="+177"/>
+        <location line="+79"/>
+        <source>must be one of %1</source>
+        <translation>doit être l&apos;une des valeurs %1</translation>
+    </message>
+    <message>
+        <location line="+106"/>
+        <source>not a cell of the channel table</source>
+        <translation>n&apos;est pas une cellule du tableau des canaux</translation>
+    </message>
+    <message>
+        <location filename="../src/core/channels/channel_csv.cpp" line="+94"/>
+        <source>line %1: text after a closing quote</source>
+        <translation>ligne %1&#xa0;: texte après un guillemet fermant</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>line %1: a quoted field is not closed</source>
+        <translation>ligne %1&#xa0;: un champ entre guillemets n&apos;est pas fermé</translation>
+    </message>
+    <message>
+        <location line="+68"/>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -766,7 +796,37 @@ Le fichier a-t-il été enregistré ?</translation>
         <location line="+2"/>
         <location filename="../src/core/channels/memory_list.cpp" line="+4"/>
         <source>%1, %2 &quot;%3&quot;</source>
-        <translation>%1, %2 « %3 »</translation>
+        <translation>%1, %2 «&#xa0;%3&#xa0;»</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>the column appears twice</source>
+        <translation>la colonne apparaît deux fois</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>expected a header row with the column &quot;Ch&quot; and any of %1, separated by commas, semicolons or tabs; found &quot;%2&quot;</source>
+        <translation>une ligne d&apos;en-tête était attendue, avec la colonne «&#xa0;Ch&#xa0;» et n&apos;importe lesquelles des colonnes %1, séparées par des virgules, des points-virgules ou des tabulations&#xa0;; trouvé&#xa0;: «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>the text has no header row</source>
+        <translation>le texte n&apos;a pas de ligne d&apos;en-tête</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>the row has %1 fields, the header %2</source>
+        <translation>la ligne a %1 champs, l&apos;en-tête %2</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>not a channel number from 1 to 16</source>
+        <translation>n&apos;est pas un numéro de canal de 1 à 16</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>the channel has a row already</source>
+        <translation>le canal a déjà une ligne</translation>
     </message>
     <message>
         <location filename="../src/core/channels/memory_list.cpp" line="-2"/>
@@ -779,17 +839,77 @@ Le fichier a-t-il été enregistré ?</translation>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location line="+125"/>
+        <location line="+87"/>
+        <source>the file has no header row</source>
+        <translation>le fichier n&apos;a pas de ligne d&apos;en-tête</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>the header row has no %1 column</source>
+        <translation>la ligne d&apos;en-tête n&apos;a pas de colonne %1</translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source>not a whole number</source>
         <translation>n&apos;est pas un nombre entier</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>the Location appears twice</source>
         <translation>la Location apparaît deux fois</translation>
     </message>
     <message>
-        <location filename="../src/core/channels/memory_row.cpp" line="+133"/>
+        <location line="+20"/>
+        <source>no memory to import</source>
+        <translation>aucune mémoire à importer</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>must be High, Low or a wattage such as 5.0W</source>
+        <translation>doit être High, Low ou une puissance telle que 5.0W</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Location %1 &quot;%2&quot;</source>
+        <translation>Location %1 «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>names not stored: %1</source>
+        <translation>noms non mémorisés&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>column &quot;%1&quot; not stored: %2 row(s) hold a value there</source>
+        <translation>colonne «&#xa0;%1&#xa0;» non mémorisée&#xa0;: %2 ligne(s) y contiennent une valeur</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>%1 row(s) past the sixteen taken: Location %2 not stored</source>
+        <translation>%1 ligne(s) au-delà des seize reprises&#xa0;: Location %2 non mémorisée</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 row(s) past the sixteen taken: Location %2 to %3 not stored</source>
+        <translation>%1 ligne(s) au-delà des seize reprises&#xa0;: Location %2 à %3 non mémorisées</translation>
+    </message>
+    <message>
+        <location filename="../src/core/channels/memory_row.cpp" line="+91"/>
+        <source>%1 is empty</source>
+        <translation>%1 est vide</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>not a CTCSS tone of the tone list</source>
+        <translation>n&apos;est pas une tonalité CTCSS de la liste des tonalités</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>not a DCS code of the tone list</source>
+        <translation>n&apos;est pas un code DCS de la liste des tonalités</translation>
+    </message>
+    <message>
+        <location line="+12"/>
         <location line="+33"/>
         <source>not a frequency in MHz</source>
         <translation>n&apos;est pas une fréquence en MHz</translation>
@@ -810,7 +930,12 @@ Le fichier a-t-il été enregistré ?</translation>
         <translation>la fréquence d&apos;émission serait inférieure à zéro</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+6"/>
+        <source>transmit %1</source>
+        <translation>émission %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>must be empty, +, -, split or off</source>
         <translation>doit être vide, +, -, split ou off</translation>
     </message>
@@ -830,9 +955,14 @@ Le fichier a-t-il été enregistré ?</translation>
         <translation>doit être vide, Tone, TSQL, DTCS ou Cross</translation>
     </message>
     <message>
-        <location filename="../src/core/plan/exchange_formats.cpp" line="+101"/>
+        <location filename="../src/core/plan/exchange_formats.cpp" line="+103"/>
         <source> — choose the band on the Channel Setting page</source>
-        <translation> — choisissez la bande à la page « Réglage des canaux »</translation>
+        <translation> — choisissez la bande à la page «&#xa0;Réglage des canaux&#xa0;»</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>column &quot;%1&quot; is not a channel table column; ignored</source>
+        <translation>la colonne «&#xa0;%1&#xa0;» n&apos;est pas une colonne du tableau des canaux&#xa0;; ignorée</translation>
     </message>
 </context>
 <context>
@@ -840,17 +970,18 @@ Le fichier a-t-il été enregistré ?</translation>
     <message>
         <location filename="../src/core/document/input_text.cpp" line="+14"/>
         <source>%1 is %2; %3 is at most %4</source>
-        <translation>%1 fait %2 ; %3 ne peut dépasser %4</translation>
+        <translation>%1 fait %2&#xa0;; %3 ne peut dépasser %4</translation>
     </message>
     <message>
         <location line="+85"/>
+        <location filename="../src/core/fleet/fleet_checks.cpp" line="+51"/>
         <source>more than %1</source>
         <translation>plus de %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1: read error</source>
-        <translation>%1 : erreur de lecture</translation>
+        <translation>%1&#xa0;: erreur de lecture</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -860,62 +991,134 @@ Le fichier a-t-il été enregistré ?</translation>
     <message>
         <location line="+15"/>
         <source>%1: cannot be opened for reading</source>
-        <translation>%1 : impossible d&apos;ouvrir en lecture</translation>
+        <translation>%1&#xa0;: impossible d&apos;ouvrir en lecture</translation>
     </message>
     <message>
-        <location filename="../src/core/document/program_file.cpp" line="+298"/>
+        <location filename="../src/core/document/program_file.cpp" line="+301"/>
         <source>The file &quot;%1&quot; does not exist.</source>
-        <translation>Le fichier « %1 » n&apos;existe pas.</translation>
+        <translation>Le fichier «&#xa0;%1&#xa0;» n&apos;existe pas.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Cannot open &quot;%1&quot;: it is a folder, not a program file.</source>
-        <translation>Impossible d&apos;ouvrir « %1 » : c&apos;est un dossier, pas un fichier de programme.</translation>
+        <translation>Impossible d&apos;ouvrir «&#xa0;%1&#xa0;»&#xa0;: c&apos;est un dossier, pas un fichier de programme.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Cannot open the file &quot;%1&quot;.</source>
-        <translation>Impossible d&apos;ouvrir le fichier « %1 ».</translation>
+        <translation>Impossible d&apos;ouvrir le fichier «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <location line="+6"/>
+        <location filename="../src/core/fleet/fleet_checks.cpp" line="-6"/>
         <source>Cannot read the file &quot;%1&quot;.</source>
-        <translation>Impossible de lire le fichier « %1 ».</translation>
+        <translation>Impossible de lire le fichier «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../src/core/fleet/fleet_checks.cpp" line="+3"/>
         <source>The file &quot;%1&quot; is not a program file: it holds %2 bytes, a program file holds %3.</source>
-        <translation>Le fichier « %1 » n&apos;est pas un fichier de programme : il contient %2 octets, un fichier de programme en contient %3.</translation>
+        <translation>Le fichier «&#xa0;%1&#xa0;» n&apos;est pas un fichier de programme&#xa0;: il contient %2 octets, un fichier de programme en contient %3.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Cannot open the file &quot;%1&quot;: %2</source>
-        <translation>Impossible d&apos;ouvrir le fichier « %1 » : %2</translation>
+        <translation>Impossible d&apos;ouvrir le fichier «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Cannot save the file &quot;%1&quot;: it is a folder.</source>
-        <translation>Impossible d&apos;enregistrer le fichier « %1 » : c&apos;est un dossier.</translation>
+        <translation>Impossible d&apos;enregistrer le fichier «&#xa0;%1&#xa0;»&#xa0;: c&apos;est un dossier.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Cannot save the file &quot;%1&quot;: it is read-only.</source>
-        <translation>Impossible d&apos;enregistrer le fichier « %1 » : il est en lecture seule.</translation>
+        <translation>Impossible d&apos;enregistrer le fichier «&#xa0;%1&#xa0;»&#xa0;: il est en lecture seule.</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Cannot save the file &quot;%1&quot;: %2.</source>
-        <translation>Impossible d&apos;enregistrer le fichier « %1 » : %2.</translation>
+        <translation>Impossible d&apos;enregistrer le fichier «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Cannot save the file &quot;%1&quot;: %2</source>
-        <translation>Impossible d&apos;enregistrer le fichier « %1 » : %2</translation>
+        <translation>Impossible d&apos;enregistrer le fichier «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <location filename="../src/core/document/share_link.cpp" line="+12"/>
         <source>This link does not hold a whole plan: it may have been cut short or changed on its way. Nothing has changed.</source>
-        <translation>Ce lien ne contient pas un plan complet : il a peut-être été tronqué ou modifié en chemin. Rien n&apos;a été modifié.</translation>
+        <translation>Ce lien ne contient pas un plan complet&#xa0;: il a peut-être été tronqué ou modifié en chemin. Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/fleet/fleet_checks.cpp" line="+11"/>
+        <source>No folder given.</source>
+        <translation>Aucun dossier indiqué.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Cannot use the folder &quot;%1&quot;: %2.</source>
+        <translation>Impossible d&apos;utiliser le dossier «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it is not a folder</source>
+        <translation>ce n&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Cannot write into the folder &quot;%1&quot;.</source>
+        <translation>Impossible d&apos;écrire dans le dossier «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Cannot use the folder &quot;%1&quot;: %2</source>
+        <translation>Impossible d&apos;utiliser le dossier «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <source>Cannot create &quot;%1&quot;: %2.</source>
+        <translation>Impossible de créer «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Cannot find a free name for &quot;%1&quot;.</source>
+        <translation>Impossible de trouver un nom libre pour «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The report &quot;%1&quot; is a folder.</source>
+        <translation>Le rapport «&#xa0;%1&#xa0;» est un dossier.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The report &quot;%1&quot; exists already.</source>
+        <translation>Le rapport «&#xa0;%1&#xa0;» existe déjà.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Cannot write the report &quot;%1&quot;.</source>
+        <translation>Impossible d&apos;écrire le rapport «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Cannot write the report &quot;%1&quot;: %2.</source>
+        <translation>Impossible d&apos;écrire le rapport «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/fleet/fleet_report.cpp" line="+62"/>
+        <source>The report is empty.</source>
+        <translation>Le rapport est vide.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>This is no fleet report: its first line has no port, result and backup columns.</source>
+        <translation>Ce n&apos;est pas un rapport d&apos;écriture dans plusieurs radios&#xa0;: sa première ligne n&apos;a pas les colonnes «&#xa0;port&#xa0;», «&#xa0;result&#xa0;» et «&#xa0;backup&#xa0;».</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The report has several radios on %1 (one cable, many radios): put each one on the cable again and write its backup with zemtool write.</source>
+        <translation>Le rapport contient plusieurs radios sur %1 (un câble, plusieurs radios)&#xa0;: remettez chacune sur le câble et écrivez-y sa sauvegarde avec zemtool write.</translation>
     </message>
 </context>
 <context>
@@ -924,20 +1127,100 @@ Le fichier a-t-il été enregistré ?</translation>
         <location filename="../src/core/compare/verify_mismatch.cpp" line="+18"/>
         <source>The radio does not hold what was written. First difference: %1.
 The program has kept its data: write again, or check the radio and the cable.</source>
-        <translation>La radio ne contient pas ce qui a été écrit. Première différence : %1.
-Le programme a conservé ses données : écrivez à nouveau, ou vérifiez la radio et le câble.</translation>
+        <translation>La radio ne contient pas ce qui a été écrit. Première différence&#xa0;: %1.
+Le programme a conservé ses données&#xa0;: écrivez à nouveau, ou vérifiez la radio et le câble.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>The radio does not hold what was written. First difference: %1 is %2 in the radio, %3 in the program.
 The program has kept its data: write again, or check the radio and the cable.</source>
-        <translation>La radio ne contient pas ce qui a été écrit. Première différence : %1 vaut %2 dans la radio, %3 dans le programme.
-Le programme a conservé ses données : écrivez à nouveau, ou vérifiez la radio et le câble.</translation>
+        <translation>La radio ne contient pas ce qui a été écrit. Première différence&#xa0;: %1 vaut %2 dans la radio, %3 dans le programme.
+Le programme a conservé ses données&#xa0;: écrivez à nouveau, ou vérifiez la radio et le câble.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The radio does not hold what was written. First difference: %1.</source>
+        <translation>La radio ne contient pas ce qui a été écrit. Première différence&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The radio does not hold what was written. First difference: %1 is %2 in the radio, %3 in the program.</source>
+        <translation>La radio ne contient pas ce qui a été écrit. Première différence&#xa0;: %1 vaut %2 dans la radio, %3 dans le programme.</translation>
     </message>
     <message>
         <location filename="../src/core/fleet/radio_job.cpp" line="+18"/>
         <source>Cancelled</source>
         <translation>Annulé</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>waiting</source>
+        <translation>en attente</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>backing up</source>
+        <translation>sauvegarde</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>writing</source>
+        <translation>écriture</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>verifying</source>
+        <translation>vérification</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>done</source>
+        <translation>terminé</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>failed</source>
+        <translation>échec</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>the radio is unchanged</source>
+        <translation>la radio est inchangée</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the radio holds a partial write (%1 of %2 blocks)</source>
+        <translation>la radio contient une écriture partielle (%1 blocs sur %2)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the radio holds the whole write, not checked</source>
+        <translation>la radio contient l&apos;écriture complète, non vérifiée</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the radio holds a write that differs from the plan</source>
+        <translation>la radio contient une écriture qui diffère du plan</translation>
+    </message>
+    <message>
+        <location line="+61"/>
+        <source>cancelled during verify, after the whole write</source>
+        <translation>annulé pendant la vérification, après l&apos;écriture complète</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>cancelled at block %1 of %2</source>
+        <translation>annulé au bloc %1 sur %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>cancelled before the first block was written</source>
+        <translation>annulé avant l&apos;écriture du premier bloc</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>no backup, so nothing was written</source>
+        <translation>pas de sauvegarde, donc rien n&apos;a été écrit</translation>
     </message>
     <message>
         <location filename="../src/core/link/link_messages.cpp" line="+7"/>
@@ -992,15 +1275,20 @@ Le programme a conservé ses données : écrivez à nouveau, ou vérifiez la ra
     <message>
         <location line="+3"/>
         <source>The radio took the whole write, but reading it back to check it failed: %1</source>
-        <translation>La radio a reçu toute l&apos;écriture, mais la relecture de vérification a échoué : %1</translation>
+        <translation>La radio a reçu toute l&apos;écriture, mais la relecture de vérification a échoué&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The write was stopped before the end: the radio now holds part of this program and part of what it held before. Write it again before using the radio.</source>
-        <translation>L&apos;écriture a été arrêtée avant la fin : la radio contient maintenant une partie de ce programme et une partie de ce qu&apos;elle contenait avant. Écrivez-le à nouveau avant d&apos;utiliser la radio.</translation>
+        <translation>L&apos;écriture a été arrêtée avant la fin&#xa0;: la radio contient maintenant une partie de ce programme et une partie de ce qu&apos;elle contenait avant. Écrivez-le à nouveau avant d&apos;utiliser la radio.</translation>
     </message>
     <message>
         <location line="+2"/>
+        <source>the line failed: %1</source>
+        <translation>la liaison a échoué&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>the radio did not answer</source>
         <translation>la radio n&apos;a pas répondu</translation>
     </message>
@@ -1008,6 +1296,346 @@ Le programme a conservé ses données : écrivez à nouveau, ou vérifiez la ra
         <location filename="../src/core/service/access_code.cpp" line="+7"/>
         <source>Not the correct password</source>
         <translation>Mot de passe incorrect</translation>
+    </message>
+    <message>
+        <location filename="../src/core/fleet/fleet_checks.cpp" line="+82"/>
+        <source>%1: plan: %2, radio: %3</source>
+        <translation>%1&#xa0;: plan&#xa0;: %2, radio&#xa0;: %3</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>block %1 (%2-%3) differs</source>
+        <translation>le bloc %1 (%2-%3) diffère</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>block %1 (%2-%3) differs: %4</source>
+        <translation>le bloc %1 (%2-%3) diffère&#xa0;: %4</translation>
+    </message>
+    <message>
+        <location filename="../src/core/fleet/fleet_report.cpp" line="-37"/>
+        <source>%1 done, %2 failed</source>
+        <translation>%1 terminée(s), %2 en échec</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 done, %2 failed, %3 port not used (missing or given twice)</source>
+        <translation>%1 terminée(s), %2 en échec, %3 port non utilisé (absent ou indiqué deux fois)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 done, %2 failed, %3 ports not used (missing or given twice)</source>
+        <translation>%1 terminée(s), %2 en échec, %3 ports non utilisés (absents ou indiqués deux fois)</translation>
+    </message>
+    <message>
+        <location filename="../src/core/fleet/fleet_run.cpp" line="+216"/>
+        <source>Port given twice</source>
+        <translation>Port indiqué deux fois</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is given more than once</source>
+        <translation>%1 est indiqué plus d&apos;une fois</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 is the same port as %2</source>
+        <translation>%1 est le même port que %2</translation>
+    </message>
+    <message>
+        <location filename="../src/core/link/clone_protocol.cpp" line="+28"/>
+        <source>block read at %1: %2</source>
+        <translation>lecture du bloc à %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>block write at %1: %2</source>
+        <translation>écriture du bloc à %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>the reply to block %1 is nothing but 0x06 bytes: something on the line answers 0x06 to everything, not a radio; check the programming cable or adapter</source>
+        <translation>la réponse au bloc %1 ne contient que des octets 0x06&#xa0;: quelque chose sur la liaison répond 0x06 à tout, ce n&apos;est pas une radio&#xa0;; vérifiez le câble de programmation ou l&apos;adaptateur</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>one byte too many in the reply to block %1</source>
+        <translation>un octet de trop dans la réponse au bloc %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 bytes too many in the reply to block %2</source>
+        <translation>%1 octets de trop dans la réponse au bloc %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the radio answered for block %1 when %2 was asked for</source>
+        <translation>la radio a répondu pour le bloc %1 alors que %2 était demandé</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the reply to block %1 gives the length %2 instead of %3</source>
+        <translation>la réponse au bloc %1 indique la longueur %2 au lieu de %3</translation>
+    </message>
+    <message>
+        <location line="+69"/>
+        <source>no acknowledgement from the radio</source>
+        <translation>aucun acquittement de la radio</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the radio answered %1 instead of 0x06</source>
+        <translation>la radio a répondu %1 au lieu de 0x06</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>the radio did not answer the wake-up %1 times (%2); the line echoes every byte the program sends back to it: check the programming cable or adapter</source>
+        <translation>la radio n&apos;a pas répondu aux %1 tentatives de réveil (%2)&#xa0;; la liaison renvoie en écho chaque octet que le programme envoie&#xa0;: vérifiez le câble de programmation ou l&apos;adaptateur</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the radio did not answer the wake-up %1 times (%2)</source>
+        <translation>la radio n&apos;a pas répondu aux %1 tentatives de réveil (%2)</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>the radio did not confirm programming mode (%1)</source>
+        <translation>la radio n&apos;a pas confirmé le mode programmation (%1)</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>block at %1: %2 of %3 reply bytes arrived</source>
+        <translation>bloc à %1&#xa0;: %2 octets de réponse reçus sur %3</translation>
+    </message>
+    <message>
+        <location filename="../src/core/link/port_trace.cpp" line="+89"/>
+        <source>cannot open the trace log %1</source>
+        <translation>impossible d&apos;ouvrir le journal de trace %1</translation>
+    </message>
+    <message>
+        <location filename="../src/core/link/serial_port_posix.cpp" line="+38"/>
+        <location filename="../src/core/link/serial_port_win32.cpp" line="+28"/>
+        <source>the port is closed</source>
+        <translation>le port est fermé</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the line hung up (cable or adapter disconnected?)</source>
+        <translation>la liaison a été coupée (câble ou adaptateur débranché&#xa0;?)</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <location filename="../src/core/link/serial_port_win32.cpp" line="+88"/>
+        <source>write failed: %1</source>
+        <translation>échec de l&apos;écriture&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../src/core/link/serial_port_win32.cpp" line="+1"/>
+        <source>write timed out</source>
+        <translation>délai d&apos;écriture dépassé</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the line hung up</source>
+        <translation>la liaison a été coupée</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>read failed: %1</source>
+        <translation>échec de la lecture&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>poll failed: %1</source>
+        <translation>échec de la surveillance du port&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <location filename="../src/core/link/serial_port_win32.cpp" line="-86"/>
+        <source>%1: not a serial port</source>
+        <translation>%1&#xa0;: ce n&apos;est pas un port série</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location filename="../src/core/link/serial_port_win32.cpp" line="+172"/>
+        <source>%1: no such device</source>
+        <translation>%1&#xa0;: périphérique introuvable</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: permission denied (the user must be in the dialout group)</source>
+        <translation>%1&#xa0;: accès refusé (l&apos;utilisateur doit faire partie du groupe dialout)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: permission denied</source>
+        <translation>%1&#xa0;: accès refusé</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location filename="../src/core/link/serial_port_win32.cpp" line="+6"/>
+        <source>%1: in use by another program</source>
+        <translation>%1&#xa0;: utilisé par un autre programme</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>&quot;%1&quot; is neither a port number 1-99 with a device nor a device path</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est ni un numéro de port 1-99 associé à un périphérique, ni un chemin de périphérique</translation>
+    </message>
+    <message>
+        <location line="+90"/>
+        <source>built-in serial port</source>
+        <translation>port série intégré</translation>
+    </message>
+    <message>
+        <location filename="../src/core/link/serial_port_win32.cpp" line="-27"/>
+        <source>&quot;%1&quot; is neither a port number 1-99 nor a device path</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est ni un numéro de port 1-99, ni un chemin de périphérique</translation>
+    </message>
+</context>
+<context>
+    <name>zem::Plan</name>
+    <message>
+        <location filename="../src/core/plan/plan_build.cpp" line="+81"/>
+        <source>the radio keeps &quot;%1&quot;; &quot;%2&quot; was stored as &quot;%1&quot;</source>
+        <translation>la radio conserve «&#xa0;%1&#xa0;»&#xa0;; «&#xa0;%2&#xa0;» a été mémorisé comme «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <location filename="../src/core/plan/plan_text_reader.cpp" line="+63"/>
+        <source>must be a single value</source>
+        <translation>doit être une valeur unique</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>must be a mapping of keys to values</source>
+        <translation>doit être une table associant des valeurs à des clés</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>unknown key</source>
+        <translation>clé inconnue</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the key appears twice</source>
+        <translation>la clé apparaît deux fois</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+271"/>
+        <source>the key %1 is missing</source>
+        <translation>la clé %1 est absente</translation>
+    </message>
+    <message>
+        <location line="-249"/>
+        <source>must be one of %1</source>
+        <translation>doit être l&apos;une des valeurs %1</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>must be a whole number from %1 to %2</source>
+        <translation>doit être un nombre entier de %1 à %2</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>must be a list of the 16 channels</source>
+        <translation>doit être une liste des 16 canaux</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>the channel appears twice</source>
+        <translation>le canal apparaît deux fois</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>channel %1 is missing</source>
+        <translation>le canal %1 est absent</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>must be true or false</source>
+        <translation>doit être true ou false</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>must be a list of 7 values from 0 to 255</source>
+        <translation>doit être une liste de 7 valeurs de 0 à 255</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>must be a mapping of addresses to bytes</source>
+        <translation>doit être une table associant des octets à des adresses</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>not an address: hex text 0x000 to 0x3FF or a number 0 to 1023</source>
+        <translation>n&apos;est pas une adresse&#xa0;: texte hexadécimal de 0x000 à 0x3FF ou nombre de 0 à 1023</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>not a byte in hex (00 to FF)</source>
+        <translation>n&apos;est pas un octet en hexadécimal (00 à FF)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>runs past the end of the image</source>
+        <translation>dépasse la fin de l&apos;image mémoire</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the byte is given twice</source>
+        <translation>l&apos;octet est indiqué deux fois</translation>
+    </message>
+    <message>
+        <location line="+78"/>
+        <source>not a plan text: it has no top-level key &quot;zem-plan: 1&quot;</source>
+        <translation>ce n&apos;est pas un plan au format texte&#xa0;: il n&apos;a pas de clé de premier niveau «&#xa0;zem-plan: 1&#xa0;»</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>this program reads version 1 of the plan text</source>
+        <translation>ce programme lit la version 1 du plan au format texte</translation>
+    </message>
+    <message>
+        <location line="+83"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>bytes: nothing given for %1; a new document&apos;s bytes were taken there</source>
+        <translation>bytes&#xa0;: rien n&apos;est indiqué pour %1&#xa0;; les octets d&apos;un nouveau document y ont été repris</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>bytes: the section is empty; the bytes no value above determines were taken from a new document</source>
+        <translation>bytes&#xa0;: la section est vide&#xa0;; les octets qu&apos;aucune valeur ci-dessus ne détermine ont été repris d&apos;un nouveau document</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>bytes: the section is missing; the bytes no value above determines were taken from a new document</source>
+        <translation>bytes&#xa0;: la section est absente&#xa0;; les octets qu&apos;aucune valeur ci-dessus ne détermine ont été repris d&apos;un nouveau document</translation>
+    </message>
+    <message>
+        <location filename="../src/core/plan/plan_text_unreadable.cpp" line="+16"/>
+        <source>this build cannot read plan texts (it was made without yaml-cpp)</source>
+        <translation>cette version du programme ne peut pas lire les plans au format texte (elle a été compilée sans yaml-cpp)</translation>
+    </message>
+    <message>
+        <location filename="../src/core/plan/plan_text_writer.cpp" line="+131"/>
+        <source>line %1, column %2: %3</source>
+        <translation>ligne %1, colonne %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>line %1, column %2, %3: %4</source>
+        <translation>ligne %1, colonne %2, %3&#xa0;: %4</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>line %1, column %2, %3 &quot;%4&quot;: %5</source>
+        <translation>ligne %1, colonne %2, %3 «&#xa0;%4&#xa0;»&#xa0;: %5</translation>
     </message>
 </context>
 <context>
@@ -1023,7 +1651,7 @@ Le programme a conservé ses données : écrivez à nouveau, ou vérifiez la ra
         <translation>Le PTT ID saisi est trop court, il sera complété par des zéros.</translation>
     </message>
     <message>
-        <location filename="../src/core/pages/radio_settings.cpp" line="+106"/>
+        <location filename="../src/core/pages/radio_settings.cpp" line="+109"/>
         <source>a PTT ID has at most 8 digits</source>
         <translation>un PTT ID comporte au plus 8 chiffres</translation>
     </message>
@@ -1276,7 +1904,7 @@ Tous droits réservés.</translation>
 <context>
     <name>zem::gui::CPortDlg</name>
     <message>
-        <location filename="../src/gui/link/port_dialog.cpp" line="+25"/>
+        <location filename="../src/gui/link/port_dialog.cpp" line="+26"/>
         <source>Please enter an integer between 1 and 99.</source>
         <translation>Veuillez saisir un nombre entier entre 1 et 99.</translation>
     </message>
@@ -1488,7 +2116,7 @@ Tous droits réservés.</translation>
 <context>
     <name>zem::gui::CsvCommands</name>
     <message>
-        <location filename="../src/core/plan/exchange_formats.cpp" line="-84"/>
+        <location filename="../src/core/plan/exchange_formats.cpp" line="-105"/>
         <source>The channel list was not imported; nothing has changed. These values were refused:</source>
         <translation>La liste de canaux n&apos;a pas été importée&#xa0;; rien n&apos;a été modifié. Ces valeurs ont été refusées&#xa0;:</translation>
     </message>
@@ -1501,6 +2129,16 @@ Tous droits réservés.</translation>
         <location line="+4"/>
         <source>The channel list was imported. This radio does not store:</source>
         <translation>La liste de canaux a été importée. Cette radio ne mémorise pas&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+166"/>
+        <source>Import CSV</source>
+        <translation>Importer un CSV</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Import memory list</source>
+        <translation>Importer une liste de mémoires</translation>
     </message>
     <message>
         <location filename="../src/gui/workbench/csv_commands.cpp" line="+22"/>
@@ -1924,6 +2562,16 @@ Arrêter chaque radio à son prochain bloc et fermer cette fenêtre&#xa0;?</tran
         <location filename="../src/gui/commands/user_dialogs.cpp" line="+14"/>
         <source>Save the changes to %1?</source>
         <translation>Enregistrer les modifications de %1&#xa0;?</translation>
+    </message>
+    <message>
+        <location filename="../src/core/plan/exchange_formats.cpp" line="-8"/>
+        <source>Channel list of this program (*.csv)</source>
+        <translation>Liste de canaux de ce programme (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Memory list of other programming tools (*.csv)</source>
+        <translation>Liste de mémoires d&apos;autres logiciels de programmation (*.csv)</translation>
     </message>
 </context>
 <context>

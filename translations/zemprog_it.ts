@@ -4,7 +4,7 @@
 <context>
     <name>ChannelTable</name>
     <message>
-        <location filename="../src/core/channels/band.cpp" line="+94"/>
+        <location filename="../src/core/channels/band.cpp" line="+92"/>
         <source>Other...</source>
         <translation>Altro...</translation>
     </message>
@@ -707,6 +707,16 @@ Il file è stato salvato?</translation>
         <translation>Scegliendo un altro tipo tutti i dati verranno cancellati come in un nuovo documento. Continuare?</translation>
     </message>
     <message>
+        <location line="+117"/>
+        <source>outside %1-%2 MHz; this plan has no band chosen</source>
+        <translation>fuori da %1-%2 MHz; in questo piano non è scelta alcuna banda</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>outside %1-%2 MHz; this plan is for band %3</source>
+        <translation>fuori da %1-%2 MHz; questo piano è per la banda %3</translation>
+    </message>
+    <message>
         <location filename="../src/core/channels/channel_clipboard.cpp" line="+14"/>
         <source>These values were not pasted:</source>
         <translation>Questi valori non sono stati incollati:</translation>
@@ -742,7 +752,27 @@ Il file è stato salvato?</translation>
         <translation>non è una voce dell&apos;elenco dei toni</translation>
     </message>
     <message>
-        <location filename="../src/core/channels/channel_csv.cpp" line="+177"/>
+        <location line="+79"/>
+        <source>must be one of %1</source>
+        <translation>deve essere uno dei valori %1</translation>
+    </message>
+    <message>
+        <location line="+106"/>
+        <source>not a cell of the channel table</source>
+        <translation>non è una cella della tabella dei canali</translation>
+    </message>
+    <message>
+        <location filename="../src/core/channels/channel_csv.cpp" line="+94"/>
+        <source>line %1: text after a closing quote</source>
+        <translation>riga %1: testo dopo le virgolette di chiusura</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>line %1: a quoted field is not closed</source>
+        <translation>riga %1: un campo tra virgolette non è chiuso</translation>
+    </message>
+    <message>
+        <location line="+68"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
@@ -769,6 +799,36 @@ Il file è stato salvato?</translation>
         <translation>%1, %2 &quot;%3&quot;</translation>
     </message>
     <message>
+        <location line="+24"/>
+        <source>the column appears twice</source>
+        <translation>la colonna compare due volte</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>expected a header row with the column &quot;Ch&quot; and any of %1, separated by commas, semicolons or tabs; found &quot;%2&quot;</source>
+        <translation>era attesa una riga di intestazione con la colonna &quot;Ch&quot; e una qualsiasi tra %1, separate da virgole, punti e virgola o tabulazioni; trovato &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>the text has no header row</source>
+        <translation>il testo non ha una riga di intestazione</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>the row has %1 fields, the header %2</source>
+        <translation>la riga ha %1 campi, l&apos;intestazione %2</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>not a channel number from 1 to 16</source>
+        <translation>non è un numero di canale da 1 a 16</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>the channel has a row already</source>
+        <translation>il canale ha già una riga</translation>
+    </message>
+    <message>
         <location filename="../src/core/channels/memory_list.cpp" line="-2"/>
         <source>%1, Location %2</source>
         <translation>%1, Location %2</translation>
@@ -779,17 +839,77 @@ Il file è stato salvato?</translation>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location line="+125"/>
+        <location line="+87"/>
+        <source>the file has no header row</source>
+        <translation>il file non ha una riga di intestazione</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>the header row has no %1 column</source>
+        <translation>nella riga di intestazione manca la colonna %1</translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source>not a whole number</source>
         <translation>non è un numero intero</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>the Location appears twice</source>
         <translation>la Location compare due volte</translation>
     </message>
     <message>
-        <location filename="../src/core/channels/memory_row.cpp" line="+133"/>
+        <location line="+20"/>
+        <source>no memory to import</source>
+        <translation>nessuna memoria da importare</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>must be High, Low or a wattage such as 5.0W</source>
+        <translation>deve essere High, Low o una potenza in watt come 5.0W</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Location %1 &quot;%2&quot;</source>
+        <translation>Location %1 &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>names not stored: %1</source>
+        <translation>nomi non memorizzati: %1</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>column &quot;%1&quot; not stored: %2 row(s) hold a value there</source>
+        <translation>colonna &quot;%1&quot; non memorizzata: contiene un valore in %2 riga/e</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>%1 row(s) past the sixteen taken: Location %2 not stored</source>
+        <translation>%1 riga/e oltre le sedici importate: Location %2 non memorizzata</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 row(s) past the sixteen taken: Location %2 to %3 not stored</source>
+        <translation>%1 riga/e oltre le sedici importate: Location da %2 a %3 non memorizzate</translation>
+    </message>
+    <message>
+        <location filename="../src/core/channels/memory_row.cpp" line="+91"/>
+        <source>%1 is empty</source>
+        <translation>il campo %1 è vuoto</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>not a CTCSS tone of the tone list</source>
+        <translation>non è un tono CTCSS dell&apos;elenco dei toni</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>not a DCS code of the tone list</source>
+        <translation>non è un codice DCS dell&apos;elenco dei toni</translation>
+    </message>
+    <message>
+        <location line="+12"/>
         <location line="+33"/>
         <source>not a frequency in MHz</source>
         <translation>non è una frequenza in MHz</translation>
@@ -810,7 +930,12 @@ Il file è stato salvato?</translation>
         <translation>la frequenza di trasmissione sarebbe inferiore a zero</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+6"/>
+        <source>transmit %1</source>
+        <translation>trasmissione %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>must be empty, +, -, split or off</source>
         <translation>deve essere vuoto, +, -, split o off</translation>
     </message>
@@ -830,9 +955,14 @@ Il file è stato salvato?</translation>
         <translation>deve essere vuoto, Tone, TSQL, DTCS o Cross</translation>
     </message>
     <message>
-        <location filename="../src/core/plan/exchange_formats.cpp" line="+101"/>
+        <location filename="../src/core/plan/exchange_formats.cpp" line="+103"/>
         <source> — choose the band on the Channel Setting page</source>
         <translation> — scegliere la banda nella pagina &quot;Impostazione dei canali&quot;</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>column &quot;%1&quot; is not a channel table column; ignored</source>
+        <translation>la colonna &quot;%1&quot; non è una colonna della tabella dei canali; ignorata</translation>
     </message>
 </context>
 <context>
@@ -844,6 +974,7 @@ Il file è stato salvato?</translation>
     </message>
     <message>
         <location line="+85"/>
+        <location filename="../src/core/fleet/fleet_checks.cpp" line="+51"/>
         <source>more than %1</source>
         <translation>più di %1</translation>
     </message>
@@ -863,7 +994,7 @@ Il file è stato salvato?</translation>
         <translation>%1: impossibile aprire in lettura</translation>
     </message>
     <message>
-        <location filename="../src/core/document/program_file.cpp" line="+298"/>
+        <location filename="../src/core/document/program_file.cpp" line="+301"/>
         <source>The file &quot;%1&quot; does not exist.</source>
         <translation>Il file &quot;%1&quot; non esiste.</translation>
     </message>
@@ -879,11 +1010,13 @@ Il file è stato salvato?</translation>
     </message>
     <message>
         <location line="+6"/>
+        <location filename="../src/core/fleet/fleet_checks.cpp" line="-6"/>
         <source>Cannot read the file &quot;%1&quot;.</source>
         <translation>Impossibile leggere il file &quot;%1&quot;.</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../src/core/fleet/fleet_checks.cpp" line="+3"/>
         <source>The file &quot;%1&quot; is not a program file: it holds %2 bytes, a program file holds %3.</source>
         <translation>Il file &quot;%1&quot; non è un file di programma: contiene %2 byte, un file di programma ne contiene %3.</translation>
     </message>
@@ -917,6 +1050,76 @@ Il file è stato salvato?</translation>
         <source>This link does not hold a whole plan: it may have been cut short or changed on its way. Nothing has changed.</source>
         <translation>Questo link non contiene un piano completo: potrebbe essere stato troncato o modificato lungo il percorso. Non è stato modificato nulla.</translation>
     </message>
+    <message>
+        <location filename="../src/core/fleet/fleet_checks.cpp" line="+11"/>
+        <source>No folder given.</source>
+        <translation>Nessuna cartella indicata.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Cannot use the folder &quot;%1&quot;: %2.</source>
+        <translation>Impossibile usare la cartella &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it is not a folder</source>
+        <translation>non è una cartella</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Cannot write into the folder &quot;%1&quot;.</source>
+        <translation>Impossibile scrivere nella cartella &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Cannot use the folder &quot;%1&quot;: %2</source>
+        <translation>Impossibile usare la cartella &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <source>Cannot create &quot;%1&quot;: %2.</source>
+        <translation>Impossibile creare &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Cannot find a free name for &quot;%1&quot;.</source>
+        <translation>Impossibile trovare un nome libero per &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The report &quot;%1&quot; is a folder.</source>
+        <translation>Il rapporto &quot;%1&quot; è una cartella.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The report &quot;%1&quot; exists already.</source>
+        <translation>Il rapporto &quot;%1&quot; esiste già.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Cannot write the report &quot;%1&quot;.</source>
+        <translation>Impossibile scrivere il rapporto &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Cannot write the report &quot;%1&quot;: %2.</source>
+        <translation>Impossibile scrivere il rapporto &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/fleet/fleet_report.cpp" line="+62"/>
+        <source>The report is empty.</source>
+        <translation>Il rapporto è vuoto.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>This is no fleet report: its first line has no port, result and backup columns.</source>
+        <translation>Questo non è un rapporto della scrittura su più radio: nella sua prima riga mancano le colonne port, result e backup.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The report has several radios on %1 (one cable, many radios): put each one on the cable again and write its backup with zemtool write.</source>
+        <translation>Il rapporto contiene più radio su %1 (un cavo, molte radio): rimettere ciascuna sul cavo e scrivervi il proprio backup con zemtool write.</translation>
+    </message>
 </context>
 <context>
     <name>zem::Link</name>
@@ -935,9 +1138,89 @@ The program has kept its data: write again, or check the radio and the cable.</s
 Il programma ha conservato i suoi dati: scrivere di nuovo oppure controllare la radio e il cavo.</translation>
     </message>
     <message>
+        <location line="+10"/>
+        <source>The radio does not hold what was written. First difference: %1.</source>
+        <translation>La radio non contiene ciò che è stato scritto. Prima differenza: %1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The radio does not hold what was written. First difference: %1 is %2 in the radio, %3 in the program.</source>
+        <translation>La radio non contiene ciò che è stato scritto. Prima differenza: %1 è %2 nella radio, %3 nel programma.</translation>
+    </message>
+    <message>
         <location filename="../src/core/fleet/radio_job.cpp" line="+18"/>
         <source>Cancelled</source>
         <translation>Annullato</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>waiting</source>
+        <translation>in attesa</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>backing up</source>
+        <translation>backup in corso</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>writing</source>
+        <translation>scrittura in corso</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>verifying</source>
+        <translation>verifica in corso</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>done</source>
+        <translation>completata</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>failed</source>
+        <translation>non riuscita</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>the radio is unchanged</source>
+        <translation>la radio è invariata</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the radio holds a partial write (%1 of %2 blocks)</source>
+        <translation>la radio contiene una scrittura parziale (%1 di %2 blocchi)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the radio holds the whole write, not checked</source>
+        <translation>la radio contiene la scrittura completa, non verificata</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the radio holds a write that differs from the plan</source>
+        <translation>la radio contiene una scrittura diversa dal piano</translation>
+    </message>
+    <message>
+        <location line="+61"/>
+        <source>cancelled during verify, after the whole write</source>
+        <translation>annullato durante la verifica, dopo la scrittura completa</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>cancelled at block %1 of %2</source>
+        <translation>annullato al blocco %1 di %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>cancelled before the first block was written</source>
+        <translation>annullato prima che fosse scritto il primo blocco</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>no backup, so nothing was written</source>
+        <translation>nessun backup, quindi non è stato scritto nulla</translation>
     </message>
     <message>
         <location filename="../src/core/link/link_messages.cpp" line="+7"/>
@@ -1001,6 +1284,11 @@ Il programma ha conservato i suoi dati: scrivere di nuovo oppure controllare la 
     </message>
     <message>
         <location line="+2"/>
+        <source>the line failed: %1</source>
+        <translation>errore sulla linea: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>the radio did not answer</source>
         <translation>la radio non ha risposto</translation>
     </message>
@@ -1008,6 +1296,346 @@ Il programma ha conservato i suoi dati: scrivere di nuovo oppure controllare la 
         <location filename="../src/core/service/access_code.cpp" line="+7"/>
         <source>Not the correct password</source>
         <translation>Password errata</translation>
+    </message>
+    <message>
+        <location filename="../src/core/fleet/fleet_checks.cpp" line="+82"/>
+        <source>%1: plan: %2, radio: %3</source>
+        <translation>%1: piano: %2, radio: %3</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>block %1 (%2-%3) differs</source>
+        <translation>il blocco %1 (%2-%3) è diverso</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>block %1 (%2-%3) differs: %4</source>
+        <translation>il blocco %1 (%2-%3) è diverso: %4</translation>
+    </message>
+    <message>
+        <location filename="../src/core/fleet/fleet_report.cpp" line="-37"/>
+        <source>%1 done, %2 failed</source>
+        <translation>%1 completate, %2 non riuscite</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 done, %2 failed, %3 port not used (missing or given twice)</source>
+        <translation>%1 completate, %2 non riuscite, %3 porta non usata (mancante o indicata due volte)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 done, %2 failed, %3 ports not used (missing or given twice)</source>
+        <translation>%1 completate, %2 non riuscite, %3 porte non usate (mancanti o indicate due volte)</translation>
+    </message>
+    <message>
+        <location filename="../src/core/fleet/fleet_run.cpp" line="+216"/>
+        <source>Port given twice</source>
+        <translation>Porta indicata due volte</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is given more than once</source>
+        <translation>la porta %1 è indicata più di una volta</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 is the same port as %2</source>
+        <translation>%1 è la stessa porta di %2</translation>
+    </message>
+    <message>
+        <location filename="../src/core/link/clone_protocol.cpp" line="+28"/>
+        <source>block read at %1: %2</source>
+        <translation>lettura del blocco all&apos;indirizzo %1: %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>block write at %1: %2</source>
+        <translation>scrittura del blocco all&apos;indirizzo %1: %2</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>the reply to block %1 is nothing but 0x06 bytes: something on the line answers 0x06 to everything, not a radio; check the programming cable or adapter</source>
+        <translation>la risposta al blocco %1 contiene solo byte 0x06: qualcosa sulla linea risponde 0x06 a tutto, non una radio; controllare il cavo di programmazione o l&apos;adattatore</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>one byte too many in the reply to block %1</source>
+        <translation>un byte di troppo nella risposta al blocco %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 bytes too many in the reply to block %2</source>
+        <translation>%1 byte di troppo nella risposta al blocco %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the radio answered for block %1 when %2 was asked for</source>
+        <translation>la radio ha risposto per il blocco %1 mentre era stato richiesto il blocco %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the reply to block %1 gives the length %2 instead of %3</source>
+        <translation>la risposta al blocco %1 indica la lunghezza %2 invece di %3</translation>
+    </message>
+    <message>
+        <location line="+69"/>
+        <source>no acknowledgement from the radio</source>
+        <translation>nessuna conferma dalla radio</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the radio answered %1 instead of 0x06</source>
+        <translation>la radio ha risposto %1 invece di 0x06</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>the radio did not answer the wake-up %1 times (%2); the line echoes every byte the program sends back to it: check the programming cable or adapter</source>
+        <translation>la radio non ha risposto alla sequenza di risveglio per %1 volte (%2); la linea rimanda al programma ogni byte che esso invia: controllare il cavo di programmazione o l&apos;adattatore</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the radio did not answer the wake-up %1 times (%2)</source>
+        <translation>la radio non ha risposto alla sequenza di risveglio per %1 volte (%2)</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>the radio did not confirm programming mode (%1)</source>
+        <translation>la radio non ha confermato la modalità di programmazione (%1)</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>block at %1: %2 of %3 reply bytes arrived</source>
+        <translation>blocco all&apos;indirizzo %1: arrivati %2 di %3 byte di risposta</translation>
+    </message>
+    <message>
+        <location filename="../src/core/link/port_trace.cpp" line="+89"/>
+        <source>cannot open the trace log %1</source>
+        <translation>impossibile aprire il registro di traccia %1</translation>
+    </message>
+    <message>
+        <location filename="../src/core/link/serial_port_posix.cpp" line="+38"/>
+        <location filename="../src/core/link/serial_port_win32.cpp" line="+28"/>
+        <source>the port is closed</source>
+        <translation>la porta è chiusa</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the line hung up (cable or adapter disconnected?)</source>
+        <translation>la linea si è interrotta (cavo o adattatore scollegato?)</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <location filename="../src/core/link/serial_port_win32.cpp" line="+88"/>
+        <source>write failed: %1</source>
+        <translation>scrittura non riuscita: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../src/core/link/serial_port_win32.cpp" line="+1"/>
+        <source>write timed out</source>
+        <translation>tempo scaduto durante la scrittura</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the line hung up</source>
+        <translation>la linea si è interrotta</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>read failed: %1</source>
+        <translation>lettura non riuscita: %1</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>poll failed: %1</source>
+        <translation>poll non riuscito: %1</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <location filename="../src/core/link/serial_port_win32.cpp" line="-86"/>
+        <source>%1: not a serial port</source>
+        <translation>%1: non è una porta seriale</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location filename="../src/core/link/serial_port_win32.cpp" line="+172"/>
+        <source>%1: no such device</source>
+        <translation>%1: dispositivo inesistente</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: permission denied (the user must be in the dialout group)</source>
+        <translation>%1: permesso negato (l&apos;utente deve far parte del gruppo dialout)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: permission denied</source>
+        <translation>%1: permesso negato</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location filename="../src/core/link/serial_port_win32.cpp" line="+6"/>
+        <source>%1: in use by another program</source>
+        <translation>%1: in uso da parte di un altro programma</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>&quot;%1&quot; is neither a port number 1-99 with a device nor a device path</source>
+        <translation>&quot;%1&quot; non è né un numero di porta 1-99 con un dispositivo né un percorso di dispositivo</translation>
+    </message>
+    <message>
+        <location line="+90"/>
+        <source>built-in serial port</source>
+        <translation>porta seriale integrata</translation>
+    </message>
+    <message>
+        <location filename="../src/core/link/serial_port_win32.cpp" line="-27"/>
+        <source>&quot;%1&quot; is neither a port number 1-99 nor a device path</source>
+        <translation>&quot;%1&quot; non è né un numero di porta 1-99 né un percorso di dispositivo</translation>
+    </message>
+</context>
+<context>
+    <name>zem::Plan</name>
+    <message>
+        <location filename="../src/core/plan/plan_build.cpp" line="+81"/>
+        <source>the radio keeps &quot;%1&quot;; &quot;%2&quot; was stored as &quot;%1&quot;</source>
+        <translation>la radio mantiene &quot;%1&quot;; &quot;%2&quot; è stato memorizzato come &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <location filename="../src/core/plan/plan_text_reader.cpp" line="+63"/>
+        <source>must be a single value</source>
+        <translation>deve essere un singolo valore</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>must be a mapping of keys to values</source>
+        <translation>deve essere una mappa di chiavi e valori</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>unknown key</source>
+        <translation>chiave sconosciuta</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the key appears twice</source>
+        <translation>la chiave compare due volte</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+271"/>
+        <source>the key %1 is missing</source>
+        <translation>manca la chiave %1</translation>
+    </message>
+    <message>
+        <location line="-249"/>
+        <source>must be one of %1</source>
+        <translation>deve essere uno dei valori %1</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>must be a whole number from %1 to %2</source>
+        <translation>deve essere un numero intero da %1 a %2</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>must be a list of the 16 channels</source>
+        <translation>deve essere un elenco dei 16 canali</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>the channel appears twice</source>
+        <translation>il canale compare due volte</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>channel %1 is missing</source>
+        <translation>manca il canale %1</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>must be true or false</source>
+        <translation>deve essere true o false</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>must be a list of 7 values from 0 to 255</source>
+        <translation>deve essere un elenco di 7 valori da 0 a 255</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>must be a mapping of addresses to bytes</source>
+        <translation>deve essere una mappa di indirizzi e byte</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>not an address: hex text 0x000 to 0x3FF or a number 0 to 1023</source>
+        <translation>non è un indirizzo: testo esadecimale da 0x000 a 0x3FF o un numero da 0 a 1023</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>not a byte in hex (00 to FF)</source>
+        <translation>non è un byte esadecimale (da 00 a FF)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>runs past the end of the image</source>
+        <translation>va oltre la fine dell&apos;immagine della memoria</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the byte is given twice</source>
+        <translation>il byte è indicato due volte</translation>
+    </message>
+    <message>
+        <location line="+78"/>
+        <source>not a plan text: it has no top-level key &quot;zem-plan: 1&quot;</source>
+        <translation>non è un piano in formato testo: manca la chiave di primo livello &quot;zem-plan: 1&quot;</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>this program reads version 1 of the plan text</source>
+        <translation>questo programma legge la versione 1 del piano in formato testo</translation>
+    </message>
+    <message>
+        <location line="+83"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>bytes: nothing given for %1; a new document&apos;s bytes were taken there</source>
+        <translation>bytes: nulla indicato per %1; lì sono stati presi i byte di un nuovo documento</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>bytes: the section is empty; the bytes no value above determines were taken from a new document</source>
+        <translation>bytes: la sezione è vuota; i byte non determinati da alcun valore precedente sono stati presi da un nuovo documento</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>bytes: the section is missing; the bytes no value above determines were taken from a new document</source>
+        <translation>bytes: la sezione manca; i byte non determinati da alcun valore precedente sono stati presi da un nuovo documento</translation>
+    </message>
+    <message>
+        <location filename="../src/core/plan/plan_text_unreadable.cpp" line="+16"/>
+        <source>this build cannot read plan texts (it was made without yaml-cpp)</source>
+        <translation>questa versione non può leggere i piani in formato testo (è stata compilata senza yaml-cpp)</translation>
+    </message>
+    <message>
+        <location filename="../src/core/plan/plan_text_writer.cpp" line="+131"/>
+        <source>line %1, column %2: %3</source>
+        <translation>riga %1, colonna %2: %3</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>line %1, column %2, %3: %4</source>
+        <translation>riga %1, colonna %2, %3: %4</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>line %1, column %2, %3 &quot;%4&quot;: %5</source>
+        <translation>riga %1, colonna %2, %3 &quot;%4&quot;: %5</translation>
     </message>
 </context>
 <context>
@@ -1023,7 +1651,7 @@ Il programma ha conservato i suoi dati: scrivere di nuovo oppure controllare la 
         <translation>Il PTT ID inserito è troppo corto, verrà completato con zeri.</translation>
     </message>
     <message>
-        <location filename="../src/core/pages/radio_settings.cpp" line="+106"/>
+        <location filename="../src/core/pages/radio_settings.cpp" line="+109"/>
         <source>a PTT ID has at most 8 digits</source>
         <translation>un PTT ID ha al massimo 8 cifre</translation>
     </message>
@@ -1276,7 +1904,7 @@ Tutti i diritti riservati.</translation>
 <context>
     <name>zem::gui::CPortDlg</name>
     <message>
-        <location filename="../src/gui/link/port_dialog.cpp" line="+25"/>
+        <location filename="../src/gui/link/port_dialog.cpp" line="+26"/>
         <source>Please enter an integer between 1 and 99.</source>
         <translation>Inserire un numero intero compreso tra 1 e 99.</translation>
     </message>
@@ -1488,7 +2116,7 @@ Tutti i diritti riservati.</translation>
 <context>
     <name>zem::gui::CsvCommands</name>
     <message>
-        <location filename="../src/core/plan/exchange_formats.cpp" line="-84"/>
+        <location filename="../src/core/plan/exchange_formats.cpp" line="-105"/>
         <source>The channel list was not imported; nothing has changed. These values were refused:</source>
         <translation>L&apos;elenco dei canali non è stato importato; non è cambiato nulla. Questi valori sono stati rifiutati:</translation>
     </message>
@@ -1501,6 +2129,16 @@ Tutti i diritti riservati.</translation>
         <location line="+4"/>
         <source>The channel list was imported. This radio does not store:</source>
         <translation>L&apos;elenco dei canali è stato importato. Questa radio non memorizza:</translation>
+    </message>
+    <message>
+        <location line="+166"/>
+        <source>Import CSV</source>
+        <translation>Importa CSV</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Import memory list</source>
+        <translation>Importa elenco memorie</translation>
     </message>
     <message>
         <location filename="../src/gui/workbench/csv_commands.cpp" line="+22"/>
@@ -1924,6 +2562,16 @@ Fermare ogni radio al blocco successivo e chiudere questa finestra?</translation
         <location filename="../src/gui/commands/user_dialogs.cpp" line="+14"/>
         <source>Save the changes to %1?</source>
         <translation>Salvare le modifiche in %1?</translation>
+    </message>
+    <message>
+        <location filename="../src/core/plan/exchange_formats.cpp" line="-8"/>
+        <source>Channel list of this program (*.csv)</source>
+        <translation>Elenco canali di questo programma (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Memory list of other programming tools (*.csv)</source>
+        <translation>Elenco memorie di altri software di programmazione (*.csv)</translation>
     </message>
 </context>
 <context>

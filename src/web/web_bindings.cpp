@@ -103,6 +103,9 @@ public:
     bool confirmList(const std::string& text, const std::vector<std::string>& items) override {
         return ShowMessage(1, Said(text, items)) == 1;
     }
+    bool confirmList(const std::string& text, const std::vector<zem::Text>& items) override {
+        return ShowMessage(1, Said(text, items)) == 1;
+    }
 };
 
 PageMessenger& Messenger() {
