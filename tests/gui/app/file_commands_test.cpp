@@ -69,18 +69,11 @@ protected:
         window->action(gui::kCmdCompareWithFile)->trigger();
         return rows;
     }
-    // A program file of band 2 ("400-470MHZ") with one channel and a kept
-    // byte outside every page.
+    // A program file of band 2 ("400-470MHZ") as the pages store it, so a
+    // save gives the same bytes back, with a kept byte outside every page.
     QString writeBand2File(const QString& name) {
-        RadioImage image = NewDocumentImage();
-        ChannelPageValues values;
-        FillFromImage(image, values);
-        values.cells.setText(1, 1, "435.55500");
-        values.cells.setText(1, 2, "435.55500");
-        values.typeIndex = 0;
-        values.bandIndex = 2;
-        StoreToImage(values, image);
-        // The other pages as they store, so a save gives the same bytes back.
+        RadioImage image = BandImage(2);
+        StoreToImage(PageOf(image), image);
         OptionValues options;
         FillFromImage(image, options);
         RecordingMessenger quiet;
@@ -117,7 +110,7 @@ TEST_F(FileCommandsTest, FileOnTheCommandLineShowsItsOwnBandAndSavesBackUnchange
     startWindow({"--port", "/dev/ttyUSB0", path});
     EXPECT_TRUE(openedCommandLineFile);
     EXPECT_EQ(page().bandCombo().currentText(), "400-470MHZ");
-    EXPECT_EQ(cell(1, 1), "435.55500");
+    EXPECT_EQ(cell(1, 1), "400.05000");
     EXPECT_EQ(window->document().pathName(), path);
     EXPECT_FALSE(window->document().isModified());  // closing would not ask
 
@@ -147,8 +140,7 @@ TEST_F(FileCommandsTest, FileChangedByAnotherWindowIsNotOverwrittenUnasked) {
     other.show();
     QApplication::setActiveWindow(window.get());
     const auto otherSaves = [&](const char* receive) {
-        ChannelPageValues values;
-        FillFromImage(other.document().image(), values);
+        ChannelPageValues values = PageOf(other.document().image());
         values.cells.setText(1, 1, receive);
         StoreToImage(values, other.document().image());
         other.view().fillAllPages();
