@@ -26,8 +26,7 @@ TEST(ShareLinkTest, EncodesTheImageInTheFragment)
         EXPECT_EQ(link.substr(0, c.starts.size()), c.starts) << c.base;
         EXPECT_EQ(link.substr(link.size() - c.ends.size()), c.ends) << c.base;
         EXPECT_EQ(link.size(), link.find('#') + 6 + 1366) << c.base;
-        ASSERT_TRUE(ImageOfShareLink(link).has_value()) << c.base;
-        EXPECT_TRUE(*ImageOfShareLink(link) == c.image) << c.base;
+        EXPECT_TRUE(ImageOfShareLink(link) == c.image) << c.base;
     }
     EXPECT_EQ(ShareLink(erased).rfind(kShareBaseUrl, 0), 0u);
 }

@@ -17,7 +17,7 @@ TEST(RadioHistory, ANoteIsTypedInTheListAndDeleteRemovesTheRead) {
     QTemporaryDir folder;
     gui::RadioHistory history(folder.path());
     const QDateTime start(QDate(2026, 3, 1), QTime(9, 0, 0));
-    const QString older = history.add(BandImage(0), start);
+    history.add(BandImage(0), start);
     const QString newer = history.add(BandImage(2), start.addSecs(60));
     RecordingMessenger messenger;
     auto dialog = std::make_unique<gui::RadioHistoryDialog>(history, messenger);
@@ -45,9 +45,9 @@ TEST(RadioHistory, ANoteIsTypedInTheListAndDeleteRemovesTheRead) {
     QTest::keyClick(list, Qt::Key_Delete);
     EXPECT_EQ(history.entries().size(), 2) << "the question was answered Cancel";
     QTest::mouseClick(dialog->findChild<QPushButton*>("delete"), Qt::LeftButton);
-    ASSERT_EQ(messenger.texts().size(), 2u);
-    EXPECT_EQ(messenger.texts().back(), "Delete the read of 2026-03-01 09:00:00 from the radio history?");
-    EXPECT_FALSE(QFile::exists(older));
+    const std::string question = "Delete the read of 2026-03-01 09:00:00 from the radio history?";
+    EXPECT_EQ(messenger.texts(), std::vector<std::string>(2, question));
+    // The read and its note are gone.
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QFileInfo(newer).fileName()});
     ASSERT_EQ(list->topLevelItemCount(), 1);
     EXPECT_EQ(list->currentItem(), list->topLevelItem(0));
