@@ -18,6 +18,22 @@ namespace {
 
 const QString kSettingsKey = QStringLiteral("language");
 
+// Qt's own catalogue. Qt 6 asks for the file types its file dialog lists
+// ("Folder", "Drive" ...) in the context QAbstractFileIconProvider, which
+// the catalogues of most languages lack; they have the same words under
+// QFileDialog, where Qt asked for them before, so those are taken.
+class QtCatalogue : public QTranslator {
+public:
+    using QTranslator::QTranslator;
+    QString translate(const char* context, const char* source, const char* disambiguation = nullptr,
+                      int n = -1) const override {
+        QString text = QTranslator::translate(context, source, disambiguation, n);
+        if (text.isEmpty() && qstrcmp(context, "QAbstractFileIconProvider") == 0)
+            text = QTranslator::translate("QFileDialog", source, disambiguation, n);
+        return text;
+    }
+};
+
 QString& Current() {
     static QString code = QStringLiteral("en");
     return code;
@@ -100,7 +116,7 @@ void UseLanguage(const QString& code, const QString& dir) {
     QCoreApplication* app = QCoreApplication::instance();
     program = new QTranslator(app);
     if (program->load(QStringLiteral("zemprog_") + code, dir)) QCoreApplication::installTranslator(program);
-    qt = new QTranslator(app);
+    qt = new QtCatalogue(app);
     if (qt->load(QStringLiteral("qtbase_") + code, dir)) QCoreApplication::installTranslator(qt);
 }
 
