@@ -143,9 +143,8 @@ TEST(PasteCellsTest, PastesABlockFromTheTopLeftCellAndListsEachRefusalWithItsCel
     messenger.clear();
     ChannelTable used = PlanWithThreeChannels();
     EXPECT_TRUE(PasteCells(used, {{1, kColPower}, {3, kColPower}, {4, kColPower}}, "low\r\n", 0, messenger).empty());
-    EXPECT_EQ(used.text(1, kColPower), "Low");
-    EXPECT_EQ(used.text(3, kColPower), "Low");
-    EXPECT_EQ(used.text(4, kColPower), "");
+    EXPECT_EQ((Texts{used.text(1, kColPower), used.text(3, kColPower), used.text(4, kColPower)}),
+              (Texts{"Low", "Low", ""}));
     EXPECT_TRUE(messenger.empty());
     PasteCells(used, {{2, kColBusy}}, "maybe", 0, messenger);
     EXPECT_EQ(messenger.texts(), Texts{"channel 2, Busy: \"maybe\": must be one of Off, Carrier, DT/DQT"});

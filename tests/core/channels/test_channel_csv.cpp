@@ -184,7 +184,7 @@ TEST(ChannelCsv, AToneNumberEqualToAnEntryIsThatEntry) {
     for (const auto& [text, index] : tones) EXPECT_EQ(MatchTone(text), index) << text;
 }
 
-TEST(ChannelCsv, MatchesColumnsByNameAndKeepsTheCellsOfMissingOnes) {
+TEST(ChannelCsv, MatchesColumnsByNameKeepsTheCellsOfMissingOnesAndTypesAsTheGrid) {
     ChannelPageValues page = PageOf(BandImage(0));
     ChannelTable expected = page.cells;
     expected.setText(2, kColPower, "Low");
@@ -192,17 +192,12 @@ TEST(ChannelCsv, MatchesColumnsByNameAndKeepsTheCellsOfMissingOnes) {
     ASSERT_TRUE(result.ok());
     EXPECT_EQ(result.ignoredColumns, std::vector<std::string>{"Notes"});
     EXPECT_EQ(page.cells, expected);
-}
 
-// Each cell is typed through TypeCellValue, whose rules the clipboard's
-// tests check; here only that a receive frequency alone brings the
-// new-channel defaults through it.
-TEST(ChannelCsv, TypesARowAsTheGridWould) {
-    ChannelPageValues page = PageOf(NewDocumentImage());
-    page.bandIndex = 0;
+    // Each cell is typed as the grid types it (the clipboard's tests hold
+    // its rules): a receive frequency alone brings the new-channel defaults.
+    page = PageOf(NewDocumentImage());
     ASSERT_TRUE(ImportChannelsCsv("Ch,Receive\n1,145.5\n", page).ok());
-    EXPECT_EQ(page.cells.text(1, kColTransmit), "145.50000");
-    EXPECT_EQ(page.cells.text(1, kColScan), "Yes");
+    EXPECT_EQ(test::RowTexts(page.cells, 1)[1] + " " + page.cells.text(1, kColScan), "145.50000 Yes");
 }
 
 }  // namespace

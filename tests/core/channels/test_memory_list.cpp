@@ -72,10 +72,8 @@ TEST(MemoryListTest, SixteenRowsInLocationOrderWattagesAndWhatIsNotStored)
     from.clear = true;
     const MemoryImport result = ImportMemoryList(text, page, from);
     ASSERT_TRUE(result.ok()) << result.refusals.front().describe();
-    EXPECT_EQ(test::RowTexts(page.cells, 1)[0], "156.00000");
-    EXPECT_EQ(test::RowTexts(page.cells, 16)[0], "171.00000");
-    EXPECT_EQ(test::RowTexts(page.cells, 1)[kColPower - 1], "Low");
-    EXPECT_EQ(test::RowTexts(page.cells, 2)[kColPower - 1], "High");
+    EXPECT_EQ((Texts{page.cells.text(1, kColReceive), page.cells.text(16, kColReceive), page.cells.text(1, kColPower),
+                     page.cells.text(2, kColPower)}), (Texts{"156.00000", "171.00000", "Low", "High"}));
     ASSERT_EQ(result.notStored.size(), 2u);
     EXPECT_EQ(result.notStored[0].english().rfind("names not stored: Location 20 \"Rep 20\", Location 21", 0), 0u);
     EXPECT_EQ(result.notStored[1].english(), "5 row(s) past the sixteen taken: Location 36 to 40 not stored");

@@ -53,12 +53,6 @@ struct Radios {
     }
 };
 
-// Starts the run and waits for its end.
-void RunToEnd(FleetRun& run) {
-    run.start();
-    run.wait();
-}
-
 class Fleet : public ::testing::Test {
 protected:
     std::string dir = [] {
@@ -76,7 +70,8 @@ TEST_F(Fleet, EveryRadioIsBackedUpBeforeAnyBlockIsWrittenThenProgrammedAndVerifi
     options.job.verify = true;
     options.job.backupFolder = dir;
     FleetRun run(plan, ports, options);
-    RunToEnd(run);
+    run.start();
+    run.wait();
     radios.stop();
 
     ASSERT_TRUE(run.finished());
@@ -101,12 +96,8 @@ TEST_F(Fleet, EveryRadioIsBackedUpBeforeAnyBlockIsWrittenThenProgrammedAndVerifi
         ExpectPortReleased(ports[i]);
     }
     EXPECT_EQ(backups.size(), 3u);
-    for (const PortStatus& s : run.snapshot()) {
-        EXPECT_EQ(s.state, RadioState::Done);
-        EXPECT_EQ(s.percent, 100);
-        EXPECT_EQ(s.done, 1);
-        EXPECT_TRUE(s.ended);
-    }
+    for (const PortStatus& s : run.snapshot())
+        EXPECT_EQ(std::tie(s.state, s.percent, s.done, s.ended), std::make_tuple(RadioState::Done, 100, 1, true));
 }
 
 TEST_F(Fleet, ARadioThatFailsFailsAloneWithItsOwnMessage) {
@@ -139,7 +130,8 @@ TEST_F(Fleet, ARadioThatFailsFailsAloneWithItsOwnMessage) {
     FleetOptions options = QuickOptions();
     options.job.verify = true;
     FleetRun run(plan, ports, options);
-    RunToEnd(run);
+    run.start();
+    run.wait();
     radios.stop();
 
     auto results = run.results();
@@ -167,7 +159,8 @@ TEST_F(Fleet, ABackupThatCannotBeSavedWritesNothingToThatRadio) {
     FleetOptions options = QuickOptions();
     options.job.backupFolder = dir + "/file/backups";
     FleetRun run(plan, {line.device()}, options);
-    RunToEnd(run);
+    run.start();
+    run.wait();
     line.stop();
     auto results = run.results();
     ASSERT_EQ(results.size(), 1u);
@@ -233,7 +226,8 @@ TEST_F(Fleet, OneCableProgramsTheRadiosPutOnOneAfterAnotherUntilTheCount) {
     options.count = 3;
     options.job.verify = true;
     FleetRun run(plan, {line.device()}, options);
-    RunToEnd(run);
+    run.start();
+    run.wait();
     line.stop();
 
     auto results = run.results();

@@ -28,6 +28,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Clicks the box as a user would when it is not as wanted.
+void Tick(QCheckBox* box, bool on) {
+    if (box->isChecked() != on) QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
+    ASSERT_EQ(box->isChecked(), on);
+}
+
+void TypeFolder(gui::FleetDialog& dialog, const std::string& folder) {
+    dialog.backupFolderEdit()->selectAll();
+    QTest::keyClicks(dialog.backupFolderEdit(), QString::fromStdString(folder));
+}
+
 class FleetWindow : public ::testing::Test {
 protected:
     QTemporaryDir folder;
@@ -53,14 +64,6 @@ protected:
     void TypePort(const std::string& port) {
         QTest::keyClicks(dialog->portEdit(), QString::fromStdString(port));
         QTest::mouseClick(dialog->addButton(), Qt::LeftButton);
-    }
-    void Tick(QCheckBox* box, bool on) {
-        if (box->isChecked() != on) QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
-        ASSERT_EQ(box->isChecked(), on);
-    }
-    void TypeFolder(const std::string& folder) {
-        dialog->backupFolderEdit()->selectAll();
-        QTest::keyClicks(dialog->backupFolderEdit(), QString::fromStdString(folder));
     }
     QString Cell(int row, int col) const { return dialog->table()->item(row, col)->text(); }
 };
@@ -128,7 +131,7 @@ TEST_F(FleetWindow, AFailedRadioIsPutBackFromItsBackup) {
     Tick(dialog->verifyBox(), true);
     Tick(dialog->backupBox(), true);
     Tick(dialog->repeatBox(), false);
-    TypeFolder(dir + "/backups");
+    TypeFolder(*dialog, dir + "/backups");
     EXPECT_FALSE(dialog->restoreButton()->isEnabled());
     QTest::mouseClick(dialog->startButton(), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog->isRunning(); }, 20000));
@@ -166,9 +169,8 @@ protected:
         if (!dialog || !dialog->isVisible()) return nullptr;
         for (auto [box, on] : {std::pair{dialog->verifyBox(), true}, {dialog->backupBox(), !backupFolder.empty()},
                                {dialog->repeatBox(), repeat}})
-            if (box->isChecked() != on) QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
-        dialog->backupFolderEdit()->selectAll();
-        QTest::keyClicks(dialog->backupFolderEdit(), QString::fromStdString(backupFolder));
+            Tick(box, on);
+        TypeFolder(*dialog, backupFolder);
         return dialog;
     }
 };
