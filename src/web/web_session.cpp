@@ -67,7 +67,7 @@ bool WebSession::isModified() const { return doc_.isModified(); }
 
 void WebSession::commitCell(int row, int col, const std::string& text, bool onEnter) {
     if (row < 1 || row > kChannelCount || col < kColReceive || col > kColPtt) return;
-    const std::string refusal = TypeCellValue(channel_.cells, row, col, text, channel_.bandIndex, {true, onEnter}).english();
+    const Text refusal = TypeCellValue(channel_.cells, row, col, text, channel_.bandIndex, {true, onEnter});
     if (!refusal.empty()) messenger_.notice(refusal);
     recordChange();
 }
