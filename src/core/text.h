@@ -15,11 +15,13 @@ inline constexpr const char* kTextFile = "zem::File";          // opening and sa
 inline constexpr const char* kTextChannels = "zem::Channels";  // refused values of the channel table and its lists
 inline constexpr const char* kTextPlan = "zem::Plan";          // a plan text's errors
 inline constexpr const char* kTextSettings = "zem::Settings";  // refused values of the settings pages
+inline constexpr const char* kTextCompare = "zem::Compare";    // the differences between two documents
 // The contexts of the core's list texts: the channel table's titles and
 // choices, the type and band lists; the settings' labels and entries.
 inline constexpr const char* kTextChannelTable = "ChannelTable";
 inline constexpr const char* kTextRadioSettings = "RadioSettings";
-inline constexpr const char* kTextContexts[] = {kTextLink, kTextFile, kTextChannels, kTextPlan, kTextSettings};
+inline constexpr const char* kTextContexts[] = {kTextLink, kTextFile, kTextChannels, kTextPlan, kTextSettings,
+                                             kTextCompare};
 // The context of texts that only join others ("%1\n%2"): nothing in it is
 // translated, its parts are.
 inline constexpr const char* kTextJoined = "zem::Joined";

@@ -160,11 +160,11 @@ const zem::Text kRadioSide("zem::gui::CompareCommands", "Radio");
 
 // The window's Compare: the differences between what the pages show and
 // other, in the pages' words, as JSON for the page's list: the title,
-// summary and column heads as messages (Said), the rows as the core words them.
+// summary, column heads and each row's where, before and after as messages (Said).
 std::string CompareJson(const zem::RadioImage& other, const zem::Text& otherSide) {
     const zem::RadioImage document = Session().currentImage();
-    const std::vector<std::string> lines = zem::DiffAsShown(document, other);
-    const std::string note = zem::SameAsShownNote(document, other);
+    const std::vector<zem::Difference> lines = zem::DifferencesAsShown(document, other);
+    const zem::Text note = zem::SameAsShownText(document, other);
     const zem::Text summary =
         !lines.empty()
             ? CompareText("%1 difference(s) between the document and %2:", {std::to_string(lines.size()), otherSide})
@@ -173,11 +173,9 @@ std::string CompareJson(const zem::RadioImage& other, const zem::Text& otherSide
     std::string json = "{\"title\":" + Said(CompareText("Compare with %1", {otherSide})) +
                        ",\"summary\":" + Said(summary) + ",\"heads\":[" + Said(CompareText("Where")) + "," +
                        Said(CompareText("Document")) + "," + Said(otherSide) + "],\"rows\":[";
-    for (const std::string& line : lines) {
-        const zem::DiffLine parts = zem::SplitDiffLine(line);
+    for (const zem::Difference& parts : lines) {
         if (json.back() != '[') json += ',';
-        json += "[" + zem::JsonString(parts.where) + "," + zem::JsonString(parts.before) + "," +
-                zem::JsonString(parts.after) + "]";
+        json += "[" + Said(parts.where) + "," + Said(parts.before) + "," + Said(parts.after) + "]";
     }
     return json + "]}";
 }

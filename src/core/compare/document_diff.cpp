@@ -114,42 +114,64 @@ std::string Hex(std::size_t value, int digits) {
     return text;
 }
 
+Text CompareText(const char* source, std::vector<Text> values = {}) {
+    return Text(kTextCompare, source, std::move(values));
+}
+
 // "byte 0x3E0: FF -> 00", or "bytes 0x018-0x01B: 00 00 00 00 -> FF FF FF FF".
-std::string ByteRunLine(const RadioImage& before, const RadioImage& after, std::size_t first, std::size_t last) {
+Difference ByteRun(const RadioImage& before, const RadioImage& after, std::size_t first, std::size_t last) {
     std::string from;
     std::string to;
     for (std::size_t offset = first; offset <= last; ++offset) {
         from += (offset == first ? "" : " ") + Hex(before[offset], 2);
         to += (offset == first ? "" : " ") + Hex(after[offset], 2);
     }
-    const std::string where =
-        first == last ? "byte 0x" + Hex(first, 3) : "bytes 0x" + Hex(first, 3) + "-0x" + Hex(last, 3);
-    return where + ": " + from + " -> " + to;
+    Text where = first == last ? CompareText(ZEM_TRANSLATE_NOOP("zem::Compare", "byte %1"), {"0x" + Hex(first, 3)})
+                               : CompareText(ZEM_TRANSLATE_NOOP("zem::Compare", "bytes %1-%2"),
+                                             {"0x" + Hex(first, 3), "0x" + Hex(last, 3)});
+    return {std::move(where), from, to};
 }
 
-std::string Shown(const std::string& text) { return text.empty() ? "(empty)" : text; }
-
-std::string Shown(const SettingText& setting) {
-    if (setting.isCheckBox) return setting.checked ? "on" : "off";
-    return Shown(setting.text);
+// A value as the page shows it: a list text in its list's context (context
+// null for a value said as it is), "(empty)" for none.
+Text Shown(const char* context, const std::string& text) {
+    if (text.empty()) return CompareText(ZEM_TRANSLATE_NOOP("zem::Compare", "(empty)"));
+    return context ? Text(context, text) : Text(text);
 }
 
-void DiffSettings(const std::vector<SettingText>& a, const std::vector<SettingText>& b, int group,
-                  std::vector<std::string>& lines, std::set<int>& shownGroups) {
-    for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
-        const std::string before = Shown(a[i]);
-        const std::string after = Shown(b[i]);
-        if (before == after) continue;
-        lines.push_back(std::string(a[i].label) + ": " + before + " -> " + after);
+Text Shown(const SettingText& setting, SettingKind kind) {
+    if (setting.isCheckBox)
+        return setting.checked ? CompareText(ZEM_TRANSLATE_NOOP("zem::Compare", "on"))
+                               : CompareText(ZEM_TRANSLATE_NOOP("zem::Compare", "off"));
+    return Shown(kind == SettingKind::Choice ? kTextRadioSettings : nullptr, setting.text);
+}
+
+void DiffSettings(SettingPage page, const std::vector<SettingText>& a, const std::vector<SettingText>& b, int group,
+                  std::vector<Difference>& found, std::set<int>& shownGroups) {
+    const std::vector<SettingEntry>& settings = PageSettings(page);
+    for (std::size_t i = 0; i < a.size() && i < b.size() && i < settings.size(); ++i) {
+        Text before = Shown(a[i], settings[i].kind);
+        Text after = Shown(b[i], settings[i].kind);
+        if (before.english() == after.english()) continue;
+        found.push_back({Text(kTextRadioSettings, a[i].label), std::move(before), std::move(after)});
         shownGroups.insert(group);
     }
 }
 
+std::vector<std::string> English(const std::vector<Difference>& differences) {
+    std::vector<std::string> lines;
+    lines.reserve(differences.size());
+    for (const Difference& difference : differences) lines.push_back(difference.english());
+    return lines;
+}
+
 }  // namespace
 
-std::vector<std::string> DiffDocuments(const RadioImage& before, const RadioImage& after) {
-    std::vector<std::string> lines;
-    if (before == after) return lines;
+std::string Difference::english() const { return where.english() + ": " + before.english() + " -> " + after.english(); }
+
+std::vector<Difference> DocumentDifferences(const RadioImage& before, const RadioImage& after) {
+    std::vector<Difference> found;
+    if (before == after) return found;
 
     const PagesSnapshot a = FillPages(before);
     const PagesSnapshot b = FillPages(after);
@@ -158,13 +180,15 @@ std::vector<std::string> DiffDocuments(const RadioImage& before, const RadioImag
     const auto& types = TypeEntries();
     const auto& bands = BandEntries();
     if (a.channels.typeIndex != b.channels.typeIndex) {
-        lines.push_back("Type: " + Shown(EntryText(types, a.channels.typeIndex)) + " -> " +
-                        Shown(EntryText(types, b.channels.typeIndex)));
+        found.push_back({CompareText(ZEM_TRANSLATE_NOOP("zem::Compare", "Type")),
+                         Shown(kTextChannelTable, EntryText(types, a.channels.typeIndex)),
+                         Shown(kTextChannelTable, EntryText(types, b.channels.typeIndex))});
         shownGroups.insert(kType);
     }
     if (a.channels.bandIndex != b.channels.bandIndex) {
-        lines.push_back("Band: " + Shown(EntryText(bands, a.channels.bandIndex)) + " -> " +
-                        Shown(EntryText(bands, b.channels.bandIndex)));
+        found.push_back({CompareText(ZEM_TRANSLATE_NOOP("zem::Compare", "Band")),
+                         Shown(kTextChannelTable, EntryText(bands, a.channels.bandIndex)),
+                         Shown(kTextChannelTable, EntryText(bands, b.channels.bandIndex))});
         shownGroups.insert(kBand);
     }
     for (int channel = 1; channel <= kChannelCount; ++channel) {
@@ -172,23 +196,27 @@ std::vector<std::string> DiffDocuments(const RadioImage& before, const RadioImag
             const std::string& x = a.channels.cells.text(channel, col);
             const std::string& y = b.channels.cells.text(channel, col);
             if (x == y) continue;
-            lines.push_back("channel " + std::to_string(channel) + " " + kColumnHeaders[col] + ": " + Shown(x) +
-                            " -> " + Shown(y));
+            // The grid shows its choices (Scan to PTT) as list texts, the
+            // frequencies and tones as they are.
+            const char* context = col >= kColScan ? kTextChannelTable : nullptr;
+            found.push_back({CompareText(ZEM_TRANSLATE_NOOP("zem::Compare", "channel %1 %2"),
+                                         {std::to_string(channel), Text(kTextChannelTable, kColumnHeaders[col])}),
+                             Shown(context, x), Shown(context, y)});
             shownGroups.insert(ChannelGroup(channel, col));
         }
     }
-    DiffSettings(OptionTexts(a.options), OptionTexts(b.options), kOptions, lines, shownGroups);
-    DiffSettings(KeyTexts(a.keys), KeyTexts(b.keys), kKeys, lines, shownGroups);
+    DiffSettings(SettingPage::Options, OptionTexts(a.options), OptionTexts(b.options), kOptions, found, shownGroups);
+    DiffSettings(SettingPage::Keys, KeyTexts(a.keys), KeyTexts(b.keys), kKeys, found, shownGroups);
     for (int p = 0; p < 7; ++p) {
         const auto i = static_cast<std::size_t>(p);
         if (a.powerLow[i] != b.powerLow[i]) {
-            lines.push_back("Low Power Value " + std::to_string(p + 1) + ": " + std::to_string(a.powerLow[i]) +
-                            " -> " + std::to_string(b.powerLow[i]));
+            found.push_back({CompareText(ZEM_TRANSLATE_NOOP("zem::Compare", "Low Power Value %1"), {std::to_string(p + 1)}),
+                             std::to_string(a.powerLow[i]), std::to_string(b.powerLow[i])});
             shownGroups.insert(kPowerLow + p);
         }
         if (a.powerHigh[i] != b.powerHigh[i]) {
-            lines.push_back("High Power Value " + std::to_string(p + 1) + ": " + std::to_string(a.powerHigh[i]) +
-                            " -> " + std::to_string(b.powerHigh[i]));
+            found.push_back({CompareText(ZEM_TRANSLATE_NOOP("zem::Compare", "High Power Value %1"), {std::to_string(p + 1)}),
+                             std::to_string(a.powerHigh[i]), std::to_string(b.powerHigh[i])});
             shownGroups.insert(kPowerHigh + p);
         }
     }
@@ -206,10 +234,14 @@ std::vector<std::string> DiffDocuments(const RadioImage& before, const RadioImag
     for (std::size_t i = 0; i < unshown.size();) {
         std::size_t j = i + 1;
         while (j < unshown.size() && unshown[j] == unshown[j - 1] + 1) ++j;
-        lines.push_back(ByteRunLine(before, after, unshown[i], unshown[j - 1]));
+        found.push_back(ByteRun(before, after, unshown[i], unshown[j - 1]));
         i = j;
     }
-    return lines;
+    return found;
+}
+
+std::vector<std::string> DiffDocuments(const RadioImage& before, const RadioImage& after) {
+    return English(DocumentDifferences(before, after));
 }
 
 namespace {
@@ -234,19 +266,32 @@ RadioImage AsThePagesStore(const RadioImage& image) {
     return stored;
 }
 
-std::vector<std::string> DiffAsShown(const RadioImage& before, const RadioImage& after) {
-    return DiffDocuments(AsThePagesStore(before), AsThePagesStore(after));
+std::vector<Difference> DifferencesAsShown(const RadioImage& before, const RadioImage& after) {
+    return DocumentDifferences(AsThePagesStore(before), AsThePagesStore(after));
 }
 
-std::string SameAsShownNote(const RadioImage& before, const RadioImage& after) {
+std::vector<std::string> DiffAsShown(const RadioImage& before, const RadioImage& after) {
+    return English(DifferencesAsShown(before, after));
+}
+
+Text SameAsShownText(const RadioImage& before, const RadioImage& after) {
     const RadioImage a = AsThePagesStore(before);
     const RadioImage b = AsThePagesStore(after);
     if (a != b) return {};
     std::size_t count = 0;
     for (std::size_t offset = 0; offset < kImageSize; ++offset) count += before[offset] != after[offset] ? 1 : 0;
     if (count == 0) return {};
-    return std::to_string(count) + (count == 1 ? " byte differs" : " bytes differ") +
-           " only in how the radio holds values that the pages show the same way";
+    if (count == 1)
+        return CompareText(ZEM_TRANSLATE_NOOP("zem::Compare", "%1 byte differs only in how the radio holds values that "
+                                                              "the pages show the same way"),
+                           {std::to_string(count)});
+    return CompareText(ZEM_TRANSLATE_NOOP("zem::Compare", "%1 bytes differ only in how the radio holds values that "
+                                                          "the pages show the same way"),
+                       {std::to_string(count)});
+}
+
+std::string SameAsShownNote(const RadioImage& before, const RadioImage& after) {
+    return SameAsShownText(before, after).english();
 }
 
 DiffLine SplitDiffLine(const std::string& line) {

@@ -227,7 +227,7 @@ Text DescribeMismatch(const RadioImage& plan, const RadioImage& radio) {
     // are exactly what the block means on the pages.
     RadioImage mixed = plan;
     std::copy(radio.data() + first, radio.data() + first + kBlockSize, mixed.data() + first);
-    std::vector<std::string> lines = DiffDocuments(plan, mixed);
+    const std::vector<Difference> lines = DocumentDifferences(plan, mixed);
     auto hex = [](std::size_t value) {
         char text[32];  // room for the widest numbers a size_t holds
         std::snprintf(text, sizeof text, "0x%03zX", value);
@@ -237,11 +237,9 @@ Text DescribeMismatch(const RadioImage& plan, const RadioImage& radio) {
     // The block's first two differences in the pages' words, each side named.
     std::vector<Text> found;
     for (std::size_t i = 0; i < lines.size() && i < 2; ++i) {
-        const DiffLine parts = SplitDiffLine(lines[i]);
-        found.push_back(parts.before.empty() && parts.after.empty()
-                            ? Text(parts.where)
-                            : LinkText(ZEM_TRANSLATE_NOOP("zem::Link", "%1: plan: %2, radio: %3"),
-                                       {parts.where, parts.before, parts.after}));
+        const Difference& parts = lines[i];
+        found.push_back(LinkText(ZEM_TRANSLATE_NOOP("zem::Link", "%1: plan: %2, radio: %3"),
+                                 {parts.where, parts.before, parts.after}));
     }
     if (lines.size() > 2) found.push_back(std::string("..."));
     if (found.empty()) return LinkText(ZEM_TRANSLATE_NOOP("zem::Link", "block %1 (%2-%3) differs"), where);

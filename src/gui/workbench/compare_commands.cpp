@@ -3,6 +3,7 @@
 #include "channels/channel_page.h"
 #include "commands/command_host.h"
 #include "commands/user_dialogs.h"
+#include "common/core_text.h"
 #include "common/file_names.h"
 #include "doc/kivu_doc.h"
 #include "compare/document_diff.h"
@@ -33,11 +34,9 @@ CompareDialog::CompareDialog(const zem::RadioImage& document, const zem::RadioIm
     list_->setRootIsDecorated(false);
     list_->setHeaderLabels({tr("Where"), tr("Document"), otherSide});
     list_->setAccessibleName(tr("Differences"));
-    const std::vector<std::string> lines = zem::DiffAsShown(document, other);
-    for (const std::string& line : lines) {
-        const zem::DiffLine parts = zem::SplitDiffLine(line);
-        auto* item = new QTreeWidgetItem(list_, {QString::fromStdString(parts.where), QString::fromStdString(parts.before),
-                                                 QString::fromStdString(parts.after)});
+    const std::vector<zem::Difference> lines = zem::DifferencesAsShown(document, other);
+    for (const zem::Difference& parts : lines) {
+        auto* item = new QTreeWidgetItem(list_, {Translated(parts.where), Translated(parts.before), Translated(parts.after)});
         // A screen reader reads each value with its column's name, so the
         // document's value is told from the other side's.
         for (int col = 0; col < list_->columnCount(); ++col)
@@ -47,10 +46,10 @@ CompareDialog::CompareDialog(const zem::RadioImage& document, const zem::RadioIm
     if (list_->topLevelItemCount() > 0) list_->setCurrentItem(list_->topLevelItem(0));
     list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     summary_->setObjectName(QStringLiteral("summary"));
-    const std::string note = zem::SameAsShownNote(document, other);
+    const zem::Text note = zem::SameAsShownText(document, other);
     summary_->setText(!lines.empty() ? tr("%1 difference(s) between the document and %2:").arg(lines.size()).arg(otherSide)
                       : note.empty() ? tr(kNoDifference)
-                                     : tr("No differences on the pages: %1.").arg(QString::fromStdString(note)));
+                                     : tr("No differences on the pages: %1.").arg(Translated(note)));
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* copy = buttons->addButton(tr("Copy"), QDialogButtonBox::ActionRole);

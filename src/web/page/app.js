@@ -673,7 +673,7 @@ function showCompare(json) {
   rows.textContent = '';
   for (const row of list.rows) {
     const line = rows.insertRow();
-    for (const text of row) line.insertCell().textContent = trCore(text);
+    for (const text of row) line.insertCell().textContent = trText(text);
   }
   $('compareBox').hidden = false;
   $('compareClose').focus();

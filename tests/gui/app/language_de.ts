@@ -46,6 +46,10 @@ The program has kept its data: write again, or check the radio and the cable.</s
     <message><source>the key %1 is missing</source><translation>der Schlüssel %1 fehlt</translation></message>
 </context>
 <context>
+    <name>zem::Compare</name>
+    <message><source>channel %1 %2</source><translation>Kanal %1 %2</translation></message>
+</context>
+<context>
     <name>zem::Channels</name>
     <message><source>must be one of %1</source><translation>muss eins von %1 sein</translation></message>
 </context>

@@ -3,9 +3,11 @@
 #include "gui/support/window_test.h"
 
 #include "common/languages.h"
+#include "compare/verify_mismatch.h"
 #include "fleet/fleet_dialog.h"
 #include "link/link_messages.h"
 #include "plan/plan_text.h"
+#include "workbench/compare_commands.h"
 
 #include <QMessageBox>
 
@@ -18,6 +20,7 @@
 #include <QMenuBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 
 #include <fstream>
 
@@ -172,12 +175,11 @@ TEST_F(WindowTest, ShowsTheCoresMessagesTranslatedWithTheirValuesInTheTranslatio
         box->reject();
     };
     test::WhenModal<QMessageBox>(answer);
-    window->messenger().notice(Text(kTextLink,
-                                    ZEM_TRANSLATE_NOOP("zem::Link", "The radio does not hold what was written. First "
-                                                                    "difference: %1 is %2 in the radio, %3 in the "
-                                                                    "program.\nThe program has kept its data: write "
-                                                                    "again, or check the radio and the cable."),
-                                    {std::string("channel 2 Receive"), std::string("435.51200"), std::string("435.55500")}));
+    // A verify's mismatch names the place in the window's language.
+    const RadioImage written = BandImage(2);
+    RadioImage radio = written;
+    radio[0x021] = 0x12;
+    window->messenger().notice(VerifyMismatchText(written, WriteDifferences(written, radio)));
     // A fixed text that reaches the window in English only, and what the
     // link found out under the box's details, its reason nested in it.
     test::WhenModal<QMessageBox>(answer);
@@ -214,14 +216,22 @@ TEST_F(WindowTest, ShowsTheCoresMessagesTranslatedWithTheirValuesInTheTranslatio
     const bool started = fleet.start();
     EXPECT_TRUE(started && WaitUntil([&] { return !fleet.isRunning(); }));
     shown << (started ? fleet.table()->item(0, 4)->toolTip() : QString());
+    // A row of Compare: the place and the table's choices on each side.
+    ChannelPageValues lowPower = PageOf(written);
+    lowPower.cells.setText(1, kColPower, "Low");
+    StoreToImage(lowPower, radio);
+    const gui::CompareDialog compare(written, radio, QStringLiteral("Radio"));
+    const QTreeWidgetItem* row = compare.list()->topLevelItem(0);
+    shown << (row ? QStringList{row->text(0), row->text(1), row->text(2)}.join('|') : QString());
     gui::UseLanguage(QStringLiteral("en"));
-    EXPECT_EQ(shown, QStringList({"Erster Unterschied: channel 2 Receive – im Programm 435.55500, im Funkgerät 435.51200.",
+    EXPECT_EQ(shown, QStringList({"Erster Unterschied: Kanal 2 Empfang – im Programm 435.55500, im Funkgerät 435.51200.",
                                   "", "Kommunikationsfehler", "Keine Bestätigung vom Funkgerät, 15 Weckversuche",
                                   "Der Plan bad.yaml wurde nicht geöffnet:\n"
                                   "options.squelch_levle in Zeile 30, Spalte 3: unbekannter Schlüssel\n"
                                   "options in Zeile 24, Spalte 1: der Schlüssel options.squelch_level fehlt",
                                   "", "channel 1, Power: \"x\": muss eins von High, Low sein", "",
-                                  QString::fromStdString("Anschluss nicht zu öffnen\nkein serieller Anschluss: " + port)}));
+                                  QString::fromStdString("Anschluss nicht zu öffnen\nkein serieller Anschluss: " + port),
+                                  "Kanal 1 Power|Hoch|Niedrig"}));
 }
 
 }  // namespace
