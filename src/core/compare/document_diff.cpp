@@ -294,18 +294,4 @@ std::string SameAsShownNote(const RadioImage& before, const RadioImage& after) {
     return SameAsShownText(before, after).english();
 }
 
-DiffLine SplitDiffLine(const std::string& line) {
-    DiffLine parts;
-    const std::size_t colon = line.find(": ");
-    const std::size_t arrow = colon == std::string::npos ? std::string::npos : line.find(" -> ", colon + 2);
-    if (arrow == std::string::npos) {
-        parts.where = line;
-        return parts;
-    }
-    parts.where = line.substr(0, colon);
-    parts.before = line.substr(colon + 2, arrow - colon - 2);
-    parts.after = line.substr(arrow + 4);
-    return parts;
-}
-
 }  // namespace zem

@@ -83,13 +83,4 @@ std::vector<std::string> DiffAsShown(const RadioImage& before, const RadioImage&
 Text SameAsShownText(const RadioImage& before, const RadioImage& after);
 std::string SameAsShownNote(const RadioImage& before, const RadioImage& after);
 
-// A line of DiffDocuments in its three parts: "channel 3 Receive",
-// "145.00000", "146.00000". A line without " -> " has it all in where.
-struct DiffLine {
-    std::string where;
-    std::string before;
-    std::string after;
-};
-DiffLine SplitDiffLine(const std::string& line);
-
 }  // namespace zem

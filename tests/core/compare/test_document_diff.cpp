@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
 
 namespace zem {
 namespace {
@@ -77,24 +76,6 @@ TEST(DiffAsShown, ListsWhatThePagesShowDifferentlyAndCountsTheRest) {
     EXPECT_EQ(DiffAsShown(Band0(), changed), (Lines{"Squelch Level: 5 -> 4", "byte 0x3E0: FF -> 00"}));
     EXPECT_EQ(SameAsShownNote(Band0(), changed), "");
     EXPECT_EQ(SameAsShownNote(Band0(), Band0()), "");
-}
-
-TEST(DocumentDiff, SplitsALineIntoWhereBeforeAndAfter) {
-    const struct {
-        const char* line;
-        DiffLine parts;
-    } cases[] = {
-        {"channel 3 Receive: 145.00000 -> (empty)", {"channel 3 Receive", "145.00000", "(empty)"}},
-        {"Transmission  recovery time (sec): 5 -> 10", {"Transmission  recovery time (sec)", "5", "10"}},
-        {"bytes 0x018-0x01B: 00 00 -> FF FF", {"bytes 0x018-0x01B", "00 00", "FF FF"}},
-        {"no arrow: here", {"no arrow: here", "", ""}},
-        {"", {"", "", ""}},
-    };
-    for (const auto& c : cases) {
-        const DiffLine parts = SplitDiffLine(c.line);
-        EXPECT_EQ(std::tie(parts.where, parts.before, parts.after), std::tie(c.parts.where, c.parts.before, c.parts.after))
-            << c.line;
-    }
 }
 
 }  // namespace
