@@ -966,6 +966,69 @@ Did the file save?</source>
     </message>
 </context>
 <context>
+    <name>zem::Compare</name>
+    <message>
+        <location filename="../src/core/compare/document_diff.cpp" line="+129"/>
+        <source>byte %1</source>
+        <translation>البايت %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>bytes %1-%2</source>
+        <translation>البايتات %1-%2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>(empty)</source>
+        <translation>(فارغ)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>on</source>
+        <translation>تشغيل</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>off</source>
+        <translation>إيقاف</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Type</source>
+        <translation>الطراز</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Band</source>
+        <translation>النطاق</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>channel %1 %2</source>
+        <translation>القناة %1 %2</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Low Power Value %1</source>
+        <translation>قيمة القدرة المنخفضة %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>High Power Value %1</source>
+        <translation>قيمة القدرة العالية %1</translation>
+    </message>
+    <message>
+        <location line="+67"/>
+        <source>%1 byte differs only in how the radio holds values that the pages show the same way</source>
+        <translation>يختلف %1 بايت فقط في طريقة حفظ الجهاز لقيم تعرضها الصفحات بالشكل نفسه</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 bytes differ only in how the radio holds values that the pages show the same way</source>
+        <translation>عدد البايتات المختلفة %1، ويقتصر الاختلاف على طريقة حفظ الجهاز لقيم تعرضها الصفحات بالشكل نفسه</translation>
+    </message>
+</context>
+<context>
     <name>zem::File</name>
     <message>
         <location filename="../src/core/document/input_text.cpp" line="+14"/>
@@ -1124,14 +1187,14 @@ Did the file save?</source>
 <context>
     <name>zem::Link</name>
     <message>
-        <location filename="../src/core/compare/verify_mismatch.cpp" line="+18"/>
+        <location filename="../src/core/compare/verify_mismatch.cpp" line="+32"/>
         <source>The radio does not hold what was written. First difference: %1.
 The program has kept its data: write again, or check the radio and the cable.</source>
         <translation>لا يحتوي الجهاز على ما كُتب إليه. أول اختلاف: %1.
 احتفظ البرنامج ببياناته: أعد الكتابة، أو افحص الجهاز والكابل.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>The radio does not hold what was written. First difference: %1 is %2 in the radio, %3 in the program.
 The program has kept its data: write again, or check the radio and the cable.</source>
         <translation>لا يحتوي الجهاز على ما كُتب إليه. أول اختلاف: %1 قيمته %2 في الجهاز و%3 في البرنامج.
@@ -1143,7 +1206,7 @@ The program has kept its data: write again, or check the radio and the cable.</s
         <translation>لا يحتوي الجهاز على ما كُتب إليه. أول اختلاف: %1.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>The radio does not hold what was written. First difference: %1 is %2 in the radio, %3 in the program.</source>
         <translation>لا يحتوي الجهاز على ما كُتب إليه. أول اختلاف: %1 قيمته %2 في الجهاز و%3 في البرنامج.</translation>
     </message>
@@ -1298,7 +1361,7 @@ The program has kept its data: write again, or check the radio and the cable.</s
         <translation>كلمة المرور غير صحيحة</translation>
     </message>
     <message>
-        <location filename="../src/core/fleet/fleet_checks.cpp" line="+82"/>
+        <location filename="../src/core/fleet/fleet_checks.cpp" line="+80"/>
         <source>%1: plan: %2, radio: %3</source>
         <translation>%1: الخطة: %2، الجهاز: %3</translation>
     </message>
@@ -2067,7 +2130,7 @@ All rights reserved.</source>
 <context>
     <name>zem::gui::CompareDialog</name>
     <message>
-        <location filename="../src/gui/workbench/compare_commands.cpp" line="+25"/>
+        <location filename="../src/gui/workbench/compare_commands.cpp" line="+26"/>
         <source>No differences: both hold the same data.</source>
         <translation>لا توجد اختلافات: كلاهما يحتوي على البيانات نفسها.</translation>
     </message>
@@ -2093,7 +2156,7 @@ All rights reserved.</source>
         <translation>الاختلافات</translation>
     </message>
     <message>
-        <location filename="../src/gui/workbench/compare_commands.cpp" line="+10"/>
+        <location filename="../src/gui/workbench/compare_commands.cpp" line="+8"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>

@@ -966,6 +966,69 @@ Wurde die Datei gespeichert?</translation>
     </message>
 </context>
 <context>
+    <name>zem::Compare</name>
+    <message>
+        <location filename="../src/core/compare/document_diff.cpp" line="+129"/>
+        <source>byte %1</source>
+        <translation>Byte %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>bytes %1-%2</source>
+        <translation>Bytes %1-%2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>(empty)</source>
+        <translation>(leer)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>on</source>
+        <translation>ein</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>off</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Band</source>
+        <translation>Band</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>channel %1 %2</source>
+        <translation>Kanal %1 %2</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Low Power Value %1</source>
+        <translation>Wert für niedrige Leistung %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>High Power Value %1</source>
+        <translation>Wert für hohe Leistung %1</translation>
+    </message>
+    <message>
+        <location line="+67"/>
+        <source>%1 byte differs only in how the radio holds values that the pages show the same way</source>
+        <translation>%1 Byte unterscheidet sich nur darin, wie das Funkgerät Werte speichert, die die Seiten gleich anzeigen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 bytes differ only in how the radio holds values that the pages show the same way</source>
+        <translation>%1 Bytes unterscheiden sich nur darin, wie das Funkgerät Werte speichert, die die Seiten gleich anzeigen</translation>
+    </message>
+</context>
+<context>
     <name>zem::File</name>
     <message>
         <location filename="../src/core/document/input_text.cpp" line="+14"/>
@@ -1124,14 +1187,14 @@ Wurde die Datei gespeichert?</translation>
 <context>
     <name>zem::Link</name>
     <message>
-        <location filename="../src/core/compare/verify_mismatch.cpp" line="+18"/>
+        <location filename="../src/core/compare/verify_mismatch.cpp" line="+32"/>
         <source>The radio does not hold what was written. First difference: %1.
 The program has kept its data: write again, or check the radio and the cable.</source>
         <translation>Das Funkgerät enthält nicht, was geschrieben wurde. Erster Unterschied: %1.
 Das Programm hat seine Daten behalten: Schreiben Sie erneut, oder prüfen Sie Funkgerät und Kabel.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>The radio does not hold what was written. First difference: %1 is %2 in the radio, %3 in the program.
 The program has kept its data: write again, or check the radio and the cable.</source>
         <translation>Das Funkgerät enthält nicht, was geschrieben wurde. Erster Unterschied: %1 ist im Funkgerät %2, im Programm %3.
@@ -1143,7 +1206,7 @@ Das Programm hat seine Daten behalten: Schreiben Sie erneut, oder prüfen Sie Fu
         <translation>Das Funkgerät enthält nicht, was geschrieben wurde. Erster Unterschied: %1.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>The radio does not hold what was written. First difference: %1 is %2 in the radio, %3 in the program.</source>
         <translation>Das Funkgerät enthält nicht, was geschrieben wurde. Erster Unterschied: %1 ist im Funkgerät %2, im Programm %3.</translation>
     </message>
@@ -1298,7 +1361,7 @@ Das Programm hat seine Daten behalten: Schreiben Sie erneut, oder prüfen Sie Fu
         <translation>Falsches Passwort</translation>
     </message>
     <message>
-        <location filename="../src/core/fleet/fleet_checks.cpp" line="+82"/>
+        <location filename="../src/core/fleet/fleet_checks.cpp" line="+80"/>
         <source>%1: plan: %2, radio: %3</source>
         <translation>%1: Plan: %2, Funkgerät: %3</translation>
     </message>
@@ -2067,7 +2130,7 @@ Alle Rechte vorbehalten.</translation>
 <context>
     <name>zem::gui::CompareDialog</name>
     <message>
-        <location filename="../src/gui/workbench/compare_commands.cpp" line="+25"/>
+        <location filename="../src/gui/workbench/compare_commands.cpp" line="+26"/>
         <source>No differences: both hold the same data.</source>
         <translation>Keine Unterschiede: Beide enthalten dieselben Daten.</translation>
     </message>
@@ -2093,7 +2156,7 @@ Alle Rechte vorbehalten.</translation>
         <translation>Unterschiede</translation>
     </message>
     <message>
-        <location filename="../src/gui/workbench/compare_commands.cpp" line="+10"/>
+        <location filename="../src/gui/workbench/compare_commands.cpp" line="+8"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>

@@ -966,6 +966,69 @@ Le fichier a-t-il été enregistré ?</translation>
     </message>
 </context>
 <context>
+    <name>zem::Compare</name>
+    <message>
+        <location filename="../src/core/compare/document_diff.cpp" line="+129"/>
+        <source>byte %1</source>
+        <translation>octet %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>bytes %1-%2</source>
+        <translation>octets %1-%2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>(empty)</source>
+        <translation>(vide)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>on</source>
+        <translation>activé</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>off</source>
+        <translation>désactivé</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Band</source>
+        <translation>Bande</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>channel %1 %2</source>
+        <translation>canal %1 %2</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Low Power Value %1</source>
+        <translation>Valeur de puissance basse %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>High Power Value %1</source>
+        <translation>Valeur de puissance haute %1</translation>
+    </message>
+    <message>
+        <location line="+67"/>
+        <source>%1 byte differs only in how the radio holds values that the pages show the same way</source>
+        <translation>%1 octet ne diffère que par la façon dont la radio enregistre des valeurs que les pages affichent de la même manière</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 bytes differ only in how the radio holds values that the pages show the same way</source>
+        <translation>%1 octets ne diffèrent que par la façon dont la radio enregistre des valeurs que les pages affichent de la même manière</translation>
+    </message>
+</context>
+<context>
     <name>zem::File</name>
     <message>
         <location filename="../src/core/document/input_text.cpp" line="+14"/>
@@ -1124,14 +1187,14 @@ Le fichier a-t-il été enregistré ?</translation>
 <context>
     <name>zem::Link</name>
     <message>
-        <location filename="../src/core/compare/verify_mismatch.cpp" line="+18"/>
+        <location filename="../src/core/compare/verify_mismatch.cpp" line="+32"/>
         <source>The radio does not hold what was written. First difference: %1.
 The program has kept its data: write again, or check the radio and the cable.</source>
         <translation>La radio ne contient pas ce qui a été écrit. Première différence&#xa0;: %1.
 Le programme a conservé ses données&#xa0;: écrivez à nouveau, ou vérifiez la radio et le câble.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>The radio does not hold what was written. First difference: %1 is %2 in the radio, %3 in the program.
 The program has kept its data: write again, or check the radio and the cable.</source>
         <translation>La radio ne contient pas ce qui a été écrit. Première différence&#xa0;: %1 vaut %2 dans la radio, %3 dans le programme.
@@ -1143,7 +1206,7 @@ Le programme a conservé ses données&#xa0;: écrivez à nouveau, ou vérifiez l
         <translation>La radio ne contient pas ce qui a été écrit. Première différence&#xa0;: %1.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>The radio does not hold what was written. First difference: %1 is %2 in the radio, %3 in the program.</source>
         <translation>La radio ne contient pas ce qui a été écrit. Première différence&#xa0;: %1 vaut %2 dans la radio, %3 dans le programme.</translation>
     </message>
@@ -1298,7 +1361,7 @@ Le programme a conservé ses données&#xa0;: écrivez à nouveau, ou vérifiez l
         <translation>Mot de passe incorrect</translation>
     </message>
     <message>
-        <location filename="../src/core/fleet/fleet_checks.cpp" line="+82"/>
+        <location filename="../src/core/fleet/fleet_checks.cpp" line="+80"/>
         <source>%1: plan: %2, radio: %3</source>
         <translation>%1&#xa0;: plan&#xa0;: %2, radio&#xa0;: %3</translation>
     </message>
@@ -2067,7 +2130,7 @@ Tous droits réservés.</translation>
 <context>
     <name>zem::gui::CompareDialog</name>
     <message>
-        <location filename="../src/gui/workbench/compare_commands.cpp" line="+25"/>
+        <location filename="../src/gui/workbench/compare_commands.cpp" line="+26"/>
         <source>No differences: both hold the same data.</source>
         <translation>Aucune différence&#xa0;: les deux contiennent les mêmes données.</translation>
     </message>
@@ -2093,7 +2156,7 @@ Tous droits réservés.</translation>
         <translation>Différences</translation>
     </message>
     <message>
-        <location filename="../src/gui/workbench/compare_commands.cpp" line="+10"/>
+        <location filename="../src/gui/workbench/compare_commands.cpp" line="+8"/>
         <source>%1: %2</source>
         <translation>%1&#xa0;: %2</translation>
     </message>

@@ -966,6 +966,69 @@ Il file è stato salvato?</translation>
     </message>
 </context>
 <context>
+    <name>zem::Compare</name>
+    <message>
+        <location filename="../src/core/compare/document_diff.cpp" line="+129"/>
+        <source>byte %1</source>
+        <translation>byte %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>bytes %1-%2</source>
+        <translation>byte %1-%2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>(empty)</source>
+        <translation>(vuoto)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>on</source>
+        <translation>attivato</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>off</source>
+        <translation>disattivato</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Band</source>
+        <translation>Banda</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>channel %1 %2</source>
+        <translation>canale %1 %2</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Low Power Value %1</source>
+        <translation>Valore potenza bassa %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>High Power Value %1</source>
+        <translation>Valore potenza alta %1</translation>
+    </message>
+    <message>
+        <location line="+67"/>
+        <source>%1 byte differs only in how the radio holds values that the pages show the same way</source>
+        <translation>%1 byte differisce solo nel modo in cui la radio memorizza valori che le pagine mostrano allo stesso modo</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 bytes differ only in how the radio holds values that the pages show the same way</source>
+        <translation>%1 byte differiscono solo nel modo in cui la radio memorizza valori che le pagine mostrano allo stesso modo</translation>
+    </message>
+</context>
+<context>
     <name>zem::File</name>
     <message>
         <location filename="../src/core/document/input_text.cpp" line="+14"/>
@@ -1124,14 +1187,14 @@ Il file è stato salvato?</translation>
 <context>
     <name>zem::Link</name>
     <message>
-        <location filename="../src/core/compare/verify_mismatch.cpp" line="+18"/>
+        <location filename="../src/core/compare/verify_mismatch.cpp" line="+32"/>
         <source>The radio does not hold what was written. First difference: %1.
 The program has kept its data: write again, or check the radio and the cable.</source>
         <translation>La radio non contiene ciò che è stato scritto. Prima differenza: %1.
 Il programma ha conservato i suoi dati: scrivere di nuovo oppure controllare la radio e il cavo.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>The radio does not hold what was written. First difference: %1 is %2 in the radio, %3 in the program.
 The program has kept its data: write again, or check the radio and the cable.</source>
         <translation>La radio non contiene ciò che è stato scritto. Prima differenza: %1 è %2 nella radio, %3 nel programma.
@@ -1143,7 +1206,7 @@ Il programma ha conservato i suoi dati: scrivere di nuovo oppure controllare la 
         <translation>La radio non contiene ciò che è stato scritto. Prima differenza: %1.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>The radio does not hold what was written. First difference: %1 is %2 in the radio, %3 in the program.</source>
         <translation>La radio non contiene ciò che è stato scritto. Prima differenza: %1 è %2 nella radio, %3 nel programma.</translation>
     </message>
@@ -1298,7 +1361,7 @@ Il programma ha conservato i suoi dati: scrivere di nuovo oppure controllare la 
         <translation>Password errata</translation>
     </message>
     <message>
-        <location filename="../src/core/fleet/fleet_checks.cpp" line="+82"/>
+        <location filename="../src/core/fleet/fleet_checks.cpp" line="+80"/>
         <source>%1: plan: %2, radio: %3</source>
         <translation>%1: piano: %2, radio: %3</translation>
     </message>
@@ -2067,7 +2130,7 @@ Tutti i diritti riservati.</translation>
 <context>
     <name>zem::gui::CompareDialog</name>
     <message>
-        <location filename="../src/gui/workbench/compare_commands.cpp" line="+25"/>
+        <location filename="../src/gui/workbench/compare_commands.cpp" line="+26"/>
         <source>No differences: both hold the same data.</source>
         <translation>Nessuna differenza: entrambi contengono gli stessi dati.</translation>
     </message>
@@ -2093,7 +2156,7 @@ Tutti i diritti riservati.</translation>
         <translation>Differenze</translation>
     </message>
     <message>
-        <location filename="../src/gui/workbench/compare_commands.cpp" line="+10"/>
+        <location filename="../src/gui/workbench/compare_commands.cpp" line="+8"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>

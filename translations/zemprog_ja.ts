@@ -966,6 +966,69 @@ Did the file save?</source>
     </message>
 </context>
 <context>
+    <name>zem::Compare</name>
+    <message>
+        <location filename="../src/core/compare/document_diff.cpp" line="+129"/>
+        <source>byte %1</source>
+        <translation>バイト %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>bytes %1-%2</source>
+        <translation>バイト %1-%2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>(empty)</source>
+        <translation>（空欄）</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>on</source>
+        <translation>オン</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>off</source>
+        <translation>オフ</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Type</source>
+        <translation>機種</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Band</source>
+        <translation>バンド</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>channel %1 %2</source>
+        <translation>チャンネル %1 %2</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Low Power Value %1</source>
+        <translation>Low 出力値 %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>High Power Value %1</source>
+        <translation>High 出力値 %1</translation>
+    </message>
+    <message>
+        <location line="+67"/>
+        <source>%1 byte differs only in how the radio holds values that the pages show the same way</source>
+        <translation>%1 バイトが異なりますが、ページ上で同じに表示される値を無線機がどう保持しているかの違いだけです</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 bytes differ only in how the radio holds values that the pages show the same way</source>
+        <translation>%1 バイトが異なりますが、ページ上で同じに表示される値を無線機がどう保持しているかの違いだけです</translation>
+    </message>
+</context>
+<context>
     <name>zem::File</name>
     <message>
         <location filename="../src/core/document/input_text.cpp" line="+14"/>
@@ -1124,14 +1187,14 @@ Did the file save?</source>
 <context>
     <name>zem::Link</name>
     <message>
-        <location filename="../src/core/compare/verify_mismatch.cpp" line="+18"/>
+        <location filename="../src/core/compare/verify_mismatch.cpp" line="+32"/>
         <source>The radio does not hold what was written. First difference: %1.
 The program has kept its data: write again, or check the radio and the cable.</source>
         <translation>無線機の内容が書き込んだデータと一致しません。最初の相違点: %1。
 プログラム側のデータは保持されています。もう一度書き込むか、無線機とケーブルを確認してください。</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>The radio does not hold what was written. First difference: %1 is %2 in the radio, %3 in the program.
 The program has kept its data: write again, or check the radio and the cable.</source>
         <translation>無線機の内容が書き込んだデータと一致しません。最初の相違点: %1 が無線機では %2、プログラムでは %3 です。
@@ -1143,7 +1206,7 @@ The program has kept its data: write again, or check the radio and the cable.</s
         <translation>無線機の内容が書き込んだデータと一致しません。最初の相違点: %1。</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>The radio does not hold what was written. First difference: %1 is %2 in the radio, %3 in the program.</source>
         <translation>無線機の内容が書き込んだデータと一致しません。最初の相違点: %1 が無線機では %2、プログラムでは %3 です。</translation>
     </message>
@@ -1298,7 +1361,7 @@ The program has kept its data: write again, or check the radio and the cable.</s
         <translation>パスワードが正しくありません</translation>
     </message>
     <message>
-        <location filename="../src/core/fleet/fleet_checks.cpp" line="+82"/>
+        <location filename="../src/core/fleet/fleet_checks.cpp" line="+80"/>
         <source>%1: plan: %2, radio: %3</source>
         <translation>%1: プラン: %2、無線機: %3</translation>
     </message>
@@ -2067,7 +2130,7 @@ All rights reserved.</source>
 <context>
     <name>zem::gui::CompareDialog</name>
     <message>
-        <location filename="../src/gui/workbench/compare_commands.cpp" line="+25"/>
+        <location filename="../src/gui/workbench/compare_commands.cpp" line="+26"/>
         <source>No differences: both hold the same data.</source>
         <translation>相違はありません。両方とも同じデータです。</translation>
     </message>
@@ -2093,7 +2156,7 @@ All rights reserved.</source>
         <translation>相違点</translation>
     </message>
     <message>
-        <location filename="../src/gui/workbench/compare_commands.cpp" line="+10"/>
+        <location filename="../src/gui/workbench/compare_commands.cpp" line="+8"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
@@ -2105,7 +2168,7 @@ All rights reserved.</source>
     <message>
         <location line="+2"/>
         <source>No differences on the pages: %1.</source>
-        <translation>次のページには相違がありません: %1。</translation>
+        <translation>ページ上に相違はありません: %1。</translation>
     </message>
     <message>
         <location line="+3"/>

@@ -966,6 +966,69 @@ Czy plik został zapisany?</translation>
     </message>
 </context>
 <context>
+    <name>zem::Compare</name>
+    <message>
+        <location filename="../src/core/compare/document_diff.cpp" line="+129"/>
+        <source>byte %1</source>
+        <translation>bajt %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>bytes %1-%2</source>
+        <translation>bajty %1-%2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>(empty)</source>
+        <translation>(puste)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>on</source>
+        <translation>włączone</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>off</source>
+        <translation>wyłączone</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Band</source>
+        <translation>Pasmo</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>channel %1 %2</source>
+        <translation>kanał %1 %2</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Low Power Value %1</source>
+        <translation>Wartość mocy niskiej %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>High Power Value %1</source>
+        <translation>Wartość mocy wysokiej %1</translation>
+    </message>
+    <message>
+        <location line="+67"/>
+        <source>%1 byte differs only in how the radio holds values that the pages show the same way</source>
+        <translation>%1 bajt różni się tylko sposobem, w jaki radiotelefon przechowuje wartości, które strony pokazują tak samo</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 bytes differ only in how the radio holds values that the pages show the same way</source>
+        <translation>bajty (%1) różnią się tylko sposobem, w jaki radiotelefon przechowuje wartości, które strony pokazują tak samo</translation>
+    </message>
+</context>
+<context>
     <name>zem::File</name>
     <message>
         <location filename="../src/core/document/input_text.cpp" line="+14"/>
@@ -1124,14 +1187,14 @@ Czy plik został zapisany?</translation>
 <context>
     <name>zem::Link</name>
     <message>
-        <location filename="../src/core/compare/verify_mismatch.cpp" line="+18"/>
+        <location filename="../src/core/compare/verify_mismatch.cpp" line="+32"/>
         <source>The radio does not hold what was written. First difference: %1.
 The program has kept its data: write again, or check the radio and the cable.</source>
         <translation>Radiotelefon nie zawiera tego, co zostało zapisane. Pierwsza różnica: %1.
 Program zachował swoje dane: zapisz ponownie lub sprawdź radiotelefon i kabel.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>The radio does not hold what was written. First difference: %1 is %2 in the radio, %3 in the program.
 The program has kept its data: write again, or check the radio and the cable.</source>
         <translation>Radiotelefon nie zawiera tego, co zostało zapisane. Pierwsza różnica: %1 ma w radiotelefonie wartość %2, a w programie %3.
@@ -1143,7 +1206,7 @@ Program zachował swoje dane: zapisz ponownie lub sprawdź radiotelefon i kabel.
         <translation>Radiotelefon nie zawiera tego, co zostało zapisane. Pierwsza różnica: %1.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>The radio does not hold what was written. First difference: %1 is %2 in the radio, %3 in the program.</source>
         <translation>Radiotelefon nie zawiera tego, co zostało zapisane. Pierwsza różnica: %1 ma w radiotelefonie wartość %2, a w programie %3.</translation>
     </message>
@@ -1298,7 +1361,7 @@ Program zachował swoje dane: zapisz ponownie lub sprawdź radiotelefon i kabel.
         <translation>Nieprawidłowe hasło</translation>
     </message>
     <message>
-        <location filename="../src/core/fleet/fleet_checks.cpp" line="+82"/>
+        <location filename="../src/core/fleet/fleet_checks.cpp" line="+80"/>
         <source>%1: plan: %2, radio: %3</source>
         <translation>%1: plan: %2, radiotelefon: %3</translation>
     </message>
@@ -2067,7 +2130,7 @@ Wszelkie prawa zastrzeżone.</translation>
 <context>
     <name>zem::gui::CompareDialog</name>
     <message>
-        <location filename="../src/gui/workbench/compare_commands.cpp" line="+25"/>
+        <location filename="../src/gui/workbench/compare_commands.cpp" line="+26"/>
         <source>No differences: both hold the same data.</source>
         <translation>Brak różnic: oba zawierają te same dane.</translation>
     </message>
@@ -2093,7 +2156,7 @@ Wszelkie prawa zastrzeżone.</translation>
         <translation>Różnice</translation>
     </message>
     <message>
-        <location filename="../src/gui/workbench/compare_commands.cpp" line="+10"/>
+        <location filename="../src/gui/workbench/compare_commands.cpp" line="+8"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>

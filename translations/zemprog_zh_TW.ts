@@ -966,6 +966,69 @@ Did the file save?</source>
     </message>
 </context>
 <context>
+    <name>zem::Compare</name>
+    <message>
+        <location filename="../src/core/compare/document_diff.cpp" line="+129"/>
+        <source>byte %1</source>
+        <translation>位元組 %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>bytes %1-%2</source>
+        <translation>位元組 %1-%2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>(empty)</source>
+        <translation>（空）</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>on</source>
+        <translation>開啟</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>off</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Type</source>
+        <translation>機型</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Band</source>
+        <translation>頻段</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>channel %1 %2</source>
+        <translation>頻道 %1 %2</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Low Power Value %1</source>
+        <translation>低功率值 %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>High Power Value %1</source>
+        <translation>高功率值 %1</translation>
+    </message>
+    <message>
+        <location line="+67"/>
+        <source>%1 byte differs only in how the radio holds values that the pages show the same way</source>
+        <translation>有 %1 個位元組不同，但僅在於無線電儲存數值的方式不同，頁面上顯示的數值相同</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 bytes differ only in how the radio holds values that the pages show the same way</source>
+        <translation>有 %1 個位元組不同，但僅在於無線電儲存數值的方式不同，頁面上顯示的數值相同</translation>
+    </message>
+</context>
+<context>
     <name>zem::File</name>
     <message>
         <location filename="../src/core/document/input_text.cpp" line="+14"/>
@@ -1124,14 +1187,14 @@ Did the file save?</source>
 <context>
     <name>zem::Link</name>
     <message>
-        <location filename="../src/core/compare/verify_mismatch.cpp" line="+18"/>
+        <location filename="../src/core/compare/verify_mismatch.cpp" line="+32"/>
         <source>The radio does not hold what was written. First difference: %1.
 The program has kept its data: write again, or check the radio and the cable.</source>
         <translation>無線電中的資料與寫入的不一致。第一處差異：%1。
 程式已保留其資料：請重新寫入，或檢查無線電與寫頻線。</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>The radio does not hold what was written. First difference: %1 is %2 in the radio, %3 in the program.
 The program has kept its data: write again, or check the radio and the cable.</source>
         <translation>無線電中的資料與寫入的不一致。第一處差異：%1 在無線電中為 %2，在程式中為 %3。
@@ -1143,7 +1206,7 @@ The program has kept its data: write again, or check the radio and the cable.</s
         <translation>無線電中的資料與寫入的不一致。第一處差異：%1。</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>The radio does not hold what was written. First difference: %1 is %2 in the radio, %3 in the program.</source>
         <translation>無線電中的資料與寫入的不一致。第一處差異：%1 在無線電中為 %2，在程式中為 %3。</translation>
     </message>
@@ -1298,7 +1361,7 @@ The program has kept its data: write again, or check the radio and the cable.</s
         <translation>密碼不正確</translation>
     </message>
     <message>
-        <location filename="../src/core/fleet/fleet_checks.cpp" line="+82"/>
+        <location filename="../src/core/fleet/fleet_checks.cpp" line="+80"/>
         <source>%1: plan: %2, radio: %3</source>
         <translation>%1：方案：%2，無線電：%3</translation>
     </message>
@@ -2067,7 +2130,7 @@ All rights reserved.</source>
 <context>
     <name>zem::gui::CompareDialog</name>
     <message>
-        <location filename="../src/gui/workbench/compare_commands.cpp" line="+25"/>
+        <location filename="../src/gui/workbench/compare_commands.cpp" line="+26"/>
         <source>No differences: both hold the same data.</source>
         <translation>沒有差異：兩者的資料完全相同。</translation>
     </message>
@@ -2093,7 +2156,7 @@ All rights reserved.</source>
         <translation>差異</translation>
     </message>
     <message>
-        <location filename="../src/gui/workbench/compare_commands.cpp" line="+10"/>
+        <location filename="../src/gui/workbench/compare_commands.cpp" line="+8"/>
         <source>%1: %2</source>
         <translation>%1：%2</translation>
     </message>
@@ -2105,7 +2168,7 @@ All rights reserved.</source>
     <message>
         <location line="+2"/>
         <source>No differences on the pages: %1.</source>
-        <translation>以下頁面沒有差異：%1。</translation>
+        <translation>頁面上沒有差異：%1。</translation>
     </message>
     <message>
         <location line="+3"/>
