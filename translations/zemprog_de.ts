@@ -1556,6 +1556,11 @@ Das Programm hat seine Daten behalten: Schreiben Sie erneut, oder prüfen Sie Fu
         <source>&quot;%1&quot; is neither a port number 1-99 nor a device path</source>
         <translation>„%1“ ist weder eine Anschlussnummer 1-99 noch ein Gerätepfad</translation>
     </message>
+    <message>
+        <location filename="../src/core/link/serial_port_web.cpp" line="+53"/>
+        <source>no serial port was chosen</source>
+        <translation>keine serielle Schnittstelle gewählt</translation>
+    </message>
 </context>
 <context>
     <name>zem::Plan</name>

@@ -1556,6 +1556,11 @@ El programa conserva sus datos: vuelva a escribir o compruebe la radio y el cabl
         <source>&quot;%1&quot; is neither a port number 1-99 nor a device path</source>
         <translation>«%1» no es un número de puerto 1-99 ni una ruta de dispositivo</translation>
     </message>
+    <message>
+        <location filename="../src/core/link/serial_port_web.cpp" line="+53"/>
+        <source>no serial port was chosen</source>
+        <translation>no se eligió ningún puerto serie</translation>
+    </message>
 </context>
 <context>
     <name>zem::Plan</name>

@@ -1556,6 +1556,11 @@ Le programme a conservé ses données&#xa0;: écrivez à nouveau, ou vérifiez l
         <source>&quot;%1&quot; is neither a port number 1-99 nor a device path</source>
         <translation>«&#xa0;%1&#xa0;» n&apos;est ni un numéro de port 1-99, ni un chemin de périphérique</translation>
     </message>
+    <message>
+        <location filename="../src/core/link/serial_port_web.cpp" line="+53"/>
+        <source>no serial port was chosen</source>
+        <translation>aucun port série choisi</translation>
+    </message>
 </context>
 <context>
     <name>zem::Plan</name>

@@ -1556,6 +1556,11 @@ Il programma ha conservato i suoi dati: scrivere di nuovo oppure controllare la 
         <source>&quot;%1&quot; is neither a port number 1-99 nor a device path</source>
         <translation>&quot;%1&quot; non è né un numero di porta 1-99 né un percorso di dispositivo</translation>
     </message>
+    <message>
+        <location filename="../src/core/link/serial_port_web.cpp" line="+53"/>
+        <source>no serial port was chosen</source>
+        <translation>nessuna porta seriale scelta</translation>
+    </message>
 </context>
 <context>
     <name>zem::Plan</name>

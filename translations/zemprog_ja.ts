@@ -1556,6 +1556,11 @@ The program has kept its data: write again, or check the radio and the cable.</s
         <source>&quot;%1&quot; is neither a port number 1-99 nor a device path</source>
         <translation>「%1」は、1-99 のポート番号でも、デバイスのパスでもありません</translation>
     </message>
+    <message>
+        <location filename="../src/core/link/serial_port_web.cpp" line="+53"/>
+        <source>no serial port was chosen</source>
+        <translation>シリアルポートが選択されていません</translation>
+    </message>
 </context>
 <context>
     <name>zem::Plan</name>

@@ -1556,6 +1556,11 @@ Program zachował swoje dane: zapisz ponownie lub sprawdź radiotelefon i kabel.
         <source>&quot;%1&quot; is neither a port number 1-99 nor a device path</source>
         <translation>„%1” nie jest ani numerem portu 1-99, ani ścieżką urządzenia</translation>
     </message>
+    <message>
+        <location filename="../src/core/link/serial_port_web.cpp" line="+53"/>
+        <source>no serial port was chosen</source>
+        <translation>nie wybrano portu szeregowego</translation>
+    </message>
 </context>
 <context>
     <name>zem::Plan</name>

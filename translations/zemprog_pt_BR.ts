@@ -1556,6 +1556,11 @@ O programa manteve seus dados: grave novamente ou verifique o rádio e o cabo.</
         <source>&quot;%1&quot; is neither a port number 1-99 nor a device path</source>
         <translation>&quot;%1&quot; não é um número de porta 1-99 nem um caminho de dispositivo</translation>
     </message>
+    <message>
+        <location filename="../src/core/link/serial_port_web.cpp" line="+53"/>
+        <source>no serial port was chosen</source>
+        <translation>nenhuma porta serial foi escolhida</translation>
+    </message>
 </context>
 <context>
     <name>zem::Plan</name>

@@ -5,6 +5,9 @@
 // the same time-outs as on the desktop.
 #include "link/serial_port.h"
 
+#include "link/link_messages.h"
+#include "translate.h"
+
 #include <emscripten.h>
 
 #include <memory>
@@ -41,14 +44,16 @@ EM_ASYNC_JS(int, zem_serial_read, (std::uint8_t* buffer, int count, int totalMs,
 
 EM_ASYNC_JS(void, zem_serial_close, (), { await globalThis.zemSerial.close(); });
 
-// Why the last call failed, in the user's words.
+// Why the last call failed, in the user's words: the page's own text when
+// no port was chosen, else the browser's.
 EM_JS(void, zem_serial_error, (char* buffer, int size),
       { stringToUTF8(globalThis.zemSerial.lastError || "", buffer, size); });
 
-std::string LastError() {
+Text LastError() {
+    static const char* const kNoPortChosen = ZEM_TRANSLATE_NOOP("zem::Link", "no serial port was chosen");
     char text[256] = {};
     zem_serial_error(text, static_cast<int>(sizeof text));
-    return text;
+    return text == std::string(kNoPortChosen) ? LinkText(kNoPortChosen) : Text(text);
 }
 
 class WebSerialPort final : public SerialPort {
