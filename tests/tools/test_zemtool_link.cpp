@@ -74,34 +74,30 @@ TEST_F(ZemtoolLink, FailedReadLeavesTheOutputFileAndSaysWhy) {
 TEST_F(ZemtoolLink, FailedWriteSaysTheRadioHoldsAPartialWriteAndHowToRestoreIt) {
     ASSERT_TRUE(SaveProgramFile(dir + "/new.zem", PatternImage(40)).ok);
     const std::string link = dir + "/radio";
-    struct Case {
-        const char* fault;
-        bool backup;
-        const char* advice;  // nullptr: nothing was written, so no partial write
-    };
-    for (const Case& c : {Case{"--no-write-ack 0x100", true, "to put back what it held, reset the radio and run: "},
-                          Case{"--no-write-ack 0x100", false, "reset the radio and write a complete program file"},
-                          Case{"", false, nullptr}}) {
-        SCOPED_TRACE(std::string(c.fault) + (c.backup ? " with backup" : ""));
+    // The fault, whether --backup is given, and the advice (nullptr: nothing was written, so no partial write).
+    using Case = std::tuple<const char*, bool, const char*>;
+    for (const auto& [fault, withBackup, advice] :
+         {Case{"--no-write-ack 0x100", true, "to put back what it held, reset the radio and run: "},
+          Case{"--no-write-ack 0x100", false, "reset the radio and write a complete program file"},
+          Case{"", false, nullptr}}) {
+        SCOPED_TRACE(std::string(fault) + (withBackup ? " with backup" : ""));
         ASSERT_TRUE(SaveProgramFile(memory, PatternImage(1)).ok);
-        ZemsimProcess radio("--memory " + memory + " --link " + link + " " + c.fault);
+        ZemsimProcess radio("--memory " + memory + " --link " + link + " " + fault);
         // No fault: the port is one that does not exist, so nothing is written.
-        std::vector<std::string> args{"write", "--port", *c.fault ? link : dir + "/none", dir + "/new.zem"};
+        std::vector<std::string> args{"write", "--port", *fault ? link : dir + "/none", dir + "/new.zem"};
         const std::string backup = dir + "/radio before.zem";  // a blank, to be quoted for the shell
-        if (c.backup) args.insert(args.end(), {"--backup", backup});
+        if (withBackup) args.insert(args.end(), {"--backup", backup});
         RunResult r = Zemtool(args);
         radio.stop();
         EXPECT_EQ(r.status, 2);
         EXPECT_EQ(r.out, "");
-        const bool partial = c.advice != nullptr;
-        EXPECT_EQ(r.err.find("the radio now holds a partial write: part of " + dir + "/new.zem") != std::string::npos,
-                  partial)
+        EXPECT_EQ(Contains(r.err, "the radio now holds a partial write: part of " + dir + "/new.zem"), advice != nullptr)
             << r.err;
-        if (!partial) continue;
-        EXPECT_NE(r.err.find(c.advice), std::string::npos) << r.err;
+        if (!advice) continue;
+        EXPECT_TRUE(Contains(r.err, advice)) << r.err;
         EXPECT_TRUE(SameRange(Load(memory), PatternImage(40), 0, 0x100));
         EXPECT_TRUE(SameRange(Load(memory), PatternImage(1), 0x108, 0x3D0));
-        if (!c.backup) continue;
+        if (!withBackup) continue;
 
         // The printed command, run against the radio once it answers again.
         const std::string restore = "zemtool write --port " + link + " '" + backup + "'\n";
@@ -153,25 +149,21 @@ TEST_F(ZemtoolLink, PowerReadAndWriteBehindTheAccessCode) {
 }
 
 TEST_F(ZemtoolLink, BadArgumentsAreRefusedBeforeThePortIsTouched) {
-    struct Case {
-        std::vector<std::string> args;
-        const char* says;
-    };
-    const Case cases[] = {
-        {{"read", "-o", dir + "/x.zem"}, "--port P is required"},
-        {{"write", "--port", "1"}, "missing argument"},
-        {{"power", "write", "--port", "1", "--access-code", "x", "--high", "1,2,3,4,5,6,256"},
-         "--high needs seven values 0-255"},
-        {{"power", "read", "--port", "1"}, "--access-code CODE is required"},
-        {{"power", "write", "--port", "1", "--access-code", "x"}, "write needs --low, --high or --defaults"},
-        {{"power", "read", "--port", "1", "--access-code", "x", "--low", "1,2,3,4,5,6,7"},
-         "--low, --high and --defaults belong to write"},
-        {{"power", "read", "--port", "1", "--access-code", "x", "--band", "5"}, "--band needs a number from 0 to 4"},
-    };
-    for (const Case& c : cases) {
-        RunResult r = Zemtool(c.args);
-        EXPECT_EQ(r.status, 2) << c.says;
-        EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
+    using Case = std::pair<std::vector<std::string>, const char*>;  // arguments, what stderr says
+    for (const auto& [args, says] :
+         {Case{{"read", "-o", dir + "/x.zem"}, "--port P is required"},
+          Case{{"write", "--port", "1"}, "missing argument"},
+          Case{{"power", "write", "--port", "1", "--access-code", "x", "--high", "1,2,3,4,5,6,256"},
+               "--high needs seven values 0-255"},
+          Case{{"power", "read", "--port", "1"}, "--access-code CODE is required"},
+          Case{{"power", "write", "--port", "1", "--access-code", "x"}, "write needs --low, --high or --defaults"},
+          Case{{"power", "read", "--port", "1", "--access-code", "x", "--low", "1,2,3,4,5,6,7"},
+               "--low, --high and --defaults belong to write"},
+          Case{{"power", "read", "--port", "1", "--access-code", "x", "--band", "5"},
+               "--band needs a number from 0 to 4"}}) {
+        RunResult r = Zemtool(args);
+        EXPECT_EQ(r.status, 2) << says;
+        EXPECT_TRUE(Contains(r.err, says)) << r.err;
         EXPECT_EQ(r.out, "");
     }
     // The help names the same band numbers the check accepts.

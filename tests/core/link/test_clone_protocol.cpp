@@ -115,17 +115,15 @@ TEST_F(CloneProtocolTest, UnconfirmedFinalAckWaits601PumpsBeforeAsking) {
 }
 
 TEST_F(CloneProtocolTest, IdentificationIsNotExaminedButNeverPassesForTheConfirmation) {
-    struct Case {
-        std::vector<std::uint8_t> identification;
-        std::vector<std::uint8_t> confirmation;
-        HandshakeResult result;
-    };
-    for (const Case& c : {Case{{}, {kAck}, HandshakeResult::Entered},            // absent
-                          Case{{1, 2, 3}, {kAck}, HandshakeResult::Entered},     // short
-                          Case{{kAck, 1, 2, 3, 4, 5, 6, 7}, {}, HandshakeResult::Abandoned}}) {
+    using Bytes = std::vector<std::uint8_t>;
+    using Case = std::tuple<Bytes, Bytes, HandshakeResult>;  // the identification, the confirmation, the result
+    for (const auto& [identification, confirmation, result] :
+         {Case{{}, {kAck}, HandshakeResult::Entered},         // absent
+          Case{{1, 2, 3}, {kAck}, HandshakeResult::Entered},  // short
+          Case{{kAck, 1, 2, 3, 4, 5, 6, 7}, {}, HandshakeResult::Abandoned}}) {
         FakePort port(log);
-        port.script = {{{kAck}}, {c.identification}, {c.confirmation}};
-        EXPECT_EQ(Enter(port), c.result) << c.identification.size();
+        port.script = {{{kAck}}, {identification}, {confirmation}};
+        EXPECT_EQ(Enter(port), result) << identification.size();
     }
 }
 
