@@ -46,23 +46,18 @@ TEST_F(ZemtoolLink, WriteWithBackupAndVerifyThenReadIntoANewDocumentOrIntoTheBas
 // replies are refused, and why, are the clone protocol's cases.)
 TEST_F(ZemtoolLink, FailedReadLeavesTheOutputFileAndSaysWhy) {
     const std::string out = dir + "/out.zem";
-    const struct {
-        const char* fault;
-        const char* message;
-        const char* why;
-    } cases[] = {
-        {"--hang-up 0x100", "Not received enough byte", "line failed"},
-        {"--repeat-byte 0x010", "Program interruput,please reset the radio and try again",
-         "one byte too many in the reply to block 0x0010"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.fault);
+    using Case = std::tuple<const char*, const char*, const char*>;  // the radio's fault, the message, why
+    for (const auto& [fault, message, why] :
+         {Case{"--hang-up 0x100", "Not received enough byte", "line failed"},
+          Case{"--repeat-byte 0x010", "Program interruput,please reset the radio and try again",
+               "one byte too many in the reply to block 0x0010"}}) {
+        SCOPED_TRACE(fault);
         ASSERT_TRUE(SaveProgramFile(out, PatternImage(7)).ok);
-        ZemsimProcess radio("--memory " + memory + " " + c.fault);
+        ZemsimProcess radio("--memory " + memory + " " + fault);
         RunResult r = Zemtool({"read", "--port", radio.device(), "-o", out});
         EXPECT_EQ(r.status, 2);
-        EXPECT_NE(r.err.find(std::string("zemtool: ") + c.message + "\n"), std::string::npos) << r.err;
-        EXPECT_NE(r.err.find(c.why), std::string::npos) << r.err;
+        EXPECT_TRUE(Contains(r.err, std::string("zemtool: ") + message + "\n")) << r.err;
+        EXPECT_TRUE(Contains(r.err, why)) << r.err;
         EXPECT_TRUE(SameRange(Load(out), PatternImage(7), 0, 0x400));
     }
 }
@@ -128,23 +123,18 @@ TEST_F(ZemtoolLink, PowerReadAndWriteBehindTheAccessCode) {
 
     // One list given: the other keeps the radio's calibrated values.
     // --defaults brings the factory values for the lists not given.
-    struct Step {
-        std::vector<std::string> lists;
-        const char* first;  // point 1 of the table read afterwards
-        const char* last;   // point 7
-    };
-    for (const Step& step : {Step{{"--high", "20,21,22,23,24,25,26"}, "1\t136-141(MHZ)\t200\t20\n",
-                                  "7\t136-171(MHZ)\t6\t26\n"},
-                             Step{{"--defaults", "--low", "1,1,1,1,1,1,1"}, "1\t136-141(MHZ)\t1\t45\n",
-                                  "7\t136-171(MHZ)\t1\t60\n"}}) {
+    using Step = std::tuple<std::vector<std::string>, const char*, const char*>;  // the lists; points 1 and 7 read back
+    for (const auto& [lists, first, last] :
+         {Step{{"--high", "20,21,22,23,24,25,26"}, "1\t136-141(MHZ)\t200\t20\n", "7\t136-171(MHZ)\t6\t26\n"},
+          Step{{"--defaults", "--low", "1,1,1,1,1,1,1"}, "1\t136-141(MHZ)\t1\t45\n", "7\t136-171(MHZ)\t1\t60\n"}}) {
         std::vector<std::string> args{"power", "write", "--port", radio.device(), "--access-code", "52038417"};
-        args.insert(args.end(), step.lists.begin(), step.lists.end());
+        args.insert(args.end(), lists.begin(), lists.end());
         RunResult partial = Zemtool(args);
         ASSERT_EQ(partial.status, 0) << partial.err;
         RunResult after = Zemtool({"power", "read", "--port", radio.device(), "--access-code", "52038417", "--band", "4"});
         ASSERT_EQ(after.status, 0) << after.err;
-        EXPECT_NE(after.out.find(step.first), std::string::npos) << step.lists[0] << "\n" << after.out;
-        EXPECT_NE(after.out.find(step.last), std::string::npos) << step.lists[0] << "\n" << after.out;
+        EXPECT_TRUE(Contains(after.out, first)) << lists[0] << "\n" << after.out;
+        EXPECT_TRUE(Contains(after.out, last)) << lists[0] << "\n" << after.out;
     }
 }
 

@@ -123,21 +123,15 @@ TEST(PowerSetting, WriteSendsTheChosenValuesWithTheRadiosLastTwoBytesAndStopsAtA
 }
 
 TEST(PowerPoints, BandChoiceSetsTheRangeAndTheLabels) {
-    struct Case {
-        int band;
-        const char* min;
-        const char* max;
-        const char* firstLabel;
-    };
-    for (const Case& c : {Case{0, "136.00000", "174.00000", "136-141(MHZ)"},
-                          Case{1, "220.00000", "280.00000", "400-410(MHZ)"},
-                          Case{3, "470.00000", "512.00000", "400-410(MHZ)"},
-                          Case{4, "136.00000", "174.00000", "136-141(MHZ)"},
-                          Case{-1, "136.00000", "174.00000", "136-141(MHZ)"}}) {
-        PowerFrequencyRange range = PowerRangeForBand(c.band);
-        EXPECT_EQ(FormatPowerFrequency(range.minMHz), c.min) << c.band;
-        EXPECT_EQ(FormatPowerFrequency(range.maxMHz), c.max) << c.band;
-        EXPECT_STREQ(PowerPointLabels(range.maxMHz)[0], c.firstLabel) << c.band;
+    using Case = std::tuple<int, const char*, const char*, const char*>;  // band, lowest, highest, first point's label
+    for (const auto& [band, lowest, highest, firstLabel] :
+         {Case{0, "136.00000", "174.00000", "136-141(MHZ)"}, Case{1, "220.00000", "280.00000", "400-410(MHZ)"},
+          Case{3, "470.00000", "512.00000", "400-410(MHZ)"}, Case{4, "136.00000", "174.00000", "136-141(MHZ)"},
+          Case{-1, "136.00000", "174.00000", "136-141(MHZ)"}}) {
+        PowerFrequencyRange range = PowerRangeForBand(band);
+        EXPECT_EQ(FormatPowerFrequency(range.minMHz), lowest) << band;
+        EXPECT_EQ(FormatPowerFrequency(range.maxMHz), highest) << band;
+        EXPECT_STREQ(PowerPointLabels(range.maxMHz)[0], firstLabel) << band;
     }
     const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
     std::setlocale(LC_NUMERIC, "de_DE.UTF-8");  // a comma locale, where the machine has one
@@ -151,8 +145,7 @@ TEST(PowerPoints, BandChoiceSetsTheRangeAndTheLabels) {
 TEST(PowerPoints, ValuesLiveAt0x3D0AndDefaultsAreTheFactoryOnes) {
     RadioImage image;
     StorePowerValues(DefaultPowerValues(), image);
-    EXPECT_EQ(Hex({image.data() + 0x3D0, image.data() + 0x3E0}),
-              "41 41 41 3C 3C 32 32 2D 32 32 41 41 41 3C FF FF");
+    EXPECT_EQ(Hex({image.data() + 0x3D0, image.data() + 0x3E0}), "41 41 41 3C 3C 32 32 2D 32 32 41 41 41 3C FF FF");
     EXPECT_EQ(PowerValuesFromImage(image), DefaultPowerValues());
 }
 
