@@ -8,15 +8,13 @@
 #include "compare/document_diff.h"
 #include "compare/verify_mismatch.h"
 #include "core/channels/channel_test_support.h"
+#include "support/program_run.h"
 
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <fstream>
-#include <iterator>
 
 namespace zem::test {
 namespace {
@@ -24,7 +22,9 @@ namespace {
 constexpr auto kRead = TransferDirection::Read, kWrite = TransferDirection::Write;
 constexpr auto npos = std::string::npos;
 
-TEST(Transfer, MovesBlocks0To121AndLeavesThePowerValuesAndTheRestAloneOnBothSides) {
+class Transfer : public ProgramTest {};  // each with a folder of its own, for files that are no port
+
+TEST_F(Transfer, MovesBlocks0To121AndLeavesThePowerValuesAndTheRestAloneOnBothSides) {
     for (TransferDirection direction : {kRead, kWrite}) {
         const bool read = direction == kRead;
         SCOPED_TRACE(read ? "read" : "write");
@@ -65,7 +65,7 @@ TEST(Transfer, MovesBlocks0To121AndLeavesThePowerValuesAndTheRestAloneOnBothSide
     }
 }
 
-TEST(Transfer, UnfinishedTransferKeepsTheImageClosesThePortAndSaysWhyOnce) {
+TEST_F(Transfer, UnfinishedTransferKeepsTheImageClosesThePortAndSaysWhyOnce) {
     struct Case {
         const char* name;
         TransferDirection direction;
@@ -120,20 +120,18 @@ TEST(Transfer, UnfinishedTransferKeepsTheImageClosesThePortAndSaysWhyOnce) {
 
 // A name that leads to anything but a terminal is refused before a byte is
 // written: the wake-up bytes would otherwise overwrite the start of a file.
-TEST(Transfer, PortThatCannotBeOpenedSaysSoAndWhy) {
+TEST_F(Transfer, PortThatCannotBeOpenedSaysSoAndWhy) {
     SimLine line(RadioImage{});
     OpenResult holder = OpenSerialPort(line.device(), CloneTimeouts);
     ASSERT_TRUE(holder.port);
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("zem-ports-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir);
-    const std::string notes = (dir / "notes.txt").string(), fifo = (dir / "fifo").string();
+    const std::string notes = dir + "/notes.txt", fifo = dir + "/fifo";
     const std::string text = "Radios to program on Monday\n";
     std::ofstream(notes, std::ios::binary) << text;
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     using Case = std::pair<std::string, std::string>;  // port, why
     for (const auto& [port, why] :
          {Case{"/nonexistent/ttyUSB9", "no such device"}, Case{line.device(), "in use"}, Case{"not-a-port", "neither"},
-          Case{notes, "not a serial port"}, Case{dir.string(), "not a serial port"}, Case{fifo, "not a serial port"},
+          Case{notes, "not a serial port"}, Case{dir, "not a serial port"}, Case{fifo, "not a serial port"},
           Case{"/dev/null", "not a serial port"}}) {
         RadioImage image = NewDocumentImage();
         TransferOutcome outcome = RunTransfer(kWrite, image, FastSession(port));
@@ -141,12 +139,10 @@ TEST(Transfer, PortThatCannotBeOpenedSaysSoAndWhy) {
         EXPECT_EQ(outcome.link.message, kMsgOpenPortFailed);
         EXPECT_NE(outcome.link.detail.english().find(why), std::string::npos) << outcome.link.detail.english();
     }
-    std::ifstream in(notes, std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), text);
-    std::filesystem::remove_all(dir);
+    EXPECT_EQ(ReadAll(notes), text);
 }
 
-TEST(Transfer, WriteMismatchCountsOnlyTheBytesAWriteSends) {
+TEST_F(Transfer, WriteMismatchCountsOnlyTheBytesAWriteSends) {
     const RadioImage written = BandImage(2);
     using Case = std::pair<std::size_t, const char*>;  // the byte changed, where the mismatch is (empty: none)
     for (const auto& [offset, where] : {Case{0x3D0, ""}, Case{0x3E5, ""}, Case{0x3FF, ""},  // power values, kept tail
