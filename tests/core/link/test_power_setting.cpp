@@ -79,19 +79,17 @@ TEST(PowerSetting, WriteSendsTheChosenValuesWithTheRadiosLastTwoBytesAndStopsAtA
         const char* message;  // nullptr: the write completes
         const char* sent;
         const char* unsent;
-        bool rowUnread;  // the preliminary read failed: nothing may be written
-        RadioHolds holds;
+        RadioHolds holds;  // Unchanged: the preliminary read failed, so nothing may be written
         int blocksWritten;
     };
     const Case cases[] = {
-        {{}, nullptr, "57 03 D0 08 C8 0B 0C 0D 0E 0F 10 11 57 03 D8 08 12 13 14 15 16 17 AA BB", "57 03 E0", false,
+        {{}, nullptr, "57 03 D0 08 C8 0B 0C 0D 0E 0F 10 11 57 03 D8 08 12 13 14 15 16 17 AA BB", "57 03 E0",
          RadioHolds::WrittenUnchecked, 2},
-        {FaultAt(&Faults::noAckAt, 0x3D8), kMsgProgramInterrupted, "52 03 D8 08", "57 03", true, RadioHolds::Unchanged,
-         0},
+        {FaultAt(&Faults::noAckAt, 0x3D8), kMsgProgramInterrupted, "52 03 D8 08", "57 03", RadioHolds::Unchanged, 0},
         {FaultAt(&Faults::noWriteAckAt, 0x3D0), kMsgPowerWriteInterrupted, "57 03 D0 08 C8 0B 0C 0D 0E 0F 10 11",
-         "57 03 D8", false, RadioHolds::PartialWrite, 0},
+         "57 03 D8", RadioHolds::PartialWrite, 0},
         {FaultAt(&Faults::noWriteAckAt, 0x3D8), kMsgPowerWriteInterrupted, "57 03 D8 08 12 13 14 15 16 17 AA BB",
-         "57 03 E0", false, RadioHolds::PartialWrite, 1},
+         "57 03 E0", RadioHolds::PartialWrite, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.unsent);
@@ -113,7 +111,7 @@ TEST(PowerSetting, WriteSendsTheChosenValuesWithTheRadiosLastTwoBytesAndStopsAtA
         EXPECT_NE(sent.find(c.sent), std::string::npos) << sent;
         EXPECT_EQ(sent.find(c.unsent), std::string::npos) << sent;
         EXPECT_TRUE(SameRange(line.radio().memory(), ServiceRadio(), 0x000, 0x3D0));
-        if (c.rowUnread) {
+        if (c.holds == RadioHolds::Unchanged) {
             EXPECT_EQ(image, before);
             EXPECT_EQ(line.radio().memory(), ServiceRadio());
         } else {
