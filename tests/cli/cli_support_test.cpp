@@ -15,39 +15,29 @@ const std::vector<OptionRule> kRules = {
 };
 
 TEST(ParseArgs, AcceptsEverySpellingOfAnOption) {
-    struct Case {
-        std::vector<std::string> args;
-        std::vector<std::string> positionals;
-        std::string output;
-        bool json;
-    };
-    const std::vector<Case> cases = {
-        {{"a.zem", "-o", "b.zem"}, {"a.zem"}, "b.zem", false},
-        {{"--output", "b.zem", "a.zem"}, {"a.zem"}, "b.zem", false},
-        {{"--output=b.zem", "--json", "a.zem"}, {"a.zem"}, "b.zem", true},
-        {{"--output=", "a.zem"}, {"a.zem"}, "", false},
-        {{"-o", "-", "a.zem"}, {"a.zem"}, "-", false},
-        {{"--", "-x.zem", "--json"}, {"-x.zem", "--json"}, "", false},
-        {{"-"}, {"-"}, "", false},
-    };
-    for (const auto& c : cases) {
-        const ParseOutcome outcome = ParseArgs(c.args, kRules);
+    using Strings = std::vector<std::string>;
+    using Case = std::tuple<Strings, Strings, std::string, bool>;  // arguments, positionals, --output, --json
+    for (const auto& [args, positionals, output, json] :
+         {Case{{"a.zem", "-o", "b.zem"}, {"a.zem"}, "b.zem", false},
+          Case{{"--output", "b.zem", "a.zem"}, {"a.zem"}, "b.zem", false},
+          Case{{"--output=b.zem", "--json", "a.zem"}, {"a.zem"}, "b.zem", true},
+          Case{{"--output=", "a.zem"}, {"a.zem"}, "", false}, Case{{"-o", "-", "a.zem"}, {"a.zem"}, "-", false},
+          Case{{"--", "-x.zem", "--json"}, {"-x.zem", "--json"}, "", false}, Case{{"-"}, {"-"}, "", false}}) {
+        const ParseOutcome outcome = ParseArgs(args, kRules);
         ASSERT_TRUE(outcome.ok) << outcome.error;
-        EXPECT_EQ(outcome.args.positionals, c.positionals);
-        EXPECT_EQ(outcome.args.value("--output").value_or(""), c.output);
-        EXPECT_EQ(outcome.args.has("--json"), c.json);
+        EXPECT_EQ(outcome.args.positionals, positionals);
+        EXPECT_EQ(outcome.args.value("--output").value_or(""), output);
+        EXPECT_EQ(outcome.args.has("--json"), json);
         EXPECT_FALSE(outcome.args.help);
     }
 }
 
 TEST(ParseArgs, RefusesWhatItCannotUnderstand) {
-    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
-        {{"--colour"}, "unknown option --colour"},
-        {{"-o"}, "option -o needs a value"},
-        {{"--json=yes"}, "option --json takes no value"},
-        {{"-o", "a", "--output", "b"}, "option --output given twice"},
-    };
-    for (const auto& [args, error] : cases) {
+    using Case = std::pair<std::vector<std::string>, std::string>;  // arguments, the error
+    for (const auto& [args, error] :
+         {Case{{"--colour"}, "unknown option --colour"}, Case{{"-o"}, "option -o needs a value"},
+          Case{{"--json=yes"}, "option --json takes no value"},
+          Case{{"-o", "a", "--output", "b"}, "option --output given twice"}}) {
         const ParseOutcome outcome = ParseArgs(args, kRules);
         EXPECT_FALSE(outcome.ok);
         EXPECT_EQ(outcome.error, error);

@@ -45,19 +45,6 @@ inline int ExitStatus(int raw) {
 #endif
 }
 
-// Runs the shell command in folder, its output going to folder's
-// stdout.txt and stderr.txt.
-inline RunResult RunIn(const std::filesystem::path& folder, const std::string& command) {
-#ifdef _WIN32
-    // cmd.exe: the whole line in one more pair of quotes.
-    const std::string line = "\"cd /d \"" + folder.string() + "\" && " + command + " >stdout.txt 2>stderr.txt\"";
-#else
-    const std::string line = "cd '" + folder.string() + "' && " + command + " >stdout.txt 2>stderr.txt";
-#endif
-    const int raw = std::system(line.c_str());
-    return {ExitStatus(raw), ReadAll(folder / "stdout.txt"), ReadAll(folder / "stderr.txt")};
-}
-
 #ifdef ZEMTOOL_PATH
 // zemtool quoted for the shell; on Windows the build's path in Windows
 // form, since a cross-build under Wine sees the build machine's root as
@@ -88,8 +75,19 @@ protected:
     }();
     void TearDown() override { std::filesystem::remove_all(dir); }
 
-    // Runs command, quoted for the shell, in dir to its end.
-    RunResult Run(const std::string& command) const { return RunIn(dir, command); }
+    // Runs command, quoted for the shell, in dir to its end, its output going
+    // to dir's stdout.txt (or to out) and stderr.txt.
+    RunResult Run(const std::string& command, const std::string& out = "stdout.txt") const {
+#ifdef _WIN32
+        // cmd.exe: the whole line in one more pair of quotes.
+        const std::string line = "\"cd /d \"" + dir + "\" && " + command + " >" + out + " 2>stderr.txt\"";
+#else
+        const std::string line = "cd '" + dir + "' && " + command + " >" + out + " 2>stderr.txt";
+#endif
+        const std::filesystem::path folder = dir;
+        return {ExitStatus(std::system(line.c_str())), out == "stdout.txt" ? ReadAll(folder / out) : std::string(),
+                ReadAll(folder / "stderr.txt")};
+    }
     RadioImage Load(const std::string& path) const {
         RadioImage image;
         EXPECT_TRUE(LoadProgramFile(path, image).ok) << path;

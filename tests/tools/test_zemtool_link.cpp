@@ -46,23 +46,18 @@ TEST_F(ZemtoolLink, WriteWithBackupAndVerifyThenReadIntoANewDocumentOrIntoTheBas
 // replies are refused, and why, are the clone protocol's cases.)
 TEST_F(ZemtoolLink, FailedReadLeavesTheOutputFileAndSaysWhy) {
     const std::string out = dir + "/out.zem";
-    const struct {
-        const char* fault;
-        const char* message;
-        const char* why;
-    } cases[] = {
-        {"--hang-up 0x100", "Not received enough byte", "line failed"},
-        {"--repeat-byte 0x010", "Program interruput,please reset the radio and try again",
-         "one byte too many in the reply to block 0x0010"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.fault);
+    using Case = std::tuple<const char*, const char*, const char*>;  // the radio's fault, the message, why
+    for (const auto& [fault, message, why] :
+         {Case{"--hang-up 0x100", "Not received enough byte", "line failed"},
+          Case{"--repeat-byte 0x010", "Program interruput,please reset the radio and try again",
+               "one byte too many in the reply to block 0x0010"}}) {
+        SCOPED_TRACE(fault);
         ASSERT_TRUE(SaveProgramFile(out, PatternImage(7)).ok);
-        ZemsimProcess radio("--memory " + memory + " " + c.fault);
+        ZemsimProcess radio("--memory " + memory + " " + fault);
         RunResult r = Zemtool({"read", "--port", radio.device(), "-o", out});
         EXPECT_EQ(r.status, 2);
-        EXPECT_NE(r.err.find(std::string("zemtool: ") + c.message + "\n"), std::string::npos) << r.err;
-        EXPECT_NE(r.err.find(c.why), std::string::npos) << r.err;
+        EXPECT_TRUE(Contains(r.err, std::string("zemtool: ") + message + "\n")) << r.err;
+        EXPECT_TRUE(Contains(r.err, why)) << r.err;
         EXPECT_TRUE(SameRange(Load(out), PatternImage(7), 0, 0x400));
     }
 }
@@ -74,34 +69,30 @@ TEST_F(ZemtoolLink, FailedReadLeavesTheOutputFileAndSaysWhy) {
 TEST_F(ZemtoolLink, FailedWriteSaysTheRadioHoldsAPartialWriteAndHowToRestoreIt) {
     ASSERT_TRUE(SaveProgramFile(dir + "/new.zem", PatternImage(40)).ok);
     const std::string link = dir + "/radio";
-    struct Case {
-        const char* fault;
-        bool backup;
-        const char* advice;  // nullptr: nothing was written, so no partial write
-    };
-    for (const Case& c : {Case{"--no-write-ack 0x100", true, "to put back what it held, reset the radio and run: "},
-                          Case{"--no-write-ack 0x100", false, "reset the radio and write a complete program file"},
-                          Case{"", false, nullptr}}) {
-        SCOPED_TRACE(std::string(c.fault) + (c.backup ? " with backup" : ""));
+    // The fault, whether --backup is given, and the advice (nullptr: nothing was written, so no partial write).
+    using Case = std::tuple<const char*, bool, const char*>;
+    for (const auto& [fault, withBackup, advice] :
+         {Case{"--no-write-ack 0x100", true, "to put back what it held, reset the radio and run: "},
+          Case{"--no-write-ack 0x100", false, "reset the radio and write a complete program file"},
+          Case{"", false, nullptr}}) {
+        SCOPED_TRACE(std::string(fault) + (withBackup ? " with backup" : ""));
         ASSERT_TRUE(SaveProgramFile(memory, PatternImage(1)).ok);
-        ZemsimProcess radio("--memory " + memory + " --link " + link + " " + c.fault);
+        ZemsimProcess radio("--memory " + memory + " --link " + link + " " + fault);
         // No fault: the port is one that does not exist, so nothing is written.
-        std::vector<std::string> args{"write", "--port", *c.fault ? link : dir + "/none", dir + "/new.zem"};
+        std::vector<std::string> args{"write", "--port", *fault ? link : dir + "/none", dir + "/new.zem"};
         const std::string backup = dir + "/radio before.zem";  // a blank, to be quoted for the shell
-        if (c.backup) args.insert(args.end(), {"--backup", backup});
+        if (withBackup) args.insert(args.end(), {"--backup", backup});
         RunResult r = Zemtool(args);
         radio.stop();
         EXPECT_EQ(r.status, 2);
         EXPECT_EQ(r.out, "");
-        const bool partial = c.advice != nullptr;
-        EXPECT_EQ(r.err.find("the radio now holds a partial write: part of " + dir + "/new.zem") != std::string::npos,
-                  partial)
+        EXPECT_EQ(Contains(r.err, "the radio now holds a partial write: part of " + dir + "/new.zem"), advice != nullptr)
             << r.err;
-        if (!partial) continue;
-        EXPECT_NE(r.err.find(c.advice), std::string::npos) << r.err;
+        if (!advice) continue;
+        EXPECT_TRUE(Contains(r.err, advice)) << r.err;
         EXPECT_TRUE(SameRange(Load(memory), PatternImage(40), 0, 0x100));
         EXPECT_TRUE(SameRange(Load(memory), PatternImage(1), 0x108, 0x3D0));
-        if (!c.backup) continue;
+        if (!withBackup) continue;
 
         // The printed command, run against the radio once it answers again.
         const std::string restore = "zemtool write --port " + link + " '" + backup + "'\n";
@@ -132,46 +123,37 @@ TEST_F(ZemtoolLink, PowerReadAndWriteBehindTheAccessCode) {
 
     // One list given: the other keeps the radio's calibrated values.
     // --defaults brings the factory values for the lists not given.
-    struct Step {
-        std::vector<std::string> lists;
-        const char* first;  // point 1 of the table read afterwards
-        const char* last;   // point 7
-    };
-    for (const Step& step : {Step{{"--high", "20,21,22,23,24,25,26"}, "1\t136-141(MHZ)\t200\t20\n",
-                                  "7\t136-171(MHZ)\t6\t26\n"},
-                             Step{{"--defaults", "--low", "1,1,1,1,1,1,1"}, "1\t136-141(MHZ)\t1\t45\n",
-                                  "7\t136-171(MHZ)\t1\t60\n"}}) {
+    using Step = std::tuple<std::vector<std::string>, const char*, const char*>;  // the lists; points 1 and 7 read back
+    for (const auto& [lists, first, last] :
+         {Step{{"--high", "20,21,22,23,24,25,26"}, "1\t136-141(MHZ)\t200\t20\n", "7\t136-171(MHZ)\t6\t26\n"},
+          Step{{"--defaults", "--low", "1,1,1,1,1,1,1"}, "1\t136-141(MHZ)\t1\t45\n", "7\t136-171(MHZ)\t1\t60\n"}}) {
         std::vector<std::string> args{"power", "write", "--port", radio.device(), "--access-code", "52038417"};
-        args.insert(args.end(), step.lists.begin(), step.lists.end());
+        args.insert(args.end(), lists.begin(), lists.end());
         RunResult partial = Zemtool(args);
         ASSERT_EQ(partial.status, 0) << partial.err;
         RunResult after = Zemtool({"power", "read", "--port", radio.device(), "--access-code", "52038417", "--band", "4"});
         ASSERT_EQ(after.status, 0) << after.err;
-        EXPECT_NE(after.out.find(step.first), std::string::npos) << step.lists[0] << "\n" << after.out;
-        EXPECT_NE(after.out.find(step.last), std::string::npos) << step.lists[0] << "\n" << after.out;
+        EXPECT_TRUE(Contains(after.out, first)) << lists[0] << "\n" << after.out;
+        EXPECT_TRUE(Contains(after.out, last)) << lists[0] << "\n" << after.out;
     }
 }
 
 TEST_F(ZemtoolLink, BadArgumentsAreRefusedBeforeThePortIsTouched) {
-    struct Case {
-        std::vector<std::string> args;
-        const char* says;
-    };
-    const Case cases[] = {
-        {{"read", "-o", dir + "/x.zem"}, "--port P is required"},
-        {{"write", "--port", "1"}, "missing argument"},
-        {{"power", "write", "--port", "1", "--access-code", "x", "--high", "1,2,3,4,5,6,256"},
-         "--high needs seven values 0-255"},
-        {{"power", "read", "--port", "1"}, "--access-code CODE is required"},
-        {{"power", "write", "--port", "1", "--access-code", "x"}, "write needs --low, --high or --defaults"},
-        {{"power", "read", "--port", "1", "--access-code", "x", "--low", "1,2,3,4,5,6,7"},
-         "--low, --high and --defaults belong to write"},
-        {{"power", "read", "--port", "1", "--access-code", "x", "--band", "5"}, "--band needs a number from 0 to 4"},
-    };
-    for (const Case& c : cases) {
-        RunResult r = Zemtool(c.args);
-        EXPECT_EQ(r.status, 2) << c.says;
-        EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
+    using Case = std::pair<std::vector<std::string>, const char*>;  // arguments, what stderr says
+    for (const auto& [args, says] :
+         {Case{{"read", "-o", dir + "/x.zem"}, "--port P is required"},
+          Case{{"write", "--port", "1"}, "missing argument"},
+          Case{{"power", "write", "--port", "1", "--access-code", "x", "--high", "1,2,3,4,5,6,256"},
+               "--high needs seven values 0-255"},
+          Case{{"power", "read", "--port", "1"}, "--access-code CODE is required"},
+          Case{{"power", "write", "--port", "1", "--access-code", "x"}, "write needs --low, --high or --defaults"},
+          Case{{"power", "read", "--port", "1", "--access-code", "x", "--low", "1,2,3,4,5,6,7"},
+               "--low, --high and --defaults belong to write"},
+          Case{{"power", "read", "--port", "1", "--access-code", "x", "--band", "5"},
+               "--band needs a number from 0 to 4"}}) {
+        RunResult r = Zemtool(args);
+        EXPECT_EQ(r.status, 2) << says;
+        EXPECT_TRUE(Contains(r.err, says)) << r.err;
         EXPECT_EQ(r.out, "");
     }
     // The help names the same band numbers the check accepts.

@@ -9,9 +9,7 @@
 
 #include <algorithm>
 #include <atomic>
-#include <cstdio>
 #include <deque>
-#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -22,12 +20,9 @@ namespace zem::test {
 
 // The byte string of a frame, e.g. Hex({0x52, 0, 0, 8}) == "52 00 00 08".
 inline std::string Hex(const std::vector<std::uint8_t>& bytes) {
+    const char* digits = "0123456789ABCDEF";
     std::string text;
-    char item[4];
-    for (std::uint8_t b : bytes) {
-        std::snprintf(item, sizeof item, "%02X", b);
-        text += (text.empty() ? "" : " ") + std::string(item);
-    }
+    for (std::uint8_t b : bytes) text += (text.empty() ? "" : " ") + std::string{digits[b >> 4], digits[b & 15]};
     return text;
 }
 

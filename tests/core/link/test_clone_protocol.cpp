@@ -80,8 +80,7 @@ TEST_F(CloneProtocolTest, WakeUpIsRepeatedFifteenTimesBeforeTheRetryQuestionButN
                           Case{99, true, false, false, HandshakeResult::Abandoned, 30, 30, 2, ""},
                           Case{0, false, true, false, HandshakeResult::Abandoned, 1, 0, 1, "line failed"},
                           Case{0, false, false, true, HandshakeResult::Abandoned, 15, 15, 1, "echoes every byte"}}) {
-        SCOPED_TRACE(c.detail);
-        SCOPED_TRACE(c.ignoredWakeUps);
+        SCOPED_TRACE(std::to_string(c.ignoredWakeUps) + " " + c.detail);
         log.clear();
         asked.clear();
         retries = c.retry ? 1 : 0;
@@ -115,17 +114,15 @@ TEST_F(CloneProtocolTest, UnconfirmedFinalAckWaits601PumpsBeforeAsking) {
 }
 
 TEST_F(CloneProtocolTest, IdentificationIsNotExaminedButNeverPassesForTheConfirmation) {
-    struct Case {
-        std::vector<std::uint8_t> identification;
-        std::vector<std::uint8_t> confirmation;
-        HandshakeResult result;
-    };
-    for (const Case& c : {Case{{}, {kAck}, HandshakeResult::Entered},            // absent
-                          Case{{1, 2, 3}, {kAck}, HandshakeResult::Entered},     // short
-                          Case{{kAck, 1, 2, 3, 4, 5, 6, 7}, {}, HandshakeResult::Abandoned}}) {
+    using Bytes = std::vector<std::uint8_t>;
+    using Case = std::tuple<Bytes, Bytes, HandshakeResult>;  // the identification, the confirmation, the result
+    for (const auto& [identification, confirmation, result] :
+         {Case{{}, {kAck}, HandshakeResult::Entered},         // absent
+          Case{{1, 2, 3}, {kAck}, HandshakeResult::Entered},  // short
+          Case{{kAck, 1, 2, 3, 4, 5, 6, 7}, {}, HandshakeResult::Abandoned}}) {
         FakePort port(log);
-        port.script = {{{kAck}}, {c.identification}, {c.confirmation}};
-        EXPECT_EQ(Enter(port), c.result) << c.identification.size();
+        port.script = {{{kAck}}, {identification}, {confirmation}};
+        EXPECT_EQ(Enter(port), result) << identification.size();
     }
 }
 
@@ -198,8 +195,6 @@ TEST_F(CloneProtocolTest, ShortForeignOrOverlongReplyOrMissingAcknowledgementEnd
         if (c.result == BlockResult::ShortReply || c.result == BlockResult::BadReply) {
             EXPECT_EQ(Hex({block, block + 8}), "09 09 09 09 09 09 09 09");
             EXPECT_EQ(std::count(log.begin(), log.end(), "tx 06"), 0);
-            EXPECT_EQ(BlockFailureMessage(c.result), c.result == BlockResult::ShortReply ? kMsgShortReply
-                                                                                          : kMsgProgramInterrupted);
         }
     }
 }

@@ -79,19 +79,17 @@ TEST(PowerSetting, WriteSendsTheChosenValuesWithTheRadiosLastTwoBytesAndStopsAtA
         const char* message;  // nullptr: the write completes
         const char* sent;
         const char* unsent;
-        bool rowUnread;  // the preliminary read failed: nothing may be written
-        RadioHolds holds;
+        RadioHolds holds;  // Unchanged: the preliminary read failed, so nothing may be written
         int blocksWritten;
     };
     const Case cases[] = {
-        {{}, nullptr, "57 03 D0 08 C8 0B 0C 0D 0E 0F 10 11 57 03 D8 08 12 13 14 15 16 17 AA BB", "57 03 E0", false,
+        {{}, nullptr, "57 03 D0 08 C8 0B 0C 0D 0E 0F 10 11 57 03 D8 08 12 13 14 15 16 17 AA BB", "57 03 E0",
          RadioHolds::WrittenUnchecked, 2},
-        {FaultAt(&Faults::noAckAt, 0x3D8), kMsgProgramInterrupted, "52 03 D8 08", "57 03", true, RadioHolds::Unchanged,
-         0},
+        {FaultAt(&Faults::noAckAt, 0x3D8), kMsgProgramInterrupted, "52 03 D8 08", "57 03", RadioHolds::Unchanged, 0},
         {FaultAt(&Faults::noWriteAckAt, 0x3D0), kMsgPowerWriteInterrupted, "57 03 D0 08 C8 0B 0C 0D 0E 0F 10 11",
-         "57 03 D8", false, RadioHolds::PartialWrite, 0},
+         "57 03 D8", RadioHolds::PartialWrite, 0},
         {FaultAt(&Faults::noWriteAckAt, 0x3D8), kMsgPowerWriteInterrupted, "57 03 D8 08 12 13 14 15 16 17 AA BB",
-         "57 03 E0", false, RadioHolds::PartialWrite, 1},
+         "57 03 E0", RadioHolds::PartialWrite, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.unsent);
@@ -113,7 +111,7 @@ TEST(PowerSetting, WriteSendsTheChosenValuesWithTheRadiosLastTwoBytesAndStopsAtA
         EXPECT_NE(sent.find(c.sent), std::string::npos) << sent;
         EXPECT_EQ(sent.find(c.unsent), std::string::npos) << sent;
         EXPECT_TRUE(SameRange(line.radio().memory(), ServiceRadio(), 0x000, 0x3D0));
-        if (c.rowUnread) {
+        if (c.holds == RadioHolds::Unchanged) {
             EXPECT_EQ(image, before);
             EXPECT_EQ(line.radio().memory(), ServiceRadio());
         } else {
@@ -123,21 +121,15 @@ TEST(PowerSetting, WriteSendsTheChosenValuesWithTheRadiosLastTwoBytesAndStopsAtA
 }
 
 TEST(PowerPoints, BandChoiceSetsTheRangeAndTheLabels) {
-    struct Case {
-        int band;
-        const char* min;
-        const char* max;
-        const char* firstLabel;
-    };
-    for (const Case& c : {Case{0, "136.00000", "174.00000", "136-141(MHZ)"},
-                          Case{1, "220.00000", "280.00000", "400-410(MHZ)"},
-                          Case{3, "470.00000", "512.00000", "400-410(MHZ)"},
-                          Case{4, "136.00000", "174.00000", "136-141(MHZ)"},
-                          Case{-1, "136.00000", "174.00000", "136-141(MHZ)"}}) {
-        PowerFrequencyRange range = PowerRangeForBand(c.band);
-        EXPECT_EQ(FormatPowerFrequency(range.minMHz), c.min) << c.band;
-        EXPECT_EQ(FormatPowerFrequency(range.maxMHz), c.max) << c.band;
-        EXPECT_STREQ(PowerPointLabels(range.maxMHz)[0], c.firstLabel) << c.band;
+    using Case = std::tuple<int, const char*, const char*, const char*>;  // band, lowest, highest, first point's label
+    for (const auto& [band, lowest, highest, firstLabel] :
+         {Case{0, "136.00000", "174.00000", "136-141(MHZ)"}, Case{1, "220.00000", "280.00000", "400-410(MHZ)"},
+          Case{3, "470.00000", "512.00000", "400-410(MHZ)"}, Case{4, "136.00000", "174.00000", "136-141(MHZ)"},
+          Case{-1, "136.00000", "174.00000", "136-141(MHZ)"}}) {
+        PowerFrequencyRange range = PowerRangeForBand(band);
+        EXPECT_EQ(FormatPowerFrequency(range.minMHz), lowest) << band;
+        EXPECT_EQ(FormatPowerFrequency(range.maxMHz), highest) << band;
+        EXPECT_STREQ(PowerPointLabels(range.maxMHz)[0], firstLabel) << band;
     }
     const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
     std::setlocale(LC_NUMERIC, "de_DE.UTF-8");  // a comma locale, where the machine has one
@@ -151,8 +143,7 @@ TEST(PowerPoints, BandChoiceSetsTheRangeAndTheLabels) {
 TEST(PowerPoints, ValuesLiveAt0x3D0AndDefaultsAreTheFactoryOnes) {
     RadioImage image;
     StorePowerValues(DefaultPowerValues(), image);
-    EXPECT_EQ(Hex({image.data() + 0x3D0, image.data() + 0x3E0}),
-              "41 41 41 3C 3C 32 32 2D 32 32 41 41 41 3C FF FF");
+    EXPECT_EQ(Hex({image.data() + 0x3D0, image.data() + 0x3E0}), "41 41 41 3C 3C 32 32 2D 32 32 41 41 41 3C FF FF");
     EXPECT_EQ(PowerValuesFromImage(image), DefaultPowerValues());
 }
 

@@ -8,16 +8,13 @@
 #include "compare/document_diff.h"
 #include "compare/verify_mismatch.h"
 #include "core/channels/channel_test_support.h"
+#include "support/program_run.h"
 
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <numeric>
 
 namespace zem::test {
 namespace {
@@ -25,7 +22,9 @@ namespace {
 constexpr auto kRead = TransferDirection::Read, kWrite = TransferDirection::Write;
 constexpr auto npos = std::string::npos;
 
-TEST(Transfer, MovesBlocks0To121AndLeavesThePowerValuesAndTheRestAloneOnBothSides) {
+class Transfer : public ProgramTest {};  // each with a folder of its own, for files that are no port
+
+TEST_F(Transfer, MovesBlocks0To121AndLeavesThePowerValuesAndTheRestAloneOnBothSides) {
     for (TransferDirection direction : {kRead, kWrite}) {
         const bool read = direction == kRead;
         SCOPED_TRACE(read ? "read" : "write");
@@ -34,11 +33,10 @@ TEST(Transfer, MovesBlocks0To121AndLeavesThePowerValuesAndTheRestAloneOnBothSide
         RadioImage image = imageBefore;
         LinkSession session = FastSession(line.device());
         std::vector<std::string> statuses;
-        std::vector<int> progress;
+        int blocks = 0;  // progress reports every block in turn, out of all of them
         session.hooks.status = [&](const std::string& text) { statuses.push_back(text); };
         session.hooks.progress = [&](int done, int total) {
-            EXPECT_EQ(total, kTransferBlockCount);
-            progress.push_back(done);
+            EXPECT_EQ(std::make_pair(done, total), std::make_pair(++blocks, kTransferBlockCount));
         };
 
         // No retry hook: a handshake question would end the transfer.
@@ -55,9 +53,7 @@ TEST(Transfer, MovesBlocks0To121AndLeavesThePowerValuesAndTheRestAloneOnBothSide
         EXPECT_TRUE(SameRange(image, imageBefore, 0x3D0, 0x400));
         EXPECT_TRUE(SameRange(line.radio().memory(), radioBefore, 0x3D0, 0x400));
         EXPECT_EQ(statuses, (std::vector<std::string>{kMsgDetectingPort, kMsgWaitingForRadio}));
-        std::vector<int> steps(kTransferBlockCount);
-        std::iota(steps.begin(), steps.end(), 1);
-        EXPECT_EQ(progress, steps);
+        EXPECT_EQ(blocks, kTransferBlockCount);
 
         // Big-endian addresses, and nothing asked of the power values.
         const std::uint8_t command = read ? 0x52 : 0x57;
@@ -69,7 +65,7 @@ TEST(Transfer, MovesBlocks0To121AndLeavesThePowerValuesAndTheRestAloneOnBothSide
     }
 }
 
-TEST(Transfer, UnfinishedTransferKeepsTheImageClosesThePortAndSaysWhyOnce) {
+TEST_F(Transfer, UnfinishedTransferKeepsTheImageClosesThePortAndSaysWhyOnce) {
     struct Case {
         const char* name;
         TransferDirection direction;
@@ -124,20 +120,18 @@ TEST(Transfer, UnfinishedTransferKeepsTheImageClosesThePortAndSaysWhyOnce) {
 
 // A name that leads to anything but a terminal is refused before a byte is
 // written: the wake-up bytes would otherwise overwrite the start of a file.
-TEST(Transfer, PortThatCannotBeOpenedSaysSoAndWhy) {
+TEST_F(Transfer, PortThatCannotBeOpenedSaysSoAndWhy) {
     SimLine line(RadioImage{});
     OpenResult holder = OpenSerialPort(line.device(), CloneTimeouts);
     ASSERT_TRUE(holder.port);
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("zem-ports-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir);
-    const std::string notes = (dir / "notes.txt").string(), fifo = (dir / "fifo").string();
+    const std::string notes = dir + "/notes.txt", fifo = dir + "/fifo";
     const std::string text = "Radios to program on Monday\n";
     std::ofstream(notes, std::ios::binary) << text;
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     using Case = std::pair<std::string, std::string>;  // port, why
     for (const auto& [port, why] :
          {Case{"/nonexistent/ttyUSB9", "no such device"}, Case{line.device(), "in use"}, Case{"not-a-port", "neither"},
-          Case{notes, "not a serial port"}, Case{dir.string(), "not a serial port"}, Case{fifo, "not a serial port"},
+          Case{notes, "not a serial port"}, Case{dir, "not a serial port"}, Case{fifo, "not a serial port"},
           Case{"/dev/null", "not a serial port"}}) {
         RadioImage image = NewDocumentImage();
         TransferOutcome outcome = RunTransfer(kWrite, image, FastSession(port));
@@ -145,25 +139,19 @@ TEST(Transfer, PortThatCannotBeOpenedSaysSoAndWhy) {
         EXPECT_EQ(outcome.link.message, kMsgOpenPortFailed);
         EXPECT_NE(outcome.link.detail.english().find(why), std::string::npos) << outcome.link.detail.english();
     }
-    std::ifstream in(notes, std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), text);
-    std::filesystem::remove_all(dir);
+    EXPECT_EQ(ReadAll(notes), text);
 }
 
-TEST(Transfer, WriteMismatchCountsOnlyTheBytesAWriteSends) {
+TEST_F(Transfer, WriteMismatchCountsOnlyTheBytesAWriteSends) {
     const RadioImage written = BandImage(2);
-    const struct {
-        std::size_t offset;
-        const char* where;  // empty: no mismatch
-    } cases[] = {
-        {0x3D0, ""}, {0x3E5, ""}, {0x3FF, ""},  // power values and the kept tail never go
-        {0x000, "byte 0x000"}, {0x3C8, "byte 0x3C8"}, {0x3CF, "byte 0x3CF"},  // both ends (names are the diff's)
-    };
-    for (const auto& c : cases) {
+    using Case = std::pair<std::size_t, const char*>;  // the byte changed, where the mismatch is (empty: none)
+    for (const auto& [offset, where] : {Case{0x3D0, ""}, Case{0x3E5, ""}, Case{0x3FF, ""},  // power values, kept tail
+                                        Case{0x000, "byte 0x000"}, Case{0x3C8, "byte 0x3C8"},
+                                        Case{0x3CF, "byte 0x3CF"}}) {  // both ends (names are the diff's)
         RadioImage readBack = written;
-        readBack[c.offset] ^= 0x11;
+        readBack[offset] ^= 0x11;
         const std::string first = FirstWriteDifference(written, WriteDifferences(written, readBack));
-        EXPECT_EQ(first.substr(0, first.find(": ")), c.where) << std::hex << c.offset;
+        EXPECT_EQ(first.substr(0, first.find(": ")), where) << std::hex << offset;
     }
     RadioImage radio = written;
     radio[0x021] = 0x12;
@@ -175,10 +163,7 @@ TEST(Transfer, WriteMismatchCountsOnlyTheBytesAWriteSends) {
 
 TEST(CoreText, EnglishIsTodaysTextWithEachPlaceFilledOnce) {
     const Text reason = LinkText(kMsgShortReply);
-    const struct {
-        Text text;
-        std::string english;
-    } cases[] = {
+    const std::pair<Text, std::string> cases[] = {  // the text, its English
         {Text(kTextLink, kMsgVerifyReadFailedBecause, {reason}), kMsgVerifyReadFailed + std::string(kMsgShortReply)},
         {Text(kTextLink, kMsgVerifyReadFailedBecause, {LinkText(kMsgRadioDidNotAnswer)}),
          kMsgVerifyReadFailed + std::string("the radio did not answer")},
@@ -189,7 +174,7 @@ TEST(CoreText, EnglishIsTodaysTextWithEachPlaceFilledOnce) {
         {Text(std::string("a plain value %1")), "a plain value %1"},
         {Text(), ""},
     };
-    for (const auto& c : cases) EXPECT_EQ(c.text.english(), c.english) << c.english;
+    for (const auto& [text, english] : cases) EXPECT_EQ(text.english(), english) << english;
 }
 
 }  // namespace
