@@ -5,12 +5,8 @@
 #include "gui/support/window_test.h"
 
 #include "common/file_names.h"
-#include "compare/document_diff.h"
-#include "document/program_file.h"
 
-#include <QCheckBox>
 #include <QFileDialog>
-#include <QLineEdit>
 #include <QMenu>
 
 namespace zem::test {

@@ -1,13 +1,6 @@
 // Undo and redo of the document, driven by the keys and the Edit menu.
 #include "gui/support/window_test.h"
 
-#include "compare/document_diff.h"
-
-#include <QAction>
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QUndoStack>
-
 namespace zem::test {
 namespace {
 
@@ -16,7 +9,6 @@ protected:
     QAction& undoAction() { return *window->action(gui::kCmdEditUndo); }
     QAction& redoAction() { return *window->action(gui::kCmdEditRedo); }
     static QString shown(const QAction& action) { return QString(action.text()).remove(QLatin1Char('&')); }
-    QUndoStack& history() { return window->document().undoStack(); }
 
     void undo() { press(Qt::Key_Z, Qt::ControlModifier); }
     void redo() { press(Qt::Key_Y, Qt::ControlModifier); }

@@ -5,18 +5,9 @@
 // quitting during a run asks first).
 #include "gui/support/window_test.h"
 
-#include "commands/command_ids.h"
-#include "document/program_file.h"
 #include "fleet/fleet_dialog.h"
-#include "link/serial_port.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
-#include <QProgressBar>
 #include <QTableWidget>
 #include <QToolBar>
 
@@ -48,18 +39,15 @@ protected:
     RecordingMessenger messenger;
     std::unique_ptr<gui::FleetDialog> dialog;
 
-    void SetUp() override { dialog = MakeDialog(); }
-    void TearDown() override { dialog.reset(); }
-    std::unique_ptr<gui::FleetDialog> MakeDialog() {
-        auto made = std::make_unique<gui::FleetDialog>(messenger, [this](RadioImage& image, std::string& name) {
+    void SetUp() override {
+        dialog = std::make_unique<gui::FleetDialog>(messenger, [this](RadioImage& image, std::string& name) {
             ++plansTaken;
             image = plan;
             name = dir + "/José.zem";
             return true;
         });
-        made->setOptionsAdjuster([](FleetOptions& options) { options.job.sleep = [](std::chrono::milliseconds) {}; });
-        made->show();
-        return made;
+        dialog->setOptionsAdjuster([](FleetOptions& options) { options.job.sleep = [](std::chrono::milliseconds) {}; });
+        dialog->show();
     }
     void TypePort(const std::string& port) {
         QTest::keyClicks(dialog->portEdit(), QString::fromStdString(port));
@@ -119,7 +107,7 @@ TEST_F(FleetWindow, EnterPressesTheFocusedOrDefaultButton) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog->isRunning(); }, 10000));
     EXPECT_TRUE(dialog->startButton()->isDefault());
     EXPECT_EQ(dialog->summary()->text(), "1 done, 0 failed");
-    EXPECT_TRUE(OpenSerialPort(line.device(), CloneTimeouts).port);
+    ExpectPortReleased(line.device());
 }
 
 // A radio whose verify found a difference names its backup and the way
@@ -190,7 +178,6 @@ TEST_F(FleetFromWindow, ThreeRadiosGetThePagesAsTheyStandAtStartAndTheReportIsSa
         QTest::keyClicks(dialog->portEdit(), radio->path());
         QTest::keyClick(dialog->portEdit(), Qt::Key_Return);
     }
-    EXPECT_FALSE(dialog->isRunning());
     QTest::mouseClick(dialog->startButton(), Qt::LeftButton);
     ASSERT_TRUE(dialog->isRunning());
 

@@ -3,24 +3,15 @@
 // menu commands and the progress window.
 #include "gui/support/window_test.h"
 
-#include "compare/document_diff.h"
 #include "link/link_messages.h"
 #include "link/port_dialog.h"
-#include "link/port_selection.h"
-#include "workbench/compare_commands.h"
 #include "workbench/radio_history.h"
 
-#include <QAction>
-#include <QClipboard>
 #include <QFileInfo>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QTreeWidget>
 
 namespace zem::gui {
 namespace {
 
-using test::RadioOnPty;
 using test::WaitUntil;
 
 // A port, typed in the dialog or given with --port, is a number 1-99 or a
@@ -32,10 +23,7 @@ TEST(PortEntry, AcceptsPortNumbersAndDevicePaths) {
     } cases[] = {
         {"1", "1"},     {"99", "99"},   {"012", "12"}, {" 7 ", "7"}, {"0", ""},
         {"100", ""},    {"-3", ""},     {"abc", ""},   {"", ""},     {"3x", ""},
-        {"99999999999", ""},
-#ifndef _WIN32
-        {"/dev/ttyUSB0", "/dev/ttyUSB0"}, {"/", ""},  {"dev/ttyS0", ""},
-#endif
+        {"99999999999", ""}, {"/dev/ttyUSB0", "/dev/ttyUSB0"}, {"/", ""}, {"dev/ttyS0", ""},
     };
     for (const auto& c : cases) {
         const QString entry = QString::fromUtf8(c.entry);
@@ -55,12 +43,10 @@ TEST(PortDialog, APortPickedFromThePortsFoundGivesItsNumberOrItsPath) {
     EXPECT_EQ(list->topLevelItem(0)->text(2), QStringLiteral("USB serial cable"));
     list->setCurrentItem(list->topLevelItem(0));
     EXPECT_EQ(dialog.edit()->text(), QStringLiteral("33"));
-#ifndef _WIN32
     list->setCurrentItem(list->topLevelItem(1));
     EXPECT_EQ(dialog.edit()->text(), QStringLiteral("/dev/pts/7"));
     QTest::keyClick(dialog.edit(), Qt::Key_Return);
     EXPECT_EQ(dialog.port(), QStringLiteral("/dev/pts/7"));
-#endif
 }
 
 // The channel and option bytes go with a read or write; the power values
@@ -77,29 +63,16 @@ RadioImage DemoRadio() {
 
 const int kExchangeCommands[] = {kCmdReadFromRadio, kCmdWriteToRadio, kCmdOnLinePowerSet, kCmdFileNew, kCmdFileOpen};
 
-class TransferWindow : public test::WindowTest {
-protected:
-    PortSelection& port() { return *window->findChild<PortSelection*>(); }
-    // A virtual radio on its own pseudo-terminal, chosen as the port; it
-    // replaces the one plugged in before.
-    RadioOnPty& plugIn(const RadioImage& memory = DemoRadio(), sim::RadioFaults faults = {}, bool paced = false) {
-        radio_ = std::make_unique<RadioOnPty>(memory, faults, paced);
-        port().setPort(radio_->path());
-        return *radio_;
-    }
-
-private:
-    std::unique_ptr<RadioOnPty> radio_;
-};
+using TransferWindow = test::WindowTest;
 
 // A read over an unsaved plan fills the pages, is one undo step (Ctrl+Z
 // brings the plan back on the page the user is on, and the plan then counts
 // as a change), lands in the radio history and reopens from there untitled;
 // a write sends what the pages show.
 TEST_F(TransferWindow, ReadIsOneUndoStepKeptInTheHistoryAndWriteSendsWhatThePagesShow) {
-    RadioHistory history;
-    const int kept = static_cast<int>(history.entries().size());
-    RadioOnPty& radio = plugIn();
+    RadioHistory radioHistory;
+    const int kept = static_cast<int>(radioHistory.entries().size());
+    auto& radio = plugIn(DemoRadio());
     load(test::BandImage(1));
     editOptionPage();
     const RadioImage plan = view().storedImage();
@@ -128,7 +101,7 @@ TEST_F(TransferWindow, ReadIsOneUndoStepKeptInTheHistoryAndWriteSendsWhatThePage
     EXPECT_EQ(DiffAsShown(read, view().storedImage()), std::vector<std::string>{});
     EXPECT_FALSE(window->document().isModified());
 
-    const QList<RadioHistory::Entry> entries = history.entries();
+    const QList<RadioHistory::Entry> entries = radioHistory.entries();
     ASSERT_EQ(entries.size(), kept + 1);
     EXPECT_EQ(entries.front().band, "400-470MHZ");
     EXPECT_EQ(readFile(entries.front().path), bytesOf(read));
@@ -210,7 +183,7 @@ TEST_F(TransferWindow, CompareWithRadioListsADifferenceMadeBehindTheProgramsBack
     load(DemoRadio());
     view().selectTab(CKivuView::kOptionTab);
     const RadioImage before = image();
-    const int steps = window->document().undoStack().count();
+    const int steps = history().count();
 
     QString copied;
     test::WhenModal<CompareDialog>([&](CompareDialog* dialog) {
@@ -226,7 +199,7 @@ TEST_F(TransferWindow, CompareWithRadioListsADifferenceMadeBehindTheProgramsBack
     EXPECT_TRUE(copied.startsWith("Where\tDocument\tRadio\nchannel 3 Receive\t")) << copied.toStdString();
     EXPECT_EQ(copied.count('\n'), 2) << copied.toStdString();
     EXPECT_EQ(image(), before);
-    EXPECT_EQ(window->document().undoStack().count(), steps);
+    EXPECT_EQ(history().count(), steps);
     EXPECT_EQ(view().currentTab(), CKivuView::kOptionTab);
     EXPECT_TRUE(messages.empty()) << ::testing::PrintToString(messages.texts());
     // The radio history keeps the compare's read, marked as one.
@@ -240,7 +213,7 @@ TEST_F(TransferWindow, CompareWithRadioListsADifferenceMadeBehindTheProgramsBack
 // be opened is reported after the pages were stored; a line that never
 // answers asks whether to retry.
 TEST_F(TransferWindow, ShortcutsOpenTheWindowAndALinkThatCannotStartIsReported) {
-    RadioOnPty& radio = plugIn();
+    auto& radio = plugIn(DemoRadio());
 
     // Ctrl+R and Ctrl+W belong to this program's windows, never the desktop.
     for (int id : {kCmdReadFromRadio, kCmdWriteToRadio})
@@ -326,7 +299,7 @@ TEST_F(TransferWindow, CancelLeavesEverythingAsItWasAndClosingDuringAWriteAsksFi
     // Closing the window during a write asks first: No goes on; Yes stops
     // it at its next block, says the radio holds part of the program, and
     // the window goes once the port is free.
-    RadioOnPty& second = plugIn(DemoRadio(), {}, /*paced=*/true);
+    auto& second = plugIn(DemoRadio(), {}, /*paced=*/true);
     run(kCmdWriteToRadio, 5);
     EXPECT_FALSE(progress().cancelFlag().load()) << "a new run starts clean";
     test::WhenModal<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::No)->click(); });
@@ -358,7 +331,7 @@ TEST_F(TransferWindow, AReadTheHistoryCannotKeepIsReportedOnceAndRecentFilesStay
     QFile blocker(parent);
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    plugIn();
+    plugIn(DemoRadio());
     for (int read = 0; read < 2; ++read) {
         run(kCmdReadFromRadio);
         EXPECT_TRUE(test::SameRange(image(), DemoRadio(), 0, kPowerValues)) << read;

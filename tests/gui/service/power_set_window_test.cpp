@@ -2,20 +2,15 @@
 // writing the power values of the virtual radio.
 #include "gui/support/window_test.h"
 
-#include "compare/document_diff.h"
-#include "link/port_selection.h"
 #include "service/access_code.h"
 #include "service/password_dialog.h"
 #include "service/power_set_dialog.h"
 
-#include <QAction>
-#include <QLineEdit>
 #include <QSignalSpy>
 
 namespace zem::gui {
 namespace {
 
-using test::RadioOnPty;
 using test::WaitUntil;
 using test::WhenModal;
 
@@ -61,11 +56,7 @@ protected:
         });
         QPointer<QTimer> power = WhenModal<CPowerSetDlg>([this, use](CPowerSetDlg* dialog) {
             powerDialogShown = true;
-            if (use) {
-                use(dialog);
-            } else {
-                dialog->reject();
-            }
+            use ? use(dialog) : dialog->reject();
         });
         window->action(command)->trigger();
         delete power.data();
@@ -133,18 +124,11 @@ TEST_F(PowerSetWindow, ToolbarButtonKeepsThePageEditsAndShowsTheBandsRange) {
 // then sends the chosen values with the radio's own last two bytes.
 TEST_F(PowerSetWindow, ReadRefreshesTheChannelsAndWriteSendsOnlyThePowerRow) {
     const RadioImage radioMemory = RadioWithPowerValues();
-    RadioOnPty radio(radioMemory);
-    window->findChild<PortSelection*>()->setPort(radio.path());
+    auto& radio = plugIn(radioMemory);
     // A channel the radio's bytes do not cover, edited but not yet stored.
-    CChannelPage& page = view().channelPage();
-    page.setCurrentCell(16, 1);
-    page.pressCellKey(KeyPlace::Grid, CellKey::Press);
-    auto* edit = qobject_cast<QLineEdit*>(page.grid().OpenEditor());
-    ASSERT_NE(edit, nullptr);
-    edit->setText(QStringLiteral("150.12500"));
-    page.commitOpenEditor();
+    enterValue(16, 1, QStringLiteral("150.125"));
     RadioImage before = image();
-    StoreToImage(page.values(), before);
+    StoreToImage(page().values(), before);
 
     runCommand(kCmdOnLinePowerSet, kAccessCode, [](CPowerSetDlg* dialog) {
         clickAndWait(dialog->readButton(), dialog);
