@@ -2,14 +2,8 @@
 // question whether to save changes, and Compare with file...
 #include "gui/support/window_test.h"
 
-#include "document/program_file.h"
 #include "pages/key_values.h"
 #include "pages/option_values.h"
-#include "workbench/compare_commands.h"
-
-#include <QAction>
-#include <QLabel>
-#include <QTreeWidget>
 
 namespace zem::test {
 namespace {
@@ -104,7 +98,7 @@ TEST_F(FileCommandsTest, SavedFileHoldsExactlyWhatThePagesStoreTheValueBeingType
     EXPECT_EQ(window->files().recentFiles(), QStringList{path});
 }
 
-TEST_F(FileCommandsTest, FileOnTheCommandLineShowsItsOwnBandAndSavesBackUnchanged) {
+TEST_F(FileCommandsTest, FileOnTheCommandLineShowsItsBandAndSavesBackUnchangedAndNewRefillsEveryPage) {
     const QString path = writeBand2File("start.Zem");
     const QByteArray original = readFile(path);
     startWindow({"--port", "/dev/ttyUSB0", path});
@@ -118,8 +112,15 @@ TEST_F(FileCommandsTest, FileOnTheCommandLineShowsItsOwnBandAndSavesBackUnchange
     EXPECT_EQ(readFile(path), original);
     EXPECT_TRUE(messages.empty());
 
-    // A new document starts on the first band again.
+    // New, from the key page with an edit there, asks, refills every page
+    // and shows the channel tab, on the first band again.
+    clickTab(2);
+    control<QComboBox>("topLong")->setCurrentIndex(9);
+    dialogs.saveChoices = {Choice::Discard};
     trigger(gui::kCmdFileNew);
+    EXPECT_EQ(dialogs.saveQuestions, 1);
+    EXPECT_EQ(view().currentTab(), 0);
+    EXPECT_EQ(control<QComboBox>("topLong")->currentText(), "Alarm");  // a new document's bytes are the core's
     EXPECT_EQ(page().bandCombo().currentText(), "136-174MHZ");
     EXPECT_TRUE(window->document().pathName().isEmpty());
 }

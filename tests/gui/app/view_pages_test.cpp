@@ -6,8 +6,6 @@
 #include "common/languages.h"
 #include "pages/option_values.h"
 
-#include <QAction>
-#include <QLineEdit>
 #include <QStatusBar>
 #include <QTextBrowser>
 
@@ -66,16 +64,6 @@ TEST_F(ViewPagesTest, EditChannelKeepsTheEditsOfThePageItLeaves) {
     EXPECT_EQ(messages.texts().size(), 1u);
     EXPECT_EQ(view().currentTab(), 0);
     EXPECT_EQ(focus(), &grid());
-}
-
-TEST_F(ViewPagesTest, NewWhileTheKeyPageIsShownRefillsEverythingAndShowsTheChannelTab) {
-    clickTab(2);
-    control<QComboBox>("topLong")->setCurrentIndex(9);
-    dialogs.saveChoices = {gui::UserDialogs::SaveChoice::Discard};
-    window->action(gui::kCmdFileNew)->trigger();
-    EXPECT_EQ(dialogs.saveQuestions, 1);
-    EXPECT_EQ(view().currentTab(), 0);
-    EXPECT_EQ(control<QComboBox>("topLong")->currentText(), "Alarm");  // a new document's bytes are the core's
 }
 
 TEST_F(ViewPagesTest, EnterAndEscapeMoveOnLikeTabOnTheSettingsPages) {
