@@ -31,24 +31,6 @@ TEST(PortEntry, AcceptsPortNumbersAndDevicePaths) {
     }
 }
 
-// A port picked from the ports found gives its number or its path. (A
-// refused entry is the port menu's case.)
-TEST(PortDialog, APortPickedFromThePortsFoundGivesItsNumberOrItsPath) {
-    test::RecordingMessenger messages;
-    CPortDlg dialog{messages};
-    dialog.show();
-    dialog.setAvailablePorts({{33, "/dev/ttyUSB0", "USB serial cable"}, {0, "/dev/pts/7", ""}});
-    QTreeWidget* list = dialog.portList();
-    ASSERT_EQ(list->topLevelItemCount(), 2);
-    EXPECT_EQ(list->topLevelItem(0)->text(2), QStringLiteral("USB serial cable"));
-    list->setCurrentItem(list->topLevelItem(0));
-    EXPECT_EQ(dialog.edit()->text(), QStringLiteral("33"));
-    list->setCurrentItem(list->topLevelItem(1));
-    EXPECT_EQ(dialog.edit()->text(), QStringLiteral("/dev/pts/7"));
-    QTest::keyClick(dialog.edit(), Qt::Key_Return);
-    EXPECT_EQ(dialog.port(), QStringLiteral("/dev/pts/7"));
-}
-
 // The channel and option bytes go with a read or write; the power values
 // and the rest behind them never do.
 constexpr std::size_t kPowerValues = 0x3D0;
@@ -352,9 +334,10 @@ TEST_F(TransferWindow, AReadTheHistoryCannotKeepIsReportedOnceAndRecentFilesStay
 }
 
 // The check mark of the port menu follows the port in use (1-4, or Other
-// for anything else), not the item that chose it. An entry outside 1-99
-// (which entries name a port is PortEntry's case) is refused with the
-// message and the dialog stays open; Escape then keeps the port.
+// for anything else), not the item that chose it. In Other's dialog a port
+// picked from the ports found gives its number or its path; an entry
+// outside 1-99 (which entries name a port is PortEntry's case) is refused
+// with the message and the dialog stays open; Escape then keeps the port.
 TEST_F(TransferWindow, PortMenuCheckMarkFollowsThePort) {
     const int items[] = {kCmdOtherPort, kCmdCom1, kCmdCom2, kCmdCom3, kCmdCom4};
     auto checked = [&] {
@@ -370,15 +353,20 @@ TEST_F(TransferWindow, PortMenuCheckMarkFollowsThePort) {
         const char* entry;  // typed into the port dialog, then Enter
         const char* port;
         int checked;
+        int pick = -1;  // else the port found picked instead of typing
     } steps[] = {
         {3, "", "3", 3},  {3, "", "3", 3},  // a second click keeps the mark
+        {0, "", "33", 0, 0}, {0, "", "/dev/pts/7", 0, 1},
         {0, "12", "12", 0}, {0, "4", "4", 4}, {0, "100", "4", 4},
     };
     int leftOpen = 0;
     for (const auto& step : steps) {
         if (step.item == 0) {
             test::WhenModal<CPortDlg>([&step, &leftOpen](CPortDlg* dialog) {
-                dialog->edit()->setText(QString::fromUtf8(step.entry));
+                dialog->setAvailablePorts({{33, "/dev/ttyUSB0", "USB serial cable"}, {0, "/dev/pts/7", ""}});
+                EXPECT_EQ(dialog->portList()->topLevelItem(0)->text(2), QStringLiteral("USB serial cable"));
+                if (step.pick >= 0) dialog->portList()->setCurrentItem(dialog->portList()->topLevelItem(step.pick));
+                else dialog->edit()->setText(QString::fromUtf8(step.entry));
                 QTest::keyClick(dialog->edit(), Qt::Key_Return);
                 if (dialog->isVisible()) {
                     ++leftOpen;
@@ -387,8 +375,8 @@ TEST_F(TransferWindow, PortMenuCheckMarkFollowsThePort) {
             });
         }
         window->action(items[step.item])->trigger();
-        EXPECT_EQ(port().port().toStdString(), step.port) << step.entry;
-        EXPECT_EQ(checked(), std::vector<int>{step.checked}) << step.entry;
+        EXPECT_EQ(port().port().toStdString(), step.port) << step.entry << step.pick;
+        EXPECT_EQ(checked(), std::vector<int>{step.checked}) << step.entry << step.pick;
     }
     EXPECT_EQ(messages.texts(), std::vector<std::string>{CPortDlg::kMsgBadPort});
     EXPECT_EQ(leftOpen, 1) << "the refused entry left the dialog open";
