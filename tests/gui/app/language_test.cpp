@@ -27,15 +27,10 @@ TEST(Language, FollowsTheFirstSystemLanguageTheWindowSpeaks) {
         {QLocale(QStringLiteral("de_DE")).uiLanguages(), "de"},  // LANG=de_DE.UTF-8
         {QLocale(QStringLiteral("zh_TW")).uiLanguages(), "zh_TW"},
         {QLocale(QStringLiteral("zh_CN")).uiLanguages(), "zh_CN"},
-        {{"zh-Hant"}, "zh_TW"},
-        {{"zh-HK"}, "zh_TW"},
-        {{"zh"}, "zh_CN"},
-        {{"pt-PT"}, "pt_BR"},
-        {{"ar-EG"}, "ar"},
+        {{"zh-Hant"}, "zh_TW"}, {{"zh-HK"}, "zh_TW"}, {{"zh"}, "zh_CN"}, {{"pt-PT"}, "pt_BR"}, {{"ar-EG"}, "ar"},
         {{"sv-SE", "fr-FR"}, "fr"},   // the first one the window speaks
         {{"en-US", "de-DE"}, "en"},   // English is one of them
-        {{"C"}, "en"},
-        {{}, "en"},
+        {{"C"}, "en"}, {{}, "en"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(gui::MatchLanguage(c.system).toStdString(), c.language) << c.system.join(' ').toStdString();
@@ -94,9 +89,7 @@ QStringList CutTexts(QWidget& top) {
         if (auto* label = qobject_cast<QLabel*>(widget)) {
             text = label->text();
             if (label->wordWrap()) fits = label->height() >= label->heightForWidth(label->width());
-        } else if (auto* check = qobject_cast<QCheckBox*>(widget)) {
-            text = check->text();
-        } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
             text = button->text();
         } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
             text = group->title();

@@ -66,21 +66,6 @@ TEST_F(ViewPagesTest, EditChannelKeepsTheEditsOfThePageItLeaves) {
     EXPECT_EQ(focus(), &grid());
 }
 
-TEST_F(ViewPagesTest, EnterAndEscapeMoveOnLikeTabOnTheSettingsPages) {
-    struct Move { int tab; const char* from; Qt::Key key; const char* to; };
-    // (Enter on a list of the options page is the keyboard walk's.)
-    const Move moves[] = {{1, "dtmfSpeed", Qt::Key_Escape, "firstDigitTime"},
-                          {1, "pttIdStart", Qt::Key_Return, "pttIdEnd"},
-                          {2, "topLong", Qt::Key_Return, "topShort"}};
-    for (const Move& move : moves) {
-        clickTab(move.tab);
-        control<QWidget>(move.from)->setFocus();
-        press(move.key);
-        EXPECT_EQ(focus(), control<QWidget>(move.to)) << move.from;
-    }
-    EXPECT_TRUE(window->isVisible());
-}
-
 TEST_F(ViewPagesTest, HoverHintsNameTheControlAndF1OpensTheTopicOfThePageShown) {
     auto hint = [this] { return window->statusBar()->currentMessage(); };
     const QString general = QString::fromUtf8("For help，please press F1");
