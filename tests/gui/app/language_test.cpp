@@ -14,7 +14,6 @@
 #include <QMenuBar>
 #include <QTableWidget>
 
-#include <fstream>
 
 namespace zem::test {
 namespace {
@@ -171,13 +170,10 @@ TEST_F(WindowTest, ShowsTheCoresMessagesTranslatedWithTheirValuesInTheTranslatio
                  {std::string("15"), LinkText(ZEM_TRANSLATE_NOOP("zem::Link", "no acknowledgement from the radio"))}));
     // A plan text that is not opened: the heading and each error line in the
     // window's language, the text's own keys as they are.
-    QTemporaryDir dir;
-    const QString bad = dir.filePath(QStringLiteral("bad.yaml"));
-    {
-        std::string plan = ExportPlanText(NewDocumentImage());
-        plan.replace(plan.find("squelch_level:"), 14, "squelch_levle:");
-        std::ofstream(bad.toStdString(), std::ios::binary) << plan;
-    }
+    const QString bad = tempPath(QStringLiteral("bad.yaml"));
+    std::string plan = ExportPlanText(NewDocumentImage());
+    plan.replace(plan.find("squelch_level:"), 14, "squelch_levle:");
+    writeFile(bad, QByteArray::fromStdString(plan));
     test::WhenModal<QMessageBox>(answer);
     EXPECT_FALSE(window->files().openFile(bad));
     // A refusal of the channel table with the list of entries it names.
@@ -189,7 +185,7 @@ TEST_F(WindowTest, ShowsTheCoresMessagesTranslatedWithTheirValuesInTheTranslatio
     // A fleet's row: a file given as its port, its message and, in the
     // tooltip, its detail.
     const std::string port = temp.path().toStdString() + "/port";
-    std::ofstream(port) << "x";
+    writeFile(QString::fromStdString(port), "x");
     gui::FleetDialog fleet(window->messenger(), [](RadioImage& plan, std::string&) {
         plan = NewDocumentImage();
         return true;

@@ -11,13 +11,8 @@
 #include <QTableWidget>
 #include <QToolBar>
 
-#include <filesystem>
-#include <fstream>
-
 namespace zem::test {
 namespace {
-
-namespace fs = std::filesystem;
 
 // Clicks the box as a user would when it is not as wanted.
 void Tick(QCheckBox* box, bool on) {
@@ -142,12 +137,6 @@ class FleetFromWindow : public WindowTest {
 protected:
     std::string dir = temp.path().toStdString();
 
-    static std::vector<std::string> Lines(const std::string& file) {
-        std::ifstream in(file);
-        std::vector<std::string> lines;
-        for (std::string line; std::getline(in, line);) lines.push_back(line);
-        return lines;
-    }
     // Clicks the toolbar button and ticks Verify and Repeat as asked, Backup as the folder is given.
     gui::FleetDialog* openDialog(bool repeat, const std::string& backupFolder) {
         QAction* command = window->action(gui::kCmdWriteSeveral);
@@ -193,20 +182,20 @@ TEST_F(FleetFromWindow, ThreeRadiosGetThePagesAsTheyStandAtStartAndTheReportIsSa
     for (int row = 0; row < 3; ++row) EXPECT_EQ(dialog->table()->item(row, 2)->text(), "done") << row;
     EXPECT_EQ(dialog->summary()->text(), "3 done, 0 failed");
     for (auto& radio : radios) EXPECT_TRUE(SameRange(radio->memory(), shown, 0, 0x3D0));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir + "/backups"), fs::directory_iterator()), 3);
+    EXPECT_EQ(QDir(QString::fromStdString(dir + "/backups")).entryList(QDir::Files).size(), 3);
     EXPECT_TRUE(messages.empty());
 
     // An existing report is replaced only when the user agrees.
-    const std::string report = dir + "/report.csv";
-    std::ofstream(report) << "kept";
-    dialog->setReportChooser([&] { return QString::fromStdString(report); });
+    const QString report = temp.filePath("report.csv");
+    writeFile(report, "kept");
+    dialog->setReportChooser([&] { return report; });
     messages.scriptAnswers({false, true});
     for (const char* expected : {"kept", "port,result,seconds,detail,backup,sequence,started,radio,plan,plan_sha256\r"}) {
         QTest::mouseClick(dialog->saveReportButton(), Qt::LeftButton);
-        EXPECT_EQ(Lines(report).front(), expected);
+        EXPECT_EQ(readFile(report).split('\n').front().toStdString(), expected);
     }
     EXPECT_EQ(messages.texts().size(), 2u);
-    ASSERT_EQ(Lines(report).size(), 4u);  // the columns are the report's and zemtool's tests' to check
+    EXPECT_EQ(readFile(report).count('\n'), 4);  // the columns are the report's and zemtool's tests' to check
 
     // The choices are there again the next time.
     gui::FleetDialog again(messages, {});
@@ -228,8 +217,8 @@ TEST_F(FleetFromWindow, QuittingDuringARunAsksAndYesStopsEveryRadioBeforeTheWind
     for (auto& radio : radios) dialog->addPort(radio->path());
     QTest::mouseClick(dialog->startButton(), Qt::LeftButton);
     ASSERT_TRUE(dialog->isRunning());
-    const std::string report = dir + "/stopped.csv";
-    dialog->setReportChooser([&] { return QString::fromStdString(report); });
+    const QString report = temp.filePath("stopped.csv");
+    dialog->setReportChooser([&] { return report; });
     QTest::mouseClick(dialog->saveReportButton(), Qt::LeftButton);  // asked for during the run
     auto percent = [&](int row) { return qobject_cast<QProgressBar*>(dialog->table()->cellWidget(row, 1))->value(); };
     ASSERT_TRUE(WaitUntil([&] { return percent(0) > 0; }));
@@ -258,7 +247,7 @@ TEST_F(FleetFromWindow, QuittingDuringARunAsksAndYesStopsEveryRadioBeforeTheWind
     ASSERT_TRUE(WaitUntil([&] { return !window->isVisible(); }));
     EXPECT_EQ(asked, 3);
 
-    EXPECT_EQ(Lines(report).size(), 3u) << "the report was written";
+    EXPECT_EQ(readFile(report).count('\n'), 3) << "the report was written";
 }
 
 }  // namespace

@@ -173,12 +173,14 @@ protected:
 #endif
     gui::CProgressDlg& progress() { return transfer().progressDialog(); }
     // A radio command, then Start in the progress window; with blocks,
-    // returns once that many blocks went, otherwise at the end of the exchange.
+    // returns once that many blocks went, otherwise at the end of the
+    // exchange, when the progress window has gone.
     void run(int command, int blocks = 0) {
         window->action(command)->trigger();
         ASSERT_TRUE(progress().isVisible());
         QTest::mouseClick(progress().startButton(), Qt::LeftButton);
         ASSERT_TRUE(WaitUntil([&] { return blocks ? progress().bar()->value() >= blocks : !transfer().isRunning(); }));
+        EXPECT_FALSE(!blocks && progress().isVisible()) << "the progress window stays after the exchange";
     }
 
     gui::CKivuView& view() { return window->view(); }
