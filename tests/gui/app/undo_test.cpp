@@ -23,10 +23,6 @@ protected:
         box->setFocus();
         QTest::keyClick(box, Qt::Key_Space);
     }
-    void clickDefaultSetting(const char* pageName) {
-        auto* button = view().findChild<QWidget*>(QLatin1String(pageName))->findChild<QPushButton*>("defaultSetting");
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
 };
 
 TEST_F(UndoTest, CtrlZAndRedoFromKeysFieldsAndTheMenuASaveIsTheBaselineAndNewStartsAfresh) {
@@ -140,7 +136,7 @@ TEST_F(UndoTest, DefaultSettingOnEachPageIsOneStep) {
         clickTab(c.tab);
         c.edit();
         ASSERT_TRUE(c.edited()) << c.page;
-        clickDefaultSetting(c.page);
+        QTest::mouseClick(control<QWidget>(c.page)->findChild<QPushButton*>("defaultSetting"), Qt::LeftButton);
         EXPECT_FALSE(c.edited()) << c.page;
         EXPECT_EQ(shown(undoAction()), "Undo Default Setting") << c.page;
         window->setFocus();
