@@ -14,7 +14,6 @@
 #include <QMenuBar>
 #include <QTableWidget>
 
-
 namespace zem::test {
 namespace {
 

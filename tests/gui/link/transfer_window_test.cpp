@@ -347,7 +347,7 @@ TEST_F(TransferWindow, PortMenuCheckMarkFollowsThePort) {
         const char* entry;  // typed into the port dialog, then Enter
         const char* port;
         int checked;
-        int pick = -1;  // else the port found picked instead of typing
+        int pick = -1;  // when set, the port found in that row is picked instead
     } steps[] = {
         {3, "", "3", 3},  {3, "", "3", 3},  // a second click keeps the mark
         {0, "", "33", 0, 0}, {0, "", "/dev/pts/7", 0, 1},

@@ -6,7 +6,6 @@
 #include "service/password_dialog.h"
 #include "service/power_set_dialog.h"
 
-
 namespace zem::gui {
 namespace {
 
