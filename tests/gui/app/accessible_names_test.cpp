@@ -4,10 +4,7 @@
 #include "gui/support/window_test.h"
 
 #include <QAccessible>
-#include <QAccessibleInterface>
-#include <QAction>
 #include <QGroupBox>
-#include <QMenu>
 #include <QMenuBar>
 #include <QSet>
 

@@ -5,9 +5,7 @@
 #include "channels/channel_commit.h"
 #include "common/refusal_list_dialog.h"
 
-#include <QClipboard>
 #include <QHeaderView>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QScreen>
 

@@ -4,9 +4,6 @@
 #include "channels/channel_commit.h"
 
 #include <QAccessible>
-#include <QClipboard>
-#include <QLineEdit>
-#include <QMessageBox>
 
 namespace zem::test {
 namespace {

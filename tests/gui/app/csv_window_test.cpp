@@ -5,16 +5,10 @@
 #include "plan/plan_text.h"
 #include "workbench/csv_commands.h"
 
-#include <QAction>
-#include <QUndoStack>
-
 namespace zem::test {
 namespace {
 
-class CsvWindowTest : public WindowTest {
-protected:
-    QUndoStack& history() { return window->document().undoStack(); }
-};
+using CsvWindowTest = WindowTest;
 
 TEST_F(CsvWindowTest, ExportedListImportsBackAsOneUndoStep) {
     enterValue(4, 1, "146.025");
@@ -70,7 +64,7 @@ TEST_F(CsvWindowTest, ListWithBadRowsChangesNothingUnlessTheRowsThatFitAreTaken)
     EXPECT_EQ(history().count(), steps + 1);
 }
 
-class PlanWindowTest : public CsvWindowTest {};
+using PlanWindowTest = WindowTest;
 
 TEST_F(PlanWindowTest, MemoryListGoesOutAndComesBackThroughTheDialogsAsOneUndoStep) {
     enterValue(1, 1, "145.5");

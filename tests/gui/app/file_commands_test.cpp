@@ -2,14 +2,8 @@
 // question whether to save changes, and Compare with file...
 #include "gui/support/window_test.h"
 
-#include "document/program_file.h"
 #include "pages/key_values.h"
 #include "pages/option_values.h"
-#include "workbench/compare_commands.h"
-
-#include <QAction>
-#include <QLabel>
-#include <QTreeWidget>
 
 namespace zem::test {
 namespace {
@@ -53,16 +47,17 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesWhatItDoesNotKnow) {
 class FileCommandsTest : public WindowTest {
 protected:
     // Runs Compare with file... on path and returns the rows listed
-    // ("where|document|file") and the summary line.
-    QStringList compareWith(const QString& path, QString* summary = nullptr, bool* copyEnabled = nullptr) {
+    // ("where|document|file"), then the summary line and "copy" when Copy
+    // can be pressed.
+    QStringList compareWith(const QString& path) {
         QStringList rows;
         WhenModal<gui::CompareDialog>([&](gui::CompareDialog* dialog) {
             for (int i = 0; i < dialog->list()->topLevelItemCount(); ++i) {
                 const QTreeWidgetItem* item = dialog->list()->topLevelItem(i);
                 rows << item->text(0) + "|" + item->text(1) + "|" + item->text(2);
             }
-            if (summary) *summary = dialog->findChild<QLabel*>("summary")->text();
-            if (copyEnabled) *copyEnabled = dialog->findChild<QPushButton*>("copy")->isEnabled();
+            rows << dialog->findChild<QLabel*>("summary")->text();
+            if (dialog->findChild<QPushButton*>("copy")->isEnabled()) rows << "copy";
             dialog->reject();
         });
         dialogs.openNames = {path};
@@ -104,7 +99,7 @@ TEST_F(FileCommandsTest, SavedFileHoldsExactlyWhatThePagesStoreTheValueBeingType
     EXPECT_EQ(window->files().recentFiles(), QStringList{path});
 }
 
-TEST_F(FileCommandsTest, FileOnTheCommandLineShowsItsOwnBandAndSavesBackUnchanged) {
+TEST_F(FileCommandsTest, FileOnTheCommandLineShowsItsBandAndSavesBackUnchangedAndNewRefillsEveryPage) {
     const QString path = writeBand2File("start.Zem");
     const QByteArray original = readFile(path);
     startWindow({"--port", "/dev/ttyUSB0", path});
@@ -118,8 +113,15 @@ TEST_F(FileCommandsTest, FileOnTheCommandLineShowsItsOwnBandAndSavesBackUnchange
     EXPECT_EQ(readFile(path), original);
     EXPECT_TRUE(messages.empty());
 
-    // A new document starts on the first band again.
+    // New, from the key page with an edit there, asks, refills every page
+    // and shows the channel tab, on the first band again.
+    clickTab(2);
+    control<QComboBox>("topLong")->setCurrentIndex(9);
+    dialogs.saveChoices = {Choice::Discard};
     trigger(gui::kCmdFileNew);
+    EXPECT_EQ(dialogs.saveQuestions, 1);
+    EXPECT_EQ(view().currentTab(), 0);
+    EXPECT_EQ(control<QComboBox>("topLong")->currentText(), "Alarm");  // a new document's bytes are the core's
     EXPECT_EQ(page().bandCombo().currentText(), "136-174MHZ");
     EXPECT_TRUE(window->document().pathName().isEmpty());
 }
@@ -251,11 +253,7 @@ TEST_F(FileCommandsTest, CompareWithFileListsWhatThePagesShowDifferentlyAndNothi
     dialogs.saveNames = {path};
     window->action(gui::kCmdFileSaveAs)->trigger();
 
-    QString summary;
-    bool copyEnabled = true;
-    EXPECT_TRUE(compareWith(path, &summary, &copyEnabled).isEmpty());
-    EXPECT_EQ(summary.toStdString(), gui::CompareDialog::kNoDifference);
-    EXPECT_FALSE(copyEnabled);
+    EXPECT_EQ(compareWith(path), QStringList{gui::CompareDialog::kNoDifference});
 
     // A settings edit not yet stored counts; an open editor is committed.
     view().selectTab(gui::CKivuView::kKeyTab);
@@ -266,7 +264,8 @@ TEST_F(FileCommandsTest, CompareWithFileListsWhatThePagesShowDifferentlyAndNothi
     clickCell(2, 5);
     const RadioImage before = window->document().image();
     const QStringList rows = compareWith(path);
-    ASSERT_EQ(rows.size(), 1) << rows.join("; ").toStdString();
+    ASSERT_EQ(rows.size(), 3) << rows.join("; ").toStdString();
+    EXPECT_EQ(rows.last(), "copy");
     EXPECT_TRUE(rows.front().startsWith("Long Press Duration(s)|" + shownDuration + "|")) << rows.front().toStdString();
     EXPECT_EQ(window->document().image(), before) << "comparing stores nothing";
 

@@ -1,16 +1,13 @@
 // A plan programmed from start to save with the keyboard alone: the File
 // menu by Alt keys and the file dialogs typed into, a channel typed into
 // the table, every page changed with Ctrl+Tab, Tab, Enter and the arrow
-// keys. Not a single click.
+// keys (Enter and Escape move on like Tab on the settings pages). Not a
+// single click.
 #include "gui/support/window_test.h"
 
 #include "common/file_names.h"
-#include "compare/document_diff.h"
-#include "document/program_file.h"
 
-#include <QCheckBox>
 #include <QFileDialog>
-#include <QLineEdit>
 #include <QMenu>
 
 namespace zem::test {
@@ -109,7 +106,7 @@ TEST_F(KeyboardWalkTest, PlanProgrammedFromOpenToSaveWithoutAClick) {
     auto* scanMode = control<QComboBox>("scanMode");
     ASSERT_TRUE(tabTo(scanMode));
     key(Qt::Key_Up);  // "Carrier" to "Off"
-    key(Qt::Key_Return);  // Enter moves on as Tab does
+    key(Qt::Key_Escape);  // moves on as Tab does, like Enter
     EXPECT_EQ(focus(), control<QComboBox>("receiveRecovery"));
     auto* energyCheck = control<QCheckBox>("energyCheck");
     ASSERT_TRUE(tabTo(energyCheck));
@@ -118,12 +115,16 @@ TEST_F(KeyboardWalkTest, PlanProgrammedFromOpenToSaveWithoutAClick) {
     ASSERT_TRUE(tabTo(start));
     key(Qt::Key_A, Qt::ControlModifier);
     type("87654321");
+    key(Qt::Key_Return);
+    EXPECT_EQ(focus(), control<QLineEdit>("pttIdEnd"));
 
     // Key assignment: Ctrl+Tab again, the top key's short press one entry on.
     key(Qt::Key_Tab, Qt::ControlModifier);
     ASSERT_EQ(view().currentTab(), 2);
     auto* topShort = control<QComboBox>("topShort");
-    ASSERT_TRUE(tabTo(topShort));
+    ASSERT_TRUE(tabTo(control<QComboBox>("topLong")));
+    key(Qt::Key_Return);
+    ASSERT_EQ(focus(), topShort);
     const int shortBefore = topShort->currentIndex();
     key(Qt::Key_Down);
     EXPECT_EQ(topShort->currentIndex(), shortBefore + 1);

@@ -5,8 +5,6 @@
 #include "workbench/radio_history.h"
 
 #include <QInputMethodEvent>
-#include <QLineEdit>
-#include <QTreeWidget>
 
 namespace zem::test {
 namespace {

@@ -1,13 +1,6 @@
 // Undo and redo of the document, driven by the keys and the Edit menu.
 #include "gui/support/window_test.h"
 
-#include "compare/document_diff.h"
-
-#include <QAction>
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QUndoStack>
-
 namespace zem::test {
 namespace {
 
@@ -16,7 +9,6 @@ protected:
     QAction& undoAction() { return *window->action(gui::kCmdEditUndo); }
     QAction& redoAction() { return *window->action(gui::kCmdEditRedo); }
     static QString shown(const QAction& action) { return QString(action.text()).remove(QLatin1Char('&')); }
-    QUndoStack& history() { return window->document().undoStack(); }
 
     void undo() { press(Qt::Key_Z, Qt::ControlModifier); }
     void redo() { press(Qt::Key_Y, Qt::ControlModifier); }
@@ -30,10 +22,6 @@ protected:
     void toggle(QCheckBox* box) {
         box->setFocus();
         QTest::keyClick(box, Qt::Key_Space);
-    }
-    void clickDefaultSetting(const char* pageName) {
-        auto* button = view().findChild<QWidget*>(QLatin1String(pageName))->findChild<QPushButton*>("defaultSetting");
-        QTest::mouseClick(button, Qt::LeftButton);
     }
 };
 
@@ -148,7 +136,7 @@ TEST_F(UndoTest, DefaultSettingOnEachPageIsOneStep) {
         clickTab(c.tab);
         c.edit();
         ASSERT_TRUE(c.edited()) << c.page;
-        clickDefaultSetting(c.page);
+        QTest::mouseClick(control<QWidget>(c.page)->findChild<QPushButton*>("defaultSetting"), Qt::LeftButton);
         EXPECT_FALSE(c.edited()) << c.page;
         EXPECT_EQ(shown(undoAction()), "Undo Default Setting") << c.page;
         window->setFocus();

@@ -6,8 +6,6 @@
 #include "common/languages.h"
 #include "pages/option_values.h"
 
-#include <QAction>
-#include <QLineEdit>
 #include <QStatusBar>
 #include <QTextBrowser>
 
@@ -66,31 +64,6 @@ TEST_F(ViewPagesTest, EditChannelKeepsTheEditsOfThePageItLeaves) {
     EXPECT_EQ(messages.texts().size(), 1u);
     EXPECT_EQ(view().currentTab(), 0);
     EXPECT_EQ(focus(), &grid());
-}
-
-TEST_F(ViewPagesTest, NewWhileTheKeyPageIsShownRefillsEverythingAndShowsTheChannelTab) {
-    clickTab(2);
-    control<QComboBox>("topLong")->setCurrentIndex(9);
-    dialogs.saveChoices = {gui::UserDialogs::SaveChoice::Discard};
-    window->action(gui::kCmdFileNew)->trigger();
-    EXPECT_EQ(dialogs.saveQuestions, 1);
-    EXPECT_EQ(view().currentTab(), 0);
-    EXPECT_EQ(control<QComboBox>("topLong")->currentText(), "Alarm");  // a new document's bytes are the core's
-}
-
-TEST_F(ViewPagesTest, EnterAndEscapeMoveOnLikeTabOnTheSettingsPages) {
-    struct Move { int tab; const char* from; Qt::Key key; const char* to; };
-    // (Enter on a list of the options page is the keyboard walk's.)
-    const Move moves[] = {{1, "dtmfSpeed", Qt::Key_Escape, "firstDigitTime"},
-                          {1, "pttIdStart", Qt::Key_Return, "pttIdEnd"},
-                          {2, "topLong", Qt::Key_Return, "topShort"}};
-    for (const Move& move : moves) {
-        clickTab(move.tab);
-        control<QWidget>(move.from)->setFocus();
-        press(move.key);
-        EXPECT_EQ(focus(), control<QWidget>(move.to)) << move.from;
-    }
-    EXPECT_TRUE(window->isVisible());
 }
 
 TEST_F(ViewPagesTest, HoverHintsNameTheControlAndF1OpensTheTopicOfThePageShown) {

@@ -5,28 +5,14 @@
 // quitting during a run asks first).
 #include "gui/support/window_test.h"
 
-#include "commands/command_ids.h"
-#include "document/program_file.h"
 #include "fleet/fleet_dialog.h"
-#include "link/serial_port.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
-#include <QProgressBar>
 #include <QTableWidget>
 #include <QToolBar>
 
-#include <filesystem>
-#include <fstream>
-
 namespace zem::test {
 namespace {
-
-namespace fs = std::filesystem;
 
 // Clicks the box as a user would when it is not as wanted.
 void Tick(QCheckBox* box, bool on) {
@@ -48,18 +34,15 @@ protected:
     RecordingMessenger messenger;
     std::unique_ptr<gui::FleetDialog> dialog;
 
-    void SetUp() override { dialog = MakeDialog(); }
-    void TearDown() override { dialog.reset(); }
-    std::unique_ptr<gui::FleetDialog> MakeDialog() {
-        auto made = std::make_unique<gui::FleetDialog>(messenger, [this](RadioImage& image, std::string& name) {
+    void SetUp() override {
+        dialog = std::make_unique<gui::FleetDialog>(messenger, [this](RadioImage& image, std::string& name) {
             ++plansTaken;
             image = plan;
             name = dir + "/José.zem";
             return true;
         });
-        made->setOptionsAdjuster([](FleetOptions& options) { options.job.sleep = [](std::chrono::milliseconds) {}; });
-        made->show();
-        return made;
+        dialog->setOptionsAdjuster([](FleetOptions& options) { options.job.sleep = [](std::chrono::milliseconds) {}; });
+        dialog->show();
     }
     void TypePort(const std::string& port) {
         QTest::keyClicks(dialog->portEdit(), QString::fromStdString(port));
@@ -119,7 +102,7 @@ TEST_F(FleetWindow, EnterPressesTheFocusedOrDefaultButton) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog->isRunning(); }, 10000));
     EXPECT_TRUE(dialog->startButton()->isDefault());
     EXPECT_EQ(dialog->summary()->text(), "1 done, 0 failed");
-    EXPECT_TRUE(OpenSerialPort(line.device(), CloneTimeouts).port);
+    ExpectPortReleased(line.device());
 }
 
 // A radio whose verify found a difference names its backup and the way
@@ -154,12 +137,6 @@ class FleetFromWindow : public WindowTest {
 protected:
     std::string dir = temp.path().toStdString();
 
-    static std::vector<std::string> Lines(const std::string& file) {
-        std::ifstream in(file);
-        std::vector<std::string> lines;
-        for (std::string line; std::getline(in, line);) lines.push_back(line);
-        return lines;
-    }
     // Clicks the toolbar button and ticks Verify and Repeat as asked, Backup as the folder is given.
     gui::FleetDialog* openDialog(bool repeat, const std::string& backupFolder) {
         QAction* command = window->action(gui::kCmdWriteSeveral);
@@ -190,7 +167,6 @@ TEST_F(FleetFromWindow, ThreeRadiosGetThePagesAsTheyStandAtStartAndTheReportIsSa
         QTest::keyClicks(dialog->portEdit(), radio->path());
         QTest::keyClick(dialog->portEdit(), Qt::Key_Return);
     }
-    EXPECT_FALSE(dialog->isRunning());
     QTest::mouseClick(dialog->startButton(), Qt::LeftButton);
     ASSERT_TRUE(dialog->isRunning());
 
@@ -206,20 +182,20 @@ TEST_F(FleetFromWindow, ThreeRadiosGetThePagesAsTheyStandAtStartAndTheReportIsSa
     for (int row = 0; row < 3; ++row) EXPECT_EQ(dialog->table()->item(row, 2)->text(), "done") << row;
     EXPECT_EQ(dialog->summary()->text(), "3 done, 0 failed");
     for (auto& radio : radios) EXPECT_TRUE(SameRange(radio->memory(), shown, 0, 0x3D0));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir + "/backups"), fs::directory_iterator()), 3);
+    EXPECT_EQ(QDir(QString::fromStdString(dir + "/backups")).entryList(QDir::Files).size(), 3);
     EXPECT_TRUE(messages.empty());
 
     // An existing report is replaced only when the user agrees.
-    const std::string report = dir + "/report.csv";
-    std::ofstream(report) << "kept";
-    dialog->setReportChooser([&] { return QString::fromStdString(report); });
+    const QString report = temp.filePath("report.csv");
+    writeFile(report, "kept");
+    dialog->setReportChooser([&] { return report; });
     messages.scriptAnswers({false, true});
     for (const char* expected : {"kept", "port,result,seconds,detail,backup,sequence,started,radio,plan,plan_sha256\r"}) {
         QTest::mouseClick(dialog->saveReportButton(), Qt::LeftButton);
-        EXPECT_EQ(Lines(report).front(), expected);
+        EXPECT_EQ(readFile(report).split('\n').front().toStdString(), expected);
     }
     EXPECT_EQ(messages.texts().size(), 2u);
-    ASSERT_EQ(Lines(report).size(), 4u);  // the columns are the report's and zemtool's tests' to check
+    EXPECT_EQ(readFile(report).count('\n'), 4);  // the columns are the report's and zemtool's tests' to check
 
     // The choices are there again the next time.
     gui::FleetDialog again(messages, {});
@@ -241,8 +217,8 @@ TEST_F(FleetFromWindow, QuittingDuringARunAsksAndYesStopsEveryRadioBeforeTheWind
     for (auto& radio : radios) dialog->addPort(radio->path());
     QTest::mouseClick(dialog->startButton(), Qt::LeftButton);
     ASSERT_TRUE(dialog->isRunning());
-    const std::string report = dir + "/stopped.csv";
-    dialog->setReportChooser([&] { return QString::fromStdString(report); });
+    const QString report = temp.filePath("stopped.csv");
+    dialog->setReportChooser([&] { return report; });
     QTest::mouseClick(dialog->saveReportButton(), Qt::LeftButton);  // asked for during the run
     auto percent = [&](int row) { return qobject_cast<QProgressBar*>(dialog->table()->cellWidget(row, 1))->value(); };
     ASSERT_TRUE(WaitUntil([&] { return percent(0) > 0; }));
@@ -271,7 +247,7 @@ TEST_F(FleetFromWindow, QuittingDuringARunAsksAndYesStopsEveryRadioBeforeTheWind
     ASSERT_TRUE(WaitUntil([&] { return !window->isVisible(); }));
     EXPECT_EQ(asked, 3);
 
-    EXPECT_EQ(Lines(report).size(), 3u) << "the report was written";
+    EXPECT_EQ(readFile(report).count('\n'), 3) << "the report was written";
 }
 
 }  // namespace

@@ -8,11 +8,8 @@
 #include "gui/support/window_test.h"
 
 #include "common/file_names.h"
-#include "document/program_file.h"
-#include "link/port_selection.h"
 #include "printing/print_listing.h"
 
-#include <QAction>
 #include <QPrinter>
 
 namespace zem::gui {

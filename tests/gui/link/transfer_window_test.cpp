@@ -3,24 +3,15 @@
 // menu commands and the progress window.
 #include "gui/support/window_test.h"
 
-#include "compare/document_diff.h"
 #include "link/link_messages.h"
 #include "link/port_dialog.h"
-#include "link/port_selection.h"
-#include "workbench/compare_commands.h"
 #include "workbench/radio_history.h"
 
-#include <QAction>
-#include <QClipboard>
 #include <QFileInfo>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QTreeWidget>
 
 namespace zem::gui {
 namespace {
 
-using test::RadioOnPty;
 using test::WaitUntil;
 
 // A port, typed in the dialog or given with --port, is a number 1-99 or a
@@ -32,35 +23,12 @@ TEST(PortEntry, AcceptsPortNumbersAndDevicePaths) {
     } cases[] = {
         {"1", "1"},     {"99", "99"},   {"012", "12"}, {" 7 ", "7"}, {"0", ""},
         {"100", ""},    {"-3", ""},     {"abc", ""},   {"", ""},     {"3x", ""},
-        {"99999999999", ""},
-#ifndef _WIN32
-        {"/dev/ttyUSB0", "/dev/ttyUSB0"}, {"/", ""},  {"dev/ttyS0", ""},
-#endif
+        {"99999999999", ""}, {"/dev/ttyUSB0", "/dev/ttyUSB0"}, {"/", ""}, {"dev/ttyS0", ""},
     };
     for (const auto& c : cases) {
         const QString entry = QString::fromUtf8(c.entry);
         EXPECT_EQ(CPortDlg::NormalisedPort(entry).toStdString(), c.port) << c.entry;
     }
-}
-
-// A port picked from the ports found gives its number or its path. (A
-// refused entry is the port menu's case.)
-TEST(PortDialog, APortPickedFromThePortsFoundGivesItsNumberOrItsPath) {
-    test::RecordingMessenger messages;
-    CPortDlg dialog{messages};
-    dialog.show();
-    dialog.setAvailablePorts({{33, "/dev/ttyUSB0", "USB serial cable"}, {0, "/dev/pts/7", ""}});
-    QTreeWidget* list = dialog.portList();
-    ASSERT_EQ(list->topLevelItemCount(), 2);
-    EXPECT_EQ(list->topLevelItem(0)->text(2), QStringLiteral("USB serial cable"));
-    list->setCurrentItem(list->topLevelItem(0));
-    EXPECT_EQ(dialog.edit()->text(), QStringLiteral("33"));
-#ifndef _WIN32
-    list->setCurrentItem(list->topLevelItem(1));
-    EXPECT_EQ(dialog.edit()->text(), QStringLiteral("/dev/pts/7"));
-    QTest::keyClick(dialog.edit(), Qt::Key_Return);
-    EXPECT_EQ(dialog.port(), QStringLiteral("/dev/pts/7"));
-#endif
 }
 
 // The channel and option bytes go with a read or write; the power values
@@ -77,29 +45,16 @@ RadioImage DemoRadio() {
 
 const int kExchangeCommands[] = {kCmdReadFromRadio, kCmdWriteToRadio, kCmdOnLinePowerSet, kCmdFileNew, kCmdFileOpen};
 
-class TransferWindow : public test::WindowTest {
-protected:
-    PortSelection& port() { return *window->findChild<PortSelection*>(); }
-    // A virtual radio on its own pseudo-terminal, chosen as the port; it
-    // replaces the one plugged in before.
-    RadioOnPty& plugIn(const RadioImage& memory = DemoRadio(), sim::RadioFaults faults = {}, bool paced = false) {
-        radio_ = std::make_unique<RadioOnPty>(memory, faults, paced);
-        port().setPort(radio_->path());
-        return *radio_;
-    }
-
-private:
-    std::unique_ptr<RadioOnPty> radio_;
-};
+using TransferWindow = test::WindowTest;
 
 // A read over an unsaved plan fills the pages, is one undo step (Ctrl+Z
 // brings the plan back on the page the user is on, and the plan then counts
 // as a change), lands in the radio history and reopens from there untitled;
 // a write sends what the pages show.
 TEST_F(TransferWindow, ReadIsOneUndoStepKeptInTheHistoryAndWriteSendsWhatThePagesShow) {
-    RadioHistory history;
-    const int kept = static_cast<int>(history.entries().size());
-    RadioOnPty& radio = plugIn();
+    RadioHistory radioHistory;
+    const int kept = static_cast<int>(radioHistory.entries().size());
+    auto& radio = plugIn(DemoRadio());
     load(test::BandImage(1));
     editOptionPage();
     const RadioImage plan = view().storedImage();
@@ -109,7 +64,6 @@ TEST_F(TransferWindow, ReadIsOneUndoStepKeptInTheHistoryAndWriteSendsWhatThePage
 
     // (The status lines of an exchange are the verify case's.)
     EXPECT_TRUE(messages.empty()) << ::testing::PrintToString(messages.texts());
-    EXPECT_FALSE(progress().isVisible());
     EXPECT_TRUE(test::SameRange(image(), DemoRadio(), 0, kPowerValues));
     EXPECT_TRUE(test::SameRange(image(), plan, kPowerValues, kImageSize)) << "power values came with a full read";
     EXPECT_EQ(view().currentTab(), CKivuView::kChannelTab);
@@ -128,7 +82,7 @@ TEST_F(TransferWindow, ReadIsOneUndoStepKeptInTheHistoryAndWriteSendsWhatThePage
     EXPECT_EQ(DiffAsShown(read, view().storedImage()), std::vector<std::string>{});
     EXPECT_FALSE(window->document().isModified());
 
-    const QList<RadioHistory::Entry> entries = history.entries();
+    const QList<RadioHistory::Entry> entries = radioHistory.entries();
     ASSERT_EQ(entries.size(), kept + 1);
     EXPECT_EQ(entries.front().band, "400-470MHZ");
     EXPECT_EQ(readFile(entries.front().path), bytesOf(read));
@@ -170,9 +124,7 @@ TEST_F(TransferWindow, VerifyAfterWriteCatchesARadioThatKeepsItsOldMemory) {
     load(test::BandImage(2));
     editOptionPage();
     const RadioImage plan = view().storedImage();
-    QStringList shown;
-    QStringList titles;
-    QStringList bars;
+    QStringList shown, titles, bars;
     auto connection = QObject::connect(&progress(), &CProgressDlg::statusShown, [&](const QString& text) {
         shown << text;
         titles << progress().windowTitle();
@@ -197,7 +149,6 @@ TEST_F(TransferWindow, VerifyAfterWriteCatchesARadioThatKeepsItsOldMemory) {
     const std::string said = "The radio does not hold what was written. First difference: Squelch Level is ";
     EXPECT_EQ(messages.texts().front().rfind(said, 0), 0u) << messages.texts().front();
     EXPECT_EQ(view().storedImage(), plan) << "the document keeps what was meant for the radio";
-    EXPECT_FALSE(progress().isVisible());
 }
 
 // Compare with radio reads the radio and lists what differs from the
@@ -210,7 +161,7 @@ TEST_F(TransferWindow, CompareWithRadioListsADifferenceMadeBehindTheProgramsBack
     load(DemoRadio());
     view().selectTab(CKivuView::kOptionTab);
     const RadioImage before = image();
-    const int steps = window->document().undoStack().count();
+    const int steps = history().count();
 
     QString copied;
     test::WhenModal<CompareDialog>([&](CompareDialog* dialog) {
@@ -226,7 +177,7 @@ TEST_F(TransferWindow, CompareWithRadioListsADifferenceMadeBehindTheProgramsBack
     EXPECT_TRUE(copied.startsWith("Where\tDocument\tRadio\nchannel 3 Receive\t")) << copied.toStdString();
     EXPECT_EQ(copied.count('\n'), 2) << copied.toStdString();
     EXPECT_EQ(image(), before);
-    EXPECT_EQ(window->document().undoStack().count(), steps);
+    EXPECT_EQ(history().count(), steps);
     EXPECT_EQ(view().currentTab(), CKivuView::kOptionTab);
     EXPECT_TRUE(messages.empty()) << ::testing::PrintToString(messages.texts());
     // The radio history keeps the compare's read, marked as one.
@@ -240,7 +191,7 @@ TEST_F(TransferWindow, CompareWithRadioListsADifferenceMadeBehindTheProgramsBack
 // be opened is reported after the pages were stored; a line that never
 // answers asks whether to retry.
 TEST_F(TransferWindow, ShortcutsOpenTheWindowAndALinkThatCannotStartIsReported) {
-    RadioOnPty& radio = plugIn();
+    auto& radio = plugIn(DemoRadio());
 
     // Ctrl+R and Ctrl+W belong to this program's windows, never the desktop.
     for (int id : {kCmdReadFromRadio, kCmdWriteToRadio})
@@ -268,7 +219,6 @@ TEST_F(TransferWindow, ShortcutsOpenTheWindowAndALinkThatCannotStartIsReported) 
     run(kCmdWriteToRadio);
 
     EXPECT_EQ(messages.texts(), std::vector<std::string>{kMsgOpenPortFailed});
-    EXPECT_FALSE(progress().isVisible());
     EXPECT_NE(image(), before);
     EXPECT_EQ(image(), view().storedImage());
     EXPECT_EQ(view().currentTab(), CKivuView::kOptionTab);
@@ -289,7 +239,6 @@ TEST_F(TransferWindow, ShortcutsOpenTheWindowAndALinkThatCannotStartIsReported) 
         EXPECT_EQ(entry.text, kMsgCommunicationError);
         EXPECT_NE(entry.detail.find("echoes every byte"), std::string::npos) << entry.detail;
     }
-    EXPECT_FALSE(progress().isVisible());
     EXPECT_EQ(image(), stored);
 }
 
@@ -326,7 +275,7 @@ TEST_F(TransferWindow, CancelLeavesEverythingAsItWasAndClosingDuringAWriteAsksFi
     // Closing the window during a write asks first: No goes on; Yes stops
     // it at its next block, says the radio holds part of the program, and
     // the window goes once the port is free.
-    RadioOnPty& second = plugIn(DemoRadio(), {}, /*paced=*/true);
+    auto& second = plugIn(DemoRadio(), {}, /*paced=*/true);
     run(kCmdWriteToRadio, 5);
     EXPECT_FALSE(progress().cancelFlag().load()) << "a new run starts clean";
     test::WhenModal<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::No)->click(); });
@@ -358,7 +307,7 @@ TEST_F(TransferWindow, AReadTheHistoryCannotKeepIsReportedOnceAndRecentFilesStay
     QFile blocker(parent);
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    plugIn();
+    plugIn(DemoRadio());
     for (int read = 0; read < 2; ++read) {
         run(kCmdReadFromRadio);
         EXPECT_TRUE(test::SameRange(image(), DemoRadio(), 0, kPowerValues)) << read;
@@ -379,9 +328,10 @@ TEST_F(TransferWindow, AReadTheHistoryCannotKeepIsReportedOnceAndRecentFilesStay
 }
 
 // The check mark of the port menu follows the port in use (1-4, or Other
-// for anything else), not the item that chose it. An entry outside 1-99
-// (which entries name a port is PortEntry's case) is refused with the
-// message and the dialog stays open; Escape then keeps the port.
+// for anything else), not the item that chose it. In Other's dialog a port
+// picked from the ports found gives its number or its path; an entry
+// outside 1-99 (which entries name a port is PortEntry's case) is refused
+// with the message and the dialog stays open; Escape then keeps the port.
 TEST_F(TransferWindow, PortMenuCheckMarkFollowsThePort) {
     const int items[] = {kCmdOtherPort, kCmdCom1, kCmdCom2, kCmdCom3, kCmdCom4};
     auto checked = [&] {
@@ -397,15 +347,20 @@ TEST_F(TransferWindow, PortMenuCheckMarkFollowsThePort) {
         const char* entry;  // typed into the port dialog, then Enter
         const char* port;
         int checked;
+        int pick = -1;  // when set, the port found in that row is picked instead
     } steps[] = {
         {3, "", "3", 3},  {3, "", "3", 3},  // a second click keeps the mark
+        {0, "", "33", 0, 0}, {0, "", "/dev/pts/7", 0, 1},
         {0, "12", "12", 0}, {0, "4", "4", 4}, {0, "100", "4", 4},
     };
     int leftOpen = 0;
     for (const auto& step : steps) {
         if (step.item == 0) {
             test::WhenModal<CPortDlg>([&step, &leftOpen](CPortDlg* dialog) {
-                dialog->edit()->setText(QString::fromUtf8(step.entry));
+                dialog->setAvailablePorts({{33, "/dev/ttyUSB0", "USB serial cable"}, {0, "/dev/pts/7", ""}});
+                EXPECT_EQ(dialog->portList()->topLevelItem(0)->text(2), QStringLiteral("USB serial cable"));
+                if (step.pick >= 0) dialog->portList()->setCurrentItem(dialog->portList()->topLevelItem(step.pick));
+                else dialog->edit()->setText(QString::fromUtf8(step.entry));
                 QTest::keyClick(dialog->edit(), Qt::Key_Return);
                 if (dialog->isVisible()) {
                     ++leftOpen;
@@ -414,8 +369,8 @@ TEST_F(TransferWindow, PortMenuCheckMarkFollowsThePort) {
             });
         }
         window->action(items[step.item])->trigger();
-        EXPECT_EQ(port().port().toStdString(), step.port) << step.entry;
-        EXPECT_EQ(checked(), std::vector<int>{step.checked}) << step.entry;
+        EXPECT_EQ(port().port().toStdString(), step.port) << step.entry << step.pick;
+        EXPECT_EQ(checked(), std::vector<int>{step.checked}) << step.entry << step.pick;
     }
     EXPECT_EQ(messages.texts(), std::vector<std::string>{CPortDlg::kMsgBadPort});
     EXPECT_EQ(leftOpen, 1) << "the refused entry left the dialog open";

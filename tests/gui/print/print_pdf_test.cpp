@@ -4,7 +4,6 @@
 
 #include "printing/print_listing.h"
 
-#include <QAction>
 #include <QFontDatabase>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>

@@ -2,41 +2,17 @@
 // writing the power values of the virtual radio.
 #include "gui/support/window_test.h"
 
-#include "compare/document_diff.h"
-#include "link/port_selection.h"
 #include "service/access_code.h"
 #include "service/password_dialog.h"
 #include "service/power_set_dialog.h"
 
-#include <QAction>
-#include <QLineEdit>
-#include <QSignalSpy>
-
 namespace zem::gui {
 namespace {
 
-using test::RadioOnPty;
 using test::WaitUntil;
 using test::WhenModal;
 
 const QString kAccessCode = QStringLiteral("52038417");
-
-TEST(PowerDialog, ExitDuringAnExchangeWaitsForItsEnd) {
-    CPowerSetDlg dialog(136.0, 174.0);
-    QSignalSpy reads(&dialog, &CPowerSetDlg::readRequested);
-    dialog.show();
-    QTest::mouseClick(dialog.readButton(), Qt::LeftButton);
-    EXPECT_EQ(reads.count(), 1);
-
-    dialog.setExchanging(true);
-    EXPECT_FALSE(dialog.readButton()->isEnabled());
-    EXPECT_FALSE(dialog.writeButton()->isEnabled());
-    QTest::mouseClick(dialog.exitButton(), Qt::LeftButton);
-    EXPECT_TRUE(dialog.isVisible());
-    dialog.setExchanging(false);
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-}
 
 // A radio on the first band with power values 10..23 of its own and last
 // bytes AB CD behind them.
@@ -61,19 +37,10 @@ protected:
         });
         QPointer<QTimer> power = WhenModal<CPowerSetDlg>([this, use](CPowerSetDlg* dialog) {
             powerDialogShown = true;
-            if (use) {
-                use(dialog);
-            } else {
-                dialog->reject();
-            }
+            use ? use(dialog) : dialog->reject();
         });
         window->action(command)->trigger();
         delete power.data();
-    }
-
-    static void clickAndWait(QPushButton* button, CPowerSetDlg* dialog) {
-        QTest::mouseClick(button, Qt::LeftButton);
-        ASSERT_TRUE(WaitUntil([dialog] { return dialog->readButton()->isEnabled(); }));
     }
 };
 
@@ -130,29 +97,29 @@ TEST_F(PowerSetWindow, ToolbarButtonKeepsThePageEditsAndShowsTheBandsRange) {
 }
 
 // Read shows the radio's values and refreshes the channels it covers; Write
-// then sends the chosen values with the radio's own last two bytes.
+// then sends the chosen values with the radio's own last two bytes. Exit
+// during the write waits for its end.
 TEST_F(PowerSetWindow, ReadRefreshesTheChannelsAndWriteSendsOnlyThePowerRow) {
     const RadioImage radioMemory = RadioWithPowerValues();
-    RadioOnPty radio(radioMemory);
-    window->findChild<PortSelection*>()->setPort(radio.path());
+    auto& radio = plugIn(radioMemory);
     // A channel the radio's bytes do not cover, edited but not yet stored.
-    CChannelPage& page = view().channelPage();
-    page.setCurrentCell(16, 1);
-    page.pressCellKey(KeyPlace::Grid, CellKey::Press);
-    auto* edit = qobject_cast<QLineEdit*>(page.grid().OpenEditor());
-    ASSERT_NE(edit, nullptr);
-    edit->setText(QStringLiteral("150.12500"));
-    page.commitOpenEditor();
+    enterValue(16, 1, QStringLiteral("150.125"));
     RadioImage before = image();
-    StoreToImage(page.values(), before);
+    StoreToImage(page().values(), before);
 
     runCommand(kCmdOnLinePowerSet, kAccessCode, [](CPowerSetDlg* dialog) {
-        clickAndWait(dialog->readButton(), dialog);
+        QTest::mouseClick(dialog->readButton(), Qt::LeftButton);
+        ASSERT_TRUE(WaitUntil([dialog] { return dialog->readButton()->isEnabled(); }));
         EXPECT_EQ(dialog->values(), PowerValuesFromImage(RadioWithPowerValues()));
         EXPECT_EQ(dialog->highCombo(7)->currentText(), QStringLiteral("23"));
         dialog->lowCombo(1)->setCurrentIndex(200);
-        clickAndWait(dialog->writeButton(), dialog);
+        QTest::mouseClick(dialog->writeButton(), Qt::LeftButton);
+        EXPECT_FALSE(dialog->readButton()->isEnabled());
+        EXPECT_FALSE(dialog->writeButton()->isEnabled());
         QTest::mouseClick(dialog->exitButton(), Qt::LeftButton);
+        EXPECT_TRUE(dialog->isVisible());
+        ASSERT_TRUE(WaitUntil([dialog] { return !dialog->isVisible(); }));
+        EXPECT_EQ(dialog->result(), QDialog::Accepted);
     });
 
     EXPECT_TRUE(messages.empty());

@@ -8,11 +8,14 @@
 
 #include "app/document_files.h"
 #include "app/main_window.h"
-#include "commands/user_dialogs.h"
-#include "common/user_settings.h"
 #include "channels/channel_page.h"
 #include "channels/ms_flex_grid.h"
+#include "commands/user_dialogs.h"
+#include "common/user_settings.h"
+#include "compare/document_diff.h"
 #include "core/channels/channel_test_support.h"
+#include "document/program_file.h"
+#include "link/port_selection.h"
 #include "link/progress_dialog.h"
 #include "link/transfer_controller.h"
 #include "pages/key_page.h"
@@ -20,14 +23,21 @@
 #include "support/radio_images.h"
 #include "support/recording_messenger.h"
 #include "view/kivu_view.h"
+#include "workbench/compare_commands.h"
 #ifndef _WIN32
 #include "core/link/link_test_support.h"
 #endif
 
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
@@ -35,6 +45,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
+#include <QUndoStack>
 
 #include <gtest/gtest.h>
 
@@ -51,18 +63,11 @@ namespace zem::test {
 class RadioOnPty : public SimLine {
 public:
     explicit RadioOnPty(const RadioImage& memory, Faults faults = {}, bool paced = false)
-        : SimLine(memory, faults, Paced(paced)) {}
+        : SimLine(memory, faults, sim::LineOptions{{}, paced}) {}
     QString path() const { return QString::fromStdString(device()); }
     const RadioImage& memory() {
         stop();
         return radio().memory();
-    }
-
-private:
-    static sim::LineOptions Paced(bool paced) {
-        sim::LineOptions options;
-        options.paced = paced;
-        return options;
     }
 };
 #endif
@@ -156,18 +161,31 @@ protected:
     }
 
     gui::TransferController& transfer() { return *window->findChild<gui::TransferController*>(); }
+    gui::PortSelection& port() { return *window->findChild<gui::PortSelection*>(); }
+#ifndef _WIN32
+    // A virtual radio on its own pseudo-terminal, chosen as the port; it
+    // replaces the one plugged in before.
+    RadioOnPty& plugIn(const RadioImage& memory, Faults faults = {}, bool paced = false) {
+        radio_ = std::make_unique<RadioOnPty>(memory, faults, paced);
+        port().setPort(radio_->path());
+        return *radio_;
+    }
+#endif
     gui::CProgressDlg& progress() { return transfer().progressDialog(); }
     // A radio command, then Start in the progress window; with blocks,
-    // returns once that many blocks went, otherwise at the end of the exchange.
+    // returns once that many blocks went, otherwise at the end of the
+    // exchange, when the progress window has gone.
     void run(int command, int blocks = 0) {
         window->action(command)->trigger();
         ASSERT_TRUE(progress().isVisible());
         QTest::mouseClick(progress().startButton(), Qt::LeftButton);
         ASSERT_TRUE(WaitUntil([&] { return blocks ? progress().bar()->value() >= blocks : !transfer().isRunning(); }));
+        EXPECT_FALSE(!blocks && progress().isVisible()) << "the progress window stays after the exchange";
     }
 
     gui::CKivuView& view() { return window->view(); }
     RadioImage& image() { return window->document().image(); }
+    QUndoStack& history() { return window->document().undoStack(); }
     // Puts content in the document and shows it on the pages.
     void load(const RadioImage& content) {
         image() = content;
@@ -250,6 +268,9 @@ protected:
     ScriptedDialogs dialogs;
     QTemporaryDir temp;
     std::unique_ptr<gui::MainWindow> window;
+#ifndef _WIN32
+    std::unique_ptr<RadioOnPty> radio_;  // stopped before the window goes
+#endif
 };
 
 }  // namespace zem::test
