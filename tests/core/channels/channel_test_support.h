@@ -8,6 +8,7 @@
 #include "support/recording_messenger.h"
 
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace zem::test {
@@ -37,12 +38,17 @@ inline std::vector<std::string> RowTexts(const ChannelTable& table, int row)
     return texts;
 }
 
-// Messages as zemtool says them.
-inline std::vector<std::string> English(const std::vector<Text>& texts)
+// Messages, and refusals with their place, as zemtool says them.
+template <class Item, class... Hint>
+std::vector<std::string> English(const std::vector<Item>& items, const Hint&... hint)
 {
     std::vector<std::string> english;
-    for (const Text& text : texts)
-        english.push_back(text.english());
+    for (const Item& item : items) {
+        if constexpr (std::is_same_v<Item, Text>)
+            english.push_back(item.english());
+        else
+            english.push_back(item.describe(hint...));
+    }
     return english;
 }
 
