@@ -120,7 +120,6 @@ TEST(PlanTextTest, ErrorsNameLineColumnAndKeyAndGiveNoImage)
         std::string expected;  // the start of the first error's description
     };
     const std::vector<Case> cases = {
-        {"squelch_level:", "squelch_levle:", "line 30, column 3, options.squelch_levle: unknown key"},
         {"receive: \"155.05000\"", "receive: \"999.00000\"",
          "line 8, column 22, channel 2 receive \"999.00000\": Error Data Format，Please input again"},
         {"decode: \"\", encode: \"\", scan", "decode: \"66.6\", encode: \"\", scan",
@@ -167,7 +166,6 @@ TEST(PlanTextTest, WhatIsStoredOtherwiseThanWrittenIsSaid)
         std::string from, to;
         std::vector<std::string> said;
     } cases[] = {
-        {"dtmf_speed: \"6\"", "dtmf_speed: \"8\"", {"dtmf_speed: the radio keeps \"6\"; \"8\" was stored as \"6\""}},
         {bytes, "", {squelch, "bytes: the section is missing" + fromNew}},
         {bytes, "bytes:\n", {squelch, "bytes: the section is empty" + fromNew}},
         {"  \"0x3E0\"", "  #", {"bytes: nothing given for 0x3E0-0x3EF; a new document's bytes were taken there"}},
