@@ -16,18 +16,9 @@ using test::PageOf;
 using test::RecordingMessenger;
 using test::RowTexts;
 using Texts = std::vector<std::string>;
-using Bytes = std::vector<std::uint8_t>;
+using test::Bytes;
+using test::Put;
 constexpr int kRow = 5;
-
-void Put(RadioImage& image, std::size_t offset, const Bytes& bytes)
-{
-    std::copy(bytes.begin(), bytes.end(), image.bytes.begin() + offset);
-}
-
-Bytes Get(const RadioImage& image, std::size_t offset, std::size_t count)
-{
-    return Bytes(image.bytes.begin() + offset, image.bytes.begin() + offset + count);
-}
 
 TEST(ChannelCodecTest, FillsRecordsShowsNoSettingsForEmptyChannelsAndStoresThemAsAbsent)
 {
@@ -44,7 +35,7 @@ TEST(ChannelCodecTest, FillsRecordsShowsNoSettingsForEmptyChannelsAndStoresThemA
     // An empty channel is stored as absent, keeping flag bits 7-6 and the tail.
     Put(image, 16 * kRow, {0x00, 0x25, 0x51, 0x14, 0x00, 0x25, 0x51, 0x14, 0x9E, 0x02, 0x9E, 0x02, 0xC4, 1, 2, 3});
     StoreToImage(ChannelPageValues(), image);
-    EXPECT_EQ(Get(image, 16 * kRow, 16), (Bytes{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
+    EXPECT_EQ(test::BytesAt(image, 16 * kRow, 16), (Bytes{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
                                                 0xFF, 0xD1, 1, 2, 3}));
     EXPECT_EQ(RowTexts(PageOf(image).cells, kRow), Texts(9, ""));
 }
@@ -119,7 +110,7 @@ TEST(ChannelCodecTest, EveryRasterFrequencyFrom100To600MHzRoundTrips)
     for (const char* absent : {"0", "", "abc", "-145", "1000"}) {
         page.cells.setText(kRow, kColReceive, absent);
         StoreToImage(page, image);
-        EXPECT_EQ(Get(image, 16 * kRow, 8), (Bytes{0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x20, 0x60, 0x25})) << absent;
+        EXPECT_EQ(test::BytesAt(image, 16 * kRow, 8), (Bytes{0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x20, 0x60, 0x25})) << absent;
         EXPECT_EQ(PageOf(image).cells.text(kRow, kColTransmit), "256.02000");
     }
 }
@@ -152,7 +143,7 @@ TEST(ChannelCodecTest, BandAndTypeSelectionsFollowTheirBytes)
         page.typeIndex = type;
         RadioImage stored = NewDocumentImage();
         StoreToImage(page, stored);
-        EXPECT_EQ(Get(stored, 0x220, 8), limits) << band;
+        EXPECT_EQ(test::BytesAt(stored, 0x220, 8), limits) << band;
         EXPECT_EQ(stored[0x22C], typeByte) << type;
     }
 }

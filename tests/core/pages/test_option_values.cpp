@@ -2,17 +2,18 @@
 #include "pages/option_values.h"
 #include "pages/radio_settings.h"
 
-#include "support/recording_messenger.h"
+#include "core/channels/channel_test_support.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <set>
 #include <vector>
 
 namespace zem {
 namespace {
 
+using test::Bytes;
+using test::BytesAt;
 using test::RecordingMessenger;
 
 OptionValues Filled(const RadioImage& image)
@@ -22,23 +23,16 @@ OptionValues Filled(const RadioImage& image)
     return values;
 }
 
-std::vector<std::uint8_t> Bytes(const RadioImage& image, std::size_t offset, std::size_t count)
-{
-    return std::vector<std::uint8_t>(image.bytes.begin() + offset, image.bytes.begin() + offset + count);
-}
-
 TEST(OptionStoreTest, WritesBitsAndKeepsWhatThePageDoesNotOwn)
 {
     RadioImage image = NewDocumentImage();
-    image[0x130] = 0x4A;
-    image[0x131] = 0x38;  // bits 5-3 belong to nobody on this page
-    image[0x132] = 0x1F;  // so do bits 4-0 here
-    image[0x133] = 0x3B;
+    // Bits 5-3 of 0x131 and 4-0 of 0x132 belong to nobody on this page.
+    test::Put(image, 0x130, {0x4A, 0x38, 0x1F, 0x3B});
     const RadioImage before = image;
     RecordingMessenger messenger;
     StoreToImage(Filled(image), image, messenger);
     EXPECT_TRUE(messenger.empty());
-    EXPECT_EQ(Bytes(image, 0x130, 4), (std::vector<std::uint8_t>{0xCA, 0x38, 0x1F, 0x0B}));
+    EXPECT_EQ(BytesAt(image, 0x130, 4), (Bytes{0xCA, 0x38, 0x1F, 0x0B}));
     for (std::size_t offset = 0; offset < kImageSize; ++offset) {
         if (offset < 0x130 || (offset > 0x13C && offset < 0x210) || offset > 0x21F || offset == 0x13A) {
             ASSERT_EQ(image[offset], before[offset]) << std::hex << offset;
@@ -54,7 +48,7 @@ TEST(OptionStoreTest, WritesBitsAndKeepsWhatThePageDoesNotOwn)
     all.receiveRecovery = 129;
     RadioImage stored = NewDocumentImage();
     StoreToImage(all, stored, messenger);
-    EXPECT_EQ(Bytes(stored, 0x130, 4), (std::vector<std::uint8_t>{0xB7, 0xB8, 0xE0, 0x04}));
+    EXPECT_EQ(BytesAt(stored, 0x130, 4), (Bytes{0xB7, 0xB8, 0xE0, 0x04}));
     EXPECT_EQ(stored[0x138], 129);
     EXPECT_EQ(Filled(stored), all);
 }
@@ -64,7 +58,7 @@ TEST(OptionStoreTest, PttIdCodesAreCheckedAndPadded)
     const std::string bad = kMsgPttIdNotCorrect;
     const std::string shortCode = kMsgPttIdTooShort;
     // Start code, end code, bytes 0x210-0x21F, messages said.
-    const std::tuple<const char*, const char*, std::vector<std::uint8_t>, std::vector<std::string>> cases[] = {
+    const std::tuple<const char*, const char*, Bytes, std::vector<std::string>> cases[] = {
         {"123", "12345678", {1, 2, 3, 0, 0, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8}, {shortCode}},
         {"12x4", "12345678", {1, 2, 0, 4, 0, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8}, {bad, shortCode}},
         {"1x3y5678", "12345678", {1, 0, 3, 0, 5, 6, 7, 8, 1, 2, 3, 4, 5, 6, 7, 8}, {bad}},
@@ -87,7 +81,7 @@ TEST(OptionStoreTest, PttIdCodesAreCheckedAndPadded)
         values.pttIdEnd = end;
         RecordingMessenger messenger;
         StoreToImage(values, image, messenger);
-        EXPECT_EQ(Bytes(image, 0x210, 16), bytes) << start << " / " << end;
+        EXPECT_EQ(BytesAt(image, 0x210, 16), bytes) << start << " / " << end;
         EXPECT_EQ(messenger.texts(), messages) << start << " / " << end;
         EXPECT_EQ(image[0x220], 0x5A);
         EXPECT_EQ(image[0x20F], 0xFF);
@@ -97,8 +91,7 @@ TEST(OptionStoreTest, PttIdCodesAreCheckedAndPadded)
 TEST(OptionFillTest, PttIdDigitsReadBackAsThemselvesAndBytesAboveNineAsAPlaceholderTheStoreRefuses)
 {
     RadioImage image = NewDocumentImage();
-    const std::vector<std::uint8_t> bytes = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12, 0xFF, 0xFF, 0xFF, 0xFF};
-    std::copy(bytes.begin(), bytes.end(), image.data() + 0x210);
+    test::Put(image, 0x210, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12, 0xFF, 0xFF, 0xFF, 0xFF});
     const OptionValues values = Filled(image);
     EXPECT_EQ(values.pttIdStart, "01234567");
     EXPECT_EQ(values.pttIdEnd, "89??????");
@@ -106,7 +99,7 @@ TEST(OptionFillTest, PttIdDigitsReadBackAsThemselvesAndBytesAboveNineAsAPlacehol
     RecordingMessenger messenger;
     StoreToImage(values, image, messenger);
     EXPECT_EQ(messenger.texts(), (std::vector<std::string>{kMsgPttIdNotCorrect}));
-    EXPECT_EQ(Bytes(image, 0x210, 16), (std::vector<std::uint8_t>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(BytesAt(image, 0x210, 16), (Bytes{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 0, 0, 0, 0, 0}));
 }
 
 TEST(OptionDefaultsTest, WritesTheFactoryBytesOnlyPicksAreSetBackAndNoSelectionKeepsBytes)
@@ -114,9 +107,9 @@ TEST(OptionDefaultsTest, WritesTheFactoryBytesOnlyPicksAreSetBackAndNoSelectionK
     RadioImage image;
     image[0x13A] = 0x77;
     ApplyOptionDefaults(image);
-    EXPECT_EQ(Bytes(image, 0x130, 16), (std::vector<std::uint8_t>{0xCA, 0x7F, 0x00, 0x02, 0x05, 0x02, 0x02, 0x04,
+    EXPECT_EQ(BytesAt(image, 0x130, 16), (Bytes{0xCA, 0x7F, 0x00, 0x02, 0x05, 0x02, 0x02, 0x04,
                                                                    0x06, 0x06, 0x77, 0x00, 0x00, 0xFF, 0xFF, 0xFF}));
-    EXPECT_EQ(Bytes(image, 0x210, 16), Bytes(NewDocumentImage(), 0x210, 16));
+    EXPECT_EQ(BytesAt(image, 0x210, 16), BytesAt(NewDocumentImage(), 0x210, 16));
 
     // A pick in either firmware-fixed list goes back, and is what gets stored.
     OptionValues values = Filled(image);
@@ -133,7 +126,7 @@ TEST(OptionDefaultsTest, WritesTheFactoryBytesOnlyPicksAreSetBackAndNoSelectionK
     values.timeOutTimer = 11;
     values.dtmfSpeed = 12;
     StoreToImage(values, image, messenger);
-    EXPECT_EQ(Bytes(image, 0x133, 5), Bytes(before, 0x133, 5));
+    EXPECT_EQ(BytesAt(image, 0x133, 5), BytesAt(before, 0x133, 5));
     EXPECT_EQ(image[0x130] & 0x03, before[0x130] & 0x03);
 }
 

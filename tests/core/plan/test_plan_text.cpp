@@ -19,9 +19,7 @@ std::vector<RadioImage> Images()
     for (int band = 0; band < 4; ++band)
         images.push_back(BandImage(band));
     RadioImage odd = BandImage(0);
-    const std::vector<std::uint8_t> oddChannel = {0x00, 0x25, 0x51, 0x14, 0xFF, 0xFF, 0xFF, 0xFF,
-                                                  0x00, 0x00, 0x13, 0xA9, 0x3F};
-    std::copy(oddChannel.begin(), oddChannel.end(), odd.bytes.begin() + 0x30);
+    test::Put(odd, 0x30, {0x00, 0x25, 0x51, 0x14, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x13, 0xA9, 0x3F});
     odd[0x134] = 0x07;  // a squelch level the page would set back to 4
     odd[0x138] = 0xEE;  // a recovery time out of the list
     odd[0x212] = 0x0C;  // a PTT ID byte that is no digit
