@@ -29,10 +29,9 @@ std::vector<RadioImage> Images()
         RadioImage image;
         for (auto& byte : image.bytes)
             byte = static_cast<std::uint8_t>(random());
-        if (n % 2) {  // half of them with a known band, so channels read as typed
-            for (int i = 0; i < 8; ++i)
-                image[0x220 + static_cast<std::size_t>(i)] = kBandLimitBytes[static_cast<std::size_t>(n % 4)][static_cast<std::size_t>(i)];
-        }
+        const auto& band = kBandLimitBytes[static_cast<std::size_t>(n % 4)];
+        if (n % 2)  // half of them with a known band, so channels read as typed
+            test::Put(image, 0x220, test::Bytes(band.begin(), band.end()));
         images.push_back(image);
     }
     return images;
