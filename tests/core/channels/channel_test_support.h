@@ -1,5 +1,6 @@
 // Images and page values the core's channel, plan and compare tests start
-// from, and a channel's cells read as the grid shows them.
+// from, bytes put into and read from an image, and a channel's cells read as
+// the grid shows them.
 #pragma once
 
 #include "channels/band.h"
@@ -7,10 +8,26 @@
 
 #include "support/recording_messenger.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace zem::test {
+
+using Bytes = std::vector<std::uint8_t>;
+
+inline void Put(RadioImage& image, std::size_t offset, const Bytes& bytes)
+{
+    std::copy(bytes.begin(), bytes.end(), image.bytes.begin() + static_cast<std::ptrdiff_t>(offset));
+}
+
+inline Bytes BytesAt(const RadioImage& image, std::size_t offset, std::size_t count)
+{
+    const auto first = image.bytes.begin() + static_cast<std::ptrdiff_t>(offset);
+    return Bytes(first, first + static_cast<std::ptrdiff_t>(count));
+}
 
 // A new document holding the band's demonstration channels.
 inline RadioImage BandImage(int band)
@@ -37,12 +54,17 @@ inline std::vector<std::string> RowTexts(const ChannelTable& table, int row)
     return texts;
 }
 
-// Messages as zemtool says them.
-inline std::vector<std::string> English(const std::vector<Text>& texts)
+// Messages, and refusals with their place, as zemtool says them.
+template <class Item, class... Hint>
+std::vector<std::string> English(const std::vector<Item>& items, const Hint&... hint)
 {
     std::vector<std::string> english;
-    for (const Text& text : texts)
-        english.push_back(text.english());
+    for (const Item& item : items) {
+        if constexpr (std::is_same_v<Item, Text>)
+            english.push_back(item.english());
+        else
+            english.push_back(item.describe(hint...));
+    }
     return english;
 }
 

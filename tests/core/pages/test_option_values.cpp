@@ -2,16 +2,18 @@
 #include "pages/option_values.h"
 #include "pages/radio_settings.h"
 
-#include "support/recording_messenger.h"
+#include "core/channels/channel_test_support.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <set>
 #include <vector>
 
 namespace zem {
 namespace {
 
+using test::Bytes;
+using test::BytesAt;
 using test::RecordingMessenger;
 
 OptionValues Filled(const RadioImage& image)
@@ -21,23 +23,16 @@ OptionValues Filled(const RadioImage& image)
     return values;
 }
 
-std::vector<std::uint8_t> Bytes(const RadioImage& image, std::size_t offset, std::size_t count)
-{
-    return std::vector<std::uint8_t>(image.bytes.begin() + offset, image.bytes.begin() + offset + count);
-}
-
 TEST(OptionStoreTest, WritesBitsAndKeepsWhatThePageDoesNotOwn)
 {
     RadioImage image = NewDocumentImage();
-    image[0x130] = 0x4A;
-    image[0x131] = 0x38;  // bits 5-3 belong to nobody on this page
-    image[0x132] = 0x1F;  // so do bits 4-0 here
-    image[0x133] = 0x3B;
+    // Bits 5-3 of 0x131 and 4-0 of 0x132 belong to nobody on this page.
+    test::Put(image, 0x130, {0x4A, 0x38, 0x1F, 0x3B});
     const RadioImage before = image;
     RecordingMessenger messenger;
     StoreToImage(Filled(image), image, messenger);
     EXPECT_TRUE(messenger.empty());
-    EXPECT_EQ(Bytes(image, 0x130, 4), (std::vector<std::uint8_t>{0xCA, 0x38, 0x1F, 0x0B}));
+    EXPECT_EQ(BytesAt(image, 0x130, 4), (Bytes{0xCA, 0x38, 0x1F, 0x0B}));
     for (std::size_t offset = 0; offset < kImageSize; ++offset) {
         if (offset < 0x130 || (offset > 0x13C && offset < 0x210) || offset > 0x21F || offset == 0x13A) {
             ASSERT_EQ(image[offset], before[offset]) << std::hex << offset;
@@ -53,7 +48,7 @@ TEST(OptionStoreTest, WritesBitsAndKeepsWhatThePageDoesNotOwn)
     all.receiveRecovery = 129;
     RadioImage stored = NewDocumentImage();
     StoreToImage(all, stored, messenger);
-    EXPECT_EQ(Bytes(stored, 0x130, 4), (std::vector<std::uint8_t>{0xB7, 0xB8, 0xE0, 0x04}));
+    EXPECT_EQ(BytesAt(stored, 0x130, 4), (Bytes{0xB7, 0xB8, 0xE0, 0x04}));
     EXPECT_EQ(stored[0x138], 129);
     EXPECT_EQ(Filled(stored), all);
 }
@@ -63,7 +58,7 @@ TEST(OptionStoreTest, PttIdCodesAreCheckedAndPadded)
     const std::string bad = kMsgPttIdNotCorrect;
     const std::string shortCode = kMsgPttIdTooShort;
     // Start code, end code, bytes 0x210-0x21F, messages said.
-    const std::tuple<const char*, const char*, std::vector<std::uint8_t>, std::vector<std::string>> cases[] = {
+    const std::tuple<const char*, const char*, Bytes, std::vector<std::string>> cases[] = {
         {"123", "12345678", {1, 2, 3, 0, 0, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8}, {shortCode}},
         {"12x4", "12345678", {1, 2, 0, 4, 0, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8}, {bad, shortCode}},
         {"1x3y5678", "12345678", {1, 0, 3, 0, 5, 6, 7, 8, 1, 2, 3, 4, 5, 6, 7, 8}, {bad}},
@@ -86,7 +81,7 @@ TEST(OptionStoreTest, PttIdCodesAreCheckedAndPadded)
         values.pttIdEnd = end;
         RecordingMessenger messenger;
         StoreToImage(values, image, messenger);
-        EXPECT_EQ(Bytes(image, 0x210, 16), bytes) << start << " / " << end;
+        EXPECT_EQ(BytesAt(image, 0x210, 16), bytes) << start << " / " << end;
         EXPECT_EQ(messenger.texts(), messages) << start << " / " << end;
         EXPECT_EQ(image[0x220], 0x5A);
         EXPECT_EQ(image[0x20F], 0xFF);
@@ -96,8 +91,7 @@ TEST(OptionStoreTest, PttIdCodesAreCheckedAndPadded)
 TEST(OptionFillTest, PttIdDigitsReadBackAsThemselvesAndBytesAboveNineAsAPlaceholderTheStoreRefuses)
 {
     RadioImage image = NewDocumentImage();
-    const std::vector<std::uint8_t> bytes = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12, 0xFF, 0xFF, 0xFF, 0xFF};
-    std::copy(bytes.begin(), bytes.end(), image.data() + 0x210);
+    test::Put(image, 0x210, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12, 0xFF, 0xFF, 0xFF, 0xFF});
     const OptionValues values = Filled(image);
     EXPECT_EQ(values.pttIdStart, "01234567");
     EXPECT_EQ(values.pttIdEnd, "89??????");
@@ -105,7 +99,7 @@ TEST(OptionFillTest, PttIdDigitsReadBackAsThemselvesAndBytesAboveNineAsAPlacehol
     RecordingMessenger messenger;
     StoreToImage(values, image, messenger);
     EXPECT_EQ(messenger.texts(), (std::vector<std::string>{kMsgPttIdNotCorrect}));
-    EXPECT_EQ(Bytes(image, 0x210, 16), (std::vector<std::uint8_t>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(BytesAt(image, 0x210, 16), (Bytes{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 0, 0, 0, 0, 0}));
 }
 
 TEST(OptionDefaultsTest, WritesTheFactoryBytesOnlyPicksAreSetBackAndNoSelectionKeepsBytes)
@@ -113,9 +107,9 @@ TEST(OptionDefaultsTest, WritesTheFactoryBytesOnlyPicksAreSetBackAndNoSelectionK
     RadioImage image;
     image[0x13A] = 0x77;
     ApplyOptionDefaults(image);
-    EXPECT_EQ(Bytes(image, 0x130, 16), (std::vector<std::uint8_t>{0xCA, 0x7F, 0x00, 0x02, 0x05, 0x02, 0x02, 0x04,
+    EXPECT_EQ(BytesAt(image, 0x130, 16), (Bytes{0xCA, 0x7F, 0x00, 0x02, 0x05, 0x02, 0x02, 0x04,
                                                                    0x06, 0x06, 0x77, 0x00, 0x00, 0xFF, 0xFF, 0xFF}));
-    EXPECT_EQ(Bytes(image, 0x210, 16), Bytes(NewDocumentImage(), 0x210, 16));
+    EXPECT_EQ(BytesAt(image, 0x210, 16), BytesAt(NewDocumentImage(), 0x210, 16));
 
     // A pick in either firmware-fixed list goes back, and is what gets stored.
     OptionValues values = Filled(image);
@@ -132,7 +126,7 @@ TEST(OptionDefaultsTest, WritesTheFactoryBytesOnlyPicksAreSetBackAndNoSelectionK
     values.timeOutTimer = 11;
     values.dtmfSpeed = 12;
     StoreToImage(values, image, messenger);
-    EXPECT_EQ(Bytes(image, 0x133, 5), Bytes(before, 0x133, 5));
+    EXPECT_EQ(BytesAt(image, 0x133, 5), BytesAt(before, 0x133, 5));
     EXPECT_EQ(image[0x130] & 0x03, before[0x130] & 0x03);
 }
 
@@ -142,13 +136,84 @@ TEST(KeyDefaultsTest, SurviveAStoreAndLeaveOptionBytes)
     ApplyKeyDefaults(image);
     KeyValues values;
     FillFromImage(image, values);
-    EXPECT_EQ(KeyEntries::longPress()[values.bottomLong], "Energy Check");
-    EXPECT_EQ(KeyEntries::longPress()[values.topLong], "Alarm");
     StoreToImage(values, image);
     RadioImage expected;
     for (const auto& [offset, byte] : {std::pair{0x13A, 0x01}, {0x13D, 0x91}, {0x13E, 0x33}, {0x13F, 0x46}})
         expected[offset] = static_cast<std::uint8_t>(byte);
     EXPECT_EQ(image, expected);
+}
+
+// No two settings share a key or a bit; the bits no setting keeps are what
+// the diff lists as bytes.
+TEST(RadioSettingsTest, KeysAndBitsAreEachSettingsOwn)
+{
+    std::set<std::string> keys;
+    std::uint8_t taken[kImageSize] = {};
+    for (SettingPage page : {SettingPage::Options, SettingPage::Keys}) {
+        for (const SettingEntry& setting : PageSettings(page)) {
+            EXPECT_TRUE(keys.insert(setting.key).second && FindSetting(setting.key) == &setting) << setting.key;
+            for (std::size_t at = setting.offset; at < setting.offset + setting.length; ++at) {
+                EXPECT_EQ(taken[at] & setting.mask, 0) << setting.key;
+                taken[at] |= setting.mask;
+            }
+        }
+    }
+    const std::pair<std::size_t, std::uint8_t> bits[] = {{0x12F, 0x00}, {0x130, 0x7F}, {0x131, 0xC7}, {0x132, 0xE0},
+                                                         {0x133, 0x0F}, {0x13A, 0xFF}, {0x13D, 0xFF}, {0x140, 0x00},
+                                                         {0x20F, 0x00}, {0x21F, 0xFF}, {0x220, 0x00}};
+    for (const auto& [offset, mask] : bits)
+        EXPECT_EQ(SettingBits(offset), mask) << std::hex << offset;
+}
+
+// A byte the radio holds outside a list shows a fixed entry, which a store
+// then writes: option lists and key nibbles alike.
+TEST(RadioSettingsTest, OutOfRangeBytesShowTheirFallBackAndStoreIt)
+{
+    // Byte, as read, the setting, the entry shown, the byte after fill and store.
+    const std::tuple<std::size_t, std::uint8_t, const char*, int, std::uint8_t> cases[] = {
+        {0x13B, 21, "first_digit_time", 0, 0x00},       {0x135, 0x04, "vox_level", 2, 0x03},
+        {0x136, 0x00, "whisper_level", 2, 0x03},        {0x133, 0x3B, "dtmf_speed", 7, 0x0B},
+        {0x133, 0x13, "dtmf_speed", 2, 0x06},           {0x138, 0xFF, "receive_recovery", 128, 0x80},
+        {0x139, 130, "transmission_recovery", 0, 0x00},
+        // Every recovery entry shows as itself, "Scan Pause" (129) included.
+        {0x138, 0x81, "receive_recovery", 129, 0x81},   {0x139, 0x81, "transmission_recovery", 129, 0x81},
+        {0x139, 128, "transmission_recovery", 128, 0x80},
+        {0x13A, 0x05, "long_press_duration", 0, 0x00},  {0x13A, 0x04, "long_press_duration", 4, 0x04},
+        {0x13F, 0xA6, "top_short", 6, 0x06},            {0x13F, 0xA6, "top_long", 0, 0x06},
+        {0x13E, 0x38, "middle_short", 0, 0x30},         {0x13D, 0xFF, "bottom_long", 0, 0x00},
+        {0x13D, 0x97, "bottom_long", 9, 0x97},
+    };
+    for (const auto& [offset, read, key, entry, written] : cases) {
+        RadioImage image = NewDocumentImage();
+        image[offset] = read;
+        OptionValues options;
+        KeyValues keys;
+        FillFromImage(image, options);
+        FillFromImage(image, keys);
+        EXPECT_EQ(IndexIn(*FindSetting(key), options, keys), entry) << key << " " << int(read);
+        RecordingMessenger messenger;
+        StoreToImage(options, image, messenger);
+        StoreToImage(keys, image);
+        EXPECT_EQ(image[offset], written) << key << " " << int(read);
+    }
+}
+
+TEST(RadioSettingsTest, ControlsSetValuesWithTheFirmwaresFixedPicks)
+{
+    // Key, what the control gives, accepted, the value's JSON afterwards.
+    const std::tuple<const char*, const char*, bool, const char*> cases[] = {
+        {"squelch_level", "9", true, "\"squelch_level\":4"}, {"dtmf_speed", "0", true, "\"dtmf_speed\":2"},
+        {"scan_mode", "2", false, "\"scan_mode\":0"},        {"receive_recovery", "x", false, "\"receive_recovery\":0"},
+        {"vox_enable", "1", true, "\"vox_enable\":true"},    {"ptt_id_end", "123456789", true, "\"ptt_id_end\":\"12345678\""},
+        {"top_long", "9", true, "\"top_long\":9"},           {"top_short", "8", false, "\"top_short\":0"},
+    };
+    for (const auto& [key, value, accepted, json] : cases) {
+        OptionValues options;
+        KeyValues keys;
+        const SettingEntry& setting = *FindSetting(key);
+        EXPECT_EQ(SetFromControl(setting, value, options, keys), accepted) << key << " " << value;
+        EXPECT_NE(SettingValuesJson(setting.page, options, keys).find(json), std::string::npos) << key << " " << value;
+    }
 }
 
 }  // namespace
